@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDomDocument>
+#include <QString>
+
+#include "codec.h"
+
+// The encoded document store: project files on disk are the XML text passed through
+// the codec with one fixed key, written as UTF-16 LE with a byte-order mark.
+
+// The codec is bound once per process with BindCodec (codec.h).
+
+// Reads, decodes and parses a stored project file in memory. Throws SuiteError with a
+// message naming the file and what is wrong (missing, unreadable, damaged or foreign,
+// not XML, codec missing).
+QDomDocument LoadEncodedDocument(const QString &path);
+
+// Encodes the document and replaces the file atomically: plain XML never stands on
+// disk and a failed save leaves the old file byte for byte. Throws SuiteError.
+void SaveEncodedDocument(const QDomDocument &document, const QString &path);
+
+// Parses an XML text; throws SuiteError naming `what` (a file name) on a syntax error.
+QDomDocument ParseXmlText(const QString &text, const QString &what);
+
+// Loads a project document that may be stored encoded or as plain XML (exchange files,
+// the command line's --file). Throws SuiteError.
+QDomDocument LoadProjectDocumentAnyForm(const QString &path);
