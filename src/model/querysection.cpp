@@ -213,7 +213,7 @@ QStringList SplitText(const QString &text, const QString &separator)
 
 int GroupFieldCount(const QString &groupType)
 {
-    if (groupType == QLatin1String("编号"))
+    if (groupType == QStringLiteral("编号"))
         return 2;
     if (groupType == kRange)
         return 6;

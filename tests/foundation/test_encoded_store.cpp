@@ -1,0 +1,229 @@
+// Project files on disk: encoded, UTF-16 LE with BOM, saved atomically, and every
+// kind of bad file refused with a message while the file stays as it was.
+#include "codec.h"
+#include "domutil.h"
+#include "encodedxml.h"
+#include "suiteerror.h"
+#include "textfile.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+QDomDocument sampleDocument()
+{
+    QDomDocument doc = NewXmlDocument();
+    QDomElement root = doc.createElement(QStringLiteral("RandProject"));
+    doc.appendChild(root);
+    ChildElement(root, QStringLiteral("Version")).setAttribute(QStringLiteral("Value"), QStringLiteral("2.4"));
+    QDomElement query = ChildElement(ChildElement(ChildElement(root, "RandQuery"), "Rand"), "Query");
+    query.setAttribute(QStringLiteral("Lists"), QStringLiteral("加权&张三:2&李四 王五:1 <\"&'>\n第二行"));
+    ChildElement(root, QStringLiteral("Form")).appendChild(doc.createTextNode(QStringLiteral("文字 text")));
+    return doc;
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The element tree as text (the declaration's quoting may differ after a parse).
+QString tree(const QDomDocument &doc)
+{
+    QString text;
+    QTextStream out(&text);
+    doc.documentElement().save(out, 1);
+    return text;
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+class TestEncodedStore : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY2(BindCodec(QStringLiteral(SUITE_APP_DIR)), qPrintable(CodecBindError()));
+    }
+
+    void savedDocumentLoadsBackUnchanged()
+    {
+        const QDomDocument doc = sampleDocument();
+        SaveEncodedDocument(doc, path("a.rpj"));
+        const QDomDocument loaded = LoadEncodedDocument(path("a.rpj"));
+        QCOMPARE(tree(loaded), tree(doc));
+
+        // Saving over the file it came from replaces it in place.
+        QDomElement root = loaded.documentElement();
+        ChildElement(root, QStringLiteral("Version")).setAttribute(QStringLiteral("Author"), QStringLiteral("李老师"));
+        SaveEncodedDocument(loaded, path("a.rpj"));
+        QCOMPARE(tree(LoadEncodedDocument(path("a.rpj"))), tree(loaded));
+    }
+
+    void storedFormIsUtf16WithBomAndNeverPlainXml()
+    {
+        SaveEncodedDocument(sampleDocument(), path("b.rpj"));
+        const QByteArray bytes = readBytes(path("b.rpj"));
+        QVERIFY(bytes.startsWith("\xFF\xFE"));
+        const QString text = DecodeText(bytes);
+        QVERIFY(!text.contains(QLatin1String("RandQuery")));
+        QVERIFY(!text.contains(QStringLiteral("张三")));
+    }
+
+    void failedSaveLeavesTheOldFileIntact()
+    {
+        SaveEncodedDocument(sampleDocument(), path("c.rpj"));
+        const QByteArray before = readBytes(path("c.rpj"));
+
+        QVERIFY_THROWS_EXCEPTION(SuiteError, SaveEncodedDocument(sampleDocument(), path("missing/c.rpj")));
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder.rpj")));
+        QVERIFY_THROWS_EXCEPTION(SuiteError, SaveEncodedDocument(sampleDocument(), path("folder.rpj")));
+        QVERIFY(QFileInfo(path("folder.rpj")).isDir());
+
+        // A read-only folder: the replacement cannot even be prepared beside the file.
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("locked")));
+        SaveEncodedDocument(sampleDocument(), path("locked/d.rpj"));
+        const QByteArray lockedBefore = readBytes(path("locked/d.rpj"));
+        QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
+        if (!QFileInfo(path("locked")).isWritable()) { // root writes anyway
+            QDomDocument other = sampleDocument();
+            other.documentElement().setAttribute(QStringLiteral("x"), QStringLiteral("y"));
+            QVERIFY_THROWS_EXCEPTION(SuiteError, SaveEncodedDocument(other, path("locked/d.rpj")));
+            QCOMPARE(readBytes(path("locked/d.rpj")), lockedBefore);
+        }
+        QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(readBytes(path("c.rpj")), before);
+    }
+
+#ifdef Q_OS_UNIX
+    // A disk that fills up half way through the write: the old file must survive.
+    void fullDiskDuringSaveKeepsTheOldFile()
+    {
+        SaveEncodedDocument(sampleDocument(), path("full.rpj"));
+        const QByteArray before = readBytes(path("full.rpj"));
+
+        QDomDocument big = sampleDocument();
+        big.documentElement().setAttribute(QStringLiteral("Filler"), QString(200000, QLatin1Char('x')));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limit = old;
+        limit.rlim_cur = 64 * 1024;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        bool refused = false;
+        try {
+            SaveEncodedDocument(big, path("full.rpj"));
+        } catch (const SuiteError &) {
+            refused = true;
+        }
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY(refused);
+        QCOMPARE(readBytes(path("full.rpj")), before);
+    }
+#endif
+
+    void badFilesAreRefusedAndLeftAsTheyWere_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("messagePart");
+
+        QFile tmp(m_dir.filePath(QStringLiteral("good.rpj")));
+        SaveEncodedDocument(sampleDocument(), tmp.fileName());
+        const QByteArray good = readBytes(tmp.fileName());
+        const QStringList goodLines = ReadTextLines(tmp.fileName());
+
+        QTest::newRow("empty file") << QByteArray() << QStringLiteral("已损坏");
+        QTest::newRow("plain xml") << sampleDocument().toByteArray() << QStringLiteral("已损坏");
+        QByteArray noise(4096, '\0');
+        QRandomGenerator gen(7);
+        for (char &c : noise)
+            c = char(gen.bounded(256));
+        QTest::newRow("random bytes") << noise << QStringLiteral("已损坏");
+        QTest::newRow("cut in half") << good.left(good.size() / 2) << QStringLiteral("已损坏");
+
+        QStringList changed = goodLines;
+        changed[1][5] = changed[1][5] == QLatin1Char('Q') ? QLatin1Char('R') : QLatin1Char('Q');
+        QTest::newRow("one changed character") << EncodeUtf16LeWithBom(changed) << QStringLiteral("已损坏");
+
+        QStringList plainLines = QString::fromUtf8(sampleDocument().toByteArray()).split('\n');
+        QTest::newRow("another key")
+            << EncodeUtf16LeWithBom(EncodeLines(plainLines, QStringLiteral("other"))) << QStringLiteral("已损坏");
+        QTest::newRow("decodes to text that is not xml")
+            << EncodeUtf16LeWithBom(EncodeLines({"<a>", "unclosed"}, QStringLiteral("W7+kTb3NpQ5x$-Hc2yLf4")))
+            << QStringLiteral("不是有效的 XML");
+    }
+    void badFilesAreRefusedAndLeftAsTheyWere()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, messagePart);
+        const QString file = path(QStringLiteral("bad.rpj"));
+        writeBytes(file, content);
+        try {
+            LoadEncodedDocument(file);
+            QFAIL("a bad file was loaded");
+        } catch (const SuiteError &e) {
+            QVERIFY2(e.message().contains(messagePart), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(QLatin1String("bad.rpj")), qPrintable(e.message()));
+        }
+        QCOMPARE(readBytes(file), content);
+        QVERIFY(!QFile::exists(path(QStringLiteral("TempFile.xml"))));
+    }
+
+    void missingFileIsNamed()
+    {
+        try {
+            LoadEncodedDocument(path("nowhere.rpj"));
+            QFAIL("a missing file was loaded");
+        } catch (const SuiteError &e) {
+            QVERIFY(e.message().contains(QLatin1String("nowhere.rpj")));
+            QVERIFY(e.message().contains(QStringLiteral("不存在")));
+        }
+    }
+
+    void anyFormLoaderReadsPlainAndEncoded()
+    {
+        SaveEncodedDocument(sampleDocument(), path("e.rpj"));
+        writeBytes(path("e.xml"), sampleDocument().toByteArray());
+        const QString expected = tree(sampleDocument());
+        QCOMPARE(tree(LoadProjectDocumentAnyForm(path("e.rpj"))), expected);
+        QCOMPARE(tree(LoadProjectDocumentAnyForm(path("e.xml"))), expected);
+    }
+
+    void textFilesHonourByteOrderMarks()
+    {
+        const QStringList lines{QStringLiteral("第一行"), QString(), QStringLiteral("last")};
+        WriteTextLines(path("t.txt"), lines);
+        QVERIFY(readBytes(path("t.txt")).startsWith("\xFF\xFE"));
+        QCOMPARE(ReadTextLines(path("t.txt")), lines);
+
+        writeBytes(path("be.txt"), QByteArray("\xFE\xFF\x4E\x2D\x00\x0A\x00\x61", 8));
+        QCOMPARE(ReadTextLines(path("be.txt")), (QStringList{QStringLiteral("中"), "a"}));
+        writeBytes(path("u8.txt"), QByteArray("\xEF\xBB\xBF") + QStringLiteral("中\r\nb\r\n").toUtf8());
+        QCOMPARE(ReadTextLines(path("u8.txt")), (QStringList{QStringLiteral("中"), "b"}));
+        writeBytes(path("plain.txt"), QStringLiteral("x\ry\n").toUtf8());
+        QCOMPARE(ReadTextLines(path("plain.txt")), (QStringList{"x", "y"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEncodedStore)
+#include "test_encoded_store.moc"
