@@ -1,0 +1,94 @@
+#pragma once
+
+#include "querysection.h"
+#include "randomsource.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// Answers the exhausted-list question. The drawing window shows a question box with
+// the given caption and text (Yes/No/Cancel); the command line applies its policy.
+class RemainingQuestion
+{
+public:
+    virtual ~RemainingQuestion() = default;
+    // True only for "Yes, reset the list".
+    virtual bool AskReset(const QString &caption, const QString &text) = 0;
+};
+
+// Settings of the caller that a generation reads.
+struct DrawSettings
+{
+    // Soft.ini's ListAutoRestore: an exhausted list is restored without asking.
+    bool listAutoRestore = false;
+    // Asked when a list runs short and listAutoRestore is off; none means "No".
+    RemainingQuestion *question = nullptr;
+    // How a picture item of a template shows its path: "图片名称+扩展名" (file name),
+    // "仅图片名称" (file name up to its first "."), anything else the full path.
+    QString pictureNameSetting;
+    // The display's result separator; equation systems separate their equations by
+    // "　" when it is "，", else by "，".
+    QString resultSeparator;
+};
+
+// What a generator is given for one batch.
+struct GenerationContext
+{
+    RandomSource &draws;
+    RandomSource &passwords;
+    const DrawSettings &settings;
+    int pmode = 0;
+    // The batch that ends a draw (the draw was stopped, or a draw without animation):
+    // entries drawn from lists with removal become permanent.
+    bool finalDraw = false;
+    // An animated draw is running: an intermediate frame never removes entries.
+    bool inDraw = false;
+};
+
+// One batch as handed to the display.
+struct Batch
+{
+    // An exhausted list whose reset was declined: nothing to show, the engine is no
+    // longer Ready.
+    bool abandoned = false;
+    // A list ran short before the draw: a running animation must stop.
+    bool stopAnimation = false;
+    // The result texts, still escaped (the display removes the escapes).
+    QStringList results;
+    // Full paths of the pictures drawn (pictures, custom projects with a picture group),
+    // in the order they were drawn.
+    QStringList picturePaths;
+    // Set by list generators: fewer entries remain than one batch needs; the engine then
+    // runs its exhausted-list check after this batch.
+    bool remainingShort = false;
+};
+
+// The generator of one project type. Constructing it is the preparation: it parses and
+// checks the query and throws SuiteError (a Chinese message saying what to change) for
+// every query it cannot draw from, before anything is drawn.
+class Generator
+{
+public:
+    virtual ~Generator() = default;
+
+    // Results of one batch.
+    virtual int RanCount() const = 0;
+    // Values kept for the display: type 1 its number format; types 11 and 14
+    // ConditionRelat and ConditionType.
+    virtual QStringList Extra() const { return {}; }
+    // Draws one batch. Throws SuiteError when the batch cannot be drawn (it never loops
+    // without bound).
+    virtual Batch Generate(const GenerationContext &context) = 0;
+};
+
+// The calculation generator of types 11, 13 and 14; defined beside it (calcgenerator.cpp).
+std::unique_ptr<Generator> CreateCalcGenerator(int pmode, const QueryParams &params);
+
+// The generator for a project type (0..14); throws SuiteError as the constructors do.
+std::unique_ptr<Generator> CreateGenerator(int pmode, const QueryParams &params);
+
+// The exhausted-list question's texts for a project type.
+QString RemainingQuestionCaption();
+QString RemainingQuestionText(int pmode);

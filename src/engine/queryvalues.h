@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// Reading numeric query values. Every refusal names the field, so the user knows what
+// to change; decimal text uses "." whatever the locale.
+
+// A whole number in [minimum, maximum]; `field` is the user's name of the value
+// (for example "生成数量").
+int ParseCount(const QString &text, const QString &field, int minimum, int maximum);
+
+// A finite decimal number.
+double ParseNumber(const QString &text, const QString &field);
+
+// Largest batch the engine draws.
+constexpr int kMaxRanCount = 10'000'000;

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "generator.h"
+#include "querysection.h"
+#include "randomsource.h"
+#include "suiteerror.h"
+
+#include <QThread>
+
+#include <exception>
+#include <memory>
+#include <optional>
+
+class RandCalThread;
+
+// The generation driver: turns the query of the open project into batches of results.
+//
+//   RandEngine engine;                       // OS-seeded (or RandomSources::Seeded(s))
+//   engine.SetDrawSettings(settings);        // ListAutoRestore, question, display values
+//   engine.PrepareInBackground(pmode, query);// start-up: RandCalThread prepares
+//   Batch b = engine.Generate(false, false); // waits for the start-up preparation
+//   if (!engine.Ready()) engine.CheckRemaining();
+//
+// Every call but PrepareInBackground runs on the caller's thread. A refusal (a query the
+// engine cannot draw from) is a SuiteError with a Chinese message; a refused preparation
+// leaves the engine without a generator, and Generate then throws the same message.
+class RandEngine
+{
+public:
+    explicit RandEngine(RandomSources sources = RandomSources::FromSystem());
+    ~RandEngine();
+    RandEngine(const RandEngine &) = delete;
+    RandEngine &operator=(const RandEngine &) = delete;
+
+    void SetDrawSettings(const DrawSettings &settings) { m_settings = settings; }
+    const DrawSettings &Settings() const { return m_settings; }
+
+    // Parses the query and builds the generator of the type; Ready becomes true.
+    // Throws SuiteError before anything is drawn. Also restores every list.
+    void Prepare(int pmode, const QueryParams &params);
+
+    // Starts the start-up preparation on a RandCalThread. The next call of any other
+    // member waits for it and rethrows its refusal.
+    void PrepareInBackground(int pmode, const QueryParams &params);
+
+    // Draws one batch. `finalDraw`: the batch that ends a draw (stopped animation, or a
+    // draw without animation: pass true); `inDraw`: an animation is running. Returns the
+    // batch; `abandoned` when an exhausted list's reset was declined (Ready is then false).
+    // After a list batch that left fewer entries than a batch needs, the exhausted-list
+    // check runs at once (restore or ask).
+    Batch Generate(bool finalDraw, bool inDraw);
+
+    // The exhausted-list check: with ListAutoRestore on, restore the lists without asking;
+    // otherwise ask the question. Ready becomes true only when the lists were restored.
+    // For the template types (0, 4, 8, 10) a restore draws a new batch at once, returned.
+    std::optional<Batch> CheckRemaining();
+
+    bool Ready();
+    int RanCount();
+    QStringList Extra();
+    // The last batch's results.
+    QStringList Results();
+    int ProjectType() const { return m_pmode; }
+
+private:
+    void FinishBackgroundPreparation();
+    void RequireGenerator();
+
+    RandomSources m_sources;
+    DrawSettings m_settings;
+    int m_pmode = -1;
+    QueryParams m_params;
+    std::unique_ptr<Generator> m_generator;
+    std::optional<SuiteError> m_refusal;
+    bool m_ready = false;
+    QStringList m_results;
+    std::unique_ptr<RandCalThread> m_thread;
+
+    friend class RandCalThread;
+};
+
+// The worker thread of the start-up preparation (named "CalRand"). It keeps a refusal
+// for the engine to rethrow on the caller's thread.
+class RandCalThread : public QThread
+{
+    Q_OBJECT
+public:
+    RandCalThread(RandEngine &engine, int pmode, QueryParams params);
+    std::exception_ptr Failure() const { return m_failure; }
+
+protected:
+    void run() override;
+
+private:
+    RandEngine &m_engine;
+    int m_pmode;
+    QueryParams m_params;
+    std::exception_ptr m_failure;
+};

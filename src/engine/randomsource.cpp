@@ -1,0 +1,38 @@
+#include "randomsource.h"
+
+quint64 RandomSource::Below(quint64 n)
+{
+    if (n == 0)
+        return 0;
+    // Values below 2^64 mod n would make the low results more likely; reject them.
+    const quint64 threshold = (0 - n) % n;
+    quint64 value = Next64();
+    while (value < threshold)
+        value = Next64();
+    return value % n;
+}
+
+GeneratorSource::GeneratorSource() : m_generator(QRandomGenerator64::securelySeeded()) {}
+
+GeneratorSource::GeneratorSource(quint64 seed) : m_generator(seed) {}
+
+quint64 GeneratorSource::Next64()
+{
+    return m_generator.generate64();
+}
+
+quint64 SystemSecureSource::Next64()
+{
+    return QRandomGenerator::system()->generate64();
+}
+
+RandomSources RandomSources::FromSystem()
+{
+    return {std::make_shared<GeneratorSource>(), std::make_shared<SystemSecureSource>()};
+}
+
+RandomSources RandomSources::Seeded(quint64 seed)
+{
+    auto source = std::make_shared<GeneratorSource>(seed);
+    return {source, source};
+}
