@@ -43,6 +43,8 @@ public:
 
 private:
     struct Content;
+    // The file as it is on disk now; a missing file is an empty one.
+    static std::unique_ptr<Content> LoadContent(const QString &path);
     void Load() const;
 
     QString m_path;

@@ -9,8 +9,7 @@ inline const QString ProgramRuntime = QStringLiteral("Dellamy");
 inline const QString ProgramManager = QStringLiteral("Ostrel");
 
 // Starts another program of the suite by its name ("Dellamy", …; ".exe" is added on
-// Windows) from `programDir` (the running program's directory by default) and does not
-// wait for it. When the application directory differs from the program directory, the
-// started program is told it with "--appdir", so it reads the same hand-off files.
-// Returns whether the start succeeded; the suite's callers do not report a failure.
+// Windows) from `programDir` (the running program's directory by default), without
+// arguments, and does not wait for it. Returns whether the start succeeded; the
+// suite's callers do not report a failure.
 bool StartSuiteProgram(const QString &programName, const QString &programDir = QString());

@@ -1,0 +1,98 @@
+#include "softsettings.h"
+
+#include "apppaths.h"
+#include "inifile.h"
+
+namespace {
+const QString kApplicationPrefix = QStringLiteral("Application:");
+
+int WidthPixels(const QString &text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok ? value : 1;
+}
+} // namespace
+
+int SoftSettings::RBorderWidthPixels() const
+{
+    return WidthPixels(rBorderWidth);
+}
+
+int SoftSettings::ImgBorderWidthPixels() const
+{
+    return WidthPixels(imgBorderWidth);
+}
+
+QString SoftIniPath()
+{
+    return AppDir() + QStringLiteral("Soft.ini");
+}
+
+QString ExpandApplicationPrefix(const QString &storedPath)
+{
+    QString path = storedPath;
+    // A file written on Windows separates folders with "\".
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return path.replace(kApplicationPrefix, AppDir(), Qt::CaseSensitive);
+}
+
+QString CollapseApplicationPrefix(const QString &path)
+{
+    QString stored = path;
+    return stored.replace(AppDir(), kApplicationPrefix, Qt::CaseSensitive);
+}
+
+SoftSettings ReadSoftSettings(const QString &iniPath)
+{
+    using namespace SoftIni;
+    const IniFile ini(iniPath);
+    SoftSettings s;
+    s.wallpaperPath = ExpandApplicationPrefix(ini.ReadString(kGuideBackground, kPath, DefaultWallpaperSetting));
+    s.randSpliter = ini.ReadString(kRand, kRandSpliter);
+    s.listAutoRestore = ini.ReadBool(kRand, kListAutoRestore, false);
+    s.randLabelBorder = ini.ReadBool(kShow, kRandLabelBorder, false);
+    s.rBorderWidth = ini.ReadString(kShow, kRBorderWidth, s.rBorderWidth);
+    s.rBorderColor = ini.ReadString(kShow, kRBorderColor, s.rBorderColor);
+    s.imgBorder = ini.ReadBool(kShow, kImgBorder, false);
+    s.imgBorderWidth = ini.ReadString(kShow, kImgBorderWidth, s.imgBorderWidth);
+    s.imgBorderColor = ini.ReadString(kShow, kImgBorderColor, s.imgBorderColor);
+    s.show3D = ini.ReadBool(kFrequency, kShow3D, true);
+    s.frequencyStyle = ini.ReadString(kFrequency, kStyle, s.frequencyStyle);
+    return s;
+}
+
+void WriteWallpaperPath(const QString &path, const QString &iniPath)
+{
+    IniFile ini(iniPath);
+    ini.WriteString(SoftIni::kGuideBackground, SoftIni::kPath, CollapseApplicationPrefix(path));
+}
+
+void WriteRandShowSettings(const SoftSettings &s, const QString &iniPath)
+{
+    using namespace SoftIni;
+    IniFile ini(iniPath);
+    ini.WriteString(kRand, kRandSpliter, s.randSpliter);
+    ini.WriteBool(kRand, kListAutoRestore, s.listAutoRestore);
+    ini.WriteBool(kShow, kRandLabelBorder, s.randLabelBorder);
+    ini.WriteString(kShow, kRBorderWidth, s.rBorderWidth);
+    ini.WriteString(kShow, kRBorderColor, s.rBorderColor);
+    ini.WriteBool(kShow, kImgBorder, s.imgBorder);
+    ini.WriteString(kShow, kImgBorderWidth, s.imgBorderWidth);
+    ini.WriteString(kShow, kImgBorderColor, s.imgBorderColor);
+}
+
+std::optional<QString> RandSpliterCharacters(const QString &name)
+{
+    if (name == QStringLiteral("双空格"))
+        return QStringLiteral("  ");
+    if (name == QStringLiteral("全角空格"))
+        return QStringLiteral("\u3000");
+    if (name == QStringLiteral("全角逗号"))
+        return QStringLiteral("\uFF0C");
+    if (name == QStringLiteral("全角分号"))
+        return QStringLiteral("\uFF1B");
+    if (name == QStringLiteral("半角分号"))
+        return QStringLiteral(";");
+    return std::nullopt;
+}
