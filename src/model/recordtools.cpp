@@ -95,12 +95,13 @@ QStringList SortResults(const QStringList &results, const SortScheme &scheme, co
     }
 
     // Sort keys make each comparison a byte compare, so a large record sorts fast.
+    // The keys of the "C" locale ignore the collator's case setting, hence the folding.
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::vector<QCollatorSortKey> keys;
     keys.reserve(results.size());
     for (const QString &result : results)
-        keys.push_back(collator.sortKey(result));
+        keys.push_back(collator.sortKey(result.toCaseFolded()));
     std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
         return descending ? keys[b].compare(keys[a]) < 0 : keys[a].compare(keys[b]) < 0;
     });
