@@ -79,7 +79,7 @@ std::shared_ptr<BoundExpression> Bind(const QString &expression, const QStringLi
     for (qsizetype i = 0; i < names.size(); ++i) {
         const QString name = names.at(i).trimmed();
         if (name.isEmpty())
-            throw mu::ParserError(mu::ecINVALID_NAME, -1, std::string());
+            continue; // an empty name cannot be referred to
         bound->parser.DefineVar(name.toStdString(), &bound->variableValues[i]);
     }
     bound->parser.SetExpr(expression.toStdString());
