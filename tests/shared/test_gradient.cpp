@@ -123,6 +123,13 @@ private slots:
         PaintGradient(QStringLiteral("0,0,0,60|255,255,255,40|Vert"), back);
         for (int y = 0; y < 100; ++y)
             QCOMPARE(At(back, 1, y), QColor(255, 0, 255));
+
+        // After a step back a segment can start half a pixel above the image: its
+        // coordinate truncates toward zero, onto row 0.
+        QImage half = Blank(3, 50);
+        PaintGradient(QStringLiteral("0,0,0,2|0,0,0,1|90,90,90,2|Vert"), half);
+        QCOMPARE(At(half, 0, 0), QColor(90, 90, 90));
+        QCOMPARE(At(half, 0, 1), QColor(255, 0, 255));
     }
 
     void nothingDrawnWithoutTwoStopsOrAKnownDirection()
