@@ -123,8 +123,15 @@ void CalcGenerator::ParseRandomVariables(const QString &text)
         if (fields.size() < 4)
             throw SuiteError(QStringLiteral("随机变量“%1”应写成“变量名,最小值,最大值,精确度”，请在参数设置中改正。").arg(row));
         const QString what = QStringLiteral("随机变量“%1”").arg(fields.at(0));
-        m_randomVariables.push_back(
-            {int(m_varNames.indexOf(fields.at(0))), NumberRange::Parse(fields.at(1), fields.at(2), fields.at(3), what)});
+        try {
+            m_randomVariables.push_back({int(m_varNames.indexOf(fields.at(0))),
+                                         NumberRange::Parse(fields.at(1), fields.at(2), fields.at(3), what)});
+        } catch (const SuiteError &error) {
+            // The user must learn which row to change.
+            if (error.message().contains(what))
+                throw;
+            throw SuiteError(what + QStringLiteral("：") + error.message());
+        }
     }
 }
 
