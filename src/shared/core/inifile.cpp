@@ -7,6 +7,8 @@
 
 // Text stays UTF-8 bytes throughout, so none of SimpleIni's converters is needed.
 #define SI_NO_CONVERSION
+// Debian's header keeps the template bodies behind this switch; this file is the one user.
+#define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
 #include <string>
