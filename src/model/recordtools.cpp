@@ -364,6 +364,30 @@ QVector<FrequencyEntry> FrequencyTable(const QStringList &results)
     return table;
 }
 
+namespace {
+QString CsvField(const QString &field)
+{
+    QString text = field;
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && formulaStarts.contains(text.front()) && !ParseRecordNumber(text))
+        text.prepend(QLatin1Char('\''));
+    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n'))
+        || text.contains(QLatin1Char('\r')))
+        text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    return text;
+}
+} // namespace
+
+QByteArray FrequencyTableCsv(const QVector<FrequencyEntry> &table)
+{
+    QString text = QStringLiteral("编号,随机数,频数\r\n");
+    for (qsizetype row = 0; row < table.size(); ++row) {
+        text += QString::number(row + 1) + QLatin1Char(',') + CsvField(table.at(row).result) + QLatin1Char(',')
+                + QString::number(table.at(row).count) + QStringLiteral("\r\n");
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
 RecordSettings ReadRecordSettings(const QDomDocument &document)
 {
     RecordSettings settings;

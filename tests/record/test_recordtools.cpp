@@ -242,6 +242,16 @@ private slots:
         QVERIFY(FrequencyTable({}).isEmpty());
     }
 
+    void frequencyCsv()
+    {
+        const QByteArray csv = FrequencyTableCsv(
+            {{QStringLiteral("张三"), 2}, {"a,b", 1}, {"say \"hi\"", 1}, {"=SUM(A1)", 1}, {"-5", 3}, {"+x", 1}});
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(QString::fromUtf8(csv.mid(3)),
+                 QStringLiteral("编号,随机数,频数\r\n1,张三,2\r\n2,\"a,b\",1\r\n3,\"say \"\"hi\"\"\",1\r\n"
+                                "4,'=SUM(A1),1\r\n5,-5,3\r\n6,'+x,1\r\n"));
+    }
+
     void settingsInDocument()
     {
         QDomDocument document = NewXmlDocument();
