@@ -1,0 +1,65 @@
+#include "groupstatistics.h"
+
+#include "querysection.h"
+#include "trangenumsetform.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace {
+bool toFloat(const QString &text, float &value)
+{
+    bool ok = false;
+    value = QLocale::c().toFloat(text.trimmed(), &ok);
+    return ok && std::isfinite(value);
+}
+
+qint64 toCount(const QString &text)
+{
+    bool ok = false;
+    const qint64 value = text.trimmed().toLongLong(&ok);
+    return ok ? value : 0;
+}
+} // namespace
+
+int ListItemCount(const QString &text, const QString &spliterName)
+{
+    return int(SplitText(text, SpliterChar(spliterName)).size());
+}
+
+qint64 RangeGridSize(const QString &minText, const QString &maxText, const QString &predText)
+{
+    float min = 0, max = 0, pred = 0;
+    if (!toFloat(minText, min) || !toFloat(maxText, max) || !toFloat(predText, pred))
+        return -1;
+    return NumberGridSize(min, max, pred);
+}
+
+GroupStatistics StatisticsOfGroup(const QString &groupType, const QString &groupQuery, const QString &spliterName)
+{
+    const QStringList f = SplitGroupFields(groupQuery);
+    GroupStatistics s;
+    if (groupType == QLatin1String("数值范围模式")) {
+        s.possible = qMax<qint64>(0, RangeGridSize(f.value(0), f.value(1), f.value(2)));
+        s.repeatsAllowed = f.value(4) == QLatin1String("是");
+        s.wanted = toCount(f.value(5));
+    } else if (groupType == QLatin1String("列举模式")) {
+        if (f.value(0) == QLatin1String("是")) {
+            const QStringList rows = f.value(1).split(QLatin1Char('&'));
+            for (int i = 1; i < rows.size(); ++i)
+                s.possible += ListItemCount(UnescapeListText(rows.at(i).section(QLatin1Char(':'), 0, 0)), spliterName);
+        } else {
+            s.possible = ListItemCount(UnescapeListText(f.value(1)), spliterName);
+        }
+        s.repeatsAllowed = f.value(2) == QLatin1String("是");
+        s.wanted = toCount(f.value(4));
+    } else if (groupType == QLatin1String("图片模式")) {
+        s.possible = f.value(0).isEmpty() ? 0 : int(f.value(0).split(QLatin1Char('|')).size());
+        s.wanted = toCount(f.value(2));
+    } else if (groupType == QLatin1String("密码模式")) {
+        s.inexhaustible = true;
+        s.repeatsAllowed = true;
+        s.wanted = toCount(f.value(2));
+    }
+    return s;
+}

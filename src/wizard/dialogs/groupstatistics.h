@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// How many different values a group (or a whole list) can give, how many it is asked
+// for, and whether it may repeat them. The group editor checks a combination with these
+// before it hands it back.
+
+// Number of items of a list text: pieces between separator characters, empty pieces
+// included (an empty text is one item). Line breaks do not separate.
+int ListItemCount(const QString &text, const QString &spliterName);
+
+// Grid size of a number range given as texts (see NumberGridSize); -1 when one of the
+// texts is not a number.
+qint64 RangeGridSize(const QString &minText, const QString &maxText, const QString &predText);
+
+struct GroupStatistics
+{
+    qint64 possible = 0;
+    qint64 wanted = 0;
+    bool repeatsAllowed = false;
+    bool inexhaustible = false; // a password group never runs out
+};
+
+// The statistics of one group query of the given group type; list items are counted
+// with the project's separator. Unreadable numbers count as 0.
+GroupStatistics StatisticsOfGroup(const QString &groupType, const QString &groupQuery, const QString &spliterName);

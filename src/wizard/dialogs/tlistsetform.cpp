@@ -1,0 +1,548 @@
+#include "tlistsetform.h"
+
+#include "groupstatistics.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+const QString kYes = QStringLiteral("是");
+const QString kNo = QStringLiteral("否");
+const QString kByPower = QStringLiteral("加权");
+const QString kByPercent = QStringLiteral("百分比");
+constexpr int kWeightColumn = 2;
+
+// The weight column takes numbers only; percentages at most two digits.
+class WeightDelegate : public QStyledItemDelegate
+{
+public:
+    WeightDelegate(std::function<bool()> percent, QObject *parent)
+        : QStyledItemDelegate(parent), usesPercent(std::move(percent))
+    {
+    }
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *line = qobject_cast<QLineEdit *>(editor); line && index.column() == kWeightColumn) {
+            if (usesPercent()) {
+                AllowOnlyCharacters(line, QStringLiteral("0123456789"));
+                line->setMaxLength(2);
+            } else {
+                AllowOnlyCharacters(line, QStringLiteral("0123456789."));
+            }
+        }
+        return editor;
+    }
+
+private:
+    std::function<bool()> usesPercent;
+};
+
+QString yesNo(bool value)
+{
+    return value ? kYes : kNo;
+}
+} // namespace
+
+TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
+{
+    setObjectName(QStringLiteral("TListSetForm"));
+    setWindowTitle(QStringLiteral("列举模式 参数设置"));
+
+    randListSet = new QLabel(QStringLiteral("随机数名单："), this);
+    randListSet->setObjectName(QStringLiteral("RandListSet"));
+    randListValue = new QPlainTextEdit(this);
+    randListValue->setObjectName(QStringLiteral("RandListValue"));
+    connect(randListValue, &QPlainTextEdit::textChanged, this, &TListSetForm::RandListValueChange);
+
+    rLists = new QTableWidget(0, 3, this);
+    rLists->setObjectName(QStringLiteral("RLists"));
+    rLists->setHorizontalHeaderLabels({QStringLiteral("编号"), QStringLiteral("随机数列表"), QStringLiteral("概率")});
+    rLists->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    rLists->setColumnWidth(0, 48);
+    rLists->setColumnWidth(2, 64);
+    rLists->verticalHeader()->hide();
+    rLists->verticalHeader()->setSectionsMovable(true);
+    rLists->setItemDelegate(new WeightDelegate([this] { return UsesPercent(); }, rLists));
+    rLists->viewport()->installEventFilter(this);
+    connect(rLists->verticalHeader(), &QHeaderView::sectionMoved, this, &TListSetForm::RowMoved);
+    for (QWidget *view : {static_cast<QWidget *>(randListValue), static_cast<QWidget *>(rLists)})
+        view->setMinimumSize(380, 150);
+
+    auto *menu = new QMenu(rLists);
+    menu->setObjectName(QStringLiteral("RMenu"));
+    QAction *delRow = menu->addAction(QStringLiteral("删除当前行"));
+    delRow->setObjectName(QStringLiteral("RMenu_DelRow"));
+    QAction *addRow = menu->addAction(QStringLiteral("新增一行"));
+    addRow->setObjectName(QStringLiteral("RMenu_AddRow"));
+    connect(delRow, &QAction::triggered, this, &TListSetForm::DelRowClick);
+    connect(addRow, &QAction::triggered, this, &TListSetForm::AddRowClick);
+    rLists->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(rLists, &QWidget::customContextMenuRequested, this,
+            [this, menu](const QPoint &pos) { menu->popup(rLists->viewport()->mapToGlobal(pos)); });
+
+    posSetAble = new QCheckBox(QStringLiteral("设置概率"), this);
+    posSetAble->setObjectName(QStringLiteral("PosSetAble"));
+    posByPower = new QRadioButton(QStringLiteral("加权"), this);
+    posByPower->setObjectName(QStringLiteral("PosByPower"));
+    posByPower->setChecked(true);
+    posByPercent = new QRadioButton(QStringLiteral("百分比"), this);
+    posByPercent->setObjectName(QStringLiteral("PosByPercent"));
+    connect(posSetAble, &QCheckBox::clicked, this, &TListSetForm::PosSetAbleClick);
+    connect(posByPower, &QRadioButton::clicked, this, &TListSetForm::PosMethodClick);
+    connect(posByPercent, &QRadioButton::clicked, this, &TListSetForm::PosMethodClick);
+
+    spliterValue = new QComboBox(this);
+    spliterValue->setObjectName(QStringLiteral("SpliterValue"));
+    spliterValue->addItems({QStringLiteral("空格"), QStringLiteral("半角逗号"), QStringLiteral("半角分号"),
+                            QStringLiteral("全角逗号"), QStringLiteral("全角分号"), QStringLiteral("全角空格")});
+    connect(spliterValue, &QComboBox::currentTextChanged, this, &TListSetForm::RandListValueChange);
+
+    ranCountLabel = new QLabel(QStringLiteral("生成的随机数数量："), this);
+    ranCountLabel->setObjectName(QStringLiteral("RanCountLabel"));
+    ranCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
+    ranCountValue->setObjectName(QStringLiteral("RanCountValue"));
+    AllowOnlyCharacters(ranCountValue, QStringLiteral("0123456789"));
+    repeatAllowed = new QCheckBox(QStringLiteral("是否允许重复？"), this);
+    repeatAllowed->setObjectName(QStringLiteral("RepeatAllowed"));
+    autoDel = new QCheckBox(QStringLiteral("生成随机数后，自动排除已生成的随机数"), this);
+    autoDel->setObjectName(QStringLiteral("AutoDel"));
+
+    auto *probabilityRow = new QHBoxLayout;
+    probabilityRow->addWidget(posSetAble);
+    probabilityRow->addSpacing(12);
+    probabilityRow->addWidget(posByPower);
+    probabilityRow->addWidget(posByPercent);
+    probabilityRow->addStretch(1);
+
+    auto *form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->addRow(QStringLiteral("分隔符："), spliterValue);
+    form->addRow(ranCountLabel, ranCountValue);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 12);
+    layout->addWidget(randListSet);
+    layout->addWidget(randListValue, 1);
+    layout->addWidget(rLists, 1);
+    layout->addLayout(probabilityRow);
+    layout->addLayout(form);
+    layout->addWidget(repeatAllowed);
+    layout->addWidget(autoDel);
+    layout->addSpacing(8);
+    layout->addLayout(MakeButtonRow());
+
+    SetRowCount(1);
+    ranCountValue->setText(QStringLiteral("5"));
+    PosSetAbleClick();
+    adjustSize();
+}
+
+bool TListSetForm::UsesPercent() const
+{
+    return posByPercent->isChecked();
+}
+
+int TListSetForm::DataRows() const
+{
+    return rLists->rowCount();
+}
+
+QString TListSetForm::Cell(int row, int column) const
+{
+    const QTableWidgetItem *item = rLists->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void TListSetForm::SetCell(int row, int column, const QString &text)
+{
+    QTableWidgetItem *item = rLists->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        if (column == 0)
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+        rLists->setItem(row, column, item);
+    }
+    item->setText(text);
+}
+
+void TListSetForm::Renumber()
+{
+    for (int row = 0; row < DataRows(); ++row)
+        SetCell(row, 0, QString::number(row + 1));
+}
+
+void TListSetForm::SetRowCount(int rows)
+{
+    const int before = DataRows();
+    rLists->setRowCount(rows);
+    for (int row = before; row < rows; ++row) {
+        SetCell(row, 1, QString());
+        SetCell(row, kWeightColumn, QStringLiteral("1"));
+    }
+    Renumber();
+}
+
+void TListSetForm::SetListCaption(const QString &caption)
+{
+    randListSet->setText(caption);
+}
+
+void TListSetForm::SetCountCaption(const QString &caption)
+{
+    ranCountLabel->setText(caption);
+}
+
+void TListSetForm::SetAutoDelCaption(const QString &caption)
+{
+    autoDel->setText(caption);
+}
+
+void TListSetForm::ShowOptions(bool probabilities, bool repeats, bool exclusion, bool count)
+{
+    if (!probabilities && posSetAble->isChecked()) {
+        posSetAble->setChecked(false);
+        PosSetAbleClick();
+    }
+    posSetAble->setVisible(probabilities);
+    posByPower->setVisible(probabilities);
+    posByPercent->setVisible(probabilities);
+    repeatAllowed->setVisible(repeats);
+    autoDel->setVisible(exclusion);
+    ranCountLabel->setVisible(count);
+    ranCountValue->setVisible(count);
+    adjustSize();
+}
+
+void TListSetForm::PosSetAbleClick()
+{
+    const bool withProbabilities = posSetAble->isChecked();
+    posByPower->setEnabled(withProbabilities);
+    posByPercent->setEnabled(withProbabilities);
+    autoDel->setEnabled(!withProbabilities);
+    rLists->setVisible(withProbabilities);
+    randListValue->setVisible(!withProbabilities);
+}
+
+void TListSetForm::PosMethodClick()
+{
+    QTableWidgetItem *header = rLists->horizontalHeaderItem(kWeightColumn);
+    if (UsesPercent()) {
+        header->setText(QStringLiteral("概率/%"));
+        const QString share = QString::number(100 / qMax(1, DataRows()));
+        for (int row = 0; row < DataRows(); ++row)
+            SetCell(row, kWeightColumn, share);
+    } else {
+        header->setText(QStringLiteral("概率"));
+        for (int row = 0; row < DataRows(); ++row)
+            SetCell(row, kWeightColumn, QStringLiteral("1"));
+    }
+}
+
+void TListSetForm::AddRowClick()
+{
+    // A new row gets weight 1; the weights the user already set stay as they are.
+    SetRowCount(DataRows() + 1);
+    if (UsesPercent()) {
+        const QString share = QString::number(100 / DataRows());
+        for (int row = 0; row < DataRows(); ++row)
+            SetCell(row, kWeightColumn, share);
+    }
+}
+
+void TListSetForm::DelRowClick()
+{
+    if (DataRows() < 2) {
+        SetCell(0, 1, QString());
+        SetCell(0, kWeightColumn, QString());
+        return;
+    }
+    const int row = rLists->currentRow();
+    if (row < 0)
+        return;
+    rLists->removeRow(row);
+    Renumber();
+}
+
+void TListSetForm::RowMoved()
+{
+    // The header only moved the row on screen; put the rows themselves into the shown
+    // order so that reading and numbering follow what the user sees.
+    QHeaderView *header = rLists->verticalHeader();
+    QList<QStringList> rows;
+    for (int visual = 0; visual < DataRows(); ++visual) {
+        const int logical = header->logicalIndex(visual);
+        rows << QStringList{Cell(logical, 1), Cell(logical, kWeightColumn)};
+    }
+    const QSignalBlocker blocker(header);
+    header->reset();
+    for (int visual = 0; visual < DataRows(); ++visual)
+        if (header->logicalIndex(visual) != visual)
+            header->moveSection(header->visualIndex(visual), visual);
+    for (int row = 0; row < rows.size(); ++row) {
+        SetCell(row, 1, rows.at(row).at(0));
+        SetCell(row, kWeightColumn, rows.at(row).at(1));
+    }
+    Renumber();
+}
+
+void TListSetForm::RandListValueChange()
+{
+    if (countFollowsList)
+        ranCountValue->setText(QString::number(ListItemCount(randListValue->toPlainText(), SpliterName())));
+}
+
+bool TListSetForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == rLists->viewport() && posSetAble->isChecked()) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            const QModelIndex index = rLists->indexAt(mouse->position().toPoint());
+            if (mouse->button() == Qt::LeftButton && index.isValid() && index.column() == kWeightColumn) {
+                dragRow = index.row();
+                lastDragX = qRound(mouse->position().x());
+            }
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            dragRow = -1;
+        } else if (event->type() == QEvent::MouseMove && dragRow >= 0) {
+            DragWeight(dragRow, qRound(static_cast<QMouseEvent *>(event)->position().x()));
+            return true;
+        }
+    }
+    return ModeDialog::eventFilter(watched, event);
+}
+
+void TListSetForm::DragWeight(int row, int x)
+{
+    const QString text = Cell(row, kWeightColumn);
+    if (UsesPercent()) {
+        // Percentages follow every move, between 1 and 99.
+        bool ok = false;
+        const double value = QLocale::c().toDouble(text.isEmpty() ? QStringLiteral("1") : text, &ok);
+        const bool right = x > lastDragX;
+        lastDragX = x;
+        if (!ok)
+            return;
+        double next = value;
+        if (right && value < 99)
+            next = value + 1;
+        else if (!right && value > 1)
+            next = value - 1;
+        SetCell(row, kWeightColumn, FormatPlainNumber(next));
+        return;
+    }
+    const int direction = DragCounter()->RegisterMove(x);
+    if (direction != 0)
+        SetCell(row, kWeightColumn, StepCountText(text, direction));
+}
+
+void TListSetForm::LoadList(bool withProbabilities, const QString &list)
+{
+    posSetAble->setChecked(withProbabilities);
+    if (withProbabilities) {
+        const QStringList pieces = list.split(QLatin1Char('&'));
+        (pieces.value(0) == kByPercent ? posByPercent : posByPower)->setChecked(true);
+        rLists->horizontalHeaderItem(kWeightColumn)->setText(UsesPercent() ? QStringLiteral("概率/%")
+                                                                           : QStringLiteral("概率"));
+        rLists->setRowCount(0);
+        SetRowCount(qMax(1, int(pieces.size()) - 1));
+        for (int i = 1; i < pieces.size(); ++i) {
+            const QStringList row = pieces.at(i).split(QLatin1Char(':'));
+            SetCell(i - 1, 1, UnescapeListText(row.value(0)));
+            SetCell(i - 1, kWeightColumn, row.value(1));
+        }
+        randListValue->clear();
+    } else {
+        randListValue->setPlainText(UnescapeListText(list));
+    }
+    PosSetAbleClick();
+}
+
+void TListSetForm::LoadProject(int pmode, const QueryParams &params)
+{
+    auto field = [&](const char *attribute) {
+        const int index = QueryParamIndex(pmode, QString::fromLatin1(attribute));
+        return index < 0 ? QString() : params.value(index);
+    };
+    const QString list = pmode == 7 ? field("List") : field("Lists");
+    spliterValue->setCurrentText(field("Spliter"));
+    LoadList(field("PosSetAble") == kYes, list);
+    ranCountValue->setText(field("RanCount"));
+    repeatAllowed->setChecked(field("AllowRepeat") == kYes);
+    autoDel->setChecked(field("AutoDel") == kYes);
+
+    switch (pmode) {
+    case 2:
+        SetListCaption(QStringLiteral("名单："));
+        SetCountCaption(QStringLiteral("每次点名人数"));
+        break;
+    case 3:
+        SetListCaption(QStringLiteral("名单："));
+        ShowOptions(false, false, false, true);
+        ranCountValue->setEnabled(false);
+        countFollowsList = true;
+        RandListValueChange();
+        break;
+    case 7:
+        SetListCaption(QStringLiteral("单词/字词名单："));
+        SetCountCaption(QStringLiteral("每次抽取数量"));
+        SetAutoDelCaption(QStringLiteral("抽取一个单词/字词后，自动排除该单词/字词"));
+        ShowOptions(false, true, true, true);
+        repeatAllowed->setEnabled(false);
+        break;
+    case 9:
+        SetListCaption(QStringLiteral("抽奖人员名单："));
+        ShowOptions(false, false, true, true);
+        break;
+    default:
+        break;
+    }
+    adjustSize();
+}
+
+QueryParams TListSetForm::EncodeProject(int pmode, const QueryParams &current) const
+{
+    QueryParams params = current;
+    const ProjectType &type = ProjectTypeAt(pmode);
+    while (params.size() < type.attributes.size() + 1)
+        params << QString();
+    params[0] = type.mode;
+    for (int i = 0; i < type.attributes.size(); ++i) {
+        const QString &attribute = type.attributes.at(i);
+        QString value;
+        if (attribute == QLatin1String("PosSetAble"))
+            value = yesNo(posSetAble->isChecked());
+        else if (attribute == QLatin1String("Lists") || attribute == QLatin1String("List"))
+            value = EncodeList();
+        else if (attribute == QLatin1String("Spliter"))
+            value = SpliterName();
+        else if (attribute == QLatin1String("RanCount"))
+            value = ranCountValue->text();
+        else if (attribute == QLatin1String("AllowRepeat"))
+            value = yesNo(repeatAllowed->isChecked());
+        else if (attribute == QLatin1String("AutoDel"))
+            value = yesNo(autoDel->isChecked());
+        else
+            continue;
+        params[i + 1] = value;
+    }
+    return params;
+}
+
+void TListSetForm::LoadGroupQuery(const QString &groupQuery, const QString &spliterName)
+{
+    const QStringList f = SplitGroupFields(groupQuery);
+    spliterValue->setCurrentText(spliterName);
+    LoadList(f.value(0) == kYes, f.value(1));
+    repeatAllowed->setChecked(f.value(2) == kYes);
+    autoDel->setChecked(f.value(3) == kYes);
+    ranCountValue->setText(f.value(4));
+}
+
+QString TListSetForm::EncodeGroupQuery() const
+{
+    return QStringList{yesNo(posSetAble->isChecked()), EncodeList(), yesNo(repeatAllowed->isChecked()),
+                       yesNo(autoDel->isChecked()), ranCountValue->text()}
+        .join(QStringLiteral("||"));
+}
+
+QString TListSetForm::SpliterName() const
+{
+    return spliterValue->currentText();
+}
+
+QString TListSetForm::EncodeList() const
+{
+    if (!posSetAble->isChecked())
+        return EscapeListText(randListValue->toPlainText());
+    QString list = UsesPercent() ? kByPercent : kByPower;
+    for (int row = 0; row < DataRows(); ++row)
+        list += QLatin1Char('&') + EscapeListText(Cell(row, 1)) + QLatin1Char(':') + Cell(row, kWeightColumn);
+    return list;
+}
+
+int TListSetForm::PossibleCount() const
+{
+    if (!posSetAble->isChecked())
+        return ListItemCount(randListValue->toPlainText(), SpliterName());
+    int count = 0;
+    for (int row = 0; row < DataRows(); ++row)
+        count += ListItemCount(Cell(row, 1), SpliterName());
+    return count;
+}
+
+bool TListSetForm::ValidateInput()
+{
+    bool valid = true;
+    const bool withProbabilities = posSetAble->isChecked();
+    if (withProbabilities && autoDel->isChecked()) {
+        ShowParameterError(QStringLiteral("不能在设置概率的同时使用自动排除随机数功能！"), QStringLiteral("设置有误"));
+        valid = false;
+    }
+    const QString emptyMessage = QStringLiteral("相关参数不能为空，请填写完整！");
+    if (ranCountValue->text().isEmpty()) {
+        ShowParameterError(emptyMessage);
+        valid = false;
+    }
+    bool rowsComplete = true;
+    if (!withProbabilities) {
+        rowsComplete = !randListValue->toPlainText().isEmpty();
+    } else {
+        for (int row = 0; row < DataRows() && rowsComplete; ++row)
+            rowsComplete = !Cell(row, 1).isEmpty() && !Cell(row, kWeightColumn).isEmpty();
+    }
+    if (!rowsComplete) {
+        ShowParameterError(emptyMessage);
+        valid = false;
+    }
+
+    if (withProbabilities && rowsComplete) {
+        // A weight that is not a number, or weights that give nothing a chance, would
+        // leave the draw without a row to pick.
+        double total = 0;
+        bool numbers = true;
+        for (int row = 0; row < DataRows() && numbers; ++row) {
+            bool ok = false;
+            const double weight = QLocale::c().toDouble(Cell(row, kWeightColumn), &ok);
+            if (!ok || !std::isfinite(weight) || weight < 0 || (UsesPercent() && weight != std::floor(weight))) {
+                ShowParameterError(QStringLiteral("名单第%1行的概率“%2”不是有效的数字，请重新填写！")
+                                       .arg(row + 1)
+                                       .arg(Cell(row, kWeightColumn)));
+                valid = numbers = false;
+            }
+            total += weight;
+        }
+        if (numbers && UsesPercent() && total != 100) {
+            ShowParameterError(QStringLiteral("名单概率总和必须为100%！"));
+            valid = false;
+        } else if (numbers && total <= 0) {
+            ShowParameterError(QStringLiteral("名单概率总和必须大于0！"));
+            valid = false;
+        }
+    }
+
+    bool countOk = false;
+    const qlonglong count = ranCountValue->text().toLongLong(&countOk);
+    if (countOk && !repeatAllowed->isChecked() && PossibleCount() < count) {
+        ShowParameterError(QStringLiteral("在不允许重复的情况下，随机数名单中的可生成随机数数量小于要生成的随机数数量，"
+                                          "请重新设置！"));
+        valid = false;
+    }
+    return valid;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "modedialog.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QRadioButton;
+class QTableWidget;
+
+// "列举模式 参数设置": a list of items to draw from, either a plain list in the memo or
+// rows of items with weights or percentages in the grid. Serves project types 2, 3, 7
+// and 9 and the list groups of the group editor.
+class TListSetForm : public ModeDialog
+{
+    Q_OBJECT
+public:
+    explicit TListSetForm(QWidget *parent = nullptr);
+
+    // Loads the fields of types 2, 3, 7 or 9 and applies that type's labels and hidden
+    // options.
+    void LoadProject(int pmode, const QueryParams &params) override;
+    QueryParams EncodeProject(int pmode, const QueryParams &current) const override;
+
+    // A list group query: flag||list||repeat||exclusion||count; the separator is the
+    // project's. The group editor shows only the options its presets leave visible.
+    void LoadGroupQuery(const QString &groupQuery, const QString &spliterName);
+    QString EncodeGroupQuery() const;
+    QString SpliterName() const;
+    void ShowOptions(bool probabilities, bool repeats, bool exclusion, bool count);
+
+    void SetListCaption(const QString &caption);
+    void SetCountCaption(const QString &caption);
+    void SetAutoDelCaption(const QString &caption);
+
+    // The list text as stored: the weighted list text with probabilities, else the
+    // escaped memo.
+    QString EncodeList() const;
+
+    // Number of items the list can give (all rows' items with probabilities).
+    int PossibleCount() const;
+
+protected:
+    bool ValidateInput() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool UsesPercent() const;
+    int DataRows() const;
+    QString Cell(int row, int column) const;
+    void SetCell(int row, int column, const QString &text);
+    void Renumber();
+    void LoadList(bool withProbabilities, const QString &list);
+    void SetRowCount(int rows);
+
+    void PosSetAbleClick();
+    void PosMethodClick();
+    void AddRowClick();
+    void DelRowClick();
+    void RowMoved();
+    void RandListValueChange();
+    void DragWeight(int row, int x);
+
+    QLabel *randListSet;
+    QPlainTextEdit *randListValue;
+    QTableWidget *rLists;
+    QCheckBox *posSetAble;
+    QRadioButton *posByPower;
+    QRadioButton *posByPercent;
+    QComboBox *spliterValue;
+    QLabel *ranCountLabel;
+    DragNumberEdit *ranCountValue;
+    QCheckBox *repeatAllowed;
+    QCheckBox *autoDel;
+    bool countFollowsList = false;
+
+    int dragRow = -1;
+    int lastDragX = 0;
+};

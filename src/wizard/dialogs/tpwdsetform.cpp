@@ -1,0 +1,122 @@
+#include "tpwdsetform.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+namespace {
+const QStringList &optionNames()
+{
+    static const QStringList names{QStringLiteral("小写字母"), QStringLiteral("大写字母"), QStringLiteral("数字"),
+                                   QStringLiteral("特殊符号")};
+    return names;
+}
+} // namespace
+
+TPwdSetForm::TPwdSetForm(QWidget *parent) : ModeDialog(parent, true)
+{
+    setObjectName(QStringLiteral("TPwdSetForm"));
+    setWindowTitle(QStringLiteral("密码模式 参数设置"));
+
+    auto *options = new QGroupBox(QStringLiteral("密码选项："), this);
+    auto *optionGrid = new QGridLayout(options);
+    const QStringList objectNames{QStringLiteral("PwdLower"), QStringLiteral("PwdUpper"), QStringLiteral("PwdNum"),
+                                  QStringLiteral("PwdSymbol")};
+    for (int i = 0; i < optionNames().size(); ++i) {
+        auto *box = new QCheckBox(optionNames().at(i), options);
+        box->setObjectName(objectNames.at(i));
+        optionGrid->addWidget(box, i / 2, i % 2);
+        optionBoxes << box;
+    }
+
+    pwLengthValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
+    pwLengthValue->setObjectName(QStringLiteral("PwLengthValue"));
+    ranCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
+    ranCountValue->setObjectName(QStringLiteral("RanCountValue"));
+    for (DragNumberEdit *edit : {pwLengthValue, ranCountValue})
+        AllowOnlyCharacters(edit, QStringLiteral("0123456789"));
+
+    auto *form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->addRow(QStringLiteral("密码长度："), pwLengthValue);
+    form->addRow(QStringLiteral("随机数数量："), ranCountValue);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 12);
+    layout->addWidget(options);
+    layout->addLayout(form);
+    layout->addSpacing(8);
+    layout->addLayout(MakeButtonRow());
+
+    LoadValues(QStringLiteral("5"), QString(), QStringLiteral("5"));
+    setMinimumWidth(320);
+    adjustSize();
+}
+
+void TPwdSetForm::LoadValues(const QString &length, const QString &options, const QString &count)
+{
+    const QStringList chosen = options.split(QLatin1Char('|'));
+    for (QCheckBox *box : optionBoxes)
+        box->setChecked(chosen.contains(box->text()));
+    pwLengthValue->setText(length);
+    ranCountValue->setText(count);
+}
+
+void TPwdSetForm::LoadProject(int pmode, const QueryParams &params)
+{
+    if (pmode == 6)
+        LoadValues(params.value(1), params.value(2), params.value(3));
+}
+
+QueryParams TPwdSetForm::EncodeProject(int pmode, const QueryParams &current) const
+{
+    if (pmode != 6)
+        return current;
+    return {ProjectTypeAt(6).mode, pwLengthValue->text(), EncodeOptions(), ranCountValue->text()};
+}
+
+void TPwdSetForm::LoadGroupQuery(const QString &groupQuery)
+{
+    const QStringList f = SplitGroupFields(groupQuery);
+    LoadValues(f.value(0), f.value(1), f.value(2));
+}
+
+QString TPwdSetForm::EncodeGroupQuery() const
+{
+    return QStringList{pwLengthValue->text(), EncodeOptions(), ranCountValue->text()}.join(QStringLiteral("||"));
+}
+
+QString TPwdSetForm::EncodeOptions() const
+{
+    QStringList chosen;
+    for (QCheckBox *box : optionBoxes)
+        if (box->isChecked())
+            chosen << box->text();
+    return chosen.join(QLatin1Char('|'));
+}
+
+bool TPwdSetForm::ValidateInput()
+{
+    bool valid = true;
+    if (pwLengthValue->text().isEmpty() || ranCountValue->text().isEmpty()) {
+        ShowParameterError(QStringLiteral("相关参数不能为空，请填写完整！"));
+        valid = false;
+    }
+    if (EncodeOptions().isEmpty()) {
+        ShowParameterError(QStringLiteral("至少应勾选一个密码选项！"));
+        valid = false;
+    }
+    // A length of 0 gives only empty, equal passwords: more than one of them can never
+    // be told apart, so the draw could not finish.
+    if (valid && pwLengthValue->text().toLongLong() < 1) {
+        ShowParameterError(QStringLiteral("密码长度不能为0，请重新设置！"));
+        valid = false;
+    }
+    if (valid && ranCountValue->text().toLongLong() < 1) {
+        ShowParameterError(QStringLiteral("随机数数量不能为0，请重新设置！"));
+        valid = false;
+    }
+    return valid;
+}
