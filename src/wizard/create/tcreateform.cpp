@@ -1,0 +1,839 @@
+#include "tcreateform.h"
+
+#include "apppaths.h"
+#include "colourlisteditor.h"
+#include "describequery.h"
+#include "displaysection.h"
+#include "domutil.h"
+#include "encodedxml.h"
+#include "gradient.h"
+#include "guarded.h"
+#include "handoff.h"
+#include "launcher.h"
+#include "messages.h"
+#include "modedialog.h"
+#include "modedialogfactory.h"
+#include "projectcatalogue.h"
+#include "projectheader.h"
+#include "suiteerror.h"
+#include "trandqueryform.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+const QString kYes = QStringLiteral("是");
+const QString kNo = QStringLiteral("否");
+const QString kParamCaption = QStringLiteral("参数有误");
+
+constexpr int kClientWidth = 680;
+constexpr int kClientHeight = 520;
+constexpr int kPanelLeft = 8;
+constexpr int kPanelTop = 60;
+constexpr int kPanelHeight = 400;
+constexpr int kButtonTop = 474;
+constexpr int kButtonWidth = 88;
+constexpr int kButtonHeight = 32;
+
+QString yesNo(bool value)
+{
+    return value ? kYes : kNo;
+}
+
+QRadioButton *radio(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QRadioButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QCheckBox *check(const QString &name, const QString &caption, bool checked, QWidget *parent)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setChecked(checked);
+    return box;
+}
+
+QGroupBox *section(const QString &title, QWidget *parent)
+{
+    auto *box = new QGroupBox(title, parent);
+    box->setStyleSheet(QStringLiteral("QGroupBox { font-weight: bold; }"
+                                      "QGroupBox * { font-weight: normal; }"));
+    return box;
+}
+
+void paintDialogGradient(QWidget *widget, const QString &text)
+{
+    QImage image(widget->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    try {
+        PaintGradient(text, image);
+    } catch (const SuiteError &) {
+        // A fixed text of this program: cannot be malformed.
+    }
+    QPainter painter(widget);
+    painter.drawImage(0, 0, image);
+}
+} // namespace
+
+QString TemplateFileName(int pmode)
+{
+    static const QStringList names = {
+        QStringLiteral("0.rpj"),
+        QStringLiteral("1.RandRangeNum.rpj"),
+        QStringLiteral("2.RandName.rpj"),
+        QStringLiteral("3.RandSort.rpj"),
+        QStringLiteral("4.RandTasks.rpj"),
+        QStringLiteral("5.RandImages.rpj"),
+        QStringLiteral("6.RandPwd.rpj"),
+        QStringLiteral("7.RandWords.rpj"),
+        QStringLiteral("8.RandCoordinate.rpj"),
+        QStringLiteral("9.RandAward(One).rpj"),
+        QStringLiteral("10.RandAward(More).rpj"),
+        QStringLiteral("11.RandCalculation.rpj"),
+        QStringLiteral("12.RandEquation(1Times).rpj"),
+        QStringLiteral("13.RandEquation(2Times).rpj"),
+        QStringLiteral("14.RandCustomCal.rpj"),
+    };
+    return names.value(pmode);
+}
+
+QString ProjectNameFileProblem(const QString &name)
+{
+    if (!name.isEmpty() && name.trimmed().isEmpty())
+        return QStringLiteral("项目名称不能只由空格组成！");
+    // The name becomes Data/Projects/<name>.rpj on every platform the suite runs on.
+    static const QString forbidden = QStringLiteral("/\\<>:\"|?*");
+    for (const QChar c : name) {
+        if (forbidden.contains(c) || c.unicode() < 0x20)
+            return QStringLiteral("项目名称中不得出现 / \\ < > : \" | ? * 等不能用于文件名的字符！");
+    }
+    return {};
+}
+
+TCreateForm::TCreateForm(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TCreateForm"));
+    setWindowTitle(QStringLiteral("工程创建向导"));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    choosePicture = [this] {
+        return QFileDialog::getOpenFileName(this, QStringLiteral("选择背景图片"), AppDir() + QStringLiteral("Img"),
+                                            QStringLiteral("图片文件 (*.jpg *.jpeg *.png *.bmp *.gif)"));
+    };
+    chooseColour = [this](const QColor &current) {
+        return QColorDialog::getColor(current, this, QStringLiteral("选择背景颜色"));
+    };
+    startDesigner = [] { StartSuiteProgram(ProgramDesigner); };
+
+    BuildStepIndicator();
+    panels[0] = BuildStep1();
+    panels[1] = BuildStep2();
+    panels[2] = BuildStep3();
+    for (QWidget *panel : panels) {
+        panel->setGeometry(kPanelLeft, kPanelTop, kClientWidth - 2 * kPanelLeft, kPanelHeight);
+        panel->hide();
+    }
+    panels[0]->show();
+
+    bPrev = new QPushButton(QStringLiteral("上一步"), this);
+    bPrev->setObjectName(QStringLiteral("BPrev"));
+    bNext = new QPushButton(QStringLiteral("下一步"), this);
+    bNext->setObjectName(QStringLiteral("BNext"));
+    bCancel = new QPushButton(QStringLiteral("取消"), this);
+    bCancel->setObjectName(QStringLiteral("BCancel"));
+    bPrev->setEnabled(false);
+    PlaceButtons();
+    connect(bPrev, &QPushButton::clicked, this, &TCreateForm::BPrevClick);
+    connect(bNext, &QPushButton::clicked, this, &TCreateForm::BNextClick);
+    // Nothing has been written yet: cancelling leaves every file as it was.
+    connect(bCancel, &QPushButton::clicked, this, &QWidget::close);
+
+    changeStep = new QTimer(this);
+    changeStep->setObjectName(QStringLiteral("ChangeStep"));
+    changeStep->setInterval(15);
+    connect(changeStep, &QTimer::timeout, this, &TCreateForm::ChangeStepTimer);
+
+    ShowStepIndicator(1);
+    BgSetsClick();
+}
+
+TCreateForm::~TCreateForm() = default;
+
+ModeDialog *TCreateForm::OpenModeDialog() const
+{
+    return modeDialog;
+}
+
+TRandQueryForm *TCreateForm::QueryEditor() const
+{
+    return queryEditor;
+}
+
+void TCreateForm::SetPictureChooser(std::function<QString()> chooser)
+{
+    choosePicture = std::move(chooser);
+}
+
+void TCreateForm::SetColourChooser(std::function<QColor(const QColor &)> chooser)
+{
+    chooseColour = std::move(chooser);
+}
+
+void TCreateForm::SetDesignerStarter(std::function<void()> starter)
+{
+    startDesigner = std::move(starter);
+}
+
+bool TCreateForm::IsSliding() const
+{
+    return changeStep->isActive();
+}
+
+void TCreateForm::BuildStepIndicator()
+{
+    const QStringList captions = {QStringLiteral("第一步：设定工程名称及类型"),
+                                  QStringLiteral("第二步：设定随机数参数"),
+                                  QStringLiteral("第三步：设置随机数窗口基本信息")};
+    const int width = (kClientWidth - 2 * kPanelLeft - 8) / 3;
+    for (int i = 0; i < 3; ++i) {
+        stepBg[i] = new QFrame(this);
+        stepBg[i]->setObjectName(QStringLiteral("Step%1Bg").arg(i + 1));
+        stepBg[i]->setGeometry(kPanelLeft + i * (width + 4), 10, width, 38);
+        stepLabel[i] = new QLabel(captions.at(i), stepBg[i]);
+        stepLabel[i]->setObjectName(QStringLiteral("Step%1Label").arg(i + 1));
+        stepLabel[i]->setAlignment(Qt::AlignCenter);
+        stepLabel[i]->setGeometry(0, 0, width, 38);
+    }
+}
+
+void TCreateForm::ShowStepIndicator(int shownStep)
+{
+    for (int i = 0; i < 3; ++i) {
+        const bool current = i + 1 == shownStep;
+        stepBg[i]->setStyleSheet(current ? QStringLiteral("QFrame { background: #800000; border-radius: 4px; }")
+                                         : QStringLiteral("QFrame { background: rgba(255,255,255,90);"
+                                                          " border-radius: 4px; }"));
+        stepLabel[i]->setStyleSheet(current ? QStringLiteral("color: white; font-weight: bold; background: transparent;")
+                                            : QStringLiteral("color: black; font-weight: normal; background: transparent;"));
+    }
+}
+
+QWidget *TCreateForm::BuildStep1()
+{
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Step1Panel"));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(12, 12, 12, 12);
+
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(new QLabel(QStringLiteral("项目名称："), panel));
+    projNameValue = new QLineEdit(panel);
+    projNameValue->setObjectName(QStringLiteral("ProjNameValue"));
+    projNameValue->setMaxLength(100);
+    nameRow->addWidget(projNameValue, 1);
+    layout->addLayout(nameRow);
+    layout->addSpacing(10);
+
+    auto *typeBox = section(QStringLiteral("工程类型："), panel);
+    typeBox->setObjectName(QStringLiteral("ProjSelect"));
+    auto *grid = new QGridLayout(typeBox);
+    grid->setVerticalSpacing(14);
+    projSelect = new QButtonGroup(this);
+    const QVector<ProjectType> &types = ProjectTypes();
+    for (int i = 0; i < types.size(); ++i) {
+        auto *item = radio(QStringLiteral("ProjSelectItem%1").arg(i), types.at(i).caption, typeBox);
+        projSelect->addButton(item, i);
+        grid->addWidget(item, i / 4, i % 4);
+    }
+    projSelect->button(0)->setChecked(true);
+    layout->addWidget(typeBox);
+    layout->addStretch(1);
+    return panel;
+}
+
+QWidget *TCreateForm::BuildStep2()
+{
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Step2Panel"));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addWidget(new QLabel(QStringLiteral("随机数配置："), panel));
+    randInfo = new QPlainTextEdit(panel);
+    randInfo->setObjectName(QStringLiteral("RandInfo"));
+    randInfo->setReadOnly(true);
+    randInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    randInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    randInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    layout->addWidget(randInfo, 1);
+
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    randInfoEdit = new QPushButton(QStringLiteral("点此编辑参数"), panel);
+    randInfoEdit->setObjectName(QStringLiteral("RandInfoEdit"));
+    randInfoEdit->setFlat(true);
+    randInfoEdit->setCursor(Qt::PointingHandCursor);
+    randInfoEdit->setStyleSheet(QStringLiteral("QPushButton { color: #0000c0; text-decoration: underline;"
+                                               " border: none; background: transparent; }"));
+    row->addWidget(randInfoEdit);
+    layout->addLayout(row);
+    connect(randInfoEdit, &QPushButton::clicked, this, &TCreateForm::RandInfoEditClick);
+
+    commander = new QPushButton(panel);
+    commander->setObjectName(QStringLiteral("Commander"));
+    commander->hide();
+    connect(commander, &QPushButton::clicked, this, &TCreateForm::CommanderClick);
+    return panel;
+}
+
+QWidget *TCreateForm::BuildStep3()
+{
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Step3Panel"));
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(12, 6, 12, 6);
+    layout->setSpacing(6);
+
+    auto *titleRow = new QHBoxLayout;
+    titleRow->addWidget(new QLabel(QStringLiteral("窗口标题："), panel));
+    projTitle = new QLineEdit(panel);
+    projTitle->setObjectName(QStringLiteral("ProjTitle"));
+    titleRow->addWidget(projTitle, 1);
+    layout->addLayout(titleRow);
+
+    // Background kind and its value.
+    auto *bgBox = section(QStringLiteral("背景："), panel);
+    auto *bgLayout = new QGridLayout(bgBox);
+    bgOfColor = radio(QStringLiteral("BgOfColor"), QStringLiteral("固定颜色"), bgBox);
+    bgOfChangingColor = radio(QStringLiteral("BgOfChangingColor"), QStringLiteral("渐变色"), bgBox);
+    bgOfPic = radio(QStringLiteral("BgOfPic"), QStringLiteral("背景图片"), bgBox);
+    bgOfChangingColor->setChecked(true);
+    auto *bgGroup = new QButtonGroup(bgBox);
+    for (QRadioButton *button : {bgOfColor, bgOfChangingColor, bgOfPic}) {
+        bgGroup->addButton(button);
+        connect(button, &QRadioButton::clicked, this, &TCreateForm::BgSetsClick);
+    }
+    bgLayout->addWidget(bgOfColor, 0, 0);
+    bgLayout->addWidget(bgOfChangingColor, 0, 1);
+    bgLayout->addWidget(bgOfPic, 0, 2);
+
+    auto *valueRow = new QHBoxLayout;
+    colorShow = new QPushButton(bgBox);
+    colorShow->setObjectName(QStringLiteral("ColorShow"));
+    colorShow->setFixedSize(160, 26);
+    colorShow->setToolTip(QStringLiteral("单击选择背景颜色"));
+    cColorShow = new QPushButton(bgBox);
+    cColorShow->setObjectName(QStringLiteral("CColorShow"));
+    cColorShow->setFixedSize(160, 26);
+    cColorShow->setToolTip(QStringLiteral("单击编辑渐变色"));
+    picPathValue = new QLineEdit(bgBox);
+    picPathValue->setObjectName(QStringLiteral("PicPathValue"));
+    picPathValue->setReadOnly(true);
+    picPathLoad = new QPushButton(QStringLiteral("载入"), bgBox);
+    picPathLoad->setObjectName(QStringLiteral("PicPathLoad"));
+    bgPicStretch = check(QStringLiteral("BgPicStretch"), QStringLiteral("背景图片自动缩放："), true, bgBox);
+    bgPicStretch->setLayoutDirection(Qt::RightToLeft);
+    valueRow->addWidget(colorShow);
+    valueRow->addWidget(cColorShow);
+    valueRow->addWidget(picPathValue, 1);
+    valueRow->addWidget(picPathLoad);
+    valueRow->addWidget(bgPicStretch);
+    valueRow->addStretch(0);
+    bgLayout->addLayout(valueRow, 1, 0, 1, 3);
+    connect(colorShow, &QPushButton::clicked, this, &TCreateForm::ColorShowClick);
+    connect(cColorShow, &QPushButton::clicked, this, &TCreateForm::CColorShowClick);
+    connect(picPathLoad, &QPushButton::clicked, this, &TCreateForm::PicPathLoadClick);
+    layout->addWidget(bgBox);
+
+    // Result box and record box; a picture project shows a note instead.
+    auto *boxBox = section(QStringLiteral("生成框与记录框："), panel);
+    auto *boxStack = new QGridLayout(boxBox);
+    boxChoices = new QWidget(boxBox);
+    auto *boxGrid = new QGridLayout(boxChoices);
+    boxGrid->setContentsMargins(0, 0, 0, 0);
+    randBoxSet = check(QStringLiteral("RandBoxSet"), QStringLiteral("生成框："), true, boxChoices);
+    randBoxByEdit = radio(QStringLiteral("RandBoxByEdit"), QStringLiteral("使用文本框"), boxChoices);
+    randBoxByLabel = radio(QStringLiteral("RandBoxByLabel"), QStringLiteral("使用非文本框"), boxChoices);
+    randBoxByEdit->setChecked(true);
+    auto *randBoxGroup = new QButtonGroup(boxChoices);
+    randBoxGroup->addButton(randBoxByEdit);
+    randBoxGroup->addButton(randBoxByLabel);
+    randRecordSet = check(QStringLiteral("RandRecordSet"), QStringLiteral("记录框："), false, boxChoices);
+    randRecordByMemo = radio(QStringLiteral("RandRecordByMemo"), QStringLiteral("使用文本框"), boxChoices);
+    randRecordByLabel = radio(QStringLiteral("RandRecordByLabel"), QStringLiteral("使用非文本框"), boxChoices);
+    randRecordByMemo->setChecked(true);
+    auto *recordGroup = new QButtonGroup(boxChoices);
+    recordGroup->addButton(randRecordByMemo);
+    recordGroup->addButton(randRecordByLabel);
+    boxGrid->addWidget(randBoxSet, 0, 0);
+    boxGrid->addWidget(randBoxByEdit, 0, 1);
+    boxGrid->addWidget(randBoxByLabel, 0, 2);
+    boxGrid->addWidget(randRecordSet, 1, 0);
+    boxGrid->addWidget(randRecordByMemo, 1, 1);
+    boxGrid->addWidget(randRecordByLabel, 1, 2);
+    boxGrid->setColumnStretch(3, 1);
+    needNoBox = new QLabel(QStringLiteral("当前工程类型无需设置此参数"), boxBox);
+    needNoBox->setObjectName(QStringLiteral("NeedNoBox"));
+    needNoBox->setAlignment(Qt::AlignCenter);
+    needNoBox->hide();
+    boxStack->addWidget(boxChoices, 0, 0);
+    boxStack->addWidget(needNoBox, 0, 0);
+    connect(randBoxSet, &QCheckBox::clicked, this, &TCreateForm::UpdateBoxChoices);
+    connect(randRecordSet, &QCheckBox::clicked, this, &TCreateForm::UpdateBoxChoices);
+    layout->addWidget(boxBox);
+
+    // How a draw is started.
+    auto *goBox = section(QStringLiteral("随机数生成方式："), panel);
+    auto *goLayout = new QHBoxLayout(goBox);
+    goRandButton = check(QStringLiteral("GoRandButton"), QStringLiteral("使用按钮"), true, goBox);
+    goRandShortCut = check(QStringLiteral("GoRandShortCut"), QStringLiteral("使用快捷键"), true, goBox);
+    goRandShortCutValue = new QComboBox(goBox);
+    goRandShortCutValue->setObjectName(QStringLiteral("GoRandShortCutValue"));
+    for (int i = 1; i <= 12; ++i)
+        goRandShortCutValue->addItem(QStringLiteral("F%1").arg(i));
+    for (int i = 1; i <= 12; ++i)
+        goRandShortCutValue->addItem(QStringLiteral("Shift+F%1").arg(i));
+    goLayout->addWidget(goRandButton);
+    goLayout->addSpacing(24);
+    goLayout->addWidget(goRandShortCut);
+    goLayout->addWidget(goRandShortCutValue);
+    goLayout->addStretch(1);
+    connect(goRandShortCut, &QCheckBox::clicked, this, &TCreateForm::UpdateBoxChoices);
+    layout->addWidget(goBox);
+
+    auto *animBox = section(QStringLiteral("动画："), panel);
+    auto *animLayout = new QVBoxLayout(animBox);
+    animLayout->setSpacing(2);
+    useInRand = check(QStringLiteral("UseInRand"), QStringLiteral("在随机数生成时使用动画"), true, animBox);
+    useAfterRand = check(QStringLiteral("UseAfterRand"), QStringLiteral("在随机数生成后使用动画"), true, animBox);
+    useBoxRecord = check(QStringLiteral("UseBoxRecord"), QStringLiteral("使用生成框、记录框动画"), false, animBox);
+    animLayout->addWidget(useInRand);
+    animLayout->addWidget(useAfterRand);
+    animLayout->addWidget(useBoxRecord);
+    layout->addWidget(animBox);
+    layout->addStretch(1);
+
+    UpdateBoxChoices();
+    return panel;
+}
+
+void TCreateForm::PlaceButtons()
+{
+    const int nextLeft = kClientWidth / 2 - 44;
+    bNext->setGeometry(nextLeft, kButtonTop, kButtonWidth, kButtonHeight);
+    bPrev->setGeometry(nextLeft - 94, kButtonTop, kButtonWidth, kButtonHeight);
+    bCancel->setGeometry(nextLeft + 94, kButtonTop, kButtonWidth, kButtonHeight);
+}
+
+void TCreateForm::paintEvent(QPaintEvent *)
+{
+    paintDialogGradient(this, DialogGradient);
+}
+
+void TCreateForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!shownOnce) {
+        shownOnce = true;
+        FormShow();
+    }
+}
+
+void TCreateForm::FormShow()
+{
+    // The codec is bound by the program at start-up (main), before any window.
+    QString editedProject;
+    Guarded(this, [&] { editedProject = ReadRandEditSender(); });
+    if (editedProject.isEmpty()) {
+        gradientText = DefaultBackgroundGradient;
+        PaintSwatches();
+        return;
+    }
+    projectName = editedProject;
+    QTimer::singleShot(1, this, [this] { OpenQueryEditor(projectName); });
+}
+
+void TCreateForm::OpenQueryEditor(const QString &name)
+{
+    hide();
+    queryEditor = new TRandQueryForm(name);
+    queryEditor->show();
+}
+
+// ---- navigation ------------------------------------------------------------
+
+void TCreateForm::BNextClick()
+{
+    if (IsSliding())
+        return;
+    switch (step) {
+    case 1:
+        AcceptStep1();
+        break;
+    case 2:
+        AcceptStep2();
+        break;
+    case 3:
+        AcceptStep3();
+        break;
+    }
+}
+
+void TCreateForm::BPrevClick()
+{
+    if (IsSliding() || step == 1)
+        return;
+    if (step == 2) {
+        ShowStepIndicator(1);
+        goingBack = true;
+        StartSlide(2, 1);
+    } else {
+        ShowStepIndicator(2);
+        StartSlide(3, 2);
+    }
+}
+
+void TCreateForm::AcceptStep1()
+{
+    bool failed = false;
+    auto fail = [&](const QString &text) {
+        ShowError(this, kParamCaption, text);
+        failed = true;
+    };
+    QVector<CatalogueEntry> entries;
+    try {
+        entries = ProjectCatalogue::LoadCatalogue(CatalogueFilePath()).ReadEntries();
+    } catch (const SuiteError &error) {
+        ShowError(this, QStringLiteral("读取失败"), error.message());
+        return;
+    }
+    const QString name = projNameValue->text();
+    if (name.isEmpty())
+        fail(QStringLiteral("项目名称不能为空！"));
+    for (const CatalogueEntry &entry : entries) {
+        if (entry.name == name) {
+            fail(QStringLiteral("项目名称不能与现有的项目名称重复！"));
+            break;
+        }
+    }
+    if (name.contains(QLatin1Char('.')))
+        fail(QStringLiteral("项目名称中不得出现小数点！"));
+    const QString fileProblem = ProjectNameFileProblem(name);
+    if (!fileProblem.isEmpty())
+        fail(fileProblem);
+    if (failed)
+        return;
+
+    typeIndex = projSelect->checkedId();
+    projectName = name;
+    ShowStepIndicator(2);
+    StartSlide(1, 2);
+}
+
+void TCreateForm::AcceptStep2()
+{
+    if ((typeIndex == 0 || typeIndex == 14) && params.value(1).isEmpty()) {
+        ShowError(this, kParamCaption, QStringLiteral("请设置随机数相关参数！"));
+        return;
+    }
+    ShowStepIndicator(3);
+    StartSlide(2, 3);
+}
+
+void TCreateForm::AcceptStep3()
+{
+    bool failed = false;
+    auto fail = [&](const QString &text) {
+        ShowError(this, kParamCaption, text);
+        failed = true;
+    };
+    if (projTitle->text().isEmpty())
+        fail(QStringLiteral("窗口标题不能为空！"));
+    if (bgOfChangingColor->isChecked() && gradientText.isEmpty())
+        fail(QStringLiteral("请设置渐变色！"));
+    if (bgOfPic->isChecked() && picPathValue->text().isEmpty())
+        fail(QStringLiteral("背景图片地址不能为空！"));
+    if (typeIndex != 5 && !randBoxSet->isChecked() && !randRecordSet->isChecked())
+        fail(QStringLiteral("您至少需要选择生成框或记录框中的一个，否则随机数将无法显示！"));
+    if (!goRandButton->isChecked() && !goRandShortCut->isChecked())
+        fail(QStringLiteral("您至少需要选择使用按钮或快捷键中的一个，否则将无法生成随机数！"));
+    if (!failed)
+        CreateProject();
+}
+
+// ---- slide -----------------------------------------------------------------
+
+void TCreateForm::StartSlide(int fromStep, int toStep)
+{
+    slideSpeed = 60;
+    outgoingPanel = panels[fromStep - 1];
+    incomingPanel = panels[toStep - 1];
+    slideTarget = toStep;
+    const int travel = outgoingPanel->width() + 2 * kPanelLeft;
+    incomingPanel->move(toStep > fromStep ? kPanelLeft + travel : kPanelLeft - travel, kPanelTop);
+    incomingPanel->show();
+    changeStep->start();
+}
+
+void TCreateForm::ChangeStepTimer()
+{
+    --slideSpeed;
+    const bool forward = slideTarget > step;
+    const int dx = forward ? -slideSpeed : slideSpeed;
+    outgoingPanel->move(outgoingPanel->x() + dx, kPanelTop);
+    incomingPanel->move(incomingPanel->x() + dx, kPanelTop);
+    const bool arrived = forward ? incomingPanel->x() < 9 : incomingPanel->x() >= 8;
+    // The speed runs down each tick; a slide that has not arrived by then ends anyway.
+    if (arrived || slideSpeed <= 1)
+        FinishSlide();
+}
+
+void TCreateForm::FinishSlide()
+{
+    changeStep->stop();
+    incomingPanel->move(kPanelLeft, kPanelTop);
+    outgoingPanel->hide();
+    const int fromStep = step;
+    step = slideTarget;
+    if (step == 2 && fromStep == 1) {
+        bPrev->setEnabled(true);
+        setWindowTitle(QStringLiteral("工程创建向导 第二步"));
+        PlaceButtons();
+        randInfo->clear();
+        params = DefaultQueryParams(typeIndex);
+        ShowDescription();
+    } else if (step == 3) {
+        bNext->setText(QStringLiteral("完成"));
+        BgSetsClick();
+        randRecordSet->setEnabled(typeIndex != 5);
+        needNoBox->setVisible(typeIndex == 5);
+        boxChoices->setVisible(typeIndex != 5);
+        UpdateBoxChoices();
+    } else if (step == 1) {
+        bPrev->setEnabled(false);
+        goingBack = false;
+    } else if (step == 2) {
+        bNext->setText(QStringLiteral("下一步"));
+    }
+}
+
+// ---- step 2 ----------------------------------------------------------------
+
+void TCreateForm::ShowDescription()
+{
+    QStringList lines;
+    try {
+        DescribeQuery(lines, params, typeIndex);
+    } catch (const SuiteError &error) {
+        lines << error.message();
+    }
+    randInfo->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+void TCreateForm::RandInfoEditClick()
+{
+    if (modeDialog) {
+        modeDialog->raise();
+        modeDialog->activateWindow();
+        return;
+    }
+    ModeDialog *dialog = CreateModeDialog(typeIndex, this);
+    if (!dialog) {
+        ShowError(this, kParamCaption, QStringLiteral("该工程类型的参数设置窗口无法打开！"));
+        return;
+    }
+    dialog->setWindowFlag(Qt::Window);
+    dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
+    dialog->SetRequirer(kRequirerCreatePage);
+    dialog->SetCommander(commander);
+    dialog->LoadProject(typeIndex, params);
+    modeDialog = dialog;
+    dialog->show();
+}
+
+void TCreateForm::CommanderClick()
+{
+    if (!modeDialog)
+        return;
+    randInfo->clear();
+    params = modeDialog->EncodeProject(typeIndex, params);
+    modeDialog->close();
+    ShowDescription();
+}
+
+// ---- step 3 ----------------------------------------------------------------
+
+void TCreateForm::BgSetsClick()
+{
+    colorShow->setVisible(bgOfColor->isChecked());
+    cColorShow->setVisible(bgOfChangingColor->isChecked());
+    const bool picture = bgOfPic->isChecked();
+    picPathValue->setVisible(picture);
+    picPathLoad->setVisible(picture);
+    bgPicStretch->setVisible(picture);
+    if (picture && picPathValue->text().isEmpty() && step == 3)
+        PicPathLoadClick();
+    PaintSwatches();
+}
+
+void TCreateForm::PicPathLoadClick()
+{
+    const QString path = choosePicture ? choosePicture() : QString();
+    if (!path.isEmpty())
+        picPathValue->setText(path);
+}
+
+void TCreateForm::ColorShowClick()
+{
+    if (!chooseColour)
+        return;
+    const QColor chosen = chooseColour(backgroundColour);
+    if (chosen.isValid()) {
+        backgroundColour = chosen;
+        PaintSwatches();
+    }
+}
+
+void TCreateForm::CColorShowClick()
+{
+    if (!colourListEditor) {
+        colourListEditor = new TCColorEditForm(this);
+        colourListEditor->setWindowFlag(Qt::Window);
+        connect(colourListEditor, &TCColorEditForm::GradientSaved, this, [this](const QString &text) {
+            gradientText = text;
+            PaintSwatches();
+        });
+    }
+    colourListEditor->SetRequirer(kRequirerCreatePage);
+    colourListEditor->SetGradientText(gradientText);
+    colourListEditor->show();
+    colourListEditor->raise();
+}
+
+void TCreateForm::PaintSwatches()
+{
+    colorShow->setStyleSheet(QStringLiteral("QPushButton { background: %1; border: 1px solid #404040; }")
+                                 .arg(backgroundColour.name()));
+    QImage image(cColorShow->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    try {
+        if (!gradientText.isEmpty())
+            PaintGradient(gradientText, image);
+    } catch (const SuiteError &) {
+        image.fill(Qt::white);
+    }
+    cColorShow->setIcon(QPixmap::fromImage(image));
+    cColorShow->setIconSize(image.size());
+    cColorShow->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid #404040; padding: 0; }"));
+}
+
+void TCreateForm::UpdateBoxChoices()
+{
+    randBoxByEdit->setEnabled(randBoxSet->isChecked());
+    randBoxByLabel->setEnabled(randBoxSet->isChecked());
+    const bool record = randRecordSet->isChecked() && randRecordSet->isEnabled();
+    randRecordByMemo->setEnabled(record);
+    randRecordByLabel->setEnabled(record);
+    goRandShortCutValue->setEnabled(goRandShortCut->isChecked());
+}
+
+// ---- creation --------------------------------------------------------------
+
+void TCreateForm::CreateProject()
+{
+    const QString projectPath = ProjectFilePath(projectName);
+    try {
+        // A file of that name that the catalogue does not list belongs to someone:
+        // never overwrite it.
+        if (QFile::exists(projectPath))
+            throw SuiteError(QStringLiteral("项目文件“%1”已经存在，请返回第一步更换项目名称！")
+                                 .arg(projectName + QStringLiteral(".rpj")));
+
+        QDomDocument document =
+            LoadProjectDocumentAnyForm(AppDir() + QStringLiteral("Data/Demo/") + TemplateFileName(typeIndex));
+        QDomElement root = ProjectRootElement(document);
+        QDomElement form = ChildElement(root, QStringLiteral("Form"));
+        ChildElement(form, QStringLiteral("Title")).setAttribute(QStringLiteral("Caption"), projTitle->text());
+
+        BackgroundFill fill;
+        if (bgOfColor->isChecked()) {
+            fill.type = kBgOfColor;
+            fill.colour = Rgb{backgroundColour.red(), backgroundColour.green(), backgroundColour.blue()};
+        } else if (bgOfChangingColor->isChecked()) {
+            fill.type = kBgOfChangingColor;
+            fill.gradient = gradientText;
+        } else {
+            fill.type = kBgOfPic;
+            fill.picturePath = picPathValue->text();
+            fill.stretch = bgPicStretch->isChecked();
+        }
+        QDomElement background = ChildElement(form, QStringLiteral("Background"));
+        background.setAttribute(QStringLiteral("Type"), fill.type);
+        background.setAttribute(QStringLiteral("Color"), BackgroundValueText(fill));
+
+        if (typeIndex != 5) {
+            QDomElement randBox = ChildElement(form, QStringLiteral("RandBox"));
+            randBox.setAttribute(QStringLiteral("Enabled"), yesNo(randBoxSet->isChecked()));
+            randBox.setAttribute(QStringLiteral("Type"),
+                                 randBoxByLabel->isChecked() ? QStringLiteral("Label") : QStringLiteral("Edit"));
+            QDomElement record = ChildElement(form, QStringLiteral("RandRecord"));
+            record.setAttribute(QStringLiteral("Enabled"), yesNo(randRecordSet->isChecked()));
+            record.setAttribute(QStringLiteral("Type"),
+                                randRecordByLabel->isChecked() ? QStringLiteral("Label") : QStringLiteral("Memo"));
+            ChildElement(form, QStringLiteral("GoRandButton"))
+                .setAttribute(QStringLiteral("Enabled"), yesNo(goRandButton->isChecked()));
+            QDomElement shortCut = ChildElement(form, QStringLiteral("GoRandShortCut"));
+            shortCut.setAttribute(QStringLiteral("Enabled"), yesNo(goRandShortCut->isChecked()));
+            shortCut.setAttribute(QStringLiteral("ShortCut"), goRandShortCutValue->currentText());
+        }
+
+        QDomElement animate = ChildElement(root, QStringLiteral("Animate"));
+        animate.setAttribute(QStringLiteral("InRand"), yesNo(useInRand->isChecked()));
+        animate.setAttribute(QStringLiteral("AfterRand"), yesNo(useAfterRand->isChecked()));
+        animate.setAttribute(QStringLiteral("BoxRecord"), yesNo(useBoxRecord->isChecked()));
+
+        StampCreation(document, CurrentDateTimeText());
+        WriteQuerySection(document, params, typeIndex);
+        SaveEncodedDocument(document, projectPath);
+
+        // The project file stands; only now may the catalogue name it. If the catalogue
+        // cannot take it, the file goes again so no half-made project remains.
+        try {
+            UpdateCatalogue(CatalogueFilePath(), [this](ProjectCatalogue &catalogue) {
+                for (const CatalogueEntry &entry : catalogue.ReadEntries())
+                    if (entry.name == projectName)
+                        throw SuiteError(QStringLiteral("项目名称不能与现有的项目名称重复！"));
+                catalogue.AppendEntry(projectName, 0);
+            });
+        } catch (...) {
+            QFile::remove(projectPath);
+            throw;
+        }
+    } catch (const SuiteError &error) {
+        ShowError(this, QStringLiteral("项目创建失败"), error.message());
+        return;
+    }
+
+    ShowInformation(this, QStringLiteral("项目创建完毕"), QStringLiteral("项目创建完毕，即将进入随机数设计界面。"));
+    close();
+    if (Guarded(this, [this] { WriteDesignSender(projectName); }) && startDesigner)
+        startDesigner();
+}
