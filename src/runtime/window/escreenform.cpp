@@ -1,0 +1,92 @@
+#include "escreenform.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+TEScreenForm::TEScreenForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName("TEScreenForm");
+    setWindowTitle("随机数动画框");
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    Menu_Stop = new QAction("停止", this);
+    Menu_Stop->setObjectName("Menu_Stop");
+    Menu_Stop->setEnabled(false);
+    PopupMenu1->addAction(Menu_Stop);
+    // Added to the window too, so its shortcut works while this window has the focus.
+    addAction(Menu_Stop);
+    connect(Menu_Stop, &QAction::triggered, this, &TEScreenForm::StopRequested);
+}
+
+void TEScreenForm::ApplySettings(const ExtraScreen &settings)
+{
+    m_background.SetFill(settings.background);
+    m_useResultBoxFormat = settings.useFormat == QStringLiteral("RandBox");
+    resize(settings.width, settings.height); // frameless: outer size = client size
+    if (settings.formAlign == kFormCentred) {
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        move(screen.left() + screen.width() / 2 - settings.width / 2,
+             screen.top() + screen.height() / 2 - settings.height / 2);
+    } else {
+        move(settings.left, settings.top);
+    }
+
+    const QRect resultArea(settings.borderDistanceX, settings.borderDistanceY,
+                           qMax(0, settings.width - 2 * settings.borderDistanceX),
+                           qMax(0, settings.height - 2 * settings.borderDistanceY));
+    const Qt::Alignment alignment = BoxTextAlignment(TextToAlignment(settings.randAlign));
+    if (settings.randType == QStringLiteral("Memo")) {
+        RandMemo = new QPlainTextEdit(this);
+        RandMemo->setObjectName("RandMemo");
+        RandMemo->setReadOnly(true);
+        RandMemo->setGeometry(resultArea);
+        ApplyFont(RandMemo, settings.randFont);
+        SetBaseColour(RandMemo, ToQColor(settings.randBgColour));
+        RandMemo->document()->setDefaultTextOption(QTextOption(alignment));
+    } else {
+        RandLabel = new QLabel("随机数将显示在这里", this);
+        RandLabel->setObjectName("RandLabel");
+        RandLabel->setTextFormat(Qt::PlainText);
+        RandLabel->setWordWrap(true);
+        RandLabel->setGeometry(resultArea);
+        RandLabel->setAlignment(alignment);
+        ApplyFont(RandLabel, settings.randFont);
+    }
+}
+
+void TEScreenForm::SetStopShortcut(const QKeySequence &key)
+{
+    Menu_Stop->setShortcut(key);
+}
+
+void TEScreenForm::ShowFrameText(const QString &text)
+{
+    if (RandMemo)
+        RandMemo->setPlainText(text);
+    else if (RandLabel)
+        RandLabel->setText(text);
+}
+
+QString TEScreenForm::FrameText() const
+{
+    if (RandMemo)
+        return RandMemo->toPlainText();
+    return RandLabel ? RandLabel->text() : QString();
+}
+
+void TEScreenForm::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    m_background.Paint(painter, size());
+}
+
+void TEScreenForm::contextMenuEvent(QContextMenuEvent *event)
+{
+    PopupMenu1->popup(event->globalPos());
+}

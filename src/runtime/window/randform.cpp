@@ -1,0 +1,922 @@
+#include "randform.h"
+
+#include "apppaths.h"
+#include "codec.h"
+#include "encodedxml.h"
+#include "escreenform.h"
+#include "guarded.h"
+#include "handoff.h"
+#include "messages.h"
+#include "musicchannel.h"
+#include "pwdform.h"
+#include "querysection.h"
+#include "timesform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QStyle>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+const QString kPlaceholder = QStringLiteral("#随机数#");
+const QString kStopCaption = QStringLiteral("停止");
+const QString kDefaultDrawCaption = QStringLiteral("生成随机数");
+const QString kStopByShortCut = QStringLiteral("ShortCut");
+const QString kStopByTimes = QStringLiteral("Times");
+const QString kStopByButton = QStringLiteral("Button");
+const QString kRandButton = QStringLiteral("RandButton");
+
+QTimer *NewTimer(QObject *parent, const QString &name, int interval, bool singleShot)
+{
+    auto *timer = new QTimer(parent);
+    timer->setObjectName(name);
+    timer->setInterval(interval);
+    timer->setSingleShot(singleShot);
+    return timer;
+}
+
+QAction *NewAction(QObject *parent, const QString &name, const QString &caption)
+{
+    auto *action = new QAction(caption, parent);
+    action->setObjectName(name);
+    return action;
+}
+
+QLabel *NewTextLabel(QWidget *parent, const QString &name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    // Results and captions are shown as typed, never interpreted as markup.
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// The project name becomes a file name: a name that could leave the project folder is
+// no project.
+bool IsUsableProjectName(const QString &name)
+{
+    return !name.isEmpty() && !name.contains('/') && !name.contains('\\') && name != "." && name != "..";
+}
+
+QVector<QColor> ToQColors(const QVector<Rgb> &colours)
+{
+    QVector<QColor> result;
+    for (const Rgb &colour : colours)
+        result.append(ToQColor(colour));
+    return result;
+}
+
+// The picture's caption in one of the three name formats.
+QString PictureCaption(const QString &path, const QString &nameFormat)
+{
+    const QString fileName = QFileInfo(path).fileName();
+    if (nameFormat == QStringLiteral("图片名称+扩展名"))
+        return fileName;
+    if (nameFormat == QStringLiteral("仅图片名称"))
+        return fileName.section('.', 0, 0);
+    return path;
+}
+
+int CycleIntervalMs(int value, const QString &unit)
+{
+    return qMax(1, IntervalMilliseconds(value, unit));
+}
+
+} // namespace
+
+TRandForm::TRandForm(QWidget *parent) : QWidget(parent), m_question(this)
+{
+    setObjectName("TRandForm");
+    m_pictureCache.setMaxCost(96 * 1024); // kilobytes of decoded pictures kept
+
+    TitleLabel = NewTextLabel(this, "TitleLabel");
+
+    ShortCutLabel = new QMenu(this);
+    ShortCutLabel->setObjectName("ShortCutLabel");
+    Menu_Go = NewAction(this, "Menu_Go", kDefaultDrawCaption);
+    Menu_Stop = NewAction(this, "Menu_Stop", "终止生成");
+    Menu_Stop->setEnabled(false);
+    ShortCutLabel->addAction(Menu_Go);
+    ShortCutLabel->addAction(Menu_Stop);
+    addAction(Menu_Go); // so their keys work while the window has the focus
+    addAction(Menu_Stop);
+    connect(Menu_Go, &QAction::triggered, this, &TRandForm::GoRandButtonClick);
+    connect(Menu_Stop, &QAction::triggered, this, &TRandForm::StopDraw);
+
+    InRandTimer = NewTimer(this, "InRandTimer", 20, false);
+    InRandTimer->setTimerType(Qt::PreciseTimer);
+    PlayMusic = NewTimer(this, "PlayMusic", 10, true);
+    PlayBgMusic = NewTimer(this, "PlayBgMusic", 10, true);
+    PicChangeTimer = NewTimer(this, "PicChangeTimer", 100, false);
+    RBColorTimer = NewTimer(this, "RBColorTimer", 100, false);
+    connect(InRandTimer, &QTimer::timeout, this, &TRandForm::InRandTimerTimer);
+    connect(PlayMusic, &QTimer::timeout, this, &TRandForm::PlayMusicTimer);
+    connect(PlayBgMusic, &QTimer::timeout, this, &TRandForm::PlayBgMusicTimer);
+    connect(PicChangeTimer, &QTimer::timeout, this, &TRandForm::PicChangeTimerTimer);
+    connect(RBColorTimer, &QTimer::timeout, this, &TRandForm::RBColorTimerTimer);
+
+    MusicPlayer = new MusicChannel("MusicPlayer", this);
+    BgMusicPlayer = new MusicChannel("BgMusicPlayer", this);
+    // The background music resumes once the after-draw music is over (or cannot play).
+    connect(MusicPlayer, &MusicChannel::Ended, this, [this] {
+        if (!m_inDraw)
+            PlayBgMusic->start();
+    });
+    connect(MusicPlayer, &MusicChannel::Failed, this, [this] {
+        if (!m_inDraw)
+            PlayBgMusic->start();
+    });
+    // Background music goes on: the same file again, or another one of a random list.
+    connect(BgMusicPlayer, &MusicChannel::Ended, this, [this] {
+        if (!MusicPlayer->IsPlaying())
+            PlayBgMusic->start();
+    });
+
+    TrayMenu = new QMenu(this);
+    TrayMenu->setObjectName("TrayMenu");
+    Tray_Show = NewAction(this, "Tray_Show", "显示");
+    Tray_Hide = NewAction(this, "Tray_Hide", "隐藏");
+    TrayMenu->addAction(Tray_Show);
+    TrayMenu->addAction(Tray_Hide);
+    connect(Tray_Show, &QAction::triggered, this, [this] {
+        show();
+        raise();
+        activateWindow();
+    });
+    connect(Tray_Hide, &QAction::triggered, this, &QWidget::hide);
+    RandTray = new QSystemTrayIcon(this);
+    RandTray->setObjectName("RandTray");
+    RandTray->setContextMenu(TrayMenu);
+    connect(RandTray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            RandTrayClick();
+    });
+
+    m_engine.SetDrawSettings([this] {
+        DrawSettings settings;
+        settings.question = &m_question;
+        return settings;
+    }());
+}
+
+TRandForm::~TRandForm() = default;
+
+// ---- start-up ----------------------------------------------------------------
+
+TRandForm::StartupOutcome TRandForm::EndStartup()
+{
+    emit EndApplication();
+    return StartupOutcome::Ended;
+}
+
+TRandForm::StartupOutcome TRandForm::FormShow()
+{
+    // The engine draws from its own OS-seeded sources (created with it), so nothing is
+    // seeded here from the clock.
+    if (!IsCodecBound() && !BindCodec()) {
+        ShowError(this, "无法打开工程", CodecBindError());
+        return EndStartup();
+    }
+
+    Guarded(this, [this] { m_soft = ReadSoftSettings(); });
+    if (const auto separator = RandSpliterCharacters(m_soft.randSpliter))
+        m_separator = *separator;
+
+    EditProjectHandOff handOff;
+    Guarded(this, [&handOff] { handOff = ReadEditProject(); });
+    m_projectName = handOff.name;
+    m_projectPath = IsUsableProjectName(m_projectName) ? ProjectFilePath(m_projectName) : QString();
+    if (m_projectPath.isEmpty() || !QFileInfo(m_projectPath).isFile()) {
+        ShowError(this, "默认工程不存在", "您设定的默认工程已不存在，请您使用Varnel打开您需要的工程！");
+        return EndStartup();
+    }
+
+    try {
+        LoadProject();
+    } catch (const SuiteError &error) {
+        ShowError(this, "工程无法打开",
+                  QStringLiteral("工程“%1”无法打开：%2\n请用Varnel修复或重新创建该工程。").arg(m_projectName, error.message()));
+        return EndStartup();
+    }
+
+    DrawSettings settings = m_engine.Settings();
+    settings.listAutoRestore = m_soft.listAutoRestore;
+    settings.pictureNameSetting = m_form.pictureName.type;
+    settings.resultSeparator = m_separator;
+    m_engine.SetDrawSettings(settings);
+    // A query the engine refuses is reported when a draw is asked for: the window opens.
+    m_engine.PrepareInBackground(m_pmode, m_query);
+
+    if (m_header.accessByPwd) {
+        AskAccessPassword();
+        return StartupOutcome::AwaitingPassword;
+    }
+    ShowMainWindow();
+    PlayBgMusic->start();
+    return StartupOutcome::Shown;
+}
+
+void TRandForm::LoadProject()
+{
+    m_document = LoadEncodedDocument(m_projectPath);
+    // Read everything before anything is shown, so a malformed project changes nothing.
+    m_pictureProject = IsPictureProject(m_document);
+    m_form = ReadFormSection(m_document, m_pictureProject);
+    m_animate = ReadAnimateSection(m_document);
+    const QuerySection query = ReadQuerySection(m_document);
+    m_pmode = query.pmode;
+    m_query = query.params;
+    m_header = ReadProjectHeader(m_document);
+    if (m_pmode == 5)
+        m_pictureProject = true;
+
+    ApplyForm();
+    if (m_pictureProject)
+        ApplyPicture();
+    ApplyResultBox();
+    ApplyRecordBox();
+    ApplyButtonAndKeys();
+    ApplyRemarks();
+    ApplyAnimate();
+}
+
+void TRandForm::ApplyForm()
+{
+    const FormWindow &window = m_form.window;
+    resize(window.width, window.height);
+    if (window.align != kFormCentred)
+        move(window.left, window.top);
+
+    TitleLabel->setText(m_form.title.caption);
+    ApplyFont(TitleLabel, m_form.title.font);
+    PlaceWidget(TitleLabel, m_form.title.position, window.width);
+    TitleLabel->setAlignment(LabelAlignment(m_form.title.position.align));
+    setWindowTitle(m_form.title.caption);
+
+    m_background.SetFill(m_form.background.fill);
+    const WindowBackground &background = m_form.background;
+    if (background.musicType == QStringLiteral("Path") || background.musicType == QStringLiteral("Rand"))
+        m_bgMusic = background.musicPaths;
+}
+
+void TRandForm::ApplyPicture()
+{
+    const PictureBox &box = m_form.picture;
+    RandPic = new QLabel(this);
+    RandPic->setObjectName("RandPic");
+    RandPic->setGeometry(box.position.left, box.position.top, box.position.width, box.position.height);
+    RandPic->setAlignment(box.centre ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+    bool ok = false;
+    const int interval = box.interval.trimmed().toInt(&ok);
+    if (ok && interval > 0)
+        PicChangeTimer->setInterval(interval);
+
+    const PictureNameLine &name = m_form.pictureName;
+    PicNameLabel = NewTextLabel(this, "PicNameLabel");
+    ApplyFont(PicNameLabel, name.font);
+    PlaceWidget(PicNameLabel, name.position, width());
+    PicNameLabel->setAlignment(LabelAlignment(name.position.align));
+    PicNameLabel->setVisible(name.visible);
+}
+
+void TRandForm::ApplyResultBox()
+{
+    const ResultBox &box = m_form.randBox;
+    if (!box.enabled)
+        return;
+    if (box.type == QStringLiteral("Edit")) {
+        RandBoxEdit = new QLineEdit(this);
+        RandBoxEdit->setObjectName("RandBoxEdit");
+        RandBoxEdit->setReadOnly(box.readOnly);
+        ApplyFont(RandBoxEdit, box.font);
+        SetBaseColour(RandBoxEdit, ToQColor(box.colour));
+        PlaceWidget(RandBoxEdit, box.position, width());
+    } else {
+        RandBoxLabel = NewTextLabel(this, "RandBoxLabel");
+        RandBoxLabel->setWordWrap(true);
+        ApplyFont(RandBoxLabel, box.font);
+        PlaceWidget(RandBoxLabel, box.position, width());
+        RandBoxLabel->setAlignment(LabelAlignment(box.position.align));
+    }
+}
+
+void TRandForm::ApplyRecordBox()
+{
+    const ResultBox &box = m_form.randRecord;
+    if (!box.enabled)
+        return;
+    if (box.type == QStringLiteral("Memo")) {
+        RandRecordMemo = new QPlainTextEdit(this);
+        RandRecordMemo->setObjectName("RandRecordMemo");
+        RandRecordMemo->setReadOnly(box.readOnly);
+        ApplyFont(RandRecordMemo, box.font);
+        SetBaseColour(RandRecordMemo, ToQColor(box.colour));
+        PlaceWidget(RandRecordMemo, box.position, width());
+    } else {
+        RandRecordLabel = NewTextLabel(this, "RandRecordLabel");
+        RandRecordLabel->setWordWrap(true);
+        ApplyFont(RandRecordLabel, box.font);
+        PlaceWidget(RandRecordLabel, box.position, width());
+        RandRecordLabel->setAlignment((LabelAlignment(box.position.align) & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+    }
+}
+
+void TRandForm::ApplyButtonAndKeys()
+{
+    const DrawButton &button = m_form.goRandButton;
+    if (button.enabled) {
+        m_drawButtonCaption = button.caption.isEmpty() ? kDefaultDrawCaption : button.caption;
+        GoRandButton = new QPushButton(m_drawButtonCaption, this);
+        GoRandButton->setObjectName("GoRandButton");
+        ApplyFont(GoRandButton, button.font);
+        PlaceWidget(GoRandButton, button.position, width());
+        connect(GoRandButton, &QPushButton::clicked, this, &TRandForm::GoRandButtonClick);
+    }
+    if (m_form.goRandShortCut.enabled)
+        Menu_Go->setShortcut(QKeySequence(m_form.goRandShortCut.shortCut));
+}
+
+void TRandForm::ApplyRemarks()
+{
+    for (int i = 0; i < m_form.remarks.size(); ++i) {
+        const RemarkLabel &remark = m_form.remarks.at(i);
+        QLabel *label = NewTextLabel(this, QStringLiteral("Remark%1").arg(i + 1));
+        label->setText(remark.caption);
+        label->setWordWrap(true);
+        ApplyFont(label, remark.font);
+        label->setGeometry(remark.position.left, remark.position.top, remark.position.width, remark.position.height);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_remarks.append(label);
+    }
+}
+
+void TRandForm::ApplyAnimate()
+{
+    const InRandAnimation &inRand = m_animate.inRand;
+    if (m_animate.inRandOn) {
+        InRandTimer->setInterval(qMax(1, IntervalMilliseconds(inRand.intervalValue, inRand.intervalUnit)));
+        if (inRand.randVisibleType == QStringLiteral("ExtraScreen") && IsTextProject()) {
+            EScreen = new TEScreenForm(this);
+            EScreen->ApplySettings(inRand.extraScreen);
+            connect(EScreen, &TEScreenForm::StopRequested, this, &TRandForm::StopDraw);
+        }
+        const StopSet &stop = inRand.stopSet;
+        if (stop.type == kStopByShortCut) {
+            Menu_Stop->setShortcut(QKeySequence(stop.shortCut));
+            if (EScreen)
+                EScreen->SetStopShortcut(QKeySequence(stop.shortCut));
+        } else if (stop.type == kStopByTimes && stop.timesVisible) {
+            TimesForm = new TTimesForm(this);
+            TimesForm->SetCountFont(ToQFont(stop.timesFont), ToQColor(stop.timesFont.colour));
+        } else if (stop.type == kStopByButton && stop.buttonType != kRandButton) {
+            CreateExtraStopButton(stop.extraButton);
+        }
+        if (inRand.music.enabled)
+            m_inDrawMusic = inRand.music.path;
+    }
+    if (m_animate.afterRandOn && m_animate.afterRandMusic.enabled)
+        m_afterDrawMusic = m_animate.afterRandMusic.path;
+
+    if (m_animate.boxRecordOn && IsTextProject()) {
+        const BoxRecordAnimation &cycles = m_animate.boxRecord;
+        if (cycles.randBox.useFontColour)
+            m_boxFontCycle.colours = ToQColors(cycles.randBox.fontColours);
+        if (cycles.randBox.useBgColour)
+            m_boxBgCycle.colours = ToQColors(cycles.randBox.bgColours);
+        if (cycles.randRecord.useFontColour)
+            m_recordFontCycle.colours = ToQColors(cycles.randRecord.fontColours);
+        if (cycles.randRecord.useBgColour)
+            m_recordBgCycle.colours = ToQColors(cycles.randRecord.bgColours);
+        RBColorTimer->setInterval(CycleIntervalMs(cycles.intervalValue, cycles.intervalUnit));
+        RBColorTimer->start();
+    }
+}
+
+void TRandForm::CreateExtraStopButton(const ExtraButton &button)
+{
+    const QPixmap picture(button.imagePath);
+    const QString text = button.text.isEmpty() ? kStopCaption : button.text;
+    if (button.type == QStringLiteral("TextButton")) {
+        auto *pushButton = new QPushButton(text, this);
+        ApplyFont(pushButton, button.font);
+        ExtraStopButton = pushButton;
+    } else {
+        auto *toolButton = new QToolButton(this);
+        toolButton->setAutoRaise(true);
+        const bool speedButton = button.type == QStringLiteral("SpeedButton");
+        if (!picture.isNull()) {
+            toolButton->setIcon(QIcon(picture));
+            toolButton->setIconSize(speedButton ? picture.size().boundedTo(QSize(button.height, button.height))
+                                                : QSize(button.width, button.height));
+        }
+        // A stop button must stay visible and usable when its picture is missing.
+        if (speedButton || picture.isNull()) {
+            toolButton->setText(text);
+            ApplyFont(toolButton, button.font);
+            toolButton->setToolButtonStyle(picture.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonTextBesideIcon);
+        } else {
+            toolButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        }
+        ExtraStopButton = toolButton;
+    }
+    ExtraStopButton->setObjectName(button.type);
+    ExtraStopButton->setGeometry(button.positionX, button.positionY, button.width, button.height);
+    ExtraStopButton->hide();
+    connect(ExtraStopButton, &QAbstractButton::clicked, this, &TRandForm::StopDraw);
+}
+
+void TRandForm::ShowMainWindow()
+{
+    show();
+    if (m_form.window.align == kFormCentred) {
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QSize outer = frameGeometry().size();
+        move(screen.left() + screen.width() / 2 - outer.width() / 2, screen.top() + screen.height() / 2 - outer.height() / 2);
+    }
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        RandTray->setIcon(windowIcon().isNull() ? style()->standardIcon(QStyle::SP_DesktopIcon) : windowIcon());
+        RandTray->setToolTip(windowTitle());
+        RandTray->show();
+    }
+}
+
+void TRandForm::AskAccessPassword()
+{
+    PwdForm = new TPwdForm(this);
+    PwdForm->setWindowModality(Qt::ApplicationModal);
+    PwdForm->PwdLabel->setText("当前工程已加密，请输入访问密码：");
+    PwdForm->Pwd->clear();
+    connect(PwdForm, &TPwdForm::OkClicked, this, &TRandForm::GetPwd);
+    connect(PwdForm, &QDialog::rejected, this, &TRandForm::RandExit);
+    PwdForm->show();
+}
+
+void TRandForm::GetPwd()
+{
+    if (PwdForm->Pwd->text() != m_header.accessPwd) {
+        ShowError(PwdForm, "密码错误", "您输入的密码有误，请重新输入！");
+        return;
+    }
+    PwdForm->disconnect(this);
+    PwdForm->accept();
+    PwdForm->deleteLater();
+    PwdForm = nullptr;
+    ShowMainWindow();
+    PlayBgMusic->start();
+}
+
+void TRandForm::RandExit()
+{
+    emit EndApplication();
+}
+
+// ---- the draw cycle --------------------------------------------------------------
+
+bool TRandForm::StopsByDrawButton() const
+{
+    const StopSet &stop = m_animate.inRand.stopSet;
+    return stop.type == kStopByButton && stop.buttonType == kRandButton;
+}
+
+void TRandForm::GoRandButtonClick()
+{
+    if (m_inDraw) {
+        if (StopsByDrawButton())
+            StopDraw();
+        return;
+    }
+    try {
+        if (!m_engine.Ready()) {
+            if (const std::optional<Batch> batch = m_engine.CheckRemaining(); batch && !batch->abandoned)
+                ShowRandClick(*batch);
+            return;
+        }
+    } catch (const SuiteError &error) {
+        ShowDrawRefusal(error);
+        return;
+    }
+    if (m_animate.inRandOn)
+        StartAnimatedDraw();
+    else
+        GenerateAndShow(true);
+}
+
+void TRandForm::StartAnimatedDraw()
+{
+    const InRandAnimation &inRand = m_animate.inRand;
+    const StopSet &stop = inRand.stopSet;
+    m_inDraw = true;
+    m_framesShown = 0;
+    if (GoRandButton)
+        GoRandButton->setEnabled(false);
+    if (!m_inDrawMusic.isEmpty()) {
+        if (BgMusicPlayer->IsPlaying())
+            BgMusicPlayer->Pause();
+        MusicPlayer->Play(m_inDrawMusic);
+    }
+
+    // Without a visible draw button the draw key is the only way to stop a draw that
+    // the draw button stops.
+    const bool drawButtonHidden = inRand.hideGoRandButton && GoRandButton && !StopsByDrawButton();
+    Menu_Go->setEnabled(StopsByDrawButton() && !GoRandButton);
+    Menu_Stop->setEnabled(stop.type == kStopByShortCut);
+    if (EScreen)
+        EScreen->Menu_Stop->setEnabled(true);
+
+    if (drawButtonHidden) {
+        GoRandButton->hide();
+        m_drawButtonHidden = true;
+    }
+    if (IsTextProject()) {
+        if (inRand.hideRandRecord && RecordBox()) {
+            RecordBox()->hide();
+            m_recordHidden = true;
+            update();
+        }
+        if (EScreen) {
+            EScreen->show();
+            EScreen->raise();
+            m_extraScreenShown = true;
+        }
+    }
+    PicChangeTimer->stop();
+
+    if (stop.type == kStopByTimes) {
+        m_framesLeft = stop.times;
+        if (TimesForm)
+            TimesForm->ShowOver(m_extraScreenShown ? EScreen->frameGeometry() : frameGeometry(), m_framesLeft);
+    } else if (stop.type == kStopByButton) {
+        if (StopsByDrawButton() && GoRandButton) {
+            GoRandButton->setEnabled(true);
+            GoRandButton->setText(kStopCaption);
+        } else if (ExtraStopButton) {
+            ExtraStopButton->show();
+            ExtraStopButton->raise();
+        }
+    }
+    InRandTimer->start();
+}
+
+void TRandForm::InRandTimerTimer()
+{
+    if (m_inDraw)
+        GenerateAndShow(false);
+}
+
+void TRandForm::EndAnimation()
+{
+    m_inDraw = false;
+    InRandTimer->stop();
+    if (GoRandButton) {
+        if (m_drawButtonHidden)
+            GoRandButton->show();
+        GoRandButton->setEnabled(true);
+        GoRandButton->setText(m_drawButtonCaption);
+    }
+    m_drawButtonHidden = false;
+    if (m_recordHidden && RecordBox()) {
+        RecordBox()->show();
+        update();
+    }
+    m_recordHidden = false;
+    if (m_extraScreenShown)
+        EScreen->hide();
+    m_extraScreenShown = false;
+    Menu_Go->setEnabled(true);
+    Menu_Stop->setEnabled(false);
+    if (EScreen)
+        EScreen->Menu_Stop->setEnabled(false);
+    if (TimesForm)
+        TimesForm->hide();
+    if (ExtraStopButton)
+        ExtraStopButton->hide();
+    if (!m_inDrawMusic.isEmpty())
+        MusicPlayer->Stop();
+}
+
+void TRandForm::StopDraw()
+{
+    if (!m_inDraw)
+        return;
+    EndAnimation();
+    GenerateAndShow(true);
+}
+
+void TRandForm::GenerateAndShow(bool finalDraw)
+{
+    Batch batch;
+    try {
+        batch = m_engine.Generate(finalDraw, m_inDraw);
+    } catch (const SuiteError &error) {
+        // Stop first: a running timer would otherwise show the same box every frame.
+        if (m_inDraw)
+            EndAnimation();
+        ShowDrawRefusal(error);
+        return;
+    }
+    if (batch.abandoned) {
+        if (m_inDraw)
+            EndAnimation();
+        return;
+    }
+    ShowRandClick(batch);
+    if (batch.stopAnimation && m_inDraw)
+        StopDraw();
+}
+
+void TRandForm::ShowDrawRefusal(const SuiteError &error)
+{
+    ShowError(this, "无法生成随机数", error.message());
+}
+
+QString TRandForm::FormatBatch(const QStringList &results, const QString &format) const
+{
+    QString text;
+    for (const QString &result : results) {
+        QString item = format;
+        text += item.replace(kPlaceholder, result);
+        text += m_separator;
+    }
+    text = UnescapeListText(text);
+    if (!results.isEmpty())
+        text.chop(m_separator.size());
+    return text;
+}
+
+void TRandForm::ShowRandClick(const Batch &batch)
+{
+    QString boxText;
+    QString recordText;
+    if (IsTextProject()) {
+        boxText = FormatBatch(batch.results, m_form.randBox.format);
+        recordText = FormatBatch(batch.results, m_form.randRecord.format);
+    }
+
+    if (m_inDraw) {
+        ++m_framesShown;
+        if (m_pictureProject && !batch.picturePaths.isEmpty())
+            ShowPicture(batch.picturePaths.first());
+        if (m_extraScreenShown)
+            EScreen->ShowFrameText(EScreen->UsesResultBoxFormat() ? boxText : recordText);
+        else if (IsTextProject())
+            SetResultBoxText(boxText);
+        if (m_animate.inRand.stopSet.type == kStopByTimes) {
+            --m_framesLeft;
+            if (TimesForm && TimesForm->isVisible())
+                TimesForm->SetRemaining(m_framesLeft);
+            if (m_framesLeft <= 0)
+                StopDraw();
+        }
+        return;
+    }
+
+    if (m_pictureProject) {
+        m_slides = batch.picturePaths;
+        m_slideIndex = 0;
+        // The drawn picture shows at once, not one slide interval later.
+        if (!m_slides.isEmpty()) {
+            PicChangeTimerTimer();
+            PicChangeTimer->start();
+        }
+    }
+    if (IsTextProject()) {
+        SetResultBoxText(boxText);
+        AppendToRecord(recordText);
+        emit BatchAppended();
+    }
+    PlayMusic->start();
+}
+
+void TRandForm::SetResultBoxText(const QString &text)
+{
+    if (RandBoxEdit) {
+        RandBoxEdit->setText(text);
+        RandBoxEdit->setCursorPosition(0);
+    } else if (RandBoxLabel) {
+        RandBoxLabel->setText(text);
+    }
+}
+
+void TRandForm::AppendToRecord(const QString &text)
+{
+    const bool newLine = m_form.randRecord.newLine;
+    if (RandRecordMemo) {
+        if (RandRecordMemo->document()->isEmpty()) {
+            RandRecordMemo->setPlainText(text);
+        } else if (newLine) {
+            RandRecordMemo->appendPlainText(text);
+        } else {
+            QTextCursor cursor(RandRecordMemo->document());
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertText(m_separator + text);
+        }
+        RandRecordMemo->moveCursor(QTextCursor::End);
+        RandRecordMemo->ensureCursorVisible();
+    } else if (RandRecordLabel) {
+        const QString record = RandRecordLabel->text();
+        if (record.isEmpty())
+            RandRecordLabel->setText(text);
+        else
+            RandRecordLabel->setText(record + (newLine ? QStringLiteral("\n") : m_separator) + text);
+    }
+}
+
+// ---- music, pictures, colours, tray -------------------------------------------------
+
+void TRandForm::PlayMusicTimer()
+{
+    PlayMusic->stop();
+    // Without after-draw music the background music resumes at once.
+    if (m_afterDrawMusic.isEmpty() || !MusicPlayer->Play(m_afterDrawMusic))
+        PlayBgMusic->start();
+}
+
+void TRandForm::PlayBgMusicTimer()
+{
+    PlayBgMusic->stop();
+    if (m_bgMusic.isEmpty() || m_inDraw)
+        return;
+    if (BgMusicPlayer->IsPaused()) {
+        BgMusicPlayer->Resume();
+        return;
+    }
+    if (BgMusicPlayer->IsPlaying())
+        return;
+    const QString path = m_form.background.musicType == QStringLiteral("Rand")
+                             ? m_bgMusic.at(QRandomGenerator::global()->bounded(qsizetype(m_bgMusic.size())))
+                             : m_bgMusic.first();
+    BgMusicPlayer->Play(path);
+}
+
+void TRandForm::PicChangeTimerTimer()
+{
+    if (m_slides.isEmpty()) {
+        PicChangeTimer->stop();
+        return;
+    }
+    if (m_slideIndex >= m_slides.size())
+        m_slideIndex = 0;
+    ShowPicture(m_slides.at(m_slideIndex));
+    ++m_slideIndex;
+    if (m_slideIndex >= m_slides.size())
+        m_slideIndex = 0;
+}
+
+QPixmap TRandForm::PictureFor(const QString &path)
+{
+    if (const QPixmap *cached = m_pictureCache.object(path))
+        return *cached;
+    QPixmap picture(path);
+    if (!picture.isNull() && m_form.picture.allowStretch && RandPic)
+        picture = picture.scaled(RandPic->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // A missing file is remembered too, so an animation does not look for it every frame.
+    const int costKb = qMax(1, int(qint64(picture.width()) * picture.height() * 4 / 1024));
+    m_pictureCache.insert(path, new QPixmap(picture), costKb);
+    return picture;
+}
+
+void TRandForm::ShowPicture(const QString &path)
+{
+    if (!RandPic)
+        return;
+    RandPic->setPixmap(PictureFor(path));
+    if (PicNameLabel && m_pmode == 5)
+        PicNameLabel->setText(PictureCaption(path, m_form.pictureName.type));
+}
+
+void TRandForm::RBColorTimerTimer()
+{
+    auto apply = [](ColourCycle &cycle, auto &&setColour) {
+        if (cycle.colours.isEmpty())
+            return;
+        setColour(cycle.colours.at(cycle.index));
+        cycle.index = (cycle.index + 1) % cycle.colours.size();
+    };
+    if (QWidget *box = ResultBoxWidget()) {
+        apply(m_boxFontCycle, [box](const QColor &colour) { SetTextColour(box, colour); });
+        if (RandBoxEdit)
+            apply(m_boxBgCycle, [this](const QColor &colour) { SetBaseColour(RandBoxEdit, colour); });
+    }
+    if (QWidget *record = RecordBox()) {
+        apply(m_recordFontCycle, [record](const QColor &colour) { SetTextColour(record, colour); });
+        if (RandRecordMemo)
+            apply(m_recordBgCycle, [this](const QColor &colour) { SetBaseColour(RandRecordMemo, colour); });
+    }
+}
+
+void TRandForm::RandTrayClick()
+{
+    setVisible(!isVisible());
+}
+
+// ---- boxes for the record tools ---------------------------------------------------
+
+QWidget *TRandForm::ResultBoxWidget() const
+{
+    return RandBoxEdit ? static_cast<QWidget *>(RandBoxEdit) : static_cast<QWidget *>(RandBoxLabel);
+}
+
+QWidget *TRandForm::RecordBox() const
+{
+    return RandRecordMemo ? static_cast<QWidget *>(RandRecordMemo) : static_cast<QWidget *>(RandRecordLabel);
+}
+
+RecordShape TRandForm::RecordBoxShape() const
+{
+    return RecordShape{m_separator, RandRecordLabel ? RecordBoxKind::Label : RecordBoxKind::Memo};
+}
+
+QString TRandForm::RecordText() const
+{
+    if (RandRecordMemo)
+        return RandRecordMemo->toPlainText();
+    return RandRecordLabel ? RandRecordLabel->text() : QString();
+}
+
+void TRandForm::SetRecordText(const QString &text)
+{
+    if (RandRecordMemo) {
+        QString plain = text;
+        RandRecordMemo->setPlainText(plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    } else if (RandRecordLabel) {
+        RandRecordLabel->setText(text);
+    }
+}
+
+QString TRandForm::NumberFormat()
+{
+    if (m_pmode != 1)
+        return QString();
+    try {
+        const QStringList extra = m_engine.Extra();
+        return extra.isEmpty() ? QString() : extra.first();
+    } catch (const SuiteError &) {
+        return QString(); // a refused project has drawn nothing to format
+    }
+}
+
+// ---- window events ----------------------------------------------------------------
+
+void TRandForm::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    m_background.Paint(painter, size());
+
+    auto drawBorder = [&painter](const QRect &area, int width, const QString &colourText) {
+        Rgb colour;
+        try {
+            colour = TextToColour(colourText);
+        } catch (const SuiteError &) {
+            colour = Rgb{}; // a malformed border colour in Soft.ini draws black
+        }
+        QPen pen(ToQColor(colour));
+        pen.setWidth(qMax(1, width));
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area);
+    };
+    if (m_soft.randLabelBorder) {
+        for (QLabel *label : {RandBoxLabel, RandRecordLabel}) {
+            if (label && label->isVisible())
+                drawBorder(label->geometry(), m_soft.RBorderWidthPixels(), m_soft.rBorderColor);
+        }
+    }
+    if (m_soft.imgBorder && RandPic && RandPic->isVisible())
+        drawBorder(RandPic->geometry().adjusted(-1, -1, 0, 0), m_soft.ImgBorderWidthPixels(), m_soft.imgBorderColor);
+}
+
+void TRandForm::closeEvent(QCloseEvent *event)
+{
+    if (m_inDraw)
+        EndAnimation();
+    PicChangeTimer->stop();
+    RBColorTimer->stop();
+    emit Closing();
+    MusicPlayer->Stop();
+    BgMusicPlayer->Stop();
+    if (EScreen)
+        EScreen->hide();
+    RandTray->hide();
+    event->accept();
+}
+
+void TRandForm::contextMenuEvent(QContextMenuEvent *event)
+{
+    ShortCutLabel->popup(event->globalPos());
+}

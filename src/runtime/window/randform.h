@@ -1,0 +1,197 @@
+#pragma once
+
+#include "displaysection.h"
+#include "projectheader.h"
+#include "randengine.h"
+#include "recordtools.h"
+#include "softsettings.h"
+#include "widgetlook.h"
+#include "windowquestion.h"
+
+#include <QCache>
+#include <QDomDocument>
+#include <QPixmap>
+#include <QPointer>
+#include <QVector>
+#include <QWidget>
+
+class MusicChannel;
+class QAbstractButton;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QSystemTrayIcon;
+class QTimer;
+class TEScreenForm;
+class TPwdForm;
+class TTimesForm;
+
+// Dellamy's drawing window: opens the project named in EditProject.ini, shows it as
+// designed and draws on request, with or without animation.
+//
+// For the record tools: the record box is RecordBox() (RandRecordMemo or
+// RandRecordLabel, or none), its text is read and replaced through RecordText /
+// SetRecordText. BatchAppended is emitted right after each final batch has been
+// appended to the record (automatic line break and sort hang there); Closing is emitted
+// when the window closes, before anything is torn down (write-back of the record
+// settings hangs there).
+class TRandForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TRandForm(QWidget *parent = nullptr);
+    ~TRandForm() override;
+
+    enum class StartupOutcome {
+        Shown,            // the window is up
+        AwaitingPassword, // the password dialog is open; the window shows once it is right
+        Ended             // a message said why; EndApplication has been emitted
+    };
+    // The start-up: settings, the project, its display, the engine, the password.
+    StartupOutcome FormShow();
+
+    // The draw request of the button and the draw key.
+    void GoRandButtonClick();
+    // Ends a running animated draw; its final batch is the result.
+    void StopDraw();
+    bool InDraw() const { return m_inDraw; }
+    // Frames shown by the running or the last animated draw (the final batch not counted).
+    int FramesShown() const { return m_framesShown; }
+
+    // ---- for the record tools
+    QWidget *RecordBox() const;
+    RecordShape RecordBoxShape() const;
+    QString RecordText() const;
+    void SetRecordText(const QString &text);
+    QString ResultSeparator() const { return m_separator; }
+    QString ProjectName() const { return m_projectName; }
+    QString ProjectPath() const { return m_projectPath; }
+    int ProjectType() const { return m_pmode; }
+    // The number format of a number project (empty for other types).
+    QString NumberFormat();
+    const SoftSettings &Settings() const { return m_soft; }
+    RandEngine &Engine() { return m_engine; }
+
+    // Controls, named as the window's designer names them. Boxes the project does not
+    // have stay null.
+    QLabel *TitleLabel;
+    QPushButton *GoRandButton = nullptr;
+    QLineEdit *RandBoxEdit = nullptr;
+    QLabel *RandBoxLabel = nullptr;
+    QPlainTextEdit *RandRecordMemo = nullptr;
+    QLabel *RandRecordLabel = nullptr;
+    QLabel *RandPic = nullptr;
+    QLabel *PicNameLabel = nullptr;
+    QAbstractButton *ExtraStopButton = nullptr; // "ImgButton", "TextButton" or "SpeedButton"
+    QMenu *ShortCutLabel;
+    QAction *Menu_Go;
+    QAction *Menu_Stop;
+    QTimer *InRandTimer;
+    QTimer *PlayMusic;
+    QTimer *PlayBgMusic;
+    QTimer *PicChangeTimer;
+    QTimer *RBColorTimer;
+    MusicChannel *MusicPlayer;
+    MusicChannel *BgMusicPlayer;
+    QSystemTrayIcon *RandTray;
+    QMenu *TrayMenu;
+    QAction *Tray_Show;
+    QAction *Tray_Hide;
+    TEScreenForm *EScreen = nullptr;
+    TTimesForm *TimesForm = nullptr;
+    TPwdForm *PwdForm = nullptr;
+
+signals:
+    void BatchAppended();
+    void Closing();
+    // The start-up ended the program (missing or unreadable project, password dialog
+    // closed). The caller ends the event loop.
+    void EndApplication();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    struct ColourCycle
+    {
+        QVector<QColor> colours;
+        int index = 0;
+    };
+
+    StartupOutcome EndStartup();
+    void LoadProject();
+    void ApplyForm();
+    void ApplyPicture();
+    void ApplyResultBox();
+    void ApplyRecordBox();
+    void ApplyButtonAndKeys();
+    void ApplyRemarks();
+    void ApplyAnimate();
+    void CreateExtraStopButton(const ExtraButton &button);
+    void ShowMainWindow();
+    void AskAccessPassword();
+    void GetPwd();
+    void RandExit();
+
+    void StartAnimatedDraw();
+    void InRandTimerTimer();
+    void EndAnimation();
+    void GenerateAndShow(bool finalDraw);
+    void ShowRandClick(const Batch &batch);
+    void ShowDrawRefusal(const SuiteError &error);
+    QString FormatBatch(const QStringList &results, const QString &format) const;
+    void SetResultBoxText(const QString &text);
+    void AppendToRecord(const QString &text);
+
+    void PlayMusicTimer();
+    void PlayBgMusicTimer();
+    void PicChangeTimerTimer();
+    void ShowPicture(const QString &path);
+    QPixmap PictureFor(const QString &path);
+    void RBColorTimerTimer();
+    void RandTrayClick();
+
+    QWidget *ResultBoxWidget() const;
+    bool IsTextProject() const { return m_pmode != 5; }
+    bool StopsByDrawButton() const;
+
+    // Project
+    QString m_projectName;
+    QString m_projectPath;
+    QDomDocument m_document;
+    FormSection m_form;
+    AnimateSection m_animate;
+    ProjectHeader m_header;
+    int m_pmode = 0;
+    QueryParams m_query;
+    bool m_pictureProject = false;
+    SoftSettings m_soft;
+
+    // Display
+    WindowBackgroundPainter m_background;
+    QString m_separator = QStringLiteral("  ");
+    QVector<QLabel *> m_remarks;
+    QCache<QString, QPixmap> m_pictureCache;
+    QStringList m_slides;
+    int m_slideIndex = 0;
+    ColourCycle m_boxFontCycle, m_boxBgCycle, m_recordFontCycle, m_recordBgCycle;
+    QString m_drawButtonCaption;
+
+    // Draw cycle
+    WindowRemainingQuestion m_question;
+    RandEngine m_engine;
+    bool m_inDraw = false;
+    bool m_extraScreenShown = false;
+    bool m_recordHidden = false;
+    bool m_drawButtonHidden = false;
+    int m_framesLeft = 0;
+    int m_framesShown = 0;
+    QString m_inDrawMusic;
+    QString m_afterDrawMusic;
+    QStringList m_bgMusic;
+};

@@ -1,0 +1,21 @@
+#include "runwindow.h"
+
+#include "cjkfont.h"
+#include "randform.h"
+
+#include <QApplication>
+
+int RunDrawingWindow(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    SubstituteMissingChineseFaces();
+    // The tray can hide the window; the program ends when the window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    TRandForm form;
+    QObject::connect(&form, &TRandForm::EndApplication, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&form, &TRandForm::Closing, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    if (form.FormShow() == TRandForm::StartupOutcome::Ended)
+        return 0;
+    return application.exec();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+// The count-down window of a draw that stops after a number of frames: a borderless
+// window kept on top of the window that shows the frames, with the remaining number
+// centred in it. It lets the frames below show through and never takes the mouse.
+class TTimesForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TTimesForm(QWidget *parent = nullptr);
+
+    QLabel *TimesBox;
+
+    void SetCountFont(const QFont &font, const QColor &colour);
+    // Takes the outer geometry of the window it covers and shows `remaining`.
+    void ShowOver(const QRect &coveredFrameGeometry, int remaining);
+    void SetRemaining(int remaining);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void CentreTimesBox();
+};
