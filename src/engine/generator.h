@@ -92,3 +92,7 @@ std::unique_ptr<Generator> CreateGenerator(int pmode, const QueryParams &params)
 // The exhausted-list question's texts for a project type.
 QString RemainingQuestionCaption();
 QString RemainingQuestionText(int pmode);
+
+// Whether lists that ran short may be restored: yes when ListAutoRestore is on, else the
+// answer to the exhausted-list question (no question: no).
+bool MayRestoreLists(const GenerationContext &context);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Reading numeric query values. Every refusal names the field, so the user knows what
 // to change; decimal text uses "." whatever the locale.
@@ -14,3 +15,12 @@ double ParseNumber(const QString &text, const QString &field);
 
 // Largest batch the engine draws.
 constexpr int kMaxRanCount = 10'000'000;
+
+// Throws SuiteError unless the query holds the mode name and `attributeCount` values.
+void RequireQuerySize(const QStringList &params, int attributeCount);
+
+// "是" is yes; every other text is no.
+inline bool IsYes(const QString &text)
+{
+    return text == QStringLiteral("是");
+}

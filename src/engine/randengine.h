@@ -7,7 +7,6 @@
 
 #include <QThread>
 
-#include <exception>
 #include <memory>
 #include <optional>
 
@@ -40,7 +39,7 @@ public:
     void Prepare(int pmode, const QueryParams &params);
 
     // Starts the start-up preparation on a RandCalThread. The next call of any other
-    // member waits for it and rethrows its refusal.
+    // member waits for it; a draw then rethrows its refusal.
     void PrepareInBackground(int pmode, const QueryParams &params);
 
     // Draws one batch. `finalDraw`: the batch that ends a draw (stopped animation, or a
@@ -79,14 +78,13 @@ private:
     friend class RandCalThread;
 };
 
-// The worker thread of the start-up preparation (named "CalRand"). It keeps a refusal
-// for the engine to rethrow on the caller's thread.
+// The worker thread of the start-up preparation (named "CalRand"). A refusal is kept in
+// the engine, which rethrows it on the caller's thread at the next draw.
 class RandCalThread : public QThread
 {
     Q_OBJECT
 public:
     RandCalThread(RandEngine &engine, int pmode, QueryParams params);
-    std::exception_ptr Failure() const { return m_failure; }
 
 protected:
     void run() override;
@@ -95,5 +93,4 @@ private:
     RandEngine &m_engine;
     int m_pmode;
     QueryParams m_params;
-    std::exception_ptr m_failure;
 };

@@ -1,0 +1,144 @@
+#include "listdraw.h"
+
+#include "querysection.h"
+#include "queryvalues.h"
+#include "suiteerror.h"
+
+#include <numeric>
+
+namespace {
+
+// Beyond this a list takes more memory than any roll-call needs.
+constexpr qint64 kMaxExpandedEntries = 20'000'000;
+
+} // namespace
+
+QString RequireSpliter(const QString &spliterName)
+{
+    const QString separator = SpliterChar(spliterName);
+    if (separator.isEmpty())
+        throw SuiteError(QStringLiteral("分隔符“%1”无效，应为 空格、全角空格、半角逗号、全角逗号、半角分号、全角分号 之一，"
+                                        "请在项目参数中重新选择分隔符。")
+                             .arg(spliterName));
+    return separator;
+}
+
+QStringList ExpandWeights(const QString &listText, bool weighted, const QString &separator)
+{
+    if (!weighted)
+        return SplitText(listText, separator);
+
+    const QStringList parts = listText.split(QLatin1Char('&'));
+    const QString kind = parts.first();
+    if (kind != QLatin1String("加权") && kind != QLatin1String("百分比"))
+        throw SuiteError(QStringLiteral("带概率的名单应以“加权”或“百分比”开头，现在是“%1”，请重新设置名单。").arg(kind));
+    const bool percentage = kind == QLatin1String("百分比");
+
+    struct Row
+    {
+        QStringList items;
+        qint64 weight;
+    };
+    std::vector<Row> rows;
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        const QString &part = parts.at(i);
+        const qsizetype colon = part.lastIndexOf(QLatin1Char(':'));
+        if (colon < 0)
+            throw SuiteError(QStringLiteral("名单第 %1 行“%2”缺少概率，请重新设置名单。").arg(i).arg(part));
+        bool ok = false;
+        const qint64 weight = part.mid(colon + 1).trimmed().toLongLong(&ok);
+        if (!ok || weight < 0 || (percentage && weight == 0))
+            throw SuiteError(QStringLiteral("名单第 %1 行的%2“%3”无效：必须是%4整数，请修改。")
+                                 .arg(i)
+                                 .arg(percentage ? QStringLiteral("百分比") : QStringLiteral("权重"),
+                                      part.mid(colon + 1),
+                                      percentage ? QStringLiteral("大于 0 的") : QStringLiteral("不小于 0 的")));
+        rows.push_back({SplitText(part.left(colon), separator), weight});
+    }
+
+    qint64 divisor = 1;
+    if (percentage && !rows.empty()) {
+        // The largest common divisor of all weights that is at most 100.
+        qint64 common = 0;
+        for (const Row &row : rows)
+            common = std::gcd(common, row.weight);
+        for (qint64 d = std::min<qint64>(common, 100); d >= 1; --d)
+            if (common % d == 0) {
+                divisor = d;
+                break;
+            }
+    }
+
+    qint64 total = 0;
+    for (const Row &row : rows) {
+        total += row.items.size() * (row.weight / divisor);
+        if (total > kMaxExpandedEntries)
+            throw SuiteError(QStringLiteral("名单的权重太大，展开后超过 %1 项，请减小权重。").arg(kMaxExpandedEntries));
+    }
+    QStringList entries;
+    entries.reserve(total);
+    for (const Row &row : rows)
+        for (const QString &item : row.items)
+            for (qint64 copy = 0; copy < row.weight / divisor; ++copy)
+                entries.append(item);
+    return entries;
+}
+
+DrawList::DrawList(const QStringList &entries)
+{
+    auto shape = std::make_shared<Shape>();
+    shape->entries = entries;
+    QHash<QString, int> idOf;
+    shape->textOf.resize(entries.size(), -1);
+    m_aliveIndex.resize(entries.size(), -1);
+    for (int position = 0; position < entries.size(); ++position) {
+        const QString &text = entries.at(position);
+        if (text.isEmpty())
+            continue;
+        auto found = idOf.find(text);
+        if (found == idOf.end()) {
+            found = idOf.insert(text, int(shape->positions.size()));
+            shape->positions.emplace_back();
+        }
+        shape->textOf[position] = *found;
+        shape->positions[*found].push_back(position);
+        m_aliveIndex[position] = int(m_alive.size());
+        m_alive.push_back(position);
+    }
+    m_distinctRemaining = int(shape->positions.size());
+    m_shape = std::move(shape);
+}
+
+QString DrawList::Draw(RandomSource &random, bool remove)
+{
+    const int position = m_alive[random.Below(m_alive.size())];
+    const QString text = m_shape->entries.at(position);
+    if (remove) {
+        for (int same : m_shape->positions[m_shape->textOf[position]]) {
+            const int index = m_aliveIndex[same];
+            const int last = m_alive.back();
+            m_alive[index] = last;
+            m_aliveIndex[last] = index;
+            m_alive.pop_back();
+            m_aliveIndex[same] = -1;
+        }
+        --m_distinctRemaining;
+    }
+    return text;
+}
+
+QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int count, const QString &what)
+{
+    const int available = allowRepeat ? (list.Remaining() > 0 ? count : 0) : list.DistinctRemaining();
+    if (count > 0 && available < count)
+        throw SuiteError(QStringLiteral("%1中可抽取的不同条目只剩 %2 个，本次需要 %3 个。"
+                                        "请增加名单条目、减少抽取数量或允许重复。")
+                             .arg(what)
+                             .arg(list.DistinctRemaining())
+                             .arg(count));
+    QStringList drawn;
+    drawn.reserve(count);
+    for (int i = 0; i < count; ++i)
+        drawn.append(list.Draw(random, !allowRepeat));
+    return drawn;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "randomsource.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+// The entries of a list text: split at the separator, weights expanded. `weighted`: the
+// text is "加权" or "百分比" followed by "&"-separated rows "items:weight"; an entry of
+// weight w appears w times ("百分比" weights are divided by their largest common divisor
+// up to 100 first, so 50, 30, 20 give 5, 3 and 2 copies). Throws SuiteError for a
+// malformed row, a weight that is not a whole number, a zero or negative percentage, a
+// negative weight, or an expansion too large to draw from.
+QStringList ExpandWeights(const QString &listText, bool weighted, const QString &separator);
+
+// The separator character of a separator name. Throws SuiteError for an unknown name.
+QString RequireSpliter(const QString &spliterName);
+
+// A list being drawn from. A drawn entry is removed together with every entry of the same
+// text (a weighted name leaves at its first draw); empty entries are never drawn. A draw
+// picks uniformly among the entries still there, so an entry of weight 3 is three times
+// as likely as one of weight 1. Drawing costs constant time, whatever the list's size.
+class DrawList
+{
+public:
+    DrawList() = default;
+    explicit DrawList(const QStringList &entries);
+
+    // Distinct texts that can still be drawn.
+    int DistinctRemaining() const { return m_distinctRemaining; }
+    // Entries (not distinct) that can still be drawn.
+    int Remaining() const { return int(m_alive.size()); }
+
+    // Precondition: Remaining() > 0. Without `remove` the list is unchanged.
+    QString Draw(RandomSource &random, bool remove);
+
+private:
+    // What never changes is shared between a list and its saved copies.
+    struct Shape
+    {
+        QStringList entries;
+        std::vector<int> textOf;                // entry position -> text id
+        std::vector<std::vector<int>> positions; // text id -> its entry positions
+    };
+    std::shared_ptr<const Shape> m_shape;
+    std::vector<int> m_alive;                 // positions that can be drawn
+    std::vector<int> m_aliveIndex;            // position -> index in m_alive, or -1
+    int m_distinctRemaining = 0;
+};
+
+// Draws `count` entries. Without repeats the entries differ and are removed from `list`.
+// Throws SuiteError (naming `what`) when fewer distinct entries remain than asked for.
+QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int count,
+                     const QString &what);

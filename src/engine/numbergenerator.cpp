@@ -1,0 +1,31 @@
+#include "numbergenerator.h"
+
+#include "numberpicture.h"
+#include "queryvalues.h"
+#include "suiteerror.h"
+
+NumberGenerator::NumberGenerator(const QueryParams &params)
+    : m_range((RequireQuerySize(params, 6), NumberRange::Parse(params.at(1), params.at(2), params.at(3), QString())))
+    , m_format(params.at(4))
+    , m_ranCount(ParseCount(params.at(5), QStringLiteral("生成数量"), 1, kMaxRanCount))
+    , m_allowRepeat(IsYes(params.at(6)))
+{
+    if (!m_allowRepeat && m_ranCount > m_range.Count())
+        throw SuiteError(QStringLiteral("不允许重复时，%1 到 %2（精度 %3）只有 %4 个不同的数，少于生成数量 %5。"
+                                        "请扩大范围、减小精度、减少生成数量或允许重复。")
+                             .arg(ShortestNumberText(m_range.Min()), ShortestNumberText(m_range.Max()),
+                                  ShortestNumberText(m_range.Pred()))
+                             .arg(m_range.Count())
+                             .arg(m_ranCount));
+}
+
+Batch NumberGenerator::Generate(const GenerationContext &context)
+{
+    Batch batch;
+    const std::vector<double> values =
+        RangeDraw(m_range, context.draws, m_allowRepeat, m_ranCount, nullptr, QString());
+    batch.results.reserve(m_ranCount);
+    for (double value : values)
+        batch.results.append(FormatFloat(m_format, value));
+    return batch;
+}

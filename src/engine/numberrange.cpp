@@ -1,0 +1,115 @@
+#include "numberrange.h"
+
+#include "queryvalues.h"
+#include "suiteerror.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace {
+
+// Digits after the point of the shortest text of a value (0 for integers).
+int DecimalsOf(double value)
+{
+    const QString text = QString::number(value, 'e', QLocale::FloatingPointShortest);
+    const qsizetype ePos = text.indexOf(QLatin1Char('e'));
+    const int exponent = text.mid(ePos + 1).toInt();
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    const int mantissaDecimals = point < 0 || point > ePos ? 0 : int(ePos - point - 1);
+    return std::max(0, mantissaDecimals - exponent);
+}
+
+// Grid points further than this fraction of a step beyond Max are not on the grid; the
+// margin absorbs the rounding of (Max - Min) / Pred for steps like 0.1.
+constexpr double kStepTolerance = 1e-9;
+constexpr qint64 kMaxGridCount = qint64(1) << 52;
+
+} // namespace
+
+NumberRange::NumberRange(double min, double max, double pred)
+    : m_min(min), m_max(max), m_pred(pred), m_count(1), m_scale(0)
+{
+    if (!std::isfinite(min) || !std::isfinite(max) || !std::isfinite(pred))
+        throw SuiteError(QStringLiteral("最小值、最大值和精度必须是有限的数字。"));
+    if (pred <= 0)
+        throw SuiteError(QStringLiteral("精度必须大于 0（例如 1、0.1、0.01），现在是 %1，请修改精度。")
+                             .arg(ShortestNumberText(pred)));
+    if (max < min)
+        throw SuiteError(QStringLiteral("最大值 %1 小于最小值 %2，请修改数值范围。")
+                             .arg(ShortestNumberText(max), ShortestNumberText(min)));
+    const double steps = std::floor((max - min) / pred + kStepTolerance);
+    if (!(steps < double(kMaxGridCount)))
+        throw SuiteError(QStringLiteral("数值范围 %1 到 %2 按精度 %3 取值的个数太多，请增大精度或缩小范围。")
+                             .arg(ShortestNumberText(min), ShortestNumberText(max), ShortestNumberText(pred)));
+    m_count = qint64(steps) + 1;
+    const int decimals = std::max(DecimalsOf(min), DecimalsOf(pred));
+    if (decimals <= 15)
+        m_scale = std::pow(10.0, decimals);
+}
+
+NumberRange NumberRange::Parse(const QString &min, const QString &max, const QString &pred,
+                               const QString &what)
+{
+    const QString prefix = what.isEmpty() ? QString() : what + QStringLiteral("的");
+    return NumberRange(ParseNumber(min, prefix + QStringLiteral("最小值")),
+                       ParseNumber(max, prefix + QStringLiteral("最大值")),
+                       ParseNumber(pred, prefix + QStringLiteral("精度")));
+}
+
+double NumberRange::ValueAt(qint64 k) const
+{
+    double value = m_min + double(k) * m_pred;
+    if (m_scale != 0) {
+        const double snapped = std::round(value * m_scale) / m_scale;
+        if (std::isfinite(snapped))
+            value = snapped;
+    }
+    return std::min(value, m_max);
+}
+
+qint64 UniqueIndexSampler::Next(RandomSource &random)
+{
+    // Position m_drawn swaps with a random position of the rest; positions never swapped
+    // hold their own index.
+    const qint64 pick = m_drawn + qint64(random.Below(quint64(m_n - m_drawn)));
+    const qint64 atPick = m_moved.value(pick, pick);
+    const qint64 atFront = m_moved.value(m_drawn, m_drawn);
+    if (pick != m_drawn)
+        m_moved.insert(pick, atFront);
+    m_moved.remove(m_drawn);
+    ++m_drawn;
+    return atPick;
+}
+
+std::vector<double> RangeDraw(const NumberRange &range, RandomSource &random, bool allowRepeat,
+                              int count, UniqueIndexSampler *sampler, const QString &what)
+{
+    std::vector<double> values;
+    values.reserve(std::max(0, count));
+    if (allowRepeat) {
+        for (int i = 0; i < count; ++i)
+            values.push_back(range.ValueAt(qint64(random.Below(quint64(range.Count())))));
+        return values;
+    }
+    UniqueIndexSampler local(range.Count());
+    UniqueIndexSampler &unique = sampler ? *sampler : local;
+    if (unique.Remaining() < count)
+        throw SuiteError(QStringLiteral("%1不允许重复，但数值范围 %2 到 %3（精度 %4）只有 %5 个不同的值，"
+                                        "本次还需要 %6 个。请扩大范围、减小精度、减少生成数量或允许重复。")
+                             .arg(what.isEmpty() ? QStringLiteral("数值") : what,
+                                  ShortestNumberText(range.Min()), ShortestNumberText(range.Max()),
+                                  ShortestNumberText(range.Pred()))
+                             .arg(unique.Remaining())
+                             .arg(count));
+    for (int i = 0; i < count; ++i)
+        values.push_back(range.ValueAt(unique.Next(random)));
+    return values;
+}
+
+QString ShortestNumberText(double value)
+{
+    if (value == 0)
+        return QStringLiteral("0"); // never "-0"
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}

@@ -1,0 +1,89 @@
+#include "password.h"
+
+#include "queryvalues.h"
+#include "suiteerror.h"
+
+namespace {
+
+struct CharacterClass
+{
+    const char *optionName;
+    char first;
+    int size;
+};
+
+constexpr CharacterClass kClasses[4] = {
+    {"小写字母", 'a', 26},
+    {"大写字母", 'A', 26},
+    {"数字", '0', 10},
+    {"特殊符号", '!', 15},
+};
+
+constexpr int kMaxPasswordLength = 4096;
+
+} // namespace
+
+PasswordSpec PasswordSpec::Parse(const QString &lengthText, const QString &options, const QString &what)
+{
+    PasswordSpec spec;
+    spec.length = ParseCount(lengthText, what + QStringLiteral("密码长度"), 1, kMaxPasswordLength);
+    bool any = false;
+    for (int c = 0; c < 4; ++c) {
+        spec.classes[c] = options.contains(QString::fromUtf8(kClasses[c].optionName));
+        any = any || spec.classes[c];
+    }
+    if (!any)
+        throw SuiteError(QStringLiteral("%1密码没有选择任何字符类型，请至少选择小写字母、大写字母、数字、特殊符号中的一种。")
+                             .arg(what));
+    return spec;
+}
+
+qint64 PasswordSpec::DistinctCount(qint64 cap) const
+{
+    qint64 alphabet = 0;
+    for (int c = 0; c < 4; ++c)
+        if (classes[c])
+            alphabet += kClasses[c].size;
+    qint64 total = 1;
+    for (int i = 0; i < length && total < cap; ++i)
+        total = std::min(cap, total * alphabet);
+    return total;
+}
+
+QStringList PasswordDraw(const PasswordSpec &spec, RandomSource &random, int count, QSet<QString> &used,
+                         const QString &what)
+{
+    const qint64 wanted = qint64(used.size()) + count;
+    if (spec.DistinctCount(wanted) < wanted)
+        throw SuiteError(QStringLiteral("%1密码长度 %2 的不同密码不足 %3 个，请增加密码长度、增加字符类型或减少生成数量。")
+                             .arg(what)
+                             .arg(spec.length)
+                             .arg(wanted));
+    int enabled[4];
+    int enabledCount = 0;
+    for (int c = 0; c < 4; ++c)
+        if (spec.classes[c])
+            enabled[enabledCount++] = c;
+
+    // Repeats are only likely when nearly every password is taken; the bound keeps even
+    // that case finite.
+    const qint64 attemptLimit = 1'000'000 + 100 * qint64(count);
+    qint64 attempts = 0;
+    QStringList passwords;
+    passwords.reserve(count);
+    QString text;
+    while (passwords.size() < count) {
+        if (++attempts > attemptLimit)
+            throw SuiteError(QStringLiteral("%1无法生成足够多的不同密码，请增加密码长度或减少生成数量。").arg(what));
+        text.resize(spec.length);
+        for (int i = 0; i < spec.length; ++i) {
+            const CharacterClass &cls = kClasses[enabled[random.Below(quint64(enabledCount))]];
+            text[i] = QLatin1Char(char(cls.first + int(random.Below(quint64(cls.size)))));
+        }
+        if (used.contains(text))
+            continue;
+        used.insert(text);
+        passwords.append(text);
+    }
+    return passwords;
+}

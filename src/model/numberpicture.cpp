@@ -1,0 +1,316 @@
+#include "numberpicture.h"
+
+#include <QLocale>
+#include <QStringList>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A non-negative decimal number: digits d1 d2 d3 ... with the decimal point after
+// `pointPos` digits (negative: zeros come first; beyond the size: zeros follow).
+struct Decimal
+{
+    std::string digits; // no leading zeros; empty for zero
+    int pointPos = 0;
+
+    bool IsZero() const { return digits.empty(); }
+};
+
+// The shortest decimal text that reads back as `value`, so 0.15 rounds as the 0.15 the
+// user typed and not as the binary number just below it.
+Decimal ToDecimal(double value)
+{
+    Decimal d;
+    if (value == 0)
+        return d;
+    const QString text = QString::number(std::fabs(value), 'e', QLocale::FloatingPointShortest);
+    const qsizetype ePos = text.indexOf(QLatin1Char('e'));
+    const QString mantissa = text.left(ePos);
+    const int exponent = text.mid(ePos + 1).toInt();
+    for (QChar c : mantissa)
+        if (c.isDigit())
+            d.digits.push_back(char(c.unicode()));
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
+    d.pointPos = exponent + 1;
+    return d;
+}
+
+// Rounds half away from zero to `decimals` digits after the point.
+void RoundTo(Decimal &d, int decimals)
+{
+    if (d.IsZero())
+        return;
+    const int keep = d.pointPos + decimals;
+    if (keep >= int(d.digits.size()))
+        return;
+    if (keep < 0) {
+        d.digits.clear();
+        return;
+    }
+    const bool roundUp = d.digits[keep] >= '5';
+    d.digits.resize(keep);
+    if (roundUp) {
+        int i = keep - 1;
+        while (i >= 0 && d.digits[i] == '9') {
+            d.digits[i] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            ++d.digits[i];
+        } else {
+            d.digits.insert(d.digits.begin(), '1');
+            ++d.pointPos;
+        }
+    }
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
+}
+
+std::string IntegerDigits(const Decimal &d)
+{
+    std::string result;
+    for (int i = 0; i < d.pointPos; ++i)
+        result.push_back(i < int(d.digits.size()) ? d.digits[i] : '0');
+    return result; // empty when below 1
+}
+
+std::string FractionDigits(const Decimal &d, int decimals)
+{
+    std::string result;
+    for (int i = 0; i < decimals; ++i) {
+        const int index = d.pointPos + i;
+        result.push_back(index >= 0 && index < int(d.digits.size()) ? d.digits[index] : '0');
+    }
+    return result;
+}
+
+enum class TokenKind { IntegerDigit, Point, FractionDigit, Literal, Exponent };
+
+struct Token
+{
+    TokenKind kind;
+    QString text;           // literal text; exponent letter
+    QChar placeholder;      // '0' or '#'
+    bool alwaysSign = false; // exponent "E+"
+    int exponentWidth = 0;
+};
+
+struct Picture
+{
+    std::vector<Token> tokens;
+    int integerPlaceholders = 0;
+    int minIntegerDigits = 0;
+    int fractionPlaceholders = 0;
+    int minFractionDigits = 0;
+    bool grouping = false;
+    bool scientific = false;
+};
+
+Picture ParsePicture(const QString &section)
+{
+    Picture p;
+    bool afterPoint = false;
+    bool sawZeroInInteger = false;
+    for (qsizetype i = 0; i < section.size(); ++i) {
+        const QChar c = section.at(i);
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            const qsizetype end = section.indexOf(c, i + 1);
+            const qsizetype stop = end < 0 ? section.size() : end;
+            p.tokens.push_back({TokenKind::Literal, section.mid(i + 1, stop - i - 1), {}});
+            i = stop;
+        } else if ((c == QLatin1Char('0') || c == QLatin1Char('#')) && !p.scientific) {
+            if (afterPoint) {
+                ++p.fractionPlaceholders;
+                if (c == QLatin1Char('0'))
+                    p.minFractionDigits = p.fractionPlaceholders;
+                p.tokens.push_back({TokenKind::FractionDigit, {}, c});
+            } else {
+                ++p.integerPlaceholders;
+                if (c == QLatin1Char('0'))
+                    sawZeroInInteger = true;
+                if (sawZeroInInteger)
+                    ++p.minIntegerDigits;
+                p.tokens.push_back({TokenKind::IntegerDigit, {}, c});
+            }
+        } else if (c == QLatin1Char('.') && !afterPoint && !p.scientific) {
+            afterPoint = true;
+            p.tokens.push_back({TokenKind::Point, {}, {}});
+        } else if (c == QLatin1Char(',') && !p.scientific) {
+            p.grouping = true;
+        } else if ((c == QLatin1Char('E') || c == QLatin1Char('e')) && !p.scientific
+                   && i + 1 < section.size()
+                   && (section.at(i + 1) == QLatin1Char('+') || section.at(i + 1) == QLatin1Char('-'))) {
+            Token token{TokenKind::Exponent, QString(c), {}};
+            token.alwaysSign = section.at(i + 1) == QLatin1Char('+');
+            i += 2;
+            while (i < section.size() && section.at(i) == QLatin1Char('0') && token.exponentWidth < 4) {
+                ++token.exponentWidth;
+                ++i;
+            }
+            --i;
+            p.scientific = true;
+            p.tokens.push_back(token);
+        } else {
+            p.tokens.push_back({TokenKind::Literal, QString(c), {}});
+        }
+    }
+    return p;
+}
+
+// Splits the picture at ";" outside quotes, at most three sections.
+QStringList SplitSections(const QString &picture)
+{
+    QStringList sections{QString()};
+    QChar quote;
+    for (QChar c : picture) {
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            quote = c;
+        } else if (c == QLatin1Char(';') && sections.size() < 3) {
+            sections.append(QString());
+            continue;
+        }
+        sections.last().append(c);
+    }
+    return sections;
+}
+
+struct Rounded
+{
+    Decimal mantissa;
+    int exponent = 0;
+};
+
+Rounded RoundForPicture(double magnitude, const Picture &p)
+{
+    Rounded r;
+    r.mantissa = ToDecimal(magnitude);
+    if (p.scientific && !r.mantissa.IsZero()) {
+        const int integerDigits = std::max(1, p.integerPlaceholders);
+        r.exponent = r.mantissa.pointPos - integerDigits;
+        r.mantissa.pointPos = integerDigits;
+        RoundTo(r.mantissa, p.fractionPlaceholders);
+        if (r.mantissa.pointPos > integerDigits) { // 9.99 became 10.0
+            r.exponent += r.mantissa.pointPos - integerDigits;
+            r.mantissa.pointPos = integerDigits;
+        }
+    } else {
+        RoundTo(r.mantissa, p.fractionPlaceholders);
+    }
+    return r;
+}
+
+QString Render(const Picture &p, const Rounded &r, bool showBareNumber = true)
+{
+    std::string integer = IntegerDigits(r.mantissa);
+    if (int(integer.size()) < p.minIntegerDigits)
+        integer.insert(0, p.minIntegerDigits - integer.size(), '0');
+    std::string fraction = FractionDigits(r.mantissa, p.fractionPlaceholders);
+    while (int(fraction.size()) > p.minFractionDigits && fraction.back() == '0')
+        fraction.pop_back();
+    // A value that rounds to nothing visible still shows one digit.
+    if (integer.empty() && fraction.empty())
+        integer = "0";
+
+    const int length = int(integer.size());
+    QString out;
+    auto emitIntegerDigit = [&](int index) {
+        out.append(QLatin1Char(integer[index]));
+        const int fromRight = length - 1 - index;
+        if (p.grouping && fromRight > 0 && fromRight % 3 == 0)
+            out.append(QLatin1Char(','));
+    };
+    int integerSlot = 0;
+    int fractionSlot = 0;
+    bool integerEmitted = false;
+    for (const Token &t : p.tokens) {
+        switch (t.kind) {
+        case TokenKind::IntegerDigit: {
+            // Digits fill the placeholders from the right; extra ones go to the first.
+            const int index = length - p.integerPlaceholders + integerSlot;
+            if (integerSlot == 0)
+                for (int i = 0; i < std::min(index, length); ++i)
+                    emitIntegerDigit(i);
+            if (index >= 0)
+                emitIntegerDigit(index);
+            ++integerSlot;
+            integerEmitted = true;
+            break;
+        }
+        case TokenKind::Point:
+            if (!integerEmitted && p.integerPlaceholders == 0) {
+                for (int i = 0; i < length; ++i)
+                    emitIntegerDigit(i);
+                integerEmitted = true;
+            }
+            if (!fraction.empty())
+                out.append(QLatin1Char('.'));
+            break;
+        case TokenKind::FractionDigit:
+            if (fractionSlot < int(fraction.size()))
+                out.append(QLatin1Char(fraction[fractionSlot]));
+            ++fractionSlot;
+            break;
+        case TokenKind::Literal:
+            out.append(t.text);
+            break;
+        case TokenKind::Exponent: {
+            if (!integerEmitted) {
+                for (int i = 0; i < length; ++i)
+                    emitIntegerDigit(i);
+                integerEmitted = true;
+            }
+            out.append(t.text);
+            if (r.exponent < 0)
+                out.append(QLatin1Char('-'));
+            else if (t.alwaysSign)
+                out.append(QLatin1Char('+'));
+            out.append(QString::number(std::abs(r.exponent)).rightJustified(t.exponentWidth, QLatin1Char('0')));
+            break;
+        }
+        }
+    }
+    // A picture without digit placeholders still shows the number after its text.
+    if (showBareNumber && !integerEmitted && p.integerPlaceholders == 0 && p.fractionPlaceholders == 0) {
+        QString digits = QString::fromStdString(integer);
+        out.append(digits);
+    }
+    return out;
+}
+
+} // namespace
+
+QString FormatFloat(const QString &picture, double value)
+{
+    if (!std::isfinite(value))
+        return QString::number(value);
+    if (picture.isEmpty())
+        return QString::number(value, 'g', QLocale::FloatingPointShortest);
+
+    const QStringList sections = SplitSections(picture);
+    const bool negative = value < 0;
+    const double magnitude = std::fabs(value);
+
+    int sectionIndex = negative && sections.size() > 1 && !sections.at(1).isEmpty() ? 1 : 0;
+    Picture chosen = ParsePicture(sections.at(sectionIndex));
+    Rounded rounded = RoundForPicture(magnitude, chosen);
+    if (rounded.mantissa.IsZero()) {
+        if (sections.size() > 2 && !sections.at(2).isEmpty()) {
+            const Picture zero = ParsePicture(sections.at(2));
+            return Render(zero, RoundForPicture(0, zero), false); // a zero section may be text alone
+        }
+        if (sectionIndex == 1) { // a negative value that rounds to zero prints as zero
+            chosen = ParsePicture(sections.at(0));
+            rounded = RoundForPicture(0, chosen);
+        }
+        return Render(chosen, rounded);
+    }
+    const QString text = Render(chosen, rounded);
+    return negative && sectionIndex == 0 ? QLatin1Char('-') + text : text;
+}
