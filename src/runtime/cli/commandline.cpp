@@ -1,0 +1,234 @@
+#include "commandline.h"
+
+#include "apppaths.h"
+#include "codec.h"
+#include "encodedxml.h"
+#include "inifile.h"
+#include "projectheader.h"
+#include "querysection.h"
+#include "randengine.h"
+#include "softsettings.h"
+#include "suiteerror.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+
+constexpr int kMaxBatches = 1'000'000;
+
+void Write(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+QString RequireValue(const QStringList &arguments, qsizetype &i)
+{
+    const QString option = arguments.at(i);
+    if (i + 1 >= arguments.size())
+        throw SuiteError(QStringLiteral("选项 %1 缺少取值。").arg(option));
+    return arguments.at(++i);
+}
+
+// Project names become file names: nothing that could lead out of the project folder.
+void CheckProjectName(const QString &name)
+{
+    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
+    const bool bad = name.trimmed().isEmpty() || name.contains(QStringLiteral(".."))
+        || std::any_of(name.cbegin(), name.cend(), [](QChar c) { return forbidden.contains(c) || c.unicode() < 32; });
+    if (bad)
+        throw SuiteError(QStringLiteral("工程名称“%1”无效：不能为空，也不能含有路径分隔符、“..”或文件名不允许的字符。").arg(name));
+}
+
+struct Drawn
+{
+    QString projectLabel;
+    int pmode = 0;
+    QList<QStringList> batches;
+};
+
+void WriteResults(const Drawn &drawn, bool json, std::FILE *out)
+{
+    if (json) {
+        QJsonArray batches;
+        for (const QStringList &batch : drawn.batches)
+            batches.append(QJsonArray::fromStringList(batch));
+        // Written by hand so the keys keep the documented order.
+        QByteArray name = QJsonDocument(QJsonArray{drawn.projectLabel}).toJson(QJsonDocument::Compact);
+        name = name.mid(1, name.size() - 2);
+        const QByteArray text = "{\"project\": " + name + ", \"type\": " + QByteArray::number(drawn.pmode)
+            + ", \"batches\": " + QJsonDocument(batches).toJson(QJsonDocument::Compact) + "}\n";
+        std::fwrite(text.constData(), 1, size_t(text.size()), out);
+        return;
+    }
+    for (qsizetype b = 0; b < drawn.batches.size(); ++b) {
+        QString text = b > 0 ? QStringLiteral("\n") : QString();
+        for (const QString &result : drawn.batches.at(b))
+            text += result + QLatin1Char('\n');
+        Write(out, text);
+    }
+}
+
+} // namespace
+
+QString CommandLineUsage()
+{
+    return QStringLiteral(
+        "用法：Dellamy (--project 工程名 | --file 路径) [--batches N] [--seed S] [--json]\n"
+        "              [--password 密码] [--appdir 目录]\n"
+        "不带参数启动时打开抽取窗口；带参数时不显示窗口，直接抽取并输出结果。\n"
+        "  --project 工程名  抽取应用目录下 Data/Projects/工程名.rpj\n"
+        "  --file 路径       抽取指定的工程文件（.rpj、.rproj 或 XML 工程文档）\n"
+        "  --batches N       连续抽取 N 次（默认 1），已抽走的名单项不会再次抽到\n"
+        "  --seed S          用种子 S（非负整数）抽取，相同种子得到相同结果\n"
+        "  --json            以 JSON 输出：{\"project\": …, \"type\": 类型号, \"batches\": [[…], …]}\n"
+        "  --password 密码   受密码保护的工程的访问密码\n"
+        "  --appdir 目录     以该目录作为应用目录（工程、Soft.ini）\n"
+        "  --help            显示本说明\n"
+        "每行输出一个结果，两次抽取之间空一行。\n"
+        "退出码：0 成功，2 参数有误，3 工程不存在或无法读取，4 工程参数无法抽取，\n"
+        "        5 名单已抽完且未设置自动重置名单，6 访问密码错误。\n");
+}
+
+CommandLineOptions ParseCommandLine(const QStringList &arguments)
+{
+    CommandLineOptions options;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
+            options.help = true;
+        } else if (argument == QStringLiteral("--project")) {
+            options.projectName = RequireValue(arguments, i);
+            CheckProjectName(options.projectName);
+        } else if (argument == QStringLiteral("--file")) {
+            options.filePath = RequireValue(arguments, i);
+            if (options.filePath.isEmpty())
+                throw SuiteError(QStringLiteral("--file 的路径不能为空。"));
+        } else if (argument == QStringLiteral("--batches")) {
+            bool ok = false;
+            const QString text = RequireValue(arguments, i);
+            options.batches = text.toInt(&ok);
+            if (!ok || options.batches < 1 || options.batches > kMaxBatches)
+                throw SuiteError(QStringLiteral("--batches 应为 1 到 %1 之间的整数，现在是“%2”。").arg(kMaxBatches).arg(text));
+        } else if (argument == QStringLiteral("--seed")) {
+            bool ok = false;
+            const QString text = RequireValue(arguments, i);
+            options.seed = text.toULongLong(&ok);
+            if (!ok)
+                throw SuiteError(QStringLiteral("--seed 应为非负整数，现在是“%1”。").arg(text));
+        } else if (argument == QStringLiteral("--json")) {
+            options.json = true;
+        } else if (argument == QStringLiteral("--password")) {
+            options.password = RequireValue(arguments, i);
+        } else if (argument == QStringLiteral("--appdir")) {
+            options.appDir = RequireValue(arguments, i);
+            if (!QFileInfo(options.appDir).isDir())
+                throw SuiteError(QStringLiteral("应用目录“%1”不存在。").arg(options.appDir));
+        } else {
+            throw SuiteError(QStringLiteral("无法识别的参数“%1”。").arg(argument));
+        }
+    }
+    if (options.help)
+        return options;
+    if (options.projectName.isEmpty() == options.filePath.isEmpty())
+        throw SuiteError(QStringLiteral("请用 --project 或 --file 指定一个工程（只能指定其中一个）。"));
+    return options;
+}
+
+int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
+{
+    CommandLineOptions options;
+    try {
+        options = ParseCommandLine(arguments);
+    } catch (const SuiteError &error) {
+        Write(err, error.message() + QLatin1Char('\n') + CommandLineUsage());
+        return kStatusBadArguments;
+    }
+    if (options.help) {
+        Write(out, CommandLineUsage());
+        return kStatusOk;
+    }
+    if (!options.appDir.isEmpty())
+        SetAppDir(options.appDir);
+
+    Drawn drawn;
+    int pmode = 0;
+    QueryParams query;
+    try {
+        // A plain XML document needs no codec; an encoded one reports a missing codec.
+        BindCodec();
+        QDomDocument document;
+        if (!options.projectName.isEmpty()) {
+            const QString path = ProjectFilePath(options.projectName);
+            if (!QFileInfo::exists(path))
+                throw SuiteError(QStringLiteral("工程“%1”不存在（%2）。").arg(options.projectName, QDir::toNativeSeparators(path)));
+            document = LoadEncodedDocument(path);
+            drawn.projectLabel = options.projectName;
+        } else {
+            if (!QFileInfo(options.filePath).isFile())
+                throw SuiteError(QStringLiteral("工程文件“%1”不存在。").arg(options.filePath));
+            document = LoadProjectDocumentAnyForm(options.filePath);
+            drawn.projectLabel = QFileInfo(options.filePath).completeBaseName();
+        }
+        const ProjectHeader header = ReadProjectHeader(document);
+        if (header.accessByPwd && options.password != header.accessPwd) {
+            Write(err, options.password ? QStringLiteral("访问密码错误，工程“%1”未打开。\n").arg(drawn.projectLabel)
+                                        : QStringLiteral("工程“%1”已加密，请用 --password 给出访问密码。\n").arg(drawn.projectLabel));
+            return kStatusPasswordRefused;
+        }
+        const QuerySection section = ReadQuerySection(document);
+        pmode = section.pmode;
+        query = section.params;
+    } catch (const SuiteError &error) {
+        Write(err, error.message() + QLatin1Char('\n'));
+        return kStatusProjectUnreadable;
+    }
+    drawn.pmode = pmode;
+
+    SoftSettings soft;
+    try {
+        soft = ReadSoftSettings(SoftIniPath());
+    } catch (const IniAccessError &error) {
+        // As in the window: the defaults stay in force.
+        Write(err, QStringLiteral("无法读取 Soft.ini，按默认设置抽取：%1\n").arg(error.message()));
+    }
+    DrawSettings settings;
+    settings.listAutoRestore = soft.listAutoRestore;
+    settings.question = nullptr; // an exhausted list is never reset without ListAutoRestore
+    settings.resultSeparator = RandSpliterCharacters(soft.randSpliter).value_or(QString());
+
+    RandEngine engine(options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem());
+    engine.SetDrawSettings(settings);
+    int status = kStatusOk;
+    try {
+        engine.Prepare(pmode, query);
+        for (int b = 0; b < options.batches; ++b) {
+            if (!engine.Ready()) {
+                status = kStatusListExhausted;
+                break;
+            }
+            const Batch batch = engine.Generate(true, false);
+            if (batch.abandoned) {
+                status = kStatusListExhausted;
+                break;
+            }
+            QStringList results;
+            results.reserve(batch.results.size());
+            for (const QString &result : batch.results)
+                results << UnescapeListText(result);
+            drawn.batches << results;
+        }
+    } catch (const SuiteError &error) {
+        WriteResults(drawn, options.json, out);
+        Write(err, error.message() + QLatin1Char('\n'));
+        return kStatusEngineRefused;
+    }
+    WriteResults(drawn, options.json, out);
+    if (status == kStatusListExhausted)
+        Write(err, QStringLiteral("已抽取 %1 次后名单剩余数量不足，且 Soft.ini 未设置自动重置名单（[Rand] ListAutoRestore），抽取停止。\n")
+                       .arg(drawn.batches.size()));
+    return status;
+}

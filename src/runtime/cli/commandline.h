@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <optional>
+
+// Dellamy's drawing without a window:
+//   Dellamy (--project NAME | --file PATH) [--batches N] [--seed S] [--json]
+//           [--password PWD] [--appdir DIR]
+// The run needs no display connection: only the header and the query of the project
+// are read, and the batches are drawn as presses of the draw button without animation.
+
+enum CommandLineStatus : int {
+    kStatusOk = 0,
+    kStatusBadArguments = 2,
+    kStatusProjectUnreadable = 3,
+    kStatusEngineRefused = 4,
+    kStatusListExhausted = 5,
+    kStatusPasswordRefused = 6,
+};
+
+struct CommandLineOptions
+{
+    bool help = false;
+    QString projectName; // --project
+    QString filePath;    // --file
+    int batches = 1;
+    std::optional<quint64> seed;
+    bool json = false;
+    std::optional<QString> password;
+    QString appDir;
+};
+
+// Reads the arguments (without the program name). Throws SuiteError with the reason
+// when they are not a valid command.
+CommandLineOptions ParseCommandLine(const QStringList &arguments);
+
+QString CommandLineUsage();
+
+// Runs the command (arguments without the program name) and returns the exit status.
+// Results go to `out` as UTF-8, usage and reasons for stopping to `err`.
+int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err);
