@@ -1,0 +1,810 @@
+#include "tgroupsetform.h"
+
+#include "apppaths.h"
+#include "describequery.h"
+#include "messages.h"
+#include "suiteerror.h"
+#include "tlistsetform.h"
+#include "tpicsetform.h"
+#include "tpwdsetform.h"
+#include "trangenumsetform.h"
+#include "veditform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace {
+const QString kYes = QStringLiteral("是");
+const QString kNo = QStringLiteral("否");
+const QString kNumbering = QStringLiteral("编号");
+const QString kRange = QStringLiteral("数值范围模式");
+const QString kList = QStringLiteral("列举模式");
+const QString kPassword = QStringLiteral("密码模式");
+const QString kPicture = QStringLiteral("图片模式");
+const QString kCustomNumbering = QStringLiteral("自定义");
+const QString kFieldSeparator = QStringLiteral("||");
+const QString kGroupSeparator = QStringLiteral("##");
+
+const QStringList &groupTypes()
+{
+    static const QStringList types{kNumbering, kRange, kList, kPassword, kPicture};
+    return types;
+}
+
+const QStringList &numberingStyles()
+{
+    static const QStringList styles{
+        QStringLiteral("1,2,3..."),      QStringLiteral("①,②,③..."), QStringLiteral("⑴,⑵,⑶..."),
+        QStringLiteral("[1],[2],[3]..."), QStringLiteral("a,b,c..."),   QStringLiteral("A,B,C..."),
+        QStringLiteral("Ⅰ,Ⅱ,Ⅲ..."),      QStringLiteral("㈠,㈡,㈢..."), QStringLiteral("α,β,γ..."),
+        kCustomNumbering};
+    return styles;
+}
+
+QString defaultGroupName(int index)
+{
+    return QStringLiteral("第%1组").arg(index + 1);
+}
+
+QString dimensionName(int index)
+{
+    return QStringLiteral("第%1维").arg(index + 1);
+}
+
+// Text that ends up inside the "##"/"||"-joined group lists unescaped must not hold
+// their separators, or the stored project could not be read back.
+bool holdsListSeparators(const QString &text)
+{
+    return text.contains(QLatin1Char('#')) || text.contains(QLatin1Char('|'));
+}
+
+qint64 saturatingProduct(qint64 a, qint64 b)
+{
+    if (a == 0 || b == 0)
+        return 0;
+    if (a > std::numeric_limits<qint64>::max() / b)
+        return std::numeric_limits<qint64>::max();
+    return a * b;
+}
+} // namespace
+
+TGroupSetForm::TGroupSetForm(QWidget *parent) : ModeDialog(parent, true)
+{
+    setObjectName(QStringLiteral("TGroupSetForm"));
+    setWindowTitle(QStringLiteral("组合模式编辑器"));
+
+    commander = new QPushButton(this);
+    commander->setObjectName(QStringLiteral("Commander"));
+    commander->hide();
+    connect(commander, &QPushButton::clicked, this, &TGroupSetForm::CommanderClick);
+
+    groupCount = new QLabel(this);
+    groupCount->setObjectName(QStringLiteral("GroupCount"));
+    addNewGroup = new QPushButton(QStringLiteral("添加一组"), this);
+    addNewGroup->setObjectName(QStringLiteral("AddNewGroup"));
+    addNewGroup->setAutoDefault(false);
+    connect(addNewGroup, &QPushButton::clicked, this, &TGroupSetForm::AddNewGroupClick);
+
+    auto *groupHost = new QWidget;
+    groupHost->setObjectName(QStringLiteral("GroupHost"));
+    groupHost->setAutoFillBackground(false);
+    groupLayout = new QVBoxLayout(groupHost);
+    groupLayout->setContentsMargins(4, 4, 4, 4);
+    groupLayout->addStretch(1);
+    groupArea = new QScrollArea(this);
+    groupArea->setObjectName(QStringLiteral("GroupArea"));
+    groupArea->setWidgetResizable(true);
+    groupArea->setWidget(groupHost);
+    groupArea->setMinimumSize(620, 360);
+    groupArea->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; } "
+                                            "QWidget#GroupHost { background: transparent; }"));
+
+    gMoveMenu = new QMenu(this);
+    gMoveMenu->setObjectName(QStringLiteral("GMoveMenu"));
+    QAction *movePrev = gMoveMenu->addAction(QStringLiteral("上移"));
+    movePrev->setObjectName(QStringLiteral("Menu_MovePrev"));
+    QAction *moveNext = gMoveMenu->addAction(QStringLiteral("下移"));
+    moveNext->setObjectName(QStringLiteral("Menu_MoveNext"));
+    connect(movePrev, &QAction::triggered, this, [this] { MoveGroup(moveMenuGroup, -1); });
+    connect(moveNext, &QAction::triggered, this, [this] { MoveGroup(moveMenuGroup, +1); });
+
+    groupFormatValue = new QLineEdit(this);
+    groupFormatValue->setObjectName(QStringLiteral("GroupFormatValue"));
+    insertFormat = new QPushButton(QStringLiteral("插入组"), this);
+    insertFormat->setObjectName(QStringLiteral("InsertFormat"));
+    insertFormat->setAutoDefault(false);
+    formatList = new QMenu(this);
+    formatList->setObjectName(QStringLiteral("FormatList"));
+    connect(insertFormat, &QPushButton::pressed, this, &TGroupSetForm::ShowFormatList);
+
+    ranCountLabel = new QLabel(QStringLiteral("生成的随机数数量："), this);
+    ranCountLabel->setObjectName(QStringLiteral("RanCountLabel"));
+    ranCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
+    ranCountValue->setObjectName(QStringLiteral("RanCountValue"));
+    ranCountValue->setMaximumWidth(120);
+    AllowOnlyCharacters(ranCountValue, QStringLiteral("0123456789"));
+    repeatAllowed = new QCheckBox(QStringLiteral("是否允许重复"), this);
+    repeatAllowed->setObjectName(QStringLiteral("RepeatAllowed"));
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(groupCount);
+    top->addStretch(1);
+    top->addWidget(addNewGroup);
+
+    auto *formatRow = new QHBoxLayout;
+    formatRow->addWidget(new QLabel(QStringLiteral("编码格式："), this));
+    formatRow->addWidget(groupFormatValue, 1);
+    formatRow->addWidget(insertFormat);
+
+    auto *countRow = new QHBoxLayout;
+    countRow->addWidget(ranCountLabel);
+    countRow->addWidget(ranCountValue);
+    countRow->addSpacing(16);
+    countRow->addWidget(repeatAllowed);
+    countRow->addStretch(1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 12);
+    layout->addLayout(top);
+    layout->addWidget(groupArea, 1);
+    layout->addLayout(formatRow);
+    layout->addLayout(countRow);
+    layout->addSpacing(8);
+    layout->addLayout(MakeButtonRow());
+
+    ranCountValue->setText(QStringLiteral("2"));
+    UpdateGroupCount();
+    adjustSize();
+}
+
+QString TGroupSetForm::GroupName(int index) const
+{
+    const Group &group = groups.at(index);
+    if (!group.name.isEmpty())
+        return group.name;
+    return pmode == 8 ? dimensionName(index) : defaultGroupName(index);
+}
+
+QString TGroupSetForm::GroupLabelText(int index) const
+{
+    return GroupName(index) + QStringLiteral("：");
+}
+
+QComboBox *TGroupSetForm::TypeBox(int index) const
+{
+    return rows.at(index).typeBox;
+}
+
+QPushButton *TGroupSetForm::EditButton(int index) const
+{
+    return rows.at(index).edit;
+}
+
+QPushButton *TGroupSetForm::DeleteButton(int index) const
+{
+    return rows.at(index).remove;
+}
+
+QPlainTextEdit *TGroupSetForm::Preview(int index) const
+{
+    return rows.at(index).preview;
+}
+
+QWidget *TGroupSetForm::OpenGroupEditor() const
+{
+    if (subDialog)
+        return subDialog;
+    if (propertyEditor && propertyEditor->isVisible())
+        return propertyEditor;
+    return nullptr;
+}
+
+int TGroupSetForm::IndexOfId(int id) const
+{
+    for (int i = 0; i < groups.size(); ++i)
+        if (groups.at(i).id == id)
+            return i;
+    return -1;
+}
+
+void TGroupSetForm::Clear()
+{
+    groups.clear();
+    SyncRows();
+}
+
+QString TGroupSetForm::DefaultGroupQuery(const QString &type) const
+{
+    if (type == kNumbering)
+        return QStringLiteral("1,2,3...||0");
+    if (type == kRange)
+        return QStringLiteral("1||100||0.1||0.#||是||1");
+    if (type == kList) {
+        const QString sep = SpliterChar(spliter);
+        return QStringLiteral("是||加权&张三:2&") + EscapeListText(QStringList{QStringLiteral("李四"), QStringLiteral("王五"),
+                                                                                 QStringLiteral("赵六")}
+                                                                         .join(sep))
+            + QStringLiteral(":1||是||否||1");
+    }
+    if (type == kPassword)
+        return QStringLiteral("12||小写字母|大写字母|数字|特殊符号||1");
+    if (type == kPicture) {
+        QStringList paths;
+        for (int i = 1; i <= 12; ++i)
+            paths << AppDir() + QStringLiteral("Img/示例图片%1.jpg").arg(i);
+        return paths.join(QLatin1Char('|')) + QStringLiteral("||否||1");
+    }
+    return QString();
+}
+
+void TGroupSetForm::AppendGroup(const QString &type, const QString &query, const QString &name, const QString &flags)
+{
+    Group group;
+    group.id = nextGroupId++;
+    group.type = type;
+    group.query = query;
+    group.name = name;
+    group.flags = flags;
+    group.statistics = StatisticsOfGroup(type, query, spliter);
+    groups << group;
+}
+
+void TGroupSetForm::SetGroupQuery(int index, const QString &query)
+{
+    Group &group = groups[index];
+    group.query = query;
+    group.statistics = StatisticsOfGroup(group.type, query, spliter);
+    if (pmode == 10 && group.type == kNumbering) {
+        // Every prize is one result: the count follows the prize list.
+        ranCountValue->setText(
+            QString::number(SplitText(SplitGroupFields(query).value(1), QStringLiteral(",")).size()));
+    }
+    SyncRow(index);
+}
+
+void TGroupSetForm::UpdateGroupCount()
+{
+    groupCount->setText(QStringLiteral("%1组").arg(groups.size()));
+}
+
+void TGroupSetForm::SyncRows()
+{
+    while (rows.size() > groups.size()) {
+        delete rows.takeLast().frame;
+    }
+    while (rows.size() < groups.size()) {
+        const int index = int(rows.size());
+        GroupRow row;
+        row.frame = new QFrame;
+        row.frame->setObjectName(QStringLiteral("GroupRow"));
+        row.frame->setFrameShape(QFrame::StyledPanel);
+        row.label = new QLabel(row.frame);
+        row.label->setObjectName(QStringLiteral("GroupLabel"));
+        row.typeBox = new QComboBox(row.frame);
+        row.typeBox->setObjectName(QStringLiteral("TypeValue"));
+        row.typeBox->addItems(groupTypes());
+        row.preview = new QPlainTextEdit(row.frame);
+        row.preview->setObjectName(QStringLiteral("GroupPreview"));
+        row.preview->setReadOnly(true);
+        row.preview->setFixedHeight(92);
+        row.edit = new QPushButton(QStringLiteral("点此编辑"), row.frame);
+        row.edit->setObjectName(QStringLiteral("EditGroup"));
+        row.edit->setAutoDefault(false);
+        row.remove = new QPushButton(QStringLiteral("删除该组"), row.frame);
+        row.remove->setObjectName(QStringLiteral("DelGroup"));
+        row.remove->setAutoDefault(false);
+
+        auto *grid = new QGridLayout(row.frame);
+        grid->setContentsMargins(8, 6, 8, 6);
+        grid->addWidget(row.label, 0, 0);
+        grid->addWidget(new QLabel(QStringLiteral("类型："), row.frame), 0, 1);
+        grid->addWidget(row.typeBox, 0, 2);
+        grid->setColumnStretch(3, 1);
+        grid->addWidget(row.edit, 0, 4);
+        grid->addWidget(row.remove, 0, 5);
+        grid->addWidget(row.preview, 1, 0, 1, 6);
+
+        connect(row.typeBox, &QComboBox::activated, this, [this, index] { TypeValueChange(index); });
+        connect(row.edit, &QPushButton::clicked, this, [this, index] { EditGroupClick(index); });
+        connect(row.remove, &QPushButton::clicked, this, [this, index] { DelGroupClick(index); });
+        for (QWidget *w : {static_cast<QWidget *>(row.label), static_cast<QWidget *>(row.preview)}) {
+            w->setContextMenuPolicy(Qt::CustomContextMenu);
+            w->setProperty("groupIndex", index);
+            connect(w, &QWidget::customContextMenuRequested, this,
+                    [this, index, w](const QPoint &pos) { ShowMoveMenu(index, w->mapToGlobal(pos)); });
+        }
+        row.label->installEventFilter(this);
+        row.label->setProperty("groupIndex", index);
+
+        groupLayout->insertWidget(index, row.frame);
+        rows << row;
+    }
+    for (int i = 0; i < groups.size(); ++i)
+        SyncRow(i);
+    UpdateGroupCount();
+}
+
+void TGroupSetForm::SyncRow(int index)
+{
+    const Group &group = groups.at(index);
+    const GroupRow &row = rows.at(index);
+    row.label->setText(GroupLabelText(index));
+    {
+        const QSignalBlocker blocker(row.typeBox);
+        row.typeBox->setCurrentText(group.type);
+    }
+    row.typeBox->setEnabled(!fixedGroups && pmode != 8);
+    QStringList lines = DescribeGroupQuery(group.type, group.query, spliter, QString());
+    if (group.type == kPicture)
+        lines << QStringLiteral("注：如果您要在随机数中显示图片名称，请在编码格式中插入当前组名称。");
+    row.preview->setPlainText(lines.join(QLatin1Char('\n')));
+    row.remove->setEnabled(!fixedGroups && groups.size() > 1);
+}
+
+bool TGroupSetForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        const QVariant index = watched->property("groupIndex");
+        if (index.isValid() && qobject_cast<QLabel *>(watched)) {
+            GroupDblClick(index.toInt());
+            return true;
+        }
+    }
+    return ModeDialog::eventFilter(watched, event);
+}
+
+void TGroupSetForm::ApplyPreset(int type)
+{
+    fixedGroups = type == 4 || type == 10;
+    addNewGroup->setVisible(type != 4);
+    addNewGroup->setEnabled(type != 10);
+    ranCountValue->setEnabled(type != 4 && type != 10);
+    repeatAllowed->setVisible(type != 10);
+    repeatAllowed->setEnabled(type != 4);
+    if (type == 4) {
+        ranCountValue->clear();
+        repeatAllowed->setChecked(false);
+    }
+    if (type == 8)
+        ranCountLabel->setText(QStringLiteral("生成随机坐标数量："));
+}
+
+void TGroupSetForm::LoadProject(int type, const QueryParams &params)
+{
+    pmode = type;
+    groups.clear();
+    auto field = [&](const char *attribute) {
+        const int index = QueryParamIndex(pmode, QString::fromLatin1(attribute));
+        return index < 0 ? QString() : params.value(index);
+    };
+    spliter = field("Spliter").isEmpty() ? QStringLiteral("空格") : field("Spliter");
+    groupFormatValue->setText(field("Format"));
+    ranCountValue->setText(field("RanCount"));
+    repeatAllowed->setChecked(field("AllowRepeat") == kYes);
+
+    switch (pmode) {
+    case 0:
+        try {
+            const QStringList types =
+                field("TypeList").isEmpty() ? QStringList() : field("TypeList").split(kGroupSeparator);
+            const QStringList queries = SplitGroupQueries(field("TypeList"), field("QueryList"));
+            const QStringList names = field("NameList").split(kGroupSeparator);
+            for (int i = 0; i < types.size(); ++i) {
+                // A stored default name stays a default: it follows the group's position.
+                const QString name = names.value(i) == defaultGroupName(i) ? QString() : names.value(i);
+                AppendGroup(types.at(i), queries.value(i), name);
+            }
+        } catch (const SuiteError &error) {
+            groups.clear();
+            ShowError(this, QStringLiteral("参数有误"), error.message());
+        }
+        break;
+    case 4:
+        AppendGroup(kList, QStringLiteral("否||%1||否||是||1").arg(field("MemberList")), QStringLiteral("人员列表"),
+                    QStringLiteral("否||否||否||否"));
+        AppendGroup(kList,
+                    QStringLiteral("否||%1||否||是||%2").arg(field("TaskList"), field("TaskCountForEachMember")),
+                    QStringLiteral("任务列表"), QStringLiteral("否||否||否||是"));
+        break;
+    case 8: {
+        const QStringList dimensions = field("DimeList").isEmpty() ? QStringList() : field("DimeList").split(QLatin1Char('|'));
+        for (const QString &dimension : dimensions)
+            AppendGroup(kRange, QString(dimension).replace(QLatin1Char(','), kFieldSeparator), QString());
+        break;
+    }
+    case 10:
+        AppendGroup(kNumbering, kCustomNumbering + kFieldSeparator + field("PrizeLists"), QStringLiteral("奖项列表"));
+        // The people group keeps the name the format's "[人员列表]" refers to.
+        AppendGroup(kList,
+                    QStringLiteral("否||%1||否||%2||%3")
+                        .arg(field("MemberLists"), field("AutoDel"), field("EveryPrizeGetMemberCount")),
+                    QStringLiteral("人员列表"), QStringLiteral("否||否||是||是"));
+        break;
+    default:
+        break;
+    }
+    ApplyPreset(pmode);
+    SyncRows();
+    if (pmode == 10)
+        SetGroupQuery(0, groups.at(0).query);
+    adjustSize();
+}
+
+QueryParams TGroupSetForm::EncodeProject(int type, const QueryParams &current) const
+{
+    const QString mode = ProjectTypeAt(type).mode;
+    const QString repeat = repeatAllowed->isChecked() ? kYes : kNo;
+    auto groupField = [this](int index, int field) {
+        return index < groups.size() ? SplitGroupFields(groups.at(index).query).value(field) : QString();
+    };
+    switch (type) {
+    case 0: {
+        QStringList types, queries, names;
+        for (int i = 0; i < groups.size(); ++i) {
+            types << groups.at(i).type;
+            queries << groups.at(i).query;
+            names << GroupName(i);
+        }
+        return {mode,
+                types.join(kGroupSeparator),
+                queries.join(kGroupSeparator),
+                names.join(kGroupSeparator),
+                repeat,
+                ranCountValue->text(),
+                groupFormatValue->text(),
+                spliter};
+    }
+    case 4:
+        return {mode, groupField(1, 1), groupField(0, 1), spliter, groupField(1, 4), groupFormatValue->text()};
+    case 8: {
+        QStringList dimensions;
+        for (const Group &group : groups)
+            dimensions << QString(group.query).replace(kFieldSeparator, QStringLiteral(","));
+        return {mode,
+                QString::number(groups.size()),
+                dimensions.join(QLatin1Char('|')),
+                ranCountValue->text(),
+                repeat,
+                groupFormatValue->text()};
+    }
+    case 10:
+        return {mode,    groupField(0, 1), groupField(1, 1), spliter, groupField(1, 4), groupField(1, 3),
+                groupFormatValue->text()};
+    default:
+        return current;
+    }
+}
+
+void TGroupSetForm::AddNewGroupClick()
+{
+    if (groups.size() >= MaxGroups) {
+        ShowParameterError(QStringLiteral("组合模式最多只能设置%1组，无法再添加新的组！").arg(MaxGroups));
+        return;
+    }
+    // The new group repeats the previous group's type, except the kinds a combination
+    // may hold only once.
+    QString type = kRange;
+    if (!groups.isEmpty() && groups.last().type != kNumbering && groups.last().type != kPicture)
+        type = groups.last().type;
+    AppendGroup(type, DefaultGroupQuery(type), QString());
+    SyncRows();
+    currentGroup = int(groups.size()) - 1;
+}
+
+void TGroupSetForm::TypeValueChange(int index)
+{
+    currentGroup = index;
+    QComboBox *box = rows.at(index).typeBox;
+    const QString type = box->currentText();
+    Group &group = groups[index];
+    if (type == group.type)
+        return;
+    auto anotherOf = [&](const QString &kind) {
+        for (int i = 0; i < groups.size(); ++i)
+            if (i != index && groups.at(i).type == kind)
+                return true;
+        return false;
+    };
+    if (type == kNumbering && anotherOf(kNumbering)) {
+        ShowParameterError(QStringLiteral("最多只能设置一组编号！"));
+        SyncRow(index);
+        return;
+    }
+    if (type == kPicture && anotherOf(kPicture)) {
+        ShowParameterError(QStringLiteral("最多只能设置一组图片模式的随机数！"));
+        SyncRow(index);
+        return;
+    }
+    group.type = type;
+    group.flags.clear();
+    SetGroupQuery(index, DefaultGroupQuery(type));
+}
+
+void TGroupSetForm::EditGroupClick(int index)
+{
+    currentGroup = index;
+    const Group &group = groups.at(index);
+    if (subDialog)
+        subDialog->close();
+    editedGroupId = group.id;
+    if (group.type == kNumbering) {
+        OpenNumberingEditor(index);
+        return;
+    }
+
+    ModeDialog *dialog = nullptr;
+    if (group.type == kRange) {
+        auto *range = new TRangeNumSetForm(this);
+        range->LoadGroupQuery(group.query);
+        dialog = range;
+    } else if (group.type == kList) {
+        auto *list = new TListSetForm(this);
+        list->LoadGroupQuery(group.query, spliter);
+        if (!group.flags.isEmpty()) {
+            const QStringList shown = SplitGroupFields(group.flags);
+            list->ShowOptions(shown.value(0) == kYes, shown.value(1) == kYes, shown.value(2) == kYes,
+                              shown.value(3) == kYes);
+        }
+        if (pmode == 4 && index == 1)
+            list->SetCountCaption(QStringLiteral("每人分配任务数量"));
+        if (pmode == 10 && index == 1) {
+            list->SetAutoDelCaption(QStringLiteral("抽奖后，排除已抽过的人员"));
+            list->SetCountCaption(QStringLiteral("每个奖项获得人数"));
+        }
+        dialog = list;
+    } else if (group.type == kPassword) {
+        auto *password = new TPwdSetForm(this);
+        password->LoadGroupQuery(group.query);
+        dialog = password;
+    } else if (group.type == kPicture) {
+        auto *picture = new TPicSetForm(this);
+        picture->LoadGroupQuery(group.query);
+        dialog = picture;
+    }
+    if (!dialog)
+        return;
+    dialog->SetRequirer(kRequirerGroupMode);
+    dialog->SetCommander(commander);
+    subDialog = dialog;
+    dialog->show();
+}
+
+void TGroupSetForm::OpenNumberingEditor(int index)
+{
+    if (!propertyEditor) {
+        propertyEditor = new TVEditForm(this);
+        propertyEditor->setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
+    propertyEditor->ClearRows();
+    const QStringList f = SplitGroupFields(groups.at(index).query);
+    const QString style = f.value(0);
+    propertyEditor->InsertRow(QStringLiteral("编号类型"), style, TVEditForm::RowKind::PickListOnly, numberingStyles());
+    if (style == kCustomNumbering)
+        propertyEditor->InsertRow(QStringLiteral("编号列表"), f.value(1));
+    else
+        propertyEditor->InsertRow(QStringLiteral("编号起始值"), f.value(1), TVEditForm::RowKind::Digits);
+
+    TVEditForm *editor = propertyEditor;
+    propertyEditor->SetChangeHandler([editor](const QString &key, const QString &value) {
+        if (key != QLatin1String("编号类型"))
+            return;
+        // The second row follows the style: a label list for "自定义", else a start value.
+        if (value == kCustomNumbering && editor->HasRow(QStringLiteral("编号起始值"))) {
+            editor->RemoveRow(QStringLiteral("编号起始值"));
+            editor->InsertRow(QStringLiteral("编号列表"), QString());
+        } else if (value != kCustomNumbering && editor->HasRow(QStringLiteral("编号列表"))) {
+            editor->RemoveRow(QStringLiteral("编号列表"));
+            editor->InsertRow(QStringLiteral("编号起始值"), QStringLiteral("0"), TVEditForm::RowKind::Digits);
+        }
+    });
+    const int groupId = groups.at(index).id;
+    propertyEditor->SetOkHandler([this, groupId] { NumberingEditorOk(groupId); });
+    propertyEditor->show();
+    propertyEditor->raise();
+}
+
+void TGroupSetForm::NumberingEditorOk(int groupId)
+{
+    const int index = IndexOfId(groupId);
+    const QString style = propertyEditor->Value(QStringLiteral("编号类型"));
+    QString query;
+    if (style == kCustomNumbering) {
+        const QString list = propertyEditor->Value(QStringLiteral("编号列表"));
+        if (list.isEmpty()) {
+            ShowError(propertyEditor, QStringLiteral("编号有误"), QStringLiteral("编号列表不能为空！"));
+            return;
+        }
+        if (holdsListSeparators(list)) {
+            ShowError(propertyEditor, QStringLiteral("编号有误"), QStringLiteral("编号列表中不得含有“#”或“|”！"));
+            return;
+        }
+        query = kCustomNumbering + kFieldSeparator + list;
+    } else {
+        const QString start = propertyEditor->Value(QStringLiteral("编号起始值"));
+        if (start.isEmpty()) {
+            ShowError(propertyEditor, QStringLiteral("编号有误"), QStringLiteral("编号起始值不能为空！"));
+            return;
+        }
+        query = style + kFieldSeparator + start;
+    }
+    // The group may have been deleted or retyped while the editor was open.
+    if (index >= 0 && groups.at(index).type == kNumbering)
+        SetGroupQuery(index, query);
+    propertyEditor->accept();
+}
+
+void TGroupSetForm::GroupDblClick(int index)
+{
+    currentGroup = index;
+    // The preset types address their groups by fixed names.
+    if (pmode != 0)
+        return;
+    if (!propertyEditor) {
+        propertyEditor = new TVEditForm(this);
+        propertyEditor->setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
+    propertyEditor->ClearRows();
+    propertyEditor->InsertRow(QStringLiteral("组名称"), GroupName(index));
+    const int groupId = groups.at(index).id;
+    propertyEditor->SetOkHandler([this, groupId] { NameEditorOk(groupId); });
+    propertyEditor->show();
+    propertyEditor->raise();
+}
+
+void TGroupSetForm::NameEditorOk(int groupId)
+{
+    const int index = IndexOfId(groupId);
+    const QString name = propertyEditor->Value(QStringLiteral("组名称")).trimmed();
+    if (holdsListSeparators(name)) {
+        ShowError(propertyEditor, QStringLiteral("参数有误"), QStringLiteral("组名称中不得含有“#”或“|”！"));
+        return;
+    }
+    if (index >= 0) {
+        groups[index].name = name == defaultGroupName(index) ? QString() : name;
+        SyncRow(index);
+    }
+    propertyEditor->accept();
+}
+
+void TGroupSetForm::DelGroupClick(int index)
+{
+    currentGroup = index;
+    if (groups.size() < 2 || fixedGroups)
+        return;
+    if (AskYesNo(this, QStringLiteral("提示"), QStringLiteral("您确定要删除掉当前组？")) != QMessageBox::Yes)
+        return;
+    groups.removeAt(index);
+    currentGroup = -1;
+    SyncRows();
+}
+
+void TGroupSetForm::MoveGroup(int index, int offset)
+{
+    const int other = index + offset;
+    if (fixedGroups || index < 0 || index >= groups.size() || other < 0 || other >= groups.size())
+        return;
+    groups.swapItemsAt(index, other);
+    currentGroup = other;
+    SyncRow(index);
+    SyncRow(other);
+}
+
+void TGroupSetForm::ShowMoveMenu(int index, const QPoint &globalPos)
+{
+    currentGroup = index;
+    moveMenuGroup = index;
+    if (fixedGroups)
+        return;
+    gMoveMenu->popup(globalPos);
+}
+
+void TGroupSetForm::ShowFormatList()
+{
+    formatList->clear();
+    for (int i = 0; i < groups.size(); ++i) {
+        const QString placeholder = QStringLiteral("[%1]").arg(GroupName(i));
+        QAction *item = formatList->addAction(placeholder + QStringLiteral("(%1)").arg(groups.at(i).type));
+        connect(item, &QAction::triggered, this,
+                [this, placeholder] { groupFormatValue->setText(groupFormatValue->text() + placeholder); });
+    }
+    insertFormat->setDown(false);
+    if (!formatList->isEmpty())
+        formatList->popup(insertFormat->mapToGlobal(QPoint(0, insertFormat->height())));
+}
+
+void TGroupSetForm::CommanderClick()
+{
+    ModeDialog *dialog = subDialog;
+    if (!dialog)
+        return;
+    const int index = IndexOfId(editedGroupId);
+    // A result for a group that was deleted or retyped meanwhile is dropped, never
+    // written into another group.
+    auto matches = [&](const QString &type) { return index >= 0 && groups.at(index).type == type; };
+    if (auto *range = qobject_cast<TRangeNumSetForm *>(dialog); range && matches(kRange)) {
+        SetGroupQuery(index, range->EncodeGroupQuery());
+    } else if (auto *list = qobject_cast<TListSetForm *>(dialog); list && matches(kList)) {
+        spliter = list->SpliterName();
+        groups[index].query = list->EncodeGroupQuery();
+        // The separator is the project's: every list group counts and shows by it.
+        for (Group &group : groups)
+            group.statistics = StatisticsOfGroup(group.type, group.query, spliter);
+        for (int i = 0; i < groups.size(); ++i)
+            SyncRow(i);
+    } else if (auto *password = qobject_cast<TPwdSetForm *>(dialog); password && matches(kPassword)) {
+        SetGroupQuery(index, password->EncodeGroupQuery());
+    } else if (auto *picture = qobject_cast<TPicSetForm *>(dialog); picture && matches(kPicture)) {
+        SetGroupQuery(index, picture->EncodeGroupQuery());
+    }
+    dialog->close();
+}
+
+qint64 TGroupSetForm::CountForChecks() const
+{
+    bool ok = false;
+    const qint64 count = ranCountValue->text().toLongLong(&ok);
+    if (ok)
+        return count;
+    // Task assignment leaves the box empty: one result per member.
+    if (pmode == 4 && !groups.isEmpty())
+        return groups.first().statistics.possible;
+    return 0;
+}
+
+bool TGroupSetForm::ValidateInput()
+{
+    bool valid = true;
+    if (groupFormatValue->text().isEmpty()) {
+        ShowParameterError(QStringLiteral("编码格式不能为空！"), QStringLiteral("编码格式有误"));
+        valid = false;
+    }
+    if (ranCountValue->isEnabled() && ranCountValue->text().isEmpty()) {
+        ShowParameterError(QStringLiteral("相关参数不能为空，请填写完整！"));
+        valid = false;
+    }
+    const qint64 count = CountForChecks();
+    qint64 product = 1;
+    for (int i = 0; i < groups.size(); ++i) {
+        const Group &group = groups.at(i);
+        const GroupStatistics &s = group.statistics;
+        if (group.type == kNumbering) {
+            if (groups.size() == 1) {
+                ShowParameterError(QStringLiteral("不能只设置组类型为编号的一组！"));
+                valid = false;
+            }
+            continue;
+        }
+        if (group.type == kList && !s.repeatsAllowed && s.possible < saturatingProduct(s.wanted, count)) {
+            ShowParameterError(QStringLiteral("在对应组内生成的随机数不允许重复的情况下，可生成的随机数数量"
+                                              "小于要生成的随机数数量，请修改组合模式下生成随机数的数量或对"
+                                              "应组内生成随机数的数量。")
+                               + QLatin1Char('\n') + QStringLiteral("出错的组：") + GroupName(i) + QLatin1Char('\n')
+                               + QStringLiteral("该组可生成的随机数数量：") + QString::number(s.possible)
+                               + QLatin1Char('\n') + QStringLiteral("该组实际所需生成的随机数数量：")
+                               + QString::number(saturatingProduct(s.wanted, count)));
+            valid = false;
+        }
+        product = s.inexhaustible ? count : saturatingProduct(product, s.possible);
+    }
+    if (!repeatAllowed->isChecked() && product < count) {
+        ShowParameterError(QStringLiteral("在整体生成的随机数不允许重复的情况下，整体可生成的随机数数量小于要生成的随"
+                                          "机数数量，请修改组合模式下生成随机数的数量或对应组内生成随机数的数量。")
+                           + QLatin1Char('\n') + QStringLiteral("整体可生成的随机数数量：")
+                           + QString::number(product));
+        valid = false;
+    }
+    return valid;
+}

@@ -1,0 +1,185 @@
+#include "tpicsetform.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QVBoxLayout>
+
+namespace {
+const QString kYes = QStringLiteral("是");
+const QString kNo = QStringLiteral("否");
+} // namespace
+
+TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
+{
+    setObjectName(QStringLiteral("TPicSetForm"));
+    setWindowTitle(QStringLiteral("图片模式 参数设置"));
+    setSizeGripEnabled(true);
+
+    picList = new QListWidget(this);
+    picList->setObjectName(QStringLiteral("PicList"));
+    picList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    picList->setMinimumSize(260, 240);
+    connect(picList, &QListWidget::currentRowChanged, this, &TPicSetForm::PicListClick);
+
+    auto *menu = new QMenu(picList);
+    menu->setObjectName(QStringLiteral("PicListMenu"));
+    QAction *addNew = menu->addAction(QStringLiteral("添加新图片"));
+    addNew->setObjectName(QStringLiteral("PList_AddNew"));
+    QAction *delNow = menu->addAction(QStringLiteral("删除当前图片"));
+    delNow->setObjectName(QStringLiteral("PList_DelNow"));
+    connect(addNew, &QAction::triggered, this, &TPicSetForm::PList_AddNewClick);
+    connect(delNow, &QAction::triggered, this, &TPicSetForm::PList_DelNowClick);
+    picList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(picList, &QWidget::customContextMenuRequested, this,
+            [this, menu](const QPoint &pos) { menu->popup(picList->viewport()->mapToGlobal(pos)); });
+
+    picShape = new QFrame(this);
+    picShape->setObjectName(QStringLiteral("PicShape"));
+    picShape->setFrameShape(QFrame::Box);
+    picShape->setMinimumSize(240, 240);
+    picShow = new QLabel(picShape);
+    picShow->setObjectName(QStringLiteral("PicShow"));
+    picShow->setAlignment(Qt::AlignCenter);
+    picShow->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    auto *shapeLayout = new QVBoxLayout(picShape);
+    shapeLayout->setContentsMargins(4, 4, 4, 4);
+    shapeLayout->addWidget(picShow);
+
+    ranCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
+    ranCountValue->setObjectName(QStringLiteral("RanCountValue"));
+    AllowOnlyCharacters(ranCountValue, QStringLiteral("0123456789"));
+    autoDel = new QCheckBox(QStringLiteral("抽取照片后，自动排除已抽取的照片"), this);
+    autoDel->setObjectName(QStringLiteral("AutoDel"));
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("图片列表："), this), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("图片预览："), this), 0, 1);
+    grid->addWidget(picList, 1, 0);
+    grid->addWidget(picShape, 1, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
+
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("抽取照片数量："), ranCountValue);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 12);
+    layout->addLayout(grid, 1);
+    layout->addLayout(form);
+    layout->addWidget(autoDel);
+    layout->addSpacing(8);
+    layout->addLayout(MakeButtonRow());
+
+    ranCountValue->setText(QStringLiteral("2"));
+    adjustSize();
+}
+
+void TPicSetForm::LoadValues(const QString &paths, const QString &count, bool exclusion)
+{
+    picList->clear();
+    if (!paths.isEmpty())
+        picList->addItems(paths.split(QLatin1Char('|')));
+    ranCountValue->setText(count);
+    autoDel->setChecked(exclusion);
+}
+
+void TPicSetForm::LoadProject(int pmode, const QueryParams &params)
+{
+    if (pmode == 5)
+        LoadValues(params.value(1), params.value(2), params.value(3) == kYes);
+}
+
+QueryParams TPicSetForm::EncodeProject(int pmode, const QueryParams &current) const
+{
+    if (pmode != 5)
+        return current;
+    // The project writer puts "[Application]" in place of the application directory.
+    return {ProjectTypeAt(5).mode, Paths().join(QLatin1Char('|')), ranCountValue->text(),
+            autoDel->isChecked() ? kYes : kNo};
+}
+
+void TPicSetForm::LoadGroupQuery(const QString &groupQuery)
+{
+    const QStringList f = SplitGroupFields(groupQuery);
+    LoadValues(f.value(0), f.value(2), f.value(1) == kYes);
+}
+
+QString TPicSetForm::EncodeGroupQuery() const
+{
+    return QStringList{Paths().join(QLatin1Char('|')), autoDel->isChecked() ? kYes : kNo, ranCountValue->text()}.join(
+        QStringLiteral("||"));
+}
+
+QStringList TPicSetForm::Paths() const
+{
+    QStringList paths;
+    for (int i = 0; i < picList->count(); ++i)
+        paths << picList->item(i)->text();
+    return paths;
+}
+
+void TPicSetForm::AddPictures(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    ShowPicture(paths.first());
+    picList->addItems(paths);
+}
+
+void TPicSetForm::ShowPicture(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        picShow->setPixmap({});
+        picShow->setText(QStringLiteral("无法显示该图片"));
+        return;
+    }
+    const QSize room = picShow->size().isValid() && !picShow->size().isEmpty() ? picShow->size() : QSize(232, 232);
+    picShow->setPixmap(QPixmap::fromImage(image.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void TPicSetForm::PicListClick()
+{
+    if (QListWidgetItem *item = picList->currentItem())
+        ShowPicture(item->text());
+}
+
+void TPicSetForm::PList_AddNewClick()
+{
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, QStringLiteral("添加新图片"), QString(),
+        QStringLiteral("图片文件 (*.jpg *.jpeg *.png *.bmp *.gif);;所有文件 (*)"));
+    AddPictures(files);
+}
+
+void TPicSetForm::PList_DelNowClick()
+{
+    delete picList->currentItem();
+}
+
+bool TPicSetForm::ValidateInput()
+{
+    bool valid = true;
+    if (picList->count() == 0) {
+        ShowParameterError(QStringLiteral("图片列表不能为空！"));
+        valid = false;
+    }
+    if (ranCountValue->text().isEmpty()) {
+        ShowParameterError(QStringLiteral("抽取图片数量不能为空！"));
+        valid = false;
+    } else if (ranCountValue->text().toLongLong() > picList->count()) {
+        ShowParameterError(QStringLiteral("图片总数小于要抽取的图片数量，请重新设置！"));
+        valid = false;
+    }
+    return valid;
+}
