@@ -30,9 +30,9 @@ QStringList ExpandWeights(const QString &listText, bool weighted, const QString 
 
     const QStringList parts = listText.split(QLatin1Char('&'));
     const QString kind = parts.first();
-    if (kind != QLatin1String("加权") && kind != QLatin1String("百分比"))
+    if (kind != QStringLiteral("加权") && kind != QStringLiteral("百分比"))
         throw SuiteError(QStringLiteral("带概率的名单应以“加权”或“百分比”开头，现在是“%1”，请重新设置名单。").arg(kind));
-    const bool percentage = kind == QLatin1String("百分比");
+    const bool percentage = kind == QStringLiteral("百分比");
 
     struct Row
     {

@@ -33,7 +33,7 @@ QStringList SymbolList(const QString &format)
 
 bool IsDecimalNumbering(const QString &format)
 {
-    return format == QLatin1String("1,2,3...") || format == QLatin1String("[1],[2],[3]...");
+    return format == QStringLiteral("1,2,3...") || format == QStringLiteral("[1],[2],[3]...");
 }
 
 bool IsCustomNumbering(const QString &format)
@@ -45,9 +45,9 @@ QString PictureShownAs(const QString &path, const QString &setting)
 {
     const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     const QString fileName = path.mid(slash + 1);
-    if (setting == QLatin1String("图片名称+扩展名"))
+    if (setting == QStringLiteral("图片名称+扩展名"))
         return fileName;
-    if (setting == QLatin1String("仅图片名称"))
+    if (setting == QStringLiteral("仅图片名称"))
         return fileName.section(QLatin1Char('.'), 0, 0);
     return path;
 }
@@ -61,9 +61,9 @@ QString GroupWhat(const QString &name)
 
 QString NumberingLabel(qint64 resultIndex, const QString &format, qint64 start, const QStringList &customLabels)
 {
-    if (format == QLatin1String("1,2,3..."))
+    if (format == QStringLiteral("1,2,3..."))
         return QString::number(start + resultIndex);
-    if (format == QLatin1String("[1],[2],[3]..."))
+    if (format == QStringLiteral("[1],[2],[3]..."))
         return QStringLiteral("[%1]").arg(start + resultIndex);
     const QStringList symbols = SymbolList(format);
     if (!symbols.isEmpty())
@@ -134,7 +134,7 @@ void TemplateGenerator::PrepareCustom(const QueryParams &p)
         const QString name = g < names.size() && !names.at(g).isEmpty() ? names.at(g)
                                                                           : QStringLiteral("第%1组").arg(g + 1);
         const QString what = GroupWhat(name);
-        if (type == QLatin1String("编号")) {
+        if (type == QStringLiteral("编号")) {
             Item item;
             item.name = name;
             item.what = what;
@@ -146,7 +146,7 @@ void TemplateGenerator::PrepareCustom(const QueryParams &p)
                 item.start = ParseCount(f.at(1), what + QStringLiteral("的编号起始值"), -1'000'000'000, 1'000'000'000);
             }
             m_items.push_back(std::move(item));
-        } else if (type == QLatin1String("数值范围模式")) {
+        } else if (type == QStringLiteral("数值范围模式")) {
             Item item;
             item.name = name;
             item.what = what;
@@ -156,9 +156,9 @@ void TemplateGenerator::PrepareCustom(const QueryParams &p)
             item.allowRepeat = IsYes(f.at(4));
             item.perResult = ParseCount(f.at(5), what + QStringLiteral("的生成数量"), 1, kMaxRanCount);
             m_items.push_back(std::move(item));
-        } else if (type == QLatin1String("列举模式")) {
+        } else if (type == QStringLiteral("列举模式")) {
             AddListItem(name, what, IsYes(f.at(0)), f.at(1), IsYes(f.at(2)), IsYes(f.at(3)), f.at(4));
-        } else if (type == QLatin1String("图片模式")) {
+        } else if (type == QStringLiteral("图片模式")) {
             Item item;
             item.name = name;
             item.what = what;

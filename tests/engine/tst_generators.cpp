@@ -1,0 +1,368 @@
+#include "enginetesthelpers.h"
+#include "equationgenerator.h"
+#include "listdraw.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
+#include <cmath>
+
+namespace {
+
+// Parses "【2x-y=3，x+3y=12】" into coefficient rows (in `names` order) and right sides.
+bool ParseSystem(const QString &text, const QString &separator, const QStringList &names,
+                 std::vector<std::vector<double>> &rows, std::vector<double> &rights)
+{
+    if (!text.startsWith(QStringLiteral("【")) || !text.endsWith(QStringLiteral("】")))
+        return false;
+    static const QRegularExpression term(QStringLiteral("([+-]?)([0-9.]*)([a-z])"));
+    for (const QString &equation : text.mid(1, text.size() - 2).split(separator)) {
+        const QStringList sides = equation.split(QLatin1Char('='));
+        if (sides.size() != 2)
+            return false;
+        std::vector<double> row(names.size(), 0);
+        auto it = term.globalMatch(sides.at(0));
+        while (it.hasNext()) {
+            const auto m = it.next();
+            const double magnitude = m.captured(2).isEmpty() ? 1 : m.captured(2).toDouble();
+            row[names.indexOf(m.captured(3))] = m.captured(1) == QLatin1String("-") ? -magnitude : magnitude;
+        }
+        rows.push_back(row);
+        rights.push_back(sides.at(1).toDouble());
+    }
+    return true;
+}
+
+// Solves a 2x2 system by Cramer's rule.
+bool Solve2(const std::vector<std::vector<double>> &a, const std::vector<double> &b, double &x, double &y)
+{
+    const double det = a[0][0] * a[1][1] - a[0][1] * a[1][0];
+    if (det == 0)
+        return false;
+    x = (b[0] * a[1][1] - a[0][1] * b[1]) / det;
+    y = (a[0][0] * b[1] - b[0] * a[1][0]) / det;
+    return true;
+}
+
+} // namespace
+
+class GeneratorTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // ---- type 1: numbers ----
+    void numbersReachBothGridEndsEvenly()
+    {
+        auto engine = PreparedEngine(1, Query(1, {{"Min", "1"}, {"Max", "10"}, {"Pred", "1"}, {"Format", "0"},
+                                                  {"RanCount", "20000"}, {"AllowRepeat", "是"}}));
+        QHash<QString, int> counts;
+        for (const QString &r : engine->Generate(true, false).results)
+            ++counts[r];
+        QCOMPARE(counts.size(), 10);
+        for (int v = 1; v <= 10; ++v) // expected 2000, sd about 42
+            QVERIFY2(qAbs(counts.value(QString::number(v)) - 2000) < 200, qPrintable(QString::number(v)));
+    }
+
+    void numbersOnDecimalGrid()
+    {
+        auto engine = PreparedEngine(1, Query(1, {{"Min", "0"}, {"Max", "1"}, {"Pred", "0.1"}, {"Format", "0.#"},
+                                                  {"RanCount", "11"}, {"AllowRepeat", "否"}}));
+        const QStringList results = engine->Generate(true, false).results;
+        QCOMPARE(QSet<QString>(results.begin(), results.end()),
+                 QSet<QString>({"0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9", "1"}));
+        QCOMPARE(engine->Extra(), QStringList{"0.#"});
+    }
+
+    void numbersLargeIntegerRangeHitsOddValues()
+    {
+        // Single precision would only give even numbers above 2^24.
+        auto engine = PreparedEngine(1, Query(1, {{"Min", "1"}, {"Max", "100000000"}, {"Pred", "1"}, {"Format", "0"},
+                                                  {"RanCount", "2000"}}));
+        int oddAbove = 0;
+        for (const QString &r : engine->Generate(true, false).results) {
+            const qlonglong v = r.toLongLong();
+            QVERIFY(v >= 1 && v <= 100000000);
+            if (v > (1 << 24) && v % 2 == 1)
+                ++oddAbove;
+        }
+        QVERIFY(oddAbove > 500);
+    }
+
+    void numbersNearlyFullGridAreDistinct()
+    {
+        auto engine = PreparedEngine(1, Query(1, {{"Min", "1"}, {"Max", "200001"}, {"Pred", "1"}, {"Format", "0"},
+                                                  {"RanCount", "200000"}, {"AllowRepeat", "否"}}));
+        const QStringList results = engine->Generate(true, false).results;
+        QCOMPARE(results.size(), 200000);
+        QCOMPARE(QSet<QString>(results.begin(), results.end()).size(), 200000);
+    }
+
+    void numbersRefusals_data()
+    {
+        QTest::addColumn<QueryParams>("params");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("zero step") << Query(1, {{"Pred", "0"}}) << "精度";
+        QTest::newRow("negative step") << Query(1, {{"Pred", "-1"}}) << "精度";
+        QTest::newRow("max below min") << Query(1, {{"Min", "5"}, {"Max", "1"}}) << "最大值";
+        QTest::newRow("grid too small") << Query(1, {{"Min", "1"}, {"Max", "3"}, {"Pred", "1"}, {"RanCount", "4"}}) << "3 个";
+        QTest::newRow("count not a number") << Query(1, {{"RanCount", "五"}}) << "生成数量";
+        QTest::newRow("min not a number") << Query(1, {{"Min", "abc"}}) << "最小值";
+        QTest::newRow("count zero") << Query(1, {{"RanCount", "0"}}) << "生成数量";
+    }
+    void numbersRefusals()
+    {
+        QFETCH(QueryParams, params);
+        QFETCH(QString, mentions);
+        const QString message = Refusal(1, params);
+        QVERIFY2(message.contains(mentions), qPrintable(message));
+    }
+
+    // ---- lists: weights, shuffles, removal ----
+    void weightsThreeToOne()
+    {
+        const QString list = QStringLiteral("加权&A:3&B:1");
+        auto engine = PreparedEngine(2, Query(2, {{"PosSetAble", "是"}, {"Lists", list}, {"Spliter", "半角逗号"},
+                                                  {"RanCount", "1"}, {"AllowRepeat", "否"}, {"AutoDel", "否"}}));
+        int a = 0;
+        for (int i = 0; i < 8000; ++i)
+            a += engine->Generate(true, false).results.first() == QLatin1String("A");
+        QVERIFY2(qAbs(a - 6000) < 200, qPrintable(QString::number(a))); // sd about 39
+    }
+
+    void percentagesFiftyThirtyTwenty()
+    {
+        const QStringList expanded = ExpandWeights(QStringLiteral("百分比&A:50&B C:30&D:20"), true, QStringLiteral(" "));
+        QCOMPARE(expanded.count("A"), 5);
+        QCOMPARE(expanded.count("B"), 3);
+        QCOMPARE(expanded.count("C"), 3);
+        QCOMPARE(expanded.count("D"), 2);
+
+        auto engine = PreparedEngine(2, Query(2, {{"Lists", "百分比&A:50&B:30&C:20"}, {"RanCount", "1"}}));
+        QHash<QString, int> counts;
+        for (int i = 0; i < 10000; ++i)
+            ++counts[engine->Generate(true, false).results.first()];
+        QVERIFY(qAbs(counts["A"] - 5000) < 250);
+        QVERIFY(qAbs(counts["B"] - 3000) < 250);
+        QVERIFY(qAbs(counts["C"] - 2000) < 250);
+    }
+
+    void weightedNameLeavesAtFirstDraw()
+    {
+        auto engine = PreparedEngine(2, Query(2, {{"Lists", "加权&A:5&B:1"}, {"RanCount", "2"}, {"AllowRepeat", "否"}}));
+        for (int i = 0; i < 200; ++i) {
+            QStringList r = engine->Generate(true, false).results;
+            r.sort();
+            QCOMPARE(r, QStringList({"A", "B"}));
+        }
+    }
+
+    void shuffleGivesEveryPermutationEvenly()
+    {
+        auto engine = PreparedEngine(3, Query(3, {{"Lists", "甲,乙,丙"}, {"Spliter", "半角逗号"}, {"RanCount", "3"}}));
+        QHash<QString, int> counts;
+        for (int i = 0; i < 6000; ++i)
+            ++counts[engine->Generate(true, false).results.join(QLatin1Char('|'))];
+        QCOMPARE(counts.size(), 6);
+        for (int c : counts) // expected 1000, sd about 29
+            QVERIFY(qAbs(c - 1000) < 150);
+    }
+
+    void autoDelFiveThreeOneThenExhausted()
+    {
+        auto engine = PreparedEngine(9, Query(9, {{"Lists", "A B C D E"}, {"RanCount", "2"}, {"AutoDel", "是"}}));
+        ScriptedQuestion no(false);
+        engine->SetDrawSettings({false, &no, {}, {}});
+        QSet<QString> drawn;
+        for (int batch = 0; batch < 2; ++batch)
+            for (const QString &r : engine->Generate(true, false).results) {
+                QVERIFY2(!drawn.contains(r), "a removed name came back");
+                drawn.insert(r);
+            }
+        QCOMPARE(no.asked, 1); // 5 -> 3 -> 1 < 2
+        QCOMPARE(no.lastCaption, QStringLiteral("随机数名单剩余数量不足"));
+        QVERIFY(!engine->Ready());
+
+        QVERIFY(!engine->CheckRemaining().has_value());
+        QCOMPARE(no.asked, 2);
+        QVERIFY(!engine->Ready());
+
+        ScriptedQuestion yes(true);
+        engine->SetDrawSettings({false, &yes, {}, {}});
+        QVERIFY(!engine->CheckRemaining().has_value()); // list types draw at the next press
+        QVERIFY(engine->Ready());
+        QCOMPARE(engine->Generate(true, false).results.size(), 2);
+    }
+
+    void autoDelNeverRepeatsAcrossBatches()
+    {
+        auto engine = PreparedEngine(7, Query(7, {{"List", "a b c d e f"}, {"RanCount", "2"}, {"AutoDel", "是"}}));
+        ScriptedQuestion no(false);
+        engine->SetDrawSettings({false, &no, {}, {}});
+        QStringList all;
+        for (int batch = 0; batch < 3; ++batch)
+            all += engine->Generate(true, false).results;
+        all.sort();
+        QCOMPARE(all, QStringList({"a", "b", "c", "d", "e", "f"}));
+    }
+
+    void autoRestoreAsksNothing()
+    {
+        auto engine = PreparedEngine(9, Query(9, {{"Lists", "A B C"}, {"RanCount", "2"}, {"AutoDel", "是"}}));
+        ScriptedQuestion no(false);
+        engine->SetDrawSettings({true, &no, {}, {}});
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(engine->Generate(true, false).results.size(), 2);
+        QCOMPARE(no.asked, 0);
+        QVERIFY(engine->Ready());
+    }
+
+    void animationFramesNeverShortenTheList()
+    {
+        auto engine = PreparedEngine(9, Query(9, {{"Lists", "A B C"}, {"RanCount", "1"}, {"AutoDel", "是"}}));
+        ScriptedQuestion no(false);
+        engine->SetDrawSettings({false, &no, {}, {}});
+        QSet<QString> seen;
+        for (int frame = 0; frame < 60; ++frame)
+            seen.insert(engine->Generate(false, true).results.first());
+        QCOMPARE(seen.size(), 3);
+        const QString kept = engine->Generate(true, true).results.first(); // the stop: removal is permanent
+        for (int frame = 0; frame < 60; ++frame)
+            QVERIFY(engine->Generate(false, true).results.first() != kept);
+        QCOMPARE(no.asked, 0);
+    }
+
+    void emptyEntriesAreNeverDrawn()
+    {
+        auto engine = PreparedEngine(2, Query(2, {{"PosSetAble", "否"}, {"Lists", " A  B "}, {"RanCount", "1"},
+                                                  {"AllowRepeat", "是"}}));
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(!engine->Generate(true, false).results.first().isEmpty());
+    }
+
+    void picturesHandBackTheirPaths()
+    {
+        auto engine = PreparedEngine(5, Query(5, {{"ImgList", "/p/a.jpg|/p/b.jpg|/p/c.jpg"}, {"RanCount", "2"},
+                                                  {"AutoDel", "是"}}));
+        ScriptedQuestion no(false);
+        engine->SetDrawSettings({false, &no, {}, {}});
+        const Batch batch = engine->Generate(true, false);
+        QCOMPARE(batch.picturePaths, batch.results);
+        QVERIFY(batch.results.first().startsWith("/p/"));
+        QCOMPARE(no.asked, 1);
+        QVERIFY(no.lastText.startsWith(QStringLiteral("图片列表中剩余的图片数量不足")));
+    }
+
+    void listRefusals_data()
+    {
+        QTest::addColumn<int>("pmode");
+        QTest::addColumn<QueryParams>("params");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("unknown separator") << 3 << Query(3, {{"Spliter", "竖线"}}) << "分隔符";
+        QTest::newRow("more than distinct") << 9 << Query(9, {{"Lists", "A B A"}, {"RanCount", "3"}}) << "2 个不同";
+        QTest::newRow("zero percentage") << 2 << Query(2, {{"Lists", "百分比&A:100&B:0"}}) << "百分比";
+        QTest::newRow("weight not whole") << 2 << Query(2, {{"Lists", "加权&A:1.5"}}) << "权重";
+        QTest::newRow("empty list") << 7 << Query(7, {{"List", "  "}}) << "空";
+        QTest::newRow("count missing") << 7 << Query(7, {{"RanCount", ""}}) << "抽取数量";
+    }
+    void listRefusals()
+    {
+        QFETCH(int, pmode);
+        QFETCH(QueryParams, params);
+        QFETCH(QString, mentions);
+        const QString message = Refusal(pmode, params);
+        QVERIFY2(message.contains(mentions), qPrintable(message));
+    }
+
+    // ---- type 6: passwords ----
+    void passwordClassesAndFairness()
+    {
+        auto digits = PreparedEngine(6, Query(6, {{"PwLength", "8"}, {"PwOptions", "数字"}, {"RanCount", "50"}}));
+        for (const QString &p : digits->Generate(true, false).results)
+            QVERIFY(QRegularExpression("^[0-9]{8}$").match(p).hasMatch());
+
+        auto all = PreparedEngine(6, Query(6, {{"PwLength", "12"}, {"RanCount", "1000"}}));
+        const QStringList passwords = all->Generate(true, false).results;
+        QCOMPARE(QSet<QString>(passwords.begin(), passwords.end()).size(), 1000);
+        int classCount[4] = {0, 0, 0, 0};
+        for (const QString &p : passwords)
+            for (QChar c : p)
+                ++classCount[c.isLower() ? 0 : c.isUpper() ? 1 : c.isDigit() ? 2 : 3];
+        for (int n : classCount) // 12000 characters, a quarter each, sd about 47
+            QVERIFY2(qAbs(n - 3000) < 250, qPrintable(QString::number(n)));
+    }
+
+    void passwordSmallSpaceIsExhaustedExactly()
+    {
+        auto engine = PreparedEngine(6, Query(6, {{"PwLength", "1"}, {"PwOptions", "数字"}, {"RanCount", "10"}}));
+        QStringList digits = engine->Generate(true, false).results;
+        digits.sort();
+        QCOMPARE(digits.join(QString()), QStringLiteral("0123456789"));
+        QVERIFY(Refusal(6, Query(6, {{"PwLength", "1"}, {"PwOptions", "数字"}, {"RanCount", "11"}})).contains("不足"));
+        QVERIFY(Refusal(6, Query(6, {{"PwOptions", "汉字"}})).contains("字符类型"));
+        QVERIFY(Refusal(6, Query(6, {{"PwLength", "0"}})).contains("密码长度"));
+    }
+
+    // ---- type 12: linear equation systems ----
+    void equationSystemsAreSolvedByGridValues()
+    {
+        auto engine = PreparedEngine(12, Query(12, {{"Factors", "k[1],-5,5,1|k[2],-5,5,1"}, {"RanCount", "200"}}));
+        const Batch batch = engine->Generate(true, false);
+        QCOMPARE(QSet<QString>(batch.results.begin(), batch.results.end()).size(), 200);
+        for (const QString &system : batch.results) {
+            std::vector<std::vector<double>> rows;
+            std::vector<double> rights;
+            QVERIFY2(ParseSystem(system, QStringLiteral("，"), {"x", "y"}, rows, rights), qPrintable(system));
+            QCOMPARE(rows.size(), size_t(2));
+            double x = 0, y = 0;
+            QVERIFY2(Solve2(rows, rights, x, y), qPrintable(system)); // never proportional
+            for (double v : {x, y})
+                QVERIFY2(v >= 1 && v <= 5 && std::fabs(v - std::round(v)) < 1e-9, qPrintable(system));
+            QVERIFY2(!QRegularExpression("(?<![0-9.])0[a-z]").match(system).hasMatch(), qPrintable(system));
+            QVERIFY(!system.contains("+-"));
+        }
+    }
+
+    void equationSeparatorFollowsTheDisplay()
+    {
+        auto engine = PreparedEngine(12, DefaultQueryParams(12));
+        engine->SetDrawSettings({false, nullptr, {}, QStringLiteral("，")});
+        const QString system = engine->Generate(true, false).results.first();
+        QVERIFY2(system.contains(QStringLiteral("　")) && !system.contains(QStringLiteral("，")), qPrintable(system));
+    }
+
+    void singularOnlyCoefficientsGiveUp()
+    {
+        const QString message = Refusal(12, Query(12, {{"Factors", "k[1],2,2,1|k[2],2,2,1"}}));
+        QVERIFY2(message.contains("唯一解"), qPrintable(message));
+        QVERIFY(!IsRegular({{1, 2}, {2, 4}}));
+        QVERIFY(!IsRegular({{1, 1, 2}, {1, 0, 1}, {2, 1, 3}})); // third = first + second
+        QVERIFY(IsRegular({{0, 1}, {1, 0}}));
+    }
+
+    // ---- driver ----
+    void backgroundPreparationAndRefusal()
+    {
+        RandEngine engine(RandomSources::Seeded(3));
+        engine.PrepareInBackground(1, DefaultQueryParams(1));
+        QCOMPARE(engine.Generate(true, false).results.size(), 5);
+        QCOMPARE(engine.RanCount(), 5);
+
+        RandEngine refused(RandomSources::Seeded(3));
+        refused.PrepareInBackground(1, Query(1, {{"Pred", "0"}}));
+        QVERIFY(!refused.Ready());
+        QVERIFY_THROWS_EXCEPTION(SuiteError, refused.Generate(true, false));
+        QVERIFY(Refusal(15, DefaultQueryParams(1)).contains("项目类型"));
+        QVERIFY(Refusal(1, QueryParams{"数值范围模式", "1"}).contains("不完整"));
+    }
+
+    void seededRunsRepeat()
+    {
+        auto a = PreparedEngine(2, DefaultQueryParams(2), 7);
+        auto b = PreparedEngine(2, DefaultQueryParams(2), 7);
+        for (int i = 0; i < 20; ++i)
+            QCOMPARE(a->Generate(true, false).results, b->Generate(true, false).results);
+    }
+};
+
+QTEST_GUILESS_MAIN(GeneratorTest)
+#include "tst_generators.moc"
