@@ -151,13 +151,13 @@ QStringList DescribeGroupQuery(const QString &groupType, const QString &groupQue
     const QStringList f = SplitGroupFields(groupQuery);
     auto field = [&f](int i) { return f.value(i); };
     QStringList lines;
-    if (groupType == QLatin1String("编号")) {
+    if (groupType == QStringLiteral("编号")) {
         lines << indent + QStringLiteral("编号类型：") + field(0);
-        if (field(0) == QLatin1String("自定义"))
+        if (field(0) == QStringLiteral("自定义"))
             lines << indent + QStringLiteral("编号列表：") + UnescapeListText(field(1));
         else
             lines << indent + QStringLiteral("编号起始值：") + field(1);
-    } else if (groupType == QLatin1String("数值范围模式")) {
+    } else if (groupType == QStringLiteral("数值范围模式")) {
         // Inside a combination the precision stands two ideographic spaces off.
         const QString predGap = indent.isEmpty() ? kSpace : kSpace + kSpace;
         lines << indent + QStringLiteral("最小值：") + field(0) + kSpace + QStringLiteral("最大值：") + field(1) + predGap
@@ -165,7 +165,7 @@ QStringList DescribeGroupQuery(const QString &groupType, const QString &groupQue
         lines << indent + QStringLiteral("格式：") + field(3);
         lines << indent + QStringLiteral("是否允许重复：") + field(4);
         lines << indent + QStringLiteral("随机数数量：") + field(5);
-    } else if (groupType == QLatin1String("列举模式")) {
+    } else if (groupType == QStringLiteral("列举模式")) {
         lines << indent + QStringLiteral("是否设置概率：") + field(0);
         if (field(0) == kYes)
             describeWeightedList(lines, field(1), indent, QStringLiteral("概率设置方式："), QStringLiteral("名单："));
@@ -176,11 +176,11 @@ QStringList DescribeGroupQuery(const QString &groupType, const QString &groupQue
         if (field(3) == kYes)
             lines << indent + QStringLiteral("生成随机数后，自动排除已生成的随机数");
         lines << indent + QStringLiteral("随机数数量：") + field(4);
-    } else if (groupType == QLatin1String("密码模式")) {
+    } else if (groupType == QStringLiteral("密码模式")) {
         lines << indent + QStringLiteral("密码长度：") + field(0);
         lines << indent + QStringLiteral("密码选项：") + field(1);
         lines << indent + QStringLiteral("随机数数量：") + field(2);
-    } else if (groupType == QLatin1String("图片模式")) {
+    } else if (groupType == QStringLiteral("图片模式")) {
         lines << indent + QStringLiteral("图片列表：");
         for (const QString &path : tableRows(field(0)))
             lines << indent + kSpace + path;
