@@ -95,10 +95,15 @@ void ProjectCatalogue::RemoveEntryAt(int index)
 
 void ProjectCatalogue::RewriteEntries(const QVector<CatalogueEntry> &entries)
 {
-    QDomElement element = projectsElement().firstChildElement(kProject);
+    const QDomElement first = projectsElement().firstChildElement(kProject);
+    // Checked before the first write, so a refused rewrite leaves the document as it was.
+    int elementCount = 0;
+    for (QDomElement e = first; !e.isNull(); e = e.nextSiblingElement(kProject))
+        ++elementCount;
+    if (elementCount < entries.size())
+        throw SuiteError(QStringLiteral("项目目录中的项目少于要写入的 %1 个。").arg(entries.size()));
+    QDomElement element = first;
     for (const CatalogueEntry &entry : entries) {
-        if (element.isNull())
-            throw SuiteError(QStringLiteral("项目目录中的项目少于要写入的 %1 个。").arg(entries.size()));
         writeEntry(element, entry);
         element = element.nextSiblingElement(kProject);
     }

@@ -98,7 +98,9 @@ private slots:
         // Rewriting fewer entries leaves the later elements alone.
         catalogue.RewriteEntries({{QStringLiteral("甲"), QString(), false, 1}});
         QCOMPARE(catalogue.ReadEntries().mid(1), expected.mid(1));
+        const QVector<CatalogueEntry> before = catalogue.ReadEntries();
         QVERIFY_THROWS_EXCEPTION(SuiteError, catalogue.RewriteEntries(QVector<CatalogueEntry>(4)));
+        QCOMPARE(catalogue.ReadEntries(), before);
     }
 
     void removeEntry()
