@@ -1,0 +1,552 @@
+// The drawing window driven through its controls: start-up and its refusals, draws of
+// every starting document, the ways an animated draw stops, the extra screen, the
+// access password and the exhausted-list question.
+#include "apppaths.h"
+#include "calclibrary.h"
+#include "codec.h"
+#include "domutil.h"
+#include "encodedxml.h"
+#include "escreenform.h"
+#include "handoff.h"
+#include "messages.h"
+#include "pwdform.h"
+#include "randform.h"
+#include "timesform.h"
+
+#include <QAction>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString StartingDocumentFile(int pmode)
+{
+    const QStringList files =
+        QDir(SUITE_SOURCE_DIR "/data/Demo").entryList({QStringLiteral("%1.*xml").arg(pmode)}, QDir::Files);
+    return files.isEmpty() ? QString() : QStringLiteral(SUITE_SOURCE_DIR "/data/Demo/") + files.first();
+}
+
+QDomDocument StartingDocument(int pmode)
+{
+    QFile file(StartingDocumentFile(pmode));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return ParseXmlText(QString::fromUtf8(file.readAll()), file.fileName());
+}
+
+QDomElement Element(QDomDocument &document, const QString &path)
+{
+    QDomElement element = document.documentElement();
+    for (const QString &name : path.split('/'))
+        element = ChildElement(element, name);
+    return element;
+}
+
+// Animation on, frames every `intervalMs`, the draw stopped as `stopType` says.
+void SetAnimation(QDomDocument &document, int intervalMs, const QString &stopType)
+{
+    Element(document, "Animate").setAttribute("InRand", "是");
+    QDomElement inRand = Element(document, "Animate/InRand");
+    inRand.setAttribute("IntervalValue", QString::number(intervalMs));
+    inRand.setAttribute("IntervalUnit", "毫秒");
+    Element(document, "Animate/InRand/RandStopSet").setAttribute("Type", stopType);
+}
+
+struct Answered
+{
+    QList<ShownMessage> messages;
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+};
+
+} // namespace
+
+class RandFormTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void drawsEveryStartingDocument_data();
+    void drawsEveryStartingDocument();
+    void refusesMissingOrDamagedProject_data();
+    void refusesMissingOrDamagedProject();
+    void showsEngineRefusalOnDraw();
+    void stopsAfterTimesFramesWithCountDown();
+    void stopsByDrawButtonAndKeepsRecordDuringAnimation();
+    void stopsByStopKey();
+    void extraScreenShowsFramesWhileResultBoxKeepsBatch();
+    void extraStopButtonShowsOnlyDuringDraw();
+    void asksAccessPassword();
+    void cancelledPasswordEndsProgram();
+    void asksBeforeResettingExhaustedList();
+    void formatsBatchWithSeparatorAndEscapes();
+
+private:
+    // Stores `document` as the default project and starts a window on it.
+    TRandForm::StartupOutcome Start(const QDomDocument &document, const QString &name = "测试工程");
+    void DrawOnce();
+    QString ResultText() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TRandForm> m_form;
+    Answered m_answered;
+};
+
+void RandFormTest::initTestCase()
+{
+    QVERIFY(BindCodec(SUITE_APP_DIR));
+    BindCalcLibrary(SUITE_APP_DIR);
+}
+
+void RandFormTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    SetAppDir(m_dir->path());
+    QDir(m_dir->path()).mkpath("Data/Projects");
+    QDir(m_dir->path()).mkpath("Img");
+    for (int i = 1; i <= 12; ++i) {
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(QColor::fromHsv(i * 25, 200, 220));
+        picture.save(AppDir() + QStringLiteral("Img/示例图片%1.jpg").arg(i), "JPG");
+    }
+    m_answered = Answered{};
+    SetMessageHandler([this](const ShownMessage &message) {
+        m_answered.messages.append(message);
+        return m_answered.answer;
+    });
+}
+
+void RandFormTest::cleanup()
+{
+    m_form.reset();
+    SetMessageHandler({});
+}
+
+TRandForm::StartupOutcome RandFormTest::Start(const QDomDocument &document, const QString &name)
+{
+    SaveEncodedDocument(document, ProjectFilePath(name));
+    WriteEditProject(0, name);
+    m_form = std::make_unique<TRandForm>();
+    return m_form->FormShow();
+}
+
+QString RandFormTest::ResultText() const
+{
+    if (m_form->RandBoxEdit)
+        return m_form->RandBoxEdit->text();
+    return m_form->RandBoxLabel ? m_form->RandBoxLabel->text() : QString();
+}
+
+// One complete draw: started by the button (or the draw key), stopped as configured.
+void RandFormTest::DrawOnce()
+{
+    if (m_form->GoRandButton)
+        m_form->GoRandButton->click();
+    else
+        m_form->Menu_Go->trigger();
+    if (!m_form->InDraw())
+        return;
+    QTRY_VERIFY(m_form->FramesShown() >= 2);
+    if (m_form->GoRandButton && m_form->GoRandButton->text() == "停止")
+        m_form->GoRandButton->click();
+    else
+        m_form->StopDraw();
+    QVERIFY(!m_form->InDraw());
+}
+
+void RandFormTest::drawsEveryStartingDocument_data()
+{
+    QTest::addColumn<int>("pmode");
+    for (int pmode = 0; pmode < 15; ++pmode)
+        QTest::addRow("type %d", pmode) << pmode;
+}
+
+void RandFormTest::drawsEveryStartingDocument()
+{
+    QFETCH(int, pmode);
+    QDomDocument document = StartingDocument(pmode);
+    QVERIFY2(!document.isNull(), qPrintable(StartingDocumentFile(pmode)));
+    if (Element(document, "Animate").attribute("InRand") == "是")
+        SetAnimation(document, 2, Element(document, "Animate/InRand/RandStopSet").attribute("Type"));
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+    QVERIFY(m_form->isVisible());
+    QCOMPARE(m_form->size(), QSize(Element(document, "Form").attribute("Width").toInt(),
+                                   Element(document, "Form").attribute("Height").toInt()));
+
+    DrawOnce();
+    if (!m_answered.messages.isEmpty()) {
+        // A starting document without a query yet: the draw says what is missing.
+        QCOMPARE(m_answered.messages.size(), 1);
+        QCOMPARE(m_answered.messages.first().caption, QString("无法生成随机数"));
+        QVERIFY(!m_answered.messages.first().text.isEmpty());
+        QVERIFY(m_form->RecordText().isEmpty());
+        return;
+    }
+    if (pmode == 5) {
+        QVERIFY(m_form->RandPic && !m_form->RandPic->pixmap().isNull());
+        QVERIFY(m_form->PicNameLabel->text().startsWith("示例图片"));
+        return;
+    }
+    // The custom calculation's starting document has no formula yet: it draws empty texts.
+    if (pmode != 14)
+        QVERIFY(!ResultText().isEmpty());
+    if (m_form->RecordBox()) {
+        // The record got exactly the final batch.
+        QCOMPARE(m_form->RecordText(), ResultText());
+    }
+}
+
+void RandFormTest::refusesMissingOrDamagedProject_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("no project file") << "missing" << "默认工程不存在";
+    QTest::newRow("not an encoded document") << "garbage" << "工程无法打开";
+    QTest::newRow("no Animate section") << "noAnimate" << "工程无法打开";
+    QTest::newRow("no RandQuery section") << "noQuery" << "工程无法打开";
+    QTest::newRow("width not a number") << "badWidth" << "工程无法打开";
+    QTest::newRow("font with three fields") << "badFont" << "工程无法打开";
+}
+
+void RandFormTest::refusesMissingOrDamagedProject()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, caption);
+    const QString name = "坏工程";
+    QDomDocument document = StartingDocument(1);
+    if (damage == "noAnimate")
+        document.documentElement().removeChild(Element(document, "Animate"));
+    else if (damage == "noQuery")
+        document.documentElement().removeChild(Element(document, "RandQuery"));
+    else if (damage == "badWidth")
+        Element(document, "Form").setAttribute("Width", "8OO");
+    else if (damage == "badFont")
+        Element(document, "Form/Title").setAttribute("Font", "0,0,0|微软雅黑|20");
+    WriteEditProject(0, name);
+    QByteArray stored;
+    if (damage == "garbage") {
+        stored = "这不是一个工程文件";
+        QFile file(ProjectFilePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(stored);
+    } else if (damage != "missing") {
+        SaveEncodedDocument(document, ProjectFilePath(name));
+        QFile file(ProjectFilePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        stored = file.readAll();
+    }
+
+    m_form = std::make_unique<TRandForm>();
+    QSignalSpy ended(m_form.get(), &TRandForm::EndApplication);
+    QCOMPARE(m_form->FormShow(), TRandForm::StartupOutcome::Ended);
+    QCOMPARE(ended.size(), 1);
+    QVERIFY(!m_form->isVisible());
+    QCOMPARE(m_answered.messages.size(), 1);
+    const ShownMessage &message = m_answered.messages.first();
+    QCOMPARE(message.icon, QMessageBox::Critical);
+    QCOMPARE(message.caption, caption);
+    if (damage == "missing") {
+        QCOMPARE(message.text, QString("您设定的默认工程已不存在，请您使用Varnel打开您需要的工程！"));
+        QVERIFY(!QFile::exists(ProjectFilePath(name)));
+    } else {
+        QVERIFY2(message.text.contains(name), qPrintable(message.text));
+        QFile file(ProjectFilePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), stored);
+    }
+}
+
+void RandFormTest::showsEngineRefusalOnDraw()
+{
+    // Five different numbers out of three cannot be drawn.
+    QDomDocument document = StartingDocument(1);
+    QDomElement query = Element(document, "RandQuery/Rand/Query");
+    query.setAttribute("Min", "1");
+    query.setAttribute("Max", "3");
+    query.setAttribute("Pred", "1");
+    query.setAttribute("Format", "0");
+    query.setAttribute("AllowRepeat", "否");
+    query.setAttribute("RanCount", "5");
+    SetAnimation(document, 2, "Button");
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+
+    m_form->GoRandButton->click();
+    QVERIFY(!m_form->InDraw());
+    QCOMPARE(m_answered.messages.size(), 1);
+    QCOMPARE(m_answered.messages.first().caption, QString("无法生成随机数"));
+    QVERIFY(m_form->RecordText().isEmpty());
+    QCOMPARE(m_form->GoRandButton->text(), QString("生成随机数"));
+    QVERIFY(m_form->GoRandButton->isEnabled());
+}
+
+void RandFormTest::stopsAfterTimesFramesWithCountDown()
+{
+    QDomDocument document = StartingDocument(1);
+    SetAnimation(document, 1, "Times");
+    QDomElement times = Element(document, "Animate/InRand/RandStopSet/StopByTimes");
+    times.setAttribute("Times", "20");
+    times.setAttribute("TimesVisible", "是");
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+
+    m_form->GoRandButton->click();
+    QVERIFY(m_form->InDraw());
+    QVERIFY(m_form->TimesForm && m_form->TimesForm->isVisible());
+    QCOMPARE(m_form->TimesForm->geometry(), m_form->frameGeometry());
+    QTRY_VERIFY(m_form->FramesShown() >= 3);
+    const int remaining = m_form->TimesForm->TimesBox->text().toInt();
+    QCOMPARE(remaining, 20 - m_form->FramesShown());
+    QVERIFY(m_form->RecordText().isEmpty());
+
+    QTRY_VERIFY(!m_form->InDraw());
+    QCOMPARE(m_form->FramesShown(), 20);
+    QVERIFY(!m_form->TimesForm->isVisible());
+    // The 21st batch is the result: shown and recorded once, five numbers on one line.
+    QCOMPARE(m_form->RecordText(), ResultText());
+    QCOMPARE(m_form->RecordText().split("  ").size(), 5);
+}
+
+void RandFormTest::stopsByDrawButtonAndKeepsRecordDuringAnimation()
+{
+    QDomDocument document = StartingDocument(1);
+    SetAnimation(document, 2, "Button");
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+    QPushButton *button = m_form->GoRandButton;
+
+    for (int draw = 1; draw <= 2; ++draw) {
+        const QString recordBefore = m_form->RecordText();
+        button->click();
+        QVERIFY(m_form->InDraw());
+        QCOMPARE(button->text(), QString("停止"));
+        QVERIFY(button->isEnabled());
+        QVERIFY(!m_form->Menu_Go->isEnabled());
+        QTRY_VERIFY(m_form->FramesShown() >= 2);
+        const QString frame = ResultText();
+        QTRY_VERIFY(ResultText() != frame);
+        QCOMPARE(m_form->RecordText(), recordBefore);
+
+        button->click();
+        QVERIFY(!m_form->InDraw());
+        QCOMPARE(button->text(), QString("生成随机数"));
+        QVERIFY(m_form->Menu_Go->isEnabled());
+        QCOMPARE(m_form->RecordText().split('\n').size(), draw);
+        QCOMPARE(m_form->RecordText().split('\n').last(), ResultText());
+    }
+    // Nothing runs on after the stop.
+    const QString result = ResultText();
+    QTest::qWait(20);
+    QCOMPARE(ResultText(), result);
+}
+
+void RandFormTest::stopsByStopKey()
+{
+    QDomDocument document = StartingDocument(1);
+    SetAnimation(document, 2, "ShortCut");
+    Element(document, "Animate/InRand/RandStopSet/StopByShortCut").setAttribute("ShortCut", "Alt+B");
+    Element(document, "Form/GoRandShortCut").setAttribute("ShortCut", "Shift+F5");
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QVERIFY(!m_form->Menu_Stop->isEnabled());
+
+    QTest::keyClick(m_form.get(), Qt::Key_F5, Qt::ShiftModifier);
+    QVERIFY(m_form->InDraw());
+    QVERIFY(m_form->Menu_Stop->isEnabled());
+    QTRY_VERIFY(m_form->FramesShown() >= 2);
+    QVERIFY(m_form->RecordText().isEmpty());
+    // The draw button does not stop a draw that a key stops.
+    QVERIFY(!m_form->GoRandButton->isEnabled());
+
+    QTest::keyClick(m_form.get(), Qt::Key_B, Qt::AltModifier);
+    QVERIFY(!m_form->InDraw());
+    QVERIFY(!m_form->Menu_Stop->isEnabled());
+    QCOMPARE(m_form->RecordText(), ResultText());
+}
+
+void RandFormTest::extraScreenShowsFramesWhileResultBoxKeepsBatch()
+{
+    QDomDocument document = StartingDocument(1);
+    SetAnimation(document, 2, "Button");
+    QDomElement inRand = Element(document, "Animate/InRand");
+    inRand.setAttribute("RandVisibleType", "ExtraScreen");
+    inRand.setAttribute("HideRandRecord", "是");
+    QDomElement screen = Element(document, "Animate/InRand/ExtraScreen");
+    screen.setAttribute("RandType", "Label");
+    screen.setAttribute("UseFormat", "RandBox");
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+    QVERIFY(m_form->EScreen && !m_form->EScreen->isVisible());
+    QCOMPARE(m_form->EScreen->FrameText(), QString("随机数将显示在这里"));
+
+    DrawOnce();
+    const QString previous = ResultText();
+    QVERIFY(!previous.isEmpty());
+
+    m_form->GoRandButton->click();
+    QVERIFY(m_form->EScreen->isVisible());
+    QVERIFY(!m_form->RecordBox()->isVisible());
+    QTRY_VERIFY(m_form->FramesShown() >= 2);
+    const QString frame = m_form->EScreen->FrameText();
+    QTRY_VERIFY(m_form->EScreen->FrameText() != frame);
+    QCOMPARE(ResultText(), previous);
+
+    m_form->GoRandButton->click();
+    QVERIFY(!m_form->EScreen->isVisible());
+    QVERIFY(m_form->RecordBox()->isVisible());
+    QCOMPARE(m_form->RecordText().split('\n').size(), 2);
+    QCOMPARE(m_form->RecordText().split('\n').last(), ResultText());
+}
+
+void RandFormTest::extraStopButtonShowsOnlyDuringDraw()
+{
+    QDomDocument document = StartingDocument(1);
+    SetAnimation(document, 2, "Button");
+    Element(document, "Animate/InRand/RandStopSet/StopByButton").setAttribute("Type", "ExtraButton");
+    QDomElement extra = Element(document, "Animate/InRand/RandStopSet/StopByButton/ExtraButton");
+    extra.setAttribute("Type", "ImgButton");
+    extra.setAttribute("ImgPath", "[Application]Img/没有这张图.png");
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+    auto *stopButton = m_form->findChild<QAbstractButton *>("ImgButton");
+    QVERIFY(stopButton && !stopButton->isVisible());
+
+    m_form->GoRandButton->click();
+    QVERIFY(m_form->InDraw());
+    QVERIFY(stopButton->isVisible());
+    // A picture button without its picture still says what it does.
+    QCOMPARE(stopButton->text(), QString("停止"));
+    QCOMPARE(stopButton->geometry(), QRect(extra.attribute("PositionX").toInt(), extra.attribute("PositionY").toInt(),
+                                           extra.attribute("Width").toInt(), extra.attribute("Height").toInt()));
+    // The draw button neither stops nor restarts it.
+    QVERIFY(!m_form->GoRandButton->isEnabled());
+    QTRY_VERIFY(m_form->FramesShown() >= 2);
+    stopButton->click();
+    QVERIFY(!m_form->InDraw());
+    QVERIFY(!stopButton->isVisible());
+    QCOMPARE(m_form->RecordText(), ResultText());
+}
+
+void RandFormTest::asksAccessPassword()
+{
+    QDomDocument document = StartingDocument(3);
+    QDomElement version = Element(document, "Version");
+    version.setAttribute("AccessByPwd", "是");
+    version.setAttribute("AccessPwd", "Ab1");
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::AwaitingPassword);
+    QSignalSpy ended(m_form.get(), &TRandForm::EndApplication);
+    TPwdForm *dialog = m_form->findChild<TPwdForm *>();
+    QVERIFY(dialog && dialog->isVisible());
+    QVERIFY(!m_form->isVisible());
+    QCOMPARE(dialog->PwdLabel->text(), QString("当前工程已加密，请输入访问密码："));
+    QVERIFY(dialog->Pwd->text().isEmpty());
+    QCOMPARE(dialog->Pwd->echoMode(), QLineEdit::Password);
+
+    for (const QString &wrong : {QString("ab1"), QString("Ab1 ")}) {
+        dialog->Pwd->setText(wrong);
+        dialog->BOK->click();
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!m_form->isVisible());
+    }
+    QCOMPARE(m_answered.messages.size(), 2);
+    for (const ShownMessage &message : m_answered.messages) {
+        QCOMPARE(message.caption, QString("密码错误"));
+        QCOMPARE(message.text, QString("您输入的密码有误，请重新输入！"));
+    }
+    dialog->Pwd->setText("Ab1");
+    dialog->BOK->click();
+    QVERIFY(m_form->isVisible());
+    QCOMPARE(ended.size(), 0);
+    DrawOnce();
+    QVERIFY(!ResultText().isEmpty());
+}
+
+void RandFormTest::cancelledPasswordEndsProgram()
+{
+    QDomDocument document = StartingDocument(1);
+    QDomElement version = Element(document, "Version");
+    version.setAttribute("AccessByPwd", "是");
+    version.setAttribute("AccessPwd", "secret");
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::AwaitingPassword);
+    QSignalSpy ended(m_form.get(), &TRandForm::EndApplication);
+    TPwdForm *dialog = m_form->findChild<TPwdForm *>();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->BCancel->text(), QString("取消"));
+    dialog->BCancel->click();
+    QCOMPARE(ended.size(), 1);
+    QVERIFY(!m_form->isVisible());
+    QVERIFY(m_answered.messages.isEmpty());
+}
+
+void RandFormTest::asksBeforeResettingExhaustedList()
+{
+    // Four names drawn one at a time and removed: the fourth draw empties the list.
+    QDomDocument document = StartingDocument(9);
+    Element(document, "Animate").setAttribute("InRand", "否");
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+    QPushButton *button = m_form->GoRandButton;
+    m_answered.answer = QMessageBox::No;
+    for (int draw = 0; draw < 4; ++draw)
+        button->click();
+    QStringList drawn = m_form->RecordText().split('\n');
+    drawn.sort();
+    QStringList names{"张三", "李四", "王五", "赵六"};
+    names.sort();
+    QCOMPARE(drawn, names);
+    QCOMPARE(m_answered.messages.size(), 1);
+    const ShownMessage question = m_answered.messages.first();
+    QCOMPARE(question.icon, QMessageBox::Question);
+    QCOMPARE(question.caption, QString("随机数名单剩余数量不足"));
+    QCOMPARE(question.text,
+             QString("随机数名单剩余数量不足，是否重置名单？如不重置名单，将无法继续生成随机数。"));
+    QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+
+    // Declined: every press asks again and draws nothing.
+    button->click();
+    QCOMPARE(m_answered.messages.size(), 2);
+    QCOMPARE(m_form->RecordText().split('\n').size(), 4);
+
+    m_answered.answer = QMessageBox::Yes;
+    button->click();
+    QCOMPARE(m_answered.messages.size(), 3);
+    button->click();
+    QCOMPARE(m_answered.messages.size(), 3);
+    QCOMPARE(m_form->RecordText().split('\n').size(), 5);
+}
+
+void RandFormTest::formatsBatchWithSeparatorAndEscapes()
+{
+    // Soft.ini's separator, the box format around each result, the record without line
+    // breaks, and list escapes removed from what is shown.
+    QFile ini(AppDir() + "Soft.ini");
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Rand]\nRandSpliter=全角逗号\n");
+    ini.close();
+    QDomDocument document = StartingDocument(3);
+    Element(document, "Animate").setAttribute("InRand", "否");
+    Element(document, "RandQuery/Rand/Query").setAttribute("Lists", "A/colon/1 B/sharp/2");
+    Element(document, "RandQuery/Rand/Query").setAttribute("RanCount", "2");
+    Element(document, "Form/RandBox").setAttribute("Format", "[#随机数#]");
+    Element(document, "Form/RandRecord").setAttribute("NewLine", "否");
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+    QCOMPARE(m_form->ResultSeparator(), QString("，"));
+
+    m_form->GoRandButton->click();
+    const QString result = ResultText();
+    QVERIFY2(result == "[A:1]，[B#2]" || result == "[B#2]，[A:1]", qPrintable(result));
+    m_form->GoRandButton->click();
+    const QStringList recorded = m_form->RecordText().split("，");
+    QCOMPARE(recorded.size(), 4);
+    QVERIFY(!m_form->RecordText().contains('\n'));
+    for (const QString &entry : recorded)
+        QVERIFY2(entry == "A:1" || entry == "B#2", qPrintable(entry));
+}
+
+QTEST_MAIN(RandFormTest)
+#include "tst_randform.moc"
