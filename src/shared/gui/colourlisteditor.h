@@ -3,6 +3,7 @@
 #include "gradient.h"
 
 #include <QDialog>
+#include <QImage>
 
 class QColorDialog;
 class QLabel;
@@ -22,6 +23,15 @@ class TCColorEditForm : public QDialog
 {
     Q_OBJECT
 public:
+    // Geometry of the form the marker rules are written against.
+    static constexpr int kPreviewLeft = 218;
+    static constexpr int kPreviewTop = 38;
+    static constexpr int kPreviewWidth = 420;   // 4.2 pixels per percent when horizontal
+    static constexpr int kPreviewHeight = 235;  // 2.35 pixels per percent when vertical
+    static constexpr int kMarkerSize = 20;
+    static constexpr int kCellWidth = 27;
+    static constexpr int kMaxStops = 5;
+
     explicit TCColorEditForm(QWidget *parent = nullptr);
 
     void SetRequirer(const QString &name);
@@ -42,28 +52,31 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     friend class StopStrip;
     friend class GradientMarker;
 
     void LoadFromText();
-    void SelectStop(int index);
-    void RecolourSelected();
+    void ColorSetMouseDown(int x);
+    void ColorSetDblClick();
     void AddNewColorClick();
     void DelNowColorClick();
-    void DirectionChanged();
+    void DirectionClick();
     void SaveConfigClick();
-    void MoveMarkerDrag(int pointerOnForm);
+    void MarkerDrag(const QPoint &pointerOnForm);
     void Repaint();
-    void PlaceMarker();
+    void PlaceMarkers();
 
     QList<GradientStop> m_stops;
     int m_selected = 0;
     QString m_result;
+    QImage m_background;
 
     StopStrip *m_strip;
     QList<QLabel *> m_idLabels;
+    QLabel *m_stopInfo;
     QLabel *m_preview;
     GradientMarker *m_vertPos;
     GradientMarker *m_horiPos;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "dragnumberedit.h"
+
 #include <QDialog>
+#include <QImage>
 #include <QStringList>
 
 #include <functional>
 
-class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -26,7 +28,8 @@ public:
     explicit TVEditForm(QWidget *parent = nullptr);
     ~TVEditForm() override;
 
-    // Appends a row, or inserts it before row `beforeRow` (0-based) when given.
+    // Appends a row, or inserts it before row `beforeRow` (0-based) when given. A key
+    // that is already present is replaced.
     void InsertRow(const QString &key, const QString &value, RowKind kind = RowKind::Text,
                    const QStringList &pickList = {}, int beforeRow = -1);
     void RemoveRow(const QString &key);
@@ -34,34 +37,41 @@ public:
     int RowCount() const;
     QStringList Keys() const;
     bool HasRow(const QString &key) const;
-    QString Value(const QString &key) const;
-    void SetValue(const QString &key, const QString &value);
+    QString Value(const QString &key) const;  // empty for an unknown key
+    void SetValue(const QString &key, const QString &value);  // does not call the change handler
+    // The row's value editor (a QLineEdit, a DragNumberEdit or a QComboBox), or null.
+    QWidget *ValueEditor(const QString &key) const;
 
     // Called with the row's key and new value whenever the user changes a value.
     void SetChangeHandler(std::function<void(const QString &key, const QString &value)> handler);
-    // Called when BOK is clicked; the handler usually reads the values and closes.
+    // Called when BOK is clicked; the handler reads the values and closes the window.
+    // Without a handler BOK just closes it.
     void SetOkHandler(std::function<void()> handler);
 
-    // The hidden requester name of the window that opened the editor.
-    void SetRequirer(const QString &name);
-    QString Requirer() const;
-
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     void done(int result) override;
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
-    struct Row;
-    void DetachAndClear();
+    struct Row
+    {
+        QString key;
+        RowKind kind;
+        QWidget *editor;
+    };
+    void BOKClick();
     void NotifyChange(const QString &key, const QString &value);
     int IndexOf(const QString &key) const;
+    QWidget *CreateEditor(const QString &key, const QString &value, RowKind kind, const QStringList &pickList);
 
     QTableWidget *m_grid;
     QPushButton *m_ok;
     QPushButton *m_cancel;
-    QLabel *m_requirer;
-    QList<Row *> m_rows;
+    QList<Row> m_rows;
+    DragStepCounter m_dragCounter;
+    QImage m_background;
     std::function<void(const QString &, const QString &)> m_changeHandler;
     std::function<void()> m_okHandler;
 };
