@@ -1,0 +1,98 @@
+#pragma once
+
+#include "recorddialogs.h"
+#include "randomsource.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QList>
+
+class QBarSeries;
+class QCategoryAxis;
+class QChart;
+class QChartView;
+class QGraphicsPolygonItem;
+class QLineSeries;
+class QPieSeries;
+class QTableView;
+class QValueAxis;
+
+// The rows of FreGrid: number, result, count.
+class FrequencyTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit FrequencyTableModel(QVector<FrequencyEntry> table, QObject *parent = nullptr);
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    QVector<FrequencyEntry> table;
+};
+
+// "随机数频数统计": how often each distinct result occurs, as a table and as a bar, line
+// or pie chart, flat or with depth.
+class TFrequencyForm : public RecordDialog
+{
+    Q_OBJECT
+public:
+    enum class ChartStyle { Bars, Lines, Sectors };
+
+    // More distinct results than this are listed in the table but not drawn: the chart
+    // would be unreadable and slow to lay out.
+    static constexpr int kChartPointLimit = 100;
+
+    // `style` and `show3D` are the Frequency settings of Soft.ini ("Bars", "Lines" or
+    // "Sectors"; any other text gives bars).
+    TFrequencyForm(const QStringList &results, const QString &style, bool show3D, QWidget *parent = nullptr);
+
+    // Makes only the chosen series visible, with its axes.
+    void ApplyChartStyle(ChartStyle style);
+    ChartStyle ActiveStyle() const { return activeStyle; }
+    // The chart's three series (owned by the chart, not by the window).
+    QBarSeries *Bars() const { return FBars; }
+    QLineSeries *Lines() const { return FLines; }
+    QPieSeries *Sectors() const { return FSectors; }
+    // Number of faces currently drawn to give the chart its depth (0 when flat).
+    int DepthFaceCount() const { return int(depthFaces.size()); }
+
+    void BSaveChartClick();
+    void BSaveTableClick();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void BuildSeries();
+    void RebuildDepth();
+    void AddFace(const QPolygonF &polygon, const QColor &colour);
+    void AddBarDepth();
+    void AddLineDepth();
+    void AddSectorDepth();
+
+    QVector<FrequencyEntry> table;
+    QList<QColor> pointColours;
+    GeneratorSource colourSource;
+    ChartStyle activeStyle = ChartStyle::Bars;
+
+    QTableView *FreGrid;
+    QChartView *FChartView;
+    QChart *FChart;
+    QBarSeries *FBars;
+    QLineSeries *FLines;
+    QPieSeries *FSectors;
+    QCategoryAxis *barsAxisX;
+    QValueAxis *barsAxisY;
+    QCategoryAxis *linesAxisX;
+    QValueAxis *linesAxisY;
+    QRadioButton *UseBars;
+    QRadioButton *UseLines;
+    QRadioButton *UseSectors;
+    QCheckBox *Show3D;
+    QPushButton *BSaveChart;
+    QPushButton *BSaveTable;
+    QList<QGraphicsPolygonItem *> depthFaces;
+};

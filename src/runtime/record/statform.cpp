@@ -1,0 +1,66 @@
+#include "statform.h"
+
+#include "messages.h"
+#include "suiteerror.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TStatForm::TStatForm(std::function<QStringList()> results, const QString &numberFormat, QWidget *parent)
+    : RecordDialog(parent), results(std::move(results)), numberFormat(numberFormat)
+{
+    setObjectName(QStringLiteral("TStatForm"));
+    setWindowTitle(QStringLiteral("随机数统计"));
+
+    auto *options = new QVBoxLayout;
+    StatRanCount = new QCheckBox(QStringLiteral("随机数总量"), this);
+    StatRanCount->setObjectName(QStringLiteral("StatRanCount"));
+    StatRanCount->setChecked(true);
+    options->addWidget(StatRanCount);
+
+    StatNum = new QListWidget(this);
+    StatNum->setObjectName(QStringLiteral("StatNum"));
+    for (const char16_t *caption : {u"最小值", u"最大值", u"极差", u"平均值", u"方差", u"标准差"}) {
+        auto *item = new QListWidgetItem(QString::fromUtf16(caption), StatNum);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Checked);
+    }
+    StatNum->setFixedSize(150, StatNum->sizeHintForRow(0) * kStatItemCount + 2 * StatNum->frameWidth() + 4);
+    options->addWidget(StatNum);
+
+    BStat = new QPushButton(QStringLiteral("统计"), this);
+    BStat->setObjectName(QStringLiteral("BStat"));
+    BStat->setDefault(true);
+    connect(BStat, &QPushButton::clicked, this, &TStatForm::BStatClick);
+    options->addWidget(BStat);
+    options->addStretch();
+
+    StatMemo = new QPlainTextEdit(this);
+    StatMemo->setObjectName(QStringLiteral("StatMemo"));
+    StatMemo->setReadOnly(true);
+    StatMemo->setMinimumSize(260, 200);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(options);
+    layout->addWidget(StatMemo, 1);
+}
+
+void TStatForm::BStatClick()
+{
+    StatMemo->clear();
+    QVector<bool> checked;
+    for (int i = 0; i < StatNum->count(); ++i)
+        checked.append(StatNum->item(i)->checkState() == Qt::Checked);
+    QStringList before;
+    try {
+        StatMemo->setPlainText(StatisticsLines(results(), StatRanCount->isChecked(), checked, numberFormat, &before)
+                                   .join(QLatin1Char('\n')));
+    } catch (const SuiteError &error) {
+        StatMemo->setPlainText(before.join(QLatin1Char('\n')));
+        ShowError(this, StatTypeErrorCaption(), error.message());
+    }
+}
