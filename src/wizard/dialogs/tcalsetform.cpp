@@ -1,0 +1,743 @@
+#include "tcalsetform.h"
+
+#include "groupstatistics.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace {
+const QString kYes = QStringLiteral("是");
+const QString kNo = QStringLiteral("否");
+const QString kAnd = QStringLiteral("且");
+const QString kOr = QStringLiteral("或");
+const QString kGetValue = QStringLiteral("取当前值");
+const QString kReset = QStringLiteral("重新取值");
+constexpr int kChipGap = 8;
+
+const QStringList &precisionItems()
+{
+    static const QStringList items{QStringLiteral("1"),     QStringLiteral("0.1"), QStringLiteral("0.01"),
+                                   QStringLiteral("0.001"), QStringLiteral("10"),  QStringLiteral("100")};
+    return items;
+}
+
+const QStringList &relationItems()
+{
+    static const QStringList items{QStringLiteral("等于"),         QStringLiteral("不等于"),
+                                   QStringLiteral("大于"),         QStringLiteral("小于"),
+                                   QStringLiteral("大于或等于"),   QStringLiteral("小于或等于"),
+                                   QStringLiteral("介于(开区间)"), QStringLiteral("介于(闭区间)"),
+                                   QStringLiteral("未介于(开区间)"), QStringLiteral("未介于(闭区间)")};
+    return items;
+}
+
+// Editors of the calculation grids: number cells take number characters only, the
+// precision cell is the PredBox list, the relation cell the ConditionBox list.
+class CalcDelegate : public QStyledItemDelegate
+{
+public:
+    enum class Grid { RandomVariables, DependentVariables, Conditions };
+    CalcDelegate(Grid grid, std::function<void(int)> editStarted, QObject *parent)
+        : QStyledItemDelegate(parent), grid(grid), editStarted(std::move(editStarted))
+    {
+    }
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        if (editStarted)
+            editStarted(index.row());
+        if (grid == Grid::RandomVariables && index.column() == 3) {
+            auto *box = new QComboBox(parent);
+            box->setObjectName(QStringLiteral("PredBox"));
+            box->setEditable(true);
+            box->addItems(precisionItems());
+            AllowOnlyCharacters(box->lineEdit(), QStringLiteral("0123456789."));
+            connect(box, &QComboBox::activated, box, [this, box] { emit const_cast<CalcDelegate *>(this)->commitData(box); });
+            return box;
+        }
+        if (grid == Grid::Conditions && index.column() == 2) {
+            auto *box = new QComboBox(parent);
+            box->setObjectName(QStringLiteral("ConditionBox"));
+            box->addItems(relationItems());
+            connect(box, &QComboBox::activated, box, [this, box] { emit const_cast<CalcDelegate *>(this)->commitData(box); });
+            return box;
+        }
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *line = qobject_cast<QLineEdit *>(editor); line && grid == Grid::RandomVariables)
+            AllowOnlyCharacters(line, QStringLiteral("0123456789.-"));
+        return editor;
+    }
+
+private:
+    Grid grid;
+    std::function<void(int)> editStarted;
+};
+
+QTableWidget *makeGrid(const QString &name, const QStringList &headers, QWidget *parent)
+{
+    auto *grid = new QTableWidget(0, int(headers.size()), parent);
+    grid->setObjectName(name);
+    grid->setHorizontalHeaderLabels(headers);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(24);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                          | QAbstractItemView::AnyKeyPressed);
+    grid->setMinimumHeight(130);
+    return grid;
+}
+
+QString withoutColon(const QString &caption)
+{
+    return caption.endsWith(QStringLiteral("：")) ? caption.chopped(1) : caption;
+}
+} // namespace
+
+TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
+{
+    setObjectName(QStringLiteral("TCalSetForm"));
+    setWindowTitle(QStringLiteral("计算模式 参数设置"));
+
+    varValue = new QLineEdit(this);
+    varValue->setObjectName(QStringLiteral("VarValue"));
+    goVar = new QPushButton(QStringLiteral("确定"), this);
+    goVar->setObjectName(QStringLiteral("GoVar"));
+    goVar->setAutoDefault(false);
+    connect(goVar, &QPushButton::clicked, this, &TCalSetForm::GoVarClick);
+    varsReset = new QPushButton(QStringLiteral("重置所有变量"), this);
+    varsReset->setObjectName(QStringLiteral("VarsReset"));
+    varsReset->setFlat(true);
+    varsReset->setCursor(Qt::PointingHandCursor);
+    varsReset->setStyleSheet(QStringLiteral("QPushButton { color: #00007f; text-decoration: underline; border: none; }"));
+    connect(varsReset, &QPushButton::clicked, this, &TCalSetForm::VarsResetClick);
+
+    varListPanel = new QWidget(this);
+    varListPanel->setObjectName(QStringLiteral("VarListPanel"));
+    varListPanel->setMinimumHeight(40);
+    varListPanel->setStyleSheet(QStringLiteral("QWidget#VarListPanel { background: rgba(255,255,255,90); }"));
+
+    randVarList = makeGrid(QStringLiteral("RandVarList"),
+                           {QStringLiteral("变量名"), QStringLiteral("最小值"), QStringLiteral("最大值"),
+                            QStringLiteral("精确度")},
+                           this);
+    randVarList->setItemDelegate(new CalcDelegate(CalcDelegate::Grid::RandomVariables, {}, randVarList));
+    randVarList->viewport()->installEventFilter(this);
+    equalVarList = makeGrid(QStringLiteral("EqualVarList"), {QStringLiteral("变量名"), QStringLiteral("关系表达式")}, this);
+    equalVarList->setItemDelegate(new CalcDelegate(CalcDelegate::Grid::DependentVariables, {}, equalVarList));
+    conditionList = makeGrid(QStringLiteral("ConditionList"),
+                             {QStringLiteral("条件编号"), QStringLiteral("表达式1"), QStringLiteral("关系"),
+                              QStringLiteral("表达式2")},
+                             this);
+    conditionList->setItemDelegate(new CalcDelegate(CalcDelegate::Grid::Conditions,
+                                                    [this](int row) { ConditionEditStarted(row); }, conditionList));
+    for (QTableWidget *grid : {randVarList, equalVarList, conditionList})
+        grid->setColumnWidth(0, 64);
+    connect(randVarList, &QTableWidget::cellClicked, this, [this](int row, int column) {
+        if (column == 3)
+            randVarList->editItem(randVarList->item(row, column));
+    });
+    connect(conditionList, &QTableWidget::cellClicked, this, [this](int row, int column) {
+        if (column == 2)
+            conditionList->editItem(conditionList->item(row, column));
+    });
+
+    varMenu = new QMenu(this);
+    varMenu->setObjectName(QStringLiteral("VarMenu"));
+    QAction *delVar = varMenu->addAction(QStringLiteral("删除当前变量(&V)"));
+    delVar->setObjectName(QStringLiteral("DelVar"));
+    conditionMenu = new QMenu(this);
+    conditionMenu->setObjectName(QStringLiteral("ConditionMenu"));
+    QAction *delCondition = conditionMenu->addAction(QStringLiteral("删除当前条件(&C)"));
+    delCondition->setObjectName(QStringLiteral("DelCondition"));
+    connect(delCondition, &QAction::triggered, this, &TCalSetForm::DelConditionClick);
+    for (QTableWidget *grid : {randVarList, equalVarList}) {
+        grid->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(grid, &QWidget::customContextMenuRequested, this, [this, grid, delVar](const QPoint &pos) {
+            delVar->disconnect(this);
+            connect(delVar, &QAction::triggered, this, [this, grid] { DelVarClick(grid); });
+            varMenu->popup(grid->viewport()->mapToGlobal(pos));
+        });
+    }
+    conditionList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(conditionList, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { conditionMenu->popup(conditionList->viewport()->mapToGlobal(pos)); });
+
+    conditionAnd = new QRadioButton(QStringLiteral("且"), this);
+    conditionAnd->setObjectName(QStringLiteral("ConditionAnd"));
+    conditionAnd->setChecked(true);
+    conditionOr = new QRadioButton(QStringLiteral("或"), this);
+    conditionOr->setObjectName(QStringLiteral("ConditionOr"));
+    conditionReset = new QRadioButton(QStringLiteral("重新取值"), this);
+    conditionReset->setObjectName(QStringLiteral("ConditionReset"));
+    conditionReset->setChecked(true);
+    conditionGetValue = new QRadioButton(QStringLiteral("取当前值"), this);
+    conditionGetValue->setObjectName(QStringLiteral("ConditionGetValue"));
+    auto *relationBox = new QGroupBox(QStringLiteral("下列条件关系："), this);
+    auto *relationLayout = new QHBoxLayout(relationBox);
+    relationLayout->addWidget(conditionAnd);
+    relationLayout->addWidget(conditionOr);
+    auto *actionBox = new QGroupBox(QStringLiteral("当相关变量符合下列条件时："), this);
+    auto *actionLayout = new QHBoxLayout(actionBox);
+    actionLayout->addWidget(conditionReset);
+    actionLayout->addWidget(conditionGetValue);
+
+    conditionBox = new QGroupBox(QStringLiteral("取值条件列表："), this);
+    conditionBox->setObjectName(QStringLiteral("ConditionArea"));
+    auto *conditionLayout = new QGridLayout(conditionBox);
+    conditionLayout->addWidget(conditionList, 0, 0, 3, 1);
+    conditionLayout->addWidget(actionBox, 0, 1);
+    conditionLayout->addWidget(relationBox, 1, 1);
+    conditionLayout->setRowStretch(2, 1);
+    conditionLayout->setColumnStretch(0, 1);
+
+    groupFormatLabel = new QLabel(QStringLiteral("编码格式："), this);
+    groupFormatLabel->setObjectName(QStringLiteral("GroupFormatLabel"));
+    groupFormatValue = new QLineEdit(this);
+    groupFormatValue->setObjectName(QStringLiteral("GroupFormatValue"));
+    insertFormat = new QPushButton(QStringLiteral("插入组"), this);
+    insertFormat->setObjectName(QStringLiteral("InsertFormat"));
+    insertFormat->setAutoDefault(false);
+    formatList = new QMenu(this);
+    formatList->setObjectName(QStringLiteral("FormatList"));
+    connect(insertFormat, &QPushButton::pressed, this, &TCalSetForm::ShowFormatList);
+
+    ranCountLabel = new QLabel(QStringLiteral("生成的随机数数量："), this);
+    ranCountLabel->setObjectName(QStringLiteral("RanCountLabel"));
+    ranCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
+    ranCountValue->setObjectName(QStringLiteral("RanCountValue"));
+    ranCountValue->setMaximumWidth(120);
+    AllowOnlyCharacters(ranCountValue, QStringLiteral("0123456789"));
+    repeatAllowed = new QCheckBox(QStringLiteral("是否允许重复"), this);
+    repeatAllowed->setObjectName(QStringLiteral("RepeatAllowed"));
+
+    moveVarBox = new QWidget(this);
+    moveVarBox->setObjectName(QStringLiteral("MoveVarBox"));
+    moveVarBox->setAttribute(Qt::WA_TransparentForMouseEvents);
+    moveVarBox->setStyleSheet(QStringLiteral("QWidget#MoveVarBox { border: 3px solid #800000; }"));
+    moveVarBox->hide();
+    dragGhost = new QLabel(this);
+    dragGhost->setAttribute(Qt::WA_TransparentForMouseEvents);
+    dragGhost->setStyleSheet(QStringLiteral("QLabel { background: #fff8d0; border: 1px solid #800000; padding: 2px 4px; }"));
+    dragGhost->hide();
+
+    auto *varRow = new QHBoxLayout;
+    varRow->addWidget(new QLabel(QStringLiteral("变量列表："), this));
+    varRow->addWidget(varValue, 1);
+    varRow->addWidget(goVar);
+    varRow->addWidget(varsReset);
+
+    auto *gridRow = new QGridLayout;
+    gridRow->addWidget(new QLabel(QStringLiteral("随机变量设置："), this), 0, 0);
+    gridRow->addWidget(new QLabel(QStringLiteral("关系变量设置："), this), 0, 1);
+    gridRow->addWidget(randVarList, 1, 0);
+    gridRow->addWidget(equalVarList, 1, 1);
+    gridRow->setColumnStretch(0, 3);
+    gridRow->setColumnStretch(1, 2);
+
+    auto *formatRow = new QHBoxLayout;
+    formatRow->addWidget(groupFormatLabel);
+    formatRow->addWidget(groupFormatValue, 1);
+    formatRow->addWidget(insertFormat);
+
+    auto *countRow = new QHBoxLayout;
+    countRow->addWidget(ranCountLabel);
+    countRow->addWidget(ranCountValue);
+    countRow->addSpacing(16);
+    countRow->addWidget(repeatAllowed);
+    countRow->addStretch(1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 12);
+    layout->addLayout(varRow);
+    layout->addWidget(varListPanel);
+    layout->addLayout(gridRow, 1);
+    layout->addWidget(conditionBox, 1);
+    layout->addLayout(formatRow);
+    layout->addLayout(countRow);
+    layout->addSpacing(8);
+    layout->addLayout(MakeButtonRow());
+
+    conditionList->setRowCount(1);
+    ranCountValue->setText(QStringLiteral("2"));
+    setMinimumWidth(720);
+    adjustSize();
+}
+
+QLabel *TCalSetForm::Chip(const QString &name) const
+{
+    const qsizetype i = variables.indexOf(name);
+    return i < 0 ? nullptr : chips.at(i);
+}
+
+QString TCalSetForm::Cell(const QTableWidget *grid, int row, int column) const
+{
+    const QTableWidgetItem *item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void TCalSetForm::SetCell(QTableWidget *grid, int row, int column, const QString &text)
+{
+    QTableWidgetItem *item = grid->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        if (column == 0)
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+        grid->setItem(row, column, item);
+    }
+    item->setText(text);
+}
+
+void TCalSetForm::AppendRow(QTableWidget *grid, const QStringList &cells)
+{
+    const int row = grid->rowCount();
+    grid->insertRow(row);
+    for (int column = 0; column < grid->columnCount(); ++column)
+        SetCell(grid, row, column, cells.value(column));
+}
+
+bool TCalSetForm::ConfirmVariables(bool showErrors)
+{
+    auto refuse = [&](const QString &text) {
+        if (showErrors)
+            ShowParameterError(text, QStringLiteral("变量错误"));
+        return false;
+    };
+    const QString text = varValue->text();
+    if (text.isEmpty())
+        return refuse(QStringLiteral("变量列表不能为空！"));
+    const QStringList names = text.split(QLatin1Char(','));
+    for (const QString &name : names) {
+        if (name.isEmpty())
+            return refuse(QStringLiteral("变量名不能为空！"));
+        if (name.at(0).isDigit())
+            return refuse(QStringLiteral("变量的起始字符不能为数字！"));
+        // A name is stored inside "|"-joined rows and between "[" and "]" in the format.
+        if (name.contains(QLatin1Char('|')) || name.contains(QLatin1Char('[')) || name.contains(QLatin1Char(']')))
+            return refuse(QStringLiteral("变量名中不得含有“|”“[”或“]”！"));
+    }
+    if (QSet<QString>(names.begin(), names.end()).size() != names.size())
+        return refuse(QStringLiteral("变量名不得重复！"));
+    if (names.size() > MaxVariables)
+        return refuse(QStringLiteral("变量总数不得超过100个！"));
+
+    ClearVariables();
+    variables = names;
+    for (const QString &name : names) {
+        auto *chip = new QLabel(QStringLiteral("[%1]").arg(name), varListPanel);
+        chip->setObjectName(QStringLiteral("IdLabel"));
+        chip->setProperty("varName", name);
+        chip->setCursor(Qt::OpenHandCursor);
+        chip->setStyleSheet(QStringLiteral("QLabel { background: #fff8d0; border: 1px solid #808080; padding: 2px 4px; }"
+                                           "QLabel:disabled { background: #d8d8d8; color: #909090; }"));
+        chip->installEventFilter(this);
+        chip->show();
+        chips << chip;
+    }
+    LayoutChips();
+    goVar->setEnabled(false);
+    varValue->setReadOnly(true);
+    UpdateChips();
+    return true;
+}
+
+void TCalSetForm::GoVarClick()
+{
+    ConfirmVariables(true);
+}
+
+void TCalSetForm::ClearVariables()
+{
+    qDeleteAll(chips);
+    chips.clear();
+    variables.clear();
+    LayoutChips();
+}
+
+void TCalSetForm::LayoutChips()
+{
+    // Left to right, 8 pixels apart, wrapping at the panel's width.
+    const int width = qMax(varListPanel->width(), 680);
+    int x = kChipGap, y = kChipGap, lineHeight = 0;
+    for (QLabel *chip : chips) {
+        const QSize size = chip->sizeHint();
+        if (x + size.width() > width && x > kChipGap) {
+            x = kChipGap;
+            y += lineHeight + kChipGap;
+            lineHeight = 0;
+        }
+        chip->setGeometry(QRect(QPoint(x, y), size));
+        x += size.width() + kChipGap;
+        lineHeight = qMax(lineHeight, size.height());
+    }
+    varListPanel->setMinimumHeight(qMax(40, y + lineHeight + kChipGap));
+}
+
+bool TCalSetForm::InGrids(const QString &name) const
+{
+    for (const QTableWidget *grid : {randVarList, equalVarList})
+        for (int row = 0; row < grid->rowCount(); ++row)
+            if (Cell(grid, row, 0) == name)
+                return true;
+    return false;
+}
+
+void TCalSetForm::UpdateChips()
+{
+    for (int i = 0; i < chips.size(); ++i)
+        chips.at(i)->setEnabled(!InGrids(variables.at(i)));
+}
+
+void TCalSetForm::VarsResetClick()
+{
+    ClearVariables();
+    randVarList->setRowCount(0);
+    equalVarList->setRowCount(0);
+    goVar->setEnabled(true);
+    varValue->setReadOnly(false);
+}
+
+void TCalSetForm::DropVariable(const QString &name, QWidget *target)
+{
+    QLabel *chip = Chip(name);
+    if (!chip || !chip->isEnabled())
+        return;
+    if (target == randVarList)
+        AppendRow(randVarList, {name, QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("1")});
+    else if (target == equalVarList)
+        AppendRow(equalVarList, {name, QString()});
+    else
+        return;
+    chip->setEnabled(false);
+}
+
+void TCalSetForm::DelVarClick(QTableWidget *grid)
+{
+    const int row = grid->currentRow();
+    if (row < 0 || row >= grid->rowCount())
+        return;
+    grid->removeRow(row);
+    UpdateChips();
+}
+
+QWidget *TCalSetForm::GridUnder(const QPoint &globalPos) const
+{
+    for (QTableWidget *grid : {randVarList, equalVarList})
+        if (grid->rect().contains(grid->mapFromGlobal(globalPos)))
+            return grid;
+    return nullptr;
+}
+
+bool TCalSetForm::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *chip = qobject_cast<QLabel *>(watched);
+    if (chip && chips.contains(chip)) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (mouse->button() == Qt::LeftButton && chip->isEnabled()) {
+                draggedChip = chip;
+                dragGhost->setText(chip->text());
+                dragGhost->adjustSize();
+                dragGhost->move(mapFromGlobal(mouse->globalPosition().toPoint()) - QPoint(8, 8));
+                dragGhost->show();
+                dragGhost->raise();
+            }
+            return true;
+        case QEvent::MouseMove:
+            if (draggedChip == chip) {
+                const QPoint global = mouse->globalPosition().toPoint();
+                dragGhost->move(mapFromGlobal(global) - QPoint(8, 8));
+                if (QWidget *grid = GridUnder(global)) {
+                    moveVarBox->setGeometry(QRect(grid->mapTo(this, QPoint(0, 0)), grid->size()).adjusted(-3, -3, 3, 3));
+                    moveVarBox->show();
+                    moveVarBox->raise();
+                    dragGhost->raise();
+                } else {
+                    moveVarBox->hide();
+                }
+            }
+            return true;
+        case QEvent::MouseButtonRelease:
+            if (draggedChip == chip) {
+                draggedChip = nullptr;
+                dragGhost->hide();
+                moveVarBox->hide();
+                DropVariable(chip->property("varName").toString(), GridUnder(mouse->globalPosition().toPoint()));
+            }
+            return true;
+        default:
+            break;
+        }
+    }
+    if (watched == randVarList->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            const QModelIndex index = randVarList->indexAt(mouse->position().toPoint());
+            if (mouse->button() == Qt::LeftButton && index.isValid() && (index.column() == 1 || index.column() == 2)) {
+                dragRow = index.row();
+                dragColumn = index.column();
+            }
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            dragRow = -1;
+        } else if (event->type() == QEvent::MouseMove && dragRow >= 0) {
+            DragCell(qRound(static_cast<QMouseEvent *>(event)->position().x()));
+            return true;
+        }
+    }
+    return ModeDialog::eventFilter(watched, event);
+}
+
+void TCalSetForm::DragCell(int x)
+{
+    const int direction = DragCounter()->RegisterMove(x);
+    if (direction == 0 || dragRow >= randVarList->rowCount())
+        return;
+    bool ok = false;
+    const double precision = QLocale::c().toDouble(Cell(randVarList, dragRow, 3), &ok);
+    SetCell(randVarList, dragRow, dragColumn,
+            StepValueText(Cell(randVarList, dragRow, dragColumn), direction, ok ? precision : 1.0));
+}
+
+bool TCalSetForm::ConditionNumbered(int row) const
+{
+    return !Cell(conditionList, row, 0).isEmpty();
+}
+
+void TCalSetForm::RenumberConditions()
+{
+    int number = 0;
+    for (int row = 0; row < conditionList->rowCount(); ++row)
+        if (ConditionNumbered(row))
+            SetCell(conditionList, row, 0, QString::number(++number));
+}
+
+void TCalSetForm::ConditionEditStarted(int row)
+{
+    if (row < 0 || row >= conditionList->rowCount() || ConditionNumbered(row))
+        return;
+    SetCell(conditionList, row, 0, QString::number(row + 1));
+    // One empty row always waits at the end.
+    AppendRow(conditionList, {});
+}
+
+void TCalSetForm::DelConditionClick()
+{
+    const int row = conditionList->currentRow();
+    if (row < 0 || !ConditionNumbered(row))
+        return;
+    conditionList->removeRow(row);
+    RenumberConditions();
+    if (conditionList->rowCount() == 0 || ConditionNumbered(conditionList->rowCount() - 1))
+        AppendRow(conditionList, {});
+}
+
+void TCalSetForm::ShowFormatList()
+{
+    formatList->clear();
+    for (const QString &name : variables) {
+        const QString placeholder = QStringLiteral("[%1]").arg(name);
+        connect(formatList->addAction(placeholder), &QAction::triggered, this,
+                [this, placeholder] { groupFormatValue->insert(placeholder); });
+    }
+    insertFormat->setDown(false);
+    if (!formatList->isEmpty())
+        formatList->popup(insertFormat->mapToGlobal(QPoint(0, insertFormat->height())));
+}
+
+void TCalSetForm::SetConditionsShown(bool shown)
+{
+    conditionBox->setVisible(shown);
+}
+
+void TCalSetForm::FillGrid(QTableWidget *grid, const QString &rows, int columns)
+{
+    grid->setRowCount(0);
+    if (rows.isEmpty())
+        return;
+    for (const QString &row : rows.split(QLatin1Char('|'))) {
+        QStringList parts = row.split(QLatin1Char(','));
+        if (columns == 2) {
+            // An expression may itself hold commas: only the first one ends the name.
+            const qsizetype comma = row.indexOf(QLatin1Char(','));
+            parts = comma < 0 ? QStringList{row, QString()} : QStringList{row.left(comma), row.mid(comma + 1)};
+        }
+        AppendRow(grid, parts);
+    }
+}
+
+void TCalSetForm::LoadProject(int type, const QueryParams &params)
+{
+    pmode = type;
+    auto field = [&](const char *attribute) {
+        const int index = QueryParamIndex(pmode, QString::fromLatin1(attribute));
+        return index < 0 ? QString() : params.value(index);
+    };
+    VarsResetClick();
+    varValue->setText(field("Vars"));
+    if (!varValue->text().isEmpty())
+        ConfirmVariables(true);
+    FillGrid(randVarList, field("RandVars"), 4);
+    FillGrid(equalVarList, field("EqualVars"), 2);
+    UpdateChips();
+    groupFormatValue->setText(field("GroupFormat"));
+    ranCountValue->setText(field("RanCount"));
+    repeatAllowed->setChecked(field("AllowRepeat") == kYes);
+
+    conditionList->setRowCount(0);
+    const QString conditions = field("Conditions");
+    if (!conditions.isEmpty()) {
+        for (const QString &row : conditions.split(QLatin1Char('|'))) {
+            // The relation word separates the two expressions, which may hold commas.
+            const QStringList parts = row.split(QLatin1Char(','));
+            qsizetype relation = 1;
+            for (qsizetype i = 0; i < parts.size(); ++i)
+                if (relationItems().contains(parts.at(i))) {
+                    relation = i;
+                    break;
+                }
+            AppendRow(conditionList, {QString::number(conditionList->rowCount() + 1),
+                                      QStringList(parts.mid(0, relation)).join(QLatin1Char(',')),
+                                      parts.value(relation), QStringList(parts.mid(relation + 1)).join(QLatin1Char(','))});
+        }
+    }
+    AppendRow(conditionList, {});
+    (field("ConditionRelat") == kOr ? conditionOr : conditionAnd)->setChecked(true);
+    (field("ConditionType") == kGetValue ? conditionGetValue : conditionReset)->setChecked(true);
+
+    if (pmode == 11 || pmode == 13) {
+        groupFormatLabel->setText(QStringLiteral("题目格式："));
+        ranCountLabel->setText(pmode == 11 ? QStringLiteral("四则运算题目数量：") : QStringLiteral("生成的方程组数量："));
+    }
+    SetConditionsShown(pmode != 13);
+    adjustSize();
+}
+
+QString TCalSetForm::GridRows(const QTableWidget *grid, int firstColumn, int lastColumn) const
+{
+    QStringList rows;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        if (grid == conditionList && !ConditionNumbered(row))
+            continue;
+        QStringList cells;
+        for (int column = firstColumn; column <= lastColumn; ++column)
+            cells << Cell(grid, row, column);
+        rows << cells.join(QLatin1Char(','));
+    }
+    return rows.join(QLatin1Char('|'));
+}
+
+QueryParams TCalSetForm::EncodeProject(int type, const QueryParams &current) const
+{
+    if (type != 11 && type != 13 && type != 14)
+        return current;
+    QueryParams params{ProjectTypeAt(type).mode, varValue->text(), groupFormatValue->text(),
+                       GridRows(randVarList, 0, 3), GridRows(equalVarList, 0, 1)};
+    if (type != 13) {
+        params << (ConditionNumbered(0) ? GridRows(conditionList, 1, 3) : QString())
+               << (conditionOr->isChecked() ? kOr : kAnd) << (conditionGetValue->isChecked() ? kGetValue : kReset);
+    }
+    params << ranCountValue->text() << (repeatAllowed->isChecked() ? kYes : kNo);
+    return params;
+}
+
+bool TCalSetForm::ValidateInput()
+{
+    if (goVar->isEnabled()) {
+        ShowParameterError(QStringLiteral("您尚未设置任何变量！"), QStringLiteral("未设置变量"));
+        return false;
+    }
+    if (groupFormatValue->text().isEmpty()) {
+        ShowParameterError(withoutColon(groupFormatLabel->text()) + QStringLiteral("不能为空！"));
+        return false;
+    }
+    if (ranCountValue->text().isEmpty()) {
+        ShowParameterError(withoutColon(ranCountLabel->text()) + QStringLiteral("不能为空！"));
+        return false;
+    }
+
+    bool valid = true;
+    for (QLabel *chip : chips) {
+        if (chip->isEnabled()) {
+            ShowParameterError(QStringLiteral("部分变量尚未设置，请您将此类变量移到随机变量列表或关系变量列表中！"),
+                               QStringLiteral("变量未设置"));
+            valid = false;
+            break;
+        }
+    }
+
+    for (int row = 0; row < randVarList->rowCount(); ++row) {
+        const QString min = Cell(randVarList, row, 1), max = Cell(randVarList, row, 2),
+                      pred = Cell(randVarList, row, 3);
+        const QString prefix = QStringLiteral("随机变量列表第%1行：").arg(row + 1);
+        if (min.isEmpty() || max.isEmpty() || pred.isEmpty()) {
+            ShowParameterError(QStringLiteral("随机变量列表中不得有空项！"));
+            valid = false;
+            break;
+        }
+        const qint64 grid = RangeGridSize(min, max, pred);
+        if (grid < 0) {
+            ShowParameterError(prefix + QStringLiteral("最小值、最大值和精确度必须是有效的数字！"));
+            valid = false;
+            break;
+        }
+        if (QLocale::c().toFloat(max) < QLocale::c().toFloat(min)) {
+            ShowParameterError(prefix + QStringLiteral("最大值不能小于最小值！"));
+            valid = false;
+            break;
+        }
+        if (grid == 0) {
+            ShowParameterError(prefix + QStringLiteral("当前精确度下无法生成随机数，请重新设置相关参数！"));
+            valid = false;
+            break;
+        }
+    }
+
+    for (int row = 0; row < equalVarList->rowCount(); ++row) {
+        const QString expression = Cell(equalVarList, row, 1);
+        if (expression.trimmed().isEmpty()) {
+            ShowParameterError(QStringLiteral("关系变量列表中不得有空项！"));
+            valid = false;
+            break;
+        }
+        if (expression.contains(QLatin1Char('|'))) {
+            ShowParameterError(QStringLiteral("关系变量列表第%1行：关系表达式中不得含有“|”！").arg(row + 1));
+            valid = false;
+            break;
+        }
+    }
+
+    for (int row = 0; pmode != 13 && row < conditionList->rowCount(); ++row) {
+        if (!ConditionNumbered(row))
+            continue;
+        const QString first = Cell(conditionList, row, 1), relation = Cell(conditionList, row, 2),
+                      second = Cell(conditionList, row, 3);
+        if (first.trimmed().isEmpty() || relation.isEmpty() || second.trimmed().isEmpty()) {
+            ShowParameterError(QStringLiteral("请您将取值条件填写完整，或者删除不完整的取值条件！"));
+            valid = false;
+            break;
+        }
+        if ((first + second).contains(QLatin1Char('|'))) {
+            ShowParameterError(QStringLiteral("取值条件第%1行：表达式中不得含有“|”！").arg(row + 1));
+            valid = false;
+            break;
+        }
+    }
+    return valid;
+}
