@@ -1,0 +1,461 @@
+#include "apppaths.h"
+#include "codec.h"
+#include "encodedxml.h"
+#include "handoff.h"
+#include "messages.h"
+#include "modedialog.h"
+#include "projectcatalogue.h"
+#include "projectheader.h"
+#include "tcreateform.h"
+#include "trandqueryform.h"
+#include "trangenumsetform.h"
+
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const QString kExisting = QStringLiteral("已有项目");
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every file below a directory with its content, to prove nothing was written.
+QMap<QString, QByteArray> snapshot(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(path, readAll(path));
+    }
+    return files;
+}
+
+QDomElement formChild(const QDomDocument &document, const QString &name)
+{
+    return document.documentElement().firstChildElement(QStringLiteral("Form")).firstChildElement(name);
+}
+} // namespace
+
+class TestCreateWizard : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void createsAProjectOfEachTemplateType_data();
+    void createsAProjectOfEachTemplateType();
+    void pictureTypeKeepsTheTemplateBoxes();
+    void stepOneChecksReportInOrder_data();
+    void stepOneChecksReportInOrder();
+    void customTypesNeedParametersBeforeStepThree();
+    void stepThreeChecks();
+    void modeDialogHandsItsResultBack();
+    void cancelWritesNothing();
+    void catalogueFailureLeavesNoProjectBehind();
+    void queryEditorEditsConvertsAndClearsTheRequest();
+    void queryEditorCancelClearsTheRequest();
+
+private:
+    TCreateForm *newWizard();
+    void goToStep2(const QString &name, int type);
+    void goToStep3();
+    QStringList texts() const;
+
+    QTemporaryDir appDir;
+    QList<ShownMessage> messages;
+    QMessageBox::StandardButton answer = QMessageBox::Yes;
+    QPointer<TCreateForm> wizard;
+    int designerStarts = 0;
+};
+
+void TestCreateWizard::initTestCase()
+{
+    QVERIFY(BindCodec(QStringLiteral(SUITE_APP_DIR)));
+    QVERIFY(appDir.isValid());
+}
+
+void TestCreateWizard::init()
+{
+    QDir(appDir.path()).removeRecursively();
+    QDir().mkpath(appDir.path() + QStringLiteral("/Data/Projects"));
+    QDir().mkpath(appDir.path() + QStringLiteral("/Data/Demo"));
+    SetAppDir(appDir.path());
+    // The installation's starting documents, from their plain sources.
+    for (int type = 0; type < kProjectTypeCount; ++type) {
+        const QString name = TemplateFileName(type);
+        const QString source = QStringLiteral(SUITE_SOURCE_DIR "/data/Demo/") + name.chopped(4) + QStringLiteral(".xml");
+        QVERIFY2(QFile::copy(source, AppDir() + QStringLiteral("Data/Demo/") + name), qPrintable(source));
+    }
+    QFile menu(CatalogueFilePath());
+    QVERIFY(menu.open(QIODevice::WriteOnly));
+    menu.write(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Menu><Projects Count=\"1\">"
+                              "<Project Name=\"%1\" Remark=\"\" ReadOnly=\"否\" Pic=\"3\"/></Projects></Menu>\n")
+                   .arg(kExisting)
+                   .toUtf8());
+    menu.close();
+
+    messages.clear();
+    answer = QMessageBox::Yes;
+    designerStarts = 0;
+    SetMessageHandler([this](const ShownMessage &message) {
+        messages << message;
+        return message.buttons & QMessageBox::Yes ? answer : QMessageBox::Ok;
+    });
+}
+
+void TestCreateWizard::cleanup()
+{
+    delete wizard;
+    SetMessageHandler({});
+    SetAppDir(QString());
+}
+
+TCreateForm *TestCreateWizard::newWizard()
+{
+    wizard = new TCreateForm;
+    wizard->SetDesignerStarter([this] { ++designerStarts; });
+    wizard->SetPictureChooser([] { return QStringLiteral("/pictures/背景.jpg"); });
+    wizard->show();
+    return wizard;
+}
+
+QStringList TestCreateWizard::texts() const
+{
+    QStringList shown;
+    for (const ShownMessage &message : messages)
+        shown << message.text;
+    return shown;
+}
+
+void TestCreateWizard::goToStep2(const QString &name, int type)
+{
+    wizard->findChild<QLineEdit *>(QStringLiteral("ProjNameValue"))->setText(name);
+    wizard->findChild<QRadioButton *>(QStringLiteral("ProjSelectItem%1").arg(type))->click();
+    wizard->findChild<QPushButton *>(QStringLiteral("BNext"))->click();
+    QTRY_COMPARE(wizard->Step(), 2);
+}
+
+void TestCreateWizard::goToStep3()
+{
+    wizard->findChild<QPushButton *>(QStringLiteral("BNext"))->click();
+    QTRY_COMPARE(wizard->Step(), 3);
+}
+
+void TestCreateWizard::createsAProjectOfEachTemplateType_data()
+{
+    QTest::addColumn<int>("type");
+    for (int type = 1; type <= 13; ++type)
+        QTest::newRow(qPrintable(ProjectTypeAt(type).caption)) << type;
+}
+
+void TestCreateWizard::createsAProjectOfEachTemplateType()
+{
+    QFETCH(int, type);
+    const QString name = QStringLiteral("新项目%1").arg(type);
+    newWizard();
+    goToStep2(name, type);
+    QCOMPARE(wizard->Params(), DefaultQueryParams(type));
+    QVERIFY(wizard->findChild<QPlainTextEdit *>(QStringLiteral("RandInfo"))
+                ->toPlainText()
+                .startsWith(QStringLiteral("生成模式：")));
+    goToStep3();
+    QCOMPARE(wizard->findChild<QPushButton *>(QStringLiteral("BNext"))->text(), QStringLiteral("完成"));
+    wizard->findChild<QLineEdit *>(QStringLiteral("ProjTitle"))->setText(QStringLiteral("窗口%1").arg(type));
+    wizard->findChild<QPushButton *>(QStringLiteral("BNext"))->click();
+
+    QCOMPARE(texts(), QStringList{QStringLiteral("项目创建完毕，即将进入随机数设计界面。")});
+    QCOMPARE(messages.first().caption, QStringLiteral("项目创建完毕"));
+    QVERIFY(!wizard->isVisible());
+    QCOMPARE(designerStarts, 1);
+    QCOMPARE(ReadDesignSender(), name);
+
+    const QDomDocument document = LoadEncodedDocument(ProjectFilePath(name));
+    const QuerySection query = ReadQuerySection(document);
+    QCOMPARE(query.pmode, type);
+    QCOMPARE(query.params, DefaultQueryParams(type));
+    QCOMPARE(ReadProjectTitle(document), QStringLiteral("窗口%1").arg(type));
+    QVERIFY(!ReadProjectHeader(document).createTime.isEmpty());
+    QCOMPARE(formChild(document, QStringLiteral("Background")).attribute(QStringLiteral("Color")),
+             QStringLiteral("64,128,128,0|0,221,111,100|Vert"));
+    QCOMPARE(document.documentElement().firstChildElement(QStringLiteral("Animate")).attribute(QStringLiteral("BoxRecord")),
+             QStringLiteral("否"));
+    if (type != 5) {
+        QCOMPARE(formChild(document, QStringLiteral("GoRandShortCut")).attribute(QStringLiteral("ShortCut")),
+                 QStringLiteral("F1"));
+        QCOMPARE(formChild(document, QStringLiteral("RandRecord")).attribute(QStringLiteral("Enabled")),
+                 QStringLiteral("否"));
+    }
+
+    const QVector<CatalogueEntry> entries = ProjectCatalogue::LoadCatalogue(CatalogueFilePath()).ReadEntries();
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries.at(0).name, kExisting);
+    QCOMPARE(entries.at(1), (CatalogueEntry{name, QString(), false, 0}));
+}
+
+void TestCreateWizard::pictureTypeKeepsTheTemplateBoxes()
+{
+    const QDomDocument demo = LoadProjectDocumentAnyForm(AppDir() + QStringLiteral("Data/Demo/") + TemplateFileName(5));
+    newWizard();
+    goToStep2(QStringLiteral("图片"), 5);
+    goToStep3();
+    QVERIFY(wizard->findChild<QLabel *>(QStringLiteral("NeedNoBox"))->isVisible());
+    // Neither box, no button: the box check does not apply, the trigger check does.
+    wizard->findChild<QCheckBox *>(QStringLiteral("RandBoxSet"))->setChecked(false);
+    wizard->findChild<QCheckBox *>(QStringLiteral("GoRandShortCut"))->setChecked(false);
+    wizard->findChild<QRadioButton *>(QStringLiteral("BgOfPic"))->click();
+    QCOMPARE(wizard->findChild<QLineEdit *>(QStringLiteral("PicPathValue"))->text(), QStringLiteral("/pictures/背景.jpg"));
+    wizard->findChild<QLineEdit *>(QStringLiteral("ProjTitle"))->setText(QStringLiteral("看图"));
+    wizard->findChild<QPushButton *>(QStringLiteral("BNext"))->click();
+    QCOMPARE(texts(), QStringList{QStringLiteral("项目创建完毕，即将进入随机数设计界面。")});
+
+    const QDomDocument document = LoadEncodedDocument(ProjectFilePath(QStringLiteral("图片")));
+    for (const QString &element : {QStringLiteral("RandBox"), QStringLiteral("RandRecord"),
+                                   QStringLiteral("GoRandButton"), QStringLiteral("GoRandShortCut")}) {
+        QDomElement made = formChild(document, element);
+        QDomElement original = formChild(demo, element);
+        QCOMPARE(made.attributes().size(), original.attributes().size());
+        for (int i = 0; i < original.attributes().size(); ++i) {
+            const QString attribute = original.attributes().item(i).nodeName();
+            QCOMPARE(made.attribute(attribute), original.attribute(attribute));
+        }
+    }
+    QCOMPARE(formChild(document, QStringLiteral("Background")).attribute(QStringLiteral("Type")), QStringLiteral("BgOfPic"));
+    QCOMPARE(formChild(document, QStringLiteral("Background")).attribute(QStringLiteral("Color")),
+             QStringLiteral("/pictures/背景.jpg|Stretch"));
+}
+
+void TestCreateWizard::stepOneChecksReportInOrder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("empty") << QString() << QStringList{QStringLiteral("项目名称不能为空！")};
+    QTest::newRow("duplicate with a point") << QStringLiteral("已有项目.") << QStringList{QStringLiteral("项目名称中不得出现小数点！")};
+    QTest::newRow("duplicate") << kExisting << QStringList{QStringLiteral("项目名称不能与现有的项目名称重复！")};
+    QTest::newRow("path") << QStringLiteral("a/../b")
+                          << QStringList{QStringLiteral("项目名称中不得出现小数点！"),
+                                         QStringLiteral("项目名称中不得出现 / \\ < > : \" | ? * 等不能用于文件名的字符！")};
+    QTest::newRow("backslash") << QStringLiteral("a\\b")
+                               << QStringList{QStringLiteral("项目名称中不得出现 / \\ < > : \" | ? * 等不能用于文件名的字符！")};
+    QTest::newRow("blanks") << QStringLiteral("   ") << QStringList{QStringLiteral("项目名称不能只由空格组成！")};
+}
+
+void TestCreateWizard::stepOneChecksReportInOrder()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, expected);
+    newWizard();
+    wizard->findChild<QLineEdit *>(QStringLiteral("ProjNameValue"))->setText(name);
+    wizard->BNextClick();
+    QCOMPARE(texts(), expected);
+    QCOMPARE(messages.first().caption, QStringLiteral("参数有误"));
+    QVERIFY(!wizard->IsSliding());
+    QCOMPARE(wizard->Step(), 1);
+
+    // A "." and a duplicate: both messages, one after the other.
+    const QString dotted = QStringLiteral("点.名");
+    QFile menu(CatalogueFilePath());
+    QVERIFY(menu.open(QIODevice::ReadOnly));
+    QByteArray xml = menu.readAll();
+    menu.close();
+    xml.replace(kExisting.toUtf8(), dotted.toUtf8());
+    QVERIFY(menu.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    menu.write(xml);
+    menu.close();
+    messages.clear();
+    wizard->findChild<QLineEdit *>(QStringLiteral("ProjNameValue"))->setText(dotted);
+    wizard->BNextClick();
+    QCOMPARE(texts(), QStringList({QStringLiteral("项目名称不能与现有的项目名称重复！"),
+                                   QStringLiteral("项目名称中不得出现小数点！")}));
+
+    // Letter case makes another name.
+    messages.clear();
+    wizard->findChild<QLineEdit *>(QStringLiteral("ProjNameValue"))->setText(QStringLiteral("Abc"));
+    QFile::remove(CatalogueFilePath());
+    QVERIFY(menu.open(QIODevice::WriteOnly));
+    menu.write("<Menu><Projects Count=\"1\"><Project Name=\"abc\" Remark=\"\" ReadOnly=\"否\" Pic=\"0\"/></Projects></Menu>");
+    menu.close();
+    wizard->BNextClick();
+    QVERIFY(messages.isEmpty());
+    QTRY_COMPARE(wizard->Step(), 2);
+}
+
+void TestCreateWizard::customTypesNeedParametersBeforeStepThree()
+{
+    for (int type : {0, 14}) {
+        messages.clear();
+        newWizard();
+        goToStep2(QStringLiteral("自定%1").arg(type), type);
+        wizard->BNextClick();
+        QCOMPARE(texts(), QStringList{QStringLiteral("请设置随机数相关参数！")});
+        QCOMPARE(wizard->Step(), 2);
+        QVERIFY(!wizard->IsSliding());
+        delete wizard;
+    }
+}
+
+void TestCreateWizard::stepThreeChecks()
+{
+    newWizard();
+    goToStep2(QStringLiteral("检查"), 1);
+    goToStep3();
+    auto *button = wizard->findChild<QCheckBox *>(QStringLiteral("GoRandButton"));
+    auto *shortCut = wizard->findChild<QCheckBox *>(QStringLiteral("GoRandShortCut"));
+    wizard->findChild<QCheckBox *>(QStringLiteral("RandBoxSet"))->setChecked(false);
+    button->setChecked(false);
+    shortCut->setChecked(false);
+    wizard->findChild<QRadioButton *>(QStringLiteral("BgOfPic"))->setChecked(true);
+    wizard->BNextClick();
+    QCOMPARE(texts(), QStringList({QStringLiteral("窗口标题不能为空！"), QStringLiteral("背景图片地址不能为空！"),
+                                   QStringLiteral("您至少需要选择生成框或记录框中的一个，否则随机数将无法显示！"),
+                                   QStringLiteral("您至少需要选择使用按钮或快捷键中的一个，否则将无法生成随机数！")}));
+    QVERIFY(!QFile::exists(ProjectFilePath(QStringLiteral("检查"))));
+
+    // Back to step 2 and forward again keeps the parameters and the step-3 choices.
+    wizard->BPrevClick();
+    QTRY_COMPARE(wizard->Step(), 2);
+    QCOMPARE(wizard->findChild<QPushButton *>(QStringLiteral("BNext"))->text(), QStringLiteral("下一步"));
+    goToStep3();
+
+    // Only the button off, shortcut on; a record box instead of the result box.
+    messages.clear();
+    wizard->findChild<QRadioButton *>(QStringLiteral("BgOfChangingColor"))->click();
+    wizard->findChild<QCheckBox *>(QStringLiteral("RandRecordSet"))->setChecked(true);
+    shortCut->setChecked(true);
+    wizard->findChild<QLineEdit *>(QStringLiteral("ProjTitle"))->setText(QStringLiteral("检查"));
+    wizard->BNextClick();
+    QCOMPARE(texts(), QStringList{QStringLiteral("项目创建完毕，即将进入随机数设计界面。")});
+    const QDomDocument document = LoadEncodedDocument(ProjectFilePath(QStringLiteral("检查")));
+    QCOMPARE(formChild(document, QStringLiteral("GoRandButton")).attribute(QStringLiteral("Enabled")), QStringLiteral("否"));
+    QCOMPARE(formChild(document, QStringLiteral("RandBox")).attribute(QStringLiteral("Enabled")), QStringLiteral("否"));
+    QCOMPARE(formChild(document, QStringLiteral("RandRecord")).attribute(QStringLiteral("Type")), QStringLiteral("Memo"));
+}
+
+void TestCreateWizard::modeDialogHandsItsResultBack()
+{
+    newWizard();
+    goToStep2(QStringLiteral("范围"), 1);
+    wizard->RandInfoEditClick();
+    auto *dialog = qobject_cast<TRangeNumSetForm *>(wizard->OpenModeDialog());
+    QVERIFY(dialog);
+    QCOMPARE(dialog->Requirer(), QStringLiteral("CreatePage"));
+    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("MaxValue"))->text(), QStringLiteral("100"));
+    dialog->findChild<QLineEdit *>(QStringLiteral("MaxValue"))->setText(QStringLiteral("50"));
+    dialog->findChild<QPushButton *>(QStringLiteral("SaveMode"))->click();
+    QVERIFY(messages.isEmpty());
+    QCOMPARE(wizard->Params().value(2), QStringLiteral("50"));
+    QTRY_VERIFY(!wizard->OpenModeDialog());
+    QVERIFY(wizard->findChild<QPlainTextEdit *>(QStringLiteral("RandInfo"))->toPlainText().contains(QStringLiteral("最大值：50")));
+
+    // Back to step 1 and in again: the defaults of the (new) type replace the edit.
+    wizard->BPrevClick();
+    QTRY_COMPARE(wizard->Step(), 1);
+    wizard->BNextClick();
+    QTRY_COMPARE(wizard->Step(), 2);
+    QCOMPARE(wizard->Params(), DefaultQueryParams(1));
+}
+
+void TestCreateWizard::cancelWritesNothing()
+{
+    const QMap<QString, QByteArray> before = snapshot(appDir.path());
+    newWizard();
+    goToStep2(QStringLiteral("取消的"), 2);
+    goToStep3();
+    wizard->findChild<QPushButton *>(QStringLiteral("BCancel"))->click();
+    QVERIFY(!wizard->isVisible());
+    QCOMPARE(snapshot(appDir.path()), before);
+    QCOMPARE(designerStarts, 0);
+}
+
+void TestCreateWizard::catalogueFailureLeavesNoProjectBehind()
+{
+    newWizard();
+    goToStep2(QStringLiteral("半途"), 3);
+    goToStep3();
+    QFile menu(CatalogueFilePath());
+    QVERIFY(menu.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    menu.write("<Menu><Projects Count=\"1\">");
+    menu.close();
+    wizard->findChild<QLineEdit *>(QStringLiteral("ProjTitle"))->setText(QStringLiteral("半途"));
+    wizard->BNextClick();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().icon, QMessageBox::Critical);
+    QVERIFY(!QFile::exists(ProjectFilePath(QStringLiteral("半途"))));
+    QVERIFY(!QFile::exists(DesignSenderPath()));
+    QCOMPARE(designerStarts, 0);
+    QVERIFY(wizard->isVisible());
+    QCOMPARE(wizard->Step(), 3);
+}
+
+void TestCreateWizard::queryEditorEditsConvertsAndClearsTheRequest()
+{
+    // A calculation project made by the wizard.
+    newWizard();
+    goToStep2(QStringLiteral("口算"), 11);
+    goToStep3();
+    wizard->findChild<QLineEdit *>(QStringLiteral("ProjTitle"))->setText(QStringLiteral("口算"));
+    wizard->BNextClick();
+    QVERIFY(QFile::exists(ProjectFilePath(QStringLiteral("口算"))));
+    delete wizard;
+    messages.clear();
+
+    WriteRandEditSender(QStringLiteral("口算"));
+    newWizard();
+    QTRY_VERIFY(wizard->QueryEditor() && wizard->QueryEditor()->isVisible());
+    QVERIFY(!wizard->isVisible());
+    QPointer<TRandQueryForm> editor = wizard->QueryEditor();
+    QCOMPARE(editor->TypeIndex(), 11);
+    QCOMPARE(editor->windowTitle(), QStringLiteral("随机数参数"));
+    auto *convert = editor->findChild<QPushButton *>(QStringLiteral("ConvertToCustom"));
+    QVERIFY(convert->isVisible());
+
+    answer = QMessageBox::No;
+    convert->click();
+    QCOMPARE(ReadQuerySection(LoadEncodedDocument(ProjectFilePath(QStringLiteral("口算")))).pmode, 11);
+
+    answer = QMessageBox::Yes;
+    messages.clear();
+    convert->click();
+    QCOMPARE(texts().last(), QStringLiteral("当前工程已经成功保存为自定义类型！"));
+    QDomDocument document = LoadEncodedDocument(ProjectFilePath(QStringLiteral("口算")));
+    const QDomElement rand = document.documentElement().firstChildElement(QStringLiteral("RandQuery"))
+                                 .firstChildElement(QStringLiteral("Rand"));
+    QCOMPARE(rand.attribute(QStringLiteral("PMode")), QStringLiteral("14"));
+    QCOMPARE(rand.attribute(QStringLiteral("Type")), QStringLiteral("自定义运算"));
+    QCOMPARE(ReadQuerySection(document).params, DefaultQueryParams(11));
+    QVERIFY(!convert->isVisible());
+
+    // Finishing stamps the edit time again and ends the request.
+    const QString created = ReadProjectHeader(document).editTime;
+    QVERIFY(!created.isEmpty());
+    editor->findChild<QPushButton *>(QStringLiteral("BOK"))->click();
+    QTRY_VERIFY(!editor);
+    QCOMPARE(ReadRandEditSender(), QString());
+    QCOMPARE(ReadQuerySection(LoadEncodedDocument(ProjectFilePath(QStringLiteral("口算")))).pmode, 14);
+}
+
+void TestCreateWizard::queryEditorCancelClearsTheRequest()
+{
+    WriteRandEditSender(QStringLiteral("不存在"));
+    newWizard();
+    // A missing project is reported and the editor leaves, clearing the request.
+    QTRY_COMPARE(ReadRandEditSender(), QString());
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().icon, QMessageBox::Critical);
+    QVERIFY(!QFile::exists(ProjectFilePath(QStringLiteral("不存在"))));
+}
+
+QTEST_MAIN(TestCreateWizard)
+#include "test_create_wizard.moc"
