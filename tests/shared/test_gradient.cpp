@@ -174,24 +174,6 @@ private slots:
         QCOMPARE(At(image, 0, 99), QColor(0, 0, 0));
     }
 
-    void onlyFiveStopsAreKept()
-    {
-        const Gradient g = ParseGradient(
-            QStringLiteral("1,1,1,0|2,2,2,10|3,3,3,20|4,4,4,30|5,5,5,40|6,6,6,100|Hori"));
-        QCOMPARE(g.stops.size(), 5);
-        QCOMPARE(g.stops.last().position, 40);
-        QCOMPARE(g.direction, GradientHori);
-    }
-
-    void composeWritesWhatParseReads()
-    {
-        const QList<GradientStop> stops = {{64, 128, 128, 0}, {0, 221, 111, 100}};
-        QCOMPARE(ComposeGradient(stops, GradientVert), DefaultBackgroundGradient);
-        const QString three = QStringLiteral("1,2,3,0|40,50,60,35|255,254,253,100|Hori");
-        const Gradient g = ParseGradient(three);
-        QCOMPARE(ComposeGradient(g.stops, g.direction), three);
-    }
-
     void fastFillMatchesLineByLinePainting_data()
     {
         QTest::addColumn<QString>("text");

@@ -161,17 +161,6 @@ private slots:
         QCOMPARE(ReadSoftSettings().wallpaperPath, QStringLiteral("/elsewhere/pic.png"));
     }
 
-    void spliterNames()
-    {
-        QCOMPARE(RandSpliterCharacters("双空格").value(), QStringLiteral("  "));
-        QCOMPARE(RandSpliterCharacters("全角空格").value(), QString(QChar(0x3000)));
-        QCOMPARE(RandSpliterCharacters("全角逗号").value(), QString(QChar(0xFF0C)));
-        QCOMPARE(RandSpliterCharacters("全角分号").value(), QString(QChar(0xFF1B)));
-        QCOMPARE(RandSpliterCharacters("半角分号").value(), QStringLiteral(";"));
-        QVERIFY(!RandSpliterCharacters(QString()).has_value());
-        QVERIFY(!RandSpliterCharacters("空格").has_value());
-    }
-
     void designAndParameterHandOffs()
     {
         QCOMPARE(ReadDesignSender(), QString());
