@@ -1,0 +1,97 @@
+// Not a test: saves the drawing window of every starting document before and after a
+// draw as PNG files, to look at under a real display (xvfb-run).
+//   screenshot_randform <output folder>
+#include "apppaths.h"
+#include "calclibrary.h"
+#include "cjkfont.h"
+#include "codec.h"
+#include "encodedxml.h"
+#include "handoff.h"
+#include "messages.h"
+#include "randform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void Wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::fputs("usage: screenshot_randform <output folder>\n", stderr);
+        return 2;
+    }
+    SubstituteMissingChineseFaces();
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(output);
+    BindCodec(SUITE_APP_DIR);
+    BindCalcLibrary(SUITE_APP_DIR);
+    SetMessageHandler([](const ShownMessage &message) {
+        std::fprintf(stderr, "message: %s: %s\n", qPrintable(message.caption), qPrintable(message.text));
+        return QMessageBox::Ok;
+    });
+
+    QTemporaryDir dir;
+    SetAppDir(dir.path());
+    QDir(dir.path()).mkpath("Data/Projects");
+    QDir(dir.path()).mkpath("Img");
+    for (const QString &picture : QDir(SUITE_APP_DIR "/Img").entryList(QDir::Files))
+        QFile::copy(SUITE_APP_DIR "/Img/" + picture, AppDir() + "Img/" + picture);
+    // Stand-ins when the installation data has not been built.
+    for (int i = 1; i <= 12; ++i) {
+        const QString path = AppDir() + QStringLiteral("Img/示例图片%1.jpg").arg(i);
+        if (QFile::exists(path))
+            continue;
+        QImage picture(480, 320, QImage::Format_RGB32);
+        picture.fill(QColor::fromHsv(i * 28 % 360, 160, 230));
+        QPainter painter(&picture);
+        painter.setFont(QFont("微软雅黑", 48, QFont::Bold));
+        painter.drawText(picture.rect(), Qt::AlignCenter, QString::number(i));
+        painter.end();
+        picture.save(path, "JPG");
+    }
+
+    const QDir demo(SUITE_SOURCE_DIR "/data/Demo");
+    for (const QString &file : demo.entryList({"*.xml"}, QDir::Files)) {
+        QFile source(demo.filePath(file));
+        if (!source.open(QIODevice::ReadOnly))
+            continue;
+        const QString name = file.section('.', 0, 0);
+        SaveEncodedDocument(ParseXmlText(QString::fromUtf8(source.readAll()), file), ProjectFilePath(name));
+        WriteEditProject(0, name);
+
+        TRandForm form;
+        if (form.FormShow() != TRandForm::StartupOutcome::Shown)
+            continue;
+        Wait(300);
+        form.grab().save(QStringLiteral("%1/%2-before.png").arg(output, name));
+        if (form.GoRandButton)
+            form.GoRandButton->click();
+        Wait(400);
+        if (form.InDraw()) {
+            form.grab().save(QStringLiteral("%1/%2-during.png").arg(output, name));
+            form.StopDraw();
+        }
+        Wait(300);
+        form.grab().save(QStringLiteral("%1/%2-after.png").arg(output, name));
+        form.close();
+    }
+    return 0;
+}
