@@ -1,5 +1,6 @@
 #include "tcalsetform.h"
 
+#include "gridcells.h"
 #include "groupstatistics.h"
 
 #include <QCheckBox>
@@ -16,11 +17,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <functional>
 
 namespace {
 const QString kYes = QStringLiteral("是");
@@ -31,13 +30,6 @@ const QString kGetValue = QStringLiteral("取当前值");
 const QString kReset = QStringLiteral("重新取值");
 constexpr int kChipGap = 8;
 
-const QStringList &precisionItems()
-{
-    static const QStringList items{QStringLiteral("1"),     QStringLiteral("0.1"), QStringLiteral("0.01"),
-                                   QStringLiteral("0.001"), QStringLiteral("10"),  QStringLiteral("100")};
-    return items;
-}
-
 const QStringList &relationItems()
 {
     static const QStringList items{QStringLiteral("等于"),         QStringLiteral("不等于"),
@@ -47,47 +39,6 @@ const QStringList &relationItems()
                                    QStringLiteral("未介于(开区间)"), QStringLiteral("未介于(闭区间)")};
     return items;
 }
-
-// Editors of the calculation grids: number cells take number characters only, the
-// precision cell is the PredBox list, the relation cell the ConditionBox list.
-class CalcDelegate : public QStyledItemDelegate
-{
-public:
-    enum class Grid { RandomVariables, DependentVariables, Conditions };
-    CalcDelegate(Grid grid, std::function<void(int)> editStarted, QObject *parent)
-        : QStyledItemDelegate(parent), grid(grid), editStarted(std::move(editStarted))
-    {
-    }
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        if (editStarted)
-            editStarted(index.row());
-        if (grid == Grid::RandomVariables && index.column() == 3) {
-            auto *box = new QComboBox(parent);
-            box->setObjectName(QStringLiteral("PredBox"));
-            box->setEditable(true);
-            box->addItems(precisionItems());
-            AllowOnlyCharacters(box->lineEdit(), QStringLiteral("0123456789."));
-            connect(box, &QComboBox::activated, box, [this, box] { emit const_cast<CalcDelegate *>(this)->commitData(box); });
-            return box;
-        }
-        if (grid == Grid::Conditions && index.column() == 2) {
-            auto *box = new QComboBox(parent);
-            box->setObjectName(QStringLiteral("ConditionBox"));
-            box->addItems(relationItems());
-            connect(box, &QComboBox::activated, box, [this, box] { emit const_cast<CalcDelegate *>(this)->commitData(box); });
-            return box;
-        }
-        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto *line = qobject_cast<QLineEdit *>(editor); line && grid == Grid::RandomVariables)
-            AllowOnlyCharacters(line, QStringLiteral("0123456789.-"));
-        return editor;
-    }
-
-private:
-    Grid grid;
-    std::function<void(int)> editStarted;
-};
 
 QTableWidget *makeGrid(const QString &name, const QStringList &headers, QWidget *parent)
 {
@@ -137,16 +88,16 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
                            {QStringLiteral("变量名"), QStringLiteral("最小值"), QStringLiteral("最大值"),
                             QStringLiteral("精确度")},
                            this);
-    randVarList->setItemDelegate(new CalcDelegate(CalcDelegate::Grid::RandomVariables, {}, randVarList));
+    randVarList->setItemDelegate(new GridCellDelegate({{1, 2}, 3, -1}, {}, {}, randVarList));
     randVarList->viewport()->installEventFilter(this);
     equalVarList = makeGrid(QStringLiteral("EqualVarList"), {QStringLiteral("变量名"), QStringLiteral("关系表达式")}, this);
-    equalVarList->setItemDelegate(new CalcDelegate(CalcDelegate::Grid::DependentVariables, {}, equalVarList));
+
     conditionList = makeGrid(QStringLiteral("ConditionList"),
                              {QStringLiteral("条件编号"), QStringLiteral("表达式1"), QStringLiteral("关系"),
                               QStringLiteral("表达式2")},
                              this);
-    conditionList->setItemDelegate(new CalcDelegate(CalcDelegate::Grid::Conditions,
-                                                    [this](int row) { ConditionEditStarted(row); }, conditionList));
+    conditionList->setItemDelegate(new GridCellDelegate({{}, -1, 2}, relationItems(),
+                                                        [this](int row) { ConditionEditStarted(row); }, conditionList));
     for (QTableWidget *grid : {randVarList, equalVarList, conditionList})
         grid->setColumnWidth(0, 64);
     connect(randVarList, &QTableWidget::cellClicked, this, [this](int row, int column) {
@@ -286,32 +237,6 @@ QLabel *TCalSetForm::Chip(const QString &name) const
     return i < 0 ? nullptr : chips.at(i);
 }
 
-QString TCalSetForm::Cell(const QTableWidget *grid, int row, int column) const
-{
-    const QTableWidgetItem *item = grid->item(row, column);
-    return item ? item->text() : QString();
-}
-
-void TCalSetForm::SetCell(QTableWidget *grid, int row, int column, const QString &text)
-{
-    QTableWidgetItem *item = grid->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        if (column == 0)
-            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-        grid->setItem(row, column, item);
-    }
-    item->setText(text);
-}
-
-void TCalSetForm::AppendRow(QTableWidget *grid, const QStringList &cells)
-{
-    const int row = grid->rowCount();
-    grid->insertRow(row);
-    for (int column = 0; column < grid->columnCount(); ++column)
-        SetCell(grid, row, column, cells.value(column));
-}
-
 bool TCalSetForm::ConfirmVariables(bool showErrors)
 {
     auto refuse = [&](const QString &text) {
@@ -393,7 +318,7 @@ bool TCalSetForm::InGrids(const QString &name) const
 {
     for (const QTableWidget *grid : {randVarList, equalVarList})
         for (int row = 0; row < grid->rowCount(); ++row)
-            if (Cell(grid, row, 0) == name)
+            if (GridCell(grid, row, 0) == name)
                 return true;
     return false;
 }
@@ -419,9 +344,9 @@ void TCalSetForm::DropVariable(const QString &name, QWidget *target)
     if (!chip || !chip->isEnabled())
         return;
     if (target == randVarList)
-        AppendRow(randVarList, {name, QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("1")});
+        AppendGridRow(randVarList, {name, QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("1")});
     else if (target == equalVarList)
-        AppendRow(equalVarList, {name, QString()});
+        AppendGridRow(equalVarList, {name, QString()});
     else
         return;
     chip->setEnabled(false);
@@ -497,27 +422,17 @@ bool TCalSetForm::eventFilter(QObject *watched, QEvent *event)
         } else if (event->type() == QEvent::MouseButtonRelease) {
             dragRow = -1;
         } else if (event->type() == QEvent::MouseMove && dragRow >= 0) {
-            DragCell(qRound(static_cast<QMouseEvent *>(event)->position().x()));
+            DragGridValueCell(randVarList, DragCounter(), dragRow, dragColumn, 3,
+                              qRound(static_cast<QMouseEvent *>(event)->position().x()));
             return true;
         }
     }
     return ModeDialog::eventFilter(watched, event);
 }
 
-void TCalSetForm::DragCell(int x)
-{
-    const int direction = DragCounter()->RegisterMove(x);
-    if (direction == 0 || dragRow >= randVarList->rowCount())
-        return;
-    bool ok = false;
-    const double precision = QLocale::c().toDouble(Cell(randVarList, dragRow, 3), &ok);
-    SetCell(randVarList, dragRow, dragColumn,
-            StepValueText(Cell(randVarList, dragRow, dragColumn), direction, ok ? precision : 1.0));
-}
-
 bool TCalSetForm::ConditionNumbered(int row) const
 {
-    return !Cell(conditionList, row, 0).isEmpty();
+    return !GridCell(conditionList, row, 0).isEmpty();
 }
 
 void TCalSetForm::RenumberConditions()
@@ -525,16 +440,16 @@ void TCalSetForm::RenumberConditions()
     int number = 0;
     for (int row = 0; row < conditionList->rowCount(); ++row)
         if (ConditionNumbered(row))
-            SetCell(conditionList, row, 0, QString::number(++number));
+            SetGridCell(conditionList, row, 0, QString::number(++number));
 }
 
 void TCalSetForm::ConditionEditStarted(int row)
 {
     if (row < 0 || row >= conditionList->rowCount() || ConditionNumbered(row))
         return;
-    SetCell(conditionList, row, 0, QString::number(row + 1));
+    SetGridCell(conditionList, row, 0, QString::number(row + 1));
     // One empty row always waits at the end.
-    AppendRow(conditionList, {});
+    AppendGridRow(conditionList, {});
 }
 
 void TCalSetForm::DelConditionClick()
@@ -545,7 +460,7 @@ void TCalSetForm::DelConditionClick()
     conditionList->removeRow(row);
     RenumberConditions();
     if (conditionList->rowCount() == 0 || ConditionNumbered(conditionList->rowCount() - 1))
-        AppendRow(conditionList, {});
+        AppendGridRow(conditionList, {});
 }
 
 void TCalSetForm::ShowFormatList()
@@ -578,7 +493,7 @@ void TCalSetForm::FillGrid(QTableWidget *grid, const QString &rows, int columns)
             const qsizetype comma = row.indexOf(QLatin1Char(','));
             parts = comma < 0 ? QStringList{row, QString()} : QStringList{row.left(comma), row.mid(comma + 1)};
         }
-        AppendRow(grid, parts);
+        AppendGridRow(grid, parts);
     }
 }
 
@@ -612,12 +527,12 @@ void TCalSetForm::LoadProject(int type, const QueryParams &params)
                     relation = i;
                     break;
                 }
-            AppendRow(conditionList, {QString::number(conditionList->rowCount() + 1),
+            AppendGridRow(conditionList, {QString::number(conditionList->rowCount() + 1),
                                       QStringList(parts.mid(0, relation)).join(QLatin1Char(',')),
                                       parts.value(relation), QStringList(parts.mid(relation + 1)).join(QLatin1Char(','))});
         }
     }
-    AppendRow(conditionList, {});
+    AppendGridRow(conditionList, {});
     (field("ConditionRelat") == kOr ? conditionOr : conditionAnd)->setChecked(true);
     (field("ConditionType") == kGetValue ? conditionGetValue : conditionReset)->setChecked(true);
 
@@ -637,7 +552,7 @@ QString TCalSetForm::GridRows(const QTableWidget *grid, int firstColumn, int las
             continue;
         QStringList cells;
         for (int column = firstColumn; column <= lastColumn; ++column)
-            cells << Cell(grid, row, column);
+            cells << GridCell(grid, row, column);
         rows << cells.join(QLatin1Char(','));
     }
     return rows.join(QLatin1Char('|'));
@@ -683,8 +598,8 @@ bool TCalSetForm::ValidateInput()
     }
 
     for (int row = 0; row < randVarList->rowCount(); ++row) {
-        const QString min = Cell(randVarList, row, 1), max = Cell(randVarList, row, 2),
-                      pred = Cell(randVarList, row, 3);
+        const QString min = GridCell(randVarList, row, 1), max = GridCell(randVarList, row, 2),
+                      pred = GridCell(randVarList, row, 3);
         const QString prefix = QStringLiteral("随机变量列表第%1行：").arg(row + 1);
         if (min.isEmpty() || max.isEmpty() || pred.isEmpty()) {
             ShowParameterError(QStringLiteral("随机变量列表中不得有空项！"));
@@ -710,7 +625,7 @@ bool TCalSetForm::ValidateInput()
     }
 
     for (int row = 0; row < equalVarList->rowCount(); ++row) {
-        const QString expression = Cell(equalVarList, row, 1);
+        const QString expression = GridCell(equalVarList, row, 1);
         if (expression.trimmed().isEmpty()) {
             ShowParameterError(QStringLiteral("关系变量列表中不得有空项！"));
             valid = false;
@@ -726,8 +641,8 @@ bool TCalSetForm::ValidateInput()
     for (int row = 0; pmode != 13 && row < conditionList->rowCount(); ++row) {
         if (!ConditionNumbered(row))
             continue;
-        const QString first = Cell(conditionList, row, 1), relation = Cell(conditionList, row, 2),
-                      second = Cell(conditionList, row, 3);
+        const QString first = GridCell(conditionList, row, 1), relation = GridCell(conditionList, row, 2),
+                      second = GridCell(conditionList, row, 3);
         if (first.trimmed().isEmpty() || relation.isEmpty() || second.trimmed().isEmpty()) {
             ShowParameterError(QStringLiteral("请您将取值条件填写完整，或者删除不完整的取值条件！"));
             valid = false;

@@ -54,15 +54,11 @@ private:
     void UpdateChips();
     bool InGrids(const QString &name) const;
     QWidget *GridUnder(const QPoint &globalPos) const;
-    void AppendRow(QTableWidget *grid, const QStringList &cells);
     void FillGrid(QTableWidget *grid, const QString &rows, int columns);
     QString GridRows(const QTableWidget *grid, int firstColumn, int lastColumn) const;
-    QString Cell(const QTableWidget *grid, int row, int column) const;
-    void SetCell(QTableWidget *grid, int row, int column, const QString &text);
     void RenumberConditions();
     bool ConditionNumbered(int row) const;
     void ShowFormatList();
-    void DragCell(int x);
     void SetConditionsShown(bool shown);
 
     int pmode = 14;

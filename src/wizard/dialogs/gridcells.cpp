@@ -1,0 +1,81 @@
+#include "gridcells.h"
+
+#include "dragnumberedit.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableWidget>
+
+QString GridCell(const QTableWidget *grid, int row, int column)
+{
+    const QTableWidgetItem *item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void SetGridCell(QTableWidget *grid, int row, int column, const QString &text)
+{
+    QTableWidgetItem *item = grid->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        if (column == 0)
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+        grid->setItem(row, column, item);
+    }
+    item->setText(text);
+}
+
+void AppendGridRow(QTableWidget *grid, const QStringList &cells)
+{
+    const int row = grid->rowCount();
+    grid->insertRow(row);
+    for (int column = 0; column < grid->columnCount(); ++column)
+        SetGridCell(grid, row, column, cells.value(column));
+}
+
+const QStringList &PrecisionItems()
+{
+    static const QStringList items{QStringLiteral("1"),     QStringLiteral("0.1"), QStringLiteral("0.01"),
+                                   QStringLiteral("0.001"), QStringLiteral("10"),  QStringLiteral("100")};
+    return items;
+}
+
+GridCellDelegate::GridCellDelegate(Columns columns, const QStringList &relations,
+                                   std::function<void(int)> editStarted, QObject *parent)
+    : QStyledItemDelegate(parent), columns(std::move(columns)), relations(relations), editStarted(std::move(editStarted))
+{
+}
+
+QWidget *GridCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                        const QModelIndex &index) const
+{
+    if (editStarted)
+        editStarted(index.row());
+    auto *self = const_cast<GridCellDelegate *>(this);
+    if (index.column() == columns.precision || index.column() == columns.relation) {
+        const bool precision = index.column() == columns.precision;
+        auto *box = new QComboBox(parent);
+        box->setObjectName(precision ? QStringLiteral("PredBox") : QStringLiteral("ConditionBox"));
+        box->addItems(precision ? PrecisionItems() : relations);
+        if (precision) {
+            box->setEditable(true);
+            AllowOnlyCharacters(box->lineEdit(), QStringLiteral("0123456789."));
+        }
+        // A choice from the list lands in the cell at once.
+        connect(box, &QComboBox::activated, box, [self, box] { emit self->commitData(box); });
+        return box;
+    }
+    QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto *line = qobject_cast<QLineEdit *>(editor); line && columns.numbers.contains(index.column()))
+        AllowOnlyCharacters(line, QStringLiteral("0123456789.-"));
+    return editor;
+}
+
+void DragGridValueCell(QTableWidget *grid, DragStepCounter *counter, int row, int column, int precisionColumn, int x)
+{
+    const int direction = counter->RegisterMove(x);
+    if (direction == 0 || row < 0 || row >= grid->rowCount())
+        return;
+    bool ok = false;
+    const double precision = GridCell(grid, row, precisionColumn).toDouble(&ok);
+    SetGridCell(grid, row, column, StepValueText(GridCell(grid, row, column), direction, ok ? precision : 1.0));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QSet>
+#include <QStringList>
+#include <QStyledItemDelegate>
+
+#include <functional>
+
+class QTableWidget;
+
+// Cell access and cell editors shared by the grids of the calculation and equation
+// dialogs.
+
+QString GridCell(const QTableWidget *grid, int row, int column);
+// Sets a cell, creating it when missing; cells of column 0 (names, numbers) are not
+// editable in place.
+void SetGridCell(QTableWidget *grid, int row, int column, const QString &text);
+void AppendGridRow(QTableWidget *grid, const QStringList &cells);
+
+const QStringList &PrecisionItems();
+
+// Number cells take number characters only; the precision cell edits in the list
+// `PredBox`, the relation cell in `ConditionBox`. `editStarted` is told the row of
+// every edit that begins.
+class GridCellDelegate : public QStyledItemDelegate
+{
+public:
+    struct Columns
+    {
+        QSet<int> numbers;
+        int precision = -1;
+        int relation = -1;
+    };
+    GridCellDelegate(Columns columns, const QStringList &relations, std::function<void(int)> editStarted,
+                     QObject *parent);
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    Columns columns;
+    QStringList relations;
+    std::function<void(int)> editStarted;
+};
+
+class DragStepCounter;
+
+// One drag move over a number cell: on every sixth move the value steps by the row's
+// precision (the text of `precisionColumn`, 1 when that is not a number).
+void DragGridValueCell(QTableWidget *grid, DragStepCounter *counter, int row, int column, int precisionColumn, int x);

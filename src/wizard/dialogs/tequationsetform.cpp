@@ -1,0 +1,324 @@
+#include "tequationsetform.h"
+
+#include "gridcells.h"
+#include "groupstatistics.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSet>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+const QString kYes = QStringLiteral("是");
+const QString kNo = QStringLiteral("否");
+
+QTableWidget *makeGrid(const QString &name, const QStringList &headers, QWidget *parent)
+{
+    auto *grid = new QTableWidget(1, int(headers.size()), parent);
+    grid->setObjectName(name);
+    grid->setHorizontalHeaderLabels(headers);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(24);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                          | QAbstractItemView::AnyKeyPressed);
+    grid->setMinimumSize(300, 150);
+    return grid;
+}
+
+void clearGrid(QTableWidget *grid, int rows)
+{
+    grid->clearContents();
+    grid->setRowCount(rows);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < grid->columnCount(); ++column)
+            SetGridCell(grid, row, column, QString());
+}
+} // namespace
+
+TEquationSetForm::TEquationSetForm(QWidget *parent) : ModeDialog(parent, false)
+{
+    setObjectName(QStringLiteral("TEquationSetForm"));
+    setWindowTitle(QStringLiteral("多元一次方程模式 参数设置"));
+
+    timesCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
+    timesCountValue->setObjectName(QStringLiteral("TimesCountValue"));
+    timesCountValue->setMaximumWidth(100);
+    AllowOnlyCharacters(timesCountValue, QStringLiteral("0123456789"));
+    goTimes = new QPushButton(QStringLiteral("确定"), this);
+    goTimes->setObjectName(QStringLiteral("GoTimes"));
+    goTimes->setAutoDefault(false);
+    connect(goTimes, &QPushButton::clicked, this, &TEquationSetForm::GoTimesClick);
+
+    unknownVarList = makeGrid(QStringLiteral("UnknownVarList"),
+                              {QStringLiteral("编号"), QStringLiteral("未知量"), QStringLiteral("最小值"),
+                               QStringLiteral("最大值"), QStringLiteral("精确度")},
+                              this);
+    unknownVarList->setItemDelegate(new GridCellDelegate({{2, 3}, 4, -1}, {}, {}, unknownVarList));
+    factorList = makeGrid(QStringLiteral("FactorList"),
+                          {QStringLiteral("编号"), QStringLiteral("最小值"), QStringLiteral("最大值"),
+                           QStringLiteral("精确度")},
+                          this);
+    factorList->setItemDelegate(new GridCellDelegate({{1, 2}, 3, -1}, {}, {}, factorList));
+    for (QTableWidget *grid : {unknownVarList, factorList}) {
+        grid->viewport()->installEventFilter(this);
+        const int precisionColumn = grid->columnCount() - 1;
+        connect(grid, &QTableWidget::cellClicked, this, [grid, precisionColumn](int row, int column) {
+            if (column == precisionColumn && !GridCell(grid, row, 0).isEmpty())
+                grid->editItem(grid->item(row, column));
+        });
+    }
+    clearGrid(unknownVarList, 1);
+    clearGrid(factorList, 1);
+
+    equationFormatValue = new QLineEdit(this);
+    equationFormatValue->setObjectName(QStringLiteral("EquationFormatValue"));
+    equationFormatValue->setReadOnly(true);
+    equationReset = new QPushButton(QStringLiteral("重置方程"), this);
+    equationReset->setObjectName(QStringLiteral("EquationReset"));
+    equationReset->setFlat(true);
+    equationReset->setCursor(Qt::PointingHandCursor);
+    equationReset->setStyleSheet(
+        QStringLiteral("QPushButton { color: #00007f; text-decoration: underline; border: none; }"));
+    connect(equationReset, &QPushButton::clicked, this, &TEquationSetForm::EquationResetClick);
+
+    ranCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
+    ranCountValue->setObjectName(QStringLiteral("RanCountValue"));
+    ranCountValue->setMaximumWidth(100);
+    AllowOnlyCharacters(ranCountValue, QStringLiteral("0123456789"));
+    repeatAllowed = new QCheckBox(QStringLiteral("是否允许重复"), this);
+    repeatAllowed->setObjectName(QStringLiteral("RepeatAllowed"));
+
+    auto *timesRow = new QHBoxLayout;
+    timesRow->addWidget(new QLabel(QStringLiteral("方程元数："), this));
+    timesRow->addWidget(timesCountValue);
+    timesRow->addWidget(goTimes);
+    timesRow->addStretch(1);
+
+    auto *grids = new QGridLayout;
+    grids->addWidget(new QLabel(QStringLiteral("未知量列表："), this), 0, 0);
+    grids->addWidget(new QLabel(QStringLiteral("系数列表："), this), 0, 1);
+    grids->addWidget(unknownVarList, 1, 0);
+    grids->addWidget(factorList, 1, 1);
+    grids->setColumnStretch(0, 5);
+    grids->setColumnStretch(1, 4);
+
+    auto *equationRow = new QHBoxLayout;
+    equationRow->addWidget(new QLabel(QStringLiteral("方程表达式："), this));
+    equationRow->addWidget(equationFormatValue, 1);
+    equationRow->addWidget(equationReset);
+
+    auto *countRow = new QHBoxLayout;
+    countRow->addWidget(new QLabel(QStringLiteral("题目数量："), this));
+    countRow->addWidget(ranCountValue);
+    countRow->addSpacing(16);
+    countRow->addWidget(repeatAllowed);
+    countRow->addStretch(1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 12);
+    layout->addLayout(timesRow);
+    layout->addLayout(grids, 1);
+    layout->addLayout(equationRow);
+    layout->addLayout(countRow);
+    layout->addSpacing(8);
+    layout->addLayout(MakeButtonRow());
+
+    timesCountValue->setText(QStringLiteral("1"));
+    ranCountValue->setText(QStringLiteral("2"));
+    setMinimumWidth(700);
+    adjustSize();
+}
+
+void TEquationSetForm::BuildGrids(int count)
+{
+    unknowns = count;
+    clearGrid(unknownVarList, count);
+    clearGrid(factorList, count);
+    goTimes->setEnabled(false);
+    timesCountValue->setReadOnly(true);
+}
+
+void TEquationSetForm::GoTimesClick()
+{
+    const QString caption = QStringLiteral("方程元数有误");
+    const QString text = timesCountValue->text();
+    if (text.isEmpty()) {
+        ShowParameterError(QStringLiteral("方程元数不能为空！"), caption);
+        return;
+    }
+    const qlonglong count = text.toLongLong();
+    if (count == 0) {
+        ShowParameterError(QStringLiteral("方程元数不能为0！"), caption);
+        return;
+    }
+    if (count > MaxUnknowns || text.size() > 2) {
+        ShowParameterError(QStringLiteral("方程元数不能超过26！"), caption);
+        return;
+    }
+    BuildGrids(int(count));
+    QStringList terms;
+    for (int i = 1; i <= unknowns; ++i) {
+        const QString number = QString::number(i);
+        SetGridCell(unknownVarList, i - 1, 0, QStringLiteral("x[%1]").arg(number));
+        SetGridCell(unknownVarList, i - 1, 1, QString(QChar(u'a' + i - 1)));
+        SetGridCell(factorList, i - 1, 0, QStringLiteral("k[%1]").arg(number));
+        for (int column : {2, 3, 4})
+            SetGridCell(unknownVarList, i - 1, column, column == 3 ? QStringLiteral("5") : QStringLiteral("1"));
+        for (int column : {1, 2, 3})
+            SetGridCell(factorList, i - 1, column, column == 2 ? QStringLiteral("5") : QStringLiteral("1"));
+        terms << QStringLiteral("k[%1]·x[%1]").arg(number);
+    }
+    equationFormatValue->setText(terms.join(QLatin1Char('+')) + QStringLiteral("=y"));
+}
+
+void TEquationSetForm::EquationResetClick()
+{
+    unknowns = 0;
+    clearGrid(unknownVarList, 1);
+    clearGrid(factorList, 1);
+    goTimes->setEnabled(true);
+    timesCountValue->setReadOnly(false);
+    equationFormatValue->clear();
+}
+
+bool TEquationSetForm::eventFilter(QObject *watched, QEvent *event)
+{
+    for (QTableWidget *grid : {unknownVarList, factorList}) {
+        if (watched != grid->viewport())
+            continue;
+        const int precisionColumn = grid->columnCount() - 1;
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            const QModelIndex index = grid->indexAt(mouse->position().toPoint());
+            // The two columns before the precision are the minimum and the maximum.
+            if (mouse->button() == Qt::LeftButton && index.isValid() && unknowns > 0
+                && index.column() >= precisionColumn - 2 && index.column() < precisionColumn) {
+                dragGrid = grid;
+                dragRow = index.row();
+                dragColumn = index.column();
+            }
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            dragGrid = nullptr;
+        } else if (event->type() == QEvent::MouseMove && dragGrid == grid) {
+            DragGridValueCell(grid, DragCounter(), dragRow, dragColumn, precisionColumn,
+                              qRound(static_cast<QMouseEvent *>(event)->position().x()));
+            return true;
+        }
+    }
+    return ModeDialog::eventFilter(watched, event);
+}
+
+void TEquationSetForm::LoadProject(int pmode, const QueryParams &params)
+{
+    if (pmode != 12)
+        return;
+    EquationResetClick();
+    timesCountValue->setText(params.value(1));
+    const QStringList unknownRows = params.value(2).isEmpty() ? QStringList() : params.value(2).split(QLatin1Char('|'));
+    const QStringList factorRows = params.value(3).isEmpty() ? QStringList() : params.value(3).split(QLatin1Char('|'));
+    const int count = int(qMax(unknownRows.size(), factorRows.size()));
+    if (count > 0) {
+        BuildGrids(count);
+        for (int row = 0; row < count; ++row) {
+            const QStringList unknown = unknownRows.value(row).split(QLatin1Char(','));
+            const QStringList factor = factorRows.value(row).split(QLatin1Char(','));
+            for (int column = 0; column < 5; ++column)
+                SetGridCell(unknownVarList, row, column, unknown.value(column));
+            for (int column = 0; column < 4; ++column)
+                SetGridCell(factorList, row, column, factor.value(column));
+        }
+    }
+    equationFormatValue->setText(params.value(4));
+    ranCountValue->setText(params.value(5));
+    repeatAllowed->setChecked(params.value(6) == kYes);
+}
+
+QueryParams TEquationSetForm::EncodeProject(int pmode, const QueryParams &current) const
+{
+    if (pmode != 12)
+        return current;
+    auto rows = [this](const QTableWidget *grid) {
+        QStringList lines;
+        for (int row = 0; row < unknowns; ++row) {
+            QStringList cells;
+            for (int column = 0; column < grid->columnCount(); ++column)
+                cells << GridCell(grid, row, column);
+            lines << cells.join(QLatin1Char(','));
+        }
+        return lines.join(QLatin1Char('|'));
+    };
+    return {ProjectTypeAt(12).mode, timesCountValue->text(),  rows(unknownVarList),
+            rows(factorList),       equationFormatValue->text(), ranCountValue->text(),
+            repeatAllowed->isChecked() ? kYes : kNo};
+}
+
+bool TEquationSetForm::CheckRanges(QTableWidget *grid, const QString &listName, int firstNumberColumn)
+{
+    for (int row = 0; row < unknowns; ++row) {
+        const QString min = GridCell(grid, row, firstNumberColumn), max = GridCell(grid, row, firstNumberColumn + 1),
+                      pred = GridCell(grid, row, firstNumberColumn + 2);
+        const QString prefix = QStringLiteral("%1第%2行：").arg(listName).arg(row + 1);
+        const qint64 size = RangeGridSize(min, max, pred);
+        if (size < 0) {
+            ShowParameterError(prefix + QStringLiteral("最小值、最大值和精确度必须是有效的数字！"));
+            return false;
+        }
+        if (QLocale::c().toFloat(max) < QLocale::c().toFloat(min)) {
+            ShowParameterError(prefix + QStringLiteral("最大值不能小于最小值！"));
+            return false;
+        }
+        if (size == 0) {
+            ShowParameterError(prefix + QStringLiteral("当前精确度下无法生成随机数，请重新设置相关参数！"));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TEquationSetForm::ValidateInput()
+{
+    if (goTimes->isEnabled()) {
+        ShowParameterError(QStringLiteral("您尚未设置方程相关参数！"), QStringLiteral("参数尚未设置"));
+        return false;
+    }
+    if (ranCountValue->text().isEmpty()) {
+        ShowParameterError(QStringLiteral("题目数量不能为空！"));
+        return false;
+    }
+    for (const QTableWidget *grid : {unknownVarList, factorList})
+        for (int row = 0; row < unknowns; ++row)
+            for (int column = 0; column < grid->columnCount(); ++column)
+                if (GridCell(grid, row, column).isEmpty()) {
+                    ShowParameterError(QStringLiteral("未知量列表和系数列表内的参数中不得有空项！"));
+                    return false;
+                }
+    if (!CheckRanges(unknownVarList, QStringLiteral("未知量列表"), 2)
+        || !CheckRanges(factorList, QStringLiteral("系数列表"), 1))
+        return false;
+
+    QSet<QString> names;
+    for (int row = 0; row < unknowns; ++row) {
+        const QString name = GridCell(unknownVarList, row, 1);
+        // Names are stored inside ","- and "|"-joined rows.
+        if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('|'))) {
+            ShowParameterError(QStringLiteral("未知量名称中不得含有“,”或“|”！"), QStringLiteral("未知量设置有误"));
+            return false;
+        }
+        if (names.contains(name)) {
+            ShowParameterError(QStringLiteral("未知量列表中的未知数名称不得重复！"), QStringLiteral("未知量设置有误"));
+            return false;
+        }
+        names.insert(name);
+    }
+    return true;
+}
