@@ -109,16 +109,30 @@ void PaintGradient(const Gradient &gradient, QImage &image)
     const std::vector<std::optional<QRgb>> colours = AxisColours(gradient, axisLength);
 
     if (IsDirectlyWritable(image.format())) {
-        for (int y = 0; y < image.height(); ++y) {
-            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-            if (hori) {
+        if (hori) {
+            // Every row gets the same colours: build the first row, copy it to the rest.
+            auto *first = reinterpret_cast<QRgb *>(image.scanLine(0));
+            for (int x = 0; x < image.width(); ++x)
+                if (colours[x])
+                    first[x] = *colours[x];
+            const bool whole = std::all_of(colours.begin(), colours.end(), [](const auto &c) { return c.has_value(); });
+            for (int y = 1; y < image.height(); ++y) {
+                auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+                if (whole) {
+                    std::copy(first, first + image.width(), line);
+                    continue;
+                }
                 for (int x = 0; x < image.width(); ++x)
                     if (colours[x])
-                        line[x] = *colours[x];
-            } else if (colours[y]) {
+                        line[x] = first[x];
+            }
+            return;
+        }
+        for (int y = 0; y < image.height(); ++y)
+            if (colours[y]) {
+                auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
                 std::fill(line, line + image.width(), *colours[y]);
             }
-        }
         return;
     }
     QPainter painter(&image);
