@@ -253,6 +253,8 @@ void TFrequencyForm::BuildSeries()
         slice->setColor(pointColours.at(i));
         slice->setBorderColor(pointColours.at(i).darker(140));
         slice->setLabelVisible(true);
+        // Long arms keep the labels clear of the pie's rim in the 3D view.
+        slice->setLabelArmLengthFactor(0.3);
         slice->setLabelFont(labelFont);
     }
 

@@ -34,6 +34,7 @@ QPushButton *AddButtonRow(QDialog *dialog, QBoxLayout *layout)
     row->addWidget(ok);
     row->addWidget(cancel);
     layout->addLayout(row);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     return ok;
 }
 

@@ -29,7 +29,7 @@ TStatForm::TStatForm(std::function<QStringList()> results, const QString &number
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }
-    StatNum->setFixedSize(150, StatNum->sizeHintForRow(0) * kStatItemCount + 2 * StatNum->frameWidth() + 4);
+    StatNum->setFixedSize(150, StatNum->sizeHintForRow(0) * kStatItemCount + 2 * StatNum->frameWidth() + 10);
     options->addWidget(StatNum);
 
     BStat = new QPushButton(QStringLiteral("统计"), this);
