@@ -2,6 +2,7 @@
 
 #include "cjkfont.h"
 #include "randform.h"
+#include "recordintegration.h"
 
 #include <QApplication>
 
@@ -17,5 +18,6 @@ int RunDrawingWindow(int argc, char **argv)
     QObject::connect(&form, &TRandForm::Closing, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     if (form.FormShow() == TRandForm::StartupOutcome::Ended)
         return 0;
+    AttachRecordTools(form);
     return application.exec();
 }
