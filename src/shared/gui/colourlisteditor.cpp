@@ -149,8 +149,6 @@ TCColorEditForm::TCColorEditForm(QWidget *parent) : QDialog(parent)
     auto *title = new QLabel(QStringLiteral("颜色列表："), this);
     title->setGeometry(kStripLeft, 14, 150, 22);
 
-    QFont bold = font();
-    bold.setBold(true);
     for (int i = 0; i < kMaxStops; ++i) {
         auto *id = new QLabel(QString::number(i + 1), this);
         id->setObjectName(QStringLiteral("Id%1").arg(i));
