@@ -1,12 +1,12 @@
 #include "numbergenerator.h"
 
-#include "numberpicture.h"
 #include "queryvalues.h"
 #include "suiteerror.h"
 
 NumberGenerator::NumberGenerator(const QueryParams &params)
     : m_range((RequireQuerySize(params, 6), NumberRange::Parse(params.at(1), params.at(2), params.at(3), QString())))
     , m_format(params.at(4))
+    , m_picture(m_format)
     , m_ranCount(ParseCount(params.at(5), QStringLiteral("生成数量"), 1, kMaxRanCount))
     , m_allowRepeat(IsYes(params.at(6)))
 {
@@ -26,6 +26,6 @@ Batch NumberGenerator::Generate(const GenerationContext &context)
         RangeDraw(m_range, context.draws, m_allowRepeat, m_ranCount, nullptr, QString());
     batch.results.reserve(m_ranCount);
     for (double value : values)
-        batch.results.append(FormatFloat(m_format, value));
+        batch.results.append(m_picture.Format(value));
     return batch;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator.h"
+#include "numberpicture.h"
 #include "numberrange.h"
 
 // Type 1: numbers on a grid, formatted with a number picture.
@@ -15,6 +16,7 @@ public:
 private:
     NumberRange m_range;
     QString m_format;
+    NumberPicture m_picture;
     int m_ranCount;
     bool m_allowRepeat;
 };

@@ -152,7 +152,7 @@ void TemplateGenerator::PrepareCustom(const QueryParams &p)
             item.what = what;
             item.kind = ItemKind::Range;
             item.range = NumberRange::Parse(f.at(0), f.at(1), f.at(2), what);
-            item.numberFormat = f.at(3);
+            item.numberFormat = NumberPicture(f.at(3));
             item.allowRepeat = IsYes(f.at(4));
             item.perResult = ParseCount(f.at(5), what + QStringLiteral("的生成数量"), 1, kMaxRanCount);
             m_items.push_back(std::move(item));
@@ -209,7 +209,7 @@ void TemplateGenerator::PrepareCoordinates(const QueryParams &p)
             throw SuiteError(QStringLiteral("%1的设置“%2”不完整，请重新设置坐标。").arg(item.name, dimensions.at(i)));
         item.kind = ItemKind::Range;
         item.range = NumberRange::Parse(f.at(0), f.at(1), f.at(2), item.name);
-        item.numberFormat = f.at(3);
+        item.numberFormat = NumberPicture(f.at(3));
         item.allowRepeat = IsYes(f.at(4));
         item.perResult = ParseCount(f.at(5), item.name + QStringLiteral("的生成数量"), 1, kMaxRanCount);
         m_items.push_back(std::move(item));
@@ -298,7 +298,7 @@ QStringList TemplateGenerator::DrawItem(Item &item, int count, const GenerationC
         break;
     case ItemKind::Range:
         for (double value : RangeDraw(*item.range, context.draws, item.allowRepeat, count, sampler, item.what))
-            values.append(FormatFloat(item.numberFormat, value));
+            values.append(item.numberFormat.Format(value));
         break;
     case ItemKind::List:
         values = ListDraw(item.workList, context.draws, item.allowRepeat, count, item.what);

@@ -2,6 +2,7 @@
 
 #include "generator.h"
 #include "listdraw.h"
+#include "numberpicture.h"
 #include "numberrange.h"
 #include "password.h"
 
@@ -37,7 +38,7 @@ private:
         qint64 start = 0;
         // number range
         std::optional<NumberRange> range;
-        QString numberFormat;
+        NumberPicture numberFormat{QString()};
         // list and picture
         QStringList entries;
         bool removeDrawn = false;

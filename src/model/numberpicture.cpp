@@ -3,7 +3,11 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,15 +30,16 @@ Decimal ToDecimal(double value)
     Decimal d;
     if (value == 0)
         return d;
-    const QString text = QString::number(std::fabs(value), 'e', QLocale::FloatingPointShortest);
-    const qsizetype ePos = text.indexOf(QLatin1Char('e'));
-    const QString mantissa = text.left(ePos);
-    const int exponent = text.mid(ePos + 1).toInt();
-    for (QChar c : mantissa)
-        if (c.isDigit())
-            d.digits.push_back(char(c.unicode()));
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+    const char *ePos = std::find(buffer, end, 'e');
+    for (const char *c = buffer; c != ePos; ++c)
+        if (*c >= '0' && *c <= '9')
+            d.digits.push_back(*c);
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
+    int exponent = 0;
+    std::from_chars(ePos + 1 + (ePos[1] == '+'), end, exponent);
     d.pointPos = exponent + 1;
     return d;
 }
@@ -286,31 +291,47 @@ QString Render(const Picture &p, const Rounded &r, bool showBareNumber = true)
 
 } // namespace
 
-QString FormatFloat(const QString &picture, double value)
+struct NumberPicture::Compiled
+{
+    QString picture;
+    std::vector<std::optional<Picture>> sections; // none for an empty section
+};
+
+NumberPicture::NumberPicture(const QString &picture)
+{
+    auto compiled = std::make_shared<Compiled>();
+    compiled->picture = picture;
+    for (const QString &section : SplitSections(picture))
+        compiled->sections.push_back(section.isEmpty() ? std::nullopt : std::optional<Picture>(ParsePicture(section)));
+    m_compiled = std::move(compiled);
+}
+
+QString NumberPicture::Format(double value) const
 {
     if (!std::isfinite(value))
         return QString::number(value);
-    if (picture.isEmpty())
+    if (m_compiled->picture.isEmpty())
         return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    const auto &sections = m_compiled->sections;
 
-    const QStringList sections = SplitSections(picture);
     const bool negative = value < 0;
     const double magnitude = std::fabs(value);
-
-    int sectionIndex = negative && sections.size() > 1 && !sections.at(1).isEmpty() ? 1 : 0;
-    Picture chosen = ParsePicture(sections.at(sectionIndex));
-    Rounded rounded = RoundForPicture(magnitude, chosen);
+    const int sectionIndex = negative && sections.size() > 1 && sections[1] ? 1 : 0;
+    const Picture empty;
+    const Picture &chosen = sections[sectionIndex] ? *sections[sectionIndex] : empty;
+    const Rounded rounded = RoundForPicture(magnitude, chosen);
     if (rounded.mantissa.IsZero()) {
-        if (sections.size() > 2 && !sections.at(2).isEmpty()) {
-            const Picture zero = ParsePicture(sections.at(2));
-            return Render(zero, RoundForPicture(0, zero), false); // a zero section may be text alone
-        }
-        if (sectionIndex == 1) { // a negative value that rounds to zero prints as zero
-            chosen = ParsePicture(sections.at(0));
-            rounded = RoundForPicture(0, chosen);
-        }
-        return Render(chosen, rounded);
+        if (sections.size() > 2 && sections[2])
+            return Render(*sections[2], RoundForPicture(0, *sections[2]), false); // a zero section may be text alone
+        // A negative value that rounds to zero prints as zero.
+        const Picture &positive = sections[0] ? *sections[0] : empty;
+        return Render(positive, RoundForPicture(0, positive));
     }
     const QString text = Render(chosen, rounded);
     return negative && sectionIndex == 0 ? QLatin1Char('-') + text : text;
+}
+
+QString FormatFloat(const QString &picture, double value)
+{
+    return NumberPicture(picture).Format(value);
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <memory>
+
 // Formats a number with a number picture, the one formatter of the suite:
 //   "0"  a digit, always shown       "#"  a digit, shown when significant
 //   "."  the decimal point            ","  thousands grouping (anywhere before the point)
@@ -14,3 +16,15 @@
 // the shortest general form. The decimal point is "." and the group separator ","
 // whatever the locale.
 QString FormatFloat(const QString &picture, double value);
+
+// A picture parsed once, for formatting many numbers with it.
+class NumberPicture
+{
+public:
+    explicit NumberPicture(const QString &picture);
+    QString Format(double value) const;
+
+private:
+    struct Compiled;
+    std::shared_ptr<const Compiled> m_compiled;
+};
