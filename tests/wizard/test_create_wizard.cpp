@@ -6,7 +6,9 @@
 #include "modedialog.h"
 #include "projectcatalogue.h"
 #include "projectheader.h"
+#include "tcalsetform.h"
 #include "tcreateform.h"
+#include "tgroupsetform.h"
 #include "trandqueryform.h"
 #include "trangenumsetform.h"
 
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -57,6 +60,7 @@ private slots:
 
     void createsAProjectOfEachTemplateType_data();
     void createsAProjectOfEachTemplateType();
+    void createsCustomProjectsThroughTheirDialogs();
     void pictureTypeKeepsTheTemplateBoxes();
     void stepOneChecksReportInOrder_data();
     void stepOneChecksReportInOrder();
@@ -73,6 +77,7 @@ private:
     void goToStep2(const QString &name, int type);
     void goToStep3();
     QStringList texts() const;
+    void finishAs(const QString &name);
 
     QTemporaryDir appDir;
     QList<ShownMessage> messages;
@@ -203,6 +208,59 @@ void TestCreateWizard::createsAProjectOfEachTemplateType()
     QCOMPARE(entries.size(), 2);
     QCOMPARE(entries.at(0).name, kExisting);
     QCOMPARE(entries.at(1), (CatalogueEntry{name, QString(), false, 0}));
+}
+
+void TestCreateWizard::finishAs(const QString &name)
+{
+    goToStep3();
+    wizard->findChild<QLineEdit *>(QStringLiteral("ProjTitle"))->setText(name);
+    wizard->BNextClick();
+    QCOMPARE(texts(), QStringList{QStringLiteral("项目创建完毕，即将进入随机数设计界面。")});
+}
+
+void TestCreateWizard::createsCustomProjectsThroughTheirDialogs()
+{
+    // Type 0: one number-range group joined by the format.
+    newWizard();
+    goToStep2(QStringLiteral("组合"), 0);
+    wizard->RandInfoEditClick();
+    auto *groups = qobject_cast<TGroupSetForm *>(wizard->OpenModeDialog());
+    QVERIFY(groups);
+    groups->AddNewGroupClick();
+    groups->findChild<QLineEdit *>(QStringLiteral("GroupFormatValue"))->setText(QStringLiteral("[第1组]号"));
+    groups->SaveModeClick();
+    QVERIFY2(messages.isEmpty(), qPrintable(texts().join(QLatin1Char('\n'))));
+    QCOMPARE(wizard->Params().value(1), QStringLiteral("数值范围模式"));
+    finishAs(QStringLiteral("组合"));
+    QuerySection stored = ReadQuerySection(LoadEncodedDocument(ProjectFilePath(QStringLiteral("组合"))));
+    QCOMPARE(stored.pmode, 0);
+    QCOMPARE(stored.params, wizard->Params());
+    delete wizard;
+    messages.clear();
+
+    // Type 14: a random and a dependent variable.
+    newWizard();
+    goToStep2(QStringLiteral("运算"), 14);
+    wizard->RandInfoEditClick();
+    auto *calc = qobject_cast<TCalSetForm *>(wizard->OpenModeDialog());
+    QVERIFY(calc);
+    calc->findChild<QLineEdit *>(QStringLiteral("VarValue"))->setText(QStringLiteral("a,b"));
+    calc->GoVarClick();
+    auto *randVars = calc->findChild<QTableWidget *>(QStringLiteral("RandVarList"));
+    auto *equalVars = calc->findChild<QTableWidget *>(QStringLiteral("EqualVarList"));
+    calc->DropVariable(QStringLiteral("a"), randVars);
+    calc->DropVariable(QStringLiteral("b"), equalVars);
+    QCOMPARE(equalVars->rowCount(), 1);
+    equalVars->setItem(0, 1, new QTableWidgetItem(QStringLiteral("a*2")));
+    calc->findChild<QLineEdit *>(QStringLiteral("GroupFormatValue"))->setText(QStringLiteral("[a]*2=[b]"));
+    calc->SaveModeClick();
+    QVERIFY2(messages.isEmpty(), qPrintable(texts().join(QLatin1Char('\n'))));
+    QCOMPARE(wizard->Params().value(1), QStringLiteral("a,b"));
+    finishAs(QStringLiteral("运算"));
+    stored = ReadQuerySection(LoadEncodedDocument(ProjectFilePath(QStringLiteral("运算"))));
+    QCOMPARE(stored.pmode, 14);
+    QCOMPARE(stored.params, wizard->Params());
+    QCOMPARE(ProjectCatalogue::LoadCatalogue(CatalogueFilePath()).ReadEntries().size(), 3);
 }
 
 void TestCreateWizard::pictureTypeKeepsTheTemplateBoxes()

@@ -1,11 +1,12 @@
 #include "modedialog.h"
 
+#include "gradient.h"
 #include "messages.h"
 
 #include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLinearGradient>
+#include <QImage>
 #include <QPainter>
 #include <QPushButton>
 
@@ -74,11 +75,9 @@ QBoxLayout *ModeDialog::MakeButtonRow()
 
 void ModeDialog::paintEvent(QPaintEvent *event)
 {
-    // The dialogs' standard background "153,217,234,0|0,162,232,100|Vert".
-    QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0.0, QColor(153, 217, 234));
-    gradient.setColorAt(1.0, QColor(0, 162, 232));
-    painter.fillRect(rect(), gradient);
+    QImage image(size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    PaintGradient(DialogGradient, image);
+    QPainter(this).drawImage(0, 0, image);
     QDialog::paintEvent(event);
 }
