@@ -13,6 +13,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 
 #include <cmath>
 
@@ -254,7 +255,9 @@ QString TCColorEditForm::Direction() const
 
 void TCColorEditForm::showEvent(QShowEvent *event)
 {
-    LoadFromText();
+    // A window restored from the task bar keeps the edits in progress.
+    if (!event->spontaneous())
+        LoadFromText();
     QDialog::showEvent(event);
 }
 
