@@ -83,6 +83,12 @@ void RandEngine::Prepare(int pmode, const QueryParams &params)
 void RandEngine::PrepareInBackground(int pmode, const QueryParams &params)
 {
     FinishBackgroundPreparation();
+    // Everything the caller may read at once is set here; the thread only builds the generator.
+    m_pmode = pmode;
+    m_params = params;
+    m_generator.reset();
+    m_refusal.reset();
+    m_ready = false;
     m_thread = std::make_unique<RandCalThread>(*this, pmode, params);
     m_thread->start();
 }
@@ -169,11 +175,6 @@ RandCalThread::RandCalThread(RandEngine &engine, int pmode, QueryParams params)
 void RandCalThread::run()
 {
     try {
-        m_engine.m_pmode = m_pmode;
-        m_engine.m_params = m_params;
-        m_engine.m_generator.reset();
-        m_engine.m_refusal.reset();
-        m_engine.m_ready = false;
         m_engine.m_generator = CreateGenerator(m_pmode, m_params);
         m_engine.m_ready = true;
     } catch (const SuiteError &error) {
