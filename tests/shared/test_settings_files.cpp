@@ -247,13 +247,13 @@ private slots:
 #ifdef Q_OS_UNIX
         const QString marker = AppDir() + "started";
         const QString script = AppDir() + "FakeProgram";
-        WriteBytes(script, QStringLiteral("#!/bin/sh\nsleep 1\necho \"$#\" > '%1'\n").arg(marker).toUtf8());
+        WriteBytes(script, QStringLiteral("#!/bin/sh\nsleep 3\necho \"$#\" > '%1'\n").arg(marker).toUtf8());
         QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner);
         QElapsedTimer timer;
         timer.start();
         QVERIFY(StartSuiteProgram("FakeProgram", AppDir()));
-        QVERIFY(timer.elapsed() < 900);  // did not wait for the one-second program
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker) && !ReadAll(marker).isEmpty(), 10000);
+        QVERIFY(timer.elapsed() < 2500);  // did not wait for the three-second program
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker) && !ReadAll(marker).isEmpty(), 20000);
         QCOMPARE(ReadAll(marker).trimmed(), QStringLiteral("0"));  // no arguments
 #endif
         QVERIFY(!StartSuiteProgram("NoSuchProgram", AppDir()));
