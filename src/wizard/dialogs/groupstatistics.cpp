@@ -39,24 +39,24 @@ GroupStatistics StatisticsOfGroup(const QString &groupType, const QString &group
 {
     const QStringList f = SplitGroupFields(groupQuery);
     GroupStatistics s;
-    if (groupType == QLatin1String("数值范围模式")) {
+    if (groupType == QStringLiteral("数值范围模式")) {
         s.possible = qMax<qint64>(0, RangeGridSize(f.value(0), f.value(1), f.value(2)));
-        s.repeatsAllowed = f.value(4) == QLatin1String("是");
+        s.repeatsAllowed = f.value(4) == QStringLiteral("是");
         s.wanted = toCount(f.value(5));
-    } else if (groupType == QLatin1String("列举模式")) {
-        if (f.value(0) == QLatin1String("是")) {
+    } else if (groupType == QStringLiteral("列举模式")) {
+        if (f.value(0) == QStringLiteral("是")) {
             const QStringList rows = f.value(1).split(QLatin1Char('&'));
             for (int i = 1; i < rows.size(); ++i)
                 s.possible += ListItemCount(UnescapeListText(rows.at(i).section(QLatin1Char(':'), 0, 0)), spliterName);
         } else {
             s.possible = ListItemCount(UnescapeListText(f.value(1)), spliterName);
         }
-        s.repeatsAllowed = f.value(2) == QLatin1String("是");
+        s.repeatsAllowed = f.value(2) == QStringLiteral("是");
         s.wanted = toCount(f.value(4));
-    } else if (groupType == QLatin1String("图片模式")) {
+    } else if (groupType == QStringLiteral("图片模式")) {
         s.possible = f.value(0).isEmpty() ? 0 : int(f.value(0).split(QLatin1Char('|')).size());
         s.wanted = toCount(f.value(2));
-    } else if (groupType == QLatin1String("密码模式")) {
+    } else if (groupType == QStringLiteral("密码模式")) {
         s.inexhaustible = true;
         s.repeatsAllowed = true;
         s.wanted = toCount(f.value(2));

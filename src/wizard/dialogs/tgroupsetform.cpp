@@ -599,7 +599,7 @@ void TGroupSetForm::OpenNumberingEditor(int index)
 
     TVEditForm *editor = propertyEditor;
     propertyEditor->SetChangeHandler([editor](const QString &key, const QString &value) {
-        if (key != QLatin1String("编号类型"))
+        if (key != QStringLiteral("编号类型"))
             return;
         // The second row follows the style: a label list for "自定义", else a start value.
         if (value == kCustomNumbering && editor->HasRow(QStringLiteral("编号起始值"))) {
