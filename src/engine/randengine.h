@@ -17,7 +17,7 @@ class RandCalThread;
 //   RandEngine engine;                       // OS-seeded (or RandomSources::Seeded(s))
 //   engine.SetDrawSettings(settings);        // ListAutoRestore, question, display values
 //   engine.PrepareInBackground(pmode, query);// start-up: RandCalThread prepares
-//   Batch b = engine.Generate(false, false); // waits for the start-up preparation
+//   Batch b = engine.Generate(true, false);  // waits for the start-up preparation
 //   if (!engine.Ready()) engine.CheckRemaining();
 //
 // Every call but PrepareInBackground runs on the caller's thread. A refusal (a query the
@@ -43,8 +43,10 @@ public:
     void PrepareInBackground(int pmode, const QueryParams &params);
 
     // Draws one batch. `finalDraw`: the batch that ends a draw (stopped animation, or a
-    // draw without animation: pass true); `inDraw`: an animation is running. Returns the
-    // batch; `abandoned` when an exhausted list's reset was declined (Ready is then false).
+    // draw without animation: pass true); it makes removals permanent even while `inDraw`
+    // is still set. `inDraw`: an animation is running; its other frames remove nothing.
+    // Returns the batch; `abandoned` when an exhausted list's reset was declined (Ready is
+    // then false).
     // After a list batch that left fewer entries than a batch needs, the exhausted-list
     // check runs at once (restore or ask).
     Batch Generate(bool finalDraw, bool inDraw);
