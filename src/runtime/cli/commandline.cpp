@@ -217,8 +217,8 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
             }
             QStringList results;
             results.reserve(batch.results.size());
-            for (const QString &result : batch.results)
-                results << UnescapeListText(result);
+            for (const QString &result : batch.results) // every escape starts with "/"
+                results << (result.contains(QLatin1Char('/')) ? UnescapeListText(result) : result);
             drawn.batches << results;
         }
     } catch (const SuiteError &error) {

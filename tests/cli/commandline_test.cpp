@@ -1,0 +1,252 @@
+#include "apppaths.h"
+#include "codec.h"
+#include "domutil.h"
+#include "encodedxml.h"
+#include "projectheader.h"
+#include "querysection.h"
+#include "textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+    // The batches of plain output: results one a line, a blank line between batches.
+    QList<QStringList> Batches() const
+    {
+        QList<QStringList> batches;
+        for (const QString &block : out.split(QStringLiteral("\n\n")))
+            batches << block.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return batches;
+    }
+};
+
+Run RunDellamy(const QStringList &arguments, const QString &program = QStringLiteral(SUITE_APP_DIR "/Dellamy"))
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60'000))
+        qFatal("Dellamy did not finish");
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QDomDocument ProjectDocument(int pmode, const QueryParams &query, const QString &accessPwd = QString())
+{
+    QDomDocument document = NewXmlDocument();
+    ProjectRootElement(document);
+    ProjectHeader header;
+    header.accessByPwd = !accessPwd.isEmpty();
+    header.accessPwd = accessPwd;
+    WriteProjectProperties(document, header);
+    WriteQuerySection(document, query, pmode);
+    return document;
+}
+
+QueryParams WithValue(int pmode, const QString &attribute, const QString &value, QueryParams query = {})
+{
+    if (query.isEmpty())
+        query = DefaultQueryParams(pmode);
+    query[QueryParamIndex(pmode, attribute)] = value;
+    return query;
+}
+
+} // namespace
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_appDir;
+
+    void SaveProject(const QString &name, const QDomDocument &document)
+    {
+        SaveEncodedDocument(document, m_appDir.filePath(QStringLiteral("Data/Projects/%1.rpj").arg(name)));
+    }
+    void WriteSoftIni(bool listAutoRestore)
+    {
+        QFile ini(m_appDir.filePath(QStringLiteral("Soft.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(listAutoRestore ? "[Rand]\nListAutoRestore=1\n" : "[Rand]\nListAutoRestore=0\n");
+    }
+    Run Draw(const QString &project, QStringList more = {})
+    {
+        return RunDellamy(QStringList{"--appdir", m_appDir.path(), "--project", project} + more);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(BindCodec(QStringLiteral(SUITE_APP_DIR)));
+        QVERIFY(m_appDir.isValid());
+        QVERIFY(QDir(m_appDir.path()).mkpath(QStringLiteral("Data/Projects")));
+        SetAppDir(m_appDir.path());
+        SaveProject("四则运算", ProjectDocument(11, DefaultQueryParams(11)));
+        SaveProject("抽奖", ProjectDocument(9, WithValue(9, "RanCount", "2", WithValue(9, "Lists", "A B C D E"))));
+        SaveProject("排序", ProjectDocument(3, WithValue(3, "RanCount", "2", WithValue(3, "Lists", "张三/colon/1 李/comma/四"))));
+        SaveProject("加密", ProjectDocument(3, DefaultQueryParams(3), "芝麻开门"));
+        SaveProject("坏表达式", ProjectDocument(11, WithValue(11, "EqualVars", "c,a+*b")));
+        WriteSoftIni(false);
+    }
+
+    void plainOutputHasOneResultALineAndBlankLinesBetweenBatches()
+    {
+        const Run run = Draw("四则运算", {"--batches", "3", "--seed", "42"});
+        QCOMPARE(run.status, 0);
+        const QList<QStringList> batches = run.Batches();
+        QCOMPARE(batches.size(), 3);
+        const QRegularExpression exercise(QStringLiteral("^(\\d)\\+(\\d)=\\(　\\)$"));
+        for (const QStringList &batch : batches) {
+            QCOMPARE(batch.size(), 5);
+            for (const QString &line : batch) {
+                const auto match = exercise.match(line);
+                QVERIFY2(match.hasMatch(), qPrintable(line));
+                QVERIFY(match.captured(1).toInt() + match.captured(2).toInt() <= 10);
+            }
+        }
+        // The same seed draws the same again.
+        QCOMPARE(Draw("四则运算", {"--batches", "3", "--seed", "42"}).out, run.out);
+    }
+
+    void jsonCarriesTheSameBatches()
+    {
+        const Run plain = Draw("四则运算", {"--batches", "2", "--seed", "5"});
+        const Run json = Draw("四则运算", {"--batches", "2", "--seed", "5", "--json"});
+        QCOMPARE(json.status, 0);
+        QJsonParseError error;
+        const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8(), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(object.value("project").toString(), QStringLiteral("四则运算"));
+        QCOMPARE(object.value("type").toInt(), 11);
+        QList<QStringList> batches;
+        for (const QJsonValue &batch : object.value("batches").toArray()) {
+            QStringList results;
+            for (const QJsonValue &result : batch.toArray())
+                results << result.toString();
+            batches << results;
+        }
+        QCOMPARE(batches, plain.Batches());
+    }
+
+    void escapesAreRemoved()
+    {
+        const Run run = Draw("排序", {"--seed", "1"});
+        QCOMPARE(run.status, 0);
+        QStringList results = run.Batches().value(0);
+        results.sort();
+        QCOMPARE(results, (QStringList{"张三:1", "李,四"}));
+    }
+
+    void anExhaustedListStopsUnlessRestoredAutomatically()
+    {
+        // Five names, two a batch, drawn names removed: 5 -> 3 -> 1, then too few.
+        Run run = Draw("抽奖", {"--batches", "4", "--seed", "3"});
+        QCOMPARE(run.status, 5);
+        QVERIFY(run.err.contains("ListAutoRestore"));
+        const QList<QStringList> batches = run.Batches();
+        QCOMPARE(batches.size(), 2);
+        const QStringList drawn = batches.at(0) + batches.at(1);
+        QCOMPARE(QSet<QString>(drawn.cbegin(), drawn.cend()).size(), 4);
+
+        WriteSoftIni(true);
+        run = Draw("抽奖", {"--batches", "4", "--seed", "3"});
+        WriteSoftIni(false);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.Batches().size(), 4);
+    }
+
+    void aProtectedProjectNeedsItsPassword()
+    {
+        QCOMPARE(Draw("加密").status, 6);
+        QCOMPARE(Draw("加密", {"--password", "芝麻"}).status, 6);
+        const Run run = Draw("加密", {"--password", "芝麻开门"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.Batches().value(0).size(), 4);
+    }
+
+    void badArgumentsPrintTheUsage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no project") << QStringList{"--json"};
+        QTest::newRow("project and file") << QStringList{"--project", "a", "--file", "b.rpj"};
+        QTest::newRow("zero batches") << QStringList{"--project", "a", "--batches", "0"};
+        QTest::newRow("batches not a number") << QStringList{"--project", "a", "--batches", "五"};
+        QTest::newRow("negative seed") << QStringList{"--project", "a", "--seed", "-1"};
+        QTest::newRow("missing value") << QStringList{"--project"};
+        QTest::newRow("unknown option") << QStringList{"--project", "a", "--fast"};
+        QTest::newRow("name leaves the folder") << QStringList{"--project", "../Soft"};
+        QTest::newRow("missing app dir") << QStringList{"--project", "a", "--appdir", "/nonexistent/dir"};
+    }
+    void badArgumentsPrintTheUsage()
+    {
+        QFETCH(QStringList, arguments);
+        const Run run = RunDellamy(arguments);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.err.contains("--project"));
+        QVERIFY(run.out.isEmpty());
+    }
+
+    void helpGoesToStandardOutput()
+    {
+        const Run run = RunDellamy({"--help"});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains("--batches"));
+    }
+
+    void missingOrUnreadableProjectsAreStatusThree()
+    {
+        QCOMPARE(Draw("没有这个工程").status, 3);
+        const QString garbage = m_appDir.filePath("garbage.rpj");
+        WriteFileAtomically(garbage, "not a project at all");
+        const Run run = RunDellamy({"--appdir", m_appDir.path(), "--file", garbage});
+        QCOMPARE(run.status, 3);
+        QVERIFY(!run.err.isEmpty());
+    }
+
+    void aPlainDocumentWithOnlyHeaderAndQueryDraws()
+    {
+        const QString path = m_appDir.filePath("plain.xml");
+        WriteFileAtomically(path, ProjectDocument(1, DefaultQueryParams(1)).toByteArray());
+        const Run run = RunDellamy({"--file", path, "--json"});
+        QCOMPARE(run.status, 0);
+        const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(object.value("project").toString(), QStringLiteral("plain"));
+        QCOMPARE(object.value("type").toInt(), 1);
+        QCOMPARE(object.value("batches").toArray().at(0).toArray().size(), 5);
+    }
+
+    void engineRefusalsAreStatusFourWithTheReason()
+    {
+        const Run run = Draw("坏表达式");
+        QCOMPARE(run.status, 4);
+        QVERIFY2(run.err.contains("a+*b"), qPrintable(run.err));
+    }
+
+    void aMissingExpressionLibraryRefusesCalculations()
+    {
+        // A program directory holding Dellamy and the codec but not Mirzonel.
+        QTemporaryDir programDir;
+        QVERIFY(QFile::copy(SUITE_APP_DIR "/Dellamy", programDir.filePath("Dellamy")));
+        QVERIFY(QFile::copy(SUITE_APP_DIR "/Quillet.so", programDir.filePath("Quillet.so")));
+        const Run run = RunDellamy({"--appdir", m_appDir.path(), "--project", "四则运算"}, programDir.filePath("Dellamy"));
+        QCOMPARE(run.status, 4);
+        QVERIFY2(run.err.contains("Mirzonel"), qPrintable(run.err));
+        // Other types never need it.
+        QCOMPARE(RunDellamy({"--appdir", m_appDir.path(), "--project", "排序"}, programDir.filePath("Dellamy")).status, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "commandline_test.moc"
