@@ -67,6 +67,8 @@ private slots:
     void customTypesNeedParametersBeforeStepThree();
     void stepThreeChecks();
     void modeDialogHandsItsResultBack();
+    void everyModeDialogHandsTheDefaultsBackUnchanged_data();
+    void everyModeDialogHandsTheDefaultsBackUnchanged();
     void cancelWritesNothing();
     void catalogueFailureLeavesNoProjectBehind();
     void queryEditorEditsConvertsAndClearsTheRequest();
@@ -423,6 +425,28 @@ void TestCreateWizard::modeDialogHandsItsResultBack()
     wizard->BNextClick();
     QTRY_COMPARE(wizard->Step(), 2);
     QCOMPARE(wizard->Params(), DefaultQueryParams(1));
+}
+
+void TestCreateWizard::everyModeDialogHandsTheDefaultsBackUnchanged_data()
+{
+    QTest::addColumn<int>("type");
+    for (int type = 1; type <= 13; ++type)
+        QTest::newRow(qPrintable(ProjectTypeAt(type).caption)) << type;
+}
+
+void TestCreateWizard::everyModeDialogHandsTheDefaultsBackUnchanged()
+{
+    QFETCH(int, type);
+    newWizard();
+    goToStep2(QStringLiteral("往返"), type);
+    wizard->RandInfoEditClick();
+    ModeDialog *dialog = wizard->OpenModeDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->Requirer(), QStringLiteral("CreatePage"));
+    dialog->SaveModeClick();
+    QVERIFY2(messages.isEmpty(), qPrintable(texts().join(QLatin1Char('\n'))));
+    QTRY_VERIFY(!wizard->OpenModeDialog());
+    QCOMPARE(wizard->Params(), DefaultQueryParams(type));
 }
 
 void TestCreateWizard::cancelWritesNothing()

@@ -1,6 +1,7 @@
 #include "modedialogfactory.h"
 
 #include "tcalsetform.h"
+#include "tequationsetform.h"
 #include "tgroupsetform.h"
 #include "tlistsetform.h"
 #include "tpicsetform.h"
@@ -26,6 +27,8 @@ ModeDialog *CreateModeDialog(int pmode, QWidget *parent)
         return new TPicSetForm(parent);
     case 6:
         return new TPwdSetForm(parent);
+    case 12:
+        return new TEquationSetForm(parent);
     case 11:
     case 13:
     case 14:
