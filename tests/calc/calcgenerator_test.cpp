@@ -75,22 +75,9 @@ private slots:
         QVERIFY(sumTenSeen); // the closed bound is reachable
     }
 
-    void computedValuesAndNegativesAreWrittenIntoTheTemplate()
-    {
-        CalcGenerator generator(14, ArithmeticQuery("a,b,c", "[b]+[a]=[c]", "a,-5,-1,1|b,1,5,1", "c,a+b", "",
-                                                    "且", "重新取值", 20));
-        Drawing drawing;
-        const QRegularExpression exercise(QStringLiteral("^(\\d)\\+\\((-\\d)\\)=(\\(-\\d\\)|\\d)$"));
-        for (const QString &text : generator.Generate(drawing.context).results) {
-            const auto match = exercise.match(text);
-            QVERIFY2(match.hasMatch(), qPrintable(text));
-            const QString sum = match.captured(3).remove('(').remove(')');
-            QCOMPARE(sum.toInt(), match.captured(1).toInt() + match.captured(2).toInt());
-        }
-    }
-
     void quadraticDefaultsHaveAnIntegerRoot()
     {
+        // c = -a*x^2-b*x is negative, so it is written in parentheses.
         CalcGenerator generator(13, DefaultQueryParams(13));
         Drawing drawing;
         const QRegularExpression equation(QStringLiteral("^(\\d)x\\^2\\+(\\d)x\\+\\((-\\d+)\\)=0$"));
