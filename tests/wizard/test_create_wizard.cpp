@@ -100,10 +100,10 @@ void TestCreateWizard::init()
     QDir().mkpath(appDir.path() + QStringLiteral("/Data/Projects"));
     QDir().mkpath(appDir.path() + QStringLiteral("/Data/Demo"));
     SetAppDir(appDir.path());
-    // The installation's starting documents, from their plain sources.
+    // The installation's encoded starting documents.
     for (int type = 0; type < kProjectTypeCount; ++type) {
         const QString name = TemplateFileName(type);
-        const QString source = QStringLiteral(SUITE_SOURCE_DIR "/data/Demo/") + name.chopped(4) + QStringLiteral(".xml");
+        const QString source = QStringLiteral(SUITE_APP_DIR "/Data/Demo/") + name;
         QVERIFY2(QFile::copy(source, AppDir() + QStringLiteral("Data/Demo/") + name), qPrintable(source));
     }
     QFile menu(CatalogueFilePath());
