@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QScreen>
 
 namespace {
 // The windows are laid out for "微软雅黑"; where it is missing an installed CJK face
@@ -37,6 +38,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     TCreateForm wizard;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        wizard.move(screen->availableGeometry().center() - wizard.rect().center());
     wizard.show();
     return app.exec();
 }
