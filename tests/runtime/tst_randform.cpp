@@ -8,6 +8,7 @@
 #include "encodedxml.h"
 #include "escreenform.h"
 #include "handoff.h"
+#include "musicchannel.h"
 #include "messages.h"
 #include "pwdform.h"
 #include "randform.h"
@@ -81,6 +82,7 @@ private slots:
     void refusesMissingOrDamagedProject_data();
     void refusesMissingOrDamagedProject();
     void showsEngineRefusalOnDraw();
+    void stopsAfterTimesFramesWithCountDown_data();
     void stopsAfterTimesFramesWithCountDown();
     void stopsByDrawButtonAndKeepsRecordDuringAnimation();
     void stopsByStopKey();
@@ -90,6 +92,10 @@ private slots:
     void cancelledPasswordEndsProgram();
     void asksBeforeResettingExhaustedList();
     void formatsBatchWithSeparatorAndEscapes();
+    void showsDrawnPicturesAsSlideshow_data();
+    void showsDrawnPicturesAsSlideshow();
+    void cyclesBoxColours();
+    void drawsOnWithoutMusicFiles();
 
 private:
     // Stores `document` as the default project and starts a window on it.
@@ -289,10 +295,20 @@ void RandFormTest::showsEngineRefusalOnDraw()
     QVERIFY(m_form->GoRandButton->isEnabled());
 }
 
+void RandFormTest::stopsAfterTimesFramesWithCountDown_data()
+{
+    QTest::addColumn<bool>("extraScreen");
+    QTest::newRow("frames in the window") << false;
+    QTest::newRow("frames in the extra screen") << true;
+}
+
 void RandFormTest::stopsAfterTimesFramesWithCountDown()
 {
+    QFETCH(bool, extraScreen);
     QDomDocument document = StartingDocument(1);
     SetAnimation(document, 1, "Times");
+    if (extraScreen)
+        Element(document, "Animate/InRand").setAttribute("RandVisibleType", "ExtraScreen");
     QDomElement times = Element(document, "Animate/InRand/RandStopSet/StopByTimes");
     times.setAttribute("Times", "20");
     times.setAttribute("TimesVisible", "是");
@@ -301,7 +317,10 @@ void RandFormTest::stopsAfterTimesFramesWithCountDown()
     m_form->GoRandButton->click();
     QVERIFY(m_form->InDraw());
     QVERIFY(m_form->TimesForm && m_form->TimesForm->isVisible());
-    QCOMPARE(m_form->TimesForm->geometry(), m_form->frameGeometry());
+    // The count-down covers exactly the window that shows the frames.
+    QWidget *framesWindow = extraScreen ? static_cast<QWidget *>(m_form->EScreen) : m_form.get();
+    QVERIFY(framesWindow->isVisible());
+    QCOMPARE(m_form->TimesForm->geometry(), framesWindow->frameGeometry());
     QTRY_VERIFY(m_form->FramesShown() >= 3);
     const int remaining = m_form->TimesForm->TimesBox->text().toInt();
     QCOMPARE(remaining, 20 - m_form->FramesShown());
@@ -546,6 +565,89 @@ void RandFormTest::formatsBatchWithSeparatorAndEscapes()
     QVERIFY(!m_form->RecordText().contains('\n'));
     for (const QString &entry : recorded)
         QVERIFY2(entry == "A:1" || entry == "B#2", qPrintable(entry));
+}
+
+void RandFormTest::showsDrawnPicturesAsSlideshow_data()
+{
+    QTest::addColumn<QString>("nameFormat");
+    QTest::addColumn<QString>("expectedPrefix");
+    QTest::addColumn<QString>("expectedSuffix");
+    QTest::newRow("name with extension") << "图片名称+扩展名" << "示例图片" << ".jpg";
+    QTest::newRow("name only") << "仅图片名称" << "示例图片" << "";
+    QTest::newRow("full path") << "完整的图片路径" << "<app>Img/示例图片" << ".jpg";
+}
+
+void RandFormTest::showsDrawnPicturesAsSlideshow()
+{
+    QFETCH(QString, nameFormat);
+    QFETCH(QString, expectedPrefix);
+    QFETCH(QString, expectedSuffix);
+    expectedPrefix.replace("<app>", AppDir());
+    QDomDocument document = StartingDocument(5);
+    Element(document, "Animate").setAttribute("InRand", "否");
+    Element(document, "RandQuery/Rand/Query").setAttribute("RanCount", "3");
+    Element(document, "Form/Pic").setAttribute("Interval", "5");
+    Element(document, "Form/PicName").setAttribute("Type", nameFormat);
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+    QVERIFY(m_form->RandPic->pixmap().isNull());
+
+    m_form->GoRandButton->click();
+    // The first drawn picture shows at once, then the three take turns.
+    QVERIFY(!m_form->RandPic->pixmap().isNull());
+    QSet<QString> captions;
+    QTRY_VERIFY((captions.insert(m_form->PicNameLabel->text()), captions.size() == 3));
+    for (const QString &caption : captions) {
+        QVERIFY2(caption.startsWith(expectedPrefix) && caption.endsWith(expectedSuffix), qPrintable(caption));
+        const QString number = caption.mid(expectedPrefix.size(), caption.size() - expectedPrefix.size() - expectedSuffix.size());
+        QVERIFY2(number.toInt() >= 1 && number.toInt() <= 12, qPrintable(caption));
+    }
+    QVERIFY(m_answered.messages.isEmpty());
+}
+
+void RandFormTest::cyclesBoxColours()
+{
+    QDomDocument document = StartingDocument(1);
+    Element(document, "Animate").setAttribute("BoxRecord", "是");
+    QDomElement cycle = Element(document, "Animate/BoxRecord");
+    cycle.setAttribute("IntervalValue", "1");
+    cycle.setAttribute("IntervalUnit", "毫秒");
+    Element(document, "Animate/BoxRecord/UseRandBox").setAttribute("UseFontColor", "是");
+    Element(document, "Animate/BoxRecord/UseRandBox/FontColorList").setAttribute("Color", "255,0,0|0,0,255");
+    Element(document, "Animate/BoxRecord/UseRandRecord").setAttribute("UseBgColor", "是");
+    Element(document, "Animate/BoxRecord/UseRandRecord/BgColorList").setAttribute("Color", "0,255,0");
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+
+    const auto textColour = [this] { return m_form->RandBoxEdit->palette().color(QPalette::Text); };
+    QTRY_COMPARE(textColour(), QColor(255, 0, 0));
+    QTRY_COMPARE(textColour(), QColor(0, 0, 255));
+    QTRY_COMPARE(textColour(), QColor(255, 0, 0));
+    QTRY_COMPARE(m_form->RandRecordMemo->palette().color(QPalette::Base), QColor(0, 255, 0));
+}
+
+void RandFormTest::drawsOnWithoutMusicFiles()
+{
+    // Background, in-draw and after-draw music all point at files that are not there.
+    QDomDocument document = StartingDocument(2);
+    SetAnimation(document, 2, "Button");
+    QDomElement background = Element(document, "Form/Background");
+    background.setAttribute("MusicType", "Rand");
+    background.setAttribute("MusicPath", "[Application]Music/a.mp3|[Application]Music/b.mp3");
+    QDomElement inDraw = Element(document, "Animate/InRand/BgMusic");
+    inDraw.setAttribute("Enabled", "是");
+    inDraw.setAttribute("BgMusicPath", "[Application]Music/c.mp3");
+    Element(document, "Animate").setAttribute("AfterRand", "是");
+    QDomElement afterDraw = Element(document, "Animate/AfterRand/BgMusic");
+    afterDraw.setAttribute("Enabled", "是");
+    afterDraw.setAttribute("BgMusicPath", "[Application]Music/d.mp3");
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+
+    DrawOnce();
+    DrawOnce();
+    QTest::qWait(50);
+    QVERIFY(m_answered.messages.isEmpty());
+    QCOMPARE(m_form->RecordText().split('\n').size(), 2);
+    QVERIFY(!m_form->MusicPlayer->IsPlaying());
+    QVERIFY(!m_form->BgMusicPlayer->IsPlaying());
 }
 
 QTEST_MAIN(RandFormTest)

@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 #include <QSystemTrayIcon>
@@ -573,8 +574,12 @@ void TRandForm::StartAnimatedDraw()
 
 void TRandForm::InRandTimerTimer()
 {
-    if (m_inDraw)
-        GenerateAndShow(false);
+    // A frame may ask the exhausted-list question; frames due while it is open are
+    // skipped rather than asking again on top of it.
+    if (!m_inDraw || m_generatingFrame)
+        return;
+    const QScopedValueRollback<bool> generating(m_generatingFrame, true);
+    GenerateAndShow(false);
 }
 
 void TRandForm::EndAnimation()

@@ -186,6 +186,7 @@ private:
     WindowRemainingQuestion m_question;
     RandEngine m_engine;
     bool m_inDraw = false;
+    bool m_generatingFrame = false;
     bool m_extraScreenShown = false;
     bool m_recordHidden = false;
     bool m_drawButtonHidden = false;
