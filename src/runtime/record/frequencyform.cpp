@@ -31,7 +31,11 @@
 
 namespace {
 
-constexpr qreal kBarWidth = 0.8;         // share of the plot the bars take together
+// Share of the plot the bars take together: a few bars stay slim, many fill the plot.
+qreal BarsWidth(qsizetype bars)
+{
+    return std::min(0.8, 0.15 * qreal(bars));
+}
 constexpr qreal kPieSize = 0.62;         // pie diameter as a share of the plot's smaller side
 constexpr qreal kPieDepthShare = 0.16;   // pie thickness as a share of its radius
 
@@ -200,7 +204,7 @@ void TFrequencyForm::BuildSeries()
     // Bars: one set per result, so each bar carries its own colour and label.
     FBars = new QBarSeries;
     FBars->setObjectName(QStringLiteral("FBars"));
-    FBars->setBarWidth(kBarWidth);
+    FBars->setBarWidth(BarsWidth(shown));
     FBars->setLabelsVisible(true);
     FBars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     barsAxisX = new QCategoryAxis;
@@ -215,7 +219,7 @@ void TFrequencyForm::BuildSeries()
         set->setBorderColor(pointColours.at(i).darker(140));
         set->setLabelColor(Qt::black);
         FBars->append(set);
-        const qreal centre = -kBarWidth / 2 + (qreal(i) + 0.5) * kBarWidth / qreal(shown);
+        const qreal centre = -FBars->barWidth() / 2 + (qreal(i) + 0.5) * FBars->barWidth() / qreal(shown);
         barsAxisX->append(table.at(i).result, centre);
     }
     barsAxisY = new QValueAxis;
@@ -303,11 +307,28 @@ void TFrequencyForm::showEvent(QShowEvent *event)
     QTimer::singleShot(0, this, &TFrequencyForm::RebuildDepth);
 }
 
+void TFrequencyForm::PlaceBarLabels(bool withDepth)
+{
+    // With depth the top face sits where an outside label would go, so the count moves
+    // into the bar, written in black or white, whichever reads on the bar's colour.
+    const auto position = withDepth ? QAbstractBarSeries::LabelsInsideEnd : QAbstractBarSeries::LabelsOutsideEnd;
+    if (FBars->labelsPosition() == position)
+        return;
+    FBars->setLabelsPosition(position);
+    const QList<QBarSet *> sets = FBars->barSets();
+    for (qsizetype i = 0; i < sets.size(); ++i) {
+        const bool dark = qGray(pointColours.at(i).rgb()) < 128;
+        sets.at(i)->setLabelColor(withDepth && dark ? Qt::white : Qt::black);
+    }
+}
+
 void TFrequencyForm::RebuildDepth()
 {
     qDeleteAll(depthFaces);
     depthFaces.clear();
-    if (!Show3D || !Show3D->isChecked() || pointColours.isEmpty())
+    const bool withDepth = Show3D && Show3D->isChecked();
+    PlaceBarLabels(withDepth);
+    if (!withDepth || pointColours.isEmpty())
         return;
     switch (activeStyle) {
     case ChartStyle::Bars:
@@ -338,9 +359,9 @@ void TFrequencyForm::AddFace(const QPolygonF &polygon, const QColor &colour)
 void TFrequencyForm::AddBarDepth()
 {
     const int count = int(pointColours.size());
-    const qreal slot = kBarWidth / count;
+    const qreal slot = FBars->barWidth() / count;
     for (int i = 0; i < count; ++i) {
-        const qreal left = -kBarWidth / 2 + i * slot;
+        const qreal left = -FBars->barWidth() / 2 + i * slot;
         const qreal value = FBars->barSets().at(i)->at(0);
         const QPointF topLeft = FChart->mapToPosition(QPointF(left, value), FBars);
         const QPointF bottomRight = FChart->mapToPosition(QPointF(left + slot, 0), FBars);

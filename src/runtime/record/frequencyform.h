@@ -68,6 +68,7 @@ protected:
 private:
     void BuildSeries();
     void RebuildDepth();
+    void PlaceBarLabels(bool withDepth);
     void AddFace(const QPolygonF &polygon, const QColor &colour);
     void AddBarDepth();
     void AddLineDepth();
