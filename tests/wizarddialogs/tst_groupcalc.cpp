@@ -404,6 +404,23 @@ void GroupCalcTest::calcSaveChecksAndConditions()
     QVERIFY(dialog->Chip(QStringLiteral("b"))->isEnabled());
     QCOMPARE(randGrid->item(0, 2)->text(), QStringLiteral("10"));
 
+    // The minimum cell steps by the row's precision on every sixth move to the right.
+    dialog->show();
+    randGrid->item(0, 3)->setText(QStringLiteral("0.1"));
+    const QPoint cell = randGrid->visualItemRect(randGrid->item(0, 1)).center();
+    auto send = [&](QEvent::Type type, const QPoint &pos) {
+        QMouseEvent event(type, pos, randGrid->viewport()->mapToGlobal(pos),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(randGrid->viewport(), &event);
+    };
+    send(QEvent::MouseButtonPress, cell);
+    for (int i = 1; i <= 6; ++i)
+        send(QEvent::MouseMove, cell + QPoint(i, 0));
+    send(QEvent::MouseButtonRelease, cell);
+    QCOMPARE(randGrid->item(0, 1)->text(), QStringLiteral("0.1"));
+    randGrid->item(0, 3)->setText(QStringLiteral("1"));
+
     log.clear();
     dialog->SaveModeClick();
     QCOMPARE(log.texts, QStringList{QStringLiteral("编码格式不能为空！")});
@@ -447,7 +464,7 @@ void GroupCalcTest::calcSaveChecksAndConditions()
     QVERIFY2(log.texts.isEmpty(), qPrintable(log.texts.join('\n')));
     QCOMPARE(log.handBacks, 1);
     const QueryParams saved = dialog->EncodeProject(14, {});
-    QCOMPARE(saved.value(3), QStringLiteral("a,0,10,1|b,0,10,1"));
+    QCOMPARE(saved.value(3), QStringLiteral("a,0.1,10,1|b,0,10,1"));
     QCOMPARE(saved.value(4), QStringLiteral("c,a+b"));
     QCOMPARE(saved.value(5), QStringLiteral("c,介于(闭区间),2,8"));
 

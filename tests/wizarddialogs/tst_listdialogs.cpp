@@ -44,6 +44,7 @@ private slots:
     void listCountsEmptyItemsAndRefusesTooFew();
     void listProbabilityExcludesAutoDelete();
     void listRowsDeleteAndAdd();
+    void listWeightsChangeByDragging();
     void listEncodingsReadBack();
     void listShuffleCountFollowsItems();
     void passwordChecksAndOptionOrder();
@@ -202,6 +203,53 @@ void ListDialogsTest::listRowsDeleteAndAdd()
     QCOMPARE(grid->rowCount(), 1);
     QVERIFY(grid->item(0, 1)->text().isEmpty());
     QVERIFY(grid->item(0, 2)->text().isEmpty());
+    delete dialog;
+}
+
+namespace {
+void sendMouse(QWidget *target, QEvent::Type type, const QPoint &pos)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, pos, target->mapToGlobal(pos), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+} // namespace
+
+void ListDialogsTest::listWeightsChangeByDragging()
+{
+    MessageLog log;
+    QPointer<TListSetForm> dialog = openFor<TListSetForm>(log);
+    dialog->LoadProject(2, DefaultQueryParams(2));
+    dialog->show();
+    auto *grid = child<QTableWidget>(dialog, "RLists");
+    QWidget *viewport = grid->viewport();
+    const QPoint cell = grid->visualItemRect(grid->item(1, 2)).center();
+
+    // Weights: one step per sixth move, never below 1.
+    sendMouse(viewport, QEvent::MouseButtonPress, cell);
+    for (int i = 1; i <= 12; ++i)
+        sendMouse(viewport, QEvent::MouseMove, cell + QPoint(i, 0));
+    QCOMPARE(grid->item(1, 2)->text(), QStringLiteral("3"));
+    for (int i = 1; i <= 30; ++i)
+        sendMouse(viewport, QEvent::MouseMove, cell - QPoint(i, 0));
+    QCOMPARE(grid->item(1, 2)->text(), QStringLiteral("1"));
+    sendMouse(viewport, QEvent::MouseButtonRelease, cell);
+
+    // Percentages follow every move and stay between 1 and 99.
+    child<QRadioButton>(dialog, "PosByPercent")->click();
+    QCOMPARE(grid->item(1, 2)->text(), QStringLiteral("50"));
+    sendMouse(viewport, QEvent::MouseButtonPress, cell);
+    for (int i = 1; i <= 3; ++i)
+        sendMouse(viewport, QEvent::MouseMove, cell + QPoint(i, 0));
+    QCOMPARE(grid->item(1, 2)->text(), QStringLiteral("53"));
+    for (int i = 1; i <= 60; ++i)
+        sendMouse(viewport, QEvent::MouseMove, cell + QPoint(3 + i, 0));
+    QCOMPARE(grid->item(1, 2)->text(), QStringLiteral("99"));
+    sendMouse(viewport, QEvent::MouseButtonRelease, cell);
+    // After release moves change nothing.
+    sendMouse(viewport, QEvent::MouseMove, cell);
+    QCOMPARE(grid->item(1, 2)->text(), QStringLiteral("99"));
     delete dialog;
 }
 

@@ -299,7 +299,7 @@ void TGroupSetForm::SyncRows()
         row.preview = new QPlainTextEdit(row.frame);
         row.preview->setObjectName(QStringLiteral("GroupPreview"));
         row.preview->setReadOnly(true);
-        row.preview->setFixedHeight(92);
+        row.preview->setFixedHeight(112);
         row.edit = new QPushButton(QStringLiteral("点此编辑"), row.frame);
         row.edit->setObjectName(QStringLiteral("EditGroup"));
         row.edit->setAutoDefault(false);

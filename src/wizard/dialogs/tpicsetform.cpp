@@ -25,7 +25,7 @@ TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
     picList = new QListWidget(this);
     picList->setObjectName(QStringLiteral("PicList"));
     picList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    picList->setMinimumSize(260, 240);
+    picList->setMinimumSize(420, 260);
     connect(picList, &QListWidget::currentRowChanged, this, &TPicSetForm::PicListClick);
 
     auto *menu = new QMenu(picList);
@@ -43,7 +43,7 @@ TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
     picShape = new QFrame(this);
     picShape->setObjectName(QStringLiteral("PicShape"));
     picShape->setFrameShape(QFrame::Box);
-    picShape->setMinimumSize(240, 240);
+    picShape->setMinimumSize(260, 260);
     picShow = new QLabel(picShape);
     picShow->setObjectName(QStringLiteral("PicShow"));
     picShow->setAlignment(Qt::AlignCenter);
@@ -63,8 +63,8 @@ TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
     grid->addWidget(new QLabel(QStringLiteral("图片预览："), this), 0, 1);
     grid->addWidget(picList, 1, 0);
     grid->addWidget(picShape, 1, 1);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
     grid->setRowStretch(1, 1);
 
     auto *form = new QFormLayout;
@@ -85,8 +85,10 @@ TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
 void TPicSetForm::LoadValues(const QString &paths, const QString &count, bool exclusion)
 {
     picList->clear();
-    if (!paths.isEmpty())
+    if (!paths.isEmpty()) {
         picList->addItems(paths.split(QLatin1Char('|')));
+        picList->setCurrentRow(0);
+    }
     ranCountValue->setText(count);
     autoDel->setChecked(exclusion);
 }
