@@ -336,6 +336,12 @@ void GroupCalcTest::groupCustomReadsBack()
     // Unnamed groups follow their position; named ones keep their name.
     editor->MoveGroup(1, -1);
     QCOMPARE(editor->EncodeProject(0, {}).value(3), QStringLiteral("第1组##奖项##名单##第4组"));
+
+    // Group lists that do not fit their types are reported, not half-read.
+    params[2] = QStringLiteral("自定义||甲");
+    editor->LoadProject(0, params);
+    QCOMPARE(editor->GroupCount(), 0);
+    QCOMPARE(log.texts.size(), 1);
     delete editor;
 }
 
@@ -431,7 +437,23 @@ void GroupCalcTest::calcSaveChecksAndConditions()
     QCOMPARE(log.texts.at(1), QStringLiteral("关系变量列表中不得有空项！"));
     QCOMPARE(log.handBacks, 0);
 
-    dialog->DropVariable(QStringLiteral("b"), randGrid);
+    // Dragging the chip with the mouse and letting go over the grid gives it a row.
+    QLabel *chip = dialog->Chip(QStringLiteral("b"));
+    const QPoint target = randGrid->mapToGlobal(randGrid->rect().center());
+    auto sendToChip = [chip](QEvent::Type type, const QPoint &global) {
+        QMouseEvent event(type, chip->mapFromGlobal(global), global,
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(chip, &event);
+    };
+    sendToChip(QEvent::MouseButtonPress, chip->mapToGlobal(QPoint(4, 4)));
+    sendToChip(QEvent::MouseMove, target);
+    QVERIFY(child<QWidget>(dialog, "MoveVarBox")->isVisible());
+    sendToChip(QEvent::MouseButtonRelease, target);
+    QVERIFY(!child<QWidget>(dialog, "MoveVarBox")->isVisible());
+    QCOMPARE(randGrid->rowCount(), 2);
+    QCOMPARE(randGrid->item(1, 0)->text(), QStringLiteral("b"));
+    QVERIFY(!chip->isEnabled());
     equalGrid->item(0, 1)->setText(QStringLiteral("a+b"));
     randGrid->item(1, 1)->setText(QStringLiteral("5"));
     randGrid->item(1, 2)->setText(QStringLiteral("2"));

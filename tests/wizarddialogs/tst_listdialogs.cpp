@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -188,6 +189,15 @@ void ListDialogsTest::listRowsDeleteAndAdd()
     QCOMPARE(grid->item(2, 0)->text(), QStringLiteral("3"));
     QCOMPARE(grid->item(2, 2)->text(), QStringLiteral("1"));
     QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("5")); // weights already set stay
+
+    // Dragging a row to another place renumbers the rows in their new order.
+    grid->verticalHeader()->moveSection(2, 0);
+    QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("1"));
+    QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("张三"));
+    QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("1"));
+    QCOMPARE(grid->verticalHeader()->logicalIndex(0), 0);
+    grid->verticalHeader()->moveSection(0, 2);
+    QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("张三"));
 
     grid->setCurrentCell(0, 1);
     del->trigger();
