@@ -88,42 +88,59 @@ DrawList::DrawList(const QStringList &entries)
 {
     auto shape = std::make_shared<Shape>();
     shape->entries = entries;
-    QHash<QString, int> idOf;
-    shape->textOf.resize(entries.size(), -1);
-    m_aliveIndex.resize(entries.size(), -1);
+    QHash<QString, int> lastPositionOf;
+    lastPositionOf.reserve(entries.size());
+    std::vector<int> nextSame(entries.size(), -1);
+    m_alive.reserve(entries.size());
     for (int position = 0; position < entries.size(); ++position) {
         const QString &text = entries.at(position);
         if (text.isEmpty())
             continue;
-        auto found = idOf.find(text);
-        if (found == idOf.end()) {
-            found = idOf.insert(text, int(shape->positions.size()));
-            shape->positions.emplace_back();
-        }
-        shape->textOf[position] = *found;
-        shape->positions[*found].push_back(position);
-        m_aliveIndex[position] = int(m_alive.size());
         m_alive.push_back(position);
+        auto found = lastPositionOf.find(text);
+        if (found == lastPositionOf.end()) {
+            lastPositionOf.insert(text, position);
+            nextSame[position] = position;
+        } else { // insert into the ring after the last copy seen
+            nextSame[position] = nextSame[*found];
+            nextSame[*found] = position;
+            *found = position;
+            shape->hasCopies = true;
+        }
     }
-    m_distinctRemaining = int(shape->positions.size());
+    m_distinctRemaining = int(lastPositionOf.size());
+    if (shape->hasCopies) {
+        shape->nextSame = std::move(nextSame);
+        m_aliveIndex.assign(entries.size(), -1);
+        for (int index = 0; index < int(m_alive.size()); ++index)
+            m_aliveIndex[m_alive[index]] = index;
+    }
     m_shape = std::move(shape);
 }
 
 QString DrawList::Draw(RandomSource &random, bool remove)
 {
-    const int position = m_alive[random.Below(m_alive.size())];
-    const QString text = m_shape->entries.at(position);
-    if (remove) {
-        for (int same : m_shape->positions[m_shape->textOf[position]]) {
-            const int index = m_aliveIndex[same];
-            const int last = m_alive.back();
-            m_alive[index] = last;
-            m_aliveIndex[last] = index;
-            m_alive.pop_back();
-            m_aliveIndex[same] = -1;
-        }
-        --m_distinctRemaining;
+    const int pick = int(random.Below(m_alive.size()));
+    const int position = m_alive[pick];
+    QString text = m_shape->entries.at(position);
+    if (!remove)
+        return text;
+    --m_distinctRemaining;
+    if (!m_shape->hasCopies) {
+        m_alive[pick] = m_alive.back();
+        m_alive.pop_back();
+        return text;
     }
+    int same = position;
+    do {
+        const int index = m_aliveIndex[same];
+        const int last = m_alive.back();
+        m_alive[index] = last;
+        m_aliveIndex[last] = index;
+        m_alive.pop_back();
+        m_aliveIndex[same] = -1;
+        same = m_shape->nextSame[same];
+    } while (same != position);
     return text;
 }
 

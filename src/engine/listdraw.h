@@ -43,12 +43,14 @@ private:
     struct Shape
     {
         QStringList entries;
-        std::vector<int> textOf;                // entry position -> text id
-        std::vector<std::vector<int>> positions; // text id -> its entry positions
+        // Entry positions of the same text form a ring through nextSame; only kept when
+        // some text occurs more than once.
+        bool hasCopies = false;
+        std::vector<int> nextSame;
     };
     std::shared_ptr<const Shape> m_shape;
-    std::vector<int> m_alive;                 // positions that can be drawn
-    std::vector<int> m_aliveIndex;            // position -> index in m_alive, or -1
+    std::vector<int> m_alive;      // positions that can be drawn
+    std::vector<int> m_aliveIndex; // position -> index in m_alive, or -1 (only with copies)
     int m_distinctRemaining = 0;
 };
 

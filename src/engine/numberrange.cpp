@@ -68,18 +68,72 @@ double NumberRange::ValueAt(qint64 k) const
     return std::min(value, m_max);
 }
 
+namespace {
+
+size_t SlotOf(qint64 key, size_t mask)
+{
+    return size_t((quint64(key) * 0x9E3779B97F4A7C15ull) >> 20) & mask;
+}
+
+} // namespace
+
+bool UniqueIndexSampler::Take(qint64 index)
+{
+    if (size_t(m_drawn + 1) * 2 > m_taken.size()) { // keep the table at most half full
+        std::vector<qint64> grown(std::max<size_t>(64, m_taken.size() * 2), -1);
+        const size_t mask = grown.size() - 1;
+        for (qint64 key : m_taken) {
+            if (key == -1)
+                continue;
+            size_t slot = SlotOf(key, mask);
+            while (grown[slot] != -1)
+                slot = (slot + 1) & mask;
+            grown[slot] = key;
+        }
+        m_taken = std::move(grown);
+    }
+    const size_t mask = m_taken.size() - 1;
+    size_t slot = SlotOf(index, mask);
+    while (m_taken[slot] != -1) {
+        if (m_taken[slot] == index)
+            return false;
+        slot = (slot + 1) & mask;
+    }
+    m_taken[slot] = index;
+    return true;
+}
+
+void UniqueIndexSampler::StartShuffling()
+{
+    std::vector<char> taken(size_t(m_n), 0); // m_n is at most twice the values drawn here
+    for (qint64 key : m_taken)
+        if (key != -1)
+            taken[size_t(key)] = 1;
+    m_rest.reserve(size_t(m_n - m_drawn));
+    for (qint64 index = 0; index < m_n; ++index)
+        if (!taken[size_t(index)])
+            m_rest.push_back(index);
+    m_taken = {};
+    m_shuffling = true;
+}
+
 qint64 UniqueIndexSampler::Next(RandomSource &random)
 {
-    // Position m_drawn swaps with a random position of the rest; positions never swapped
-    // hold their own index.
-    const qint64 pick = m_drawn + qint64(random.Below(quint64(m_n - m_drawn)));
-    const qint64 atPick = m_moved.value(pick, pick);
-    const qint64 atFront = m_moved.value(m_drawn, m_drawn);
-    if (pick != m_drawn)
-        m_moved.insert(pick, atFront);
-    m_moved.remove(m_drawn);
+    if (!m_shuffling && (m_drawn + 1) * 2 > m_n)
+        StartShuffling();
     ++m_drawn;
-    return atPick;
+    if (m_shuffling) {
+        const size_t pick = size_t(random.Below(m_rest.size()));
+        const qint64 index = m_rest[pick];
+        m_rest[pick] = m_rest.back();
+        m_rest.pop_back();
+        return index;
+    }
+    for (;;) { // fewer than half are taken: each try succeeds with chance above 1/2
+        const qint64 index = qint64(random.Below(quint64(m_n)));
+        if (Take(index))
+            return index;
+    }
 }
 
 std::vector<double> RangeDraw(const NumberRange &range, RandomSource &random, bool allowRepeat,

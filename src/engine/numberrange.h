@@ -2,7 +2,6 @@
 
 #include "randomsource.h"
 
-#include <QHash>
 #include <QString>
 #include <QtGlobal>
 
@@ -37,8 +36,10 @@ private:
 };
 
 // Draws grid indices without replacement from [0, n): each call gives an index not given
-// before, in constant time and memory proportional to the draws (a sparse Fisher-Yates
-// shuffle), so a batch close to the grid size costs no more than a small one.
+// before, uniformly among those left, in constant expected time. While fewer than half
+// are taken it draws and rejects taken ones (a hashed set, at most two tries on average);
+// then it shuffles the rest, so a batch close to the grid size costs no more per value
+// than a small one.
 class UniqueIndexSampler
 {
 public:
@@ -48,9 +49,14 @@ public:
     qint64 Next(RandomSource &random);
 
 private:
+    bool Take(qint64 index); // false when already taken
+    void StartShuffling();
+
     qint64 m_n;
     qint64 m_drawn = 0;
-    QHash<qint64, qint64> m_moved; // position -> index placed there by a swap
+    std::vector<qint64> m_taken; // open addressing, -1 marks a free slot
+    std::vector<qint64> m_rest;  // the indices left, once shuffling
+    bool m_shuffling = false;
 };
 
 // Draws `count` values of the grid. Without repeats the values differ from each other and

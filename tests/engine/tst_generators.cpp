@@ -1,6 +1,7 @@
 #include "enginetesthelpers.h"
 #include "equationgenerator.h"
 #include "listdraw.h"
+#include "numberrange.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -95,6 +96,32 @@ private slots:
         const QStringList results = engine->Generate(true, false).results;
         QCOMPARE(results.size(), 200000);
         QCOMPARE(QSet<QString>(results.begin(), results.end()).size(), 200000);
+    }
+
+    void samplerCoversTheGridUniformly()
+    {
+        GeneratorSource random(11);
+        UniqueIndexSampler all(1000); // passes from rejection to shuffling half-way
+        QSet<qint64> seen;
+        for (int i = 0; i < 1000; ++i) {
+            const qint64 index = all.Next(random);
+            QVERIFY(index >= 0 && index < 1000);
+            seen.insert(index);
+        }
+        QCOMPARE(seen.size(), 1000);
+        QCOMPARE(all.Remaining(), 0);
+
+        // The index left over after three of four draws is equally likely to be any.
+        int leftOver[4] = {0, 0, 0, 0};
+        for (int trial = 0; trial < 8000; ++trial) {
+            UniqueIndexSampler four(4);
+            qint64 sum = 0;
+            for (int i = 0; i < 3; ++i)
+                sum += four.Next(random);
+            ++leftOver[6 - sum];
+        }
+        for (int n : leftOver) // expected 2000, sd about 39
+            QVERIFY2(qAbs(n - 2000) < 200, qPrintable(QString::number(n)));
     }
 
     void numbersRefusals_data()
