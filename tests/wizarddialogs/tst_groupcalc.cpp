@@ -480,6 +480,10 @@ void GroupCalcTest::calcSaveChecksAndConditions()
     QCOMPARE(log.texts, QStringList{QStringLiteral("请您将取值条件填写完整，或者删除不完整的取值条件！")});
     conditions->item(0, 1)->setText(QStringLiteral("c"));
     conditions->item(0, 2)->setText(QStringLiteral("介于(闭区间)"));
+    conditions->item(0, 3)->setText(QStringLiteral("2"));
+    log.clear();
+    dialog->SaveModeClick();
+    QCOMPARE(log.texts, QStringList{QStringLiteral("取值条件第1行：区间的表达式2应写成“下限,上限”！")});
     conditions->item(0, 3)->setText(QStringLiteral("2,8"));
     log.clear();
     dialog->SaveModeClick();
@@ -591,6 +595,16 @@ void GroupCalcTest::equationSaveChecks()
     dialog->SaveModeClick();
     QCOMPARE(log.texts, QStringList{QStringLiteral("系数列表第2行：当前精确度下无法生成随机数，请重新设置相关参数！")});
     factors->item(1, 3)->setText(QString());
+    log.clear();
+    dialog->SaveModeClick();
+    QCOMPARE(log.texts, QStringList{QStringLiteral("未知量列表和系数列表内的参数中不得有空项！")});
+
+    // A file that states three unknowns but holds two rows opens with an empty third row.
+    QueryParams short3 = DefaultQueryParams(12);
+    short3[1] = QStringLiteral("3");
+    dialog->LoadProject(12, short3);
+    QCOMPARE(dialog->Unknowns(), 3);
+    QCOMPARE(unknowns->rowCount(), 3);
     log.clear();
     dialog->SaveModeClick();
     QCOMPARE(log.texts, QStringList{QStringLiteral("未知量列表和系数列表内的参数中不得有空项！")});

@@ -648,6 +648,12 @@ bool TCalSetForm::ValidateInput()
             valid = false;
             break;
         }
+        // An interval holds its two bounds in the second expression.
+        if (relation.contains(QStringLiteral("介于")) && second.split(QLatin1Char(',')).size() != 2) {
+            ShowParameterError(QStringLiteral("取值条件第%1行：区间的表达式2应写成“下限,上限”！").arg(row + 1));
+            valid = false;
+            break;
+        }
         if ((first + second).contains(QLatin1Char('|'))) {
             ShowParameterError(QStringLiteral("取值条件第%1行：表达式中不得含有“|”！").arg(row + 1));
             valid = false;

@@ -156,12 +156,13 @@ void TEquationSetForm::GoTimesClick()
         ShowParameterError(QStringLiteral("方程元数不能为空！"), caption);
         return;
     }
-    const qlonglong count = text.toLongLong();
-    if (count == 0) {
+    bool ok = false;
+    const qlonglong count = text.toLongLong(&ok); // digits only: fails only when too long
+    if (ok && count == 0) {
         ShowParameterError(QStringLiteral("方程元数不能为0！"), caption);
         return;
     }
-    if (count > MaxUnknowns || text.size() > 2) {
+    if (!ok || count > MaxUnknowns) {
         ShowParameterError(QStringLiteral("方程元数不能超过26！"), caption);
         return;
     }
@@ -226,8 +227,14 @@ void TEquationSetForm::LoadProject(int pmode, const QueryParams &params)
     timesCountValue->setText(params.value(1));
     const QStringList unknownRows = params.value(2).isEmpty() ? QStringList() : params.value(2).split(QLatin1Char('|'));
     const QStringList factorRows = params.value(3).isEmpty() ? QStringList() : params.value(3).split(QLatin1Char('|'));
-    const int count = int(qMax(unknownRows.size(), factorRows.size()));
+    // The grids follow the stated number of unknowns; rows the file lacks stay empty
+    // for the user to fill in, so the saved parts always agree with each other.
+    bool countOk = false;
+    int count = params.value(1).toInt(&countOk);
+    if (!countOk || count < 1 || count > MaxUnknowns)
+        count = int(qMin<qsizetype>(qMax(unknownRows.size(), factorRows.size()), MaxUnknowns));
     if (count > 0) {
+        timesCountValue->setText(QString::number(count));
         BuildGrids(count);
         for (int row = 0; row < count; ++row) {
             const QStringList unknown = unknownRows.value(row).split(QLatin1Char(','));
