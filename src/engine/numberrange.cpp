@@ -5,7 +5,10 @@
 
 #include <QLocale>
 
+#include <QSet>
+
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -77,8 +80,29 @@ size_t SlotOf(qint64 key, size_t mask)
 
 } // namespace
 
+constexpr qint64 kBitmapLimit = qint64(1) << 30;
+
+void UniqueIndexSampler::FreeBits::operator()(quint64 *bits) const
+{
+    std::free(bits);
+}
+
+UniqueIndexSampler::UniqueIndexSampler(qint64 n) : m_n(n)
+{
+    if (n <= kBitmapLimit)
+        m_bits.reset(static_cast<quint64 *>(std::calloc(size_t(n / 64 + 1), sizeof(quint64))));
+}
+
 bool UniqueIndexSampler::Take(qint64 index)
 {
+    if (m_bits) {
+        quint64 &word = m_bits[size_t(index >> 6)];
+        const quint64 bit = quint64(1) << (index & 63);
+        if (word & bit)
+            return false;
+        word |= bit;
+        return true;
+    }
     if (size_t(m_drawn + 1) * 2 > m_taken.size()) { // keep the table at most half full
         std::vector<qint64> grown(std::max<size_t>(64, m_taken.size() * 2), -1);
         const size_t mask = grown.size() - 1;
@@ -105,15 +129,19 @@ bool UniqueIndexSampler::Take(qint64 index)
 
 void UniqueIndexSampler::StartShuffling()
 {
-    std::vector<char> taken(size_t(m_n), 0); // m_n is at most twice the values drawn here
+    // m_n is at most twice the values drawn here, so a pass over the grid is linear in them.
+    QSet<qint64> takenInTable;
     for (qint64 key : m_taken)
         if (key != -1)
-            taken[size_t(key)] = 1;
+            takenInTable.insert(key);
     m_rest.reserve(size_t(m_n - m_drawn));
-    for (qint64 index = 0; index < m_n; ++index)
-        if (!taken[size_t(index)])
+    for (qint64 index = 0; index < m_n; ++index) {
+        const bool taken = m_bits ? (m_bits[size_t(index >> 6)] >> (index & 63)) & 1 : takenInTable.contains(index);
+        if (!taken)
             m_rest.push_back(index);
+    }
     m_taken = {};
+    m_bits.reset();
     m_shuffling = true;
 }
 

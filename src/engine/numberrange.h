@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <memory>
 #include <vector>
 
 // A value grid Min, Min+Pred, ..., up to Max. Values are computed in double precision
@@ -43,7 +44,7 @@ private:
 class UniqueIndexSampler
 {
 public:
-    explicit UniqueIndexSampler(qint64 n) : m_n(n) {}
+    explicit UniqueIndexSampler(qint64 n);
     qint64 Remaining() const { return m_n - m_drawn; }
     // Precondition: Remaining() > 0.
     qint64 Next(RandomSource &random);
@@ -52,9 +53,17 @@ private:
     bool Take(qint64 index); // false when already taken
     void StartShuffling();
 
+    struct FreeBits
+    {
+        void operator()(quint64 *bits) const;
+    };
+
     qint64 m_n;
     qint64 m_drawn = 0;
-    std::vector<qint64> m_taken; // open addressing, -1 marks a free slot
+    // Taken indices: a bitmap for grids up to 2^30 points (zeroed pages cost nothing until
+    // touched), else an open-addressing table where -1 marks a free slot.
+    std::unique_ptr<quint64[], FreeBits> m_bits;
+    std::vector<qint64> m_taken;
     std::vector<qint64> m_rest;  // the indices left, once shuffling
     bool m_shuffling = false;
 };
