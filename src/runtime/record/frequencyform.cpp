@@ -15,6 +15,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QGraphicsPolygonItem>
+#include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineSeries>
@@ -229,9 +230,7 @@ void TFrequencyForm::BuildSeries()
     FLines = new QLineSeries;
     FLines->setObjectName(QStringLiteral("FLines"));
     FLines->setPointsVisible(true);
-    FLines->setPointLabelsVisible(true);
-    FLines->setPointLabelsFormat(QStringLiteral("@yPoint"));
-    FLines->setPointLabelsClipping(false);
+    FLines->setMarkerSize(10);
     QPen linePen(QColor(0, 84, 147));
     linePen.setWidthF(2.5);
     FLines->setPen(linePen);
@@ -241,8 +240,7 @@ void TFrequencyForm::BuildSeries()
     linesAxisX->setLabelsFont(labelFont);
     for (qsizetype i = 0; i < shown; ++i) {
         FLines->append(qreal(i), qreal(table.at(i).count));
-        FLines->setPointConfiguration(int(i), {{QXYSeries::PointConfiguration::Color, pointColours.at(i)},
-                                               {QXYSeries::PointConfiguration::Size, 9.0}});
+        FLines->setPointConfiguration(int(i), QXYSeries::PointConfiguration::Color, pointColours.at(i));
         linesAxisX->append(table.at(i).result, qreal(i));
     }
     linesAxisY = new QValueAxis;
@@ -322,12 +320,32 @@ void TFrequencyForm::PlaceBarLabels(bool withDepth)
     }
 }
 
+void TFrequencyForm::LabelLinePoints()
+{
+    // The series' own point labels are drawn under its markers; these sit above them.
+    QFont labelFont = linesAxisY->labelsFont();
+    labelFont.setBold(true);
+    const QList<QPointF> points = FLines->points();
+    for (const QPointF &point : points) {
+        auto *label = new QGraphicsSimpleTextItem(QString::number(qint64(point.y())), FChart);
+        label->setFont(labelFont);
+        const QRectF box = label->boundingRect();
+        label->setPos(FChart->mapToPosition(point, FLines) - QPointF(box.width() / 2, box.height() + 6));
+        label->setZValue(1);
+        overlayItems.append(label);
+    }
+}
+
 void TFrequencyForm::RebuildDepth()
 {
+    qDeleteAll(overlayItems);
+    overlayItems.clear();
     qDeleteAll(depthFaces);
     depthFaces.clear();
     const bool withDepth = Show3D && Show3D->isChecked();
     PlaceBarLabels(withDepth);
+    if (activeStyle == ChartStyle::Lines)
+        LabelLinePoints();
     if (!withDepth || pointColours.isEmpty())
         return;
     switch (activeStyle) {

@@ -11,6 +11,7 @@ class QBarSeries;
 class QCategoryAxis;
 class QChart;
 class QChartView;
+class QGraphicsItem;
 class QGraphicsPolygonItem;
 class QLineSeries;
 class QPieSeries;
@@ -69,6 +70,7 @@ private:
     void BuildSeries();
     void RebuildDepth();
     void PlaceBarLabels(bool withDepth);
+    void LabelLinePoints();
     void AddFace(const QPolygonF &polygon, const QColor &colour);
     void AddBarDepth();
     void AddLineDepth();
@@ -96,4 +98,5 @@ private:
     QPushButton *BSaveChart;
     QPushButton *BSaveTable;
     QList<QGraphicsPolygonItem *> depthFaces;
+    QList<QGraphicsItem *> overlayItems; // labels drawn over the series
 };
