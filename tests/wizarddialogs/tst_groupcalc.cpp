@@ -302,6 +302,15 @@ void GroupCalcTest::groupPresetsReadBack()
             QVERIFY(!child<QCheckBox>(list, "RepeatAllowed")->isVisibleTo(list));
             QVERIFY(!child<QCheckBox>(list, "PosSetAble")->isVisibleTo(list));
             QCOMPARE(child<QLabel>(list, "RanCountLabel")->text(), QStringLiteral("每个奖项获得人数"));
+
+            // Each prize is one result: the count follows the prize list.
+            editor->EditGroupClick(0);
+            auto *properties = qobject_cast<TVEditForm *>(editor->OpenGroupEditor());
+            QVERIFY(properties);
+            properties->SetValue(QStringLiteral("编号列表"), QStringLiteral("一等奖,二等奖"));
+            child<QPushButton>(properties, "BOK")->click();
+            QCOMPARE(count->text(), QStringLiteral("2"));
+            QCOMPARE(editor->EncodeProject(10, {}).value(1), QStringLiteral("一等奖,二等奖"));
         }
         delete editor;
     }

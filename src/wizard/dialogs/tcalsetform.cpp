@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -178,10 +179,10 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
     repeatAllowed = new QCheckBox(QStringLiteral("是否允许重复"), this);
     repeatAllowed->setObjectName(QStringLiteral("RepeatAllowed"));
 
-    moveVarBox = new QWidget(this);
+    moveVarBox = new QFrame(this);
     moveVarBox->setObjectName(QStringLiteral("MoveVarBox"));
     moveVarBox->setAttribute(Qt::WA_TransparentForMouseEvents);
-    moveVarBox->setStyleSheet(QStringLiteral("QWidget#MoveVarBox { border: 3px solid #800000; }"));
+    moveVarBox->setStyleSheet(QStringLiteral("QFrame#MoveVarBox { border: 3px solid #800000; background: transparent; }"));
     moveVarBox->hide();
     dragGhost = new QLabel(this);
     dragGhost->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -3,6 +3,7 @@
 #include "modedialog.h"
 
 class QCheckBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -90,7 +91,7 @@ private:
     // Chip drag: the chip under the pointer and the frame marking the target grid.
     QLabel *draggedChip = nullptr;
     QLabel *dragGhost;
-    QWidget *moveVarBox;
+    QFrame *moveVarBox;
     // Number cell drag in RandVarList.
     int dragRow = -1;
     int dragColumn = -1;

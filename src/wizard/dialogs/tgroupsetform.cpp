@@ -205,7 +205,7 @@ QPlainTextEdit *TGroupSetForm::Preview(int index) const
 
 QWidget *TGroupSetForm::OpenGroupEditor() const
 {
-    if (subDialog)
+    if (subDialog && subDialog->isVisible())
         return subDialog;
     if (propertyEditor && propertyEditor->isVisible())
         return propertyEditor;
@@ -539,6 +539,9 @@ void TGroupSetForm::EditGroupClick(int index)
     const Group &group = groups.at(index);
     if (subDialog)
         subDialog->close();
+    subDialog = nullptr;
+    if (propertyEditor)
+        propertyEditor->reject();
     editedGroupId = group.id;
     if (group.type == kNumbering) {
         OpenNumberingEditor(index);
