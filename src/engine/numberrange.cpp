@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -87,11 +88,7 @@ void UniqueIndexSampler::FreeBits::operator()(quint64 *bits) const
     std::free(bits);
 }
 
-UniqueIndexSampler::UniqueIndexSampler(qint64 n) : m_n(n)
-{
-    if (n <= kBitmapLimit)
-        m_bits.reset(static_cast<quint64 *>(std::calloc(size_t(n / 64 + 1), sizeof(quint64))));
-}
+UniqueIndexSampler::UniqueIndexSampler(qint64 n) : m_n(n) {}
 
 bool UniqueIndexSampler::Take(qint64 index)
 {
@@ -104,6 +101,18 @@ bool UniqueIndexSampler::Take(qint64 index)
         return true;
     }
     if (size_t(m_drawn + 1) * 2 > m_taken.size()) { // keep the table at most half full
+        // Once the table would outgrow a bitmap of the grid, the bitmap takes over.
+        const size_t bitmapWords = size_t(m_n / 64 + 1);
+        if (m_n <= kBitmapLimit && m_taken.size() * 2 > bitmapWords) {
+            m_bits.reset(static_cast<quint64 *>(std::calloc(bitmapWords, sizeof(quint64))));
+            if (m_bits) {
+                for (qint64 key : m_taken)
+                    if (key != -1)
+                        m_bits[size_t(key >> 6)] |= quint64(1) << (key & 63);
+                m_taken = {};
+                return Take(index);
+            }
+        }
         std::vector<qint64> grown(std::max<size_t>(64, m_taken.size() * 2), -1);
         const size_t mask = grown.size() - 1;
         for (qint64 key : m_taken) {
@@ -174,8 +183,10 @@ std::vector<double> RangeDraw(const NumberRange &range, RandomSource &random, bo
             values.push_back(range.ValueAt(qint64(random.Below(quint64(range.Count())))));
         return values;
     }
-    UniqueIndexSampler local(range.Count());
-    UniqueIndexSampler &unique = sampler ? *sampler : local;
+    std::optional<UniqueIndexSampler> local;
+    if (!sampler)
+        local.emplace(range.Count());
+    UniqueIndexSampler &unique = sampler ? *sampler : *local;
     if (unique.Remaining() < count)
         throw SuiteError(QStringLiteral("%1不允许重复，但数值范围 %2 到 %3（精度 %4）只有 %5 个不同的值，"
                                         "本次还需要 %6 个。请扩大范围、减小精度、减少生成数量或允许重复。")

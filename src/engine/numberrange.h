@@ -60,8 +60,8 @@ private:
 
     qint64 m_n;
     qint64 m_drawn = 0;
-    // Taken indices: a bitmap for grids up to 2^30 points (zeroed pages cost nothing until
-    // touched), else an open-addressing table where -1 marks a free slot.
+    // Taken indices: an open-addressing table (-1 marks a free slot) while it is smaller
+    // than a bitmap of the grid, then the bitmap (grids up to 2^30 points).
     std::unique_ptr<quint64[], FreeBits> m_bits;
     std::vector<qint64> m_taken;
     std::vector<qint64> m_rest;  // the indices left, once shuffling

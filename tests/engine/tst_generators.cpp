@@ -111,6 +111,12 @@ private slots:
         QCOMPARE(seen.size(), 1000);
         QCOMPARE(all.Remaining(), 0);
 
+        UniqueIndexSampler huge(qint64(1) << 40); // too large for a bitmap: stays hashed
+        QSet<qint64> hashed;
+        for (int i = 0; i < 20000; ++i)
+            hashed.insert(huge.Next(random));
+        QCOMPARE(hashed.size(), 20000);
+
         // The index left over after three of four draws is equally likely to be any.
         int leftOver[4] = {0, 0, 0, 0};
         for (int trial = 0; trial < 8000; ++trial) {
