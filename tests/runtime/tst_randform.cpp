@@ -96,6 +96,8 @@ private slots:
     void showsDrawnPicturesAsSlideshow();
     void cyclesBoxColours();
     void drawsOnWithoutMusicFiles();
+    void drawKeyStopsWhenWindowHasNoDrawButton();
+    void drawsBordersFromSettings();
 
 private:
     // Stores `document` as the default project and starts a window on it.
@@ -338,6 +340,8 @@ void RandFormTest::stopsByDrawButtonAndKeepsRecordDuringAnimation()
 {
     QDomDocument document = StartingDocument(1);
     SetAnimation(document, 2, "Button");
+    // Hiding the button that stops the draw would leave no way to stop it: it stays.
+    Element(document, "Animate/InRand").setAttribute("HideGoRandButton", "是");
     QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
     QPushButton *button = m_form->GoRandButton;
 
@@ -346,7 +350,7 @@ void RandFormTest::stopsByDrawButtonAndKeepsRecordDuringAnimation()
         button->click();
         QVERIFY(m_form->InDraw());
         QCOMPARE(button->text(), QString("停止"));
-        QVERIFY(button->isEnabled());
+        QVERIFY(button->isEnabled() && button->isVisible());
         QVERIFY(!m_form->Menu_Go->isEnabled());
         QTRY_VERIFY(m_form->FramesShown() >= 2);
         const QString frame = ResultText();
@@ -648,6 +652,49 @@ void RandFormTest::drawsOnWithoutMusicFiles()
     QCOMPARE(m_form->RecordText().split('\n').size(), 2);
     QVERIFY(!m_form->MusicPlayer->IsPlaying());
     QVERIFY(!m_form->BgMusicPlayer->IsPlaying());
+}
+
+void RandFormTest::drawKeyStopsWhenWindowHasNoDrawButton()
+{
+    QDomDocument document = StartingDocument(7);
+    SetAnimation(document, 2, "Button");
+    Element(document, "Form/GoRandButton").setAttribute("Enabled", "否");
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+    QVERIFY(!m_form->GoRandButton);
+
+    m_form->Menu_Go->trigger();
+    QVERIFY(m_form->InDraw());
+    QVERIFY(m_form->Menu_Go->isEnabled());
+    QTRY_VERIFY(m_form->FramesShown() >= 2);
+    m_form->Menu_Go->trigger();
+    QVERIFY(!m_form->InDraw());
+    QCOMPARE(m_form->RecordText(), ResultText());
+}
+
+void RandFormTest::drawsBordersFromSettings()
+{
+    QFile ini(AppDir() + "Soft.ini");
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Show]\nRandLabelBorder=1\nRBorderWidth=3\nRBorderColor=255,0,0\n"
+              "ImgBorder=1\nImgBorderWidth=1\nImgBorderColor=0,0,255\n");
+    ini.close();
+
+    QDomDocument words = StartingDocument(7); // its result box is a label
+    QCOMPARE(Start(words), TRandForm::StartupOutcome::Shown);
+    QVERIFY(m_form->RandBoxLabel);
+    QImage window = m_form->grab().toImage();
+    const QRect label = m_form->RandBoxLabel->geometry();
+    QCOMPARE(window.pixelColor(label.left(), label.center().y()), QColor(255, 0, 0));
+    QCOMPARE(window.pixelColor(label.center().x(), label.top() - 1), QColor(255, 0, 0));
+    QVERIFY(window.pixelColor(label.left() - 3, label.center().y()) != QColor(255, 0, 0));
+    m_form.reset();
+
+    QDomDocument pictures = StartingDocument(5);
+    QCOMPARE(Start(pictures), TRandForm::StartupOutcome::Shown);
+    window = m_form->grab().toImage();
+    const QRect picture = m_form->RandPic->geometry();
+    QCOMPARE(window.pixelColor(picture.left() - 1, picture.center().y()), QColor(0, 0, 255));
+    QCOMPARE(window.pixelColor(picture.center().x(), picture.top() - 1), QColor(0, 0, 255));
 }
 
 QTEST_MAIN(RandFormTest)

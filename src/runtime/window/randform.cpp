@@ -258,7 +258,8 @@ void TRandForm::LoadProject()
 void TRandForm::ApplyForm()
 {
     const FormWindow &window = m_form.window;
-    resize(window.width, window.height);
+    // Objects sit at designed positions: the window keeps its designed size.
+    setFixedSize(window.width, window.height);
     if (window.align != kFormCentred)
         move(window.left, window.top);
 
