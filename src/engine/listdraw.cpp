@@ -1,7 +1,6 @@
 #include "listdraw.h"
 
 #include "querysection.h"
-#include "queryvalues.h"
 #include "suiteerror.h"
 
 #include <numeric>

@@ -322,14 +322,14 @@ Batch TemplateGenerator::Generate(const GenerationContext &context)
     const bool intermediate = context.inDraw && !context.finalDraw;
 
     // Every generation draws from the lists as they stood before the draw began.
-    bool short_ = false;
+    bool listsShort = false;
     for (Item &item : m_items) {
         item.workList = item.savedList;
         if (item.removeDrawn && !item.allowRepeat
             && item.workList.DistinctRemaining() < qint64(item.perResult) * m_ranCount)
-            short_ = true;
+            listsShort = true;
     }
-    if (short_) {
+    if (listsShort) {
         batch.stopAnimation = true;
         if (!MayRestoreLists(context)) {
             batch.abandoned = true;
