@@ -295,6 +295,9 @@ struct NumberPicture::Compiled
 {
     QString picture;
     std::vector<std::optional<Picture>> sections; // none for an empty section
+    // One section of digit placeholders only ("0", "#", "000"): whole numbers print
+    // directly, the commonest case by far.
+    bool digitsOnly = false;
 };
 
 NumberPicture::NumberPicture(const QString &picture)
@@ -303,6 +306,10 @@ NumberPicture::NumberPicture(const QString &picture)
     compiled->picture = picture;
     for (const QString &section : SplitSections(picture))
         compiled->sections.push_back(section.isEmpty() ? std::nullopt : std::optional<Picture>(ParsePicture(section)));
+    const auto &first = compiled->sections.front();
+    compiled->digitsOnly = compiled->sections.size() == 1 && first && !first->grouping
+                           && std::all_of(first->tokens.begin(), first->tokens.end(),
+                                          [](const Token &t) { return t.kind == TokenKind::IntegerDigit; });
     m_compiled = std::move(compiled);
 }
 
@@ -313,6 +320,14 @@ QString NumberPicture::Format(double value) const
     if (m_compiled->picture.isEmpty())
         return QString::number(value, 'g', QLocale::FloatingPointShortest);
     const auto &sections = m_compiled->sections;
+    // Below 2^53 every double that is a whole number is exact; llround rounds halves away
+    // from zero, as the general path does.
+    if (m_compiled->digitsOnly && std::fabs(value) < 9007199254740992.0) {
+        const long long whole = std::llround(value);
+        QString digits = QString::number(std::llabs(whole));
+        digits = digits.rightJustified(sections.front()->minIntegerDigits, QLatin1Char('0'));
+        return whole < 0 ? QLatin1Char('-') + digits : digits;
+    }
 
     const bool negative = value < 0;
     const double magnitude = std::fabs(value);

@@ -23,6 +23,9 @@ private slots:
         row("0", 123456, "123456");
         row("0.#", 100000000, "100000000");
         row("#", 0, "0");
+        row("0", -0.4, "0");
+        row("00", -7, "-07");
+        row("#", 1e16, "10000000000000000");
         // Half away from zero, on the decimal value as typed.
         row("0", 2.5, "3");
         row("0", -2.5, "-3");
