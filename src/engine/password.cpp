@@ -23,22 +23,22 @@ constexpr int kMaxPasswordLength = 4096;
 
 } // namespace
 
-PasswordSpec PasswordSpec::Parse(const QString &lengthText, const QString &options, const QString &what)
+PasswordRule PasswordRule::Parse(const QString &lengthText, const QString &options, const QString &what)
 {
-    PasswordSpec spec;
-    spec.length = ParseCount(lengthText, what + QStringLiteral("密码长度"), 1, kMaxPasswordLength);
+    PasswordRule rule;
+    rule.length = ParseCount(lengthText, what + QStringLiteral("密码长度"), 1, kMaxPasswordLength);
     bool any = false;
     for (int c = 0; c < 4; ++c) {
-        spec.classes[c] = options.contains(QString::fromUtf8(kClasses[c].optionName));
-        any = any || spec.classes[c];
+        rule.classes[c] = options.contains(QString::fromUtf8(kClasses[c].optionName));
+        any = any || rule.classes[c];
     }
     if (!any)
         throw SuiteError(QStringLiteral("%1密码没有选择任何字符类型，请至少选择小写字母、大写字母、数字、特殊符号中的一种。")
                              .arg(what));
-    return spec;
+    return rule;
 }
 
-qint64 PasswordSpec::DistinctCount(qint64 cap) const
+qint64 PasswordRule::DistinctCount(qint64 cap) const
 {
     qint64 alphabet = 0;
     for (int c = 0; c < 4; ++c)
@@ -50,19 +50,19 @@ qint64 PasswordSpec::DistinctCount(qint64 cap) const
     return total;
 }
 
-QStringList PasswordDraw(const PasswordSpec &spec, RandomSource &random, int count, QSet<QString> &used,
+QStringList PasswordDraw(const PasswordRule &rule, RandomSource &random, int count, QSet<QString> &used,
                          const QString &what)
 {
     const qint64 wanted = qint64(used.size()) + count;
-    if (spec.DistinctCount(wanted) < wanted)
+    if (rule.DistinctCount(wanted) < wanted)
         throw SuiteError(QStringLiteral("%1密码长度 %2 的不同密码不足 %3 个，请增加密码长度、增加字符类型或减少生成数量。")
                              .arg(what)
-                             .arg(spec.length)
+                             .arg(rule.length)
                              .arg(wanted));
     int enabled[4];
     int enabledCount = 0;
     for (int c = 0; c < 4; ++c)
-        if (spec.classes[c])
+        if (rule.classes[c])
             enabled[enabledCount++] = c;
 
     // Repeats are only likely when nearly every password is taken; the bound keeps even
@@ -75,8 +75,8 @@ QStringList PasswordDraw(const PasswordSpec &spec, RandomSource &random, int cou
     while (passwords.size() < count) {
         if (++attempts > attemptLimit)
             throw SuiteError(QStringLiteral("%1无法生成足够多的不同密码，请增加密码长度或减少生成数量。").arg(what));
-        text.resize(spec.length);
-        for (int i = 0; i < spec.length; ++i) {
+        text.resize(rule.length);
+        for (int i = 0; i < rule.length; ++i) {
             const CharacterClass &cls = kClasses[enabled[random.Below(quint64(enabledCount))]];
             text[i] = QLatin1Char(char(cls.first + int(random.Below(quint64(cls.size)))));
         }

@@ -7,7 +7,7 @@
 #include <QStringList>
 
 // Which characters a password holds and how long it is.
-struct PasswordSpec
+struct PasswordRule
 {
     int length = 0;
     // Lower-case letters, upper-case letters, digits, the special symbols ! to /.
@@ -15,7 +15,7 @@ struct PasswordSpec
 
     // A class is enabled when its name ("小写字母", "大写字母", "数字", "特殊符号") occurs in
     // `options`. Throws SuiteError when no class is named or the length is not 1 to 4096.
-    static PasswordSpec Parse(const QString &lengthText, const QString &options, const QString &what);
+    static PasswordRule Parse(const QString &lengthText, const QString &options, const QString &what);
 
     // How many different passwords there are, saturated at `cap`.
     qint64 DistinctCount(qint64 cap) const;
@@ -25,5 +25,5 @@ struct PasswordSpec
 // receives them. Every character picks one of the enabled classes with equal chance, then
 // a character of that class with equal chance. Throws SuiteError (naming `what`) when not
 // enough different passwords exist.
-QStringList PasswordDraw(const PasswordSpec &spec, RandomSource &random, int count, QSet<QString> &used,
+QStringList PasswordDraw(const PasswordRule &rule, RandomSource &random, int count, QSet<QString> &used,
                          const QString &what);

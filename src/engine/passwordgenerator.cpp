@@ -6,11 +6,11 @@
 PasswordGenerator::PasswordGenerator(const QueryParams &params)
 {
     RequireQuerySize(params, 3);
-    m_spec = PasswordSpec::Parse(params.at(1), params.at(2), QString());
+    m_rule = PasswordRule::Parse(params.at(1), params.at(2), QString());
     m_ranCount = ParseCount(params.at(3), QStringLiteral("生成数量"), 1, kMaxRanCount);
-    if (m_spec.DistinctCount(m_ranCount) < m_ranCount)
+    if (m_rule.DistinctCount(m_ranCount) < m_ranCount)
         throw SuiteError(QStringLiteral("长度为 %1 的不同密码不足 %2 个，请增加密码长度、增加字符类型或减少生成数量。")
-                             .arg(m_spec.length)
+                             .arg(m_rule.length)
                              .arg(m_ranCount));
 }
 
@@ -18,6 +18,6 @@ Batch PasswordGenerator::Generate(const GenerationContext &context)
 {
     Batch batch;
     QSet<QString> used;
-    batch.results = PasswordDraw(m_spec, context.passwords, m_ranCount, used, QString());
+    batch.results = PasswordDraw(m_rule, context.passwords, m_ranCount, used, QString());
     return batch;
 }

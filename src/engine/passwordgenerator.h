@@ -12,6 +12,6 @@ public:
     Batch Generate(const GenerationContext &context) override;
 
 private:
-    PasswordSpec m_spec;
+    PasswordRule m_rule;
     int m_ranCount = 0;
 };

@@ -174,7 +174,7 @@ void TemplateGenerator::PrepareCustom(const QueryParams &p)
             item.name = name;
             item.what = what;
             item.kind = ItemKind::Password;
-            item.password = PasswordSpec::Parse(f.at(0), f.at(1), what);
+            item.password = PasswordRule::Parse(f.at(0), f.at(1), what);
             item.perResult = ParseCount(f.at(2), what + QStringLiteral("的生成数量"), 1, kMaxRanCount);
             m_items.push_back(std::move(item));
         }

@@ -45,7 +45,7 @@ private:
         DrawList workList;
         DrawList savedList;
         // password
-        PasswordSpec password;
+        PasswordRule password;
     };
 
     void PrepareCustom(const QueryParams &p);
