@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QScreen>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -68,14 +69,38 @@ int main(int argc, char **argv)
         picture.save(path, "JPG");
     }
 
+    // Every starting document, then two animations seen on the whole screen: the
+    // count-down over the window and the extra screen.
+    struct Shot
+    {
+        QString name;
+        QDomDocument document;
+        bool wholeScreen = false;
+    };
+    QList<Shot> shots;
     const QDir demo(SUITE_SOURCE_DIR "/data/Demo");
     for (const QString &file : demo.entryList({"*.xml"}, QDir::Files)) {
         QFile source(demo.filePath(file));
-        if (!source.open(QIODevice::ReadOnly))
-            continue;
-        const QString name = file.section('.', 0, 0);
-        SaveEncodedDocument(ParseXmlText(QString::fromUtf8(source.readAll()), file), ProjectFilePath(name));
-        WriteEditProject(0, name);
+        if (source.open(QIODevice::ReadOnly))
+            shots.append({file.section('.', 0, 0), ParseXmlText(QString::fromUtf8(source.readAll()), file)});
+    }
+    if (!shots.isEmpty()) {
+        Shot countDown{"countdown", shots.at(1).document.cloneNode().toDocument(), true};
+        QDomElement stop = countDown.document.documentElement().firstChildElement("Animate")
+                               .firstChildElement("InRand").firstChildElement("RandStopSet");
+        stop.setAttribute("Type", "Times");
+        stop.firstChildElement("StopByTimes").setAttribute("Times", "500");
+        shots.append(countDown);
+        Shot extra{"extrascreen", shots.at(2).document.cloneNode().toDocument(), true};
+        extra.document.documentElement().firstChildElement("Animate").firstChildElement("InRand")
+            .setAttribute("RandVisibleType", "ExtraScreen");
+        shots.append(extra);
+    }
+
+    for (const Shot &shot : shots) {
+        SaveEncodedDocument(shot.document, ProjectFilePath(shot.name));
+        WriteEditProject(0, shot.name);
+        const QString name = shot.name;
 
         TRandForm form;
         if (form.FormShow() != TRandForm::StartupOutcome::Shown)
@@ -86,6 +111,8 @@ int main(int argc, char **argv)
             form.GoRandButton->click();
         Wait(400);
         if (form.InDraw()) {
+            if (shot.wholeScreen)
+                QGuiApplication::primaryScreen()->grabWindow(0).save(QStringLiteral("%1/%2-screen.png").arg(output, name));
             form.grab().save(QStringLiteral("%1/%2-during.png").arg(output, name));
             form.StopDraw();
         }

@@ -1,12 +1,12 @@
 #include "timesform.h"
 
 #include <QLabel>
+#include <QPainter>
 
 TTimesForm::TTimesForm(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                                                               Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus)
 {
     setObjectName("TTimesForm");
-    setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     TimesBox = new QLabel("100", this);
     TimesBox->setObjectName("TimesBox");
@@ -55,4 +55,21 @@ void TTimesForm::CentreTimesBox()
 {
     // Halves truncated toward zero, as the window's own layout rule.
     TimesBox->move(width() / 2 - TimesBox->width() / 2, height() / 2 - TimesBox->height() / 2);
+    setMask(QRegion(BadgeRect()));
+    update();
+}
+
+QRect TTimesForm::BadgeRect() const
+{
+    const int padding = qMax(6, TimesBox->height() / 4);
+    return TimesBox->geometry().adjusted(-2 * padding, -padding, 2 * padding, padding);
+}
+
+void TTimesForm::paintEvent(QPaintEvent *)
+{
+    // A badge that contrasts with the number's colour.
+    const QColor text = TimesBox->palette().color(QPalette::WindowText);
+    const bool lightText = qGray(text.rgb()) >= 128;
+    QPainter painter(this);
+    painter.fillRect(BadgeRect(), lightText ? QColor(30, 30, 40) : QColor(245, 245, 245));
 }

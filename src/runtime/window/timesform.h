@@ -6,7 +6,9 @@ class QLabel;
 
 // The count-down window of a draw that stops after a number of frames: a borderless
 // window kept on top of the window that shows the frames, with the remaining number
-// centred in it. It lets the frames below show through and never takes the mouse.
+// centred in it. Only a badge around the number is solid (a window shape, so it works
+// without a compositing desktop); the frames around it stay visible, and the window
+// never takes the mouse.
 class TTimesForm : public QWidget
 {
     Q_OBJECT
@@ -21,9 +23,11 @@ public:
     void SetRemaining(int remaining);
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void CentreTimesBox();
+    QRect BadgeRect() const;
 };
