@@ -60,6 +60,26 @@ void SetAnimation(QDomDocument &document, int intervalMs, const QString &stopTyp
     Element(document, "Animate/InRand/RandStopSet").setAttribute("Type", stopType);
 }
 
+// A silent mono WAV file of the given length.
+void WriteSilence(const QString &path, int milliseconds)
+{
+    constexpr quint32 kRate = 8000;
+    const quint32 dataBytes = kRate * 2 * milliseconds / 1000;
+    QByteArray wav;
+    QDataStream out(&wav, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + dataBytes);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << kRate << quint32(kRate * 2) << quint16(2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << dataBytes;
+    wav.append(QByteArray(dataBytes, '\0'));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(wav);
+}
+
 struct Answered
 {
     QList<ShownMessage> messages;
@@ -96,6 +116,7 @@ private slots:
     void showsDrawnPicturesAsSlideshow();
     void cyclesBoxColours();
     void drawsOnWithoutMusicFiles();
+    void backgroundMusicPausesForDrawAndResumes();
     void drawKeyStopsWhenWindowHasNoDrawButton();
     void drawsBordersFromSettings();
 
@@ -695,6 +716,40 @@ void RandFormTest::drawsBordersFromSettings()
     const QRect picture = m_form->RandPic->geometry();
     QCOMPARE(window.pixelColor(picture.left() - 1, picture.center().y()), QColor(0, 0, 255));
     QCOMPARE(window.pixelColor(picture.center().x(), picture.top() - 1), QColor(0, 0, 255));
+}
+
+void RandFormTest::backgroundMusicPausesForDrawAndResumes()
+{
+    QDir(AppDir()).mkpath("Music");
+    WriteSilence(AppDir() + "Music/background.wav", 5000);
+    WriteSilence(AppDir() + "Music/during.wav", 5000);
+    WriteSilence(AppDir() + "Music/after.wav", 150);
+    QDomDocument document = StartingDocument(2);
+    SetAnimation(document, 2, "Button");
+    QDomElement background = Element(document, "Form/Background");
+    background.setAttribute("MusicType", "Path");
+    background.setAttribute("MusicPath", "[Application]Music/background.wav");
+    QDomElement inDraw = Element(document, "Animate/InRand/BgMusic");
+    inDraw.setAttribute("Enabled", "是");
+    inDraw.setAttribute("BgMusicPath", "[Application]Music/during.wav");
+    Element(document, "Animate").setAttribute("AfterRand", "是");
+    QDomElement afterDraw = Element(document, "Animate/AfterRand/BgMusic");
+    afterDraw.setAttribute("Enabled", "是");
+    afterDraw.setAttribute("BgMusicPath", "[Application]Music/after.wav");
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+    QTRY_VERIFY(m_form->BgMusicPlayer->IsPlaying());
+
+    m_form->GoRandButton->click();
+    QVERIFY(m_form->BgMusicPlayer->IsPaused());
+    QCOMPARE(m_form->MusicPlayer->CurrentPath(), AppDir() + "Music/during.wav");
+    QTRY_VERIFY(m_form->MusicPlayer->IsPlaying());
+    m_form->GoRandButton->click();
+    QVERIFY(!m_form->InDraw());
+    // The after-draw music plays to its end, then the background music goes on.
+    QTRY_COMPARE(m_form->MusicPlayer->CurrentPath(), AppDir() + "Music/after.wav");
+    QVERIFY(m_form->BgMusicPlayer->IsPaused());
+    QTRY_VERIFY(m_form->BgMusicPlayer->IsPlaying());
+    QVERIFY(m_answered.messages.isEmpty());
 }
 
 QTEST_MAIN(RandFormTest)
