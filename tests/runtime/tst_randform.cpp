@@ -245,6 +245,7 @@ void RandFormTest::refusesMissingOrDamagedProject_data()
     QTest::newRow("no RandQuery section") << "noQuery" << "工程无法打开";
     QTest::newRow("width not a number") << "badWidth" << "工程无法打开";
     QTest::newRow("font with three fields") << "badFont" << "工程无法打开";
+    QTest::newRow("window without height") << "zeroHeight" << "工程无法打开";
 }
 
 void RandFormTest::refusesMissingOrDamagedProject()
@@ -259,6 +260,8 @@ void RandFormTest::refusesMissingOrDamagedProject()
         document.documentElement().removeChild(Element(document, "RandQuery"));
     else if (damage == "badWidth")
         Element(document, "Form").setAttribute("Width", "8OO");
+    else if (damage == "zeroHeight")
+        Element(document, "Form").setAttribute("Height", "0");
     else if (damage == "badFont")
         Element(document, "Form/Title").setAttribute("Font", "0,0,0|微软雅黑|20");
     WriteEditProject(0, name);

@@ -92,6 +92,17 @@ QString PictureCaption(const QString &path, const QString &nameFormat)
     return path;
 }
 
+// Window sizes a screen can show; anything else is a damaged project, refused before a
+// window of that size is built.
+constexpr int kMaxWindowSide = 10000;
+
+void CheckWindowSize(const QString &what, int width, int height)
+{
+    if (width < 1 || height < 1 || width > kMaxWindowSide || height > kMaxWindowSide)
+        throw SuiteError(QStringLiteral("%1的大小（宽%2，高%3）不在1到%4像素之间。")
+                             .arg(what).arg(width).arg(height).arg(kMaxWindowSide));
+}
+
 int CycleIntervalMs(int value, const QString &unit)
 {
     return qMax(1, IntervalMilliseconds(value, unit));
@@ -242,6 +253,11 @@ void TRandForm::LoadProject()
     m_pmode = query.pmode;
     m_query = query.params;
     m_header = ReadProjectHeader(m_document);
+    CheckWindowSize(QStringLiteral("抽取窗口"), m_form.window.width, m_form.window.height);
+    if (m_animate.inRandOn && m_animate.inRand.randVisibleType == QStringLiteral("ExtraScreen")) {
+        const ExtraScreen &screen = m_animate.inRand.extraScreen;
+        CheckWindowSize(QStringLiteral("随机数动画框"), screen.width, screen.height);
+    }
     if (m_pmode == 5)
         m_pictureProject = true;
 
