@@ -10,6 +10,22 @@
 #include <QPainter>
 #include <QPushButton>
 
+QPushButton *MakeCommander(QWidget *opener)
+{
+    auto *commander = new QPushButton(opener);
+    commander->setObjectName(QStringLiteral("Commander"));
+    commander->hide();
+    return commander;
+}
+
+void PaintDialogBackground(QWidget *widget)
+{
+    QImage image(widget->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    PaintGradient(DialogGradient, image);
+    QPainter(widget).drawImage(0, 0, image);
+}
+
 ModeDialog::ModeDialog(QWidget *parent, bool stayOnTop) : QDialog(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -75,9 +91,6 @@ QBoxLayout *ModeDialog::MakeButtonRow()
 
 void ModeDialog::paintEvent(QPaintEvent *event)
 {
-    QImage image(size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    PaintGradient(DialogGradient, image);
-    QPainter(this).drawImage(0, 0, image);
+    PaintDialogBackground(this);
     QDialog::paintEvent(event);
 }

@@ -33,6 +33,12 @@ class QPushButton;
 inline const QString kRequirerCreatePage = QStringLiteral("CreatePage");
 inline const QString kRequirerGroupMode = QStringLiteral("GroupMode");
 
+// The opener's hidden `Commander` button, for SetCommander.
+QPushButton *MakeCommander(QWidget *opener);
+
+// Fills the widget with the gradient of the wizard's windows.
+void PaintDialogBackground(QWidget *widget);
+
 class ModeDialog : public QDialog
 {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "modedialogfactory.h"
 
+#include "messages.h"
+#include "modedialog.h"
 #include "tcalsetform.h"
 #include "tequationsetform.h"
 #include "tgroupsetform.h"
@@ -36,4 +38,35 @@ ModeDialog *CreateModeDialog(int pmode, QWidget *parent)
     default:
         return nullptr;
     }
+}
+
+void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractButton *commander, int pmode,
+                       const QueryParams &params)
+{
+    if (open) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    ModeDialog *dialog = CreateModeDialog(pmode, opener);
+    if (!dialog) {
+        ShowError(opener, QStringLiteral("参数有误"), QStringLiteral("该工程类型的参数设置窗口无法打开！"));
+        return;
+    }
+    dialog->setWindowFlag(Qt::Window);
+    dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
+    dialog->SetRequirer(kRequirerCreatePage);
+    dialog->SetCommander(commander);
+    dialog->LoadProject(pmode, params);
+    open = dialog;
+    dialog->show();
+}
+
+bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params)
+{
+    if (!open)
+        return false;
+    params = open->EncodeProject(pmode, params);
+    open->close();
+    return true;
 }

@@ -1,9 +1,27 @@
 #pragma once
 
+#include <QPointer>
+
+#include "querysection.h"
+
 class ModeDialog;
+class QAbstractButton;
 class QWidget;
 
 // The mode dialog that edits a whole project of the given type (the wizard's second
 // step and the query editor): number range, list, group, picture, password,
 // calculation or equation dialog. Not yet loaded or shown.
 ModeDialog *CreateModeDialog(int pmode, QWidget *parent);
+
+// The opener's side of a whole-project dialog (the wizard's second step, the query
+// editor), which keeps at most one of them open in `open`.
+//
+// OpenProjectDialog brings the open dialog forward; otherwise it creates the dialog of
+// `pmode` as a window of its own that stays on top, loads `params` into it and shows
+// it. Its validated save clicks `commander`. A type without a dialog gets an error box.
+void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractButton *commander, int pmode,
+                       const QueryParams &params);
+
+// For the opener's CommanderClick: the open dialog's parameters replace `params` and
+// the dialog closes. False, with `params` unchanged, when no dialog is open.
+bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params);

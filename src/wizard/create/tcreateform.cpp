@@ -2,7 +2,6 @@
 
 #include "apppaths.h"
 #include "colourlisteditor.h"
-#include "describequery.h"
 #include "displaysection.h"
 #include "domutil.h"
 #include "encodedxml.h"
@@ -15,6 +14,7 @@
 #include "modedialogfactory.h"
 #include "projectcatalogue.h"
 #include "projectheader.h"
+#include "queryinfo.h"
 #include "suiteerror.h"
 #include "trandqueryform.h"
 
@@ -31,7 +31,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -78,19 +77,6 @@ QGroupBox *section(const QString &title, QWidget *parent)
     box->setStyleSheet(QStringLiteral("QGroupBox { font-weight: bold; }"
                                       "QGroupBox * { font-weight: normal; }"));
     return box;
-}
-
-void paintDialogGradient(QWidget *widget, const QString &text)
-{
-    QImage image(widget->size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    try {
-        PaintGradient(text, image);
-    } catch (const SuiteError &) {
-        // A fixed text of this program: cannot be malformed.
-    }
-    QPainter painter(widget);
-    painter.drawImage(0, 0, image);
 }
 } // namespace
 
@@ -277,29 +263,17 @@ QWidget *TCreateForm::BuildStep2()
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->addWidget(new QLabel(QStringLiteral("随机数配置："), panel));
-    randInfo = new QPlainTextEdit(panel);
-    randInfo->setObjectName(QStringLiteral("RandInfo"));
-    randInfo->setReadOnly(true);
-    randInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    randInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    randInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    randInfo = MakeRandInfo(panel);
     layout->addWidget(randInfo, 1);
 
     auto *row = new QHBoxLayout;
     row->addStretch(1);
-    randInfoEdit = new QPushButton(QStringLiteral("点此编辑参数"), panel);
-    randInfoEdit->setObjectName(QStringLiteral("RandInfoEdit"));
-    randInfoEdit->setFlat(true);
-    randInfoEdit->setCursor(Qt::PointingHandCursor);
-    randInfoEdit->setStyleSheet(QStringLiteral("QPushButton { color: #0000c0; text-decoration: underline;"
-                                               " border: none; background: transparent; }"));
+    randInfoEdit = MakeRandInfoEdit(panel);
     row->addWidget(randInfoEdit);
     layout->addLayout(row);
     connect(randInfoEdit, &QPushButton::clicked, this, &TCreateForm::RandInfoEditClick);
 
-    commander = new QPushButton(panel);
-    commander->setObjectName(QStringLiteral("Commander"));
-    commander->hide();
+    commander = MakeCommander(panel);
     connect(commander, &QPushButton::clicked, this, &TCreateForm::CommanderClick);
     return panel;
 }
@@ -445,7 +419,7 @@ void TCreateForm::PlaceButtons()
 
 void TCreateForm::paintEvent(QPaintEvent *)
 {
-    paintDialogGradient(this, DialogGradient);
+    PaintDialogBackground(this);
 }
 
 void TCreateForm::showEvent(QShowEvent *event)
@@ -639,44 +613,18 @@ void TCreateForm::FinishSlide()
 
 void TCreateForm::ShowDescription()
 {
-    QStringList lines;
-    try {
-        DescribeQuery(lines, params, typeIndex);
-    } catch (const SuiteError &error) {
-        lines << error.message();
-    }
-    randInfo->setPlainText(lines.join(QLatin1Char('\n')));
+    ShowQueryDescription(randInfo, params, typeIndex);
 }
 
 void TCreateForm::RandInfoEditClick()
 {
-    if (modeDialog) {
-        modeDialog->raise();
-        modeDialog->activateWindow();
-        return;
-    }
-    ModeDialog *dialog = CreateModeDialog(typeIndex, this);
-    if (!dialog) {
-        ShowError(this, kParamCaption, QStringLiteral("该工程类型的参数设置窗口无法打开！"));
-        return;
-    }
-    dialog->setWindowFlag(Qt::Window);
-    dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
-    dialog->SetRequirer(kRequirerCreatePage);
-    dialog->SetCommander(commander);
-    dialog->LoadProject(typeIndex, params);
-    modeDialog = dialog;
-    dialog->show();
+    OpenProjectDialog(modeDialog, this, commander, typeIndex, params);
 }
 
 void TCreateForm::CommanderClick()
 {
-    if (!modeDialog)
-        return;
-    randInfo->clear();
-    params = modeDialog->EncodeProject(typeIndex, params);
-    modeDialog->close();
-    ShowDescription();
+    if (TakeProjectDialogResult(modeDialog, typeIndex, params))
+        ShowDescription();
 }
 
 // ---- step 3 ----------------------------------------------------------------

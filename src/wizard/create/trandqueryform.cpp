@@ -2,22 +2,19 @@
 
 #include "apppaths.h"
 #include "customconversion.h"
-#include "describequery.h"
 #include "encodedxml.h"
-#include "gradient.h"
 #include "guarded.h"
 #include "handoff.h"
 #include "messages.h"
 #include "modedialog.h"
 #include "modedialogfactory.h"
 #include "projectheader.h"
+#include "queryinfo.h"
 #include "suiteerror.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -33,24 +30,14 @@ TRandQueryForm::TRandQueryForm(const QString &name, QWidget *parent) : QWidget(p
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 12);
     layout->addWidget(new QLabel(QStringLiteral("随机数配置："), this));
-    randInfo = new QPlainTextEdit(this);
-    randInfo->setObjectName(QStringLiteral("RandInfo"));
-    randInfo->setReadOnly(true);
-    randInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    randInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    randInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    randInfo = MakeRandInfo(this);
     layout->addWidget(randInfo, 1);
 
     auto *linkRow = new QHBoxLayout;
     convertToCustom = new QPushButton(QStringLiteral("将当前工程转换为自定义类型"), this);
     convertToCustom->setObjectName(QStringLiteral("ConvertToCustom"));
     convertToCustom->hide();
-    randInfoEdit = new QPushButton(QStringLiteral("点此编辑参数"), this);
-    randInfoEdit->setObjectName(QStringLiteral("RandInfoEdit"));
-    randInfoEdit->setFlat(true);
-    randInfoEdit->setCursor(Qt::PointingHandCursor);
-    randInfoEdit->setStyleSheet(QStringLiteral("QPushButton { color: #0000c0; text-decoration: underline;"
-                                               " border: none; background: transparent; }"));
+    randInfoEdit = MakeRandInfoEdit(this);
     linkRow->addWidget(convertToCustom);
     linkRow->addStretch(1);
     linkRow->addWidget(randInfoEdit);
@@ -67,9 +54,7 @@ TRandQueryForm::TRandQueryForm(const QString &name, QWidget *parent) : QWidget(p
     buttonRow->addStretch(1);
     layout->addLayout(buttonRow);
 
-    commander = new QPushButton(this);
-    commander->setObjectName(QStringLiteral("Commander"));
-    commander->hide();
+    commander = MakeCommander(this);
 
     connect(randInfoEdit, &QPushButton::clicked, this, &TRandQueryForm::RandInfoEditClick);
     connect(convertToCustom, &QPushButton::clicked, this, &TRandQueryForm::ConvertToCustomClick);
@@ -85,10 +70,7 @@ ModeDialog *TRandQueryForm::OpenModeDialog() const
 
 void TRandQueryForm::paintEvent(QPaintEvent *)
 {
-    QImage image(size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    PaintGradient(DialogGradient, image);
-    QPainter(this).drawImage(0, 0, image);
+    PaintDialogBackground(this);
 }
 
 void TRandQueryForm::showEvent(QShowEvent *event)
@@ -120,46 +102,19 @@ void TRandQueryForm::FormShow()
 void TRandQueryForm::ShowQuery()
 {
     convertToCustom->setVisible(CanConvertToCustom(typeIndex));
-    QStringList lines;
-    try {
-        DescribeQuery(lines, params, typeIndex);
-    } catch (const SuiteError &error) {
-        lines << error.message();
-    }
-    randInfo->setPlainText(lines.join(QLatin1Char('\n')));
+    ShowQueryDescription(randInfo, params, typeIndex);
 }
 
 void TRandQueryForm::RandInfoEditClick()
 {
-    if (!loaded)
-        return;
-    if (modeDialog) {
-        modeDialog->raise();
-        modeDialog->activateWindow();
-        return;
-    }
-    ModeDialog *dialog = CreateModeDialog(typeIndex, this);
-    if (!dialog) {
-        ShowError(this, QStringLiteral("参数有误"), QStringLiteral("该工程类型的参数设置窗口无法打开！"));
-        return;
-    }
-    dialog->setWindowFlag(Qt::Window);
-    dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
-    dialog->SetRequirer(kRequirerCreatePage);
-    dialog->SetCommander(commander);
-    dialog->LoadProject(typeIndex, params);
-    modeDialog = dialog;
-    dialog->show();
+    if (loaded)
+        OpenProjectDialog(modeDialog, this, commander, typeIndex, params);
 }
 
 void TRandQueryForm::CommanderClick()
 {
-    if (!modeDialog)
-        return;
-    randInfo->clear();
-    params = modeDialog->EncodeProject(typeIndex, params);
-    modeDialog->close();
-    ShowQuery();
+    if (TakeProjectDialogResult(modeDialog, typeIndex, params))
+        ShowQuery();
 }
 
 void TRandQueryForm::BOKClick()

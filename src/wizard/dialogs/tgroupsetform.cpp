@@ -86,9 +86,7 @@ TGroupSetForm::TGroupSetForm(QWidget *parent) : ModeDialog(parent, true)
     setObjectName(QStringLiteral("TGroupSetForm"));
     setWindowTitle(QStringLiteral("组合模式编辑器"));
 
-    commander = new QPushButton(this);
-    commander->setObjectName(QStringLiteral("Commander"));
-    commander->hide();
+    commander = MakeCommander(this);
     connect(commander, &QPushButton::clicked, this, &TGroupSetForm::CommanderClick);
 
     groupCount = new QLabel(this);
