@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -103,6 +104,29 @@ void CheckWindowSize(const QString &what, int width, int height)
                              .arg(what).arg(width).arg(height).arg(kMaxWindowSide));
 }
 
+// A picture as the picture box shows it: stretched pictures scaled to the box (keeping
+// their proportions), others cut to the part the box can show (its centre or its top
+// left). Decoding reads only what is needed; safe on any thread.
+QImage LoadBoxPicture(const QString &path, const QSize &box, bool stretch, bool centre)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    if (stretch && reader.size().isValid() && !box.isEmpty())
+        reader.setScaledSize(reader.size().scaled(box, Qt::KeepAspectRatio));
+    QImage image = reader.read();
+    if (image.isNull() || stretch || box.isEmpty())
+        return image;
+    const QSize visible = image.size().boundedTo(box);
+    const QPoint origin = centre ? QPoint((image.width() - visible.width()) / 2, (image.height() - visible.height()) / 2)
+                                 : QPoint(0, 0);
+    return visible == image.size() ? image : image.copy(QRect(origin, visible));
+}
+
+int CacheCostKb(const QPixmap &picture)
+{
+    return qMax(1, int(qint64(picture.width()) * picture.height() * 4 / 1024));
+}
+
 int CycleIntervalMs(int value, const QString &unit)
 {
     return qMax(1, IntervalMilliseconds(value, unit));
@@ -185,7 +209,11 @@ TRandForm::TRandForm(QWidget *parent) : QWidget(parent), m_question(this)
     }());
 }
 
-TRandForm::~TRandForm() = default;
+TRandForm::~TRandForm()
+{
+    m_cancelPreload = true;
+    m_pictureLoader.waitForDone();
+}
 
 // ---- start-up ----------------------------------------------------------------
 
@@ -302,6 +330,14 @@ void TRandForm::ApplyPicture()
     const int interval = box.interval.trimmed().toInt(&ok);
     if (ok && interval > 0)
         PicChangeTimer->setInterval(interval);
+
+    const int listIndex = QueryParamIndex(5, QStringLiteral("ImgList"));
+    if (m_pmode == 5 && listIndex > 0 && listIndex < m_query.size()) {
+        QStringList paths;
+        for (const QString &path : m_query.at(listIndex).split('|', Qt::SkipEmptyParts))
+            paths << FromAppPath(path);
+        PreloadPictures(paths);
+    }
 
     const PictureNameLine &name = m_form.pictureName;
     PicNameLabel = NewTextLabel(this, "PicNameLabel");
@@ -802,13 +838,32 @@ QPixmap TRandForm::PictureFor(const QString &path)
 {
     if (const QPixmap *cached = m_pictureCache.object(path))
         return *cached;
-    QPixmap picture(path);
-    if (!picture.isNull() && m_form.picture.allowStretch && RandPic)
-        picture = picture.scaled(RandPic->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QPixmap picture = QPixmap::fromImage(
+        LoadBoxPicture(path, RandPic->size(), m_form.picture.allowStretch, m_form.picture.centre));
     // A missing file is remembered too, so an animation does not look for it every frame.
-    const int costKb = qMax(1, int(qint64(picture.width()) * picture.height() * 4 / 1024));
-    m_pictureCache.insert(path, new QPixmap(picture), costKb);
+    m_pictureCache.insert(path, new QPixmap(picture), CacheCostKb(picture));
     return picture;
+}
+
+void TRandForm::PreloadPictures(const QStringList &paths)
+{
+    const QSize box = RandPic->size();
+    const bool stretch = m_form.picture.allowStretch;
+    const bool centre = m_form.picture.centre;
+    // The window waits for this task before it goes, so posting to it stays safe.
+    m_pictureLoader.start([this, paths, box, stretch, centre] {
+        for (const QString &path : paths) {
+            if (m_cancelPreload)
+                return;
+            const QImage image = LoadBoxPicture(path, box, stretch, centre);
+            QMetaObject::invokeMethod(this, [this, path, image] {
+                if (!m_pictureCache.contains(path)) {
+                    const QPixmap picture = QPixmap::fromImage(image);
+                    m_pictureCache.insert(path, new QPixmap(picture), CacheCostKb(picture));
+                }
+            }, Qt::QueuedConnection);
+        }
+    });
 }
 
 void TRandForm::ShowPicture(const QString &path)

@@ -9,9 +9,12 @@
 #include "windowquestion.h"
 
 #include <QCache>
+
+#include <atomic>
 #include <QDomDocument>
 #include <QPixmap>
 #include <QPointer>
+#include <QThreadPool>
 #include <QVector>
 #include <QWidget>
 
@@ -153,6 +156,7 @@ private:
     void PicChangeTimerTimer();
     void ShowPicture(const QString &path);
     QPixmap PictureFor(const QString &path);
+    void PreloadPictures(const QStringList &paths);
     void RBColorTimerTimer();
     void RandTrayClick();
 
@@ -177,6 +181,10 @@ private:
     QString m_separator = QStringLiteral("  ");
     QVector<QLabel *> m_remarks;
     QCache<QString, QPixmap> m_pictureCache;
+    // Decodes a picture project's pictures off the user-interface thread; waited for
+    // (after cancelling) when the window goes.
+    QThreadPool m_pictureLoader;
+    std::atomic<bool> m_cancelPreload{false};
     QStringList m_slides;
     int m_slideIndex = 0;
     ColourCycle m_boxFontCycle, m_boxBgCycle, m_recordFontCycle, m_recordBgCycle;
