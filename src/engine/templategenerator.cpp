@@ -188,8 +188,10 @@ void TemplateGenerator::PrepareTasks(const QueryParams &p)
     m_template = p.at(5);
     m_allowRepeat = true;
     AddListItem(QStringLiteral("任务列表"), QStringLiteral("任务列表"), false, p.at(1), false, false, p.at(4));
+    // Drawing the members without repeats names each once within a batch; they are not
+    // removed across batches, so every assignment starts from the whole team again.
     const Item &members = AddListItem(QStringLiteral("人员列表"), QStringLiteral("人员列表"), false, p.at(2), false,
-                                      true, QStringLiteral("1"));
+                                      false, QStringLiteral("1"));
     // One result per member, every member named once.
     m_ranCount = members.workList.DistinctRemaining();
     if (m_ranCount == 0)

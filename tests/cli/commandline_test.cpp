@@ -98,6 +98,9 @@ private slots:
         SaveProject("排序", ProjectDocument(3, WithValue(3, "RanCount", "2", WithValue(3, "Lists", "张三/colon/1 李/comma/四"))));
         SaveProject("加密", ProjectDocument(3, DefaultQueryParams(3), "芝麻开门"));
         SaveProject("坏表达式", ProjectDocument(11, WithValue(11, "EqualVars", "c,a+*b")));
+        SaveProject("分工", ProjectDocument(4, WithValue(4, "MemberList", "甲 乙 丙",
+                                                      WithValue(4, "TaskCountForEachMember", "1",
+                                                                WithValue(4, "TaskList", "扫地 擦窗 倒垃圾 浇花")))));
         WriteSoftIni(false);
     }
 
@@ -165,6 +168,25 @@ private slots:
         WriteSoftIni(false);
         QCOMPARE(run.status, 0);
         QCOMPARE(run.Batches().size(), 4);
+    }
+
+    void everyTaskAssignmentNamesTheWholeTeam()
+    {
+        // ListAutoRestore is off: the team must still be whole for each assignment.
+        const Run run = Draw("分工", {"--batches", "3", "--seed", "8"});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+        const QList<QStringList> batches = run.Batches();
+        QCOMPARE(batches.size(), 3);
+        for (const QStringList &batch : batches) {
+            QCOMPARE(batch.size(), 3);
+            QSet<QString> members;
+            for (const QString &line : batch)
+                for (const QString &member : {QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")})
+                    if (line.contains(member))
+                        members.insert(member);
+            QCOMPARE(members.size(), 3);
+        }
     }
 
     void aProtectedProjectNeedsItsPassword()

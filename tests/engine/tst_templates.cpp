@@ -85,12 +85,20 @@ private slots:
     {
         auto engine = PreparedEngine(4, Query(4, {{"MemberList", "张三 李四 王五"}, {"TaskList", "A B C D E F"},
                                                   {"TaskCountForEachMember", "2"}}));
-        engine->SetDrawSettings({true, nullptr, {}, {}});
+        // Without ListAutoRestore: the team is never used up, so nothing is ever asked.
+        ScriptedQuestion no(false);
+        engine->SetDrawSettings({false, &no, {}, {}});
         QCOMPARE(engine->RanCount(), 3);
         for (int batch = 0; batch < 5; ++batch) {
+            const bool animated = batch % 2 == 1;
+            for (int frame = 0; animated && frame < 3; ++frame)
+                QCOMPARE(engine->Generate(false, true).results.size(), 3);
+            const Batch drawn = engine->Generate(true, animated);
+            QVERIFY(!drawn.abandoned);
+            QVERIFY(engine->Ready());
             QSet<QString> members;
             QSet<QString> tasks;
-            for (const QString &r : engine->Generate(true, false).results) {
+            for (const QString &r : drawn.results) {
                 const auto m = QRegularExpression(QStringLiteral("^请(.+)去(.),(.)$")).match(r);
                 QVERIFY2(m.hasMatch(), qPrintable(r));
                 members.insert(m.captured(1));
@@ -99,6 +107,7 @@ private slots:
             QCOMPARE(members.size(), 3);
             QCOMPARE(tasks.size(), 6);
         }
+        QCOMPARE(no.asked, 0);
         QVERIFY(Refusal(4, Query(4, {{"MemberList", "张三 李四 王五"}})).contains("4 个不同"));
     }
 
