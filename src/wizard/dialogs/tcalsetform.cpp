@@ -159,25 +159,11 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
     conditionLayout->setRowStretch(2, 1);
     conditionLayout->setColumnStretch(0, 1);
 
-    groupFormatLabel = new QLabel(QStringLiteral("编码格式："), this);
-    groupFormatLabel->setObjectName(QStringLiteral("GroupFormatLabel"));
-    groupFormatValue = new QLineEdit(this);
-    groupFormatValue->setObjectName(QStringLiteral("GroupFormatValue"));
-    insertFormat = new QPushButton(QStringLiteral("插入组"), this);
-    insertFormat->setObjectName(QStringLiteral("InsertFormat"));
-    insertFormat->setAutoDefault(false);
-    formatList = new QMenu(this);
-    formatList->setObjectName(QStringLiteral("FormatList"));
-    connect(insertFormat, &QPushButton::pressed, this, &TCalSetForm::ShowFormatList);
-
-    ranCountLabel = new QLabel(QStringLiteral("生成的随机数数量："), this);
-    ranCountLabel->setObjectName(QStringLiteral("RanCountLabel"));
-    ranCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
-    ranCountValue->setObjectName(QStringLiteral("RanCountValue"));
-    ranCountValue->setMaximumWidth(120);
-    AllowOnlyCharacters(ranCountValue, QStringLiteral("0123456789"));
-    repeatAllowed = new QCheckBox(QStringLiteral("是否允许重复"), this);
-    repeatAllowed->setObjectName(QStringLiteral("RepeatAllowed"));
+    formatRow = MakeFormatRow(this);
+    formatRow.label->setObjectName(QStringLiteral("GroupFormatLabel"));
+    connect(formatRow.insert, &QPushButton::pressed, this, &TCalSetForm::ShowFormatList);
+    countRow = MakeCountRow(this, DragCounter(), QStringLiteral("生成的随机数数量："), 120);
+    countRow.label->setObjectName(QStringLiteral("RanCountLabel"));
 
     moveVarBox = new QFrame(this);
     moveVarBox->setObjectName(QStringLiteral("MoveVarBox"));
@@ -203,31 +189,19 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
     gridRow->setColumnStretch(0, 3);
     gridRow->setColumnStretch(1, 2);
 
-    auto *formatRow = new QHBoxLayout;
-    formatRow->addWidget(groupFormatLabel);
-    formatRow->addWidget(groupFormatValue, 1);
-    formatRow->addWidget(insertFormat);
-
-    auto *countRow = new QHBoxLayout;
-    countRow->addWidget(ranCountLabel);
-    countRow->addWidget(ranCountValue);
-    countRow->addSpacing(16);
-    countRow->addWidget(repeatAllowed);
-    countRow->addStretch(1);
-
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 12);
     layout->addLayout(varRow);
     layout->addWidget(varListPanel);
     layout->addLayout(gridRow, 1);
     layout->addWidget(conditionBox, 1);
-    layout->addLayout(formatRow);
-    layout->addLayout(countRow);
+    layout->addLayout(formatRow.layout);
+    layout->addLayout(countRow.layout);
     layout->addSpacing(8);
     layout->addLayout(MakeButtonRow());
 
     conditionList->setRowCount(1);
-    ranCountValue->setText(QStringLiteral("2"));
+    countRow.value->setText(QStringLiteral("2"));
     setMinimumWidth(720);
     adjustSize();
 }
@@ -466,15 +440,13 @@ void TCalSetForm::DelConditionClick()
 
 void TCalSetForm::ShowFormatList()
 {
-    formatList->clear();
+    QList<FormatChoice> choices;
     for (const QString &name : variables) {
         const QString placeholder = QStringLiteral("[%1]").arg(name);
-        connect(formatList->addAction(placeholder), &QAction::triggered, this,
-                [this, placeholder] { groupFormatValue->insert(placeholder); });
+        choices.append({placeholder, placeholder});
     }
-    insertFormat->setDown(false);
-    if (!formatList->isEmpty())
-        formatList->popup(insertFormat->mapToGlobal(QPoint(0, insertFormat->height())));
+    QLineEdit *format = formatRow.value;
+    PopUpFormatList(formatRow, choices, [format](const QString &placeholder) { format->insert(placeholder); });
 }
 
 void TCalSetForm::SetConditionsShown(bool shown)
@@ -512,9 +484,9 @@ void TCalSetForm::LoadProject(int type, const QueryParams &params)
     FillGrid(randVarList, field("RandVars"), 4);
     FillGrid(equalVarList, field("EqualVars"), 2);
     UpdateChips();
-    groupFormatValue->setText(field("GroupFormat"));
-    ranCountValue->setText(field("RanCount"));
-    repeatAllowed->setChecked(field("AllowRepeat") == kYes);
+    formatRow.value->setText(field("GroupFormat"));
+    countRow.value->setText(field("RanCount"));
+    countRow.repeat->setChecked(field("AllowRepeat") == kYes);
 
     conditionList->setRowCount(0);
     const QString conditions = field("Conditions");
@@ -538,8 +510,8 @@ void TCalSetForm::LoadProject(int type, const QueryParams &params)
     (field("ConditionType") == kGetValue ? conditionGetValue : conditionReset)->setChecked(true);
 
     if (pmode == 11 || pmode == 13) {
-        groupFormatLabel->setText(QStringLiteral("题目格式："));
-        ranCountLabel->setText(pmode == 11 ? QStringLiteral("四则运算题目数量：") : QStringLiteral("生成的方程组数量："));
+        formatRow.label->setText(QStringLiteral("题目格式："));
+        countRow.label->setText(pmode == 11 ? QStringLiteral("四则运算题目数量：") : QStringLiteral("生成的方程组数量："));
     }
     SetConditionsShown(pmode != 13);
     adjustSize();
@@ -563,13 +535,13 @@ QueryParams TCalSetForm::EncodeProject(int type, const QueryParams &current) con
 {
     if (type != 11 && type != 13 && type != 14)
         return current;
-    QueryParams params{ProjectTypeAt(type).mode, varValue->text(), groupFormatValue->text(),
+    QueryParams params{ProjectTypeAt(type).mode, varValue->text(), formatRow.value->text(),
                        GridRows(randVarList, 0, 3), GridRows(equalVarList, 0, 1)};
     if (type != 13) {
         params << (ConditionNumbered(0) ? GridRows(conditionList, 1, 3) : QString())
                << (conditionOr->isChecked() ? kOr : kAnd) << (conditionGetValue->isChecked() ? kGetValue : kReset);
     }
-    params << ranCountValue->text() << (repeatAllowed->isChecked() ? kYes : kNo);
+    params << countRow.value->text() << (countRow.repeat->isChecked() ? kYes : kNo);
     return params;
 }
 
@@ -579,12 +551,12 @@ bool TCalSetForm::ValidateInput()
         ShowParameterError(QStringLiteral("您尚未设置任何变量！"), QStringLiteral("未设置变量"));
         return false;
     }
-    if (groupFormatValue->text().isEmpty()) {
-        ShowParameterError(withoutColon(groupFormatLabel->text()) + QStringLiteral("不能为空！"));
+    if (formatRow.value->text().isEmpty()) {
+        ShowParameterError(withoutColon(formatRow.label->text()) + QStringLiteral("不能为空！"));
         return false;
     }
-    if (ranCountValue->text().isEmpty()) {
-        ShowParameterError(withoutColon(ranCountLabel->text()) + QStringLiteral("不能为空！"));
+    if (countRow.value->text().isEmpty()) {
+        ShowParameterError(withoutColon(countRow.label->text()) + QStringLiteral("不能为空！"));
         return false;
     }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "dialogrows.h"
 #include "modedialog.h"
 
-class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -77,13 +77,8 @@ private:
     QRadioButton *conditionOr;
     QRadioButton *conditionReset;
     QRadioButton *conditionGetValue;
-    QLabel *groupFormatLabel;
-    QLineEdit *groupFormatValue;
-    QPushButton *insertFormat;
-    QMenu *formatList;
-    QLabel *ranCountLabel;
-    DragNumberEdit *ranCountValue;
-    QCheckBox *repeatAllowed;
+    FormatRow formatRow;
+    CountRow countRow;
     QPushButton *varsReset;
     QMenu *varMenu;
     QMenu *conditionMenu;

@@ -91,12 +91,7 @@ TEquationSetForm::TEquationSetForm(QWidget *parent) : ModeDialog(parent, false)
         QStringLiteral("QPushButton { color: #00007f; text-decoration: underline; border: none; }"));
     connect(equationReset, &QPushButton::clicked, this, &TEquationSetForm::EquationResetClick);
 
-    ranCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
-    ranCountValue->setObjectName(QStringLiteral("RanCountValue"));
-    ranCountValue->setMaximumWidth(100);
-    AllowOnlyCharacters(ranCountValue, QStringLiteral("0123456789"));
-    repeatAllowed = new QCheckBox(QStringLiteral("是否允许重复"), this);
-    repeatAllowed->setObjectName(QStringLiteral("RepeatAllowed"));
+    countRow = MakeCountRow(this, DragCounter(), QStringLiteral("题目数量："), 100);
 
     auto *timesRow = new QHBoxLayout;
     timesRow->addWidget(new QLabel(QStringLiteral("方程元数："), this));
@@ -117,24 +112,17 @@ TEquationSetForm::TEquationSetForm(QWidget *parent) : ModeDialog(parent, false)
     equationRow->addWidget(equationFormatValue, 1);
     equationRow->addWidget(equationReset);
 
-    auto *countRow = new QHBoxLayout;
-    countRow->addWidget(new QLabel(QStringLiteral("题目数量："), this));
-    countRow->addWidget(ranCountValue);
-    countRow->addSpacing(16);
-    countRow->addWidget(repeatAllowed);
-    countRow->addStretch(1);
-
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 12);
     layout->addLayout(timesRow);
     layout->addLayout(grids, 1);
     layout->addLayout(equationRow);
-    layout->addLayout(countRow);
+    layout->addLayout(countRow.layout);
     layout->addSpacing(8);
     layout->addLayout(MakeButtonRow());
 
     timesCountValue->setText(QStringLiteral("1"));
-    ranCountValue->setText(QStringLiteral("2"));
+    countRow.value->setText(QStringLiteral("2"));
     setMinimumWidth(700);
     adjustSize();
 }
@@ -246,8 +234,8 @@ void TEquationSetForm::LoadProject(int pmode, const QueryParams &params)
         }
     }
     equationFormatValue->setText(params.value(4));
-    ranCountValue->setText(params.value(5));
-    repeatAllowed->setChecked(params.value(6) == kYes);
+    countRow.value->setText(params.value(5));
+    countRow.repeat->setChecked(params.value(6) == kYes);
 }
 
 QueryParams TEquationSetForm::EncodeProject(int pmode, const QueryParams &current) const
@@ -265,8 +253,8 @@ QueryParams TEquationSetForm::EncodeProject(int pmode, const QueryParams &curren
         return lines.join(QLatin1Char('|'));
     };
     return {ProjectTypeAt(12).mode, timesCountValue->text(),  rows(unknownVarList),
-            rows(factorList),       equationFormatValue->text(), ranCountValue->text(),
-            repeatAllowed->isChecked() ? kYes : kNo};
+            rows(factorList),       equationFormatValue->text(), countRow.value->text(),
+            countRow.repeat->isChecked() ? kYes : kNo};
 }
 
 bool TEquationSetForm::CheckRanges(QTableWidget *grid, const QString &listName, int firstNumberColumn)
@@ -298,7 +286,7 @@ bool TEquationSetForm::ValidateInput()
         ShowParameterError(QStringLiteral("您尚未设置方程相关参数！"), QStringLiteral("参数尚未设置"));
         return false;
     }
-    if (ranCountValue->text().isEmpty()) {
+    if (countRow.value->text().isEmpty()) {
         ShowParameterError(QStringLiteral("题目数量不能为空！"));
         return false;
     }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "dialogrows.h"
 #include "modedialog.h"
 
-class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -41,8 +41,7 @@ private:
     QTableWidget *factorList;
     QLineEdit *equationFormatValue;
     QPushButton *equationReset;
-    DragNumberEdit *ranCountValue;
-    QCheckBox *repeatAllowed;
+    CountRow countRow;
 
     QTableWidget *dragGrid = nullptr;
     int dragRow = -1;

@@ -119,51 +119,26 @@ TGroupSetForm::TGroupSetForm(QWidget *parent) : ModeDialog(parent, true)
     connect(movePrev, &QAction::triggered, this, [this] { MoveGroup(moveMenuGroup, -1); });
     connect(moveNext, &QAction::triggered, this, [this] { MoveGroup(moveMenuGroup, +1); });
 
-    groupFormatValue = new QLineEdit(this);
-    groupFormatValue->setObjectName(QStringLiteral("GroupFormatValue"));
-    insertFormat = new QPushButton(QStringLiteral("插入组"), this);
-    insertFormat->setObjectName(QStringLiteral("InsertFormat"));
-    insertFormat->setAutoDefault(false);
-    formatList = new QMenu(this);
-    formatList->setObjectName(QStringLiteral("FormatList"));
-    connect(insertFormat, &QPushButton::pressed, this, &TGroupSetForm::ShowFormatList);
-
-    ranCountLabel = new QLabel(QStringLiteral("生成的随机数数量："), this);
-    ranCountLabel->setObjectName(QStringLiteral("RanCountLabel"));
-    ranCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
-    ranCountValue->setObjectName(QStringLiteral("RanCountValue"));
-    ranCountValue->setMaximumWidth(120);
-    AllowOnlyCharacters(ranCountValue, QStringLiteral("0123456789"));
-    repeatAllowed = new QCheckBox(QStringLiteral("是否允许重复"), this);
-    repeatAllowed->setObjectName(QStringLiteral("RepeatAllowed"));
+    formatRow = MakeFormatRow(this);
+    connect(formatRow.insert, &QPushButton::pressed, this, &TGroupSetForm::ShowFormatList);
+    countRow = MakeCountRow(this, DragCounter(), QStringLiteral("生成的随机数数量："), 120);
+    countRow.label->setObjectName(QStringLiteral("RanCountLabel"));
 
     auto *top = new QHBoxLayout;
     top->addWidget(groupCount);
     top->addStretch(1);
     top->addWidget(addNewGroup);
 
-    auto *formatRow = new QHBoxLayout;
-    formatRow->addWidget(new QLabel(QStringLiteral("编码格式："), this));
-    formatRow->addWidget(groupFormatValue, 1);
-    formatRow->addWidget(insertFormat);
-
-    auto *countRow = new QHBoxLayout;
-    countRow->addWidget(ranCountLabel);
-    countRow->addWidget(ranCountValue);
-    countRow->addSpacing(16);
-    countRow->addWidget(repeatAllowed);
-    countRow->addStretch(1);
-
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 12);
     layout->addLayout(top);
     layout->addWidget(groupArea, 1);
-    layout->addLayout(formatRow);
-    layout->addLayout(countRow);
+    layout->addLayout(formatRow.layout);
+    layout->addLayout(countRow.layout);
     layout->addSpacing(8);
     layout->addLayout(MakeButtonRow());
 
-    ranCountValue->setText(QStringLiteral("2"));
+    countRow.value->setText(QStringLiteral("2"));
     UpdateGroupCount();
     adjustSize();
 }
@@ -267,7 +242,7 @@ void TGroupSetForm::SetGroupQuery(int index, const QString &query)
     group.statistics = StatisticsOfGroup(group.type, query, spliter);
     if (pmode == 10 && group.type == kNumbering) {
         // Every prize is one result: the count follows the prize list.
-        ranCountValue->setText(
+        countRow.value->setText(
             QString::number(SplitText(SplitGroupFields(query).value(1), QStringLiteral(",")).size()));
     }
     SyncRow(index);
@@ -369,15 +344,15 @@ void TGroupSetForm::ApplyPreset(int type)
     fixedGroups = type == 4 || type == 10;
     addNewGroup->setVisible(type != 4);
     addNewGroup->setEnabled(type != 10);
-    ranCountValue->setEnabled(type != 4 && type != 10);
-    repeatAllowed->setVisible(type != 10);
-    repeatAllowed->setEnabled(type != 4);
+    countRow.value->setEnabled(type != 4 && type != 10);
+    countRow.repeat->setVisible(type != 10);
+    countRow.repeat->setEnabled(type != 4);
     if (type == 4) {
-        ranCountValue->clear();
-        repeatAllowed->setChecked(false);
+        countRow.value->clear();
+        countRow.repeat->setChecked(false);
     }
     if (type == 8)
-        ranCountLabel->setText(QStringLiteral("生成随机坐标数量："));
+        countRow.label->setText(QStringLiteral("生成随机坐标数量："));
 }
 
 void TGroupSetForm::LoadProject(int type, const QueryParams &params)
@@ -389,9 +364,9 @@ void TGroupSetForm::LoadProject(int type, const QueryParams &params)
         return index < 0 ? QString() : params.value(index);
     };
     spliter = field("Spliter").isEmpty() ? QStringLiteral("空格") : field("Spliter");
-    groupFormatValue->setText(field("Format"));
-    ranCountValue->setText(field("RanCount"));
-    repeatAllowed->setChecked(field("AllowRepeat") == kYes);
+    formatRow.value->setText(field("Format"));
+    countRow.value->setText(field("RanCount"));
+    countRow.repeat->setChecked(field("AllowRepeat") == kYes);
 
     switch (pmode) {
     case 0:
@@ -444,7 +419,7 @@ void TGroupSetForm::LoadProject(int type, const QueryParams &params)
 QueryParams TGroupSetForm::EncodeProject(int type, const QueryParams &current) const
 {
     const QString mode = ProjectTypeAt(type).mode;
-    const QString repeat = repeatAllowed->isChecked() ? kYes : kNo;
+    const QString repeat = countRow.repeat->isChecked() ? kYes : kNo;
     auto groupField = [this](int index, int field) {
         return index < groups.size() ? SplitGroupFields(groups.at(index).query).value(field) : QString();
     };
@@ -461,12 +436,12 @@ QueryParams TGroupSetForm::EncodeProject(int type, const QueryParams &current) c
                 queries.join(kGroupSeparator),
                 names.join(kGroupSeparator),
                 repeat,
-                ranCountValue->text(),
-                groupFormatValue->text(),
+                countRow.value->text(),
+                formatRow.value->text(),
                 spliter};
     }
     case 4:
-        return {mode, groupField(1, 1), groupField(0, 1), spliter, groupField(1, 4), groupFormatValue->text()};
+        return {mode, groupField(1, 1), groupField(0, 1), spliter, groupField(1, 4), formatRow.value->text()};
     case 8: {
         QStringList dimensions;
         for (const Group &group : groups)
@@ -474,13 +449,13 @@ QueryParams TGroupSetForm::EncodeProject(int type, const QueryParams &current) c
         return {mode,
                 QString::number(groups.size()),
                 dimensions.join(QLatin1Char('|')),
-                ranCountValue->text(),
+                countRow.value->text(),
                 repeat,
-                groupFormatValue->text()};
+                formatRow.value->text()};
     }
     case 10:
         return {mode,    groupField(0, 1), groupField(1, 1), spliter, groupField(1, 4), groupField(1, 3),
-                groupFormatValue->text()};
+                formatRow.value->text()};
     default:
         return current;
     }
@@ -714,16 +689,14 @@ void TGroupSetForm::ShowMoveMenu(int index, const QPoint &globalPos)
 
 void TGroupSetForm::ShowFormatList()
 {
-    formatList->clear();
+    QList<FormatChoice> choices;
     for (int i = 0; i < groups.size(); ++i) {
         const QString placeholder = QStringLiteral("[%1]").arg(GroupName(i));
-        QAction *item = formatList->addAction(placeholder + QStringLiteral("(%1)").arg(groups.at(i).type));
-        connect(item, &QAction::triggered, this,
-                [this, placeholder] { groupFormatValue->setText(groupFormatValue->text() + placeholder); });
+        choices.append({placeholder + QStringLiteral("(%1)").arg(groups.at(i).type), placeholder});
     }
-    insertFormat->setDown(false);
-    if (!formatList->isEmpty())
-        formatList->popup(insertFormat->mapToGlobal(QPoint(0, insertFormat->height())));
+    QLineEdit *format = formatRow.value;
+    PopUpFormatList(formatRow, choices,
+                    [format](const QString &placeholder) { format->setText(format->text() + placeholder); });
 }
 
 void TGroupSetForm::CommanderClick()
@@ -756,7 +729,7 @@ void TGroupSetForm::CommanderClick()
 qint64 TGroupSetForm::CountForChecks() const
 {
     bool ok = false;
-    const qint64 count = ranCountValue->text().toLongLong(&ok);
+    const qint64 count = countRow.value->text().toLongLong(&ok);
     if (ok)
         return count;
     // Task assignment leaves the box empty: one result per member.
@@ -768,11 +741,11 @@ qint64 TGroupSetForm::CountForChecks() const
 bool TGroupSetForm::ValidateInput()
 {
     bool valid = true;
-    if (groupFormatValue->text().isEmpty()) {
+    if (formatRow.value->text().isEmpty()) {
         ShowParameterError(QStringLiteral("编码格式不能为空！"), QStringLiteral("编码格式有误"));
         valid = false;
     }
-    if (ranCountValue->isEnabled() && ranCountValue->text().isEmpty()) {
+    if (countRow.value->isEnabled() && countRow.value->text().isEmpty()) {
         ShowParameterError(QStringLiteral("相关参数不能为空，请填写完整！"));
         valid = false;
     }
@@ -800,7 +773,7 @@ bool TGroupSetForm::ValidateInput()
         }
         product = s.inexhaustible ? count : saturatingProduct(product, s.possible);
     }
-    if (!repeatAllowed->isChecked() && product < count) {
+    if (!countRow.repeat->isChecked() && product < count) {
         ShowParameterError(QStringLiteral("在整体生成的随机数不允许重复的情况下，整体可生成的随机数数量小于要生成的随"
                                           "机数数量，请修改组合模式下生成随机数的数量或对应组内生成随机数的数量。")
                            + QLatin1Char('\n') + QStringLiteral("整体可生成的随机数数量：")

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "dialogrows.h"
 #include "groupstatistics.h"
 #include "modedialog.h"
 
 #include <QPointer>
 
-class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -114,13 +113,9 @@ private:
     QPushButton *addNewGroup;
     QScrollArea *groupArea;
     QVBoxLayout *groupLayout;
-    QLineEdit *groupFormatValue;
-    QPushButton *insertFormat;
-    QMenu *formatList;
+    FormatRow formatRow;
     QMenu *gMoveMenu;
-    QLabel *ranCountLabel;
-    DragNumberEdit *ranCountValue;
-    QCheckBox *repeatAllowed;
+    CountRow countRow;
     QPushButton *commander;
     int moveMenuGroup = -1;
 };

@@ -1,0 +1,61 @@
+#include "dialogrows.h"
+
+#include "dragnumberedit.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+FormatRow MakeFormatRow(QWidget *dialog)
+{
+    FormatRow row;
+    row.label = new QLabel(QStringLiteral("编码格式："), dialog);
+    row.value = new QLineEdit(dialog);
+    row.value->setObjectName(QStringLiteral("GroupFormatValue"));
+    row.insert = new QPushButton(QStringLiteral("插入组"), dialog);
+    row.insert->setObjectName(QStringLiteral("InsertFormat"));
+    row.insert->setAutoDefault(false);
+    row.list = new QMenu(dialog);
+    row.list->setObjectName(QStringLiteral("FormatList"));
+
+    row.layout = new QHBoxLayout;
+    row.layout->addWidget(row.label);
+    row.layout->addWidget(row.value, 1);
+    row.layout->addWidget(row.insert);
+    return row;
+}
+
+void PopUpFormatList(const FormatRow &row, const QList<FormatChoice> &choices,
+                     const std::function<void(const QString &)> &insert)
+{
+    row.list->clear();
+    for (const auto &[text, placeholder] : choices)
+        QObject::connect(row.list->addAction(text), &QAction::triggered, row.value,
+                         [insert, placeholder] { insert(placeholder); });
+    row.insert->setDown(false);
+    if (!row.list->isEmpty())
+        row.list->popup(row.insert->mapToGlobal(QPoint(0, row.insert->height())));
+}
+
+CountRow MakeCountRow(QWidget *dialog, DragStepCounter *counter, const QString &caption, int valueWidth)
+{
+    CountRow row;
+    row.label = new QLabel(caption, dialog);
+    row.value = new DragNumberEdit(DragNumberEdit::Kind::Count, counter, dialog);
+    row.value->setObjectName(QStringLiteral("RanCountValue"));
+    row.value->setMaximumWidth(valueWidth);
+    AllowOnlyCharacters(row.value, QStringLiteral("0123456789"));
+    row.repeat = new QCheckBox(QStringLiteral("是否允许重复"), dialog);
+    row.repeat->setObjectName(QStringLiteral("RepeatAllowed"));
+
+    row.layout = new QHBoxLayout;
+    row.layout->addWidget(row.label);
+    row.layout->addWidget(row.value);
+    row.layout->addSpacing(16);
+    row.layout->addWidget(row.repeat);
+    row.layout->addStretch(1);
+    return row;
+}

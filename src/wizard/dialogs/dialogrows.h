@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <utility>
+
+class DragNumberEdit;
+class DragStepCounter;
+class QBoxLayout;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QWidget;
+
+// Rows that several mode dialogs lay out the same way. The controls are children of
+// the dialog; the row's layout only places them.
+
+// "编码格式：" `GroupFormatValue` "插入组" (`InsertFormat`), whose pop-up menu
+// `FormatList` offers the placeholders of the format.
+struct FormatRow
+{
+    QLabel *label;
+    QLineEdit *value;
+    QPushButton *insert;
+    QMenu *list;
+    QBoxLayout *layout;
+};
+FormatRow MakeFormatRow(QWidget *dialog);
+
+// Refills `FormatList` with (menu text, placeholder) choices and opens it under
+// "插入组"; a chosen placeholder is handed to `insert`. An empty menu stays closed.
+using FormatChoice = std::pair<QString, QString>;
+void PopUpFormatList(const FormatRow &row, const QList<FormatChoice> &choices,
+                     const std::function<void(const QString &)> &insert);
+
+// The result count (`RanCountValue`, digits only, dragged with `counter`) after its
+// caption, then "是否允许重复" (`RepeatAllowed`).
+struct CountRow
+{
+    QLabel *label;
+    DragNumberEdit *value;
+    QCheckBox *repeat;
+    QBoxLayout *layout;
+};
+CountRow MakeCountRow(QWidget *dialog, DragStepCounter *counter, const QString &caption, int valueWidth);
