@@ -14,6 +14,9 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QStringEncoder>
+
+#include <optional>
 
 namespace {
 
@@ -43,33 +46,84 @@ void CheckProjectName(const QString &name)
         throw SuiteError(QStringLiteral("工程名称“%1”无效：不能为空，也不能含有路径分隔符、“..”或文件名不允许的字符。").arg(name));
 }
 
-struct Drawn
+// Results as the user reads them: UTF-8, the list escapes removed (every escape starts
+// with "/"), gathered into large blocks so a million results cost a few writes.
+class ResultWriter
 {
-    QString projectLabel;
-    int pmode = 0;
-    QList<QStringList> batches;
+public:
+    explicit ResultWriter(std::FILE *stream) : m_stream(stream) { m_buffer.reserve(kBlockSize + kBlockSize / 8); }
+    ~ResultWriter() { Flush(); }
+    ResultWriter(const ResultWriter &) = delete;
+    ResultWriter &operator=(const ResultWriter &) = delete;
+
+    void AppendResult(const QString &result)
+    {
+        // Plain ASCII without escapes, the usual case, is copied as it stands.
+        const QChar *chars = result.constData();
+        const qsizetype size = result.size();
+        bool plainAscii = true;
+        for (qsizetype i = 0; i < size && plainAscii; ++i)
+            plainAscii = chars[i].unicode() < 0x80 && chars[i] != QLatin1Char('/');
+        if (plainAscii) {
+            const qsizetype start = m_buffer.size();
+            m_buffer.resize(start + size);
+            char *out = m_buffer.data() + start;
+            for (qsizetype i = 0; i < size; ++i)
+                out[i] = char(chars[i].unicode());
+        } else {
+            AppendText(result.contains(QLatin1Char('/')) ? UnescapeListText(result) : result);
+        }
+        AppendLineBreak();
+    }
+    void AppendLineBreak()
+    {
+        m_buffer.append('\n');
+        if (m_buffer.size() >= kBlockSize)
+            Flush();
+    }
+    void Flush()
+    {
+        if (!m_buffer.isEmpty())
+            std::fwrite(m_buffer.constData(), 1, size_t(m_buffer.size()), m_stream);
+        m_buffer.clear();
+    }
+
+private:
+    static constexpr qsizetype kBlockSize = 1 << 20;
+
+    void AppendText(QStringView text)
+    {
+        const qsizetype start = m_buffer.size();
+        m_buffer.resize(start + m_encoder.requiredSpace(text.size()));
+        char *end = m_encoder.appendToBuffer(m_buffer.data() + start, text);
+        m_buffer.truncate(end - m_buffer.constData());
+    }
+
+    std::FILE *m_stream;
+    QByteArray m_buffer;
+    QStringEncoder m_encoder{QStringEncoder::Utf8};
 };
 
-void WriteResults(const Drawn &drawn, bool json, std::FILE *out)
+QStringList WithoutEscapes(const QStringList &results)
 {
-    if (json) {
-        QJsonArray batches;
-        for (const QStringList &batch : drawn.batches)
-            batches.append(QJsonArray::fromStringList(batch));
-        // Written by hand so the keys keep the documented order.
-        QByteArray name = QJsonDocument(QJsonArray{drawn.projectLabel}).toJson(QJsonDocument::Compact);
-        name = name.mid(1, name.size() - 2);
-        const QByteArray text = "{\"project\": " + name + ", \"type\": " + QByteArray::number(drawn.pmode)
-            + ", \"batches\": " + QJsonDocument(batches).toJson(QJsonDocument::Compact) + "}\n";
-        std::fwrite(text.constData(), 1, size_t(text.size()), out);
-        return;
-    }
-    for (qsizetype b = 0; b < drawn.batches.size(); ++b) {
-        QString text = b > 0 ? QStringLiteral("\n") : QString();
-        for (const QString &result : drawn.batches.at(b))
-            text += result + QLatin1Char('\n');
-        Write(out, text);
-    }
+    QStringList plain;
+    plain.reserve(results.size());
+    for (const QString &result : results)
+        plain << (result.contains(QLatin1Char('/')) ? UnescapeListText(result) : result);
+    return plain;
+}
+
+void WriteJson(const QString &projectLabel, int pmode, const QList<QStringList> &drawnBatches, std::FILE *out)
+{
+    QJsonArray batches;
+    for (const QStringList &batch : drawnBatches)
+        batches.append(QJsonArray::fromStringList(WithoutEscapes(batch)));
+    // Written by hand so the keys keep the documented order.
+    QByteArray name = QJsonDocument(QJsonArray{projectLabel}).toJson(QJsonDocument::Compact);
+    name = name.mid(1, name.size() - 2);
+    const QByteArray text = "{\"project\": " + name + ", \"type\": " + QByteArray::number(pmode)
+        + ", \"batches\": " + QJsonDocument(batches).toJson(QJsonDocument::Compact) + "}\n";
+    std::fwrite(text.constData(), 1, size_t(text.size()), out);
 }
 
 } // namespace
@@ -154,7 +208,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     if (!options.appDir.isEmpty())
         SetAppDir(options.appDir);
 
-    Drawn drawn;
+    QString projectLabel;
     int pmode = 0;
     QueryParams query;
     try {
@@ -166,27 +220,26 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
             if (!QFileInfo::exists(path))
                 throw SuiteError(QStringLiteral("工程“%1”不存在（%2）。").arg(options.projectName, QDir::toNativeSeparators(path)));
             document = LoadEncodedDocument(path);
-            drawn.projectLabel = options.projectName;
+            projectLabel = options.projectName;
         } else {
             if (!QFileInfo(options.filePath).isFile())
                 throw SuiteError(QStringLiteral("工程文件“%1”不存在。").arg(options.filePath));
             document = LoadProjectDocumentAnyForm(options.filePath);
-            drawn.projectLabel = QFileInfo(options.filePath).completeBaseName();
+            projectLabel = QFileInfo(options.filePath).completeBaseName();
         }
         const ProjectHeader header = ReadProjectHeader(document);
         if (header.accessByPwd && options.password != header.accessPwd) {
-            Write(err, options.password ? QStringLiteral("访问密码错误，工程“%1”未打开。\n").arg(drawn.projectLabel)
-                                        : QStringLiteral("工程“%1”已加密，请用 --password 给出访问密码。\n").arg(drawn.projectLabel));
+            Write(err, options.password ? QStringLiteral("访问密码错误，工程“%1”未打开。\n").arg(projectLabel)
+                                        : QStringLiteral("工程“%1”已加密，请用 --password 给出访问密码。\n").arg(projectLabel));
             return kStatusPasswordRefused;
         }
-        const QuerySection section = ReadQuerySection(document);
+        QuerySection section = ReadQuerySection(document);
         pmode = section.pmode;
-        query = section.params;
+        query = std::move(section.params);
     } catch (const SuiteError &error) {
         Write(err, error.message() + QLatin1Char('\n'));
         return kStatusProjectUnreadable;
     }
-    drawn.pmode = pmode;
 
     SoftSettings soft;
     try {
@@ -202,7 +255,14 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
 
     RandEngine engine(options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem());
     engine.SetDrawSettings(settings);
+    // Plain output is written batch by batch; JSON needs every batch before it starts.
+    std::optional<ResultWriter> plain;
+    if (!options.json)
+        plain.emplace(out);
+    QList<QStringList> jsonBatches;
+    int drawnBatches = 0;
     int status = kStatusOk;
+    std::optional<QString> refusal;
     try {
         engine.Prepare(pmode, query);
         for (int b = 0; b < options.batches; ++b) {
@@ -210,25 +270,33 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
                 status = kStatusListExhausted;
                 break;
             }
-            const Batch batch = engine.Generate(true, false);
+            Batch batch = engine.Generate(true, false);
             if (batch.abandoned) {
                 status = kStatusListExhausted;
                 break;
             }
-            QStringList results;
-            results.reserve(batch.results.size());
-            for (const QString &result : batch.results) // every escape starts with "/"
-                results << (result.contains(QLatin1Char('/')) ? UnescapeListText(result) : result);
-            drawn.batches << results;
+            ++drawnBatches;
+            if (plain) {
+                if (b > 0)
+                    plain->AppendLineBreak();
+                for (const QString &result : std::as_const(batch.results))
+                    plain->AppendResult(result);
+            } else {
+                jsonBatches << std::move(batch.results);
+            }
         }
     } catch (const SuiteError &error) {
-        WriteResults(drawn, options.json, out);
-        Write(err, error.message() + QLatin1Char('\n'));
-        return kStatusEngineRefused;
+        refusal = error.message();
+        status = kStatusEngineRefused;
     }
-    WriteResults(drawn, options.json, out);
-    if (status == kStatusListExhausted)
+    if (plain)
+        plain.reset(); // writes what is left
+    else
+        WriteJson(projectLabel, pmode, jsonBatches, out);
+    if (refusal)
+        Write(err, *refusal + QLatin1Char('\n'));
+    else if (status == kStatusListExhausted)
         Write(err, QStringLiteral("已抽取 %1 次后名单剩余数量不足，且 Soft.ini 未设置自动重置名单（[Rand] ListAutoRestore），抽取停止。\n")
-                       .arg(drawn.batches.size()));
+                       .arg(drawnBatches));
     return status;
 }
