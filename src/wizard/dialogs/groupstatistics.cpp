@@ -35,6 +35,18 @@ qint64 RangeGridSize(const QString &minText, const QString &maxText, const QStri
     return NumberGridSize(min, max, pred);
 }
 
+QString RangeRowProblem(const QString &minText, const QString &maxText, const QString &predText)
+{
+    const qint64 size = RangeGridSize(minText, maxText, predText);
+    if (size < 0)
+        return QStringLiteral("最小值、最大值和精确度必须是有效的数字！");
+    if (QLocale::c().toFloat(maxText) < QLocale::c().toFloat(minText))
+        return QStringLiteral("最大值不能小于最小值！");
+    if (size == 0)
+        return QStringLiteral("当前精确度下无法生成随机数，请重新设置相关参数！");
+    return {};
+}
+
 GroupStatistics StatisticsOfGroup(const QString &groupType, const QString &groupQuery, const QString &spliterName)
 {
     const QStringList f = SplitGroupFields(groupQuery);

@@ -15,6 +15,10 @@ int ListItemCount(const QString &text, const QString &spliterName);
 // texts is not a number.
 qint64 RangeGridSize(const QString &minText, const QString &maxText, const QString &predText);
 
+// Why a grid row's minimum, maximum and precision give no values to draw (not numbers,
+// maximum below minimum, no step at that precision), or an empty text when they do.
+QString RangeRowProblem(const QString &minText, const QString &maxText, const QString &predText);
+
 struct GroupStatistics
 {
     qint64 possible = 0;

@@ -12,7 +12,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -573,25 +572,14 @@ bool TCalSetForm::ValidateInput()
     for (int row = 0; row < randVarList->rowCount(); ++row) {
         const QString min = GridCell(randVarList, row, 1), max = GridCell(randVarList, row, 2),
                       pred = GridCell(randVarList, row, 3);
-        const QString prefix = QStringLiteral("随机变量列表第%1行：").arg(row + 1);
         if (min.isEmpty() || max.isEmpty() || pred.isEmpty()) {
             ShowParameterError(QStringLiteral("随机变量列表中不得有空项！"));
             valid = false;
             break;
         }
-        const qint64 grid = RangeGridSize(min, max, pred);
-        if (grid < 0) {
-            ShowParameterError(prefix + QStringLiteral("最小值、最大值和精确度必须是有效的数字！"));
-            valid = false;
-            break;
-        }
-        if (QLocale::c().toFloat(max) < QLocale::c().toFloat(min)) {
-            ShowParameterError(prefix + QStringLiteral("最大值不能小于最小值！"));
-            valid = false;
-            break;
-        }
-        if (grid == 0) {
-            ShowParameterError(prefix + QStringLiteral("当前精确度下无法生成随机数，请重新设置相关参数！"));
+        const QString problem = RangeRowProblem(min, max, pred);
+        if (!problem.isEmpty()) {
+            ShowParameterError(QStringLiteral("随机变量列表第%1行：").arg(row + 1) + problem);
             valid = false;
             break;
         }

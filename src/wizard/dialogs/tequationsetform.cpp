@@ -9,7 +9,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSet>
@@ -262,18 +261,9 @@ bool TEquationSetForm::CheckRanges(QTableWidget *grid, const QString &listName, 
     for (int row = 0; row < unknowns; ++row) {
         const QString min = GridCell(grid, row, firstNumberColumn), max = GridCell(grid, row, firstNumberColumn + 1),
                       pred = GridCell(grid, row, firstNumberColumn + 2);
-        const QString prefix = QStringLiteral("%1第%2行：").arg(listName).arg(row + 1);
-        const qint64 size = RangeGridSize(min, max, pred);
-        if (size < 0) {
-            ShowParameterError(prefix + QStringLiteral("最小值、最大值和精确度必须是有效的数字！"));
-            return false;
-        }
-        if (QLocale::c().toFloat(max) < QLocale::c().toFloat(min)) {
-            ShowParameterError(prefix + QStringLiteral("最大值不能小于最小值！"));
-            return false;
-        }
-        if (size == 0) {
-            ShowParameterError(prefix + QStringLiteral("当前精确度下无法生成随机数，请重新设置相关参数！"));
+        const QString problem = RangeRowProblem(min, max, pred);
+        if (!problem.isEmpty()) {
+            ShowParameterError(QStringLiteral("%1第%2行：").arg(listName).arg(row + 1) + problem);
             return false;
         }
     }
