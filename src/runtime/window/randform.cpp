@@ -272,15 +272,15 @@ TRandForm::StartupOutcome TRandForm::FormShow()
 
 void TRandForm::LoadProject()
 {
-    m_document = LoadEncodedDocument(m_projectPath);
+    const QDomDocument document = LoadEncodedDocument(m_projectPath);
     // Read everything before anything is shown, so a malformed project changes nothing.
-    m_pictureProject = IsPictureProject(m_document);
-    m_form = ReadFormSection(m_document, m_pictureProject);
-    m_animate = ReadAnimateSection(m_document);
-    const QuerySection query = ReadQuerySection(m_document);
+    m_pictureProject = IsPictureProject(document);
+    m_form = ReadFormSection(document, m_pictureProject);
+    m_animate = ReadAnimateSection(document);
+    const QuerySection query = ReadQuerySection(document);
     m_pmode = query.pmode;
     m_query = query.params;
-    m_header = ReadProjectHeader(m_document);
+    m_header = ReadProjectHeader(document);
     CheckWindowSize(QStringLiteral("抽取窗口"), m_form.window.width, m_form.window.height);
     if (m_animate.inRandOn && m_animate.inRand.randVisibleType == QStringLiteral("ExtraScreen")) {
         const ExtraScreen &screen = m_animate.inRand.extraScreen;
@@ -414,7 +414,6 @@ void TRandForm::ApplyRemarks()
         ApplyFont(label, remark.font);
         label->setGeometry(remark.position.left, remark.position.top, remark.position.width, remark.position.height);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        m_remarks.append(label);
     }
 }
 

@@ -11,9 +11,7 @@
 #include <QCache>
 
 #include <atomic>
-#include <QDomDocument>
 #include <QPixmap>
-#include <QPointer>
 #include <QThreadPool>
 #include <QVector>
 #include <QWidget>
@@ -167,7 +165,6 @@ private:
     // Project
     QString m_projectName;
     QString m_projectPath;
-    QDomDocument m_document;
     FormSection m_form;
     AnimateSection m_animate;
     ProjectHeader m_header;
@@ -179,7 +176,6 @@ private:
     // Display
     WindowBackgroundPainter m_background;
     QString m_separator = QStringLiteral("  ");
-    QVector<QLabel *> m_remarks;
     QCache<QString, QPixmap> m_pictureCache;
     // Decodes a picture project's pictures off the user-interface thread; waited for
     // (after cancelling) when the window goes.
