@@ -1,9 +1,9 @@
 #include "customconversion.h"
 
 #include "domutil.h"
+#include "yesno.h"
 
 namespace {
-const QString kNo = QStringLiteral("否");
 const QString kGroupSeparator = QStringLiteral("##");
 
 QueryParams combination(const QString &typeList, const QString &queryList, const QString &nameList,

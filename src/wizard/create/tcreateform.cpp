@@ -17,6 +17,7 @@
 #include "queryinfo.h"
 #include "suiteerror.h"
 #include "trandqueryform.h"
+#include "yesno.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -38,8 +39,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kYes = QStringLiteral("是");
-const QString kNo = QStringLiteral("否");
 const QString kParamCaption = QStringLiteral("参数有误");
 
 constexpr int kClientWidth = 680;
@@ -50,11 +49,6 @@ constexpr int kPanelHeight = 400;
 constexpr int kButtonTop = 474;
 constexpr int kButtonWidth = 88;
 constexpr int kButtonHeight = 32;
-
-QString yesNo(bool value)
-{
-    return value ? kYes : kNo;
-}
 
 QRadioButton *radio(const QString &name, const QString &caption, QWidget *parent)
 {
@@ -739,24 +733,24 @@ void TCreateForm::CreateProject()
 
         if (typeIndex != 5) {
             QDomElement randBox = ChildElement(form, QStringLiteral("RandBox"));
-            randBox.setAttribute(QStringLiteral("Enabled"), yesNo(randBoxSet->isChecked()));
+            randBox.setAttribute(QStringLiteral("Enabled"), YesNoText(randBoxSet->isChecked()));
             randBox.setAttribute(QStringLiteral("Type"),
                                  randBoxByLabel->isChecked() ? QStringLiteral("Label") : QStringLiteral("Edit"));
             QDomElement record = ChildElement(form, QStringLiteral("RandRecord"));
-            record.setAttribute(QStringLiteral("Enabled"), yesNo(randRecordSet->isChecked()));
+            record.setAttribute(QStringLiteral("Enabled"), YesNoText(randRecordSet->isChecked()));
             record.setAttribute(QStringLiteral("Type"),
                                 randRecordByLabel->isChecked() ? QStringLiteral("Label") : QStringLiteral("Memo"));
             ChildElement(form, QStringLiteral("GoRandButton"))
-                .setAttribute(QStringLiteral("Enabled"), yesNo(goRandButton->isChecked()));
+                .setAttribute(QStringLiteral("Enabled"), YesNoText(goRandButton->isChecked()));
             QDomElement shortCut = ChildElement(form, QStringLiteral("GoRandShortCut"));
-            shortCut.setAttribute(QStringLiteral("Enabled"), yesNo(goRandShortCut->isChecked()));
+            shortCut.setAttribute(QStringLiteral("Enabled"), YesNoText(goRandShortCut->isChecked()));
             shortCut.setAttribute(QStringLiteral("ShortCut"), goRandShortCutValue->currentText());
         }
 
         QDomElement animate = ChildElement(root, QStringLiteral("Animate"));
-        animate.setAttribute(QStringLiteral("InRand"), yesNo(useInRand->isChecked()));
-        animate.setAttribute(QStringLiteral("AfterRand"), yesNo(useAfterRand->isChecked()));
-        animate.setAttribute(QStringLiteral("BoxRecord"), yesNo(useBoxRecord->isChecked()));
+        animate.setAttribute(QStringLiteral("InRand"), YesNoText(useInRand->isChecked()));
+        animate.setAttribute(QStringLiteral("AfterRand"), YesNoText(useAfterRand->isChecked()));
+        animate.setAttribute(QStringLiteral("BoxRecord"), YesNoText(useBoxRecord->isChecked()));
 
         StampCreation(document, CurrentDateTimeText());
         WriteQuerySection(document, params, typeIndex);

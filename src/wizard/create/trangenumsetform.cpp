@@ -1,5 +1,7 @@
 #include "trangenumsetform.h"
 
+#include "yesno.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -12,9 +14,6 @@
 #include <limits>
 
 namespace {
-const QString kYes = QStringLiteral("是");
-const QString kNo = QStringLiteral("否");
-
 QComboBox *editableCombo(const QString &name, const QStringList &items, const QString &allowed, QWidget *parent)
 {
     auto *combo = new QComboBox(parent);
@@ -120,7 +119,7 @@ QueryParams TRangeNumSetForm::EncodeProject(int pmode, const QueryParams &curren
     if (pmode != 1)
         return current;
     return {ProjectTypeAt(1).mode,  minValue->text(),      maxValue->text(), predValue->currentText(),
-            formatValue->currentText(), ranCountValue->text(), repeatAllowed->isChecked() ? kYes : kNo};
+            formatValue->currentText(), ranCountValue->text(), YesNoText(repeatAllowed->isChecked())};
 }
 
 void TRangeNumSetForm::LoadGroupQuery(const QString &groupQuery)
@@ -132,7 +131,7 @@ void TRangeNumSetForm::LoadGroupQuery(const QString &groupQuery)
 QString TRangeNumSetForm::EncodeGroupQuery() const
 {
     return QStringList{minValue->text(), maxValue->text(), predValue->currentText(), formatValue->currentText(),
-                       repeatAllowed->isChecked() ? kYes : kNo, ranCountValue->text()}
+                       YesNoText(repeatAllowed->isChecked()), ranCountValue->text()}
         .join(QStringLiteral("||"));
 }
 

@@ -2,6 +2,7 @@
 
 #include "querysection.h"
 #include "trangenumsetform.h"
+#include "yesno.h"
 
 #include <QLocale>
 #include <cmath>
@@ -53,17 +54,17 @@ GroupStatistics StatisticsOfGroup(const QString &groupType, const QString &group
     GroupStatistics s;
     if (groupType == QStringLiteral("数值范围模式")) {
         s.possible = qMax<qint64>(0, RangeGridSize(f.value(0), f.value(1), f.value(2)));
-        s.repeatsAllowed = f.value(4) == QStringLiteral("是");
+        s.repeatsAllowed = f.value(4) == kYes;
         s.wanted = toCount(f.value(5));
     } else if (groupType == QStringLiteral("列举模式")) {
-        if (f.value(0) == QStringLiteral("是")) {
+        if (f.value(0) == kYes) {
             const QStringList rows = f.value(1).split(QLatin1Char('&'));
             for (int i = 1; i < rows.size(); ++i)
                 s.possible += ListItemCount(UnescapeListText(rows.at(i).section(QLatin1Char(':'), 0, 0)), spliterName);
         } else {
             s.possible = ListItemCount(UnescapeListText(f.value(1)), spliterName);
         }
-        s.repeatsAllowed = f.value(2) == QStringLiteral("是");
+        s.repeatsAllowed = f.value(2) == kYes;
         s.wanted = toCount(f.value(4));
     } else if (groupType == QStringLiteral("图片模式")) {
         s.possible = f.value(0).isEmpty() ? 0 : int(f.value(0).split(QLatin1Char('|')).size());

@@ -2,6 +2,7 @@
 
 #include "gridcells.h"
 #include "groupstatistics.h"
+#include "yesno.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,10 +21,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-
 namespace {
-const QString kYes = QStringLiteral("是");
-const QString kNo = QStringLiteral("否");
 const QString kAnd = QStringLiteral("且");
 const QString kOr = QStringLiteral("或");
 const QString kGetValue = QStringLiteral("取当前值");
@@ -540,7 +538,7 @@ QueryParams TCalSetForm::EncodeProject(int type, const QueryParams &current) con
         params << (ConditionNumbered(0) ? GridRows(conditionList, 1, 3) : QString())
                << (conditionOr->isChecked() ? kOr : kAnd) << (conditionGetValue->isChecked() ? kGetValue : kReset);
     }
-    params << countRow.value->text() << (countRow.repeat->isChecked() ? kYes : kNo);
+    params << countRow.value->text() << YesNoText(countRow.repeat->isChecked());
     return params;
 }
 

@@ -2,6 +2,7 @@
 
 #include "gridcells.h"
 #include "groupstatistics.h"
+#include "yesno.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -16,9 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kYes = QStringLiteral("是");
-const QString kNo = QStringLiteral("否");
-
 QTableWidget *makeGrid(const QString &name, const QStringList &headers, QWidget *parent)
 {
     auto *grid = new QTableWidget(1, int(headers.size()), parent);
@@ -253,7 +251,7 @@ QueryParams TEquationSetForm::EncodeProject(int pmode, const QueryParams &curren
     };
     return {ProjectTypeAt(12).mode, timesCountValue->text(),  rows(unknownVarList),
             rows(factorList),       equationFormatValue->text(), countRow.value->text(),
-            countRow.repeat->isChecked() ? kYes : kNo};
+            YesNoText(countRow.repeat->isChecked())};
 }
 
 bool TEquationSetForm::CheckRanges(QTableWidget *grid, const QString &listName, int firstNumberColumn)

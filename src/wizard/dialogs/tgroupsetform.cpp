@@ -9,6 +9,7 @@
 #include "tpwdsetform.h"
 #include "trangenumsetform.h"
 #include "veditform.h"
+#include "yesno.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,8 +28,6 @@
 #include <limits>
 
 namespace {
-const QString kYes = QStringLiteral("是");
-const QString kNo = QStringLiteral("否");
 const QString kNumbering = QStringLiteral("编号");
 const QString kRange = QStringLiteral("数值范围模式");
 const QString kList = QStringLiteral("列举模式");
@@ -419,7 +418,7 @@ void TGroupSetForm::LoadProject(int type, const QueryParams &params)
 QueryParams TGroupSetForm::EncodeProject(int type, const QueryParams &current) const
 {
     const QString mode = ProjectTypeAt(type).mode;
-    const QString repeat = countRow.repeat->isChecked() ? kYes : kNo;
+    const QString repeat = YesNoText(countRow.repeat->isChecked());
     auto groupField = [this](int index, int field) {
         return index < groups.size() ? SplitGroupFields(groups.at(index).query).value(field) : QString();
     };

@@ -1,6 +1,7 @@
 #include "tlistsetform.h"
 
 #include "groupstatistics.h"
+#include "yesno.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,8 +23,6 @@
 #include <cmath>
 
 namespace {
-const QString kYes = QStringLiteral("是");
-const QString kNo = QStringLiteral("否");
 const QString kByPower = QStringLiteral("加权");
 const QString kByPercent = QStringLiteral("百分比");
 constexpr int kWeightColumn = 2;
@@ -53,11 +52,6 @@ public:
 private:
     std::function<bool()> usesPercent;
 };
-
-QString yesNo(bool value)
-{
-    return value ? kYes : kNo;
-}
 } // namespace
 
 TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
@@ -427,7 +421,7 @@ QueryParams TListSetForm::EncodeProject(int pmode, const QueryParams &current) c
         const QString &attribute = type.attributes.at(i);
         QString value;
         if (attribute == QLatin1String("PosSetAble"))
-            value = yesNo(posSetAble->isChecked());
+            value = YesNoText(posSetAble->isChecked());
         else if (attribute == QLatin1String("Lists") || attribute == QLatin1String("List"))
             value = EncodeList();
         else if (attribute == QLatin1String("Spliter"))
@@ -435,9 +429,9 @@ QueryParams TListSetForm::EncodeProject(int pmode, const QueryParams &current) c
         else if (attribute == QLatin1String("RanCount"))
             value = ranCountValue->text();
         else if (attribute == QLatin1String("AllowRepeat"))
-            value = yesNo(repeatAllowed->isChecked());
+            value = YesNoText(repeatAllowed->isChecked());
         else if (attribute == QLatin1String("AutoDel"))
-            value = yesNo(autoDel->isChecked());
+            value = YesNoText(autoDel->isChecked());
         else
             continue;
         params[i + 1] = value;
@@ -457,8 +451,8 @@ void TListSetForm::LoadGroupQuery(const QString &groupQuery, const QString &spli
 
 QString TListSetForm::EncodeGroupQuery() const
 {
-    return QStringList{yesNo(posSetAble->isChecked()), EncodeList(), yesNo(repeatAllowed->isChecked()),
-                       yesNo(autoDel->isChecked()), ranCountValue->text()}
+    return QStringList{YesNoText(posSetAble->isChecked()), EncodeList(), YesNoText(repeatAllowed->isChecked()),
+                       YesNoText(autoDel->isChecked()), ranCountValue->text()}
         .join(QStringLiteral("||"));
 }
 

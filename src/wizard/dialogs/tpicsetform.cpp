@@ -1,5 +1,7 @@
 #include "tpicsetform.h"
 
+#include "yesno.h"
+
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -10,11 +12,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QVBoxLayout>
-
-namespace {
-const QString kYes = QStringLiteral("是");
-const QString kNo = QStringLiteral("否");
-} // namespace
 
 TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
 {
@@ -105,7 +102,7 @@ QueryParams TPicSetForm::EncodeProject(int pmode, const QueryParams &current) co
         return current;
     // The project writer puts "[Application]" in place of the application directory.
     return {ProjectTypeAt(5).mode, Paths().join(QLatin1Char('|')), ranCountValue->text(),
-            autoDel->isChecked() ? kYes : kNo};
+            YesNoText(autoDel->isChecked())};
 }
 
 void TPicSetForm::LoadGroupQuery(const QString &groupQuery)
@@ -116,7 +113,7 @@ void TPicSetForm::LoadGroupQuery(const QString &groupQuery)
 
 QString TPicSetForm::EncodeGroupQuery() const
 {
-    return QStringList{Paths().join(QLatin1Char('|')), autoDel->isChecked() ? kYes : kNo, ranCountValue->text()}.join(
+    return QStringList{Paths().join(QLatin1Char('|')), YesNoText(autoDel->isChecked()), ranCountValue->text()}.join(
         QStringLiteral("||"));
 }
 
