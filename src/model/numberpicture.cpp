@@ -323,10 +323,23 @@ QString NumberPicture::Format(double value) const
     // Below 2^53 every double that is a whole number is exact; llround rounds halves away
     // from zero, as the general path does.
     if (m_compiled->digitsOnly && std::fabs(value) < 9007199254740992.0) {
+        // Written straight into the result: one allocation per number.
         const long long whole = std::llround(value);
-        QString digits = QString::number(std::llabs(whole));
-        digits = digits.rightJustified(sections.front()->minIntegerDigits, QLatin1Char('0'));
-        return whole < 0 ? QLatin1Char('-') + digits : digits;
+        quint64 magnitude = quint64(std::llabs(whole));
+        char16_t digits[20];
+        int count = 0;
+        do {
+            digits[19 - count++] = char16_t(u'0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude != 0);
+        const int width = std::max(count, sections.front()->minIntegerDigits);
+        QString text(width + (whole < 0 ? 1 : 0), Qt::Uninitialized);
+        QChar *out = text.data();
+        if (whole < 0)
+            *out++ = QLatin1Char('-');
+        out = std::fill_n(out, width - count, QLatin1Char('0'));
+        std::copy_n(digits + 20 - count, count, out);
+        return text;
     }
 
     const bool negative = value < 0;
