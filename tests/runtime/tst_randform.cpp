@@ -50,13 +50,18 @@ QDomElement Element(QDomDocument &document, const QString &path)
     return element;
 }
 
+void Set(QDomDocument &document, const QString &path, std::initializer_list<std::pair<QString, QString>> attributes)
+{
+    QDomElement element = Element(document, path);
+    for (const auto &[name, value] : attributes)
+        element.setAttribute(name, value);
+}
+
 // Animation on, frames every `intervalMs`, the draw stopped as `stopType` says.
 void SetAnimation(QDomDocument &document, int intervalMs, const QString &stopType)
 {
     Element(document, "Animate").setAttribute("InRand", "是");
-    QDomElement inRand = Element(document, "Animate/InRand");
-    inRand.setAttribute("IntervalValue", QString::number(intervalMs));
-    inRand.setAttribute("IntervalUnit", "毫秒");
+    Set(document, "Animate/InRand", {{"IntervalValue", QString::number(intervalMs)}, {"IntervalUnit", "毫秒"}});
     Element(document, "Animate/InRand/RandStopSet").setAttribute("Type", stopType);
 }
 
@@ -302,13 +307,8 @@ void RandFormTest::showsEngineRefusalOnDraw()
 {
     // Five different numbers out of three cannot be drawn.
     QDomDocument document = StartingDocument(1);
-    QDomElement query = Element(document, "RandQuery/Rand/Query");
-    query.setAttribute("Min", "1");
-    query.setAttribute("Max", "3");
-    query.setAttribute("Pred", "1");
-    query.setAttribute("Format", "0");
-    query.setAttribute("AllowRepeat", "否");
-    query.setAttribute("RanCount", "5");
+    Set(document, "RandQuery/Rand/Query",
+        {{"Min", "1"}, {"Max", "3"}, {"Pred", "1"}, {"Format", "0"}, {"AllowRepeat", "否"}, {"RanCount", "5"}});
     SetAnimation(document, 2, "Button");
     QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
 
@@ -335,9 +335,7 @@ void RandFormTest::stopsAfterTimesFramesWithCountDown()
     SetAnimation(document, 1, "Times");
     if (extraScreen)
         Element(document, "Animate/InRand").setAttribute("RandVisibleType", "ExtraScreen");
-    QDomElement times = Element(document, "Animate/InRand/RandStopSet/StopByTimes");
-    times.setAttribute("Times", "20");
-    times.setAttribute("TimesVisible", "是");
+    Set(document, "Animate/InRand/RandStopSet/StopByTimes", {{"Times", "20"}, {"TimesVisible", "是"}});
     QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
 
     m_form->GoRandButton->click();
@@ -423,12 +421,8 @@ void RandFormTest::extraScreenShowsFramesWhileResultBoxKeepsBatch()
 {
     QDomDocument document = StartingDocument(1);
     SetAnimation(document, 2, "Button");
-    QDomElement inRand = Element(document, "Animate/InRand");
-    inRand.setAttribute("RandVisibleType", "ExtraScreen");
-    inRand.setAttribute("HideRandRecord", "是");
-    QDomElement screen = Element(document, "Animate/InRand/ExtraScreen");
-    screen.setAttribute("RandType", "Label");
-    screen.setAttribute("UseFormat", "RandBox");
+    Set(document, "Animate/InRand", {{"RandVisibleType", "ExtraScreen"}, {"HideRandRecord", "是"}});
+    Set(document, "Animate/InRand/ExtraScreen", {{"RandType", "Label"}, {"UseFormat", "RandBox"}});
     QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
     QVERIFY(m_form->EScreen && !m_form->EScreen->isVisible());
     QCOMPARE(m_form->EScreen->FrameText(), QString("随机数将显示在这里"));
@@ -483,9 +477,7 @@ void RandFormTest::extraStopButtonShowsOnlyDuringDraw()
 void RandFormTest::asksAccessPassword()
 {
     QDomDocument document = StartingDocument(3);
-    QDomElement version = Element(document, "Version");
-    version.setAttribute("AccessByPwd", "是");
-    version.setAttribute("AccessPwd", "Ab1");
+    Set(document, "Version", {{"AccessByPwd", "是"}, {"AccessPwd", "Ab1"}});
     QCOMPARE(Start(document), TRandForm::StartupOutcome::AwaitingPassword);
     QSignalSpy ended(m_form.get(), &TRandForm::EndApplication);
     TPwdForm *dialog = m_form->findChild<TPwdForm *>();
@@ -517,9 +509,7 @@ void RandFormTest::asksAccessPassword()
 void RandFormTest::cancelledPasswordEndsProgram()
 {
     QDomDocument document = StartingDocument(1);
-    QDomElement version = Element(document, "Version");
-    version.setAttribute("AccessByPwd", "是");
-    version.setAttribute("AccessPwd", "secret");
+    Set(document, "Version", {{"AccessByPwd", "是"}, {"AccessPwd", "secret"}});
     QCOMPARE(Start(document), TRandForm::StartupOutcome::AwaitingPassword);
     QSignalSpy ended(m_form.get(), &TRandForm::EndApplication);
     TPwdForm *dialog = m_form->findChild<TPwdForm *>();
@@ -636,9 +626,7 @@ void RandFormTest::cyclesBoxColours()
 {
     QDomDocument document = StartingDocument(1);
     Element(document, "Animate").setAttribute("BoxRecord", "是");
-    QDomElement cycle = Element(document, "Animate/BoxRecord");
-    cycle.setAttribute("IntervalValue", "1");
-    cycle.setAttribute("IntervalUnit", "毫秒");
+    Set(document, "Animate/BoxRecord", {{"IntervalValue", "1"}, {"IntervalUnit", "毫秒"}});
     Element(document, "Animate/BoxRecord/UseRandBox").setAttribute("UseFontColor", "是");
     Element(document, "Animate/BoxRecord/UseRandBox/FontColorList").setAttribute("Color", "255,0,0|0,0,255");
     Element(document, "Animate/BoxRecord/UseRandRecord").setAttribute("UseBgColor", "是");
@@ -657,16 +645,11 @@ void RandFormTest::drawsOnWithoutMusicFiles()
     // Background, in-draw and after-draw music all point at files that are not there.
     QDomDocument document = StartingDocument(2);
     SetAnimation(document, 2, "Button");
-    QDomElement background = Element(document, "Form/Background");
-    background.setAttribute("MusicType", "Rand");
-    background.setAttribute("MusicPath", "[Application]Music/a.mp3|[Application]Music/b.mp3");
-    QDomElement inDraw = Element(document, "Animate/InRand/BgMusic");
-    inDraw.setAttribute("Enabled", "是");
-    inDraw.setAttribute("BgMusicPath", "[Application]Music/c.mp3");
+    Set(document, "Form/Background",
+        {{"MusicType", "Rand"}, {"MusicPath", "[Application]Music/a.mp3|[Application]Music/b.mp3"}});
+    Set(document, "Animate/InRand/BgMusic", {{"Enabled", "是"}, {"BgMusicPath", "[Application]Music/c.mp3"}});
     Element(document, "Animate").setAttribute("AfterRand", "是");
-    QDomElement afterDraw = Element(document, "Animate/AfterRand/BgMusic");
-    afterDraw.setAttribute("Enabled", "是");
-    afterDraw.setAttribute("BgMusicPath", "[Application]Music/d.mp3");
+    Set(document, "Animate/AfterRand/BgMusic", {{"Enabled", "是"}, {"BgMusicPath", "[Application]Music/d.mp3"}});
     QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
 
     DrawOnce();
@@ -729,16 +712,10 @@ void RandFormTest::backgroundMusicPausesForDrawAndResumes()
     WriteSilence(AppDir() + "Music/after.wav", 150);
     QDomDocument document = StartingDocument(2);
     SetAnimation(document, 2, "Button");
-    QDomElement background = Element(document, "Form/Background");
-    background.setAttribute("MusicType", "Path");
-    background.setAttribute("MusicPath", "[Application]Music/background.wav");
-    QDomElement inDraw = Element(document, "Animate/InRand/BgMusic");
-    inDraw.setAttribute("Enabled", "是");
-    inDraw.setAttribute("BgMusicPath", "[Application]Music/during.wav");
+    Set(document, "Form/Background", {{"MusicType", "Path"}, {"MusicPath", "[Application]Music/background.wav"}});
+    Set(document, "Animate/InRand/BgMusic", {{"Enabled", "是"}, {"BgMusicPath", "[Application]Music/during.wav"}});
     Element(document, "Animate").setAttribute("AfterRand", "是");
-    QDomElement afterDraw = Element(document, "Animate/AfterRand/BgMusic");
-    afterDraw.setAttribute("Enabled", "是");
-    afterDraw.setAttribute("BgMusicPath", "[Application]Music/after.wav");
+    Set(document, "Animate/AfterRand/BgMusic", {{"Enabled", "是"}, {"BgMusicPath", "[Application]Music/after.wav"}});
     QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
     QTRY_VERIFY(m_form->BgMusicPlayer->IsPlaying());
 
