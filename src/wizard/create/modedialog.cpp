@@ -10,6 +10,12 @@
 #include <QPainter>
 #include <QPushButton>
 
+QString QueryFields::operator()(const char *attribute) const
+{
+    const int index = QueryParamIndex(pmode, QString::fromLatin1(attribute));
+    return index < 0 ? QString() : params.value(index);
+}
+
 QPushButton *MakeCommander(QWidget *opener)
 {
     auto *commander = new QPushButton(opener);

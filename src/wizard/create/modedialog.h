@@ -33,6 +33,19 @@ class QPushButton;
 inline const QString kRequirerCreatePage = QStringLiteral("CreatePage");
 inline const QString kRequirerGroupMode = QStringLiteral("GroupMode");
 
+// Reads a project's parameters by attribute name, for LoadProject: field("RanCount").
+// An attribute the project type does not have reads as empty text.
+class QueryFields
+{
+public:
+    QueryFields(int projectType, const QueryParams &projectParams) : pmode(projectType), params(projectParams) {}
+    QString operator()(const char *attribute) const;
+
+private:
+    int pmode;
+    const QueryParams &params;
+};
+
 // The opener's hidden `Commander` button, for SetCommander.
 QPushButton *MakeCommander(QWidget *opener);
 

@@ -470,10 +470,7 @@ void TCalSetForm::FillGrid(QTableWidget *grid, const QString &rows, int columns)
 void TCalSetForm::LoadProject(int type, const QueryParams &params)
 {
     pmode = type;
-    auto field = [&](const char *attribute) {
-        const int index = QueryParamIndex(pmode, QString::fromLatin1(attribute));
-        return index < 0 ? QString() : params.value(index);
-    };
+    const QueryFields field(pmode, params);
     VarsResetClick();
     varValue->setText(field("Vars"));
     if (!varValue->text().isEmpty())

@@ -358,10 +358,7 @@ void TGroupSetForm::LoadProject(int type, const QueryParams &params)
 {
     pmode = type;
     groups.clear();
-    auto field = [&](const char *attribute) {
-        const int index = QueryParamIndex(pmode, QString::fromLatin1(attribute));
-        return index < 0 ? QString() : params.value(index);
-    };
+    const QueryFields field(pmode, params);
     spliter = field("Spliter").isEmpty() ? QStringLiteral("空格") : field("Spliter");
     formatRow.value->setText(field("Format"));
     countRow.value->setText(field("RanCount"));

@@ -370,10 +370,7 @@ void TListSetForm::LoadList(bool withProbabilities, const QString &list)
 
 void TListSetForm::LoadProject(int pmode, const QueryParams &params)
 {
-    auto field = [&](const char *attribute) {
-        const int index = QueryParamIndex(pmode, QString::fromLatin1(attribute));
-        return index < 0 ? QString() : params.value(index);
-    };
+    const QueryFields field(pmode, params);
     const QString list = pmode == 7 ? field("List") : field("Lists");
     spliterValue->setCurrentText(field("Spliter"));
     LoadList(field("PosSetAble") == kYes, list);
