@@ -1,6 +1,7 @@
 #include "customconversion.h"
 
 #include "domutil.h"
+#include "groupstatistics.h"
 #include "yesno.h"
 
 namespace {
@@ -13,10 +14,6 @@ QueryParams combination(const QString &typeList, const QString &queryList, const
     return {ProjectTypeAt(0).mode, typeList, queryList, nameList, allowRepeat, ranCount, format, spliter};
 }
 
-int itemCount(const QString &escapedList, const QString &spliterName)
-{
-    return int(SplitText(UnescapeListText(escapedList), SpliterChar(spliterName)).size());
-}
 } // namespace
 
 bool CanConvertToCustom(int pmode)
@@ -31,13 +28,15 @@ QuerySection ConvertToCustomQuery(int pmode, const QueryParams &p)
         // TaskList, MemberList, Spliter, TaskCountForEachMember, Format
         const QString queries = QStringLiteral("否||") + p.value(2) + QStringLiteral("||否||是||1") + kGroupSeparator
                                 + QStringLiteral("否||") + p.value(1) + QStringLiteral("||否||是||") + p.value(4);
+        const int tasks = ListItemCount(UnescapeListText(p.value(2)), p.value(3));
         return {0, combination(QStringLiteral("列举模式##列举模式"), queries, QStringLiteral("人员列表##任务列表"), kNo,
-                               QString::number(itemCount(p.value(2), p.value(3))), p.value(5), p.value(3))};
+                               QString::number(tasks), p.value(5), p.value(3))};
     }
     case 8: {
         // DimeCount, DimeList, RanCount, AllowRepeat, Format
         QStringList types, queries, names;
-        const QStringList dimensions = p.value(2).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+        QStringList dimensions = SplitText(p.value(2), QStringLiteral("|"));
+        dimensions.removeAll(QString());
         for (int i = 0; i < dimensions.size(); ++i) {
             types << QStringLiteral("数值范围模式");
             queries << QString(dimensions.at(i)).replace(QLatin1Char(','), QStringLiteral("||"));
@@ -50,8 +49,9 @@ QuerySection ConvertToCustomQuery(int pmode, const QueryParams &p)
         // PrizeLists, MemberLists, Spliter, EveryPrizeGetMemberCount, AutoDel, Format
         const QString queries = QStringLiteral("自定义||") + p.value(1) + kGroupSeparator + QStringLiteral("否||")
                                 + p.value(2) + QStringLiteral("||否||") + p.value(5) + QStringLiteral("||") + p.value(4);
+        const qsizetype prizes = SplitText(p.value(1), QStringLiteral(",")).size();
         return {0, combination(QStringLiteral("编号##列举模式"), queries, QStringLiteral("奖项列表##人员列表"), kNo,
-                               QString::number(p.value(1).split(QLatin1Char(',')).size()), p.value(6), p.value(3))};
+                               QString::number(prizes), p.value(6), p.value(3))};
     }
     case 11:
         return {14, p};

@@ -58,7 +58,7 @@ GroupStatistics StatisticsOfGroup(const QString &groupType, const QString &group
         s.wanted = toCount(f.value(5));
     } else if (groupType == QStringLiteral("列举模式")) {
         if (f.value(0) == kYes) {
-            const QStringList rows = f.value(1).split(QLatin1Char('&'));
+            const QStringList rows = SplitText(f.value(1), QStringLiteral("&"));
             for (int i = 1; i < rows.size(); ++i)
                 s.possible += ListItemCount(UnescapeListText(rows.at(i).section(QLatin1Char(':'), 0, 0)), spliterName);
         } else {
@@ -67,7 +67,7 @@ GroupStatistics StatisticsOfGroup(const QString &groupType, const QString &group
         s.repeatsAllowed = f.value(2) == kYes;
         s.wanted = toCount(f.value(4));
     } else if (groupType == QStringLiteral("图片模式")) {
-        s.possible = f.value(0).isEmpty() ? 0 : int(f.value(0).split(QLatin1Char('|')).size());
+        s.possible = f.value(0).isEmpty() ? 0 : int(SplitText(f.value(0), QStringLiteral("|")).size());
         s.wanted = toCount(f.value(2));
     } else if (groupType == QStringLiteral("密码模式")) {
         s.inexhaustible = true;

@@ -219,7 +219,7 @@ bool TCalSetForm::ConfirmVariables(bool showErrors)
     const QString text = varValue->text();
     if (text.isEmpty())
         return refuse(QStringLiteral("变量列表不能为空！"));
-    const QStringList names = text.split(QLatin1Char(','));
+    const QStringList names = SplitText(text, QStringLiteral(","));
     for (const QString &name : names) {
         if (name.isEmpty())
             return refuse(QStringLiteral("变量名不能为空！"));
@@ -456,8 +456,8 @@ void TCalSetForm::FillGrid(QTableWidget *grid, const QString &rows, int columns)
     grid->setRowCount(0);
     if (rows.isEmpty())
         return;
-    for (const QString &row : rows.split(QLatin1Char('|'))) {
-        QStringList parts = row.split(QLatin1Char(','));
+    for (const QString &row : SplitText(rows, QStringLiteral("|"))) {
+        QStringList parts = SplitText(row, QStringLiteral(","));
         if (columns == 2) {
             // An expression may itself hold commas: only the first one ends the name.
             const qsizetype comma = row.indexOf(QLatin1Char(','));
@@ -485,9 +485,9 @@ void TCalSetForm::LoadProject(int type, const QueryParams &params)
     conditionList->setRowCount(0);
     const QString conditions = field("Conditions");
     if (!conditions.isEmpty()) {
-        for (const QString &row : conditions.split(QLatin1Char('|'))) {
+        for (const QString &row : SplitText(conditions, QStringLiteral("|"))) {
             // The relation word separates the two expressions, which may hold commas.
-            const QStringList parts = row.split(QLatin1Char(','));
+            const QStringList parts = SplitText(row, QStringLiteral(","));
             qsizetype relation = 1;
             for (qsizetype i = 0; i < parts.size(); ++i)
                 if (relationItems().contains(parts.at(i))) {
@@ -605,7 +605,7 @@ bool TCalSetForm::ValidateInput()
             break;
         }
         // An interval holds its two bounds in the second expression.
-        if (relation.contains(QStringLiteral("介于")) && second.split(QLatin1Char(',')).size() != 2) {
+        if (relation.contains(QStringLiteral("介于")) && SplitText(second, QStringLiteral(",")).size() != 2) {
             ShowParameterError(QStringLiteral("取值条件第%1行：区间的表达式2应写成“下限,上限”！").arg(row + 1));
             valid = false;
             break;

@@ -210,8 +210,9 @@ void TEquationSetForm::LoadProject(int pmode, const QueryParams &params)
         return;
     EquationResetClick();
     timesCountValue->setText(params.value(1));
-    const QStringList unknownRows = params.value(2).isEmpty() ? QStringList() : params.value(2).split(QLatin1Char('|'));
-    const QStringList factorRows = params.value(3).isEmpty() ? QStringList() : params.value(3).split(QLatin1Char('|'));
+    const QString bar = QStringLiteral("|");
+    const QStringList unknownRows = params.value(2).isEmpty() ? QStringList() : SplitText(params.value(2), bar);
+    const QStringList factorRows = params.value(3).isEmpty() ? QStringList() : SplitText(params.value(3), bar);
     // The grids follow the stated number of unknowns; rows the file lacks stay empty
     // for the user to fill in, so the saved parts always agree with each other.
     bool countOk = false;
@@ -222,8 +223,8 @@ void TEquationSetForm::LoadProject(int pmode, const QueryParams &params)
         timesCountValue->setText(QString::number(count));
         BuildGrids(count);
         for (int row = 0; row < count; ++row) {
-            const QStringList unknown = unknownRows.value(row).split(QLatin1Char(','));
-            const QStringList factor = factorRows.value(row).split(QLatin1Char(','));
+            const QStringList unknown = SplitText(unknownRows.value(row), QStringLiteral(","));
+            const QStringList factor = SplitText(factorRows.value(row), QStringLiteral(","));
             for (int column = 0; column < 5; ++column)
                 SetGridCell(unknownVarList, row, column, unknown.value(column));
             for (int column = 0; column < 4; ++column)

@@ -368,9 +368,9 @@ void TGroupSetForm::LoadProject(int type, const QueryParams &params)
     case 0:
         try {
             const QStringList types =
-                field("TypeList").isEmpty() ? QStringList() : field("TypeList").split(kGroupSeparator);
+                field("TypeList").isEmpty() ? QStringList() : SplitText(field("TypeList"), kGroupSeparator);
             const QStringList queries = SplitGroupQueries(field("TypeList"), field("QueryList"));
-            const QStringList names = field("NameList").split(kGroupSeparator);
+            const QStringList names = SplitText(field("NameList"), kGroupSeparator);
             for (int i = 0; i < types.size(); ++i) {
                 // A stored default name stays a default: it follows the group's position.
                 const QString name = names.value(i) == defaultGroupName(i) ? QString() : names.value(i);
@@ -389,7 +389,8 @@ void TGroupSetForm::LoadProject(int type, const QueryParams &params)
                     QStringLiteral("任务列表"), QStringLiteral("否||否||否||是"));
         break;
     case 8: {
-        const QStringList dimensions = field("DimeList").isEmpty() ? QStringList() : field("DimeList").split(QLatin1Char('|'));
+        const QString list = field("DimeList");
+        const QStringList dimensions = list.isEmpty() ? QStringList() : SplitText(list, QStringLiteral("|"));
         for (const QString &dimension : dimensions)
             AppendGroup(kRange, QString(dimension).replace(QLatin1Char(','), kFieldSeparator), QString());
         break;

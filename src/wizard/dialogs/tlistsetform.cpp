@@ -350,14 +350,14 @@ void TListSetForm::LoadList(bool withProbabilities, const QString &list)
 {
     posSetAble->setChecked(withProbabilities);
     if (withProbabilities) {
-        const QStringList pieces = list.split(QLatin1Char('&'));
+        const QStringList pieces = SplitText(list, QStringLiteral("&"));
         (pieces.value(0) == kByPercent ? posByPercent : posByPower)->setChecked(true);
         rLists->horizontalHeaderItem(kWeightColumn)->setText(UsesPercent() ? QStringLiteral("概率/%")
                                                                            : QStringLiteral("概率"));
         rLists->setRowCount(0);
         SetRowCount(qMax(1, int(pieces.size()) - 1));
         for (int i = 1; i < pieces.size(); ++i) {
-            const QStringList row = pieces.at(i).split(QLatin1Char(':'));
+            const QStringList row = SplitText(pieces.at(i), QStringLiteral(":"));
             SetCell(i - 1, 1, UnescapeListText(row.value(0)));
             SetCell(i - 1, kWeightColumn, row.value(1));
         }

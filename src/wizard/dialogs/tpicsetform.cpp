@@ -83,7 +83,7 @@ void TPicSetForm::LoadValues(const QString &paths, const QString &count, bool ex
 {
     picList->clear();
     if (!paths.isEmpty()) {
-        picList->addItems(paths.split(QLatin1Char('|')));
+        picList->addItems(SplitText(paths, QStringLiteral("|")));
         picList->setCurrentRow(0);
     }
     ranCountValue->setText(count);

@@ -57,7 +57,7 @@ TPwdSetForm::TPwdSetForm(QWidget *parent) : ModeDialog(parent, true)
 
 void TPwdSetForm::LoadValues(const QString &length, const QString &options, const QString &count)
 {
-    const QStringList chosen = options.split(QLatin1Char('|'));
+    const QStringList chosen = SplitText(options, QStringLiteral("|"));
     for (QCheckBox *box : optionBoxes)
         box->setChecked(chosen.contains(box->text()));
     pwLengthValue->setText(length);
