@@ -8,6 +8,7 @@
 #include "encodedxml.h"
 #include "handoff.h"
 #include "messages.h"
+#include "pwdform.h"
 #include "randform.h"
 
 #include <QApplication>
@@ -95,6 +96,11 @@ int main(int argc, char **argv)
         extra.document.documentElement().firstChildElement("Animate").firstChildElement("InRand")
             .setAttribute("RandVisibleType", "ExtraScreen");
         shots.append(extra);
+        Shot locked{"password", shots.at(3).document.cloneNode().toDocument()};
+        QDomElement version = locked.document.documentElement().firstChildElement("Version");
+        version.setAttribute("AccessByPwd", "是");
+        version.setAttribute("AccessPwd", "1234");
+        shots.append(locked);
     }
 
     for (const Shot &shot : shots) {
@@ -103,7 +109,13 @@ int main(int argc, char **argv)
         const QString name = shot.name;
 
         TRandForm form;
-        if (form.FormShow() != TRandForm::StartupOutcome::Shown)
+        const TRandForm::StartupOutcome outcome = form.FormShow();
+        if (outcome == TRandForm::StartupOutcome::AwaitingPassword) {
+            Wait(300);
+            form.PwdForm->grab().save(QStringLiteral("%1/%2-dialog.png").arg(output, name));
+            continue;
+        }
+        if (outcome != TRandForm::StartupOutcome::Shown)
             continue;
         Wait(300);
         form.grab().save(QStringLiteral("%1/%2-before.png").arg(output, name));

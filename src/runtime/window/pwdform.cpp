@@ -1,40 +1,52 @@
 #include "pwdform.h"
 
-#include <QHBoxLayout>
+#include "gradient.h"
+
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TPwdForm::TPwdForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName("TPwdForm");
-    setWindowTitle("访问密码");
+    setWindowTitle("密码");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(299, 129);
 
     PwdLabel = new QLabel(this);
     PwdLabel->setObjectName("PwdLabel");
+    PwdLabel->setTextFormat(Qt::PlainText);
+    PwdLabel->setGeometry(16, 12, 267, 24);
+    QPalette labelPalette = PwdLabel->palette();
+    labelPalette.setColor(QPalette::WindowText, Qt::white);
+    PwdLabel->setPalette(labelPalette);
+
     Pwd = new QLineEdit(this);
     Pwd->setObjectName("Pwd");
     Pwd->setEchoMode(QLineEdit::Password);
     // The password character is the middle dot "·" (U+00B7 = 183).
     Pwd->setStyleSheet("QLineEdit { lineedit-password-character: 183; }");
-    Pwd->setMinimumWidth(260);
+    Pwd->setGeometry(16, 42, 267, 28);
+
     BOK = new QPushButton("确定", this);
     BOK->setObjectName("BOK");
     BOK->setDefault(true);
+    BOK->setGeometry(111, 84, 82, 30);
     BCancel = new QPushButton("取消", this);
     BCancel->setObjectName("BCancel");
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BOK);
-    buttons->addWidget(BCancel);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(PwdLabel);
-    layout->addWidget(Pwd);
-    layout->addLayout(buttons);
+    BCancel->setGeometry(201, 84, 82, 30);
 
     connect(BOK, &QPushButton::clicked, this, &TPwdForm::OkClicked);
     connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TPwdForm::paintEvent(QPaintEvent *)
+{
+    if (m_background.size() != size()) {
+        m_background = QImage(size(), QImage::Format_RGB32);
+        m_background.fill(Qt::white);
+        PaintGradient(PasswordGradient, m_background);
+    }
+    QPainter(this).drawImage(0, 0, m_background);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 
 class QLabel;
 class QLineEdit;
@@ -22,4 +23,10 @@ public:
 
 signals:
     void OkClicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage m_background;
 };
