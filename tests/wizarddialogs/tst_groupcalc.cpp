@@ -1,4 +1,4 @@
-#include "messagelog.h"
+#include "dialogfixture.h"
 
 #include "tcalsetform.h"
 #include "tequationsetform.h"
@@ -18,24 +18,6 @@
 #include <QtTest>
 
 namespace {
-template <typename Dialog>
-Dialog *openFor(MessageLog &log)
-{
-    auto *dialog = new Dialog;
-    dialog->SetRequirer(kRequirerCreatePage);
-    dialog->SetCommander(&log.commander);
-    return dialog;
-}
-
-template <typename T>
-T *child(QWidget *dialog, const char *name)
-{
-    T *found = dialog->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("control %s missing", name);
-    return found;
-}
-
 // A custom project of the given groups (type, query) with names left to default.
 QueryParams customProject(const QList<std::pair<QString, QString>> &groups, const QString &count,
                           const QString &repeat)

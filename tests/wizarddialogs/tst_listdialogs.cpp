@@ -1,4 +1,4 @@
-#include "messagelog.h"
+#include "dialogfixture.h"
 
 #include "groupstatistics.h"
 #include "tlistsetform.h"
@@ -15,26 +15,6 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QtTest>
-
-namespace {
-template <typename Dialog>
-Dialog *openFor(MessageLog &log)
-{
-    auto *dialog = new Dialog;
-    dialog->SetRequirer(kRequirerCreatePage);
-    dialog->SetCommander(&log.commander);
-    return dialog;
-}
-
-template <typename T>
-T *child(QWidget *dialog, const char *name)
-{
-    T *found = dialog->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("control %s missing", name);
-    return found;
-}
-} // namespace
 
 class ListDialogsTest : public QObject
 {
