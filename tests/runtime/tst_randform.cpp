@@ -251,6 +251,7 @@ void RandFormTest::refusesMissingOrDamagedProject_data()
     QTest::newRow("width not a number") << "badWidth" << "工程无法打开";
     QTest::newRow("font with three fields") << "badFont" << "工程无法打开";
     QTest::newRow("window without height") << "zeroHeight" << "工程无法打开";
+    QTest::newRow("animation stopped by an unknown way") << "badStopType" << "工程无法打开";
 }
 
 void RandFormTest::refusesMissingOrDamagedProject()
@@ -265,6 +266,8 @@ void RandFormTest::refusesMissingOrDamagedProject()
         document.documentElement().removeChild(Element(document, "RandQuery"));
     else if (damage == "badWidth")
         Element(document, "Form").setAttribute("Width", "8OO");
+    else if (damage == "badStopType")
+        SetAnimation(document, 20, "Sometimes");
     else if (damage == "zeroHeight")
         Element(document, "Form").setAttribute("Height", "0");
     else if (damage == "badFont")

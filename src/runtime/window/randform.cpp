@@ -127,6 +127,15 @@ int CacheCostKb(const QPixmap &picture)
     return qMax(1, int(qint64(picture.width()) * picture.height() * 4 / 1024));
 }
 
+// An animation must have a way to stop: a stop type and key this window understands.
+void CheckStopSettings(const StopSet &stop)
+{
+    if (stop.type != kStopByShortCut && stop.type != kStopByTimes && stop.type != kStopByButton)
+        throw SuiteError(QStringLiteral("停止动画的方式“%1”无法识别，动画将无法停止。").arg(stop.type));
+    if (stop.type == kStopByShortCut && QKeySequence(stop.shortCut).isEmpty())
+        throw SuiteError(QStringLiteral("停止动画的快捷键“%1”无法识别，动画将无法停止。").arg(stop.shortCut));
+}
+
 int CycleIntervalMs(int value, const QString &unit)
 {
     return qMax(1, IntervalMilliseconds(value, unit));
@@ -282,6 +291,8 @@ void TRandForm::LoadProject()
     m_query = query.params;
     m_header = ReadProjectHeader(document);
     CheckWindowSize(QStringLiteral("抽取窗口"), m_form.window.width, m_form.window.height);
+    if (m_animate.inRandOn)
+        CheckStopSettings(m_animate.inRand.stopSet);
     if (m_animate.inRandOn && m_animate.inRand.randVisibleType == QStringLiteral("ExtraScreen")) {
         const ExtraScreen &screen = m_animate.inRand.extraScreen;
         CheckWindowSize(QStringLiteral("随机数动画框"), screen.width, screen.height);
