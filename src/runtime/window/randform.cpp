@@ -237,7 +237,7 @@ TRandForm::StartupOutcome TRandForm::FormShow()
     // The engine draws from its own OS-seeded sources (created with it), so nothing is
     // seeded here from the clock.
     if (!IsCodecBound() && !BindCodec()) {
-        ShowError(this, "无法打开工程", CodecBindError());
+        ShowError(this, "工程无法打开", CodecBindError());
         return EndStartup();
     }
 
@@ -297,8 +297,6 @@ void TRandForm::LoadProject()
         const ExtraScreen &screen = m_animate.inRand.extraScreen;
         CheckWindowSize(QStringLiteral("随机数动画框"), screen.width, screen.height);
     }
-    if (m_pmode == 5)
-        m_pictureProject = true;
 
     ApplyForm();
     if (m_pictureProject)
