@@ -5,8 +5,6 @@
 #include "yesno.h"
 
 namespace {
-const QString kGroupSeparator = QStringLiteral("##");
-
 QueryParams combination(const QString &typeList, const QString &queryList, const QString &nameList,
                         const QString &allowRepeat, const QString &ranCount, const QString &format,
                         const QString &spliter)
@@ -38,7 +36,7 @@ QuerySection ConvertToCustomQuery(int pmode, const QueryParams &p)
         QStringList dimensions = SplitText(p.value(2), QStringLiteral("|"));
         dimensions.removeAll(QString());
         for (int i = 0; i < dimensions.size(); ++i) {
-            types << QStringLiteral("数值范围模式");
+            types << kGroupRange;
             queries << QString(dimensions.at(i)).replace(QLatin1Char(','), QStringLiteral("||"));
             names << QStringLiteral("第%1维").arg(i + 1);
         }

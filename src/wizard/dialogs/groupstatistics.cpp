@@ -52,11 +52,11 @@ GroupStatistics StatisticsOfGroup(const QString &groupType, const QString &group
 {
     const QStringList f = SplitGroupFields(groupQuery);
     GroupStatistics s;
-    if (groupType == QStringLiteral("数值范围模式")) {
+    if (groupType == kGroupRange) {
         s.possible = qMax<qint64>(0, RangeGridSize(f.value(0), f.value(1), f.value(2)));
         s.repeatsAllowed = f.value(4) == kYes;
         s.wanted = toCount(f.value(5));
-    } else if (groupType == QStringLiteral("列举模式")) {
+    } else if (groupType == kGroupList) {
         if (f.value(0) == kYes) {
             const QStringList rows = SplitText(f.value(1), QStringLiteral("&"));
             for (int i = 1; i < rows.size(); ++i)
@@ -66,10 +66,10 @@ GroupStatistics StatisticsOfGroup(const QString &groupType, const QString &group
         }
         s.repeatsAllowed = f.value(2) == kYes;
         s.wanted = toCount(f.value(4));
-    } else if (groupType == QStringLiteral("图片模式")) {
+    } else if (groupType == kGroupPicture) {
         s.possible = f.value(0).isEmpty() ? 0 : int(SplitText(f.value(0), QStringLiteral("|")).size());
         s.wanted = toCount(f.value(2));
-    } else if (groupType == QStringLiteral("密码模式")) {
+    } else if (groupType == kGroupPassword) {
         s.inexhaustible = true;
         s.repeatsAllowed = true;
         s.wanted = toCount(f.value(2));

@@ -7,6 +7,16 @@
 // for, and whether it may repeat them. The group editor checks a combination with these
 // before it hands it back.
 
+// The group types of a combination, as its TypeList stores them.
+inline const QString kGroupNumbering = QStringLiteral("编号");
+inline const QString kGroupRange = QStringLiteral("数值范围模式");
+inline const QString kGroupList = QStringLiteral("列举模式");
+inline const QString kGroupPassword = QStringLiteral("密码模式");
+inline const QString kGroupPicture = QStringLiteral("图片模式");
+
+// Joins the groups in the lists of a combination (TypeList, QueryList, NameList).
+inline const QString kGroupSeparator = QStringLiteral("##");
+
 // Number of items of a list text: pieces between separator characters, empty pieces
 // included (an empty text is one item). Line breaks do not separate.
 int ListItemCount(const QString &text, const QString &spliterName);

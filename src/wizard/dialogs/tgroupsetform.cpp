@@ -28,18 +28,12 @@
 #include <limits>
 
 namespace {
-const QString kNumbering = QStringLiteral("编号");
-const QString kRange = QStringLiteral("数值范围模式");
-const QString kList = QStringLiteral("列举模式");
-const QString kPassword = QStringLiteral("密码模式");
-const QString kPicture = QStringLiteral("图片模式");
 const QString kCustomNumbering = QStringLiteral("自定义");
 const QString kFieldSeparator = QStringLiteral("||");
-const QString kGroupSeparator = QStringLiteral("##");
 
 const QStringList &groupTypes()
 {
-    static const QStringList types{kNumbering, kRange, kList, kPassword, kPicture};
+    static const QStringList types{kGroupNumbering, kGroupRange, kGroupList, kGroupPassword, kGroupPicture};
     return types;
 }
 
@@ -200,20 +194,20 @@ void TGroupSetForm::Clear()
 
 QString TGroupSetForm::DefaultGroupQuery(const QString &type) const
 {
-    if (type == kNumbering)
+    if (type == kGroupNumbering)
         return QStringLiteral("1,2,3...||0");
-    if (type == kRange)
+    if (type == kGroupRange)
         return QStringLiteral("1||100||0.1||0.#||是||1");
-    if (type == kList) {
+    if (type == kGroupList) {
         const QString sep = SpliterChar(spliter);
         return QStringLiteral("是||加权&张三:2&") + EscapeListText(QStringList{QStringLiteral("李四"), QStringLiteral("王五"),
                                                                                  QStringLiteral("赵六")}
                                                                          .join(sep))
             + QStringLiteral(":1||是||否||1");
     }
-    if (type == kPassword)
+    if (type == kGroupPassword)
         return QStringLiteral("12||小写字母|大写字母|数字|特殊符号||1");
-    if (type == kPicture) {
+    if (type == kGroupPicture) {
         QStringList paths;
         for (int i = 1; i <= 12; ++i)
             paths << AppDir() + QStringLiteral("Img/示例图片%1.jpg").arg(i);
@@ -239,7 +233,7 @@ void TGroupSetForm::SetGroupQuery(int index, const QString &query)
     Group &group = groups[index];
     group.query = query;
     group.statistics = StatisticsOfGroup(group.type, query, spliter);
-    if (pmode == 10 && group.type == kNumbering) {
+    if (pmode == 10 && group.type == kGroupNumbering) {
         // Every prize is one result: the count follows the prize list.
         countRow.value->setText(
             QString::number(SplitText(SplitGroupFields(query).value(1), QStringLiteral(",")).size()));
@@ -320,7 +314,7 @@ void TGroupSetForm::SyncRow(int index)
     }
     row.typeBox->setEnabled(!fixedGroups && pmode != 8);
     QStringList lines = DescribeGroupQuery(group.type, group.query, spliter, QString());
-    if (group.type == kPicture)
+    if (group.type == kGroupPicture)
         lines << QStringLiteral("注：如果您要在随机数中显示图片名称，请在编码格式中插入当前组名称。");
     row.preview->setPlainText(lines.join(QLatin1Char('\n')));
     row.remove->setEnabled(!fixedGroups && groups.size() > 1);
@@ -382,9 +376,9 @@ void TGroupSetForm::LoadProject(int type, const QueryParams &params)
         }
         break;
     case 4:
-        AppendGroup(kList, QStringLiteral("否||%1||否||是||1").arg(field("MemberList")), QStringLiteral("人员列表"),
+        AppendGroup(kGroupList, QStringLiteral("否||%1||否||是||1").arg(field("MemberList")), QStringLiteral("人员列表"),
                     QStringLiteral("否||否||否||否"));
-        AppendGroup(kList,
+        AppendGroup(kGroupList,
                     QStringLiteral("否||%1||否||是||%2").arg(field("TaskList"), field("TaskCountForEachMember")),
                     QStringLiteral("任务列表"), QStringLiteral("否||否||否||是"));
         break;
@@ -392,13 +386,13 @@ void TGroupSetForm::LoadProject(int type, const QueryParams &params)
         const QString list = field("DimeList");
         const QStringList dimensions = list.isEmpty() ? QStringList() : SplitText(list, QStringLiteral("|"));
         for (const QString &dimension : dimensions)
-            AppendGroup(kRange, QString(dimension).replace(QLatin1Char(','), kFieldSeparator), QString());
+            AppendGroup(kGroupRange, QString(dimension).replace(QLatin1Char(','), kFieldSeparator), QString());
         break;
     }
     case 10:
-        AppendGroup(kNumbering, kCustomNumbering + kFieldSeparator + field("PrizeLists"), QStringLiteral("奖项列表"));
+        AppendGroup(kGroupNumbering, kCustomNumbering + kFieldSeparator + field("PrizeLists"), QStringLiteral("奖项列表"));
         // The people group keeps the name the format's "[人员列表]" refers to.
-        AppendGroup(kList,
+        AppendGroup(kGroupList,
                     QStringLiteral("否||%1||否||%2||%3")
                         .arg(field("MemberLists"), field("AutoDel"), field("EveryPrizeGetMemberCount")),
                     QStringLiteral("人员列表"), QStringLiteral("否||否||是||是"));
@@ -466,8 +460,8 @@ void TGroupSetForm::AddNewGroupClick()
     }
     // The new group repeats the previous group's type, except the kinds a combination
     // may hold only once.
-    QString type = kRange;
-    if (!groups.isEmpty() && groups.last().type != kNumbering && groups.last().type != kPicture)
+    QString type = kGroupRange;
+    if (!groups.isEmpty() && groups.last().type != kGroupNumbering && groups.last().type != kGroupPicture)
         type = groups.last().type;
     AppendGroup(type, DefaultGroupQuery(type), QString());
     SyncRows();
@@ -488,12 +482,12 @@ void TGroupSetForm::TypeValueChange(int index)
                 return true;
         return false;
     };
-    if (type == kNumbering && anotherOf(kNumbering)) {
+    if (type == kGroupNumbering && anotherOf(kGroupNumbering)) {
         ShowParameterError(QStringLiteral("最多只能设置一组编号！"));
         SyncRow(index);
         return;
     }
-    if (type == kPicture && anotherOf(kPicture)) {
+    if (type == kGroupPicture && anotherOf(kGroupPicture)) {
         ShowParameterError(QStringLiteral("最多只能设置一组图片模式的随机数！"));
         SyncRow(index);
         return;
@@ -513,17 +507,17 @@ void TGroupSetForm::EditGroupClick(int index)
     if (propertyEditor)
         propertyEditor->reject();
     editedGroupId = group.id;
-    if (group.type == kNumbering) {
+    if (group.type == kGroupNumbering) {
         OpenNumberingEditor(index);
         return;
     }
 
     ModeDialog *dialog = nullptr;
-    if (group.type == kRange) {
+    if (group.type == kGroupRange) {
         auto *range = new TRangeNumSetForm(this);
         range->LoadGroupQuery(group.query);
         dialog = range;
-    } else if (group.type == kList) {
+    } else if (group.type == kGroupList) {
         auto *list = new TListSetForm(this);
         list->LoadGroupQuery(group.query, spliter);
         if (!group.flags.isEmpty()) {
@@ -538,11 +532,11 @@ void TGroupSetForm::EditGroupClick(int index)
             list->SetCountCaption(QStringLiteral("每个奖项获得人数"));
         }
         dialog = list;
-    } else if (group.type == kPassword) {
+    } else if (group.type == kGroupPassword) {
         auto *password = new TPwdSetForm(this);
         password->LoadGroupQuery(group.query);
         dialog = password;
-    } else if (group.type == kPicture) {
+    } else if (group.type == kGroupPicture) {
         auto *picture = new TPicSetForm(this);
         picture->LoadGroupQuery(group.query);
         dialog = picture;
@@ -614,7 +608,7 @@ void TGroupSetForm::NumberingEditorOk(int groupId)
         query = style + kFieldSeparator + start;
     }
     // The group may have been deleted or retyped while the editor was open.
-    if (index >= 0 && groups.at(index).type == kNumbering)
+    if (index >= 0 && groups.at(index).type == kGroupNumbering)
         SetGroupQuery(index, query);
     propertyEditor->accept();
 }
@@ -705,9 +699,9 @@ void TGroupSetForm::CommanderClick()
     // A result for a group that was deleted or retyped meanwhile is dropped, never
     // written into another group.
     auto matches = [&](const QString &type) { return index >= 0 && groups.at(index).type == type; };
-    if (auto *range = qobject_cast<TRangeNumSetForm *>(dialog); range && matches(kRange)) {
+    if (auto *range = qobject_cast<TRangeNumSetForm *>(dialog); range && matches(kGroupRange)) {
         SetGroupQuery(index, range->EncodeGroupQuery());
-    } else if (auto *list = qobject_cast<TListSetForm *>(dialog); list && matches(kList)) {
+    } else if (auto *list = qobject_cast<TListSetForm *>(dialog); list && matches(kGroupList)) {
         spliter = list->SpliterName();
         groups[index].query = list->EncodeGroupQuery();
         // The separator is the project's: every list group counts and shows by it.
@@ -715,9 +709,9 @@ void TGroupSetForm::CommanderClick()
             group.statistics = StatisticsOfGroup(group.type, group.query, spliter);
         for (int i = 0; i < groups.size(); ++i)
             SyncRow(i);
-    } else if (auto *password = qobject_cast<TPwdSetForm *>(dialog); password && matches(kPassword)) {
+    } else if (auto *password = qobject_cast<TPwdSetForm *>(dialog); password && matches(kGroupPassword)) {
         SetGroupQuery(index, password->EncodeGroupQuery());
-    } else if (auto *picture = qobject_cast<TPicSetForm *>(dialog); picture && matches(kPicture)) {
+    } else if (auto *picture = qobject_cast<TPicSetForm *>(dialog); picture && matches(kGroupPicture)) {
         SetGroupQuery(index, picture->EncodeGroupQuery());
     }
     dialog->close();
@@ -751,14 +745,14 @@ bool TGroupSetForm::ValidateInput()
     for (int i = 0; i < groups.size(); ++i) {
         const Group &group = groups.at(i);
         const GroupStatistics &s = group.statistics;
-        if (group.type == kNumbering) {
+        if (group.type == kGroupNumbering) {
             if (groups.size() == 1) {
                 ShowParameterError(QStringLiteral("不能只设置组类型为编号的一组！"));
                 valid = false;
             }
             continue;
         }
-        if (group.type == kList && !s.repeatsAllowed && s.possible < saturatingProduct(s.wanted, count)) {
+        if (group.type == kGroupList && !s.repeatsAllowed && s.possible < saturatingProduct(s.wanted, count)) {
             ShowParameterError(QStringLiteral("在对应组内生成的随机数不允许重复的情况下，可生成的随机数数量"
                                               "小于要生成的随机数数量，请修改组合模式下生成随机数的数量或对"
                                               "应组内生成随机数的数量。")
