@@ -6,6 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 namespace {
 // The one key of every project document, in every program and both directions.
 const QString kDocumentKey = QStringLiteral("W7+kTb3NpQ5x$-Hc2yLf4");
@@ -15,15 +19,230 @@ QString fileLabel(const QString &path)
     return QFileInfo(path).fileName();
 }
 
-QStringList readStoredLines(const QString &path)
+QString readStoredText(const QString &path)
 {
     if (!QFileInfo::exists(path))
         throw SuiteError(QStringLiteral("工程文件“%1”不存在。").arg(fileLabel(path)));
-    return ReadTextLines(path);
+    return ReadWholeText(path);
 }
-} // namespace
 
-QDomDocument ParseXmlText(const QString &text, const QString &what)
+// Attribute values at least this long (the lists of a project) are decoded here instead
+// of by the XML reader, which builds a value one character at a time: for a list of
+// 100,000 names that was a quarter of a whole draw from the command line.
+constexpr qsizetype kLongAttribute = 4096;
+// Stands in for a long value while the rest of the document is parsed: a private-use
+// character followed by the value's number. A document that holds the character anywhere
+// is parsed as it is.
+constexpr QChar kLiftedMark(0xE000);
+
+bool isXmlChar(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
+        || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// A reference "&…;" at the start of `raw`: the character it stands for and its length.
+std::optional<std::pair<char32_t, qsizetype>> decodeReference(QStringView raw)
+{
+    const qsizetype semicolon = raw.left(12).indexOf(QLatin1Char(';'));
+    if (semicolon < 2)
+        return std::nullopt;
+    const QStringView name = raw.sliced(1, semicolon - 1);
+    char32_t c = 0;
+    if (name == QLatin1String("lt"))
+        c = '<';
+    else if (name == QLatin1String("gt"))
+        c = '>';
+    else if (name == QLatin1String("amp"))
+        c = '&';
+    else if (name == QLatin1String("quot"))
+        c = '"';
+    else if (name == QLatin1String("apos"))
+        c = '\'';
+    else if (name.startsWith(QLatin1Char('#'))) {
+        const bool hex = name.size() > 1 && name.at(1) == QLatin1Char('x');
+        const QStringView digits = name.sliced(hex ? 2 : 1);
+        if (digits.isEmpty())
+            return std::nullopt;
+        for (QChar digit : digits) {
+            const int d = digit.isDigit() && digit.unicode() < 0x80 ? digit.unicode() - '0'
+                        : hex && digit.toLower() >= QLatin1Char('a') && digit.toLower() <= QLatin1Char('f')
+                            ? digit.toLower().unicode() - 'a' + 10
+                            : -1;
+            if (d < 0 || c > 0x10FFFF)
+                return std::nullopt;
+            c = c * (hex ? 16 : 10) + char32_t(d);
+        }
+        if (!isXmlChar(c))
+            return std::nullopt;
+    } else {
+        return std::nullopt; // an entity only the reader knows (or an error it must report)
+    }
+    return std::make_pair(c, semicolon + 1);
+}
+
+// Decodes the raw text of an attribute value as the XML reader does: references replaced,
+// a literal tab, line feed, carriage return or CR LF becomes one space. Nothing for a value
+// the reader would refuse or judge otherwise.
+std::optional<QString> decodeAttributeValue(QStringView raw)
+{
+    QString value(raw.size(), Qt::Uninitialized); // never longer than the raw text
+    char16_t *const begin = reinterpret_cast<char16_t *>(value.data());
+    char16_t *out = begin;
+    const char16_t *const in = raw.utf16();
+    const qsizetype size = raw.size();
+    auto standsForItself = [](char16_t c) {
+        return char16_t(c - 0x20) < 0xD800 - 0x20 ? c != u'&' && c != u'<' : c >= 0xE000 && c < 0xFFFE;
+    };
+    qsizetype i = 0;
+    while (i < size) {
+        // Runs of characters that stand for themselves, by far the most, are copied whole.
+        qsizetype runEnd = i;
+        while (runEnd < size && standsForItself(in[runEnd]))
+            ++runEnd;
+        out = std::copy(in + i, in + runEnd, out);
+        i = runEnd;
+        if (i == size)
+            break;
+        const char16_t c = in[i];
+        if (c == u'\t' || c == u'\n') {
+            *out++ = u' ';
+        } else if (c == u'\r') {
+            if (i + 1 < size && in[i + 1] == u'\n')
+                ++i;
+            *out++ = u' ';
+        } else if (c == u'&') {
+            const auto reference = decodeReference(raw.sliced(i));
+            if (!reference)
+                return std::nullopt;
+            const char32_t code = reference->first;
+            if (QChar::requiresSurrogates(code)) {
+                *out++ = QChar::highSurrogate(code);
+                *out++ = QChar::lowSurrogate(code);
+            } else {
+                *out++ = char16_t(code);
+            }
+            i += reference->second - 1;
+        } else if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(in[i + 1])) {
+            *out++ = c;
+            *out++ = in[++i];
+        } else {
+            return std::nullopt; // "<", a control character, a lone surrogate, U+FFFE/U+FFFF
+        }
+        ++i;
+    }
+    value.truncate(out - begin);
+    return value;
+}
+
+// The document with its long attribute values replaced by marks, and the values in order.
+struct LiftedDocument
+{
+    QString text;
+    std::vector<QString> values;
+};
+
+// Walks the markup of `text` (comments, CDATA sections and processing instructions are
+// skipped whole) and lifts the long attribute values out of its tags. Nothing when there
+// is nothing to lift, or anything the reader must see as it is: a document type
+// declaration (it may declare entities), markup that does not close, a value that
+// decodeAttributeValue refuses.
+std::optional<LiftedDocument> liftLongAttributes(const QString &text)
+{
+    if (text.size() < kLongAttribute || text.contains(kLiftedMark))
+        return std::nullopt;
+    LiftedDocument lifted;
+    qsizetype copiedUpTo = 0;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    auto skipPast = [&](QLatin1String end, qsizetype from) {
+        const qsizetype at = text.indexOf(end, from);
+        return at < 0 ? qsizetype(-1) : at + end.size();
+    };
+    while ((i = text.indexOf(QLatin1Char('<'), i)) >= 0) {
+        const QStringView rest = QStringView(text).sliced(i);
+        if (rest.startsWith(QLatin1String("<!--"))) {
+            i = skipPast(QLatin1String("-->"), i + 4);
+        } else if (rest.startsWith(QLatin1String("<![CDATA["))) {
+            i = skipPast(QLatin1String("]]>"), i + 9);
+        } else if (rest.startsWith(QLatin1String("<?"))) {
+            i = skipPast(QLatin1String("?>"), i + 2);
+        } else if (rest.startsWith(QLatin1String("<!"))) {
+            return std::nullopt;
+        } else if (rest.startsWith(QLatin1String("</"))) {
+            i = skipPast(QLatin1String(">"), i + 2);
+        } else { // a start tag: values are quoted, and ">" ends the tag outside quotes
+            qsizetype j = i + 1;
+            for (;;) {
+                if (j >= n)
+                    return std::nullopt;
+                const QChar c = text.at(j);
+                if (c == QLatin1Char('>')) {
+                    i = j + 1;
+                    break;
+                }
+                if (c == QLatin1Char('<'))
+                    return std::nullopt;
+                if (c != QLatin1Char('"') && c != QLatin1Char('\'')) {
+                    ++j;
+                    continue;
+                }
+                const qsizetype close = text.indexOf(c, j + 1);
+                if (close < 0)
+                    return std::nullopt;
+                if (close - j - 1 >= kLongAttribute) {
+                    std::optional<QString> value = decodeAttributeValue(QStringView(text).sliced(j + 1, close - j - 1));
+                    if (!value)
+                        return std::nullopt;
+                    lifted.text += QStringView(text).sliced(copiedUpTo, j + 1 - copiedUpTo);
+                    lifted.text += kLiftedMark;
+                    lifted.text += QString::number(lifted.values.size());
+                    lifted.values.push_back(std::move(*value));
+                    copiedUpTo = close;
+                }
+                j = close + 1;
+            }
+        }
+        if (i < 0)
+            return std::nullopt;
+    }
+    if (lifted.values.empty())
+        return std::nullopt;
+    lifted.text += QStringView(text).sliced(copiedUpTo);
+    return lifted;
+}
+
+// Puts the lifted values back into the attributes that hold their marks.
+void restoreLiftedValues(QDomDocument &document, std::vector<QString> &values)
+{
+    size_t restored = 0;
+    QDomNode node = document.documentElement();
+    while (!node.isNull() && restored < values.size()) {
+        const QDomNamedNodeMap attributes = node.attributes();
+        for (int a = 0; a < attributes.count(); ++a) {
+            QDomAttr attribute = attributes.item(a).toAttr();
+            const QString value = attribute.value();
+            if (!value.startsWith(kLiftedMark))
+                continue;
+            bool ok = false;
+            const size_t index = value.sliced(1).toULong(&ok);
+            if (!ok || index >= values.size())
+                continue;
+            attribute.setValue(std::move(values[index]));
+            ++restored;
+        }
+        // Depth first through the elements.
+        QDomNode next = node.firstChildElement();
+        while (next.isNull() && !node.isNull()) {
+            next = node.nextSiblingElement();
+            if (next.isNull())
+                node = node.parentNode();
+        }
+        node = next;
+    }
+}
+
+QDomDocument parseWholeText(const QString &text, const QString &what)
 {
     QDomDocument document;
     QString error;
@@ -35,11 +254,8 @@ QDomDocument ParseXmlText(const QString &text, const QString &what)
     return document;
 }
 
-QDomDocument LoadEncodedDocument(const QString &path)
+QDomDocument decodeStoredDocument(const QStringList &stored, const QString &path)
 {
-    if (!IsCodecBound())
-        throw SuiteError(CodecBindError());
-    const QStringList stored = readStoredLines(path);
     QStringList plain;
     try {
         plain = DecodeLines(stored, kDocumentKey);
@@ -47,6 +263,26 @@ QDomDocument LoadEncodedDocument(const QString &path)
         throw SuiteError(QStringLiteral("无法打开工程文件“%1”：%2").arg(fileLabel(path), e.message()));
     }
     return ParseXmlText(plain.join(QLatin1Char('\n')), fileLabel(path));
+}
+} // namespace
+
+QDomDocument ParseXmlText(const QString &text, const QString &what)
+{
+    std::optional<LiftedDocument> lifted = liftLongAttributes(text);
+    if (!lifted)
+        return parseWholeText(text, what);
+    QDomDocument document;
+    if (!document.setContent(lifted->text))
+        return parseWholeText(text, what); // its message names the place in the text as given
+    restoreLiftedValues(document, lifted->values);
+    return document;
+}
+
+QDomDocument LoadEncodedDocument(const QString &path)
+{
+    if (!IsCodecBound())
+        throw SuiteError(CodecBindError());
+    return decodeStoredDocument(SplitTextLines(readStoredText(path)), path);
 }
 
 void SaveEncodedDocument(const QDomDocument &document, const QString &path)
@@ -64,9 +300,20 @@ void SaveEncodedDocument(const QDomDocument &document, const QString &path)
 
 QDomDocument LoadProjectDocumentAnyForm(const QString &path)
 {
-    const QStringList lines = readStoredLines(path);
-    const QString firstLine = lines.value(0).trimmed();
-    if (firstLine.startsWith(QLatin1Char('<')))
-        return ParseXmlText(lines.join(QLatin1Char('\n')), fileLabel(path));
-    return LoadEncodedDocument(path);
+    QString text = readStoredText(path);
+    qsizetype lineEnd = text.size();
+    for (QLatin1Char lineBreak : {QLatin1Char('\n'), QLatin1Char('\r')}) {
+        const qsizetype at = text.indexOf(lineBreak);
+        if (at >= 0)
+            lineEnd = std::min(lineEnd, at);
+    }
+    if (QStringView(text).left(lineEnd).trimmed().startsWith(QLatin1Char('<'))) {
+        // Line breaks as the reader of lines gives them.
+        if (text.contains(QLatin1Char('\r')))
+            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        return ParseXmlText(text, fileLabel(path));
+    }
+    if (!IsCodecBound())
+        throw SuiteError(CodecBindError());
+    return decodeStoredDocument(SplitTextLines(text), path);
 }

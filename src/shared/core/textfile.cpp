@@ -17,8 +17,7 @@ QString DecodeText(const QByteArray &bytes)
     return text;
 }
 
-namespace {
-QStringList splitLines(const QString &text)
+QStringList SplitTextLines(const QString &text)
 {
     QStringList lines;
     if (text.isEmpty())
@@ -38,16 +37,20 @@ QStringList splitLines(const QString &text)
         lines.append(text.mid(start));
     return lines;
 }
-} // namespace
 
-QStringList ReadTextLines(const QString &path)
+QString ReadWholeText(const QString &path)
 {
     QFile file(path);
     if (!file.exists())
         throw SuiteError(QStringLiteral("文件“%1”不存在。").arg(QFileInfo(path).fileName()));
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(QFileInfo(path).fileName(), file.errorString()));
-    return splitLines(DecodeText(file.readAll()));
+    return DecodeText(file.readAll());
+}
+
+QStringList ReadTextLines(const QString &path)
+{
+    return SplitTextLines(ReadWholeText(path));
 }
 
 QByteArray EncodeUtf16LeWithBom(const QStringList &lines)

@@ -12,6 +12,11 @@
 QStringList ReadTextLines(const QString &path);
 void WriteTextLines(const QString &path, const QStringList &lines);
 
+// The whole text of a file, decoded as ReadTextLines decodes it, not split into lines.
+QString ReadWholeText(const QString &path);
+// Splits a text into lines as ReadTextLines does.
+QStringList SplitTextLines(const QString &text);
+
 // The same on bytes already in memory (for callers that read the file themselves).
 QString DecodeText(const QByteArray &bytes);
 QByteArray EncodeUtf16LeWithBom(const QStringList &lines);
