@@ -83,31 +83,53 @@ QStringList ExpandWeights(const QString &listText, bool weighted, const QString 
     return entries;
 }
 
+namespace {
+
+// FNV-1a over the UTF-16 units, folded: lists are typed by users, not crafted.
+size_t TextHash(const QString &text)
+{
+    quint64 hash = 0xcbf29ce484222325ull;
+    for (QChar c : text)
+        hash = (hash ^ c.unicode()) * 0x100000001b3ull;
+    return size_t(hash ^ (hash >> 29));
+}
+
+} // namespace
+
 DrawList::DrawList(const QStringList &entries)
 {
     auto shape = std::make_shared<Shape>();
     shape->entries = entries;
-    QHash<QString, int> lastPositionOf;
-    lastPositionOf.reserve(entries.size());
+    // Texts seen so far: an open-addressing table (at most half full) of the position of
+    // each text's last copy, so no text is copied or hashed twice.
+    size_t capacity = 16;
+    while (capacity < size_t(entries.size()) * 2)
+        capacity *= 2;
+    const size_t mask = capacity - 1;
+    std::vector<int> lastPositionOf(capacity, -1);
     std::vector<int> nextSame(entries.size(), -1);
     m_alive.reserve(entries.size());
+    int distinct = 0;
     for (int position = 0; position < entries.size(); ++position) {
         const QString &text = entries.at(position);
         if (text.isEmpty())
             continue;
         m_alive.push_back(position);
-        auto found = lastPositionOf.find(text);
-        if (found == lastPositionOf.end()) {
-            lastPositionOf.insert(text, position);
+        size_t slot = TextHash(text) & mask;
+        while (lastPositionOf[slot] != -1 && entries.at(lastPositionOf[slot]) != text)
+            slot = (slot + 1) & mask;
+        int &last = lastPositionOf[slot];
+        if (last == -1) {
             nextSame[position] = position;
+            ++distinct;
         } else { // insert into the ring after the last copy seen
-            nextSame[position] = nextSame[*found];
-            nextSame[*found] = position;
-            *found = position;
+            nextSame[position] = nextSame[last];
+            nextSame[last] = position;
             shape->hasCopies = true;
         }
+        last = position;
     }
-    m_distinctRemaining = int(lastPositionOf.size());
+    m_distinctRemaining = distinct;
     if (shape->hasCopies) {
         shape->nextSame = std::move(nextSame);
         m_aliveIndex.assign(entries.size(), -1);

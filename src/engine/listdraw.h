@@ -2,7 +2,6 @@
 
 #include "randomsource.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
