@@ -14,8 +14,8 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QStringEncoder>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -51,57 +51,84 @@ void CheckProjectName(const QString &name)
 class ResultWriter
 {
 public:
-    explicit ResultWriter(std::FILE *stream) : m_stream(stream) { m_buffer.reserve(kBlockSize + kBlockSize / 8); }
+    explicit ResultWriter(std::FILE *stream) : m_stream(stream), m_block(kBlockSize, Qt::Uninitialized) {}
     ~ResultWriter() { Flush(); }
     ResultWriter(const ResultWriter &) = delete;
     ResultWriter &operator=(const ResultWriter &) = delete;
 
     void AppendResult(const QString &result)
     {
-        // Plain ASCII without escapes, the usual case, is copied as it stands.
-        const QChar *chars = result.constData();
-        const qsizetype size = result.size();
-        bool plainAscii = true;
-        for (qsizetype i = 0; i < size && plainAscii; ++i)
-            plainAscii = chars[i].unicode() < 0x80 && chars[i] != QLatin1Char('/');
-        if (plainAscii) {
-            const qsizetype start = m_buffer.size();
-            m_buffer.resize(start + size);
-            char *out = m_buffer.data() + start;
-            for (qsizetype i = 0; i < size; ++i)
-                out[i] = char(chars[i].unicode());
-        } else {
-            AppendText(result.contains(QLatin1Char('/')) ? UnescapeListText(result) : result);
-        }
+        const char16_t *chars = reinterpret_cast<const char16_t *>(result.constData());
+        if (std::find(chars, chars + result.size(), u'/') != chars + result.size())
+            AppendText(UnescapeListText(result));
+        else
+            AppendText(result);
         AppendLineBreak();
     }
     void AppendLineBreak()
     {
-        m_buffer.append('\n');
-        if (m_buffer.size() >= kBlockSize)
-            Flush();
+        Reserve(1);
+        m_block[m_used++] = '\n';
     }
     void Flush()
     {
-        if (!m_buffer.isEmpty())
-            std::fwrite(m_buffer.constData(), 1, size_t(m_buffer.size()), m_stream);
-        m_buffer.clear();
+        if (m_used > 0)
+            std::fwrite(m_block.constData(), 1, size_t(m_used), m_stream);
+        m_used = 0;
     }
 
 private:
     static constexpr qsizetype kBlockSize = 1 << 20;
 
+    // Room for `bytes` more; a text larger than a block gets a block of its own size.
+    void Reserve(qsizetype bytes)
+    {
+        if (m_used + bytes <= m_block.size())
+            return;
+        Flush();
+        if (bytes > m_block.size())
+            m_block.resize(bytes);
+    }
+    // UTF-8 of the text; a lone surrogate becomes "?" as in QString::toUtf8.
     void AppendText(QStringView text)
     {
-        const qsizetype start = m_buffer.size();
-        m_buffer.resize(start + m_encoder.requiredSpace(text.size()));
-        char *end = m_encoder.appendToBuffer(m_buffer.data() + start, text);
-        m_buffer.truncate(end - m_buffer.constData());
+        Reserve(text.size() * 3);
+        char *out = m_block.data() + m_used;
+        const char16_t *in = text.utf16();
+        const qsizetype size = text.size();
+        for (qsizetype i = 0; i < size; ++i) {
+            char32_t c = in[i];
+            if (c < 0x80) {
+                *out++ = char(c);
+                continue;
+            }
+            if (c < 0x800) {
+                *out++ = char(0xC0 | (c >> 6));
+                *out++ = char(0x80 | (c & 0x3F));
+                continue;
+            }
+            if (QChar::isSurrogate(c)) {
+                if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(in[i + 1])) {
+                    c = QChar::surrogateToUcs4(char16_t(c), in[++i]);
+                    *out++ = char(0xF0 | (c >> 18));
+                    *out++ = char(0x80 | ((c >> 12) & 0x3F));
+                    *out++ = char(0x80 | ((c >> 6) & 0x3F));
+                    *out++ = char(0x80 | (c & 0x3F));
+                    continue;
+                }
+                *out++ = '?';
+                continue;
+            }
+            *out++ = char(0xE0 | (c >> 12));
+            *out++ = char(0x80 | ((c >> 6) & 0x3F));
+            *out++ = char(0x80 | (c & 0x3F));
+        }
+        m_used = out - m_block.constData();
     }
 
     std::FILE *m_stream;
-    QByteArray m_buffer;
-    QStringEncoder m_encoder{QStringEncoder::Utf8};
+    QByteArray m_block;
+    qsizetype m_used = 0;
 };
 
 QStringList WithoutEscapes(const QStringList &results)
