@@ -549,13 +549,18 @@ void TGroupSetForm::EditGroupClick(int index)
     dialog->show();
 }
 
-void TGroupSetForm::OpenNumberingEditor(int index)
+void TGroupSetForm::ClearPropertyEditor()
 {
     if (!propertyEditor) {
         propertyEditor = new TVEditForm(this);
         propertyEditor->setWindowFlag(Qt::WindowStaysOnTopHint);
     }
     propertyEditor->ClearRows();
+}
+
+void TGroupSetForm::OpenNumberingEditor(int index)
+{
+    ClearPropertyEditor();
     const QStringList f = SplitGroupFields(groups.at(index).query);
     const QString style = f.value(0);
     propertyEditor->InsertRow(QStringLiteral("编号类型"), style, TVEditForm::RowKind::PickListOnly, numberingStyles());
@@ -619,11 +624,7 @@ void TGroupSetForm::GroupDblClick(int index)
     // The preset types address their groups by fixed names.
     if (pmode != 0)
         return;
-    if (!propertyEditor) {
-        propertyEditor = new TVEditForm(this);
-        propertyEditor->setWindowFlag(Qt::WindowStaysOnTopHint);
-    }
-    propertyEditor->ClearRows();
+    ClearPropertyEditor();
     propertyEditor->InsertRow(QStringLiteral("组名称"), GroupName(index));
     const int groupId = groups.at(index).id;
     propertyEditor->SetOkHandler([this, groupId] { NameEditorOk(groupId); });

@@ -86,6 +86,8 @@ private:
     QString DefaultGroupQuery(const QString &type) const;
     void SetGroupQuery(int index, const QString &query);
     int IndexOfId(int id) const;
+    // The one property editor (numbering or group name), created when missing, without rows.
+    void ClearPropertyEditor();
     void OpenNumberingEditor(int index);
     void NumberingEditorOk(int groupId);
     void NameEditorOk(int groupId);
