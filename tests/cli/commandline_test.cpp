@@ -189,6 +189,28 @@ private slots:
         }
     }
 
+    void aLongListComesOutWholeAndIntact()
+    {
+        // Far more than one output block, read through the path for long lists.
+        QStringList names;
+        for (int i = 0; i < 120'000; ++i)
+            names << QStringLiteral("名字%1").arg(i);
+        names << QStringLiteral("😀") << QStringLiteral("a&b<c>\"d\"") << EscapeListText(QStringLiteral("x:y"));
+        const QString path = m_appDir.filePath("long.xml");
+        WriteFileAtomically(path, ProjectDocument(3, WithValue(3, "RanCount", QString::number(names.size()),
+                                                               WithValue(3, "Lists", names.join(' '))))
+                                      .toByteArray());
+        const Run run = RunDellamy({"--file", path, "--seed", "4"});
+        QCOMPARE(run.status, 0);
+        QStringList drawn = run.Batches().value(0);
+        QCOMPARE(drawn.size(), names.size());
+        QVERIFY(drawn != names); // shuffled
+        names.last() = QStringLiteral("x:y");
+        drawn.sort();
+        names.sort();
+        QCOMPARE(drawn, names);
+    }
+
     void aProtectedProjectNeedsItsPassword()
     {
         QCOMPARE(Draw("加密").status, 6);

@@ -7,9 +7,12 @@
 #include "textfile.h"
 
 #include <QFile>
+#include <QTextStream>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -42,6 +45,24 @@ QString tree(const QDomDocument &doc)
     QTextStream out(&text);
     doc.documentElement().save(out, 1);
     return text;
+}
+
+// Every attribute of the document in document order, as "element@name=value".
+QStringList attributesOf(const QDomDocument &doc)
+{
+    QStringList found;
+    std::function<void(const QDomElement &)> visit = [&](const QDomElement &element) {
+        const QDomNamedNodeMap attributes = element.attributes();
+        QStringList own;
+        for (int a = 0; a < attributes.count(); ++a)
+            own << element.tagName() + '@' + attributes.item(a).nodeName() + '=' + attributes.item(a).nodeValue();
+        own.sort(); // the map's order is not the document's
+        found << own;
+        for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
+            visit(child);
+    };
+    visit(doc.documentElement());
+    return found;
 }
 
 void writeBytes(const QString &path, const QByteArray &bytes)
@@ -207,6 +228,55 @@ private Q_SLOTS:
         const QString expected = tree(sampleDocument());
         QCOMPARE(tree(LoadProjectDocumentAnyForm(path("e.rpj"))), expected);
         QCOMPARE(tree(LoadProjectDocumentAnyForm(path("e.xml"))), expected);
+    }
+
+    // Long values (the lists) take a shorter road than the rest of the document: whatever
+    // the text, the result must be the XML reader's, value for value and error for error.
+    void longAttributeValuesReadAsTheXmlReaderReadsThem_data()
+    {
+        QTest::addColumn<QString>("text");
+        QString names;
+        for (int i = 0; i < 800; ++i)
+            names += QStringLiteral("名字%1 ").arg(i);
+        const auto project = [&](const QString &value) {
+            return QStringLiteral("<RandProject><RandQuery><Rand PMode=\"3\"><Query Lists=\"") + names + value
+                + QStringLiteral("\" Spliter=\"空格\"/></Rand></RandQuery></RandProject>");
+        };
+        QTest::newRow("names") << project(QString());
+        QTest::newRow("references") << project("&amp;&lt;&gt;&quot;&apos;&#65;&#x4E2D;&#x1F600;&#10;&#9;&#13;");
+        QTest::newRow("tabs and line breaks") << project("a\tb\nc\r\nd\re");
+        QTest::newRow("pairs, private use, quotes, >") << project(QStringLiteral("😀\uE001'a>b"));
+        QTest::newRow("the mark character") << project(QStringLiteral("\uE000") + "7");
+        QTest::newRow("markup around") << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- <Q Lists=\"x\"> -->"
+                                              "<R a='" + names + "\"' b=\"short\"><![CDATA[ \" ' < ]]><?pi x=\"y\"?>"
+                                              "<Q Lists=\"" + names + "\">text &amp; more</Q><Q Lists=\"" + names + "b\"/></R>";
+        QTest::newRow("declared entity") << "<!DOCTYPE R [<!ENTITY e \"E\">]><R a=\"" + names + "&e;\"/>";
+        QTest::newRow("unknown entity") << project("&nbsp;");
+        QTest::newRow("bad reference") << project("&#xD800;&# 65;");
+        QTest::newRow("raw <") << project("<");
+        QTest::newRow("control character") << project(QStringLiteral("\u0001"));
+        QTest::newRow("lone surrogate") << project(QString(QChar(0xDC00)));
+        QTest::newRow("unclosed value") << "<R a=\"" + names;
+        QTest::newRow("error after a long value") << "<R a=\"" + names + "\n\n\"/>\n<Q b=c/>";
+    }
+    void longAttributeValuesReadAsTheXmlReaderReadsThem()
+    {
+        QFETCH(QString, text);
+        QDomDocument expected;
+        QString error;
+        int line = 0;
+        int column = 0;
+        const bool wellFormed = expected.setContent(text, &error, &line, &column);
+        try {
+            const QDomDocument parsed = ParseXmlText(text, QStringLiteral("t.xml"));
+            QVERIFY2(wellFormed, "the reader refuses this text");
+            QCOMPARE(attributesOf(parsed), attributesOf(expected));
+            QCOMPARE(tree(parsed), tree(expected));
+        } catch (const SuiteError &refusal) {
+            QVERIFY2(!wellFormed, qPrintable(refusal.message()));
+            QVERIFY2(refusal.message().contains(QStringLiteral("第 %1 行第 %2 列").arg(line).arg(column)),
+                     qPrintable(refusal.message()));
+        }
     }
 
     void textFilesHonourByteOrderMarks()
