@@ -335,7 +335,8 @@ void RandFormTest::stopsAfterTimesFramesWithCountDown()
 {
     QFETCH(bool, extraScreen);
     QDomDocument document = StartingDocument(1);
-    SetAnimation(document, 1, "Times");
+    // Frames slow enough that the draw is still running when the test looks at it.
+    SetAnimation(document, 10, "Times");
     if (extraScreen)
         Element(document, "Animate/InRand").setAttribute("RandVisibleType", "ExtraScreen");
     Set(document, "Animate/InRand/RandStopSet/StopByTimes", {{"Times", "20"}, {"TimesVisible", "是"}});
