@@ -2,6 +2,7 @@
 
 #include "dragnumberedit.h"
 
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,6 +39,23 @@ void PopUpFormatList(const FormatRow &row, const QList<FormatChoice> &choices,
     row.insert->setDown(false);
     if (!row.list->isEmpty())
         row.list->popup(row.insert->mapToGlobal(QPoint(0, row.insert->height())));
+}
+
+QMenu *MakeContextMenu(QAbstractScrollArea *view, const QString &name)
+{
+    auto *menu = new QMenu(view);
+    menu->setObjectName(name);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view, &QWidget::customContextMenuRequested, menu,
+                     [view, menu](const QPoint &pos) { menu->popup(view->viewport()->mapToGlobal(pos)); });
+    return menu;
+}
+
+QAction *AddMenuAction(QMenu *menu, const QString &name, const QString &text)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(name);
+    return action;
 }
 
 CountRow MakeCountRow(QWidget *dialog, DragStepCounter *counter, const QString &caption, int valueWidth)

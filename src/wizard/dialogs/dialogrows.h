@@ -8,6 +8,8 @@
 
 class DragNumberEdit;
 class DragStepCounter;
+class QAbstractScrollArea;
+class QAction;
 class QBoxLayout;
 class QCheckBox;
 class QLabel;
@@ -16,8 +18,8 @@ class QMenu;
 class QPushButton;
 class QWidget;
 
-// Rows that several mode dialogs lay out the same way. The controls are children of
-// the dialog; the row's layout only places them.
+// Pieces that several mode dialogs build the same way. The controls of a row are
+// children of the dialog; the row's layout only places them.
 
 // "编码格式：" `GroupFormatValue` "插入组" (`InsertFormat`), whose pop-up menu
 // `FormatList` offers the placeholders of the format.
@@ -47,3 +49,7 @@ struct CountRow
     QBoxLayout *layout;
 };
 CountRow MakeCountRow(QWidget *dialog, DragStepCounter *counter, const QString &caption, int valueWidth);
+
+// The right-click menu `name` of a list or grid, opened at the pointer.
+QMenu *MakeContextMenu(QAbstractScrollArea *view, const QString &name);
+QAction *AddMenuAction(QMenu *menu, const QString &name, const QString &text);

@@ -109,13 +109,7 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
 
     varMenu = new QMenu(this);
     varMenu->setObjectName(QStringLiteral("VarMenu"));
-    QAction *delVar = varMenu->addAction(QStringLiteral("删除当前变量(&V)"));
-    delVar->setObjectName(QStringLiteral("DelVar"));
-    conditionMenu = new QMenu(this);
-    conditionMenu->setObjectName(QStringLiteral("ConditionMenu"));
-    QAction *delCondition = conditionMenu->addAction(QStringLiteral("删除当前条件(&C)"));
-    delCondition->setObjectName(QStringLiteral("DelCondition"));
-    connect(delCondition, &QAction::triggered, this, &TCalSetForm::DelConditionClick);
+    QAction *delVar = AddMenuAction(varMenu, QStringLiteral("DelVar"), QStringLiteral("删除当前变量(&V)"));
     for (QTableWidget *grid : {randVarList, equalVarList}) {
         grid->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(grid, &QWidget::customContextMenuRequested, this, [this, grid, delVar](const QPoint &pos) {
@@ -124,9 +118,9 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
             varMenu->popup(grid->viewport()->mapToGlobal(pos));
         });
     }
-    conditionList->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(conditionList, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { conditionMenu->popup(conditionList->viewport()->mapToGlobal(pos)); });
+    QMenu *conditionMenu = MakeContextMenu(conditionList, QStringLiteral("ConditionMenu"));
+    connect(AddMenuAction(conditionMenu, QStringLiteral("DelCondition"), QStringLiteral("删除当前条件(&C)")),
+            &QAction::triggered, this, &TCalSetForm::DelConditionClick);
 
     conditionAnd = new QRadioButton(QStringLiteral("且"), this);
     conditionAnd->setObjectName(QStringLiteral("ConditionAnd"));

@@ -81,7 +81,6 @@ private:
     CountRow countRow;
     QPushButton *varsReset;
     QMenu *varMenu;
-    QMenu *conditionMenu;
 
     // Chip drag: the chip under the pointer and the frame marking the target grid.
     QLabel *draggedChip = nullptr;

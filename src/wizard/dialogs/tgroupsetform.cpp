@@ -105,12 +105,10 @@ TGroupSetForm::TGroupSetForm(QWidget *parent) : ModeDialog(parent, true)
 
     gMoveMenu = new QMenu(this);
     gMoveMenu->setObjectName(QStringLiteral("GMoveMenu"));
-    QAction *movePrev = gMoveMenu->addAction(QStringLiteral("上移"));
-    movePrev->setObjectName(QStringLiteral("Menu_MovePrev"));
-    QAction *moveNext = gMoveMenu->addAction(QStringLiteral("下移"));
-    moveNext->setObjectName(QStringLiteral("Menu_MoveNext"));
-    connect(movePrev, &QAction::triggered, this, [this] { MoveGroup(moveMenuGroup, -1); });
-    connect(moveNext, &QAction::triggered, this, [this] { MoveGroup(moveMenuGroup, +1); });
+    connect(AddMenuAction(gMoveMenu, QStringLiteral("Menu_MovePrev"), QStringLiteral("上移")), &QAction::triggered, this,
+            [this] { MoveGroup(moveMenuGroup, -1); });
+    connect(AddMenuAction(gMoveMenu, QStringLiteral("Menu_MoveNext"), QStringLiteral("下移")), &QAction::triggered, this,
+            [this] { MoveGroup(moveMenuGroup, +1); });
 
     formatRow = MakeFormatRow(this);
     connect(formatRow.insert, &QPushButton::pressed, this, &TGroupSetForm::ShowFormatList);

@@ -1,5 +1,6 @@
 #include "tlistsetform.h"
 
+#include "dialogrows.h"
 #include "groupstatistics.h"
 #include "yesno.h"
 
@@ -79,17 +80,11 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
     for (QWidget *view : {static_cast<QWidget *>(randListValue), static_cast<QWidget *>(rLists)})
         view->setMinimumSize(380, 150);
 
-    auto *menu = new QMenu(rLists);
-    menu->setObjectName(QStringLiteral("RMenu"));
-    QAction *delRow = menu->addAction(QStringLiteral("删除当前行"));
-    delRow->setObjectName(QStringLiteral("RMenu_DelRow"));
-    QAction *addRow = menu->addAction(QStringLiteral("新增一行"));
-    addRow->setObjectName(QStringLiteral("RMenu_AddRow"));
-    connect(delRow, &QAction::triggered, this, &TListSetForm::DelRowClick);
-    connect(addRow, &QAction::triggered, this, &TListSetForm::AddRowClick);
-    rLists->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(rLists, &QWidget::customContextMenuRequested, this,
-            [this, menu](const QPoint &pos) { menu->popup(rLists->viewport()->mapToGlobal(pos)); });
+    QMenu *menu = MakeContextMenu(rLists, QStringLiteral("RMenu"));
+    connect(AddMenuAction(menu, QStringLiteral("RMenu_DelRow"), QStringLiteral("删除当前行")), &QAction::triggered, this,
+            &TListSetForm::DelRowClick);
+    connect(AddMenuAction(menu, QStringLiteral("RMenu_AddRow"), QStringLiteral("新增一行")), &QAction::triggered, this,
+            &TListSetForm::AddRowClick);
 
     posSetAble = new QCheckBox(QStringLiteral("设置概率"), this);
     posSetAble->setObjectName(QStringLiteral("PosSetAble"));

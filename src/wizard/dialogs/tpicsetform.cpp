@@ -1,5 +1,6 @@
 #include "tpicsetform.h"
 
+#include "dialogrows.h"
 #include "yesno.h"
 
 #include <QCheckBox>
@@ -25,17 +26,11 @@ TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
     picList->setMinimumSize(420, 260);
     connect(picList, &QListWidget::currentRowChanged, this, &TPicSetForm::PicListClick);
 
-    auto *menu = new QMenu(picList);
-    menu->setObjectName(QStringLiteral("PicListMenu"));
-    QAction *addNew = menu->addAction(QStringLiteral("添加新图片"));
-    addNew->setObjectName(QStringLiteral("PList_AddNew"));
-    QAction *delNow = menu->addAction(QStringLiteral("删除当前图片"));
-    delNow->setObjectName(QStringLiteral("PList_DelNow"));
-    connect(addNew, &QAction::triggered, this, &TPicSetForm::PList_AddNewClick);
-    connect(delNow, &QAction::triggered, this, &TPicSetForm::PList_DelNowClick);
-    picList->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(picList, &QWidget::customContextMenuRequested, this,
-            [this, menu](const QPoint &pos) { menu->popup(picList->viewport()->mapToGlobal(pos)); });
+    QMenu *menu = MakeContextMenu(picList, QStringLiteral("PicListMenu"));
+    connect(AddMenuAction(menu, QStringLiteral("PList_AddNew"), QStringLiteral("添加新图片")), &QAction::triggered, this,
+            &TPicSetForm::PList_AddNewClick);
+    connect(AddMenuAction(menu, QStringLiteral("PList_DelNow"), QStringLiteral("删除当前图片")), &QAction::triggered,
+            this, &TPicSetForm::PList_DelNowClick);
 
     picShape = new QFrame(this);
     picShape->setObjectName(QStringLiteral("PicShape"));
