@@ -3,6 +3,8 @@
 #include "queryvalues.h"
 #include "suiteerror.h"
 
+#include <algorithm>
+
 NumberGenerator::NumberGenerator(const QueryParams &params)
     : m_range((RequireQuerySize(params, 6), NumberRange::Parse(params.at(1), params.at(2), params.at(3), QString())))
     , m_format(params.at(4))
@@ -24,8 +26,8 @@ Batch NumberGenerator::Generate(const GenerationContext &context)
     Batch batch;
     const std::vector<double> values =
         RangeDraw(m_range, context.draws, m_allowRepeat, m_ranCount, nullptr, QString());
-    batch.results.reserve(m_ranCount);
-    for (double value : values)
-        batch.results.append(m_picture.Format(value));
+    batch.results.resize(qsizetype(values.size()));
+    std::transform(values.begin(), values.end(), batch.results.begin(),
+                   [this](double value) { return m_picture.Format(value); });
     return batch;
 }

@@ -18,7 +18,21 @@ quint64 RandomSource::Below(quint64 n)
 
 GeneratorSource::GeneratorSource() : m_generator(QRandomGenerator64::securelySeeded()) {}
 
-GeneratorSource::GeneratorSource(quint64 seed) : m_generator(seed) {}
+namespace {
+
+// Seeds below 2^32 keep the sequences they always gave; larger ones use all their bits
+// (the generator's single-value seed has only 32).
+QRandomGenerator64 SeededGenerator(quint64 seed)
+{
+    if (seed <= 0xFFFFFFFFu)
+        return QRandomGenerator64(quint32(seed));
+    const quint32 halves[2] = {quint32(seed), quint32(seed >> 32)};
+    return QRandomGenerator64(halves, 2);
+}
+
+} // namespace
+
+GeneratorSource::GeneratorSource(quint64 seed) : m_generator(SeededGenerator(seed)) {}
 
 quint64 GeneratorSource::Next64()
 {

@@ -394,6 +394,10 @@ private slots:
         auto b = PreparedEngine(2, DefaultQueryParams(2), 7);
         for (int i = 0; i < 20; ++i)
             QCOMPARE(a->Generate(true, false).results, b->Generate(true, false).results);
+        // Every bit of a seed counts: seeds equal in their low 32 bits draw differently.
+        const auto low = RandomSources::Seeded(7).draws;
+        const auto high = RandomSources::Seeded(7 + (quint64(1) << 32)).draws;
+        QVERIFY(low->Next64() != high->Next64() || low->Next64() != high->Next64());
     }
 };
 

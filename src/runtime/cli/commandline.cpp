@@ -96,7 +96,10 @@ private:
         char *out = m_block.data() + m_used;
         const char16_t *in = text.utf16();
         const qsizetype size = text.size();
-        for (qsizetype i = 0; i < size; ++i) {
+        qsizetype i = 0;
+        while (i < size && in[i] < 0x80) // ASCII, the whole of most results
+            *out++ = char(in[i++]);
+        for (; i < size; ++i) {
             char32_t c = in[i];
             if (c < 0x80) {
                 *out++ = char(c);
