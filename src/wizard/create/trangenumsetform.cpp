@@ -1,5 +1,6 @@
 #include "trangenumsetform.h"
 
+#include "dialogrows.h"
 #include "yesno.h"
 
 #include <QCheckBox>
@@ -68,9 +69,7 @@ TRangeNumSetForm::TRangeNumSetForm(QWidget *parent) : ModeDialog(parent, true)
                                  QStringLiteral("0.###"), QStringLiteral("0.0"), QStringLiteral("0.00"),
                                  QStringLiteral("0.000")},
                                 QStringLiteral("#.0"), this);
-    ranCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
-    ranCountValue->setObjectName(QStringLiteral("RanCountValue"));
-    AllowOnlyCharacters(ranCountValue, QStringLiteral("0123456789"));
+    ranCountValue = MakeCountEdit(this, DragCounter(), QStringLiteral("RanCountValue"));
     repeatAllowed = new QCheckBox(QStringLiteral("是否允许重复？"), this);
     repeatAllowed->setObjectName(QStringLiteral("RepeatAllowed"));
 

@@ -58,14 +58,20 @@ QAction *AddMenuAction(QMenu *menu, const QString &name, const QString &text)
     return action;
 }
 
+DragNumberEdit *MakeCountEdit(QWidget *dialog, DragStepCounter *counter, const QString &name)
+{
+    auto *edit = new DragNumberEdit(DragNumberEdit::Kind::Count, counter, dialog);
+    edit->setObjectName(name);
+    AllowOnlyCharacters(edit, QStringLiteral("0123456789"));
+    return edit;
+}
+
 CountRow MakeCountRow(QWidget *dialog, DragStepCounter *counter, const QString &caption, int valueWidth)
 {
     CountRow row;
     row.label = new QLabel(caption, dialog);
-    row.value = new DragNumberEdit(DragNumberEdit::Kind::Count, counter, dialog);
-    row.value->setObjectName(QStringLiteral("RanCountValue"));
+    row.value = MakeCountEdit(dialog, counter, QStringLiteral("RanCountValue"));
     row.value->setMaximumWidth(valueWidth);
-    AllowOnlyCharacters(row.value, QStringLiteral("0123456789"));
     row.repeat = new QCheckBox(QStringLiteral("是否允许重复"), dialog);
     row.repeat->setObjectName(QStringLiteral("RepeatAllowed"));
 
@@ -76,4 +82,14 @@ CountRow MakeCountRow(QWidget *dialog, DragStepCounter *counter, const QString &
     row.layout->addWidget(row.repeat);
     row.layout->addStretch(1);
     return row;
+}
+
+QPushButton *MakeLinkButton(QWidget *dialog, const QString &name, const QString &text)
+{
+    auto *button = new QPushButton(text, dialog);
+    button->setObjectName(name);
+    button->setFlat(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(QStringLiteral("QPushButton { color: #00007f; text-decoration: underline; border: none; }"));
+    return button;
 }

@@ -39,6 +39,9 @@ using FormatChoice = std::pair<QString, QString>;
 void PopUpFormatList(const FormatRow &row, const QList<FormatChoice> &choices,
                      const std::function<void(const QString &)> &insert);
 
+// A count box: digits only, dragged with `counter`.
+DragNumberEdit *MakeCountEdit(QWidget *dialog, DragStepCounter *counter, const QString &name);
+
 // The result count (`RanCountValue`, digits only, dragged with `counter`) after its
 // caption, then "是否允许重复" (`RepeatAllowed`).
 struct CountRow
@@ -53,3 +56,6 @@ CountRow MakeCountRow(QWidget *dialog, DragStepCounter *counter, const QString &
 // The right-click menu `name` of a list or grid, opened at the pointer.
 QMenu *MakeContextMenu(QAbstractScrollArea *view, const QString &name);
 QAction *AddMenuAction(QMenu *menu, const QString &name, const QString &text);
+
+// A flat, underlined button that reads like a link.
+QPushButton *MakeLinkButton(QWidget *dialog, const QString &name, const QString &text);

@@ -70,11 +70,7 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
     goVar->setObjectName(QStringLiteral("GoVar"));
     goVar->setAutoDefault(false);
     connect(goVar, &QPushButton::clicked, this, &TCalSetForm::GoVarClick);
-    varsReset = new QPushButton(QStringLiteral("重置所有变量"), this);
-    varsReset->setObjectName(QStringLiteral("VarsReset"));
-    varsReset->setFlat(true);
-    varsReset->setCursor(Qt::PointingHandCursor);
-    varsReset->setStyleSheet(QStringLiteral("QPushButton { color: #00007f; text-decoration: underline; border: none; }"));
+    varsReset = MakeLinkButton(this, QStringLiteral("VarsReset"), QStringLiteral("重置所有变量"));
     connect(varsReset, &QPushButton::clicked, this, &TCalSetForm::VarsResetClick);
 
     varListPanel = new QWidget(this);

@@ -47,10 +47,8 @@ TEquationSetForm::TEquationSetForm(QWidget *parent) : ModeDialog(parent, false)
     setObjectName(QStringLiteral("TEquationSetForm"));
     setWindowTitle(QStringLiteral("多元一次方程模式 参数设置"));
 
-    timesCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
-    timesCountValue->setObjectName(QStringLiteral("TimesCountValue"));
+    timesCountValue = MakeCountEdit(this, DragCounter(), QStringLiteral("TimesCountValue"));
     timesCountValue->setMaximumWidth(100);
-    AllowOnlyCharacters(timesCountValue, QStringLiteral("0123456789"));
     goTimes = new QPushButton(QStringLiteral("确定"), this);
     goTimes->setObjectName(QStringLiteral("GoTimes"));
     goTimes->setAutoDefault(false);
@@ -80,12 +78,7 @@ TEquationSetForm::TEquationSetForm(QWidget *parent) : ModeDialog(parent, false)
     equationFormatValue = new QLineEdit(this);
     equationFormatValue->setObjectName(QStringLiteral("EquationFormatValue"));
     equationFormatValue->setReadOnly(true);
-    equationReset = new QPushButton(QStringLiteral("重置方程"), this);
-    equationReset->setObjectName(QStringLiteral("EquationReset"));
-    equationReset->setFlat(true);
-    equationReset->setCursor(Qt::PointingHandCursor);
-    equationReset->setStyleSheet(
-        QStringLiteral("QPushButton { color: #00007f; text-decoration: underline; border: none; }"));
+    equationReset = MakeLinkButton(this, QStringLiteral("EquationReset"), QStringLiteral("重置方程"));
     connect(equationReset, &QPushButton::clicked, this, &TEquationSetForm::EquationResetClick);
 
     countRow = MakeCountRow(this, DragCounter(), QStringLiteral("题目数量："), 100);

@@ -105,9 +105,7 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
 
     ranCountLabel = new QLabel(QStringLiteral("生成的随机数数量："), this);
     ranCountLabel->setObjectName(QStringLiteral("RanCountLabel"));
-    ranCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
-    ranCountValue->setObjectName(QStringLiteral("RanCountValue"));
-    AllowOnlyCharacters(ranCountValue, QStringLiteral("0123456789"));
+    ranCountValue = MakeCountEdit(this, DragCounter(), QStringLiteral("RanCountValue"));
     repeatAllowed = new QCheckBox(QStringLiteral("是否允许重复？"), this);
     repeatAllowed->setObjectName(QStringLiteral("RepeatAllowed"));
     autoDel = new QCheckBox(QStringLiteral("生成随机数后，自动排除已生成的随机数"), this);

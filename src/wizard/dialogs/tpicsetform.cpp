@@ -44,9 +44,7 @@ TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
     shapeLayout->setContentsMargins(4, 4, 4, 4);
     shapeLayout->addWidget(picShow);
 
-    ranCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
-    ranCountValue->setObjectName(QStringLiteral("RanCountValue"));
-    AllowOnlyCharacters(ranCountValue, QStringLiteral("0123456789"));
+    ranCountValue = MakeCountEdit(this, DragCounter(), QStringLiteral("RanCountValue"));
     autoDel = new QCheckBox(QStringLiteral("抽取照片后，自动排除已抽取的照片"), this);
     autoDel->setObjectName(QStringLiteral("AutoDel"));
 

@@ -1,5 +1,7 @@
 #include "tpwdsetform.h"
 
+#include "dialogrows.h"
+
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -31,12 +33,8 @@ TPwdSetForm::TPwdSetForm(QWidget *parent) : ModeDialog(parent, true)
         optionBoxes << box;
     }
 
-    pwLengthValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
-    pwLengthValue->setObjectName(QStringLiteral("PwLengthValue"));
-    ranCountValue = new DragNumberEdit(DragNumberEdit::Kind::Count, DragCounter(), this);
-    ranCountValue->setObjectName(QStringLiteral("RanCountValue"));
-    for (DragNumberEdit *edit : {pwLengthValue, ranCountValue})
-        AllowOnlyCharacters(edit, QStringLiteral("0123456789"));
+    pwLengthValue = MakeCountEdit(this, DragCounter(), QStringLiteral("PwLengthValue"));
+    ranCountValue = MakeCountEdit(this, DragCounter(), QStringLiteral("RanCountValue"));
 
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
