@@ -5,6 +5,9 @@
 
 #include <sodium.h>
 
+#include <array>
+#include <optional>
+
 // Stored form:
 //   line 1   the header, naming format and version; authenticated as associated data
 //   line 2…  base64 of nonce ‖ ciphertext ‖ tag, at most 76 characters a line
@@ -38,17 +41,12 @@ QByteArray serialise(const QStringList &lines)
     qsizetype size = 0;
     for (const QString &line : lines)
         size += 4 + line.size() * 2;
-    QByteArray out;
-    out.reserve(size);
+    QByteArray out(size, Qt::Uninitialized);
+    char *at = out.data();
     for (const QString &line : lines) {
-        char count[4];
-        qToLittleEndian<quint32>(quint32(line.size()), count);
-        out.append(count, 4);
-        for (QChar c : line) {
-            char unit[2];
-            qToLittleEndian<quint16>(c.unicode(), unit);
-            out.append(unit, 2);
-        }
+        qToLittleEndian<quint32>(quint32(line.size()), at);
+        qToLittleEndian<quint16>(line.constData(), line.size(), at + 4);
+        at += 4 + line.size() * 2;
     }
     return out;
 }
@@ -65,12 +63,60 @@ bool deserialise(const QByteArray &bytes, QStringList &lines)
         if (quint64(bytes.size() - pos) < quint64(count) * 2)
             return false;
         QString line(qsizetype(count), Qt::Uninitialized);
-        for (quint32 i = 0; i < count; ++i, pos += 2)
-            line[i] = QChar(qFromLittleEndian<quint16>(bytes.constData() + pos));
+        qFromLittleEndian<quint16>(bytes.constData() + pos, qsizetype(count), line.data());
+        pos += qsizetype(count) * 2;
         out.append(line);
     }
     lines = std::move(out);
     return true;
+}
+
+// Strict base64 of the stored lines joined: the alphabet only, "=" only as the padding
+// of the last group, whole groups of four. Anything else is no file of ours.
+std::optional<QByteArray> decodeBase64(const QStringList &lines, qsizetype first, qsizetype last)
+{
+    static const std::array<qint8, 128> kValues = [] {
+        std::array<qint8, 128> values;
+        values.fill(-1);
+        const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+        for (int i = 0; i < 64; ++i)
+            values[size_t(alphabet[i])] = qint8(i);
+        return values;
+    }();
+    qsizetype length = 0;
+    for (qsizetype i = first; i <= last; ++i)
+        length += lines.at(i).size();
+    if (length % 4 != 0)
+        return std::nullopt;
+    QByteArray bytes(length / 4 * 3, Qt::Uninitialized);
+    char *out = bytes.data();
+    quint32 group = 0;
+    int inGroup = 0;
+    int padding = 0;
+    for (qsizetype i = first; i <= last; ++i) {
+        for (const QChar c : lines.at(i)) {
+            const char16_t unit = c.unicode();
+            if (unit == u'=') {
+                ++padding;
+                group <<= 6;
+            } else {
+                if (padding > 0 || unit >= 128 || kValues[unit] < 0)
+                    return std::nullopt;
+                group = (group << 6) | quint32(kValues[unit]);
+            }
+            if (++inGroup == 4) {
+                *out++ = char(group >> 16);
+                *out++ = char(group >> 8);
+                *out++ = char(group);
+                group = 0;
+                inGroup = 0;
+            }
+        }
+    }
+    if (padding > 2)
+        return std::nullopt;
+    bytes.truncate(out - bytes.constData() - padding);
+    return bytes;
 }
 } // namespace
 
@@ -105,7 +151,6 @@ QStringList *StrDecode(QStringList *lines, const QString *key)
     if (!lines || !key || !sodiumReady() || lines->isEmpty() || lines->first() != QLatin1String(kHeader))
         return nullptr;
 
-    QByteArray base64;
     qsizetype last = lines->size() - 1;
     while (last > 0 && lines->at(last).isEmpty()) // a final line break of the file
         --last;
@@ -113,12 +158,11 @@ QStringList *StrDecode(QStringList *lines, const QString *key)
         const QString &line = lines->at(i);
         if (line.isEmpty() || line.size() > kLineWidth || (i < last && line.size() != kLineWidth))
             return nullptr;
-        base64 += line.toLatin1();
     }
-    auto decoded = QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded || decoded.decoded.size() < kNonceBytes + kTagBytes)
+    const std::optional<QByteArray> decoded = decodeBase64(*lines, 1, last);
+    if (!decoded || decoded->size() < kNonceBytes + kTagBytes)
         return nullptr;
-    const QByteArray &sealed = decoded.decoded;
+    const QByteArray &sealed = *decoded;
 
     const QByteArray secret = deriveKey(*key);
     QByteArray plain(sealed.size() - kNonceBytes - kTagBytes, Qt::Uninitialized);

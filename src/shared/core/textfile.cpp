@@ -20,21 +20,19 @@ QString DecodeText(const QByteArray &bytes)
 QStringList SplitTextLines(const QString &text)
 {
     QStringList lines;
-    if (text.isEmpty())
-        return lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            lines.append(text.mid(start, i - start));
-            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            start = i + 1;
+    const QChar *const begin = text.constData();
+    const QChar *const end = begin + text.size();
+    const QChar *start = begin;
+    for (const QChar *c = begin; c != end; ++c) {
+        if (*c == QLatin1Char('\n') || *c == QLatin1Char('\r')) {
+            lines.append(QString(start, c - start));
+            if (*c == QLatin1Char('\r') && c + 1 != end && c[1] == QLatin1Char('\n'))
+                ++c;
+            start = c + 1;
         }
     }
-    if (start < n)
-        lines.append(text.mid(start));
+    if (start != end)
+        lines.append(QString(start, end - start));
     return lines;
 }
 
