@@ -7,11 +7,13 @@
 #include "textfile.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <QTextStream>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <array>
 #include <functional>
 
 #ifdef Q_OS_UNIX
@@ -277,6 +279,38 @@ private Q_SLOTS:
             QVERIFY2(refusal.message().contains(QStringLiteral("第 %1 行第 %2 列").arg(line).arg(column)),
                      qPrintable(refusal.message()));
         }
+    }
+
+    // Well-formed UTF-8 takes a faster road than other bytes: the text must be the general
+    // decoder's, whatever the bytes.
+    void utf8TextDecodesAsTheGeneralDecoderDecodesIt()
+    {
+        QString sample;
+        QRandomGenerator random(5);
+        for (int i = 0; i < 3000; ++i) {
+            const char32_t ranges[][2] = {{0x20, 0x7E}, {0xA0, 0x7FF}, {0x4E00, 0x9FFF}, {0xE000, 0xFDCF}, {0x1F600, 0x1F64F}};
+            const auto &range = ranges[random.bounded(5)];
+            sample += QString::fromUcs4(std::array<char32_t, 1>{char32_t(random.bounded(range[0], range[1] + 1))}.data(), 1);
+        }
+        const QByteArray wellFormed = sample.toUtf8();
+        const QList<QByteArray> tails{"",
+                                      "\xC0\xAF",         // overlong
+                                      "\xE0\x80\xAF",     // overlong
+                                      "\xED\xA0\x80",     // a surrogate
+                                      "\xEF\xBF\xBE",     // a noncharacter
+                                      "\xF4\x90\x80\x80", // beyond U+10FFFF
+                                      "\xE4\xB8",         // cut short
+                                      "\x80",             // a continuation alone
+                                      "\xFF"};
+        for (const QByteArray &prefix : {QByteArray(), QByteArray("\xEF\xBB\xBF"), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF")})
+            for (const QByteArray &tail : tails) {
+                const QByteArray bytes = prefix + wellFormed + tail;
+                QStringDecoder general(QStringConverter::Utf8, QStringDecoder::Flag::Stateless);
+                QString expected = general.decode(bytes);
+                if (expected.startsWith(QChar(0xFEFF)))
+                    expected.remove(0, 1);
+                QCOMPARE(DecodeText(bytes), expected);
+            }
     }
 
     void textFilesHonourByteOrderMarks()

@@ -7,11 +7,67 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <optional>
+
+namespace {
+
+// Decodes well-formed UTF-8 (after an optional byte-order mark) in one pass, several times
+// faster than the general decoder on Chinese text. Nothing for anything else, which the
+// general decoder then reads with its own rules: malformed or truncated sequences,
+// surrogates, noncharacters.
+std::optional<QString> DecodeWellFormedUtf8(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    QString text(bytes.size(), Qt::Uninitialized); // never more units than bytes
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    const char16_t *const begin = out;
+    const auto *in = reinterpret_cast<const uchar *>(bytes.data());
+    const uchar *const end = in + bytes.size();
+    auto continuation = [](uchar b) { return (b & 0xC0) == 0x80; };
+    while (in != end) {
+        const uchar lead = *in;
+        if (lead < 0x80) {
+            *out++ = lead;
+            ++in;
+        } else if (lead >= 0xC2 && lead <= 0xDF && end - in >= 2 && continuation(in[1])) {
+            *out++ = char16_t(((lead & 0x1F) << 6) | (in[1] & 0x3F));
+            in += 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF && end - in >= 3 && continuation(in[1]) && continuation(in[2])) {
+            const char16_t c = char16_t(((lead & 0x0F) << 12) | ((in[1] & 0x3F) << 6) | (in[2] & 0x3F));
+            if (c < 0x800 || QChar::isSurrogate(c) || QChar::isNonCharacter(c))
+                return std::nullopt;
+            *out++ = c;
+            in += 3;
+        } else if (lead >= 0xF0 && lead <= 0xF4 && end - in >= 4 && continuation(in[1]) && continuation(in[2])
+                   && continuation(in[3])) {
+            const char32_t c = ((lead & 0x07) << 18) | ((in[1] & 0x3F) << 12) | ((in[2] & 0x3F) << 6) | (in[3] & 0x3F);
+            if (c < 0x10000 || c > 0x10FFFF || QChar::isNonCharacter(c))
+                return std::nullopt;
+            *out++ = QChar::highSurrogate(c);
+            *out++ = QChar::lowSurrogate(c);
+            in += 4;
+        } else {
+            return std::nullopt;
+        }
+    }
+    text.truncate(out - begin);
+    return text;
+}
+
+} // namespace
+
 QString DecodeText(const QByteArray &bytes)
 {
     auto encoding = QStringConverter::encodingForData(bytes);
-    QStringDecoder decoder(encoding.value_or(QStringConverter::Utf8), QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
+    std::optional<QString> decoded;
+    if (encoding.value_or(QStringConverter::Utf8) == QStringConverter::Utf8)
+        decoded = DecodeWellFormedUtf8(bytes);
+    if (!decoded) {
+        QStringDecoder decoder(encoding.value_or(QStringConverter::Utf8), QStringDecoder::Flag::Stateless);
+        decoded = decoder.decode(bytes);
+    }
+    QString text = std::move(*decoded);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     return text;
