@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 QString QueryFields::operator()(const char *attribute) const
 {
@@ -86,13 +87,21 @@ void ModeDialog::ShowParameterError(const QString &text, const QString &caption)
     ShowError(this, caption.isEmpty() ? QStringLiteral("参数有误") : caption, text);
 }
 
-QBoxLayout *ModeDialog::MakeButtonRow()
+QVBoxLayout *ModeDialog::MakeMainLayout()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 12);
+    return layout;
+}
+
+void ModeDialog::AddButtonRow(QVBoxLayout *layout)
 {
     auto *row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(saveMode);
     row->addWidget(exitButton);
-    return row;
+    layout->addSpacing(8);
+    layout->addLayout(row);
 }
 
 void ModeDialog::paintEvent(QPaintEvent *event)

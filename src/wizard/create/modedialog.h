@@ -8,9 +8,9 @@
 #include "querysection.h"
 
 class QAbstractButton;
-class QBoxLayout;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
 // What every mode dialog of the wizard has in common.
 //
@@ -90,8 +90,10 @@ protected:
     // One move counter for all drag boxes of this dialog.
     DragStepCounter *DragCounter() { return &dragCounter; }
 
-    // "保存设置" and "取消" side by side, right-aligned, for the subclass's layout.
-    QBoxLayout *MakeButtonRow();
+    // The dialog's column, with the margins of every mode dialog. Once the content is
+    // in, AddButtonRow puts "保存设置" and "取消" below it, right-aligned.
+    QVBoxLayout *MakeMainLayout();
+    void AddButtonRow(QVBoxLayout *layout);
 
     void paintEvent(QPaintEvent *event) override;
 

@@ -82,11 +82,9 @@ TRangeNumSetForm::TRangeNumSetForm(QWidget *parent) : ModeDialog(parent, true)
     form->addRow(QStringLiteral("生成的随机数数量："), ranCountValue);
     form->addRow(QString(), repeatAllowed);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
+    QVBoxLayout *layout = MakeMainLayout();
     layout->addLayout(form);
-    layout->addSpacing(8);
-    layout->addLayout(MakeButtonRow());
+    AddButtonRow(layout);
 
     LoadValues(QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("1"), QStringLiteral("#"),
                QStringLiteral("5"), false);

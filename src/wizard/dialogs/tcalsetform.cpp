@@ -176,16 +176,14 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
     gridRow->setColumnStretch(0, 3);
     gridRow->setColumnStretch(1, 2);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
+    QVBoxLayout *layout = MakeMainLayout();
     layout->addLayout(varRow);
     layout->addWidget(varListPanel);
     layout->addLayout(gridRow, 1);
     layout->addWidget(conditionBox, 1);
     layout->addLayout(formatRow.layout);
     layout->addLayout(countRow.layout);
-    layout->addSpacing(8);
-    layout->addLayout(MakeButtonRow());
+    AddButtonRow(layout);
 
     conditionList->setRowCount(1);
     countRow.value->setText(QStringLiteral("2"));

@@ -102,14 +102,12 @@ TEquationSetForm::TEquationSetForm(QWidget *parent) : ModeDialog(parent, false)
     equationRow->addWidget(equationFormatValue, 1);
     equationRow->addWidget(equationReset);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
+    QVBoxLayout *layout = MakeMainLayout();
     layout->addLayout(timesRow);
     layout->addLayout(grids, 1);
     layout->addLayout(equationRow);
     layout->addLayout(countRow.layout);
-    layout->addSpacing(8);
-    layout->addLayout(MakeButtonRow());
+    AddButtonRow(layout);
 
     timesCountValue->setText(QStringLiteral("1"));
     countRow.value->setText(QStringLiteral("2"));

@@ -120,14 +120,12 @@ TGroupSetForm::TGroupSetForm(QWidget *parent) : ModeDialog(parent, true)
     top->addStretch(1);
     top->addWidget(addNewGroup);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
+    QVBoxLayout *layout = MakeMainLayout();
     layout->addLayout(top);
     layout->addWidget(groupArea, 1);
     layout->addLayout(formatRow.layout);
     layout->addLayout(countRow.layout);
-    layout->addSpacing(8);
-    layout->addLayout(MakeButtonRow());
+    AddButtonRow(layout);
 
     countRow.value->setText(QStringLiteral("2"));
     UpdateGroupCount();

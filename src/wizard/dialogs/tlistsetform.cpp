@@ -123,8 +123,7 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
     form->addRow(QStringLiteral("分隔符："), spliterValue);
     form->addRow(ranCountLabel, ranCountValue);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
+    QVBoxLayout *layout = MakeMainLayout();
     layout->addWidget(randListSet);
     layout->addWidget(randListValue, 1);
     layout->addWidget(rLists, 1);
@@ -132,8 +131,7 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
     layout->addLayout(form);
     layout->addWidget(repeatAllowed);
     layout->addWidget(autoDel);
-    layout->addSpacing(8);
-    layout->addLayout(MakeButtonRow());
+    AddButtonRow(layout);
 
     SetRowCount(1);
     ranCountValue->setText(QStringLiteral("5"));

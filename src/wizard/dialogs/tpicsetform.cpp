@@ -60,13 +60,11 @@ TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("抽取照片数量："), ranCountValue);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
+    QVBoxLayout *layout = MakeMainLayout();
     layout->addLayout(grid, 1);
     layout->addLayout(form);
     layout->addWidget(autoDel);
-    layout->addSpacing(8);
-    layout->addLayout(MakeButtonRow());
+    AddButtonRow(layout);
 
     ranCountValue->setText(QStringLiteral("2"));
     adjustSize();

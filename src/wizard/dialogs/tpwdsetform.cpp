@@ -41,12 +41,10 @@ TPwdSetForm::TPwdSetForm(QWidget *parent) : ModeDialog(parent, true)
     form->addRow(QStringLiteral("密码长度："), pwLengthValue);
     form->addRow(QStringLiteral("随机数数量："), ranCountValue);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
+    QVBoxLayout *layout = MakeMainLayout();
     layout->addWidget(options);
     layout->addLayout(form);
-    layout->addSpacing(8);
-    layout->addLayout(MakeButtonRow());
+    AddButtonRow(layout);
 
     LoadValues(QStringLiteral("5"), QString(), QStringLiteral("5"));
     setMinimumWidth(320);
