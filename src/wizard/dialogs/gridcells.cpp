@@ -3,8 +3,22 @@
 #include "dragnumberedit.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTableWidget>
+
+QTableWidget *MakeValueGrid(const QString &name, const QStringList &headers, QWidget *parent)
+{
+    auto *grid = new QTableWidget(0, int(headers.size()), parent);
+    grid->setObjectName(name);
+    grid->setHorizontalHeaderLabels(headers);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(24);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                          | QAbstractItemView::AnyKeyPressed);
+    return grid;
+}
 
 QString GridCell(const QTableWidget *grid, int row, int column)
 {

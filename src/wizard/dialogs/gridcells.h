@@ -7,9 +7,14 @@
 #include <functional>
 
 class QTableWidget;
+class QWidget;
 
 // Cell access and cell editors shared by the grids of the calculation and equation
 // dialogs.
+
+// An empty grid with the given column headers: no row headers, one cell selected at a
+// time, edited by double click or typing.
+QTableWidget *MakeValueGrid(const QString &name, const QStringList &headers, QWidget *parent);
 
 QString GridCell(const QTableWidget *grid, int row, int column);
 // Sets a cell, creating it when missing; cells of column 0 (names, numbers) are not

@@ -40,15 +40,8 @@ const QStringList &relationItems()
 
 QTableWidget *makeGrid(const QString &name, const QStringList &headers, QWidget *parent)
 {
-    auto *grid = new QTableWidget(0, int(headers.size()), parent);
-    grid->setObjectName(name);
-    grid->setHorizontalHeaderLabels(headers);
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setDefaultSectionSize(24);
+    QTableWidget *grid = MakeValueGrid(name, headers, parent);
     grid->horizontalHeader()->setStretchLastSection(true);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                          | QAbstractItemView::AnyKeyPressed);
     grid->setMinimumHeight(130);
     return grid;
 }

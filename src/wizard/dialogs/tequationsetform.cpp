@@ -19,15 +19,8 @@
 namespace {
 QTableWidget *makeGrid(const QString &name, const QStringList &headers, QWidget *parent)
 {
-    auto *grid = new QTableWidget(1, int(headers.size()), parent);
-    grid->setObjectName(name);
-    grid->setHorizontalHeaderLabels(headers);
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setDefaultSectionSize(24);
+    QTableWidget *grid = MakeValueGrid(name, headers, parent);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                          | QAbstractItemView::AnyKeyPressed);
     grid->setMinimumSize(300, 150);
     return grid;
 }
