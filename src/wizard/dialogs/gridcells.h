@@ -9,7 +9,7 @@
 class QTableWidget;
 class QWidget;
 
-// Cell access and cell editors shared by the grids of the calculation and equation
+// Cell access and cell editors shared by the grids of the list, calculation and equation
 // dialogs.
 
 // An empty grid with the given column headers: no row headers, one cell selected at a

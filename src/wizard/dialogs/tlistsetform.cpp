@@ -1,6 +1,7 @@
 #include "tlistsetform.h"
 
 #include "dialogrows.h"
+#include "gridcells.h"
 #include "groupstatistics.h"
 #include "yesno.h"
 
@@ -151,20 +152,12 @@ int TListSetForm::DataRows() const
 
 QString TListSetForm::Cell(int row, int column) const
 {
-    const QTableWidgetItem *item = rLists->item(row, column);
-    return item ? item->text() : QString();
+    return GridCell(rLists, row, column);
 }
 
 void TListSetForm::SetCell(int row, int column, const QString &text)
 {
-    QTableWidgetItem *item = rLists->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        if (column == 0)
-            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-        rLists->setItem(row, column, item);
-    }
-    item->setText(text);
+    SetGridCell(rLists, row, column, text);
 }
 
 void TListSetForm::Renumber()
