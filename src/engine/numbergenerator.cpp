@@ -4,6 +4,7 @@
 #include "suiteerror.h"
 
 #include <algorithm>
+#include <optional>
 
 NumberGenerator::NumberGenerator(const QueryParams &params)
     : m_range((RequireQuerySize(params, 6), NumberRange::Parse(params.at(1), params.at(2), params.at(3), QString())))
@@ -23,11 +24,22 @@ NumberGenerator::NumberGenerator(const QueryParams &params)
 
 Batch NumberGenerator::Generate(const GenerationContext &context)
 {
+    // Drawn and formatted a block at a time, so a batch of a million numbers holds its
+    // results and never a second copy of them as doubles. One sampler for the batch keeps
+    // the blocks' values distinct; the values come in the same order as in one draw.
+    constexpr int kBlock = 4096;
+    std::optional<UniqueIndexSampler> sampler;
+    if (!m_allowRepeat)
+        sampler.emplace(m_range.Count());
     Batch batch;
-    const std::vector<double> values =
-        RangeDraw(m_range, context.draws, m_allowRepeat, m_ranCount, nullptr, QString());
-    batch.results.resize(qsizetype(values.size()));
-    std::transform(values.begin(), values.end(), batch.results.begin(),
-                   [this](double value) { return m_picture.Format(value); });
+    batch.results.resize(m_ranCount);
+    auto result = batch.results.begin();
+    for (int done = 0; done < m_ranCount; done += kBlock) {
+        const std::vector<double> values = RangeDraw(m_range, context.draws, m_allowRepeat,
+                                                     std::min(kBlock, m_ranCount - done),
+                                                     sampler ? &*sampler : nullptr, QString());
+        result = std::transform(values.begin(), values.end(), result,
+                                [this](double value) { return m_picture.Format(value); });
+    }
     return batch;
 }

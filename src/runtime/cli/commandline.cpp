@@ -78,7 +78,7 @@ public:
     }
 
 private:
-    static constexpr qsizetype kBlockSize = 1 << 20;
+    static constexpr qsizetype kBlockSize = 1 << 16;
 
     // Room for `bytes` more; a text larger than a block gets a block of its own size.
     void Reserve(qsizetype bytes)
