@@ -20,6 +20,7 @@ class QVBoxLayout;
 //     dialog->SetCommander(openerCommanderButton);        // hidden button of the opener
 //     dialog->LoadProject(pmode, params);                 // or the dialog's group loader
 //     dialog->show();                                     // never exec(): non-modal
+// The wizard and the query editor do this through OpenProjectDialog (modedialogfactory.h).
 //
 // Handing back: "保存设置" (SaveMode) runs ValidateInput(); when it passes and the
 // requirer is "CreatePage" or "GroupMode", the dialog clicks the opener's Commander.
