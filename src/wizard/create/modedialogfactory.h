@@ -6,6 +6,8 @@
 
 class ModeDialog;
 class QAbstractButton;
+class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 
 // The mode dialog that edits a whole project of the given type (the wizard's second
@@ -25,3 +27,10 @@ void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractBut
 // For the opener's CommanderClick: the open dialog's parameters replace `params` and
 // the dialog closes. False, with `params` unchanged, when no dialog is open.
 bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params);
+
+// The parameter overview beside the dialog: `RandInfo` (read-only, unwrapped, both
+// scroll bars always shown), filled by ShowQueryDescription with the description of
+// the parameters or why there is none, and the link `RandInfoEdit` "点此编辑参数".
+QPlainTextEdit *MakeRandInfo(QWidget *parent);
+QPushButton *MakeRandInfoEdit(QWidget *parent);
+void ShowQueryDescription(QPlainTextEdit *randInfo, const QueryParams &params, int pmode);

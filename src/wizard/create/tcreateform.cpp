@@ -14,7 +14,6 @@
 #include "modedialogfactory.h"
 #include "projectcatalogue.h"
 #include "projectheader.h"
-#include "queryinfo.h"
 #include "suiteerror.h"
 #include "trandqueryform.h"
 #include "yesno.h"

@@ -9,7 +9,6 @@
 #include "modedialog.h"
 #include "modedialogfactory.h"
 #include "projectheader.h"
-#include "queryinfo.h"
 #include "suiteerror.h"
 
 #include <QCloseEvent>
