@@ -47,7 +47,7 @@ void CheckProjectName(const QString &name)
 }
 
 // Results as the user reads them: UTF-8, the list escapes removed (every escape starts
-// with "/"), gathered into large blocks so a million results cost a few writes.
+// with "/"), gathered into blocks of 64 KB so a million results cost some hundred writes.
 class ResultWriter
 {
 public:

@@ -3,7 +3,6 @@
 #include "suiteerror.h"
 #include "textfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
