@@ -95,6 +95,16 @@ void Prizes(benchmark::State &state)
                                      {"MemberLists", Names(state.range(0))}, {"AutoDel", "否"}}));
 }
 
+// The preparation of a list: splitting it and finding its distinct entries.
+void PrepareList(benchmark::State &state)
+{
+    const QueryParams params = With(3, {{"Lists", Names(state.range(0))}, {"RanCount", "1"}});
+    RandEngine engine(RandomSources::Seeded(1));
+    for (auto _ : state)
+        engine.Prepare(3, params);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 } // namespace
 
 #define ENGINE_BENCHMARK(name) BENCHMARK(name)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond)
@@ -107,6 +117,7 @@ ENGINE_BENCHMARK(EquationSystems);
 ENGINE_BENCHMARK(CustomTemplate);
 ENGINE_BENCHMARK(Coordinates);
 ENGINE_BENCHMARK(Prizes);
+ENGINE_BENCHMARK(PrepareList);
 
 int main(int argc, char **argv)
 {

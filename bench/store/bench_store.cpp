@@ -5,6 +5,7 @@
 #include "encodedxml.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -54,10 +55,32 @@ void BM_Load(benchmark::State &state)
         benchmark::DoNotOptimize(LoadEncodedDocument(path));
     state.SetBytesProcessed(state.iterations() * doc.toByteArray().size());
 }
+// A plain project document whose list holds `state.range(0)` names, as the command line's
+// --file reads it.
+void BM_LoadLongList(benchmark::State &state)
+{
+    QStringList names;
+    for (qint64 i = 0; i < state.range(0); ++i)
+        names << QStringLiteral("名字%1").arg(i);
+    QDomDocument doc = NewXmlDocument();
+    QDomElement root = doc.createElement(QStringLiteral("RandProject"));
+    doc.appendChild(root);
+    ChildElement(ChildElement(ChildElement(root, "RandQuery"), "Rand"), "Query")
+        .setAttribute(QStringLiteral("Lists"), names.join(QLatin1Char(' ')));
+    const QString path = workDir().filePath(QStringLiteral("list.xml"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(doc.toByteArray()) < 0)
+        state.SkipWithError("cannot write the document");
+    file.close();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LoadProjectDocumentAnyForm(path));
+    state.SetBytesProcessed(state.iterations() * file.size());
+}
 } // namespace
 
 BENCHMARK(BM_Save)->Arg(20 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load)->Arg(20 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadLongList)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
