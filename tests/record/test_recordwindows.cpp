@@ -11,7 +11,10 @@
 #include <QApplication>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QChartView>
 #include <QCheckBox>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -442,6 +445,46 @@ private slots:
         QCOMPARE(form.findChild<QTableView *>(QStringLiteral("FreGrid"))->model()->rowCount(), 500);
         QCOMPARE(form.Bars()->count(), TFrequencyForm::kChartPointLimit);
         QCOMPARE(form.Sectors()->count(), TFrequencyForm::kChartPointLimit);
+    }
+
+    // The axis under bars and lines names each result in full, or not at all when the
+    // results are too many for the width: never a row of elided "…" labels. The count
+    // axis shows whole counts, each once.
+    void axisLabelsReadable()
+    {
+        auto results = [](int count, const QString &pattern) {
+            QStringList list;
+            for (int i = 0; i < count; ++i)
+                list.append(pattern.arg(i + 10));
+            return list;
+        };
+        const QList<QStringList> records = {results(6, QStringLiteral("很长很长的抽奖结果名称之%1")),
+                                            results(22, QStringLiteral("%1")), results(100, QStringLiteral("%1"))};
+        for (const QStringList &record : records) {
+            for (const QString &style : {QStringLiteral("Bars"), QStringLiteral("Lines")}) {
+                TFrequencyForm form(record, style, false);
+                form.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&form));
+                QTest::qWait(20);
+                auto *view = form.findChild<QChartView *>(QStringLiteral("FChartView"));
+                QStringList shown;
+                QStringList countLabels;
+                for (QGraphicsItem *item : view->scene()->items()) {
+                    auto *text = dynamic_cast<QGraphicsTextItem *>(item);
+                    if (!text || !text->isVisible())
+                        continue;
+                    shown.append(text->toPlainText());
+                    if (!text->toPlainText().isEmpty() && text->sceneBoundingRect().right() <= view->chart()->plotArea().left())
+                        countLabels.append(text->toPlainText());
+                }
+                QCOMPARE(countLabels.size(), QSet<QString>(countLabels.cbegin(), countLabels.cend()).size());
+                const QString where = style + ": " + shown.join('|');
+                for (const QString &text : shown)
+                    QVERIFY2(!text.contains(QStringLiteral("...")) && !text.contains(QChar(0x2026)), qPrintable(where));
+                if (record.size() == 6)
+                    QVERIFY2(shown.contains(record.last()), qPrintable(where));
+            }
+        }
     }
 
     void saveRecord()

@@ -14,6 +14,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
@@ -46,12 +47,19 @@ QPointF OnCircle(const QPointF &centre, qreal radius, qreal degreesFromTop)
     return centre + QPointF(radius * std::sin(radians), -radius * std::cos(radians));
 }
 
-// A y-axis range with a little room above the highest count for the labels.
+// A count axis with a little room above the highest count for the labels, and ticks
+// at whole steps (1, 2, 5, 10, 20, …): counts have no fractions to show.
 void FitCountAxis(QValueAxis *axis, qsizetype highest)
 {
-    axis->setLabelFormat(QStringLiteral("%d"));
-    axis->setRange(0, std::max<qreal>(1, std::ceil(highest * 1.15)));
-    axis->applyNiceNumbers();
+    constexpr int kMostSteps = 6;
+    const qreal top = std::max<qreal>(1, std::ceil(qreal(highest) * 1.15));
+    qreal step = 1;
+    for (int factor = 0; top / step > kMostSteps; factor = (factor + 1) % 3)
+        step *= factor == 1 ? 2.5 : 2;
+    axis->setRange(0, std::ceil(top / step) * step);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
     axis->setLabelFormat(QStringLiteral("%d"));
 }
 
@@ -260,10 +268,6 @@ void TFrequencyForm::BuildSeries()
         slice->setLabelFont(labelFont);
     }
 
-    if (shown > 8) {
-        barsAxisX->setLabelsAngle(-60);
-        linesAxisX->setLabelsAngle(-60);
-    }
 
     FChart->addSeries(FBars);
     FChart->addSeries(FLines);
@@ -336,8 +340,37 @@ void TFrequencyForm::LabelLinePoints()
     }
 }
 
+void TFrequencyForm::FitAxisLabels(QCategoryAxis *axis, qreal labelSpacing)
+{
+    // The chart cuts a label that is wider than its share of the axis down to "…";
+    // a label is only shown where it fits whole, level or upright. The room covers the
+    // label's text margins and the axis' padding on both sides.
+    constexpr qreal kRoom = 18;
+    const qsizetype labels = axis->count();
+    if (labels == 0)
+        return;
+    const qreal share = std::min(labelSpacing, FChart->plotArea().width() / qreal(labels + 1));
+    const QFontMetricsF metrics(axis->labelsFont());
+    qreal widest = 0;
+    for (const QString &label : axis->categoriesLabels())
+        widest = std::max(widest, metrics.horizontalAdvance(label));
+    const bool level = widest + kRoom <= share;
+    const bool upright = !level && metrics.height() + kRoom <= share;
+    const int angle = upright ? -90 : 0;
+    if (axis->labelsAngle() != angle)
+        axis->setLabelsAngle(angle);
+    if (axis->labelsVisible() != (level || upright))
+        axis->setLabelsVisible(level || upright);
+}
+
 void TFrequencyForm::RebuildDepth()
 {
+    const qreal plotWidth = FChart->plotArea().width();
+    if (plotWidth > 0 && !pointColours.isEmpty()) {
+        const qreal points = qreal(pointColours.size());
+        FitAxisLabels(barsAxisX, plotWidth * FBars->barWidth() / points);
+        FitAxisLabels(linesAxisX, plotWidth / points);
+    }
     qDeleteAll(overlayItems);
     overlayItems.clear();
     qDeleteAll(depthFaces);

@@ -69,6 +69,9 @@ protected:
 private:
     void BuildSeries();
     void RebuildDepth();
+    // Shows the result names under bars or lines level, upright or not at all, as the
+    // space between two labels allows.
+    void FitAxisLabels(QCategoryAxis *axis, qreal labelSpacing);
     void PlaceBarLabels(bool withDepth);
     void LabelLinePoints();
     void AddFace(const QPolygonF &polygon, const QColor &colour);
