@@ -13,6 +13,7 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
 #include <QLabel>
@@ -485,6 +486,22 @@ private slots:
                     QVERIFY2(shown.contains(record.last()), qPrintable(where));
             }
         }
+    }
+
+    void copyWithAndWithoutSelection()
+    {
+        memo->setPlainText(QStringLiteral("张三  李四\n王五"));
+        trigger(memoRecord, QStringLiteral("RRMenu_Copy"));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("张三  李四\n王五"));
+        QTextCursor cursor = memo->textCursor();
+        cursor.setPosition(4);
+        cursor.setPosition(6, QTextCursor::KeepAnchor);
+        memo->setTextCursor(cursor);
+        trigger(memoRecord, QStringLiteral("RRMenu_Copy"));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("李四"));
+        label->setText(QStringLiteral("赵六"));
+        trigger(labelRecord, QStringLiteral("RRMenu_Copy"));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("赵六"));
     }
 
     void saveRecord()

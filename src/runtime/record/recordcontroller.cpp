@@ -176,12 +176,14 @@ void RecordController::RRMenu_CutClick()
 
 void RecordController::RRMenu_CopyClick()
 {
-    if (plainMemo)
+    // A selection is copied as it stands; without one the whole record is, as from a
+    // label (a read-only record gives no hint that a selection is needed).
+    if (plainMemo && plainMemo->textCursor().hasSelection())
         plainMemo->copy();
-    else if (richMemo)
+    else if (richMemo && richMemo->textCursor().hasSelection())
         richMemo->copy();
-    else if (label)
-        QApplication::clipboard()->setText(label->text());
+    else if (box)
+        QApplication::clipboard()->setText(label ? label->text() : plainMemo ? plainMemo->toPlainText() : richMemo->toPlainText());
 }
 
 void RecordController::RRMenu_PasteClick()
