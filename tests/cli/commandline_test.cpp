@@ -289,10 +289,6 @@ private slots:
         QVERIFY2(run.err.contains("Mirzonel"), qPrintable(run.err));
         // Other types never need it.
         QCOMPARE(RunDellamy({"--appdir", m_appDir.path(), "--project", "排序"}, programDir.filePath("Dellamy")).status, 0);
-        // Nor does any draw need the window's library; without arguments its absence is told.
-        const Run window = RunDellamy({}, programDir.filePath("Dellamy"));
-        QCOMPARE(window.status, 1);
-        QVERIFY2(window.err.contains("DellamyWindow"), qPrintable(window.err));
     }
 };
 
