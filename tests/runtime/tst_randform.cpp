@@ -104,6 +104,8 @@ private slots:
 
     void drawsEveryStartingDocument_data();
     void drawsEveryStartingDocument();
+    void shippedDocumentsKeepControlsApart_data();
+    void shippedDocumentsKeepControlsApart();
     void refusesMissingOrDamagedProject_data();
     void refusesMissingOrDamagedProject();
     void showsEngineRefusalOnDraw();
@@ -237,6 +239,39 @@ void RandFormTest::drawsEveryStartingDocument()
     if (m_form->RecordBox()) {
         // The record got exactly the final batch.
         QCOMPARE(m_form->RecordText(), ResultText());
+    }
+}
+
+void RandFormTest::shippedDocumentsKeepControlsApart_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const QString &folder : {QStringLiteral("Demo"), QStringLiteral("Projects")}) {
+        const QDir dir(QStringLiteral(SUITE_SOURCE_DIR "/data/") + folder);
+        for (const QString &name : dir.entryList({QStringLiteral("*.xml")}, QDir::Files))
+            QTest::newRow(qPrintable(folder + '/' + name)) << dir.filePath(name);
+    }
+}
+
+// Starting documents and sample projects as shipped: no control of the window covers
+// another (a remark under the draw button reads as a fault).
+void RandFormTest::shippedDocumentsKeepControlsApart()
+{
+    QFETCH(QString, file);
+    QFile source(file);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QCOMPARE(Start(ParseXmlText(QString::fromUtf8(source.readAll()), file)), TRandForm::StartupOutcome::Shown);
+    QList<QWidget *> placed;
+    for (QWidget *child : m_form->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible())
+            placed.append(child);
+    }
+    QVERIFY(placed.size() >= 3);
+    for (qsizetype i = 0; i < placed.size(); ++i) {
+        QVERIFY2(m_form->rect().contains(placed.at(i)->geometry()), qPrintable(placed.at(i)->objectName()));
+        for (qsizetype j = i + 1; j < placed.size(); ++j) {
+            QVERIFY2(!placed.at(i)->geometry().intersects(placed.at(j)->geometry()),
+                     qPrintable(placed.at(i)->objectName() + " / " + placed.at(j)->objectName()));
+        }
     }
 }
 
