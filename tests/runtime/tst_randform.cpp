@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -525,6 +526,9 @@ void RandFormTest::asksAccessPassword()
     QCOMPARE(dialog->PwdLabel->text(), QString("当前工程已加密，请输入访问密码："));
     QVERIFY(dialog->Pwd->text().isEmpty());
     QCOMPARE(dialog->Pwd->echoMode(), QLineEdit::Password);
+    // Over the middle of the screen, not at a corner of the window it stands for.
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->geometry().center();
+    QVERIFY((dialog->frameGeometry().center() - screenCentre).manhattanLength() <= 2);
 
     for (const QString &wrong : {QString("ab1"), QString("Ab1 ")}) {
         dialog->Pwd->setText(wrong);

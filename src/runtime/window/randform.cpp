@@ -136,6 +136,15 @@ void CheckStopSettings(const StopSet &stop)
         throw SuiteError(QStringLiteral("停止动画的快捷键“%1”无法识别，动画将无法停止。").arg(stop.shortCut));
 }
 
+// Centred on the screen by its outer size, halves truncated toward zero.
+void CentreOnScreen(QWidget *window)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QSize outer = window->frameGeometry().size();
+    window->move(screen.left() + screen.width() / 2 - outer.width() / 2,
+                 screen.top() + screen.height() / 2 - outer.height() / 2);
+}
+
 int CycleIntervalMs(int value, const QString &unit)
 {
     return qMax(1, IntervalMilliseconds(value, unit));
@@ -236,28 +245,30 @@ TRandForm::StartupOutcome TRandForm::FormShow()
 {
     // The engine draws from its own OS-seeded sources (created with it), so nothing is
     // seeded here from the clock.
+    // Until the window shows, its messages have no parent: they then stand in the middle
+    // of the screen, not at the corner where the hidden window would be.
     if (!IsCodecBound() && !BindCodec()) {
-        ShowError(this, "工程无法打开", CodecBindError());
+        ShowError(nullptr, "工程无法打开", CodecBindError());
         return EndStartup();
     }
 
-    Guarded(this, [this] { m_soft = ReadSoftSettings(); });
+    Guarded(nullptr, [this] { m_soft = ReadSoftSettings(); });
     if (const auto separator = RandSpliterCharacters(m_soft.randSpliter))
         m_separator = *separator;
 
     EditProjectHandOff handOff;
-    Guarded(this, [&handOff] { handOff = ReadEditProject(); });
+    Guarded(nullptr, [&handOff] { handOff = ReadEditProject(); });
     m_projectName = handOff.name;
     m_projectPath = IsUsableProjectName(m_projectName) ? ProjectFilePath(m_projectName) : QString();
     if (m_projectPath.isEmpty() || !QFileInfo(m_projectPath).isFile()) {
-        ShowError(this, "默认工程不存在", "您设定的默认工程已不存在，请您使用Varnel打开您需要的工程！");
+        ShowError(nullptr, "默认工程不存在", "您设定的默认工程已不存在，请您使用Varnel打开您需要的工程！");
         return EndStartup();
     }
 
     try {
         LoadProject();
     } catch (const SuiteError &error) {
-        ShowError(this, "工程无法打开",
+        ShowError(nullptr, "工程无法打开",
                   QStringLiteral("工程“%1”无法打开：%2\n请用Varnel修复或重新创建该工程。").arg(m_projectName, error.message()));
         return EndStartup();
     }
@@ -504,11 +515,11 @@ void TRandForm::CreateExtraStopButton(const ExtraButton &button)
 void TRandForm::ShowMainWindow()
 {
     show();
-    if (m_form.window.align == kFormCentred) {
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const QSize outer = frameGeometry().size();
-        move(screen.left() + screen.width() / 2 - outer.width() / 2, screen.top() + screen.height() / 2 - outer.height() / 2);
-    }
+    if (m_form.window.align == kFormCentred)
+        CentreOnScreen(this);
+    // The draw key works at once, without a click into the window first.
+    raise();
+    activateWindow();
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         RandTray->setIcon(windowIcon().isNull() ? style()->standardIcon(QStyle::SP_DesktopIcon) : windowIcon());
         RandTray->setToolTip(windowTitle());
@@ -525,6 +536,9 @@ void TRandForm::AskAccessPassword()
     connect(PwdForm, &TPwdForm::OkClicked, this, &TRandForm::GetPwd);
     connect(PwdForm, &QDialog::rejected, this, &TRandForm::RandExit);
     PwdForm->show();
+    // Its parent, the main window, is not shown yet: the dialog goes where the window will.
+    CentreOnScreen(PwdForm);
+    PwdForm->activateWindow();
 }
 
 void TRandForm::GetPwd()
