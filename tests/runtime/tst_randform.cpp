@@ -12,6 +12,7 @@
 #include "messages.h"
 #include "pwdform.h"
 #include "randform.h"
+#include "runwindow.h"
 #include "timesform.h"
 
 #include <QAction>
@@ -127,6 +128,7 @@ private slots:
     void backgroundMusicPausesForDrawAndResumes();
     void drawKeyStopsWhenWindowHasNoDrawButton();
     void drawsBordersFromSettings();
+    void largeBoldTextStaysBold();
 
 private:
     // Stores `document` as the default project and starts a window on it.
@@ -773,6 +775,31 @@ void RandFormTest::backgroundMusicPausesForDrawAndResumes()
     QVERIFY(m_form->BgMusicPlayer->IsPaused());
     QTRY_VERIFY(m_form->BgMusicPlayer->IsPlaying());
     QVERIFY(m_answered.messages.isEmpty());
+}
+
+// Results are shown big and bold; in a face without a bold style (the stand-in for a
+// missing Chinese face) they must still come out bold, not regular.
+void RandFormTest::largeBoldTextStaysBold()
+{
+    AllowLargeSyntheticBold();
+    auto ink = [](bool bold) {
+        QFont font(QStringLiteral("微软雅黑"));
+        font.setPixelSize(90); // above the size from which the font engine would stop emboldening
+        font.setBold(bold);
+        QLabel label(QStringLiteral("李明"));
+        label.setFont(font);
+        label.adjustSize();
+        const QImage picture = label.grab().toImage();
+        int dark = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                dark += qGray(picture.pixel(x, y)) < 128;
+        }
+        return dark;
+    };
+    const int regular = ink(false);
+    QVERIFY(regular > 0);
+    QVERIFY2(ink(true) > regular * 11 / 10, qPrintable(QStringLiteral("%1 / %2").arg(ink(true)).arg(regular)));
 }
 
 QTEST_MAIN(RandFormTest)

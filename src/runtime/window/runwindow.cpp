@@ -6,8 +6,15 @@
 
 #include <QApplication>
 
+void AllowLargeSyntheticBold()
+{
+    if (!qEnvironmentVariableIsSet("QT_NO_SYNTHESIZED_BOLD_LIMIT"))
+        qputenv("QT_NO_SYNTHESIZED_BOLD_LIMIT", "1");
+}
+
 int RunDrawingWindow(int argc, char **argv)
 {
+    AllowLargeSyntheticBold();
     QApplication application(argc, argv);
     SubstituteMissingChineseFaces();
     // The tray can hide the window; the program ends when the window closes.

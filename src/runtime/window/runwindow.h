@@ -5,3 +5,9 @@
 // Returns the program's exit code (0 also when the start-up ended the program on
 // purpose, e.g. a missing project or a cancelled password).
 int RunDrawingWindow(int argc, char **argv);
+
+// Large bold text (results shown big to a room) stays bold in a face without a bold
+// style of its own, such as the stand-in for a missing Chinese face: the platform's
+// font engine otherwise draws it regular from 64 pixels up. Takes effect for fonts
+// prepared after the call; RunDrawingWindow calls it before anything is drawn.
+void AllowLargeSyntheticBold();
