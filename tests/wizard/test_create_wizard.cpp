@@ -1,4 +1,5 @@
 #include "apppaths.h"
+#include "calclibrary.h"
 #include "codec.h"
 #include "encodedxml.h"
 #include "handoff.h"
@@ -61,6 +62,7 @@ private slots:
     void createsAProjectOfEachTemplateType_data();
     void createsAProjectOfEachTemplateType();
     void createsCustomProjectsThroughTheirDialogs();
+    void parametersTheDrawCannotUseStayInTheDialog();
     void pictureTypeKeepsTheTemplateBoxes();
     void stepOneChecksReportInOrder_data();
     void stepOneChecksReportInOrder();
@@ -91,6 +93,8 @@ private:
 void TestCreateWizard::initTestCase()
 {
     QVERIFY(BindCodec(QStringLiteral(SUITE_APP_DIR)));
+    // The wizard checks calculations with the drawing program's expression library.
+    BindCalcLibrary(QStringLiteral(SUITE_APP_DIR));
     QVERIFY(appDir.isValid());
 }
 
@@ -263,6 +267,51 @@ void TestCreateWizard::createsCustomProjectsThroughTheirDialogs()
     QCOMPARE(stored.pmode, 14);
     QCOMPARE(stored.params, wizard->Params());
     QCOMPARE(ProjectCatalogue::LoadCatalogue(CatalogueFilePath()).ReadEntries().size(), 3);
+}
+
+void TestCreateWizard::parametersTheDrawCannotUseStayInTheDialog()
+{
+    // An expression the library cannot evaluate passes the dialog's own checks; the
+    // drawing program would refuse the project, so the wizard refuses it first.
+    newWizard();
+    goToStep2(QStringLiteral("运算"), 14);
+    wizard->RandInfoEditClick();
+    auto *calc = qobject_cast<TCalSetForm *>(wizard->OpenModeDialog());
+    QVERIFY(calc);
+    calc->findChild<QLineEdit *>(QStringLiteral("VarValue"))->setText(QStringLiteral("a,b"));
+    calc->GoVarClick();
+    calc->DropVariable(QStringLiteral("a"), calc->findChild<QTableWidget *>(QStringLiteral("RandVarList")));
+    auto *equalVars = calc->findChild<QTableWidget *>(QStringLiteral("EqualVarList"));
+    calc->DropVariable(QStringLiteral("b"), equalVars);
+    equalVars->setItem(0, 1, new QTableWidgetItem(QStringLiteral("a+")));
+    calc->findChild<QLineEdit *>(QStringLiteral("GroupFormatValue"))->setText(QStringLiteral("[a]=[b]"));
+    calc->SaveModeClick();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.first().text.contains(QStringLiteral("a+")), qPrintable(messages.first().text));
+    QCOMPARE(messages.first().caption, QStringLiteral("参数有误"));
+    QCOMPARE(wizard->OpenModeDialog(), calc);
+    QVERIFY(wizard->Params().value(1).isEmpty());
+
+    // Corrected in the open dialog, the same save goes through.
+    messages.clear();
+    equalVars->item(0, 1)->setText(QStringLiteral("a+1"));
+    calc->SaveModeClick();
+    QVERIFY2(messages.isEmpty(), qPrintable(texts().join(QLatin1Char('\n'))));
+    QCOMPARE(wizard->Params().value(1), QStringLiteral("a,b"));
+    delete wizard;
+
+    // A count of 0 passes the list dialog (digits only, no repeats needed) but a draw
+    // needs at least one name.
+    newWizard();
+    goToStep2(QStringLiteral("点名"), 2);
+    wizard->RandInfoEditClick();
+    ModeDialog *list = wizard->OpenModeDialog();
+    QVERIFY(list);
+    list->findChild<QLineEdit *>(QStringLiteral("RanCountValue"))->setText(QStringLiteral("0"));
+    list->SaveModeClick();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(wizard->OpenModeDialog(), list);
+    QCOMPARE(wizard->Params(), DefaultQueryParams(2));
 }
 
 void TestCreateWizard::pictureTypeKeepsTheTemplateBoxes()

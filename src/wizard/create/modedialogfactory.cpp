@@ -1,6 +1,7 @@
 #include "modedialogfactory.h"
 
 #include "describequery.h"
+#include "drawcheck.h"
 #include "messages.h"
 #include "modedialog.h"
 #include "suiteerror.h"
@@ -71,7 +72,14 @@ bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryP
 {
     if (!open)
         return false;
-    params = open->EncodeProject(pmode, params);
+    const QueryParams edited = open->EncodeProject(pmode, params);
+    const QString refusal = DrawRefusal(pmode, edited);
+    if (!refusal.isEmpty()) {
+        // The dialog stays open with what the user typed, so it can be corrected there.
+        ShowError(open, QStringLiteral("参数有误"), refusal);
+        return false;
+    }
+    params = edited;
     open->close();
     return true;
 }

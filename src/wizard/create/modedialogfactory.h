@@ -25,7 +25,9 @@ void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractBut
                        const QueryParams &params);
 
 // For the opener's CommanderClick: the open dialog's parameters replace `params` and
-// the dialog closes. False, with `params` unchanged, when no dialog is open.
+// the dialog closes. False, with `params` unchanged, when no dialog is open or when the
+// drawing program could not draw from the new parameters (its reason is shown over the
+// dialog, which stays open).
 bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params);
 
 // The parameter overview beside the dialog: `RandInfo` (read-only, unwrapped, both
