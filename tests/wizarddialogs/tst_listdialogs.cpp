@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class ListDialogsTest : public QObject
@@ -30,6 +31,7 @@ private slots:
     void listShuffleCountFollowsItems();
     void passwordChecksAndOptionOrder();
     void pictureCountAgainstPictures();
+    void picturePreviewFillsItsFrame();
     void requirerDecidesHandBack();
 };
 
@@ -359,6 +361,39 @@ void ListDialogsTest::pictureCountAgainstPictures()
     dialog->LoadGroupQuery(QStringLiteral("||否||"));
     dialog->SaveModeClick();
     QCOMPARE(log.texts, (QStringList{QStringLiteral("图片列表不能为空！"), QStringLiteral("抽取图片数量不能为空！")}));
+    delete dialog;
+}
+
+void ListDialogsTest::picturePreviewFillsItsFrame()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.png"));
+    QImage big(1600, 1200, QImage::Format_RGB32);
+    big.fill(Qt::darkGreen);
+    QVERIFY(big.save(path));
+
+    // Loaded before the dialog is laid out, as every opener does.
+    MessageLog log;
+    QPointer<TPicSetForm> dialog = openFor<TPicSetForm>(log);
+    dialog->LoadGroupQuery(path + QStringLiteral("||否||1"));
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    auto *shown = child<QLabel>(dialog, "PicShow");
+    auto fillsFrame = [shown] {
+        const QSize picture = shown->pixmap().size();
+        return picture.width() == shown->width() || picture.height() == shown->height();
+    };
+    QTRY_VERIFY2(fillsFrame(), qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                                              .arg(shown->pixmap().width())
+                                              .arg(shown->pixmap().height())
+                                              .arg(shown->width())
+                                              .arg(shown->height())));
+
+    // A larger dialog gives a larger preview.
+    const int before = shown->pixmap().width();
+    dialog->resize(dialog->width() + 300, dialog->height() + 200);
+    QTRY_VERIFY(shown->pixmap().width() > before);
+    QVERIFY(fillsFrame());
     delete dialog;
 }
 

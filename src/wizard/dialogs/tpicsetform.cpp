@@ -4,6 +4,7 @@
 #include "yesno.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QFrame>
@@ -40,6 +41,7 @@ TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
     picShow->setObjectName(QStringLiteral("PicShow"));
     picShow->setAlignment(Qt::AlignCenter);
     picShow->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    picShow->installEventFilter(this);
     auto *shapeLayout = new QVBoxLayout(picShape);
     shapeLayout->setContentsMargins(4, 4, 4, 4);
     shapeLayout->addWidget(picShow);
@@ -128,14 +130,35 @@ void TPicSetForm::ShowPicture(const QString &path)
 {
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    const QImage image = reader.read();
-    if (image.isNull()) {
+    previewImage = reader.read();
+    if (previewImage.isNull()) {
         picShow->setPixmap({});
         picShow->setText(QStringLiteral("无法显示该图片"));
         return;
     }
-    const QSize room = picShow->size().isValid() && !picShow->size().isEmpty() ? picShow->size() : QSize(232, 232);
-    picShow->setPixmap(QPixmap::fromImage(image.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    FitPreview();
+}
+
+void TPicSetForm::FitPreview()
+{
+    if (previewImage.isNull())
+        return;
+    // A picture chosen before the dialog is first laid out, or a resized dialog, must
+    // still fill the frame.
+    const QSize room = picShow->size().isEmpty() ? QSize(232, 232) : picShow->size();
+    const QSize natural = previewImage.size();
+    if (natural.width() <= room.width() && natural.height() <= room.height()) {
+        picShow->setPixmap(QPixmap::fromImage(previewImage));
+        return;
+    }
+    picShow->setPixmap(QPixmap::fromImage(previewImage.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+bool TPicSetForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == picShow && event->type() == QEvent::Resize)
+        FitPreview();
+    return ModeDialog::eventFilter(watched, event);
 }
 
 void TPicSetForm::PicListClick()

@@ -2,6 +2,8 @@
 
 #include "modedialog.h"
 
+#include <QImage>
+
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -29,6 +31,7 @@ public:
 
 protected:
     bool ValidateInput() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void LoadValues(const QString &paths, const QString &count, bool exclusion);
@@ -36,10 +39,13 @@ private:
     void PList_AddNewClick();
     void PList_DelNowClick();
     void ShowPicture(const QString &path);
+    void FitPreview();
 
     QListWidget *picList;
     QFrame *picShape;
     QLabel *picShow;
     DragNumberEdit *ranCountValue;
     QCheckBox *autoDel;
+    // The previewed picture at full size; scaled to the frame whenever the frame changes.
+    QImage previewImage;
 };
