@@ -14,6 +14,7 @@
 #include "randform.h"
 #include "runwindow.h"
 #include "timesform.h"
+#include "windowquestion.h"
 
 #include <QAction>
 #include <QDir>
@@ -129,6 +130,7 @@ private slots:
     void drawKeyStopsWhenWindowHasNoDrawButton();
     void drawsBordersFromSettings();
     void largeBoldTextStaysBold();
+    void questionBoxSpeaksChinese();
 
 private:
     // Stores `document` as the default project and starts a window on it.
@@ -800,6 +802,27 @@ void RandFormTest::largeBoldTextStaysBold()
     const int regular = ink(false);
     QVERIFY(regular > 0);
     QVERIFY2(ink(true) > regular * 11 / 10, qPrintable(QStringLiteral("%1 / %2").arg(ink(true)).arg(regular)));
+}
+
+// The exhausted-list question as the user sees it: Chinese buttons, and only "是" resets.
+void RandFormTest::questionBoxSpeaksChinese()
+{
+    SetMessageHandler({});
+    WindowRemainingQuestion question(nullptr);
+    for (const QMessageBox::StandardButton pressed : {QMessageBox::No, QMessageBox::Yes}) {
+        QStringList captions;
+        QTimer::singleShot(0, [&captions, pressed] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            for (QAbstractButton *button : box->buttons())
+                captions.append(button->text());
+            box->button(pressed)->click();
+        });
+        QCOMPARE(question.AskReset(QStringLiteral("提示"), QStringLiteral("名单已抽完，是否重置？")),
+                 pressed == QMessageBox::Yes);
+        captions.sort();
+        QCOMPARE(captions, QStringList({"取消", "否", "是"}));
+    }
 }
 
 QTEST_MAIN(RandFormTest)

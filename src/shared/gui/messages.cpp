@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include <QAbstractButton>
+
 namespace {
 MessageHandler &handler()
 {
@@ -13,6 +15,17 @@ QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const 
     if (handler())
         return handler()(ShownMessage{icon, caption, text, buttons});
     QMessageBox box(icon, caption, text, buttons, parent);
+    // The standard buttons speak Chinese like every other text (no Qt translation is
+    // installed with the programs).
+    const std::pair<QMessageBox::StandardButton, QString> captions[] = {
+        {QMessageBox::Ok, QStringLiteral("确定")},
+        {QMessageBox::Yes, QStringLiteral("是")},
+        {QMessageBox::No, QStringLiteral("否")},
+        {QMessageBox::Cancel, QStringLiteral("取消")}};
+    for (const auto &[button, label] : captions) {
+        if (QAbstractButton *shown = box.button(button))
+            shown->setText(label);
+    }
     return QMessageBox::StandardButton(box.exec());
 }
 } // namespace
