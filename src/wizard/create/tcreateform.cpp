@@ -442,6 +442,8 @@ void TCreateForm::OpenQueryEditor(const QString &name)
 {
     hide();
     queryEditor = new TRandQueryForm(name);
+    // It takes the wizard's place on the screen.
+    queryEditor->move(geometry().center() - queryEditor->rect().center());
     queryEditor->show();
 }
 
