@@ -122,6 +122,7 @@ private slots:
     void cancelledPasswordEndsProgram();
     void asksBeforeResettingExhaustedList();
     void formatsBatchWithSeparatorAndEscapes();
+    void labelRecordKeepsNewestInView();
     void showsDrawnPicturesAsSlideshow_data();
     void showsDrawnPicturesAsSlideshow();
     void cyclesBoxColours();
@@ -630,6 +631,26 @@ void RandFormTest::formatsBatchWithSeparatorAndEscapes()
     QVERIFY(!m_form->RecordText().contains('\n'));
     for (const QString &entry : recorded)
         QVERIFY2(entry == "A:1" || entry == "B#2", qPrintable(entry));
+}
+
+// A record label cannot scroll: once the record outgrows it, each new batch still
+// comes into view at its bottom.
+void RandFormTest::labelRecordKeepsNewestInView()
+{
+    QDomDocument document = StartingDocument(1);
+    Element(document, "Animate").setAttribute("InRand", "否");
+    Set(document, "Form/RandRecord", {{"Type", "Label"}, {"NewLine", "是"}, {"Height", "80"}});
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+    QLabel *record = m_form->RandRecordLabel;
+    QVERIFY(record);
+    for (int i = 0; i < 20; ++i)
+        m_form->GoRandButton->click();
+    QVERIFY(record->heightForWidth(record->width()) > record->height());
+    for (int i = 0; i < 3; ++i) {
+        const QImage before = record->grab().toImage();
+        m_form->GoRandButton->click();
+        QVERIFY(record->grab().toImage() != before);
+    }
 }
 
 void RandFormTest::showsDrawnPicturesAsSlideshow_data()

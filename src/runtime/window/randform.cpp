@@ -58,14 +58,41 @@ QAction *NewAction(QObject *parent, const QString &name, const QString &caption)
     return action;
 }
 
-QLabel *NewTextLabel(QWidget *parent, const QString &name)
+QLabel *NewTextLabel(QWidget *parent, const QString &name, QLabel *label = nullptr)
 {
-    auto *label = new QLabel(parent);
+    if (!label)
+        label = new QLabel(parent);
     label->setObjectName(name);
     // Results and captions are shown as typed, never interpreted as markup.
     label->setTextFormat(Qt::PlainText);
     return label;
 }
+
+// A record label reads from the top while its text fits; once the record grows past
+// the label's height the newest lines stay in view and the oldest go out at the top
+// (a label cannot scroll).
+class RecordLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        const QRect area = contentsRect();
+        if (heightForWidth(width()) <= height()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        // The whole text laid out as the label would, its end lined up with the bottom.
+        const int flags = int(alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextWordWrap;
+        const int textHeight = fontMetrics().boundingRect(QRect(0, 0, area.width(), 1 << 24), flags, text()).height();
+        QPainter painter(this);
+        painter.setClipRect(area);
+        style()->drawItemText(&painter, QRect(area.left(), area.bottom() + 1 - textHeight, area.width(), textHeight),
+                              flags, palette(), isEnabled(), text(), foregroundRole());
+    }
+};
 
 // The project name becomes a file name: a name that could leave the project folder is
 // no project.
@@ -401,7 +428,7 @@ void TRandForm::ApplyRecordBox()
         SetBaseColour(RandRecordMemo, ToQColor(box.colour));
         PlaceWidget(RandRecordMemo, box.position, width());
     } else {
-        RandRecordLabel = NewTextLabel(this, "RandRecordLabel");
+        RandRecordLabel = NewTextLabel(this, "RandRecordLabel", new RecordLabel(this));
         RandRecordLabel->setWordWrap(true);
         ApplyFont(RandRecordLabel, box.font);
         PlaceWidget(RandRecordLabel, box.position, width());
