@@ -334,7 +334,8 @@ void TFrequencyForm::LabelLinePoints()
         auto *label = new QGraphicsSimpleTextItem(QString::number(qint64(point.y())), FChart);
         label->setFont(labelFont);
         const QRectF box = label->boundingRect();
-        label->setPos(FChart->mapToPosition(point, FLines) - QPointF(box.width() / 2, box.height() + 6));
+        // Clear of the marker, which is drawn larger than its nominal size.
+        label->setPos(FChart->mapToPosition(point, FLines) - QPointF(box.width() / 2, box.height() + FLines->markerSize()));
         label->setZValue(1);
         overlayItems.append(label);
     }
