@@ -24,6 +24,7 @@ private slots:
     void itemCountsAndGroupStatistics();
     void listPercentagesMustMakeHundred();
     void listCountsEmptyItemsAndRefusesTooFew();
+    void listLinesBecomeItemsWhenTheUserAgrees();
     void listProbabilityExcludesAutoDelete();
     void listRowsDeleteAndAdd();
     void listWeightsChangeByDragging();
@@ -126,6 +127,41 @@ void ListDialogsTest::listCountsEmptyItemsAndRefusesTooFew()
     count->clear();
     dialog->SaveModeClick();
     QCOMPARE(log.texts, QStringList(2, QStringLiteral("相关参数不能为空，请填写完整！")));
+    QCOMPARE(log.handBacks, 0);
+    delete dialog;
+}
+
+void ListDialogsTest::listLinesBecomeItemsWhenTheUserAgrees()
+{
+    const QString pasted = QStringLiteral("甲\n乙\n\n丙\n");
+    QueryParams rollCall = DefaultQueryParams(2);
+    rollCall[1] = QStringLiteral("否");
+    rollCall[5] = QStringLiteral("否");
+    {
+        MessageLog log(QMessageBox::Yes);
+        QPointer<TListSetForm> dialog = openFor<TListSetForm>(log);
+        dialog->LoadProject(2, rollCall);
+        child<QComboBox>(dialog, "SpliterValue")->setCurrentText(QStringLiteral("全角逗号"));
+        child<QPlainTextEdit>(dialog, "RandListValue")->setPlainText(QStringLiteral("甲\n 乙 \n\n丙\n"));
+        child<QLineEdit>(dialog, "RanCountValue")->setText(QStringLiteral("3"));
+        dialog->SaveModeClick();
+        QCOMPARE(log.captions, QStringList{QStringLiteral("提示")});
+        QCOMPARE(log.handBacks, 1);
+        QCOMPARE(child<QPlainTextEdit>(dialog, "RandListValue")->toPlainText(), QStringLiteral("甲，乙，丙"));
+        QCOMPARE(dialog->EncodeProject(2, rollCall).value(2), QStringLiteral("甲，乙，丙"));
+        delete dialog;
+    }
+    // Kept as typed, the text is one item: three names cannot come from it.
+    MessageLog log(QMessageBox::No);
+    QPointer<TListSetForm> dialog = openFor<TListSetForm>(log);
+    dialog->LoadProject(2, rollCall);
+    child<QPlainTextEdit>(dialog, "RandListValue")->setPlainText(pasted);
+    child<QLineEdit>(dialog, "RanCountValue")->setText(QStringLiteral("3"));
+    dialog->SaveModeClick();
+    QCOMPARE(log.texts.size(), 2);
+    QCOMPARE(log.texts.at(1), QStringLiteral("在不允许重复的情况下，随机数名单中的可生成随机数数量小于要生成的随机数数量，"
+                                             "请重新设置！"));
+    QCOMPARE(child<QPlainTextEdit>(dialog, "RandListValue")->toPlainText(), pasted);
     QCOMPARE(log.handBacks, 0);
     delete dialog;
 }

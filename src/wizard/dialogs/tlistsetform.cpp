@@ -3,6 +3,7 @@
 #include "dialogrows.h"
 #include "gridcells.h"
 #include "groupstatistics.h"
+#include "messages.h"
 #include "yesno.h"
 
 #include <QCheckBox>
@@ -462,8 +463,32 @@ int TListSetForm::PossibleCount() const
     return count;
 }
 
+void TListSetForm::OfferLinesAsItems()
+{
+    // A list pasted from elsewhere comes one name per line. Line breaks do not separate
+    // items, so without this the whole text would be a single item, drawn all at once.
+    const QString text = randListValue->toPlainText();
+    if (posSetAble->isChecked() || !text.contains(QLatin1Char('\n')))
+        return;
+    const QString separator = SpliterChar(SpliterName());
+    if (separator.isEmpty()
+        || AskYesNo(this, QStringLiteral("提示"),
+                    QStringLiteral("名单中含有换行，而换行不是分隔符，整段文字会被当作一项抽取。\n"
+                                   "是否把每一行作为单独的一项（以“%1”分隔）？")
+                        .arg(SpliterName()))
+               != QMessageBox::Yes)
+        return;
+    QStringList items;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty())
+            items << line.trimmed();
+    }
+    randListValue->setPlainText(items.join(separator));
+}
+
 bool TListSetForm::ValidateInput()
 {
+    OfferLinesAsItems();
     bool valid = true;
     const bool withProbabilities = posSetAble->isChecked();
     if (withProbabilities && autoDel->isChecked()) {

@@ -60,6 +60,7 @@ private:
     void DelRowClick();
     void RowMoved();
     void RandListValueChange();
+    void OfferLinesAsItems();
     void DragWeight(int row, int x);
 
     QLabel *randListSet;
