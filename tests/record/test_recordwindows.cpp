@@ -13,6 +13,8 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QStandardPaths>
 #include <QClipboard>
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
@@ -82,6 +84,15 @@ class TestRecordWindows : public QObject
     QString nextFileName;
     QTemporaryDir dir;
 
+    // File dialogs answered with nextFileName, their captions and filters noted.
+    void answerFileDialogs()
+    {
+        SetSaveFileChooser([this](QWidget *, const QString &caption, const QString &filter) {
+            chosenFiles.append(caption + QLatin1Char('|') + filter);
+            return nextFileName;
+        });
+    }
+
     void trigger(RecordController *record, const QString &item)
     {
         auto *action = record->RandMenu()->findChild<QAction *>(item);
@@ -97,10 +108,7 @@ private slots:
             messages.append(message);
             return QMessageBox::Ok;
         });
-        SetSaveFileChooser([this](QWidget *, const QString &caption, const QString &filter) {
-            chosenFiles.append(caption + QLatin1Char('|') + filter);
-            return nextFileName;
-        });
+        answerFileDialogs();
     }
 
     void init()
@@ -524,6 +532,32 @@ private slots:
         nextFileName.clear();
         trigger(memoRecord, QStringLiteral("RRMenu_Save"));
         QVERIFY(messages.isEmpty());
+    }
+
+    // The real save dialog: Chinese buttons and labels, opening in the documents folder,
+    // not in the program's; cancelled, it gives no name.
+    void saveDialogSpeaksChinese()
+    {
+        SetSaveFileChooser({});
+        QString accept, reject, fileName, folder;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            accept = dialog->labelText(QFileDialog::Accept);
+            reject = dialog->labelText(QFileDialog::Reject);
+            fileName = dialog->labelText(QFileDialog::FileName);
+            folder = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        const QString chosen = ChooseSaveFileName(window, QStringLiteral("保存随机数记录"), QStringLiteral("文本文档 (*.txt)"),
+                                                  QStringLiteral(".txt"));
+        answerFileDialogs();
+        QVERIFY(chosen.isEmpty());
+        QCOMPARE(accept, QStringLiteral("保存"));
+        QCOMPARE(reject, QStringLiteral("取消"));
+        QCOMPARE(fileName, QStringLiteral("文件名："));
+        const QString documents = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).absolutePath();
+        QVERIFY2(folder == documents || folder == QDir::homePath(), qPrintable(folder));
     }
 
     void settingsReadAtStartAndWriteBackFailure()

@@ -1,6 +1,8 @@
 #include "savefilechooser.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QStandardPaths>
 
 namespace {
 SaveFileChooser &chooser()
@@ -15,10 +17,28 @@ void SetSaveFileChooser(SaveFileChooser replacement)
     chooser() = std::move(replacement);
 }
 
+namespace {
+// The toolkit's own save dialog (where the desktop offers none) in Chinese like the
+// rest of the window, opening in the user's documents rather than the program folder.
+QString AskSaveFileName(QWidget *parent, const QString &caption, const QString &filter)
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog dialog(parent, caption, QDir(documents).exists() ? documents : QDir::homePath(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存位置："));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("文件名："));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("保存类型："));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("保存"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("取消"));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
+} // namespace
+
 QString ChooseSaveFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &suffix)
 {
-    QString name = chooser() ? chooser()(parent, caption, filter)
-                             : QFileDialog::getSaveFileName(parent, caption, QString(), filter);
+    QString name = chooser() ? chooser()(parent, caption, filter) : AskSaveFileName(parent, caption, filter);
     if (!name.isEmpty() && !name.endsWith(suffix, Qt::CaseInsensitive))
         name += suffix;
     return name;
