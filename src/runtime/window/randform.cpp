@@ -403,6 +403,8 @@ void TRandForm::ApplyResultBox()
         RandBoxEdit = new QLineEdit(this);
         RandBoxEdit->setObjectName("RandBoxEdit");
         RandBoxEdit->setReadOnly(box.readOnly);
+        // Large result text would otherwise touch the box's frame.
+        RandBoxEdit->setTextMargins(6, 0, 6, 0);
         ApplyFont(RandBoxEdit, box.font);
         SetBaseColour(RandBoxEdit, ToQColor(box.colour));
         PlaceWidget(RandBoxEdit, box.position, width());
