@@ -58,6 +58,7 @@ private slots:
     void groupNumberingAndPictureOnlyOnce();
     void groupAddDeleteAndLimit();
     void groupMoveKeepsEditedGroup();
+    void groupNamesStayDistinct();
     void groupPresetsReadBack();
     void groupCustomReadsBack();
     void calcVariableChecks();
@@ -193,6 +194,39 @@ void GroupCalcTest::groupAddDeleteAndLimit()
     QCOMPARE(editor->GroupCount(), TGroupSetForm::MaxGroups);
     QCOMPARE(log.texts.size(), 1);
     QCOMPARE(log.captions.first(), QStringLiteral("参数有误"));
+    delete editor;
+}
+
+void GroupCalcTest::groupNamesStayDistinct()
+{
+    MessageLog log;
+    QPointer<TGroupSetForm> editor = openFor<TGroupSetForm>(log);
+    editor->LoadProject(0, DefaultQueryParams(0));
+    editor->AddNewGroupClick();
+    editor->AddNewGroupClick();
+    auto rename = [&](int index, const QString &name) {
+        editor->GroupDblClick(index);
+        auto *properties = qobject_cast<TVEditForm *>(editor->OpenGroupEditor());
+        QVERIFY(properties);
+        properties->SetValue(QStringLiteral("组名称"), name);
+        child<QPushButton>(properties, "BOK")->click();
+    };
+    // The format could reach only one of two groups of the same name, whether the other
+    // shows it as its default name or as its own.
+    auto refused = [&](const QString &taken) {
+        log.clear();
+        rename(1, taken);
+        QCOMPARE(log.texts.size(), 1);
+        QCOMPARE(log.captions, QStringList{QStringLiteral("参数有误")});
+        QCOMPARE(editor->GroupName(1), QStringLiteral("第2组"));
+        editor->OpenGroupEditor()->close();
+    };
+    refused(QStringLiteral("第1组"));
+    log.clear();
+    rename(0, QStringLiteral("班级"));
+    QVERIFY(log.texts.isEmpty());
+    QCOMPARE(editor->GroupName(0), QStringLiteral("班级"));
+    refused(QStringLiteral("班级"));
     delete editor;
 }
 

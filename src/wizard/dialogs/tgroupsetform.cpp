@@ -637,6 +637,16 @@ void TGroupSetForm::NameEditorOk(int groupId)
         return;
     }
     if (index >= 0) {
+        // The format addresses a group by its name: a second group of the same name
+        // could never be reached.
+        const QString shown = name.isEmpty() ? defaultGroupName(index) : name;
+        for (int other = 0; other < groups.size(); ++other) {
+            if (other != index && GroupName(other) == shown) {
+                ShowError(propertyEditor, QStringLiteral("参数有误"),
+                          QStringLiteral("组名称“%1”已被其他组使用，请换一个名称！").arg(shown));
+                return;
+            }
+        }
         groups[index].name = name == defaultGroupName(index) ? QString() : name;
         SyncRow(index);
     }
