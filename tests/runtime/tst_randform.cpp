@@ -383,8 +383,27 @@ void RandFormTest::stopsAfterTimesFramesWithCountDown()
     Set(document, "Animate/InRand/RandStopSet/StopByTimes", {{"Times", "20"}, {"TimesVisible", "是"}});
     QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
 
+    // Pixels of the button drawn in its caption's designed colour.
+    auto captionInk = [this] {
+        const QColor caption = m_form->GoRandButton->palette().color(QPalette::Active, QPalette::ButtonText);
+        const QImage picture = m_form->GoRandButton->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QColor pixel = picture.pixelColor(x, y);
+                count += qAbs(pixel.red() - caption.red()) + qAbs(pixel.green() - caption.green())
+                             + qAbs(pixel.blue() - caption.blue()) < 40;
+            }
+        }
+        return count;
+    };
+    const int idleInk = captionInk();
+    QVERIFY(idleInk > 0);
     m_form->GoRandButton->click();
     QVERIFY(m_form->InDraw());
+    // The draw button cannot stop this draw and shows it: its caption fades.
+    QVERIFY(!m_form->GoRandButton->isEnabled());
+    QVERIFY2(captionInk() < idleInk / 2, qPrintable(QStringLiteral("%1 / %2").arg(captionInk()).arg(idleInk)));
     QVERIFY(m_form->TimesForm && m_form->TimesForm->isVisible());
     // The count-down covers exactly the window that shows the frames.
     QWidget *framesWindow = extraScreen ? static_cast<QWidget *>(m_form->EScreen) : m_form.get();

@@ -30,10 +30,16 @@ void ApplyFont(QWidget *widget, const FontSpec &font)
 
 void SetTextColour(QWidget *widget, const QColor &colour)
 {
+    // A disabled control (the draw button during a draw it cannot stop) keeps its colour
+    // but faded, so it visibly does not respond.
+    QColor faded = colour;
+    faded.setAlpha(110);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Active, role, colour);
+        palette.setColor(QPalette::Inactive, role, colour);
+        palette.setColor(QPalette::Disabled, role, faded);
+    }
     widget->setPalette(palette);
 }
 
