@@ -474,6 +474,21 @@ void TestCreateWizard::modeDialogHandsItsResultBack()
     wizard->BNextClick();
     QTRY_COMPARE(wizard->Step(), 2);
     QCOMPARE(wizard->Params(), DefaultQueryParams(1));
+
+    // A dialog left open while the user goes back and picks another type closes: the
+    // link then opens the dialog of the new type.
+    wizard->RandInfoEditClick();
+    QPointer<ModeDialog> stale = wizard->OpenModeDialog();
+    QVERIFY(qobject_cast<TRangeNumSetForm *>(stale));
+    wizard->BPrevClick();
+    QTRY_COMPARE(wizard->Step(), 1);
+    QVERIFY(stale);
+    goToStep2(QStringLiteral("范围"), 6);
+    QTRY_VERIFY(!stale);
+    wizard->RandInfoEditClick();
+    QVERIFY(wizard->OpenModeDialog());
+    QVERIFY(!qobject_cast<TRangeNumSetForm *>(wizard->OpenModeDialog()));
+    QCOMPARE(wizard->OpenModeDialog()->EncodeProject(6, wizard->Params()), DefaultQueryParams(6));
 }
 
 void TestCreateWizard::everyModeDialogHandsTheDefaultsBackUnchanged_data()

@@ -588,6 +588,9 @@ void TCreateForm::FinishSlide()
         PlaceButtons();
         randInfo->clear();
         params = DefaultQueryParams(typeIndex);
+        // A dialog left open for another type cannot edit this one's parameters.
+        if (modeDialog && modeDialogType != typeIndex)
+            modeDialog->close();
         ShowDescription();
     } else if (step == 3) {
         bNext->setText(QStringLiteral("完成"));
@@ -614,6 +617,7 @@ void TCreateForm::ShowDescription()
 void TCreateForm::RandInfoEditClick()
 {
     OpenProjectDialog(modeDialog, this, commander, typeIndex, params);
+    modeDialogType = typeIndex;
 }
 
 void TCreateForm::CommanderClick()

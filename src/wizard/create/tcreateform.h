@@ -103,6 +103,7 @@ private:
     std::function<void()> startDesigner;
 
     QPointer<ModeDialog> modeDialog;
+    int modeDialogType = -1; // the project type the open mode dialog edits
     QPointer<TCColorEditForm> colourListEditor;
     QPointer<TRandQueryForm> queryEditor;
 
