@@ -17,6 +17,8 @@
 #include "windowquestion.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -117,6 +119,7 @@ private slots:
     void stopsByDrawButtonAndKeepsRecordDuringAnimation();
     void stopsByStopKey();
     void extraScreenShowsFramesWhileResultBoxKeepsBatch();
+    void rightClickOnResultsOpensWindowMenus();
     void extraStopButtonShowsOnlyDuringDraw();
     void asksAccessPassword();
     void cancelledPasswordEndsProgram();
@@ -508,6 +511,32 @@ void RandFormTest::extraScreenShowsFramesWhileResultBoxKeepsBatch()
     QVERIFY(m_form->RecordBox()->isVisible());
     QCOMPARE(m_form->RecordText().split('\n').size(), 2);
     QCOMPARE(m_form->RecordText().split('\n').last(), ResultText());
+}
+
+// A right click on the boxes that show results opens the window's own menu (draw and
+// stop in the main window, stop on the extra screen), not an editing menu.
+void RandFormTest::rightClickOnResultsOpensWindowMenus()
+{
+    QDomDocument document = StartingDocument(1); // result box: an edit
+    SetAnimation(document, 2, "ShortCut");
+    Set(document, "Animate/InRand", {{"RandVisibleType", "ExtraScreen"}});
+    Set(document, "Animate/InRand/ExtraScreen", {{"RandType", "Memo"}});
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+    QVERIFY(m_form->RandBoxEdit && m_form->EScreen && m_form->EScreen->RandMemo);
+    auto rightClick = [](QWidget *target) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(target, &event);
+    };
+    rightClick(m_form->RandBoxEdit);
+    QTRY_VERIFY(m_form->ShortCutLabel->isVisible());
+    m_form->ShortCutLabel->hide();
+
+    m_form->Menu_Go->trigger();
+    QVERIFY(m_form->EScreen->isVisible());
+    rightClick(m_form->EScreen->RandMemo);
+    QTRY_VERIFY(m_form->EScreen->PopupMenu1->isVisible());
+    m_form->EScreen->PopupMenu1->hide();
+    m_form->StopDraw();
 }
 
 void RandFormTest::extraStopButtonShowsOnlyDuringDraw()

@@ -45,6 +45,8 @@ void TEScreenForm::ApplySettings(const ExtraScreen &settings)
         RandMemo = new QPlainTextEdit(this);
         RandMemo->setObjectName("RandMemo");
         RandMemo->setReadOnly(true);
+        // A right click anywhere on the window offers its stop menu, not an editing menu.
+        RandMemo->setContextMenuPolicy(Qt::NoContextMenu);
         RandMemo->setGeometry(resultArea);
         ApplyFont(RandMemo, settings.randFont);
         SetBaseColour(RandMemo, ToQColor(settings.randBgColour));

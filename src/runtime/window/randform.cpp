@@ -405,6 +405,9 @@ void TRandForm::ApplyResultBox()
         RandBoxEdit->setReadOnly(box.readOnly);
         // Large result text would otherwise touch the box's frame.
         RandBoxEdit->setTextMargins(6, 0, 6, 0);
+        // A right click on the result offers the window's draw menu, not the toolkit's
+        // untranslated editing menu.
+        RandBoxEdit->setContextMenuPolicy(Qt::NoContextMenu);
         ApplyFont(RandBoxEdit, box.font);
         SetBaseColour(RandBoxEdit, ToQColor(box.colour));
         PlaceWidget(RandBoxEdit, box.position, width());
