@@ -469,8 +469,16 @@ void TestCreateWizard::modeDialogHandsItsResultBack()
     QVERIFY(wizard->findChild<QPlainTextEdit *>(QStringLiteral("RandInfo"))->toPlainText().contains(QStringLiteral("最大值：50")));
 
     // Back to step 1 and in again: the defaults of the (new) type replace the edit.
+    // The caption names the step on the way.
+    QCOMPARE(wizard->windowTitle(), QStringLiteral("工程创建向导 第二步"));
+    goToStep3();
+    QCOMPARE(wizard->windowTitle(), QStringLiteral("工程创建向导 第三步"));
+    wizard->BPrevClick();
+    QTRY_COMPARE(wizard->Step(), 2);
+    QCOMPARE(wizard->windowTitle(), QStringLiteral("工程创建向导 第二步"));
     wizard->BPrevClick();
     QTRY_COMPARE(wizard->Step(), 1);
+    QCOMPARE(wizard->windowTitle(), QStringLiteral("工程创建向导"));
     wizard->BNextClick();
     QTRY_COMPARE(wizard->Step(), 2);
     QCOMPARE(wizard->Params(), DefaultQueryParams(1));

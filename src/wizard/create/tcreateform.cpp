@@ -594,6 +594,8 @@ void TCreateForm::FinishSlide()
         ShowDescription();
     } else if (step == 3) {
         bNext->setText(QStringLiteral("完成"));
+        // The caption names the step shown, as it does for the second.
+        setWindowTitle(QStringLiteral("工程创建向导 第三步"));
         BgSetsClick();
         randRecordSet->setEnabled(typeIndex != 5);
         needNoBox->setVisible(typeIndex == 5);
@@ -602,8 +604,10 @@ void TCreateForm::FinishSlide()
     } else if (step == 1) {
         bPrev->setEnabled(false);
         goingBack = false;
+        setWindowTitle(QStringLiteral("工程创建向导"));
     } else if (step == 2) {
         bNext->setText(QStringLiteral("下一步"));
+        setWindowTitle(QStringLiteral("工程创建向导 第二步"));
     }
 }
 
