@@ -10,15 +10,15 @@ QColor ToQColor(const Rgb &colour)
     return QColor(colour.r & 0xFF, colour.g & 0xFF, colour.b & 0xFF);
 }
 
-QFont ToQFont(const FontSpec &spec)
+QFont ToQFont(const FontSpec &stored)
 {
-    QFont font(spec.face);
-    if (spec.size > 0)
-        font.setPointSize(spec.size);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+    QFont font(stored.face);
+    if (stored.size > 0)
+        font.setPointSize(stored.size);
+    font.setBold(stored.bold);
+    font.setItalic(stored.italic);
+    font.setUnderline(stored.underline);
+    font.setStrikeOut(stored.strikeOut);
     return font;
 }
 
