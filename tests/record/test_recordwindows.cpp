@@ -16,7 +16,9 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 #include <QClipboard>
+#include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
+#include <QTextDocument>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
@@ -458,7 +460,7 @@ private slots:
 
     // The axis under bars and lines names each result in full, or not at all when the
     // results are too many for the width: never a row of elided "…" labels. The count
-    // axis shows whole counts, each once.
+    // axis shows whole counts, each once; no label covers another.
     void axisLabelsReadable()
     {
         auto results = [](int count, const QString &pattern) {
@@ -478,11 +480,18 @@ private slots:
                 auto *view = form.findChild<QChartView *>(QStringLiteral("FChartView"));
                 QStringList shown;
                 QStringList countLabels;
+                QList<QRectF> inked; // where each label's text is drawn, without its margins
                 for (QGraphicsItem *item : view->scene()->items()) {
+                    // The counts over the line's points are simple text items.
+                    if (auto *simple = dynamic_cast<QGraphicsSimpleTextItem *>(item); simple && simple->isVisible())
+                        inked.append(simple->sceneBoundingRect());
                     auto *text = dynamic_cast<QGraphicsTextItem *>(item);
                     if (!text || !text->isVisible())
                         continue;
                     shown.append(text->toPlainText());
+                    const qreal margin = text->document()->documentMargin();
+                    if (!text->toPlainText().isEmpty())
+                        inked.append(text->sceneBoundingRect().adjusted(margin, margin, -margin, -margin));
                     if (!text->toPlainText().isEmpty() && text->sceneBoundingRect().right() <= view->chart()->plotArea().left())
                         countLabels.append(text->toPlainText());
                 }
@@ -492,6 +501,11 @@ private slots:
                     QVERIFY2(!text.contains(QStringLiteral("...")) && !text.contains(QChar(0x2026)), qPrintable(where));
                 if (record.size() == 6)
                     QVERIFY2(shown.contains(record.last()), qPrintable(where));
+                // No label is written over another.
+                for (qsizetype i = 0; i < inked.size(); ++i) {
+                    for (qsizetype j = i + 1; j < inked.size(); ++j)
+                        QVERIFY2(!inked.at(i).intersects(inked.at(j)), qPrintable(where));
+                }
             }
         }
     }

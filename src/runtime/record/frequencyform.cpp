@@ -364,13 +364,30 @@ void TFrequencyForm::FitAxisLabels(QCategoryAxis *axis, qreal labelSpacing)
         axis->setLabelsVisible(level || upright);
 }
 
+qreal TFrequencyForm::WidestCountLabel() const
+{
+    const QFontMetricsF metrics(linesAxisY->labelsFont());
+    qreal widest = 0;
+    for (const QPointF &point : FLines->points())
+        widest = std::max(widest, metrics.horizontalAdvance(QString::number(qint64(point.y()))));
+    return widest;
+}
+
 void TFrequencyForm::RebuildDepth()
 {
+    // Counts over bars and points, like the names under them, only where they fit
+    // side by side.
+    constexpr qreal kCountRoom = 4;
     const qreal plotWidth = FChart->plotArea().width();
-    if (plotWidth > 0 && !pointColours.isEmpty()) {
-        const qreal points = qreal(pointColours.size());
-        FitAxisLabels(barsAxisX, plotWidth * FBars->barWidth() / points);
-        FitAxisLabels(linesAxisX, plotWidth / points);
+    const qreal points = qreal(pointColours.size());
+    const qreal barSpacing = points > 0 ? plotWidth * FBars->barWidth() / points : 0;
+    const qreal pointSpacing = points > 0 ? plotWidth / points : 0;
+    if (plotWidth > 0 && points > 0) {
+        FitAxisLabels(barsAxisX, barSpacing);
+        FitAxisLabels(linesAxisX, pointSpacing);
+        const bool countsFit = WidestCountLabel() + kCountRoom <= barSpacing;
+        if (FBars->isLabelsVisible() != countsFit)
+            FBars->setLabelsVisible(countsFit);
     }
     qDeleteAll(overlayItems);
     overlayItems.clear();
@@ -378,7 +395,7 @@ void TFrequencyForm::RebuildDepth()
     depthFaces.clear();
     const bool withDepth = Show3D && Show3D->isChecked();
     PlaceBarLabels(withDepth);
-    if (activeStyle == ChartStyle::Lines)
+    if (activeStyle == ChartStyle::Lines && WidestCountLabel() + kCountRoom <= pointSpacing)
         LabelLinePoints();
     if (!withDepth || pointColours.isEmpty())
         return;

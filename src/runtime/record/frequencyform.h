@@ -72,6 +72,8 @@ private:
     // Shows the result names under bars or lines level, upright or not at all, as the
     // space between two labels allows.
     void FitAxisLabels(QCategoryAxis *axis, qreal labelSpacing);
+    // Width of the widest count as it is written over a bar or a point.
+    qreal WidestCountLabel() const;
     void PlaceBarLabels(bool withDepth);
     void LabelLinePoints();
     void AddFace(const QPolygonF &polygon, const QColor &colour);
