@@ -95,10 +95,25 @@ void ListDialogsTest::listPercentagesMustMakeHundred()
     QCOMPARE(log.texts.size(), 1);
     QVERIFY(log.texts.first().contains(QStringLiteral("第2行")));
 
+    // A 0% row could never be drawn and the draw refuses it.
+    log.clear();
+    grid->item(0, 2)->setText(QStringLiteral("0"));
+    grid->item(1, 2)->setText(QStringLiteral("67"));
+    dialog->SaveModeClick();
+    QCOMPARE(log.texts, QStringList{QStringLiteral("名单第1行的概率“0”必须是大于0的整数，请重新填写！")});
+    QCOMPARE(log.handBacks, 0);
+
     // Going back to weights resets every row to 1.
     child<QRadioButton>(dialog, "PosByPower")->click();
     QCOMPARE(grid->horizontalHeaderItem(2)->text(), QStringLiteral("概率"));
     QCOMPARE(grid->item(1, 2)->text(), QStringLiteral("1"));
+
+    // Weights are whole numbers too: the draw repeats each item by its weight.
+    log.clear();
+    grid->item(1, 2)->setText(QStringLiteral("1.5"));
+    dialog->SaveModeClick();
+    QCOMPARE(log.texts, QStringList{QStringLiteral("名单第2行的概率“1.5”必须是不小于0的整数，请重新填写！")});
+    QCOMPARE(log.handBacks, 0);
     delete dialog;
 }
 

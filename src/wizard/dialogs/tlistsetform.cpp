@@ -30,7 +30,7 @@ const QString kByPower = QStringLiteral("加权");
 const QString kByPercent = QStringLiteral("百分比");
 constexpr int kWeightColumn = 2;
 
-// The weight column takes numbers only; percentages at most two digits.
+// The weight column takes whole numbers only; percentages at most two digits.
 class WeightDelegate : public QStyledItemDelegate
 {
 public:
@@ -42,12 +42,10 @@ public:
     {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto *line = qobject_cast<QLineEdit *>(editor); line && index.column() == kWeightColumn) {
-            if (usesPercent()) {
-                AllowOnlyCharacters(line, QStringLiteral("0123456789"));
+            // Weights and percentages are whole numbers.
+            AllowOnlyCharacters(line, QStringLiteral("0123456789"));
+            if (usesPercent())
                 line->setMaxLength(2);
-            } else {
-                AllowOnlyCharacters(line, QStringLiteral("0123456789."));
-            }
         }
         return editor;
     }
@@ -520,10 +518,13 @@ bool TListSetForm::ValidateInput()
         for (int row = 0; row < DataRows() && numbers; ++row) {
             bool ok = false;
             const double weight = QLocale::c().toDouble(Cell(row, kWeightColumn), &ok);
-            if (!ok || !std::isfinite(weight) || weight < 0 || (UsesPercent() && weight != std::floor(weight))) {
-                ShowParameterError(QStringLiteral("名单第%1行的概率“%2”不是有效的数字，请重新填写！")
+            // The draw takes whole weights of at least 0 and whole percentages above 0.
+            if (!ok || !std::isfinite(weight) || weight < 0 || weight != std::floor(weight)
+                || (UsesPercent() && weight == 0)) {
+                ShowParameterError(QStringLiteral("名单第%1行的概率“%2”必须是%3整数，请重新填写！")
                                        .arg(row + 1)
-                                       .arg(Cell(row, kWeightColumn)));
+                                       .arg(Cell(row, kWeightColumn),
+                                            UsesPercent() ? QStringLiteral("大于0的") : QStringLiteral("不小于0的")));
                 valid = numbers = false;
             }
             total += weight;
