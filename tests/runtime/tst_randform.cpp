@@ -412,6 +412,10 @@ void RandFormTest::stopsAfterTimesFramesWithCountDown()
     QWidget *framesWindow = extraScreen ? static_cast<QWidget *>(m_form->EScreen) : m_form.get();
     QVERIFY(framesWindow->isVisible());
     QCOMPARE(m_form->TimesForm->geometry(), framesWindow->frameGeometry());
+    // Only a badge of it is solid, in a corner: the results in the middle stay in view.
+    const QRect badge = m_form->TimesForm->mask().boundingRect();
+    QVERIFY(!badge.isEmpty() && m_form->TimesForm->rect().contains(badge));
+    QVERIFY(!badge.contains(m_form->TimesForm->rect().center()));
     QTRY_VERIFY(m_form->FramesShown() >= 3);
     const int remaining = m_form->TimesForm->TimesBox->text().toInt();
     QCOMPARE(remaining, 20 - m_form->FramesShown());

@@ -21,7 +21,7 @@ void TTimesForm::SetCountFont(const QFont &font, const QColor &colour)
     palette.setColor(QPalette::WindowText, colour);
     TimesBox->setPalette(palette);
     TimesBox->adjustSize();
-    CentreTimesBox();
+    PlaceTimesBox();
 }
 
 void TTimesForm::ShowOver(const QRect &coveredFrameGeometry, int remaining)
@@ -36,25 +36,29 @@ void TTimesForm::SetRemaining(int remaining)
 {
     TimesBox->setText(QString::number(remaining));
     TimesBox->adjustSize();
-    CentreTimesBox();
+    PlaceTimesBox();
 }
 
 void TTimesForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    CentreTimesBox();
+    PlaceTimesBox();
 }
 
 void TTimesForm::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    CentreTimesBox();
+    PlaceTimesBox();
 }
 
-void TTimesForm::CentreTimesBox()
+void TTimesForm::PlaceTimesBox()
 {
-    // Halves truncated toward zero, as the window's own layout rule.
-    TimesBox->move(width() / 2 - TimesBox->width() / 2, height() / 2 - TimesBox->height() / 2);
+    // In the top right corner: the middle of the window is where the frames show their
+    // results, and the badge must not hide them.
+    constexpr int kEdge = 8;
+    const QRect badge = BadgeRect();
+    const QPoint boxInBadge = TimesBox->pos() - badge.topLeft();
+    TimesBox->move(qMax(0, width() - kEdge - badge.width()) + boxInBadge.x(), qMin(kEdge, height() / 4) + boxInBadge.y());
     setMask(QRegion(BadgeRect()));
     update();
 }

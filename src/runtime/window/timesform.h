@@ -5,10 +5,10 @@
 class QLabel;
 
 // The count-down window of a draw that stops after a number of frames: a borderless
-// window kept on top of the window that shows the frames, with the remaining number
-// centred in it. Only a badge around the number is solid (a window shape, so it works
-// without a compositing desktop); the frames around it stay visible, and the window
-// never takes the mouse.
+// window kept on top of the window that shows the frames, with the remaining number in
+// its top right corner. Only a badge around the number is solid (a window shape, so it
+// works without a compositing desktop); the frames stay visible, the results in the
+// middle included, and the window never takes the mouse.
 class TTimesForm : public QWidget
 {
     Q_OBJECT
@@ -28,6 +28,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void CentreTimesBox();
+    void PlaceTimesBox();
     QRect BadgeRect() const;
 };
