@@ -389,6 +389,16 @@ void TestCreateWizard::stepOneChecksReportInOrder()
     QCOMPARE(texts(), QStringList({QStringLiteral("项目名称不能与现有的项目名称重复！"),
                                    QStringLiteral("项目名称中不得出现小数点！")}));
 
+    // A file of that name that the catalogue does not list is reported here already.
+    messages.clear();
+    QFile orphan(ProjectFilePath(QStringLiteral("孤儿")));
+    QVERIFY(orphan.open(QIODevice::WriteOnly));
+    orphan.close();
+    wizard->findChild<QLineEdit *>(QStringLiteral("ProjNameValue"))->setText(QStringLiteral("孤儿"));
+    wizard->BNextClick();
+    QCOMPARE(texts(), QStringList{QStringLiteral("项目文件“孤儿.rpj”已经存在，请更换项目名称！")});
+    QCOMPARE(wizard->Step(), 1);
+
     // Letter case makes another name.
     messages.clear();
     wizard->findChild<QLineEdit *>(QStringLiteral("ProjNameValue"))->setText(QStringLiteral("Abc"));

@@ -508,6 +508,10 @@ void TCreateForm::AcceptStep1()
     const QString fileProblem = ProjectNameFileProblem(name);
     if (!fileProblem.isEmpty())
         fail(fileProblem);
+    // A project file the catalogue does not list would stop the creation at the very end;
+    // say so while the name can still be changed here.
+    if (!failed && QFile::exists(ProjectFilePath(name)))
+        fail(QStringLiteral("项目文件“%1”已经存在，请更换项目名称！").arg(name + QStringLiteral(".rpj")));
     if (failed)
         return;
 
