@@ -13,6 +13,7 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QStandardPaths>
 #include <QClipboard>
@@ -349,6 +350,15 @@ private slots:
         auto *output = form->findChild<QPlainTextEdit *>(QStringLiteral("StatMemo"));
         QCOMPARE(output->toPlainText().split('\n'),
                  QStringList({"总数：4", "最小值：1", "最大值：4", "极差：3", "平均值：2.5", "标准差：1.12"}));
+        // Its right-click menu is Chinese and copies the figures.
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), output->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(output->viewport(), &rightClick);
+        auto *outputMenu = form->findChild<QMenu *>(QStringLiteral("StatMemoMenu"));
+        QTRY_VERIFY(outputMenu && outputMenu->isVisible());
+        QCOMPARE(outputMenu->actions().first()->text(), QStringLiteral("复制"));
+        outputMenu->actions().first()->trigger();
+        outputMenu->hide();
+        QCOMPARE(QApplication::clipboard()->text(), output->toPlainText());
 
         // The statistics read the record when pressed; names give the type error after the count.
         memo->setPlainText(joined({"张三", "李四", "王五"}));

@@ -3,9 +3,12 @@
 #include "messages.h"
 #include "suiteerror.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,6 +46,20 @@ TStatForm::TStatForm(std::function<QStringList()> results, const QString &number
     StatMemo->setObjectName(QStringLiteral("StatMemo"));
     StatMemo->setReadOnly(true);
     StatMemo->setMinimumSize(260, 200);
+    // Its own short menu in Chinese instead of the toolkit's English editing menu; the
+    // figures are copied whole unless part of them is selected.
+    auto *memoMenu = new QMenu(this);
+    memoMenu->setObjectName(QStringLiteral("StatMemoMenu"));
+    memoMenu->addAction(QStringLiteral("复制"), this, [this] {
+        if (StatMemo->textCursor().hasSelection())
+            StatMemo->copy();
+        else
+            QApplication::clipboard()->setText(StatMemo->toPlainText());
+    });
+    memoMenu->addAction(QStringLiteral("全选"), StatMemo, &QPlainTextEdit::selectAll);
+    StatMemo->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(StatMemo, &QWidget::customContextMenuRequested, this,
+            [this, memoMenu](const QPoint &at) { memoMenu->popup(StatMemo->mapToGlobal(at)); });
 
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(options);
