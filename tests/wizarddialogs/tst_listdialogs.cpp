@@ -195,6 +195,21 @@ void ListDialogsTest::listProbabilityExcludesAutoDelete()
     QVERIFY(autoDel->isEnabled());
     QVERIFY(!child<QRadioButton>(dialog, "PosByPercent")->isEnabled());
     QVERIFY(child<QPlainTextEdit>(dialog, "RandListValue")->isVisibleTo(dialog));
+    // The names of the rows follow into the empty plain list, and back into empty rows.
+    auto *memo = child<QPlainTextEdit>(dialog, "RandListValue");
+    QCOMPARE(memo->toPlainText(), QStringLiteral("张三 李四 王五 赵六"));
+    memo->setPlainText(QStringLiteral("甲 乙 丙"));
+    posSetAble->click();
+    QCOMPARE(dialog->EncodeList(), QStringLiteral("加权&张三:2&李四 王五 赵六:1")); // rows already filled
+    auto *grid = child<QTableWidget>(dialog, "RLists");
+    for (int row = grid->rowCount() - 1; row >= 0; --row) {
+        grid->setCurrentCell(row, 1);
+        dialog->findChild<QAction *>(QStringLiteral("RMenu_DelRow"))->trigger();
+    }
+    posSetAble->click();
+    QCOMPARE(memo->toPlainText(), QStringLiteral("甲 乙 丙"));
+    posSetAble->click();
+    QCOMPARE(dialog->EncodeList(), QStringLiteral("加权&甲:1&乙:1&丙:1"));
 
     // Both set (as a hand-edited file could have them) is refused with its own caption.
     QueryParams params = DefaultQueryParams(2);

@@ -93,7 +93,10 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
     posByPower->setChecked(true);
     posByPercent = new QRadioButton(QStringLiteral("百分比"), this);
     posByPercent->setObjectName(QStringLiteral("PosByPercent"));
-    connect(posSetAble, &QCheckBox::clicked, this, &TListSetForm::PosSetAbleClick);
+    connect(posSetAble, &QCheckBox::clicked, this, [this] {
+        CarryItemsOver();
+        PosSetAbleClick();
+    });
     connect(posByPower, &QRadioButton::clicked, this, &TListSetForm::PosMethodClick);
     connect(posByPercent, &QRadioButton::clicked, this, &TListSetForm::PosMethodClick);
 
@@ -215,6 +218,34 @@ void TListSetForm::PosSetAbleClick()
     autoDel->setEnabled(!withProbabilities);
     rLists->setVisible(withProbabilities);
     randListValue->setVisible(!withProbabilities);
+}
+
+void TListSetForm::CarryItemsOver()
+{
+    // Switching between the plain list and the rows must not leave the user facing an
+    // empty box while the names just typed sit hidden in the other one.
+    const QString separator = SpliterChar(SpliterName());
+    if (posSetAble->isChecked()) {
+        const QString text = randListValue->toPlainText();
+        for (int row = 0; row < DataRows(); ++row)
+            if (!Cell(row, 1).isEmpty())
+                return;
+        if (text.isEmpty())
+            return;
+        // One row per item, each with an equal chance to start from.
+        const QStringList items = SplitText(text, separator);
+        SetRowCount(0);
+        SetRowCount(int(items.size()));
+        for (int row = 0; row < items.size(); ++row)
+            SetCell(row, 1, items.at(row));
+        PosMethodClick();
+    } else if (randListValue->toPlainText().isEmpty()) {
+        QStringList items;
+        for (int row = 0; row < DataRows(); ++row)
+            if (!Cell(row, 1).isEmpty())
+                items << Cell(row, 1);
+        randListValue->setPlainText(items.join(separator));
+    }
 }
 
 void TListSetForm::PosMethodClick()

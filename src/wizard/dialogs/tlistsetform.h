@@ -55,6 +55,7 @@ private:
     void SetRowCount(int rows);
 
     void PosSetAbleClick();
+    void CarryItemsOver();
     void PosMethodClick();
     void AddRowClick();
     void DelRowClick();
