@@ -120,6 +120,7 @@ private slots:
     void stopsByStopKey();
     void extraScreenShowsFramesWhileResultBoxKeepsBatch();
     void rightClickOnResultsOpensWindowMenus();
+    void windowsDesignedOffScreenOpenOnIt();
     void extraStopButtonShowsOnlyDuringDraw();
     void asksAccessPassword();
     void cancelledPasswordEndsProgram();
@@ -540,6 +541,25 @@ void RandFormTest::rightClickOnResultsOpensWindowMenus()
     rightClick(m_form->EScreen->RandMemo);
     QTRY_VERIFY(m_form->EScreen->PopupMenu1->isVisible());
     m_form->EScreen->PopupMenu1->hide();
+    m_form->StopDraw();
+}
+
+// Positions designed on a larger screen: the drawing window and the extra screen open
+// on this one, not out of sight.
+void RandFormTest::windowsDesignedOffScreenOpenOnIt()
+{
+    QDomDocument document = StartingDocument(1);
+    Set(document, "Form", {{"Align", "自定义"}, {"Left", "5000"}, {"Top", "4000"}, {"Width", "400"}, {"Height", "300"}});
+    SetAnimation(document, 2, "Button");
+    Set(document, "Animate/InRand", {{"RandVisibleType", "ExtraScreen"}});
+    Set(document, "Animate/InRand/ExtraScreen",
+        {{"FormAlign", "自定义"}, {"Left", "-3000"}, {"Top", "-2000"}, {"Width", "300"}, {"Height", "200"}});
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(screen.contains(m_form->frameGeometry()), qPrintable(QStringLiteral("%1,%2").arg(m_form->x()).arg(m_form->y())));
+    m_form->GoRandButton->click();
+    QVERIFY(m_form->EScreen->isVisible());
+    QVERIFY(screen.contains(m_form->EScreen->frameGeometry()));
     m_form->StopDraw();
 }
 

@@ -172,6 +172,18 @@ void CentreOnScreen(QWidget *window)
                  screen.top() + screen.height() / 2 - outer.height() / 2);
 }
 
+// A window placed at its designed position but kept on the screen: a project designed
+// on a larger screen must not open out of sight (on a classroom projector, say).
+void KeepOnScreen(QWidget *window)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect outer = window->frameGeometry();
+    const int left = qMax(screen.left(), qMin(outer.left(), screen.right() + 1 - outer.width()));
+    const int top = qMax(screen.top(), qMin(outer.top(), screen.bottom() + 1 - outer.height()));
+    if (left != outer.left() || top != outer.top())
+        window->move(window->pos() + QPoint(left - outer.left(), top - outer.top()));
+}
+
 int CycleIntervalMs(int value, const QString &unit)
 {
     return qMax(1, IntervalMilliseconds(value, unit));
@@ -549,6 +561,8 @@ void TRandForm::ShowMainWindow()
     show();
     if (m_form.window.align == kFormCentred)
         CentreOnScreen(this);
+    else
+        KeepOnScreen(this);
     // The draw key works at once, without a click into the window first.
     raise();
     activateWindow();
@@ -657,6 +671,7 @@ void TRandForm::StartAnimatedDraw()
         }
         if (EScreen) {
             EScreen->show();
+            KeepOnScreen(EScreen);
             EScreen->raise();
             m_extraScreenShown = true;
         }
