@@ -5,6 +5,9 @@
 #include "recordintegration.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 void AllowLargeSyntheticBold()
 {
@@ -17,6 +20,12 @@ int RunDrawingWindow(int argc, char **argv)
     AllowLargeSyntheticBold();
     QApplication application(argc, argv);
     SubstituteMissingChineseFaces();
+    // The toolkit's own texts (the file dialog's columns and questions, edit menus) in
+    // Chinese too when the toolkit's translations are installed.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitTexts);
     // The tray can hide the window; the program ends when the window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
