@@ -91,6 +91,9 @@ CalcGenerator::CalcGenerator(int pmode, const QueryParams &params, CalcAttemptLi
     m_varNames = params.at(1).split(QLatin1Char(','));
     m_varValues = QStringList(m_varNames.size(), QStringLiteral("0"));
     m_template = params.at(2);
+    // An empty question template would draw empty results that look like a fault.
+    if (m_template.trimmed().isEmpty())
+        throw SuiteError(QStringLiteral("题目格式为空，无法生成题目。请在参数设置中填写变量和题目格式。"));
     ParseRandomVariables(params.at(3));
     ParseComputedVariables(params.at(4));
     if (withConditions) {

@@ -176,6 +176,8 @@ private slots:
         QTest::newRow("count not a number")
             << ArithmeticQuery("a", "[a]", "a,0,9,1", "", "", "且", "取当前值", 1).replaceInStrings(QRegularExpression("^1$"), "五")
             << "生成数量";
+        QTest::newRow("empty question template")
+            << ArithmeticQuery("a", " ", "a,0,9,1", "", "", "且", "取当前值", 1) << "题目格式为空";
         QTest::newRow("zero precision")
             << ArithmeticQuery("a", "[a]", "a,0,9,0", "", "", "且", "取当前值", 1) << "“a”";
     }
