@@ -5,10 +5,7 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -16,12 +13,7 @@ int main(int argc, char *argv[])
     // The windows are laid out for "微软雅黑"; an installed CJK face stands in for it.
     SubstituteMissingChineseFaces();
     QApplication::setFont(QFont(QStringLiteral("微软雅黑"), 9));
-    // The toolkit's own dialogs (colour, picture files) speak Chinese too when the
-    // toolkit's translations are installed; without them they keep their built-in texts.
-    QTranslator toolkitTexts;
-    if (toolkitTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&toolkitTexts);
+    InstallToolkitChineseTexts();
     if (!BindCodec()) {
         ShowError(nullptr, QStringLiteral("组件缺失"), CodecBindError());
         return 1;

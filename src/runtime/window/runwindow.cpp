@@ -5,9 +5,6 @@
 #include "recordintegration.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 void AllowLargeSyntheticBold()
 {
@@ -20,12 +17,7 @@ int RunDrawingWindow(int argc, char **argv)
     AllowLargeSyntheticBold();
     QApplication application(argc, argv);
     SubstituteMissingChineseFaces();
-    // The toolkit's own texts (the file dialog's columns and questions, edit menus) in
-    // Chinese too when the toolkit's translations are installed.
-    QTranslator toolkitTexts;
-    if (toolkitTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&toolkitTexts);
+    InstallToolkitChineseTexts();
     // The tray can hide the window; the program ends when the window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 

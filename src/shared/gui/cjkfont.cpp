@@ -1,7 +1,11 @@
 #include "cjkfont.h"
 
 #include <QFont>
+#include <QCoreApplication>
 #include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStringList>
 
 namespace {
@@ -38,4 +42,14 @@ QString SubstituteMissingChineseFaces()
             QFont::insertSubstitution(face, standIn);
     }
     return standIn;
+}
+
+void InstallToolkitChineseTexts()
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }

@@ -7,3 +7,7 @@
 // family, so Chinese text renders instead of showing boxes. Needs a QGuiApplication.
 // Returns the family used as stand-in (empty when no CJK family is installed).
 QString SubstituteMissingChineseFaces();
+
+// Loads the toolkit's own Chinese texts (file and colour dialogs, edit menus) when the
+// toolkit's translations are installed; without them its built-in texts stay.
+void InstallToolkitChineseTexts();
