@@ -1,4 +1,4 @@
-#include "cjkfont.h"
+#include "chineseui.h"
 #include "codec.h"
 #include "messages.h"
 #include "tcreateform.h"

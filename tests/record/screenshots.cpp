@@ -1,7 +1,7 @@
 // Saves pictures of the record windows into the folder given as the first argument:
 // the frequency chart in its three styles, flat and with depth, the statistics window
 // after a count, and the four record dialogs.
-#include "cjkfont.h"
+#include "chineseui.h"
 #include "frequencyform.h"
 #include "recorddialogs.h"
 #include "statform.h"

@@ -3,7 +3,7 @@
 //   screenshot_randform <output folder>
 #include "apppaths.h"
 #include "calclibrary.h"
-#include "cjkfont.h"
+#include "chineseui.h"
 #include "codec.h"
 #include "encodedxml.h"
 #include "handoff.h"

@@ -1,6 +1,6 @@
 #include "runwindow.h"
 
-#include "cjkfont.h"
+#include "chineseui.h"
 #include "randform.h"
 #include "recordintegration.h"
 

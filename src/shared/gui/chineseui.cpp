@@ -1,4 +1,4 @@
-#include "cjkfont.h"
+#include "chineseui.h"
 
 #include <QFont>
 #include <QCoreApplication>
