@@ -10,6 +10,15 @@ namespace {
 // Beyond this a list takes more memory than any roll-call needs.
 constexpr qint64 kMaxExpandedEntries = 20'000'000;
 
+// Stored lists escape "," as "/comma/" (the wizard escapes what the user typed), so with
+// the comma as separator the escaped commas are the separators too.
+QStringList SplitEntries(const QString &text, const QString &separator)
+{
+    if (separator == QLatin1String(","))
+        return SplitText(QString(text).replace(QStringLiteral("/comma/"), separator), separator);
+    return SplitText(text, separator);
+}
+
 } // namespace
 
 QString RequireSpliter(const QString &spliterName)
@@ -25,7 +34,7 @@ QString RequireSpliter(const QString &spliterName)
 QStringList ExpandWeights(const QString &listText, bool weighted, const QString &separator)
 {
     if (!weighted)
-        return SplitText(listText, separator);
+        return SplitEntries(listText, separator);
 
     const QStringList parts = listText.split(QLatin1Char('&'));
     const QString kind = parts.first();
@@ -52,7 +61,7 @@ QStringList ExpandWeights(const QString &listText, bool weighted, const QString 
                                  .arg(percentage ? QStringLiteral("百分比") : QStringLiteral("权重"),
                                       part.mid(colon + 1),
                                       percentage ? QStringLiteral("大于 0 的") : QStringLiteral("不小于 0 的")));
-        rows.push_back({SplitText(part.left(colon), separator), weight});
+        rows.push_back({SplitEntries(part.left(colon), separator), weight});
     }
 
     qint64 divisor = 1;

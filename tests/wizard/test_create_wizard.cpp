@@ -7,6 +7,7 @@
 #include "modedialog.h"
 #include "projectcatalogue.h"
 #include "projectheader.h"
+#include "randengine.h"
 #include "tcalsetform.h"
 #include "tcreateform.h"
 #include "tgroupsetform.h"
@@ -14,6 +15,7 @@
 #include "trangenumsetform.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +65,7 @@ private slots:
     void createsAProjectOfEachTemplateType();
     void createsCustomProjectsThroughTheirDialogs();
     void parametersTheDrawCannotUseStayInTheDialog();
+    void commaSeparatedListDrawsItsItems();
     void pictureTypeKeepsTheTemplateBoxes();
     void stepOneChecksReportInOrder_data();
     void stepOneChecksReportInOrder();
@@ -312,6 +315,29 @@ void TestCreateWizard::parametersTheDrawCannotUseStayInTheDialog()
     QCOMPARE(messages.size(), 1);
     QCOMPARE(wizard->OpenModeDialog(), list);
     QCOMPARE(wizard->Params(), DefaultQueryParams(2));
+}
+
+void TestCreateWizard::commaSeparatedListDrawsItsItems()
+{
+    // The comma is escaped when the list is stored; with the comma as separator the
+    // stored list must still give one entry per name.
+    newWizard();
+    goToStep2(QStringLiteral("逗号"), 9);
+    wizard->RandInfoEditClick();
+    ModeDialog *list = wizard->OpenModeDialog();
+    QVERIFY(list);
+    list->findChild<QComboBox *>(QStringLiteral("SpliterValue"))->setCurrentText(QStringLiteral("半角逗号"));
+    list->findChild<QPlainTextEdit *>(QStringLiteral("RandListValue"))->setPlainText(QStringLiteral("甲,乙,丙"));
+    list->findChild<QLineEdit *>(QStringLiteral("RanCountValue"))->setText(QStringLiteral("3"));
+    list->SaveModeClick();
+    QVERIFY2(messages.isEmpty(), qPrintable(texts().join(QLatin1Char('\n'))));
+    QCOMPARE(wizard->Params().value(1), QStringLiteral("甲/comma/乙/comma/丙"));
+
+    RandEngine engine(RandomSources::Seeded(7));
+    engine.Prepare(9, wizard->Params());
+    QStringList drawn = engine.Generate(true, false).results;
+    drawn.sort();
+    QCOMPARE(drawn, (QStringList{QStringLiteral("丙"), QStringLiteral("乙"), QStringLiteral("甲")}));
 }
 
 void TestCreateWizard::pictureTypeKeepsTheTemplateBoxes()
