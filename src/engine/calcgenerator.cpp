@@ -101,9 +101,9 @@ CalcGenerator::CalcGenerator(int pmode, const QueryParams &params, CalcAttemptLi
         m_allConditions = params.at(6) == QStringLiteral("且");
         m_keepWhenMet = params.at(7) == QStringLiteral("取当前值");
         m_extra = {params.at(6), params.at(7)};
-        m_ranCount = ParseCount(params.at(8), QStringLiteral("生成数量"), 0, kMaxRanCount);
+        m_ranCount = ParseCount(params.at(8), QStringLiteral("生成数量"), 1, kMaxRanCount);
     } else {
-        m_ranCount = ParseCount(params.at(5), QStringLiteral("生成数量"), 0, kMaxRanCount);
+        m_ranCount = ParseCount(params.at(5), QStringLiteral("生成数量"), 1, kMaxRanCount);
     }
 
     qint64 combinations = 1;

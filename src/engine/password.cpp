@@ -20,6 +20,7 @@ constexpr CharacterClass kClasses[4] = {
 };
 
 constexpr int kMaxPasswordLength = 4096;
+constexpr qint64 kMaxBatchCharacters = 50'000'000;
 
 } // namespace
 
@@ -48,6 +49,18 @@ qint64 PasswordRule::DistinctCount(qint64 cap) const
     for (int i = 0; i < length && total < cap; ++i)
         total = std::min(cap, total * alphabet);
     return total;
+}
+
+void PasswordRule::CheckBatchSize(qint64 count, const QString &what) const
+{
+    if (qint64(length) * count > kMaxBatchCharacters)
+        throw SuiteError(QStringLiteral("%1每次生成 %2 个长度为 %3 的密码共 %4 个字符，超过上限 %5，"
+                                        "请减少生成数量或缩短密码长度。")
+                             .arg(what)
+                             .arg(count)
+                             .arg(length)
+                             .arg(qint64(length) * count)
+                             .arg(kMaxBatchCharacters));
 }
 
 QStringList PasswordDraw(const PasswordRule &rule, RandomSource &random, int count, QSet<QString> &used,

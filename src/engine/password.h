@@ -19,6 +19,10 @@ struct PasswordRule
 
     // How many different passwords there are, saturated at `cap`.
     qint64 DistinctCount(qint64 cap) const;
+
+    // Throws SuiteError (naming `what`) when `count` passwords of this length would not fit
+    // in memory: a million passwords of 4096 characters are 8 GB of text.
+    void CheckBatchSize(qint64 count, const QString &what) const;
 };
 
 // Draws `count` passwords, all different from each other and from those in `used`, which

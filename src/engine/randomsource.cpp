@@ -45,7 +45,11 @@ quint64 GeneratorSource::Next64()
 
 quint64 SystemSecureSource::Next64()
 {
-    return QRandomGenerator::system()->generate64();
+    if (m_nextInBlock == m_block.size()) {
+        QRandomGenerator::system()->fillRange(m_block.data(), qsizetype(m_block.size()));
+        m_nextInBlock = 0;
+    }
+    return m_block[m_nextInBlock++];
 }
 
 RandomSources RandomSources::FromSystem()

@@ -49,6 +49,12 @@ class SystemSecureSource : public RandomSource
 {
 public:
     quint64 Next64() override;
+
+private:
+    // Taken a block at a time: one call into the system per value made a million
+    // passwords take minutes.
+    std::array<quint64, 64> m_block;
+    size_t m_nextInBlock = m_block.size();
 };
 
 // The two sources a generation draws from: `draws` for numbers, lists and pictures,

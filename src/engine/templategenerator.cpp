@@ -91,6 +91,10 @@ TemplateGenerator::TemplateGenerator(int pmode, const QueryParams &params) : m_p
     default:
         throw SuiteError(QStringLiteral("项目类型 %1 不是组合类型。").arg(pmode));
     }
+    // An empty result format would draw empty results that look like a fault.
+    if (m_template.trimmed().isEmpty())
+        throw SuiteError(QStringLiteral("结果格式（Format）为空，无法组成结果。请在参数设置中填写结果格式，"
+                                        "用“[组名]”表示各组抽到的内容。"));
     CheckCapacity();
 }
 
@@ -278,6 +282,7 @@ void TemplateGenerator::CheckCapacity() const
                                      .arg(m_ranCount));
             break;
         case ItemKind::Password:
+            item.password.CheckBatchSize(needed, item.what);
             if (item.password.DistinctCount(needed) < needed)
                 throw SuiteError(QStringLiteral("%1长度为 %2 的不同密码不足 %3 个，请增加密码长度或字符类型。")
                                      .arg(item.what)

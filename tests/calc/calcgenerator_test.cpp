@@ -180,6 +180,8 @@ private slots:
             << ArithmeticQuery("a", " ", "a,0,9,1", "", "", "且", "取当前值", 1) << "题目格式为空";
         QTest::newRow("zero precision")
             << ArithmeticQuery("a", "[a]", "a,0,9,0", "", "", "且", "取当前值", 1) << "“a”";
+        QTest::newRow("zero questions") // would draw empty batches and report success
+            << ArithmeticQuery("a", "[a]", "a,0,9,1", "", "", "且", "取当前值", 0) << "生成数量";
     }
     void badQueriesAreRefusedBeforeDrawing()
     {

@@ -388,6 +388,38 @@ private slots:
         QVERIFY(Refusal(1, QueryParams{"数值范围模式", "1"}).contains("不完整"));
     }
 
+    // Queries a damaged or hand-edited project may hold: each is refused before a draw
+    // instead of drawing empty results or filling memory.
+    void malformedQueriesRefused_data()
+    {
+        QTest::addColumn<int>("pmode");
+        QTest::addColumn<QueryParams>("params");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("passwords beyond memory")
+            << 6 << Query(6, {{"PwLength", "4096"}, {"RanCount", "1000000"}}) << "缩短密码长度";
+        QTest::newRow("password group beyond memory")
+            << 0
+            << Query(0, {{"TypeList", "密码模式"}, {"QueryList", "4096||小写字母||1000000"}, {"NameList", "密"},
+                         {"Format", "[密]"}, {"RanCount", "1"}})
+            << "“密”组";
+        QTest::newRow("custom without format")
+            << 0
+            << Query(0, {{"TypeList", "列举模式"}, {"QueryList", "否||A B C||否||否||1"}, {"NameList", "名"},
+                         {"Format", ""}, {"RanCount", "2"}})
+            << "结果格式";
+        QTest::newRow("tasks without format") << 4 << Query(4, {{"Format", ""}}) << "结果格式";
+        QTest::newRow("coordinates with blank format") << 8 << Query(8, {{"Format", "  "}}) << "结果格式";
+        QTest::newRow("prizes without format") << 10 << Query(10, {{"Format", ""}}) << "结果格式";
+    }
+    void malformedQueriesRefused()
+    {
+        QFETCH(int, pmode);
+        QFETCH(QueryParams, params);
+        QFETCH(QString, mentions);
+        const QString message = Refusal(pmode, params);
+        QVERIFY2(message.contains(mentions), qPrintable(message));
+    }
+
     void seededRunsRepeat()
     {
         auto a = PreparedEngine(2, DefaultQueryParams(2), 7);
