@@ -194,6 +194,16 @@ private Q_SLOTS:
         QTest::newRow("decodes to text that is not xml")
             << EncodeUtf16LeWithBom(EncodeLines({"<a>", "unclosed"}, QStringLiteral("W7+kTb3NpQ5x$-Hc2yLf4")))
             << QStringLiteral("不是有效的 XML");
+        // Shapes the XML reader needs minutes for: refused at once.
+        const QString deep = "<R>" + QString("<a>").repeated(100000) + QString("</a>").repeated(100000) + "</R>";
+        QTest::newRow("elements nested 100,000 deep")
+            << EncodeUtf16LeWithBom(EncodeLines({deep}, QStringLiteral("W7+kTb3NpQ5x$-Hc2yLf4"))) << QStringLiteral("嵌套");
+        QString attributes;
+        for (int i = 0; i < 100000; ++i)
+            attributes += QStringLiteral(" x%1=\"1\"").arg(i);
+        QTest::newRow("an element with 100,000 attributes")
+            << EncodeUtf16LeWithBom(EncodeLines({"<R" + attributes + "/>"}, QStringLiteral("W7+kTb3NpQ5x$-Hc2yLf4")))
+            << QStringLiteral("属性超过");
     }
     void badFilesAreRefusedAndLeftAsTheyWere()
     {
@@ -221,6 +231,16 @@ private Q_SLOTS:
             QVERIFY(e.message().contains(QLatin1String("nowhere.rpj")));
             QVERIFY(e.message().contains(QStringLiteral("不存在")));
         }
+    }
+
+    void deeplyNestedPlainXmlIsRefused()
+    {
+        writeBytes(path("deep.xml"), "<R>" + QByteArray("<a>").repeated(100000) + QByteArray("</a>").repeated(100000) + "</R>");
+        QVERIFY_THROWS_EXCEPTION(SuiteError, LoadProjectDocumentAnyForm(path("deep.xml")));
+        // Self-closed elements, comments and declarations do not nest.
+        const QByteArray flat = "<!DOCTYPE R><R>" + QByteArray("<a/><!-- <b> --><?p <c>?>").repeated(1000) + "</R>";
+        writeBytes(path("flat.xml"), flat);
+        QCOMPARE(LoadProjectDocumentAnyForm(path("flat.xml")).documentElement().childNodes().count(), 3000);
     }
 
     void anyFormLoaderReadsPlainAndEncoded()

@@ -241,6 +241,63 @@ void restoreLiftedValues(QDomDocument &document, std::vector<QString> &values)
     }
 }
 
+// The XML reader takes time quadratic in the nesting depth and in the attributes of one
+// element: a damaged file of one megabyte kept a load busy for minutes. No document of
+// ours comes near these bounds.
+constexpr int kMaxElementDepth = 256;
+constexpr int kMaxAttributesPerElement = 4096;
+
+// Counts nesting and attributes along the tags; anything malformed is left to the reader.
+void checkDocumentShape(const QString &text, const QString &what)
+{
+    int depth = 0;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    auto skipPast = [&](QLatin1String end, qsizetype from) {
+        const qsizetype at = text.indexOf(end, from);
+        return at < 0 ? qsizetype(-1) : at + end.size();
+    };
+    while (i >= 0 && (i = text.indexOf(QLatin1Char('<'), i)) >= 0) {
+        const QStringView rest = QStringView(text).sliced(i);
+        if (rest.startsWith(QLatin1String("<!--"))) {
+            i = skipPast(QLatin1String("-->"), i + 4);
+        } else if (rest.startsWith(QLatin1String("<![CDATA["))) {
+            i = skipPast(QLatin1String("]]>"), i + 9);
+        } else if (rest.startsWith(QLatin1String("<?"))) {
+            i = skipPast(QLatin1String("?>"), i + 2);
+        } else if (rest.startsWith(QLatin1String("<!"))) {
+            i += 2; // declarations hold no elements
+        } else if (rest.startsWith(QLatin1String("</"))) {
+            depth = std::max(0, depth - 1);
+            i += 2;
+        } else {
+            int attributes = 0;
+            qsizetype j = i + 1;
+            while (j < n && text.at(j) != QLatin1Char('>') && text.at(j) != QLatin1Char('<')) {
+                const QChar c = text.at(j);
+                if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+                    const qsizetype close = text.indexOf(c, j + 1);
+                    if (close < 0)
+                        return;
+                    if (++attributes > kMaxAttributesPerElement)
+                        throw SuiteError(QStringLiteral("“%1”中有元素的属性超过 %2 个，文件可能已损坏。")
+                                             .arg(what)
+                                             .arg(kMaxAttributesPerElement));
+                    j = close;
+                }
+                ++j;
+            }
+            if (j >= n || text.at(j) != QLatin1Char('>'))
+                return;
+            if (text.at(j - 1) != QLatin1Char('/') && ++depth > kMaxElementDepth)
+                throw SuiteError(QStringLiteral("“%1”中的元素嵌套超过 %2 层，文件可能已损坏。")
+                                     .arg(what)
+                                     .arg(kMaxElementDepth));
+            i = j + 1;
+        }
+    }
+}
+
 QDomDocument parseWholeText(const QString &text, const QString &what)
 {
     QDomDocument document;
@@ -267,6 +324,7 @@ QDomDocument decodeStoredDocument(const QStringList &stored, const QString &path
 
 QDomDocument ParseXmlText(const QString &text, const QString &what)
 {
+    checkDocumentShape(text, what);
     std::optional<LiftedDocument> lifted = liftLongAttributes(text);
     if (!lifted)
         return parseWholeText(text, what);
