@@ -51,6 +51,8 @@ public:
     quint64 Next64() override;
 
 private:
+    void FillFromSystem();
+
     // Taken a block at a time: one call into the system per value made a million
     // passwords take minutes.
     std::array<quint64, 64> m_block;
