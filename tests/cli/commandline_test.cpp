@@ -278,6 +278,39 @@ private slots:
         QVERIFY2(run.err.contains("a+*b"), qPrintable(run.err));
     }
 
+    // Damaged or hand-edited project files: a reason in Chinese, nothing drawn, the file as it was.
+    void malformedProjectFilesAreRefusedAndKept_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("nested 100,000 deep")
+            << "<RandProject>" + QByteArray("<a>").repeated(100000) + QByteArray("</a>").repeated(100000) + "</RandProject>"
+            << 3 << "嵌套";
+        QTest::newRow("task assignment without format")
+            << ProjectDocument(4, WithValue(4, "Format", "")).toByteArray() << 4 << "结果格式";
+        QTest::newRow("zero questions") << ProjectDocument(11, WithValue(11, "RanCount", "0")).toByteArray() << 4
+                                        << "生成数量";
+        QTest::newRow("passwords beyond memory")
+            << ProjectDocument(6, WithValue(6, "PwLength", "4096", WithValue(6, "RanCount", "1000000"))).toByteArray()
+            << 4 << "密码长度";
+    }
+    void malformedProjectFilesAreRefusedAndKept()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, status);
+        QFETCH(QString, reason);
+        const QString path = m_appDir.filePath("damaged.xml");
+        WriteFileAtomically(path, content);
+        const Run run = RunDellamy({"--appdir", m_appDir.path(), "--file", path, "--batches", "3"});
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(reason), qPrintable(run.err));
+        QVERIFY2(run.out.trimmed().isEmpty(), qPrintable(run.out.left(200)));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), content);
+    }
+
     void aMissingExpressionLibraryRefusesCalculations()
     {
         // A program directory holding Dellamy and the codec but not Mirzonel.
