@@ -311,6 +311,17 @@ private slots:
         QCOMPARE(file.readAll(), content);
     }
 
+    void jsonThatWouldNotFitInMemoryIsRefused()
+    {
+        // JSON holds every batch until the end: ten million results at most.
+        const QString path = m_appDir.filePath("million.xml");
+        WriteFileAtomically(path, ProjectDocument(1, WithValue(1, "RanCount", "1000000",
+                                                               WithValue(1, "AllowRepeat", "是"))).toByteArray());
+        const Run run = RunDellamy({"--file", path, "--json", "--batches", "11"});
+        QCOMPARE(run.status, 4);
+        QVERIFY2(run.err.contains("--batches"), qPrintable(run.err));
+    }
+
     void aMissingExpressionLibraryRefusesCalculations()
     {
         // A program directory holding Dellamy and the codec but not Mirzonel.

@@ -16,11 +16,14 @@
 #include <QJsonDocument>
 
 #include <algorithm>
+#include <new>
 #include <optional>
 
 namespace {
 
 constexpr int kMaxBatches = 1'000'000;
+// JSON is written once every batch is drawn, so all results are held at once.
+constexpr qint64 kMaxJsonResults = 10'000'000;
 
 void Write(std::FILE *stream, const QString &text)
 {
@@ -269,6 +272,9 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     } catch (const SuiteError &error) {
         Write(err, error.message() + QLatin1Char('\n'));
         return kStatusProjectUnreadable;
+    } catch (const std::bad_alloc &) {
+        Write(err, QStringLiteral("内存不足，无法读取工程文件。\n"));
+        return kStatusProjectUnreadable;
     }
 
     SoftSettings soft;
@@ -312,11 +318,20 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
                 for (const QString &result : std::as_const(batch.results))
                     plain->AppendResult(result);
             } else {
+                if (b == 0 && qint64(batch.results.size()) * options.batches > kMaxJsonResults)
+                    throw SuiteError(QStringLiteral("--json 输出最多容纳 %1 个结果，%2 次抽取每次 %3 个超出了上限。"
+                                                    "请减少 --batches，或不用 --json（逐批输出）。")
+                                         .arg(kMaxJsonResults)
+                                         .arg(options.batches)
+                                         .arg(batch.results.size()));
                 jsonBatches << std::move(batch.results);
             }
         }
     } catch (const SuiteError &error) {
         refusal = error.message();
+        status = kStatusEngineRefused;
+    } catch (const std::bad_alloc &) {
+        refusal = QStringLiteral("内存不足，无法完成抽取。请减少生成数量或抽取次数。");
         status = kStatusEngineRefused;
     }
     if (plain)
