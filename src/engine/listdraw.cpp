@@ -79,9 +79,11 @@ QStringList ExpandWeights(const QString &listText, bool weighted, const QString 
 
     qint64 total = 0;
     for (const Row &row : rows) {
-        total += row.items.size() * (row.weight / divisor);
-        if (total > kMaxExpandedEntries)
+        // Compared before multiplying: a weight near 2^63 times a few names overflows.
+        const qint64 copies = row.weight / divisor;
+        if (!row.items.isEmpty() && copies > (kMaxExpandedEntries - total) / row.items.size())
             throw SuiteError(QStringLiteral("名单的权重太大，展开后超过 %1 项，请减小权重。").arg(kMaxExpandedEntries));
+        total += row.items.size() * copies;
     }
     QStringList entries;
     entries.reserve(total);

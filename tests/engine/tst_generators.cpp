@@ -410,6 +410,11 @@ private slots:
         QTest::newRow("tasks without format") << 4 << Query(4, {{"Format", ""}}) << "结果格式";
         QTest::newRow("coordinates with blank format") << 8 << Query(8, {{"Format", "  "}}) << "结果格式";
         QTest::newRow("prizes without format") << 10 << Query(10, {{"Format", ""}}) << "结果格式";
+        // Weights whose product with the names overflows: once a hang, once a wrong total.
+        QTest::newRow("weight times three names")
+            << 2 << Query(2, {{"PosSetAble", "是"}, {"Lists", "加权&a b c:9223372036854775807"}}) << "权重太大";
+        QTest::newRow("weight times eight names")
+            << 2 << Query(2, {{"PosSetAble", "是"}, {"Lists", "加权&a b c d e f g h:2305843009213693952"}}) << "权重太大";
     }
     void malformedQueriesRefused()
     {
