@@ -99,6 +99,16 @@ EquationGenerator::EquationGenerator(const QueryParams &params)
         factorDecimals = std::max(factorDecimals, DecimalsOfRange(m_factors.back()));
     }
     m_ranCount = ParseCount(params.at(5), QStringLiteral("生成数量"), 1, kMaxRanCount);
+    // The largest right side any draw can give must be a number, or results read "=inf".
+    double largestUnknownSum = 0;
+    for (const Unknown &unknown : m_unknowns)
+        largestUnknownSum += std::max(std::fabs(unknown.range.Min()), std::fabs(unknown.range.Max()));
+    for (int i = 0; i < n; ++i) {
+        const double largestFactor = std::max(std::fabs(m_factors[i].Min()), std::fabs(m_factors[i].Max()));
+        if (!std::isfinite(largestFactor * largestUnknownSum))
+            throw SuiteError(QStringLiteral("第 %1 个方程的系数与未知量的取值太大，方程右边会超出数值范围，请缩小取值范围。")
+                                 .arg(i + 1));
+    }
     if (unknownDecimals + factorDecimals <= 15)
         m_rightSideScale = std::pow(10.0, unknownDecimals + factorDecimals);
 }
@@ -141,8 +151,11 @@ Batch EquationGenerator::Generate(const GenerationContext &context)
                 text += Term(c, m_unknowns[j].name, first);
                 first = false;
             }
-            if (m_rightSideScale != 0)
-                rightSide = std::round(rightSide * m_rightSideScale) / m_rightSideScale;
+            if (m_rightSideScale != 0) { // never where the scaling itself overflows
+                const double rounded = std::round(rightSide * m_rightSideScale) / m_rightSideScale;
+                if (std::isfinite(rounded))
+                    rightSide = rounded;
+            }
             text += QLatin1Char('=') + ShortestNumberText(rightSide);
             if (i + 1 < n)
                 text += separator;

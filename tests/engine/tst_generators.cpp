@@ -411,6 +411,8 @@ private slots:
         QTest::newRow("coordinates with blank format") << 8 << Query(8, {{"Format", "  "}}) << "结果格式";
         QTest::newRow("prizes without format") << 10 << Query(10, {{"Format", ""}}) << "结果格式";
         // Weights whose product with the names overflows: once a hang, once a wrong total.
+        QTest::newRow("equation right side beyond doubles")
+            << 12 << Query(12, {{"UnknownVars", "x[1],x,1e308,1e308,1|x[2],y,1,5,1"}}) << "超出数值范围";
         QTest::newRow("weight times three names")
             << 2 << Query(2, {{"PosSetAble", "是"}, {"Lists", "加权&a b c:9223372036854775807"}}) << "权重太大";
         QTest::newRow("weight times eight names")
@@ -423,6 +425,14 @@ private slots:
         QFETCH(QString, mentions);
         const QString message = Refusal(pmode, params);
         QVERIFY2(message.contains(mentions), qPrintable(message));
+    }
+
+    void equationRightSidesNearTheLimitStayNumbers()
+    {
+        // Rounding to the shown decimals multiplies by ten here, past the largest double.
+        auto engine = PreparedEngine(12, Query(12, {{"UnknownVars", "x[1],x,1e307,1e307,0.1|x[2],y,1,5,1"}}));
+        for (const QString &equations : engine->Generate(true, false).results)
+            QVERIFY2(!equations.contains("inf"), qPrintable(equations));
     }
 
     void seededRunsRepeat()
