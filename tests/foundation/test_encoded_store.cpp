@@ -243,6 +243,25 @@ private Q_SLOTS:
         QCOMPARE(LoadProjectDocumentAnyForm(path("flat.xml")).documentElement().childNodes().count(), 3000);
     }
 
+    void hugeFilesAreRefusedUnread()
+    {
+        // Sparse: takes no room on disk, but reading it whole took gigabytes of memory.
+        QFile huge(path("huge.rpj"));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(qint64(257) << 20));
+        huge.close();
+        for (auto load : {&LoadEncodedDocument, &LoadProjectDocumentAnyForm}) {
+            try {
+                load(huge.fileName());
+                QFAIL("a huge file was loaded");
+            } catch (const SuiteError &e) {
+                QVERIFY2(e.message().contains(QStringLiteral("太大")), qPrintable(e.message()));
+            }
+        }
+        QCOMPARE(huge.size(), qint64(257) << 20);
+        huge.remove();
+    }
+
     void anyFormLoaderReadsPlainAndEncoded()
     {
         SaveEncodedDocument(sampleDocument(), path("e.rpj"));

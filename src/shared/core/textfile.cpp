@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr qint64 kMaxTextFileBytes = qint64(256) << 20;
+
 // Decodes well-formed UTF-8 (after an optional byte-order mark) in one pass, several times
 // faster than the general decoder on Chinese text. Nothing for anything else, which the
 // general decoder then reads with its own rules: malformed or truncated sequences,
@@ -99,6 +101,13 @@ QString ReadWholeText(const QString &path)
         throw SuiteError(QStringLiteral("文件“%1”不存在。").arg(QFileInfo(path).fileName()));
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(QFileInfo(path).fileName(), file.errorString()));
+    // Decoding takes about four times the file's size in memory: a damaged file of some
+    // gigabytes would take the machine's memory before it is refused.
+    if (file.size() > kMaxTextFileBytes)
+        throw SuiteError(QStringLiteral("文件“%1”太大（%2 MB，最多 %3 MB），不是本软件能读取的文件。")
+                             .arg(QFileInfo(path).fileName())
+                             .arg(file.size() >> 20)
+                             .arg(kMaxTextFileBytes >> 20));
     return DecodeText(file.readAll());
 }
 

@@ -8,7 +8,7 @@
 // splits at CR LF, LF or a lone CR; a final line break does not make an extra empty line.
 // WriteTextLines writes UTF-16 LE with a byte-order mark, each line ended by CR LF, and
 // replaces the file atomically: a failed write leaves the old file as it was.
-// Both throw SuiteError with a message naming the file.
+// Both throw SuiteError with a message naming the file; files over 256 MB are refused unread.
 QStringList ReadTextLines(const QString &path);
 void WriteTextLines(const QString &path, const QStringList &lines);
 
