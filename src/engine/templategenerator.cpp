@@ -363,7 +363,8 @@ Batch TemplateGenerator::Generate(const GenerationContext &context)
     batch.results.reserve(m_ranCount);
     std::vector<QStringList> values(m_items.size());
     while (batch.results.size() < m_ranCount) {
-        if (++attempts > kMaxAttempts || (attempts % 256 == 0 && clock.elapsed() > kMaxMilliseconds))
+        // The clock is read every pass: one pass may draw millions of values.
+        if (++attempts > kMaxAttempts || clock.elapsed() > kMaxMilliseconds)
             throw SuiteError(QStringLiteral("尝试 %1 次后仍无法得到 %2 个互不相同的结果，请扩大各组的取值范围、"
                                             "减少生成数量或允许结果重复。")
                                  .arg(attempts - 1)

@@ -200,6 +200,17 @@ private slots:
         const QString message = Refusal(0, params);
         QVERIFY2(message.contains(mentions), qPrintable(message));
     }
+
+    void distinctResultsGiveUpOnTimeWhenEachPassIsLarge()
+    {
+        // Every pass draws three million values and the format makes all results equal;
+        // the time limit must stop it after a few passes, not after hundreds (minutes).
+        const QString message = Refusal(0, Custom("数值范围模式", "1||9||1||0||是||3000000", "数", "x", "2"));
+        const QRegularExpression attempts(QStringLiteral("尝试 (\\d+) 次"));
+        const QRegularExpressionMatch match = attempts.match(message);
+        QVERIFY2(match.hasMatch(), qPrintable(message));
+        QVERIFY2(match.captured(1).toInt() < 100, qPrintable(message));
+    }
 };
 
 QTEST_GUILESS_MAIN(TemplateTest)
