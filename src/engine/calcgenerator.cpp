@@ -275,8 +275,9 @@ Batch CalcGenerator::Generate(const GenerationContext &context)
                     break;
                 }
             }
-            if (attempt >= m_limits.attempts
-                || ((attempt & 1023) == 0 && sinceLastResult.elapsed() >= m_limits.duration.count()))
+            // The clock is read every attempt: with thousands of variables one attempt
+            // takes milliseconds.
+            if (attempt >= m_limits.attempts || sinceLastResult.elapsed() >= m_limits.duration.count())
                 throw SuiteError(QStringLiteral("已尝试 %1 次仍未得到第 %2 个符合取值条件且不重复的结果。"
                                                 "请放宽取值条件、扩大随机变量的取值范围或减少生成数量。")
                                      .arg(attempt)

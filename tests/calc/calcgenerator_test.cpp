@@ -159,6 +159,28 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(SuiteError, generator.Generate(drawing.context));
     }
 
+    void manyVariablesGiveUpOnTime()
+    {
+        // One attempt draws 20,000 variables; the time limit must hold within a few of them.
+        QStringList names;
+        QStringList ranges;
+        for (int i = 0; i < 20000; ++i) {
+            names << QStringLiteral("v%1").arg(i);
+            ranges << QStringLiteral("v%1,0,9,1").arg(i);
+        }
+        CalcGenerator generator(14, ArithmeticQuery(names.join(','), "[v1]", ranges.join('|'), "", "v1,大于,100", "且",
+                                                    "取当前值", 1),
+                                CalcAttemptLimits{1'000'000, std::chrono::milliseconds(200)});
+        Drawing drawing;
+        try {
+            generator.Generate(drawing.context);
+            QFAIL("an impossible condition was met");
+        } catch (const SuiteError &error) {
+            const QRegularExpressionMatch match = QRegularExpression("已尝试 (\\d+) 次").match(error.message());
+            QVERIFY2(match.hasMatch() && match.captured(1).toInt() < 1024, qPrintable(error.message()));
+        }
+    }
+
     void badQueriesAreRefusedBeforeDrawing_data()
     {
         QTest::addColumn<QueryParams>("query");
