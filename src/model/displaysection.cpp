@@ -37,6 +37,10 @@ public:
     {
         return guarded(fallback, [&] { return ReadIntAttribute(m_element, name); });
     }
+    int coordinate(const QString &name, int fallback) const
+    {
+        return guarded(fallback, [&] { return ReadCoordinateAttribute(m_element, name); });
+    }
     Rgb colour(const QString &name, const Rgb &fallback) const
     {
         return guarded(fallback, [&] { return ReadColourAttribute(m_element, name); });
@@ -199,10 +203,10 @@ ExtraScreen readExtraScreen(const AttributeReader &r)
 {
     const ExtraScreen d;
     ExtraScreen screen;
-    screen.left = r.number(QStringLiteral("Left"), d.left);
-    screen.top = r.number(QStringLiteral("Top"), d.top);
-    screen.height = r.number(QStringLiteral("Height"), d.height);
-    screen.width = r.number(QStringLiteral("Width"), d.width);
+    screen.left = r.coordinate(QStringLiteral("Left"), d.left);
+    screen.top = r.coordinate(QStringLiteral("Top"), d.top);
+    screen.height = r.coordinate(QStringLiteral("Height"), d.height);
+    screen.width = r.coordinate(QStringLiteral("Width"), d.width);
     screen.formAlign = r.text(QStringLiteral("FormAlign"), d.formAlign);
     screen.borderDistanceX = r.number(QStringLiteral("BorderDistanceX"), d.borderDistanceX);
     screen.borderDistanceY = r.number(QStringLiteral("BorderDistanceY"), d.borderDistanceY);
@@ -255,8 +259,8 @@ ExtraButton readExtraButton(const QDomElement &stopByButton, bool inUse)
     button.type = r.text(QStringLiteral("Type"), d.type);
     const AttributeReader image(r.element(), inUse && buttonHasImage(button.type));
     const AttributeReader text(r.element(), inUse && buttonHasText(button.type));
-    button.width = r.number(QStringLiteral("Width"), d.width);
-    button.height = r.number(QStringLiteral("Height"), d.height);
+    button.width = r.coordinate(QStringLiteral("Width"), d.width);
+    button.height = r.coordinate(QStringLiteral("Height"), d.height);
     button.imagePath = FromAppPath(image.text(QStringLiteral("ImgPath"), QString()));
     button.text = text.text(QStringLiteral("Text"), d.text);
     button.font = text.font(QStringLiteral("Font"), d.font);
@@ -404,10 +408,10 @@ FormSection ReadFormSection(const QDomDocument &document, bool pictureProject)
     const AttributeReader form(formElement, true);
     FormSection section;
 
-    section.window.width = form.number(QStringLiteral("Width"), 0);
-    section.window.height = form.number(QStringLiteral("Height"), 0);
-    section.window.left = form.number(QStringLiteral("Left"), 0);
-    section.window.top = form.number(QStringLiteral("Top"), 0);
+    section.window.width = form.coordinate(QStringLiteral("Width"), 0);
+    section.window.height = form.coordinate(QStringLiteral("Height"), 0);
+    section.window.left = form.coordinate(QStringLiteral("Left"), 0);
+    section.window.top = form.coordinate(QStringLiteral("Top"), 0);
     section.window.align = form.text(QStringLiteral("Align"), kFormCentred);
 
     const AttributeReader title(requiredChild(formElement, QStringLiteral("Title")), true);

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 const QString kYes = QStringLiteral("是");
 const QString kNo = QStringLiteral("否");
@@ -171,10 +173,10 @@ void WritePosition(QDomElement element, const Position &position)
 Position ReadPosition(const QDomElement &element)
 {
     Position position;
-    position.top = ReadIntAttribute(element, QStringLiteral("Top"));
-    position.left = ReadIntAttribute(element, QStringLiteral("Left"));
-    position.width = ReadIntAttribute(element, QStringLiteral("Width"));
-    position.height = ReadIntAttribute(element, QStringLiteral("Height"));
+    position.top = ReadCoordinateAttribute(element, QStringLiteral("Top"));
+    position.left = ReadCoordinateAttribute(element, QStringLiteral("Left"));
+    position.width = ReadCoordinateAttribute(element, QStringLiteral("Width"));
+    position.height = ReadCoordinateAttribute(element, QStringLiteral("Height"));
     position.align = element.hasAttribute(QStringLiteral("Align")) ? element.attribute(QStringLiteral("Align"))
                                                                     : kAlignCustom;
     return position;
@@ -214,6 +216,12 @@ QString ElementPath(const QDomElement &element)
 int ReadIntAttribute(const QDomElement &element, const QString &attribute)
 {
     return readNamed(element, attribute, TextToInt);
+}
+
+int ReadCoordinateAttribute(const QDomElement &element, const QString &attribute)
+{
+    constexpr int kMaxCoordinate = 1 << 24;
+    return std::clamp(ReadIntAttribute(element, attribute), -kMaxCoordinate, kMaxCoordinate);
 }
 
 bool ReadBoolAttribute(const QDomElement &element, const QString &attribute)

@@ -93,6 +93,9 @@ TextAlignment LabelTextAlignment(const QString &align);
 // element path (e.g. "Form/RandBox") and the attribute.
 QString ElementPath(const QDomElement &element);
 int ReadIntAttribute(const QDomElement &element, const QString &attribute);
+// An integer attribute that places or sizes a control, limited to ±2^24: larger values
+// overflow the toolkit's rectangle arithmetic, and no screen comes near them.
+int ReadCoordinateAttribute(const QDomElement &element, const QString &attribute);
 bool ReadBoolAttribute(const QDomElement &element, const QString &attribute);
 Rgb ReadColourAttribute(const QDomElement &element, const QString &attribute);
 FontSpec ReadFontAttribute(const QDomElement &element, const QString &attribute);

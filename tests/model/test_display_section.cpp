@@ -196,6 +196,22 @@ private slots:
         QVERIFY(!errorOf([&] { ReadAnimateSection(empty); }).isEmpty());
     }
 
+    void extremePlacesAreHeldWithinTheScreenArithmetic()
+    {
+        // Top plus height of ±2^31 overflowed the window's rectangles.
+        QDomDocument doc = projectDocument(1);
+        WriteDesignSection(doc, sampleForm(AppDir()), false, QString());
+        formChild(doc, "Title").setAttribute(QStringLiteral("Top"), QStringLiteral("-2147483648"));
+        formChild(doc, "Title").setAttribute(QStringLiteral("Height"), QStringLiteral("2147483647"));
+        doc.documentElement().firstChildElement(QStringLiteral("Form")).setAttribute(QStringLiteral("Width"),
+                                                                                     QStringLiteral("2147483647"));
+        const FormSection form = ReadFormSection(doc, false);
+        QCOMPARE(form.title.position.top, -(1 << 24));
+        QCOMPARE(form.title.position.height, 1 << 24);
+        QCOMPARE(form.window.width, 1 << 24);
+        QCOMPARE(form.title.position.width, 400); // ordinary values as they were
+    }
+
     void animateRoundTrip()
     {
         QDomDocument doc = projectDocument(1);
