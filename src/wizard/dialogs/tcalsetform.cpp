@@ -326,7 +326,7 @@ bool TCalSetForm::eventFilter(QObject *watched, QEvent *event)
 {
     auto *chip = qobject_cast<QLabel *>(watched);
     if (chip && chips.contains(chip)) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *mouse = dynamic_cast<QMouseEvent *>(event); // null for the other events, which the switch passes by
         switch (event->type()) {
         case QEvent::MouseButtonPress:
             if (mouse->button() == Qt::LeftButton && chip->isEnabled()) {
