@@ -134,6 +134,25 @@ std::optional<QString> decodeAttributeValue(QStringView raw)
     return value;
 }
 
+// Markup that holds no tags: a comment, a CDATA section or a processing instruction
+// starting at `i` ("<" there). Returns the index past it, -1 when it does not close, or
+// `i` itself when the markup there is something else.
+qsizetype skipMarkupWithoutTags(const QString &text, qsizetype i)
+{
+    const QStringView rest = QStringView(text).sliced(i);
+    auto skipPast = [&](QLatin1String end, qsizetype from) {
+        const qsizetype at = text.indexOf(end, from);
+        return at < 0 ? qsizetype(-1) : at + end.size();
+    };
+    if (rest.startsWith(QLatin1String("<!--")))
+        return skipPast(QLatin1String("-->"), i + 4);
+    if (rest.startsWith(QLatin1String("<![CDATA[")))
+        return skipPast(QLatin1String("]]>"), i + 9);
+    if (rest.startsWith(QLatin1String("<?")))
+        return skipPast(QLatin1String("?>"), i + 2);
+    return i;
+}
+
 // The document with its long attribute values replaced by marks, and the values in order.
 struct LiftedDocument
 {
@@ -154,22 +173,15 @@ std::optional<LiftedDocument> liftLongAttributes(const QString &text)
     qsizetype copiedUpTo = 0;
     qsizetype i = 0;
     const qsizetype n = text.size();
-    auto skipPast = [&](QLatin1String end, qsizetype from) {
-        const qsizetype at = text.indexOf(end, from);
-        return at < 0 ? qsizetype(-1) : at + end.size();
-    };
     while ((i = text.indexOf(QLatin1Char('<'), i)) >= 0) {
         const QStringView rest = QStringView(text).sliced(i);
-        if (rest.startsWith(QLatin1String("<!--"))) {
-            i = skipPast(QLatin1String("-->"), i + 4);
-        } else if (rest.startsWith(QLatin1String("<![CDATA["))) {
-            i = skipPast(QLatin1String("]]>"), i + 9);
-        } else if (rest.startsWith(QLatin1String("<?"))) {
-            i = skipPast(QLatin1String("?>"), i + 2);
+        if (const qsizetype past = skipMarkupWithoutTags(text, i); past != i) {
+            i = past;
         } else if (rest.startsWith(QLatin1String("<!"))) {
             return std::nullopt;
         } else if (rest.startsWith(QLatin1String("</"))) {
-            i = skipPast(QLatin1String(">"), i + 2);
+            const qsizetype close = text.indexOf(QLatin1Char('>'), i + 2);
+            i = close < 0 ? close : close + 1;
         } else { // a start tag: values are quoted, and ">" ends the tag outside quotes
             qsizetype j = i + 1;
             for (;;) {
@@ -253,18 +265,10 @@ void checkDocumentShape(const QString &text, const QString &what)
     int depth = 0;
     qsizetype i = 0;
     const qsizetype n = text.size();
-    auto skipPast = [&](QLatin1String end, qsizetype from) {
-        const qsizetype at = text.indexOf(end, from);
-        return at < 0 ? qsizetype(-1) : at + end.size();
-    };
     while (i >= 0 && (i = text.indexOf(QLatin1Char('<'), i)) >= 0) {
         const QStringView rest = QStringView(text).sliced(i);
-        if (rest.startsWith(QLatin1String("<!--"))) {
-            i = skipPast(QLatin1String("-->"), i + 4);
-        } else if (rest.startsWith(QLatin1String("<![CDATA["))) {
-            i = skipPast(QLatin1String("]]>"), i + 9);
-        } else if (rest.startsWith(QLatin1String("<?"))) {
-            i = skipPast(QLatin1String("?>"), i + 2);
+        if (const qsizetype past = skipMarkupWithoutTags(text, i); past != i) {
+            i = past;
         } else if (rest.startsWith(QLatin1String("<!"))) {
             i += 2; // declarations hold no elements
         } else if (rest.startsWith(QLatin1String("</"))) {
