@@ -1,3 +1,4 @@
+#include "listdraw.h"
 #include "messages.h"
 #include "nametable.h"
 #include "querysection.h"
@@ -392,6 +393,8 @@ void TestImport::listDialogKeepsNamesThatHoldTheSeparator()
     QCOMPARE(dialog->SpliterName(), QStringLiteral("半角分号"));
     QCOMPARE(dialog->PossibleCount(), 5);
     QCOMPARE(dialog->EncodeList(), QStringLiteral("甲;乙;Mary Smith;Li/comma/ Lei;张三"));
+    // The draw splits the stored list into the same five names.
+    QCOMPARE(ExpandWeights(dialog->EncodeList(), false, SpliterChar(dialog->SpliterName())).size(), 5);
 }
 
 void TestImport::listDialogWithProbabilitiesGetsOneRowPerName()

@@ -73,6 +73,7 @@ TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sou
     previewGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     previewGrid->setMinimumSize(560, 280);
     previewGrid->horizontalHeader()->setDefaultSectionSize(110);
+    previewGrid->horizontalHeader()->setStretchLastSection(true);
     previewGrid->verticalHeader()->setDefaultSectionSize(24);
     rowsNote = new QLabel(this);
     rowsNote->setObjectName(QStringLiteral("RowsNote"));
@@ -100,18 +101,19 @@ TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sou
     connect(bCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *choices = new QHBoxLayout;
-    auto *sheetLabel = new QLabel(QStringLiteral("工作表："), this);
-    choices->addWidget(sheetLabel);
-    choices->addWidget(sheetValue);
-    choices->addSpacing(16);
+    // A text file or a pasted table has one sheet: no choice to offer.
+    if (table.sheets.size() > 1) {
+        choices->addWidget(new QLabel(QStringLiteral("工作表："), this));
+        choices->addWidget(sheetValue);
+        choices->addSpacing(16);
+    } else {
+        sheetValue->hide();
+    }
     choices->addWidget(new QLabel(QStringLiteral("姓名所在列："), this));
     choices->addWidget(columnValue);
     choices->addSpacing(16);
     choices->addWidget(headerRow);
     choices->addStretch(1);
-    // A text file or a pasted table has one sheet: no choice to offer.
-    sheetLabel->setVisible(table.sheets.size() > 1);
-    sheetValue->setVisible(table.sheets.size() > 1);
 
     auto *modeRow = new QHBoxLayout;
     modeRow->addWidget(replaceList);
