@@ -354,6 +354,13 @@ void TestImport::listDialogReplacesAndAppends()
     QCOMPARE(preview->findChild<QComboBox *>(QStringLiteral("ColumnValue"))->currentIndex(), 1);
     QVERIFY(preview->findChild<QCheckBox *>(QStringLiteral("HeaderRow"))->isChecked());
     QVERIFY(preview->findChild<QLabel *>(QStringLiteral("NameCount"))->text().contains(QStringLiteral("将导入 4 个姓名")));
+    // A click on a column chooses it; the header box follows the column.
+    auto *grid = preview->findChild<QTableWidget *>(QStringLiteral("PreviewGrid"));
+    emit grid->cellClicked(2, 2);
+    QCOMPARE(preview->findChild<QComboBox *>(QStringLiteral("ColumnValue"))->currentIndex(), 2);
+    QVERIFY(preview->findChild<QCheckBox *>(QStringLiteral("HeaderRow"))->isChecked()); // "备注"
+    QVERIFY(preview->findChild<QLabel *>(QStringLiteral("NameCount"))->text().contains(QStringLiteral("将导入 3 个姓名")));
+    emit grid->cellClicked(0, 1);
     // Another sheet, then back: the choice follows the sheet.
     auto *sheets = preview->findChild<QComboBox *>(QStringLiteral("SheetValue"));
     sheets->setCurrentIndex(2);

@@ -115,7 +115,7 @@ ForeignText DecodeForeignText(const QByteArray &bytes)
             return {DecodeText(bytes), QStringLiteral("UTF-16")};
     }
     if (bytes.contains('\0'))
-        throw SuiteError(QStringLiteral("文件中含有二进制数据，不是文本文件。"));
+        throw SuiteError(QStringLiteral("文件中含有二进制数据，不是文本文件（没有字节顺序标记的 UTF-16 文本也读不了，请另存为 UTF-8）。"));
     if (auto text = DecodeWellFormedUtf8(bytes))
         return {std::move(*text), QStringLiteral("UTF-8")};
     if (MixesUtf8WithOtherLines(bytes))

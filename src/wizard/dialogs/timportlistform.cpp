@@ -138,7 +138,9 @@ TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sou
         previewGrid->selectColumn(columnValue->currentIndex());
         UpdateCount();
     });
+    // A click on a column's header or on any of its cells chooses that column.
     connect(previewGrid->horizontalHeader(), &QHeaderView::sectionClicked, columnValue, &QComboBox::setCurrentIndex);
+    connect(previewGrid, &QTableWidget::cellClicked, this, [this](int, int column) { columnValue->setCurrentIndex(column); });
     connect(headerRow, &QCheckBox::toggled, this, &TImportListForm::UpdateCount);
     connect(appendList, &QRadioButton::toggled, this, &TImportListForm::UpdateCount);
 
