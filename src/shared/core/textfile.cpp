@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -73,6 +74,61 @@ QString DecodeText(const QByteArray &bytes)
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     return text;
+}
+
+namespace {
+
+// Lines that hold Chinese (three-byte UTF-8) in well-formed UTF-8 next to lines that are
+// no UTF-8 at all: a file pieced together from exports in different encodings. A line of
+// GB18030 text is well-formed UTF-8 by chance only for a character or two, so two such
+// characters are asked for.
+bool MixesUtf8WithOtherLines(QByteArrayView bytes)
+{
+    bool utf8Chinese = false;
+    bool otherEncoding = false;
+    qsizetype start = 0;
+    while (start < bytes.size() && !(utf8Chinese && otherEncoding)) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        if (const auto text = DecodeWellFormedUtf8(line)) {
+            const auto wide = std::count_if(text->cbegin(), text->cend(), [](QChar c) { return c.unicode() >= 0x800; });
+            utf8Chinese = utf8Chinese || wide >= 2;
+        } else {
+            otherEncoding = true;
+        }
+        start = end + 1;
+    }
+    return utf8Chinese && otherEncoding;
+}
+
+} // namespace
+
+ForeignText DecodeForeignText(const QByteArray &bytes)
+{
+    const auto marked = QStringConverter::encodingForData(bytes);
+    if (marked && bytes.startsWith("\xEF\xBB\xBF"))
+        return {DecodeText(bytes), QStringLiteral("UTF-8")};
+    if (marked == QStringConverter::Utf16LE || marked == QStringConverter::Utf16BE) {
+        if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+            return {DecodeText(bytes), QStringLiteral("UTF-16")};
+    }
+    if (bytes.contains('\0'))
+        throw SuiteError(QStringLiteral("文件中含有二进制数据，不是文本文件（没有字节顺序标记的 UTF-16 文本也读不了，请另存为 UTF-8）。"));
+    if (auto text = DecodeWellFormedUtf8(bytes))
+        return {std::move(*text), QStringLiteral("UTF-8")};
+    if (MixesUtf8WithOtherLines(bytes))
+        throw SuiteError(QStringLiteral("文件中混有不同编码的文字（一部分是 UTF-8，一部分是其他编码），无法正确读取。"
+                                        "请在表格软件中打开后统一另存为 UTF-8 或 GB18030 编码的 CSV 文件。"));
+    QStringDecoder decoder("GB18030", QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        throw SuiteError(QStringLiteral("本机缺少 GB18030 编码的支持，无法读取这个文件，请把它另存为 UTF-8 编码后再导入。"));
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        throw SuiteError(QStringLiteral("文件的文字编码无法识别（既不是 UTF-8、UTF-16，也不是 GB18030）。"
+                                        "请在表格软件中另存为 UTF-8 编码的 CSV 文件。"));
+    return {std::move(text), QStringLiteral("GB18030")};
 }
 
 QStringList SplitTextLines(const QString &text)

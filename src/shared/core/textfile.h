@@ -21,5 +21,18 @@ QStringList SplitTextLines(const QString &text);
 QString DecodeText(const QByteArray &bytes);
 QByteArray EncodeUtf16LeWithBom(const QStringList &lines);
 
+// Text written by other programs (lists exported by spreadsheet programs): a byte-order
+// mark (UTF-8, UTF-16 LE/BE) decides; without one, well-formed UTF-8 is UTF-8 and
+// anything else GB18030, what Chinese spreadsheet programs write. `encodingName` says
+// which was used. Throws SuiteError for bytes that are no text in either encoding (NUL
+// bytes without a UTF-16 mark, invalid GB18030) and for a file that mixes lines of UTF-8
+// with lines in another encoding, which no single decoding would read right.
+struct ForeignText
+{
+    QString text;
+    QString encodingName;
+};
+ForeignText DecodeForeignText(const QByteArray &bytes);
+
 // Writes bytes to a file atomically (QSaveFile); throws SuiteError naming the file.
 void WriteFileAtomically(const QString &path, const QByteArray &bytes);

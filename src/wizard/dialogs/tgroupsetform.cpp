@@ -268,6 +268,10 @@ void TGroupSetForm::SyncRows()
         row.remove = new QPushButton(QStringLiteral("删除该组"), row.frame);
         row.remove->setObjectName(QStringLiteral("DelGroup"));
         row.remove->setAutoDefault(false);
+        row.importList = new QPushButton(QStringLiteral("从文件导入…"), row.frame);
+        row.importList->setObjectName(QStringLiteral("ImportGroupList"));
+        row.importList->setAutoDefault(false);
+        connect(row.importList, &QPushButton::clicked, this, [this, index] { ImportGroupListClick(index); });
 
         auto *grid = new QGridLayout(row.frame);
         grid->setContentsMargins(8, 6, 8, 6);
@@ -275,6 +279,7 @@ void TGroupSetForm::SyncRows()
         grid->addWidget(new QLabel(QStringLiteral("类型："), row.frame), 0, 1);
         grid->addWidget(row.typeBox, 0, 2);
         grid->setColumnStretch(3, 1);
+        grid->addWidget(row.importList, 0, 3, Qt::AlignRight);
         grid->addWidget(row.edit, 0, 4);
         grid->addWidget(row.remove, 0, 5);
         grid->addWidget(row.preview, 1, 0, 1, 6);
@@ -314,6 +319,7 @@ void TGroupSetForm::SyncRow(int index)
         lines << QStringLiteral("注：如果您要在随机数中显示图片名称，请在编码格式中插入当前组名称。");
     row.preview->setPlainText(lines.join(QLatin1Char('\n')));
     row.remove->setEnabled(!fixedGroups && groups.size() > 1);
+    row.importList->setVisible(group.type == kGroupList);
 }
 
 bool TGroupSetForm::eventFilter(QObject *watched, QEvent *event)
@@ -543,6 +549,14 @@ void TGroupSetForm::EditGroupClick(int index)
     dialog->SetCommander(commander);
     subDialog = dialog;
     dialog->show();
+}
+
+void TGroupSetForm::ImportGroupListClick(int index)
+{
+    // The names go through the group's list dialog, whose checks then apply on its save.
+    EditGroupClick(index);
+    if (auto *list = qobject_cast<TListSetForm *>(OpenGroupEditor()))
+        list->ImportFromFileClick();
 }
 
 void TGroupSetForm::ClearPropertyEditor()

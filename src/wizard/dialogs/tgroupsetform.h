@@ -49,6 +49,8 @@ public:
 
     void AddNewGroupClick();
     void EditGroupClick(int index);
+    // "从文件导入…" of a list group: its list dialog opens and imports a class-list file.
+    void ImportGroupListClick(int index);
     void GroupDblClick(int index);
     void DelGroupClick(int index);
     void MoveGroup(int index, int offset);
@@ -75,6 +77,7 @@ private:
         QPlainTextEdit *preview;
         QPushButton *edit;
         QPushButton *remove;
+        QPushButton *importList;
     };
 
     void Clear();

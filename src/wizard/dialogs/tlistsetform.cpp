@@ -3,7 +3,9 @@
 #include "dialogrows.h"
 #include "gridcells.h"
 #include "groupstatistics.h"
+#include "listmemo.h"
 #include "messages.h"
+#include "suiteerror.h"
 #include "yesno.h"
 
 #include <QCheckBox>
@@ -16,8 +18,9 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QFileInfo>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -62,9 +65,14 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
 
     randListSet = new QLabel(QStringLiteral("随机数名单："), this);
     randListSet->setObjectName(QStringLiteral("RandListSet"));
-    randListValue = new QPlainTextEdit(this);
+    randListValue = new ListMemo(this);
     randListValue->setObjectName(QStringLiteral("RandListValue"));
     connect(randListValue, &QPlainTextEdit::textChanged, this, &TListSetForm::RandListValueChange);
+    connect(randListValue, &ListMemo::TablePasted, this, &TListSetForm::PasteTable);
+    importFromFile = new QPushButton(QStringLiteral("从文件导入…"), this);
+    importFromFile->setObjectName(QStringLiteral("ImportFromFile"));
+    importFromFile->setAutoDefault(false);
+    connect(importFromFile, &QPushButton::clicked, this, &TListSetForm::ImportFromFileClick);
 
     rLists = new QTableWidget(0, 3, this);
     rLists->setObjectName(QStringLiteral("RLists"));
@@ -126,8 +134,13 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
     form->addRow(QStringLiteral("分隔符："), spliterValue);
     form->addRow(ranCountLabel, ranCountValue);
 
+    auto *listTitleRow = new QHBoxLayout;
+    listTitleRow->addWidget(randListSet);
+    listTitleRow->addStretch(1);
+    listTitleRow->addWidget(importFromFile);
+
     QVBoxLayout *layout = MakeMainLayout();
-    layout->addWidget(randListSet);
+    layout->addLayout(listTitleRow);
     layout->addWidget(randListValue, 1);
     layout->addWidget(rLists, 1);
     layout->addLayout(probabilityRow);
@@ -577,4 +590,114 @@ bool TListSetForm::ValidateInput()
         valid = false;
     }
     return valid;
+}
+
+void TListSetForm::ImportFromFileClick()
+{
+    const QString path = ChooseImportFile(this);
+    if (!path.isEmpty())
+        ImportFile(path);
+}
+
+TImportListForm *TListSetForm::ImportFile(const QString &path)
+{
+    try {
+        return ShowImportPreview(ReadNameTable(path), QFileInfo(path).fileName());
+    } catch (const SuiteError &error) {
+        ShowError(this, QStringLiteral("导入失败"), error.message());
+        return nullptr;
+    }
+}
+
+void TListSetForm::PasteTable(const QString &text)
+{
+    ImportedSheet sheet;
+    try {
+        sheet = ParsePastedTable(text);
+    } catch (const SuiteError &error) {
+        ShowError(this, QStringLiteral("粘贴失败"), error.message());
+        return;
+    }
+    if (sheet.rows.isEmpty())
+        return;
+    if (sheet.ColumnCount() > 1) {
+        ShowImportPreview({{sheet}, QString()}, QStringLiteral("粘贴的表格"));
+        return;
+    }
+    // Pasting over the whole list replaces it, anywhere else the names follow it.
+    const QString typed = randListValue->toPlainText();
+    TImportListForm::Choice choice;
+    choice.names = NamesOfColumn(sheet, 0, LooksLikeHeader(sheet, 0));
+    choice.append = !typed.isEmpty() && randListValue->textCursor().selectedText().size() < typed.size();
+    choice.separatorName =
+        SeparatorKeepingItemsWhole(choice.append ? CurrentItems() + choice.names : choice.names, SpliterName());
+    PutImportedNames(choice);
+}
+
+TImportListForm *TListSetForm::ShowImportPreview(ImportedTable table, const QString &sourceName)
+{
+    auto *preview = new TImportListForm(std::move(table), sourceName, CurrentItems(), SpliterName(), this);
+    connect(preview, &QDialog::accepted, this, [this, preview] { PutImportedNames(preview->Chosen()); });
+    preview->open();
+    return preview;
+}
+
+QStringList TListSetForm::CurrentItems() const
+{
+    const QString separator = SpliterChar(SpliterName());
+    QStringList items;
+    if (!posSetAble->isChecked()) {
+        if (!randListValue->toPlainText().isEmpty())
+            items = SplitText(randListValue->toPlainText(), separator);
+    } else {
+        for (int row = 0; row < DataRows(); ++row)
+            if (!Cell(row, 1).isEmpty())
+                items << SplitText(Cell(row, 1), separator);
+    }
+    return items;
+}
+
+void TListSetForm::PutImportedNames(const TImportListForm::Choice &choice)
+{
+    if (choice.names.isEmpty())
+        return;
+    if (choice.separatorName.isEmpty()) {
+        ShowError(this, QStringLiteral("导入失败"),
+                  QStringLiteral("名单中已用到全部六种分隔符，无法让每个姓名保持完整，请先在表格中修改这些姓名。"));
+        return;
+    }
+    // Items already there are re-joined when the separator has to change, so each stays one item.
+    const QString before = SpliterChar(SpliterName());
+    const QString separator = SpliterChar(choice.separatorName);
+    auto rejoined = [&](const QString &items) { return SplitText(items, before).join(separator); };
+    if (!posSetAble->isChecked()) {
+        QString text = choice.append ? randListValue->toPlainText() : QString();
+        if (!text.isEmpty()) {
+            text = rejoined(text);
+            if (!text.endsWith(separator))
+                text += separator;
+        }
+        spliterValue->setCurrentText(choice.separatorName);
+        randListValue->setPlainText(text + choice.names.join(separator));
+        return;
+    }
+    // With probabilities every name is a row of its own with an equal chance.
+    QStringList rows;
+    QStringList weights;
+    for (int row = 0; choice.append && row < DataRows(); ++row) {
+        if (!Cell(row, 1).isEmpty()) {
+            rows << rejoined(Cell(row, 1));
+            weights << Cell(row, kWeightColumn);
+        }
+    }
+    rows << choice.names;
+    spliterValue->setCurrentText(choice.separatorName);
+    SetRowCount(0);
+    SetRowCount(int(rows.size()));
+    for (int row = 0; row < rows.size(); ++row) {
+        SetCell(row, 1, rows.at(row));
+        SetCell(row, kWeightColumn, row < weights.size() ? weights.at(row) : QStringLiteral("1"));
+    }
+    if (UsesPercent())
+        PosMethodClick();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "modedialog.h"
+#include "timportlistform.h"
 
+class ListMemo;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 class QTableWidget;
 
@@ -41,6 +43,16 @@ public:
     // Number of items the list can give (all rows' items with probabilities).
     int PossibleCount() const;
 
+    // "从文件导入…" (`ImportFromFile`): the file dialog, then ImportFile.
+    void ImportFromFileClick();
+    // Reads a class-list file and opens the preview "导入名单" over this dialog; its OK puts
+    // the names into the list. A file that cannot be read gets a message and leaves the
+    // dialog as it was; then nothing is returned.
+    TImportListForm *ImportFile(const QString &path);
+    // A table pasted into the list box: a single column becomes items at once, from a
+    // table of several columns the preview asks for the column.
+    void PasteTable(const QString &text);
+
 protected:
     bool ValidateInput() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -63,9 +75,13 @@ private:
     void RandListValueChange();
     void OfferLinesAsItems();
     void DragWeight(int row, int x);
+    TImportListForm *ShowImportPreview(ImportedTable table, const QString &sourceName);
+    QStringList CurrentItems() const;
+    void PutImportedNames(const TImportListForm::Choice &choice);
 
     QLabel *randListSet;
-    QPlainTextEdit *randListValue;
+    QPushButton *importFromFile;
+    ListMemo *randListValue;
     QTableWidget *rLists;
     QCheckBox *posSetAble;
     QRadioButton *posByPower;

@@ -1,0 +1,167 @@
+#include "delimitedtext.h"
+
+#include "suiteerror.h"
+#include "textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+using namespace ImportLimits;
+
+namespace {
+
+constexpr QChar kQuote = QLatin1Char('"');
+
+bool IsLineEnd(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+bool HoldsText(const QStringList &row)
+{
+    return std::any_of(row.cbegin(), row.cend(), [](const QString &cell) { return !cell.trimmed().isEmpty(); });
+}
+
+// Field counts of the first records, quotes honoured; enough to tell the separator.
+QList<int> FieldCounts(QStringView text, QChar separator, int records)
+{
+    QList<int> counts;
+    int fields = 1;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size() && counts.size() < records; ++i) {
+        const QChar c = text[i];
+        if (c == kQuote)
+            quoted = !quoted;
+        else if (quoted)
+            continue;
+        else if (c == separator)
+            ++fields;
+        else if (IsLineEnd(c)) {
+            counts << fields;
+            fields = 1;
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+        }
+    }
+    if (fields > 1)
+        counts << fields;
+    return counts;
+}
+
+} // namespace
+
+QChar GuessSeparator(QStringView text)
+{
+    static const QChar candidates[] = {QLatin1Char(','), QLatin1Char('\t'), QLatin1Char(';'), QChar(0xFF0C)};
+    QChar best = candidates[0];
+    int bestScore = 0;
+    for (QChar candidate : candidates) {
+        // Rows that share the most common field count (above one) vote for the separator.
+        QHash<int, int> rowsPerCount;
+        for (int count : FieldCounts(text, candidate, 200))
+            if (count > 1)
+                ++rowsPerCount[count];
+        int score = 0;
+        for (int rows : std::as_const(rowsPerCount))
+            score = qMax(score, rows);
+        if (score > bestScore) {
+            best = candidate;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+QList<QStringList> ParseDelimitedText(QStringView text, QChar separator)
+{
+    QList<QStringList> rows;
+    QStringList row;
+    QString cell;
+    int line = 1;          // for messages: the line the current row starts on
+    int quoteLine = 0;     // the line a still open quote started on
+    bool quoted = false;
+    bool fieldStart = true;
+
+    auto endCell = [&] {
+        row << cell;
+        cell.clear();
+        fieldStart = true;
+    };
+    auto endRow = [&] {
+        endCell();
+        if (HoldsText(row)) {
+            if (rows.size() >= kMaxRows)
+                throw SuiteError(QStringLiteral("文件超过 %1 行，超出导入的上限（最多 %1 行有内容的行），未导入任何内容。"
+                                                "请只保留名单所在的行后再导入。")
+                                     .arg(kMaxRows));
+            rows << row;
+        }
+        row.clear();
+    };
+
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == kQuote) {
+                if (i + 1 < text.size() && text[i + 1] == kQuote) {
+                    cell += kQuote;
+                    ++i;
+                } else {
+                    quoted = false;
+                }
+            } else {
+                cell += c;
+                if (c == QLatin1Char('\n'))
+                    ++line;
+            }
+        } else if (c == kQuote && fieldStart) {
+            quoted = true;
+            quoteLine = line;
+            fieldStart = false;
+        } else if (c == separator) {
+            endCell();
+        } else if (IsLineEnd(c)) {
+            endRow();
+            ++line;
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+        } else {
+            cell += c;
+            fieldStart = false;
+        }
+        if (cell.size() > kMaxCellLength)
+            throw SuiteError(QStringLiteral("第 %1 行有一个单元格超过 %2 个字符，超出导入的上限（每个单元格最多 %2 个字符），"
+                                            "未导入任何内容。")
+                                 .arg(quoted ? quoteLine : line)
+                                 .arg(kMaxCellLength));
+    }
+    if (quoted)
+        throw SuiteError(QStringLiteral("第 %1 行的引号没有配对，文件可能已损坏，未导入任何内容。").arg(quoteLine));
+    if (!cell.isEmpty() || !row.isEmpty())
+        endRow();
+    return rows;
+}
+
+ImportedTable ReadDelimitedFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(QFileInfo(path).fileName(), file.errorString()));
+    const ForeignText decoded = DecodeForeignText(file.readAll());
+    QStringView text = decoded.text;
+
+    QChar separator;
+    // Excel writes "sep=;" as the first line when it was told the separator.
+    if (text.startsWith(QLatin1String("sep=")) && text.size() >= 5 && (text.size() == 5 || IsLineEnd(text[5]))) {
+        separator = text[4];
+        text = text.sliced(5);
+    } else {
+        separator = GuessSeparator(text.left(64 * 1024));
+    }
+
+    ImportedSheet sheet;
+    sheet.name = QFileInfo(path).completeBaseName();
+    sheet.rows = ParseDelimitedText(text, separator);
+    return {{sheet}, QStringLiteral("%1 编码").arg(decoded.encodingName)};
+}

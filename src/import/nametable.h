@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+// A table read from a class-list file: one sheet per worksheet of a workbook, one sheet
+// for a text file. Rows hold the cells' texts as shown; rows without any text are left
+// out, shorter rows are not padded.
+struct ImportedSheet
+{
+    QString name;
+    QList<QStringList> rows;
+
+    int ColumnCount() const;
+};
+
+struct ImportedTable
+{
+    QList<ImportedSheet> sheets;
+    QString sourceNote; // how the file was read, e.g. "GB18030 编码"
+};
+
+// What any one file may hold. Larger files are refused with these figures in the message:
+// a class list is far below them, a damaged or hostile file is stopped before it takes
+// the machine's memory or time.
+namespace ImportLimits {
+constexpr int kMaxRows = 200'000;           // rows with text, per sheet
+constexpr int kMaxColumns = 256;            // columns read; cells further right are left out
+constexpr int kMaxCellLength = 1'000;       // characters in one cell
+constexpr qint64 kMaxFileBytes = qint64(64) << 20;       // the file as it lies on disk
+constexpr qint64 kMaxUnpackedBytes = qint64(256) << 20;  // all parts of a workbook unpacked
+} // namespace ImportLimits
+
+// Reads a .xlsx workbook or a .csv/.txt file, chosen by the content (a ZIP package is a
+// workbook) and otherwise by the extension. Throws SuiteError with a message for the user
+// when the file cannot be read or breaks a limit; nothing is returned half-read.
+ImportedTable ReadNameTable(const QString &path);
+
+// The table of a text pasted from a spreadsheet: tab-separated rows, quoted as
+// spreadsheet programs quote cells with line breaks.
+ImportedSheet ParsePastedTable(const QString &text);
+
+// The column most likely to hold the names: one headed like "姓名", else the first column
+// with text that is not only numbers (student numbers often come first), else column 0.
+int GuessNameColumn(const ImportedSheet &sheet);
+
+// Whether the first row is a header of the column: its cell reads like "姓名"/"学号", or it
+// is text above a column of numbers.
+bool LooksLikeHeader(const ImportedSheet &sheet, int column);
+
+// The names of a column in file order: cells trimmed, empty ones skipped, the first row
+// left out when it is the header.
+QStringList NamesOfColumn(const ImportedSheet &sheet, int column, bool firstRowIsHeader);
+
+// Spreadsheet letters of a 0-based column: 0 -> "A", 26 -> "AA".
+QString ColumnLetters(int column);
+
+// Number of names that hold the given item separator or a line break.
+int CountNamesHolding(const QStringList &names, const QString &separator);
+
+// The separator name (one of the list dialog's six) to store these items with: the current
+// one when no item holds its character, else the first one that no item holds, so that
+// every item stays one item. Empty when every separator occurs in some item.
+QString SeparatorKeepingItemsWhole(const QStringList &items, const QString &currentName);

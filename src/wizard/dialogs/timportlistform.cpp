@@ -1,0 +1,244 @@
+#include "timportlistform.h"
+
+#include "modedialog.h"
+#include "querysection.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+ImportFileChooser &FileChooser()
+{
+    static ImportFileChooser chooser;
+    return chooser;
+}
+
+} // namespace
+
+void SetImportFileChooser(ImportFileChooser chooser)
+{
+    FileChooser() = std::move(chooser);
+}
+
+QString ChooseImportFile(QWidget *parent)
+{
+    if (FileChooser())
+        return FileChooser()(parent);
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("从文件导入名单"),
+                                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                        QStringLiteral("名单文件 (*.xlsx *.csv *.txt)"));
+}
+
+TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sourceName,
+                                 const QStringList &items, const QString &spliterName, QWidget *parent)
+    : QDialog(parent), table(std::move(importedTable)), existingItems(items), separatorName(spliterName)
+{
+    setObjectName(QStringLiteral("TImportListForm"));
+    setWindowTitle(QStringLiteral("导入名单"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The list dialogs stay on top; their preview must not open behind them.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+
+    fileLabel = new QLabel(this);
+    fileLabel->setObjectName(QStringLiteral("FileLabel"));
+    fileLabel->setText(table.sourceNote.isEmpty() ? sourceName
+                                                  : QStringLiteral("%1（%2）").arg(sourceName, table.sourceNote));
+    fileLabel->setWordWrap(true);
+
+    sheetValue = new QComboBox(this);
+    sheetValue->setObjectName(QStringLiteral("SheetValue"));
+    for (const ImportedSheet &sheet : std::as_const(table.sheets))
+        sheetValue->addItem(sheet.name);
+    columnValue = new QComboBox(this);
+    columnValue->setObjectName(QStringLiteral("ColumnValue"));
+    columnValue->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    headerRow = new QCheckBox(QStringLiteral("第一行是标题"), this);
+    headerRow->setObjectName(QStringLiteral("HeaderRow"));
+
+    previewGrid = new QTableWidget(this);
+    previewGrid->setObjectName(QStringLiteral("PreviewGrid"));
+    previewGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    previewGrid->setSelectionBehavior(QAbstractItemView::SelectColumns);
+    previewGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    previewGrid->setMinimumSize(560, 280);
+    previewGrid->horizontalHeader()->setDefaultSectionSize(110);
+    previewGrid->horizontalHeader()->setStretchLastSection(true);
+    previewGrid->verticalHeader()->setDefaultSectionSize(24);
+    rowsNote = new QLabel(this);
+    rowsNote->setObjectName(QStringLiteral("RowsNote"));
+
+    nameCount = new QLabel(this);
+    nameCount->setObjectName(QStringLiteral("NameCount"));
+    nameCount->setWordWrap(true);
+    QFont bold = nameCount->font();
+    bold.setBold(true);
+    nameCount->setFont(bold);
+
+    replaceList = new QRadioButton(QStringLiteral("替换现有名单"), this);
+    replaceList->setObjectName(QStringLiteral("ReplaceList"));
+    replaceList->setChecked(true);
+    appendList = new QRadioButton(QStringLiteral("追加到现有名单"), this);
+    appendList->setObjectName(QStringLiteral("AppendList"));
+
+    bOK = new QPushButton(QStringLiteral("确定"), this);
+    bOK->setObjectName(QStringLiteral("BOK"));
+    bOK->setDefault(true);
+    bCancel = new QPushButton(QStringLiteral("取消"), this);
+    bCancel->setObjectName(QStringLiteral("BCancel"));
+    bCancel->setAutoDefault(false);
+    connect(bOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(bCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *choices = new QHBoxLayout;
+    // A text file or a pasted table has one sheet: no choice to offer.
+    if (table.sheets.size() > 1) {
+        choices->addWidget(new QLabel(QStringLiteral("工作表："), this));
+        choices->addWidget(sheetValue);
+        choices->addSpacing(16);
+    } else {
+        sheetValue->hide();
+    }
+    choices->addWidget(new QLabel(QStringLiteral("姓名所在列："), this));
+    choices->addWidget(columnValue);
+    choices->addSpacing(16);
+    choices->addWidget(headerRow);
+    choices->addStretch(1);
+
+    auto *modeRow = new QHBoxLayout;
+    modeRow->addWidget(replaceList);
+    modeRow->addWidget(appendList);
+    modeRow->addStretch(1);
+    modeRow->addWidget(bOK);
+    modeRow->addWidget(bCancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setSpacing(8);
+    layout->addWidget(fileLabel);
+    layout->addLayout(choices);
+    layout->addWidget(previewGrid, 1);
+    layout->addWidget(rowsNote);
+    layout->addWidget(nameCount);
+    layout->addLayout(modeRow);
+
+    connect(sheetValue, &QComboBox::currentIndexChanged, this, &TImportListForm::SheetValueChange);
+    connect(columnValue, &QComboBox::currentIndexChanged, this, [this] {
+        headerRow->setChecked(LooksLikeHeader(Sheet(), columnValue->currentIndex()));
+        previewGrid->selectColumn(columnValue->currentIndex());
+        UpdateCount();
+    });
+    // A click on a column's header or on any of its cells chooses that column.
+    connect(previewGrid->horizontalHeader(), &QHeaderView::sectionClicked, columnValue, &QComboBox::setCurrentIndex);
+    connect(previewGrid, &QTableWidget::cellClicked, this, [this](int, int column) { columnValue->setCurrentIndex(column); });
+    connect(headerRow, &QCheckBox::toggled, this, &TImportListForm::UpdateCount);
+    connect(appendList, &QRadioButton::toggled, this, &TImportListForm::UpdateCount);
+
+    // Open on the first sheet that has something in it.
+    int firstFilled = 0;
+    while (firstFilled + 1 < table.sheets.size() && table.sheets.at(firstFilled).rows.isEmpty())
+        ++firstFilled;
+    sheetValue->setCurrentIndex(firstFilled);
+    SheetValueChange();
+    resize(720, 520);
+}
+
+void TImportListForm::paintEvent(QPaintEvent *)
+{
+    // The gradient of the wizard's other windows.
+    PaintDialogBackground(this);
+}
+
+const ImportedSheet &TImportListForm::Sheet() const
+{
+    return table.sheets.at(qMax(0, sheetValue->currentIndex()));
+}
+
+void TImportListForm::SheetValueChange()
+{
+    FillGrid();
+    FillColumns();
+}
+
+void TImportListForm::FillColumns()
+{
+    const ImportedSheet &sheet = Sheet();
+    const int column = GuessNameColumn(sheet);
+    const QSignalBlocker blocker(columnValue);
+    columnValue->clear();
+    for (int c = 0; c < qMax(1, sheet.ColumnCount()); ++c) {
+        const QString first = sheet.rows.isEmpty() ? QString() : sheet.rows.first().value(c).trimmed();
+        columnValue->addItem(first.isEmpty() ? QStringLiteral("%1 列").arg(ColumnLetters(c))
+                                             : QStringLiteral("%1 列（%2）").arg(ColumnLetters(c), first.left(12)));
+    }
+    columnValue->setCurrentIndex(column);
+    headerRow->setChecked(LooksLikeHeader(sheet, column));
+    previewGrid->selectColumn(column);
+    UpdateCount();
+}
+
+void TImportListForm::FillGrid()
+{
+    const ImportedSheet &sheet = Sheet();
+    const int rows = qMin(int(sheet.rows.size()), kShownRows);
+    const int columns = sheet.ColumnCount();
+    previewGrid->clear();
+    previewGrid->setRowCount(rows);
+    previewGrid->setColumnCount(columns);
+    QStringList headers;
+    for (int c = 0; c < columns; ++c)
+        headers << ColumnLetters(c);
+    previewGrid->setHorizontalHeaderLabels(headers);
+    for (int r = 0; r < rows; ++r) {
+        const QStringList &row = sheet.rows.at(r);
+        for (int c = 0; c < row.size(); ++c)
+            if (!row.at(c).isEmpty())
+                previewGrid->setItem(r, c, new QTableWidgetItem(row.at(c)));
+    }
+    if (sheet.rows.isEmpty())
+        rowsNote->setText(QStringLiteral("该工作表是空的。"));
+    else if (sheet.rows.size() > kShownRows)
+        rowsNote->setText(QStringLiteral("共 %1 行，这里显示前 %2 行。").arg(sheet.rows.size()).arg(kShownRows));
+    else
+        rowsNote->setText(QStringLiteral("共 %1 行。").arg(sheet.rows.size()));
+}
+
+TImportListForm::Choice TImportListForm::Chosen() const
+{
+    Choice choice;
+    choice.names = NamesOfColumn(Sheet(), columnValue->currentIndex(), headerRow->isChecked());
+    choice.append = appendList->isChecked();
+    choice.separatorName = SeparatorKeepingItemsWhole(choice.append ? existingItems + choice.names : choice.names,
+                                                      separatorName);
+    return choice;
+}
+
+void TImportListForm::UpdateCount()
+{
+    const Choice choice = Chosen();
+    QStringList lines;
+    if (choice.names.isEmpty()) {
+        lines << QStringLiteral("所选的列中没有姓名，请换一列或换一个工作表。");
+    } else {
+        lines << QStringLiteral("将导入 %1 个姓名。").arg(choice.names.size());
+        const int whole = CountNamesHolding(choice.names, SpliterChar(separatorName));
+        if (whole > 0)
+            lines << QStringLiteral("其中 %1 个姓名含有分隔符“%2”或换行，每个都作为一项完整导入。").arg(whole).arg(separatorName);
+        if (choice.separatorName.isEmpty())
+            lines << QStringLiteral("名单中已用到全部六种分隔符，无法让每个姓名保持完整，请先在表格中修改这些姓名。");
+        else if (choice.separatorName != separatorName)
+            lines << QStringLiteral("为使这些姓名不被拆开，分隔符将改为“%1”。").arg(choice.separatorName);
+    }
+    nameCount->setText(lines.join(QLatin1Char('\n')));
+    bOK->setEnabled(!choice.names.isEmpty() && !choice.separatorName.isEmpty());
+}
