@@ -48,3 +48,8 @@ QString CatalogueFilePath()
 {
     return AppDir() + QStringLiteral("Data/menu.xml");
 }
+
+QString TempDir()
+{
+    return AppDir() + QStringLiteral("Temp/");
+}

@@ -17,3 +17,7 @@ QString ProgramDir();
 QString ProjectsDir();
 QString ProjectFilePath(const QString &projectName);
 QString CatalogueFilePath();
+
+// The folder for temporary files of every program (projects extracted from a package
+// while they wait to be imported), with a trailing "/". Created on demand by callers.
+QString TempDir();

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -150,4 +151,12 @@ QString ComposeGradient(const QList<GradientStop> &stops, const QString &directi
     for (const GradientStop &stop : stops)
         text += QStringLiteral("%1,%2,%3,%4|").arg(stop.red).arg(stop.green).arg(stop.blue).arg(stop.position);
     return text + direction;
+}
+
+void PaintDialogBackground(QWidget *widget)
+{
+    QImage image(widget->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    PaintGradient(DialogGradient, image);
+    QPainter(widget).drawImage(0, 0, image);
 }

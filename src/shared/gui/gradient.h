@@ -4,6 +4,7 @@
 #include <QString>
 
 class QImage;
+class QWidget;
 
 // A gradient text: two to five colour stops "R,G,B,Position" and a direction, joined
 // by "|", e.g. "153,217,234,0|0,162,232,100|Vert". "Hori" changes colour from left to
@@ -47,3 +48,7 @@ void PaintGradient(const Gradient &gradient, QImage &image);
 
 // The gradient text of a stop list: "R,G,B,P|" per stop, then the direction.
 QString ComposeGradient(const QList<GradientStop> &stops, const QString &direction);
+
+// Fills the widget with DialogGradient, the background of the suite's dialogs and of
+// the wizard and manager windows. For paintEvent.
+void PaintDialogBackground(QWidget *widget);

@@ -25,14 +25,6 @@ QPushButton *MakeCommander(QWidget *opener)
     return commander;
 }
 
-void PaintDialogBackground(QWidget *widget)
-{
-    QImage image(widget->size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    PaintGradient(DialogGradient, image);
-    QPainter(widget).drawImage(0, 0, image);
-}
-
 ModeDialog::ModeDialog(QWidget *parent, bool stayOnTop) : QDialog(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);

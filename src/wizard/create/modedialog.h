@@ -50,9 +50,6 @@ private:
 // The opener's hidden `Commander` button, for SetCommander.
 QPushButton *MakeCommander(QWidget *opener);
 
-// Fills the widget with the gradient of the wizard's windows.
-void PaintDialogBackground(QWidget *widget);
-
 class ModeDialog : public QDialog
 {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "customconversion.h"
 #include "encodedxml.h"
+#include "gradient.h"
 #include "guarded.h"
 #include "handoff.h"
 #include "messages.h"

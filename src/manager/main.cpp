@@ -1,0 +1,73 @@
+#include "apppaths.h"
+#include "chineseui.h"
+#include "codec.h"
+#include "messages.h"
+#include "ostrelcommand.h"
+#include "suiteerror.h"
+#include "tprojmanageform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFont>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// --export, --pack, --import and --help run without a window and without a display.
+int RunWithoutWindow(const OstrelOptions &options)
+{
+    if (options.mode != OstrelMode::Help) {
+        SetAppDir(options.appDir);
+        if (!BindCodec()) {
+            std::fputs(CodecBindError().toUtf8().constData(), stderr);
+            std::fputs("\n", stderr);
+            return kOstrelUnreadable;
+        }
+    }
+    return RunOstrelCommand(options, stdout, stderr);
+}
+
+int RunManagerWindow(int argc, char **argv, const OstrelOptions &options)
+{
+    QApplication app(argc, argv);
+    // The window is laid out for "微软雅黑"; an installed CJK face stands in for it.
+    SubstituteMissingChineseFaces();
+    QApplication::setFont(QFont(QStringLiteral("微软雅黑"), 9));
+    InstallToolkitChineseTexts();
+    SetAppDir(options.appDir);
+    if (!BindCodec()) {
+        ShowError(nullptr, QStringLiteral("组件缺失"), CodecBindError());
+        return 1;
+    }
+    TProjManageForm manager;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        manager.move(screen->availableGeometry().center() - manager.rect().center());
+    manager.show();
+    // Files opened with Ostrel (a double-click on .rproj / .rprojs) wait on the import page.
+    if (!options.items.isEmpty())
+        QTimer::singleShot(0, &manager, [&manager, files = options.items] { manager.LoadFiles(files); });
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    OstrelOptions options;
+    {
+        // Arguments as the platform gives them, decided before any display is opened.
+        QCoreApplication application(argc, argv);
+        try {
+            options = ParseOstrelArguments(application.arguments().mid(1));
+        } catch (const SuiteError &error) {
+            std::fprintf(stderr, "%s\n\n%s", error.what(), OstrelUsage().toUtf8().constData());
+            return kOstrelBadArguments;
+        }
+        if (options.mode != OstrelMode::Window)
+            return RunWithoutWindow(options);
+    }
+    return RunManagerWindow(argc, argv, options);
+}

@@ -1,0 +1,263 @@
+#include "ostrelcommand.h"
+
+#include "apppaths.h"
+#include "suiteerror.h"
+
+#include <QDir>
+
+namespace {
+
+void Write(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+QString RequireValue(const QStringList &arguments, qsizetype &i)
+{
+    const QString option = arguments.at(i);
+    if (i + 1 >= arguments.size() || arguments.at(i + 1).startsWith(QStringLiteral("--")))
+        throw SuiteError(QStringLiteral("选项 %1 缺少取值。").arg(option));
+    return arguments.at(++i);
+}
+
+int StatusOf(ExchangeFailure failure)
+{
+    switch (failure) {
+    case ExchangeFailure::None:
+        return kOstrelOk;
+    case ExchangeFailure::Unreadable:
+        return kOstrelUnreadable;
+    case ExchangeFailure::RefusedName:
+        return kOstrelRefusedName;
+    case ExchangeFailure::WriteFailed:
+        return kOstrelWriteFailed;
+    }
+    return kOstrelUnreadable;
+}
+
+QString Native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The exit status is that of the first problem met; later projects are still done.
+class StatusKeeper
+{
+public:
+    void Note(ExchangeFailure failure)
+    {
+        if (m_status == kOstrelOk)
+            m_status = StatusOf(failure);
+    }
+    int Status() const { return m_status; }
+
+private:
+    int m_status = kOstrelOk;
+};
+
+int RunExport(const OstrelOptions &options, std::FILE *out, std::FILE *err)
+{
+    StatusKeeper status;
+    const auto policy = [&](const QString &, const QString &) { return options.onClash; };
+    for (const ProjectResult &result : ExportSingleFiles(options.items, options.to, policy)) {
+        switch (result.outcome) {
+        case ExchangeOutcome::Done:
+            Write(out, QStringLiteral("已导出：%1 → %2\n").arg(result.source, Native(result.target)));
+            break;
+        case ExchangeOutcome::Replaced:
+            Write(out, QStringLiteral("已导出并替换：%1 → %2\n").arg(result.source, Native(result.target)));
+            break;
+        case ExchangeOutcome::Renamed:
+            Write(out, QStringLiteral("已改名导出：%1 → %2\n").arg(result.source, Native(result.target)));
+            break;
+        case ExchangeOutcome::Skipped:
+            Write(out, QStringLiteral("已跳过：%1（%2）\n").arg(result.source, result.problem));
+            break;
+        case ExchangeOutcome::Failed:
+            Write(err, QStringLiteral("未导出：%1：%2\n").arg(result.source, result.problem));
+            status.Note(result.failure);
+            break;
+        }
+    }
+    return status.Status();
+}
+
+int RunPack(const OstrelOptions &options, std::FILE *out, std::FILE *err)
+{
+    StatusKeeper status;
+    const auto policy = [&](const QString &, const QString &) { return options.onClash; };
+    const PackResult pack = ExportPackage(options.items, options.to, policy);
+    for (const ProjectResult &result : pack.projects) {
+        if (result.outcome == ExchangeOutcome::Failed) {
+            Write(err, QStringLiteral("未打包：%1：%2\n").arg(result.source, result.problem));
+            status.Note(result.failure);
+        } else if (result.outcome == ExchangeOutcome::Skipped) {
+            Write(out, QStringLiteral("已跳过：%1（%2）\n").arg(result.source, result.problem));
+        } else {
+            Write(out, QStringLiteral("已打包：%1 → %2\n").arg(result.source, Native(result.target)));
+        }
+    }
+    return status.Status();
+}
+
+QString ImportedLine(const ProjectResult &result)
+{
+    QString line;
+    switch (result.outcome) {
+    case ExchangeOutcome::Done:
+        line = QStringLiteral("已导入：%1").arg(result.target);
+        break;
+    case ExchangeOutcome::Replaced:
+        line = QStringLiteral("已导入并替换：%1").arg(result.target);
+        break;
+    case ExchangeOutcome::Renamed:
+        line = QStringLiteral("已改名导入：%1 → %2").arg(result.source, result.target);
+        break;
+    default:
+        break;
+    }
+    if (result.upgraded)
+        line += QStringLiteral("（格式由 %1 升级为 2.4）")
+                    .arg(result.upgradedFrom.isEmpty() ? QStringLiteral("2.3 以前的版本") : result.upgradedFrom);
+    return line + QLatin1Char('\n');
+}
+
+int RunImport(const OstrelOptions &options, std::FILE *out, std::FILE *err)
+{
+    StatusKeeper status;
+    const LoadedImportFiles loaded = LoadImportFiles(options.items);
+    for (const ImportFileProblem &problem : loaded.problems) {
+        Write(err, QStringLiteral("未导入：%1：%2\n").arg(problem.subject, problem.text));
+        status.Note(problem.failure);
+    }
+    if (loaded.candidates.isEmpty())
+        return status.Status();
+    const auto policy = [&](const QString &, const QString &) { return options.onClash; };
+    QVector<ProjectResult> results;
+    try {
+        results = ImportProjects(loaded.candidates, policy);
+    } catch (const SuiteError &error) {
+        Write(err, QStringLiteral("%1\n").arg(error.message()));
+        return kOstrelUnreadable;
+    }
+    for (const ProjectResult &result : results) {
+        if (result.outcome == ExchangeOutcome::Failed) {
+            Write(err, QStringLiteral("未导入：%1：%2\n").arg(result.source, result.problem));
+            status.Note(result.failure);
+        } else if (result.outcome == ExchangeOutcome::Skipped) {
+            Write(out, QStringLiteral("已跳过：%1（%2）\n").arg(result.source, result.problem));
+        } else {
+            Write(out, ImportedLine(result));
+        }
+    }
+    return status.Status();
+}
+
+} // namespace
+
+QString OstrelUsage()
+{
+    return QStringLiteral(
+        "用法：Ostrel --export 工程名… --to 文件夹  [--on-clash replace|rename|skip] [--appdir 目录]\n"
+        "      Ostrel --pack 工程名… --to 文件     [--on-clash …] [--appdir 目录]\n"
+        "      Ostrel --import 文件…                [--on-clash …] [--appdir 目录]\n"
+        "      Ostrel [--appdir 目录] [文件…]\n"
+        "不带命令时打开工程管理窗口，给出的 .rproj / .rprojs 文件列在“导入工程”页上。\n"
+        "  --export 工程名…  把每个工程导出为单个文件 <文件夹>/<工程名>.rproj\n"
+        "  --pack 工程名…    把这些工程打包导出到一个文件（缺少扩展名 .rprojs 时自动加上）\n"
+        "  --import 文件…    导入工程文件（.rproj）和工程包（.rprojs），旧版本格式自动升级\n"
+        "  --to              导出的目标文件夹（--export）或工程包文件（--pack）\n"
+        "  --on-clash        目标已存在时：replace 替换，rename 改名为“名称 (2)”（默认），skip 跳过\n"
+        "  --appdir 目录     以该目录作为应用目录（Data/menu.xml、Data/Projects）\n"
+        "  --help            显示本说明\n"
+        "每个工程输出一行结果；出错的工程写到标准错误，其余工程照常处理。\n"
+        "退出码：0 成功，2 参数有误，3 文件或工程不存在、无法读取或已损坏，\n"
+        "        4 工程名称无效（含路径分隔符、“..”等），5 无法写入目标。多个问题时取第一个。\n");
+}
+
+OstrelOptions ParseOstrelArguments(const QStringList &arguments)
+{
+    OstrelOptions options;
+    bool toGiven = false;
+    auto setMode = [&](OstrelMode mode) {
+        if (options.mode != OstrelMode::Window)
+            throw SuiteError(QStringLiteral("--export、--pack 和 --import 只能选用一个。"));
+        options.mode = mode;
+    };
+    bool help = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
+            help = true;
+        } else if (argument == QStringLiteral("--export")) {
+            setMode(OstrelMode::Export);
+        } else if (argument == QStringLiteral("--pack")) {
+            setMode(OstrelMode::Pack);
+        } else if (argument == QStringLiteral("--import")) {
+            setMode(OstrelMode::Import);
+        } else if (argument == QStringLiteral("--to")) {
+            options.to = RequireValue(arguments, i);
+            toGiven = true;
+        } else if (argument == QStringLiteral("--appdir")) {
+            options.appDir = RequireValue(arguments, i);
+        } else if (argument == QStringLiteral("--on-clash")) {
+            const QString value = RequireValue(arguments, i);
+            if (value == QStringLiteral("replace"))
+                options.onClash = ClashChoice::Replace;
+            else if (value == QStringLiteral("rename"))
+                options.onClash = ClashChoice::Rename;
+            else if (value == QStringLiteral("skip"))
+                options.onClash = ClashChoice::Skip;
+            else
+                throw SuiteError(QStringLiteral("--on-clash 的取值“%1”无效，应为 replace、rename 或 skip。").arg(value));
+        } else if (argument.startsWith(QStringLiteral("--"))) {
+            throw SuiteError(QStringLiteral("未知的选项 %1。").arg(argument));
+        } else {
+            options.items << argument;
+        }
+    }
+    if (help) {
+        options.mode = OstrelMode::Help;
+        return options;
+    }
+    switch (options.mode) {
+    case OstrelMode::Export:
+    case OstrelMode::Pack:
+        if (options.items.isEmpty())
+            throw SuiteError(QStringLiteral("请给出要导出的工程名称。"));
+        if (!toGiven || options.to.isEmpty())
+            throw SuiteError(options.mode == OstrelMode::Export ? QStringLiteral("请用 --to 给出导出的文件夹。")
+                                                                : QStringLiteral("请用 --to 给出工程包文件。"));
+        break;
+    case OstrelMode::Import:
+        if (options.items.isEmpty())
+            throw SuiteError(QStringLiteral("请给出要导入的文件。"));
+        [[fallthrough]];
+    case OstrelMode::Window:
+        if (toGiven)
+            throw SuiteError(QStringLiteral("--to 只用于 --export 和 --pack。"));
+        break;
+    case OstrelMode::Help:
+        break;
+    }
+    return options;
+}
+
+int RunOstrelCommand(const OstrelOptions &options, std::FILE *out, std::FILE *err)
+{
+    switch (options.mode) {
+    case OstrelMode::Export:
+        return RunExport(options, out, err);
+    case OstrelMode::Pack:
+        return RunPack(options, out, err);
+    case OstrelMode::Import:
+        return RunImport(options, out, err);
+    case OstrelMode::Help:
+        Write(out, OstrelUsage());
+        return kOstrelOk;
+    case OstrelMode::Window:
+        break;
+    }
+    return kOstrelBadArguments;
+}
