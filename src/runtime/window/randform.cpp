@@ -1060,6 +1060,7 @@ void TRandForm::closeEvent(QCloseEvent *event)
         EScreen->hide();
     RandTray->hide();
     event->accept();
+    emit Closed();
 }
 
 void TRandForm::contextMenuEvent(QContextMenuEvent *event)
