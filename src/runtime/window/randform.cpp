@@ -489,6 +489,7 @@ void TRandForm::ApplyAnimate()
         if (inRand.randVisibleType == QStringLiteral("ExtraScreen") && IsTextProject()) {
             EScreen = new TEScreenForm(this);
             EScreen->ApplySettings(inRand.extraScreen);
+            EScreen->SetResultSeparator(m_separator);
             connect(EScreen, &TEScreenForm::StopRequested, this, &TRandForm::StopDraw);
         }
         const StopSet &stop = inRand.stopSet;
