@@ -1,5 +1,6 @@
 #include "apppaths.h"
 #include "commandline.h"
+#include "drawmemory.h"
 #include "windowentry.h"
 
 #include <QCoreApplication>
@@ -38,6 +39,7 @@ int OpenDrawingWindow(int argc, char **argv)
 int main(int argc, char **argv)
 {
     if (argc > 1) {
+        PrepareMemoryForDraws();
         QCoreApplication application(argc, argv);
         return RunCommandLine(application.arguments().mid(1), stdout, stderr);
     }
