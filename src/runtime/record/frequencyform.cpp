@@ -339,8 +339,9 @@ void TFrequencyForm::LabelLinePoints()
         auto *label = new QGraphicsSimpleTextItem(QString::number(qint64(point.y())), FChart);
         label->setFont(labelFont);
         const QRectF box = label->boundingRect();
-        // Clear of the marker, which is drawn larger than its nominal size.
-        label->setPos(FChart->mapToPosition(point, FLines) - QPointF(box.width() / 2, box.height() + FLines->markerSize()));
+        // Clear of the marker, which is drawn about twice its nominal size across.
+        label->setPos(FChart->mapToPosition(point, FLines)
+                      - QPointF(box.width() / 2, box.height() + 1.4 * FLines->markerSize()));
         label->setZValue(1);
         overlayItems.append(label);
     }

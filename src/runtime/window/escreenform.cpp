@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QtMath>
 
 TEScreenForm::TEScreenForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
@@ -78,7 +79,9 @@ void TEScreenForm::ShowFrameText(const QString &text)
 {
     m_frameText = text;
     if (RandMemo) {
-        const int margins = 2 * qCeil(RandMemo->document()->documentMargin()) + 2 * RandMemo->frameWidth();
+        // Room for the scroll bar too: it appears once the lines outgrow the height.
+        const int margins = 2 * qCeil(RandMemo->document()->documentMargin()) + 2 * RandMemo->frameWidth()
+            + RandMemo->verticalScrollBar()->sizeHint().width();
         RandMemo->setPlainText(BreakBetweenResults(text, RandMemo->font(), RandMemo->width() - margins));
     } else if (RandLabel) {
         RandLabel->setText(BreakBetweenResults(text, RandLabel->font(), RandLabel->contentsRect().width()));
