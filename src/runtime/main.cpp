@@ -1,17 +1,47 @@
+#include "apppaths.h"
 #include "commandline.h"
-#include "runwindow.h"
+#include "drawmemory.h"
+#include "windowentry.h"
 
 #include <QCoreApplication>
+#include <QLibrary>
 
 #include <cstdio>
 
+namespace {
+
+// Loads the window library from the program's own folder and hands it the program.
+int OpenDrawingWindow(int argc, char **argv)
+{
+    const QString name = QString::fromLatin1(kWindowLibraryName);
+    QLibrary library(ProgramDirBeforeStart(argv[0]) + name);
+    QString problem;
+    WindowEntry entry = nullptr;
+    if (!library.load())
+        problem = library.errorString();
+    else if (!(entry = reinterpret_cast<WindowEntry>(library.resolve(kWindowEntryName))))
+        problem = QStringLiteral("缺少导出函数 %1").arg(QString::fromLatin1(kWindowEntryName));
+    if (!entry) {
+        const QByteArray message =
+            QStringLiteral("找不到窗口库 %1（%2），无法打开抽取窗口。请重新安装本软件。\n").arg(name, problem).toUtf8();
+        std::fwrite(message.constData(), 1, size_t(message.size()), stderr);
+        return 1;
+    }
+    // The library stays loaded until the process ends.
+    return entry(argc, argv);
+}
+
+} // namespace
+
 // With arguments Dellamy draws on the command line, without any window and without a
-// display connection; without arguments it is the drawing window.
+// display connection, and loads nothing of the window; without arguments it is the
+// drawing window.
 int main(int argc, char **argv)
 {
     if (argc > 1) {
+        PrepareMemoryForDraws();
         QCoreApplication application(argc, argv);
         return RunCommandLine(application.arguments().mid(1), stdout, stderr);
     }
-    return RunDrawingWindow(argc, argv);
+    return OpenDrawingWindow(argc, argv);
 }

@@ -13,6 +13,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -333,6 +334,31 @@ private slots:
         QVERIFY2(run.err.contains("Mirzonel"), qPrintable(run.err));
         // Other types never need it.
         QCOMPARE(RunDellamy({"--appdir", m_appDir.path(), "--project", "排序"}, programDir.filePath("Dellamy")).status, 0);
+    }
+
+    // A command-line draw loads nothing of the window: the program itself needs QtCore
+    // and QtXml only, and the window library is loaded when a window opens.
+    void theProgramNeedsNoWindowLibraries()
+    {
+        const QString readelf = QStandardPaths::findExecutable(QStringLiteral("readelf"));
+        if (readelf.isEmpty())
+            QSKIP("readelf (binutils) is not installed");
+        QProcess process;
+        process.start(readelf, {"-d", SUITE_APP_DIR "/Dellamy"});
+        QVERIFY(process.waitForFinished(30'000));
+        const QString needed = QString::fromUtf8(process.readAllStandardOutput());
+        QVERIFY2(needed.contains("libQt6Core") && needed.contains("libQt6Xml"), qPrintable(needed));
+        for (const char *window : {"Qt6Gui", "Qt6Widgets", "Qt6Charts", "Qt6Multimedia", "Qt6OpenGL"})
+            QVERIFY2(!needed.contains(window), window);
+    }
+
+    void aMissingWindowLibraryIsNamed()
+    {
+        QTemporaryDir programDir;
+        QVERIFY(QFile::copy(SUITE_APP_DIR "/Dellamy", programDir.filePath("Dellamy")));
+        const Run run = RunDellamy({}, programDir.filePath("Dellamy"));
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("找不到窗口库 DellamyWindow"), qPrintable(run.err));
     }
 };
 

@@ -1,6 +1,6 @@
 // Saves pictures of the record windows into the folder given as the first argument:
-// the frequency chart in its three styles, flat and with depth, the statistics window
-// after a count, and the four record dialogs.
+// the frequency chart in its three styles, flat and with depth, and with many results,
+// the statistics window after a count, and the four record dialogs.
 #include "chineseui.h"
 #include "frequencyform.h"
 #include "recorddialogs.h"
@@ -45,6 +45,15 @@ int main(int argc, char **argv)
             TFrequencyForm form(results, style, depth);
             Save(form, path(QStringLiteral("frequency_%1_%2").arg(style, depth ? "3d" : "2d")));
         }
+    }
+
+    // Many distinct results: the names under bars and points thin out, never vanish.
+    QStringList decimals;
+    for (int i = 0; i < 60; ++i)
+        decimals.append(QString::number(15.1 + (i * 7 % 20) * 0.1, 'f', 1));
+    for (const QString &style : {QStringLiteral("Bars"), QStringLiteral("Lines")}) {
+        TFrequencyForm form(decimals, style, false);
+        Save(form, path(QStringLiteral("frequency_many_%1").arg(style)));
     }
 
     const QStringList numbers = {"12", "7", "33", "7", "18", "25", "3", "12", "40", "29"};

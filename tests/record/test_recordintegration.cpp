@@ -8,6 +8,7 @@
 #include "randform.h"
 #include "recordcontroller.h"
 #include "recordintegration.h"
+#include "runwindow.h"
 #include "apppaths.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -131,6 +133,52 @@ private slots:
         Element(document, "Form/RandRecord").setAttribute("AutoSort", "否|否");
         QCOMPARE(Canonical(saved.documentElement()), Canonical(document.documentElement()));
         SetAppDir(QString());
+    }
+
+    // The project file is replaced behind the window's back: the write-back at close
+    // fails, and its error box stays up until answered; only then does the program end.
+    void failedWriteBackIsAnsweredBeforeTheProgramEnds()
+    {
+        QTemporaryDir dir;
+        SetAppDir(dir.path());
+        QDir(dir.path()).mkpath("Data/Projects");
+        const QString path = ProjectFilePath(QStringLiteral("抽号"));
+        SaveEncodedDocument(NumberProject(), path);
+        WriteEditProject(0, QStringLiteral("抽号"));
+
+        auto form = std::make_unique<TRandForm>();
+        EndProgramWithWindow(*form, *qApp);
+        QCOMPARE(form->FormShow(), TRandForm::StartupOutcome::Shown);
+        QVERIFY(AttachRecordTools(*form));
+        {
+            QFile replaced(path);
+            QVERIFY(replaced.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            replaced.write("not a project");
+        }
+
+        // A box that stays open for a while, as one a user reads does: its own event
+        // loop ends with 1 when "answered", with 0 when the program's end cuts it short.
+        QStringList captions;
+        int boxOutcome = -1;
+        SetMessageHandler([&](const ShownMessage &message) {
+            captions.append(message.caption);
+            QEventLoop box;
+            QTimer::singleShot(300, &box, [&box] { box.exit(1); });
+            boxOutcome = box.exec();
+            return QMessageBox::Ok;
+        });
+        QTimer::singleShot(0, form.get(), &QWidget::close);
+        QTimer::singleShot(10'000, qApp, [] { QCoreApplication::exit(2); }); // never hang
+        const int exitCode = QCoreApplication::exec();
+        SetMessageHandler([](const ShownMessage &message) {
+            qWarning("unexpected message: %s", qPrintable(message.text));
+            return QMessageBox::Ok;
+        });
+        SetAppDir(QString());
+
+        QCOMPARE(captions, QStringList{QStringLiteral("保存设置失败")});
+        QCOMPARE(boxOutcome, 1);
+        QCOMPARE(exitCode, 0);
     }
 };
 

@@ -468,9 +468,10 @@ private slots:
         QCOMPARE(form.Sectors()->count(), TFrequencyForm::kChartPointLimit);
     }
 
-    // The axis under bars and lines names each result in full, or not at all when the
-    // results are too many for the width: never a row of elided "…" labels. The count
-    // axis shows whole counts, each once; no label covers another.
+    // The axis under bars and lines names the results in full, all of them or, when they
+    // are too many for the width, every so many of them: always some, never a row of
+    // elided "…" labels. The count axis shows whole counts, each once; no label covers
+    // another; the counts over the points are in the window's face.
     void axisLabelsReadable()
     {
         auto results = [](int count, const QString &pattern) {
@@ -479,8 +480,12 @@ private slots:
                 list.append(pattern.arg(i + 10));
             return list;
         };
+        QStringList decimals;
+        for (int i = 0; i < 20; ++i)
+            decimals.append(QString::number(15.1 + i * 0.1, 'f', 1));
         const QList<QStringList> records = {results(6, QStringLiteral("很长很长的抽奖结果名称之%1")),
-                                            results(22, QStringLiteral("%1")), results(100, QStringLiteral("%1"))};
+                                            results(22, QStringLiteral("%1")), results(100, QStringLiteral("%1")),
+                                            decimals + decimals};
         for (const QStringList &record : records) {
             for (const QString &style : {QStringLiteral("Bars"), QStringLiteral("Lines")}) {
                 TFrequencyForm form(record, style, false);
@@ -493,8 +498,11 @@ private slots:
                 QList<QRectF> inked; // where each label's text is drawn, without its margins
                 for (QGraphicsItem *item : view->scene()->items()) {
                     // The counts over the line's points are simple text items.
-                    if (auto *simple = dynamic_cast<QGraphicsSimpleTextItem *>(item); simple && simple->isVisible())
+                    if (auto *simple = dynamic_cast<QGraphicsSimpleTextItem *>(item); simple && simple->isVisible()) {
                         inked.append(simple->sceneBoundingRect());
+                        QCOMPARE(simple->font().family(), form.font().family());
+                        QVERIFY(simple->font().pointSizeF() >= form.font().pointSizeF());
+                    }
                     auto *text = dynamic_cast<QGraphicsTextItem *>(item);
                     if (!text || !text->isVisible())
                         continue;
@@ -511,6 +519,7 @@ private slots:
                     QVERIFY2(!text.contains(QStringLiteral("...")) && !text.contains(QChar(0x2026)), qPrintable(where));
                 if (record.size() == 6)
                     QVERIFY2(shown.contains(record.last()), qPrintable(where));
+                QVERIFY2(shown.contains(record.first()), qPrintable(where));
                 // No label is written over another.
                 for (qsizetype i = 0; i < inked.size(); ++i) {
                     for (qsizetype j = i + 1; j < inked.size(); ++j)

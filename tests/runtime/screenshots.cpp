@@ -96,6 +96,20 @@ int main(int argc, char **argv)
         extra.document.documentElement().firstChildElement("Animate").firstChildElement("InRand")
             .setAttribute("RandVisibleType", "ExtraScreen");
         shots.append(extra);
+        // Twenty decimals joined by ";" (see Soft.ini below): the lines of the extra
+        // screen break between results.
+        Shot decimals{"extrascreen-decimals", shots.at(1).document.cloneNode().toDocument(), true};
+        QDomElement inRand = decimals.document.documentElement().firstChildElement("Animate").firstChildElement("InRand");
+        inRand.setAttribute("RandVisibleType", "ExtraScreen");
+        inRand.firstChildElement("ExtraScreen").setAttribute("RandType", "Label");
+        QDomElement query = decimals.document.documentElement().firstChildElement("RandQuery")
+                                .firstChildElement("Rand").firstChildElement("Query");
+        query.setAttribute("Min", "10");
+        query.setAttribute("Max", "99");
+        query.setAttribute("Pred", "0.1");
+        query.setAttribute("Format", "0.0");
+        query.setAttribute("RanCount", "20");
+        shots.append(decimals);
         Shot locked{"password", shots.at(3).document.cloneNode().toDocument()};
         QDomElement version = locked.document.documentElement().firstChildElement("Version");
         version.setAttribute("AccessByPwd", "是");
@@ -104,6 +118,12 @@ int main(int argc, char **argv)
     }
 
     for (const Shot &shot : shots) {
+        {
+            QFile soft(AppDir() + "Soft.ini");
+            soft.open(QIODevice::WriteOnly);
+            if (shot.name == "extrascreen-decimals")
+                soft.write("[Rand]\nRandSpliter=半角分号\n");
+        }
         SaveEncodedDocument(shot.document, ProjectFilePath(shot.name));
         WriteEditProject(0, shot.name);
         const QString name = shot.name;

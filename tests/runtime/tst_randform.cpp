@@ -119,6 +119,8 @@ private slots:
     void stopsByDrawButtonAndKeepsRecordDuringAnimation();
     void stopsByStopKey();
     void extraScreenShowsFramesWhileResultBoxKeepsBatch();
+    void extraScreenBreaksLinesBetweenResults_data();
+    void extraScreenBreaksLinesBetweenResults();
     void rightClickOnResultsOpensWindowMenus();
     void windowsDesignedOffScreenOpenOnIt();
     void extraStopButtonShowsOnlyDuringDraw();
@@ -516,6 +518,49 @@ void RandFormTest::extraScreenShowsFramesWhileResultBoxKeepsBatch()
     QVERIFY(m_form->RecordBox()->isVisible());
     QCOMPARE(m_form->RecordText().split('\n').size(), 2);
     QCOMPARE(m_form->RecordText().split('\n').last(), ResultText());
+}
+
+// Results such as "15.1" joined by a separator that offers no break of its own (";")
+// are broken into lines between results, each line within the width, on the label and
+// on the memo alike.
+void RandFormTest::extraScreenBreaksLinesBetweenResults_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("label, semicolon") << "Label" << ";";
+    QTest::newRow("label, two spaces") << "Label" << "  ";
+    QTest::newRow("memo, semicolon") << "Memo" << ";";
+}
+
+void RandFormTest::extraScreenBreaksLinesBetweenResults()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, separator);
+    ExtraScreen settings;
+    settings.width = 260;
+    settings.height = 400;
+    settings.randType = type;
+    settings.randFont.size = 24;
+    TEScreenForm screen;
+    screen.ApplySettings(settings);
+    screen.SetResultSeparator(separator);
+    QStringList results;
+    for (int i = 0; i < 20; ++i)
+        results.append(QString::number(15.1 + i * 0.7, 'f', 1));
+    const QString frame = results.join(separator);
+    screen.ShowFrameText(frame);
+    QCOMPARE(screen.FrameText(), frame);
+
+    QWidget *box = type == "Label" ? static_cast<QWidget *>(screen.RandLabel) : screen.RandMemo;
+    const QString shown = screen.RandLabel ? screen.RandLabel->text() : screen.RandMemo->toPlainText();
+    const QStringList lines = shown.split('\n');
+    QVERIFY2(lines.size() > 1, qPrintable(shown));
+    QStringList again;
+    for (const QString &line : lines) {
+        QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(line) <= box->width(), qPrintable(line));
+        again += line.split(separator);
+    }
+    QCOMPARE(again, results);
 }
 
 // A right click on the boxes that show results opens the window's own menu (draw and

@@ -245,10 +245,11 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     int pmode = 0;
     QueryParams query;
     try {
-        // A plain XML document needs no codec; an encoded one reports a missing codec.
-        BindCodec();
+        // Project files are encoded; a file given by path may be plain XML, which needs
+        // no codec (LoadProjectDocumentAnyForm binds it when it meets encoded text).
         QDomDocument document;
         if (!options.projectName.isEmpty()) {
+            BindCodec();
             const QString path = ProjectFilePath(options.projectName);
             if (!QFileInfo::exists(path))
                 throw SuiteError(QStringLiteral("工程“%1”不存在（%2）。").arg(options.projectName, QDir::toNativeSeparators(path)));

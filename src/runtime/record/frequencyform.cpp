@@ -9,6 +9,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QBuffer>
+#include <QCursor>
 #include <QButtonGroup>
 #include <QCategoryAxis>
 #include <QChart>
@@ -26,6 +27,7 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -194,6 +196,10 @@ TFrequencyForm::TFrequencyForm(const QStringList &results, const QString &style,
             [this](bool on) { if (on) ApplyChartStyle(ChartStyle::Sectors); });
     connect(Show3D, &QCheckBox::toggled, this, &TFrequencyForm::RebuildDepth);
     connect(FChart, &QChart::plotAreaChanged, this, &TFrequencyForm::RebuildDepth);
+    connect(FBars, &QBarSeries::hovered, this,
+            [this](bool hovered, int, QBarSet *set) { ShowResultTip(FBars->barSets().indexOf(set), hovered); });
+    connect(FLines, &QLineSeries::hovered, this,
+            [this](const QPointF &point, bool hovered) { ShowResultTip(qRound(point.x()), hovered); });
     connect(BSaveChart, &QPushButton::clicked, this, &TFrequencyForm::BSaveChartClick);
     connect(BSaveTable, &QPushButton::clicked, this, &TFrequencyForm::BSaveTableClick);
 }
@@ -227,9 +233,9 @@ void TFrequencyForm::BuildSeries()
         set->setColor(pointColours.at(i));
         set->setBorderColor(pointColours.at(i).darker(140));
         set->setLabelColor(Qt::black);
+        set->setLabelFont(CountFont());
         FBars->append(set);
-        const qreal centre = -FBars->barWidth() / 2 + (qreal(i) + 0.5) * FBars->barWidth() / qreal(shown);
-        barsAxisX->append(table.at(i).result, centre);
+        barsAxisX->append(table.at(i).result, BarCentre(i));
     }
     barsAxisY = new QValueAxis;
     FitCountAxis(barsAxisY, highest);
@@ -327,46 +333,79 @@ void TFrequencyForm::PlaceBarLabels(bool withDepth)
 void TFrequencyForm::LabelLinePoints()
 {
     // The series' own point labels are drawn under its markers; these sit above them.
-    QFont labelFont = linesAxisY->labelsFont();
-    labelFont.setBold(true);
+    const QFont labelFont = CountFont();
     const QList<QPointF> points = FLines->points();
     for (const QPointF &point : points) {
         auto *label = new QGraphicsSimpleTextItem(QString::number(qint64(point.y())), FChart);
         label->setFont(labelFont);
         const QRectF box = label->boundingRect();
-        // Clear of the marker, which is drawn larger than its nominal size.
-        label->setPos(FChart->mapToPosition(point, FLines) - QPointF(box.width() / 2, box.height() + FLines->markerSize()));
+        // Clear of the marker, which is drawn about twice its nominal size across.
+        label->setPos(FChart->mapToPosition(point, FLines)
+                      - QPointF(box.width() / 2, box.height() + 1.4 * FLines->markerSize()));
         label->setZValue(1);
         overlayItems.append(label);
     }
 }
 
-void TFrequencyForm::FitAxisLabels(QCategoryAxis *axis, qreal labelSpacing)
+void TFrequencyForm::FitAxisLabels(QCategoryAxis *axis, qreal labelSpacing,
+                                   const std::function<qreal(qsizetype)> &position)
 {
     // The chart cuts a label that is wider than its share of the axis down to "…";
-    // a label is only shown where it fits whole, level or upright. The room covers the
-    // label's text margins and the axis' padding on both sides.
-    constexpr qreal kRoom = 18;
-    const qsizetype labels = axis->count();
-    if (labels == 0)
+    // a label is only shown where it has room whole. The room covers the label's text
+    // margins and the axis' padding on both sides.
+    constexpr qreal kRoom = 12;
+    const qsizetype names = pointColours.size();
+    if (names == 0 || labelSpacing <= 0)
         return;
-    const qreal share = std::min(labelSpacing, FChart->plotArea().width() / qreal(labels + 1));
     const QFontMetricsF metrics(axis->labelsFont());
     qreal widest = 0;
-    for (const QString &label : axis->categoriesLabels())
-        widest = std::max(widest, metrics.horizontalAdvance(label));
-    const bool level = widest + kRoom <= share;
-    const bool upright = !level && metrics.height() + kRoom <= share;
-    const int angle = upright ? -90 : 0;
+    for (qsizetype i = 0; i < names; ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(table.at(i).result));
+    const bool level = widest + kRoom <= labelSpacing;
+    // Upright names need a line's height each; where even that is too much, every
+    // `step`-th name stands, the first always among them.
+    const qsizetype step = level ? 1 : std::max<qsizetype>(1, qsizetype(std::ceil((metrics.height() + kRoom) / labelSpacing)));
+    const int angle = level ? 0 : -90;
     if (axis->labelsAngle() != angle)
         axis->setLabelsAngle(angle);
-    if (axis->labelsVisible() != (level || upright))
-        axis->setLabelsVisible(level || upright);
+    QStringList wanted;
+    for (qsizetype i = 0; i < names; i += step)
+        wanted.append(table.at(i).result);
+    if (axis->categoriesLabels() == wanted)
+        return;
+    for (const QString &label : axis->categoriesLabels())
+        axis->remove(label);
+    for (qsizetype i = 0; i < names; i += step)
+        axis->append(table.at(i).result, position(i));
+}
+
+qreal TFrequencyForm::BarCentre(qsizetype index) const
+{
+    // The bars of the one category share its width, side by side.
+    const qreal slot = FBars->barWidth() / qreal(pointColours.size());
+    return -FBars->barWidth() / 2 + (qreal(index) + 0.5) * slot;
+}
+
+void TFrequencyForm::ShowResultTip(qsizetype index, bool hovered)
+{
+    if (!hovered || index < 0 || index >= pointColours.size()) {
+        QToolTip::hideText();
+        return;
+    }
+    const FrequencyEntry &entry = table.at(index);
+    QToolTip::showText(QCursor::pos(), QStringLiteral("%1：%2").arg(entry.result).arg(entry.count), FChartView);
+}
+
+QFont TFrequencyForm::CountFont() const
+{
+    QFont countFont = font();
+    countFont.setBold(true);
+    return countFont;
 }
 
 qreal TFrequencyForm::WidestCountLabel() const
 {
-    const QFontMetricsF metrics(linesAxisY->labelsFont());
+    const QFontMetricsF metrics(CountFont());
     qreal widest = 0;
     for (const QPointF &point : FLines->points())
         widest = std::max(widest, metrics.horizontalAdvance(QString::number(qint64(point.y()))));
@@ -383,8 +422,8 @@ void TFrequencyForm::RebuildDepth()
     const qreal barSpacing = points > 0 ? plotWidth * FBars->barWidth() / points : 0;
     const qreal pointSpacing = points > 0 ? plotWidth / points : 0;
     if (plotWidth > 0 && points > 0) {
-        FitAxisLabels(barsAxisX, barSpacing);
-        FitAxisLabels(linesAxisX, pointSpacing);
+        FitAxisLabels(barsAxisX, barSpacing, [this](qsizetype i) { return BarCentre(i); });
+        FitAxisLabels(linesAxisX, pointSpacing, [](qsizetype i) { return qreal(i); });
         const bool countsFit = WidestCountLabel() + kCountRoom <= barSpacing;
         if (FBars->isLabelsVisible() != countsFit)
             FBars->setLabelsVisible(countsFit);

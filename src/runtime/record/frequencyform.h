@@ -5,7 +5,10 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QFont>
 #include <QList>
+
+#include <functional>
 
 class QBarSeries;
 class QCategoryAxis;
@@ -69,9 +72,17 @@ protected:
 private:
     void BuildSeries();
     void RebuildDepth();
-    // Shows the result names under bars or lines level, upright or not at all, as the
-    // space between two labels allows.
-    void FitAxisLabels(QCategoryAxis *axis, qreal labelSpacing);
+    // Names the results under bars or points: level where the names fit side by side,
+    // else upright, else every second, third … name upright; some names always show.
+    // `position` gives the axis value of the i-th result.
+    void FitAxisLabels(QCategoryAxis *axis, qreal labelSpacing, const std::function<qreal(qsizetype)> &position);
+    // Axis value under the middle of the index-th bar.
+    qreal BarCentre(qsizetype index) const;
+    // Full name and count of the result under the pointer, for the names the axis
+    // leaves out or cuts short.
+    void ShowResultTip(qsizetype index, bool hovered);
+    // The counts over bars and points are written in the window's own face.
+    QFont CountFont() const;
     // Width of the widest count as it is written over a bar or a point.
     qreal WidestCountLabel() const;
     void PlaceBarLabels(bool withDepth);

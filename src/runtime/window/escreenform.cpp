@@ -2,12 +2,15 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
+#include <QtMath>
 
 TEScreenForm::TEScreenForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
@@ -50,15 +53,20 @@ void TEScreenForm::ApplySettings(const ExtraScreen &settings)
         RandMemo->setGeometry(resultArea);
         ApplyFont(RandMemo, settings.randFont);
         SetBaseColour(RandMemo, ToQColor(settings.randBgColour));
-        RandMemo->document()->setDefaultTextOption(QTextOption(alignment));
+        // Lines are broken between results by ShowFrameText, never inside one.
+        QTextOption option(alignment);
+        option.setWrapMode(QTextOption::NoWrap);
+        RandMemo->document()->setDefaultTextOption(option);
+        RandMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        RandMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     } else {
-        RandLabel = new QLabel("随机数将显示在这里", this);
+        RandLabel = new QLabel(this);
         RandLabel->setObjectName("RandLabel");
         RandLabel->setTextFormat(Qt::PlainText);
-        RandLabel->setWordWrap(true);
         RandLabel->setGeometry(resultArea);
         RandLabel->setAlignment(alignment);
         ApplyFont(RandLabel, settings.randFont);
+        ShowFrameText("随机数将显示在这里");
     }
 }
 
@@ -69,17 +77,42 @@ void TEScreenForm::SetStopShortcut(const QKeySequence &key)
 
 void TEScreenForm::ShowFrameText(const QString &text)
 {
-    if (RandMemo)
-        RandMemo->setPlainText(text);
-    else if (RandLabel)
-        RandLabel->setText(text);
+    m_frameText = text;
+    if (RandMemo) {
+        // Room for the scroll bar too: it appears once the lines outgrow the height.
+        const int margins = 2 * qCeil(RandMemo->document()->documentMargin()) + 2 * RandMemo->frameWidth()
+            + RandMemo->verticalScrollBar()->sizeHint().width();
+        RandMemo->setPlainText(BreakBetweenResults(text, RandMemo->font(), RandMemo->width() - margins));
+    } else if (RandLabel) {
+        RandLabel->setText(BreakBetweenResults(text, RandLabel->font(), RandLabel->contentsRect().width()));
+    }
 }
 
-QString TEScreenForm::FrameText() const
+QString TEScreenForm::BreakBetweenResults(const QString &text, const QFont &font, int width) const
 {
-    if (RandMemo)
-        return RandMemo->toPlainText();
-    return RandLabel ? RandLabel->text() : QString();
+    // The toolkit's own wrapping breaks a result such as "3.4" where a separator offers
+    // no break ("3." and "4"); here a line takes whole results only, and a result wider
+    // than the control stands alone on its line.
+    if (m_separator.isEmpty())
+        return text;
+    const QFontMetricsF metrics(font);
+    QStringList lines;
+    QString line;
+    for (const QString &result : text.split(m_separator)) {
+        if (line.isEmpty()) {
+            line = result;
+            continue;
+        }
+        const QString longer = line + m_separator + result;
+        if (metrics.horizontalAdvance(longer) <= width) {
+            line = longer;
+        } else {
+            lines.append(line);
+            line = result;
+        }
+    }
+    lines.append(line);
+    return lines.join(QLatin1Char('\n'));
 }
 
 void TEScreenForm::paintEvent(QPaintEvent *)

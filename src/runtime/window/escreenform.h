@@ -23,9 +23,13 @@ public:
     // The stop key of a draw stopped by key (empty: none).
     void SetStopShortcut(const QKeySequence &key);
 
-    // The result control's text (RandMemo or RandLabel).
+    // The text between two results of a frame; lines break only there.
+    void SetResultSeparator(const QString &separator) { m_separator = separator; }
+    // The result control's text (RandMemo or RandLabel): the frame's results, broken
+    // into lines between results where the control is too narrow for all of them.
     void ShowFrameText(const QString &text);
-    QString FrameText() const;
+    // The frame as given, without the line breaks added for the width.
+    QString FrameText() const { return m_frameText; }
     // "RandBox": the frames use the result box's format, anything else the record's.
     bool UsesResultBoxFormat() const { return m_useResultBoxFormat; }
 
@@ -42,6 +46,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    QString BreakBetweenResults(const QString &text, const QFont &font, int width) const;
+
     WindowBackgroundPainter m_background;
+    QString m_separator = QStringLiteral("  ");
+    QString m_frameText;
     bool m_useResultBoxFormat = false;
 };

@@ -489,6 +489,7 @@ void TRandForm::ApplyAnimate()
         if (inRand.randVisibleType == QStringLiteral("ExtraScreen") && IsTextProject()) {
             EScreen = new TEScreenForm(this);
             EScreen->ApplySettings(inRand.extraScreen);
+            EScreen->SetResultSeparator(m_separator);
             connect(EScreen, &TEScreenForm::StopRequested, this, &TRandForm::StopDraw);
         }
         const StopSet &stop = inRand.stopSet;
@@ -1060,6 +1061,7 @@ void TRandForm::closeEvent(QCloseEvent *event)
         EScreen->hide();
     RandTray->hide();
     event->accept();
+    emit Closed();
 }
 
 void TRandForm::contextMenuEvent(QContextMenuEvent *event)

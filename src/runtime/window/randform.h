@@ -38,7 +38,8 @@ class TTimesForm;
 // SetRecordText. BatchAppended is emitted right after each final batch has been
 // appended to the record (automatic line break and sort hang there); Closing is emitted
 // when the window closes, before anything is torn down (write-back of the record
-// settings hangs there).
+// settings hangs there); Closed follows once every Closing handler has returned, so a
+// message box a handler shows has been answered before the program may end.
 class TRandForm : public QWidget
 {
     Q_OBJECT
@@ -108,6 +109,7 @@ public:
 signals:
     void BatchAppended();
     void Closing();
+    void Closed();
     // The start-up ended the program (missing or unreadable project, password dialog
     // closed). The caller ends the event loop.
     void EndApplication();

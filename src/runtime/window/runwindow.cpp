@@ -12,6 +12,12 @@ void AllowLargeSyntheticBold()
         qputenv("QT_NO_SYNTHESIZED_BOLD_LIMIT", "1");
 }
 
+void EndProgramWithWindow(TRandForm &form, QCoreApplication &application)
+{
+    QObject::connect(&form, &TRandForm::EndApplication, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&form, &TRandForm::Closed, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
 int RunDrawingWindow(int argc, char **argv)
 {
     AllowLargeSyntheticBold();
@@ -22,8 +28,7 @@ int RunDrawingWindow(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     TRandForm form;
-    QObject::connect(&form, &TRandForm::EndApplication, &application, &QCoreApplication::quit, Qt::QueuedConnection);
-    QObject::connect(&form, &TRandForm::Closing, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    EndProgramWithWindow(form, application);
     if (form.FormShow() == TRandForm::StartupOutcome::Ended)
         return 0;
     AttachRecordTools(form);

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 QString &appDirOverride()
@@ -21,6 +23,20 @@ QString withTrailingSlash(QString dir)
 QString ProgramDir()
 {
     return withTrailingSlash(QCoreApplication::applicationDirPath());
+}
+
+QString ProgramDirBeforeStart(const char *argv0)
+{
+#ifdef Q_OS_LINUX
+    // What QCoreApplication::applicationDirPath reads too.
+    const QFileInfo self(QStringLiteral("/proc/self/exe"));
+    if (self.exists())
+        return withTrailingSlash(QFileInfo(self.canonicalFilePath()).absolutePath());
+#endif
+    QString program = QDir::fromNativeSeparators(QString::fromLocal8Bit(argv0));
+    if (!program.contains(QLatin1Char('/')))
+        program = QStandardPaths::findExecutable(program);
+    return withTrailingSlash(QFileInfo(program).absolutePath());
 }
 
 QString AppDir()

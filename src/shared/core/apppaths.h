@@ -13,6 +13,11 @@ void SetAppDir(const QString &dir);
 // The directory of the running program, with a trailing "/".
 QString ProgramDir();
 
+// The same before any application object exists (Dellamy picks its command line or its
+// window library first). `argv0` is the program's first argument, used where the
+// system cannot name the running program itself.
+QString ProgramDirBeforeStart(const char *argv0);
+
 // The catalogue, the project folder and a project's file under the application directory.
 QString ProjectsDir();
 QString ProjectFilePath(const QString &projectName);

@@ -374,7 +374,7 @@ QDomDocument LoadProjectDocumentAnyForm(const QString &path)
             text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
         return ParseXmlText(text, fileLabel(path));
     }
-    if (!IsCodecBound())
+    if (!IsCodecBound() && !BindCodec())
         throw SuiteError(CodecBindError());
     return decodeStoredDocument(SplitTextLines(text), path);
 }

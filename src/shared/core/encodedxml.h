@@ -23,5 +23,5 @@ void SaveEncodedDocument(const QDomDocument &document, const QString &path);
 QDomDocument ParseXmlText(const QString &text, const QString &what);
 
 // Loads a project document that may be stored encoded or as plain XML (exchange files,
-// the command line's --file). Throws SuiteError.
+// the command line's --file); binds the codec if encoded text needs it. Throws SuiteError.
 QDomDocument LoadProjectDocumentAnyForm(const QString &path);
