@@ -87,6 +87,7 @@ private slots:
     void remarksKeepTheirOrder();
     void refusesToDeleteTheLastBox();
     void switchesResultBoxKind();
+    void pictureProjectHasItsOwnObjects();
     void undoesAndRedoesEveryKindOfEdit();
     void closeQuestion_data();
     void closeQuestion();
@@ -297,6 +298,44 @@ void DesignCanvasTest::switchesResultBoxKind()
     QCOMPARE(m_form->Form().randBox.position.align, QStringLiteral("自定义"));
     QVERIFY(Action("RBUseEdit")->isChecked() && !Action("RBUseLabel")->isChecked());
     QCOMPARE(m_form->ValueEditor()->Heading(), QStringLiteral("文本框式生成框"));
+}
+
+void DesignCanvasTest::pictureProjectHasItsOwnObjects()
+{
+    QFile file(QStringLiteral(SUITE_SOURCE_DIR "/data/Demo/5.RandImages.xml"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    SaveEncodedDocument(ParseXmlText(QString::fromUtf8(file.readAll()), file.fileName()),
+                        ProjectFilePath(QStringLiteral("图片")));
+    TDesignForm form(QStringLiteral("图片"));
+    form.show();
+    QVERIFY(form.IsPictureProject());
+    DesignCanvas *canvas = form.Canvas();
+    QVERIFY(canvas->RandPic->isVisible());
+    QVERIFY(form.findChild<QMenu *>(QStringLiteral("PicNameMenu"))->menuAction()->isVisible());
+    QVERIFY(!form.findChild<QMenu *>(QStringLiteral("RandBoxMenu"))->menuAction()->isVisible());
+
+    form.SelectObject({DesignPart::PictureName, -1});
+    auto *format = qobject_cast<QComboBox *>(form.ValueEditor()->ValueEditor(QStringLiteral("格式")));
+    QVERIFY(format);
+    format->setCurrentText(QStringLiteral("完整的图片路径"));
+    emit format->activated(format->currentIndex());
+    QCOMPARE(canvas->PicNameLabel->text(), QStringLiteral("显示图片名称格式：完整的图片路径"));
+
+    form.SelectObject({DesignPart::Picture, -1});
+    QCOMPARE(form.ValueEditor()->Heading(), QStringLiteral("随机图片框"));
+    auto *interval = qobject_cast<QLineEdit *>(form.ValueEditor()->ValueEditor(QStringLiteral("播放间隔")));
+    interval->clear();
+    QTest::keyClicks(interval, QStringLiteral("8o0"));
+    QCOMPARE(form.Form().picture.interval, QStringLiteral("80"));
+
+    form.findChild<QAction *>(QStringLiteral("ShowPicName"))->trigger();
+    QVERIFY(!canvas->PicNameLabel->isVisible());
+    QVERIFY(form.SaveDesign());
+    const FormSection stored =
+        ReadFormSection(LoadEncodedDocument(ProjectFilePath(QStringLiteral("图片"))), true);
+    QVERIFY(stored == form.Form());
+    QCOMPARE(stored.pictureName.type, QStringLiteral("完整的图片路径"));
+    QVERIFY(!stored.pictureName.visible);
 }
 
 void DesignCanvasTest::undoesAndRedoesEveryKindOfEdit()
