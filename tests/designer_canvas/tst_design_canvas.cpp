@@ -456,6 +456,12 @@ void DesignCanvasTest::extraButtonPositioning()
     Click(canvas, title.topLeft() + QPoint(120, 20)); // on an object: object left + x, top + y
     QCOMPARE(placed, title.topLeft() + QPoint(120, 20));
     QCOMPARE(canvas->cursor().shape(), Qt::ArrowCursor);
+    // The button designer had the value editor meanwhile; the canvas takes it back.
+    m_form->ValueEditor()->SetRequirer(QStringLiteral("ExtraButtonPage"));
+    m_form->ValueEditor()->ClearRows();
+    m_form->ShowInValueEditor();
+    QCOMPARE(m_form->ValueEditor()->Requirer(), QStringLiteral("DesignPage"));
+    QVERIFY(m_form->ValueEditor()->Target());
     // The mode is over: the next press selects again and moves nothing.
     placed = QPoint(-1, -1);
     Click(canvas, QPoint(120, 340));
