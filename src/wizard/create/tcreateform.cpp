@@ -14,6 +14,7 @@
 #include "modedialogfactory.h"
 #include "projectcatalogue.h"
 #include "projectheader.h"
+#include "projectname.h"
 #include "suiteerror.h"
 #include "trandqueryform.h"
 #include "yesno.h"
@@ -93,19 +94,6 @@ QString TemplateFileName(int pmode)
         QStringLiteral("14.RandCustomCal.rpj"),
     };
     return names.value(pmode);
-}
-
-QString ProjectNameFileProblem(const QString &name)
-{
-    if (!name.isEmpty() && name.trimmed().isEmpty())
-        return QStringLiteral("项目名称不能只由空格组成！");
-    // The name becomes Data/Projects/<name>.rpj on every platform the suite runs on.
-    static const QString forbidden = QStringLiteral("/\\<>:\"|?*");
-    for (const QChar c : name) {
-        if (forbidden.contains(c) || c.unicode() < 0x20)
-            return QStringLiteral("项目名称中不得出现 / \\ < > : \" | ? * 等不能用于文件名的字符！");
-    }
-    return {};
 }
 
 TCreateForm::TCreateForm(QWidget *parent) : QWidget(parent)
@@ -495,19 +483,11 @@ void TCreateForm::AcceptStep1()
         return;
     }
     const QString name = projNameValue->text();
-    if (name.isEmpty())
-        fail(QStringLiteral("项目名称不能为空！"));
-    for (const CatalogueEntry &entry : entries) {
-        if (entry.name == name) {
-            fail(QStringLiteral("项目名称不能与现有的项目名称重复！"));
-            break;
-        }
-    }
-    if (name.contains(QLatin1Char('.')))
-        fail(QStringLiteral("项目名称中不得出现小数点！"));
-    const QString fileProblem = ProjectNameFileProblem(name);
-    if (!fileProblem.isEmpty())
-        fail(fileProblem);
+    QStringList existingNames;
+    for (const CatalogueEntry &entry : entries)
+        existingNames << entry.name;
+    for (const QString &problem : ProjectNameProblems(name, existingNames))
+        fail(problem);
     // A project file the catalogue does not list would stop the creation at the very end;
     // say so while the name can still be changed here.
     if (!failed && QFile::exists(ProjectFilePath(name)))

@@ -149,6 +149,3 @@ private:
 
 // The starting document of a project type under Data/Demo/.
 QString TemplateFileName(int pmode);
-
-// Why a project name cannot become a file name, or an empty text when it can.
-QString ProjectNameFileProblem(const QString &name);
