@@ -46,8 +46,7 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
                                  QStringLiteral("反馈邮箱：") + MakerInfo::FeedbackMail,
                                  QStringLiteral("用户交流QQ群：") + MakerInfo::QQGroupNumber}
                          .join(QLatin1Char('\n')));
-    contact->setStyleSheet(QStringLiteral("background: rgba(255,255,255,150); border-radius: 6px; padding: 10px;"
-                                          "line-height: 150%;"));
+    contact->setStyleSheet(QStringLiteral("background: rgba(255,255,255,150); border-radius: 6px; padding: 10px;"));
     layout->addWidget(contact);
     layout->addStretch();
 

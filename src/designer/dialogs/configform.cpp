@@ -43,9 +43,12 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
         return QColorDialog::getColor(current, this, QStringLiteral("选择边框颜色"));
     };
 
+    setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid rgba(255,255,255,190); border-radius: 5px;"
+                                 " margin-top: 8px; padding-top: 3px; }"
+                                 "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"));
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(10, 8, 10, 10);
-    layout->setSpacing(6);
+    layout->setContentsMargins(10, 6, 10, 8);
+    layout->setSpacing(4);
 
     auto *randGroup = new QGroupBox(QStringLiteral("随机数设置"), this);
     auto *randRow = new QHBoxLayout(randGroup);
