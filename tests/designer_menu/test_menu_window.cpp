@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,7 +96,9 @@ private slots:
     void editPasswordGuardsTheProperties();
     void propertiesChecksAndSaves();
     void passwordsDoNotCarryOverBetweenProjects();
+    void commandBarAndWallpaperCommands();
     void settingsDefaultsAndSave();
+    void settingsShowTheRightsMessageWhenSoftIniIsUnusable();
     void widthBoxesStepByDragging();
     void iconPickerChoosesAndForgets();
 
@@ -528,6 +531,36 @@ void TestMenuWindow::passwordsDoNotCarryOverBetweenProjects()
     QCOMPARE(carried, QString());
 }
 
+void TestMenuWindow::commandBarAndWallpaperCommands()
+{
+    openMenu();
+    auto click = [this](const char *command) {
+        QTest::mouseClick(menu->findChild<QLabel *>(QLatin1String(command)), Qt::LeftButton);
+    };
+    click("GoHelp");
+    click("GoAskImg");
+    click("GoProjManage");
+    QCOMPARE(started, (QStringList{QUrl::fromLocalFile(AppDir() + QStringLiteral("Zelmora 帮助文档.html")).toString(),
+                                   QStringLiteral("mailto:feedback@zelmora.cn"), QStringLiteral("Ostrel")}));
+
+    QTest::mouseClick(menu->findChild<QLabel *>(QStringLiteral("InfoQQGroup")), Qt::LeftButton);
+    QCOMPARE(messages.last().caption, QStringLiteral("已复制"));
+    QCOMPARE(QApplication::clipboard()->text(), menu->findChild<QLineEdit *>(QStringLiteral("CopyText"))->text());
+
+    menu->ChooseWallpaper = [] { return AppDir() + QStringLiteral("Img/示例图片1.jpg"); };
+    menu->ChangeBgPicClick();
+    QCOMPARE(IniFile(SoftIniPath()).ReadString(SoftIni::kGuideBackground, SoftIni::kPath),
+             QStringLiteral("Application:Img/示例图片1.jpg"));
+    menu->UseDefaultBgPicClick();
+    QCOMPARE(IniFile(SoftIniPath()).ReadString(SoftIni::kGuideBackground, SoftIni::kPath),
+             QStringLiteral("Application:Img/背景图片.jpg"));
+
+    // A new project is made by the wizard, which brings the menu back itself.
+    click("GoCreateProj");
+    QCOMPARE(started.last(), QStringLiteral("Quorin"));
+    QVERIFY(!menu->isVisible());
+}
+
 void TestMenuWindow::settingsDefaultsAndSave()
 {
     QVERIFY(!QFile::exists(SoftIniPath()));
@@ -572,6 +605,19 @@ void TestMenuWindow::settingsDefaultsAndSave()
     QVERIFY(form.ImgBorderWidth->isEnabled());
     form.BCancel->click();
     QCOMPARE(ReadBytes(SoftIniPath()), before);
+}
+
+void TestMenuWindow::settingsShowTheRightsMessageWhenSoftIniIsUnusable()
+{
+    QVERIFY(QDir().mkpath(SoftIniPath()));  // a folder where the file should be
+    TConfigForm form;
+    form.show();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().caption, QStringLiteral("软件权限不足"));
+    form.BOK->click();
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages.last().text, RightsMessageText());
+    QVERIFY(form.isVisible());
 }
 
 void TestMenuWindow::widthBoxesStepByDragging()

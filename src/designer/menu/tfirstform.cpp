@@ -196,14 +196,21 @@ QPixmap TFirstForm::IconPixmap(int pic)
 
 void TFirstForm::CreateItem(int index)
 {
+    static const QFont captionFont = MenuCaptionFont();
+    static const QPalette captionPalette = [] {
+        QPalette palette;
+        palette.setColor(QPalette::WindowText, Qt::white);
+        return palette;
+    }();
     ProjItem item;
     item.icon = new QLabel(this);
     item.icon->setPixmap(IconPixmap(catalogue.At(index).pic));
     item.icon->resize(MenuGrid::IconSize, MenuGrid::IconSize);
     item.icon->setScaledContents(true);
     item.label = new QLabel(this);
-    item.label->setFont(MenuCaptionFont());
-    item.label->setStyleSheet(QStringLiteral("color: white;"));
+    // A palette, not a style sheet: hundreds of labels would each parse one.
+    item.label->setFont(captionFont);
+    item.label->setPalette(captionPalette);
     for (QLabel *part : {item.icon, item.label}) {
         part->setMouseTracking(true);
         part->installEventFilter(this);
