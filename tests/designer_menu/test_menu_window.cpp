@@ -92,6 +92,7 @@ private slots:
     void wallpaperDragSpringsBack();
     void openingAProjectHandsItToTheRuntime();
     void newProjectHandOffOpensTheDesignWindowOnce();
+    void aBrokenCatalogueIsReportedAndLeftAlone();
     void searchFiltersWithoutReordering();
     void editPasswordGuardsTheProperties();
     void propertiesChecksAndSaves();
@@ -381,6 +382,23 @@ void TestMenuWindow::newProjectHandOffOpensTheDesignWindowOnce()
     QVERIFY(messages.first().text.contains(QStringLiteral("丁")));
     QCOMPARE(menu->PendingProject(), QStringLiteral("丁"));
     QCOMPARE(ReadDesignSender(), QString());
+}
+
+void TestMenuWindow::aBrokenCatalogueIsReportedAndLeftAlone()
+{
+    QFile file(CatalogueFilePath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<Menu><Projects Count=\"2\"><Project Name=");
+    file.close();
+    const auto before = fixture.Snapshot();
+    openMenu();
+    QTRY_COMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().caption, QStringLiteral("读取失败"));
+    QVERIFY(messages.first().text.contains(QStringLiteral("menu.xml")));
+    QCOMPARE(menu->Catalogue().Count(), 0);
+    menu->close();
+    QCOMPARE(fixture.Snapshot(), before);
+    QCOMPARE(messages.size(), 1);
 }
 
 void TestMenuWindow::searchFiltersWithoutReordering()

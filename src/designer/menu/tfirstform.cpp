@@ -32,14 +32,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
 #include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
 #include <QWheelEvent>
 
 namespace {
-constexpr int kLabelMaxWidth = 116;
 constexpr int kSlideTicks = 12;
 constexpr int kSlideDistance = 78;  // 1 + 2 + … + 12
 constexpr int kGridBelowGrip = 36;
@@ -94,13 +92,16 @@ void TFirstForm::FormCreate()
     try {
         catalogue = MenuCatalogue::Load();
     } catch (const SuiteError &error) {
-        // Said once the window is up; the file stays as it is (closing reads it again).
+        // Said once the window is up; the file stays as it is, closing leaves it alone.
         catalogueError = error.message();
+        catalogueReadable = false;
     }
-    for (int i = 0; i < catalogue.Count(); ++i)
-        CreateItem(i);
-    for (int i = 0; i < catalogue.Count(); ++i)
-        shownIndexes << i;
+    QVector<int> all;
+    for (int i = 0; i < catalogue.Count(); ++i) {
+        icons.Insert(i, catalogue.At(i));
+        all << i;
+    }
+    icons.SetShown(all);
 
     MoveSelBox = new SelectionFrame(SelectionFrame::Style::Hover, QSize(125, 92), this);
     MoveSelBox->setObjectName(QStringLiteral("MoveSelBox"));
@@ -172,78 +173,6 @@ void TFirstForm::FormCreate()
     gridOrigin = MenuGrid::StartOrigin;
     selected = -1;
     FormResize();
-}
-
-QPixmap TFirstForm::IconPixmap(int pic)
-{
-    auto cached = iconCache.constFind(pic);
-    if (cached != iconCache.constEnd())
-        return *cached;
-    QPixmap pixmap(AppDir() + QStringLiteral("Icons/png-%1.png").arg(pic));
-    if (pixmap.isNull()) {
-        // A missing picture still leaves something to click on.
-        pixmap = QPixmap(MenuGrid::IconSize, MenuGrid::IconSize);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setBrush(QColor(200, 200, 210));
-        painter.setPen(QPen(Qt::white, 2));
-        painter.drawRoundedRect(QRectF(4, 4, 56, 56), 10, 10);
-    }
-    iconCache.insert(pic, pixmap);
-    return pixmap;
-}
-
-void TFirstForm::CreateItem(int index)
-{
-    static const QFont captionFont = MenuCaptionFont();
-    static const QPalette captionPalette = [] {
-        QPalette palette;
-        palette.setColor(QPalette::WindowText, Qt::white);
-        return palette;
-    }();
-    ProjItem item;
-    item.icon = new QLabel(this);
-    item.icon->setPixmap(IconPixmap(catalogue.At(index).pic));
-    item.icon->resize(MenuGrid::IconSize, MenuGrid::IconSize);
-    item.icon->setScaledContents(true);
-    item.label = new QLabel(this);
-    // A palette, not a style sheet: hundreds of labels would each parse one.
-    item.label->setFont(captionFont);
-    item.label->setPalette(captionPalette);
-    for (QLabel *part : {item.icon, item.label}) {
-        part->setMouseTracking(true);
-        part->installEventFilter(this);
-    }
-    items.insert(index, item);
-    SetLabelText(index);
-}
-
-QLabel *TFirstForm::ProjIcon(int index) const
-{
-    return index >= 0 && index < items.size() ? items.at(index).icon : nullptr;
-}
-
-QLabel *TFirstForm::ProjLabel(int index) const
-{
-    return index >= 0 && index < items.size() ? items.at(index).label : nullptr;
-}
-
-void TFirstForm::SetLabelText(int index)
-{
-    QLabel *label = items.at(index).label;
-    const QString name = catalogue.At(index).name;
-    label->setText(label->fontMetrics().elidedText(name, Qt::ElideRight, kLabelMaxWidth));
-    label->setToolTip(name);
-    label->adjustSize();
-    label->setObjectName(QStringLiteral("ProjLabel_") + name);
-    items.at(index).icon->setObjectName(QStringLiteral("ProjIcon_") + name);
-}
-
-void TFirstForm::RecentreLabel(int index)
-{
-    const ProjItem &item = items.at(index);
-    item.label->move(LabelLeft(item.icon->x(), item.label->width()), item.icon->y() + MenuGrid::LabelOffsetY);
 }
 
 void TFirstForm::LoadWallpaper(const QString &path)
@@ -333,42 +262,13 @@ void TFirstForm::FormResize()
     const int newColumns = ColumnsForWidth(clientWidth);
     if (newColumns != columns) {
         columns = newColumns;
-        PlaceAllItems();
-    }
-}
-
-void TFirstForm::PlaceItem(int index, int cell)
-{
-    const ProjItem &item = items.at(index);
-    item.icon->move(CellPosition(cell, columns, gridOrigin));
-    RecentreLabel(index);
-}
-
-void TFirstForm::PlaceAllItems()
-{
-    QVector<bool> shown(items.size(), false);
-    for (int cell = 0; cell < shownIndexes.size(); ++cell) {
-        PlaceItem(shownIndexes.at(cell), cell);
-        shown[shownIndexes.at(cell)] = true;
-    }
-    for (int i = 0; i < items.size(); ++i) {
-        items.at(i).icon->setVisible(shown.at(i));
-        items.at(i).label->setVisible(shown.at(i));
-    }
-}
-
-void TFirstForm::MoveItemsBy(int dy)
-{
-    for (const int index : std::as_const(shownIndexes)) {
-        const ProjItem &item = items.at(index);
-        item.icon->move(item.icon->x(), item.icon->y() + dy);
-        item.label->move(item.label->x(), item.label->y() + dy);
+        icons.PlaceShown(columns, gridOrigin);
     }
 }
 
 void TFirstForm::FrameOn(SelectionFrame *frame, int index)
 {
-    const QLabel *icon = items.at(index).icon;
+    const QLabel *icon = icons.Icon(index);
     frame->move(icon->x() - 30, icon->y() - 6);
 }
 
@@ -395,7 +295,7 @@ void TFirstForm::MoveMenuTimerTimer()
         MoveImg->move(0, MoveImg->y() + dy);
         if (renaming)
             ProjRenameEdit->move(ProjRenameEdit->x(), ProjRenameEdit->y() + dy);
-        MoveItemsBy(dy);
+        icons.MoveShownBy(dy);
         if (++step == kSlideTicks) {
             menuShown = !menuShown;
             step = 0;
@@ -406,15 +306,11 @@ void TFirstForm::MoveMenuTimerTimer()
         return;
     }
     // Springing the grid back up under the grip.
-    MoveItemsBy(-tick);
-    if (items.at(shownIndexes.first()).icon->y() <= MoveImg->y() + kGridBelowGrip) {
+    icons.MoveShownBy(-tick);
+    if (icons.Icon(icons.Shown().first())->y() <= MoveImg->y() + kGridBelowGrip) {
         tick = 0;
         MoveMenuTimer->stop();
-        for (int cell = 0; cell < shownIndexes.size(); ++cell) {
-            const ProjItem &item = items.at(shownIndexes.at(cell));
-            item.icon->move(item.icon->x(), gridOrigin.y() + cell / columns * MenuGrid::RowHeight);
-            item.label->move(item.label->x(), item.icon->y() + MenuGrid::LabelOffsetY);
-        }
+        icons.AlignShownRows(columns, gridOrigin.y());
     }
 }
 
@@ -436,7 +332,7 @@ void TFirstForm::BgImgMouseMove(QMouseEvent *event)
         return;
     }
     const int y = qRound(event->globalPosition().y());
-    MoveItemsBy(y - lastY);
+    icons.MoveShownBy(y - lastY);
     lastY = y;
 }
 
@@ -445,9 +341,9 @@ void TFirstForm::BgImgMouseUp()
     if (!wallpaperDragging)
         return;
     wallpaperDragging = false;
-    if (shownIndexes.isEmpty() || MoveMenuTimer->isActive())
+    if (icons.Shown().isEmpty() || MoveMenuTimer->isActive())
         return;
-    const int firstTop = items.at(shownIndexes.first()).icon->y();
+    const int firstTop = icons.Icon(icons.Shown().first())->y();
     const int homeTop = MoveImg->y() + kGridBelowGrip;
     if (firstTop <= homeTop) {
         gridOrigin.setY(firstTop);
@@ -461,40 +357,30 @@ void TFirstForm::BgImgMouseUp()
 
 void TFirstForm::WheelScroll(int angleDelta)
 {
-    if (shownIndexes.isEmpty() || angleDelta == 0 || MoveMenuTimer->isActive() || dragging || wallpaperDragging)
+    if (icons.Shown().isEmpty() || angleDelta == 0 || MoveMenuTimer->isActive() || dragging || wallpaperDragging)
         return;
     CommitRenameIfWritable();
     MoveSelBox->Park();
     SetSelBox->Park();
     // One row per notch, between the grid's home under the grip and its last row there.
-    const int rows = int(shownIndexes.size() + columns - 1) / columns;
+    const int rows = int(icons.Shown().size() + columns - 1) / columns;
     const int homeTop = MoveImg->y() + kGridBelowGrip;
-    const int firstTop = items.at(shownIndexes.first()).icon->y();
+    const int firstTop = icons.Icon(icons.Shown().first())->y();
     const int lowestTop = std::min(homeTop - (rows - 1) * MenuGrid::RowHeight, firstTop);
     const int top = std::clamp(firstTop + (angleDelta > 0 ? MenuGrid::RowHeight : -MenuGrid::RowHeight), lowestTop,
                                std::max(homeTop, firstTop));
-    MoveItemsBy(top - firstTop);
+    icons.MoveShownBy(top - firstTop);
     gridOrigin.setY(top);
 }
 
 // ---- projects: hover, press, drag ------------------------------------------------
 
-int TFirstForm::ItemIndexOf(QObject *object) const
-{
-    for (int i = 0; i < items.size(); ++i) {
-        if (items.at(i).icon == object || items.at(i).label == object)
-            return i;
-    }
-    return -1;
-}
-
 void TFirstForm::ProjMouseMove(int index, QMouseEvent *event)
 {
     if (dragging && (event->buttons() & Qt::LeftButton)) {
-        const ProjItem &item = items.at(index);
         const QPoint delta = event->position().toPoint() - pressPoint;
-        item.icon->move(item.icon->pos() + delta);
-        item.label->move(item.label->pos() + delta);
+        icons.Icon(index)->move(icons.Icon(index)->pos() + delta);
+        icons.Label(index)->move(icons.Label(index)->pos() + delta);
         return;
     }
     if (!dragging && !renaming && !MoveMenuTimer->isActive()) {
@@ -509,11 +395,10 @@ void TFirstForm::ProjMouseDown(int index, QMouseEvent *event)
     selected = index;
     if (event->button() == Qt::LeftButton) {
         // Reordering needs the whole list on screen, not a search's part of it.
-        dragging = shownIndexes.size() == items.size() && !MoveMenuTimer->isActive();
+        dragging = icons.AllShown() && !MoveMenuTimer->isActive();
         pressPoint = event->position().toPoint();
-        pressPosition = items.at(index).icon->pos();
-        items.at(index).icon->raise();
-        items.at(index).label->raise();
+        pressPosition = icons.Icon(index)->pos();
+        icons.Raise(index);
         MoveSelBox->raise();
     }
     ShowProjectInfo(index);
@@ -523,16 +408,16 @@ void TFirstForm::ProjMouseUp(int index)
 {
     const bool wasDragging = dragging;
     dragging = false;
-    const QLabel *icon = items.at(index).icon;
+    const QLabel *icon = icons.Icon(index);
     if (!wasDragging || icon->pos() == pressPosition) {
         ProjClick(index);
         return;
     }
-    const int target = DropTarget(icon->pos(), gridOrigin, columns, int(items.size()));
+    const int target = DropTarget(icon->pos(), gridOrigin, columns, icons.Count());
     catalogue.Move(index, target);
-    items.move(index, target);
+    icons.Move(index, target);
     for (int i = std::min(index, target); i <= std::max(index, target); ++i)
-        PlaceItem(i, i);
+        icons.Place(i, i, columns, gridOrigin);
     selected = target;
     FrameOn(SetSelBox, target);
 }
@@ -547,7 +432,7 @@ void TFirstForm::ShowProjectInfo(int index)
 {
     const CatalogueEntry &entry = catalogue.At(index);
     ProjectInfo info;
-    info.icon = IconPixmap(entry.pic);
+    info.icon = icons.Picture(entry.pic);
     info.name = entry.name;
     info.remark = entry.remark;
     try {
@@ -595,7 +480,7 @@ bool TFirstForm::eventFilter(QObject *watched, QEvent *event)
         }
         return QWidget::eventFilter(watched, event);
     }
-    const int index = watched == ProjBgImg ? -1 : ItemIndexOf(watched);
+    const int index = watched == ProjBgImg ? -1 : icons.IndexOf(watched);
     if (watched != ProjBgImg && index < 0)
         return QWidget::eventFilter(watched, event);
     auto *mouse = static_cast<QMouseEvent *>(event);
@@ -642,8 +527,8 @@ void TFirstForm::ApplyFilter(const QString &text)
     CommitRenameIfWritable();
     MoveSelBox->Park();
     SetSelBox->Park();
-    shownIndexes = catalogue.Filter(text);
-    PlaceAllItems();
+    icons.SetShown(catalogue.Filter(text));
+    icons.PlaceShown(columns, gridOrigin);
 }
 
 // ---- context commands ----------------------------------------------------------------
@@ -683,7 +568,7 @@ void TFirstForm::Menu_RenameClick()
         ShowInformation(this, kReadOnlyCaption, QStringLiteral("您不能修改只读工程的名称！"));
         return;
     }
-    const QLabel *icon = items.at(selected).icon;
+    const QLabel *icon = icons.Icon(selected);
     renameIndex = selected;
     renaming = true;
     MoveSelBox->Park();
@@ -717,8 +602,7 @@ void TFirstForm::CommitRename()
         return;
     renaming = false;
     ProjRenameEdit->move(ProjRenameEdit->x(), -30);
-    SetLabelText(renameIndex);
-    RecentreLabel(renameIndex);
+    icons.SetName(renameIndex, catalogue.At(renameIndex).name);
     if (InfoPanel->ShowsProject() && selected == renameIndex)
         ShowProjectInfo(renameIndex);
 }
@@ -748,9 +632,7 @@ void TFirstForm::Menu_DeleteClick()
     } else if (renaming && renameIndex > index) {
         --renameIndex;
     }
-    delete items.at(index).icon;
-    delete items.at(index).label;
-    items.remove(index);
+    icons.Remove(index);
     selected = -1;
     ApplyFilter(ProjSearchEdit->text());
     InfoPanel->ShowGeneralView(catalogue.Count());
@@ -805,7 +687,7 @@ void TFirstForm::GetSelIcons()
         return;
     }
     catalogue.SetIcon(selected, chosen);
-    items.at(selected).icon->setPixmap(IconPixmap(chosen));
+    icons.SetPicture(selected, chosen);
     iconsForm->accept();
 }
 
@@ -861,7 +743,8 @@ void TFirstForm::closeEvent(QCloseEvent *event)
 {
     CommitRenameIfWritable();
     try {
-        catalogue.SaveOnClose();
+        if (catalogueReadable)
+            catalogue.SaveOnClose();
     } catch (const SuiteError &error) {
         ShowError(this, QStringLiteral("保存失败"), error.message());
     }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "menucatalogue.h"
+#include "projecticons.h"
 
-#include <QHash>
-#include <QPixmap>
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
@@ -51,8 +50,8 @@ public:
     bool MenuShown() const { return menuShown; }
     bool IsRenaming() const { return renaming; }
     QString PendingProject() const { return pendingProject; }
-    QLabel *ProjIcon(int index) const;
-    QLabel *ProjLabel(int index) const;
+    QLabel *ProjIcon(int index) const { return icons.Icon(index); }
+    QLabel *ProjLabel(int index) const { return icons.Label(index); }
 
 public slots:
     // The design window hands the screen back to the menu when it closes.
@@ -78,18 +77,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct ProjItem
-    {
-        QLabel *icon;
-        QLabel *label;
-    };
-
     void FormCreate();
     void FormShow();
     void Delay1msTimer();
     void FormResize();
     void MoveMenuTimerTimer();
-    void CreateItem(int index);
     void LoadWallpaper(const QString &path);
     void CommandClicked(const QString &command);
 
@@ -107,22 +99,15 @@ private:
     void GetSelIcons();
     void ShowProjectInfo(int index);
 
-    int ItemIndexOf(QObject *object) const;
-    void PlaceItem(int index, int cell);
-    void PlaceAllItems();
-    void MoveItemsBy(int dy);
     void FrameOn(SelectionFrame *frame, int index);
-    void RecentreLabel(int index);
-    void SetLabelText(int index);
     void ApplyFilter(const QString &text);
     void CommitRenameIfWritable();
-    QPixmap IconPixmap(int pic);
 
     MenuCatalogue catalogue;
-    QVector<ProjItem> items;
-    QVector<int> shownIndexes;  // the projects the search lets through, in order
+    ProjectIcons icons{this};
     QString pendingProject;
     QString catalogueError;  // why Data/menu.xml could not be read, until it is shown
+    bool catalogueReadable = true;
     QPoint gridOrigin;
     int selected = -1;
     int columns = 0;
@@ -154,5 +139,4 @@ private:
     QPointer<TConfigForm> configForm;
     QPointer<TAboutForm> aboutForm;
     TIconsForm *iconsForm = nullptr;
-    QHash<int, QPixmap> iconCache;
 };
