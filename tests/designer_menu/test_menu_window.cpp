@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <functional>
@@ -55,6 +56,16 @@ void whenModal(std::function<void(T *)> action)
         }
     });
     poll->start();
+}
+
+// A control by its name; the test stops when it is missing.
+template <typename T>
+T *named(QObject *window, const char *name)
+{
+    T *control = window->findChild<T *>(QLatin1String(name));
+    if (!control)
+        qFatal("no control named %s", name);
+    return control;
 }
 
 QDomDocument loadProject(const QString &name)
@@ -90,6 +101,7 @@ private slots:
     void deletingTheLastProjectLeavesAnEmptyMenu();
     void slidingTheCommandBarMovesEverything();
     void wallpaperDragSpringsBack();
+    void wheelScrollsRowByRowWithinTheGrid();
     void openingAProjectHandsItToTheRuntime();
     void newProjectHandOffOpensTheDesignWindowOnce();
     void aBrokenCatalogueIsReportedAndLeftAlone();
@@ -184,6 +196,10 @@ void TestMenuWindow::dragReordersAndClosingWritesTheOrder()
     QCOMPARE(icon->pos(), QPoint(36 + 3 * 122, 116));
     QCOMPARE(menu->ProjIcon(0)->pos(), QPoint(36, 116));
     QCOMPARE(label(QStringLiteral("乙"))->y(), 116 + 62);
+    // The moved icon stays under the bars (children are listed bottom to top).
+    const QObjectList stack = menu->children();
+    QVERIFY(stack.indexOf(icon) > stack.indexOf(menu->ProjIcon(7)));
+    QVERIFY(stack.indexOf(icon) < stack.indexOf(menu->findChild<QWidget *>(QStringLiteral("MenuPanel"))));
 
     menu->close();
     const QVector<CatalogueEntry> onDisk = fixture.EntriesOnDisk();
@@ -361,6 +377,24 @@ void TestMenuWindow::wallpaperDragSpringsBack()
     QCOMPARE(menu->ProjLabel(7)->y(), 211 + 62);
 }
 
+void TestMenuWindow::wheelScrollsRowByRowWithinTheGrid()
+{
+    openMenu();  // eight projects: two rows of six
+    auto *wallpaper = menu->findChild<QLabel *>(QStringLiteral("ProjBgImg"));
+    auto wheel = [&](int delta) {
+        QWheelEvent event(QPointF(400, 300), QPointF(wallpaper->mapToGlobal(QPoint(400, 300))), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(wallpaper, &event);
+        return menu->ProjIcon(0)->y();
+    };
+    QCOMPARE(wheel(120), 116);  // already at the top
+    QCOMPARE(wheel(-120), 21);
+    QCOMPARE(wheel(-120), 21);  // the last row stays under the grip
+    QCOMPARE(menu->ProjIcon(7)->y(), 116);
+    QCOMPARE(menu->GridOrigin().y(), 21);
+    QCOMPARE(wheel(120), 116);
+}
+
 void TestMenuWindow::openingAProjectHandsItToTheRuntime()
 {
     openMenu();
@@ -430,27 +464,27 @@ void TestMenuWindow::editPasswordGuardsTheProperties()
     sendMouse(menu->ProjIcon(1), QEvent::MouseButtonPress, QPoint(5, 5));
     bool propertiesOpened = false;
     whenModal<TPwdForm>([&](TPwdForm *prompt) {
-        QCOMPARE(prompt->PwdLabel->text(), QStringLiteral("当前工程已加密，请输入编辑密码："));
-        prompt->Pwd->setText(QStringLiteral("abc"));
-        prompt->BOK->click();
+        QCOMPARE(named<QLabel>(prompt, "PwdLabel")->text(), QStringLiteral("当前工程已加密，请输入编辑密码："));
+        named<QLineEdit>(prompt, "Pwd")->setText(QStringLiteral("abc"));
+        named<QPushButton>(prompt, "BOK")->click();
         QCOMPARE(messages.last().caption, QStringLiteral("密码错误"));
         QCOMPARE(messages.last().text, QStringLiteral("您输入的密码有误，请重新输入！"));
         QVERIFY(prompt->isVisible());
-        prompt->Pwd->setText(QStringLiteral("Abc"));
+        named<QLineEdit>(prompt, "Pwd")->setText(QStringLiteral("Abc"));
         whenModal<TPropertyForm>([&](TPropertyForm *form) {
             propertiesOpened = true;
             QCOMPARE(form->windowTitle(), QStringLiteral("乙 属性"));
-            QVERIFY(form->PEditWithPwd->isChecked());
+            QVERIFY(named<QCheckBox>(form, "PEditWithPwd")->isChecked());
             QCOMPARE(form->EditPwdBuffer(), QStringLiteral("Abc"));
-            form->BCancel->click();
+            named<QPushButton>(form, "BCancel")->click();
         });
-        prompt->BOK->click();
+        named<QPushButton>(prompt, "BOK")->click();
     });
     menu->Menu_PropertyClick();
     QVERIFY(propertiesOpened);
 
     // Giving up at the prompt opens nothing.
-    whenModal<TPwdForm>([](TPwdForm *prompt) { prompt->BCancel->click(); });
+    whenModal<TPwdForm>([](TPwdForm *prompt) { named<QPushButton>(prompt, "BCancel")->click(); });
     menu->Menu_EditClick();
     QCOMPARE(messages.size(), 1);
 }
@@ -469,15 +503,15 @@ void TestMenuWindow::propertiesChecksAndSaves()
     openMenu();
     sendMouse(menu->ProjIcon(2), QEvent::MouseButtonPress, QPoint(5, 5));
     whenModal<TPropertyForm>([&](TPropertyForm *form) {
-        QVERIFY(!form->RandInfo->toPlainText().isEmpty());
-        QVERIFY(form->SetAccessPwd->isEnabled());
-        QVERIFY(!form->SetEditPwd->isEnabled());
+        QVERIFY(!named<QPlainTextEdit>(form, "RandInfo")->toPlainText().isEmpty());
+        QVERIFY(named<QPushButton>(form, "SetAccessPwd")->isEnabled());
+        QVERIFY(!named<QPushButton>(form, "SetEditPwd")->isEnabled());
         const QByteArray fileBefore = ReadBytes(ProjectFilePath(QStringLiteral("丙")));
 
-        form->PTitle->clear();
-        form->PEditWithPwd->setChecked(true);
-        QVERIFY(form->SetEditPwd->isEnabled());
-        form->BOK->click();
+        named<QLineEdit>(form, "PTitle")->clear();
+        named<QCheckBox>(form, "PEditWithPwd")->setChecked(true);
+        QVERIFY(named<QPushButton>(form, "SetEditPwd")->isEnabled());
+        named<QPushButton>(form, "BOK")->click();
         QCOMPARE(messages.size(), 2);
         QCOMPARE(messages.at(0).text, QStringLiteral("工程标题不能为空！"));
         QCOMPARE(messages.at(0).caption, QStringLiteral("参数有误"));
@@ -486,16 +520,16 @@ void TestMenuWindow::propertiesChecksAndSaves()
         QVERIFY(form->isVisible());
         QCOMPARE(ReadBytes(ProjectFilePath(QStringLiteral("丙"))), fileBefore);
 
-        form->PEditWithPwd->setChecked(false);
-        form->PAccessByPwd->setChecked(false);
-        form->PTitle->setText(QStringLiteral("新标题"));
-        form->PAuthor->setText(QStringLiteral("王老师"));
-        form->PRange->setText(QStringLiteral("课堂"));
-        form->PRemark->setPlainText(QStringLiteral("新的备注"));
-        form->PReadOnly->setChecked(true);
-        QVERIFY(form->PTitle->isReadOnly());
-        QVERIFY(form->PRemark->isReadOnly());
-        form->BOK->click();
+        named<QCheckBox>(form, "PEditWithPwd")->setChecked(false);
+        named<QCheckBox>(form, "PAccessByPwd")->setChecked(false);
+        named<QLineEdit>(form, "PTitle")->setText(QStringLiteral("新标题"));
+        named<QLineEdit>(form, "PAuthor")->setText(QStringLiteral("王老师"));
+        named<QLineEdit>(form, "PRange")->setText(QStringLiteral("课堂"));
+        named<QPlainTextEdit>(form, "PRemark")->setPlainText(QStringLiteral("新的备注"));
+        named<QCheckBox>(form, "PReadOnly")->setChecked(true);
+        QVERIFY(named<QLineEdit>(form, "PTitle")->isReadOnly());
+        QVERIFY(named<QPlainTextEdit>(form, "PRemark")->isReadOnly());
+        named<QPushButton>(form, "BOK")->click();
     });
     menu->Menu_PropertyClick();
     QCOMPARE(messages.size(), 2);
@@ -521,17 +555,17 @@ void TestMenuWindow::passwordsDoNotCarryOverBetweenProjects()
     sendMouse(menu->ProjIcon(3), QEvent::MouseButtonPress, QPoint(5, 5));
     const QByteArray fileBefore = ReadBytes(ProjectFilePath(QStringLiteral("丁")));
     whenModal<TPropertyForm>([&](TPropertyForm *form) {
-        form->PAccessByPwd->setChecked(true);
+        named<QCheckBox>(form, "PAccessByPwd")->setChecked(true);
         whenModal<TPwdForm>([&](TPwdForm *prompt) {
-            QCOMPARE(prompt->PwdLabel->text(), QStringLiteral("请输入新的访问密码："));
-            prompt->BOK->click();
+            QCOMPARE(named<QLabel>(prompt, "PwdLabel")->text(), QStringLiteral("请输入新的访问密码："));
+            named<QPushButton>(prompt, "BOK")->click();
             QCOMPARE(messages.last().text, QStringLiteral("密码不能为空！"));
-            prompt->Pwd->setText(QStringLiteral("秘密"));
-            prompt->BOK->click();
+            named<QLineEdit>(prompt, "Pwd")->setText(QStringLiteral("秘密"));
+            named<QPushButton>(prompt, "BOK")->click();
         });
-        form->SetAccessPwd->click();
+        named<QPushButton>(form, "SetAccessPwd")->click();
         QCOMPARE(form->AccessPwdBuffer(), QStringLiteral("秘密"));
-        form->BCancel->click();
+        named<QPushButton>(form, "BCancel")->click();
     });
     menu->Menu_PropertyClick();
     QCOMPARE(ReadBytes(ProjectFilePath(QStringLiteral("丁"))), fileBefore);
@@ -540,10 +574,10 @@ void TestMenuWindow::passwordsDoNotCarryOverBetweenProjects()
     QString carried = QStringLiteral("unset");
     whenModal<TPropertyForm>([&](TPropertyForm *form) {
         carried = form->AccessPwdBuffer();
-        form->PAccessByPwd->setChecked(true);
-        form->BOK->click();  // lock without a password of this project's own
+        named<QCheckBox>(form, "PAccessByPwd")->setChecked(true);
+        named<QPushButton>(form, "BOK")->click();  // lock without a password of this project's own
         QCOMPARE(messages.last().text, QStringLiteral("请设置工程访问密码！"));
-        form->BCancel->click();
+        named<QPushButton>(form, "BCancel")->click();
     });
     menu->Menu_PropertyClick();
     QCOMPARE(carried, QString());
@@ -584,27 +618,25 @@ void TestMenuWindow::settingsDefaultsAndSave()
     QVERIFY(!QFile::exists(SoftIniPath()));
     TConfigForm form;
     form.show();
-    QCOMPARE(form.RandSpliterValue->currentText(), QStringLiteral("双空格"));
-    QVERIFY(!form.ListAutoRestore->isChecked());
-    QVERIFY(!form.ShowRandLabelBorder->isChecked());
-    QVERIFY(!form.ShowImgBorder->isChecked());
-    QCOMPARE(form.RBorderWidth->text(), QStringLiteral("1"));
-    QCOMPARE(form.ImgBorderWidth->text(), QStringLiteral("1"));
+    QCOMPARE(named<QComboBox>(&form, "RandSpliterValue")->currentText(), QStringLiteral("双空格"));
+    QVERIFY(!named<QCheckBox>(&form, "ListAutoRestore")->isChecked());
+    QVERIFY(!named<QCheckBox>(&form, "ShowRandLabelBorder")->isChecked());
+    QVERIFY(!named<QCheckBox>(&form, "ShowImgBorder")->isChecked());
+    QCOMPARE(named<DragNumberEdit>(&form, "RBorderWidth")->text(), QStringLiteral("1"));
+    QCOMPARE(named<DragNumberEdit>(&form, "ImgBorderWidth")->text(), QStringLiteral("1"));
     QCOMPARE(form.RBorderColorValue(), QColor(Qt::black));
     QCOMPARE(form.ImgBorderColorValue(), QColor(Qt::black));
-    for (QWidget *control : {static_cast<QWidget *>(form.RBorderWidth), static_cast<QWidget *>(form.RBorderColor),
-                             static_cast<QWidget *>(form.ImgBorderWidth), static_cast<QWidget *>(form.ImgBorderColor),
-                             static_cast<QWidget *>(form.RBorderWidthLabel)})
-        QVERIFY(!control->isEnabled());
+    for (const char *name : {"RBorderWidth", "RBorderColor", "RBorderWidthLabel", "ImgBorderWidth", "ImgBorderColor"})
+        QVERIFY2(!named<QWidget>(&form, name)->isEnabled(), name);
 
-    form.ShowImgBorder->click();
-    QVERIFY(form.ImgBorderWidth->isEnabled());
-    QVERIFY(form.ImgBorderColorLabel->isEnabled());
+    named<QCheckBox>(&form, "ShowImgBorder")->click();
+    QVERIFY(named<DragNumberEdit>(&form, "ImgBorderWidth")->isEnabled());
+    QVERIFY(named<QLabel>(&form, "ImgBorderColorLabel")->isEnabled());
     form.ChooseColour = [](const QColor &) { return QColor(10, 20, 30); };
-    QTest::mouseClick(form.ImgBorderColor, Qt::LeftButton);
-    form.RandSpliterValue->setCurrentText(QStringLiteral("全角分号"));
-    form.ImgBorderWidth->setText(QStringLiteral("3"));
-    form.BOK->click();
+    QTest::mouseClick(named<QFrame>(&form, "ImgBorderColor"), Qt::LeftButton);
+    named<QComboBox>(&form, "RandSpliterValue")->setCurrentText(QStringLiteral("全角分号"));
+    named<DragNumberEdit>(&form, "ImgBorderWidth")->setText(QStringLiteral("3"));
+    named<QPushButton>(&form, "BOK")->click();
     QVERIFY(!form.isVisible());
 
     const SoftSettings settings = ReadSoftSettings();
@@ -619,9 +651,9 @@ void TestMenuWindow::settingsDefaultsAndSave()
     IniFile(SoftIniPath()).WriteString(SoftIni::kRand, SoftIni::kRandSpliter, QStringLiteral("冒号"));
     const QByteArray before = ReadBytes(SoftIniPath());
     form.show();
-    QCOMPARE(form.RandSpliterValue->currentIndex(), -1);
-    QVERIFY(form.ImgBorderWidth->isEnabled());
-    form.BCancel->click();
+    QCOMPARE(named<QComboBox>(&form, "RandSpliterValue")->currentIndex(), -1);
+    QVERIFY(named<DragNumberEdit>(&form, "ImgBorderWidth")->isEnabled());
+    named<QPushButton>(&form, "BCancel")->click();
     QCOMPARE(ReadBytes(SoftIniPath()), before);
 }
 
@@ -632,7 +664,7 @@ void TestMenuWindow::settingsShowTheRightsMessageWhenSoftIniIsUnusable()
     form.show();
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().caption, QStringLiteral("软件权限不足"));
-    form.BOK->click();
+    named<QPushButton>(&form, "BOK")->click();
     QCOMPARE(messages.size(), 2);
     QCOMPARE(messages.last().text, RightsMessageText());
     QVERIFY(form.isVisible());
@@ -642,9 +674,9 @@ void TestMenuWindow::widthBoxesStepByDragging()
 {
     TConfigForm form;
     form.show();
-    form.ShowRandLabelBorder->click();
-    form.ShowImgBorder->click();
-    DragNumberEdit *box = form.RBorderWidth;
+    named<QCheckBox>(&form, "ShowRandLabelBorder")->click();
+    named<QCheckBox>(&form, "ShowImgBorder")->click();
+    DragNumberEdit *box = named<DragNumberEdit>(&form, "RBorderWidth");
     sendMouse(box, QEvent::MouseButtonPress, QPoint(10, 10));
     for (int y = 10; y > -50; y -= 2)  // upwards: never below 1
         sendMouse(box, QEvent::MouseMove, QPoint(10, y));
@@ -655,7 +687,7 @@ void TestMenuWindow::widthBoxesStepByDragging()
     sendMouse(box, QEvent::MouseButtonRelease, QPoint(10, 112));
 
     // The move counter is shared, and an emptied box starts again from "1".
-    DragNumberEdit *other = form.ImgBorderWidth;
+    DragNumberEdit *other = named<DragNumberEdit>(&form, "ImgBorderWidth");
     other->clear();
     sendMouse(other, QEvent::MouseButtonPress, QPoint(10, 10));
     sendMouse(other, QEvent::MouseMove, QPoint(10, 200));
@@ -672,13 +704,13 @@ void TestMenuWindow::iconPickerChoosesAndForgets()
     sendMouse(menu->ProjIcon(1), QEvent::MouseButtonPress, QPoint(5, 5));
     whenModal<TIconsForm>([&](TIconsForm *picker) {
         QCOMPARE(picker->ChosenIndex(), -1);
-        picker->BOK->click();
+        named<QPushButton>(picker, "BOK")->click();
         QCOMPARE(messages.last().caption, QStringLiteral("未选择图标"));
         QCOMPARE(messages.last().text, QStringLiteral("请选择您要使用的图标！"));
         QVERIFY(picker->isVisible());
         QTest::mousePress(picker->IconAt(137), Qt::LeftButton);
         QCOMPARE(picker->ChosenIndex(), 137);
-        picker->BOK->click();
+        named<QPushButton>(picker, "BOK")->click();
     });
     menu->Menu_SetIconClick();
     QCOMPARE(menu->Catalogue().At(1).pic, 137);
@@ -687,9 +719,9 @@ void TestMenuWindow::iconPickerChoosesAndForgets()
 
     whenModal<TIconsForm>([&](TIconsForm *picker) {
         QCOMPARE(picker->ChosenIndex(), -1);
-        QCOMPARE(picker->SetSelBox->x(), -150);
+        QCOMPARE(named<QWidget>(picker, "SetSelBox")->x(), -150);
         QTest::mousePress(picker->IconAt(3), Qt::LeftButton);
-        picker->BCancel->click();
+        named<QPushButton>(picker, "BCancel")->click();
     });
     menu->Menu_SetIconClick();
     QCOMPARE(menu->Catalogue().At(1).pic, 137);

@@ -81,6 +81,7 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
     auto borderRow = [&](int row, QLabel *&widthLabel, DragNumberEdit *&width, const char *widthName,
                          QLabel *&colourLabel, QFrame *&swatch, const char *swatchName) {
         widthLabel = new QLabel(QStringLiteral("边框宽度："), showGroup);
+        widthLabel->setObjectName(QLatin1String(widthName) + QStringLiteral("Label"));
         width = new DragNumberEdit(DragNumberEdit::Kind::Count, &widthDragCounter, showGroup);
         width->setObjectName(QLatin1String(widthName));
         width->SetAxis(DragNumberEdit::Axis::VerticalSinceLastStep);
@@ -88,6 +89,7 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
         width->setFixedWidth(56);
         AllowOnlyCharacters(width, QStringLiteral("0123456789"));
         colourLabel = new QLabel(QStringLiteral("边框颜色："), showGroup);
+        colourLabel->setObjectName(QLatin1String(swatchName) + QStringLiteral("Label"));
         swatch = new QFrame(showGroup);
         swatch->setObjectName(QLatin1String(swatchName));
         swatch->setFixedSize(40, 20);

@@ -152,8 +152,8 @@ void ProjectIcons::AlignShownRows(int columns, int gridTop)
     }
 }
 
-void ProjectIcons::Raise(int index)
+void ProjectIcons::BringForward(int index, QWidget *cover)
 {
-    items.at(index).icon->raise();
-    items.at(index).label->raise();
+    items.at(index).icon->stackUnder(cover);
+    items.at(index).label->stackUnder(cover);
 }

@@ -43,7 +43,9 @@ public:
     void MoveShownBy(int dy);
     // Every shown icon onto the top of its grid row; left positions stay.
     void AlignShownRows(int columns, int gridTop);
-    void Raise(int index);
+    // Puts a project's icon and label above the others, just under `cover` (the
+    // hover frame), so the bars and the info strip still cover it.
+    void BringForward(int index, QWidget *cover);
 
 private:
     struct Item

@@ -398,8 +398,7 @@ void TFirstForm::ProjMouseDown(int index, QMouseEvent *event)
         dragging = icons.AllShown() && !MoveMenuTimer->isActive();
         pressPoint = event->position().toPoint();
         pressPosition = icons.Icon(index)->pos();
-        icons.Raise(index);
-        MoveSelBox->raise();
+        icons.BringForward(index, MoveSelBox);
     }
     ShowProjectInfo(index);
 }
@@ -575,7 +574,6 @@ void TFirstForm::Menu_RenameClick()
     ProjRenameEdit->setGeometry(icon->x() - 28, icon->y() + MenuGrid::LabelOffsetY - 4, 120, 27);
     ProjRenameEdit->setText(catalogue.At(selected).name);
     ProjRenameEdit->selectAll();
-    ProjRenameEdit->raise();
     ProjRenameEdit->setFocus();
 }
 
