@@ -119,6 +119,8 @@ void DragNumberEdit::mouseMoveEvent(QMouseEvent *event)
     int direction = 0;
     if (axis == Axis::VerticalFromPress)
         direction = counter->RegisterMoveWithDirection(qRound(event->position().y()) < pressY ? -1 : 1);
+    else if (axis == Axis::VerticalSinceLastStep)
+        direction = counter->RegisterMove(qRound(event->position().y()));
     else
         direction = counter->RegisterMove(qRound(event->position().x()));
     if (direction == 0)

@@ -52,8 +52,9 @@ class DragNumberEdit : public QLineEdit
 public:
     enum class Kind { Count, Value };
     // How a step's direction is judged: by x against the previous step (the usual
-    // boxes), or by y against the press point (above = down).
-    enum class Axis { HorizontalSinceLastStep, VerticalFromPress };
+    // boxes), by y against the previous step (up = down), or by y against the press
+    // point (above = down).
+    enum class Axis { HorizontalSinceLastStep, VerticalSinceLastStep, VerticalFromPress };
 
     DragNumberEdit(Kind kind, DragStepCounter *counter, QWidget *parent = nullptr);
 

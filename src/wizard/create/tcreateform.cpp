@@ -483,19 +483,11 @@ void TCreateForm::AcceptStep1()
         return;
     }
     const QString name = projNameValue->text();
-    if (name.isEmpty())
-        fail(QStringLiteral("项目名称不能为空！"));
-    for (const CatalogueEntry &entry : entries) {
-        if (entry.name == name) {
-            fail(QStringLiteral("项目名称不能与现有的项目名称重复！"));
-            break;
-        }
-    }
-    if (name.contains(QLatin1Char('.')))
-        fail(QStringLiteral("项目名称中不得出现小数点！"));
-    const QString fileProblem = ProjectNameFileProblem(name);
-    if (!fileProblem.isEmpty())
-        fail(fileProblem);
+    QStringList existingNames;
+    for (const CatalogueEntry &entry : entries)
+        existingNames << entry.name;
+    for (const QString &problem : ProjectNameProblems(name, existingNames))
+        fail(problem);
     // A project file the catalogue does not list would stop the creation at the very end;
     // say so while the name can still be changed here.
     if (!failed && QFile::exists(ProjectFilePath(name)))

@@ -149,4 +149,3 @@ private:
 
 // The starting document of a project type under Data/Demo/.
 QString TemplateFileName(int pmode);
-
