@@ -48,3 +48,8 @@ QString CatalogueFilePath()
 {
     return AppDir() + QStringLiteral("Data/menu.xml");
 }
+
+QString HistoryDatabasePath()
+{
+    return AppDir() + QStringLiteral("Data/history.db");
+}

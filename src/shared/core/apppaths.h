@@ -17,3 +17,6 @@ QString ProgramDir();
 QString ProjectsDir();
 QString ProjectFilePath(const QString &projectName);
 QString CatalogueFilePath();
+
+// The draw history database, Data/history.db.
+QString HistoryDatabasePath();
