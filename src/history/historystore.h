@@ -20,6 +20,10 @@ struct HistoryEntry
     QStringList results;
 };
 
+// Draws with more results than this are not kept: a draw of a million numbers is no
+// roll-call anyone looks up, and counting it would cost seconds.
+constexpr qsizetype kMaxHistoryResults = 10'000;
+
 inline const QString kSourceWindow = QStringLiteral("窗口");
 inline const QString kSourceCommandLine = QStringLiteral("命令行");
 

@@ -11,10 +11,6 @@
 class HistoryRecorder;
 struct CommandLineOptions;
 
-// Draws with more results than this are not kept in the history: a draw of a million
-// numbers is no roll-call anyone looks up, and counting it would cost seconds.
-constexpr qsizetype kMaxHistoryResults = 10'000;
-
 // `Dellamy --history NAME [--since DATE] [--json]`: prints the project's draws,
 // oldest first. Returns the exit status.
 int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *err);

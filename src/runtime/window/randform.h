@@ -107,6 +107,9 @@ public:
 
 signals:
     void BatchAppended();
+    // A draw has stopped (every project type): its results (escaped), the pictures
+    // drawn and the result box's text. The history and speech hang here.
+    void DrawFinished(const QStringList &results, const QStringList &picturePaths, const QString &boxText);
     void Closing();
     // The start-up ended the program (missing or unreadable project, password dialog
     // closed). The caller ends the event loop.

@@ -1,6 +1,7 @@
 #include "runwindow.h"
 
 #include "chineseui.h"
+#include "historycontroller.h"
 #include "randform.h"
 #include "recordintegration.h"
 
@@ -26,6 +27,6 @@ int RunDrawingWindow(int argc, char **argv)
     QObject::connect(&form, &TRandForm::Closing, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     if (form.FormShow() == TRandForm::StartupOutcome::Ended)
         return 0;
-    AttachRecordTools(form);
+    AttachHistoryTools(form, AttachRecordTools(form));
     return application.exec();
 }

@@ -1,0 +1,64 @@
+#include "speechform.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+TSpeechForm::TSpeechForm(const SpeechSettings &initial, std::function<void(int, int)> trial, QWidget *parent)
+    : RecordDialog(parent), settings(initial)
+{
+    setObjectName(QStringLiteral("TSpeechForm"));
+    setWindowTitle(QStringLiteral("朗读设置"));
+    auto slider = [this](const QString &name, int low, int high, int value) {
+        auto *s = new QSlider(Qt::Horizontal, this);
+        s->setObjectName(name);
+        s->setRange(low, high);
+        s->setValue(value);
+        s->setMinimumWidth(220);
+        return s;
+    };
+    RateSlider = slider(QStringLiteral("RateSlider"), -10, 10, settings.rate);
+    RateSlider->setTickPosition(QSlider::TicksBelow);
+    RateSlider->setTickInterval(5);
+    VolumeSlider = slider(QStringLiteral("VolumeSlider"), 0, 100, settings.volume);
+    auto *rateRow = new QHBoxLayout;
+    rateRow->addWidget(new QLabel(QStringLiteral("慢"), this));
+    rateRow->addWidget(RateSlider);
+    rateRow->addWidget(new QLabel(QStringLiteral("快"), this));
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("语速："), rateRow);
+    form->addRow(QStringLiteral("音量："), VolumeSlider);
+
+    BTry = new QPushButton(QStringLiteral("试听"), this);
+    BTry->setObjectName(QStringLiteral("BTry"));
+    BOK = new QPushButton(QStringLiteral("确定"), this);
+    BOK->setObjectName(QStringLiteral("BOK"));
+    BOK->setDefault(true);
+    BCancel = new QPushButton(QStringLiteral("取消"), this);
+    BCancel->setObjectName(QStringLiteral("BCancel"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(BTry);
+    buttons->addStretch();
+    buttons->addWidget(BOK);
+    buttons->addWidget(BCancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+
+    connect(BTry, &QPushButton::clicked, this,
+            [this, trial = std::move(trial)] { trial(RateSlider->value(), VolumeSlider->value()); });
+    connect(BOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+SpeechSettings TSpeechForm::Settings() const
+{
+    SpeechSettings chosen = settings;
+    chosen.rate = RateSlider->value();
+    chosen.volume = VolumeSlider->value();
+    return chosen;
+}
