@@ -177,6 +177,15 @@ bool HistoryStore::OpenConnection(const QString &path)
 
 bool HistoryStore::Open(const QString &path)
 {
+    // A file this program cannot use is left alone: nothing is written to it.
+    const bool opened = OpenAndPrepare(path);
+    if (!opened)
+        CloseConnection();
+    return opened;
+}
+
+bool HistoryStore::OpenAndPrepare(const QString &path)
+{
     notice.clear();
     damagedCopy.clear();
     if (!OpenConnection(path))

@@ -98,6 +98,7 @@ public:
     static int DayNumber(const QDate &date);
 
 private:
+    bool OpenAndPrepare(const QString &path);
     bool OpenConnection(const QString &path);
     void CloseConnection();
     bool PrepareSchema();
