@@ -1,5 +1,7 @@
 #include "speechtext.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 constexpr int kPicturesType = 5;
@@ -28,28 +30,25 @@ QLocale::Language LanguageOf(const QString &text)
 
 // "3×(-4)=" → "3 乘 负4 等于": a minus right after another sign or a bracket is a sign of
 // the number, not a subtraction.
-QString SpeakArithmetic(const QString &text, QLocale::Language language)
+QString SpeakArithmetic(const QString &text)
 {
-    const bool chinese = language == QLocale::Chinese;
-    auto word = [chinese](const char *zh, const char *en) {
-        return QLatin1Char(' ') + (chinese ? QString::fromUtf8(zh) : QString::fromLatin1(en)) + QLatin1Char(' ');
-    };
+    auto word = [](const QString &name) { return QLatin1Char(' ') + name + QLatin1Char(' '); };
     QString spoken;
     bool afterOperand = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c == QLatin1Char('+')) {
-            spoken += word("加", "plus");
+            spoken += word(QStringLiteral("加"));
         } else if (c == QLatin1Char('-') || c == QChar(0x2212)) {
-            spoken += afterOperand ? word("减", "minus") : (chinese ? QStringLiteral("负") : QStringLiteral("minus "));
+            spoken += afterOperand ? word(QStringLiteral("减")) : QStringLiteral("负");
         } else if (c == QChar(0x00D7) || c == QLatin1Char('*')) {
-            spoken += word("乘", "times");
+            spoken += word(QStringLiteral("乘"));
         } else if (c == QChar(0x00F7) || c == QLatin1Char('/')) {
-            spoken += word("除以", "divided by");
+            spoken += word(QStringLiteral("除以"));
         } else if (c == QLatin1Char('=')) {
-            spoken += word("等于", "equals");
+            spoken += word(QStringLiteral("等于"));
         } else if (c == QChar(0x00B2) || (c == QLatin1Char('^') && text.mid(i + 1, 1) == QStringLiteral("2"))) {
-            spoken += chinese ? QStringLiteral("的平方") : QStringLiteral(" squared");
+            spoken += QStringLiteral("的平方");
             if (c == QLatin1Char('^'))
                 ++i;
         } else {
@@ -58,7 +57,10 @@ QString SpeakArithmetic(const QString &text, QLocale::Language language)
         if (!c.isSpace())
             afterOperand = c.isLetterOrNumber() || c == QLatin1Char(')') || c == QChar(0x00B2) || c == QLatin1Char('^');
     }
-    return spoken.simplified();
+    // Runs of spaces left by the words become one; other blanks (a full-width space
+    // standing for the answer) stay.
+    static const QRegularExpression spaces(QStringLiteral(" {2,}"));
+    return spoken.replace(spaces, QStringLiteral(" ")).trimmed();
 }
 
 QString SpellOut(const QString &text)
@@ -78,16 +80,19 @@ SpokenText SpeechTextFor(int pmode, const QString &boxText, const QStringList &r
     SpokenText spoken;
     if (pmode == kPicturesType) {
         spoken.text = results.join(QStringLiteral("，"));
+        spoken.language = LanguageOf(spoken.text);
     } else if (pmode == kPasswordType) {
         QStringList spelled;
         for (const QString &password : results)
             spelled << SpellOut(password);
-        spoken.text = spelled.join(QStringLiteral("，"));
+        spoken.language = LanguageOf(spelled.join(QLatin1Char(' ')));
+        spoken.text = spelled.join(spoken.language == QLocale::Chinese ? QStringLiteral("，") : QStringLiteral(", "));
+    } else if (pmode >= kFirstCalculationType && pmode <= kLastCalculationType) {
+        // Letters here are unknowns, not words: the exercise is read in Chinese.
+        spoken.text = SpeakArithmetic(boxText.trimmed());
     } else {
         spoken.text = boxText.trimmed();
+        spoken.language = LanguageOf(spoken.text);
     }
-    spoken.language = LanguageOf(spoken.text);
-    if (pmode >= kFirstCalculationType && pmode <= kLastCalculationType)
-        spoken.text = SpeakArithmetic(spoken.text, spoken.language);
     return spoken;
 }

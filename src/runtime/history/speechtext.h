@@ -16,6 +16,7 @@ struct SpokenText
 // user sees it (`boxText`, escapes already removed), with what a voice would misread
 // turned into words: arithmetic signs in exercises and equations, passwords spelled
 // character by character. Picture projects have no result box: their picture names
-// (`results`) are read. Chinese when the text holds Chinese characters or is nothing but
-// numbers and signs, English when it holds Latin letters only.
+// (`results`) are read. Exercises and equations are read in Chinese; other texts in
+// Chinese when they hold Chinese characters or nothing but numbers and signs, in English
+// when they hold Latin letters and no Chinese.
 SpokenText SpeechTextFor(int pmode, const QString &boxText, const QStringList &results);
