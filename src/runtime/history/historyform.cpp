@@ -249,8 +249,8 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     CountGrid = NewGrid(QStringLiteral("CountGrid"), countPage);
     CountGrid->setModel(countSorter);
     CountGrid->setSortingEnabled(true);
-    CountGrid->horizontalHeader()->setStretchLastSection(true);
-    CountGrid->setColumnWidth(kResultColumn, 150);
+    CountGrid->horizontalHeader()->setSectionResizeMode(kResultColumn, QHeaderView::Stretch);
+    CountGrid->horizontalHeader()->setSectionResizeMode(kCountColumn, QHeaderView::ResizeToContents);
     CountChart = new QChartView(countPage);
     CountChart->setObjectName(QStringLiteral("CountChart"));
     CountChart->setRenderHint(QPainter::Antialiasing);
@@ -258,7 +258,7 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     countPage->addWidget(CountGrid);
     countPage->addWidget(CountChart);
     countPage->setStretchFactor(1, 1);
-    countPage->setSizes({250, 600});
+    countPage->setSizes({280, 600});
     HistoryTabs->addTab(countPage, QStringLiteral("次数统计"));
 
     SummaryLabel = new QLabel(this);

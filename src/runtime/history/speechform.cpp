@@ -1,6 +1,6 @@
 #include "speechform.h"
 
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -24,13 +24,23 @@ TSpeechForm::TSpeechForm(const SpeechSettings &initial, std::function<void(int, 
     RateSlider->setTickPosition(QSlider::TicksBelow);
     RateSlider->setTickInterval(5);
     VolumeSlider = slider(QStringLiteral("VolumeSlider"), 0, 100, settings.volume);
-    auto *rateRow = new QHBoxLayout;
-    rateRow->addWidget(new QLabel(QStringLiteral("慢"), this));
-    rateRow->addWidget(RateSlider);
-    rateRow->addWidget(new QLabel(QStringLiteral("快"), this));
-    auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("语速："), rateRow);
-    form->addRow(QStringLiteral("音量："), VolumeSlider);
+    VolumeSlider->setTickPosition(QSlider::TicksBelow);
+    VolumeSlider->setTickInterval(25);
+    // Both sliders between words for their ends, so they line up.
+    auto *form = new QGridLayout;
+    form->setHorizontalSpacing(10);
+    form->setVerticalSpacing(14);
+    const struct
+    {
+        const char *caption, *low, *high;
+        QSlider *slider;
+    } rows[] = {{"语速：", "慢", "快", RateSlider}, {"音量：", "小", "大", VolumeSlider}};
+    for (int row = 0; row < 2; ++row) {
+        form->addWidget(new QLabel(QString::fromUtf8(rows[row].caption), this), row, 0);
+        form->addWidget(new QLabel(QString::fromUtf8(rows[row].low), this), row, 1);
+        form->addWidget(rows[row].slider, row, 2);
+        form->addWidget(new QLabel(QString::fromUtf8(rows[row].high), this), row, 3);
+    }
 
     BTry = new QPushButton(QStringLiteral("试听"), this);
     BTry->setObjectName(QStringLiteral("BTry"));
@@ -46,6 +56,8 @@ TSpeechForm::TSpeechForm(const SpeechSettings &initial, std::function<void(int, 
     buttons->addWidget(BCancel);
 
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 18, 18, 14);
+    layout->setSpacing(18);
     layout->addLayout(form);
     layout->addLayout(buttons);
 
