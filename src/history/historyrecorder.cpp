@@ -23,8 +23,12 @@ HistoryRecorder::~HistoryRecorder()
 void HistoryRecorder::Record(HistoryEntry entry)
 {
     QMutexLocker lock(&mutex);
-    if (queue.size() >= kMaxPending)
+    if (queue.size() >= kMaxPending) {
         queue.removeFirst();
+        // The oldest entry may be one the writer holds; it is then removed already.
+        if (inFlight > 0)
+            --inFlight;
+    }
     queue.append(std::move(entry));
     wake.wakeAll();
 }
@@ -68,6 +72,7 @@ void HistoryRecorder::Run()
         if (queue.isEmpty() && stopping)
             break;
         const QList<HistoryEntry> batch = queue;
+        inFlight = batch.size();
         writing = true;
         lastWriteFailed = false;
         lock.unlock();
@@ -86,9 +91,10 @@ void HistoryRecorder::Run()
         lock.relock();
         writing = false;
         if (written)
-            queue.remove(0, qMin(batch.size(), queue.size()));
+            queue.remove(0, inFlight);
         else
             lastWriteFailed = true;
+        inFlight = 0;
         idle.wakeAll();
         // Refused: wait for the next draw (or the end) before trying again.
         if (!written) {

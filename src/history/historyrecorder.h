@@ -44,6 +44,7 @@ private:
     QWaitCondition idle;
     QList<HistoryEntry> queue;
     bool writing = false;
+    qsizetype inFlight = 0; // queued entries the writer is writing now
     bool stopping = false;
     bool lastWriteFailed = false;
     QString notice;
