@@ -619,3 +619,30 @@ void WriteAnimateSection(QDomDocument &document, const AnimateSection &animate)
         writeCycle(boxRecord, QStringLiteral("UseRandRecord"), animate.boxRecord.randRecord);
     }
 }
+
+SpeechSettings ReadSpeechSettings(const QDomDocument &document)
+{
+    SpeechSettings speech;
+    const QDomElement element =
+        FindChildElement(FindChildElement(document.documentElement(), QStringLiteral("Form")), QStringLiteral("Speech"));
+    if (element.isNull())
+        return speech;
+    speech.enabled = element.attribute(QStringLiteral("Enabled")) == QStringLiteral("是");
+    bool ok = false;
+    const int rate = element.attribute(QStringLiteral("Rate")).toInt(&ok);
+    if (ok && rate >= -10 && rate <= 10)
+        speech.rate = rate;
+    const int volume = element.attribute(QStringLiteral("Volume")).toInt(&ok);
+    if (ok && volume >= 0 && volume <= 100)
+        speech.volume = volume;
+    return speech;
+}
+
+void WriteSpeechSettings(QDomDocument &document, const SpeechSettings &speech)
+{
+    QDomElement element = ChildElement(ChildElement(ProjectRootElement(document), QStringLiteral("Form")),
+                                       QStringLiteral("Speech"));
+    setBool(element, QStringLiteral("Enabled"), speech.enabled);
+    element.setAttribute(QStringLiteral("Rate"), speech.rate);
+    element.setAttribute(QStringLiteral("Volume"), speech.volume);
+}

@@ -257,3 +257,19 @@ AnimateSection ReadAnimateSection(const QDomDocument &document);
 // The animation save, in the dialog's order. A switched-off feature writes only its "否"
 // and leaves its child element as it was; only the chosen stop child is rewritten.
 void WriteAnimateSection(QDomDocument &document, const AnimateSection &animate);
+
+// ---- Speech ------------------------------------------------------------------
+// Form/Speech: read the result aloud when a draw stops. Added after the format was
+// settled; readers that do not know it skip the element.
+struct SpeechSettings
+{
+    bool enabled = false;
+    int rate = 0;     // -10 (slow) … 10 (fast)
+    int volume = 80;  // 0 … 100
+    friend bool operator==(const SpeechSettings &, const SpeechSettings &) = default;
+};
+
+// A missing element or attribute, or a value out of range, reads as the default.
+SpeechSettings ReadSpeechSettings(const QDomDocument &document);
+// Sets Form/Speech's Enabled, Rate and Volume; nothing else in the document changes.
+void WriteSpeechSettings(QDomDocument &document, const SpeechSettings &speech);

@@ -378,14 +378,26 @@ QString CsvField(const QString &field)
 }
 } // namespace
 
-QByteArray FrequencyTableCsv(const QVector<FrequencyEntry> &table)
+QByteArray CsvTable(const QList<QStringList> &rows)
 {
-    QString text = QStringLiteral("编号,随机数,频数\r\n");
-    for (qsizetype row = 0; row < table.size(); ++row) {
-        text += QString::number(row + 1) + QLatin1Char(',') + CsvField(table.at(row).result) + QLatin1Char(',')
-                + QString::number(table.at(row).count) + QStringLiteral("\r\n");
+    QString text;
+    for (const QStringList &row : rows) {
+        for (qsizetype column = 0; column < row.size(); ++column) {
+            if (column > 0)
+                text += QLatin1Char(',');
+            text += CsvField(row.at(column));
+        }
+        text += QStringLiteral("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+QByteArray FrequencyTableCsv(const QVector<FrequencyEntry> &table)
+{
+    QList<QStringList> rows{{QStringLiteral("编号"), QStringLiteral("随机数"), QStringLiteral("频数")}};
+    for (qsizetype row = 0; row < table.size(); ++row)
+        rows.append({QString::number(row + 1), table.at(row).result, QString::number(table.at(row).count)});
+    return CsvTable(rows);
 }
 
 RecordSettings ReadRecordSettings(const QDomDocument &document)

@@ -129,6 +129,11 @@ struct FrequencyEntry
 // Distinct results in order of first occurrence, each with its count.
 QVector<FrequencyEntry> FrequencyTable(const QStringList &results);
 
+// Rows as a CSV file for spreadsheet programs: UTF-8 with a byte-order mark, CR LF
+// line ends, fields quoted where needed; a field that a spreadsheet would take for a
+// formula is written with a leading "'".
+QByteArray CsvTable(const QList<QStringList> &rows);
+
 // The frequency table as a CSV file for spreadsheet programs: UTF-8 with a byte-order
 // mark, a header line "编号,随机数,频数", CR LF line ends, fields quoted where needed.
 // A result that a spreadsheet would take for a formula is written with a leading "'".

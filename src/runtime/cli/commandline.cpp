@@ -3,6 +3,8 @@
 #include "apppaths.h"
 #include "codec.h"
 #include "encodedxml.h"
+#include "historycommand.h"
+#include "historyreport.h"
 #include "inifile.h"
 #include "projectheader.h"
 #include "querysection.h"
@@ -165,7 +167,8 @@ QString CommandLineUsage()
 {
     return QStringLiteral(
         "用法：Dellamy (--project 工程名 | --file 路径) [--batches N] [--seed S] [--json]\n"
-        "              [--password 密码] [--appdir 目录]\n"
+        "              [--password 密码] [--appdir 目录] [--no-history]\n"
+        "      Dellamy --history 工程名 [--since 日期] [--json] [--appdir 目录]\n"
         "不带参数启动时打开抽取窗口；带参数时不显示窗口，直接抽取并输出结果。\n"
         "  --project 工程名  抽取应用目录下 Data/Projects/工程名.rpj\n"
         "  --file 路径       抽取指定的工程文件（.rpj、.rproj 或 XML 工程文档）\n"
@@ -174,6 +177,9 @@ QString CommandLineUsage()
         "  --json            以 JSON 输出：{\"project\": …, \"type\": 类型号, \"batches\": [[…], …]}\n"
         "  --password 密码   受密码保护的工程的访问密码\n"
         "  --appdir 目录     以该目录作为应用目录（工程、Soft.ini）\n"
+        "  --no-history      本次抽取不记入抽取历史（Data/history.db）\n"
+        "  --history 工程名  按时间顺序列出该工程的抽取历史，每次抽取一行\n"
+        "  --since 日期      只列出该日（如 2026/12/7）及以后的抽取\n"
         "  --help            显示本说明\n"
         "每行输出一个结果，两次抽取之间空一行。\n"
         "退出码：0 成功，2 参数有误，3 工程不存在或无法读取，4 工程参数无法抽取，\n"
@@ -214,12 +220,29 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
             options.appDir = RequireValue(arguments, i);
             if (!QFileInfo(options.appDir).isDir())
                 throw SuiteError(QStringLiteral("应用目录“%1”不存在。").arg(options.appDir));
+        } else if (argument == QStringLiteral("--history")) {
+            options.historyProject = RequireValue(arguments, i);
+            CheckProjectName(options.historyProject);
+        } else if (argument == QStringLiteral("--since")) {
+            const QString text = RequireValue(arguments, i);
+            options.since = ParseHistoryDate(text);
+            if (!options.since)
+                throw SuiteError(QStringLiteral("--since 应为日期，如 2026/12/7，现在是“%1”。").arg(text));
+        } else if (argument == QStringLiteral("--no-history")) {
+            options.noHistory = true;
         } else {
             throw SuiteError(QStringLiteral("无法识别的参数“%1”。").arg(argument));
         }
     }
     if (options.help)
         return options;
+    if (!options.historyProject.isEmpty()) {
+        if (!options.projectName.isEmpty() || !options.filePath.isEmpty())
+            throw SuiteError(QStringLiteral("--history 不能与 --project 或 --file 同时使用。"));
+        return options;
+    }
+    if (options.since)
+        throw SuiteError(QStringLiteral("--since 只能与 --history 一起使用。"));
     if (options.projectName.isEmpty() == options.filePath.isEmpty())
         throw SuiteError(QStringLiteral("请用 --project 或 --file 指定一个工程（只能指定其中一个）。"));
     return options;
@@ -240,6 +263,8 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     }
     if (!options.appDir.isEmpty())
         SetAppDir(options.appDir);
+    if (!options.historyProject.isEmpty())
+        return PrintHistory(options, out, err);
 
     QString projectLabel;
     int pmode = 0;
@@ -290,6 +315,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     settings.question = nullptr; // an exhausted list is never reset without ListAutoRestore
     settings.resultSeparator = RandSpliterCharacters(soft.randSpliter).value_or(QString());
 
+    CommandLineHistory history(soft.keepHistory && !options.noHistory, projectLabel);
     RandEngine engine(options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem());
     engine.SetDrawSettings(settings);
     // Plain output is written batch by batch; JSON needs every batch before it starts.
@@ -313,6 +339,8 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
                 break;
             }
             ++drawnBatches;
+            if (history.Keeps(batch.results.size()))
+                history.Add(drawnBatches, WithoutEscapes(batch.results));
             if (plain) {
                 if (b > 0)
                     plain->AppendLineBreak();
@@ -339,6 +367,8 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         plain.reset(); // writes what is left
     else
         WriteJson(projectLabel, pmode, jsonBatches, out);
+    if (const QString historyNotice = history.Finish(); !historyNotice.isEmpty())
+        Write(err, historyNotice + QLatin1Char('\n'));
     if (refusal)
         Write(err, *refusal + QLatin1Char('\n'));
     else if (status == kStatusListExhausted)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -9,7 +10,8 @@
 
 // Dellamy's drawing without a window:
 //   Dellamy (--project NAME | --file PATH) [--batches N] [--seed S] [--json]
-//           [--password PWD] [--appdir DIR]
+//           [--password PWD] [--appdir DIR] [--no-history]
+//   Dellamy --history NAME [--since DATE] [--json] [--appdir DIR]
 // The run needs no display connection: only the header and the query of the project
 // are read, and the batches are drawn as presses of the draw button without animation.
 
@@ -32,6 +34,9 @@ struct CommandLineOptions
     bool json = false;
     std::optional<QString> password;
     QString appDir;
+    QString historyProject; // --history
+    std::optional<QDate> since;
+    bool noHistory = false;
 };
 
 // Reads the arguments (without the program name). Throws SuiteError with the reason

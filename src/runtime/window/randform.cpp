@@ -817,6 +817,7 @@ void TRandForm::ShowRandClick(const Batch &batch)
         AppendToRecord(recordText);
         emit BatchAppended();
     }
+    emit DrawFinished(batch.results, batch.picturePaths, boxText);
     PlayMusic->start();
 }
 

@@ -108,6 +108,9 @@ public:
 
 signals:
     void BatchAppended();
+    // A draw has stopped (every project type): its results (escaped), the pictures
+    // drawn and the result box's text. The history and speech hang here.
+    void DrawFinished(const QStringList &results, const QStringList &picturePaths, const QString &boxText);
     void Closing();
     void Closed();
     // The start-up ended the program (missing or unreadable project, password dialog

@@ -1,6 +1,7 @@
 #include "runwindow.h"
 
 #include "chineseui.h"
+#include "historycontroller.h"
 #include "randform.h"
 #include "recordintegration.h"
 
@@ -31,6 +32,6 @@ int RunDrawingWindow(int argc, char **argv)
     EndProgramWithWindow(form, application);
     if (form.FormShow() == TRandForm::StartupOutcome::Ended)
         return 0;
-    AttachRecordTools(form);
+    AttachHistoryTools(form, AttachRecordTools(form));
     return application.exec();
 }

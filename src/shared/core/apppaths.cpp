@@ -69,3 +69,8 @@ QString TempDir()
 {
     return AppDir() + QStringLiteral("Temp/");
 }
+
+QString HistoryDatabasePath()
+{
+    return AppDir() + QStringLiteral("Data/history.db");
+}

@@ -26,3 +26,6 @@ QString CatalogueFilePath();
 // The folder for temporary files of every program (projects extracted from a package
 // while they wait to be imported), with a trailing "/". Created on demand by callers.
 QString TempDir();
+
+// The draw history database, Data/history.db.
+QString HistoryDatabasePath();

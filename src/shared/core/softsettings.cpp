@@ -59,6 +59,8 @@ SoftSettings ReadSoftSettings(const QString &iniPath)
     s.imgBorderColor = ini.ReadString(kShow, kImgBorderColor, s.imgBorderColor);
     s.show3D = ini.ReadBool(kFrequency, kShow3D, true);
     s.frequencyStyle = ini.ReadString(kFrequency, kStyle, s.frequencyStyle);
+    const QString keep = ini.ReadString(kHistory, kKeep).trimmed();
+    s.keepHistory = keep != QStringLiteral("否") && keep != QStringLiteral("0");
     return s;
 }
 

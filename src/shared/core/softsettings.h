@@ -24,6 +24,8 @@ struct SoftSettings
     // [Frequency]: set by hand or by the installed file only.
     bool show3D = true;
     QString frequencyStyle = QStringLiteral("Bars");
+    // [History] Keep: "否" (or "0") turns the draw history off; anything else keeps it.
+    bool keepHistory = true;
 
     // Border widths as the runtime uses them: the stored integer, 1 when not a number.
     int RBorderWidthPixels() const;
@@ -47,6 +49,8 @@ inline const QString kImgBorderColor = QStringLiteral("ImgBorderColor");
 inline const QString kFrequency = QStringLiteral("Frequency");
 inline const QString kShow3D = QStringLiteral("Show3D");
 inline const QString kStyle = QStringLiteral("Style");
+inline const QString kHistory = QStringLiteral("History");
+inline const QString kKeep = QStringLiteral("Keep");
 } // namespace SoftIni
 
 inline const QString SettingsDialogDefaultSpliter = QStringLiteral("双空格");

@@ -1,0 +1,457 @@
+#include "historystore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <atomic>
+
+namespace {
+
+enum class Failure { Damaged, Busy, ReadOnly, Full, Other };
+
+// SQLite's primary result codes, as Qt's driver reports them in nativeErrorCode().
+Failure Classify(const QSqlError &error)
+{
+    switch (error.nativeErrorCode().toInt() & 0xFF) {
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        return Failure::Damaged;
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return Failure::Busy;
+    case 8: // SQLITE_READONLY
+        return Failure::ReadOnly;
+    case 13: // SQLITE_FULL
+        return Failure::Full;
+    default:
+        return Failure::Other;
+    }
+}
+
+QString FailureText(const QSqlError &error)
+{
+    switch (Classify(error)) {
+    case Failure::Damaged:
+        return QStringLiteral("历史记录文件已损坏。");
+    case Failure::Busy:
+        return QStringLiteral("历史记录文件被其他程序长时间占用，暂时无法写入。");
+    case Failure::ReadOnly:
+        return QStringLiteral("历史记录文件是只读的，无法写入。");
+    case Failure::Full:
+        return QStringLiteral("磁盘已满，历史记录无法写入。");
+    case Failure::Other:
+        break;
+    }
+    return QStringLiteral("历史记录无法读写：%1").arg(error.text());
+}
+
+constexpr int kLastDay = 99991231;
+
+int FromDay(const HistoryFilter &filter)
+{
+    return filter.from.isValid() ? HistoryStore::DayNumber(filter.from) : 0;
+}
+
+int ToDay(const HistoryFilter &filter)
+{
+    return filter.to.isValid() ? HistoryStore::DayNumber(filter.to) : kLastDay;
+}
+
+// "WHERE [project = ? AND] day BETWEEN ? AND ?", bound in that order by BindFilter.
+QString FilterClause(const HistoryFilter &filter)
+{
+    return filter.project.isEmpty() ? QStringLiteral(" WHERE day BETWEEN ? AND ?")
+                                    : QStringLiteral(" WHERE project = ? AND day BETWEEN ? AND ?");
+}
+
+void BindFilter(QSqlQuery &query, const HistoryFilter &filter)
+{
+    if (!filter.project.isEmpty())
+        query.addBindValue(filter.project);
+    query.addBindValue(FromDay(filter));
+    query.addBindValue(ToDay(filter));
+}
+
+QString ResultsText(const QStringList &results)
+{
+    return QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(results)).toJson(QJsonDocument::Compact));
+}
+
+QStringList ResultsFromText(const QString &text)
+{
+    QStringList results;
+    const QJsonArray array = QJsonDocument::fromJson(text.toUtf8()).array();
+    results.reserve(array.size());
+    for (const QJsonValue &value : array)
+        results << value.toString();
+    return results;
+}
+
+HistoryEntry EntryFromRow(const QSqlQuery &query)
+{
+    HistoryEntry entry;
+    entry.id = query.value(0).toLongLong();
+    entry.time = QDateTime::fromMSecsSinceEpoch(query.value(1).toLongLong());
+    entry.project = query.value(2).toString();
+    entry.batch = query.value(3).toInt();
+    entry.source = query.value(4).toString();
+    entry.results = ResultsFromText(query.value(5).toString());
+    return entry;
+}
+
+const char *const kSchema[] = {
+    "CREATE TABLE IF NOT EXISTS draws(id INTEGER PRIMARY KEY, project TEXT NOT NULL, day INTEGER NOT NULL,"
+    " time INTEGER NOT NULL, batch INTEGER NOT NULL, source TEXT NOT NULL, results TEXT NOT NULL)",
+    "CREATE INDEX IF NOT EXISTS draws_by_project_day ON draws(project, day)",
+    "CREATE INDEX IF NOT EXISTS draws_by_day ON draws(day)",
+    // Totals per day, kept with every insert: counts over any day range read these.
+    "CREATE TABLE IF NOT EXISTS result_days(project TEXT NOT NULL, day INTEGER NOT NULL, result TEXT NOT NULL,"
+    " count INTEGER NOT NULL, PRIMARY KEY(project, day, result)) WITHOUT ROWID",
+    "CREATE TABLE IF NOT EXISTS draw_days(project TEXT NOT NULL, day INTEGER NOT NULL, draws INTEGER NOT NULL,"
+    " PRIMARY KEY(project, day)) WITHOUT ROWID",
+};
+
+} // namespace
+
+QString DamagedHistoryNotice(const QString &damagedFileName)
+{
+    return QStringLiteral("历史记录文件已损坏，已另存为 %1 并新建").arg(damagedFileName);
+}
+
+int HistoryStore::DayNumber(const QDate &date)
+{
+    return date.year() * 10000 + date.month() * 100 + date.day();
+}
+
+HistoryStore::HistoryStore()
+{
+    static std::atomic<int> counter{0};
+    connectionName = QStringLiteral("history-%1").arg(++counter);
+}
+
+HistoryStore::~HistoryStore()
+{
+    CloseConnection();
+}
+
+bool HistoryStore::IsOpen() const
+{
+    return QSqlDatabase::database(connectionName, false).isOpen();
+}
+
+void HistoryStore::CloseConnection()
+{
+    if (!QSqlDatabase::contains(connectionName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+}
+
+bool HistoryStore::OpenConnection(const QString &path)
+{
+    CloseConnection();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        notice = QStringLiteral("无法创建历史记录文件夹“%1”。").arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+        return false;
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (!db.open()) {
+        notice = FailureText(db.lastError());
+        return false;
+    }
+    return true;
+}
+
+bool HistoryStore::Open(const QString &path)
+{
+    // A file this program cannot use is left alone: nothing is written to it.
+    const bool opened = OpenAndPrepare(path);
+    if (!opened)
+        CloseConnection();
+    return opened;
+}
+
+bool HistoryStore::OpenAndPrepare(const QString &path)
+{
+    notice.clear();
+    damagedCopy.clear();
+    if (!OpenConnection(path))
+        return false;
+    QSqlQuery probe(QSqlDatabase::database(connectionName));
+    const bool readable = probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    if (readable || Classify(probe.lastError()) != Failure::Damaged) {
+        probe.finish();
+        if (!readable) {
+            notice = FailureText(probe.lastError());
+            return false;
+        }
+        return PrepareSchema();
+    }
+    probe.finish();
+    CloseConnection();
+    if (!PutDamagedFileAside(path))
+        return false;
+    if (!OpenConnection(path) || !PrepareSchema())
+        return false;
+    notice = DamagedHistoryNotice(damagedCopy);
+    return true;
+}
+
+bool HistoryStore::PutDamagedFileAside(const QString &path)
+{
+    QString target = path + QStringLiteral(".damaged");
+    // An older damaged copy is kept too.
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = path + QStringLiteral(".damaged-%1").arg(n);
+    if (!QFile::rename(path, target)) {
+        notice = QStringLiteral("历史记录文件已损坏，且无法另存（%1），历史记录暂停。").arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    // The journal belongs to the damaged file; a new database must not pick it up.
+    for (const QString suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        if (QFileInfo::exists(path + suffix) && !QFile::rename(path + suffix, target + suffix))
+            QFile::remove(path + suffix);
+    }
+    damagedCopy = QFileInfo(target).fileName();
+    return true;
+}
+
+bool HistoryStore::PrepareSchema()
+{
+    QSqlDatabase db = QSqlDatabase::database(connectionName);
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        notice = FailureText(query.lastError());
+        return false;
+    }
+    const int version = query.value(0).toInt();
+    query.finish();
+    if (version > kSchemaVersion) {
+        notice = QStringLiteral("历史记录文件由较新版本的程序创建，本程序不能读写它。");
+        return false;
+    }
+    // WAL lets readers go on while one process writes; a read-only file keeps its mode.
+    query.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    query.finish();
+    if (version == kSchemaVersion)
+        return true;
+    // Two programs starting at once both get here; the immediate transaction lets one
+    // create the tables while the other waits, then finds them.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        notice = FailureText(query.lastError());
+        return false;
+    }
+    for (const char *statement : kSchema) {
+        if (!query.exec(QString::fromLatin1(statement))) {
+            notice = FailureText(query.lastError());
+            query.exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+    }
+    if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion))
+        || !query.exec(QStringLiteral("COMMIT"))) {
+        notice = FailureText(query.lastError());
+        query.exec(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+    return true;
+}
+
+bool HistoryStore::Append(const QList<HistoryEntry> &entries)
+{
+    if (entries.isEmpty())
+        return true;
+    if (!IsOpen()) {
+        if (notice.isEmpty())
+            notice = QStringLiteral("历史记录文件未能打开。");
+        return false;
+    }
+    QSqlDatabase db = QSqlDatabase::database(connectionName);
+    QSqlQuery query(db);
+    // IMMEDIATE: the write lock is taken (or waited for) before anything is read, so a
+    // second writer cannot make the commit fail half-way.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        notice = FailureText(query.lastError());
+        return false;
+    }
+    QSqlQuery insertDraw(db);
+    insertDraw.prepare(QStringLiteral("INSERT INTO draws(project, day, time, batch, source, results) VALUES(?, ?, ?, ?, ?, ?)"));
+    QHash<QString, QHash<int, int>> drawsPerDay;
+    QHash<QString, QHash<int, QHash<QString, qint64>>> resultsPerDay;
+    bool ok = true;
+    for (const HistoryEntry &entry : entries) {
+        const int day = DayNumber(entry.time.toLocalTime().date());
+        insertDraw.addBindValue(entry.project);
+        insertDraw.addBindValue(day);
+        insertDraw.addBindValue(entry.time.toMSecsSinceEpoch());
+        insertDraw.addBindValue(entry.batch);
+        insertDraw.addBindValue(entry.source);
+        insertDraw.addBindValue(ResultsText(entry.results));
+        if (!insertDraw.exec()) {
+            ok = false;
+            notice = FailureText(insertDraw.lastError());
+            break;
+        }
+        ++drawsPerDay[entry.project][day];
+        QHash<QString, qint64> &counts = resultsPerDay[entry.project][day];
+        for (const QString &result : entry.results)
+            ++counts[result];
+    }
+    QSqlQuery addDraws(db);
+    addDraws.prepare(QStringLiteral("INSERT INTO draw_days(project, day, draws) VALUES(?, ?, ?)"
+                                    " ON CONFLICT(project, day) DO UPDATE SET draws = draws + excluded.draws"));
+    for (auto project = drawsPerDay.cbegin(); ok && project != drawsPerDay.cend(); ++project) {
+        for (auto day = project->cbegin(); ok && day != project->cend(); ++day) {
+            addDraws.addBindValue(project.key());
+            addDraws.addBindValue(day.key());
+            addDraws.addBindValue(day.value());
+            if (!addDraws.exec()) {
+                ok = false;
+                notice = FailureText(addDraws.lastError());
+            }
+        }
+    }
+    QSqlQuery addResults(db);
+    addResults.prepare(QStringLiteral("INSERT INTO result_days(project, day, result, count) VALUES(?, ?, ?, ?)"
+                                      " ON CONFLICT(project, day, result) DO UPDATE SET count = count + excluded.count"));
+    for (auto project = resultsPerDay.cbegin(); ok && project != resultsPerDay.cend(); ++project) {
+        for (auto day = project->cbegin(); ok && day != project->cend(); ++day) {
+            for (auto result = day->cbegin(); ok && result != day->cend(); ++result) {
+                addResults.addBindValue(project.key());
+                addResults.addBindValue(day.key());
+                addResults.addBindValue(result.key());
+                addResults.addBindValue(result.value());
+                if (!addResults.exec()) {
+                    ok = false;
+                    notice = FailureText(addResults.lastError());
+                }
+            }
+        }
+    }
+    insertDraw.finish();
+    addDraws.finish();
+    addResults.finish();
+    if (ok && !query.exec(QStringLiteral("COMMIT"))) {
+        ok = false;
+        notice = FailureText(query.lastError());
+    }
+    if (!ok) {
+        query.exec(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+    notice.clear();
+    return true;
+}
+
+QStringList HistoryStore::Projects() const
+{
+    QStringList projects;
+    QSqlQuery query(QSqlDatabase::database(connectionName, false));
+    if (query.exec(QStringLiteral("SELECT DISTINCT project FROM draw_days ORDER BY project"))) {
+        while (query.next())
+            projects << query.value(0).toString();
+    }
+    return projects;
+}
+
+qint64 HistoryStore::CountDraws(const HistoryFilter &filter) const
+{
+    QSqlQuery query(QSqlDatabase::database(connectionName, false));
+    query.prepare(QStringLiteral("SELECT COALESCE(SUM(draws), 0) FROM draw_days") + FilterClause(filter));
+    BindFilter(query, filter);
+    if (!query.exec() || !query.next())
+        return 0;
+    return query.value(0).toLongLong();
+}
+
+QList<HistoryEntry> HistoryStore::Draws(const HistoryFilter &filter, int limit, std::optional<HistoryCursor> after) const
+{
+    QString sql = QStringLiteral("SELECT id, time, project, batch, source, results FROM draws") + FilterClause(filter);
+    // (day, id) walks the index backwards: the newest draws come first without sorting.
+    if (after)
+        sql += QStringLiteral(" AND (day, id) < (?, ?)");
+    sql += QStringLiteral(" ORDER BY day DESC, id DESC LIMIT ?");
+    QSqlQuery query(QSqlDatabase::database(connectionName, false));
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    BindFilter(query, filter);
+    if (after) {
+        query.addBindValue(after->day);
+        query.addBindValue(after->id);
+    }
+    query.addBindValue(limit);
+    QList<HistoryEntry> entries;
+    if (query.exec()) {
+        while (query.next())
+            entries << EntryFromRow(query);
+    }
+    return entries;
+}
+
+QList<HistoryEntry> HistoryStore::DrawsOldestFirst(const HistoryFilter &filter) const
+{
+    QSqlQuery query(QSqlDatabase::database(connectionName, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT id, time, project, batch, source, results FROM draws") + FilterClause(filter)
+                  + QStringLiteral(" ORDER BY day, id"));
+    BindFilter(query, filter);
+    QList<HistoryEntry> entries;
+    if (query.exec()) {
+        while (query.next())
+            entries << EntryFromRow(query);
+    }
+    return entries;
+}
+
+QList<ResultCount> HistoryStore::Counts(const HistoryFilter &filter) const
+{
+    QSqlQuery query(QSqlDatabase::database(connectionName, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT result, SUM(count) AS total FROM result_days") + FilterClause(filter)
+                  + QStringLiteral(" GROUP BY result ORDER BY total DESC, result"));
+    BindFilter(query, filter);
+    QList<ResultCount> counts;
+    if (query.exec()) {
+        while (query.next())
+            counts.append({query.value(0).toString(), query.value(1).toLongLong()});
+    }
+    return counts;
+}
+
+bool HistoryStore::ClearProject(const QString &project)
+{
+    QSqlQuery query(QSqlDatabase::database(connectionName, false));
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        notice = FailureText(query.lastError());
+        return false;
+    }
+    for (const QString table : {QStringLiteral("draws"), QStringLiteral("result_days"), QStringLiteral("draw_days")}) {
+        query.prepare(QStringLiteral("DELETE FROM %1 WHERE project = ?").arg(table));
+        query.addBindValue(project);
+        if (!query.exec()) {
+            notice = FailureText(query.lastError());
+            query.exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+    }
+    if (!query.exec(QStringLiteral("COMMIT"))) {
+        notice = FailureText(query.lastError());
+        query.exec(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+    notice.clear();
+    return true;
+}

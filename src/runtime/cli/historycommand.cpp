@@ -1,0 +1,61 @@
+#include "historycommand.h"
+
+#include "apppaths.h"
+#include "commandline.h"
+#include "historyrecorder.h"
+#include "historyreport.h"
+
+#include <QFileInfo>
+
+int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *err)
+{
+    auto write = [](std::FILE *stream, const QByteArray &bytes) {
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    };
+    HistoryFilter filter;
+    filter.project = options.historyProject;
+    if (options.since)
+        filter.from = *options.since;
+    QList<HistoryEntry> entries;
+    // No file yet is an empty history, not an error: nothing is created for asking.
+    if (QFileInfo::exists(HistoryDatabasePath())) {
+        HistoryStore store;
+        if (!store.Open(HistoryDatabasePath())) {
+            write(err, (store.Notice() + QLatin1Char('\n')).toUtf8());
+            return kStatusProjectUnreadable;
+        }
+        if (!store.Notice().isEmpty())
+            write(err, (store.Notice() + QLatin1Char('\n')).toUtf8());
+        entries = store.DrawsOldestFirst(filter);
+    }
+    if (options.json)
+        write(out, HistoryJson(options.historyProject, entries));
+    else
+        write(out, HistoryLinesText(entries).toUtf8());
+    return kStatusOk;
+}
+
+CommandLineHistory::CommandLineHistory(bool enabled, QString project) : enabled(enabled), project(std::move(project)) {}
+
+CommandLineHistory::~CommandLineHistory() = default;
+
+void CommandLineHistory::Add(int batchNumber, const QStringList &results)
+{
+    if (!Keeps(results.size()))
+        return;
+    if (!recorder)
+        recorder = std::make_unique<HistoryRecorder>(HistoryDatabasePath());
+    recorder->Record({0, QDateTime::currentDateTime(), project, batchNumber, kSourceCommandLine, results});
+}
+
+QString CommandLineHistory::Finish()
+{
+    if (!recorder)
+        return QString();
+    const bool written = recorder->Flush();
+    const QString notice = recorder->Notice();
+    recorder.reset();
+    if (written)
+        return notice; // e.g. a damaged file put aside
+    return QStringLiteral("抽取结果未能记入历史：%1").arg(notice);
+}

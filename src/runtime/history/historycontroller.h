@@ -1,0 +1,66 @@
+#pragma once
+
+#include "displaysection.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <memory>
+
+class HistoryRecorder;
+class QAction;
+class QMenu;
+class RecordController;
+class Speaker;
+class THistoryForm;
+class TRandForm;
+
+// The drawing window's draw history and spoken results: keeps every finished draw in
+// the history (unless Soft.ini's [History] Keep is "否"), reads the result aloud when
+// the project asks for it, and offers "历史记录…", "朗读抽取结果" and "朗读设置…" in the
+// window's menu and the record menu.
+class HistoryController : public QObject
+{
+    Q_OBJECT
+public:
+    // `recordMenu` may be null (a project without a record box).
+    HistoryController(TRandForm &form, QMenu *recordMenu);
+    ~HistoryController() override;
+
+    // Hook after a draw stopped: queues the draw for the history and speaks it. Never
+    // waits for the disk or the voice.
+    void AfterDraw(const QStringList &results, const QStringList &picturePaths, const QString &boxText);
+
+    void Menu_HistoryClick();
+    void Menu_SpeakClick(bool checked);
+    void Menu_SpeechSetClick();
+
+    // Null when the history is switched off.
+    HistoryRecorder *Recorder() const { return recorder.get(); }
+    THistoryForm *HistoryWindow() const;
+    const SpeechSettings &Speech() const { return speech; }
+    // The speaker, created on first need; its reason decides whether Menu_Speak is
+    // enabled.
+    Speaker *EnsureSpeaker();
+
+    QAction *Menu_History;
+    QAction *Menu_Speak;
+    QAction *Menu_SpeechSet;
+
+private:
+    // Stores the speech settings in the project file; false (message shown) when the
+    // file cannot be written.
+    bool SaveSpeech(const SpeechSettings &settings);
+
+    TRandForm &form;
+    std::unique_ptr<HistoryRecorder> recorder;
+    std::unique_ptr<Speaker> speaker;
+    SpeechSettings speech;
+    int drawsThisRun = 0;
+    QPointer<THistoryForm> historyWindow;
+};
+
+// Gives the drawing window its history and speech. Call once after
+// TRandForm::FormShow (any outcome but Ended) and AttachRecordTools.
+HistoryController *AttachHistoryTools(TRandForm &form, RecordController *record);

@@ -1,0 +1,68 @@
+#include "speaker.h"
+
+#include <QTextToSpeech>
+#include <QVoice>
+
+namespace {
+SpeakerFactory &factoryOverride()
+{
+    static SpeakerFactory factory;
+    return factory;
+}
+} // namespace
+
+SystemSpeaker::SystemSpeaker()
+{
+    const QStringList engines = QTextToSpeech::availableEngines();
+    if (engines.isEmpty()) {
+        reason = QStringLiteral("未找到语音引擎（请安装 speech-dispatcher 与 espeak-ng）");
+        return;
+    }
+    const QString engine = engines.contains(QStringLiteral("speechd")) ? QStringLiteral("speechd") : engines.first();
+    speech = std::make_unique<QTextToSpeech>(engine);
+    if (speech->state() == QTextToSpeech::Error) {
+        reason = QStringLiteral("语音引擎无法启动：%1").arg(speech->errorString());
+        speech.reset();
+        return;
+    }
+    if (speech->availableVoices().isEmpty() && speech->availableLocales().isEmpty()) {
+        reason = QStringLiteral("语音引擎没有可用的声音（请安装 espeak-ng）");
+        speech.reset();
+    }
+}
+
+SystemSpeaker::~SystemSpeaker() = default;
+
+void SystemSpeaker::Say(const SpokenText &text, int rate, int volume)
+{
+    if (!speech || text.text.isEmpty())
+        return;
+    // A voice for the text's language, chosen now: voices can come and go while the
+    // program runs (a speech server restarted, a voice installed).
+    for (const QLocale &locale : speech->availableLocales()) {
+        if (locale.language() == text.language) {
+            if (speech->locale() != locale)
+                speech->setLocale(locale);
+            const QList<QVoice> voices = speech->availableVoices();
+            if (!voices.isEmpty() && !voices.contains(speech->voice()))
+                speech->setVoice(voices.first());
+            break;
+        }
+    }
+    speech->setRate(qBound(-10, rate, 10) / 10.0);
+    speech->setVolume(qBound(0, volume, 100) / 100.0);
+    speech->stop();
+    speech->say(text.text);
+}
+
+void SetSpeakerFactory(SpeakerFactory factory)
+{
+    factoryOverride() = std::move(factory);
+}
+
+std::unique_ptr<Speaker> CreateSpeaker()
+{
+    if (factoryOverride())
+        return factoryOverride()();
+    return std::make_unique<SystemSpeaker>();
+}

@@ -1,0 +1,76 @@
+#include "speechform.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+TSpeechForm::TSpeechForm(const SpeechSettings &initial, std::function<void(int, int)> trial, QWidget *parent)
+    : RecordDialog(parent), settings(initial)
+{
+    setObjectName(QStringLiteral("TSpeechForm"));
+    setWindowTitle(QStringLiteral("朗读设置"));
+    auto slider = [this](const QString &name, int low, int high, int value) {
+        auto *s = new QSlider(Qt::Horizontal, this);
+        s->setObjectName(name);
+        s->setRange(low, high);
+        s->setValue(value);
+        s->setMinimumWidth(220);
+        return s;
+    };
+    RateSlider = slider(QStringLiteral("RateSlider"), -10, 10, settings.rate);
+    RateSlider->setTickPosition(QSlider::TicksBelow);
+    RateSlider->setTickInterval(5);
+    VolumeSlider = slider(QStringLiteral("VolumeSlider"), 0, 100, settings.volume);
+    VolumeSlider->setTickPosition(QSlider::TicksBelow);
+    VolumeSlider->setTickInterval(25);
+    // Both sliders between words for their ends, so they line up.
+    auto *form = new QGridLayout;
+    form->setHorizontalSpacing(10);
+    form->setVerticalSpacing(14);
+    const struct
+    {
+        const char *caption, *low, *high;
+        QSlider *slider;
+    } rows[] = {{"语速：", "慢", "快", RateSlider}, {"音量：", "小", "大", VolumeSlider}};
+    for (int row = 0; row < 2; ++row) {
+        form->addWidget(new QLabel(QString::fromUtf8(rows[row].caption), this), row, 0);
+        form->addWidget(new QLabel(QString::fromUtf8(rows[row].low), this), row, 1);
+        form->addWidget(rows[row].slider, row, 2);
+        form->addWidget(new QLabel(QString::fromUtf8(rows[row].high), this), row, 3);
+    }
+
+    BTry = new QPushButton(QStringLiteral("试听"), this);
+    BTry->setObjectName(QStringLiteral("BTry"));
+    BOK = new QPushButton(QStringLiteral("确定"), this);
+    BOK->setObjectName(QStringLiteral("BOK"));
+    BOK->setDefault(true);
+    BCancel = new QPushButton(QStringLiteral("取消"), this);
+    BCancel->setObjectName(QStringLiteral("BCancel"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(BTry);
+    buttons->addStretch();
+    buttons->addWidget(BOK);
+    buttons->addWidget(BCancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 18, 18, 14);
+    layout->setSpacing(18);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+
+    connect(BTry, &QPushButton::clicked, this,
+            [this, trial = std::move(trial)] { trial(RateSlider->value(), VolumeSlider->value()); });
+    connect(BOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+SpeechSettings TSpeechForm::Settings() const
+{
+    SpeechSettings chosen = settings;
+    chosen.rate = RateSlider->value();
+    chosen.volume = VolumeSlider->value();
+    return chosen;
+}

@@ -1,0 +1,166 @@
+// Dellamy's command line and the history: two programs drawing at once lose no draw,
+// --history prints what was kept (text and JSON, --since), --no-history and
+// [History] Keep = 否 keep nothing.
+#include "historystore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kProgram = QStringLiteral(SUITE_APP_DIR "/Dellamy");
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run Finish(QProcess &process)
+{
+    if (!process.waitForFinished(120'000))
+        qFatal("Dellamy did not finish");
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class HistoryCommandLineTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+
+    QString ProjectFile() const { return dir->filePath("点名.xml"); }
+    Run Dellamy(const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(kProgram, QStringList{"--appdir", dir->path()} + arguments);
+        return Finish(process);
+    }
+    qint64 KeptDraws()
+    {
+        HistoryStore store;
+        if (!QFileInfo::exists(dir->filePath("Data/history.db")) || !store.Open(dir->filePath("Data/history.db")))
+            return 0;
+        return store.CountDraws({});
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir(dir->path()).mkpath("Data/Projects"));
+        QFile project(ProjectFile());
+        QVERIFY(project.open(QIODevice::WriteOnly));
+        project.write(R"(<?xml version="1.0" encoding="UTF-8"?>
+<RandProject><RandQuery><Rand Mode="列举模式" PMode="2" Type="随机点名"><Query Lists="张三 李四 王五 赵/comma/六" Spliter="空格" RanCount="1" AllowRepeat="是"/></Rand></RandQuery></RandProject>
+)");
+    }
+
+    void twoProgramsDrawingAtOnceLoseNothing()
+    {
+        QProcess first, second;
+        const QStringList arguments{"--appdir", dir->path(), "--file", ProjectFile(), "--batches", "1000"};
+        first.start(kProgram, arguments);
+        second.start(kProgram, arguments);
+        const Run a = Finish(first);
+        const Run b = Finish(second);
+        QCOMPARE(a.status, 0);
+        QCOMPARE(b.status, 0);
+        QVERIFY2(a.err.isEmpty() && b.err.isEmpty(), qPrintable(a.err + b.err));
+        QCOMPARE(KeptDraws(), 2000);
+        HistoryStore store;
+        QVERIFY(store.Open(dir->filePath("Data/history.db")));
+        qint64 counted = 0;
+        for (const ResultCount &count : store.Counts({"点名", {}, {}}))
+            counted += count.count;
+        QCOMPARE(counted, 2000);
+    }
+
+    void historyPrintsWhatWasKept()
+    {
+        QCOMPARE(Dellamy({"--file", ProjectFile(), "--batches", "3", "--seed", "7"}).status, 0);
+        const Run drawn = Dellamy({"--file", ProjectFile(), "--batches", "3", "--seed", "7"});
+        const QStringList results = drawn.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(results.size(), 3);
+
+        const Run text = Dellamy({"--history", "点名"});
+        QCOMPARE(text.status, 0);
+        const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 6);
+        const QRegularExpression line(R"(^\d{4}/\d{1,2}/\d{1,2} \d{1,2}:\d{2}:\d{2}  第(\d)次  (.+)$)");
+        for (int i = 0; i < 3; ++i) {
+            const auto match = line.match(lines.at(3 + i));
+            QVERIFY2(match.hasMatch(), qPrintable(lines.at(3 + i)));
+            QCOMPARE(match.captured(1).toInt(), i + 1);
+            QCOMPARE(match.captured(2), results.at(i)); // escapes removed as printed
+        }
+
+        const Run json = Dellamy({"--history", "点名", "--json", "--since", QDate::currentDate().toString("yyyy/M/d")});
+        const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        QCOMPARE(object["project"].toString(), "点名");
+        QCOMPARE(object["draws"].toArray().size(), 6);
+        QCOMPARE(object["draws"].toArray().at(5).toObject()["results"].toArray().at(0).toString(), results.at(2));
+
+        const Run future = Dellamy({"--history", "点名", "--since", QDate::currentDate().addDays(1).toString("yyyy-MM-dd")});
+        QCOMPARE(future.status, 0);
+        QVERIFY(future.out.isEmpty());
+        QCOMPARE(Dellamy({"--history", "无此工程"}).out, QString());
+    }
+
+    void refusesBadHistoryArguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("bad date") << QStringList{"--history", "点名", "--since", "2026/13/1"};
+        QTest::newRow("since without history") << QStringList{"--project", "点名", "--since", "2026/1/1"};
+        QTest::newRow("history and project") << QStringList{"--history", "点名", "--project", "点名"};
+        QTest::newRow("path as name") << QStringList{"--history", "../点名"};
+    }
+    void refusesBadHistoryArguments()
+    {
+        QFETCH(QStringList, arguments);
+        const Run run = Dellamy(arguments);
+        QCOMPARE(run.status, 2);
+        QVERIFY(!run.err.isEmpty());
+        QVERIFY(!QFileInfo::exists(dir->filePath("Data/history.db")));
+    }
+
+    void noHistoryAndKeepOffKeepNothing()
+    {
+        QCOMPARE(Dellamy({"--file", ProjectFile(), "--batches", "2", "--no-history"}).status, 0);
+        QVERIFY(!QFileInfo::exists(dir->filePath("Data/history.db")));
+
+        QFile ini(dir->filePath("Soft.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[History]\nKeep=否\n");
+        ini.close();
+        QCOMPARE(Dellamy({"--file", ProjectFile(), "--batches", "2"}).status, 0);
+        QVERIFY(!QFileInfo::exists(dir->filePath("Data/history.db")));
+    }
+
+    void drawGoesOnWhenHistoryIsDamaged()
+    {
+        QFile damaged(dir->filePath("Data/history.db"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(5000, '\x7f'));
+        damaged.close();
+        const Run run = Dellamy({"--file", ProjectFile(), "--batches", "2"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts).size(), 2);
+        QVERIFY(run.err.contains("历史记录文件已损坏，已另存为 history.db.damaged 并新建"));
+        QCOMPARE(QFileInfo(dir->filePath("Data/history.db.damaged")).size(), 5000);
+        QCOMPARE(KeptDraws(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(HistoryCommandLineTest)
+#include "test_history_cli.moc"
