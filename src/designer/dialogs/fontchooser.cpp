@@ -1,0 +1,72 @@
+#include "fontchooser.h"
+
+#include "widgetlook.h"
+
+#include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+FontSpec ToFontSpec(const QFont &font, const Rgb &colour)
+{
+    FontSpec spec;
+    spec.colour = colour;
+    spec.face = font.family();
+    spec.bold = font.bold();
+    spec.italic = font.italic();
+    spec.underline = font.underline();
+    spec.strikeOut = font.strikeOut();
+    spec.size = font.pointSize() > 0 ? font.pointSize() : qRound(font.pointSizeF());
+    return spec;
+}
+
+std::optional<FontSpec> ChooseFontSpec(QWidget *parent, const FontSpec &current)
+{
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("FontSet"));
+    dialog.setWindowTitle(QStringLiteral("字体"));
+
+    auto *fonts = new QFontDialog(ToQFont(current), &dialog);
+    fonts->setWindowFlags(Qt::Widget);
+    fonts->setOptions(QFontDialog::NoButtons);
+
+    Rgb colour = current.colour;
+    auto *swatch = new QLabel(&dialog);
+    swatch->setFixedSize(40, 20);
+    auto paintSwatch = [swatch, &colour] {
+        swatch->setStyleSheet(QStringLiteral("background:%1; border:1px solid #808080;").arg(ToQColor(colour).name()));
+    };
+    paintSwatch();
+    auto *colourButton = new QPushButton(QStringLiteral("文字颜色…"), &dialog);
+    QObject::connect(colourButton, &QPushButton::clicked, &dialog, [&dialog, &colour, paintSwatch] {
+        const QColor chosen = QColorDialog::getColor(ToQColor(colour), &dialog, QStringLiteral("文字颜色"));
+        if (chosen.isValid()) {
+            colour = Rgb{chosen.red(), chosen.green(), chosen.blue()};
+            paintSwatch();
+        }
+    });
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+    auto *colourRow = new QHBoxLayout;
+    colourRow->addWidget(new QLabel(QStringLiteral("颜色："), &dialog));
+    colourRow->addWidget(swatch);
+    colourRow->addWidget(colourButton);
+    colourRow->addStretch();
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(colourRow);
+    layout->addWidget(buttons);
+
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return ToFontSpec(fonts->currentFont(), colour);
+}
