@@ -5,6 +5,7 @@
 #include "domutil.h"
 #include "dragnumberedit.h"
 #include "encodedxml.h"
+#include "fontchooser.h"
 #include "gradient.h"
 #include "linkbutton.h"
 #include "messages.h"
@@ -14,10 +15,8 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -451,13 +450,8 @@ void TAnimateForm::UpdateEnabling()
 void TAnimateForm::StopTimesSetFontClick()
 {
     FontSpec &font = m_section.inRand.stopSet.timesFont;
-    bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, ToQFont(font), this, QStringLiteral("倒计次数字体"));
-    if (!accepted)
-        return;
-    const QColor colour =
-        QColorDialog::getColor(ToQColor(font.colour), this, QStringLiteral("倒计次数文字颜色"));
-    font = ToFontSpec(chosen, colour.isValid() ? colour : ToQColor(font.colour));
+    if (const std::optional<FontSpec> chosen = ChooseFontSpec(this, font))
+        font = *chosen;
 }
 
 void TAnimateForm::ChooseMusic(QLineEdit *path)

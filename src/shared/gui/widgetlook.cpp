@@ -27,19 +27,6 @@ Rgb ToRgb(const QColor &colour)
     return Rgb{colour.red(), colour.green(), colour.blue()};
 }
 
-FontSpec ToFontSpec(const QFont &font, const QColor &colour)
-{
-    FontSpec spec;
-    spec.colour = ToRgb(colour);
-    spec.face = font.family();
-    spec.bold = font.bold();
-    spec.italic = font.italic();
-    spec.underline = font.underline();
-    spec.strikeOut = font.strikeOut();
-    spec.size = font.pointSize() > 0 ? font.pointSize() : spec.size;
-    return spec;
-}
-
 void ApplyFont(QWidget *widget, const FontSpec &font)
 {
     widget->setFont(ToQFont(font));

@@ -15,9 +15,7 @@ class QWidget;
 // drawing window and the designer, so both show a design the same way.
 QColor ToQColor(const Rgb &colour);
 QFont ToQFont(const FontSpec &font);
-// Back to the stored form, from a font dialog's choice and a text colour.
 Rgb ToRgb(const QColor &colour);
-FontSpec ToFontSpec(const QFont &font, const QColor &colour);
 
 // Sets font and text colour of a label, button or text box.
 void ApplyFont(QWidget *widget, const FontSpec &font);
