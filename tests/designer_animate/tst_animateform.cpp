@@ -4,6 +4,7 @@
 #include "codec.h"
 #include "colourliststrip.h"
 #include "designfixture.h"
+#include "tdveditorform.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -45,17 +46,20 @@ private:
     bool Refused(const QString &text);
 
     std::unique_ptr<DesignFixture> m_fixture;
+    std::unique_ptr<TDVEditorForm> m_editor;
     std::unique_ptr<TAnimateForm> m_form;
 };
 
 void AnimateFormTest::init()
 {
     m_fixture = std::make_unique<DesignFixture>();
+    m_editor = std::make_unique<TDVEditorForm>();
 }
 
 void AnimateFormTest::cleanup()
 {
     m_form.reset();
+    m_editor.reset();
     m_fixture.reset();
 }
 
@@ -66,7 +70,7 @@ void AnimateFormTest::Open(const QString &demo, const std::function<void(QDomDoc
     if (edit)
         edit(document);
     m_fixture->Store(document, kProject);
-    m_form = std::make_unique<TAnimateForm>();
+    m_form = std::make_unique<TAnimateForm>(m_editor.get());
     QVERIFY(m_form->LoadProject(kProject));
     m_form->show();
 }
@@ -268,7 +272,7 @@ void AnimateFormTest::savesInUseAndKeepsSwitchedOffParts()
     QCOMPARE(ElementText(ElementAt(saved, "Animate/InRand")), inRandBefore);
 
     // Switching it on again shows the previous settings.
-    m_form = std::make_unique<TAnimateForm>();
+    m_form = std::make_unique<TAnimateForm>(m_editor.get());
     QVERIFY(m_form->LoadProject(kProject));
     QVERIFY(!m_form->UseInRand->isChecked());
     QCOMPARE(m_form->IntervalValue->text(), QString("25"));

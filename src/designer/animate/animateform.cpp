@@ -116,7 +116,7 @@ void KeepListUsable(QVector<Rgb> &colours)
 }
 } // namespace
 
-TAnimateForm::TAnimateForm(QWidget *parent) : QDialog(parent)
+TAnimateForm::TAnimateForm(TDVEditorForm *editor, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TAnimateForm"));
     setWindowTitle(QStringLiteral("动画设置"));
@@ -154,6 +154,11 @@ TAnimateForm::TAnimateForm(QWidget *parent) : QDialog(parent)
     BCancel->setGeometry(456, 464, 90, 30);
     connect(BSave, &QPushButton::clicked, this, &TAnimateForm::BSaveClick);
     connect(BCancel, &QPushButton::clicked, this, &TAnimateForm::close);
+
+    ExtraScreenForm = new TExtraScreenForm(editor, this);
+    ExtraButtonForm = new TExtraButtonForm(editor, this);
+    connect(RandExtraScreenSet, &QPushButton::clicked, this, [this] { ExtraScreenForm->Open(&ExtraScreenState()); });
+    connect(StopExtraButtonSet, &QPushButton::clicked, this, [this] { ExtraButtonForm->Open(&ExtraButtonState()); });
 
     for (QCheckBox *box : {UseInRand, UseAfterRand, UseBoxRecord, UseBgMusic, UseAfterMusic, UseRandBox, UseRandRecord,
                            UseRBFontColor, UseRBBgColor, UseRRFontColor, UseRRBgColor})
@@ -193,7 +198,6 @@ void TAnimateForm::BuildInRandPage()
     RandExtraScreenSet->setGeometry(230, 26, 64, 24);
     HideRandRecord = CheckBox(display, QStringLiteral("HideRandRecord"), QStringLiteral("隐藏记录框"), false);
     HideRandRecord->setGeometry(330, 26, 120, 24);
-    connect(RandExtraScreenSet, &QPushButton::clicked, this, &TAnimateForm::ExtraScreenRequested);
     NeedNoBox = NeedNoPanel(page, QStringLiteral("NeedNoBox"));
     NeedNoBox->setGeometry(display->geometry());
 
@@ -232,7 +236,6 @@ void TAnimateForm::BuildInRandPage()
     buttonKinds->addButton(StopUseExtraButton);
     StopExtraButtonSet = MakeLinkButton(stop, QStringLiteral("StopExtraButtonSet"), QStringLiteral("点此设置"));
     StopExtraButtonSet->setGeometry(312, 118, 64, 24);
-    connect(StopExtraButtonSet, &QPushButton::clicked, this, &TAnimateForm::ExtraButtonRequested);
 
     auto *music = new QGroupBox(QStringLiteral("背景音乐"), page);
     music->setGeometry(12, 270, 506, 66);
@@ -545,6 +548,9 @@ bool TAnimateForm::BSaveClick()
 
 void TAnimateForm::done(int result)
 {
+    for (QWidget *designer : std::initializer_list<QWidget *>{ExtraScreenForm, ExtraButtonForm})
+        if (designer->isVisible())
+            designer->close();
     ColorSet->Clear();
     for (QPushButton *link : m_listLinks)
         SetLinkBold(link, false);

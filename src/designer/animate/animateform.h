@@ -1,6 +1,8 @@
 #pragma once
 
 #include "displaysection.h"
+#include "extrabuttonform.h"
+#include "extrascreenform.h"
 
 #include <QDialog>
 #include <QImage>
@@ -14,19 +16,22 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QWidget;
+class TDVEditorForm;
 
 // "动画设置": edits the `Animate` part of a project: the animation while drawing (frame
 // interval, hidden button and record, frames in the result box or a separate window,
 // how it stops, music), music after the draw, and the colour cycles of the result and
 // record boxes. Opened from the design canvas; saves straight into the project file.
 //
-// The separate window and the separate stop button are designed in their own windows,
-// which edit ExtraScreenState() and ExtraButtonState(); the save writes what they hold.
+// The separate window and the separate stop button are designed in their own windows
+// (with the design canvas' value editor), which edit ExtraScreenState() and
+// ExtraButtonState(); the save writes what they hold. The stop button designer places
+// the button through the canvas: the opener gives it a positioner.
 class TAnimateForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TAnimateForm(QWidget *parent = nullptr);
+    explicit TAnimateForm(TDVEditorForm *editor, QWidget *parent = nullptr);
 
     // Loads the project's animation settings into the dialog. The design's draw key is
     // taken from the file until SetDesignDrawKey gives the canvas' current one. Shows
@@ -81,10 +86,10 @@ public:
     QLabel *NeedNoBox, *NeedNoBox2;
     QPushButton *BSave, *BCancel;
 
+    TExtraScreenForm *ExtraScreenForm;
+    TExtraButtonForm *ExtraButtonForm;
+
 signals:
-    // The links ask for the designers of the separate window and the stop button.
-    void ExtraScreenRequested();
-    void ExtraButtonRequested();
     // The dialog closed (saved or not): the canvas shows itself again.
     void Closed();
 
