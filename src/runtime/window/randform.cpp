@@ -163,15 +163,6 @@ void CheckStopSettings(const StopSet &stop)
         throw SuiteError(QStringLiteral("停止动画的快捷键“%1”无法识别，动画将无法停止。").arg(stop.shortCut));
 }
 
-// Centred on the screen by its outer size, halves truncated toward zero.
-void CentreOnScreen(QWidget *window)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QSize outer = window->frameGeometry().size();
-    window->move(screen.left() + screen.width() / 2 - outer.width() / 2,
-                 screen.top() + screen.height() / 2 - outer.height() / 2);
-}
-
 // A window placed at its designed position but kept on the screen: a project designed
 // on a larger screen must not open out of sight (on a classroom projector, say).
 void KeepOnScreen(QWidget *window)

@@ -2,7 +2,9 @@
 
 #include "gradient.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QWidget>
 
 QColor ToQColor(const Rgb &colour)
@@ -58,6 +60,14 @@ void SetBaseColour(QWidget *widget, const QColor &colour)
 void PlaceWidget(QWidget *widget, const Position &position, int clientWidth)
 {
     widget->setGeometry(PlacedLeft(position, clientWidth), position.top, position.width, position.height);
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QSize outer = window->frameGeometry().size();
+    window->move(screen.left() + screen.width() / 2 - outer.width() / 2,
+                 screen.top() + screen.height() / 2 - outer.height() / 2);
 }
 
 Qt::Alignment LabelAlignment(const QString &align)

@@ -26,6 +26,9 @@ void SetBaseColour(QWidget *widget, const QColor &colour);
 // Places an object of a window with the given client width: its left edge follows Align,
 // top and size are taken as stored.
 void PlaceWidget(QWidget *widget, const Position &position, int clientWidth);
+// Centres a window on the screen by its outer size, halves truncated toward zero.
+void CentreOnScreen(QWidget *window);
+
 // Text alignment a label takes from its object alignment.
 Qt::Alignment LabelAlignment(const QString &align);
 Qt::Alignment BoxTextAlignment(TextAlignment alignment);
