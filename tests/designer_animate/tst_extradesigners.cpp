@@ -7,6 +7,7 @@
 #include "escreenform.h"
 #include "handoff.h"
 #include "randform.h"
+#include "tdesignform.h"
 #include "tdveditorform.h"
 #include "timesform.h"
 
@@ -145,32 +146,51 @@ void ExtraDesignersTest::stopButtonKindsKeepTheirOwnSize()
 
 void ExtraDesignersTest::stopButtonPlacedByCanvasPress()
 {
-    m_form->StopByButton->setChecked(true);
-    m_form->StopUseExtraButton->setChecked(true);
-    m_form->StopExtraButtonSet->click();
-    auto *position = qobject_cast<QPushButton *>(m_editor->ValueEditor("位置"));
+    // The road a user takes: the canvas menu opens the dialog, whose stop button designer
+    // hands the next press on the canvas back as the button's place.
+    m_form.reset();
+    TDesignForm canvas(kProject);
+    canvas.show();
+    auto *menuItem = canvas.findChild<QAction *>("AnimateSet");
+    QVERIFY(menuItem);
+    menuItem->trigger();
+    auto *animate = canvas.findChild<TAnimateForm *>();
+    QVERIFY(animate && animate->isVisible());
+    QVERIFY(!canvas.isVisible());
+    animate->StopByButton->setChecked(true);
+    animate->StopUseExtraButton->setChecked(true);
+    animate->StopExtraButtonSet->click();
+    TDVEditorForm *editor = canvas.ValueEditor();
+    QCOMPARE(editor->Requirer(), QString("ExtraButtonPage"));
+    auto *position = qobject_cast<QPushButton *>(editor->ValueEditor("位置"));
     QVERIFY(position);
     position->click();
     QCOMPARE(m_fixture->Texts(), QStringList{"请确定按钮的位置：请您在项目设计界面确定按钮的位置，按下鼠标左键后定位生效。"});
-    // The canvas takes over: designer and editor make way for it.
-    QVERIFY(m_placed);
-    QVERIFY(!m_form->ExtraButtonForm->isVisible() && !m_editor->isVisible());
+    QVERIFY(!animate->ExtraButtonForm->isVisible() && !editor->isVisible());
+    QVERIFY(canvas.isVisible());
 
     m_fixture->messages.clear();
-    m_placed(120, 340);
+    QTest::mousePress(canvas.Canvas(), Qt::LeftButton, {}, QPoint(120, 340));
+    QTest::mouseRelease(canvas.Canvas(), Qt::LeftButton, {}, QPoint(120, 340));
     QCOMPARE(m_fixture->Texts(), QStringList{"按钮已定位：按钮已完成定位，坐标为(120,340)"});
     QCOMPARE(m_fixture->messages[0].icon, QMessageBox::Information);
-    QVERIFY(m_form->ExtraButtonForm->isVisible() && m_editor->isVisible());
-    QCOMPARE(m_form->ExtraButtonState().positionX, 120);
-    QCOMPARE(m_form->ExtraButtonState().positionY, 340);
+    QVERIFY(animate->ExtraButtonForm->isVisible() && editor->isVisible());
+    QCOMPARE(animate->ExtraButtonState().positionX, 120);
+    QCOMPARE(animate->ExtraButtonState().positionY, 340);
+    // The press placed the button; it changed nothing in the design.
+    QVERIFY(!canvas.IsModified());
 
-    m_form->ExtraButtonForm->BSave->click();
-    QVERIFY(!m_form->ExtraButtonForm->isVisible());
-    QVERIFY(m_form->BSaveClick());
+    animate->ExtraButtonForm->BSave->click();
+    QVERIFY(!animate->ExtraButtonForm->isVisible());
+    QVERIFY(animate->BSaveClick());
     const QDomElement saved =
         ElementAt(m_fixture->Load(kProject), "Animate/InRand/RandStopSet/StopByButton/ExtraButton");
     QCOMPARE(saved.attribute("PositionX"), QString("120"));
     QCOMPARE(saved.attribute("PositionY"), QString("340"));
+    // Closing the dialog gives the canvas and its value editor back.
+    QVERIFY(canvas.isVisible());
+    QCOMPARE(editor->Requirer(), QString("DesignPage"));
+    QVERIFY(editor->isVisible());
 }
 
 void ExtraDesignersTest::memoLeftHandleMovesBorderDistance()

@@ -276,36 +276,42 @@ void TAnimateForm::BuildBoxRecordPage()
     CIntervalUnit = UnitList(page, QStringLiteral("CIntervalUnit"), kUnitSeconds);
     CIntervalUnit->setGeometry(160, 12, 70, 24);
 
-    auto *box = new QGroupBox(QStringLiteral("生成框"), page);
-    box->setGeometry(12, 44, 248, 120);
+    // Per box: its switch, then each colour switch with the link of its list beneath.
+    auto boxGroup = [page](const QString &title, int left) {
+        auto *group = new QGroupBox(title, page);
+        group->setGeometry(left, 44, 248, 150);
+        return group;
+    };
+    QGroupBox *box = boxGroup(QStringLiteral("生成框"), 12);
     UseRandBox = CheckBox(box, QStringLiteral("UseRandBox"), QStringLiteral("使用生成框动画"), true);
     UseRandBox->setGeometry(12, 24, 200, 24);
     UseRBFontColor = CheckBox(box, QStringLiteral("UseRBFontColor"), QStringLiteral("使用字体动画"), true);
-    UseRBFontColor->setGeometry(28, 52, 100, 24);
+    UseRBFontColor->setGeometry(28, 50, 200, 22);
     SetRBFontColor = MakeLinkButton(box, QStringLiteral("SetRBFontColor"), QStringLiteral("设置生成框字体动画"));
-    SetRBFontColor->setGeometry(126, 52, 118, 24);
+    SetRBFontColor->setGeometry(48, 72, 180, 22);
     UseRBBgColor = CheckBox(box, QStringLiteral("UseRBBgColor"), QStringLiteral("使用背景颜色动画"), true);
-    UseRBBgColor->setGeometry(28, 84, 100, 24);
+    UseRBBgColor->setGeometry(28, 98, 200, 22);
     SetRBBgColor = MakeLinkButton(box, QStringLiteral("SetRBBgColor"), QStringLiteral("设置生成框背景颜色动画"));
-    SetRBBgColor->setGeometry(126, 84, 118, 24);
+    SetRBBgColor->setGeometry(48, 120, 180, 22);
 
-    auto *record = new QGroupBox(QStringLiteral("记录框"), page);
-    record->setGeometry(270, 44, 248, 120);
+    QGroupBox *record = boxGroup(QStringLiteral("记录框"), 270);
     UseRandRecord = CheckBox(record, QStringLiteral("UseRandRecord"), QStringLiteral("使用记录框动画"), true);
     UseRandRecord->setGeometry(12, 24, 200, 24);
     UseRRFontColor = CheckBox(record, QStringLiteral("UseRRFontColor"), QStringLiteral("使用字体动画"), true);
-    UseRRFontColor->setGeometry(28, 52, 100, 24);
+    UseRRFontColor->setGeometry(28, 50, 200, 22);
     SetRRFontColor = MakeLinkButton(record, QStringLiteral("SetRRFontColor"), QStringLiteral("设置记录框字体动画"));
-    SetRRFontColor->setGeometry(126, 52, 118, 24);
+    SetRRFontColor->setGeometry(48, 72, 180, 22);
     UseRRBgColor = CheckBox(record, QStringLiteral("UseRRBgColor"), QStringLiteral("使用背景颜色动画"), true);
-    UseRRBgColor->setGeometry(28, 84, 100, 24);
+    UseRRBgColor->setGeometry(28, 98, 200, 22);
     SetRRBgColor = MakeLinkButton(record, QStringLiteral("SetRRBgColor"), QStringLiteral("设置记录框背景颜色动画"));
-    SetRRBgColor->setGeometry(126, 84, 118, 24);
+    SetRRBgColor->setGeometry(48, 120, 180, 22);
+    for (QPushButton *link : {SetRBFontColor, SetRBBgColor, SetRRFontColor, SetRRBgColor})
+        link->setStyleSheet(link->styleSheet() + QStringLiteral("QPushButton { text-align: left; }"));
 
     auto *strip = new QGroupBox(QStringLiteral("颜色列表（单击选择，双击修改，右击新增或删除）"), page);
-    strip->setGeometry(12, 172, 506, 90);
+    strip->setGeometry(12, 202, 506, 86);
     ColorSet = new ColourListStrip(strip);
-    ColorSet->move(14, 30);
+    ColorSet->move(14, 28);
 
     m_listLinks = {SetRBFontColor, SetRBBgColor, SetRRFontColor, SetRRBgColor};
     for (int i = 0; i < m_listLinks.size(); ++i)

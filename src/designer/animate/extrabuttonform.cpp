@@ -6,13 +6,11 @@
 #include "widgetlook.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QToolButton>
 
 namespace {
@@ -111,11 +109,11 @@ void TExtraButtonForm::Open(ExtraButton *state)
     ApplyPicture(state->imagePath);
     PositionInfo->setText(QStringLiteral("按钮位置：(%1, %2)").arg(state->positionX).arg(state->positionY));
 
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    move(screen.center() - rect().center());
+    CentreOnScreen(this);
     show();
     raise();
     m_editor->SetRequirer(kRequirerExtraButton);
+    m_editor->move(frameGeometry().right() + 8, frameGeometry().top());
     m_editor->show();
     SelectModel();
 }

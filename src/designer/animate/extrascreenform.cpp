@@ -6,14 +6,12 @@
 #include "tbgsetform.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace {
 const QString kMemo = QStringLiteral("Memo");
@@ -21,13 +19,6 @@ const QString kLabel = QStringLiteral("Label");
 const QString kPlaceholder = QStringLiteral("随机数将显示在这里");
 const QString kToLabel = QStringLiteral("切换为非文本框");
 const QString kToMemo = QStringLiteral("切换为文本框");
-
-void CentreOnScreen(QWidget *window)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    window->move(screen.left() + screen.width() / 2 - window->width() / 2,
-                 screen.top() + screen.height() / 2 - window->height() / 2);
-}
 } // namespace
 
 ExtraScreenBackground::ExtraScreenBackground(QWidget *parent) : QWidget(parent)
@@ -137,6 +128,7 @@ void TExtraScreenForm::Open(ExtraScreen *state)
 
     m_editor->SetRequirer(kRequirerExtraScreen);
     m_editor->ClearRows();
+    m_editor->move(frameGeometry().right() + 8, frameGeometry().top());
     m_editor->show();
 }
 
