@@ -86,9 +86,11 @@ int main(int argc, char **argv)
     form.PageLists->setCurrentIndex(0);
 
     form.RandUseExtraScreen->setChecked(true);
+    // Placed below the drawing window, so the stop button stays in view during the draw.
+    form.ExtraScreenState().formAlign = QStringLiteral("自定义");
     form.RandExtraScreenSet->click();
-    form.ExtraScreenForm->move(80, 80);
-    editor.move(700, 80);
+    form.ExtraScreenForm->move(420, 600);
+    editor.move(1070, 600);
     QTest::mouseClick(form.ExtraScreenForm->RandMemo->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
     Save(form.ExtraScreenForm, "extrascreen_designer");
     Save(&editor, "extrascreen_editor");

@@ -264,6 +264,10 @@ void TAnimateForm::BuildAfterRandPage()
     AfterMusicLoad->setObjectName(QStringLiteral("AfterMusicLoad"));
     AfterMusicLoad->setGeometry(426, 27, 68, 26);
     connect(AfterMusicLoad, &QPushButton::clicked, this, [this] { ChooseMusic(AfterMusicPath); });
+    auto *hint = new QLabel(QStringLiteral("每次生成随机数后播放所选的音乐。"), page);
+    hint->setGeometry(14, 88, 500, 40);
+    hint->setWordWrap(true);
+    hint->setStyleSheet(QStringLiteral("color: #1d3557;"));
 }
 
 void TAnimateForm::BuildBoxRecordPage()
