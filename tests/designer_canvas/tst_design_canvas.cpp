@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -84,6 +85,7 @@ private slots:
     void centredTitleDraggedSidewaysStays();
     void handlesResizeByAlignment();
     void alignmentAndFormatRows();
+    void windowSizeAndPlacement();
     void remarksKeepTheirOrder();
     void refusesToDeleteTheLastBox();
     void switchesResultBoxKind();
@@ -233,6 +235,36 @@ void DesignCanvasTest::alignmentAndFormatRows()
     // Both keystrokes are one undo step.
     m_form->UndoStack()->undo();
     QCOMPARE(canvas->TitleLabel->text(), QStringLiteral("课堂随机点名"));
+}
+
+void DesignCanvasTest::windowSizeAndPlacement()
+{
+    DesignCanvas *canvas = m_form->Canvas();
+    m_form->resize(m_form->width() + 100, m_form->height());
+    QCOMPARE(canvas->width(), 900);
+    QCOMPARE(m_form->Form().window.width, 900);
+    // Aligned objects keep their alignment in the wider window.
+    QCOMPARE(canvas->TitleLabel->geometry().left(), 90);
+    QCOMPARE(canvas->GoRandButton->geometry().left(), 350);
+    QVERIFY(m_form->IsModified());
+    m_form->UndoStack()->undo();
+    QCOMPARE(canvas->width(), 800);
+    QCOMPARE(canvas->TitleLabel->geometry().left(), 40);
+
+    m_form->SelectObject({});
+    auto choose = [this](const QString &value) {
+        auto *align = qobject_cast<QComboBox *>(m_form->ValueEditor()->ValueEditor(QStringLiteral("对齐方式")));
+        align->setCurrentText(value);
+        emit align->activated(align->currentIndex());
+    };
+    m_form->move(30, 40);
+    choose(QStringLiteral("自定义"));
+    QCOMPARE(m_form->Form().window.align, QStringLiteral("自定义"));
+    QCOMPARE(QPoint(m_form->Form().window.left, m_form->Form().window.top), m_form->pos());
+    choose(QStringLiteral("居中"));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QSize outer = m_form->frameGeometry().size();
+    QCOMPARE(m_form->pos(), QPoint(screen.width() / 2 - outer.width() / 2, screen.height() / 2 - outer.height() / 2));
 }
 
 void DesignCanvasTest::remarksKeepTheirOrder()
@@ -424,6 +456,12 @@ void DesignCanvasTest::extraButtonPositioning()
     Click(canvas, title.topLeft() + QPoint(120, 20)); // on an object: object left + x, top + y
     QCOMPARE(placed, title.topLeft() + QPoint(120, 20));
     QCOMPARE(canvas->cursor().shape(), Qt::ArrowCursor);
+    // The button designer had the value editor meanwhile; the canvas takes it back.
+    m_form->ValueEditor()->SetRequirer(QStringLiteral("ExtraButtonPage"));
+    m_form->ValueEditor()->ClearRows();
+    m_form->ShowInValueEditor();
+    QCOMPARE(m_form->ValueEditor()->Requirer(), QStringLiteral("DesignPage"));
+    QVERIFY(m_form->ValueEditor()->Target());
     // The mode is over: the next press selects again and moves nothing.
     placed = QPoint(-1, -1);
     Click(canvas, QPoint(120, 340));

@@ -369,6 +369,13 @@ void TDesignForm::SelectObject(const DesignObject &object)
     ShowSelectedProperties();
 }
 
+void TDesignForm::ShowInValueEditor()
+{
+    m_editor->SetRequirer(kRequirerDesign);
+    ShowSelectedProperties();
+    m_editor->show();
+}
+
 void TDesignForm::ShowSelectedProperties()
 {
     m_editor->ShowProperties(PropertyListFor(Form(), m_selected), PropertyValues(Form(), m_selected, SelectedRect()),

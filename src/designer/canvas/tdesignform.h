@@ -46,6 +46,9 @@ public:
     DesignObject Selected() const { return m_selected; }
     // Selects an object as a press on it does (the window for DesignPart::Window).
     void SelectObject(const DesignObject &object);
+    // Takes the value editor back (requester "DesignPage", the selected object's rows)
+    // after another designer window used it.
+    void ShowInValueEditor();
 
 signals:
     // The window has closed and DesignSender.ini has been reset: the menu shows again.

@@ -45,7 +45,7 @@ TBgMusicForm::TBgMusicForm(QWidget *parent) : QDialog(parent)
     m_loadMusicPath = new QPushButton(QStringLiteral("载入"), group);
     m_loadMusicPath->setObjectName(QStringLiteral("LoadMusicPath"));
     connect(m_loadMusicPath, &QPushButton::clicked, this, &TBgMusicForm::LoadMusicPathClick);
-    m_goMusicMode = new QLabel(QStringLiteral("<a href=\"#\">点此进入随机音乐编辑器</a>"), group);
+    m_goMusicMode = new QLabel(group);
     m_goMusicMode->setObjectName(QStringLiteral("GoMusicMode"));
     connect(m_goMusicMode, &QLabel::linkActivated, this, &TBgMusicForm::GoMusicModeClick);
 
@@ -96,7 +96,11 @@ void TBgMusicForm::EnableControls()
     m_randMusic->setEnabled(on);
     m_musicPath->setEnabled(on && m_pathMusic->isChecked());
     m_loadMusicPath->setEnabled(on && m_pathMusic->isChecked());
-    m_goMusicMode->setEnabled(on && m_randMusic->isChecked());
+    const bool listInUse = on && m_randMusic->isChecked();
+    m_goMusicMode->setEnabled(listInUse);
+    // A link keeps its own colour when disabled: grey it out by hand.
+    m_goMusicMode->setText(QStringLiteral("<a href=\"#\" style=\"color:%1\">点此进入随机音乐编辑器</a>")
+                               .arg(listInUse ? QStringLiteral("#0645ad") : QStringLiteral("#808080")));
 }
 
 void TBgMusicForm::LoadMusicPathClick()

@@ -91,7 +91,7 @@ TBgSetForm::TBgSetForm(QWidget *parent) : QDialog(parent)
     auto *picture = new QGridLayout;
     picture->addWidget(m_picPathValue, 0, 0);
     picture->addWidget(m_picPathLoad, 0, 1);
-    picture->addWidget(m_bgPicStretch, 1, 0, Qt::AlignLeft);
+    picture->addWidget(m_bgPicStretch, 1, 0, 1, 2, Qt::AlignLeft | Qt::AlignAbsolute);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
