@@ -574,9 +574,7 @@ void TDesignForm::OpenAnimationSettings()
         m_placeExtraButton = nullptr;
         m_canvas->unsetCursor();
         show();
-        m_editor->SetRequirer(kRequirerDesign);
-        ShowSelectedProperties();
-        m_editor->show();
+        ShowInValueEditor();
     });
     m_editor->hide();
     hide();
