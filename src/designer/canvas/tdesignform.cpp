@@ -1,5 +1,6 @@
 #include "tdesignform.h"
 
+#include "animateform.h"
 #include "apppaths.h"
 #include "designproperties.h"
 #include "encodedxml.h"
@@ -555,7 +556,29 @@ void TDesignForm::RandEditClick()
 
 void TDesignForm::OpenAnimationSettings()
 {
-    ShowInformation(this, QStringLiteral("随机数动画设置"), QStringLiteral("动画设置暂不可用。"));
+    auto *animate = new TAnimateForm(m_editor, this);
+    animate->setAttribute(Qt::WA_DeleteOnClose);
+    if (!animate->LoadProject(m_projectName)) {
+        delete animate;
+        return;
+    }
+    // The canvas' draw key counts, saved or not.
+    animate->SetDesignDrawKey(Form().goRandShortCut.enabled, Form().goRandShortCut.shortCut);
+    animate->ExtraButtonForm->SetCanvasPositioner([this](std::function<void(int, int)> placed) {
+        show();
+        raise();
+        activateWindow();
+        BeginExtraButtonPositioning(std::move(placed));
+    });
+    connect(animate, &TAnimateForm::Closed, this, [this] {
+        m_placeExtraButton = nullptr;
+        m_canvas->unsetCursor();
+        show();
+        ShowInValueEditor();
+    });
+    m_editor->hide();
+    hide();
+    animate->show();
 }
 
 void TDesignForm::UseBoxClick(DesignPart part, bool edit)

@@ -24,6 +24,11 @@ QFont ToQFont(const FontSpec &stored)
     return font;
 }
 
+Rgb ToRgb(const QColor &colour)
+{
+    return Rgb{colour.red(), colour.green(), colour.blue()};
+}
+
 void ApplyFont(QWidget *widget, const FontSpec &font)
 {
     widget->setFont(ToQFont(font));

@@ -11,9 +11,11 @@
 class QPainter;
 class QWidget;
 
-// Turning the stored display values into what the widgets use.
+// Turning the stored display values into what the widgets use, and back. Shared by the
+// drawing window and the designer, so both show a design the same way.
 QColor ToQColor(const Rgb &colour);
 QFont ToQFont(const FontSpec &font);
+Rgb ToRgb(const QColor &colour);
 
 // Sets font and text colour of a label, button or text box.
 void ApplyFont(QWidget *widget, const FontSpec &font);

@@ -84,12 +84,3 @@ CountRow MakeCountRow(QWidget *dialog, DragStepCounter *counter, const QString &
     return row;
 }
 
-QPushButton *MakeLinkButton(QWidget *dialog, const QString &name, const QString &text)
-{
-    auto *button = new QPushButton(text, dialog);
-    button->setObjectName(name);
-    button->setFlat(true);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(QStringLiteral("QPushButton { color: #00007f; text-decoration: underline; border: none; }"));
-    return button;
-}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "linkbutton.h"
+
 #include <QList>
 #include <QString>
 
@@ -57,5 +59,3 @@ CountRow MakeCountRow(QWidget *dialog, DragStepCounter *counter, const QString &
 QMenu *MakeContextMenu(QAbstractScrollArea *view, const QString &name);
 QAction *AddMenuAction(QMenu *menu, const QString &name, const QString &text);
 
-// A flat, underlined button that reads like a link.
-QPushButton *MakeLinkButton(QWidget *dialog, const QString &name, const QString &text);
