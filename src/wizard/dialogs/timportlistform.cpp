@@ -1,6 +1,6 @@
 #include "timportlistform.h"
 
-#include "modedialog.h"
+#include "gradient.h"
 #include "querysection.h"
 
 #include <QCheckBox>
