@@ -15,9 +15,9 @@ void AllowLargeSyntheticBold()
 int RunDrawingWindow(int argc, char **argv)
 {
     AllowLargeSyntheticBold();
+    UseChineseUi();
     QApplication application(argc, argv);
     SubstituteMissingChineseFaces();
-    InstallToolkitChineseTexts();
     // The tray can hide the window; the program ends when the window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 

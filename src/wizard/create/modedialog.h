@@ -58,7 +58,9 @@ class ModeDialog : public QDialog
     Q_OBJECT
 public:
     // `stayOnTop`: the list, picture, password, number-range and group dialogs keep
-    // above other windows.
+    // above other windows. The others (calculation, equation) are windows of their own
+    // that neither stay on top nor keep above their opener, so they never hide its
+    // buttons.
     explicit ModeDialog(QWidget *parent, bool stayOnTop);
 
     // The hidden label `Requirer` names the opener.
@@ -97,6 +99,7 @@ protected:
     void AddButtonRow(QVBoxLayout *layout);
 
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void HandBack();
@@ -106,4 +109,5 @@ private:
     QPushButton *exitButton;
     QPointer<QAbstractButton> commander;
     DragStepCounter dragCounter;
+    bool keptOnTop;
 };
