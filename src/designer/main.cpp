@@ -10,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    UseChineseUi();
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     const qsizetype appDirOption = arguments.indexOf(QStringLiteral("--appdir"));
@@ -18,7 +19,6 @@ int main(int argc, char *argv[])
     // The windows are laid out for "微软雅黑"; an installed CJK face stands in for it.
     SubstituteMissingChineseFaces();
     QApplication::setFont(QFont(QStringLiteral("微软雅黑"), 9));
-    InstallToolkitChineseTexts();
     if (!BindCodec()) {
         ShowError(nullptr, QStringLiteral("组件缺失"), CodecBindError());
         return 1;

@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QSet>
 
+#include <algorithm>
+
 #include <cmath>
 #include <limits>
 
@@ -71,13 +73,6 @@ double ShownValue(double value)
     return shown == 0 ? 0.0 : shown; // no "-0"
 }
 
-qint64 SaturatingProduct(qint64 a, qint64 b)
-{
-    if (a != 0 && b > std::numeric_limits<qint64>::max() / a)
-        return std::numeric_limits<qint64>::max();
-    return a * b;
-}
-
 } // namespace
 
 CalcGenerator::CalcGenerator(int pmode, const QueryParams &params, CalcAttemptLimits limits)
@@ -115,6 +110,7 @@ CalcGenerator::CalcGenerator(int pmode, const QueryParams &params, CalcAttemptLi
                              .arg(combinations)
                              .arg(m_ranCount));
     CheckExpressions();
+    CheckComputedValuesFinite();
 }
 
 void CalcGenerator::ParseRandomVariables(const QString &text)
@@ -146,7 +142,7 @@ void CalcGenerator::ParseComputedVariables(const QString &text)
         const qsizetype comma = row.indexOf(QLatin1Char(','));
         if (comma < 0 || row.mid(comma + 1).trimmed().isEmpty())
             throw SuiteError(QStringLiteral("关系变量“%1”应写成“变量名,关系表达式”，请在参数设置中改正。").arg(row));
-        m_computedVariables.push_back({int(m_varNames.indexOf(row.left(comma))), row.mid(comma + 1)});
+        m_computedVariables.push_back({int(m_varNames.indexOf(row.left(comma))), row.left(comma), row.mid(comma + 1)});
     }
 }
 
@@ -198,6 +194,57 @@ void CalcGenerator::CheckExpressions() const
         if (!condition.upperBound.isEmpty())
             EvaluateExpression(condition.upperBound, m_varNames, zeros);
     }
+}
+
+// A computed variable that gives no number for any value of the random variables (a
+// division by zero, the root of a negative number) would have every combination drawn
+// again until the attempts run out. Tried before drawing: over every combination when
+// there are few, else over the ranges' ends and a fixed sample (the same verdict on every
+// run).
+void CalcGenerator::CheckComputedValuesFinite()
+{
+    if (m_computedVariables.empty())
+        return;
+    constexpr qint64 kTrials = 512;
+    qint64 combinations = 1;
+    for (const RandomVariable &variable : m_randomVariables)
+        combinations = SaturatingProduct(combinations, variable.range.Count());
+    const bool everyCombination = combinations <= kTrials;
+    GeneratorSource sample(20140916);
+    std::vector<bool> gaveNumber(m_computedVariables.size(), false);
+    for (qint64 trial = 0; trial < (everyCombination ? combinations : kTrials); ++trial) {
+        m_varValues.fill(QStringLiteral("0"));
+        qint64 rest = trial; // the combination's digits, one per random variable
+        for (const RandomVariable &variable : m_randomVariables) {
+            const qint64 count = variable.range.Count();
+            const qint64 k = everyCombination ? rest % count
+                           : trial < 2        ? (trial == 0 ? 0 : count - 1)
+                                              : qint64(sample.Below(quint64(count)));
+            rest /= count;
+            if (variable.slot >= 0)
+                m_varValues[variable.slot] = ShortestNumberText(variable.range.ValueAt(k));
+        }
+        size_t computed = 0;
+        for (; computed < m_computedVariables.size(); ++computed) {
+            const ComputedVariable &variable = m_computedVariables[computed];
+            const double value = ShownValue(EvaluateExpression(variable.expression, m_varNames, m_varValues));
+            if (!std::isfinite(value))
+                break;
+            gaveNumber[computed] = true;
+            if (variable.slot >= 0)
+                m_varValues[variable.slot] = ShortestNumberText(value);
+        }
+        if (computed == m_computedVariables.size())
+            return;
+    }
+    // Some variable never gave a number: the last one to pass did so in a full pass.
+    const auto never = std::find(gaveNumber.begin(), gaveNumber.end(), false);
+    const ComputedVariable &variable = m_computedVariables[size_t(never - gaveNumber.begin())];
+    throw SuiteError(QStringLiteral("关系变量“%1”的表达式“%2”%3都得不到有效的数值（例如除以 0、负数开平方），"
+                                    "请修改该表达式或随机变量的取值范围。")
+                         .arg(variable.name, variable.expression,
+                              everyCombination ? QStringLiteral("在随机变量的任何取值下")
+                                               : QStringLiteral("在随机变量取值范围内试算 %1 次").arg(kTrials)));
 }
 
 bool CalcGenerator::DrawCombination(RandomSource &random)

@@ -41,6 +41,7 @@ private:
     struct ComputedVariable
     {
         int slot;
+        QString name;
         QString expression;
     };
     struct Condition
@@ -55,6 +56,7 @@ private:
     void ParseComputedVariables(const QString &text);
     void ParseConditions(const QString &text);
     void CheckExpressions() const;
+    void CheckComputedValuesFinite();
     // Draws one combination into m_varValues; false when it is not accepted.
     bool DrawCombination(RandomSource &random);
     bool ConditionsAccept();

@@ -55,7 +55,8 @@ struct Batch
     bool abandoned = false;
     // A list ran short before the draw: a running animation must stop.
     bool stopAnimation = false;
-    // The result texts, still escaped (the display removes the escapes).
+    // The result texts as they are shown: list entries come out as the user typed them
+    // (the engine undoes the list escapes), picture paths as stored.
     QStringList results;
     // Full paths of the pictures drawn (pictures, custom projects with a picture group),
     // in the order they were drawn.

@@ -10,19 +10,20 @@ namespace {
 // Beyond this a list takes more memory than any roll-call needs.
 constexpr qint64 kMaxExpandedEntries = 20'000'000;
 
-// Stored lists escape "," as "/comma/" (the wizard escapes what the user typed), so with
-// the comma as separator the escaped commas are the separators too.
+// Stored lists are escaped list text (the wizard escapes what the user typed): the
+// entries come out as typed. With the comma as separator the escaped commas are the
+// separators too; no other escape stands for a separator character.
 QStringList SplitEntries(const QString &text, const QString &separator)
 {
-    if (separator == QLatin1String(","))
-        return SplitText(QString(text).replace(QStringLiteral("/comma/"), separator), separator);
-    return SplitText(text, separator);
+    return SplitText(text.contains(QLatin1Char('/')) ? UnescapeListText(text) : text, separator);
 }
 
 } // namespace
 
 QString RequireSpliter(const QString &spliterName)
 {
+    if (spliterName.isEmpty())
+        throw SuiteError(QStringLiteral("项目参数中缺少名单分隔符（Spliter），请在项目参数中选择分隔符后保存。"));
     const QString separator = SpliterChar(spliterName);
     if (separator.isEmpty())
         throw SuiteError(QStringLiteral("分隔符“%1”无效，应为 空格、全角空格、半角逗号、全角逗号、半角分号、全角分号 之一，"

@@ -8,7 +8,8 @@
 #include <memory>
 #include <vector>
 
-// The entries of a list text: split at the separator, weights expanded. `weighted`: the
+// The entries of an escaped list text, as the user typed them: split at the separator,
+// escapes undone, weights expanded. `weighted`: the
 // text is "加权" or "百分比" followed by "&"-separated rows "items:weight"; an entry of
 // weight w appears w times ("百分比" weights are divided by their largest common divisor
 // up to 100 first, so 50, 30, 20 give 5, 3 and 2 copies). Throws SuiteError for a
@@ -16,7 +17,8 @@
 // negative weight, or an expansion too large to draw from.
 QStringList ExpandWeights(const QString &listText, bool weighted, const QString &separator);
 
-// The separator character of a separator name. Throws SuiteError for an unknown name.
+// The separator character of a separator name. Throws SuiteError for a missing, empty or
+// unknown name.
 QString RequireSpliter(const QString &spliterName);
 
 // A list being drawn from. A drawn entry is removed together with every entry of the same

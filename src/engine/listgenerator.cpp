@@ -1,5 +1,6 @@
 #include "listgenerator.h"
 
+#include "querysection.h"
 #include "queryvalues.h"
 #include "suiteerror.h"
 
@@ -8,7 +9,7 @@ namespace {
 struct ListQuery
 {
     QString listText;
-    QString spliterName; // empty: pictures, separated by "|"
+    QString spliterName; // not used by pictures
     QString ranCount;
     bool weighted = false;
     bool allowRepeat = false;
@@ -48,11 +49,14 @@ QString ListName(int pmode)
 ListGenerator::ListGenerator(int pmode, const QueryParams &params) : m_pmode(pmode)
 {
     const ListQuery query = ReadListQuery(pmode, params);
-    const QString separator = query.spliterName.isNull() ? QStringLiteral("|") : RequireSpliter(query.spliterName);
+    // Picture paths are joined by "|" and are not escaped list text: they stay as stored.
+    const QStringList entries = pmode == 5 ? SplitText(query.listText, QStringLiteral("|"))
+                                           : ExpandWeights(query.listText, query.weighted,
+                                                           RequireSpliter(query.spliterName));
     m_ranCount = ParseCount(query.ranCount, QStringLiteral("抽取数量"), 1, kMaxRanCount);
     m_allowRepeat = query.allowRepeat;
     m_autoDel = query.autoDel;
-    m_workList = DrawList(ExpandWeights(query.listText, query.weighted, separator));
+    m_workList = DrawList(entries);
 
     if (m_workList.Remaining() == 0)
         throw SuiteError(QStringLiteral("%1是空的，请至少填写一项。").arg(ListName(pmode)));

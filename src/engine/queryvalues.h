@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <limits>
+
 // Reading numeric query values. Every refusal names the field, so the user knows what
 // to change; decimal text uses "." whatever the locale.
 
@@ -23,4 +25,12 @@ void RequireQuerySize(const QStringList &params, int attributeCount);
 inline bool IsYes(const QString &text)
 {
     return text == QStringLiteral("是");
+}
+
+// Counts of possible values multiply past any range: they stop at the largest qint64.
+inline qint64 SaturatingProduct(qint64 a, qint64 b)
+{
+    if (a != 0 && b > std::numeric_limits<qint64>::max() / a)
+        return std::numeric_limits<qint64>::max();
+    return a * b;
 }

@@ -9,6 +9,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -39,6 +40,20 @@ bool IsDecimalNumbering(const QString &format)
 bool IsCustomNumbering(const QString &format)
 {
     return !IsDecimalNumbering(format) && SymbolList(format).isEmpty();
+}
+
+// Letters do not begin again after z: two results of one batch would carry one label.
+bool IsLetterNumbering(const QString &format)
+{
+    return format == QStringLiteral("a,b,c...") || format == QStringLiteral("A,B,C...");
+}
+
+qint64 SaturatingPower(qint64 base, int exponent)
+{
+    qint64 power = 1;
+    for (int i = 0; i < exponent && power < std::numeric_limits<qint64>::max(); ++i)
+        power = SaturatingProduct(power, base);
+    return power;
 }
 
 QString PictureShownAs(const QString &path, const QString &setting)
@@ -96,6 +111,7 @@ TemplateGenerator::TemplateGenerator(int pmode, const QueryParams &params) : m_p
         throw SuiteError(QStringLiteral("结果格式（Format）为空，无法组成结果。请在参数设置中填写结果格式，"
                                         "用“[组名]”表示各组抽到的内容。"));
     CheckCapacity();
+    CheckDistinctResults();
 }
 
 TemplateGenerator::Item &TemplateGenerator::AddListItem(const QString &name, const QString &what, bool weighted,
@@ -258,6 +274,18 @@ void TemplateGenerator::CheckCapacity() const
         case ItemKind::Numbering:
             if (IsCustomNumbering(item.numberingFormat) && item.customLabels.join(QString()).isEmpty())
                 throw SuiteError(QStringLiteral("%1的编号列表是空的，请填写编号。").arg(item.what));
+            if (IsLetterNumbering(item.numberingFormat)) {
+                const qint64 labels = SymbolList(item.numberingFormat).size();
+                const qint64 first = std::max<qint64>(item.start, 1);
+                if (first - 1 + m_ranCount > labels)
+                    throw SuiteError(QStringLiteral("%1的编号“%2”只有 %3 个编号，从第 %4 个开始编号时每批最多 %5 个结果，"
+                                                    "现在要生成 %6 个。请减少生成数量、减小编号起始值或改用数字编号。")
+                                         .arg(item.what, item.numberingFormat)
+                                         .arg(labels)
+                                         .arg(first)
+                                         .arg(std::max<qint64>(labels - first + 1, 0))
+                                         .arg(m_ranCount));
+            }
             break;
         case ItemKind::Range:
             if (!item.allowRepeat && needed > item.range->Count())
@@ -291,6 +319,44 @@ void TemplateGenerator::CheckCapacity() const
             break;
         }
     }
+}
+
+// Without project repeats every result of a batch must differ. An item the template shows
+// that does not repeat within a batch makes every result differ by itself; otherwise the
+// results can differ only as far as the values of the items the template shows combine
+// (numbering labels are put in after the results are compared). Refused before drawing
+// when that is fewer than a batch needs.
+void TemplateGenerator::CheckDistinctResults() const
+{
+    if (m_allowRepeat)
+        return;
+    qint64 combinations = 1;
+    for (const Item &item : m_items) {
+        if (item.kind == ItemKind::Numbering
+            || !m_template.contains(QLatin1Char('[') + item.name + QLatin1Char(']')))
+            continue;
+        qint64 values = 0;
+        switch (item.kind) {
+        case ItemKind::Range:
+            values = item.range->Count();
+            break;
+        case ItemKind::List:
+            values = item.savedList.DistinctRemaining();
+            break;
+        case ItemKind::Numbering:
+        case ItemKind::Picture: // pictures and passwords never repeat within a batch
+        case ItemKind::Password:
+            return;
+        }
+        if (!item.allowRepeat)
+            return;
+        combinations = SaturatingProduct(combinations, SaturatingPower(values, item.perResult));
+    }
+    if (combinations < m_ranCount)
+        throw SuiteError(QStringLiteral("结果不允许重复，但各组的取值最多只能组成 %1 个互不相同的结果，少于生成数量 %2。"
+                                        "请扩大各组的取值范围、减少生成数量或允许结果重复。")
+                             .arg(combinations)
+                             .arg(m_ranCount));
 }
 
 QStringList TemplateGenerator::DrawItem(Item &item, int count, const GenerationContext &context,

@@ -55,6 +55,7 @@ private:
     Item &AddListItem(const QString &name, const QString &what, bool weighted, const QString &listText,
                       bool allowRepeat, bool removeDrawn, const QString &perResult);
     void CheckCapacity() const;
+    void CheckDistinctResults() const;
     QStringList DrawItem(Item &item, int count, const GenerationContext &context, UniqueIndexSampler *sampler,
                          QSet<QString> &usedPasswords, QStringList &picturePaths);
 
@@ -69,5 +70,6 @@ private:
 // The label of result `resultIndex` (from 0) of a numbering item. Decimal styles
 // ("1,2,3...", "[1],[2],[3]...") count from the start value; symbol styles ("①,②,③...",
 // "a,b,c...", …) start at the start value's symbol (1 = the first; below 1 counts as 1)
-// and begin again after the last; any other style takes the custom labels in turn.
+// and begin again after the last (a batch that would need letters past z is refused when
+// the generator is prepared); any other style takes the custom labels in turn.
 QString NumberingLabel(qint64 resultIndex, const QString &format, qint64 start, const QStringList &customLabels);

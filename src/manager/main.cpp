@@ -36,7 +36,6 @@ int RunManagerWindow(int argc, char **argv, const OstrelOptions &options)
     // The window is laid out for "微软雅黑"; an installed CJK face stands in for it.
     SubstituteMissingChineseFaces();
     QApplication::setFont(QFont(QStringLiteral("微软雅黑"), 9));
-    InstallToolkitChineseTexts();
     SetAppDir(options.appDir);
     if (!BindCodec()) {
         ShowError(nullptr, QStringLiteral("组件缺失"), CodecBindError());
@@ -56,6 +55,7 @@ int RunManagerWindow(int argc, char **argv, const OstrelOptions &options)
 
 int main(int argc, char **argv)
 {
+    UseChineseUi();
     OstrelOptions options;
     {
         // Arguments as the platform gives them, decided before any display is opened.

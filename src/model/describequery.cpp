@@ -179,7 +179,8 @@ QStringList DescribeGroupQuery(const QString &groupType, const QString &groupQue
     } else if (groupType == QStringLiteral("密码模式")) {
         lines << indent + QStringLiteral("密码长度：") + field(0);
         lines << indent + QStringLiteral("密码选项：") + field(1);
-        lines << indent + QStringLiteral("随机数数量：") + field(2);
+        // The group editor's preview (no indent) speaks of passwords as its dialog does.
+        lines << indent + (indent.isEmpty() ? QStringLiteral("密码数量：") : QStringLiteral("随机数数量：")) + field(2);
     } else if (groupType == QStringLiteral("图片模式")) {
         lines << indent + QStringLiteral("图片列表：");
         for (const QString &path : tableRows(field(0)))

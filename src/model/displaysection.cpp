@@ -451,11 +451,19 @@ FormSection ReadFormSection(const QDomDocument &document, bool pictureProject)
     section.goRandButton.caption = button.text(QStringLiteral("Caption"), QString());
     section.goRandButton.position = button.position({});
 
-    const AttributeReader key(requiredChild(formElement, QStringLiteral("GoRandShortCut")), true);
-    section.goRandShortCut.enabled = key.flag(QStringLiteral("Enabled"), false);
-    section.goRandShortCut.shortCut = key.text(QStringLiteral("ShortCut"), QString());
+    // Elements a writer creates empty when they are missing read as switched off when a
+    // hand-made or older document lacks them.
+    const QDomElement keyElement = FindChildElement(formElement, QStringLiteral("GoRandShortCut"));
+    if (!keyElement.isNull()) {
+        const AttributeReader key(keyElement, true);
+        section.goRandShortCut.enabled = key.flag(QStringLiteral("Enabled"), false);
+        section.goRandShortCut.shortCut = key.text(QStringLiteral("ShortCut"), QString());
+    }
 
-    const AttributeReader remarks(requiredChild(formElement, QStringLiteral("Remarks")), true);
+    const QDomElement remarksElement = FindChildElement(formElement, QStringLiteral("Remarks"));
+    if (remarksElement.isNull())
+        return section;
+    const AttributeReader remarks(remarksElement, true);
     const int count = remarks.number(QStringLiteral("Count"), 0);
     // Stops at the last Remark even when Count claims more.
     QDomElement remarkElement = remarks.element().firstChildElement(QStringLiteral("Remark"));
@@ -555,8 +563,10 @@ int IntervalMilliseconds(int value, const QString &unit)
 
 AnimateSection ReadAnimateSection(const QDomDocument &document)
 {
-    const QDomElement animateElement = requiredSection(document, QStringLiteral("Animate"));
     AnimateSection animate;
+    const QDomElement animateElement = FindChildElement(document.documentElement(), QStringLiteral("Animate"));
+    if (animateElement.isNull()) // every animation switched off, as a writer would create it
+        return animate;
     animate.inRandOn = ReadBoolAttribute(animateElement, QStringLiteral("InRand"));
     animate.afterRandOn = ReadBoolAttribute(animateElement, QStringLiteral("AfterRand"));
     animate.boxRecordOn = ReadBoolAttribute(animateElement, QStringLiteral("BoxRecord"));

@@ -139,7 +139,8 @@ struct FormSection
 bool IsPictureProject(const QDomDocument &document);
 
 // Reads Form. A disabled box or button reads only what it still holds (defaults for the
-// rest). Throws SuiteError for a missing Form or a malformed value.
+// rest); a missing GoRandShortCut reads as no draw key and missing Remarks as none.
+// Throws SuiteError for a missing Form or a malformed value.
 FormSection ReadFormSection(const QDomDocument &document, bool pictureProject);
 
 // The design save: writes Form in the canvas' order and stamps Version/EditTime with
@@ -251,7 +252,8 @@ struct AnimateSection
 
 // Reads Animate. Parts that are switched off (and stop children not chosen) read what
 // they still hold, so a dialog shows the previous settings; parts in use are read
-// strictly. Throws SuiteError for a missing Animate or a malformed value in use.
+// strictly. A missing Animate reads as every animation switched off. Throws SuiteError
+// for a malformed value in use.
 AnimateSection ReadAnimateSection(const QDomDocument &document);
 
 // The animation save, in the dialog's order. A switched-off feature writes only its "否"

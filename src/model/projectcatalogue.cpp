@@ -6,13 +6,14 @@
 #include "textfile.h"
 #include "valueencodings.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 const QString kProjects = QStringLiteral("Projects");
 const QString kProject = QStringLiteral("Project");
 const QString kCount = QStringLiteral("Count");
+// Some hundred bytes per project: far beyond any menu, far below what would take the
+// machine's memory.
+constexpr qint64 kMaxCatalogueBytes = qint64(16) << 20;
 
 QString catalogueError(const QString &detail)
 {
@@ -30,15 +31,12 @@ void writeEntry(QDomElement element, const CatalogueEntry &entry)
 
 ProjectCatalogue ProjectCatalogue::LoadCatalogue(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw SuiteError(QStringLiteral("无法读取项目目录文件“%1”。").arg(QFileInfo(path).fileName()));
-    const QByteArray bytes = file.readAll();
     QDomDocument document;
-    QString error;
-    int line = 0;
-    if (!document.setContent(bytes, &error, &line))
-        throw SuiteError(catalogueError(QStringLiteral("第 %1 行：%2").arg(line).arg(error)));
+    try {
+        document = LoadXmlFile(path, kMaxCatalogueBytes);
+    } catch (const SuiteError &e) {
+        throw SuiteError(catalogueError(e.message()));
+    }
     if (FindChildElement(document.documentElement(), kProjects).isNull())
         throw SuiteError(catalogueError(QStringLiteral("缺少 Projects 元素。")));
     return ProjectCatalogue(document);

@@ -9,11 +9,11 @@
 
 int main(int argc, char *argv[])
 {
+    UseChineseUi();
     QApplication app(argc, argv);
     // The windows are laid out for "微软雅黑"; an installed CJK face stands in for it.
     SubstituteMissingChineseFaces();
     QApplication::setFont(QFont(QStringLiteral("微软雅黑"), 9));
-    InstallToolkitChineseTexts();
     if (!BindCodec()) {
         ShowError(nullptr, QStringLiteral("组件缺失"), CodecBindError());
         return 1;

@@ -204,6 +204,26 @@ private slots:
             << ArithmeticQuery("a", "[a]", "a,0,9,0", "", "", "且", "取当前值", 1) << "“a”";
         QTest::newRow("zero questions") // would draw empty batches and report success
             << ArithmeticQuery("a", "[a]", "a,0,9,1", "", "", "且", "取当前值", 0) << "生成数量";
+        // Formulas that never give a number: named, not blamed on conditions there are not.
+        QTest::newRow("division by zero")
+            << ArithmeticQuery("a,c", "[c]", "a,1,9,1", "c,a/0", "", "且", "取当前值", 1) << "“c”的表达式“a/0”";
+        QTest::newRow("root of a negative number")
+            << ArithmeticQuery("a,c", "[c]", "a,1,9,1", "c,sqrt(-1)", "", "且", "取当前值", 1) << "“sqrt(-1)”";
+        QTest::newRow("zero divisor over a wide range")
+            << ArithmeticQuery("a,b,c", "[c]", "a,1,100000,1|b,1,100000,1", "c,a/(b-b)", "", "且", "取当前值", 1)
+            << "“a/(b-b)”";
+        QTest::newRow("a later variable that never gives a number")
+            << ArithmeticQuery("a,c,d", "[d]", "a,1,9,1", "c,a+1|d,sqrt(-c)", "", "且", "取当前值", 1)
+            << "“d”的表达式“sqrt(-c)”";
+    }
+
+    void formulasThatGiveANumberOnlySometimesAreKept()
+    {
+        // Finite only at the ranges' far end, or for a few values: drawn, not refused.
+        CalcGenerator atEnd(14, ArithmeticQuery("a,c", "[c]", "a,1,20000,1", "c,sqrt(a-20000)", "", "且", "重新取值", 1));
+        QCOMPARE(ValuesSeen(atEnd, 1), (QSet<QString>{"0"}));
+        CalcGenerator few(14, ArithmeticQuery("a,c", "[c]", "a,0,20,1", "c,sqrt(2-a)", "", "且", "重新取值", 1));
+        QVERIFY(!ValuesSeen(few, 5).isEmpty());
     }
     void badQueriesAreRefusedBeforeDrawing()
     {

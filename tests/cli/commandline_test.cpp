@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -258,6 +259,46 @@ private slots:
         const Run run = RunDellamy({"--appdir", m_appDir.path(), "--file", garbage});
         QCOMPARE(run.status, 3);
         QVERIFY(!run.err.isEmpty());
+    }
+
+    void onlyRegularFilesAreReadAsProjects_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reported");
+        QTest::newRow("device") << "零" << "不是普通文件";
+        QTest::newRow("pipe") << "管道" << "不是普通文件";
+        QTest::newRow("folder") << "目录" << "是一个文件夹";
+        QTest::newRow("link loop") << "环A" << "循环的符号链接";
+    }
+    void onlyRegularFilesAreReadAsProjects()
+    {
+        // A pipe or a device hung the draw or filled the memory; a folder or a link loop
+        // was reported as missing. Each is refused at once for what it is.
+        QFETCH(QString, name);
+        QFETCH(QString, reported);
+        const QString projects = m_appDir.filePath(QStringLiteral("Data/Projects/"));
+        if (!QFileInfo(projects + QStringLiteral("零.rpj")).isSymLink()) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), projects + QStringLiteral("零.rpj")));
+            QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {projects + QStringLiteral("管道.rpj")}), 0);
+            QVERIFY(QDir(projects).mkdir(QStringLiteral("目录.rpj")));
+            QVERIFY(QFile::link(projects + QStringLiteral("环B.rpj"), projects + QStringLiteral("环A.rpj")));
+            QVERIFY(QFile::link(projects + QStringLiteral("环A.rpj"), projects + QStringLiteral("环B.rpj")));
+        }
+        const Run run = Draw(name);
+        QCOMPARE(run.status, 3);
+        QVERIFY2(run.err.contains(reported), qPrintable(run.err));
+    }
+
+    void picturePathsComeOutAsStored()
+    {
+        // Folders named like list escapes ("or", "colon") are not escapes in a path.
+        SaveProject("图片", ProjectDocument(5, WithValue(5, "ImgList", "/srv/pics/or/a.jpg|/srv/colon/sharp/b.jpg",
+                                                          WithValue(5, "RanCount", "2"))));
+        const Run run = Draw("图片", {"--seed", "3"});
+        QCOMPARE(run.status, 0);
+        QStringList drawn = run.Batches().value(0);
+        drawn.sort();
+        QCOMPARE(drawn, QStringList({"/srv/colon/sharp/b.jpg", "/srv/pics/or/a.jpg"}));
     }
 
     void aPlainDocumentWithOnlyHeaderAndQueryDraws()

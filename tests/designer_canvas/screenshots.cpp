@@ -48,13 +48,13 @@ void StoreStartingDocument(const QString &file, const QString &project)
 
 int main(int argc, char **argv)
 {
+    UseChineseUi();
     QApplication application(argc, argv);
     if (argc < 2) {
         std::fputs("usage: screenshot_designer <output folder>\n", stderr);
         return 2;
     }
     SubstituteMissingChineseFaces();
-    InstallToolkitChineseTexts();
     g_output = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(g_output);
     BindCodec(SUITE_APP_DIR);

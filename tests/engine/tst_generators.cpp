@@ -285,12 +285,34 @@ private slots:
         QVERIFY(no.lastText.startsWith(QStringLiteral("图片列表中剩余的图片数量不足")));
     }
 
+    void resultsAreShownAsTyped()
+    {
+        // List entries come out unescaped; picture paths are not list text and stay as
+        // stored, even in folders whose names look like escapes.
+        auto list = PreparedEngine(3, Query(3, {{"Lists", "A/colon/1 B/sharp/2 C/or/3"}, {"RanCount", "3"}}));
+        QStringList shuffled = list->Generate(true, false).results;
+        shuffled.sort();
+        QCOMPARE(shuffled, QStringList({"A:1", "B#2", "C|3"}));
+
+        const QString paths = "/srv/pics/or/a.jpg|/srv/pics/colon/b.jpg|/srv/add/comma/sharp/c.jpg";
+        auto pictures = PreparedEngine(5, Query(5, {{"ImgList", paths}, {"RanCount", "3"}}));
+        QStringList drawn = pictures->Generate(true, false).results;
+        drawn.sort();
+        QStringList stored = paths.split('|');
+        stored.sort();
+        QCOMPARE(drawn, stored);
+    }
+
     void listRefusals_data()
     {
         QTest::addColumn<int>("pmode");
         QTest::addColumn<QueryParams>("params");
         QTest::addColumn<QString>("mentions");
         QTest::newRow("unknown separator") << 3 << Query(3, {{"Spliter", "竖线"}}) << "分隔符";
+        // A missing separator is not "|": nobody chose it.
+        QTest::newRow("missing separator") << 2 << Query(2, {{"Lists", "a|b"}, {"Spliter", QString()}})
+                                           << "缺少名单分隔符";
+        QTest::newRow("empty separator") << 9 << Query(9, {{"Spliter", ""}}) << "缺少名单分隔符";
         QTest::newRow("more than distinct") << 9 << Query(9, {{"Lists", "A B A"}, {"RanCount", "3"}}) << "2 个不同";
         QTest::newRow("zero percentage") << 2 << Query(2, {{"Lists", "百分比&A:100&B:0"}}) << "百分比";
         QTest::newRow("weight not whole") << 2 << Query(2, {{"Lists", "加权&A:1.5"}}) << "权重";

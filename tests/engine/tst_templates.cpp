@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <tuple>
+
 namespace {
 
 QueryParams Custom(const QString &types, const QString &queries, const QString &names, const QString &format,
@@ -201,11 +203,67 @@ private slots:
         QVERIFY2(message.contains(mentions), qPrintable(message));
     }
 
+    void lettersThatRunOutAreRefusedBeforeDrawing()
+    {
+        const auto letters = [](const QString &style, const QString &start, const QString &count) {
+            return Custom("编号##数值范围模式", style + "||" + start + "##1||100||1||0||否||1", "号##数", "[号][数]", count,
+                          "是");
+        };
+        QCOMPARE(Refusal(0, letters("a,b,c...", "1", "26")), QString());
+        for (const auto &[style, start, count] : {std::tuple{"a,b,c...", "1", "27"}, std::tuple{"A,B,C...", "3", "25"}}) {
+            try {
+                TemplateGenerator generator(0, letters(style, start, count));
+                QFAIL("a batch past the last letter was accepted");
+            } catch (const SuiteError &error) {
+                QVERIFY2(error.message().contains("只有 26 个编号"), qPrintable(error.message()));
+            }
+        }
+    }
+
+    void tooFewCombinationsAreRefusedBeforeDrawing()
+    {
+        // Two groups of 1..2 that may repeat, five distinct results: only four exist.
+        const QueryParams two = Custom("数值范围模式##数值范围模式", "1||2||1||0||是||1##1||2||1||0||是||1", "a##b",
+                                       "[a]-[b]", "5");
+        try {
+            TemplateGenerator generator(0, two);
+            QFAIL("an impossible batch was accepted");
+        } catch (const SuiteError &error) {
+            QVERIFY2(error.message().contains("4 个互不相同"), qPrintable(error.message()));
+        }
+        // Four can be made; a group the format does not show adds nothing; a group that
+        // never repeats makes every result differ by itself.
+        QCOMPARE(Refusal(0, Custom("数值范围模式##数值范围模式", "1||2||1||0||是||1##1||2||1||0||是||1", "a##b",
+                                   "[a]-[b]", "4")),
+                 QString());
+        QVERIFY(!Refusal(0, Custom("数值范围模式##数值范围模式", "1||2||1||0||是||1##1||9||1||0||是||1", "a##b", "[a]",
+                                   "3"))
+                     .isEmpty());
+        QCOMPARE(Refusal(0, Custom("数值范围模式##列举模式", "1||2||1||0||是||1##否||A B C D E||否||否||1", "a##b",
+                                   "[a][b]", "5")),
+                 QString());
+    }
+
+    void picturePathsInResultsStayAsStored()
+    {
+        auto engine = PreparedEngine(0, Custom("图片模式##列举模式", "/srv/pics/or/a.jpg|/srv/pics/add/b.jpg||否||1##否||x/comma/y z||否||否||1",
+                                               "图##名", "[名]=[图]", "2"));
+        DrawSettings settings;
+        settings.pictureNameSetting = QStringLiteral("完整的图片路径");
+        engine->SetDrawSettings(settings);
+        QStringList results = engine->Generate(true, false).results;
+        for (const QString &r : results)
+            QVERIFY2(QRegularExpression("^(x,y|z)=/srv/pics/(or/a|add/b)\\.jpg$").match(r).hasMatch(), qPrintable(r));
+    }
+
     void distinctResultsGiveUpOnTimeWhenEachPassIsLarge()
     {
-        // Every pass draws three million values and the format makes all results equal;
-        // the time limit must stop it after a few passes, not after hundreds (minutes).
-        const QString message = Refusal(0, Custom("数值范围模式", "1||9||1||0||是||3000000", "数", "x", "2"));
+        // Every pass draws two million values and the texts of x and y run together
+        // ("a"+"bc" = "ab"+"c"), so four results of three possible texts are asked; the
+        // time limit must stop it after a few passes, not after hundreds (minutes).
+        const QString message = Refusal(0, Custom("列举模式##列举模式##数值范围模式",
+                                                  "否||a ab||是||否||1##否||bc c||是||否||1##1||1||1||0||是||2000000",
+                                                  "x##y##z", "[x][y][z]", "4"));
         const QRegularExpression attempts(QStringLiteral("尝试 (\\d+) 次"));
         const QRegularExpressionMatch match = attempts.match(message);
         QVERIFY2(match.hasMatch(), qPrintable(message));

@@ -6,7 +6,9 @@
 #include "suiteerror.h"
 #include "textfile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QStringDecoder>
 #include <QTextStream>
 #include <QRandomGenerator>
@@ -230,6 +232,33 @@ private Q_SLOTS:
         } catch (const SuiteError &e) {
             QVERIFY(e.message().contains(QLatin1String("nowhere.rpj")));
             QVERIFY(e.message().contains(QStringLiteral("不存在")));
+        }
+    }
+
+    void whatIsNotARegularFileIsNamedForWhatItIs()
+    {
+        // A pipe hung the load and a device filled the memory; a folder or a link loop
+        // was "missing" or an "Unknown error". Nothing is opened.
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("文件夹.rpj")));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path("zero.rpj")));
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {path("pipe.rpj")}), 0);
+        QVERIFY(QFile::link(path("loop2.rpj"), path("loop1.rpj")));
+        QVERIFY(QFile::link(path("loop1.rpj"), path("loop2.rpj")));
+        QVERIFY(QFile::link(path("gone.rpj"), path("dangling.rpj")));
+        const QList<std::pair<const char *, QString>> cases = {
+            {"文件夹.rpj", QStringLiteral("是一个文件夹")},         {"zero.rpj", QStringLiteral("不是普通文件")},
+            {"pipe.rpj", QStringLiteral("不是普通文件")},           {"loop1.rpj", QStringLiteral("循环的符号链接")},
+            {"dangling.rpj", QStringLiteral("gone.rpj”不存在")},
+        };
+        for (const auto &[name, reported] : cases) {
+            for (const auto &load : {LoadEncodedDocument, LoadProjectDocumentAnyForm}) {
+                try {
+                    load(path(name));
+                    QFAIL(name);
+                } catch (const SuiteError &e) {
+                    QVERIFY2(e.message().contains(reported), qPrintable(e.message()));
+                }
+            }
         }
     }
 

@@ -7,6 +7,7 @@
 #include "suiteerror.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -127,6 +128,56 @@ private slots:
         QCOMPARE(entries.size(), 5);
         QCOMPARE(entries[3].name, QStringLiteral("导入的工程"));
         QCOMPARE(entries[4].name, QStringLiteral("向导的工程"));
+    }
+
+    void damagedCataloguesAreRefusedQuickly_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reported");
+        QByteArray deep = "<Menu><Projects Count=\"0\">";
+        for (int i = 0; i < 60000; ++i)
+            deep += "<a>";
+        QTest::newRow("60,000 nested elements") << deep << "嵌套";
+        QByteArray wide = "<Menu><Projects Count=\"0\"><Project";
+        for (int i = 0; i < 90000; ++i)
+            wide += " a" + QByteArray::number(i) + "=\"\"";
+        QTest::newRow("90,000 attributes") << wide + "/></Projects></Menu>" << "属性";
+    }
+    void damagedCataloguesAreRefusedQuickly()
+    {
+        // The XML reader took from 40 s to many minutes over these; the guards of the
+        // project documents refuse them before it starts.
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reported);
+        writeFile(m_path, content);
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            ProjectCatalogue::LoadCatalogue(m_path);
+            QFAIL("a damaged catalogue was read");
+        } catch (const SuiteError &error) {
+            QVERIFY2(error.message().contains(reported), qPrintable(error.message()));
+        }
+        QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(readFile(m_path), content);
+    }
+
+    void onlyRegularCataloguesOfSensibleSizeAreRead()
+    {
+        // A catalogue of hundreds of megabytes was read whole; a device never ends.
+        QFile huge(m_path);
+        QVERIFY(huge.open(QIODevice::ReadWrite));
+        QVERIFY(huge.resize(qint64(300) << 20)); // sparse: costs no disk
+        huge.close();
+        QVERIFY_THROWS_EXCEPTION(SuiteError, ProjectCatalogue::LoadCatalogue(m_path));
+        const QString device = m_dir.filePath(QStringLiteral("device.xml"));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), device));
+        try {
+            ProjectCatalogue::LoadCatalogue(device);
+            QFAIL("a device was read as the catalogue");
+        } catch (const SuiteError &error) {
+            QVERIFY2(error.message().contains("不是普通文件"), qPrintable(error.message()));
+        }
     }
 
     void badFilesAreRefusedAndLeftAlone()

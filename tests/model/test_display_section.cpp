@@ -193,7 +193,24 @@ private slots:
 
         QDomDocument empty = projectDocument(1);
         QVERIFY(!errorOf([&] { ReadFormSection(empty, false); }).isEmpty());
-        QVERIFY(!errorOf([&] { ReadAnimateSection(empty); }).isEmpty());
+    }
+
+    void elementsCreatedWhenMissingReadAsSwitchedOff()
+    {
+        // A hand-made or older document without a draw key, remarks or animations opens.
+        QDomDocument doc = projectDocument(1);
+        WriteDesignSection(doc, sampleForm(AppDir()), false, QString());
+        QDomElement form = doc.documentElement().firstChildElement(QStringLiteral("Form"));
+        form.removeChild(formChild(doc, "GoRandShortCut"));
+        form.removeChild(formChild(doc, "Remarks"));
+        QVERIFY(doc.documentElement().firstChildElement(QStringLiteral("Animate")).isNull());
+
+        const FormSection read = ReadFormSection(doc, false);
+        QCOMPARE(read.goRandShortCut.enabled, false);
+        QVERIFY(read.remarks.isEmpty());
+        QCOMPARE(read.title, sampleForm(AppDir()).title);
+        const AnimateSection animate = ReadAnimateSection(doc);
+        QVERIFY(!animate.inRandOn && !animate.afterRandOn && !animate.boxRecordOn);
     }
 
     void extremePlacesAreHeldWithinTheScreenArithmetic()

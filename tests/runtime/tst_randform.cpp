@@ -293,7 +293,7 @@ void RandFormTest::refusesMissingOrDamagedProject_data()
     QTest::addColumn<QString>("caption");
     QTest::newRow("no project file") << "missing" << "默认工程不存在";
     QTest::newRow("not an encoded document") << "garbage" << "工程无法打开";
-    QTest::newRow("no Animate section") << "noAnimate" << "工程无法打开";
+    QTest::newRow("no Form section") << "noForm" << "工程无法打开"; // a missing Animate reads as no animation
     QTest::newRow("no RandQuery section") << "noQuery" << "工程无法打开";
     QTest::newRow("width not a number") << "badWidth" << "工程无法打开";
     QTest::newRow("font with three fields") << "badFont" << "工程无法打开";
@@ -307,8 +307,8 @@ void RandFormTest::refusesMissingOrDamagedProject()
     QFETCH(QString, caption);
     const QString name = "坏工程";
     QDomDocument document = StartingDocument(1);
-    if (damage == "noAnimate")
-        document.documentElement().removeChild(Element(document, "Animate"));
+    if (damage == "noForm")
+        document.documentElement().removeChild(Element(document, "Form"));
     else if (damage == "noQuery")
         document.documentElement().removeChild(Element(document, "RandQuery"));
     else if (damage == "badWidth")

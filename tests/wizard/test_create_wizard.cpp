@@ -14,6 +14,7 @@
 #include "trandqueryform.h"
 #include "trangenumsetform.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDirIterator>
@@ -24,6 +25,7 @@
 #include <QTableWidget>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -72,6 +74,8 @@ private slots:
     void customTypesNeedParametersBeforeStepThree();
     void stepThreeChecks();
     void modeDialogHandsItsResultBack();
+    void calculationDialogsLeaveTheWizardReachable_data();
+    void calculationDialogsLeaveTheWizardReachable();
     void everyModeDialogHandsTheDefaultsBackUnchanged_data();
     void everyModeDialogHandsTheDefaultsBackUnchanged();
     void cancelWritesNothing();
@@ -206,6 +210,13 @@ void TestCreateWizard::createsAProjectOfEachTemplateType()
              QStringLiteral("64,128,128,0|0,221,111,100|Vert"));
     QCOMPARE(document.documentElement().firstChildElement(QStringLiteral("Animate")).attribute(QStringLiteral("BoxRecord")),
              QStringLiteral("否"));
+    // The remark on the draw key names the key the wizard chose (the starting documents say F2).
+    QStringList remarks;
+    for (QDomElement r = formChild(document, QStringLiteral("Remarks")).firstChildElement(); !r.isNull();
+         r = r.nextSiblingElement())
+        remarks << r.attribute(QStringLiteral("Caption"));
+    QVERIFY2(remarks.contains(type == 5 ? QStringLiteral("按 F2 也可以开始") : QStringLiteral("按 F1 也可以开始")),
+             qPrintable(remarks.join('/')));
     if (type != 5) {
         QCOMPARE(formChild(document, QStringLiteral("GoRandShortCut")).attribute(QStringLiteral("ShortCut")),
                  QStringLiteral("F1"));
@@ -294,6 +305,14 @@ void TestCreateWizard::parametersTheDrawCannotUseStayInTheDialog()
     QCOMPARE(messages.first().caption, QStringLiteral("参数有误"));
     QCOMPARE(wizard->OpenModeDialog(), calc);
     QVERIFY(wizard->Params().value(1).isEmpty());
+
+    // A formula that never gives a number is refused the same way, by name.
+    messages.clear();
+    equalVars->item(0, 1)->setText(QStringLiteral("a/(a-a)"));
+    calc->SaveModeClick();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.first().text.contains(QStringLiteral("“a/(a-a)”")), qPrintable(messages.first().text));
+    QCOMPARE(wizard->OpenModeDialog(), calc);
 
     // Corrected in the open dialog, the same save goes through.
     messages.clear();
@@ -486,6 +505,35 @@ void TestCreateWizard::stepThreeChecks()
     QCOMPARE(formChild(document, QStringLiteral("GoRandButton")).attribute(QStringLiteral("Enabled")), QStringLiteral("否"));
     QCOMPARE(formChild(document, QStringLiteral("RandBox")).attribute(QStringLiteral("Enabled")), QStringLiteral("否"));
     QCOMPARE(formChild(document, QStringLiteral("RandRecord")).attribute(QStringLiteral("Type")), QStringLiteral("Memo"));
+}
+
+void TestCreateWizard::calculationDialogsLeaveTheWizardReachable_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("onTop");
+    QTest::newRow("calculation") << 11 << false;
+    QTest::newRow("quadratic equations") << 13 << false;
+    QTest::newRow("equation") << 12 << false;
+    QTest::newRow("list") << 2 << true;
+}
+
+void TestCreateWizard::calculationDialogsLeaveTheWizardReachable()
+{
+    // Kept on top of every window, the calculation and equation dialogs covered the
+    // wizard's buttons; they are windows of their own, neither modal nor on top.
+    QFETCH(int, type);
+    QFETCH(bool, onTop);
+    newWizard();
+    goToStep2(QStringLiteral("窗口"), type);
+    wizard->RandInfoEditClick();
+    ModeDialog *dialog = wizard->OpenModeDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QVERIFY(!dialog->isModal());
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(bool(dialog->windowFlags() & Qt::WindowStaysOnTopHint), onTop);
+    if (!onTop)
+        QVERIFY(!dialog->windowHandle()->transientParent());
+    dialog->close();
 }
 
 void TestCreateWizard::modeDialogHandsItsResultBack()

@@ -357,6 +357,9 @@ void GroupCalcTest::groupCustomReadsBack()
     QCOMPARE(editor->GroupCount(), 4);
     QCOMPARE(editor->GroupQuery(1), QStringLiteral("1||10||0.5||0.##||否||2"));
     QCOMPARE(editor->EncodeProject(0, {}), params);
+    // A password group's preview counts passwords, in the group editor's words.
+    QVERIFY2(editor->Preview(3)->toPlainText().endsWith(QStringLiteral("\n密码数量：1")),
+             qPrintable(editor->Preview(3)->toPlainText()));
 
     // Unnamed groups follow their position; named ones keep their name.
     editor->MoveGroup(1, -1);

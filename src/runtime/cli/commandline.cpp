@@ -51,8 +51,8 @@ void CheckProjectName(const QString &name)
         throw SuiteError(QStringLiteral("工程名称“%1”无效：不能为空，也不能含有路径分隔符、“..”或文件名不允许的字符。").arg(name));
 }
 
-// Results as the user reads them: UTF-8, the list escapes removed (every escape starts
-// with "/"), gathered into blocks of 64 KB so a million results cost some hundred writes.
+// Results as UTF-8 text, gathered into blocks of 64 KB so a million results cost some
+// hundred writes.
 class ResultWriter
 {
 public:
@@ -63,11 +63,7 @@ public:
 
     void AppendResult(const QString &result)
     {
-        const char16_t *chars = reinterpret_cast<const char16_t *>(result.constData());
-        if (std::find(chars, chars + result.size(), u'/') != chars + result.size())
-            AppendText(UnescapeListText(result));
-        else
-            AppendText(result);
+        AppendText(result);
         AppendLineBreak();
     }
     void AppendLineBreak()
@@ -139,20 +135,11 @@ private:
     qsizetype m_used = 0;
 };
 
-QStringList WithoutEscapes(const QStringList &results)
-{
-    QStringList plain;
-    plain.reserve(results.size());
-    for (const QString &result : results)
-        plain << (result.contains(QLatin1Char('/')) ? UnescapeListText(result) : result);
-    return plain;
-}
-
 void WriteJson(const QString &projectLabel, int pmode, const QList<QStringList> &drawnBatches, std::FILE *out)
 {
     QJsonArray batches;
     for (const QStringList &batch : drawnBatches)
-        batches.append(QJsonArray::fromStringList(WithoutEscapes(batch)));
+        batches.append(QJsonArray::fromStringList(batch));
     // Written by hand so the keys keep the documented order.
     QByteArray name = QJsonDocument(QJsonArray{projectLabel}).toJson(QJsonDocument::Compact);
     name = name.mid(1, name.size() - 2);
@@ -276,12 +263,13 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         if (!options.projectName.isEmpty()) {
             BindCodec();
             const QString path = ProjectFilePath(options.projectName);
-            if (!QFileInfo::exists(path))
+            // Anything else there (a folder, a link loop, a device) the loader names.
+            if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
                 throw SuiteError(QStringLiteral("工程“%1”不存在（%2）。").arg(options.projectName, QDir::toNativeSeparators(path)));
             document = LoadEncodedDocument(path);
             projectLabel = options.projectName;
         } else {
-            if (!QFileInfo(options.filePath).isFile())
+            if (!QFileInfo::exists(options.filePath) && !QFileInfo(options.filePath).isSymLink())
                 throw SuiteError(QStringLiteral("工程文件“%1”不存在。").arg(options.filePath));
             document = LoadProjectDocumentAnyForm(options.filePath);
             projectLabel = QFileInfo(options.filePath).completeBaseName();
@@ -340,7 +328,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
             }
             ++drawnBatches;
             if (history.Keeps(batch.results.size()))
-                history.Add(drawnBatches, WithoutEscapes(batch.results));
+                history.Add(drawnBatches, batch.results);
             if (plain) {
                 if (b > 0)
                     plain->AppendLineBreak();

@@ -11,7 +11,6 @@
 #include "speechform.h"
 #include "speechtext.h"
 #include "suiteerror.h"
-#include "querysection.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -87,9 +86,7 @@ void HistoryController::AfterDraw(const QStringList &results, const QStringList 
         for (const QString &path : picturePaths)
             kept << QFileInfo(path).completeBaseName();
     } else {
-        kept.reserve(results.size());
-        for (const QString &result : results)
-            kept << UnescapeListText(result);
+        kept = results;
     }
     ++drawsThisRun;
     if (recorder && kept.size() <= kMaxHistoryResults)

@@ -770,7 +770,6 @@ QString TRandForm::FormatBatch(const QStringList &results, const QString &format
         text += item.replace(kPlaceholder, result);
         text += m_separator;
     }
-    text = UnescapeListText(text);
     if (!results.isEmpty())
         text.chop(m_separator.size());
     return text;

@@ -22,9 +22,9 @@ void EndProgramWithWindow(TRandForm &form, QCoreApplication &application)
 int RunDrawingWindow(int argc, char **argv)
 {
     AllowLargeSyntheticBold();
+    UseChineseUi();
     QApplication application(argc, argv);
     SubstituteMissingChineseFaces();
-    InstallToolkitChineseTexts();
     // The tray can hide the window; the program ends when the window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -20,7 +20,8 @@ QString fileLabel(const QString &path)
 
 QString readStoredText(const QString &path)
 {
-    if (!QFileInfo::exists(path))
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
         throw SuiteError(QStringLiteral("工程文件“%1”不存在。").arg(fileLabel(path)));
     return ReadWholeText(path);
 }
@@ -337,6 +338,11 @@ QDomDocument ParseXmlText(const QString &text, const QString &what)
         return parseWholeText(text, what); // its message names the place in the text as given
     restoreLiftedValues(document, lifted->values);
     return document;
+}
+
+QDomDocument LoadXmlFile(const QString &path, qint64 maxBytes)
+{
+    return ParseXmlText(ReadWholeText(path, maxBytes), fileLabel(path));
 }
 
 QDomDocument LoadEncodedDocument(const QString &path)

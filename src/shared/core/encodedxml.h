@@ -19,8 +19,14 @@ QDomDocument LoadEncodedDocument(const QString &path);
 // disk and a failed save leaves the old file byte for byte. Throws SuiteError.
 void SaveEncodedDocument(const QDomDocument &document, const QString &path);
 
-// Parses an XML text; throws SuiteError naming `what` (a file name) on a syntax error.
+// The one XML parser of the suite: refuses, before parsing, nesting and attribute counts
+// no document of ours comes near (the XML reader would take minutes over them), then
+// parses. Throws SuiteError naming `what` (a file name).
 QDomDocument ParseXmlText(const QString &text, const QString &what);
+
+// Reads a plain XML file (the catalogue) through ParseXmlText: regular files only, none
+// larger than `maxBytes`. Throws SuiteError naming the file.
+QDomDocument LoadXmlFile(const QString &path, qint64 maxBytes);
 
 // Loads a project document that may be stored encoded or as plain XML (exchange files,
 // the command line's --file); binds the codec if encoded text needs it. Throws SuiteError.

@@ -49,7 +49,8 @@ std::unique_ptr<IniFile::Content> IniFile::LoadContent(const QString &path)
     if (!info.exists())
         return content;
     QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+    // Only a regular file is opened: a pipe or a device would block or never end.
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         throw IniAccessError(ReadFailure(path));
     // Hand-edited files may carry a byte-order mark or be UTF-16; the parser gets UTF-8.
     const QByteArray utf8 = DecodeText(file.readAll()).toUtf8();

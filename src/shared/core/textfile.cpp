@@ -5,14 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <optional>
 
 namespace {
-
-constexpr qint64 kMaxTextFileBytes = qint64(256) << 20;
 
 // Decodes well-formed UTF-8 (after an optional byte-order mark) in one pass, several times
 // faster than the general decoder on Chinese text. Nothing for anything else, which the
@@ -150,20 +149,57 @@ QStringList SplitTextLines(const QString &text)
     return lines;
 }
 
-QString ReadWholeText(const QString &path)
+namespace {
+
+// Follows a chain of symbolic links that does not lead to anything: true when it comes
+// back to a link already passed (or runs longer than the system would follow).
+bool SymbolicLinksLoop(const QString &path)
 {
+    QSet<QString> passed;
+    QFileInfo link(path);
+    for (int step = 0; step < 64; ++step) {
+        if (!link.isSymLink())
+            return false;
+        if (passed.contains(link.absoluteFilePath()))
+            return true;
+        passed.insert(link.absoluteFilePath());
+        link = QFileInfo(link.symLinkTarget());
+    }
+    return true;
+}
+
+} // namespace
+
+void RequireRegularFile(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (!info.exists()) {
+        if (!info.isSymLink())
+            throw SuiteError(QStringLiteral("文件“%1”不存在。").arg(name));
+        if (SymbolicLinksLoop(path))
+            throw SuiteError(QStringLiteral("“%1”是循环的符号链接（链接最终又指回链接本身），不是可以读取的文件。").arg(name));
+        throw SuiteError(QStringLiteral("“%1”是符号链接，但它指向的“%2”不存在。").arg(name, info.symLinkTarget()));
+    }
+    if (info.isDir())
+        throw SuiteError(QStringLiteral("“%1”是一个文件夹，不是文件。").arg(name));
+    if (!info.isFile())
+        throw SuiteError(QStringLiteral("“%1”不是普通文件（而是设备、管道或套接字之类），不能作为文件读取。").arg(name));
+}
+
+QString ReadWholeText(const QString &path, qint64 maxBytes)
+{
+    RequireRegularFile(path);
     QFile file(path);
-    if (!file.exists())
-        throw SuiteError(QStringLiteral("文件“%1”不存在。").arg(QFileInfo(path).fileName()));
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
         throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(QFileInfo(path).fileName(), file.errorString()));
     // Decoding takes about four times the file's size in memory: a damaged file of some
     // gigabytes would take the machine's memory before it is refused.
-    if (file.size() > kMaxTextFileBytes)
+    if (file.size() > maxBytes)
         throw SuiteError(QStringLiteral("文件“%1”太大（%2 MB，最多 %3 MB），不是本软件能读取的文件。")
                              .arg(QFileInfo(path).fileName())
                              .arg(file.size() >> 20)
-                             .arg(kMaxTextFileBytes >> 20));
+                             .arg(std::max<qint64>(maxBytes >> 20, 1)));
     return DecodeText(file.readAll());
 }
 

@@ -8,12 +8,22 @@
 // splits at CR LF, LF or a lone CR; a final line break does not make an extra empty line.
 // WriteTextLines writes UTF-16 LE with a byte-order mark, each line ended by CR LF, and
 // replaces the file atomically: a failed write leaves the old file as it was.
-// Both throw SuiteError with a message naming the file; files over 256 MB are refused unread.
+// Both throw SuiteError with a message naming the file; files over 256 MB, and anything
+// that is not a regular file (RequireRegularFile), are refused unread.
 QStringList ReadTextLines(const QString &path);
 void WriteTextLines(const QString &path, const QStringList &lines);
 
+constexpr qint64 kMaxTextFileBytes = qint64(256) << 20;
+
 // The whole text of a file, decoded as ReadTextLines decodes it, not split into lines.
-QString ReadWholeText(const QString &path);
+// Files larger than `maxBytes` are refused unread.
+QString ReadWholeText(const QString &path, qint64 maxBytes = kMaxTextFileBytes);
+
+// Throws SuiteError (Chinese, naming the file) unless `path` leads to a regular file: a
+// missing file, a folder, a device, a pipe or a socket, a link to nothing and a loop of
+// symbolic links are each named for what they are. Opens nothing, so a pipe or a device
+// can neither block the program nor fill its memory.
+void RequireRegularFile(const QString &path);
 // Splits a text into lines as ReadTextLines does.
 QStringList SplitTextLines(const QString &text);
 

@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QHash>
 #include <QStringList>
 
 namespace {
@@ -29,6 +30,45 @@ QString FindInstalledChineseFamily()
     return chinese.isEmpty() ? QString() : chinese.first();
 }
 
+// A function, not a global: a QLocale made before main() would read the system's
+// locale before UseChineseUi has set it.
+QLocale Chinese()
+{
+    return QLocale(QLocale::Chinese, QLocale::China);
+}
+
+// Words of the toolkit that its installed Chinese translation does not hold.
+class MissingToolkitWords : public QTranslator
+{
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        static const QHash<QByteArray, QString> fileKinds = {
+            {"Folder", QStringLiteral("文件夹")},     {"File Folder", QStringLiteral("文件夹")},
+            {"Drive", QStringLiteral("驱动器")},      {"Unknown", QStringLiteral("未知")},
+            {"Alias", QStringLiteral("别名")},        {"Shortcut", QStringLiteral("快捷方式")},
+        };
+        if (qstrcmp(context, "QAbstractFileIconProvider") != 0)
+            return QString();
+        return fileKinds.value(QByteArray(sourceText));
+    }
+};
+
+void InstallToolkitChineseTexts()
+{
+    QCoreApplication *application = QCoreApplication::instance();
+    // Installed first, asked last: the toolkit's own translation wins where it has a word.
+    QCoreApplication::installTranslator(new MissingToolkitWords(application));
+    auto *translator = new QTranslator(application);
+    if (translator->load(Chinese(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
 } // namespace
 
 QString SubstituteMissingChineseFaces()
@@ -44,12 +84,18 @@ QString SubstituteMissingChineseFaces()
     return standIn;
 }
 
-void InstallToolkitChineseTexts()
+void UseChineseUi()
 {
-    auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    // The system's locale for dates follows LC_TIME unless LC_ALL overrides every
+    // category; the rest keeps what LC_ALL said through LANG. Set before any QLocale is
+    // made: the toolkit reads the environment once.
+    const QByteArray all = qgetenv("LC_ALL");
+    if (!all.isEmpty()) {
+        qputenv("LANG", all);
+        qunsetenv("LC_ALL");
+    }
+    qputenv("LC_TIME", "zh_CN.UTF-8");
+    QLocale::setDefault(Chinese());
+    // Run while the application object is made, or at once when it exists already.
+    qAddPreRoutine(InstallToolkitChineseTexts);
 }

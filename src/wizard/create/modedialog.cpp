@@ -10,6 +10,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QScreen>
+#include <QShowEvent>
+#include <QWindow>
+
+#include <algorithm>
 
 QString QueryFields::operator()(const char *attribute) const
 {
@@ -25,12 +30,14 @@ QPushButton *MakeCommander(QWidget *opener)
     return commander;
 }
 
-ModeDialog::ModeDialog(QWidget *parent, bool stayOnTop) : QDialog(parent)
+ModeDialog::ModeDialog(QWidget *parent, bool stayOnTop) : QDialog(parent), keptOnTop(stayOnTop)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     if (stayOnTop)
         setWindowFlag(Qt::WindowStaysOnTopHint);
+    else
+        setWindowFlags(Qt::Window); // a plain window: no dialog that the opener carries
 
     requirerLabel = new QLabel(this);
     requirerLabel->setObjectName(QStringLiteral("Requirer"));
@@ -94,6 +101,27 @@ void ModeDialog::AddButtonRow(QVBoxLayout *layout)
     row->addWidget(exitButton);
     layout->addSpacing(8);
     layout->addLayout(row);
+}
+
+void ModeDialog::showEvent(QShowEvent *event)
+{
+    if (!keptOnTop) {
+        // The toolkit keeps a window with a parent above that parent: cut that tie.
+        if (windowHandle())
+            windowHandle()->setTransientParent(nullptr);
+        // At its first showing: beside the opener where the screen has room, not over its
+        // buttons.
+        if (parentWidget() && screen() && !testAttribute(Qt::WA_Moved)) {
+            const QRect opener = parentWidget()->window()->frameGeometry();
+            const QRect room = screen()->availableGeometry();
+            const int width = frameGeometry().width();
+            if (opener.right() + 8 + width <= room.right())
+                move(opener.right() + 8, std::max(opener.top(), room.top()));
+            else if (opener.left() - 8 - width >= room.left())
+                move(opener.left() - 8 - width, std::max(opener.top(), room.top()));
+        }
+    }
+    QDialog::showEvent(event);
 }
 
 void ModeDialog::paintEvent(QPaintEvent *event)

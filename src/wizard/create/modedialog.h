@@ -55,7 +55,9 @@ class ModeDialog : public QDialog
     Q_OBJECT
 public:
     // `stayOnTop`: the list, picture, password, number-range and group dialogs keep
-    // above other windows.
+    // above other windows. The others (calculation, equation) are windows of their own
+    // that neither stay on top nor keep above their opener, so they never hide its
+    // buttons.
     explicit ModeDialog(QWidget *parent, bool stayOnTop);
 
     // The hidden label `Requirer` names the opener.
@@ -94,6 +96,7 @@ protected:
     void AddButtonRow(QVBoxLayout *layout);
 
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void HandBack();
@@ -103,4 +106,5 @@ private:
     QPushButton *exitButton;
     QPointer<QAbstractButton> commander;
     DragStepCounter dragCounter;
+    bool keptOnTop;
 };

@@ -60,7 +60,6 @@ void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractBut
         return;
     }
     dialog->setWindowFlag(Qt::Window);
-    dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog->SetRequirer(kRequirerCreatePage);
     dialog->SetCommander(commander);
     dialog->LoadProject(pmode, params);

@@ -19,8 +19,8 @@ ModeDialog *CreateModeDialog(int pmode, QWidget *parent);
 // editor), which keeps at most one of them open in `open`.
 //
 // OpenProjectDialog brings the open dialog forward; otherwise it creates the dialog of
-// `pmode` as a window of its own that stays on top, loads `params` into it and shows
-// it. Its validated save clicks `commander`. A type without a dialog gets an error box.
+// `pmode` as a window of its own (on top or not as that dialog keeps itself), loads
+// `params` into it and shows it. Its validated save clicks `commander`. A type without a dialog gets an error box.
 void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractButton *commander, int pmode,
                        const QueryParams &params);
 

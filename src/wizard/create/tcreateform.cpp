@@ -1,5 +1,6 @@
 #include "tcreateform.h"
 
+
 #include "apppaths.h"
 #include "colourlisteditor.h"
 #include "displaysection.h"
@@ -15,6 +16,7 @@
 #include "projectcatalogue.h"
 #include "projectheader.h"
 #include "projectname.h"
+#include "startingremarks.h"
 #include "suiteerror.h"
 #include "trandqueryform.h"
 #include "yesno.h"
@@ -745,6 +747,7 @@ void TCreateForm::CreateProject()
         animate.setAttribute(QStringLiteral("AfterRand"), YesNoText(useAfterRand->isChecked()));
         animate.setAttribute(QStringLiteral("BoxRecord"), YesNoText(useBoxRecord->isChecked()));
 
+        FitChoiceRemarks(document, typeIndex, params);
         StampCreation(document, CurrentDateTimeText());
         WriteQuerySection(document, params, typeIndex);
         SaveEncodedDocument(document, projectPath);

@@ -33,9 +33,9 @@ void PopUpFormatList(const FormatRow &row, const QList<FormatChoice> &choices,
                      const std::function<void(const QString &)> &insert)
 {
     row.list->clear();
-    for (const auto &[text, placeholder] : choices)
-        QObject::connect(row.list->addAction(text), &QAction::triggered, row.value,
-                         [insert, placeholder] { insert(placeholder); });
+    for (const FormatChoice &choice : choices)
+        QObject::connect(row.list->addAction(choice.first), &QAction::triggered, row.value,
+                         [insert, placeholder = choice.second] { insert(placeholder); });
     row.insert->setDown(false);
     if (!row.list->isEmpty())
         row.list->popup(row.insert->mapToGlobal(QPoint(0, row.insert->height())));
