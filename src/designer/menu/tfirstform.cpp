@@ -247,6 +247,11 @@ void TFirstForm::OpenDesignWindow(const QString &projectName)
     hide();
 }
 
+TDesignForm *TFirstForm::DesignWindow() const
+{
+    return designWindow;
+}
+
 void TFirstForm::ShowMenuAgain()
 {
     show();

@@ -51,7 +51,7 @@ public:
     bool MenuShown() const { return menuShown; }
     bool IsRenaming() const { return renaming; }
     QString PendingProject() const { return pendingProject; }
-    TDesignForm *DesignWindow() const { return designWindow; }
+    TDesignForm *DesignWindow() const;
     QLabel *ProjIcon(int index) const { return icons.Icon(index); }
     QLabel *ProjLabel(int index) const { return icons.Label(index); }
 
