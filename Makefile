@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test bench clean
+.PHONY: all setup build run test bench package package-check clean
 
 all: build
 
@@ -18,6 +18,14 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
+
+# The Debian package build/zelmora_<version>_<arch>.deb (see packaging/).
+package: build
+	cd $(BUILD) && cpack
+
+# The package test with lintian on top: slower, so not part of `make test`.
+package-check: build
+	packaging/test-package.sh $(BUILD) --lintian
 
 bench: build
 	@bench/run $(BUILD)

@@ -1,6 +1,8 @@
 #include "runwindow.h"
 
+#include "apppaths.h"
 #include "chineseui.h"
+#include "messages.h"
 #include "randform.h"
 #include "recordintegration.h"
 
@@ -18,6 +20,11 @@ int RunDrawingWindow(int argc, char **argv)
     QApplication application(argc, argv);
     SubstituteMissingChineseFaces();
     InstallToolkitChineseTexts();
+    QString dataDirFailure;
+    if (!PrepareDataDir(&dataDirFailure)) {
+        ShowRightsMessage(nullptr);
+        return 1;
+    }
     // The tray can hide the window; the program ends when the window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
