@@ -124,7 +124,7 @@ private slots:
         const QString data = home->path() + QStringLiteral("/data");
         QString failure;
         QVERIFY(!SeedDataDir(install->path(), data, &failure));
-        QVERIFY(failure.contains(QStringLiteral("坏.rpj")));
+        QVERIFY(failure.contains(QStringLiteral("Data/Projects")));
         QVERIFY(QDir(home->path()).isEmpty());
 
         WriteText(home->path() + QStringLiteral("/file"), "not a folder");

@@ -193,9 +193,7 @@ bool PrepareDataDir(QString *failure)
     if (!appDirOverride().isEmpty())
         return true;
     const QString dataDir = ChooseDataDir(InstallDir(), UserDataDir());
-    if (dataDir == InstallDir())
-        return true;
-    if (!SeedDataDir(InstallDir(), dataDir, failure))
+    if (dataDir != InstallDir() && !SeedDataDir(InstallDir(), dataDir, failure))
         return false;
     SetAppDir(dataDir);
     return true;
