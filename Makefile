@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test bench package package-check clean
+.PHONY: all setup build run test bench package clean
 
 all: build
 
@@ -22,10 +22,6 @@ test: build
 # The Debian package build/zelmora_<version>_<arch>.deb (see packaging/).
 package: build
 	cd $(BUILD) && cpack
-
-# The package test with lintian on top: slower, so not part of `make test`.
-package-check: build
-	packaging/test-package.sh $(BUILD) --lintian
 
 bench: build
 	@bench/run $(BUILD)

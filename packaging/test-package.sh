@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build, unpacks it into a temporary root and
 # draws from a sample project as a user with an empty home folder; then validates the
-# desktop entries and the AppStream metadata, and with --lintian the package itself.
-#   packaging/test-package.sh <build folder> [--lintian]
+# desktop entries, the AppStream metadata and the package itself (lintian).
+#   packaging/test-package.sh <build folder>
 set -euo pipefail
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
@@ -34,7 +34,5 @@ HOME="$work/home" env -u XDG_DATA_HOME "$work/root/usr/bin/zelmora-draw" --proje
 
 desktop-file-validate "$work"/root/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$work"/root/usr/share/metainfo/org.zelmora.Zelmora.metainfo.xml
-if [ "${2:-}" = "--lintian" ]; then
-  lintian --fail-on error "$deb"
-fi
+lintian --fail-on error "$deb"
 echo "package $(basename "$deb") passed"
