@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test bench clean
+.PHONY: all setup build run test bench package clean
 
 all: build
 
@@ -18,6 +18,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
+
+# The Debian package build/zelmora_<version>_<arch>.deb (see packaging/).
+package: build
+	cd $(BUILD) && cpack
 
 bench: build
 	@bench/run $(BUILD)

@@ -19,6 +19,11 @@ int main(int argc, char *argv[])
     // The windows are laid out for "微软雅黑"; an installed CJK face stands in for it.
     SubstituteMissingChineseFaces();
     QApplication::setFont(QFont(QStringLiteral("微软雅黑"), 9));
+    QString dataDirFailure;
+    if (!PrepareDataDir(&dataDirFailure)) {
+        ShowRightsMessage(nullptr);
+        return 1;
+    }
     if (!BindCodec()) {
         ShowError(nullptr, QStringLiteral("组件缺失"), CodecBindError());
         return 1;

@@ -21,6 +21,11 @@ int RunWithoutWindow(const OstrelOptions &options)
 {
     if (options.mode != OstrelMode::Help) {
         SetAppDir(options.appDir);
+        QString dataDirFailure;
+        if (!PrepareDataDir(&dataDirFailure)) {
+            std::fprintf(stderr, "软件权限不足：%s\n", dataDirFailure.toUtf8().constData());
+            return kOstrelWriteFailed;
+        }
         if (!BindCodec()) {
             std::fputs(CodecBindError().toUtf8().constData(), stderr);
             std::fputs("\n", stderr);
@@ -37,6 +42,11 @@ int RunManagerWindow(int argc, char **argv, const OstrelOptions &options)
     SubstituteMissingChineseFaces();
     QApplication::setFont(QFont(QStringLiteral("微软雅黑"), 9));
     SetAppDir(options.appDir);
+    QString dataDirFailure;
+    if (!PrepareDataDir(&dataDirFailure)) {
+        ShowRightsMessage(nullptr);
+        return 1;
+    }
     if (!BindCodec()) {
         ShowError(nullptr, QStringLiteral("组件缺失"), CodecBindError());
         return 1;

@@ -118,8 +118,7 @@ QueryParams DefaultQueryParams(int pmode)
     const ProjectType &type = ProjectTypeAt(pmode);
     QueryParams params{type.mode};
     for (const QString &value : type.defaults)
-        params << (holdsAppPaths(type.attributes.at(params.size() - 1)) ? QString(value).replace(kAppMarker, AppDir())
-                                                                         : value);
+        params << (holdsAppPaths(type.attributes.at(params.size() - 1)) ? ExpandAppMarker(value, kAppMarker) : value);
     return params;
 }
 
@@ -141,7 +140,7 @@ void WriteQuerySection(QDomDocument &document, const QueryParams &params, int pm
     for (int i = 0; i < type.attributes.size(); ++i) {
         QString value = params.value(i + 1);
         if (holdsAppPaths(type.attributes.at(i)))
-            value.replace(AppDir(), kAppMarker);
+            value = CollapseAppMarker(value, kAppMarker);
         query.setAttribute(type.attributes.at(i), value);
     }
 }
@@ -168,7 +167,7 @@ QuerySection ReadQuerySection(const QDomDocument &document)
     for (const QString &attribute : type.attributes) {
         QString value = query.attribute(attribute);
         if (holdsAppPaths(attribute))
-            value.replace(kAppMarker, AppDir());
+            value = ExpandAppMarker(value, kAppMarker);
         result.params << value;
     }
     return result;

@@ -106,18 +106,18 @@ FontSpec TextToFont(const QString &text)
 
 QString ToAppPath(const QString &path)
 {
-    const QString appDir = AppDir();
-    const int at = path.indexOf(appDir, 0, Qt::CaseSensitive);
-    if (at < 0)
-        return path;
-    QString stored = path;
-    return stored.replace(at, appDir.size(), kApplication);
+    // A picture chosen from the installation folder is stored like one in the data folder.
+    for (const QString &dir : {AppDir(), InstallDir()}) {
+        const int at = path.indexOf(dir, 0, Qt::CaseSensitive);
+        if (at >= 0)
+            return QString(path).replace(at, dir.size(), kApplication);
+    }
+    return path;
 }
 
 QString FromAppPath(const QString &storedPath)
 {
-    QString path = storedPath;
-    return path.replace(kApplication, AppDir());
+    return ExpandAppMarker(storedPath, kApplication);
 }
 
 QString AlignmentToText(TextAlignment alignment)

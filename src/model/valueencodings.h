@@ -43,8 +43,9 @@ QString FontToText(const FontSpec &font);
 FontSpec TextToFont(const QString &text);
 
 // Paths under the application directory are stored with "[Application]" in its place.
-// ToAppPath replaces the first occurrence of AppDir() (case-sensitive); FromAppPath
-// replaces every "[Application]" by AppDir().
+// ToAppPath replaces the first occurrence of AppDir(), or else of InstallDir()
+// (case-sensitive); FromAppPath replaces every "[Application]" as ExpandAppMarker does, so
+// an installed picture is found when the data folder has no copy of it.
 QString ToAppPath(const QString &path);
 QString FromAppPath(const QString &storedPath);
 

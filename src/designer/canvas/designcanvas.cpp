@@ -132,7 +132,7 @@ void DesignCanvas::ShowPicture(const FormSection &form)
     const QSize size(qMax(0, box.position.width), qMax(0, box.position.height));
     RandPic->setGeometry(box.position.left, box.position.top, size.width(), size.height());
     RandPic->setAlignment(box.centre ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
-    QImageReader reader(AppDir() + QStringLiteral("Img/Demo.jpg"));
+    QImageReader reader(InstalledDataPath(QStringLiteral("Img/Demo.jpg")));
     reader.setAutoTransform(true);
     if (box.allowStretch && reader.size().isValid() && !size.isEmpty())
         reader.setScaledSize(reader.size().scaled(size, Qt::KeepAspectRatio));

@@ -22,7 +22,7 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     auto *head = new QGridLayout;
     auto *logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("AboutLogo"));
-    logo->setPixmap(QPixmap(AppDir() + QStringLiteral("Icons/png-0.png")).scaled(64, 64, Qt::KeepAspectRatio,
+    logo->setPixmap(QPixmap(InstalledDataPath(QStringLiteral("Icons/png-0.png"))).scaled(64, 64, Qt::KeepAspectRatio,
                                                                                   Qt::SmoothTransformation));
     head->addWidget(logo, 0, 0, 2, 1);
     auto *product = new QLabel(QStringLiteral("Zelmora 随机抽取系统"), this);

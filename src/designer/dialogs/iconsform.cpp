@@ -91,7 +91,7 @@ void TIconsForm::FormShow()
             auto *icon = new QLabel(iconsPanel);
             icon->setObjectName(QStringLiteral("Icon%1").arg(i));
             icon->setGeometry(QRect(iconPosition(i), QSize(64, 64)));
-            icon->setPixmap(QPixmap(AppDir() + QStringLiteral("Icons/png-%1.png").arg(i)));
+            icon->setPixmap(QPixmap(InstalledDataPath(QStringLiteral("Icons/png-%1.png").arg(i))));
             icon->setScaledContents(true);
             icon->setMouseTracking(true);
             icon->installEventFilter(this);

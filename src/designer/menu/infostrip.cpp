@@ -29,7 +29,7 @@ InfoStrip::InfoStrip(QWidget *parent) : QWidget(parent)
     InfoImg->setObjectName(QStringLiteral("InfoImg"));
     InfoImg->setGeometry(12, 5, 48, 48);
     InfoImg->setScaledContents(true);
-    countPicture = QPixmap(AppDir() + QStringLiteral("Img/ProjCount.png"));
+    countPicture = QPixmap(InstalledDataPath(QStringLiteral("Img/ProjCount.png")));
 
     InfoProjCount = AddLabel("InfoProjCount");
     InfoVersion = AddLabel("InfoVersion");

@@ -36,7 +36,7 @@ QPixmap ProjectIcons::Picture(int pic)
     auto cached = pictures.constFind(pic);
     if (cached != pictures.constEnd())
         return *cached;
-    QPixmap pixmap(AppDir() + QStringLiteral("Icons/png-%1.png").arg(pic));
+    QPixmap pixmap(InstalledDataPath(QStringLiteral("Icons/png-%1.png").arg(pic)));
     if (pixmap.isNull()) {
         // A missing picture still leaves something to click on.
         pixmap = QPixmap(MenuGrid::IconSize, MenuGrid::IconSize);

@@ -72,7 +72,7 @@ void TFirstForm::FormCreate()
     StartProgram = [](const QString &program) { return StartSuiteProgram(program); };
     OpenUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     ChooseWallpaper = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("更改壁纸"), AppDir() + QStringLiteral("Img"),
+        return QFileDialog::getOpenFileName(this, QStringLiteral("更改壁纸"), InstalledDataPath(QStringLiteral("Img")),
                                             QStringLiteral("JPEG Image File (*.jpg *.jpeg)"));
     };
 
@@ -183,7 +183,7 @@ void TFirstForm::LoadWallpaper(const QString &path)
     QPixmap picture(path);
     // A wallpaper that has gone missing gives way to the default one.
     if (picture.isNull())
-        picture = QPixmap(AppDir() + kDefaultWallpaper);
+        picture = QPixmap(InstalledDataPath(kDefaultWallpaper));
     if (picture.isNull()) {
         picture = QPixmap(16, 16);
         picture.fill(QColor(40, 70, 120));
@@ -722,7 +722,7 @@ void TFirstForm::ChangeBgPicClick()
 
 void TFirstForm::UseDefaultBgPicClick()
 {
-    const QString file = AppDir() + kDefaultWallpaper;
+    const QString file = InstalledDataPath(kDefaultWallpaper);
     LoadWallpaper(file);
     Guarded(this, [&file] { WriteWallpaperPath(file); });
 }
@@ -749,7 +749,7 @@ void TFirstForm::CommandClicked(const QString &command)
         aboutForm->show();
         aboutForm->raise();
     } else if (command == QLatin1String("GoHelp")) {
-        OpenUrl(QUrl::fromLocalFile(AppDir() + QStringLiteral("Zelmora 帮助文档.html")));
+        OpenUrl(QUrl::fromLocalFile(InstalledDataPath(QStringLiteral("Zelmora 帮助文档.html"))));
     } else if (command == QLatin1String("GoAsk")) {
         OpenUrl(QUrl(QStringLiteral("mailto:") + MakerInfo::FeedbackMail));
     }

@@ -170,7 +170,7 @@ QString CommandLineUsage()
         "  --help            显示本说明\n"
         "每行输出一个结果，两次抽取之间空一行。\n"
         "退出码：0 成功，2 参数有误，3 工程不存在或无法读取，4 工程参数无法抽取，\n"
-        "        5 名单已抽完且未设置自动重置名单，6 访问密码错误。\n");
+        "        5 名单已抽完且未设置自动重置名单，6 访问密码错误，7 数据文件夹无法创建或写入。\n");
 }
 
 CommandLineOptions ParseCommandLine(const QStringList &arguments)
@@ -250,6 +250,11 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     }
     if (!options.appDir.isEmpty())
         SetAppDir(options.appDir);
+    QString dataDirFailure;
+    if (!PrepareDataDir(&dataDirFailure)) {
+        Write(err, QStringLiteral("软件权限不足：%1\n").arg(dataDirFailure));
+        return kStatusDataDirUnusable;
+    }
     if (!options.historyProject.isEmpty())
         return PrintHistory(options, out, err);
 

@@ -22,6 +22,7 @@ enum CommandLineStatus : int {
     kStatusEngineRefused = 4,
     kStatusListExhausted = 5,
     kStatusPasswordRefused = 6,
+    kStatusDataDirUnusable = 7,
 };
 
 struct CommandLineOptions

@@ -1,7 +1,9 @@
 #include "runwindow.h"
 
+#include "apppaths.h"
 #include "chineseui.h"
 #include "historycontroller.h"
+#include "messages.h"
 #include "randform.h"
 #include "recordintegration.h"
 
@@ -25,6 +27,11 @@ int RunDrawingWindow(int argc, char **argv)
     UseChineseUi();
     QApplication application(argc, argv);
     SubstituteMissingChineseFaces();
+    QString dataDirFailure;
+    if (!PrepareDataDir(&dataDirFailure)) {
+        ShowRightsMessage(nullptr);
+        return 1;
+    }
     // The tray can hide the window; the program ends when the window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -2,11 +2,21 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
 
 namespace {
 QString &appDirOverride()
+{
+    static QString dir;
+    return dir;
+}
+
+QString &installDirOverride()
 {
     static QString dir;
     return dir;
@@ -17,6 +27,55 @@ QString withTrailingSlash(QString dir)
     if (!dir.endsWith(QLatin1Char('/')))
         dir += QLatin1Char('/');
     return dir;
+}
+
+QString absoluteFolder(const QString &dir)
+{
+    return dir.isEmpty() ? QString() : withTrailingSlash(QDir::fromNativeSeparators(QDir(dir).absolutePath()));
+}
+
+// Whether a file can be created in `dir`: the rights bits alone do not tell (read-only
+// mounts, ACLs), so try it.
+bool canWriteIn(const QString &dir)
+{
+    QTemporaryFile probe(withTrailingSlash(dir) + QStringLiteral(".write-probe-XXXXXX"));
+    return probe.open();
+}
+
+// What a new data folder starts with, relative to the installation folder.
+const QStringList &seedEntries()
+{
+    static const QStringList entries{QStringLiteral("Data/menu.xml"), QStringLiteral("Data/Projects"),
+                                     QStringLiteral("EditProject.ini"), QStringLiteral("Soft.ini")};
+    return entries;
+}
+
+bool copyFile(const QString &from, const QString &to)
+{
+    QFile::remove(to);
+    if (!QFile::copy(from, to))
+        return false;
+    // The installed copy is read-only; the user's copy is theirs to change.
+    return QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+}
+
+bool copyEntry(const QString &from, const QString &to)
+{
+    const QFileInfo source(from);
+    if (!source.isDir())
+        return QDir().mkpath(QFileInfo(to).absolutePath()) && copyFile(from, to);
+    if (!QDir().mkpath(to))
+        return false;
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = to + path.mid(from.size());
+        const QFileInfo entry = it.fileInfo();
+        if (entry.isDir() && !entry.isSymLink() ? !QDir().mkpath(target) : !copyFile(path, target))
+            return false;
+    }
+    return true;
 }
 } // namespace
 
@@ -47,7 +106,111 @@ QString AppDir()
 
 void SetAppDir(const QString &dir)
 {
-    appDirOverride() = dir.isEmpty() ? QString() : withTrailingSlash(QDir::fromNativeSeparators(QDir(dir).absolutePath()));
+    appDirOverride() = absoluteFolder(dir);
+}
+
+QString InstallDir()
+{
+    const QString &override = installDirOverride();
+    return override.isEmpty() ? ProgramDir() : override;
+}
+
+void SetInstallDir(const QString &dir)
+{
+    installDirOverride() = absoluteFolder(dir);
+}
+
+QString InstalledDataPath(const QString &relative)
+{
+    const QString inData = AppDir() + relative;
+    if (QFileInfo::exists(inData))
+        return inData;
+    const QString installed = InstallDir() + relative;
+    return QFileInfo::exists(installed) ? installed : inData;
+}
+
+QString ExpandAppMarker(const QString &stored, const QString &marker)
+{
+    const QStringList parts = stored.split(marker);
+    QString expanded = parts.first();
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        const QString &part = parts.at(i);
+        const qsizetype bar = part.indexOf(QLatin1Char('|'));
+        const qsizetype end = bar < 0 ? part.size() : bar;
+        expanded += InstalledDataPath(part.left(end)) + part.mid(end);
+    }
+    return expanded;
+}
+
+QString CollapseAppMarker(const QString &path, const QString &marker)
+{
+    QString stored = path;
+    stored.replace(AppDir(), marker, Qt::CaseSensitive);
+    if (InstallDir() != AppDir())
+        stored.replace(InstallDir(), marker, Qt::CaseSensitive);
+    return stored;
+}
+
+QString ChooseDataDir(const QString &installDir, const QString &userDataDir)
+{
+    const QString install = withTrailingSlash(installDir);
+    const bool takesData = !QFileInfo::exists(install + QLatin1String(kPerUserDataMarker)) && canWriteIn(install);
+    return takesData ? install : withTrailingSlash(userDataDir);
+}
+
+QString UserDataDir()
+{
+    return withTrailingSlash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+         + QStringLiteral("zelmora/");
+}
+
+bool SeedDataDir(const QString &installDir, const QString &dataDir, QString *failure)
+{
+    const QString target = QDir::cleanPath(dataDir);
+    const auto fail = [&](const QString &why) {
+        *failure = why;
+        return false;
+    };
+    if (QFileInfo(target).isDir())
+        return canWriteIn(target) || fail(QStringLiteral("数据文件夹“%1”不可写入。").arg(QDir::toNativeSeparators(target)));
+
+    const QString parent = QFileInfo(target).absolutePath();
+    if (!QDir().mkpath(parent) || !canWriteIn(parent))
+        return fail(QStringLiteral("无法创建数据文件夹“%1”。").arg(QDir::toNativeSeparators(target)));
+    QTemporaryDir seed(parent + QLatin1Char('/') + QFileInfo(target).fileName() + QStringLiteral(".seed-XXXXXX"));
+    if (!seed.isValid())
+        return fail(QStringLiteral("无法创建数据文件夹“%1”。").arg(QDir::toNativeSeparators(target)));
+
+    const QString install = withTrailingSlash(installDir);
+    for (const QString &entry : seedEntries()) {
+        const QString from = install + entry;
+        if (QFileInfo::exists(from) && !copyEntry(from, seed.path() + QLatin1Char('/') + entry))
+            return fail(QStringLiteral("无法把“%1”复制到新的数据文件夹。").arg(QDir::toNativeSeparators(from)));
+    }
+    if (!QDir().mkpath(seed.path() + QStringLiteral("/Data/Projects")))
+        return fail(QStringLiteral("无法创建数据文件夹“%1”。").arg(QDir::toNativeSeparators(target)));
+    // QTemporaryDir is private to its creator; the data folder is an ordinary user folder.
+    QFile::setPermissions(seed.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                           | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    if (QDir().rename(seed.path(), target)) {
+        seed.setAutoRemove(false);
+        return true;
+    }
+    // Another start seeded the folder meanwhile: use its complete copy, drop ours.
+    if (QFileInfo(target).isDir())
+        return true;
+    return fail(QStringLiteral("无法创建数据文件夹“%1”。").arg(QDir::toNativeSeparators(target)));
+}
+
+bool PrepareDataDir(QString *failure)
+{
+    if (!appDirOverride().isEmpty())
+        return true;
+    const QString dataDir = ChooseDataDir(InstallDir(), UserDataDir());
+    if (dataDir != InstallDir() && !SeedDataDir(InstallDir(), dataDir, failure))
+        return false;
+    SetAppDir(dataDir);
+    return true;
 }
 
 QString ProjectsDir()

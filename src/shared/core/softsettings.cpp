@@ -34,13 +34,12 @@ QString ExpandApplicationPrefix(const QString &storedPath)
     QString path = storedPath;
     // A file written on Windows separates folders with "\".
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return path.replace(kApplicationPrefix, AppDir(), Qt::CaseSensitive);
+    return ExpandAppMarker(path, kApplicationPrefix);
 }
 
 QString CollapseApplicationPrefix(const QString &path)
 {
-    QString stored = path;
-    return stored.replace(AppDir(), kApplicationPrefix, Qt::CaseSensitive);
+    return CollapseAppMarker(path, kApplicationPrefix);
 }
 
 SoftSettings ReadSoftSettings(const QString &iniPath)

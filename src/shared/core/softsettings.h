@@ -8,7 +8,7 @@
 // key takes the default given here.
 struct SoftSettings
 {
-    // [GuideBackground] Path, with "Application:" already replaced by AppDir().
+    // [GuideBackground] Path, with "Application:" already expanded (ExpandAppMarker).
     QString wallpaperPath;
     // [Rand] RandSpliter: a separator name, empty when the key is missing (the
     // runtime's reading; the settings dialog shows SettingsDialogDefaultSpliter then).
@@ -70,7 +70,8 @@ void WriteWallpaperPath(const QString &path, const QString &iniPath = SoftIniPat
 // time, leaving [GuideBackground] and [Frequency] alone. Throws IniAccessError.
 void WriteRandShowSettings(const SoftSettings &settings, const QString &iniPath = SoftIniPath());
 
-// "Application:" <-> AppDir() in wallpaper paths.
+// "Application:" <-> the data folder (or the installation folder for installed pictures)
+// in wallpaper paths.
 QString ExpandApplicationPrefix(const QString &storedPath);
 QString CollapseApplicationPrefix(const QString &path);
 

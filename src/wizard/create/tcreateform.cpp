@@ -105,7 +105,7 @@ TCreateForm::TCreateForm(QWidget *parent) : QWidget(parent)
     setFixedSize(kClientWidth, kClientHeight);
 
     choosePicture = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("选择背景图片"), AppDir() + QStringLiteral("Img"),
+        return QFileDialog::getOpenFileName(this, QStringLiteral("选择背景图片"), InstalledDataPath(QStringLiteral("Img")),
                                             QStringLiteral("图片文件 (*.jpg *.jpeg *.png *.bmp *.gif)"));
     };
     chooseColour = [this](const QColor &current) {
@@ -705,7 +705,7 @@ void TCreateForm::CreateProject()
                                  .arg(projectName + QStringLiteral(".rpj")));
 
         QDomDocument document =
-            LoadProjectDocumentAnyForm(AppDir() + QStringLiteral("Data/Demo/") + TemplateFileName(typeIndex));
+            LoadProjectDocumentAnyForm(InstalledDataPath(QStringLiteral("Data/Demo/") + TemplateFileName(typeIndex)));
         QDomElement root = ProjectRootElement(document);
         QDomElement form = ChildElement(root, QStringLiteral("Form"));
         ChildElement(form, QStringLiteral("Title")).setAttribute(QStringLiteral("Caption"), projTitle->text());

@@ -206,7 +206,7 @@ QString TGroupSetForm::DefaultGroupQuery(const QString &type) const
     if (type == kGroupPicture) {
         QStringList paths;
         for (int i = 1; i <= 12; ++i)
-            paths << AppDir() + QStringLiteral("Img/示例图片%1.jpg").arg(i);
+            paths << InstalledDataPath(QStringLiteral("Img/示例图片%1.jpg").arg(i));
         return paths.join(QLatin1Char('|')) + QStringLiteral("||否||1");
     }
     return QString();

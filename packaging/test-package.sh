@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a finished build, unpacks it into a temporary root and
+# draws from a sample project as a user with an empty home folder; then validates the
+# desktop entries, the AppStream metadata and the package itself (lintian).
+#   packaging/test-package.sh <build folder>
+set -euo pipefail
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
+deb=$(ls "$work"/out/zelmora_*.deb)
+dpkg-deb -x "$deb" "$work/root"
+app="$work/root/usr/lib/zelmora"
+
+[ -f "$app/.per-user-data" ] || fail "the installation lacks its per-user data marker"
+for leftover in Soft.ini DesignSender.ini RandEditSender.ini Temp Data/history.db; do
+  [ ! -e "$app/$leftover" ] || fail "test leftover $leftover in the package"
+done
+for f in Dellamy Quillet.so Mirzonel.so EditProject.ini Data/menu.xml Data/Projects/课堂点名.rpj Img/示例图片1.jpg; do
+  [ -e "$app/$f" ] || fail "$f missing from the package"
+done
+
+installed_before=$(cd "$app" && find . | sort)
+mkdir "$work/home"
+HOME="$work/home" env -u XDG_DATA_HOME "$work/root/usr/bin/zelmora-draw" --project 课堂点名 --seed 7 >"$work/draw.txt" \
+  || fail "the installed command line did not draw (status $?)"
+[ -s "$work/draw.txt" ] || fail "the draw printed nothing"
+[ -f "$work/home/.local/share/zelmora/Data/Projects/课堂点名.rpj" ] || fail "the user's data folder was not seeded"
+[ -f "$work/home/.local/share/zelmora/Data/menu.xml" ] || fail "the catalogue was not seeded"
+[ "$installed_before" = "$(cd "$app" && find . | sort)" ] || fail "the draw wrote into the installation folder"
+
+desktop-file-validate "$work"/root/usr/share/applications/*.desktop
+appstreamcli validate --no-net "$work"/root/usr/share/metainfo/org.zelmora.Zelmora.metainfo.xml
+lintian --fail-on error "$deb"
+echo "package $(basename "$deb") passed"
