@@ -475,7 +475,7 @@ void TestMenuWindow::editPasswordGuardsTheProperties()
     openMenu();
     sendMouse(menu->ProjIcon(1), QEvent::MouseButtonPress, QPoint(5, 5));
     bool propertiesOpened = false;
-    whenModal<TPwdForm>([&](TPwdForm *prompt) {
+    whenModal<designer::TPwdForm>([&](designer::TPwdForm *prompt) {
         QCOMPARE(named<QLabel>(prompt, "PwdLabel")->text(), QStringLiteral("当前工程已加密，请输入编辑密码："));
         named<QLineEdit>(prompt, "Pwd")->setText(QStringLiteral("abc"));
         named<QPushButton>(prompt, "BOK")->click();
@@ -496,7 +496,7 @@ void TestMenuWindow::editPasswordGuardsTheProperties()
     QVERIFY(propertiesOpened);
 
     // Giving up at the prompt opens nothing.
-    whenModal<TPwdForm>([](TPwdForm *prompt) { named<QPushButton>(prompt, "BCancel")->click(); });
+    whenModal<designer::TPwdForm>([](designer::TPwdForm *prompt) { named<QPushButton>(prompt, "BCancel")->click(); });
     menu->Menu_EditClick();
     QCOMPARE(messages.size(), 1);
 }
@@ -568,7 +568,7 @@ void TestMenuWindow::passwordsDoNotCarryOverBetweenProjects()
     const QByteArray fileBefore = ReadBytes(ProjectFilePath(QStringLiteral("丁")));
     whenModal<TPropertyForm>([&](TPropertyForm *form) {
         named<QCheckBox>(form, "PAccessByPwd")->setChecked(true);
-        whenModal<TPwdForm>([&](TPwdForm *prompt) {
+        whenModal<designer::TPwdForm>([&](designer::TPwdForm *prompt) {
             QCOMPARE(named<QLabel>(prompt, "PwdLabel")->text(), QStringLiteral("请输入新的访问密码："));
             named<QPushButton>(prompt, "BOK")->click();
             QCOMPARE(messages.last().text, QStringLiteral("密码不能为空！"));

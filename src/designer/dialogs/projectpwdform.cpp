@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+namespace designer {
+
 TPwdForm::TPwdForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TPwdForm"));
@@ -75,9 +77,11 @@ void TPwdForm::paintEvent(QPaintEvent *)
     QPainter(this).drawImage(0, 0, background);
 }
 
+} // namespace designer
+
 bool AskEditPassword(QWidget *parent, const QString &expectedPassword)
 {
-    TPwdForm form(parent);
+    designer::TPwdForm form(parent);
     form.Ask(QStringLiteral("当前工程已加密，请输入编辑密码："), expectedPassword, [&form] {
         if (form.Input() == form.ExpectedPwd())
             form.accept();

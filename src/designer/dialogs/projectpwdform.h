@@ -9,9 +9,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace designer {
+
 // The designer's one password prompt: it asks for a project's edit password and takes a
 // new access or edit password. Whoever opens it sets the prompt and the expected
 // password and attaches the OK handler, which closes the window when it is satisfied.
+// (The drawing window has a password prompt of the same class name; the namespace keeps
+// the two apart where one program links both, as the end-to-end tests do.)
 class TPwdForm : public QDialog
 {
     Q_OBJECT
@@ -41,6 +45,8 @@ private:
     std::function<void()> okHandler;
     QImage background;
 };
+
+} // namespace designer
 
 // Asks for the edit password of a protected project: true when the right one was typed,
 // false when the user gave up. A wrong password keeps the window open with an error box.

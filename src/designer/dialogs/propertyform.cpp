@@ -61,7 +61,7 @@ TPropertyForm::TPropertyForm(QWidget *parent) : QDialog(parent)
     BCancel->setObjectName(QStringLiteral("BCancel"));
     BCancel->setGeometry(316, 398, 82, 30);
 
-    PwdForm = new TPwdForm(this);
+    PwdForm = new designer::TPwdForm(this);
 
     connect(BOK, &QPushButton::clicked, this, &TPropertyForm::GetPropertyInfo);
     connect(BCancel, &QPushButton::clicked, this, &QDialog::reject);

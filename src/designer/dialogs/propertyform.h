@@ -12,7 +12,9 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+namespace designer {
 class TPwdForm;
+}
 
 // A project's properties: title, remark, author, application area, time stamps, type,
 // the two password locks and the read-only flag, and a page describing its generation
@@ -51,7 +53,7 @@ public:
     QPlainTextEdit *RandInfo;
     QPushButton *BOK;
     QPushButton *BCancel;
-    TPwdForm *PwdForm;
+    designer::TPwdForm *PwdForm;
 
 signals:
     void Saved(const QString &remark, bool readOnly);
