@@ -30,6 +30,9 @@ void HistoryRecorder::Record(HistoryEntry entry)
             --inFlight;
     }
     queue.append(std::move(entry));
+    // The writer tries again on every new draw; until it has, a Flush must wait for that
+    // attempt rather than report the last refusal.
+    lastWriteFailed = false;
     wake.wakeAll();
 }
 
