@@ -1,15 +1,13 @@
 #include "apppaths.h"
 #include "chineseui.h"
 #include "codec.h"
-#include "messages.h"
 #include "ostrelcommand.h"
+#include "programstart.h"
 #include "suiteerror.h"
 #include "tprojmanageform.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFont>
-#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
@@ -38,22 +36,11 @@ int RunWithoutWindow(const OstrelOptions &options)
 int RunManagerWindow(int argc, char **argv, const OstrelOptions &options)
 {
     QApplication app(argc, argv);
-    // The window is laid out for "微软雅黑"; an installed CJK face stands in for it.
-    SubstituteMissingChineseFaces();
-    QApplication::setFont(QFont(QStringLiteral("微软雅黑"), 9));
     SetAppDir(options.appDir);
-    QString dataDirFailure;
-    if (!PrepareDataDir(&dataDirFailure)) {
-        ShowRightsMessage(nullptr);
+    if (!PrepareWindowProgram())
         return 1;
-    }
-    if (!BindCodec()) {
-        ShowError(nullptr, QStringLiteral("组件缺失"), CodecBindError());
-        return 1;
-    }
     TProjManageForm manager;
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        manager.move(screen->availableGeometry().center() - manager.rect().center());
+    CentreMainWindow(&manager);
     manager.show();
     // Files opened with Ostrel (a double-click on .rproj / .rprojs) wait on the import page.
     if (!options.items.isEmpty())

@@ -1,0 +1,33 @@
+#include "programstart.h"
+
+#include "apppaths.h"
+#include "chineseui.h"
+#include "codec.h"
+#include "messages.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QScreen>
+#include <QWidget>
+
+bool PrepareWindowProgram()
+{
+    SubstituteMissingChineseFaces();
+    QApplication::setFont(QFont(QStringLiteral("微软雅黑"), 9));
+    QString dataDirFailure;
+    if (!PrepareDataDir(&dataDirFailure)) {
+        ShowRightsMessage(nullptr);
+        return false;
+    }
+    if (!BindCodec()) {
+        ShowError(nullptr, QStringLiteral("组件缺失"), CodecBindError());
+        return false;
+    }
+    return true;
+}
+
+void CentreMainWindow(QWidget *window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+}
