@@ -1,5 +1,6 @@
 #include "historyform.h"
 
+#include "frequencyform.h"
 #include "historyreport.h"
 #include "messages.h"
 #include "randomsource.h"
@@ -35,22 +36,6 @@ const QString kAllProjects = QStringLiteral("全部工程");
 
 enum DrawColumn { kTimeColumn, kProjectColumn, kBatchColumn, kResultsColumn, kDrawColumns };
 enum CountColumn { kResultColumn, kCountColumn, kCountColumns };
-
-// The frequency chart's count axis: whole numbers, at most six steps, room above the
-// highest bar for its label.
-void FitCountAxis(QValueAxis *axis, qint64 highest)
-{
-    constexpr int kMostSteps = 6;
-    const qreal top = std::max<qreal>(1, std::ceil(qreal(highest) * 1.15));
-    qreal step = 1;
-    for (int factor = 0; top / step > kMostSteps; factor = (factor + 1) % 3)
-        step *= factor == 1 ? 2.5 : 2;
-    axis->setRange(0, std::ceil(top / step) * step);
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(0);
-    axis->setTickInterval(step);
-    axis->setLabelFormat(QStringLiteral("%d"));
-}
 
 QTableView *NewGrid(const QString &name, QWidget *parent)
 {

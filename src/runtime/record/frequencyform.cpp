@@ -49,9 +49,9 @@ QPointF OnCircle(const QPointF &centre, qreal radius, qreal degreesFromTop)
     return centre + QPointF(radius * std::sin(radians), -radius * std::cos(radians));
 }
 
-// A count axis with a little room above the highest count for the labels, and ticks
-// at whole steps (1, 2, 5, 10, 20, …): counts have no fractions to show.
-void FitCountAxis(QValueAxis *axis, qsizetype highest)
+} // namespace
+
+void FitCountAxis(QValueAxis *axis, qint64 highest)
 {
     constexpr int kMostSteps = 6;
     const qreal top = std::max<qreal>(1, std::ceil(qreal(highest) * 1.15));
@@ -64,8 +64,6 @@ void FitCountAxis(QValueAxis *axis, qsizetype highest)
     axis->setTickInterval(step);
     axis->setLabelFormat(QStringLiteral("%d"));
 }
-
-} // namespace
 
 FrequencyTableModel::FrequencyTableModel(QVector<FrequencyEntry> table, QObject *parent)
     : QAbstractTableModel(parent), table(std::move(table))

@@ -21,6 +21,11 @@ class QPieSeries;
 class QTableView;
 class QValueAxis;
 
+// A count axis with a little room above the highest count for the labels, and ticks
+// at whole steps (1, 2, 5, 10, 20, …): counts have no fractions to show. The frequency
+// chart and the history's count chart share it.
+void FitCountAxis(QValueAxis *axis, qint64 highest);
+
 // The rows of FreGrid: number, result, count.
 class FrequencyTableModel : public QAbstractTableModel
 {
