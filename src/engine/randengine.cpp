@@ -47,6 +47,11 @@ QString RemainingQuestionText(int pmode)
     return QStringLiteral("随机数名单剩余数量不足，是否重置名单？如不重置名单，将无法继续生成随机数。");
 }
 
+QString Generator::ReplaceAbsent(const GenerationContext &, const QString &, const QSet<QString> &, QString *)
+{
+    throw SuiteError(QStringLiteral("这类项目不是从名单中抽取，不能为缺席者重新抽取。"));
+}
+
 bool MayRestoreLists(const GenerationContext &context)
 {
     if (context.settings.listAutoRestore)
@@ -63,6 +68,32 @@ RandEngine::~RandEngine()
         m_thread->wait();
 }
 
+std::unique_ptr<Generator> RandEngine::Build(int pmode, const QueryParams &params, const FairSettings &fair)
+{
+    std::unique_ptr<Generator> generator = CreateGenerator(pmode, params);
+    if (fair.mode != FairMode::Plain)
+        generator->UseFairness(fair);
+    return generator;
+}
+
+void RandEngine::SetFairness(const FairSettings &settings, FairnessLedger *ledger)
+{
+    FinishBackgroundPreparation();
+    m_fair = ledger ? settings : FairSettings{};
+    m_ledger = ledger;
+}
+
+GenerationContext RandEngine::Context(bool finalDraw, bool inDraw)
+{
+    return {*m_sources.draws, *m_sources.passwords, m_settings, m_pmode, finalDraw, inDraw, m_ledger};
+}
+
+QString RandEngine::ReplaceAbsent(const QString &absent, const QSet<QString> &keep, QString *notice)
+{
+    RequireGenerator();
+    return m_generator->ReplaceAbsent(Context(true, false), absent, keep, notice);
+}
+
 void RandEngine::Prepare(int pmode, const QueryParams &params)
 {
     FinishBackgroundPreparation();
@@ -72,7 +103,7 @@ void RandEngine::Prepare(int pmode, const QueryParams &params)
     m_refusal.reset();
     m_ready = false;
     try {
-        m_generator = CreateGenerator(pmode, params);
+        m_generator = Build(pmode, params, m_fair);
     } catch (const SuiteError &error) {
         m_refusal = error;
         throw;
@@ -89,7 +120,7 @@ void RandEngine::PrepareInBackground(int pmode, const QueryParams &params)
     m_generator.reset();
     m_refusal.reset();
     m_ready = false;
-    m_thread = std::make_unique<RandCalThread>(*this, pmode, params);
+    m_thread = std::make_unique<RandCalThread>(*this, pmode, params, m_fair);
     m_thread->start();
 }
 
@@ -114,7 +145,7 @@ void RandEngine::RequireGenerator()
 Batch RandEngine::Generate(bool finalDraw, bool inDraw)
 {
     RequireGenerator();
-    const GenerationContext context{*m_sources.draws, *m_sources.passwords, m_settings, m_pmode, finalDraw, inDraw};
+    const GenerationContext context = Context(finalDraw, inDraw);
     Batch batch = m_generator->Generate(context);
     if (batch.abandoned) {
         m_ready = false;
@@ -166,8 +197,8 @@ QStringList RandEngine::Results()
     return m_results;
 }
 
-RandCalThread::RandCalThread(RandEngine &engine, int pmode, QueryParams params)
-    : m_engine(engine), m_pmode(pmode), m_params(std::move(params))
+RandCalThread::RandCalThread(RandEngine &engine, int pmode, QueryParams params, FairSettings fair)
+    : m_engine(engine), m_pmode(pmode), m_params(std::move(params)), m_fair(fair)
 {
     setObjectName(QStringLiteral("CalRand"));
 }
@@ -175,7 +206,7 @@ RandCalThread::RandCalThread(RandEngine &engine, int pmode, QueryParams params)
 void RandCalThread::run()
 {
     try {
-        m_engine.m_generator = CreateGenerator(m_pmode, m_params);
+        m_engine.m_generator = RandEngine::Build(m_pmode, m_params, m_fair);
         m_engine.m_ready = true;
     } catch (const SuiteError &error) {
         m_engine.m_refusal = error;

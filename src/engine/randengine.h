@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fairsettings.h"
 #include "generator.h"
 #include "querysection.h"
 #include "randomsource.h"
@@ -34,6 +35,18 @@ public:
     void SetDrawSettings(const DrawSettings &settings) { m_settings = settings; }
     const DrawSettings &Settings() const { return m_settings; }
 
+    // Fair turns for the final batches of a list project, kept in `ledger` (the history).
+    // Without a ledger draws are plain. Set before preparing: the preparation checks the
+    // settings against the list.
+    void SetFairness(const FairSettings &settings, FairnessLedger *ledger);
+    // The fair mode the draws really use ("普通" without a ledger).
+    FairMode FairnessInUse() const { return m_ledger ? m_fair.mode : FairMode::Plain; }
+    // Draws one entry in place of `absent`, a result of the last batch, from the list
+    // without `keep` (the batch's other results and earlier absentees). An absent entry
+    // keeps its turn in a rotation. Throws SuiteError when nobody is left. `notice`: what
+    // the user should know about the history.
+    QString ReplaceAbsent(const QString &absent, const QSet<QString> &keep, QString *notice = nullptr);
+
     // Parses the query and builds the generator of the type; Ready becomes true.
     // Throws SuiteError before anything is drawn. Also restores every list.
     void Prepare(int pmode, const QueryParams &params);
@@ -66,11 +79,16 @@ public:
 private:
     void FinishBackgroundPreparation();
     void RequireGenerator();
+    GenerationContext Context(bool finalDraw, bool inDraw);
+    // The generator of the type, with the fair settings applied.
+    static std::unique_ptr<Generator> Build(int pmode, const QueryParams &params, const FairSettings &fair);
 
     RandomSources m_sources;
     DrawSettings m_settings;
     int m_pmode = -1;
     QueryParams m_params;
+    FairSettings m_fair;
+    FairnessLedger *m_ledger = nullptr;
     std::unique_ptr<Generator> m_generator;
     std::optional<SuiteError> m_refusal;
     bool m_ready = false;
@@ -86,7 +104,7 @@ class RandCalThread : public QThread
 {
     Q_OBJECT
 public:
-    RandCalThread(RandEngine &engine, int pmode, QueryParams params);
+    RandCalThread(RandEngine &engine, int pmode, QueryParams params, FairSettings fair);
 
 protected:
     void run() override;
@@ -95,4 +113,5 @@ private:
     RandEngine &m_engine;
     int m_pmode;
     QueryParams m_params;
+    FairSettings m_fair;
 };

@@ -1,5 +1,7 @@
 #include "historystore.h"
 
+#include "fairnessstore.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -254,8 +256,13 @@ bool HistoryStore::PrepareSchema()
         notice = FailureText(query.lastError());
         return false;
     }
-    for (const char *statement : kSchema) {
-        if (!query.exec(QString::fromLatin1(statement))) {
+    // Every statement creates only what is missing: an older file is upgraded in place.
+    QStringList statements;
+    for (const char *statement : kSchema)
+        statements << QString::fromLatin1(statement);
+    statements << FairnessSchema();
+    for (const QString &statement : std::as_const(statements)) {
+        if (!query.exec(statement)) {
             notice = FailureText(query.lastError());
             query.exec(QStringLiteral("ROLLBACK"));
             return false;
