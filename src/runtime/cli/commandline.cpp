@@ -3,9 +3,13 @@
 #include "apppaths.h"
 #include "codec.h"
 #include "encodedxml.h"
+#include "fairnessreport.h"
+#include "fairnessstore.h"
+#include "fairsettings.h"
 #include "historycommand.h"
 #include "historyreport.h"
 #include "inifile.h"
+#include "listgenerator.h"
 #include "projectheader.h"
 #include "querysection.h"
 #include "randengine.h"
@@ -24,6 +28,7 @@
 namespace {
 
 constexpr int kMaxBatches = 1'000'000;
+constexpr int kMaxSimulatedDraws = 1'000'000;
 // JSON is written once every batch is drawn, so all results are held at once.
 constexpr qint64 kMaxJsonResults = 10'000'000;
 
@@ -135,6 +140,58 @@ private:
     qsizetype m_used = 0;
 };
 
+struct LoadedProject
+{
+    QString label;
+    int pmode = 0;
+    QueryParams query;
+    FairSettings fair;
+};
+
+// Reads the header and the query of the project named by `projectName` (under the data
+// folder) or `filePath`. On failure the reason goes to `err` and the exit status is
+// returned.
+int LoadProject(const QString &projectName, const QString &filePath, const std::optional<QString> &password,
+                LoadedProject &project, std::FILE *err)
+{
+    try {
+        // Project files are encoded; a file given by path may be plain XML, which needs
+        // no codec (LoadProjectDocumentAnyForm binds it when it meets encoded text).
+        QDomDocument document;
+        if (!projectName.isEmpty()) {
+            BindCodec();
+            const QString path = ProjectFilePath(projectName);
+            // Anything else there (a folder, a link loop, a device) the loader names.
+            if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+                throw SuiteError(QStringLiteral("工程“%1”不存在（%2）。").arg(projectName, QDir::toNativeSeparators(path)));
+            document = LoadEncodedDocument(path);
+            project.label = projectName;
+        } else {
+            if (!QFileInfo::exists(filePath) && !QFileInfo(filePath).isSymLink())
+                throw SuiteError(QStringLiteral("工程文件“%1”不存在。").arg(filePath));
+            document = LoadProjectDocumentAnyForm(filePath);
+            project.label = QFileInfo(filePath).completeBaseName();
+        }
+        const ProjectHeader header = ReadProjectHeader(document);
+        if (header.accessByPwd && password != header.accessPwd) {
+            Write(err, password ? QStringLiteral("访问密码错误，工程“%1”未打开。\n").arg(project.label)
+                                : QStringLiteral("工程“%1”已加密，请用 --password 给出访问密码。\n").arg(project.label));
+            return kStatusPasswordRefused;
+        }
+        QuerySection section = ReadQuerySection(document);
+        project.pmode = section.pmode;
+        project.query = std::move(section.params);
+        project.fair = ReadFairSettings(document);
+    } catch (const SuiteError &error) {
+        Write(err, error.message() + QLatin1Char('\n'));
+        return kStatusProjectUnreadable;
+    } catch (const std::bad_alloc &) {
+        Write(err, QStringLiteral("内存不足，无法读取工程文件。\n"));
+        return kStatusProjectUnreadable;
+    }
+    return kStatusOk;
+}
+
 void WriteJson(const QString &projectLabel, int pmode, const QList<QStringList> &drawnBatches, std::FILE *out)
 {
     QJsonArray batches;
@@ -148,6 +205,38 @@ void WriteJson(const QString &projectLabel, int pmode, const QList<QStringList> 
     std::fwrite(text.constData(), 1, size_t(text.size()), out);
 }
 
+// `--simulate NAME --draws N`: the fairness check of the project, nothing written.
+int SimulateDraws(const CommandLineOptions &options, std::FILE *out, std::FILE *err)
+{
+    LoadedProject project;
+    if (const int status = LoadProject(options.simulateProject, QString(), options.password, project, err);
+        status != kStatusOk)
+        return status;
+    if (!TypeDrawsFairly(project.pmode)) {
+        Write(err, QStringLiteral("工程“%1”不是从名单中抽取（点名、排序、单词、单奖项抽奖），无法做公平性检验。\n").arg(project.label));
+        return kStatusEngineRefused;
+    }
+    try {
+        const ListContents contents = ReadListContents(project.pmode, project.query);
+        const QList<WeightedEntry> entries = DistinctEntries(contents.entries);
+        RandomSources sources = options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem();
+        const FairnessCheck check = CheckFairness(HistoryDatabasePath(), project.label, project.fair, entries,
+                                                  contents.ranCount, options.simulateDraws, *sources.draws);
+        if (!check.notice.isEmpty())
+            Write(err, check.notice + QLatin1Char('\n'));
+        if (options.json) {
+            const QByteArray json = FairnessCheckJson(check);
+            std::fwrite(json.constData(), 1, size_t(json.size()), out);
+        } else {
+            Write(out, FairnessCheckText(check));
+        }
+    } catch (const SuiteError &error) {
+        Write(err, error.message() + QLatin1Char('\n'));
+        return kStatusEngineRefused;
+    }
+    return kStatusOk;
+}
+
 } // namespace
 
 QString CommandLineUsage()
@@ -156,6 +245,7 @@ QString CommandLineUsage()
         "用法：Dellamy (--project 工程名 | --file 路径) [--batches N] [--seed S] [--json]\n"
         "              [--password 密码] [--appdir 目录] [--no-history]\n"
         "      Dellamy --history 工程名 [--since 日期] [--json] [--appdir 目录]\n"
+        "      Dellamy --simulate 工程名 --draws N [--seed S] [--json] [--appdir 目录]\n"
         "不带参数启动时打开抽取窗口；带参数时不显示窗口，直接抽取并输出结果。\n"
         "  --project 工程名  抽取应用目录下 Data/Projects/工程名.rpj\n"
         "  --file 路径       抽取指定的工程文件（.rpj、.rproj 或 XML 工程文档）\n"
@@ -167,6 +257,9 @@ QString CommandLineUsage()
         "  --no-history      本次抽取不记入抽取历史（Data/history.db）\n"
         "  --history 工程名  按时间顺序列出该工程的抽取历史，每次抽取一行\n"
         "  --since 日期      只列出该日（如 2026/12/7）及以后的抽取\n"
+        "  --simulate 工程名 公平性检验：按工程的公平抽取设置从今天的历史出发模拟抽取，\n"
+        "                    列出每项的期望与模拟次数、最长间隔、χ² 与 p 值（不写入任何记录）\n"
+        "  --draws N         模拟的抽取次数\n"
         "  --help            显示本说明\n"
         "每行输出一个结果，两次抽取之间空一行。\n"
         "退出码：0 成功，2 参数有误，3 工程不存在或无法读取，4 工程参数无法抽取，\n"
@@ -215,6 +308,15 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
             options.since = ParseHistoryDate(text);
             if (!options.since)
                 throw SuiteError(QStringLiteral("--since 应为日期，如 2026/12/7，现在是“%1”。").arg(text));
+        } else if (argument == QStringLiteral("--simulate")) {
+            options.simulateProject = RequireValue(arguments, i);
+            CheckProjectName(options.simulateProject);
+        } else if (argument == QStringLiteral("--draws")) {
+            bool ok = false;
+            const QString text = RequireValue(arguments, i);
+            options.simulateDraws = text.toInt(&ok);
+            if (!ok || options.simulateDraws < 1 || options.simulateDraws > kMaxSimulatedDraws)
+                throw SuiteError(QStringLiteral("--draws 应为 1 到 %1 之间的整数，现在是“%2”。").arg(kMaxSimulatedDraws).arg(text));
         } else if (argument == QStringLiteral("--no-history")) {
             options.noHistory = true;
         } else {
@@ -228,6 +330,15 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
             throw SuiteError(QStringLiteral("--history 不能与 --project 或 --file 同时使用。"));
         return options;
     }
+    if (!options.simulateProject.isEmpty()) {
+        if (!options.projectName.isEmpty() || !options.filePath.isEmpty())
+            throw SuiteError(QStringLiteral("--simulate 不能与 --project 或 --file 同时使用。"));
+        if (options.simulateDraws == 0)
+            throw SuiteError(QStringLiteral("--simulate 需要用 --draws N 给出模拟的抽取次数。"));
+        return options;
+    }
+    if (options.simulateDraws != 0)
+        throw SuiteError(QStringLiteral("--draws 只能与 --simulate 一起使用。"));
     if (options.since)
         throw SuiteError(QStringLiteral("--since 只能与 --history 一起使用。"));
     if (options.projectName.isEmpty() == options.filePath.isEmpty())
@@ -257,44 +368,16 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     }
     if (!options.historyProject.isEmpty())
         return PrintHistory(options, out, err);
+    if (!options.simulateProject.isEmpty())
+        return SimulateDraws(options, out, err);
 
-    QString projectLabel;
-    int pmode = 0;
-    QueryParams query;
-    try {
-        // Project files are encoded; a file given by path may be plain XML, which needs
-        // no codec (LoadProjectDocumentAnyForm binds it when it meets encoded text).
-        QDomDocument document;
-        if (!options.projectName.isEmpty()) {
-            BindCodec();
-            const QString path = ProjectFilePath(options.projectName);
-            // Anything else there (a folder, a link loop, a device) the loader names.
-            if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
-                throw SuiteError(QStringLiteral("工程“%1”不存在（%2）。").arg(options.projectName, QDir::toNativeSeparators(path)));
-            document = LoadEncodedDocument(path);
-            projectLabel = options.projectName;
-        } else {
-            if (!QFileInfo::exists(options.filePath) && !QFileInfo(options.filePath).isSymLink())
-                throw SuiteError(QStringLiteral("工程文件“%1”不存在。").arg(options.filePath));
-            document = LoadProjectDocumentAnyForm(options.filePath);
-            projectLabel = QFileInfo(options.filePath).completeBaseName();
-        }
-        const ProjectHeader header = ReadProjectHeader(document);
-        if (header.accessByPwd && options.password != header.accessPwd) {
-            Write(err, options.password ? QStringLiteral("访问密码错误，工程“%1”未打开。\n").arg(projectLabel)
-                                        : QStringLiteral("工程“%1”已加密，请用 --password 给出访问密码。\n").arg(projectLabel));
-            return kStatusPasswordRefused;
-        }
-        QuerySection section = ReadQuerySection(document);
-        pmode = section.pmode;
-        query = std::move(section.params);
-    } catch (const SuiteError &error) {
-        Write(err, error.message() + QLatin1Char('\n'));
-        return kStatusProjectUnreadable;
-    } catch (const std::bad_alloc &) {
-        Write(err, QStringLiteral("内存不足，无法读取工程文件。\n"));
-        return kStatusProjectUnreadable;
-    }
+    LoadedProject project;
+    if (const int status = LoadProject(options.projectName, options.filePath, options.password, project, err);
+        status != kStatusOk)
+        return status;
+    const QString &projectLabel = project.label;
+    const int pmode = project.pmode;
+    const QueryParams &query = project.query;
 
     SoftSettings soft;
     try {
@@ -308,9 +391,20 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     settings.question = nullptr; // an exhausted list is never reset without ListAutoRestore
     settings.resultSeparator = RandSpliterCharacters(soft.randSpliter).value_or(QString());
 
-    CommandLineHistory history(soft.keepHistory && !options.noHistory, projectLabel);
+    const bool keepHistory = soft.keepHistory && !options.noHistory;
+    CommandLineHistory history(keepHistory, projectLabel);
     RandEngine engine(options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem());
     engine.SetDrawSettings(settings);
+    // Fair turns live in the history: without it the draws are plain, and the user is told.
+    std::unique_ptr<FairnessStore> fairness;
+    if (project.fair.mode != FairMode::Plain && TypeDrawsFairly(pmode)) {
+        if (keepHistory)
+            fairness = std::make_unique<FairnessStore>(HistoryDatabasePath(), projectLabel);
+        else
+            Write(err, FairWithoutHistoryNotice(project.fair.mode) + QLatin1Char('\n'));
+    }
+    engine.SetFairness(project.fair, fairness.get());
+    QString lastFairNotice;
     // Plain output is written batch by batch; JSON needs every batch before it starts.
     std::optional<ResultWriter> plain;
     if (!options.json)
@@ -332,6 +426,11 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
                 break;
             }
             ++drawnBatches;
+            if (!batch.fairNotice.isEmpty() && batch.fairNotice != lastFairNotice)
+                Write(err, batch.fairNotice + QLatin1Char('\n'));
+            lastFairNotice = batch.fairNotice;
+            if (batch.newRound)
+                Write(err, QStringLiteral("第 %1 次抽取后本轮结束，新一轮开始\n").arg(drawnBatches));
             if (history.Keeps(batch.results.size()))
                 history.Add(drawnBatches, batch.results);
             if (plain) {

@@ -12,6 +12,7 @@
 //   Dellamy (--project NAME | --file PATH) [--batches N] [--seed S] [--json]
 //           [--password PWD] [--appdir DIR] [--no-history]
 //   Dellamy --history NAME [--since DATE] [--json] [--appdir DIR]
+//   Dellamy --simulate NAME --draws N [--seed S] [--json] [--appdir DIR]
 // The run needs no display connection: only the header and the query of the project
 // are read, and the batches are drawn as presses of the draw button without animation.
 
@@ -38,6 +39,8 @@ struct CommandLineOptions
     QString historyProject; // --history
     std::optional<QDate> since;
     bool noHistory = false;
+    QString simulateProject; // --simulate
+    int simulateDraws = 0;   // --draws
 };
 
 // Reads the arguments (without the program name). Throws SuiteError with the reason

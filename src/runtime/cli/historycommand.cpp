@@ -17,6 +17,7 @@ int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *e
     if (options.since)
         filter.from = *options.since;
     QList<HistoryEntry> entries;
+    QList<DrawMark> marks;
     // No file yet is an empty history, not an error: nothing is created for asking.
     if (QFileInfo::exists(HistoryDatabasePath())) {
         HistoryStore store;
@@ -27,9 +28,10 @@ int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *e
         if (!store.Notice().isEmpty())
             write(err, (store.Notice() + QLatin1Char('\n')).toUtf8());
         entries = store.DrawsOldestFirst(filter);
+        marks = FairnessStore(HistoryDatabasePath(), options.historyProject).Marks(filter);
     }
     if (options.json)
-        write(out, HistoryJson(options.historyProject, entries));
+        write(out, HistoryJson(options.historyProject, entries, marks));
     else
         write(out, HistoryLinesText(entries).toUtf8());
     return kStatusOk;
