@@ -164,11 +164,6 @@ QDate FairPeriodStart(FairPeriod period, const QDate &today)
     return days > 0 ? today.addDays(1 - days) : QDate();
 }
 
-int MaxFairSkip(int distinct, int ranCount)
-{
-    return std::max(0, distinct - ranCount);
-}
-
 FairChooser::FairChooser(const FairSettings &settings, QList<WeightedEntry> entries, int ranCount)
     : m_settings(settings), m_entries(std::move(entries)), m_ranCount(ranCount)
 {

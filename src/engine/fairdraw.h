@@ -135,6 +135,3 @@ private:
     QList<WeightedEntry> m_entries;
     int m_ranCount;
 };
-
-// The largest skip a list of `distinct` entries allows with batches of `ranCount`.
-int MaxFairSkip(int distinct, int ranCount);

@@ -108,6 +108,11 @@ bool TypeDrawsFairly(int pmode)
     return pmode == 2 || pmode == 3 || pmode == 7 || pmode == 9;
 }
 
+int MaxFairSkip(int distinct, int ranCount)
+{
+    return distinct > ranCount ? distinct - ranCount : 0;
+}
+
 QString FairFormulaText(const FairSettings &settings)
 {
     const QString period = settings.period == FairPeriod::All ? QStringLiteral("全部历史中")

@@ -44,5 +44,9 @@ void WriteFairSettings(QDomDocument &document, const FairSettings &settings);
 // one-prize lottery.
 bool TypeDrawsFairly(int pmode);
 
+// The largest skip a list of `distinct` entries allows with batches of `ranCount`: a
+// batch must still find enough entries that were not skipped.
+int MaxFairSkip(int distinct, int ranCount);
+
 // The balanced weight in words, for the list dialog.
 QString FairFormulaText(const FairSettings &settings);

@@ -47,7 +47,7 @@ ModeDialog *CreateModeDialog(int pmode, QWidget *parent)
 }
 
 void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractButton *commander, int pmode,
-                       const QueryParams &params)
+                       const QueryParams &params, const FairSettings &fair)
 {
     if (open) {
         open->raise();
@@ -63,11 +63,12 @@ void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractBut
     dialog->SetRequirer(kRequirerCreatePage);
     dialog->SetCommander(commander);
     dialog->LoadProject(pmode, params);
+    dialog->LoadFairness(fair);
     open = dialog;
     dialog->show();
 }
 
-bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params)
+bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params, FairSettings &fair)
 {
     if (!open)
         return false;
@@ -79,6 +80,7 @@ bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryP
         return false;
     }
     params = edited;
+    fair = open->EncodeFairness(fair);
     open->close();
     return true;
 }

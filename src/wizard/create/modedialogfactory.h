@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "fairsettings.h"
 #include "querysection.h"
 
 class ModeDialog;
@@ -22,13 +23,13 @@ ModeDialog *CreateModeDialog(int pmode, QWidget *parent);
 // `pmode` as a window of its own (on top or not as that dialog keeps itself), loads
 // `params` into it and shows it. Its validated save clicks `commander`. A type without a dialog gets an error box.
 void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractButton *commander, int pmode,
-                       const QueryParams &params);
+                       const QueryParams &params, const FairSettings &fair);
 
-// For the opener's CommanderClick: the open dialog's parameters replace `params` and
-// the dialog closes. False, with `params` unchanged, when no dialog is open or when the
+// For the opener's CommanderClick: the open dialog's parameters replace `params` (and its
+// fair settings `fair`) and the dialog closes. False, with `params` unchanged, when no dialog is open or when the
 // drawing program could not draw from the new parameters (its reason is shown over the
 // dialog, which stays open).
-bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params);
+bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params, FairSettings &fair);
 
 // The parameter overview beside the dialog: `RandInfo` (read-only, unwrapped, both
 // scroll bars always shown), filled by ShowQueryDescription with the description of

@@ -574,6 +574,7 @@ void TCreateForm::FinishSlide()
         PlaceButtons();
         randInfo->clear();
         params = DefaultQueryParams(typeIndex);
+        fair = FairSettings{};
         // A dialog left open for another type cannot edit this one's parameters.
         if (modeDialog && modeDialogType != typeIndex)
             modeDialog->close();
@@ -606,13 +607,13 @@ void TCreateForm::ShowDescription()
 
 void TCreateForm::RandInfoEditClick()
 {
-    OpenProjectDialog(modeDialog, this, commander, typeIndex, params);
+    OpenProjectDialog(modeDialog, this, commander, typeIndex, params, fair);
     modeDialogType = typeIndex;
 }
 
 void TCreateForm::CommanderClick()
 {
-    if (TakeProjectDialogResult(modeDialog, typeIndex, params))
+    if (TakeProjectDialogResult(modeDialog, typeIndex, params, fair))
         ShowDescription();
 }
 
@@ -750,6 +751,8 @@ void TCreateForm::CreateProject()
         FitChoiceRemarks(document, typeIndex, params);
         StampCreation(document, CurrentDateTimeText());
         WriteQuerySection(document, params, typeIndex);
+        if (TypeDrawsFairly(typeIndex))
+            WriteFairSettings(document, fair);
         SaveEncodedDocument(document, projectPath);
 
         // The project file stands; only now may the catalogue name it. If the catalogue

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fairsettings.h"
+
 #include <QColor>
 #include <QPointer>
 #include <QString>
@@ -89,6 +91,7 @@ private:
     int typeIndex = 0;
     QString projectName;
     QueryParams params;
+    FairSettings fair;
     QString gradientText;
     QColor backgroundColour = Qt::white;
     bool shownOnce = false;

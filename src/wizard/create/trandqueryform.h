@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fairsettings.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -40,6 +42,7 @@ private:
     QString projectName;
     int typeIndex = 0;
     QueryParams params;
+    FairSettings fair;
     bool loaded = false;
     bool shownOnce = false;
     QPointer<ModeDialog> modeDialog;
