@@ -81,6 +81,16 @@ void RandEngine::SetFairness(const FairSettings &settings, FairnessLedger *ledge
     FinishBackgroundPreparation();
     m_fair = ledger ? settings : FairSettings{};
     m_ledger = ledger;
+    // Set after a preparation (the window's start-up): the list is checked now.
+    if (m_generator) {
+        try {
+            m_generator->UseFairness(m_fair);
+        } catch (const SuiteError &error) {
+            m_generator.reset();
+            m_refusal = error;
+            m_ready = false;
+        }
+    }
 }
 
 GenerationContext RandEngine::Context(bool finalDraw, bool inDraw)

@@ -36,8 +36,9 @@ public:
     const DrawSettings &Settings() const { return m_settings; }
 
     // Fair turns for the final batches of a list project, kept in `ledger` (the history).
-    // Without a ledger draws are plain. Set before preparing: the preparation checks the
-    // settings against the list.
+    // Without a ledger draws are plain. The settings are checked against the list when
+    // preparing, or at once when the engine is prepared already; a refusal then comes
+    // with the next draw.
     void SetFairness(const FairSettings &settings, FairnessLedger *ledger);
     // The fair mode the draws really use ("普通" without a ledger).
     FairMode FairnessInUse() const { return m_ledger ? m_fair.mode : FairMode::Plain; }

@@ -265,10 +265,10 @@ QList<DrawMark> FairnessStore::Marks(const HistoryFilter &filter)
     return marks;
 }
 
-MarkCounts FairnessStore::CountMarks(const HistoryFilter &filter)
+MarkCounts CountMarks(const QList<DrawMark> &marks)
 {
     MarkCounts counts;
-    for (const DrawMark &mark : Marks(filter))
+    for (const DrawMark &mark : marks)
         ++counts[mark.result][mark.mark];
     return counts;
 }

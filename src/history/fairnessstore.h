@@ -32,6 +32,7 @@ struct DrawMark
 
 // Marks per result: how often each mark was given.
 using MarkCounts = QHash<QString, QHash<QString, qint64>>;
+MarkCounts CountMarks(const QList<DrawMark> &marks);
 
 // The tables the fair draws and the marks add to the history database (created by the
 // history's schema step).
@@ -61,7 +62,6 @@ public:
     bool SetMark(const DrawMark &mark);
     // Marks of the project's draws in the filter's days.
     QList<DrawMark> Marks(const HistoryFilter &filter);
-    MarkCounts CountMarks(const HistoryFilter &filter);
 
 private:
     bool EnsureOpen();

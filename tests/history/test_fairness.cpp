@@ -213,7 +213,7 @@ private slots:
         QCOMPARE(marks.size(), 2);
         QCOMPARE(marks.at(0).toObject()["mark"].toString(), kMarkAnswered);
         QCOMPARE(marks.at(1).toObject()["result"].toString(), "李四");
-        QCOMPARE(store.CountMarks({"一班", {}, {}})["李四"][kMarkAbsent], 1);
+        QCOMPARE(CountMarks(store.Marks({"一班", {}, {}}))["李四"][kMarkAbsent], 1);
         // Absent is not drawn: 李四 counts 0 for the balance.
         QCOMPARE(store.ReadBalance(QDate(), 0).counts.value("李四"), 0);
         QCOMPARE(store.ReadBalance(QDate(), 0).counts.value("张三"), 1);

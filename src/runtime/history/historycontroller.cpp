@@ -89,8 +89,9 @@ void HistoryController::AfterDraw(const QStringList &results, const QStringList 
         kept = results;
     }
     ++drawsThisRun;
+    lastDrawTime = QDateTime::currentDateTime();
     if (recorder && kept.size() <= kMaxHistoryResults)
-        recorder->Record({0, QDateTime::currentDateTime(), form.ProjectName(), drawsThisRun, kSourceWindow, kept});
+        recorder->Record({0, lastDrawTime, form.ProjectName(), drawsThisRun, kSourceWindow, kept});
     if (speech.enabled) {
         if (Speaker *voice = EnsureSpeaker())
             voice->Say(SpeechTextFor(form.ProjectType(), boxText, kept), speech.rate, speech.volume);

@@ -2,6 +2,7 @@
 
 #include "displaysection.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -36,6 +37,8 @@ public:
     void Menu_SpeakClick(bool checked);
     void Menu_SpeechSetClick();
 
+    // When the last draw was kept (its key in the history); invalid before the first.
+    QDateTime LastDrawTime() const { return lastDrawTime; }
     // Null when the history is switched off.
     HistoryRecorder *Recorder() const { return recorder.get(); }
     THistoryForm *HistoryWindow() const;
@@ -58,6 +61,7 @@ private:
     std::unique_ptr<Speaker> speaker;
     SpeechSettings speech;
     int drawsThisRun = 0;
+    QDateTime lastDrawTime;
     QPointer<THistoryForm> historyWindow;
 };
 

@@ -816,6 +816,7 @@ void TRandForm::ShowRandClick(const Batch &batch)
         AppendToRecord(recordText);
         emit BatchAppended();
     }
+    emit FinalBatch(batch);
     emit DrawFinished(batch.results, batch.picturePaths, boxText);
     PlayMusic->start();
 }

@@ -72,6 +72,7 @@ public:
     QString ProjectName() const { return m_projectName; }
     QString ProjectPath() const { return m_projectPath; }
     int ProjectType() const { return m_pmode; }
+    const QueryParams &Query() const { return m_query; }
     // The number format of a number project (empty for other types).
     QString NumberFormat();
     const SoftSettings &Settings() const { return m_soft; }
@@ -111,6 +112,9 @@ signals:
     // A draw has stopped (every project type): its results (escaped), the pictures
     // drawn and the result box's text. The history and speech hang here.
     void DrawFinished(const QStringList &results, const QStringList &picturePaths, const QString &boxText);
+    // The same draw's batch as the engine gave it (fair turns: a completed round), just
+    // before DrawFinished.
+    void FinalBatch(const Batch &batch);
     void Closing();
     void Closed();
     // The start-up ended the program (missing or unreadable project, password dialog

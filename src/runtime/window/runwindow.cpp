@@ -2,9 +2,11 @@
 
 #include "apppaths.h"
 #include "chineseui.h"
+#include "fairnesscontroller.h"
 #include "historycontroller.h"
 #include "messages.h"
 #include "randform.h"
+#include "recordcontroller.h"
 #include "recordintegration.h"
 
 #include <QApplication>
@@ -39,6 +41,7 @@ int RunDrawingWindow(int argc, char **argv)
     EndProgramWithWindow(form, application);
     if (form.FormShow() == TRandForm::StartupOutcome::Ended)
         return 0;
-    AttachHistoryTools(form, AttachRecordTools(form));
+    RecordController *record = AttachRecordTools(form);
+    AttachFairnessTools(form, record ? record->RandMenu() : nullptr, AttachHistoryTools(form, record));
     return application.exec();
 }
