@@ -151,7 +151,9 @@ private:
     void EndAnimation();
     void OnTick();
     void DrawFinal();
-    void Show(const Batch &batch, bool frame);
+    void Finish(const Batch &batch);
+    // False when the batch was refused or the list's reset declined (signalled, the
+    // draw ended).
     bool Generate(bool finalDraw, Batch &batch);
 
     DrawProject m_project;
