@@ -83,8 +83,9 @@ struct DrawProject
 // Drawing: StateChanged(Drawing), then a frame per clock tick (FrameShown) until Stop(),
 // the frame count or a list that ran short ends it: StateChanged(Idle), then the final
 // batch (BatchFinal). A refusal (a query the engine cannot draw from) ends a running draw
-// without a result and emits Refused. An exhausted list whose reset is declined emits
-// ListExhausted; Start() asks again (or restores, with ListAutoRestore) the next time.
+// without a result and emits Refused. When a batch leaves a list too short for the next
+// one, the reset question is asked at once (or the list restored, with ListAutoRestore);
+// declined, the next Start() asks again and, declined again, emits ListExhausted.
 //
 // Several views may watch one session: a command from any of them changes the one state
 // all of them see. Signals are emitted on the caller's thread, synchronously.
@@ -141,7 +142,7 @@ signals:
     void BatchFinal(const Batch &batch, int drawNumber);
     // The draw was refused; the message says what to change.
     void Refused(const QString &message);
-    // The list ran out and was not reset: nothing more can be drawn until it is.
+    // A draw was asked for, but the list ran out and was not reset: nothing was drawn.
     void ListExhausted();
 
 private:

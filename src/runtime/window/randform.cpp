@@ -603,7 +603,7 @@ DrawProject TRandForm::SessionProject() const
     project.query = m_query;
     const InRandAnimation &inRand = m_animate.inRand;
     project.animation.enabled = m_animate.inRandOn;
-    project.animation.frameIntervalMs = qMax(1, IntervalMilliseconds(inRand.intervalValue, inRand.intervalUnit));
+    project.animation.frameIntervalMs = CycleIntervalMs(inRand.intervalValue, inRand.intervalUnit);
     // A count below one still stops the draw, after its first frame.
     if (inRand.stopSet.type == kStopByTimes)
         project.animation.stopAfterFrames = qMax(1, inRand.stopSet.times);
