@@ -60,38 +60,28 @@ private slots:
         auto *clock = new ManualClock;
         session.SetFrameClock(clock);
         const auto log = Watch(session);
-        session.Open(Lottery("甲 乙 丙 丁", true, 3), DrawSession::Preparation::Now);
-
+        session.Open(Lottery("甲", true, 3), DrawSession::Preparation::Now);
         session.Stop(); // nothing runs: nothing happens
         session.Start();
         session.Start(); // a second request while the draw runs changes nothing
         QCOMPARE(clock->running, 30);
-        QCOMPARE(session.FramesLeft(), 3);
         clock->Fire(2);
         QCOMPARE(session.FramesLeft(), 1);
         clock->Fire(2); // the third frame ends the draw; a late tick shows nothing
         QVERIFY(!session.InDraw() && !clock->running);
-        QCOMPARE(session.FramesShown(), 3);
-        QStringList events = *log;
-        QCOMPARE(events.mid(0, 5), QStringList({"drawing", "frame", "frame", "frame", "idle"}));
-        QCOMPARE(events.size(), 6);
-        QVERIFY(events.last().startsWith("final 1: "));
+        QCOMPARE(*log, QStringList({"drawing", "frame", "frame", "frame", "idle", "final 1: 甲"}));
 
         // Without a count only a command ends the draw; Cancel ends it without a result.
-        session.Open(Lottery("甲 乙 丙 丁", true), DrawSession::Preparation::Now);
-        session.Start();
-        clock->Fire(5);
-        QVERIFY(session.InDraw());
-        session.Stop();
-        session.Stop();
+        session.Open(Lottery("甲", true), DrawSession::Preparation::Now);
         session.Start();
         clock->Fire(1);
         session.Cancel();
-        events = log->mid(6);
-        QCOMPARE(events.size(), 11);
-        QVERIFY(events.at(7).startsWith("final 1: "));
-        QCOMPARE(events.mid(8), QStringList({"drawing", "frame", "idle"}));
-        QCOMPARE(session.DrawsFinished(), 1);
+        session.Start();
+        clock->Fire(5);
+        session.Stop();
+        session.Stop();
+        QCOMPARE(log->mid(6), QStringList({"drawing", "frame", "idle", "drawing", "frame", "frame", "frame", "frame",
+                                           "frame", "idle", "final 1: 甲"}));
     }
 
     void refusedQueryIsReportedOnStart()
