@@ -95,7 +95,10 @@ void RandEngine::SetFairness(const FairSettings &settings, FairnessLedger *ledge
 
 GenerationContext RandEngine::Context(bool finalDraw, bool inDraw)
 {
-    return {*m_sources.draws, *m_sources.passwords, m_settings, m_pmode, finalDraw, inDraw, m_ledger};
+    const bool frame = inDraw && !finalDraw && m_sources.frames;
+    RandomSource &draws = frame ? *m_sources.frames : *m_sources.draws;
+    RandomSource &passwords = frame ? *m_sources.frames : *m_sources.passwords;
+    return {draws, passwords, m_settings, m_pmode, finalDraw, inDraw, m_ledger};
 }
 
 QString RandEngine::ReplaceAbsent(const QString &absent, const QSet<QString> &keep, QString *notice)

@@ -14,6 +14,7 @@
 #include "historyrecorder.h"
 #include "messages.h"
 #include "randform.h"
+#include "sessionfairness.h"
 #include "recordcontroller.h"
 #include "recordintegration.h"
 
@@ -163,7 +164,7 @@ private slots:
         Start(RollCall("甲 乙 丙", 1, "均衡"));
         QTRY_VERIFY(fairness->NoticeLine()->isVisible());
         QVERIFY(fairness->NoticeLine()->text().contains("按“普通”方式进行"));
-        QCOMPARE(form->Engine().FairnessInUse(), FairMode::Plain);
+        QCOMPARE(fairness->Fairness().InUse(), FairMode::Plain);
         QVERIFY(!fairness->Menu_RestartRound->isEnabled());
     }
 

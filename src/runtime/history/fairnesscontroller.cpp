@@ -1,12 +1,12 @@
 #include "fairnesscontroller.h"
 
-#include "apppaths.h"
+#include "drawsession.h"
 #include "encodedxml.h"
-#include "fairnessform.h"
 #include "fairnessstore.h"
 #include "historycontroller.h"
 #include "messages.h"
 #include "randform.h"
+#include "sessionfairness.h"
 #include "suiteerror.h"
 
 #include <QAction>
@@ -21,6 +21,18 @@ namespace {
 
 // Long enough to read a line, short enough not to hide the next draw's results.
 constexpr int kNoticeMs = 6000;
+
+FairSettings ProjectFairness(const TRandForm &form)
+{
+    if (!TypeDrawsFairly(form.ProjectType()))
+        return {};
+    try {
+        return ReadFairSettings(LoadEncodedDocument(form.ProjectPath()));
+    } catch (const SuiteError &) {
+        // Just loaded by the window; should it have gone meanwhile, draws stay plain.
+        return {};
+    }
+}
 
 } // namespace
 
@@ -38,15 +50,9 @@ QList<std::pair<int, int>> ResultSpans(const QString &text, const QStringList &r
 }
 
 FairnessController::FairnessController(TRandForm &form, QMenu *recordMenu, HistoryController *history)
-    : QObject(&form), form(form), history(history)
+    : QObject(&form), form(form),
+      fairness(new SessionFairness(form.Session(), history ? history->History() : nullptr, ProjectFairness(form)))
 {
-    if (TypeDrawsFairly(form.ProjectType())) {
-        try {
-            settings = ReadFairSettings(LoadEncodedDocument(form.ProjectPath()));
-        } catch (const SuiteError &) {
-            // Just loaded by the window; should it have gone meanwhile, draws stay plain.
-        }
-    }
     noticeLine = new QLabel(&form);
     noticeLine->setObjectName(QStringLiteral("FairNotice"));
     noticeLine->setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 170); color: white; padding: 4px 10px;"
@@ -58,19 +64,15 @@ FairnessController::FairnessController(TRandForm &form, QMenu *recordMenu, Histo
     noticeTimer->setInterval(kNoticeMs);
     connect(noticeTimer, &QTimer::timeout, noticeLine, &QWidget::hide);
 
-    const bool keeps = history && history->Recorder();
-    if (keeps && TypeDrawsFairly(form.ProjectType()))
-        store = std::make_unique<FairnessStore>(HistoryDatabasePath(), form.ProjectName());
-    if (settings.mode != FairMode::Plain) {
-        if (store)
-            form.Engine().SetFairness(settings, store.get());
-        else
-            QTimer::singleShot(0, this, [this] { ShowNotice(FairWithoutHistoryNotice(settings.mode)); });
-    }
+    connect(fairness, &SessionFairness::Notice, this, &FairnessController::ShowNotice);
+    connect(fairness, &SessionFairness::RoundCompleted, this, [this] { ShowNotice(QStringLiteral("新一轮开始")); });
+    connect(fairness, &SessionFairness::SlotReplaced, this, &FairnessController::ReplaceShown);
+    if (const QString fallback = fairness->FallbackNotice(); !fallback.isEmpty())
+        QTimer::singleShot(0, this, [this, fallback] { ShowNotice(fallback); });
 
     Menu_RestartRound = new QAction(QStringLiteral("重新开始一轮"), this);
     Menu_RestartRound->setObjectName(QStringLiteral("Menu_RestartRound"));
-    Menu_RestartRound->setEnabled(form.Engine().FairnessInUse() == FairMode::Rotation);
+    Menu_RestartRound->setEnabled(fairness->InUse() == FairMode::Rotation);
     Menu_FairnessCheck = new QAction(QStringLiteral("公平性检验"), this);
     Menu_FairnessCheck->setObjectName(QStringLiteral("Menu_FairnessCheck"));
     Menu_FairnessCheck->setEnabled(TypeDrawsFairly(form.ProjectType()));
@@ -90,9 +92,14 @@ FairnessController::FairnessController(TRandForm &form, QMenu *recordMenu, Histo
 
 FairnessController::~FairnessController() = default;
 
+QStringList FairnessController::ShownResults() const
+{
+    return fairness->Results();
+}
+
 bool FairnessController::Marks() const
 {
-    return TypeDrawsFairly(form.ProjectType()) && !shown.isEmpty() && !form.InDraw();
+    return TypeDrawsFairly(form.ProjectType()) && !fairness->Results().isEmpty() && !form.InDraw();
 }
 
 void FairnessController::ShowNotice(const QString &text)
@@ -105,79 +112,28 @@ void FairnessController::ShowNotice(const QString &text)
     noticeTimer->start();
 }
 
-void FairnessController::AfterBatch(const Batch &batch)
-{
-    roundEnded = batch.newRound;
-    batchNotice = batch.fairNotice;
-}
-
-void FairnessController::AfterDraw(const QStringList &results)
-{
-    shown = results;
-    absentees.clear();
-    shownSlots.clear();
-    const QDateTime time = history ? history->LastDrawTime() : QDateTime();
-    for (int slot = 0; slot < results.size(); ++slot)
-        shownSlots.append({time, slot, QString()});
-    QStringList lines;
-    if (!batchNotice.isEmpty())
-        lines << batchNotice;
-    if (roundEnded)
-        lines << QStringLiteral("新一轮开始");
-    if (!lines.isEmpty())
-        ShowNotice(lines.join(QLatin1Char('\n')));
-    roundEnded = false;
-    batchNotice.clear();
-}
-
 bool FairnessController::MarkSlot(int slot, const QString &mark)
 {
-    if (!Marks() || slot < 0 || slot >= shown.size() || !MarkTexts().contains(mark))
+    if (!Marks())
         return false;
-    const QString result = shown.at(slot);
-    if (store && shownSlots.at(slot).drawTime.isValid()
-        && !store->SetMark({form.ProjectName(), shownSlots.at(slot).drawTime, shownSlots.at(slot).slotInDraw, result, mark})) {
-        ShowError(&form, QStringLiteral("标记未保存"), store->Notice());
-        return false;
-    }
-    shownSlots[slot].mark = mark;
-    if (mark != kMarkAbsent) {
-        ShowNotice(QStringLiteral("%1：%2").arg(result, mark));
-        return true;
-    }
-    // The absent one is shown but not drawn: the slot alone is drawn again from who remains.
-    absentees.insert(result);
-    QSet<QString> keep(absentees);
-    for (int other = 0; other < shown.size(); ++other) {
-        if (other != slot)
-            keep.insert(shown.at(other));
-    }
-    QString replacement;
-    QString notice;
-    try {
-        replacement = form.Engine().ReplaceAbsent(result, keep, &notice);
-    } catch (const SuiteError &error) {
-        ShowError(&form, QStringLiteral("无法重新抽取"), error.message());
+    QString message;
+    if (!fairness->Mark(slot, mark, &message)) {
+        if (!message.isEmpty())
+            ShowError(&form, mark == kMarkAbsent ? QStringLiteral("无法重新抽取") : QStringLiteral("标记未保存"), message);
         return false;
     }
-    ReplaceShown(slot, replacement);
-    // The new name is a draw of its own in the history (and is read aloud like one).
-    if (history)
-        history->AfterDraw({replacement}, {}, replacement);
-    shownSlots[slot] = {history ? history->LastDrawTime() : QDateTime(), 0, QString()};
-    QString line = QStringLiteral("%1 缺席，改抽：%2").arg(result, replacement);
-    if (!notice.isEmpty())
-        line += QLatin1Char('\n') + notice;
-    ShowNotice(line);
+    if (mark != kMarkAbsent)
+        ShowNotice(QStringLiteral("%1：%2").arg(fairness->Results().at(slot), mark));
     return true;
 }
 
-void FairnessController::ReplaceShown(int slot, const QString &replacement)
+void FairnessController::ReplaceShown(int slot, const QString &absent, const QString &replacement)
 {
-    // The result box shows this batch alone.
+    // The results as they were shown, to find the slot in the texts.
+    QStringList before = fairness->Results();
+    before[slot] = absent;
     auto replaceIn = [&](const QString &text, qsizetype searchFrom) {
-        const QList<std::pair<int, int>> spans = ResultSpans(text.mid(searchFrom), shown);
-        const auto [start, length] = spans.at(slot);
+        const auto [start, length] = ResultSpans(text.mid(searchFrom), before).at(slot);
         if (start < 0)
             return text;
         QString changed = text;
@@ -190,23 +146,22 @@ void FairnessController::ReplaceShown(int slot, const QString &replacement)
     } else if (form.RandBoxLabel) {
         form.RandBoxLabel->setText(replaceIn(form.RandBoxLabel->text(), 0));
     }
-    // The record ends with this batch: its results are looked for from the last line.
+    // The record ends with this draw: its results are looked for from its last line.
     const QString record = form.RecordText();
     if (!record.isEmpty()) {
-        qsizetype lineStart = record.lastIndexOf(QLatin1Char('\n'), record.size() - 2);
-        lineStart = lineStart < 0 ? 0 : lineStart + 1;
-        const QString changed = replaceIn(record, lineStart);
+        const qsizetype lineBreak = record.lastIndexOf(QLatin1Char('\n'), record.size() - 2);
+        const QString changed = replaceIn(record, lineBreak < 0 ? 0 : lineBreak + 1);
         if (changed != record)
             form.SetRecordText(changed);
     }
-    shown[slot] = replacement;
+    ShowNotice(QStringLiteral("%1 缺席，改抽：%2").arg(absent, replacement));
 }
 
 int FairnessController::SlotAt(int characterIndex) const
 {
     if (!form.RandBoxEdit)
         return -1;
-    const QList<std::pair<int, int>> spans = ResultSpans(form.RandBoxEdit->text(), shown);
+    const QList<std::pair<int, int>> spans = ResultSpans(form.RandBoxEdit->text(), fairness->Results());
     for (int slot = 0; slot < spans.size(); ++slot) {
         const auto [start, length] = spans.at(slot);
         if (start >= 0 && characterIndex >= start && characterIndex <= start + length)
@@ -217,7 +172,7 @@ int FairnessController::SlotAt(int characterIndex) const
 
 int FairnessController::SelectedSlot() const
 {
-    if (shown.size() == 1)
+    if (fairness->Results().size() == 1)
         return 0;
     if (form.RandBoxEdit && form.RandBoxEdit->hasSelectedText())
         return SlotAt(form.RandBoxEdit->selectionStart());
@@ -233,16 +188,17 @@ void FairnessController::PopupMarkMenu(const QPoint &globalPos, int slot)
         for (int key = 0; key < marks.size(); ++key) {
             QAction *action = target->addAction(QStringLiteral("%1\t%2").arg(marks.at(key)).arg(key + 1));
             action->setCheckable(true);
-            action->setChecked(shownSlots.value(markedSlot).mark == marks.at(key));
+            action->setChecked(fairness->MarkOf(markedSlot) == marks.at(key));
             connect(action, &QAction::triggered, this, [this, markedSlot, mark = marks.at(key)] { MarkSlot(markedSlot, mark); });
         }
     };
+    const QStringList results = fairness->Results();
     if (slot >= 0) {
-        menu.addSection(shown.at(slot));
+        menu.addSection(results.at(slot));
         addMarks(&menu, slot);
     } else {
-        for (int each = 0; each < shown.size(); ++each)
-            addMarks(menu.addMenu(shown.at(each)), each);
+        for (int each = 0; each < results.size(); ++each)
+            addMarks(menu.addMenu(results.at(each)), each);
     }
     menu.exec(globalPos);
 }
@@ -254,7 +210,7 @@ bool FairnessController::eventFilter(QObject *watched, QEvent *event)
     const bool onBox = watched == form.RandBoxEdit || watched == form.RandBoxLabel;
     if (onBox && event->type() == QEvent::ContextMenu) {
         auto *menuEvent = static_cast<QContextMenuEvent *>(event);
-        int slot = shown.size() == 1 ? 0 : -1;
+        int slot = fairness->Results().size() == 1 ? 0 : -1;
         if (slot < 0 && form.RandBoxEdit && watched == form.RandBoxEdit)
             slot = SlotAt(form.RandBoxEdit->cursorPositionAt(menuEvent->pos()));
         PopupMarkMenu(menuEvent->globalPos(), slot);
@@ -263,13 +219,11 @@ bool FairnessController::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && (watched == &form || onBox)) {
         auto *key = static_cast<QKeyEvent *>(event);
         const int number = key->key() - Qt::Key_1;
-        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
-            if (number >= 0 && number < MarkTexts().size()) {
-                const int slot = SelectedSlot();
-                if (slot >= 0) {
-                    MarkSlot(slot, MarkTexts().at(number));
-                    return true;
-                }
+        const bool plainKey = key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
+        if (plainKey && number >= 0 && number < MarkTexts().size()) {
+            if (const int slot = SelectedSlot(); slot >= 0) {
+                MarkSlot(slot, MarkTexts().at(number));
+                return true;
             }
         }
     }
@@ -278,13 +232,11 @@ bool FairnessController::eventFilter(QObject *watched, QEvent *event)
 
 void FairnessController::Menu_RestartRoundClick()
 {
-    if (!store)
-        return;
-    if (!store->RestartRotation()) {
-        ShowError(&form, QStringLiteral("操作失败"), store->Notice());
-        return;
-    }
-    ShowNotice(QStringLiteral("新一轮开始"));
+    QString message;
+    if (fairness->RestartRound(&message))
+        ShowNotice(QStringLiteral("新一轮开始"));
+    else if (!message.isEmpty())
+        ShowError(&form, QStringLiteral("操作失败"), message);
 }
 
 void FairnessController::Menu_FairnessCheckClick()
@@ -294,17 +246,13 @@ void FairnessController::Menu_FairnessCheckClick()
         fairnessWindow->activateWindow();
         return;
     }
-    fairnessWindow = new TFairnessForm(form.ProjectName(), form.ProjectType(), form.Query(), settings, &form);
+    const DrawProject &project = form.Session().Project();
+    fairnessWindow = new TFairnessForm(project.name, project.pmode, project.query, fairness->Settings(), &form);
     fairnessWindow->setAttribute(Qt::WA_DeleteOnClose);
     fairnessWindow->show();
 }
 
 FairnessController *AttachFairnessTools(TRandForm &form, QMenu *recordMenu, HistoryController *history)
 {
-    auto *fairness = new FairnessController(form, recordMenu, history);
-    QObject::connect(&form, &TRandForm::FinalBatch, fairness, &FairnessController::AfterBatch);
-    // After the history's own hook, which gives the draw its time.
-    QObject::connect(&form, &TRandForm::DrawFinished, fairness,
-                     [fairness](const QStringList &results) { fairness->AfterDraw(results); });
-    return fairness;
+    return new FairnessController(form, recordMenu, history);
 }
