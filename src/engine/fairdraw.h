@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 // A list entry as fair draws see it: its text (entries are matched by text) and its own
 // weight, the number of its copies in the expanded list ("加权"/"百分比").
@@ -27,6 +28,22 @@ QList<WeightedEntry> DistinctEntries(const QStringList &entries);
 // entries of weight 0 and the `excluded` texts are never picked. Fewer when fewer qualify.
 QStringList PickWeighted(const QList<WeightedEntry> &entries, int count, RandomSource &random,
                          const QSet<QString> &excluded = {});
+
+// The same choice on a list whose weights stay put over many draws (a rotation): a pick
+// costs a few lookups while most entries may be picked, and a pass over the list only
+// when few can.
+class WeightedPicker
+{
+public:
+    explicit WeightedPicker(QList<WeightedEntry> entries);
+    const QList<WeightedEntry> &Entries() const { return m_entries; }
+    // Up to `count` different entries for which `allowed` holds.
+    QStringList Pick(int count, RandomSource &random, const std::function<bool(const QString &)> &allowed) const;
+
+private:
+    QList<WeightedEntry> m_entries;
+    std::vector<double> m_cumulative; // running sums of the weights
+};
 
 // Who has had a turn in the current round of a rotation, and the round's number. Keeps
 // what changed since the last MarkStored so a store writes only that.
@@ -66,8 +83,8 @@ struct RotationTurn
 // comes from it; a round whose every entry has had its turn is closed at once, so the
 // next turn opens the new one. Entries added to the list are due; removed ones are
 // ignored.
-RotationTurn TakeRotationTurn(RotationState &state, const QList<WeightedEntry> &entries, int count,
-                              RandomSource &random, const QSet<QString> &excluded = {});
+RotationTurn TakeRotationTurn(RotationState &state, const WeightedPicker &picker, int count, RandomSource &random,
+                              const QSet<QString> &excluded = {});
 
 // What balanced draws read from the history before a final batch.
 struct BalanceHistory
@@ -126,12 +143,12 @@ public:
                    const QSet<QString> &keep) const;
 
     const FairSettings &Settings() const { return m_settings; }
-    const QList<WeightedEntry> &Entries() const { return m_entries; }
+    const QList<WeightedEntry> &Entries() const { return m_picker.Entries(); }
 
 private:
     QList<WeightedEntry> WeightsNow(FairnessLedger &ledger, const QDate &today) const;
 
     FairSettings m_settings;
-    QList<WeightedEntry> m_entries;
+    WeightedPicker m_picker;
     int m_ranCount;
 };

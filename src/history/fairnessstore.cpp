@@ -143,7 +143,9 @@ bool FairnessStore::UpdateRotation(const std::function<void(RotationState &)> &s
         query.finish();
         cached.Load(round, std::move(taken));
     }
-    RotationState state = cached;
+    // The step works on the cached state itself (copying a large round would cost more
+    // than the turn); a failure below drops the cache, so it is read again next time.
+    RotationState &state = cached;
     step(state);
 
     if (state.Restarted()) {
@@ -177,7 +179,6 @@ bool FairnessStore::UpdateRotation(const std::function<void(RotationState &)> &s
     if (!query.exec(QStringLiteral("COMMIT")))
         return rollback(query);
     state.MarkStored();
-    cached = std::move(state);
     cachedStamp = stamp + 1;
     notice = std::exchange(openNotice, QString());
     return true;

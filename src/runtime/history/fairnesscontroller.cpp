@@ -58,6 +58,9 @@ FairnessController::FairnessController(TRandForm &form, QMenu *recordMenu, Histo
     noticeLine->setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 170); color: white; padding: 4px 10px;"
                                              " border-radius: 4px; }"));
     noticeLine->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont font = noticeLine->font();
+    font.setPointSize(13);
+    noticeLine->setFont(font);
     noticeLine->hide();
     noticeTimer = new QTimer(this);
     noticeTimer->setSingleShot(true);
@@ -67,6 +70,7 @@ FairnessController::FairnessController(TRandForm &form, QMenu *recordMenu, Histo
     connect(fairness, &SessionFairness::Notice, this, &FairnessController::ShowNotice);
     connect(fairness, &SessionFairness::RoundCompleted, this, [this] { ShowNotice(QStringLiteral("新一轮开始")); });
     connect(fairness, &SessionFairness::SlotReplaced, this, &FairnessController::ReplaceShown);
+    connect(&form.Session(), &DrawSession::BatchFinal, this, [this] { replacedSlots.clear(); });
     if (const QString fallback = fairness->FallbackNotice(); !fallback.isEmpty())
         QTimer::singleShot(0, this, [this, fallback] { ShowNotice(fallback); });
 
@@ -122,9 +126,23 @@ bool FairnessController::MarkSlot(int slot, const QString &mark)
             ShowError(&form, mark == kMarkAbsent ? QStringLiteral("无法重新抽取") : QStringLiteral("标记未保存"), message);
         return false;
     }
-    if (mark != kMarkAbsent)
-        ShowNotice(QStringLiteral("%1：%2").arg(fairness->Results().at(slot), mark));
+    ShowMarks();
     return true;
+}
+
+void FairnessController::ShowMarks()
+{
+    QStringList lines;
+    for (int slot = 0; slot < fairness->Results().size(); ++slot) {
+        QStringList parts;
+        if (!replacedSlots.value(slot).isEmpty())
+            parts << replacedSlots.at(slot);
+        if (!fairness->MarkOf(slot).isEmpty())
+            parts << QStringLiteral("%1：%2").arg(fairness->Results().at(slot), fairness->MarkOf(slot));
+        if (!parts.isEmpty())
+            lines << parts.join(QStringLiteral("，"));
+    }
+    ShowNotice(lines.join(QStringLiteral("　·　")));
 }
 
 void FairnessController::ReplaceShown(int slot, const QString &absent, const QString &replacement)
@@ -154,7 +172,9 @@ void FairnessController::ReplaceShown(int slot, const QString &absent, const QSt
         if (changed != record)
             form.SetRecordText(changed);
     }
-    ShowNotice(QStringLiteral("%1 缺席，改抽：%2").arg(absent, replacement));
+    while (replacedSlots.size() <= slot)
+        replacedSlots.append(QString());
+    replacedSlots[slot] = QStringLiteral("%1 缺席 → %2").arg(absent, replacement);
 }
 
 int FairnessController::SlotAt(int characterIndex) const

@@ -51,6 +51,8 @@ protected:
 
 private:
     void ShowNotice(const QString &text);
+    // What was marked in the shown draw, one entry a slot: "张三：已回答", "李四 缺席 → 王五".
+    void ShowMarks();
     bool Marks() const;
     // The slot at a character of the result box, or the selected one; -1 when none.
     int SlotAt(int characterIndex) const;
@@ -63,6 +65,7 @@ private:
     QLabel *noticeLine;
     QTimer *noticeTimer;
     QPointer<TFairnessForm> fairnessWindow;
+    QStringList replacedSlots; // "absent 缺席 → replacement" of the shown draw, by slot
 };
 
 // Gives the drawing window fair turns and marks. Call once after AttachHistoryTools.
