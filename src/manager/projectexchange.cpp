@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "encodedxml.h"
+#include "fileerror.h"
 #include "formatupgrade.h"
 #include "projectcatalogue.h"
 #include "projectheader.h"
@@ -175,7 +176,7 @@ QVector<ProjectResult> ExportSingleFiles(const QStringList &names, const QString
                 QFile file(source);
                 if (!file.copy(result.target))
                     throw SuiteError(QStringLiteral("无法写入文件“%1”：%2")
-                                         .arg(QDir::toNativeSeparators(result.target), file.errorString()));
+                                         .arg(QDir::toNativeSeparators(result.target), FileErrorText(file)));
             }
         } catch (const SuiteError &error) {
             results << failed(result, ExchangeFailure::WriteFailed, error.message());

@@ -29,7 +29,7 @@ int RunDrawingWindow(int argc, char **argv)
     SubstituteMissingChineseFaces();
     QString dataDirFailure;
     if (!PrepareDataDir(&dataDirFailure)) {
-        ShowRightsMessage(nullptr);
+        ShowRightsMessage(nullptr, dataDirFailure);
         return 1;
     }
     // The tray can hide the window; the program ends when the window closes.
