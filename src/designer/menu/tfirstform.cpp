@@ -302,8 +302,9 @@ void TFirstForm::FormResize()
     InfoPanel->Relayout(clientWidth);
 
     columns = ColumnsForWidth(clientWidth);
-    // Fewer columns or a taller window: the scroll position may now be past the last row.
-    ScrollGridTo(gridOrigin.y());
+    // Fewer rows or a taller window: rows scrolled away above come back rather than
+    // leaving the window empty below.
+    ScrollGridTo(std::max(gridOrigin.y(), HomeTop() - std::max(0, GridHeight() - ViewHeight())));
 }
 
 int TFirstForm::HomeTop() const
@@ -315,6 +316,16 @@ int TFirstForm::LowestTop() const
 {
     const int rows = columns > 0 ? int(icons.Shown().size() + columns - 1) / columns : 0;
     return HomeTop() - std::max(0, rows - 1) * MenuGrid::RowHeight;
+}
+
+int TFirstForm::ViewHeight() const
+{
+    return height() - InfoStrip::StripHeight - (MoveImg->y() + GripBar::BarHeight);
+}
+
+int TFirstForm::GridHeight() const
+{
+    return (kGridBelowGrip - GripBar::BarHeight) + HomeTop() - LowestTop() + MenuGrid::RowHeight;
 }
 
 void TFirstForm::ScrollGridTo(int top)
@@ -330,17 +341,14 @@ void TFirstForm::ScrollGridTo(int top)
 
 void TFirstForm::UpdateScrollBar()
 {
-    const int viewTop = MoveImg->y() + GripBar::BarHeight;
-    const int viewHeight = height() - InfoStrip::StripHeight - viewTop;
-    const int gridHeight = HomeTop() - LowestTop() + MenuGrid::RowHeight + (kGridBelowGrip - GripBar::BarHeight);
     const QSignalBlocker quiet(ProjScrollBar);
     ProjScrollBar->setRange(0, HomeTop() - LowestTop());
-    ProjScrollBar->setPageStep(std::max(MenuGrid::RowHeight, viewHeight));
+    ProjScrollBar->setPageStep(std::max(MenuGrid::RowHeight, ViewHeight()));
     ProjScrollBar->setValue(HomeTop() - gridOrigin.y());
     const int barWidth = ProjScrollBar->sizeHint().width();
-    ProjScrollBar->setGeometry(std::max(width(), MenuGrid::MinClientWidth) - barWidth, viewTop, barWidth,
-                               std::max(0, viewHeight));
-    ProjScrollBar->setVisible(gridHeight > viewHeight);
+    ProjScrollBar->setGeometry(std::max(width(), MenuGrid::MinClientWidth) - barWidth, MoveImg->y() + GripBar::BarHeight,
+                               barWidth, std::max(0, ViewHeight()));
+    ProjScrollBar->setVisible(GridHeight() > ViewHeight());
     ProjScrollBar->raise();
 }
 

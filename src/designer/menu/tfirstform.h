@@ -119,6 +119,9 @@ private:
     // The grid's top when it is not scrolled, and when its last row stands there.
     int HomeTop() const;
     int LowestTop() const;
+    // Room for icons between the grip and the info strip, and what the grid needs of it.
+    int ViewHeight() const;
+    int GridHeight() const;
     // Scrolls the grid so its first row stands at `top`, kept between the two.
     void ScrollGridTo(int top);
     void UpdateScrollBar();
