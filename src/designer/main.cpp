@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
     case MenuInstance::Outcome::Forwarded:
         return 0;
     case MenuInstance::Outcome::Failed:
-        ShowError(nullptr, QStringLiteral("Varnel 已在运行"), failure);
+        ShowError(nullptr, QStringLiteral("Varnel 无法启动"), failure);
         return 1;
     case MenuInstance::Outcome::First:
         break;

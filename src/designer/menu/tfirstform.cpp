@@ -599,8 +599,9 @@ bool TFirstForm::eventFilter(QObject *watched, QEvent *event)
         WheelScroll(static_cast<QWheelEvent *>(event)->angleDelta().y());
         return true;
     case QEvent::ContextMenu: {
-        // A menu opened on the press would take the right button's release as a choice
-        // of its first command, "打开": the mouse's menu opens on the release instead.
+        // X11 asks for the menu on the press; a menu opened then can take the right
+        // button's release as a choice of the command under the pointer, "打开". The
+        // mouse's menu opens on the release instead.
         const auto *context = static_cast<QContextMenuEvent *>(event);
         if (context->reason() != QContextMenuEvent::Mouse)
             PopupMenuFor(index, context->globalPos());
