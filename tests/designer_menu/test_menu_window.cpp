@@ -413,6 +413,8 @@ void TestMenuWindow::searchAfterScrollingStartsAtTheTop()
     QApplication::sendEvent(wallpaper, &down);
     QCOMPARE(menu->GridOrigin().y(), 21);
     menu->GoProjSearchClick();
+    named<QLineEdit>(menu.get(), "ProjSearchEdit")->setText(QStringLiteral("备注"));  // two rows found
+    QCOMPARE(menu->ProjIcon(0)->pos(), QPoint(36, 116));
     named<QLineEdit>(menu.get(), "ProjSearchEdit")->setText(QStringLiteral("辛"));
     QVERIFY(menu->ProjIcon(7)->isVisible());
     QCOMPARE(menu->ProjIcon(7)->pos(), QPoint(36, 116));
