@@ -206,6 +206,13 @@ private Q_SLOTS:
         QTest::newRow("an element with 100,000 attributes")
             << EncodeUtf16LeWithBom(EncodeLines({"<R" + attributes + "/>"}, QStringLiteral("W7+kTb3NpQ5x$-Hc2yLf4")))
             << QStringLiteral("属性超过");
+        // The guard must stay cheap: no element of ours comes near 64 attributes.
+        QString sixtyFive;
+        for (int i = 0; i < 65; ++i)
+            sixtyFive += QStringLiteral(" x%1=\"1\"").arg(i);
+        QTest::newRow("an element with 65 attributes")
+            << EncodeUtf16LeWithBom(EncodeLines({"<R" + sixtyFive + "/>"}, QStringLiteral("W7+kTb3NpQ5x$-Hc2yLf4")))
+            << QStringLiteral("属性超过");
     }
     void badFilesAreRefusedAndLeftAsTheyWere()
     {
@@ -317,6 +324,10 @@ private Q_SLOTS:
         QTest::newRow("tabs and line breaks") << project("a\tb\nc\r\nd\re");
         QTest::newRow("pairs, private use, quotes, >") << project(QStringLiteral("😀\uE001'a>b"));
         QTest::newRow("the mark character") << project(QStringLiteral("\uE000") + "7");
+        // A short value that reads like a mark once its reference is decoded.
+        QTest::newRow("a mark written as a reference") << "<R a=\"&#xE000;0\" b=\"" + names + "\"/>";
+        QTest::newRow("a mark written in decimal") << "<R><Q a='&#57344;0'/><Q b=\"" + names + "\"/></R>";
+        QTest::newRow("a mark after the long value") << "<R b=\"" + names + "\"><Q a=\"&#xe000;0\"/></R>";
         QTest::newRow("markup around") << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- <Q Lists=\"x\"> -->"
                                               "<R a='" + names + "\"' b=\"short\"><![CDATA[ \" ' < ]]><?pi x=\"y\"?>"
                                               "<Q Lists=\"" + names + "\">text &amp; more</Q><Q Lists=\"" + names + "b\"/></R>";
