@@ -201,6 +201,39 @@ private slots:
         QVERIFY(app.TempFiles().isEmpty());
     }
 
+    void replacingAProtectedProjectAsksForItsEditPassword()
+    {
+        AppDirFixture app;
+        app.AddProject(QStringLiteral("甲"));
+        app.ProtectProject(QStringLiteral("甲"), QStringLiteral("口令"));
+        const QByteArray original = ReadBytes(ProjectFilePath(QStringLiteral("甲")));
+        const QString single = app.Path("甲.rproj");
+        WriteBytes(single, MakeProjectDocument(2, QStringLiteral("新版")).toByteArray());
+        TProjManageForm form;
+        QStringList typed;
+        QStringList askedFor;
+        form.SetEditPasswordAsker([&](const QString &project) {
+            askedFor << project;
+            return typed.isEmpty() ? QString() : typed.takeFirst();
+        });
+        m_answer = QMessageBox::Yes; // replace
+
+        form.LoadFiles({single});
+        form.BringInProjClick(); // the password window cancelled
+        QCOMPARE(askedFor, QStringList{QStringLiteral("甲")});
+        QCOMPARE(ReadBytes(ProjectFilePath(QStringLiteral("甲"))), original);
+        QVERIFY(m_shown.last().text.contains(QStringLiteral("编辑密码")));
+
+        // A wrong password is said and asked again; the right one replaces.
+        typed = QStringList{QStringLiteral("错的"), QStringLiteral("口令")};
+        m_shown.clear();
+        form.BringInProjClick();
+        QCOMPARE(m_shown.at(1).caption, QStringLiteral("密码错误"));
+        QCOMPARE(m_shown.last().caption, QStringLiteral("保存完毕"));
+        QVERIFY(ReadBytes(ProjectFilePath(QStringLiteral("甲"))) != original);
+        QCOMPARE(app.Names(), QStringList{QStringLiteral("甲")});
+    }
+
     void filesItCannotListAreNamedInOneMessage()
     {
         AppDirFixture app;
