@@ -62,6 +62,18 @@ QString freeFilePath(const QString &folder, const QString &stem, const QString &
     return dir.filePath((taken(stem) ? FreeName(stem, taken) : stem) + suffix);
 }
 
+// Writes a file of TempDir() that lives only until the import ends: no need to wait for
+// the disk as a saved file does (that wait was most of the time of a large import).
+void writeScratchFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.remove();
+        throw SuiteError(QStringLiteral("无法写入临时文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason));
+    }
+}
+
 // A document ready to be stored under Data/Projects.
 struct PreparedProject
 {
@@ -378,7 +390,7 @@ LoadedImportFiles LoadImportFiles(const QStringList &paths)
                 if (!QDir().mkpath(TempDir()))
                     throw SuiteError(QStringLiteral("无法创建临时文件夹“%1”。").arg(QDir::toNativeSeparators(TempDir())));
                 const QString extracted = freeFilePath(TempDir(), packed.name, kProjectFileSuffix);
-                WriteTextLines(extracted, SplitTextLines(packed.content));
+                writeScratchFile(extracted, EncodeUtf16LeWithBom(SplitTextLines(packed.content)));
                 loaded.candidates << ImportCandidate{packed.name, extracted, true};
             } catch (const SuiteError &error) {
                 problem(subject, error.message(), ExchangeFailure::WriteFailed);
