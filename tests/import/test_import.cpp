@@ -559,14 +559,18 @@ void TestImport::pastedTablesBecomeItems()
 void TestImport::hostileFilesAreStoppedByTheLimits()
 {
     const QString reproducers = QStringLiteral(SUITE_SOURCE_DIR "/fuzz/reproducers/");
-    // 37 sheets naming one part whose rows each reach far right.
-    QString message = Refusal(reproducers + "xlsx-oom-37sheets-20KB.xlsx");
-    QVERIFY2(message.contains(QStringLiteral("个单元格")), qPrintable(message));
-    // Directory entries whose lengths run past the end of the file.
-    message = Refusal(reproducers + "xlsx-fuzzer-slow-unit-6KB.xlsx");
-    QVERIFY2(message.contains(QStringLiteral("不是有效的 Excel 工作簿")), qPrintable(message));
+    // 37 sheets naming one part whose rows each reach far right; one sheet of such rows.
+    for (const char *file : {"workbook/xlsx-oom-37sheets-20KB.xlsx", "workbook/xlsx-far-right-cells.xlsx"}) {
+        const QString message = Refusal(reproducers + file);
+        QVERIFY2(message.contains(QStringLiteral("每个工作表最多 2000000 个单元格")), qPrintable(message));
+    }
+    // Directory entries whose lengths run past the end of the file; a long extra field.
+    for (const char *file : {"workbook/xlsx-fuzzer-slow-unit-6KB.xlsx", "workbook/xlsx-large-extra-field.xlsx"}) {
+        const QString message = Refusal(reproducers + file);
+        QVERIFY2(message.contains(QStringLiteral("名称或附加信息过长")), qPrintable(message));
+    }
     // A header of 10,001 fields: read up to the column limit, said in the preview.
-    const ImportedSheet wide = ReadNameTable(reproducers + "csv-10001-columns-10KB.csv").sheets.at(0);
+    const ImportedSheet wide = ReadNameTable(reproducers + "csv/csv-10001-columns-10KB.csv").sheets.at(0);
     QVERIFY(wide.ColumnCount() <= ImportLimits::kMaxColumns);
     WriteBytes(path("wide.csv"), Utf8(QStringLiteral("姓名") + QString(300, QLatin1Char(',')) + QStringLiteral("备注\n张三\n")));
     const ImportedSheet dropped = ReadNameTable(path("wide.csv")).sheets.at(0);
