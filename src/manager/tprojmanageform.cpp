@@ -377,6 +377,7 @@ void TProjManageForm::BringInProjClick()
     progressWindow.setWindowTitle(QStringLiteral("导入工程"));
     progressWindow.setWindowModality(Qt::WindowModal);
     progressWindow.setMinimumDuration(chosen.size() >= kProgressWindowFrom ? 0 : 2000);
+    progressWindow.setAutoReset(false); // reaching the end must not forget a 取消
     auto progress = [&progressWindow](qsizetype done, qsizetype) {
         progressWindow.setValue(int(done));
         return !progressWindow.wasCanceled();

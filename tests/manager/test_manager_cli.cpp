@@ -142,6 +142,13 @@ private slots:
         QCOMPARE(Ostrel(dir, {"--import", app.Path("甲.rproj"), "--on-clash", "rename"}).out,
                  QStringList{QStringLiteral("已改名导入：甲.rproj → 甲 (2)")});
 
+        // A document older than 2.3 says so in one phrase.
+        QDomDocument old = MakeProjectDocument(1, QStringLiteral("旧"));
+        old.documentElement().firstChildElement(QStringLiteral("Version")).removeAttribute(QStringLiteral("Value"));
+        WriteBytes(app.Path("旧.rproj"), old.toByteArray());
+        QCOMPARE(Ostrel(dir, {"--import", app.Path("旧.rproj")}).out,
+                 QStringList{QStringLiteral("已导入：旧（格式由 2.3 以前的版本升级为 2.4）")});
+
         // A missing application folder is refused, not made.
         const QString missing = app.Path("没有这个目录");
         QCOMPARE(Ostrel(missing, {"--import", app.Path("甲.rproj")}).status, 2);
@@ -166,7 +173,7 @@ private slots:
         QCOMPARE(large.out.size(), 200);
         QVERIFY2(large.err.contains(QStringLiteral("导入进度：100/200")) && large.err.contains(QStringLiteral("导入进度：200/200")),
                  qPrintable(large.err));
-        QCOMPARE(app.Names().size(), 202);
+        QCOMPARE(app.Names().size(), 203);
     }
 };
 

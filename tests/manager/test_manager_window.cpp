@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 QStringList Lines(const QListWidget *list)
@@ -232,6 +234,33 @@ private slots:
         QCOMPARE(m_shown.last().caption, QStringLiteral("保存完毕"));
         QVERIFY(ReadBytes(ProjectFilePath(QStringLiteral("甲"))) != original);
         QCOMPARE(app.Names(), QStringList{QStringLiteral("甲")});
+    }
+
+    void cancellingALargeImportKeepsWhatCameInListed()
+    {
+        AppDirFixture app;
+        QStringList names;
+        for (int i = 0; i < 60; ++i) {
+            names << QStringLiteral("学生%1").arg(i);
+            app.AddProject(names.last());
+        }
+        const QString package = app.Path("班.rprojs");
+        ExportPackage(names, package, [](const QString &, const QString &) { return ClashChoice::Skip; });
+        AppDirFixture target;
+        TProjManageForm form;
+        form.show();
+        form.LoadFiles({package});
+        // 取消 as soon as the progress window lets events through.
+        QTimer::singleShot(0, &form, [&form] { form.findChild<QProgressDialog *>(QStringLiteral("ImportProgress"))->cancel(); });
+        form.BringInProjClick();
+        const QStringList listed = target.Names();
+        QVERIFY(!listed.isEmpty() && listed.size() < names.size());
+        QStringList files = QDir(ProjectsDir()).entryList(QDir::Files);
+        for (QString &file : files)
+            file.chop(4); // ".rpj"
+        QCOMPARE(QSet<QString>(files.cbegin(), files.cend()), QSet<QString>(listed.cbegin(), listed.cend()));
+        QVERIFY2(m_shown.last().text.contains(QStringLiteral("导入已取消")), qPrintable(m_shown.last().text));
+        QVERIFY(target.TempFiles().isEmpty());
     }
 
     void filesItCannotListAreNamedInOneMessage()
