@@ -117,6 +117,16 @@ QByteArray WithDamagedDirectory(QByteArray workbook)
     return workbook;
 }
 
+// Pastes the text at the end of the list box, through the clipboard as a user does.
+void PasteAtEnd(QPlainTextEdit *memo, const QString &text)
+{
+    auto *data = new QMimeData;
+    data->setText(text);
+    QGuiApplication::clipboard()->setMimeData(data);
+    memo->moveCursor(QTextCursor::End);
+    memo->paste();
+}
+
 QStringList FirstColumn(const ImportedSheet &sheet)
 {
     QStringList cells;
@@ -528,13 +538,7 @@ void TestImport::pastedTablesBecomeItems()
 {
     TListSetForm *dialog = openListDialog(QStringLiteral("甲"));
     auto *memo = dialog->findChild<QPlainTextEdit *>(QStringLiteral("RandListValue"));
-    auto paste = [memo](const QString &text) {
-        auto *data = new QMimeData;
-        data->setText(text);
-        QGuiApplication::clipboard()->setMimeData(data);
-        memo->moveCursor(QTextCursor::End);
-        memo->paste();
-    };
+    auto paste = [memo](const QString &text) { PasteAtEnd(memo, text); };
     // One column copied from a spreadsheet: its names follow the list, the header left out.
     paste(QStringLiteral("姓名\n张三\n\n李四\n"));
     QCOMPARE(memo->toPlainText(), QStringLiteral("甲 张三 李四"));
@@ -633,13 +637,7 @@ void TestImport::pastedLinesOfNamesSplitIntoNames()
 {
     TListSetForm *dialog = openListDialog(QString());
     auto *memo = dialog->findChild<QPlainTextEdit *>(QStringLiteral("RandListValue"));
-    auto paste = [memo](const QString &text) {
-        auto *data = new QMimeData;
-        data->setText(text);
-        QGuiApplication::clipboard()->setMimeData(data);
-        memo->moveCursor(QTextCursor::End);
-        memo->paste();
-    };
+    auto paste = [memo](const QString &text) { PasteAtEnd(memo, text); };
     // Blanks between names on several lines: five names, the separator as it was.
     paste(QStringLiteral("张三 李四 王五\n赵六　钱七"));
     QCOMPARE(dialog->SpliterName(), QStringLiteral("空格"));
