@@ -251,6 +251,8 @@ void TestImport::delimitedFilesInEveryEncoding_data()
     QTest::newRow("UTF-16 LE") << EncodeUtf16LeWithBom(SplitTextLines(text)) << "UTF-16";
     QStringEncoder utf16be(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
     QTest::newRow("UTF-16 BE") << QByteArray(utf16be.encode(text)) << "UTF-16";
+    QStringEncoder utf32(QStringConverter::Utf32LE, QStringConverter::Flag::WriteBom);
+    QTest::newRow("UTF-32 LE") << QByteArray(utf32.encode(text)) << "UTF-32";
 }
 
 void TestImport::delimitedFilesInEveryEncoding()
