@@ -52,8 +52,9 @@ public:
         AwaitingPassword, // the password dialog is open; the window shows once it is right
         Ended             // a message said why; EndApplication has been emitted
     };
-    // The start-up: settings, the project, its display, the engine, the password.
-    StartupOutcome FormShow();
+    // The start-up: settings, the project, its display, the engine, the password. The
+    // project is `projectName`, or when empty the one EditProject.ini names.
+    StartupOutcome FormShow(const QString &projectName = QString());
 
     // The draw request of the button and the draw key.
     void GoRandButtonClick();
@@ -108,6 +109,8 @@ public:
 
 signals:
     void BatchAppended();
+    // An animated draw has started or ended (InDraw() tells which).
+    void InDrawChanged();
     // A draw has stopped (every project type): its results (escaped), the pictures
     // drawn and the result box's text. The history and speech hang here.
     void DrawFinished(const QStringList &results, const QStringList &picturePaths, const QString &boxText);
