@@ -60,6 +60,11 @@ private slots:
         m_form = std::make_unique<TRandForm>();
         QCOMPARE(m_form->FormShow(kProject), TRandForm::StartupOutcome::Shown);
         m_remote = AttachRemoteControl(*m_form);
+        m_remote->SetAddressChooser([] { return QHostAddress(QHostAddress::LocalHost); });
+    }
+
+    void EnableOnLoopback()
+    {
         QString failure;
         QVERIFY2(m_remote->Enable(QHostAddress::LocalHost, &failure), qPrintable(failure));
     }
@@ -72,6 +77,7 @@ private slots:
 
     void phoneRunsTheWindowsDraw()
     {
+        EnableOnLoopback();
         Phone phone(m_remote->Server().PageUrl());
         QVERIFY(phone.WaitConnected());
         phone.Hello("teacher-phone-01");
@@ -102,6 +108,7 @@ private slots:
     // would run into it.
     void commandsWaitWhileABoxIsOpen()
     {
+        EnableOnLoopback();
         Phone phone(m_remote->Server().PageUrl());
         QVERIFY(phone.WaitConnected());
         phone.Hello("teacher-phone-01");
@@ -147,6 +154,14 @@ private slots:
         QVERIFY(!m_remote->Server().IsRunning());
         QVERIFY(dialog->QrCodeLabel->isHidden());
         QVERIFY(!dialog->StopRemoteButton->isEnabled());
+
+        // Without a network address the dialog says so instead of showing a code.
+        m_remote->SetAddressChooser([] { return std::optional<QHostAddress>(); });
+        entry->trigger();
+        QVERIFY(!m_remote->Server().IsRunning());
+        QVERIFY(dialog->QrCodeLabel->isHidden());
+        QVERIFY(dialog->RemoteAddressLabel->text().contains(QStringLiteral("局域网")));
+        QCOMPARE(m_messages.size(), 2);
     }
 
     void windowArguments()

@@ -35,7 +35,8 @@ QPixmap PhonePicture()
 
 } // namespace
 
-RemoteControl::RemoteControl(TRandForm &form) : QObject(&form), m_form(form)
+RemoteControl::RemoteControl(TRandForm &form)
+    : QObject(&form), m_form(form), m_chooseAddress([] { return LocalNetworkAddress(); })
 {
     setObjectName("RemoteControl");
     m_action = new QAction("手机遥控…", &form);
@@ -74,6 +75,7 @@ bool RemoteControl::Enable(const QHostAddress &address, QString *failure)
 {
     if (!m_server.Start(address, failure))
         return false;
+    m_allowed = true;
     PublishState();
     return true;
 }
@@ -97,7 +99,7 @@ void RemoteControl::OpenDialog()
         m_allowed = true;
     }
     if (!m_server.IsRunning()) {
-        if (const std::optional<QHostAddress> address = LocalNetworkAddress())
+        if (const std::optional<QHostAddress> address = m_chooseAddress())
             Enable(*address, &m_problem);
         else
             m_problem = QStringLiteral("本机没有连接到局域网，找不到可供手机访问的地址。请连接网络（例如 Wi-Fi）后再试。");

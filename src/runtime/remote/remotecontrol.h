@@ -5,6 +5,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+#include <optional>
+
 class QAction;
 class QFrame;
 class QLabel;
@@ -21,14 +24,19 @@ class RemoteControl : public QObject
 public:
     explicit RemoteControl(TRandForm &form);
 
-    // Turns the remote on at `address` (no question asked: the caller decided). False
-    // with `failure` (in Chinese) when it cannot listen there.
+    // Turns the remote on at `address` (no question asked: the caller decided, and the
+    // menu will not ask either). False with `failure` (in Chinese) when it cannot listen
+    // there.
     bool Enable(const QHostAddress &address, QString *failure);
     // "停止遥控": every phone is dropped and the port closed.
     void Disable();
     // The menu entry: asks once whether to allow the remote, turns it on at the local
     // network's address and shows the dialog.
     void OpenDialog();
+
+    // Where the menu's remote listens: LocalNetworkAddress() unless replaced (tests).
+    using AddressChooser = std::function<std::optional<QHostAddress>()>;
+    void SetAddressChooser(AddressChooser chooser) { m_chooseAddress = std::move(chooser); }
 
     RemoteServer &Server() { return m_server; }
     // The dialog while it is open, else null.
@@ -49,6 +57,7 @@ private:
     QPointer<RemoteDialog> m_dialog;
     QString m_problem; // why the remote is not running, for the dialog
     QString m_results;
+    AddressChooser m_chooseAddress;
     bool m_allowed = false;
 };
 

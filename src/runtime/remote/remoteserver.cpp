@@ -30,8 +30,8 @@ constexpr int kMaxWebSockets = 16;
 // A phone's messages are a few dozen bytes.
 constexpr quint64 kMaxMessageBytes = 1024;
 // Every request of all clients together; a page load is one or two.
-constexpr int kRequestBurst = 30;
-constexpr int kRequestsPerSecond = 10;
+constexpr int kRequestBurst = 50;
+constexpr int kRequestsPerSecond = 25;
 // Commands of one phone: a few presses a second.
 constexpr int kCommandBurst = 4;
 constexpr int kCommandsPerSecond = 4;
