@@ -41,6 +41,7 @@ RemoteControl::RemoteControl(TRandForm &form)
     setObjectName("RemoteControl");
     m_action = new QAction("手机遥控…", &form);
     m_action->setObjectName("Menu_Remote");
+    form.ShortCutLabel->addSeparator();
     form.ShortCutLabel->addAction(m_action);
     connect(m_action, &QAction::triggered, this, &RemoteControl::OpenDialog);
 
@@ -132,6 +133,7 @@ void RemoteControl::RefreshDialog()
         m_dialog->ShowPage(m_server.PageUrl());
     else
         m_dialog->ShowProblem(m_problem);
+    m_dialog->ShowDevices(m_server.DeviceNames());
 }
 
 void RemoteControl::Obey(RemoteCommand command)
@@ -171,6 +173,8 @@ void RemoteControl::PublishState()
 
 void RemoteControl::ShowDevices(const QStringList &names)
 {
+    if (m_dialog)
+        m_dialog->ShowDevices(names);
     m_phoneSign->setVisible(!names.isEmpty());
     if (names.isEmpty())
         return;

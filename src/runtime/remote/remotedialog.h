@@ -21,10 +21,13 @@ public:
     void ShowPage(const QUrl &page);
     // No page to show: `reason` says why (no network address, the port, ...).
     void ShowProblem(const QString &reason);
+    // The phones connected now, by the names their browsers give.
+    void ShowDevices(const QStringList &names);
 
     QLabel *QrCodeLabel;
     QLabel *RemoteAddressLabel;
     QLabel *SameNetworkLabel;
+    QLabel *RemoteDevicesLabel;
     QCheckBox *AllowSeveralDevicesCheck;
     QPushButton *StopRemoteButton;
     QPushButton *CloseButton;
