@@ -56,6 +56,14 @@ public:
         m_socket.sendTextMessage(QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
     }
     void Hello(const QString &device) { Send({{"type", "hello"}, {"device", device}}); }
+    // Connects, says hello as `device` and waits to be let in (the first state).
+    bool Greet(const QString &device)
+    {
+        if (!WaitConnected())
+            return false;
+        Hello(device);
+        return WaitFor("state");
+    }
     bool WaitFor(const QString &type)
     {
         return QTest::qWaitFor([&] { return Last(type).has_value(); }, 10'000);

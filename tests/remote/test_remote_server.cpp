@@ -248,9 +248,7 @@ private slots:
         m_server->SetState({QStringLiteral("课堂点名"), false, QStringLiteral("张三")});
 
         Phone first(m_page);
-        QVERIFY(first.WaitConnected());
-        first.Hello("first-phone-0001");
-        QVERIFY(first.WaitFor("state"));
+        QVERIFY(first.Greet("first-phone-0001"));
         QCOMPARE(first.Last("state")->value("results").toString(), QStringLiteral("张三"));
         QCOMPARE(m_server->DeviceNames().size(), 1);
 
@@ -264,9 +262,7 @@ private slots:
 
         // The first phone back from sleep replaces its old connection.
         Phone again(m_page);
-        QVERIFY(again.WaitConnected());
-        again.Hello("first-phone-0001");
-        QVERIFY(again.WaitFor("state"));
+        QVERIFY(again.Greet("first-phone-0001"));
         QVERIFY(first.WaitClosed());
         QCOMPARE(m_server->DeviceNames().size(), 1);
 
@@ -285,9 +281,7 @@ private slots:
         // Allowed in the window, a second phone is welcome.
         m_server->SetSeveralDevicesAllowed(true);
         Phone third(m_page);
-        QVERIFY(third.WaitConnected());
-        third.Hello("third-phone-0003");
-        QVERIFY(third.WaitFor("state"));
+        QVERIFY(third.Greet("third-phone-0003"));
         QCOMPARE(m_server->DeviceNames().size(), 2);
 
         m_server->Stop();

@@ -79,9 +79,7 @@ private slots:
     {
         EnableOnLoopback();
         Phone phone(m_remote->Server().PageUrl());
-        QVERIFY(phone.WaitConnected());
-        phone.Hello("teacher-phone-01");
-        QVERIFY(phone.WaitFor("state"));
+        QVERIFY(phone.Greet("teacher-phone-01"));
         QVERIFY(phone.Last("state")->value("title").toString().contains(kProject));
         const auto *sign = m_form->findChild<QWidget *>("RemotePhoneSign");
         QVERIFY(sign && sign->isVisible());
@@ -110,9 +108,7 @@ private slots:
     {
         EnableOnLoopback();
         Phone phone(m_remote->Server().PageUrl());
-        QVERIFY(phone.WaitConnected());
-        phone.Hello("teacher-phone-01");
-        QVERIFY(phone.WaitFor("state"));
+        QVERIFY(phone.Greet("teacher-phone-01"));
         QDialog box(m_form.get());
         box.setWindowModality(Qt::ApplicationModal);
         box.show();
