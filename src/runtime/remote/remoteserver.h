@@ -16,7 +16,8 @@ struct RemoteState
     QString results;
 };
 
-// What a phone may ask for: the draw key's two commands.
+// What a phone may ask for: the draw key's two commands. Marking a result absent is to
+// join them once the drawing window itself can mark results.
 enum class RemoteCommand { Start, Stop };
 
 // The phone remote's server: one page and one WebSocket on one address, reachable only
