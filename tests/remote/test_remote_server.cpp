@@ -166,6 +166,19 @@ private slots:
         QCOMPARE(Exchange(m_page.port(), Get(m_page)).status, 200);
     }
 
+    // A client that never finishes its request is closed (about ten seconds); meanwhile
+    // the phone is served.
+    void slowClientClosed()
+    {
+        QTcpSocket slow;
+        slow.connectToHost(QHostAddress::LocalHost, m_page.port());
+        slow.write("GET " + m_page.path().toLatin1() + " HTTP/1.1\r\nHost: 127.0.0.1");
+        QVERIFY(slow.waitForBytesWritten(5'000));
+        QCOMPARE(Exchange(m_page.port(), Get(m_page)).status, 200);
+        QVERIFY(QTest::qWaitFor([&] { return slow.state() == QAbstractSocket::UnconnectedState; }, 30'000));
+        QVERIFY(slow.readAll().isEmpty());
+    }
+
     // 1,000 requests, ten at a time: each is answered (the page or 429) and a 20 ms
     // frame timer beside the server keeps its beat.
     void burstAnsweredWhileFramesKeepTime()
