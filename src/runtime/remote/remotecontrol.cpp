@@ -62,7 +62,7 @@ RemoteControl::RemoteControl(TRandForm &form)
 
     connect(&m_server, &RemoteServer::CommandReceived, this, &RemoteControl::Obey);
     connect(&m_server, &RemoteServer::DevicesChanged, this, &RemoteControl::ShowDevices);
-    connect(&form, &TRandForm::InDrawChanged, this, &RemoteControl::PublishState);
+    connect(&form.Session(), &DrawSession::StateChanged, this, &RemoteControl::PublishState);
     connect(&form, &TRandForm::DrawFinished, this,
             [this](const QStringList &results, const QStringList &, const QString &boxText) {
                 m_results = boxText.isEmpty() ? results.join(m_form.ResultSeparator()) : boxText;
@@ -148,14 +148,13 @@ void RemoteControl::Obey(RemoteCommand command)
         m_server.TellDevices(QStringLiteral("抽取窗口已隐藏，请先在电脑上显示它。"));
         return;
     }
+    // The session ignores a start while drawing and a stop while idle.
     switch (command) {
     case RemoteCommand::Start:
-        if (!m_form.InDraw())
-            m_form.GoRandButtonClick();
+        m_form.Session().Start();
         break;
     case RemoteCommand::Stop:
-        if (m_form.InDraw())
-            m_form.StopDraw();
+        m_form.Session().Stop();
         break;
     }
 }
@@ -166,7 +165,7 @@ void RemoteControl::PublishState()
         return;
     RemoteState state;
     state.title = m_form.TitleLabel->text().isEmpty() ? m_form.ProjectName() : m_form.TitleLabel->text();
-    state.drawing = m_form.InDraw();
+    state.drawing = m_form.Session().InDraw();
     state.results = m_results;
     m_server.SetState(state);
 }
