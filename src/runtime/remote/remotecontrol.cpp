@@ -107,7 +107,6 @@ void RemoteControl::OpenDialog()
     }
     if (!m_dialog) {
         m_dialog = new RemoteDialog(&m_form);
-        m_dialog->setWindowFlag(Qt::Window);
         m_dialog->setAttribute(Qt::WA_DeleteOnClose);
         m_dialog->AllowSeveralDevicesCheck->setChecked(m_server.SeveralDevicesAllowed());
         connect(m_dialog->AllowSeveralDevicesCheck, &QCheckBox::toggled, &m_server,
