@@ -459,19 +459,6 @@ private slots:
         RecoverInterruptedImport(); // a finished import leaves nothing to take back
         QCOMPARE(QDir(ProjectsDir()).entryList(QDir::Files), QStringList{QStringLiteral("甲.rpj")});
     }
-
-    void packageToAFolderIsNamedAfterItsFirstProject()
-    {
-        AppDirFixture app;
-        app.AddProject(QStringLiteral("甲"));
-        app.AddProject(QStringLiteral("乙"));
-        QVERIFY(QDir(app.Path()).mkdir(QStringLiteral("出")));
-        for (const QString &folder : {app.Path("出") + QLatin1Char('/'), app.Path("出")}) {
-            const PackResult pack = ExportPackage({QStringLiteral("乙"), QStringLiteral("甲")}, folder, always(ClashChoice::Replace));
-            QCOMPARE(pack.file, app.Path("出/乙.rprojs"));
-        }
-        QCOMPARE(QDir(app.Path("出")).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("乙.rprojs")});
-    }
 };
 
 QTEST_GUILESS_MAIN(TestManagerExchange)
