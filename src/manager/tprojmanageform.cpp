@@ -368,7 +368,7 @@ void TProjManageForm::BringInProjClick()
                 return false;
             if (typed == editPassword)
                 return true;
-            ShowError(this, QStringLiteral("密码错误"), QStringLiteral("工程“%1”的编辑密码不正确，请重新输入。").arg(name));
+            ShowError(this, QStringLiteral("密码错误"), QStringLiteral("您输入的密码有误，请重新输入！"));
         }
     };
     // Many projects take a while: a progress window, whose 取消 keeps what is imported so far.
