@@ -229,6 +229,13 @@ FairChooser::FairChooser(const FairSettings &settings, QList<WeightedEntry> entr
     const QList<WeightedEntry> &list = m_picker.Entries();
     if (list.isEmpty())
         throw SuiteError(QStringLiteral("名单是空的，无法公平抽取，请至少填写一项。"));
+    // A fair batch never names anyone twice: it needs as many different entries.
+    if (ranCount > list.size())
+        throw SuiteError(QStringLiteral("“%1”抽取每次抽出的人互不相同，但名单只有 %2 个不同的条目，少于每次抽取的 %3 个。"
+                                        "请增加条目或减少抽取数量。")
+                             .arg(FairModeText(settings.mode))
+                             .arg(list.size())
+                             .arg(ranCount));
     if (settings.mode == FairMode::Balanced && settings.skip > MaxFairSkip(int(list.size()), ranCount))
         throw SuiteError(QStringLiteral("“均衡”抽取要跳过最近抽中的 %1 人，但名单只有 %2 个不同的条目、每次抽取 %3 个，"
                                         "最多只能跳过 %4 人。请在项目参数中减小跳过人数。")

@@ -144,7 +144,7 @@ FairnessTable SimulateFairness(const FairSettings &settings, const QList<Weighte
                                int draws, const BalanceHistory &history, const RotationState &rotation,
                                RandomSource &random)
 {
-    const FairChooser chooser(settings, entries, std::min<int>(ranCount, int(entries.size())));
+    const FairChooser chooser(settings, entries, ranCount);
     SimulatedLedger ledger(history, rotation);
     QList<QStringList> batches;
     batches.reserve(draws);

@@ -170,6 +170,16 @@ private slots:
         } catch (const SuiteError &error) {
             QVERIFY(error.message().contains("最多只能跳过 4 人"));
         }
+        // A batch larger than the distinct names (allowed with repeats) cannot be fair.
+        QueryParams repeats = RollCall(Names(3), 4);
+        repeats[QueryParamIndex(2, "AllowRepeat")] = "是";
+        engine.SetFairness(Fair(FairMode::Rotation), &ledger);
+        try {
+            engine.Prepare(2, repeats);
+            QFAIL("a batch of 4 from 3 names was accepted");
+        } catch (const SuiteError &error) {
+            QVERIFY(error.message().contains("少于每次抽取的 4 个"));
+        }
     }
 
     void absentSlotIsRedrawnAndKeepsItsTurn()

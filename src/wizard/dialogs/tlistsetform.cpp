@@ -267,11 +267,18 @@ bool TListSetForm::ValidateFairness(qlonglong count)
                                .arg(FairModeText(settings.mode)));
         return false;
     }
-    if (settings.mode != FairMode::Balanced)
-        return true;
     const QStringList items = CurrentItems();
     QSet<QString> distinct(items.cbegin(), items.cend());
     distinct.remove(QString());
+    if (count > distinct.size()) {
+        ShowParameterError(QStringLiteral("“%1”抽取每次抽出的人互不相同，名单中不同的条目（%2 个）不能少于每次抽取的数量，"
+                                          "请重新设置！")
+                               .arg(FairModeText(settings.mode))
+                               .arg(distinct.size()));
+        return false;
+    }
+    if (settings.mode != FairMode::Balanced)
+        return true;
     const int allowed = MaxFairSkip(int(distinct.size()), int(count));
     if (settings.skip > allowed) {
         ShowParameterError(QStringLiteral("“跳过最近抽中的人数”最多为 %1（名单中不同的条目 %2 个，减去每次抽取的 %3 个），"
