@@ -218,7 +218,7 @@ private slots:
         window.CountGrid->sortByColumn(1, Qt::AscendingOrder);
         window.HistoryTabs->setCurrentIndex(1);
         const QString csvPath = dir->filePath("次数.csv");
-        SetSaveFileChooser([&](QWidget *, const QString &, const QString &) { return dir->filePath("次数"); });
+        SetSaveFileChooser([&](QWidget *, const QString &, const QString &, const QString &) { return dir->filePath("次数"); });
         window.BExportClick();
         QFile csv(csvPath);
         QVERIFY(csv.open(QIODevice::ReadOnly));
@@ -232,7 +232,7 @@ private slots:
 
         // An unwritable folder is reported, nothing claimed.
         messages.clear();
-        SetSaveFileChooser([](QWidget *, const QString &, const QString &) { return QString("/nonexistent/folder/x.csv"); });
+        SetSaveFileChooser([](QWidget *, const QString &, const QString &, const QString &) { return QString("/nonexistent/folder/x.csv"); });
         window.HistoryTabs->setCurrentIndex(0);
         window.BExportClick();
         QCOMPARE(messages.size(), 1);

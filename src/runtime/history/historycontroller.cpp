@@ -13,7 +13,9 @@
 #include "suiteerror.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QTimer>
 
@@ -24,8 +26,19 @@ const QString kSpeakCaption = QStringLiteral("朗读抽取结果");
 
 HistoryController::HistoryController(TRandForm &form, QMenu *recordMenu) : QObject(&form), form(form)
 {
-    if (form.Settings().keepHistory)
+    HistoryNoticeLabel = new QLabel(&form);
+    HistoryNoticeLabel->setObjectName(QStringLiteral("HistoryNoticeLabel"));
+    HistoryNoticeLabel->setWordWrap(true);
+    HistoryNoticeLabel->setToolTip(QStringLiteral("单击关闭此提示"));
+    HistoryNoticeLabel->setStyleSheet(QStringLiteral("QLabel { background: #fff4ce; color: #7a4b00;"
+                                                     " border-top: 1px solid #e0c060; padding: 4px 8px; }"));
+    HistoryNoticeLabel->hide();
+    HistoryNoticeLabel->installEventFilter(this);
+    if (form.Settings().keepHistory) {
         recorder = std::make_unique<HistoryRecorder>(HistoryDatabasePath());
+        // From the writer's thread, queued to this one.
+        connect(recorder.get(), &HistoryRecorder::NoticeChanged, this, &HistoryController::ShowRecorderNotice);
+    }
     try {
         speech = ReadSpeechSettings(LoadEncodedDocument(form.ProjectPath()));
     } catch (const SuiteError &) {
@@ -58,6 +71,31 @@ HistoryController::HistoryController(TRandForm &form, QMenu *recordMenu) : QObje
 }
 
 HistoryController::~HistoryController() = default;
+
+void HistoryController::ShowRecorderNotice(const QString &notice)
+{
+    if (notice.isEmpty()) {
+        HistoryNoticeLabel->hide();
+        return;
+    }
+    if (notice == noticeShown)
+        return;
+    noticeShown = notice;
+    HistoryNoticeLabel->setText(notice);
+    const int height = HistoryNoticeLabel->heightForWidth(form.width());
+    HistoryNoticeLabel->setGeometry(0, form.height() - height, form.width(), height);
+    HistoryNoticeLabel->raise();
+    HistoryNoticeLabel->show();
+}
+
+bool HistoryController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == HistoryNoticeLabel && event->type() == QEvent::MouseButtonPress) {
+        HistoryNoticeLabel->hide();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 THistoryForm *HistoryController::HistoryWindow() const
 {

@@ -34,7 +34,7 @@ namespace {
 
 const QString kAllProjects = QStringLiteral("全部工程");
 
-enum DrawColumn { kTimeColumn, kProjectColumn, kBatchColumn, kResultsColumn, kDrawColumns };
+enum DrawColumn { kTimeColumn, kProjectColumn, kBatchColumn, kSourceColumn, kResultsColumn, kDrawColumns };
 enum CountColumn { kResultColumn, kCountColumn, kCountColumns };
 
 QTableView *NewGrid(const QString &name, QWidget *parent)
@@ -93,6 +93,8 @@ QVariant HistoryDrawModel::data(const QModelIndex &index, int role) const
         return entry.project;
     case kBatchColumn:
         return entry.batch;
+    case kSourceColumn:
+        return entry.source;
     case kResultsColumn:
         return HistoryResultsText(entry.results);
     default:
@@ -105,7 +107,7 @@ QVariant HistoryDrawModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const QStringList headers{QStringLiteral("时间"), QStringLiteral("工程"), QStringLiteral("次序"),
-                                     QStringLiteral("结果")};
+                                     QStringLiteral("来源"), QStringLiteral("结果")};
     return headers.value(section);
 }
 
@@ -178,8 +180,11 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     setWindowTitle(QStringLiteral("抽取历史"));
     resize(900, 600);
 
-    // Without a file there is no history yet; opening creates an empty one.
+    // Without a file there is no history yet; opening creates an empty one. A look at
+    // every page first, so damage anywhere is found before the counts are shown.
     storeOpen = store.Open(databasePath);
+    if (storeOpen)
+        store.CheckIntegrity();
 
     ProjectBox = new QComboBox(this);
     ProjectBox->setObjectName(QStringLiteral("ProjectBox"));
@@ -225,6 +230,7 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     DrawGrid->setColumnWidth(kTimeColumn, 170);
     DrawGrid->setColumnWidth(kProjectColumn, 150);
     DrawGrid->setColumnWidth(kBatchColumn, 60);
+    DrawGrid->setColumnWidth(kSourceColumn, 70);
     HistoryTabs->addTab(DrawGrid, QStringLiteral("抽取记录"));
 
     auto *countPage = new QSplitter(Qt::Horizontal, HistoryTabs);
@@ -332,6 +338,8 @@ bool THistoryForm::BFilterClick()
         return false;
     }
     filter = chosen;
+    // Draws made meanwhile may have added projects.
+    FillProjects(chosen.project);
     Refresh();
     return true;
 }
@@ -345,6 +353,8 @@ void THistoryForm::Refresh()
     const qint64 draws = storeOpen ? store.CountDraws(filter) : 0;
     SummaryLabel->setText(QStringLiteral("共 %1 次抽取，%2 个不同的结果").arg(draws).arg(countModel->Counts().size()));
     BuildChart();
+    // A read above may have found the file damaged and rescued it.
+    ShowNotice();
 }
 
 void THistoryForm::BuildChart()
@@ -401,8 +411,12 @@ void THistoryForm::BuildChart()
 void THistoryForm::BExportClick()
 {
     const bool countsTab = HistoryTabs->currentIndex() == 1;
+    const QString suggested = QStringLiteral("%1-%2-%3.csv")
+                                  .arg(filter.project.isEmpty() ? kAllProjects : filter.project,
+                                       countsTab ? QStringLiteral("次数统计") : QStringLiteral("抽取历史"),
+                                       QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
     const QString fileName = ChooseSaveFileName(this, countsTab ? QStringLiteral("导出次数统计") : QStringLiteral("导出抽取记录"),
-                                                QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral(".csv"));
+                                                QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral(".csv"), suggested);
     if (fileName.isEmpty())
         return;
     QByteArray csv;
@@ -429,7 +443,7 @@ void THistoryForm::BClearClick()
 {
     const QString project = ProjectBox->currentData().toString();
     if (project.isEmpty()) {
-        ShowError(this, QStringLiteral("参数有误"), QStringLiteral("请先在“工程”中选择要清空历史的工程。"));
+        ShowInformation(this, QStringLiteral("提示"), QStringLiteral("请先在“工程”中选择要清空历史的工程。"));
         return;
     }
     if (AskYesNo(this, QStringLiteral("提示"),
