@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <algorithm>
+
 // Fills a history file with 800 roll-call draws of "一班" (batches 1 to 800, 100 a day
 // from 2026/12/1), then overwrites `pageCount` of its 4 KiB pages with junk, from the
 // page at `where` (0 = start, 1 = end) of the file on. Returns false when that failed.

@@ -26,6 +26,8 @@ int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *e
             write(err, (store.Notice() + QLatin1Char('\n')).toUtf8());
             return kStatusProjectUnreadable;
         }
+        // The report claims to be the whole history: every page is looked at first.
+        store.CheckIntegrity();
         entries = store.DrawsOldestFirst(filter);
         projectKnown = !entries.isEmpty() || store.Projects().contains(filter.project);
         // What a damaged file still held is printed, but not passed off as the whole history.
