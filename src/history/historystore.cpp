@@ -224,24 +224,8 @@ bool HistoryStore::OpenAndPrepare(const QString &path)
 
 void HistoryStore::CheckIntegrity()
 {
-    if (!IsOpen())
-        return;
-    bool sound = false;
-    QSqlError error;
-    {
-        QSqlQuery query(QSqlDatabase::database(connectionName));
-        // The first line is "ok" for a sound file, else the first problem found.
-        sound = query.exec(QStringLiteral("PRAGMA quick_check(1)")) && query.next()
-                && query.value(0).toString() == QStringLiteral("ok");
-        error = query.lastError();
-    }
-    if (sound)
-        return;
-    if (error.isValid() && Classify(error) != Failure::Damaged) {
-        notice = FailureText(error);
-        return;
-    }
-    RescueDamagedFile();
+    if (IsOpen() && IsSound() == false)
+        RescueDamagedFile();
 }
 
 bool HistoryStore::PutDamagedFileAside() const
@@ -264,8 +248,35 @@ bool HistoryStore::PutDamagedFileAside() const
     return true;
 }
 
+std::optional<bool> HistoryStore::IsSound() const
+{
+    QSqlError error;
+    {
+        QSqlQuery query(QSqlDatabase::database(connectionName));
+        // The first line is "ok" for a sound file, else the first problem found.
+        if (query.exec(QStringLiteral("PRAGMA quick_check(1)")) && query.next())
+            return query.value(0).toString() == QStringLiteral("ok");
+        error = query.lastError();
+    }
+    if (Classify(error) == Failure::Damaged)
+        return false;
+    notice = FailureText(error);
+    return std::nullopt;
+}
+
 bool HistoryStore::RescueDamagedFile() const
 {
+    // Another program (or another store here) may have replaced the file already; this
+    // connection still saw the old one. The new file is then used as it is.
+    if (!OpenConnection(databasePath))
+        return false;
+    const std::optional<bool> sound = IsSound();
+    if (!sound) // cannot tell (locked, unreadable): nothing is put aside
+        return false;
+    if (*sound) {
+        notice.clear();
+        return PrepareSchema();
+    }
     CloseConnection();
     if (!PutDamagedFileAside())
         return false;

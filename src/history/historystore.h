@@ -117,6 +117,9 @@ private:
     // Replaces the damaged file by one holding what could be read from it; false when
     // that failed too (Notice() says why; the store is then closed).
     bool RescueDamagedFile() const;
+    // Whether SQLite's quick check of every page found nothing wrong; nothing when the
+    // check could not run (Notice() says why).
+    std::optional<bool> IsSound() const;
     QList<HistoryEntry> ReadableDraws(const QString &damagedPath) const;
     bool AppendOnce(const QList<HistoryEntry> &entries, QSqlError &failure) const;
     // Runs a read; when the file turns out damaged, rescues it and runs the read again.

@@ -280,6 +280,11 @@ private slots:
         QVERIFY(!newer.Append({Entry("一班", At(6, 9), 1, {"张三"})}));
         QVERIFY(QFileInfo::exists(Path()));
         QVERIFY(!QFileInfo::exists(Path() + ".damaged"));
+
+        // A file that cannot be opened at all is explained, not quoted from the database.
+        HistoryStore folder;
+        QVERIFY(!folder.Open(dir->filePath("Data")));
+        QVERIFY2(folder.Notice().startsWith("历史记录文件无法打开"), qPrintable(folder.Notice()));
     }
 
     void readOnlyFileRefusesWritesAndRecorderKeepsThem()
@@ -359,13 +364,15 @@ private slots:
         QCOMPARE(rows.at(0), QStringList({"结果", "次数"}));
         QCOMPARE(rows.at(1), QStringList({"张三, 李四", "3"}));
         QCOMPARE(rows.at(2), QStringList({"他说\"好\"", "2"}));
-        QCOMPARE(rows.at(3), QStringList({"'=1+2", "1"})); // not taken for a formula
-        QCOMPARE(rows.at(4), QStringList({"-5", "1"}));     // a number stays a number
+        QCOMPARE(rows.at(3), QStringList({"=1+2", "1"})); // results as drawn
+        QCOMPARE(rows.at(4), QStringList({"-5", "1"}));
 
-        const QByteArray draws = HistoryDrawsCsv({Entry("一班", At(1, 9), 2, {"A,B", "C"})});
+        const QByteArray draws = HistoryDrawsCsv({Entry("一班", At(1, 9), 2, {"A,B", "C"}), Entry("=1+2", At(1, 9), 3, {"+4Jmu", "@x"})});
         const QList<QStringList> drawRows = ReadCsv(QString::fromUtf8(draws.mid(3)));
         QCOMPARE(drawRows.at(0), QStringList({"时间", "工程", "次序", "来源", "结果"}));
         QCOMPARE(drawRows.at(1), QStringList({"2026/12/1 9:00:00", "一班", "2", "命令行", "A,B  C"}));
+        // A project name is no result: still kept from being taken for a formula.
+        QCOMPARE(drawRows.at(2), QStringList({"2026/12/1 9:00:00", "'=1+2", "3", "命令行", "+4Jmu  @x"}));
     }
 
     void reportsAndDates()

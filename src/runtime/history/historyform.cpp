@@ -5,6 +5,8 @@
 #include "messages.h"
 #include "randomsource.h"
 #include "savefilechooser.h"
+#include "suiteerror.h"
+#include "textfile.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -19,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTabWidget>
@@ -429,11 +430,11 @@ void THistoryForm::BExportClick()
     } else {
         csv = HistoryDrawsCsv(storeOpen ? store.Draws(filter, std::numeric_limits<int>::max()) : QList<HistoryEntry>());
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
+    try {
+        WriteFileAtomically(fileName, csv);
+    } catch (const SuiteError &error) {
         ShowError(this, QStringLiteral("导出失败"),
-                  QStringLiteral("无法写入“%1”：%2。\n请选择一个可以写入的文件夹。")
-                      .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+                  QStringLiteral("%1\n请选择一个可以写入的文件夹。").arg(error.message()));
         return;
     }
     ShowInformation(this, QStringLiteral("提示"), QStringLiteral("已导出到“%1”。").arg(QDir::toNativeSeparators(fileName)));

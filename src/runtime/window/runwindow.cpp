@@ -4,6 +4,7 @@
 #include "chineseui.h"
 #include "historycontroller.h"
 #include "messages.h"
+#include "programstart.h"
 #include "randform.h"
 #include "recordintegration.h"
 
@@ -26,6 +27,7 @@ int RunDrawingWindow(int argc, char **argv)
     AllowLargeSyntheticBold();
     UseChineseUi();
     QApplication application(argc, argv);
+    IdentifyProgram(QStringLiteral("Dellamy"), QStringLiteral("org.zelmora.Zelmora.Draw"));
     SubstituteMissingChineseFaces();
     QString dataDirFailure;
     if (!PrepareDataDir(&dataDirFailure)) {

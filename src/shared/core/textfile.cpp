@@ -2,6 +2,7 @@
 
 #include "suiteerror.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -224,6 +225,35 @@ QByteArray EncodeUtf16LeWithBom(const QStringList &lines)
     return encoder.encode(text);
 }
 
+QString FileProblemText(const QFileDevice &file)
+{
+    const QFileInfo info(file.fileName());
+    const QFileInfo folder(info.absolutePath());
+    switch (file.error()) {
+    case QFileDevice::NoError:
+        return QString();
+    case QFileDevice::ResourceError:
+    case QFileDevice::WriteError:
+        return QStringLiteral("写入出错，磁盘可能已满");
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        if (!folder.isDir())
+            return QStringLiteral("文件夹“%1”不存在").arg(QDir::toNativeSeparators(folder.filePath()));
+        if (file.openMode() & QIODevice::WriteOnly || !info.exists()) {
+            if (info.exists() && !info.isWritable())
+                return QStringLiteral("文件是只读的");
+            if (!folder.isWritable())
+                return QStringLiteral("没有在文件夹“%1”中写入的权限").arg(QDir::toNativeSeparators(folder.filePath()));
+        }
+        if (!info.exists())
+            return QStringLiteral("文件不存在");
+        return QStringLiteral("没有读写这个文件的权限");
+    default:
+        break;
+    }
+    return QStringLiteral("读写出错");
+}
+
 void WriteFileAtomically(const QString &path, const QByteArray &bytes)
 {
     const QString name = QFileInfo(path).fileName();
@@ -231,14 +261,14 @@ void WriteFileAtomically(const QString &path, const QByteArray &bytes)
         throw SuiteError(QStringLiteral("无法保存文件“%1”：同名的文件夹已存在。").arg(name));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2").arg(name, file.errorString()));
+        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2。").arg(name, FileProblemText(file)));
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = FileProblemText(file);
         file.cancelWriting();
-        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2").arg(name, reason));
+        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2。").arg(name, reason));
     }
     if (!file.commit())
-        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2").arg(name, file.errorString()));
+        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2。").arg(name, FileProblemText(file)));
 }
 
 void WriteTextLines(const QString &path, const QStringList &lines)

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+class QFileDevice;
+
 // The suite's one text-list reader and writer.
 //
 // ReadTextLines honours a byte-order mark (UTF-16 LE/BE, UTF-8; none means UTF-8) and
@@ -46,3 +48,7 @@ ForeignText DecodeForeignText(const QByteArray &bytes);
 
 // Writes bytes to a file atomically (QSaveFile); throws SuiteError naming the file.
 void WriteFileAtomically(const QString &path, const QByteArray &bytes);
+
+// Why `file` could not be opened, read or written, in words for the user (the toolkit's
+// own text is English and names no cause): a missing folder, no permission, a full disk.
+QString FileProblemText(const QFileDevice &file);
