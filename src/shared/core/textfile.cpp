@@ -217,7 +217,7 @@ QString ReadWholeText(const QString &path, qint64 maxBytes)
     RequireRegularFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(QFileInfo(path).fileName(), file.errorString()));
+        throw SuiteError(QStringLiteral("无法读取文件“%1”：%2。").arg(QFileInfo(path).fileName(), FileProblemText(file)));
     // Decoding takes about four times the file's size in memory: a damaged file of some
     // gigabytes would take the machine's memory before it is refused.
     if (file.size() > maxBytes)
