@@ -1,8 +1,8 @@
 #include "textfile.h"
 
+#include "fileerror.h"
 #include "suiteerror.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -217,7 +217,7 @@ QString ReadWholeText(const QString &path, qint64 maxBytes)
     RequireRegularFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw SuiteError(QStringLiteral("无法读取文件“%1”：%2。").arg(QFileInfo(path).fileName(), FileProblemText(file)));
+        throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(QFileInfo(path).fileName(), FileErrorText(file)));
     // Decoding takes about four times the file's size in memory: a damaged file of some
     // gigabytes would take the machine's memory before it is refused.
     if (file.size() > maxBytes)
@@ -249,35 +249,6 @@ QByteArray EncodeUtf16LeWithBom(const QStringList &lines)
     return encoder.encode(text);
 }
 
-QString FileProblemText(const QFileDevice &file)
-{
-    const QFileInfo info(file.fileName());
-    const QFileInfo folder(info.absolutePath());
-    switch (file.error()) {
-    case QFileDevice::NoError:
-        return QString();
-    case QFileDevice::ResourceError:
-    case QFileDevice::WriteError:
-        return QStringLiteral("写入出错，磁盘可能已满");
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-        if (!folder.isDir())
-            return QStringLiteral("文件夹“%1”不存在").arg(QDir::toNativeSeparators(folder.filePath()));
-        if (file.openMode() & QIODevice::WriteOnly || !info.exists()) {
-            if (info.exists() && !info.isWritable())
-                return QStringLiteral("文件是只读的");
-            if (!folder.isWritable())
-                return QStringLiteral("没有在文件夹“%1”中写入的权限").arg(QDir::toNativeSeparators(folder.filePath()));
-        }
-        if (!info.exists())
-            return QStringLiteral("文件不存在");
-        return QStringLiteral("没有读写这个文件的权限");
-    default:
-        break;
-    }
-    return QStringLiteral("读写出错");
-}
-
 void WriteFileAtomically(const QString &path, const QByteArray &bytes)
 {
     const QString name = QFileInfo(path).fileName();
@@ -285,14 +256,14 @@ void WriteFileAtomically(const QString &path, const QByteArray &bytes)
         throw SuiteError(QStringLiteral("无法保存文件“%1”：同名的文件夹已存在。").arg(name));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2。").arg(name, FileProblemText(file)));
+        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2").arg(name, FileErrorText(file)));
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = FileProblemText(file);
+        const QString reason = FileErrorText(file);
         file.cancelWriting();
-        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2。").arg(name, reason));
+        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2").arg(name, reason));
     }
     if (!file.commit())
-        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2。").arg(name, FileProblemText(file)));
+        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2").arg(name, FileErrorText(file)));
 }
 
 void WriteTextLines(const QString &path, const QStringList &lines)

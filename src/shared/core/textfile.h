@@ -2,7 +2,6 @@
 
 #include <QStringList>
 
-class QFileDevice;
 
 // The suite's one text-list reader and writer.
 //
@@ -48,7 +47,3 @@ ForeignText DecodeForeignText(const QByteArray &bytes);
 
 // Writes bytes to a file atomically (QSaveFile); throws SuiteError naming the file.
 void WriteFileAtomically(const QString &path, const QByteArray &bytes);
-
-// Why `file` could not be opened, read or written, in words for the user (the toolkit's
-// own text is English and names no cause): a missing folder, no permission, a full disk.
-QString FileProblemText(const QFileDevice &file);
