@@ -2,7 +2,6 @@
 
 #include <QStringList>
 
-
 // The suite's one text-list reader and writer.
 //
 // ReadTextLines honours a byte-order mark (UTF-16 LE/BE, UTF-8; none means UTF-8) and
