@@ -59,13 +59,16 @@ private:
     size_t m_nextInBlock = m_block.size();
 };
 
-// The two sources a generation draws from: `draws` for numbers, lists and pictures,
+// The sources a generation draws from: `draws` for numbers, lists and pictures,
 // `passwords` for password characters. Both refer to the same seeded source when a run
-// must be repeatable.
+// must be repeatable. `finals`, when set, serves every value of the batches that end a
+// draw (verifiable draws): the animation frames then draw from the other two, so how
+// long an animation runs never changes a result.
 struct RandomSources
 {
     std::shared_ptr<RandomSource> draws;
     std::shared_ptr<RandomSource> passwords;
+    std::shared_ptr<RandomSource> finals;
 
     // Real draws: an OS-seeded generator and the system's secure generator.
     static RandomSources FromSystem();
