@@ -198,6 +198,7 @@ void Check(const QByteArray &text, CertificateCheck &check)
         throw SuiteError(QStringLiteral("证书缺少输入（inputs）。"));
     QList<CanonicalInput> inputs;
     QList<QByteArray> digests;
+    QString changedInput;
     for (const QJsonValue &value : inputsValue.toArray()) {
         const QJsonObject input = value.toObject();
         const QJsonValue name = input.value(QStringLiteral("name"));
@@ -207,12 +208,19 @@ void Check(const QByteArray &text, CertificateCheck &check)
         inputs.append({name.toString(), text.toString()});
         const QByteArray digest = HexField(input, QStringLiteral("digest"), 32,
                                            QStringLiteral("输入%1的摘要").arg(DescribeInput(name.toString())));
-        if (digest != InputDigest(inputs.last()))
-            throw SuiteError(QStringLiteral("输入%1与承诺时的摘要不符：这一项在公布承诺之后被改动过。")
-                                 .arg(DescribeInput(name.toString())));
+        // The replay goes on with the changed input, so the verdict can also name the
+        // first result it changes (which entry of a list was edited).
+        if (digest != InputDigest(inputs.last()) && changedInput.isEmpty())
+            changedInput = QStringLiteral("输入%1与承诺时的摘要不符：这一项在公布承诺之后被改动过。")
+                               .arg(DescribeInput(name.toString()));
         digests << digest;
     }
-    const DrawInputs draw = ReadCanonicalInputs(inputs);
+    DrawInputs draw;
+    try {
+        draw = ReadCanonicalInputs(inputs);
+    } catch (const SuiteError &error) {
+        throw changedInput.isEmpty() ? error : SuiteError(changedInput);
+    }
     check.project = draw.project;
 
     const QByteArray commitment = HexField(root, QStringLiteral("commitment"), 32, QStringLiteral("承诺"));
@@ -266,7 +274,8 @@ void Check(const QByteArray &text, CertificateCheck &check)
         const DrawStep recorded = RecordedStep(batch, number);
         if (const QString difference = StepDifference(recorded, Replay(engine, answers, log, recorded), number);
             !difference.isEmpty())
-            throw SuiteError(difference);
+            throw SuiteError(changedInput.isEmpty() ? difference
+                                                    : QStringLiteral("%1重算时的第一处不同：%2").arg(changedInput, difference));
         const QByteArray hash = HexField(batch, QStringLiteral("hash"), 32, BatchLabel(number) + QStringLiteral("的链接哈希"));
         batch.remove(QStringLiteral("hash"));
         previousHash = ChainHash(previousHash, batch);
@@ -274,6 +283,8 @@ void Check(const QByteArray &text, CertificateCheck &check)
             throw SuiteError(QStringLiteral("%1的链接哈希不符：这条记录或它之前的记录被改动、删除或调换过。").arg(BatchLabel(number)));
         check.batches = number;
     }
+    if (!changedInput.isEmpty())
+        throw SuiteError(changedInput);
 }
 
 } // namespace

@@ -323,6 +323,37 @@ QByteArray VerifiableDraw::CommitmentText() const
     return "{\n" + members.join(",\n") + "\n}\n";
 }
 
+void RevealKeptSeed(const QString &certificatePath)
+{
+    const QString seedPath = VerifiableDraw::SeedFilePath(certificatePath);
+    QFile seedFile(seedPath);
+    if (!seedFile.open(QIODevice::ReadOnly))
+        throw SuiteError(QStringLiteral("找不到种子文件“%1”：只有主持抽取的电脑上的数据文件夹里有它。")
+                             .arg(QDir::toNativeSeparators(seedPath)));
+    const QByteArray seedHex = seedFile.readAll().trimmed();
+    if (seedHex.size() != kSeedBytes * 2 || QByteArray::fromHex(seedHex).toHex() != seedHex.toLower())
+        throw SuiteError(QStringLiteral("种子文件“%1”的内容不是 %2 位十六进制数。")
+                             .arg(QDir::toNativeSeparators(seedPath))
+                             .arg(kSeedBytes * 2));
+    QFile certificate(certificatePath);
+    if (!certificate.open(QIODevice::ReadOnly))
+        throw SuiteError(QStringLiteral("无法读取证书“%1”：%2")
+                             .arg(QDir::toNativeSeparators(certificatePath), certificate.errorString()));
+    QByteArray text = certificate.readAll();
+    const QJsonObject root = QJsonDocument::fromJson(text).object();
+    if (root.isEmpty())
+        throw SuiteError(QStringLiteral("证书“%1”不是完整的 JSON 文本。").arg(QDir::toNativeSeparators(certificatePath)));
+    if (root.contains(QStringLiteral("seed")))
+        throw SuiteError(QStringLiteral("证书“%1”中已经公开了种子。").arg(QDir::toNativeSeparators(certificatePath)));
+    // The seed is appended as the last member, as a finished certificate has it.
+    const qsizetype end = text.lastIndexOf('}');
+    text = text.left(end).trimmed() + ",\n" + MemberText(QStringLiteral("seed"), QString::fromLatin1(seedHex.toLower()))
+        + "\n}\n";
+    WriteFileAtomically(certificatePath, text);
+    seedFile.close();
+    QFile::remove(seedPath);
+}
+
 QString CertificateFileName(const QString &project, const QDateTime &when)
 {
     return QStringLiteral("%1 %2.zcert").arg(project, when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));

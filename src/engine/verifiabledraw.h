@@ -133,5 +133,11 @@ private:
     bool m_revealed = false;
 };
 
+// Reveals the seed an unfinished certificate left beside it (a window closed by force):
+// the seed goes into the certificate, which is written again, and its file is removed.
+// Throws SuiteError when there is no seed file, it is malformed, or the certificate
+// already holds a seed or cannot be written.
+void RevealKeptSeed(const QString &certificatePath);
+
 // The certificate file name for a project and a time: "<project> yyyy-MM-dd HH.mm.ss.zcert".
 QString CertificateFileName(const QString &project, const QDateTime &when);

@@ -231,6 +231,9 @@ private slots:
         QTest::addColumn<QByteArray>("to");
         QTest::addColumn<QString>("named");
         QTest::newRow("member name") << QByteArray("I J K L") << QByteArray("I J X L") << "人员名单（MemberLists）";
+        QTest::newRow("member and result") << QByteArray("A B C") << QByteArray("Z B C")
+                                           << "人员名单（MemberLists）与承诺时的摘要不符：这一项在公布承诺之后被改动过。"
+                                              "重算时的第一处不同：第 2 次抽取第 3 个结果：证书中是“【二等奖】A,I”";
         QTest::newRow("prize") << QByteArray("\"特等奖,") << QByteArray("\"头等奖,") << "奖项（PrizeLists）";
         QTest::newRow("project") << QByteArray("\"年会\"") << QByteArray("\"年末\"") << "工程名称";
         QTest::newRow("input digest") << QByteArray("\"digest\": \"") << QByteArray("\"digest\": \"0") << "摘要";
@@ -304,8 +307,10 @@ private slots:
         QVERIFY2(early.difference.contains(QStringLiteral("没有公开的种子")) && early.difference.contains(seedPath),
                  qPrintable(early.difference));
 
-        draw.Reveal();
+        // The host reveals the kept seed afterwards.
+        RevealKeptSeed(path);
         QVERIFY(!QFile::exists(seedPath));
+        QVERIFY_THROWS_EXCEPTION(SuiteError, RevealKeptSeed(path));
         const CertificateCheck check = CheckCertificateFile(path);
         QVERIFY2(check.consistent, qPrintable(check.difference));
         QCOMPARE(check.batches, 2);
