@@ -358,3 +358,12 @@ QString CertificateFileName(const QString &project, const QDateTime &when)
 {
     return QStringLiteral("%1 %2.zcert").arg(project, when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
 }
+
+QString NewCertificatePath(const QString &folder, const QString &project)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    QString path = folder + CertificateFileName(project, now);
+    for (int n = 2; QFileInfo::exists(path) || QFileInfo::exists(VerifiableDraw::SeedFilePath(path)); ++n)
+        path = folder + CertificateFileName(QStringLiteral("%1 (%2)").arg(project).arg(n), now);
+    return path;
+}

@@ -141,3 +141,6 @@ void RevealKeptSeed(const QString &certificatePath);
 
 // The certificate file name for a project and a time: "<project> yyyy-MM-dd HH.mm.ss.zcert".
 QString CertificateFileName(const QString &project, const QDateTime &when);
+// A certificate path in `folder` (with a trailing "/") for a draw starting now, never one
+// of an earlier certificate: "<project> (2) …" when the name is taken.
+QString NewCertificatePath(const QString &folder, const QString &project);

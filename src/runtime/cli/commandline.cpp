@@ -166,17 +166,6 @@ int PrintCertificateCheck(const CertificateCheck &check, bool json, std::FILE *o
     return check.consistent ? kStatusOk : kStatusCertificateInconsistent;
 }
 
-// A certificate path the host did not choose: Certificates/ in the data folder, never
-// overwriting an earlier certificate.
-QString NewCertificatePath(const QString &projectLabel)
-{
-    const QDateTime now = QDateTime::currentDateTime();
-    QString path = CertificatesDir() + CertificateFileName(projectLabel, now);
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = CertificatesDir() + CertificateFileName(QStringLiteral("%1 (%2)").arg(projectLabel).arg(n), now);
-    return path;
-}
-
 } // namespace
 
 QString CommandLineUsage()
@@ -449,7 +438,8 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     }
     QJsonObject certificateMembers;
     if (verifiable) {
-        const QString path = options.certificateFile.isEmpty() ? NewCertificatePath(projectLabel) : options.certificateFile;
+        const QString path = options.certificateFile.isEmpty() ? NewCertificatePath(CertificatesDir(), projectLabel)
+                                                                 : options.certificateFile;
         verifiable->Reveal();
         try {
             QDir().mkpath(QFileInfo(path).absolutePath());

@@ -71,6 +71,7 @@ public:
     QString ResultSeparator() const { return m_separator; }
     QString ProjectName() const { return m_projectName; }
     QString ProjectPath() const { return m_projectPath; }
+    const QueryParams &Query() const { return m_query; }
     int ProjectType() const { return m_pmode; }
     // The number format of a number project (empty for other types).
     QString NumberFormat();

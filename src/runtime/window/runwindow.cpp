@@ -6,6 +6,7 @@
 #include "messages.h"
 #include "randform.h"
 #include "recordintegration.h"
+#include "verifiablecontroller.h"
 
 #include <QApplication>
 
@@ -39,6 +40,8 @@ int RunDrawingWindow(int argc, char **argv)
     EndProgramWithWindow(form, application);
     if (form.FormShow() == TRandForm::StartupOutcome::Ended)
         return 0;
-    AttachHistoryTools(form, AttachRecordTools(form));
+    RecordController *record = AttachRecordTools(form);
+    AttachHistoryTools(form, record);
+    AttachVerifiableDraw(form, record);
     return application.exec();
 }
