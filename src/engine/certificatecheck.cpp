@@ -248,7 +248,7 @@ void Check(const QByteArray &text, CertificateCheck &check)
     LastStep log;
     // The frames' values are never compared; a fixed generator serves them.
     auto frames = std::make_shared<GeneratorSource>(0);
-    RandEngine engine({frames, frames, nullptr});
+    RandEngine engine({frames, frames, frames});
     DrawSettings settings;
     settings.question = &answers;
     settings.pictureNameSetting = draw.pictureNameSetting;

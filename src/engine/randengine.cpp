@@ -188,10 +188,10 @@ Batch RandEngine::Generate(bool finalDraw, bool inDraw)
 Batch RandEngine::GenerateBatch(bool finalDraw, bool inDraw)
 {
     RequireGenerator();
-    const bool fromFinals = finalDraw && m_sources.finals;
-    const GenerationContext context{fromFinals ? *m_sources.finals : *m_sources.draws,
-                                    fromFinals ? *m_sources.finals : *m_sources.passwords,
-                                    m_generationSettings, m_pmode, finalDraw, inDraw};
+    const bool frame = inDraw && !finalDraw && m_sources.frames;
+    RandomSource &draws = frame ? *m_sources.frames : *m_sources.draws;
+    RandomSource &passwords = frame ? *m_sources.frames : *m_sources.passwords;
+    const GenerationContext context{draws, passwords, m_generationSettings, m_pmode, finalDraw, inDraw};
     Batch batch = m_generator->Generate(context);
     if (batch.abandoned) {
         m_ready = false;

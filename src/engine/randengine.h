@@ -61,9 +61,14 @@ public:
     void SetDrawSettings(const DrawSettings &settings);
     const DrawSettings &Settings() const { return m_settings; }
 
-    // The source of every value of the batches that end a draw from now on (verifiable
-    // draws); the frames keep drawing from the engine's other sources.
-    void SetFinalSource(std::shared_ptr<RandomSource> finals) { m_sources.finals = std::move(finals); }
+    // From now on every batch but an animation frame takes all its values from `source`
+    // (verifiable draws); the frames keep their own source, so how long an animation runs
+    // never changes a result.
+    void SetFinalSource(std::shared_ptr<RandomSource> source)
+    {
+        m_sources.draws = source;
+        m_sources.passwords = std::move(source);
+    }
     // Every step (see DrawStep) is reported to `log` from now on; nullptr stops it.
     // Calls made by the engine itself inside a step are part of that step.
     void SetStepLog(DrawStepLog *log);
@@ -78,7 +83,8 @@ public:
 
     // Draws one batch. `finalDraw`: the batch that ends a draw (stopped animation, or a
     // draw without animation: pass true); it makes removals permanent even while `inDraw`
-    // is still set. `inDraw`: an animation is running; its other frames remove nothing.
+    // is still set. `inDraw`: an animation is running; its other frames remove nothing and
+    // draw from the sources' `frames`.
     // Returns the batch; `abandoned` when an exhausted list's reset was declined (Ready is
     // then false).
     // After a list batch that left fewer entries than a batch needs, the exhausted-list

@@ -61,14 +61,13 @@ private:
 
 // The sources a generation draws from: `draws` for numbers, lists and pictures,
 // `passwords` for password characters. Both refer to the same seeded source when a run
-// must be repeatable. `finals`, when set, serves every value of the batches that end a
-// draw (verifiable draws): the animation frames then draw from the other two, so how
-// long an animation runs never changes a result.
+// must be repeatable. The frames of an animated draw (shown, never kept) draw from
+// `frames`, so a seeded run gives the same results however many frames were shown.
 struct RandomSources
 {
     std::shared_ptr<RandomSource> draws;
     std::shared_ptr<RandomSource> passwords;
-    std::shared_ptr<RandomSource> finals;
+    std::shared_ptr<RandomSource> frames;
 
     // Real draws: an OS-seeded generator and the system's secure generator.
     static RandomSources FromSystem();

@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "commitmentform.h"
+#include "drawsession.h"
 #include "encodedxml.h"
 #include "messages.h"
 #include "randform.h"
@@ -63,28 +64,31 @@ TVerifyForm *VerifiableController::VerifyWindow() const
 
 void VerifiableController::StartRound()
 {
+    DrawSession &session = m_form.Session();
+    const DrawProject &project = session.Project();
+    DrawSettings settings;
+    settings.pictureNameSetting = project.pictureNameSetting;
+    settings.resultSeparator = project.resultSeparator;
     std::unique_ptr<VerifiableDraw> draw;
     try {
-        draw = std::make_unique<VerifiableDraw>(m_form.ProjectName(), m_form.ProjectType(), m_form.Query(),
-                                                m_form.Engine().Settings());
+        draw = std::make_unique<VerifiableDraw>(project.name, project.pmode, project.query, settings);
     } catch (const SuiteError &error) {
         ShowError(&m_form, QStringLiteral("无法进行可验证抽取"), error.message());
         return;
     }
-    RandEngine &engine = m_form.Engine();
+    // The engine lets go of the previous draw before it is destroyed.
+    draw->Attach(session.Engine());
     if (m_draw) {
         // A new commitment draws from the full lists, as its replay will.
         try {
-            engine.Prepare(m_form.ProjectType(), m_form.Query());
+            session.Open(DrawProject(project), DrawSession::Preparation::Now);
         } catch (const SuiteError &) {
             // The first draw is refused with this message, and the certificate says so.
         }
     }
-    // The engine lets go of the previous draw before it is destroyed.
-    draw->Attach(engine);
     m_draw = std::move(draw);
     try {
-        m_draw->KeepCertificateAt(NewCertificatePath(CertificatesDir(), m_form.ProjectName()));
+        m_draw->KeepCertificateAt(NewCertificatePath(CertificatesDir(), project.name));
     } catch (const SuiteError &error) {
         ShowWarning(&m_form, QStringLiteral("证书无法保存"),
                     error.message() + QStringLiteral("\n抽取仍可进行，但窗口意外关闭时抽取记录会丢失。"));
