@@ -227,7 +227,7 @@ void VerifiableDraw::SetPublicNumbers(const QString &text)
     if (m_stream)
         throw SuiteError(QStringLiteral("抽取已经开始，公开随机数只能在第一次抽取之前输入。"));
     m_publicNumbers = text.trimmed();
-    WriteCertificate();
+    KeepCertificateUpToDate();
 }
 
 KeyedStreamSource &VerifiableDraw::FinalStream()
@@ -273,7 +273,12 @@ void VerifiableDraw::StepFinished(const DrawStep &step)
     m_lastHash = ChainHash(m_lastHash, json);
     json.insert(QStringLiteral("hash"), QString::fromLatin1(m_lastHash.toHex()));
     m_batches.append(json);
-    // A refused write must not stop the draw; the next step tries again.
+    KeepCertificateUpToDate();
+}
+
+void VerifiableDraw::KeepCertificateUpToDate() const
+{
+    // A refused write must not stop the draw; the next step and the reveal try again.
     try {
         WriteCertificate();
     } catch (const SuiteError &) {

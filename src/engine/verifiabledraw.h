@@ -117,6 +117,7 @@ public:
 private:
     KeyedStreamSource &FinalStream();
     void WriteCertificate() const;
+    void KeepCertificateUpToDate() const;
 
     class FinalStreamProxy;
 
