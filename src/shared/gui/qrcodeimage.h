@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 
-// A QR code of `text` (libqrencode, error correction M): dark modules on white with the
-// four-module quiet zone a reader needs, each module `moduleSize` pixels square. A null
-// image when the text does not fit a QR code.
+// A QR code of `text` (error correction M), dark modules on white with the four-module
+// quiet zone a reader needs, each module `moduleSize` pixels square. A null image when
+// the text does not fit a QR code.
 QImage QrCodeImage(const QByteArray &text, int moduleSize);
