@@ -263,7 +263,8 @@ void Check(const QByteArray &text, CertificateCheck &check)
         // Every step is then refused with this message, as it was in the draw.
     }
 
-    QByteArray previousHash = commitment;
+    QByteArray previousHash = ChainStart(commitment, publicNumbers.toString());
+    check.publicNumbers = publicNumbers.toString();
     for (int i = 0; i < batches.size(); ++i) {
         const int number = i + 1;
         QJsonObject batch = batches.at(i).toObject();
@@ -280,7 +281,8 @@ void Check(const QByteArray &text, CertificateCheck &check)
         batch.remove(QStringLiteral("hash"));
         previousHash = ChainHash(previousHash, batch);
         if (hash != previousHash)
-            throw SuiteError(QStringLiteral("%1的链接哈希不符：这条记录或它之前的记录被改动、删除或调换过。").arg(BatchLabel(number)));
+            throw SuiteError(QStringLiteral("%1的链接哈希不符：这条记录、它之前的记录或公开随机数被改动、删除或调换过。")
+                                 .arg(BatchLabel(number)));
         check.batches = number;
     }
     if (!changedInput.isEmpty())
@@ -292,9 +294,10 @@ void Check(const QByteArray &text, CertificateCheck &check)
 QString CertificateCheck::Summary() const
 {
     if (consistent)
-        return QStringLiteral("一致：承诺指纹 %1，工程“%2”，%3 条抽取记录全部按公开的种子重算无误。")
+        return QStringLiteral("一致：承诺指纹 %1，工程“%2”，%3 条抽取记录全部按公开的种子重算无误%4。")
             .arg(fingerprint, project)
-            .arg(batches);
+            .arg(batches)
+            .arg(publicNumbers.isEmpty() ? QString() : QStringLiteral("（公开随机数：%1）").arg(publicNumbers));
     return QStringLiteral("不一致：%1").arg(difference);
 }
 
@@ -303,6 +306,7 @@ QJsonObject CertificateCheck::ToJson() const
     QJsonObject json{{QStringLiteral("result"), consistent ? QStringLiteral("一致") : QStringLiteral("不一致")},
                      {QStringLiteral("fingerprint"), fingerprint},
                      {QStringLiteral("project"), project},
+                     {QStringLiteral("public"), publicNumbers},
                      {QStringLiteral("batches"), batches}};
     if (!consistent)
         json.insert(QStringLiteral("difference"), difference);

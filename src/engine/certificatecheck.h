@@ -13,13 +13,16 @@ struct CertificateCheck
     // certificate could not be read that far.
     QString fingerprint;
     QString project;
+    // The public numbers the draws were keyed with: the audience compares them with the
+    // real ones (tomorrow's lottery numbers).
+    QString publicNumbers;
     int batches = 0;
     // The first difference found, in words: which input, which batch, which result.
     QString difference;
 
     // "一致：…" or "不一致：…", one paragraph.
     QString Summary() const;
-    // {"result": "一致"|"不一致", "fingerprint", "project", "batches", "difference"}
+    // {"result": "一致"|"不一致", "fingerprint", "project", "public", "batches", "difference"}
     QJsonObject ToJson() const;
 };
 

@@ -153,6 +153,11 @@ QByteArray FinalStreamKey(const QByteArray &seed, const QString &publicNumbers, 
     return Sha256(seed + publicNumbers.toUtf8() + commitment);
 }
 
+QByteArray ChainStart(const QByteArray &commitment, const QString &publicNumbers)
+{
+    return Sha256(commitment + publicNumbers.toUtf8());
+}
+
 QByteArray ChainHash(const QByteArray &previous, const QJsonObject &batchWithoutHash)
 {
     return Sha256(previous + QJsonDocument(batchWithoutHash).toJson(QJsonDocument::Compact));
@@ -210,7 +215,6 @@ VerifiableDraw::VerifiableDraw(const QString &project, int pmode, const QueryPar
     for (const CanonicalInput &input : std::as_const(m_inputs))
         m_inputDigests << InputDigest(input);
     m_commitment = CommitmentOf(m_inputDigests, Sha256(m_seed));
-    m_lastHash = m_commitment;
     m_finalSource = std::make_shared<FinalStreamProxy>(*this);
 }
 
@@ -270,6 +274,8 @@ void VerifiableDraw::Reveal()
 void VerifiableDraw::StepFinished(const DrawStep &step)
 {
     QJsonObject json = StepJson(int(m_batches.size()) + 1, step);
+    if (m_batches.isEmpty()) // the public numbers are fixed by now
+        m_lastHash = ChainStart(m_commitment, m_publicNumbers);
     m_lastHash = ChainHash(m_lastHash, json);
     json.insert(QStringLiteral("hash"), QString::fromLatin1(m_lastHash.toHex()));
     m_batches.append(json);

@@ -60,8 +60,11 @@ QByteArray CommitmentOf(const QList<QByteArray> &inputDigests, const QByteArray 
 QString Fingerprint(const QByteArray &commitment);
 // The key of the final batches: SHA-256 of seed ‖ UTF-8(public numbers) ‖ commitment.
 QByteArray FinalStreamKey(const QByteArray &seed, const QString &publicNumbers, const QByteArray &commitment);
-// The chain hash of a batch: SHA-256 of the previous hash (the commitment for the first
-// batch) ‖ the batch's JSON without "hash", compact, keys in alphabetical order.
+// The hash the chain starts from: SHA-256 of commitment ‖ UTF-8(public numbers), so the
+// public numbers the batches were drawn with cannot be changed unnoticed.
+QByteArray ChainStart(const QByteArray &commitment, const QString &publicNumbers);
+// The chain hash of a batch: SHA-256 of the previous hash (ChainStart for the first batch)
+// ‖ the batch's JSON without "hash", compact, keys in alphabetical order.
 QByteArray ChainHash(const QByteArray &previous, const QJsonObject &batchWithoutHash);
 // The JSON form of a step: number, kind ("draw", "frame", "restore"), answers (when any),
 // results, abandoned or refused.

@@ -46,7 +46,11 @@ VerifiableController::VerifiableController(TRandForm &form, QMenu *recordMenu, b
         if (m_draw && !m_draw->Revealed())
             Reveal();
     });
-    StartRound();
+    // A window waiting for its access password commits nothing until it opens.
+    if (form.isVisible())
+        StartRound();
+    else
+        form.installEventFilter(this);
 }
 
 // The window is gone first (this is its child), so the engine is not touched here.
@@ -93,17 +97,14 @@ void VerifiableController::StartRound()
         ShowWarning(&m_form, QStringLiteral("证书无法保存"),
                     error.message() + QStringLiteral("\n抽取仍可进行，但窗口意外关闭时抽取记录会丢失。"));
     }
-    if (m_form.isVisible())
-        ShowCommitment();
-    else
-        m_form.installEventFilter(this); // the window shows after its password
+    ShowCommitment();
 }
 
 bool VerifiableController::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &m_form && event->type() == QEvent::Show) {
         m_form.removeEventFilter(this);
-        ShowCommitment();
+        StartRound();
     }
     return QObject::eventFilter(watched, event);
 }

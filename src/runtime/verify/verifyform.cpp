@@ -79,9 +79,13 @@ void TVerifyForm::ShowCheckOf(const QString &path)
     VerifyFile->setText(QStringLiteral("证书：%1").arg(QDir::toNativeSeparators(path)));
     VerifyDetails->setText(check.consistent
                                ? QStringLiteral("工程“%1”的 %2 条抽取记录已按公开的种子全部重算，结果与证书相同。"
-                                                "请确认上面的指纹与抽取前公布的指纹一致。")
+                                                "请确认上面的指纹与抽取前公布的指纹一致%3。")
                                      .arg(check.project)
                                      .arg(check.batches)
+                                     .arg(check.publicNumbers.isEmpty()
+                                              ? QString()
+                                              : QStringLiteral("，公开随机数“%1”与实际公布的数字相同")
+                                                    .arg(check.publicNumbers))
                                : check.difference);
 }
 
