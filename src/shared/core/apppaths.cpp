@@ -248,3 +248,8 @@ QString HistoryDatabasePath()
 {
     return AppDir() + QStringLiteral("Data/history.db");
 }
+
+QString CertificatesDir()
+{
+    return AppDir() + QStringLiteral("Certificates/");
+}
