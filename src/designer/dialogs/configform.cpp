@@ -2,6 +2,7 @@
 
 #include "gradient.h"
 #include "guarded.h"
+#include "interfacelanguage.h"
 #include "softsettings.h"
 #include "valueencodings.h"
 
@@ -35,9 +36,9 @@ QString toText(const QColor &colour)
 TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TConfigForm"));
-    setWindowTitle(QStringLiteral("系统设置"));
+    setWindowTitle(tr("系统设置"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(330, 311);
+    setFixedSize(330, 365);
 
     ChooseColour = [this](const QColor &current) {
         return QColorDialog::getColor(current, this, QStringLiteral("选择边框颜色"));
@@ -55,8 +56,10 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
     randRow->addWidget(new QLabel(QStringLiteral("生成的随机数之间的分隔符："), randGroup));
     RandSpliterValue = new QComboBox(randGroup);
     RandSpliterValue->setObjectName(QStringLiteral("RandSpliterValue"));
-    RandSpliterValue->addItems({QStringLiteral("双空格"), QStringLiteral("全角空格"), QStringLiteral("全角逗号"),
-                                QStringLiteral("全角分号"), QStringLiteral("半角分号")});
+    // The stored name stays Chinese whatever the windows speak.
+    for (const char *name : {QT_TR_NOOP("双空格"), QT_TR_NOOP("全角空格"), QT_TR_NOOP("全角逗号"),
+                             QT_TR_NOOP("全角分号"), QT_TR_NOOP("半角分号")})
+        RandSpliterValue->addItem(tr(name), QString::fromUtf8(name));
     randRow->addWidget(RandSpliterValue, 1);
     layout->addWidget(randGroup);
 
@@ -113,6 +116,18 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
               "ImgBorderColor");
     grid->setColumnStretch(2, 1);
     layout->addWidget(showGroup);
+
+    auto *languageGroup = new QGroupBox(tr("语言"), this);
+    auto *languageRow = new QHBoxLayout(languageGroup);
+    LanguageValue = new QComboBox(languageGroup);
+    LanguageValue->setObjectName(QStringLiteral("LanguageValue"));
+    LanguageValue->setAccessibleName(tr("语言"));
+    LanguageValue->addItem(tr("自动"), kLanguageAutomatic);
+    LanguageValue->addItem(kLanguageChinese, kLanguageChinese);
+    LanguageValue->addItem(kLanguageEnglish, kLanguageEnglish);
+    languageRow->addWidget(LanguageValue);
+    languageRow->addWidget(new QLabel(tr("下次启动时生效"), languageGroup), 1);
+    layout->addWidget(languageGroup);
     layout->addStretch();
 
     auto *buttons = new QHBoxLayout;
@@ -146,7 +161,8 @@ void TConfigForm::FormShow()
     Guarded(this, [this] {
         const SoftSettings settings = ReadSoftSettings();
         const QString spliter = settings.randSpliter.isEmpty() ? SettingsDialogDefaultSpliter : settings.randSpliter;
-        RandSpliterValue->setCurrentIndex(RandSpliterValue->findText(spliter));
+        RandSpliterValue->setCurrentIndex(RandSpliterValue->findData(spliter));
+        LanguageValue->setCurrentIndex(qMax(0, LanguageValue->findData(settings.language)));
         ListAutoRestore->setChecked(settings.listAutoRestore);
         ShowRandLabelBorder->setChecked(settings.randLabelBorder);
         RBorderWidth->setText(settings.rBorderWidth);
@@ -210,7 +226,7 @@ bool TConfigForm::eventFilter(QObject *watched, QEvent *event)
 void TConfigForm::BOKClick()
 {
     SoftSettings settings;
-    settings.randSpliter = RandSpliterValue->currentText();
+    settings.randSpliter = RandSpliterValue->currentData().toString();
     settings.listAutoRestore = ListAutoRestore->isChecked();
     settings.randLabelBorder = ShowRandLabelBorder->isChecked();
     settings.rBorderWidth = RBorderWidth->text();
@@ -218,7 +234,11 @@ void TConfigForm::BOKClick()
     settings.imgBorder = ShowImgBorder->isChecked();
     settings.imgBorderWidth = ImgBorderWidth->text();
     settings.imgBorderColor = toText(imgBorderColour);
-    if (Guarded(this, [&settings] { WriteRandShowSettings(settings); }))
+    const QString language = LanguageValue->currentData().toString();
+    if (Guarded(this, [&settings, &language] {
+            WriteRandShowSettings(settings);
+            WriteLanguageSetting(language);
+        }))
         accept();
 }
 

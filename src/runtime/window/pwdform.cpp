@@ -10,7 +10,7 @@
 TPwdForm::TPwdForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName("TPwdForm");
-    setWindowTitle("密码");
+    setWindowTitle(tr("密码"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(299, 129);
 
@@ -29,11 +29,11 @@ TPwdForm::TPwdForm(QWidget *parent) : QDialog(parent)
     Pwd->setStyleSheet("QLineEdit { lineedit-password-character: 183; }");
     Pwd->setGeometry(16, 42, 267, 28);
 
-    BOK = new QPushButton("确定", this);
+    BOK = new QPushButton(tr("确定"), this);
     BOK->setObjectName("BOK");
     BOK->setDefault(true);
     BOK->setGeometry(111, 84, 82, 30);
-    BCancel = new QPushButton("取消", this);
+    BCancel = new QPushButton(tr("取消"), this);
     BCancel->setObjectName("BCancel");
     BCancel->setGeometry(201, 84, 82, 30);
 
