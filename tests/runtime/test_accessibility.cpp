@@ -1,6 +1,6 @@
-// What a screen reader meets in the drawing window and its record tools: a name for
-// every control that takes the focus, the result announced when a draw stops, and the
-// record menu's commands on keys.
+// What a screen reader or keyboard user meets in the drawing window and its record
+// tools: a name for every control that takes the focus, and the record menu's commands
+// on keys.
 #include "apppaths.h"
 #include "codec.h"
 #include "domutil.h"
@@ -11,29 +11,17 @@
 #include "recordcontroller.h"
 #include "recordintegration.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-struct Announcement
-{
-    QObject *object;
-    QString value;
-};
-QList<Announcement> announcements;
-
-void RecordAnnouncement(QAccessibleEvent *event)
-{
-    if (event->type() == QAccessible::ValueChanged)
-        announcements.append({event->object(), static_cast<QAccessibleValueChangeEvent *>(event)->value().toString()});
-}
 
 // Controls a keyboard user can reach that a screen reader could not name.
 QStringList UnnamedFocusableControls(QWidget *window)
@@ -41,6 +29,9 @@ QStringList UnnamedFocusableControls(QWidget *window)
     QStringList unnamed;
     for (QWidget *widget : window->findChildren<QWidget *>()) {
         if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(window))
+            continue;
+        // A scroll area's viewport is reached through the area itself.
+        if (auto *area = qobject_cast<QAbstractScrollArea *>(widget->parentWidget()); area && area->viewport() == widget)
             continue;
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
         if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
@@ -89,6 +80,9 @@ private slots:
         QCOMPARE(form->FormShow(), TRandForm::StartupOutcome::Shown);
         record = AttachRecordTools(*form);
         QVERIFY(record);
+        // One draw, so that the record tools have a record to work on.
+        form->GoRandButton->click();
+        QTRY_VERIFY(!form->RandRecordMemo->toPlainText().isEmpty());
     }
 
     void cleanupTestCase()
@@ -114,23 +108,6 @@ private slots:
             QVERIFY2(unnamed.isEmpty(), qPrintable(dialog[1] + QStringLiteral(": ") + unnamed.join(", ")));
             window->close();
         }
-    }
-
-    // A draw ends with the result on the result box's accessible value, even with the
-    // suite's own speech off; frames while it runs are not announced.
-    void finalResultIsAnnounced()
-    {
-        QAccessible::installUpdateHandler(RecordAnnouncement);
-        QAccessible::setActive(true);
-        announcements.clear();
-        form->Menu_Go->trigger();
-        QTRY_VERIFY(!announcements.isEmpty());
-        QAccessible::installUpdateHandler(nullptr);
-        QAccessible::setActive(false);
-        QCOMPARE(announcements.size(), 1);
-        QCOMPARE(announcements.first().object, form->RandBoxEdit);
-        QCOMPARE(announcements.first().value, form->RandBoxEdit->text());
-        QVERIFY(!announcements.first().value.isEmpty());
     }
 
     // The record commands run from the keyboard, from anywhere in the window; the

@@ -1,5 +1,6 @@
 // The suite speaks Chinese on a system whose language is English when the settings ask
 // for it: the toolkit's dialogs and the dates they show.
+#include "appdirarguments.h"
 #include "chineseui.h"
 
 #include <QApplication>
@@ -48,12 +49,9 @@ int main(int argc, char **argv)
     if (!ini.open(QIODevice::WriteOnly) || ini.write("[Interface]\nLanguage=中文\n") < 0)
         return 1;
     ini.close();
-    QByteArray appDir = dataDir.path().toLocal8Bit();
-    char appDirOption[] = "--appdir";
-    char *arguments[] = {argv[0], appDirOption, appDir.data(), nullptr};
-    int argumentCount = 3;
+    AppDirArguments arguments(argv[0], dataDir.path());
     UseInterfaceLanguage();
-    QApplication application(argumentCount, arguments);
+    QApplication application(arguments.count, arguments.values);
     TestChineseUi test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,5 +1,6 @@
 // The suite in English: chosen from the settings or the system, the translation loaded,
 // and what the settings dialog stores unchanged by the language it shows.
+#include "appdirarguments.h"
 #include "apppaths.h"
 #include "chineseui.h"
 #include "configform.h"
@@ -69,12 +70,9 @@ int main(int argc, char **argv)
     qunsetenv("LC_MESSAGES");
     QTemporaryDir dataDir;
     SetInstallDir(QStringLiteral(SUITE_APP_DIR));
-    QByteArray appDir = dataDir.path().toLocal8Bit();
-    char appDirOption[] = "--appdir";
-    char *arguments[] = {argv[0], appDirOption, appDir.data(), nullptr};
-    int argumentCount = 3;
+    AppDirArguments arguments(argv[0], dataDir.path());
     UseInterfaceLanguage();
-    QApplication application(argumentCount, arguments);
+    QApplication application(arguments.count, arguments.values);
     SetAppDir(dataDir.path());
     TestEnglishUi test;
     return QTest::qExec(&test, argc, argv);

@@ -116,6 +116,7 @@ TFrequencyForm::TFrequencyForm(const QStringList &results, const QString &style,
 
     FreGrid = new QTableView(this);
     FreGrid->setObjectName(QStringLiteral("FreGrid"));
+    FreGrid->setAccessibleName(tr("频数表"));
     FreGrid->setModel(new FrequencyTableModel(table, FreGrid));
     FreGrid->verticalHeader()->hide();
     FreGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -140,6 +141,7 @@ TFrequencyForm::TFrequencyForm(const QStringList &results, const QString &style,
     FChart->legend()->hide();
     FChartView = new QChartView(FChart, this);
     FChartView->setObjectName(QStringLiteral("FChartView"));
+    FChartView->setAccessibleName(tr("频数统计图"));
     FChartView->setRenderHint(QPainter::Antialiasing);
     FChartView->setStyleSheet(QStringLiteral("background: transparent"));
     FChartView->setMinimumSize(560, 400);

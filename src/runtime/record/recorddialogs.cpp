@@ -97,6 +97,7 @@ TNewLineForm::TNewLineForm(std::function<void(int)> apply, QWidget *parent)
     prompt->setObjectName(QStringLiteral("NewLineLabel"));
     layout->addWidget(prompt);
     NewLineRCount = NewResultsPerLineEdit(&counter, this);
+    prompt->setBuddy(NewLineRCount);
     layout->addWidget(NewLineRCount);
     QPushButton *ok = AddButtonRow(this, layout);
     connect(ok, &QPushButton::clicked, this, &TNewLineForm::BOKClick);
@@ -129,6 +130,7 @@ TAutoNLineForm::TAutoNLineForm(const RecordSettings &current, std::function<void
     prompt->setObjectName(QStringLiteral("NewLineLabel"));
     layout->addWidget(prompt);
     NewLineRCount = NewResultsPerLineEdit(&counter, this);
+    prompt->setBuddy(NewLineRCount);
     NewLineRCount->setText(QString::number(current.autoNewLineCount > 0 ? current.autoNewLineCount : current.newLineRCount));
     layout->addWidget(NewLineRCount);
     QPushButton *ok = AddButtonRow(this, layout);
@@ -222,6 +224,7 @@ TAutoSortForm::TAutoSortForm(const RecordSettings &current, Callbacks callbacks,
     auto *layout = new QVBoxLayout(this);
     AutoSortRange = new QListWidget(this);
     AutoSortRange->setObjectName(QStringLiteral("AutoSortRange"));
+    AutoSortRange->setAccessibleName(tr("何时自动排序"));
     const bool flags[] = {current.autoSortAfterBatch, current.autoSortAfterNewLine};
     const QString captions[] = {tr("每次生成随机数后自动排序"), tr("手动换行操作后自动排序")};
     for (int i = 0; i < 2; ++i) {

@@ -27,6 +27,7 @@ TStatForm::TStatForm(std::function<QStringList()> results, const QString &number
 
     StatNum = new QListWidget(this);
     StatNum->setObjectName(QStringLiteral("StatNum"));
+    StatNum->setAccessibleName(tr("统计项目"));
     for (const QString &caption : {tr("最小值"), tr("最大值"), tr("极差"), tr("平均值"), tr("方差"), tr("标准差")}) {
         auto *item = new QListWidgetItem(caption, StatNum);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
@@ -44,6 +45,7 @@ TStatForm::TStatForm(std::function<QStringList()> results, const QString &number
 
     StatMemo = new QPlainTextEdit(this);
     StatMemo->setObjectName(QStringLiteral("StatMemo"));
+    StatMemo->setAccessibleName(tr("统计结果"));
     StatMemo->setReadOnly(true);
     StatMemo->setMinimumSize(260, 200);
     // Its own short menu in Chinese instead of the toolkit's English editing menu; the

@@ -28,6 +28,8 @@ TPwdForm::TPwdForm(QWidget *parent) : QDialog(parent)
     // The password character is the middle dot "·" (U+00B7 = 183).
     Pwd->setStyleSheet("QLineEdit { lineedit-password-character: 183; }");
     Pwd->setGeometry(16, 42, 267, 28);
+    // A screen reader names the box by the prompt above it.
+    PwdLabel->setBuddy(Pwd);
 
     BOK = new QPushButton(tr("确定"), this);
     BOK->setObjectName("BOK");
