@@ -311,6 +311,14 @@
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>参数有误</source>
+        <translation>Wrong Value</translation>
+    </message>
+    <message>
+        <source>边框宽度必须是 %1 到 %2 之间的整数！</source>
+        <translation>The border width must be a whole number from %1 to %2.</translation>
+    </message>
 </context>
 <context>
     <name>TEScreenForm</name>
@@ -662,12 +670,6 @@ Choose &quot;Yes&quot; to replace it, &quot;No&quot; to import this one under th
         <translation>The default project you chose no longer exists. Please open the project you need with Varnel.</translation>
     </message>
     <message>
-        <source>工程“%1”无法打开：%2
-请用Varnel修复或重新创建该工程。</source>
-        <translation>The project &quot;%1&quot; could not be opened: %2
-Please repair it or make it again with Varnel.</translation>
-    </message>
-    <message>
         <source>抽取窗口</source>
         <translation>drawing window</translation>
     </message>
@@ -698,6 +700,12 @@ Please repair it or make it again with Varnel.</translation>
     <message>
         <source>抽取记录</source>
         <translation>Record of results</translation>
+    </message>
+    <message>
+        <source>工程“%1”无法打开：%2
+请从备份中恢复该工程文件，或重新创建该工程。</source>
+        <translation>The project &quot;%1&quot; could not be opened: %2
+Please restore the project file from a backup, or make the project again.</translation>
     </message>
 </context>
 <context>

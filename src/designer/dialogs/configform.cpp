@@ -3,6 +3,7 @@
 #include "gradient.h"
 #include "guarded.h"
 #include "interfacelanguage.h"
+#include "messages.h"
 #include "softsettings.h"
 #include "valueencodings.h"
 
@@ -228,6 +229,19 @@ bool TConfigForm::eventFilter(QObject *watched, QEvent *event)
 
 void TConfigForm::BOKClick()
 {
+    for (DragNumberEdit *width : {RBorderWidth, ImgBorderWidth}) {
+        bool ok = false;
+        const int value = width->text().toInt(&ok);
+        if (width->isEnabled() && (!ok || value < SoftSettings::MinBorderWidth || value > SoftSettings::MaxBorderWidth)) {
+            ShowError(this, tr("参数有误"),
+                      tr("边框宽度必须是 %1 到 %2 之间的整数！")
+                          .arg(SoftSettings::MinBorderWidth)
+                          .arg(SoftSettings::MaxBorderWidth));
+            width->setFocus();
+            width->selectAll();
+            return;
+        }
+    }
     SoftSettings settings;
     settings.randSpliter = RandSpliterValue->currentData().toString();
     settings.listAutoRestore = ListAutoRestore->isChecked();

@@ -311,7 +311,7 @@ TRandForm::StartupOutcome TRandForm::FormShow(const QString &projectName)
         LoadProject();
     } catch (const SuiteError &error) {
         ShowError(nullptr, tr("工程无法打开"),
-                  tr("工程“%1”无法打开：%2\n请用Varnel修复或重新创建该工程。").arg(m_projectName, error.message()));
+                  tr("工程“%1”无法打开：%2\n请从备份中恢复该工程文件，或重新创建该工程。").arg(m_projectName, error.message()));
         return EndStartup();
     }
 

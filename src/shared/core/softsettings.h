@@ -30,7 +30,11 @@ struct SoftSettings
     // each program's start.
     QString language = QStringLiteral("自动");
 
-    // Border widths as the runtime uses them: the stored integer, 1 when not a number.
+    // The widths the settings dialog accepts.
+    static constexpr int MinBorderWidth = 1;
+    static constexpr int MaxBorderWidth = 50;
+    // Border widths as the runtime uses them: the stored integer kept within those limits,
+    // 1 when not a number.
     int RBorderWidthPixels() const;
     int ImgBorderWidthPixels() const;
 };
