@@ -679,7 +679,7 @@ Choose &quot;Yes&quot; to replace it, &quot;No&quot; to import this one under th
     </message>
     <message>
         <source>当前工程已加密，请输入访问密码：</source>
-        <translation>This project is protected. Please enter its password:</translation>
+        <translation>Enter the project&apos;s password:</translation>
     </message>
     <message>
         <source>密码错误</source>
