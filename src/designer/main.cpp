@@ -9,7 +9,7 @@
 
 int main(int argc, char *argv[])
 {
-    UseChineseUi();
+    UseInterfaceLanguage();
     QApplication app(argc, argv);
     IdentifyProgram(QStringLiteral("Varnel"), QStringLiteral("org.zelmora.Zelmora"));
     const QStringList arguments = QApplication::arguments();

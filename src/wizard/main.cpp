@@ -6,7 +6,7 @@
 
 int main(int argc, char *argv[])
 {
-    UseChineseUi();
+    UseInterfaceLanguage();
     QApplication app(argc, argv);
     IdentifyProgram(QStringLiteral("Quorin"), QStringLiteral("org.zelmora.Zelmora.Wizard"));
     if (!PrepareWindowProgram())
