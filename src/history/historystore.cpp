@@ -1,9 +1,12 @@
 #include "historystore.h"
 
+#include "pendingdraws.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSqlDatabase>
@@ -179,9 +182,16 @@ bool HistoryStore::Open(const QString &path)
 {
     // A file this program cannot use is left alone: nothing is written to it.
     const bool opened = OpenAndPrepare(path);
-    if (!opened)
+    if (!opened) {
         CloseConnection();
-    return opened;
+        return false;
+    }
+    // Draws the command line left beside the file come in before anything is read. A
+    // refusal (locked, full disk) leaves them there for the next reader.
+    const QString openNotice = notice;
+    if (FoldPendingDraws(path) && notice.isEmpty())
+        notice = openNotice;
+    return true;
 }
 
 bool HistoryStore::OpenAndPrepare(const QString &path)
@@ -287,6 +297,24 @@ bool HistoryStore::Append(const QList<HistoryEntry> &entries)
         notice = FailureText(query.lastError());
         return false;
     }
+    const bool ok = InsertEntries(entries) && Commit(query);
+    if (ok)
+        notice.clear();
+    return ok;
+}
+
+bool HistoryStore::Commit(QSqlQuery &transaction)
+{
+    if (transaction.exec(QStringLiteral("COMMIT")))
+        return true;
+    notice = FailureText(transaction.lastError());
+    transaction.exec(QStringLiteral("ROLLBACK"));
+    return false;
+}
+
+bool HistoryStore::InsertEntries(const QList<HistoryEntry> &entries)
+{
+    QSqlDatabase db = QSqlDatabase::database(connectionName);
     QSqlQuery insertDraw(db);
     insertDraw.prepare(QStringLiteral("INSERT INTO draws(project, day, time, batch, source, results) VALUES(?, ?, ?, ?, ?, ?)"));
     QHash<QString, QHash<int, int>> drawsPerDay;
@@ -344,15 +372,85 @@ bool HistoryStore::Append(const QList<HistoryEntry> &entries)
     insertDraw.finish();
     addDraws.finish();
     addResults.finish();
-    if (ok && !query.exec(QStringLiteral("COMMIT"))) {
-        ok = false;
+    if (!ok)
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    return ok;
+}
+
+bool HistoryStore::FoldPendingDraws(const QString &databasePath)
+{
+    const QString folder = PendingDrawsFolder(databasePath);
+    if (!QFileInfo::exists(folder))
+        return true;
+    QSqlDatabase db = QSqlDatabase::database(connectionName);
+    QSqlQuery query(db);
+    // The write lock first: of two programs folding at once, the second finds the files
+    // the first took in already listed below.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
         notice = FailureText(query.lastError());
-    }
-    if (!ok) {
-        query.exec(QStringLiteral("ROLLBACK"));
         return false;
     }
-    notice.clear();
+    auto fail = [&](const QSqlError &error) {
+        notice = FailureText(error);
+        query.exec(QStringLiteral("ROLLBACK"));
+        return false;
+    };
+    // The names of the files taken in are committed with their draws: a program ended
+    // between the commit and removing the files does not have them taken in twice.
+    if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS folded_files(name TEXT PRIMARY KEY) WITHOUT ROWID")))
+        return fail(query.lastError());
+    QSet<QString> folded;
+    if (!query.exec(QStringLiteral("SELECT name FROM folded_files")))
+        return fail(query.lastError());
+    while (query.next())
+        folded.insert(query.value(0).toString());
+    const QList<PendingDrawsFile> files = ListPendingDraws(folder);
+    QList<HistoryEntry> entries;
+    QStringList taken;
+    QStringList unreadable;
+    for (const PendingDrawsFile &file : files) {
+        if (folded.remove(file.name)) {
+            taken << file.name;
+            continue;
+        }
+        const std::optional<QList<HistoryEntry>> read = ReadPendingDraws(folder + QLatin1Char('/') + file.name);
+        if (!read) {
+            unreadable << file.name;
+            continue;
+        }
+        entries << *read;
+        taken << file.name;
+    }
+    if (!InsertEntries(entries))
+        return false;
+    QSqlQuery record(db);
+    record.prepare(QStringLiteral("INSERT OR REPLACE INTO folded_files(name) VALUES(?)"));
+    for (const QString &name : std::as_const(taken)) {
+        record.addBindValue(name);
+        if (!record.exec())
+            return fail(record.lastError());
+    }
+    // Names left in `folded` belong to files removed long ago: unique names never return.
+    QSqlQuery forget(db);
+    forget.prepare(QStringLiteral("DELETE FROM folded_files WHERE name = ?"));
+    for (const QString &name : std::as_const(folded)) {
+        forget.addBindValue(name);
+        if (!forget.exec())
+            return fail(forget.lastError());
+    }
+    record.finish();
+    forget.finish();
+    if (!Commit(query))
+        return false;
+    for (const QString &name : std::as_const(taken))
+        QFile::remove(folder + QLatin1Char('/') + name);
+    // Kept for a person to look at, out of the way of the next fold.
+    for (const QString &name : std::as_const(unreadable))
+        QFile::rename(folder + QLatin1Char('/') + name, folder + QLatin1Char('/') + name + QStringLiteral(".unreadable"));
+    notice = unreadable.isEmpty() ? QString()
+                                  : QStringLiteral("%1 个待记入的抽取文件无法读取，已改名为 *.unreadable 保留在“%2”。")
+                                        .arg(unreadable.size())
+                                        .arg(QDir::toNativeSeparators(folder));
     return true;
 }
 

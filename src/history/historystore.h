@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class QSqlQuery;
+
 // One draw as the history keeps it: when, which project, which results (without list
 // escapes), the how-manieth draw of its run and where it was made.
 struct HistoryEntry
@@ -66,7 +68,8 @@ public:
     HistoryStore(const HistoryStore &) = delete;
     HistoryStore &operator=(const HistoryStore &) = delete;
 
-    // Opens (and creates) the database. A file that is not a database or is damaged is
+    // Opens (and creates) the database and takes in the draws waiting beside it (see
+    // pendingdraws.h). A file that is not a database or is damaged is
     // renamed aside ("history.db.damaged", with its journal files) and a new one
     // created; Notice() then says so. Returns false, with Notice() saying why, when
     // the file cannot be used at all (unreadable folder, newer schema, …).
@@ -103,6 +106,13 @@ private:
     void CloseConnection();
     bool PrepareSchema();
     bool PutDamagedFileAside(const QString &path);
+    // Inside an open transaction; rolls it back when an insert fails.
+    bool InsertEntries(const QList<HistoryEntry> &entries);
+    // Commits the transaction begun by `transaction`, or rolls it back.
+    bool Commit(QSqlQuery &transaction);
+    // Takes in the draws other programs left in PendingDrawsFolder(databasePath), each
+    // file exactly once, and removes the files.
+    bool FoldPendingDraws(const QString &databasePath);
 
     QString connectionName;
     QString notice;

@@ -316,7 +316,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     DrawSession session(options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem());
     std::optional<SessionHistory> history;
     if (soft.keepHistory && !options.noHistory)
-        history.emplace(session, kSourceCommandLine, SessionHistory::Opening::WithFirstDraw);
+        history.emplace(session, kSourceCommandLine, SessionHistory::Opening::Pending);
     // Plain output is written batch by batch; JSON needs every batch before it starts.
     std::optional<ResultWriter> plain;
     if (!options.json)
@@ -362,14 +362,16 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     } catch (const std::bad_alloc &) {
         refuse(outOfMemory);
     }
-    if (plain)
-        plain.reset(); // writes what is left
-    else
-        WriteJson(projectLabel, pmode, jsonBatches, out);
+    // The history is on disk before the last results are shown: a run stopped once it
+    // has printed has lost nothing.
     if (history) {
         if (const QString historyNotice = history->Finish(); !historyNotice.isEmpty())
             Write(err, historyNotice + QLatin1Char('\n'));
     }
+    if (plain)
+        plain.reset(); // writes what is left
+    else
+        WriteJson(projectLabel, pmode, jsonBatches, out);
     if (refusal)
         Write(err, *refusal + QLatin1Char('\n'));
     else if (status == kStatusListExhausted)
