@@ -3,6 +3,7 @@
 #include "querysection.h"
 #include "suiteerror.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -113,12 +114,19 @@ DrawList::DrawList(const QStringList &entries)
     auto shape = std::make_shared<Shape>();
     shape->entries = entries;
     // Texts seen so far: an open-addressing table (at most half full) of the position of
-    // each text's last copy, so no text is copied or hashed twice.
+    // each text's last copy, so no text is copied or hashed twice. Each slot keeps part of
+    // its text's hash too: texts are compared only when that matches, so a collision
+    // costs no visit to another text's memory.
+    struct Slot
+    {
+        int lastPosition = -1;
+        quint32 hash = 0;
+    };
     size_t capacity = 16;
     while (capacity < size_t(entries.size()) * 2)
         capacity *= 2;
     const size_t mask = capacity - 1;
-    std::vector<int> lastPositionOf(capacity, -1);
+    std::vector<Slot> seen(capacity);
     std::vector<int> nextSame(entries.size(), -1);
     m_alive.reserve(entries.size());
     int distinct = 0;
@@ -127,10 +135,14 @@ DrawList::DrawList(const QStringList &entries)
         if (text.isEmpty())
             continue;
         m_alive.push_back(position);
-        size_t slot = TextHash(text) & mask;
-        while (lastPositionOf[slot] != -1 && entries.at(lastPositionOf[slot]) != text)
+        const size_t hash = TextHash(text);
+        const auto tag = quint32(hash >> 32 ^ hash);
+        size_t slot = hash & mask;
+        while (seen[slot].lastPosition != -1
+               && (seen[slot].hash != tag || entries.at(seen[slot].lastPosition) != text))
             slot = (slot + 1) & mask;
-        int &last = lastPositionOf[slot];
+        seen[slot].hash = tag;
+        int &last = seen[slot].lastPosition;
         if (last == -1) {
             nextSame[position] = position;
             ++distinct;
@@ -151,18 +163,44 @@ DrawList::DrawList(const QStringList &entries)
     m_shape = std::move(shape);
 }
 
-QString DrawList::Draw(RandomSource &random, bool remove)
+QStringList DrawList::Draw(RandomSource &random, bool remove, int count)
+{
+    std::vector<int> positions(size_t(std::max(count, 0)));
+    for (int &position : positions)
+        position = DrawPosition(random, remove);
+    // The texts are fetched once every position is known, the memory of those a few
+    // draws ahead asked for early: a long list's texts lie all over the heap, and
+    // waiting for each in turn is most of a shuffle's time.
+    const QStringList &entries = m_shape->entries;
+    constexpr size_t kAhead = 16;
+    QStringList drawn;
+    drawn.reserve(count);
+    for (size_t i = 0; i < positions.size(); ++i) {
+#if defined(__GNUC__)
+        if (i + 2 * kAhead < positions.size())
+            __builtin_prefetch(&entries.at(positions[i + 2 * kAhead]));
+        if (i + kAhead < positions.size())
+            // The reference count the copy below raises sits just before the text.
+            __builtin_prefetch(reinterpret_cast<const char *>(entries.at(positions[i + kAhead]).constData())
+                                   - sizeof(QArrayData),
+                               1);
+#endif
+        drawn.append(entries.at(positions[i]));
+    }
+    return drawn;
+}
+
+int DrawList::DrawPosition(RandomSource &random, bool remove)
 {
     const int pick = int(random.Below(m_alive.size()));
     const int position = m_alive[pick];
-    QString text = m_shape->entries.at(position);
     if (!remove)
-        return text;
+        return position;
     --m_distinctRemaining;
     if (!m_shape->hasCopies) {
         m_alive[pick] = m_alive.back();
         m_alive.pop_back();
-        return text;
+        return position;
     }
     int same = position;
     do {
@@ -174,7 +212,7 @@ QString DrawList::Draw(RandomSource &random, bool remove)
         m_aliveIndex[same] = -1;
         same = m_shape->nextSame[same];
     } while (same != position);
-    return text;
+    return position;
 }
 
 QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int count, const QString &what)
@@ -186,9 +224,5 @@ QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int
                              .arg(what)
                              .arg(list.DistinctRemaining())
                              .arg(count));
-    QStringList drawn;
-    drawn.reserve(count);
-    for (int i = 0; i < count; ++i)
-        drawn.append(list.Draw(random, !allowRepeat));
-    return drawn;
+    return list.Draw(random, !allowRepeat, count);
 }
