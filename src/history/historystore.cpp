@@ -423,23 +423,24 @@ bool HistoryStore::FoldPendingDraws(const QString &databasePath)
     }
     if (!InsertEntries(entries))
         return false;
-    QSqlQuery record(db);
-    record.prepare(QStringLiteral("INSERT OR REPLACE INTO folded_files(name) VALUES(?)"));
-    for (const QString &name : std::as_const(taken)) {
-        record.addBindValue(name);
-        if (!record.exec())
-            return fail(record.lastError());
-    }
+    // Runs `sql` once for each name.
+    auto forEachName = [&db](const QString &sql, const auto &names, QSqlError &failure) {
+        QSqlQuery statement(db);
+        statement.prepare(sql);
+        for (const QString &name : names) {
+            statement.addBindValue(name);
+            if (!statement.exec()) {
+                failure = statement.lastError();
+                return false;
+            }
+        }
+        return true;
+    };
+    QSqlError failure;
     // Names left in `folded` belong to files removed long ago: unique names never return.
-    QSqlQuery forget(db);
-    forget.prepare(QStringLiteral("DELETE FROM folded_files WHERE name = ?"));
-    for (const QString &name : std::as_const(folded)) {
-        forget.addBindValue(name);
-        if (!forget.exec())
-            return fail(forget.lastError());
-    }
-    record.finish();
-    forget.finish();
+    if (!forEachName(QStringLiteral("INSERT OR REPLACE INTO folded_files(name) VALUES(?)"), taken, failure)
+        || !forEachName(QStringLiteral("DELETE FROM folded_files WHERE name = ?"), folded, failure))
+        return fail(failure);
     if (!Commit(query))
         return false;
     for (const QString &name : std::as_const(taken))
