@@ -114,19 +114,12 @@ DrawList::DrawList(const QStringList &entries)
     auto shape = std::make_shared<Shape>();
     shape->entries = entries;
     // Texts seen so far: an open-addressing table (at most half full) of the position of
-    // each text's last copy, so no text is copied or hashed twice. Each slot keeps part of
-    // its text's hash too: texts are compared only when that matches, so a collision
-    // costs no visit to another text's memory.
-    struct Slot
-    {
-        int lastPosition = -1;
-        quint32 hash = 0;
-    };
+    // each text's last copy, so no text is copied or hashed twice.
     size_t capacity = 16;
     while (capacity < size_t(entries.size()) * 2)
         capacity *= 2;
     const size_t mask = capacity - 1;
-    std::vector<Slot> seen(capacity);
+    std::vector<int> lastPositionOf(capacity, -1);
     std::vector<int> nextSame(entries.size(), -1);
     m_alive.reserve(entries.size());
     int distinct = 0;
@@ -135,14 +128,10 @@ DrawList::DrawList(const QStringList &entries)
         if (text.isEmpty())
             continue;
         m_alive.push_back(position);
-        const size_t hash = TextHash(text);
-        const auto tag = quint32(hash >> 32 ^ hash);
-        size_t slot = hash & mask;
-        while (seen[slot].lastPosition != -1
-               && (seen[slot].hash != tag || entries.at(seen[slot].lastPosition) != text))
+        size_t slot = TextHash(text) & mask;
+        while (lastPositionOf[slot] != -1 && entries.at(lastPositionOf[slot]) != text)
             slot = (slot + 1) & mask;
-        seen[slot].hash = tag;
-        int &last = seen[slot].lastPosition;
+        int &last = lastPositionOf[slot];
         if (last == -1) {
             nextSame[position] = position;
             ++distinct;
