@@ -445,9 +445,8 @@ bool HistoryStore::FoldPendingDraws(const QString &databasePath)
         return false;
     for (const QString &name : std::as_const(taken))
         QFile::remove(folder + QLatin1Char('/') + name);
-    // Kept for a person to look at, out of the way of the next fold.
     for (const QString &name : std::as_const(unreadable))
-        QFile::rename(folder + QLatin1Char('/') + name, folder + QLatin1Char('/') + name + QStringLiteral(".unreadable"));
+        SetPendingDrawsAside(folder, name);
     notice = unreadable.isEmpty() ? QString()
                                   : QStringLiteral("%1 个待记入的抽取文件无法读取，已改名为 *.unreadable 保留在“%2”。")
                                         .arg(unreadable.size())

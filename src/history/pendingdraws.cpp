@@ -13,6 +13,7 @@
 namespace {
 
 const QString kSuffix = QStringLiteral(".draws");
+const QString kUnreadableSuffix = QStringLiteral(".unreadable");
 
 } // namespace
 
@@ -49,7 +50,7 @@ QList<PendingDrawsFile> ListPendingDraws(const QString &folder)
     for (const QFileInfo &info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
         if (info.fileName().endsWith(kSuffix))
             files.append({info.fileName(), info.lastModified()});
-        else if (info.lastModified() < dayAgo)
+        else if (!info.fileName().endsWith(kUnreadableSuffix) && info.lastModified() < dayAgo)
             QFile::remove(info.filePath());
     }
     // Draws go into the history in the order they were made; names break ties.
@@ -83,4 +84,9 @@ std::optional<QList<HistoryEntry>> ReadPendingDraws(const QString &path)
         entries.append(std::move(entry));
     }
     return entries;
+}
+
+void SetPendingDrawsAside(const QString &folder, const QString &name)
+{
+    QFile::rename(folder + QLatin1Char('/') + name, folder + QLatin1Char('/') + name + kUnreadableSuffix);
 }

@@ -31,8 +31,13 @@ struct PendingDrawsFile
 };
 
 // The complete files in the folder, oldest first. Temporary files a writer left when
-// it was killed before finishing are removed once they are a day old.
+// it was killed before finishing are removed once they are a day old; files set aside
+// as unreadable stay.
 QList<PendingDrawsFile> ListPendingDraws(const QString &folder);
 
 // The entries of one file; nothing when it cannot be read or is not such a file.
 std::optional<QList<HistoryEntry>> ReadPendingDraws(const QString &path);
+
+// Renames a file that cannot be read to "<name>.unreadable": kept for a person to look
+// at, out of the way of the next reader.
+void SetPendingDrawsAside(const QString &folder, const QString &name);
