@@ -37,7 +37,7 @@ protected:
 
 int main(int argc, char *argv[])
 {
-    UseChineseUi();
+    UseInterfaceLanguage();
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     const qsizetype appDirOption = arguments.indexOf(QStringLiteral("--appdir"));
