@@ -70,7 +70,8 @@ public:
     HistoryStore(const HistoryStore &) = delete;
     HistoryStore &operator=(const HistoryStore &) = delete;
 
-    // Opens (and creates) the database. Returns false, with Notice() saying why, when
+    // Opens (and creates) the database and takes in the draws waiting beside it (see
+    // pendingdraws.h). Returns false, with Notice() saying why, when
     // the file cannot be used at all (unreadable folder, newer schema, …).
     //
     // Damage found by any read or write, here or later, is handled alike: the file is
@@ -122,6 +123,13 @@ private:
     std::optional<bool> IsSound() const;
     QList<HistoryEntry> ReadableDraws(const QString &damagedPath) const;
     bool AppendOnce(const QList<HistoryEntry> &entries, QSqlError &failure) const;
+    // Inside an open transaction; rolls it back when an insert fails.
+    bool InsertEntries(const QList<HistoryEntry> &entries, QSqlError &failure) const;
+    // Commits the transaction begun by `transaction`, or rolls it back.
+    bool Commit(QSqlQuery &transaction, QSqlError &failure) const;
+    // Takes in the draws other programs left in PendingDrawsFolder(databasePath), each
+    // file exactly once, and removes the files; names those that cannot be read.
+    bool FoldPendingDrawsOnce(QStringList &unreadable, QSqlError &failure) const;
     // Runs a read; when the file turns out damaged, rescues it and runs the read again.
     void Read(const std::function<void(QSqlQuery &)> &read) const;
     bool ClearProjectOnce(const QString &project, QSqlError &failure) const;

@@ -380,7 +380,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     DrawSession session(options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem());
     std::optional<SessionHistory> history;
     if (soft.keepHistory && !options.noHistory)
-        history.emplace(session, kSourceCommandLine, SessionHistory::Opening::WithFirstDraw);
+        history.emplace(session, kSourceCommandLine, SessionHistory::Opening::Pending);
     std::optional<VerifiableDraw> verifiable;
     if (options.verifiable) {
         DrawSettings settings;
@@ -450,6 +450,12 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     } catch (const std::bad_alloc &) {
         refuse(outOfMemory);
     }
+    // The history is on disk before the last results are shown: a run stopped once it
+    // has printed has lost nothing.
+    if (history) {
+        if (const QString historyNotice = history->Finish(); !historyNotice.isEmpty())
+            Write(err, historyNotice + QLatin1Char('\n'));
+    }
     QJsonObject certificateMembers;
     if (verifiable) {
         const QString path = options.certificateFile.isEmpty() ? NewCertificatePath(CertificatesDir(), projectLabel)
@@ -473,10 +479,6 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         plain.reset(); // writes what is left
     } else {
         WriteJson(projectLabel, pmode, jsonBatches, out, certificateMembers);
-    }
-    if (history) {
-        if (const QString historyNotice = history->Finish(); !historyNotice.isEmpty())
-            Write(err, historyNotice + QLatin1Char('\n'));
     }
     if (refusal)
         Write(err, *refusal + QLatin1Char('\n'));
