@@ -37,6 +37,7 @@ int RunWithoutWindow(const OstrelOptions &options)
 int RunManagerWindow(int argc, char **argv, const OstrelOptions &options)
 {
     QApplication app(argc, argv);
+    IdentifyProgram(QStringLiteral("Ostrel"), QStringLiteral("org.zelmora.Zelmora.Manager"));
     SetAppDir(options.appDir);
     if (!PrepareWindowProgram())
         return 1;
@@ -54,7 +55,7 @@ int RunManagerWindow(int argc, char **argv, const OstrelOptions &options)
 
 int main(int argc, char **argv)
 {
-    UseChineseUi();
+    UseInterfaceLanguage();
     OstrelOptions options;
     {
         // Arguments as the platform gives them, decided before any display is opened.

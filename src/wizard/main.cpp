@@ -6,8 +6,9 @@
 
 int main(int argc, char *argv[])
 {
-    UseChineseUi();
+    UseInterfaceLanguage();
     QApplication app(argc, argv);
+    IdentifyProgram(QStringLiteral("Quorin"), QStringLiteral("org.zelmora.Zelmora.Wizard"));
     if (!PrepareWindowProgram())
         return 1;
     TCreateForm wizard;

@@ -72,6 +72,9 @@ class CommandLineTest : public QObject
     Q_OBJECT
 
     QTemporaryDir m_appDir;
+    // The application directory the build assembled: no run here may write in it.
+    QString m_builtHistory = QStringLiteral(SUITE_APP_DIR "/Data/history.db");
+    QDateTime m_builtHistoryChanged;
 
     void SaveProject(const QString &name, const QDomDocument &document)
     {
@@ -91,6 +94,7 @@ class CommandLineTest : public QObject
 private slots:
     void initTestCase()
     {
+        m_builtHistoryChanged = QFileInfo(m_builtHistory).lastModified();
         QVERIFY(BindCodec(QStringLiteral(SUITE_APP_DIR)));
         QVERIFY(m_appDir.isValid());
         QVERIFY(QDir(m_appDir.path()).mkpath(QStringLiteral("Data/Projects")));
@@ -104,6 +108,13 @@ private slots:
                                                       WithValue(4, "TaskCountForEachMember", "1",
                                                                 WithValue(4, "TaskList", "扫地 擦窗 倒垃圾 浇花")))));
         WriteSoftIni(false);
+    }
+
+    void cleanupTestCase()
+    {
+        const QFileInfo built(m_builtHistory);
+        QVERIFY2(built.lastModified() == m_builtHistoryChanged,
+                 "a draw without --appdir wrote its history into the built application directory");
     }
 
     void plainOutputHasOneResultALineAndBlankLinesBetweenBatches()
@@ -202,7 +213,7 @@ private slots:
         WriteFileAtomically(path, ProjectDocument(3, WithValue(3, "RanCount", QString::number(names.size()),
                                                                WithValue(3, "Lists", names.join(' '))))
                                       .toByteArray());
-        const Run run = RunDellamy({"--file", path, "--seed", "4"});
+        const Run run = RunDellamy({"--appdir", m_appDir.path(), "--file", path, "--seed", "4"});
         QCOMPARE(run.status, 0);
         QStringList drawn = run.Batches().value(0);
         QCOMPARE(drawn.size(), names.size());
@@ -234,6 +245,9 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"--project", "a", "--fast"};
         QTest::newRow("name leaves the folder") << QStringList{"--project", "../Soft"};
         QTest::newRow("missing app dir") << QStringList{"--project", "a", "--appdir", "/nonexistent/dir"};
+        QTest::newRow("verifiable with a seed") << QStringList{"--project", "a", "--verifiable", "--seed", "1"};
+        QTest::newRow("public without verifiable") << QStringList{"--project", "a", "--public", "7"};
+        QTest::newRow("verify with a project") << QStringList{"--verify", "a.zcert", "--project", "a"};
     }
     void badArgumentsPrintTheUsage()
     {
@@ -244,11 +258,58 @@ private slots:
         QVERIFY(run.out.isEmpty());
     }
 
+    void aVerifiableDrawIsCheckedAndEditsAreNamed()
+    {
+        const QString certificate = m_appDir.filePath(QStringLiteral("证书/抽奖.zcert"));
+        const Run run = Draw("抽奖", {"--verifiable", "--batches", "2", "--public", "09 12", "--cert", certificate});
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split(QLatin1Char('\n'));
+        QVERIFY2(lines.at(0).startsWith(QStringLiteral("承诺：")) && lines.at(1).startsWith(QStringLiteral("指纹：")),
+                 qPrintable(run.out));
+        const QString fingerprint = lines.at(1).mid(3, 19);
+        QVERIFY(run.out.contains(QStringLiteral("证书：") + certificate));
+
+        const Run verified = RunDellamy({"--verify", certificate});
+        QCOMPARE(verified.status, 0);
+        QVERIFY2(verified.out.startsWith(QStringLiteral("一致")) && verified.out.contains(fingerprint), qPrintable(verified.out));
+
+        // The first result of the first batch, renamed in the certificate.
+        QFile file(certificate);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray text = file.readAll();
+        file.close();
+        const QByteArray results = "\"results\": [\n                \"";
+        const qsizetype at = text.indexOf(results) + results.size();
+        QVERIFY(at > results.size());
+        text.insert(at, "X");
+        const QString edited = m_appDir.filePath(QStringLiteral("证书/改过.zcert"));
+        WriteFileAtomically(edited, text);
+        const Run refused = RunDellamy({"--verify", edited, "--json"});
+        QCOMPARE(refused.status, 1);
+        const QJsonObject verdict = QJsonDocument::fromJson(refused.out.toUtf8()).object();
+        QCOMPARE(verdict.value("result").toString(), QStringLiteral("不一致"));
+        QVERIFY2(verdict.value("difference").toString().contains(QStringLiteral("第 1 次抽取第 1 个结果")),
+                 qPrintable(refused.out));
+
+        // Without --cert the certificate goes to Certificates/ in the data folder.
+        const Run kept = Draw("抽奖", {"--verifiable", "--json"});
+        QCOMPARE(kept.status, 0);
+        const QString keptPath = QJsonDocument::fromJson(kept.out.toUtf8()).object().value("certificate").toString();
+        QVERIFY2(keptPath.startsWith(QDir(m_appDir.filePath("Certificates")).path()), qPrintable(kept.out));
+        QCOMPARE(RunDellamy({"--verify", keptPath}).status, 0);
+    }
+
     void helpGoesToStandardOutput()
     {
-        const Run run = RunDellamy({"--help"});
+        const Run run = RunDellamy({"--help", "--appdir", m_appDir.path()});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.contains("--batches"));
+        QVERIFY2(run.out.contains("数据文件夹：" + QDir(m_appDir.path()).absolutePath() + "/"), qPrintable(run.out));
+        // Started through the installed launcher, the text names the launcher.
+        QTemporaryDir bin;
+        QVERIFY(QFile::link(SUITE_APP_DIR "/Dellamy", bin.filePath("zelmora-draw")));
+        const Run launched = RunDellamy({"--help"}, bin.filePath("zelmora-draw"));
+        QVERIFY2(launched.out.startsWith("用法：zelmora-draw (--project"), qPrintable(launched.out));
     }
 
     void missingOrUnreadableProjectsAreStatusThree()
@@ -305,7 +366,7 @@ private slots:
     {
         const QString path = m_appDir.filePath("plain.xml");
         WriteFileAtomically(path, ProjectDocument(1, DefaultQueryParams(1)).toByteArray());
-        const Run run = RunDellamy({"--file", path, "--json"});
+        const Run run = RunDellamy({"--appdir", m_appDir.path(), "--file", path, "--json"});
         QCOMPARE(run.status, 0);
         const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8()).object();
         QCOMPARE(object.value("project").toString(), QStringLiteral("plain"));
@@ -359,7 +420,7 @@ private slots:
         const QString path = m_appDir.filePath("million.xml");
         WriteFileAtomically(path, ProjectDocument(1, WithValue(1, "RanCount", "1000000",
                                                                WithValue(1, "AllowRepeat", "是"))).toByteArray());
-        const Run run = RunDellamy({"--file", path, "--json", "--batches", "11"});
+        const Run run = RunDellamy({"--appdir", m_appDir.path(), "--file", path, "--json", "--batches", "11"});
         QCOMPARE(run.status, 4);
         QVERIFY2(run.err.contains("--batches"), qPrintable(run.err));
     }

@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "apppaths.h"
+#include "certificatecheck.h"
 #include "codec.h"
 #include "drawsession.h"
 #include "encodedxml.h"
@@ -17,6 +18,8 @@
 #include "sessionhistory.h"
 #include "softsettings.h"
 #include "suiteerror.h"
+#include "textfile.h"
+#include "verifiabledraw.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -194,7 +197,10 @@ int LoadProject(const QString &projectName, const QString &filePath, const std::
     return kStatusOk;
 }
 
-void WriteJson(const QString &projectLabel, int pmode, const QList<QStringList> &drawnBatches, std::FILE *out)
+// `extra`: further members (a verifiable draw's commitment and certificate), appended in
+// alphabetical order.
+void WriteJson(const QString &projectLabel, int pmode, const QList<QStringList> &drawnBatches, std::FILE *out,
+               const QJsonObject &extra = {})
 {
     QJsonArray batches;
     for (const QStringList &batch : drawnBatches)
@@ -202,9 +208,21 @@ void WriteJson(const QString &projectLabel, int pmode, const QList<QStringList> 
     // Written by hand so the keys keep the documented order.
     QByteArray name = QJsonDocument(QJsonArray{projectLabel}).toJson(QJsonDocument::Compact);
     name = name.mid(1, name.size() - 2);
+    QByteArray more = QJsonDocument(extra).toJson(QJsonDocument::Compact);
+    more = extra.isEmpty() ? QByteArray() : ", " + more.mid(1, more.size() - 2);
     const QByteArray text = "{\"project\": " + name + ", \"type\": " + QByteArray::number(pmode)
-        + ", \"batches\": " + QJsonDocument(batches).toJson(QJsonDocument::Compact) + "}\n";
+        + ", \"batches\": " + QJsonDocument(batches).toJson(QJsonDocument::Compact) + more + "}\n";
     std::fwrite(text.constData(), 1, size_t(text.size()), out);
+}
+
+// --verify and --reveal: the verdict on a certificate, in words or as JSON.
+int PrintCertificateCheck(const CertificateCheck &check, bool json, std::FILE *out)
+{
+    Write(out, json ? QString::fromUtf8(QJsonDocument(check.ToJson()).toJson(QJsonDocument::Compact))
+                    : check.Summary() + QLatin1Char('\n'));
+    if (json)
+        Write(out, QStringLiteral("\n"));
+    return check.consistent ? kStatusOk : kStatusCertificateInconsistent;
 }
 
 // `--simulate NAME --draws N`: the fairness check of the project, nothing written.
@@ -243,29 +261,41 @@ int SimulateDraws(const CommandLineOptions &options, std::FILE *out, std::FILE *
 
 QString CommandLineUsage()
 {
+    const QString program = InvokedProgramName();
     return QStringLiteral(
-        "用法：Dellamy (--project 工程名 | --file 路径) [--batches N] [--seed S] [--json]\n"
-        "              [--password 密码] [--appdir 目录] [--no-history]\n"
-        "      Dellamy --history 工程名 [--since 日期] [--json] [--appdir 目录]\n"
-        "      Dellamy --simulate 工程名 --draws N [--seed S] [--json] [--appdir 目录]\n"
+        "用法：%1 (--project 工程名 | --file 路径) [--batches N] [--seed S] [--json]\n"
+        "      %2 [--password 密码] [--appdir 目录] [--no-history]\n"
+        "      %1 --history 工程名 [--since 日期] [--json] [--appdir 目录]\n"
+        "      %1 --simulate 工程名 --draws N [--seed S] [--json] [--appdir 目录]\n"
+        "      %1 (--project 工程名 | --file 路径) --verifiable [--public 文字] [--cert 文件] …\n"
+        "      %1 --verify 证书.zcert [--json]\n"
+        "      %1 --reveal 证书.zcert [--json]\n"
         "不带参数启动时打开抽取窗口；带参数时不显示窗口，直接抽取并输出结果。\n"
-        "  --project 工程名  抽取应用目录下 Data/Projects/工程名.rpj\n"
+        "  --project 工程名  抽取数据文件夹中的 Data/Projects/工程名.rpj\n"
         "  --file 路径       抽取指定的工程文件（.rpj、.rproj 或 XML 工程文档）\n"
         "  --batches N       连续抽取 N 次（默认 1），已抽走的名单项不会再次抽到\n"
         "  --seed S          用种子 S（非负整数）抽取，相同种子得到相同结果\n"
         "  --json            以 JSON 输出：{\"project\": …, \"type\": 类型号, \"batches\": [[…], …]}\n"
         "  --password 密码   受密码保护的工程的访问密码\n"
-        "  --appdir 目录     以该目录作为应用目录（工程、Soft.ini）\n"
+        "  --appdir 目录     以该目录作为数据文件夹（工程、Soft.ini）\n"
         "  --no-history      本次抽取不记入抽取历史（Data/history.db）\n"
-        "  --history 工程名  按时间顺序列出该工程的抽取历史，每次抽取一行\n"
-        "  --since 日期      只列出该日（如 2026/12/7）及以后的抽取\n"
         "  --simulate 工程名 公平性检验：按工程的公平抽取设置从今天的历史出发模拟抽取，\n"
         "                    列出每项的期望与模拟次数、最长间隔、χ² 与 p 值（不写入任何记录）\n"
         "  --draws N         模拟的抽取次数\n"
+        "  --history 工程名  按时间顺序列出该工程的抽取历史，每次抽取一行\n"
+        "  --since 日期      只列出该日（如 2026/12/7）及以后的抽取\n"
+        "  --verifiable      可验证抽取：先输出承诺和指纹，抽取后写出公开种子的证书并输出其路径\n"
+        "  --public 文字     可验证抽取时加入的公开随机数（如当天公布的彩票号码）\n"
+        "  --cert 文件       证书写到该文件（默认写到数据文件夹的 Certificates/ 下）\n"
+        "  --verify 证书     重算证书中的承诺和每一次抽取，输出“一致”或“不一致”及第一处差异\n"
+        "  --reveal 证书     公开未结束的证书所留下的种子（在主持抽取的电脑上），然后验证\n"
         "  --help            显示本说明\n"
         "每行输出一个结果，两次抽取之间空一行。\n"
         "退出码：0 成功，2 参数有误，3 工程不存在或无法读取，4 工程参数无法抽取，\n"
-        "        5 名单已抽完且未设置自动重置名单，6 访问密码错误，7 数据文件夹无法创建或写入。\n");
+        "        5 名单已抽完且未设置自动重置名单，6 访问密码错误，7 数据文件夹无法创建或写入；\n"
+        "        --verify 和 --reveal：0 一致，1 不一致。\n"
+        "数据文件夹：%3\n")
+        .arg(program, QString(program.size(), QLatin1Char(' ')), QDir::toNativeSeparators(DataDirInUse()));
 }
 
 CommandLineOptions ParseCommandLine(const QStringList &arguments)
@@ -321,20 +351,42 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
                 throw SuiteError(QStringLiteral("--draws 应为 1 到 %1 之间的整数，现在是“%2”。").arg(kMaxSimulatedDraws).arg(text));
         } else if (argument == QStringLiteral("--no-history")) {
             options.noHistory = true;
+        } else if (argument == QStringLiteral("--verifiable")) {
+            options.verifiable = true;
+        } else if (argument == QStringLiteral("--public")) {
+            options.publicNumbers = RequireValue(arguments, i);
+        } else if (argument == QStringLiteral("--cert")) {
+            options.certificateFile = RequireValue(arguments, i);
+            if (options.certificateFile.isEmpty())
+                throw SuiteError(QStringLiteral("--cert 的路径不能为空。"));
+        } else if (argument == QStringLiteral("--verify") || argument == QStringLiteral("--reveal")) {
+            (argument == QStringLiteral("--verify") ? options.verifyFile : options.revealFile) = RequireValue(arguments, i);
         } else {
             throw SuiteError(QStringLiteral("无法识别的参数“%1”。").arg(argument));
         }
     }
     if (options.help)
         return options;
+    if (!options.verifyFile.isEmpty() || !options.revealFile.isEmpty()) {
+        if (!options.verifyFile.isEmpty() && !options.revealFile.isEmpty())
+            throw SuiteError(QStringLiteral("--verify 和 --reveal 只能用其中一个。"));
+        if (!options.projectName.isEmpty() || !options.filePath.isEmpty() || !options.historyProject.isEmpty()
+            || options.verifiable)
+            throw SuiteError(QStringLiteral("--verify 和 --reveal 只能与 --json 一起使用。"));
+        return options;
+    }
+    if ((options.publicNumbers || !options.certificateFile.isEmpty()) && !options.verifiable)
+        throw SuiteError(QStringLiteral("--public 和 --cert 只能与 --verifiable 一起使用。"));
+    if (options.verifiable && options.seed)
+        throw SuiteError(QStringLiteral("--verifiable 不能与 --seed 同时使用：可验证抽取的种子由系统生成，抽取后才公开。"));
     if (!options.historyProject.isEmpty()) {
         if (!options.projectName.isEmpty() || !options.filePath.isEmpty())
             throw SuiteError(QStringLiteral("--history 不能与 --project 或 --file 同时使用。"));
         return options;
     }
     if (!options.simulateProject.isEmpty()) {
-        if (!options.projectName.isEmpty() || !options.filePath.isEmpty())
-            throw SuiteError(QStringLiteral("--simulate 不能与 --project 或 --file 同时使用。"));
+        if (!options.projectName.isEmpty() || !options.filePath.isEmpty() || options.verifiable)
+            throw SuiteError(QStringLiteral("--simulate 不能与 --project、--file 或 --verifiable 同时使用。"));
         if (options.simulateDraws == 0)
             throw SuiteError(QStringLiteral("--simulate 需要用 --draws N 给出模拟的抽取次数。"));
         return options;
@@ -357,12 +409,24 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         Write(err, error.message() + QLatin1Char('\n') + CommandLineUsage());
         return kStatusBadArguments;
     }
+    if (!options.appDir.isEmpty())
+        SetAppDir(options.appDir);
     if (options.help) {
         Write(out, CommandLineUsage());
         return kStatusOk;
     }
-    if (!options.appDir.isEmpty())
-        SetAppDir(options.appDir);
+    // A certificate is checked on any computer: no data folder is needed for it.
+    if (!options.verifyFile.isEmpty())
+        return PrintCertificateCheck(CheckCertificateFile(options.verifyFile), options.json, out);
+    if (!options.revealFile.isEmpty()) {
+        try {
+            RevealKeptSeed(options.revealFile);
+        } catch (const SuiteError &error) {
+            Write(err, error.message() + QLatin1Char('\n'));
+            return kStatusCertificateInconsistent;
+        }
+        return PrintCertificateCheck(CheckCertificateFile(options.revealFile), options.json, out);
+    }
     QString dataDirFailure;
     if (!PrepareDataDir(&dataDirFailure)) {
         Write(err, QStringLiteral("软件权限不足：%1\n").arg(dataDirFailure));
@@ -373,13 +437,13 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     if (!options.simulateProject.isEmpty())
         return SimulateDraws(options, out, err);
 
-    LoadedProject project;
-    if (const int status = LoadProject(options.projectName, options.filePath, options.password, project, err);
+    LoadedProject loaded;
+    if (const int status = LoadProject(options.projectName, options.filePath, options.password, loaded, err);
         status != kStatusOk)
         return status;
-    const QString &projectLabel = project.label;
-    const int pmode = project.pmode;
-    const QueryParams &query = project.query;
+    const QString projectLabel = loaded.label;
+    const int pmode = loaded.pmode;
+    QueryParams query = loaded.query;
 
     SoftSettings soft;
     try {
@@ -388,18 +452,35 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         // As in the window: the defaults stay in force.
         Write(err, QStringLiteral("无法读取 Soft.ini，按默认设置抽取：%1\n").arg(error.message()));
     }
-    DrawProject drawProject;
-    drawProject.name = projectLabel;
-    drawProject.pmode = pmode;
-    drawProject.query = query;
+    DrawProject project;
+    project.name = projectLabel;
+    project.pmode = pmode;
+    project.query = std::move(query);
     // An exhausted list is never reset without ListAutoRestore: the session has no question.
-    drawProject.listAutoRestore = soft.listAutoRestore;
-    drawProject.resultSeparator = RandSpliterCharacters(soft.randSpliter).value_or(QString());
+    project.listAutoRestore = soft.listAutoRestore;
+    project.resultSeparator = RandSpliterCharacters(soft.randSpliter).value_or(QString());
 
     DrawSession session(options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem());
     std::optional<SessionHistory> history;
     if (soft.keepHistory && !options.noHistory)
-        history.emplace(session, kSourceCommandLine, SessionHistory::Opening::WithFirstDraw);
+        history.emplace(session, kSourceCommandLine, SessionHistory::Opening::Pending);
+    std::optional<VerifiableDraw> verifiable;
+    if (options.verifiable) {
+        DrawSettings settings;
+        settings.pictureNameSetting = project.pictureNameSetting;
+        settings.resultSeparator = project.resultSeparator;
+        try {
+            verifiable.emplace(projectLabel, pmode, project.query, settings);
+            verifiable->SetPublicNumbers(options.publicNumbers.value_or(QString()));
+        } catch (const SuiteError &error) {
+            Write(err, error.message() + QLatin1Char('\n'));
+            return kStatusEngineRefused;
+        }
+        verifiable->Attach(session.Engine());
+        if (!options.json)
+            Write(out, QStringLiteral("承诺：%1\n指纹：%2（请在抽取前公布此指纹）\n\n")
+                           .arg(verifiable->CommitmentHex(), verifiable->FingerprintText()));
+    }
     // Plain output is written batch by batch; JSON needs every batch before it starts.
     std::optional<ResultWriter> plain;
     if (!options.json)
@@ -437,15 +518,29 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     QObject::connect(&session, &DrawSession::Refused, refuse);
     QObject::connect(&session, &DrawSession::ListExhausted, [&status] { status = kStatusListExhausted; });
     try {
-        session.Open(drawProject, DrawSession::Preparation::Now);
-        // Fair turns live in the history: without it the draws are plain, and the user is told.
-        const SessionFairness fairness(session, history ? &*history : nullptr, project.fair);
-        if (const QString fallback = fairness.FallbackNotice(); !fallback.isEmpty())
-            Write(err, fallback + QLatin1Char('\n'));
-        QObject::connect(&fairness, &SessionFairness::Notice, [err](const QString &text) { Write(err, text + QLatin1Char('\n')); });
-        QObject::connect(&fairness, &SessionFairness::RoundCompleted, [err](int drawNumber) {
-            Write(err, QStringLiteral("第 %1 次抽取后本轮结束，新一轮开始\n").arg(drawNumber));
-        });
+        try {
+            session.Open(project, DrawSession::Preparation::Now);
+        } catch (const SuiteError &error) {
+            refuse(error.message());
+            // A certificate records the refused draw: the first draw asks again and is refused.
+            if (verifiable)
+                session.Start();
+        }
+        // Fair turns live in the history: without it the draws are plain, and the user is
+        // told. A verifiable draw must be recomputable from its certificate alone.
+        std::optional<SessionFairness> fairness;
+        if (verifiable && loaded.fair.mode != FairMode::Plain && TypeDrawsFairly(pmode))
+            Write(err, QStringLiteral("可验证抽取的结果只能取决于证书，“%1”抽取按“普通”方式进行。\n").arg(FairModeText(loaded.fair.mode)));
+        else
+            fairness.emplace(session, history ? &*history : nullptr, loaded.fair);
+        if (fairness) {
+            if (const QString fallback = fairness->FallbackNotice(); !fallback.isEmpty())
+                Write(err, fallback + QLatin1Char('\n'));
+            QObject::connect(&*fairness, &SessionFairness::Notice, [err](const QString &text) { Write(err, text + QLatin1Char('\n')); });
+            QObject::connect(&*fairness, &SessionFairness::RoundCompleted, [err](int drawNumber) {
+                Write(err, QStringLiteral("第 %1 次抽取后本轮结束，新一轮开始\n").arg(drawNumber));
+            });
+        }
         for (int b = 0; b < options.batches && status == kStatusOk; ++b)
             session.Start();
     } catch (const SuiteError &error) {
@@ -453,13 +548,35 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     } catch (const std::bad_alloc &) {
         refuse(outOfMemory);
     }
-    if (plain)
-        plain.reset(); // writes what is left
-    else
-        WriteJson(projectLabel, pmode, jsonBatches, out);
+    // The history is on disk before the last results are shown: a run stopped once it
+    // has printed has lost nothing.
     if (history) {
         if (const QString historyNotice = history->Finish(); !historyNotice.isEmpty())
             Write(err, historyNotice + QLatin1Char('\n'));
+    }
+    QJsonObject certificateMembers;
+    if (verifiable) {
+        const QString path = options.certificateFile.isEmpty() ? NewCertificatePath(CertificatesDir(), projectLabel)
+                                                                 : options.certificateFile;
+        verifiable->Reveal();
+        try {
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            WriteFileAtomically(path, verifiable->CertificateText());
+            certificateMembers = {{QStringLiteral("certificate"), QDir::toNativeSeparators(path)},
+                                  {QStringLiteral("commitment"), verifiable->CommitmentHex()},
+                                  {QStringLiteral("fingerprint"), verifiable->FingerprintText()}};
+        } catch (const SuiteError &error) {
+            Write(err, error.message() + QLatin1Char('\n'));
+            if (status == kStatusOk)
+                status = kStatusDataDirUnusable;
+        }
+    }
+    if (plain) {
+        if (certificateMembers.contains(QStringLiteral("certificate")))
+            plain->AppendResult(QStringLiteral("\n证书：%1").arg(certificateMembers.value(QStringLiteral("certificate")).toString()));
+        plain.reset(); // writes what is left
+    } else {
+        WriteJson(projectLabel, pmode, jsonBatches, out, certificateMembers);
     }
     if (refusal)
         Write(err, *refusal + QLatin1Char('\n'));

@@ -9,6 +9,7 @@
 #include "querysection.h"
 
 class QAbstractButton;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -79,6 +80,11 @@ public:
     virtual void LoadFairness(const FairSettings &) {}
     virtual FairSettings EncodeFairness(const FairSettings &current) const { return current; }
 
+    // The project option "可验证抽取" beside the buttons (`VerifiableDraw`), shown only for a
+    // whole project of a type that may carry it (not passwords, not a group).
+    void ShowVerifiableOption(bool checked);
+    bool VerifiableChecked() const;
+
     // SaveModeClick: validate, then hand back. Public so tests and openers can drive it.
     void SaveModeClick();
 
@@ -109,6 +115,7 @@ private:
     QLabel *requirerLabel;
     QPushButton *saveMode;
     QPushButton *exitButton;
+    QCheckBox *verifiable;
     QPointer<QAbstractButton> commander;
     DragStepCounter dragCounter;
     bool keptOnTop;

@@ -607,13 +607,13 @@ void TCreateForm::ShowDescription()
 
 void TCreateForm::RandInfoEditClick()
 {
-    OpenProjectDialog(modeDialog, this, commander, typeIndex, params, fair);
+    OpenProjectDialog(modeDialog, this, commander, typeIndex, params, verifiable, fair);
     modeDialogType = typeIndex;
 }
 
 void TCreateForm::CommanderClick()
 {
-    if (TakeProjectDialogResult(modeDialog, typeIndex, params, fair))
+    if (TakeProjectDialogResult(modeDialog, typeIndex, params, verifiable, fair))
         ShowDescription();
 }
 
@@ -753,6 +753,7 @@ void TCreateForm::CreateProject()
         WriteQuerySection(document, params, typeIndex);
         if (TypeDrawsFairly(typeIndex))
             WriteFairSettings(document, fair);
+        WriteVerifiableOption(document, verifiable && typeIndex != 6);
         SaveEncodedDocument(document, projectPath);
 
         // The project file stands; only now may the catalogue name it. If the catalogue

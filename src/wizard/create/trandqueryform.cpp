@@ -91,6 +91,7 @@ void TRandQueryForm::FormShow()
         typeIndex = section.pmode;
         params = section.params;
         fair = ReadFairSettings(document);
+        verifiable = ReadVerifiableOption(document);
         loaded = true;
     } catch (const SuiteError &error) {
         ShowError(this, QStringLiteral("读取失败"), error.message());
@@ -110,12 +111,12 @@ void TRandQueryForm::ShowQuery()
 void TRandQueryForm::RandInfoEditClick()
 {
     if (loaded)
-        OpenProjectDialog(modeDialog, this, commander, typeIndex, params, fair);
+        OpenProjectDialog(modeDialog, this, commander, typeIndex, params, verifiable, fair);
 }
 
 void TRandQueryForm::CommanderClick()
 {
-    if (TakeProjectDialogResult(modeDialog, typeIndex, params, fair))
+    if (TakeProjectDialogResult(modeDialog, typeIndex, params, verifiable, fair))
         ShowQuery();
 }
 
@@ -131,6 +132,7 @@ void TRandQueryForm::BOKClick()
         WriteQuerySection(document, params, typeIndex);
         if (TypeDrawsFairly(typeIndex))
             WriteFairSettings(document, fair);
+        WriteVerifiableOption(document, verifiable && typeIndex != 6);
         StampEditTime(document, CurrentDateTimeText());
         SaveEncodedDocument(document, path);
     } catch (const SuiteError &error) {

@@ -22,6 +22,7 @@ public:
 
     int TypeIndex() const { return typeIndex; }
     const QueryParams &Params() const { return params; }
+    bool Verifiable() const { return verifiable; }
     bool IsLoaded() const { return loaded; }
     ModeDialog *OpenModeDialog() const;
 
@@ -43,6 +44,8 @@ private:
     int typeIndex = 0;
     QueryParams params;
     FairSettings fair;
+    // The project option "可验证抽取".
+    bool verifiable = false;
     bool loaded = false;
     bool shownOnce = false;
     QPointer<ModeDialog> modeDialog;
