@@ -25,7 +25,7 @@ public:
         AtOnce,       // the window: a damaged file is put aside and reported at start
         WithFirstDraw // the command line: a run that keeps nothing never touches the file
     };
-    // `source`: kSourceWindow or kSourceCommandLine.
+    // `source`: kSourceWindow, kSourceCommandLine or kSourceQuickDraw.
     SessionHistory(DrawSession &session, QString source, Opening opening);
     ~SessionHistory() override;
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLabel>
+
+class QPropertyAnimation;
+class QSequentialAnimationGroup;
+
+// The large label beside the quick-draw bar: shows a result (or why nothing was drawn)
+// for a while, then fades out. A click keeps it; a second click puts it away. Like the
+// bar it never takes the keyboard focus, and it runs no timer once it has faded.
+class QuickDrawResult : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit QuickDrawResult(QWidget *parent = nullptr);
+
+    enum class Kind { Result, Notice };
+    // Shows `text` beside `bar` (global geometry) on its screen, fully opaque, for
+    // `holdMs`, then fades it out.
+    void ShowBeside(const QString &text, Kind kind, const QRect &bar, int holdMs);
+    bool Kept() const { return m_kept; }
+    // A hold or a fade is running.
+    bool Animating() const;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void Place(const QRect &bar);
+
+    QSequentialAnimationGroup *m_life;
+    QPropertyAnimation *m_fade;
+    bool m_kept = false;
+};
