@@ -40,16 +40,6 @@ namespace {
 const QString kDefaultSeparator = QStringLiteral("  ");
 constexpr int kSnapReach = 24;
 
-// The pill as a region: the window is cut to it, so it is round without a compositor.
-QRegion PillRegion(const QSize &size)
-{
-    const int h = size.height();
-    QRegion region(h / 2, 0, qMax(0, size.width() - h), h);
-    region += QRegion(0, 0, h, h, QRegion::Ellipse);
-    region += QRegion(size.width() - h, 0, h, h, QRegion::Ellipse);
-    return region;
-}
-
 void PaintPill(QPainter &painter, const QRectF &area)
 {
     painter.setRenderHint(QPainter::Antialiasing);
@@ -97,7 +87,7 @@ QuickDrawBar::QuickDrawBar(std::unique_ptr<GlobalKeySource> keySource, RandomSou
         m_pendingNotice = QStringLiteral("无法读取 Soft.ini，按默认设置显示：%1").arg(error.message());
     }
     setFixedSize(m_settings.barHeight * 2, m_settings.barHeight);
-    setMask(PillRegion(size()));
+    setMask(RoundedWindowRegion(size(), height() / 2));
     setWindowOpacity(m_settings.opacityPercent / 100.0);
 
     // In a classroom nobody answers a question box: the list starts again on the click
@@ -190,9 +180,15 @@ bool QuickDrawBar::OpenProject(const QString &name)
 
 void QuickDrawBar::Draw()
 {
-    if (!m_openProblem.isEmpty())
+    if (!m_openProblem.isEmpty()) {
         ShowNotice(m_openProblem);
-    else
+        return;
+    }
+    const bool restoring = m_resetOnNextAsk;
+    const int drawsBefore = m_session.DrawsFinished();
+    m_session.Start();
+    // Some types restore their list without drawing; a click is always one result.
+    if (restoring && !m_resetOnNextAsk && m_session.DrawsFinished() == drawsBefore)
         m_session.Start();
 }
 
@@ -314,16 +310,16 @@ void QuickDrawBar::SetOpacityPercent(int percent)
     Store([percent] { WriteQuickDrawSetting(QuickDrawIni::kOpacity, QString::number(percent)); });
 }
 
-void QuickDrawBar::SetBarHeight(int height)
+void QuickDrawBar::SetBarHeight(int barHeight)
 {
-    m_settings.barHeight = height;
+    m_settings.barHeight = barHeight;
     // The bar grows from its centre and stays on its screen.
     const QPoint centre = frameGeometry().center();
-    setFixedSize(height * 2, height);
-    setMask(PillRegion(size()));
-    move(PlacedOnScreens(QRect(centre - QPoint(height, height / 2), size()), ScreenAreas()));
+    setFixedSize(barHeight * 2, barHeight);
+    setMask(RoundedWindowRegion(size(), barHeight / 2));
+    move(PlacedOnScreens(QRect(centre - QPoint(barHeight, barHeight / 2), size()), ScreenAreas()));
     update();
-    Store([height] { WriteQuickDrawSetting(QuickDrawIni::kSize, QString::number(height)); });
+    Store([barHeight] { WriteQuickDrawSetting(QuickDrawIni::kSize, QString::number(barHeight)); });
     KeepPlace();
 }
 

@@ -1,6 +1,8 @@
 #include "quickdrawresult.h"
 
+#include <QBitmap>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QMouseEvent>
 #include <QPauseAnimation>
 #include <QPropertyAnimation>
@@ -11,6 +13,17 @@ namespace {
 constexpr int kFadeMs = 600;
 constexpr int kGap = 8; // between the bar and the label
 } // namespace
+
+QRegion RoundedWindowRegion(const QSize &size, int radius)
+{
+    QBitmap shape(size);
+    shape.fill(Qt::color0);
+    QPainter painter(&shape);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::color1);
+    painter.drawRoundedRect(QRect(QPoint(0, 0), size), radius, radius);
+    return QRegion(shape);
+}
 
 QuickDrawResult::QuickDrawResult(QWidget *parent)
     : QLabel(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
@@ -49,6 +62,7 @@ void QuickDrawResult::ShowBeside(const QString &text, Kind kind, const QRect &ba
     face.setPixelSize(result ? 56 : 17);
     face.setBold(result);
     setFont(face);
+    m_cornerRadius = result ? 14 : 10;
     setText(text);
     Place(bar);
     setWindowOpacity(1.0);
@@ -84,4 +98,10 @@ void QuickDrawResult::mousePressEvent(QMouseEvent *event)
     m_life->stop();
     setWindowOpacity(1.0);
     m_kept = true;
+}
+
+void QuickDrawResult::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    setMask(RoundedWindowRegion(size(), m_cornerRadius));
 }

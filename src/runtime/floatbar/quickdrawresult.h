@@ -3,7 +3,12 @@
 #include <QLabel>
 
 class QPropertyAnimation;
+class QRegion;
 class QSequentialAnimationGroup;
+
+// A rounded rectangle as a window's shape: the window is cut to it, so it is round
+// without a compositor.
+QRegion RoundedWindowRegion(const QSize &size, int radius);
 
 // The large label beside the quick-draw bar: shows a result (or why nothing was drawn)
 // for a while, then fades out. A click keeps it; a second click puts it away. Like the
@@ -24,6 +29,7 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void Place(const QRect &bar);
@@ -31,4 +37,5 @@ private:
     QSequentialAnimationGroup *m_life;
     QPropertyAnimation *m_fade;
     bool m_kept = false;
+    int m_cornerRadius = 0;
 };
