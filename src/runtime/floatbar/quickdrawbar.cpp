@@ -197,14 +197,14 @@ void QuickDrawBar::ShowBatch(const Batch &batch)
     const QStringList names = DrawnNames(m_session.Project().pmode, batch.results, batch.picturePaths);
     const QString text = names.join(m_separator);
     m_result->ShowBeside(m_resetOnNextAsk ? text + QStringLiteral("\n（名单已抽完，下次点击从头开始）") : text,
-                         QuickDrawResult::Kind::Result, frameGeometry(), m_settings.showSeconds * 1000);
+                         QuickDrawResult::Kind::Result, Placed(), m_settings.showSeconds * 1000);
     emit ResultShown(text);
     Speak(text, names);
 }
 
 void QuickDrawBar::ShowNotice(const QString &text)
 {
-    m_result->ShowBeside(text, QuickDrawResult::Kind::Notice, frameGeometry(), m_settings.showSeconds * 1000);
+    m_result->ShowBeside(text, QuickDrawResult::Kind::Notice, Placed(), m_settings.showSeconds * 1000);
     emit ResultShown(text);
 }
 
@@ -314,10 +314,10 @@ void QuickDrawBar::SetBarHeight(int barHeight)
 {
     m_settings.barHeight = barHeight;
     // The bar grows from its centre and stays on its screen.
-    const QPoint centre = frameGeometry().center();
+    const QPoint centre = Placed().center();
     setFixedSize(barHeight * 2, barHeight);
     setMask(RoundedWindowRegion(size(), barHeight / 2));
-    move(PlacedOnScreens(QRect(centre - QPoint(barHeight, barHeight / 2), size()), ScreenAreas()));
+    PlaceAt(PlacedOnScreens(QRect(centre - QPoint(barHeight, barHeight / 2), size()), ScreenAreas()));
     update();
     Store([barHeight] { WriteQuickDrawSetting(QuickDrawIni::kSize, QString::number(barHeight)); });
     KeepPlace();
@@ -411,6 +411,12 @@ QList<QRect> QuickDrawBar::ScreenAreas() const
     return areas;
 }
 
+void QuickDrawBar::PlaceAt(const QPoint &place)
+{
+    m_place = place;
+    move(place);
+}
+
 void QuickDrawBar::RestorePlace()
 {
     const QList<QRect> screens = ScreenAreas();
@@ -425,12 +431,12 @@ void QuickDrawBar::RestorePlace()
         saved = QPoint(area.right() + 1 - width() - kSnapReach, area.top() + area.height() / 3);
     }
     if (saved)
-        move(PlacedOnScreens(QRect(*saved, size()), screens));
+        PlaceAt(PlacedOnScreens(QRect(*saved, size()), screens));
 }
 
 void QuickDrawBar::KeepPlace()
 {
-    const QPoint place = pos();
+    const QPoint place = m_place;
     const QString layout = ScreenLayoutKey(ScreenAreas());
     Store([&] { WriteBarPlace(layout, place); });
 }
@@ -446,7 +452,7 @@ void QuickDrawBar::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     m_pressPos = event->globalPosition().toPoint();
-    m_pressOffset = m_pressPos - pos();
+    m_pressOffset = m_pressPos - m_place;
     m_dragging = false;
 }
 
@@ -458,7 +464,7 @@ void QuickDrawBar::mouseMoveEvent(QMouseEvent *event)
     if (!m_dragging && (global - m_pressPos).manhattanLength() < QGuiApplication::styleHints()->startDragDistance())
         return;
     m_dragging = true;
-    move(global - m_pressOffset);
+    PlaceAt(global - m_pressOffset);
 }
 
 void QuickDrawBar::mouseReleaseEvent(QMouseEvent *event)
@@ -470,7 +476,7 @@ void QuickDrawBar::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     m_dragging = false;
-    move(SnappedToEdges(QRect(pos(), size()), ScreenAreas(), kSnapReach));
+    PlaceAt(SnappedToEdges(Placed(), ScreenAreas(), kSnapReach));
     KeepPlace();
 }
 

@@ -45,6 +45,9 @@ public:
     DrawSession &Session() { return m_session; }
     QuickDrawResult *ResultLabel() const { return m_result; }
     QMenu *BarMenu() const { return m_menu; }
+    // Where the bar stands on the screen. Kept by the bar itself, which alone moves it:
+    // the toolkit's idea of a frameless window's place can lag behind the window manager.
+    QRect Placed() const { return QRect(m_place, size()); }
     // Why the global key does not work, or "" when it does.
     QString KeyProblem() const;
 
@@ -78,6 +81,7 @@ private:
     void Speak(const QString &text, const QStringList &names);
     // Runs a settings write; a failure is said in the result label.
     void Store(const std::function<void()> &write);
+    void PlaceAt(const QPoint &place);
     void RestorePlace();
     void KeepPlace();
     QList<QRect> ScreenAreas() const;
@@ -101,6 +105,7 @@ private:
     QAction *m_keyAction = nullptr;
     QAction *m_autostartAction = nullptr;
     QSystemTrayIcon *m_tray = nullptr;
+    QPoint m_place;
     QPoint m_pressOffset;
     QPoint m_pressPos;
     bool m_dragging = false;

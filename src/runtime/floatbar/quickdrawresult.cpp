@@ -83,7 +83,8 @@ void QuickDrawResult::Place(const QRect &bar)
     if (x + width() > area.right() + 1)
         x = bar.left() - kGap - width();
     const int y = std::clamp(bar.center().y() - height() / 2, area.top(), std::max(area.top(), area.bottom() + 1 - height()));
-    move(std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - width())), y);
+    m_placed = QRect(QPoint(std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - width())), y), size());
+    move(m_placed.topLeft());
 }
 
 void QuickDrawResult::mousePressEvent(QMouseEvent *event)

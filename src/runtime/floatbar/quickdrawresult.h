@@ -24,6 +24,8 @@ public:
     // `holdMs`, then fades it out.
     void ShowBeside(const QString &text, Kind kind, const QRect &bar, int holdMs);
     bool Kept() const { return m_kept; }
+    // Where it was put last (see QuickDrawBar::Placed).
+    QRect Placed() const { return m_placed; }
     // A hold or a fade is running.
     bool Animating() const;
 
@@ -38,4 +40,5 @@ private:
     QPropertyAnimation *m_fade;
     bool m_kept = false;
     int m_cornerRadius = 0;
+    QRect m_placed;
 };
