@@ -162,7 +162,7 @@ bool QuickDrawBar::OpenProject(const QString &name)
         m_separator = project.resultSeparator.isEmpty() ? kDefaultSeparator : project.resultSeparator;
         m_session.Open(project, DrawSession::Preparation::Now);
         if (soft.keepHistory)
-            m_history = std::make_unique<SessionHistory>(m_session, kSourceQuickDraw, SessionHistory::Opening::WithFirstDraw);
+            m_history = std::make_unique<SessionHistory>(m_session, kSourceQuickDraw, SessionHistory::Opening::AtOnce);
     } catch (const SuiteError &error) {
         m_openProblem = QStringLiteral("工程“%1”无法抽取：%2").arg(name, error.message());
     }
