@@ -1,7 +1,7 @@
 // The quick-draw bar on a real X server with a window manager: another program keeps the
 // focus when the bar is clicked, the global key draws while that program has it, and the
 // bar's place is kept across starts. The test starts Xvfb on a free display, openbox and
-// xlogo (the program in front), and ends them.
+// xlogo (the program in front, full screen), and ends them.
 #include "barsettings.h"
 #include "barplacement.h"
 #include "codec.h"
@@ -48,12 +48,14 @@ bool PointAt(const Window *window)
     const QString own = QStringLiteral("0x%1 ").arg(window->winId(), 0, 16);
     QDeadlineTimer deadline(20000);
     while (!deadline.hasExpired()) {
-        // The pointer is over the window manager's frame around the window.
+        // The pointer is over the window itself, or over a frame the window manager put
+        // around it.
         const QPoint point = window->Placed().center();
-        const QString frame =
+        const QString over =
             Run("xdotool", {"mousemove", QString::number(point.x()), QString::number(point.y()), "getmouselocation"})
                 .section(QStringLiteral("window:"), 1);
-        if (!frame.isEmpty() && Run("xwininfo", {"-children", "-id", frame}).contains(own))
+        if (over.toULongLong() == window->winId()
+            || (!over.isEmpty() && Run("xwininfo", {"-children", "-id", over}).contains(own)))
             return true;
         QTest::qWait(50);
     }
@@ -97,6 +99,8 @@ private slots:
         QVERIFY(other.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(!Run("xdotool", {"search", "--class", "xlogo"}).isEmpty(), 20000);
         otherWindow = Run("xdotool", {"search", "--class", "xlogo"}).split('\n').first().toULongLong();
+        // A presentation: full screen, which window managers stack over "stay on top" windows.
+        Run("wmctrl", {"-i", "-r", QString::number(otherWindow), "-b", "add,fullscreen"});
         Run("xdotool", {"windowactivate", "--sync", QString::number(otherWindow)});
         QTRY_COMPARE_WITH_TIMEOUT(ActiveWindow(), otherWindow, 20000);
     }

@@ -70,7 +70,7 @@ QIcon PillIcon()
 } // namespace
 
 QuickDrawBar::QuickDrawBar(std::unique_ptr<GlobalKeySource> keySource, RandomSources sources, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
+    : QWidget(parent, kFloatingWindowFlags),
       m_session(std::move(sources)), m_key(std::move(keySource)), m_result(new QuickDrawResult)
 {
     setObjectName(QStringLiteral("QuickDrawBar"));

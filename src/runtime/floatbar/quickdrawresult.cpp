@@ -26,7 +26,7 @@ QRegion RoundedWindowRegion(const QSize &size, int radius)
 }
 
 QuickDrawResult::QuickDrawResult(QWidget *parent)
-    : QLabel(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
+    : QLabel(parent, kFloatingWindowFlags),
       m_life(new QSequentialAnimationGroup(this)), m_fade(new QPropertyAnimation(this, "windowOpacity", this))
 {
     setObjectName(QStringLiteral("QuickDrawResult"));

@@ -6,6 +6,12 @@ class QPropertyAnimation;
 class QRegion;
 class QSequentialAnimationGroup;
 
+// The bar and its label: above every window, a full-screen presentation included (window
+// managers stack a focused full-screen window over "stay on top" windows, so these are
+// left out of the window manager's stacking), and never given the keyboard focus.
+inline constexpr Qt::WindowFlags kFloatingWindowFlags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+    | Qt::WindowDoesNotAcceptFocus | Qt::BypassWindowManagerHint;
+
 // A rounded rectangle as a window's shape: the window is cut to it, so it is round
 // without a compositor.
 QRegion RoundedWindowRegion(const QSize &size, int radius);
