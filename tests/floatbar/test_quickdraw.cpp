@@ -49,11 +49,6 @@ private:
     QStringList &m_said;
 };
 
-QAction *MenuAction(QMenu *menu, const QString &name)
-{
-    return menu->findChild<QAction *>(name) ? menu->findChild<QAction *>(name) : nullptr;
-}
-
 } // namespace
 
 class QuickDrawTest : public QObject
@@ -182,14 +177,14 @@ private slots:
         {
             auto bar = NewBar(nullptr, "快捷键 Ctrl+Alt+R 已被其他程序占用，请换一个。");
             bar->OpenProject("点名");
-            QVERIFY(MenuAction(bar->BarMenu(), "Menu_GlobalKey")->text().contains("已被其他程序占用"));
+            QVERIFY(bar->BarMenu()->findChild<QAction *>("Menu_GlobalKey")->text().contains("已被其他程序占用"));
             QMenu *opacity = bar->BarMenu()->findChild<QMenu *>("Menu_Opacity");
             opacity->actions().at(5)->trigger(); // 50 %
             QVERIFY(qAbs(bar->windowOpacity() - 0.5) < 0.01);
             bar->BarMenu()->findChild<QMenu *>("Menu_Size")->actions().at(2)->trigger();
             QCOMPARE(bar->size(), QSize(168, 84));
 
-            QAction *autostart = MenuAction(bar->BarMenu(), "Menu_Autostart");
+            QAction *autostart = bar->BarMenu()->findChild<QAction *>("Menu_Autostart");
             autostart->trigger();
             QFile entry(AutostartEntryPath());
             QVERIFY(entry.open(QIODevice::ReadOnly));
