@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstring>
+#include <string_view>
 
 // The drawing window lives in the library DellamyWindow beside the program, so that a
 // command-line draw loads no GUI library at all. The library exports one C function,
@@ -14,8 +14,19 @@ using WindowEntry = int (*)(int argc, char **argv);
 inline bool AsksForQuickDrawBar(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--float") == 0)
+        if (std::string_view(argv[i]) == "--float")
             return true;
     }
     return false;
+}
+
+// Arguments that open a window rather than draw on the command line: the phone remote
+// (`--remote`) needs the window to draw in; `--float` is the quick-draw bar.
+inline bool ArgumentsOpenWindow(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--remote")
+            return true;
+    }
+    return argc <= 1 || AsksForQuickDrawBar(argc, argv);
 }
