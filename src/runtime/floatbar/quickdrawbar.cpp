@@ -226,8 +226,9 @@ QMenu *QuickDrawBar::ChoiceMenu(const QString &title, const char *name, const QL
     QMenu *menu = m_menu->addMenu(title);
     menu->setObjectName(QLatin1String(name));
     auto *group = new QActionGroup(menu);
-    for (const auto &[caption, value] : choices) {
-        QAction *action = menu->addAction(caption);
+    for (const auto &choice : choices) {
+        const int value = choice.second;
+        QAction *action = menu->addAction(choice.first);
         action->setCheckable(true);
         action->setChecked(value == current);
         action->setData(value);

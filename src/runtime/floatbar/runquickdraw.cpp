@@ -26,11 +26,10 @@ void WriteError(const QString &text)
 
 int RunQuickDrawBar(int argc, char **argv)
 {
-    AllowLargeSyntheticBold();
-    UseChineseUi();
-    QApplication application(argc, argv);
-    SubstituteMissingChineseFaces();
-    const QStringList arguments = application.arguments().mid(1);
+    // Bad arguments are said before any display is needed.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     QString projectName;
     bool projectGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -57,6 +56,10 @@ int RunQuickDrawBar(int argc, char **argv)
             SetAppDir(value);
         }
     }
+    AllowLargeSyntheticBold();
+    UseChineseUi();
+    QApplication application(argc, argv);
+    SubstituteMissingChineseFaces();
     QString dataDirFailure;
     if (!PrepareDataDir(&dataDirFailure)) {
         ShowRightsMessage(nullptr);
