@@ -69,6 +69,12 @@ int main(int argc, char **argv)
         if (qstrcmp(argv[i], "--idle-seconds") == 0)
             idleSeconds = std::max(1, atoi(argv[i + 1]));
     }
+    // The offscreen platform says at every show that it has no masks or opacity.
+    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        if (!message.startsWith(QLatin1String("This plugin does not support")))
+            standard(type, context, message);
+    });
     QApplication application(argc, argv);
     QTemporaryDir dir;
     SetAppDir(dir.path());

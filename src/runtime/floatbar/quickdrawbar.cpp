@@ -78,8 +78,6 @@ QuickDrawBar::QuickDrawBar(std::unique_ptr<GlobalKeySource> keySource, RandomSou
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
-    // The label is a window of its own; it goes with the bar.
-    connect(this, &QObject::destroyed, m_result, &QObject::deleteLater);
 
     try {
         m_settings = ReadQuickDrawSettings();
@@ -126,6 +124,8 @@ QuickDrawBar::~QuickDrawBar()
 {
     if (m_history)
         m_history->Finish();
+    // The label is a window of its own; it goes with the bar.
+    delete m_result;
 }
 
 QString QuickDrawBar::KeyProblem() const
