@@ -606,13 +606,13 @@ void TCreateForm::ShowDescription()
 
 void TCreateForm::RandInfoEditClick()
 {
-    OpenProjectDialog(modeDialog, this, commander, typeIndex, params);
+    OpenProjectDialog(modeDialog, this, commander, typeIndex, params, verifiable);
     modeDialogType = typeIndex;
 }
 
 void TCreateForm::CommanderClick()
 {
-    if (TakeProjectDialogResult(modeDialog, typeIndex, params))
+    if (TakeProjectDialogResult(modeDialog, typeIndex, params, verifiable))
         ShowDescription();
 }
 
@@ -750,6 +750,7 @@ void TCreateForm::CreateProject()
         FitChoiceRemarks(document, typeIndex, params);
         StampCreation(document, CurrentDateTimeText());
         WriteQuerySection(document, params, typeIndex);
+        WriteVerifiableOption(document, verifiable && typeIndex != 6);
         SaveEncodedDocument(document, projectPath);
 
         // The project file stands; only now may the catalogue name it. If the catalogue
