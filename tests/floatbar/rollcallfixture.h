@@ -16,6 +16,7 @@ struct RollCall
     bool locked = false;  // an access password
     bool spoken = false;
     bool removeDrawn = false; // a drawn name is not drawn again until the list restarts
+    bool verifiable = false;
 };
 
 inline void SaveRollCall(const QString &projectName, const RollCall &rollCall)
@@ -34,6 +35,8 @@ inline void SaveRollCall(const QString &projectName, const RollCall &rollCall)
         ChildElement(root, "Version").setAttribute("AccessByPwd", "是");
         ChildElement(root, "Version").setAttribute("AccessPwd", "secret");
     }
+    if (rollCall.verifiable)
+        ChildElement(ChildElement(root, "RandQuery"), "Rand").setAttribute("Verifiable", "是");
     if (rollCall.spoken)
         ChildElement(ChildElement(root, "Form"), "Speech").setAttribute("Enabled", "是");
     SaveEncodedDocument(document, ProjectFilePath(projectName));

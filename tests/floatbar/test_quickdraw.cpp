@@ -134,6 +134,7 @@ private slots:
         QTest::newRow("locked") << "加密" << "访问密码";
         QTest::newRow("refused") << "太少" << "减少抽取数量";
         QTest::newRow("path") << "../点名" << "..";
+        QTest::newRow("verifiable") << "可验证" << "抽取窗口";
     }
     void projectsThatCannotBeDrawnKeepTheBar()
     {
@@ -141,6 +142,7 @@ private slots:
         QFETCH(QString, said);
         SaveRollCall("加密", {{"甲", "乙"}, 1, true});
         SaveRollCall("太少", {{"甲", "乙"}, 5});
+        SaveRollCall("可验证", {{"甲", "乙"}, 1, false, false, false, true});
         auto bar = NewBar();
         QVERIFY(!bar->OpenProject(project));
         QVERIFY(bar->isVisible());

@@ -17,6 +17,7 @@
 #include "textfile.h"
 #include "verifiabledraw.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>

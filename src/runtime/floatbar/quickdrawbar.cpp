@@ -151,6 +151,9 @@ bool QuickDrawBar::OpenProject(const QString &name)
         const QDomDocument document = LoadNamedProjectDocument(name);
         if (ReadProjectHeader(document).accessByPwd)
             throw SuiteError(QStringLiteral("工程设有访问密码，不能悬浮抽取。请在抽取窗口中输入密码后抽取。"));
+        // Its draws need the commitment shown first and a certificate, which the window makes.
+        if (ReadVerifiableOption(document))
+            throw SuiteError(QStringLiteral("工程设为可验证抽取，请在抽取窗口中抽取，以便公布承诺并生成证书。"));
         SoftSettings soft;
         try {
             soft = ReadSoftSettings();
