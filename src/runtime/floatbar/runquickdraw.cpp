@@ -57,7 +57,7 @@ int RunQuickDrawBar(int argc, char **argv)
         }
     }
     AllowLargeSyntheticBold();
-    UseChineseUi();
+    UseInterfaceLanguage();
     QApplication application(argc, argv);
     SubstituteMissingChineseFaces();
     QString dataDirFailure;

@@ -208,7 +208,7 @@ TRandForm::TRandForm(QWidget *parent, RandomSources sources)
     Menu_Stop->setEnabled(false);
     ShortCutLabel->addAction(Menu_Go);
     ShortCutLabel->addAction(Menu_Stop);
-    Menu_QuickDraw = NewAction(this, "Menu_QuickDraw", "悬浮抽取");
+    Menu_QuickDraw = NewAction(this, "Menu_QuickDraw", tr("悬浮抽取"));
     ShortCutLabel->addAction(Menu_QuickDraw);
     connect(Menu_QuickDraw, &QAction::triggered, this, [this] {
         StartSuiteProgram(ProgramRuntime, QString(), {QStringLiteral("--float"), QStringLiteral("--project"), m_projectName});
