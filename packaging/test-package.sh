@@ -16,11 +16,26 @@ dpkg-deb -x "$deb" "$work/root"
 app="$work/root/usr/lib/zelmora"
 
 [ -f "$app/.per-user-data" ] || fail "the installation lacks its per-user data marker"
-for leftover in Soft.ini DesignSender.ini RandEditSender.ini Temp Data/history.db; do
+for leftover in Soft.ini DesignSender.ini RandEditSender.ini Temp Data/history.db Data/history.db.pending; do
   [ ! -e "$app/$leftover" ] || fail "test leftover $leftover in the package"
 done
 for f in Dellamy Quillet.so Mirzonel.so EditProject.ini Data/menu.xml Data/Projects/课堂点名.rpj Img/示例图片1.jpg; do
   [ -e "$app/$f" ] || fail "$f missing from the package"
+done
+
+# The control data: one description (no list separators), the history's SQLite driver
+# depended on, the speech plugin and a voice recommended, a size that matches the files.
+control=$(dpkg-deb -f "$deb")
+! grep -q '^ ;' <<<"$control" || fail "stray ';' in the description: $(grep '^ ;' <<<"$control" | head -1)"
+grep -q '^Depends:.*libqt6sql6-sqlite' <<<"$control" || fail "no dependency on the SQLite driver"
+grep -q '^Recommends:.*qt6-speech-speechd-plugin.*speech-dispatcher-espeak-ng' <<<"$control" \
+  || fail "speech plugin and voice not recommended"
+declared=$(dpkg-deb -f "$deb" Installed-Size)
+actual=$(du -sk --apparent-size "$work/root" | cut -f1)
+(( declared * 10 <= actual * 11 && declared * 10 >= actual * 9 )) \
+  || fail "Installed-Size $declared KiB for $actual KiB of files"
+for entry in "$work"/root/usr/share/applications/*.desktop; do
+  grep -q '^StartupWMClass=' "$entry" || fail "$(basename "$entry") names no window class"
 done
 
 installed_before=$(cd "$app" && find . | sort)

@@ -1,6 +1,8 @@
-// Dellamy's command line and the history: two programs drawing at once lose no draw,
+// Dellamy's command line and the history: programs drawing at once lose no draw and
+// have none taken in twice,
 // --history prints what was kept (text and JSON, --since), --no-history and
 // [History] Keep = 否 keep nothing.
+#include "damagedhistory.h"
 #include "historystore.h"
 
 #include <QDir>
@@ -46,10 +48,11 @@ class HistoryCommandLineTest : public QObject
         process.start(kProgram, QStringList{"--appdir", dir->path()} + arguments);
         return Finish(process);
     }
+    // Opening the store takes in the draws the programs left pending.
     qint64 KeptDraws()
     {
         HistoryStore store;
-        if (!QFileInfo::exists(dir->filePath("Data/history.db")) || !store.Open(dir->filePath("Data/history.db")))
+        if (!store.Open(dir->filePath("Data/history.db")))
             return 0;
         return store.CountDraws({});
     }
@@ -86,6 +89,27 @@ private slots:
         QCOMPARE(counted, 2000);
     }
 
+    // Many short runs from two programs while a third reads the history (and so takes
+    // in what is pending) over and over: every draw lands exactly once.
+    void manyRunsWhileReadingKeepEachDrawOnce()
+    {
+        const QString drawLoop = QStringLiteral("for i in $(seq 25); do \"$0\" --appdir \"$1\" --file \"$2\" --batches 4 > /dev/null || exit 1; done");
+        // Early reads may find no draw of the project yet, which --history may report.
+        const QString readLoop = QStringLiteral("for i in $(seq 25); do \"$0\" --appdir \"$1\" --history 点名 > /dev/null 2>&1; done");
+        QProcess first, second, reader;
+        first.start("sh", {"-c", drawLoop, kProgram, dir->path(), ProjectFile()});
+        second.start("sh", {"-c", drawLoop, kProgram, dir->path(), ProjectFile()});
+        reader.start("sh", {"-c", readLoop, kProgram, dir->path()});
+        for (QProcess *process : {&first, &second, &reader}) {
+            const Run run = Finish(*process);
+            QVERIFY2(run.status == 0 && run.err.isEmpty(), qPrintable(run.err));
+        }
+        QCOMPARE(KeptDraws(), 200);
+        QVERIFY(QDir(dir->filePath("Data/history.db.pending")).entryList(QDir::Files).isEmpty());
+        const Run listed = Dellamy({"--history", "点名"});
+        QCOMPARE(listed.out.count(QStringLiteral("第4次")), 50);
+    }
+
     void historyPrintsWhatWasKept()
     {
         QCOMPARE(Dellamy({"--file", ProjectFile(), "--batches", "3", "--seed", "7"}).status, 0);
@@ -114,7 +138,24 @@ private slots:
         const Run future = Dellamy({"--history", "点名", "--since", QDate::currentDate().addDays(1).toString("yyyy-MM-dd")});
         QCOMPARE(future.status, 0);
         QVERIFY(future.out.isEmpty());
-        QCOMPARE(Dellamy({"--history", "无此工程"}).out, QString());
+        const Run unknown = Dellamy({"--history", "无此工程"});
+        QCOMPARE(unknown.status, 2);
+        QVERIFY(unknown.out.isEmpty());
+        QVERIFY2(unknown.err.contains("没有工程“无此工程”的抽取历史"), qPrintable(unknown.err));
+    }
+
+    void damagedHistoryIsNotListedAsComplete()
+    {
+        QVERIFY(WriteDamagedHistory(dir->filePath("Data/history.db"), 0.45, 3));
+        const Run run = Dellamy({"--history", "一班"});
+        QCOMPARE(run.status, 3);
+        QVERIFY2(run.err.contains("已另存为 history.db.damaged") && run.err.contains("不是完整的历史"), qPrintable(run.err));
+        const qsizetype listed = run.out.split('\n', Qt::SkipEmptyParts).size();
+        QVERIFY(listed > 400 && listed <= 800);
+        // What was rescued is the history from now on.
+        const Run again = Dellamy({"--history", "一班"});
+        QCOMPARE(again.status, 0);
+        QCOMPARE(again.out.split('\n', Qt::SkipEmptyParts).size(), listed);
     }
 
     void refusesBadHistoryArguments_data()
@@ -156,9 +197,12 @@ private slots:
         const Run run = Dellamy({"--file", ProjectFile(), "--batches", "2"});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts).size(), 2);
-        QVERIFY(run.err.contains("历史记录文件已损坏，已另存为 history.db.damaged 并新建"));
-        QCOMPARE(QFileInfo(dir->filePath("Data/history.db.damaged")).size(), 5000);
+        // The draw leaves the file to the next reader, which puts it aside and takes the
+        // draw in.
+        QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+        QCOMPARE(QFileInfo(dir->filePath("Data/history.db")).size(), 5000);
         QCOMPARE(KeptDraws(), 2);
+        QCOMPARE(QFileInfo(dir->filePath("Data/history.db.damaged")).size(), 5000);
     }
 };
 
