@@ -20,7 +20,7 @@ struct HistoryEntry
     QDateTime time;
     QString project;
     int batch = 1;
-    QString source; // kSourceWindow or kSourceCommandLine
+    QString source; // kSourceWindow, kSourceCommandLine or kSourceQuickDraw
     QStringList results;
 };
 
@@ -30,6 +30,7 @@ constexpr qsizetype kMaxHistoryResults = 10'000;
 
 inline const QString kSourceWindow = QStringLiteral("窗口");
 inline const QString kSourceCommandLine = QStringLiteral("命令行");
+inline const QString kSourceQuickDraw = QStringLiteral("悬浮抽取");
 
 // Which draws a view shows: one project (empty: all) and a range of local days (either
 // end open).

@@ -3,7 +3,7 @@
 #include "apppaths.h"
 #include "certificatecheck.h"
 #include "codec.h"
-#include "drawsession.h"
+#include "drawproject.h"
 #include "encodedxml.h"
 #include "fairnessreport.h"
 #include "fairsettings.h"
@@ -165,11 +165,7 @@ int LoadProject(const QString &projectName, const QString &filePath, const std::
         QDomDocument document;
         if (!projectName.isEmpty()) {
             BindCodec();
-            const QString path = ProjectFilePath(projectName);
-            // Anything else there (a folder, a link loop, a device) the loader names.
-            if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
-                throw SuiteError(QStringLiteral("工程“%1”不存在（%2）。").arg(projectName, QDir::toNativeSeparators(path)));
-            document = LoadEncodedDocument(path);
+            document = LoadNamedProjectDocument(projectName);
             project.label = projectName;
         } else {
             if (!QFileInfo::exists(filePath) && !QFileInfo(filePath).isSymLink())
@@ -270,6 +266,7 @@ QString CommandLineUsage()
         "      %1 (--project 工程名 | --file 路径) --verifiable [--public 文字] [--cert 文件] …\n"
         "      %1 --verify 证书.zcert [--json]\n"
         "      %1 --reveal 证书.zcert [--json]\n"
+        "      %1 --float [--project 工程名] [--appdir 目录]\n"
         "不带参数启动时打开抽取窗口；带参数时不显示窗口，直接抽取并输出结果。\n"
         "  --project 工程名  抽取数据文件夹中的 Data/Projects/工程名.rpj\n"
         "  --file 路径       抽取指定的工程文件（.rpj、.rproj 或 XML 工程文档）\n"
@@ -289,6 +286,7 @@ QString CommandLineUsage()
         "  --cert 文件       证书写到该文件（默认写到数据文件夹的 Certificates/ 下）\n"
         "  --verify 证书     重算证书中的承诺和每一次抽取，输出“一致”或“不一致”及第一处差异\n"
         "  --reveal 证书     公开未结束的证书所留下的种子（在主持抽取的电脑上），然后验证\n"
+        "  --float           显示悬浮抽取按钮（默认工程为抽取窗口的默认工程）\n"
         "  --help            显示本说明\n"
         "每行输出一个结果，两次抽取之间空一行。\n"
         "退出码：0 成功，2 参数有误，3 工程不存在或无法读取，4 工程参数无法抽取，\n"
@@ -442,8 +440,6 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         status != kStatusOk)
         return status;
     const QString projectLabel = loaded.label;
-    const int pmode = loaded.pmode;
-    QueryParams query = loaded.query;
 
     SoftSettings soft;
     try {
@@ -452,13 +448,9 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         // As in the window: the defaults stay in force.
         Write(err, QStringLiteral("无法读取 Soft.ini，按默认设置抽取：%1\n").arg(error.message()));
     }
-    DrawProject project;
-    project.name = projectLabel;
-    project.pmode = pmode;
-    project.query = std::move(query);
+    const int pmode = loaded.pmode;
     // An exhausted list is never reset without ListAutoRestore: the session has no question.
-    project.listAutoRestore = soft.listAutoRestore;
-    project.resultSeparator = RandSpliterCharacters(soft.randSpliter).value_or(QString());
+    const DrawProject project = UnanimatedDrawProject(projectLabel, QuerySection{loaded.pmode, loaded.query}, soft);
 
     DrawSession session(options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem());
     std::optional<SessionHistory> history;

@@ -32,7 +32,7 @@ public:
         Pending
     };
     static constexpr int kPendingBatch = 10'000;
-    // `source`: kSourceWindow or kSourceCommandLine.
+    // `source`: kSourceWindow, kSourceCommandLine or kSourceQuickDraw.
     SessionHistory(DrawSession &session, QString source, Opening opening);
     ~SessionHistory() override;
 
