@@ -3,6 +3,8 @@
 #include "querysection.h"
 #include "randomsource.h"
 
+#include <QSet>
+
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +12,9 @@
 
 // Answers the exhausted-list question. The drawing window shows a question box with
 // the given caption and text (Yes/No/Cancel); the command line applies its policy.
+class FairnessLedger;
+struct FairSettings;
+
 class RemainingQuestion
 {
 public:
@@ -45,6 +50,8 @@ struct GenerationContext
     bool finalDraw = false;
     // An animated draw is running: an intermediate frame never removes entries.
     bool inDraw = false;
+    // The history behind fair turns; null for plain draws. Only final batches use it.
+    FairnessLedger *fairness = nullptr;
 };
 
 // One batch as handed to the display.
@@ -64,6 +71,10 @@ struct Batch
     // Set by list generators: fewer entries remain than one batch needs; the engine then
     // runs its exhausted-list check after this batch.
     bool remainingShort = false;
+    // Fair turns: this batch completed a round of the rotation.
+    bool newRound = false;
+    // Fair turns: what the user should know about the history (e.g. a plain fallback).
+    QString fairNotice;
 };
 
 // The generator of one project type. Constructing it is the preparation: it parses and
@@ -82,6 +93,14 @@ public:
     // Draws one batch. Throws SuiteError when the batch cannot be drawn (it never loops
     // without bound).
     virtual Batch Generate(const GenerationContext &context) = 0;
+
+    // Fair turns over many draws. List generators check the settings against their list
+    // (throwing SuiteError); other types have no list to share out and ignore them.
+    virtual void UseFairness(const FairSettings &) {}
+    // Draws one entry in place of an absent result of the last batch, none of `keep`.
+    // Throws SuiteError when the type has no list or nobody is left.
+    virtual QString ReplaceAbsent(const GenerationContext &context, const QString &absent, const QSet<QString> &keep,
+                                  QString *notice);
 };
 
 // The calculation generator of types 11, 13 and 14; defined beside it (calcgenerator.cpp).

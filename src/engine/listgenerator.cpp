@@ -46,17 +46,26 @@ QString ListName(int pmode)
 
 } // namespace
 
+ListContents ReadListContents(int pmode, const QueryParams &params)
+{
+    const ListQuery query = ReadListQuery(pmode, params);
+    ListContents contents;
+    // Picture paths are joined by "|" and are not escaped list text: they stay as stored.
+    contents.entries = pmode == 5 ? SplitText(query.listText, QStringLiteral("|"))
+                                  : ExpandWeights(query.listText, query.weighted, RequireSpliter(query.spliterName));
+    contents.ranCount = ParseCount(query.ranCount, QStringLiteral("抽取数量"), 1, kMaxRanCount);
+    return contents;
+}
+
 ListGenerator::ListGenerator(int pmode, const QueryParams &params) : m_pmode(pmode)
 {
     const ListQuery query = ReadListQuery(pmode, params);
-    // Picture paths are joined by "|" and are not escaped list text: they stay as stored.
-    const QStringList entries = pmode == 5 ? SplitText(query.listText, QStringLiteral("|"))
-                                           : ExpandWeights(query.listText, query.weighted,
-                                                           RequireSpliter(query.spliterName));
-    m_ranCount = ParseCount(query.ranCount, QStringLiteral("抽取数量"), 1, kMaxRanCount);
+    const auto [entries, ranCount] = ReadListContents(pmode, params);
+    m_ranCount = ranCount;
     m_allowRepeat = query.allowRepeat;
     m_autoDel = query.autoDel;
     m_workList = DrawList(entries);
+    m_entries = entries;
 
     if (m_workList.Remaining() == 0)
         throw SuiteError(QStringLiteral("%1是空的，请至少填写一项。").arg(ListName(pmode)));
@@ -69,9 +78,36 @@ ListGenerator::ListGenerator(int pmode, const QueryParams &params) : m_pmode(pmo
     m_savedList = m_workList;
 }
 
+void ListGenerator::UseFairness(const FairSettings &settings)
+{
+    m_fair.reset();
+    if (settings.mode != FairMode::Plain && TypeDrawsFairly(m_pmode))
+        m_fair.emplace(settings, DistinctEntries(m_entries), m_ranCount);
+}
+
+QString ListGenerator::ReplaceAbsent(const GenerationContext &context, const QString &absent, const QSet<QString> &keep,
+                                     QString *notice)
+{
+    const FairChooser plain(FairSettings{}, DistinctEntries(m_entries), m_ranCount);
+    const FairChooser &chooser = m_fair ? *m_fair : plain;
+    const FairChooser::Choice choice =
+        chooser.Replace(context.fairness, context.draws, QDate::currentDate(), absent, keep);
+    if (notice)
+        *notice = choice.notice;
+    return choice.results.first();
+}
+
 Batch ListGenerator::Generate(const GenerationContext &context)
 {
     Batch batch;
+    if (context.finalDraw && m_fair && context.fairness) {
+        const FairChooser::Choice choice = m_fair->Choose(*context.fairness, context.draws, QDate::currentDate());
+        batch.results = choice.results;
+        batch.newRound = choice.newRound;
+        batch.fairNotice = choice.notice;
+        m_workList = m_savedList;
+        return batch;
+    }
     batch.results = ListDraw(m_workList, context.draws, m_allowRepeat, m_ranCount, ListName(m_pmode));
     if (m_pmode == 5)
         batch.picturePaths = batch.results;

@@ -1,18 +1,34 @@
 #pragma once
 
+#include "fairdraw.h"
 #include "generator.h"
 #include "listdraw.h"
+
+#include <optional>
+
+// The entries of a list type's query (weights expanded, escapes undone) and its batch
+// size. Throws SuiteError as the preparation does.
+struct ListContents
+{
+    QStringList entries;
+    int ranCount = 0;
+};
+ListContents ReadListContents(int pmode, const QueryParams &params);
 
 // Types 2 (roll-call), 3 (shuffle), 5 (pictures), 7 (words) and 9 (one-prize lottery):
 // entries drawn from one list. With removal (AutoDel) a drawn entry stays out of later
 // batches once the batch that ends a draw commits it; intermediate animation frames
-// always draw from the list as it was before the draw.
+// always draw from the list as it was before the draw. With fair turns the final batch is
+// chosen by the rotation or the balance instead (removal then has no part in it).
 class ListGenerator : public Generator
 {
 public:
     ListGenerator(int pmode, const QueryParams &params);
     int RanCount() const override { return m_ranCount; }
     Batch Generate(const GenerationContext &context) override;
+    void UseFairness(const FairSettings &settings) override;
+    QString ReplaceAbsent(const GenerationContext &context, const QString &absent, const QSet<QString> &keep,
+                          QString *notice) override;
 
 private:
     int m_pmode;
@@ -21,4 +37,7 @@ private:
     bool m_autoDel = false;
     DrawList m_workList;
     DrawList m_savedList;
+    QStringList m_entries;
+    // Set when the project shares out turns fairly; its final batches come from here.
+    std::optional<FairChooser> m_fair;
 };

@@ -47,6 +47,11 @@ QString RemainingQuestionText(int pmode)
     return QStringLiteral("随机数名单剩余数量不足，是否重置名单？如不重置名单，将无法继续生成随机数。");
 }
 
+QString Generator::ReplaceAbsent(const GenerationContext &, const QString &, const QSet<QString> &, QString *)
+{
+    throw SuiteError(QStringLiteral("这类项目不是从名单中抽取，不能为缺席者重新抽取。"));
+}
+
 namespace {
 
 bool MayRestoreLists(const DrawSettings &settings, int pmode)
@@ -131,6 +136,45 @@ RandEngine::~RandEngine()
         m_thread->wait();
 }
 
+std::unique_ptr<Generator> RandEngine::Build(int pmode, const QueryParams &params, const FairSettings &fair)
+{
+    std::unique_ptr<Generator> generator = CreateGenerator(pmode, params);
+    if (fair.mode != FairMode::Plain)
+        generator->UseFairness(fair);
+    return generator;
+}
+
+void RandEngine::SetFairness(const FairSettings &settings, FairnessLedger *ledger)
+{
+    FinishBackgroundPreparation();
+    m_fair = ledger ? settings : FairSettings{};
+    m_ledger = ledger;
+    // Set after a preparation (the window's start-up): the list is checked now.
+    if (m_generator) {
+        try {
+            m_generator->UseFairness(m_fair);
+        } catch (const SuiteError &error) {
+            m_generator.reset();
+            m_refusal = error;
+            m_ready = false;
+        }
+    }
+}
+
+GenerationContext RandEngine::Context(bool finalDraw, bool inDraw)
+{
+    const bool frame = inDraw && !finalDraw && m_sources.frames;
+    RandomSource &draws = frame ? *m_sources.frames : *m_sources.draws;
+    RandomSource &passwords = frame ? *m_sources.frames : *m_sources.passwords;
+    return {draws, passwords, m_generationSettings, m_pmode, finalDraw, inDraw, m_ledger};
+}
+
+QString RandEngine::ReplaceAbsent(const QString &absent, const QSet<QString> &keep, QString *notice)
+{
+    RequireGenerator();
+    return m_generator->ReplaceAbsent(Context(true, false), absent, keep, notice);
+}
+
 void RandEngine::Prepare(int pmode, const QueryParams &params)
 {
     FinishBackgroundPreparation();
@@ -140,7 +184,7 @@ void RandEngine::Prepare(int pmode, const QueryParams &params)
     m_refusal.reset();
     m_ready = false;
     try {
-        m_generator = CreateGenerator(pmode, params);
+        m_generator = Build(pmode, params, m_fair);
     } catch (const SuiteError &error) {
         m_refusal = error;
         throw;
@@ -157,7 +201,7 @@ void RandEngine::PrepareInBackground(int pmode, const QueryParams &params)
     m_generator.reset();
     m_refusal.reset();
     m_ready = false;
-    m_thread = std::make_unique<RandCalThread>(*this, pmode, params);
+    m_thread = std::make_unique<RandCalThread>(*this, pmode, params, m_fair);
     m_thread->start();
 }
 
@@ -188,10 +232,7 @@ Batch RandEngine::Generate(bool finalDraw, bool inDraw)
 Batch RandEngine::GenerateBatch(bool finalDraw, bool inDraw)
 {
     RequireGenerator();
-    const bool frame = inDraw && !finalDraw && m_sources.frames;
-    RandomSource &draws = frame ? *m_sources.frames : *m_sources.draws;
-    RandomSource &passwords = frame ? *m_sources.frames : *m_sources.passwords;
-    const GenerationContext context{draws, passwords, m_generationSettings, m_pmode, finalDraw, inDraw};
+    const GenerationContext context = Context(finalDraw, inDraw);
     Batch batch = m_generator->Generate(context);
     if (batch.abandoned) {
         m_ready = false;
@@ -245,8 +286,8 @@ QStringList RandEngine::Results()
     return m_results;
 }
 
-RandCalThread::RandCalThread(RandEngine &engine, int pmode, QueryParams params)
-    : m_engine(engine), m_pmode(pmode), m_params(std::move(params))
+RandCalThread::RandCalThread(RandEngine &engine, int pmode, QueryParams params, FairSettings fair)
+    : m_engine(engine), m_pmode(pmode), m_params(std::move(params)), m_fair(fair)
 {
     setObjectName(QStringLiteral("CalRand"));
 }
@@ -254,7 +295,7 @@ RandCalThread::RandCalThread(RandEngine &engine, int pmode, QueryParams params)
 void RandCalThread::run()
 {
     try {
-        m_engine.m_generator = CreateGenerator(m_pmode, m_params);
+        m_engine.m_generator = RandEngine::Build(m_pmode, m_params, m_fair);
         m_engine.m_ready = true;
     } catch (const SuiteError &error) {
         m_engine.m_refusal = error;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fairsettings.h"
 #include "generator.h"
 #include "querysection.h"
 #include "randomsource.h"
@@ -61,6 +62,18 @@ public:
     void SetDrawSettings(const DrawSettings &settings);
     const DrawSettings &Settings() const { return m_settings; }
 
+    // Fair turns for the final batches of a list project, kept in `ledger` (the history).
+    // Without a ledger draws are plain. The settings are checked against the list when
+    // preparing, or at once when the engine is prepared already; a refusal then comes
+    // with the next draw.
+    void SetFairness(const FairSettings &settings, FairnessLedger *ledger);
+    // The fair mode the draws really use ("普通" without a ledger).
+    FairMode FairnessInUse() const { return m_ledger ? m_fair.mode : FairMode::Plain; }
+    // Draws one entry in place of `absent`, a result of the last batch, from the list
+    // without `keep` (the batch's other results and earlier absentees). An absent entry
+    // keeps its turn in a rotation. Throws SuiteError when nobody is left. `notice`: what
+    // the user should know about the history.
+    QString ReplaceAbsent(const QString &absent, const QSet<QString> &keep, QString *notice = nullptr);
     // From now on every batch but an animation frame takes all its values from `source`
     // (verifiable draws); the frames keep their own source, so how long an animation runs
     // never changes a result.
@@ -116,6 +129,9 @@ private:
 
     void FinishBackgroundPreparation();
     void RequireGenerator();
+    GenerationContext Context(bool finalDraw, bool inDraw);
+    // The generator of the type, with the fair settings applied.
+    static std::unique_ptr<Generator> Build(int pmode, const QueryParams &params, const FairSettings &fair);
     Batch GenerateBatch(bool finalDraw, bool inDraw);
     std::optional<Batch> RestoreLists();
     template<typename Call>
@@ -133,6 +149,8 @@ private:
     DrawStep m_step;
     int m_pmode = -1;
     QueryParams m_params;
+    FairSettings m_fair;
+    FairnessLedger *m_ledger = nullptr;
     std::unique_ptr<Generator> m_generator;
     std::optional<SuiteError> m_refusal;
     bool m_ready = false;
@@ -148,7 +166,7 @@ class RandCalThread : public QThread
 {
     Q_OBJECT
 public:
-    RandCalThread(RandEngine &engine, int pmode, QueryParams params);
+    RandCalThread(RandEngine &engine, int pmode, QueryParams params, FairSettings fair);
 
 protected:
     void run() override;
@@ -157,4 +175,5 @@ private:
     RandEngine &m_engine;
     int m_pmode;
     QueryParams m_params;
+    FairSettings m_fair;
 };

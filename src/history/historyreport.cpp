@@ -39,8 +39,11 @@ QString HistoryLinesText(const QList<HistoryEntry> &entries)
     return text;
 }
 
-QByteArray HistoryJson(const QString &project, const QList<HistoryEntry> &entries)
+QByteArray HistoryJson(const QString &project, const QList<HistoryEntry> &entries, const QList<DrawMark> &marks)
 {
+    QHash<qint64, QList<DrawMark>> marksOfDraw;
+    for (const DrawMark &mark : marks)
+        marksOfDraw[mark.drawTime.toMSecsSinceEpoch()].append(mark);
     // Written by hand so the keys keep the documented order, one draw per line.
     auto quoted = [](const QString &text) {
         const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
@@ -52,8 +55,15 @@ QByteArray HistoryJson(const QString &project, const QList<HistoryEntry> &entrie
         json += i == 0 ? "\n  " : ",\n  ";
         json += "{\"time\": " + quoted(entry.time.toLocalTime().toString(Qt::ISODate))
                 + ", \"batch\": " + QByteArray::number(entry.batch) + ", \"source\": " + quoted(entry.source)
-                + ", \"results\": " + QJsonDocument(QJsonArray::fromStringList(entry.results)).toJson(QJsonDocument::Compact)
-                + "}";
+                + ", \"results\": " + QJsonDocument(QJsonArray::fromStringList(entry.results)).toJson(QJsonDocument::Compact);
+        if (const auto found = marksOfDraw.constFind(entry.time.toMSecsSinceEpoch()); found != marksOfDraw.cend()) {
+            QByteArray list;
+            for (const DrawMark &mark : *found)
+                list += (list.isEmpty() ? "" : ", ") + QByteArray("{\"slot\": ") + QByteArray::number(mark.slot)
+                        + ", \"result\": " + quoted(mark.result) + ", \"mark\": " + quoted(mark.mark) + "}";
+            json += ", \"marks\": [" + list + "]";
+        }
+        json += "}";
     }
     json += entries.isEmpty() ? "]}\n" : "\n]}\n";
     return json;

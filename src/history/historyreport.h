@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fairnessstore.h"
 #include "historystore.h"
 
 #include <QByteArray>
@@ -22,8 +23,9 @@ QString HistoryResultsText(const QStringList &results);
 // in its run, then the results.
 QString HistoryLinesText(const QList<HistoryEntry> &entries);
 // {"project": …, "draws": [{"time": "2026-12-07T09:05:12", "batch": 1, "source": …,
-//  "results": […]}, …]} with one line per draw.
-QByteArray HistoryJson(const QString &project, const QList<HistoryEntry> &entries);
+//  "results": […]}, …]} with one line per draw. A draw with marks also has
+//  "marks": [{"slot": 0, "result": …, "mark": "已回答"}, …].
+QByteArray HistoryJson(const QString &project, const QList<HistoryEntry> &entries, const QList<DrawMark> &marks = {});
 
 // CSV exports of the history window's two tabs (UTF-8 with BOM). Results are written as
 // drawn; other formula-like cells are guarded as in the record's CSV.

@@ -1,5 +1,6 @@
 #include "historystore.h"
 
+#include "fairnessstore.h"
 #include "pendingdraws.h"
 
 #include <QDir>
@@ -386,8 +387,13 @@ bool HistoryStore::PrepareSchema() const
         notice = FailureText(query.lastError());
         return false;
     }
-    for (const char *statement : kSchema) {
-        if (!query.exec(QString::fromLatin1(statement))) {
+    // Every statement creates only what is missing: an older file is upgraded in place.
+    QStringList statements;
+    for (const char *statement : kSchema)
+        statements << QString::fromLatin1(statement);
+    statements << FairnessSchema();
+    for (const QString &statement : std::as_const(statements)) {
+        if (!query.exec(statement)) {
             notice = FailureText(query.lastError());
             query.exec(QStringLiteral("ROLLBACK"));
             return false;

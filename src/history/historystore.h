@@ -63,7 +63,7 @@ struct HistoryCursor
 class HistoryStore
 {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     static constexpr int kBusyTimeoutMs = 5000;
 
     HistoryStore();
@@ -106,6 +106,9 @@ public:
     QList<ResultCount> Counts(const HistoryFilter &filter) const;
     // Removes every draw of the project. Returns false when the database refused.
     bool ClearProject(const QString &project);
+
+    // The Qt SQL connection of this store, for the tables kept beside the draws.
+    QString ConnectionName() const { return connectionName; }
 
     // Local day as stored: yyyymmdd.
     static int DayNumber(const QDate &date);

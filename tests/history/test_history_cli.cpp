@@ -1,8 +1,11 @@
 // Dellamy's command line and the history: programs drawing at once lose no draw and
 // have none taken in twice,
 // --history prints what was kept (text and JSON, --since), --no-history and
-// [History] Keep = 否 keep nothing.
+// [History] Keep = 否 keep nothing; fair turns shared by two programs, their plain
+// fallback and the fairness check.
+#include "codec.h"
 #include "damagedhistory.h"
+#include "encodedxml.h"
 #include "historystore.h"
 
 #include <QDir>
@@ -42,6 +45,7 @@ class HistoryCommandLineTest : public QObject
     std::unique_ptr<QTemporaryDir> dir;
 
     QString ProjectFile() const { return dir->filePath("点名.xml"); }
+    QString RotationFile() const { return dir->filePath("轮换.xml"); }
     Run Dellamy(const QStringList &arguments)
     {
         QProcess process;
@@ -62,6 +66,15 @@ private slots:
     {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(QDir(dir->path()).mkpath("Data/Projects"));
+        QFile rotation(RotationFile());
+        QVERIFY(rotation.open(QIODevice::WriteOnly));
+        QStringList names;
+        for (int i = 1; i <= 40; ++i)
+            names << QStringLiteral("学生%1").arg(i);
+        rotation.write(QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+<RandProject><RandQuery><Rand Mode="列举模式" PMode="2" Type="随机点名"><Query PosSetAble="否" Lists="%1" Spliter="空格" RanCount="1" AllowRepeat="否" AutoDel="否" Fair="轮换"/></Rand></RandQuery></RandProject>
+)").arg(names.join(' ')).toUtf8());
+        rotation.close();
         QFile project(ProjectFile());
         QVERIFY(project.open(QIODevice::WriteOnly));
         project.write(R"(<?xml version="1.0" encoding="UTF-8"?>
@@ -203,6 +216,75 @@ private slots:
         QCOMPARE(QFileInfo(dir->filePath("Data/history.db")).size(), 5000);
         QCOMPARE(KeptDraws(), 2);
         QCOMPARE(QFileInfo(dir->filePath("Data/history.db.damaged")).size(), 5000);
+    }
+
+    void twoProgramsShareOneRotation()
+    {
+        QProcess first, second;
+        const QStringList arguments{"--appdir", dir->path(), "--file", RotationFile(), "--batches", "20"};
+        first.start(kProgram, arguments);
+        second.start(kProgram, arguments);
+        const Run a = Finish(first);
+        const Run b = Finish(second);
+        QCOMPARE(a.status, 0);
+        QCOMPARE(b.status, 0);
+        const QStringList drawn = (a.out + b.out).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(drawn.size(), 40);
+        QCOMPARE(QSet<QString>(drawn.cbegin(), drawn.cend()).size(), 40);
+        QCOMPARE((a.err + b.err).count("新一轮开始"), 1);
+    }
+
+    void fairTurnsFallBackWithoutHistoryAndSurviveDamage()
+    {
+        const Run plain = Dellamy({"--file", RotationFile(), "--batches", "45", "--no-history"});
+        QCOMPARE(plain.status, 0);
+        QCOMPARE(plain.err.count("“轮换”抽取按“普通”方式进行"), 1);
+        QVERIFY(!QFileInfo::exists(dir->filePath("Data/history.db")));
+
+        QDir().mkpath(dir->filePath("Data"));
+        QFile damaged(dir->filePath("Data/history.db"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(5000, '\x7f'));
+        damaged.close();
+        const Run run = Dellamy({"--file", RotationFile(), "--batches", "2"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts).size(), 2);
+        QVERIFY2(run.err.contains("轮换从新一轮开始"), qPrintable(run.err));
+    }
+
+    void simulationWritesNothing()
+    {
+        QVERIFY(BindCodec(QStringLiteral(SUITE_APP_DIR)));
+        QDomDocument document;
+        QFile source(RotationFile());
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QVERIFY(bool(document.setContent(&source)));
+        SaveEncodedDocument(document, dir->filePath("Data/Projects/轮换.rpj"));
+        QCOMPARE(Dellamy({"--project", "轮换", "--batches", "5"}).status, 0);
+        const qint64 kept = KeptDraws();
+
+        const Run run = Dellamy({"--simulate", "轮换", "--draws", "400", "--json", "--seed", "1"});
+        QCOMPARE(run.status, 0);
+        const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        const QJsonArray rows = json["simulated"].toObject()["rows"].toArray();
+        QCOMPARE(rows.size(), 40);
+        // The rotation goes on from today's round, in which five have had their turn already:
+        // the simulated counts differ by two at most.
+        int least = 400, most = 0, total = 0;
+        for (const QJsonValue &row : rows) {
+            QCOMPARE(row.toObject()["expected"].toDouble(), 10.0);
+            least = std::min(least, row.toObject()["count"].toInt());
+            most = std::max(most, row.toObject()["count"].toInt());
+            total += row.toObject()["count"].toInt();
+        }
+        QCOMPARE(total, 400);
+        QVERIFY(most - least <= 2);
+        QCOMPARE(json["history"].toObject()["draws"].toInt(), 5);
+        QVERIFY(!json["history"].toObject()["longestUnseen"].toString().isEmpty());
+        QCOMPARE(KeptDraws(), kept);
+        const Run text = Dellamy({"--simulate", "轮换", "--draws", "10"});
+        QVERIFY2(text.out.contains("最久未被抽到："), qPrintable(text.out));
+        QCOMPARE(Dellamy({"--simulate", "轮换"}).status, 2);
     }
 };
 

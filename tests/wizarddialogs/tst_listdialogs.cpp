@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,6 +31,7 @@ private slots:
     void listWeightsChangeByDragging();
     void listEncodingsReadBack();
     void listShuffleCountFollowsItems();
+    void listFairSectionRefusesImpossibleSkip();
     void passwordChecksAndOptionOrder();
     void pictureCountAgainstPictures();
     void picturePreviewFillsItsFrame();
@@ -479,3 +481,53 @@ void ListDialogsTest::requirerDecidesHandBack()
 
 QTEST_MAIN(ListDialogsTest)
 #include "tst_listdialogs.moc"
+
+void ListDialogsTest::listFairSectionRefusesImpossibleSkip()
+{
+    MessageLog log;
+    QPointer<TListSetForm> dialog = openFor<TListSetForm>(log);
+    QueryParams params = DefaultQueryParams(2);
+    params[QueryParamIndex(2, "PosSetAble")] = QStringLiteral("否");
+    params[QueryParamIndex(2, "Lists")] = QStringLiteral("甲 乙 丙 丁 甲");
+    params[QueryParamIndex(2, "RanCount")] = QStringLiteral("2");
+    dialog->LoadProject(2, params);
+    FairSettings stored;
+    stored.mode = FairMode::Balanced;
+    stored.period = FairPeriod::Week;
+    stored.strength = 4;
+    stored.skip = 3;
+    dialog->LoadFairness(stored);
+    QVERIFY(child<QWidget>(dialog, "FairBox")->isVisibleTo(dialog));
+    QVERIFY(child<QLabel>(dialog, "FairFormula")->text().contains(QStringLiteral("4 次方")));
+
+    // Four different names, two a draw: two can be skipped at most.
+    dialog->SaveModeClick();
+    QCOMPARE(log.handBacks, 0);
+    QCOMPARE(log.texts.size(), 1);
+    QVERIFY2(log.texts.first().contains(QStringLiteral("最多为 2")), qPrintable(log.texts.first()));
+
+    log.clear();
+    child<QSpinBox>(dialog, "FairSkipValue")->setValue(2);
+    dialog->SaveModeClick();
+    QVERIFY2(log.texts.isEmpty(), qPrintable(log.texts.join('\n')));
+    QCOMPARE(log.handBacks, 1);
+    stored.skip = 2;
+    QCOMPARE(dialog->EncodeFairness({}), stored);
+
+    // A rotation remembers who was drawn: the automatic exclusion would fight it.
+    log.clear();
+    child<QRadioButton>(dialog, "FairRotation")->click();
+    QVERIFY(!child<QSpinBox>(dialog, "FairSkipValue")->isEnabled());
+    child<QCheckBox>(dialog, "AutoDel")->setChecked(true);
+    dialog->SaveModeClick();
+    QCOMPARE(log.handBacks, 0);
+    QVERIFY(log.texts.first().contains(QStringLiteral("自动排除")));
+    delete dialog;
+
+    // List groups of custom projects keep their settings as they are.
+    QPointer<TListSetForm> group = openFor<TListSetForm>(log);
+    group->LoadGroupQuery(QStringLiteral("否||a b c||否||否||1"), QStringLiteral("空格"));
+    QVERIFY(!child<QWidget>(group, "FairBox")->isVisibleTo(group));
+    QCOMPARE(group->EncodeFairness(stored), stored);
+    delete group;
+}

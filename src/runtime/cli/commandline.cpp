@@ -5,12 +5,16 @@
 #include "codec.h"
 #include "drawproject.h"
 #include "encodedxml.h"
+#include "fairnessreport.h"
+#include "fairsettings.h"
 #include "historycommand.h"
 #include "historyreport.h"
 #include "historystore.h"
 #include "inifile.h"
+#include "listgenerator.h"
 #include "projectheader.h"
 #include "querysection.h"
+#include "sessionfairness.h"
 #include "sessionhistory.h"
 #include "softsettings.h"
 #include "suiteerror.h"
@@ -29,6 +33,7 @@
 namespace {
 
 constexpr int kMaxBatches = 1'000'000;
+constexpr int kMaxSimulatedDraws = 1'000'000;
 // JSON is written once every batch is drawn, so all results are held at once.
 constexpr qint64 kMaxJsonResults = 10'000'000;
 
@@ -140,6 +145,54 @@ private:
     qsizetype m_used = 0;
 };
 
+struct LoadedProject
+{
+    QString label;
+    int pmode = 0;
+    QueryParams query;
+    FairSettings fair;
+};
+
+// Reads the header and the query of the project named by `projectName` (under the data
+// folder) or `filePath`. On failure the reason goes to `err` and the exit status is
+// returned.
+int LoadProject(const QString &projectName, const QString &filePath, const std::optional<QString> &password,
+                LoadedProject &project, std::FILE *err)
+{
+    try {
+        // Project files are encoded; a file given by path may be plain XML, which needs
+        // no codec (LoadProjectDocumentAnyForm binds it when it meets encoded text).
+        QDomDocument document;
+        if (!projectName.isEmpty()) {
+            BindCodec();
+            document = LoadNamedProjectDocument(projectName);
+            project.label = projectName;
+        } else {
+            if (!QFileInfo::exists(filePath) && !QFileInfo(filePath).isSymLink())
+                throw SuiteError(QStringLiteral("工程文件“%1”不存在。").arg(filePath));
+            document = LoadProjectDocumentAnyForm(filePath);
+            project.label = QFileInfo(filePath).completeBaseName();
+        }
+        const ProjectHeader header = ReadProjectHeader(document);
+        if (header.accessByPwd && password != header.accessPwd) {
+            Write(err, password ? QStringLiteral("访问密码错误，工程“%1”未打开。\n").arg(project.label)
+                                : QStringLiteral("工程“%1”已加密，请用 --password 给出访问密码。\n").arg(project.label));
+            return kStatusPasswordRefused;
+        }
+        QuerySection section = ReadQuerySection(document);
+        project.pmode = section.pmode;
+        project.query = std::move(section.params);
+        project.fair = ReadFairSettings(document);
+    } catch (const SuiteError &error) {
+        Write(err, error.message() + QLatin1Char('\n'));
+        return kStatusProjectUnreadable;
+    } catch (const std::bad_alloc &) {
+        Write(err, QStringLiteral("内存不足，无法读取工程文件。\n"));
+        return kStatusProjectUnreadable;
+    }
+    return kStatusOk;
+}
+
 // `extra`: further members (a verifiable draw's commitment and certificate), appended in
 // alphabetical order.
 void WriteJson(const QString &projectLabel, int pmode, const QList<QStringList> &drawnBatches, std::FILE *out,
@@ -168,6 +221,38 @@ int PrintCertificateCheck(const CertificateCheck &check, bool json, std::FILE *o
     return check.consistent ? kStatusOk : kStatusCertificateInconsistent;
 }
 
+// `--simulate NAME --draws N`: the fairness check of the project, nothing written.
+int SimulateDraws(const CommandLineOptions &options, std::FILE *out, std::FILE *err)
+{
+    LoadedProject project;
+    if (const int status = LoadProject(options.simulateProject, QString(), options.password, project, err);
+        status != kStatusOk)
+        return status;
+    if (!TypeDrawsFairly(project.pmode)) {
+        Write(err, QStringLiteral("工程“%1”不是从名单中抽取（点名、排序、单词、单奖项抽奖），无法做公平性检验。\n").arg(project.label));
+        return kStatusEngineRefused;
+    }
+    try {
+        const ListContents contents = ReadListContents(project.pmode, project.query);
+        const QList<WeightedEntry> entries = DistinctEntries(contents.entries);
+        RandomSources sources = options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem();
+        const FairnessCheck check = CheckFairness(HistoryDatabasePath(), project.label, project.fair, entries,
+                                                  contents.ranCount, options.simulateDraws, *sources.draws);
+        if (!check.notice.isEmpty())
+            Write(err, check.notice + QLatin1Char('\n'));
+        if (options.json) {
+            const QByteArray json = FairnessCheckJson(check);
+            std::fwrite(json.constData(), 1, size_t(json.size()), out);
+        } else {
+            Write(out, FairnessCheckText(check));
+        }
+    } catch (const SuiteError &error) {
+        Write(err, error.message() + QLatin1Char('\n'));
+        return kStatusEngineRefused;
+    }
+    return kStatusOk;
+}
+
 } // namespace
 
 QString CommandLineUsage()
@@ -177,6 +262,7 @@ QString CommandLineUsage()
         "用法：%1 (--project 工程名 | --file 路径) [--batches N] [--seed S] [--json]\n"
         "      %2 [--password 密码] [--appdir 目录] [--no-history]\n"
         "      %1 --history 工程名 [--since 日期] [--json] [--appdir 目录]\n"
+        "      %1 --simulate 工程名 --draws N [--seed S] [--json] [--appdir 目录]\n"
         "      %1 (--project 工程名 | --file 路径) --verifiable [--public 文字] [--cert 文件] …\n"
         "      %1 --verify 证书.zcert [--json]\n"
         "      %1 --reveal 证书.zcert [--json]\n"
@@ -190,6 +276,9 @@ QString CommandLineUsage()
         "  --password 密码   受密码保护的工程的访问密码\n"
         "  --appdir 目录     以该目录作为数据文件夹（工程、Soft.ini）\n"
         "  --no-history      本次抽取不记入抽取历史（Data/history.db）\n"
+        "  --simulate 工程名 公平性检验：按工程的公平抽取设置从今天的历史出发模拟抽取，\n"
+        "                    列出每项的期望与模拟次数、最长间隔、χ² 与 p 值（不写入任何记录）\n"
+        "  --draws N         模拟的抽取次数\n"
         "  --history 工程名  按时间顺序列出该工程的抽取历史，每次抽取一行\n"
         "  --since 日期      只列出该日（如 2026/12/7）及以后的抽取\n"
         "  --verifiable      可验证抽取：先输出承诺和指纹，抽取后写出公开种子的证书并输出其路径\n"
@@ -249,6 +338,15 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
             options.since = ParseHistoryDate(text);
             if (!options.since)
                 throw SuiteError(QStringLiteral("--since 应为日期，如 2026/12/7，现在是“%1”。").arg(text));
+        } else if (argument == QStringLiteral("--simulate")) {
+            options.simulateProject = RequireValue(arguments, i);
+            CheckProjectName(options.simulateProject);
+        } else if (argument == QStringLiteral("--draws")) {
+            bool ok = false;
+            const QString text = RequireValue(arguments, i);
+            options.simulateDraws = text.toInt(&ok);
+            if (!ok || options.simulateDraws < 1 || options.simulateDraws > kMaxSimulatedDraws)
+                throw SuiteError(QStringLiteral("--draws 应为 1 到 %1 之间的整数，现在是“%2”。").arg(kMaxSimulatedDraws).arg(text));
         } else if (argument == QStringLiteral("--no-history")) {
             options.noHistory = true;
         } else if (argument == QStringLiteral("--verifiable")) {
@@ -284,6 +382,15 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
             throw SuiteError(QStringLiteral("--history 不能与 --project 或 --file 同时使用。"));
         return options;
     }
+    if (!options.simulateProject.isEmpty()) {
+        if (!options.projectName.isEmpty() || !options.filePath.isEmpty() || options.verifiable)
+            throw SuiteError(QStringLiteral("--simulate 不能与 --project、--file 或 --verifiable 同时使用。"));
+        if (options.simulateDraws == 0)
+            throw SuiteError(QStringLiteral("--simulate 需要用 --draws N 给出模拟的抽取次数。"));
+        return options;
+    }
+    if (options.simulateDraws != 0)
+        throw SuiteError(QStringLiteral("--draws 只能与 --simulate 一起使用。"));
     if (options.since)
         throw SuiteError(QStringLiteral("--since 只能与 --history 一起使用。"));
     if (options.projectName.isEmpty() == options.filePath.isEmpty())
@@ -325,37 +432,14 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     }
     if (!options.historyProject.isEmpty())
         return PrintHistory(options, out, err);
+    if (!options.simulateProject.isEmpty())
+        return SimulateDraws(options, out, err);
 
-    QString projectLabel;
-    QuerySection section;
-    try {
-        // Project files are encoded; a file given by path may be plain XML, which needs
-        // no codec (LoadProjectDocumentAnyForm binds it when it meets encoded text).
-        QDomDocument document;
-        if (!options.projectName.isEmpty()) {
-            BindCodec();
-            document = LoadNamedProjectDocument(options.projectName);
-            projectLabel = options.projectName;
-        } else {
-            if (!QFileInfo::exists(options.filePath) && !QFileInfo(options.filePath).isSymLink())
-                throw SuiteError(QStringLiteral("工程文件“%1”不存在。").arg(options.filePath));
-            document = LoadProjectDocumentAnyForm(options.filePath);
-            projectLabel = QFileInfo(options.filePath).completeBaseName();
-        }
-        const ProjectHeader header = ReadProjectHeader(document);
-        if (header.accessByPwd && options.password != header.accessPwd) {
-            Write(err, options.password ? QStringLiteral("访问密码错误，工程“%1”未打开。\n").arg(projectLabel)
-                                        : QStringLiteral("工程“%1”已加密，请用 --password 给出访问密码。\n").arg(projectLabel));
-            return kStatusPasswordRefused;
-        }
-        section = ReadQuerySection(document);
-    } catch (const SuiteError &error) {
-        Write(err, error.message() + QLatin1Char('\n'));
-        return kStatusProjectUnreadable;
-    } catch (const std::bad_alloc &) {
-        Write(err, QStringLiteral("内存不足，无法读取工程文件。\n"));
-        return kStatusProjectUnreadable;
-    }
+    LoadedProject loaded;
+    if (const int status = LoadProject(options.projectName, options.filePath, options.password, loaded, err);
+        status != kStatusOk)
+        return status;
+    const QString projectLabel = loaded.label;
 
     SoftSettings soft;
     try {
@@ -364,9 +448,9 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         // As in the window: the defaults stay in force.
         Write(err, QStringLiteral("无法读取 Soft.ini，按默认设置抽取：%1\n").arg(error.message()));
     }
-    const int pmode = section.pmode;
+    const int pmode = loaded.pmode;
     // An exhausted list is never reset without ListAutoRestore: the session has no question.
-    const DrawProject project = UnanimatedDrawProject(projectLabel, std::move(section), soft);
+    const DrawProject project = UnanimatedDrawProject(projectLabel, QuerySection{loaded.pmode, loaded.query}, soft);
 
     DrawSession session(options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem());
     std::optional<SessionHistory> history;
@@ -433,6 +517,21 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
             // A certificate records the refused draw: the first draw asks again and is refused.
             if (verifiable)
                 session.Start();
+        }
+        // Fair turns live in the history: without it the draws are plain, and the user is
+        // told. A verifiable draw must be recomputable from its certificate alone.
+        std::optional<SessionFairness> fairness;
+        if (verifiable && loaded.fair.mode != FairMode::Plain && TypeDrawsFairly(pmode))
+            Write(err, QStringLiteral("可验证抽取的结果只能取决于证书，“%1”抽取按“普通”方式进行。\n").arg(FairModeText(loaded.fair.mode)));
+        else
+            fairness.emplace(session, history ? &*history : nullptr, loaded.fair);
+        if (fairness) {
+            if (const QString fallback = fairness->FallbackNotice(); !fallback.isEmpty())
+                Write(err, fallback + QLatin1Char('\n'));
+            QObject::connect(&*fairness, &SessionFairness::Notice, [err](const QString &text) { Write(err, text + QLatin1Char('\n')); });
+            QObject::connect(&*fairness, &SessionFairness::RoundCompleted, [err](int drawNumber) {
+                Write(err, QStringLiteral("第 %1 次抽取后本轮结束，新一轮开始\n").arg(drawNumber));
+            });
         }
         for (int b = 0; b < options.batches && status == kStatusOk; ++b)
             session.Start();

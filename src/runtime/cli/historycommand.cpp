@@ -17,6 +17,7 @@ int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *e
     if (options.since)
         filter.from = *options.since;
     QList<HistoryEntry> entries;
+    QList<DrawMark> marks;
     QString damageNotice;
     bool projectKnown = false;
     // No file yet is an empty history, not an error: nothing is created for asking.
@@ -31,6 +32,7 @@ int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *e
         // The report claims to be the whole history: every page is looked at first.
         store.CheckIntegrity();
         entries = store.DrawsOldestFirst(filter);
+        marks = FairnessStore(path, options.historyProject).Marks(filter);
         projectKnown = !entries.isEmpty() || store.Projects().contains(filter.project);
         // What a damaged file still held is printed, but not passed off as the whole history.
         if (!store.DamagedCopy().isEmpty())
@@ -47,7 +49,7 @@ int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *e
         return kStatusBadArguments;
     }
     if (options.json)
-        write(out, HistoryJson(options.historyProject, entries));
+        write(out, HistoryJson(options.historyProject, entries, marks));
     else
         write(out, HistoryLinesText(entries).toUtf8());
     if (!damageNotice.isEmpty()) {

@@ -40,6 +40,8 @@ public:
 
     // Null when the history is switched off.
     HistoryRecorder *Recorder() const;
+    // The session's history; null when it is switched off.
+    SessionHistory *History() const { return history.get(); }
     THistoryForm *HistoryWindow() const;
     const SpeechSettings &Speech() const { return speech; }
     // The speaker, created on first need; its reason decides whether Menu_Speak is

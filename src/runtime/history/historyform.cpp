@@ -36,7 +36,7 @@ namespace {
 const QString kAllProjects = QStringLiteral("全部工程");
 
 enum DrawColumn { kTimeColumn, kProjectColumn, kBatchColumn, kSourceColumn, kResultsColumn, kDrawColumns };
-enum CountColumn { kResultColumn, kCountColumn, kCountColumns };
+enum CountColumn { kResultColumn, kCountColumn, kFirstMarkColumn };
 
 QTableView *NewGrid(const QString &name, QWidget *parent)
 {
@@ -78,6 +78,15 @@ int HistoryDrawModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : kDrawColumns;
 }
 
+void HistoryDrawModel::SetMarks(const QList<DrawMark> &marks)
+{
+    beginResetModel();
+    marksOfDraw.clear();
+    for (const DrawMark &mark : marks)
+        marksOfDraw[mark.drawTime.toMSecsSinceEpoch()].insert(mark.slot, mark.mark);
+    endResetModel();
+}
+
 QVariant HistoryDrawModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rows.size())
@@ -96,8 +105,17 @@ QVariant HistoryDrawModel::data(const QModelIndex &index, int role) const
         return entry.batch;
     case kSourceColumn:
         return entry.source;
-    case kResultsColumn:
-        return HistoryResultsText(entry.results);
+    case kResultsColumn: {
+        const auto marked = marksOfDraw.constFind(entry.time.toMSecsSinceEpoch());
+        if (marked == marksOfDraw.cend())
+            return HistoryResultsText(entry.results);
+        QStringList shown = entry.results;
+        for (auto mark = marked->cbegin(); mark != marked->cend(); ++mark) {
+            if (mark.key() >= 0 && mark.key() < shown.size())
+                shown[mark.key()] += QStringLiteral("（%1）").arg(mark.value());
+        }
+        return HistoryResultsText(shown);
+    }
     default:
         return QVariant();
     }
@@ -134,10 +152,11 @@ void HistoryDrawModel::fetchMore(const QModelIndex &parent)
 
 // ---- HistoryCountModel ------------------------------------------------------
 
-void HistoryCountModel::SetCounts(QList<ResultCount> newCounts)
+void HistoryCountModel::SetCounts(QList<ResultCount> newCounts, MarkCounts newMarks)
 {
     beginResetModel();
     counts = std::move(newCounts);
+    marks = std::move(newMarks);
     endResetModel();
 }
 
@@ -148,7 +167,7 @@ int HistoryCountModel::rowCount(const QModelIndex &parent) const
 
 int HistoryCountModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : kCountColumns;
+    return parent.isValid() ? 0 : kFirstMarkColumn + int(MarkTexts().size());
 }
 
 QVariant HistoryCountModel::data(const QModelIndex &index, int role) const
@@ -156,18 +175,24 @@ QVariant HistoryCountModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= counts.size())
         return QVariant();
     const ResultCount &count = counts.at(index.row());
-    if (role == Qt::TextAlignmentRole && index.column() == kCountColumn)
+    if (role == Qt::TextAlignmentRole && index.column() != kResultColumn)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return QVariant();
-    // The count as a number, so the view sorts 9 before 10.
-    return index.column() == kResultColumn ? QVariant(count.result) : QVariant(count.count);
+    // Counts as numbers, so the view sorts 9 before 10.
+    if (index.column() == kResultColumn)
+        return count.result;
+    if (index.column() == kCountColumn)
+        return count.count;
+    return marks.value(count.result).value(MarkTexts().value(index.column() - kFirstMarkColumn));
 }
 
 QVariant HistoryCountModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
+    if (section >= kFirstMarkColumn)
+        return MarkTexts().value(section - kFirstMarkColumn);
     return section == kResultColumn ? QStringLiteral("结果") : QStringLiteral("次数");
 }
 
@@ -175,7 +200,7 @@ QVariant HistoryCountModel::headerData(int section, Qt::Orientation orientation,
 
 THistoryForm::THistoryForm(const QString &databasePath, const QString &currentProject, const QString &notice,
                            bool keepHistory, QWidget *parent)
-    : RecordDialog(parent), recorderNotice(notice), keepHistory(keepHistory)
+    : RecordDialog(parent), recorderNotice(notice), keepHistory(keepHistory), marks(databasePath, QString())
 {
     setObjectName(QStringLiteral("THistoryForm"));
     setWindowTitle(QStringLiteral("抽取历史"));
@@ -348,7 +373,9 @@ bool THistoryForm::BFilterClick()
 void THistoryForm::Refresh()
 {
     drawModel->SetFilter(filter);
-    countModel->SetCounts(storeOpen ? store.Counts(filter) : QList<ResultCount>());
+    const QList<DrawMark> kept = storeOpen ? marks.Marks(filter) : QList<DrawMark>();
+    drawModel->SetMarks(kept);
+    countModel->SetCounts(storeOpen ? store.Counts(filter) : QList<ResultCount>(), CountMarks(kept));
     countSorter->sort(-1);
     CountGrid->horizontalHeader()->setSortIndicator(-1, Qt::DescendingOrder);
     const qint64 draws = storeOpen ? store.CountDraws(filter) : 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fairnessstore.h"
 #include "historystore.h"
 #include "recorddialogs.h"
 
@@ -27,6 +28,8 @@ public:
 
     explicit HistoryDrawModel(const HistoryStore &store, QObject *parent = nullptr);
     void SetFilter(const HistoryFilter &filter);
+    // Marks shown after the results they belong to: "李四（缺席）".
+    void SetMarks(const QList<DrawMark> &marks);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -40,15 +43,17 @@ private:
     HistoryFilter filter;
     QList<HistoryEntry> rows;
     bool complete = true;
+    QHash<qint64, QHash<int, QString>> marksOfDraw; // draw time (ms) → slot → mark
 };
 
-// How often each result was drawn: result, count (sorted through a proxy).
+// How often each result was drawn and marked: result, count, then one column per mark
+// (sorted through a proxy).
 class HistoryCountModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
-    void SetCounts(QList<ResultCount> counts);
+    void SetCounts(QList<ResultCount> counts, MarkCounts marks = {});
     const QList<ResultCount> &Counts() const { return counts; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -58,6 +63,7 @@ public:
 
 private:
     QList<ResultCount> counts;
+    MarkCounts marks;
 };
 
 // "抽取历史": the kept draws filtered by project and days, how often each result was
@@ -104,6 +110,7 @@ private:
 
     HistoryStore store;
     bool storeOpen = false;
+    FairnessStore marks;
     QString recorderNotice;
     bool keepHistory;
     HistoryFilter filter;

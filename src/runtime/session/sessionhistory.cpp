@@ -38,7 +38,8 @@ void SessionHistory::Keep(const Batch &batch, int drawNumber)
     const int pmode = m_session.Project().pmode;
     if ((pmode == kPicturesType ? batch.picturePaths : batch.results).size() > kMaxHistoryResults)
         return;
-    HistoryEntry entry{0, QDateTime::currentDateTime(), m_session.Project().name, drawNumber, m_source,
+    m_lastDrawTime = QDateTime::currentDateTime();
+    HistoryEntry entry{0, m_lastDrawTime, m_session.Project().name, drawNumber, m_source,
                        DrawnNames(pmode, batch.results, batch.picturePaths)};
     if (!m_keepsPending) {
         m_recorder->Record(std::move(entry));
@@ -47,6 +48,13 @@ void SessionHistory::Keep(const Batch &batch, int drawNumber)
     m_pending.append(std::move(entry));
     if (m_pending.size() >= kPendingBatch)
         WritePending();
+}
+
+void SessionHistory::KeepReplacement(const QString &result)
+{
+    Batch batch;
+    batch.results = {result};
+    Keep(batch, m_session.DrawsFinished());
 }
 
 void SessionHistory::WritePending()

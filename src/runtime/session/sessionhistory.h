@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,13 @@ public:
     SessionHistory(DrawSession &session, QString source, Opening opening);
     ~SessionHistory() override;
 
+    // When the last draw was kept: its key in the history (marks refer to it). Invalid
+    // before the first.
+    QDateTime LastDrawTime() const { return m_lastDrawTime; }
+    // Keeps one result drawn in place of an absent one, as a draw of its own with the
+    // number of the draw it belongs to.
+    void KeepReplacement(const QString &result);
+
     // Null until the file is opened.
     HistoryRecorder *Recorder() const { return m_recorder.get(); }
     // Waits for the writes (pending draws: writes them to disk); returns a message for
@@ -48,6 +56,7 @@ private:
     DrawSession &m_session;
     QString m_source;
     std::unique_ptr<HistoryRecorder> m_recorder;
+    QDateTime m_lastDrawTime;
     bool m_keepsPending = false;
     QList<HistoryEntry> m_pending;
     QString m_pendingFailure;

@@ -2,11 +2,13 @@
 
 #include "apppaths.h"
 #include "chineseui.h"
+#include "fairnesscontroller.h"
 #include "historycontroller.h"
 #include "messages.h"
 #include "programstart.h"
 #include "projectname.h"
 #include "randform.h"
+#include "recordcontroller.h"
 #include "recordintegration.h"
 #include "remotecontrol.h"
 #include "remotesafety.h"
@@ -124,7 +126,7 @@ int RunDrawingWindow(int argc, char **argv)
     if (form.FormShow(arguments->projectName) == TRandForm::StartupOutcome::Ended)
         return 0;
     RecordController *record = AttachRecordTools(form);
-    AttachHistoryTools(form, record);
+    AttachFairnessTools(form, record ? record->RandMenu() : nullptr, AttachHistoryTools(form, record));
     AttachVerifiableDraw(form, record);
     RemoteControl *remote = AttachRemoteControl(form);
     if (arguments->remote && !StartRemoteFromCommandLine(*remote, arguments->remoteAddress))

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "dragnumberedit.h"
+#include "fairsettings.h"
 #include "querysection.h"
 
 class QAbstractButton;
@@ -74,6 +75,10 @@ public:
     // opener holds now, for the fields this dialog does not edit.
     virtual void LoadProject(int pmode, const QueryParams &params) = 0;
     virtual QueryParams EncodeProject(int pmode, const QueryParams &current) const = 0;
+    // Fair turns of a list project, stored beside the parameters. Dialogs without a list
+    // keep what the project has.
+    virtual void LoadFairness(const FairSettings &) {}
+    virtual FairSettings EncodeFairness(const FairSettings &current) const { return current; }
 
     // The project option "可验证抽取" beside the buttons (`VerifiableDraw`), shown only for a
     // whole project of a type that may carry it (not passwords, not a group).

@@ -47,7 +47,7 @@ ModeDialog *CreateModeDialog(int pmode, QWidget *parent)
 }
 
 void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractButton *commander, int pmode,
-                       const QueryParams &params, bool verifiable)
+                       const QueryParams &params, bool verifiable, const FairSettings &fair)
 {
     if (open) {
         open->raise();
@@ -63,13 +63,15 @@ void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractBut
     dialog->SetRequirer(kRequirerCreatePage);
     dialog->SetCommander(commander);
     dialog->LoadProject(pmode, params);
+    dialog->LoadFairness(fair);
     if (pmode != 6)
         dialog->ShowVerifiableOption(verifiable);
     open = dialog;
     dialog->show();
 }
 
-bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params, bool &verifiable)
+bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params, bool &verifiable,
+                             FairSettings &fair)
 {
     if (!open)
         return false;
@@ -82,6 +84,7 @@ bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryP
     }
     params = edited;
     verifiable = open->VerifiableChecked();
+    fair = open->EncodeFairness(fair);
     open->close();
     return true;
 }

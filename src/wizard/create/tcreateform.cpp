@@ -574,6 +574,7 @@ void TCreateForm::FinishSlide()
         PlaceButtons();
         randInfo->clear();
         params = DefaultQueryParams(typeIndex);
+        fair = FairSettings{};
         // A dialog left open for another type cannot edit this one's parameters.
         if (modeDialog && modeDialogType != typeIndex)
             modeDialog->close();
@@ -606,13 +607,13 @@ void TCreateForm::ShowDescription()
 
 void TCreateForm::RandInfoEditClick()
 {
-    OpenProjectDialog(modeDialog, this, commander, typeIndex, params, verifiable);
+    OpenProjectDialog(modeDialog, this, commander, typeIndex, params, verifiable, fair);
     modeDialogType = typeIndex;
 }
 
 void TCreateForm::CommanderClick()
 {
-    if (TakeProjectDialogResult(modeDialog, typeIndex, params, verifiable))
+    if (TakeProjectDialogResult(modeDialog, typeIndex, params, verifiable, fair))
         ShowDescription();
 }
 
@@ -750,6 +751,8 @@ void TCreateForm::CreateProject()
         FitChoiceRemarks(document, typeIndex, params);
         StampCreation(document, CurrentDateTimeText());
         WriteQuerySection(document, params, typeIndex);
+        if (TypeDrawsFairly(typeIndex))
+            WriteFairSettings(document, fair);
         WriteVerifiableOption(document, verifiable && typeIndex != 6);
         SaveEncodedDocument(document, projectPath);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fairsettings.h"
+
 #include <QColor>
 #include <QPointer>
 #include <QString>
@@ -90,6 +92,7 @@ private:
     int typeIndex = 0;
     QString projectName;
     QueryParams params;
+    FairSettings fair;
     // The project option "可验证抽取".
     bool verifiable = false;
     QString gradientText;

@@ -90,6 +90,7 @@ void TRandQueryForm::FormShow()
         const QuerySection section = ReadQuerySection(document);
         typeIndex = section.pmode;
         params = section.params;
+        fair = ReadFairSettings(document);
         verifiable = ReadVerifiableOption(document);
         loaded = true;
     } catch (const SuiteError &error) {
@@ -110,12 +111,12 @@ void TRandQueryForm::ShowQuery()
 void TRandQueryForm::RandInfoEditClick()
 {
     if (loaded)
-        OpenProjectDialog(modeDialog, this, commander, typeIndex, params, verifiable);
+        OpenProjectDialog(modeDialog, this, commander, typeIndex, params, verifiable, fair);
 }
 
 void TRandQueryForm::CommanderClick()
 {
-    if (TakeProjectDialogResult(modeDialog, typeIndex, params, verifiable))
+    if (TakeProjectDialogResult(modeDialog, typeIndex, params, verifiable, fair))
         ShowQuery();
 }
 
@@ -129,6 +130,8 @@ void TRandQueryForm::BOKClick()
         const QString path = ProjectFilePath(projectName);
         QDomDocument document = LoadEncodedDocument(path);
         WriteQuerySection(document, params, typeIndex);
+        if (TypeDrawsFairly(typeIndex))
+            WriteFairSettings(document, fair);
         WriteVerifiableOption(document, verifiable && typeIndex != 6);
         StampEditTime(document, CurrentDateTimeText());
         SaveEncodedDocument(document, path);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fairsettings.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -41,6 +43,7 @@ private:
     QString projectName;
     int typeIndex = 0;
     QueryParams params;
+    FairSettings fair;
     // The project option "可验证抽取".
     bool verifiable = false;
     bool loaded = false;

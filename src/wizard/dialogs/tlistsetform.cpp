@@ -8,6 +8,7 @@
 #include "suiteerror.h"
 #include "yesno.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -19,9 +20,11 @@
 #include <QLocale>
 #include <QMenu>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -147,12 +150,145 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
     layout->addLayout(form);
     layout->addWidget(repeatAllowed);
     layout->addWidget(autoDel);
+    layout->addWidget(MakeFairBox());
     AddButtonRow(layout);
 
     SetRowCount(1);
     ranCountValue->setText(QStringLiteral("5"));
+    FairChoiceChange();
     PosSetAbleClick();
     adjustSize();
+}
+
+QGroupBox *TListSetForm::MakeFairBox()
+{
+    fairBox = new QGroupBox(QStringLiteral("公平抽取"), this);
+    fairBox->setObjectName(QStringLiteral("FairBox"));
+    fairMode = new QButtonGroup(fairBox);
+    auto *choices = new QHBoxLayout;
+    const QStringList names{QStringLiteral("FairPlain"), QStringLiteral("FairRotation"), QStringLiteral("FairBalanced")};
+    const QStringList tips{QStringLiteral("每次抽取互不相关（原来的方式）"),
+                           QStringLiteral("每人都被抽到一次之前，不会有人被抽到第二次；跨抽取、跨窗口、跨重启"),
+                           QStringLiteral("人人都可能被抽到，但一段时间内被抽到越多，机会越小")};
+    for (int i = 0; i < names.size(); ++i) {
+        auto *button = new QRadioButton(FairModeTexts().at(i), fairBox);
+        button->setObjectName(names.at(i));
+        button->setToolTip(tips.at(i));
+        fairMode->addButton(button, i);
+        choices->addWidget(button);
+    }
+    choices->addStretch(1);
+    fairMode->button(0)->setChecked(true);
+
+    fairPeriodValue = new QComboBox(fairBox);
+    fairPeriodValue->setObjectName(QStringLiteral("FairPeriodValue"));
+    fairPeriodValue->addItems(FairPeriodTexts());
+    fairPeriodValue->setCurrentIndex(int(FairSettings{}.period));
+    fairStrengthValue = new QComboBox(fairBox);
+    fairStrengthValue->setObjectName(QStringLiteral("FairStrengthValue"));
+    fairStrengthValue->addItems(FairStrengthTexts());
+    fairStrengthValue->setCurrentText(FairStrengthText(FairSettings{}.strength));
+    fairSkipValue = new QSpinBox(fairBox);
+    fairSkipValue->setObjectName(QStringLiteral("FairSkipValue"));
+    fairSkipValue->setRange(0, 9999);
+    fairFormula = new QLabel(fairBox);
+    fairFormula->setObjectName(QStringLiteral("FairFormula"));
+    fairFormula->setWordWrap(true);
+
+    auto *balance = new QHBoxLayout;
+    balance->addWidget(new QLabel(QStringLiteral("统计范围："), fairBox));
+    balance->addWidget(fairPeriodValue);
+    balance->addSpacing(8);
+    balance->addWidget(new QLabel(QStringLiteral("力度："), fairBox));
+    balance->addWidget(fairStrengthValue);
+    balance->addSpacing(8);
+    balance->addWidget(new QLabel(QStringLiteral("跳过最近抽中的人数："), fairBox));
+    balance->addWidget(fairSkipValue);
+    balance->addStretch(1);
+
+    auto *column = new QVBoxLayout(fairBox);
+    column->addLayout(choices);
+    column->addLayout(balance);
+    column->addWidget(fairFormula);
+
+    connect(fairMode, &QButtonGroup::idClicked, this, &TListSetForm::FairChoiceChange);
+    connect(fairPeriodValue, &QComboBox::currentIndexChanged, this, &TListSetForm::FairChoiceChange);
+    connect(fairStrengthValue, &QComboBox::currentIndexChanged, this, &TListSetForm::FairChoiceChange);
+    connect(fairSkipValue, &QSpinBox::valueChanged, this, &TListSetForm::FairChoiceChange);
+    // Only whole projects of the list types share out turns; the group editor never shows it.
+    fairBox->hide();
+    return fairBox;
+}
+
+FairSettings TListSetForm::ChosenFairness() const
+{
+    FairSettings settings;
+    settings.mode = FairMode(std::max(0, fairMode->checkedId()));
+    settings.period = FairPeriod(fairPeriodValue->currentIndex());
+    settings.strength = FairStrengthPower(fairStrengthValue->currentText());
+    settings.skip = fairSkipValue->value();
+    return settings;
+}
+
+void TListSetForm::FairChoiceChange()
+{
+    const FairSettings settings = ChosenFairness();
+    const bool balanced = settings.mode == FairMode::Balanced;
+    for (QWidget *control : {static_cast<QWidget *>(fairPeriodValue), static_cast<QWidget *>(fairStrengthValue),
+                             static_cast<QWidget *>(fairSkipValue)})
+        control->setEnabled(balanced);
+    fairFormula->setText(balanced ? FairFormulaText(settings)
+                         : settings.mode == FairMode::Rotation
+                             ? QStringLiteral("每人都被抽到一次后才开始新一轮；加权名单在一轮之内保持权重")
+                             : QStringLiteral("每次抽取互不相关"));
+}
+
+void TListSetForm::LoadFairness(const FairSettings &settings)
+{
+    fairMode->button(int(settings.mode))->setChecked(true);
+    fairPeriodValue->setCurrentIndex(int(settings.period));
+    fairStrengthValue->setCurrentText(FairStrengthText(settings.strength));
+    fairSkipValue->setValue(settings.skip);
+    FairChoiceChange();
+}
+
+FairSettings TListSetForm::EncodeFairness(const FairSettings &current) const
+{
+    return fairBox->isHidden() ? current : ChosenFairness();
+}
+
+bool TListSetForm::ValidateFairness(qlonglong count)
+{
+    const FairSettings settings = ChosenFairness();
+    if (fairBox->isHidden() || settings.mode == FairMode::Plain)
+        return true;
+    if (!autoDel->isHidden() && autoDel->isChecked()) {
+        ShowParameterError(QStringLiteral("“%1”抽取已经记住谁被抽到过，不能同时使用自动排除功能，请取消其中之一！")
+                               .arg(FairModeText(settings.mode)));
+        return false;
+    }
+    const QStringList items = CurrentItems();
+    QSet<QString> distinct(items.cbegin(), items.cend());
+    distinct.remove(QString());
+    if (count > distinct.size()) {
+        ShowParameterError(QStringLiteral("“%1”抽取每次抽出的人互不相同，名单中不同的条目（%2 个）不能少于每次抽取的数量，"
+                                          "请重新设置！")
+                               .arg(FairModeText(settings.mode))
+                               .arg(distinct.size()));
+        return false;
+    }
+    if (settings.mode != FairMode::Balanced)
+        return true;
+    const int allowed = MaxFairSkip(int(distinct.size()), int(count));
+    if (settings.skip > allowed) {
+        ShowParameterError(QStringLiteral("“跳过最近抽中的人数”最多为 %1（名单中不同的条目 %2 个，减去每次抽取的 %3 个），"
+                                          "请减小！")
+                               .arg(allowed)
+                               .arg(distinct.size())
+                               .arg(count));
+        return false;
+    }
+    return true;
 }
 
 bool TListSetForm::UsesPercent() const
@@ -405,6 +541,7 @@ void TListSetForm::LoadProject(int pmode, const QueryParams &params)
     repeatAllowed->setChecked(field("AllowRepeat") == kYes);
     autoDel->setChecked(field("AutoDel") == kYes);
 
+    fairBox->setVisible(TypeDrawsFairly(pmode));
     switch (pmode) {
     case 2:
         SetListCaption(QStringLiteral("名单："));
@@ -589,6 +726,8 @@ bool TListSetForm::ValidateInput()
                                           "请重新设置！"));
         valid = false;
     }
+    if (countOk && !ValidateFairness(count))
+        valid = false;
     return valid;
 }
 

@@ -4,8 +4,11 @@
 #include "timportlistform.h"
 
 class ListMemo;
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
+class QSpinBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -24,6 +27,9 @@ public:
     // options.
     void LoadProject(int pmode, const QueryParams &params) override;
     QueryParams EncodeProject(int pmode, const QueryParams &current) const override;
+    // "公平抽取": shown for the list types that can share out turns fairly.
+    void LoadFairness(const FairSettings &settings) override;
+    FairSettings EncodeFairness(const FairSettings &current) const override;
 
     // A list group query: flag||list||repeat||exclusion||count; the separator is the
     // project's. The group editor shows only the options its presets leave visible.
@@ -78,6 +84,10 @@ private:
     TImportListForm *ShowImportPreview(ImportedTable table, const QString &sourceName);
     QStringList CurrentItems() const;
     void PutImportedNames(const TImportListForm::Choice &choice);
+    QGroupBox *MakeFairBox();
+    FairSettings ChosenFairness() const;
+    void FairChoiceChange();
+    bool ValidateFairness(qlonglong count);
 
     QLabel *randListSet;
     QPushButton *importFromFile;
@@ -92,6 +102,13 @@ private:
     QCheckBox *repeatAllowed;
     QCheckBox *autoDel;
     bool countFollowsList = false;
+
+    QGroupBox *fairBox;
+    QButtonGroup *fairMode;
+    QComboBox *fairPeriodValue;
+    QComboBox *fairStrengthValue;
+    QSpinBox *fairSkipValue;
+    QLabel *fairFormula;
 
     int dragRow = -1;
     int lastDragX = 0;

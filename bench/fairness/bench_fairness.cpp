@@ -1,0 +1,138 @@
+// Fair turns at scale: on a history of 1,000,000 draws from a list of 100,000 entries,
+// preparing a balanced draw (goal: at most 50 ms) and taking one rotation turn with its
+// record (goal: at most 2 ms); simulating 100,000 draws of a class of 50 (goal: at most
+// 1 s). Each figure is printed beside its goal.
+#include "fairnesscheck.h"
+#include "fairnessstore.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kDraws = 1'000'000;
+constexpr int kListSize = 100'000;
+constexpr int kDays = 365;
+const QString kProject = QStringLiteral("全校点名");
+
+QString Name(int i)
+{
+    return QStringLiteral("学生%1").arg(i % kListSize + 1);
+}
+
+QList<WeightedEntry> Entries(int size)
+{
+    QStringList names;
+    for (int i = 0; i < size; ++i)
+        names << Name(i);
+    return DistinctEntries(names);
+}
+
+// A year of one draw after another from the whole list. Built once per run.
+const QString &MillionDrawDatabase()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString file = dir.filePath("Data/history.db");
+        QElapsedTimer timer;
+        timer.start();
+        HistoryStore store;
+        store.Open(file);
+        const QDateTime first = QDateTime::currentDateTime().addDays(-kDays);
+        QList<HistoryEntry> chunk;
+        for (int i = 0; i < kDraws; ++i) {
+            chunk.append({0, first.addSecs(qint64(i) * kDays * 86400 / kDraws), kProject, i % 40 + 1, kSourceWindow,
+                          {Name(i * 7919 + i / 13)}});
+            if (chunk.size() == 50'000) {
+                store.Append(chunk);
+                chunk.clear();
+            }
+        }
+        store.Append(chunk);
+        std::fprintf(stderr, "built a history of %d draws in %.1f s\n", kDraws, timer.elapsed() / 1000.0);
+        return file;
+    }();
+    return path;
+}
+
+void ReportGoal(benchmark::State &state, double goalMs, const QElapsedTimer &timer)
+{
+    const double ms = double(timer.nsecsElapsed()) / double(state.iterations()) / 1e6;
+    state.counters["ms"] = ms;
+    state.counters["goal_ms"] = goalMs;
+    state.counters["percent_of_goal"] = ms / goalMs * 100.0;
+}
+
+// The history read and the weights of one balanced final batch; arg = the period
+// (0 本周, 1 本月, 2 本学期, 3 全部).
+void BM_PrepareBalancedDraw(benchmark::State &state)
+{
+    FairSettings settings;
+    settings.mode = FairMode::Balanced;
+    settings.period = FairPeriod(state.range(0));
+    settings.skip = 30;
+    const FairChooser chooser(settings, Entries(kListSize), 1);
+    FairnessStore store(MillionDrawDatabase(), kProject);
+    GeneratorSource random(1);
+    chooser.Choose(store, random, QDate::currentDate()); // opens the file
+    QElapsedTimer timer;
+    timer.start();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(chooser.Choose(store, random, QDate::currentDate()));
+    ReportGoal(state, 50, timer);
+}
+BENCHMARK(BM_PrepareBalancedDraw)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// One rotation turn taken and stored in its transaction, half-way through a round of the
+// whole list.
+void BM_RotationTurnAndRecord(benchmark::State &state)
+{
+    FairSettings settings;
+    settings.mode = FairMode::Rotation;
+    const FairChooser chooser(settings, Entries(kListSize), 1);
+    FairnessStore store(MillionDrawDatabase(), kProject);
+    GeneratorSource random(2);
+    store.RestartRotation();
+    store.UpdateRotation([](RotationState &rotation) {
+        for (int i = 0; i < kListSize / 2; ++i)
+            rotation.Take(Name(i * 2));
+    });
+    QElapsedTimer timer;
+    timer.start();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(chooser.Choose(store, random, QDate::currentDate()));
+    ReportGoal(state, 2, timer);
+}
+BENCHMARK(BM_RotationTurnAndRecord)->Unit(benchmark::kMicrosecond);
+
+// "公平性检验" of a class of 50: 100,000 simulated draws; arg = the mode (1 轮换, 2 均衡).
+void BM_Simulate100kDrawsOf50(benchmark::State &state)
+{
+    FairSettings settings;
+    settings.mode = FairMode(state.range(0));
+    settings.skip = 10;
+    const QList<WeightedEntry> entries = Entries(50);
+    GeneratorSource random(3);
+    QElapsedTimer timer;
+    timer.start();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SimulateFairness(settings, entries, 1, 100'000, {}, {}, random));
+    ReportGoal(state, 1000, timer);
+}
+BENCHMARK(BM_Simulate100kDrawsOf50)->DenseRange(1, 2)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,302 @@
+#include "fairdraw.h"
+
+#include "suiteerror.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+QList<WeightedEntry> DistinctEntries(const QStringList &entries)
+{
+    QList<WeightedEntry> distinct;
+    QHash<QString, qsizetype> positionOf;
+    positionOf.reserve(entries.size());
+    for (const QString &text : entries) {
+        if (text.isEmpty())
+            continue;
+        const auto found = positionOf.constFind(text);
+        if (found != positionOf.cend()) {
+            distinct[*found].weight += 1;
+        } else {
+            positionOf.insert(text, distinct.size());
+            distinct.append({text, 1});
+        }
+    }
+    return distinct;
+}
+
+namespace {
+
+// 53 random bits give a uniform point in [0, total).
+double UniformBelow(double total, RandomSource &random)
+{
+    return double(random.Next64() >> 11) * 0x1.0p-53 * total;
+}
+
+// Attempts at a pick by the running sums before a pass over the whole list.
+constexpr int kQuickAttempts = 32;
+
+QStringList PickWhere(const QList<WeightedEntry> &entries, int count, RandomSource &random,
+                      const std::function<bool(const QString &)> &allowed)
+{
+    std::vector<double> weights;
+    weights.reserve(entries.size());
+    double total = 0;
+    int eligible = 0;
+    for (const WeightedEntry &entry : entries) {
+        const double weight = entry.weight > 0 && allowed(entry.text) ? entry.weight : 0;
+        weights.push_back(weight);
+        total += weight;
+        eligible += weight > 0;
+    }
+    QStringList picked;
+    const int wanted = std::min(count, eligible);
+    picked.reserve(wanted);
+    for (int i = 0; i < wanted; ++i) {
+        double point = UniformBelow(total, random);
+        qsizetype chosen = -1;
+        for (qsizetype k = 0; k < qsizetype(weights.size()); ++k) {
+            if (weights[k] <= 0)
+                continue;
+            chosen = k; // rounding can leave the point past the last weight: take that one
+            if (point < weights[k])
+                break;
+            point -= weights[k];
+        }
+        picked.append(entries.at(chosen).text);
+        total -= weights[chosen];
+        weights[chosen] = 0;
+    }
+    return picked;
+}
+
+} // namespace
+
+QStringList PickWeighted(const QList<WeightedEntry> &entries, int count, RandomSource &random,
+                         const QSet<QString> &excluded)
+{
+    return PickWhere(entries, count, random, [&](const QString &text) { return !excluded.contains(text); });
+}
+
+WeightedPicker::WeightedPicker(QList<WeightedEntry> entries) : m_entries(std::move(entries))
+{
+    m_cumulative.reserve(m_entries.size());
+    double sum = 0;
+    for (const WeightedEntry &entry : m_entries)
+        m_cumulative.push_back(sum += std::max(0.0, entry.weight));
+}
+
+QStringList WeightedPicker::Pick(int count, RandomSource &random, const std::function<bool(const QString &)> &allowed) const
+{
+    QStringList picked;
+    auto open = [&](const QString &text) { return allowed(text) && !picked.contains(text); };
+    const double total = m_cumulative.empty() ? 0 : m_cumulative.back();
+    while (picked.size() < count && total > 0) {
+        // A draw from the whole list that lands on an entry that may be picked is a draw
+        // among those entries by weight; when few may, one pass decides.
+        bool found = false;
+        for (int attempt = 0; attempt < kQuickAttempts && !found; ++attempt) {
+            const double point = UniformBelow(total, random);
+            const auto at = std::upper_bound(m_cumulative.cbegin(), m_cumulative.cend(), point);
+            const WeightedEntry &entry = m_entries.at(std::min<qsizetype>(at - m_cumulative.cbegin(), m_entries.size() - 1));
+            if (entry.weight > 0 && open(entry.text)) {
+                picked.append(entry.text);
+                found = true;
+            }
+        }
+        if (found)
+            continue;
+        const QStringList rest = PickWhere(m_entries, count - int(picked.size()), random, open);
+        picked += rest;
+        break;
+    }
+    return picked;
+}
+
+void RotationState::Load(qint64 round, QSet<QString> taken)
+{
+    m_round = round;
+    m_taken = std::move(taken);
+    MarkStored();
+}
+
+void RotationState::Take(const QString &text)
+{
+    if (m_taken.contains(text))
+        return;
+    m_taken.insert(text);
+    if (!m_released.remove(text))
+        m_added.insert(text);
+}
+
+void RotationState::Release(const QString &text)
+{
+    if (!m_taken.remove(text))
+        return;
+    if (!m_added.remove(text))
+        m_released.insert(text);
+}
+
+void RotationState::StartRound()
+{
+    ++m_round;
+    m_taken.clear();
+    m_restarted = true;
+    m_added.clear();
+    m_released.clear();
+}
+
+void RotationState::MarkStored()
+{
+    m_restarted = false;
+    m_added.clear();
+    m_released.clear();
+}
+
+namespace {
+
+bool AllTaken(const RotationState &state, const QList<WeightedEntry> &entries)
+{
+    // Fewer taken than listed: someone is due, without a pass over the list.
+    if (state.Taken().size() < entries.size())
+        return false;
+    return std::all_of(entries.cbegin(), entries.cend(),
+                       [&](const WeightedEntry &entry) { return state.Taken().contains(entry.text); });
+}
+
+} // namespace
+
+RotationTurn TakeRotationTurn(RotationState &state, const WeightedPicker &picker, int count, RandomSource &random,
+                              const QSet<QString> &excluded)
+{
+    RotationTurn turn;
+    turn.results = picker.Pick(count, random, [&](const QString &text) {
+        return !state.Taken().contains(text) && !excluded.contains(text);
+    });
+    for (const QString &text : std::as_const(turn.results))
+        state.Take(text);
+    if (turn.results.size() < count) {
+        // The round ran out within this turn: the rest comes from a new round, never
+        // repeating an entry of the same batch.
+        state.StartRound();
+        turn.newRound = true;
+        const QStringList inBatch = turn.results;
+        const QStringList rest = picker.Pick(count - int(turn.results.size()), random, [&](const QString &text) {
+            return !inBatch.contains(text) && !excluded.contains(text);
+        });
+        for (const QString &text : rest)
+            state.Take(text);
+        turn.results += rest;
+    }
+    if (!picker.Entries().isEmpty() && AllTaken(state, picker.Entries())) {
+        state.StartRound();
+        turn.newRound = true;
+    }
+    return turn;
+}
+
+QList<WeightedEntry> BalancedWeights(const QList<WeightedEntry> &entries, const BalanceHistory &history, int strength,
+                                     int skip)
+{
+    QSet<QString> skipped;
+    for (qsizetype i = 0; i < std::min<qsizetype>(skip, history.recent.size()); ++i)
+        skipped.insert(history.recent.at(i));
+    QList<WeightedEntry> weighted;
+    weighted.reserve(entries.size());
+    for (const WeightedEntry &entry : entries) {
+        if (skipped.contains(entry.text)) {
+            weighted.append({entry.text, 0});
+            continue;
+        }
+        const double base = 1.0 + double(std::max<qint64>(0, history.counts.value(entry.text)));
+        double damping = base;
+        for (int i = 1; i < strength; ++i) // strengths are small whole powers
+            damping *= base;
+        weighted.append({entry.text, entry.weight / damping});
+    }
+    return weighted;
+}
+
+QDate FairPeriodStart(FairPeriod period, const QDate &today)
+{
+    const int days = FairPeriodDays(period);
+    return days > 0 ? today.addDays(1 - days) : QDate();
+}
+
+FairChooser::FairChooser(const FairSettings &settings, QList<WeightedEntry> entries, int ranCount)
+    : m_settings(settings), m_picker(std::move(entries)), m_ranCount(ranCount)
+{
+    const QList<WeightedEntry> &list = m_picker.Entries();
+    if (list.isEmpty())
+        throw SuiteError(QStringLiteral("名单是空的，无法公平抽取，请至少填写一项。"));
+    // A fair batch never names anyone twice: it needs as many different entries.
+    if (ranCount > list.size())
+        throw SuiteError(QStringLiteral("“%1”抽取每次抽出的人互不相同，但名单只有 %2 个不同的条目，少于每次抽取的 %3 个。"
+                                        "请增加条目或减少抽取数量。")
+                             .arg(FairModeText(settings.mode))
+                             .arg(list.size())
+                             .arg(ranCount));
+    if (settings.mode == FairMode::Balanced && settings.skip > MaxFairSkip(int(list.size()), ranCount))
+        throw SuiteError(QStringLiteral("“均衡”抽取要跳过最近抽中的 %1 人，但名单只有 %2 个不同的条目、每次抽取 %3 个，"
+                                        "最多只能跳过 %4 人。请在项目参数中减小跳过人数。")
+                             .arg(settings.skip)
+                             .arg(list.size())
+                             .arg(ranCount)
+                             .arg(MaxFairSkip(int(list.size()), ranCount)));
+}
+
+QList<WeightedEntry> FairChooser::WeightsNow(FairnessLedger &ledger, const QDate &today) const
+{
+    const BalanceHistory history = ledger.ReadBalance(FairPeriodStart(m_settings.period, today), m_settings.skip);
+    return BalancedWeights(Entries(), history, m_settings.strength, m_settings.skip);
+}
+
+FairChooser::Choice FairChooser::Choose(FairnessLedger &ledger, RandomSource &random, const QDate &today) const
+{
+    Choice choice;
+    if (m_settings.mode == FairMode::Rotation) {
+        RotationTurn turn;
+        if (ledger.UpdateRotation([&](RotationState &state) { turn = TakeRotationTurn(state, m_picker, m_ranCount, random); })) {
+            choice.results = turn.results;
+            choice.newRound = turn.newRound;
+            choice.notice = ledger.Notice();
+            return choice;
+        }
+        choice.notice = QStringLiteral("%1 本次按普通方式抽取，轮换未记录。").arg(ledger.Notice());
+        choice.results = m_picker.Pick(m_ranCount, random, [](const QString &) { return true; });
+        return choice;
+    }
+    const QList<WeightedEntry> weights =
+        m_settings.mode == FairMode::Balanced ? WeightsNow(ledger, today) : Entries();
+    choice.results = PickWeighted(weights, m_ranCount, random);
+    choice.notice = ledger.Notice();
+    return choice;
+}
+
+FairChooser::Choice FairChooser::Replace(FairnessLedger *ledger, RandomSource &random, const QDate &today,
+                                         const QString &absent, const QSet<QString> &keep) const
+{
+    Choice choice;
+    QSet<QString> excluded = keep;
+    excluded.insert(absent);
+    bool chosen = false;
+    if (ledger && m_settings.mode == FairMode::Rotation) {
+        chosen = ledger->UpdateRotation([&](RotationState &state) {
+            state.Release(absent);
+            const RotationTurn turn = TakeRotationTurn(state, m_picker, 1, random, excluded);
+            choice.results = turn.results;
+            choice.newRound = turn.newRound;
+        });
+        choice.notice = ledger->Notice();
+    } else if (ledger && m_settings.mode == FairMode::Balanced) {
+        choice.results = PickWeighted(WeightsNow(*ledger, today), 1, random, excluded);
+        chosen = !choice.results.isEmpty();
+        choice.notice = ledger->Notice();
+    }
+    // Everyone left was skipped (or the history failed): anyone not in the batch will do.
+    if (!chosen || choice.results.isEmpty())
+        choice.results = PickWeighted(Entries(), 1, random, excluded);
+    if (choice.results.isEmpty())
+        throw SuiteError(QStringLiteral("名单中除本次已抽中和缺席的人以外已没有其他人，无法为“%1”重新抽取。").arg(absent));
+    return choice;
+}

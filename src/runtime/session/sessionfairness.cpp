@@ -1,0 +1,98 @@
+#include "sessionfairness.h"
+
+#include "apppaths.h"
+#include "drawsession.h"
+#include "fairnessstore.h"
+#include "randengine.h"
+#include "sessionhistory.h"
+
+SessionFairness::SessionFairness(DrawSession &session, SessionHistory *history, const FairSettings &settings)
+    : QObject(&session), session(session), history(history), settings(settings)
+{
+    if (history && TypeDrawsFairly(session.Project().pmode))
+        store = std::make_unique<FairnessStore>(HistoryDatabasePath(), session.Project().name);
+    session.Engine().SetFairness(settings, store.get());
+    // After the history's own hook, which gives the draw its time.
+    connect(&session, &DrawSession::BatchFinal, this, &SessionFairness::AfterDraw);
+}
+
+SessionFairness::~SessionFairness() = default;
+
+FairMode SessionFairness::InUse() const
+{
+    return session.Engine().FairnessInUse();
+}
+
+QString SessionFairness::FallbackNotice() const
+{
+    if (settings.mode == FairMode::Plain || store || !TypeDrawsFairly(session.Project().pmode))
+        return QString();
+    return FairWithoutHistoryNotice(settings.mode);
+}
+
+void SessionFairness::AfterDraw(const Batch &batch, int drawNumber)
+{
+    results = batch.results;
+    absentees.clear();
+    marked.clear();
+    const QDateTime time = history ? history->LastDrawTime() : QDateTime();
+    for (int slot = 0; slot < results.size(); ++slot)
+        marked.append({time, slot, QString()});
+    // Said once, not with every draw that meets the same trouble.
+    if (!batch.fairNotice.isEmpty() && batch.fairNotice != lastNotice)
+        emit Notice(batch.fairNotice);
+    lastNotice = batch.fairNotice;
+    if (batch.newRound)
+        emit RoundCompleted(drawNumber);
+}
+
+bool SessionFairness::Mark(int slot, const QString &mark, QString *message)
+{
+    if (slot < 0 || slot >= results.size() || !MarkTexts().contains(mark) || session.InDraw())
+        return false;
+    const QString result = results.at(slot);
+    if (store && marked.at(slot).drawTime.isValid()
+        && !store->SetMark({session.Project().name, marked.at(slot).drawTime, marked.at(slot).slotInDraw, result, mark})) {
+        *message = store->Notice();
+        return false;
+    }
+    marked[slot].mark = mark;
+    if (mark != kMarkAbsent)
+        return true;
+    absentees.insert(result);
+    QSet<QString> keep(absentees);
+    for (int other = 0; other < results.size(); ++other) {
+        if (other != slot)
+            keep.insert(results.at(other));
+    }
+    QString notice;
+    QString replacement;
+    try {
+        replacement = session.Engine().ReplaceAbsent(result, keep, &notice);
+    } catch (const SuiteError &error) {
+        *message = error.message();
+        return false;
+    }
+    results[slot] = replacement;
+    if (history) {
+        history->KeepReplacement(replacement);
+        marked[slot] = {history->LastDrawTime(), 0, QString()};
+    } else {
+        marked[slot] = {};
+    }
+    emit SlotReplaced(slot, result, replacement);
+    if (!notice.isEmpty())
+        emit Notice(notice);
+    return true;
+}
+
+bool SessionFairness::RestartRound(QString *message)
+{
+    if (!store || InUse() != FairMode::Rotation)
+        return false;
+    if (!store->RestartRotation()) {
+        *message = store->Notice();
+        return false;
+    }
+    return true;
+}
