@@ -88,6 +88,8 @@ public:
     QLabel *RandPic = nullptr;
     QLabel *PicNameLabel = nullptr;
     QAbstractButton *ExtraStopButton = nullptr; // "ImgButton", "TextButton" or "SpeedButton"
+    // Shown during a draw whose separate stop button cannot be clicked: names the stop key.
+    QLabel *StopKeyLabel = nullptr;
     QMenu *ShortCutLabel;
     QAction *Menu_Go;
     QAction *Menu_Stop;
@@ -166,6 +168,8 @@ private:
     QWidget *ResultBoxWidget() const;
     bool IsTextProject() const { return m_pmode != 5; }
     bool StopsByDrawButton() const;
+    bool ExtraStopButtonUsable() const;
+    void StartStopFallback();
 
     // Project
     QString m_projectName;
@@ -199,6 +203,7 @@ private:
     bool m_extraScreenShown = false;
     bool m_recordHidden = false;
     bool m_drawButtonHidden = false;
+    bool m_stopFallback = false; // the draw button and the stop key stand in for the stop button
     int m_framesLeft = 0;
     int m_framesShown = 0;
     QString m_inDrawMusic;
