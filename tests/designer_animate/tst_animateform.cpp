@@ -36,6 +36,8 @@ private slots:
     void musicNeedsAPath();
     void drawButtonThatStopsMayNotHide();
     void refusesMissingNumbers();
+    void refusesIntervalsBeyondAnHour();
+    void saveWarnsOfAStopButtonOutsideTheWindow();
     void colourStripKeepsOneToSevenColours();
     void savesInUseAndKeepsSwitchedOffParts();
     void pictureProjectCoversWhatItDoesNotUse();
@@ -201,6 +203,42 @@ void AnimateFormTest::refusesMissingNumbers()
     QVERIFY(m_form->BSaveClick());
     QCOMPARE(ElementAt(m_fixture->Load(kProject), "Animate/InRand/RandStopSet/StopByTimes").attribute("Times"),
              QString("20"));
+}
+
+void AnimateFormTest::refusesIntervalsBeyondAnHour()
+{
+    Open(kNumbers);
+    const QString tooLong("动画间隔不能超过3600秒（3600000毫秒），请重新设置！");
+    m_form->IntervalValue->setText("3000000");
+    m_form->IntervalUnit->setCurrentText("秒");
+    QVERIFY(Refused(tooLong));
+    m_form->IntervalUnit->setCurrentText("毫秒");
+    m_form->IntervalValue->setText("3600001");
+    QVERIFY(Refused(tooLong));
+    m_form->IntervalValue->setText("30");
+    m_form->UseBoxRecord->setChecked(true);
+    m_form->CIntervalValue->setText("3601");
+    m_form->CIntervalUnit->setCurrentText("秒");
+    QVERIFY(Refused(tooLong));
+    m_form->CIntervalValue->setText("3600");
+    QVERIFY(m_form->BSaveClick());
+}
+
+void AnimateFormTest::saveWarnsOfAStopButtonOutsideTheWindow()
+{
+    // Width 0: a handle dragged past the opposite edge in the stop button designer.
+    Open(kNumbers, [](QDomDocument &document) {
+        ElementAt(document, "Animate/InRand/RandStopSet/StopByButton").setAttribute("Type", "ExtraButton");
+        ElementAt(document, "Animate/InRand/RandStopSet/StopByButton/ExtraButton").setAttribute("Width", "0");
+    });
+    m_form->SetDesignWindowSize(QSize(600, 400));
+    m_fixture->messages.clear();
+    QVERIFY(m_form->BSaveClick());
+    QCOMPARE(m_fixture->messages.size(), 1);
+    QCOMPARE(m_fixture->messages[0].caption, QString("停止按钮不可见"));
+    QCOMPARE(m_fixture->messages[0].icon, QMessageBox::Warning);
+    QCOMPARE(ElementAt(m_fixture->Load(kProject), "Animate/InRand/RandStopSet/StopByButton").attribute("Type"),
+             QString("ExtraButton"));
 }
 
 void AnimateFormTest::colourStripKeepsOneToSevenColours()
