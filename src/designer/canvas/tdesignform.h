@@ -65,10 +65,13 @@ private:
     void ShowWindowGeometry();
     void UpdateMenus();
     void ShowSelectedProperties();
+    void ShowValueEditor();
     void WriteGeometryRows();
     QRect SelectedRect() const;
     void Change(const QString &text, const FormSection &after);
     void WindowChanged();
+    void WarnOfUnusableMedia();
+    void WarnOfHiddenStopButton(const QDomDocument &document, const QSize &clientSize);
 
     // Canvas and handles
     void CanvasMouseDown(const QPoint &point);
@@ -106,6 +109,7 @@ private:
     bool m_loadTried = false;
     int m_syncing = 0;        // window moves and resizes made by the program, not the user
     bool m_typingProperty = false;
+    QString m_shownAlign; // the window alignment last shown; "" before the load
 
     DesignObject m_selected;
     int m_currentRemark = -1;
