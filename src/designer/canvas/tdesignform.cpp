@@ -367,6 +367,15 @@ void TDesignForm::closeEvent(QCloseEvent *event)
     emit DesignClosed();
 }
 
+void TDesignForm::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // Placed over the design window when there is no room beside it, the editor must not
+    // end up under it when a window manager raises the design window.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_editor->isVisible())
+        m_editor->raise();
+}
+
 void TDesignForm::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);

@@ -725,7 +725,7 @@ void TRandForm::StartStopFallback()
     if (!StopKeyLabel) {
         StopKeyLabel = NewTextLabel(this, "StopKeyLabel");
         StopKeyLabel->setStyleSheet(
-            QStringLiteral("QLabel { color: white; background: rgba(0, 0, 0, 170); padding: 4px 8px; }"));
+            QStringLiteral("QLabel { color: white; background: rgb(30, 30, 40); padding: 4px 8px; }"));
     }
     StopKeyLabel->setText(QStringLiteral("按 %1 停止生成").arg(key.toString(QKeySequence::NativeText)));
     StopKeyLabel->adjustSize();
