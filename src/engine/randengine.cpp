@@ -114,7 +114,10 @@ void RandEngine::RequireGenerator()
 Batch RandEngine::Generate(bool finalDraw, bool inDraw)
 {
     RequireGenerator();
-    const GenerationContext context{*m_sources.draws, *m_sources.passwords, m_settings, m_pmode, finalDraw, inDraw};
+    const bool frame = inDraw && !finalDraw && m_sources.frames;
+    RandomSource &draws = frame ? *m_sources.frames : *m_sources.draws;
+    RandomSource &passwords = frame ? *m_sources.frames : *m_sources.passwords;
+    const GenerationContext context{draws, passwords, m_settings, m_pmode, finalDraw, inDraw};
     Batch batch = m_generator->Generate(context);
     if (batch.abandoned) {
         m_ready = false;

@@ -44,7 +44,8 @@ public:
 
     // Draws one batch. `finalDraw`: the batch that ends a draw (stopped animation, or a
     // draw without animation: pass true); it makes removals permanent even while `inDraw`
-    // is still set. `inDraw`: an animation is running; its other frames remove nothing.
+    // is still set. `inDraw`: an animation is running; its other frames remove nothing and
+    // draw from the sources' `frames`.
     // Returns the batch; `abandoned` when an exhausted list's reset was declined (Ready is
     // then false).
     // After a list batch that left fewer entries than a batch needs, the exhausted-list

@@ -78,11 +78,13 @@ void SystemSecureSource::FillFromSystem()
 
 RandomSources RandomSources::FromSystem()
 {
-    return {std::make_shared<GeneratorSource>(), std::make_shared<SystemSecureSource>()};
+    return {std::make_shared<GeneratorSource>(), std::make_shared<SystemSecureSource>(), std::make_shared<GeneratorSource>()};
 }
 
 RandomSources RandomSources::Seeded(quint64 seed)
 {
     auto source = std::make_shared<GeneratorSource>(seed);
-    return {source, source};
+    // Any seed other than the draws' own will do: the frames' values are never kept.
+    constexpr quint64 kFrameSeedOffset = 0x9E3779B97F4A7C15ull;
+    return {source, source, std::make_shared<GeneratorSource>(seed + kFrameSeedOffset)};
 }

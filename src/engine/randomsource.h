@@ -59,13 +59,15 @@ private:
     size_t m_nextInBlock = m_block.size();
 };
 
-// The two sources a generation draws from: `draws` for numbers, lists and pictures,
+// The sources a generation draws from: `draws` for numbers, lists and pictures,
 // `passwords` for password characters. Both refer to the same seeded source when a run
-// must be repeatable.
+// must be repeatable. The frames of an animated draw (shown, never kept) draw from
+// `frames`, so a seeded run gives the same results however many frames were shown.
 struct RandomSources
 {
     std::shared_ptr<RandomSource> draws;
     std::shared_ptr<RandomSource> passwords;
+    std::shared_ptr<RandomSource> frames;
 
     // Real draws: an OS-seeded generator and the system's secure generator.
     static RandomSources FromSystem();

@@ -2,13 +2,15 @@
 
 #include "apppaths.h"
 #include "codec.h"
+#include "drawsession.h"
 #include "encodedxml.h"
 #include "historycommand.h"
 #include "historyreport.h"
+#include "historystore.h"
 #include "inifile.h"
 #include "projectheader.h"
 #include "querysection.h"
-#include "randengine.h"
+#include "sessionhistory.h"
 #include "softsettings.h"
 #include "suiteerror.h"
 
@@ -303,14 +305,18 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         // As in the window: the defaults stay in force.
         Write(err, QStringLiteral("无法读取 Soft.ini，按默认设置抽取：%1\n").arg(error.message()));
     }
-    DrawSettings settings;
-    settings.listAutoRestore = soft.listAutoRestore;
-    settings.question = nullptr; // an exhausted list is never reset without ListAutoRestore
-    settings.resultSeparator = RandSpliterCharacters(soft.randSpliter).value_or(QString());
+    DrawProject project;
+    project.name = projectLabel;
+    project.pmode = pmode;
+    project.query = std::move(query);
+    // An exhausted list is never reset without ListAutoRestore: the session has no question.
+    project.listAutoRestore = soft.listAutoRestore;
+    project.resultSeparator = RandSpliterCharacters(soft.randSpliter).value_or(QString());
 
-    CommandLineHistory history(soft.keepHistory && !options.noHistory, projectLabel);
-    RandEngine engine(options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem());
-    engine.SetDrawSettings(settings);
+    DrawSession session(options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem());
+    std::optional<SessionHistory> history;
+    if (soft.keepHistory && !options.noHistory)
+        history.emplace(session, kSourceCommandLine, SessionHistory::Opening::WithFirstDraw);
     // Plain output is written batch by batch; JSON needs every batch before it starts.
     std::optional<ResultWriter> plain;
     if (!options.json)
@@ -319,49 +325,51 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     int drawnBatches = 0;
     int status = kStatusOk;
     std::optional<QString> refusal;
-    try {
-        engine.Prepare(pmode, query);
-        for (int b = 0; b < options.batches; ++b) {
-            if (!engine.Ready()) {
-                status = kStatusListExhausted;
-                break;
-            }
-            Batch batch = engine.Generate(true, false);
-            if (batch.abandoned) {
-                status = kStatusListExhausted;
-                break;
-            }
-            ++drawnBatches;
-            if (history.Keeps(batch.results.size()))
-                history.Add(drawnBatches, batch.results);
+    auto refuse = [&status, &refusal](const QString &message) {
+        refusal = message;
+        status = kStatusEngineRefused;
+    };
+    const QString outOfMemory = QStringLiteral("内存不足，无法完成抽取。请减少生成数量或抽取次数。");
+    QObject::connect(&session, &DrawSession::BatchFinal, [&](const Batch &batch, int drawNumber) {
+        drawnBatches = drawNumber;
+        try {
             if (plain) {
-                if (b > 0)
+                if (drawNumber > 1)
                     plain->AppendLineBreak();
-                for (const QString &result : std::as_const(batch.results))
+                for (const QString &result : batch.results)
                     plain->AppendResult(result);
+            } else if (drawNumber == 1 && qint64(batch.results.size()) * options.batches > kMaxJsonResults) {
+                refuse(QStringLiteral("--json 输出最多容纳 %1 个结果，%2 次抽取每次 %3 个超出了上限。"
+                                      "请减少 --batches，或不用 --json（逐批输出）。")
+                           .arg(kMaxJsonResults)
+                           .arg(options.batches)
+                           .arg(batch.results.size()));
             } else {
-                if (b == 0 && qint64(batch.results.size()) * options.batches > kMaxJsonResults)
-                    throw SuiteError(QStringLiteral("--json 输出最多容纳 %1 个结果，%2 次抽取每次 %3 个超出了上限。"
-                                                    "请减少 --batches，或不用 --json（逐批输出）。")
-                                         .arg(kMaxJsonResults)
-                                         .arg(options.batches)
-                                         .arg(batch.results.size()));
-                jsonBatches << std::move(batch.results);
+                jsonBatches << batch.results;
             }
+        } catch (const std::bad_alloc &) {
+            refuse(outOfMemory);
         }
+    });
+    QObject::connect(&session, &DrawSession::Refused, refuse);
+    QObject::connect(&session, &DrawSession::ListExhausted, [&status] { status = kStatusListExhausted; });
+    try {
+        session.Open(project, DrawSession::Preparation::Now);
+        for (int b = 0; b < options.batches && status == kStatusOk; ++b)
+            session.Start();
     } catch (const SuiteError &error) {
-        refusal = error.message();
-        status = kStatusEngineRefused;
+        refuse(error.message());
     } catch (const std::bad_alloc &) {
-        refusal = QStringLiteral("内存不足，无法完成抽取。请减少生成数量或抽取次数。");
-        status = kStatusEngineRefused;
+        refuse(outOfMemory);
     }
     if (plain)
         plain.reset(); // writes what is left
     else
         WriteJson(projectLabel, pmode, jsonBatches, out);
-    if (const QString historyNotice = history.Finish(); !historyNotice.isEmpty())
-        Write(err, historyNotice + QLatin1Char('\n'));
+    if (history) {
+        if (const QString historyNotice = history->Finish(); !historyNotice.isEmpty())
+            Write(err, historyNotice + QLatin1Char('\n'));
+    }
     if (refusal)
         Write(err, *refusal + QLatin1Char('\n'));
     else if (status == kStatusListExhausted)

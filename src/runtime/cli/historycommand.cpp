@@ -2,7 +2,6 @@
 
 #include "apppaths.h"
 #include "commandline.h"
-#include "historyrecorder.h"
 #include "historyreport.h"
 
 #include <QFileInfo>
@@ -33,29 +32,4 @@ int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *e
     else
         write(out, HistoryLinesText(entries).toUtf8());
     return kStatusOk;
-}
-
-CommandLineHistory::CommandLineHistory(bool enabled, QString project) : enabled(enabled), project(std::move(project)) {}
-
-CommandLineHistory::~CommandLineHistory() = default;
-
-void CommandLineHistory::Add(int batchNumber, const QStringList &results)
-{
-    if (!Keeps(results.size()))
-        return;
-    if (!recorder)
-        recorder = std::make_unique<HistoryRecorder>(HistoryDatabasePath());
-    recorder->Record({0, QDateTime::currentDateTime(), project, batchNumber, kSourceCommandLine, results});
-}
-
-QString CommandLineHistory::Finish()
-{
-    if (!recorder)
-        return QString();
-    const bool written = recorder->Flush();
-    const QString notice = recorder->Notice();
-    recorder.reset();
-    if (written)
-        return notice; // e.g. a damaged file put aside
-    return QStringLiteral("抽取结果未能记入历史：%1").arg(notice);
 }

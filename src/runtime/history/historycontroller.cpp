@@ -7,30 +7,25 @@
 #include "messages.h"
 #include "randform.h"
 #include "recordcontroller.h"
+#include "sessionhistory.h"
 #include "speaker.h"
 #include "speechform.h"
 #include "speechtext.h"
 #include "suiteerror.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QMenu>
 #include <QTimer>
 
 namespace {
-constexpr int kPicturesType = 5;
 const QString kSpeakCaption = QStringLiteral("朗读抽取结果");
 } // namespace
 
 HistoryController::HistoryController(TRandForm &form, QMenu *recordMenu) : QObject(&form), form(form)
 {
     if (form.Settings().keepHistory)
-        recorder = std::make_unique<HistoryRecorder>(HistoryDatabasePath());
-    try {
-        speech = ReadSpeechSettings(LoadEncodedDocument(form.ProjectPath()));
-    } catch (const SuiteError &) {
-        // Just loaded by the window; should it have gone meanwhile, speech stays off.
-    }
+        history = std::make_unique<SessionHistory>(form.Session(), kSourceWindow, SessionHistory::Opening::AtOnce);
+    speech = form.LoadedSpeechSettings();
 
     Menu_History = new QAction(QStringLiteral("历史记录…"), this);
     Menu_History->setObjectName(QStringLiteral("Menu_History"));
@@ -59,6 +54,11 @@ HistoryController::HistoryController(TRandForm &form, QMenu *recordMenu) : QObje
 
 HistoryController::~HistoryController() = default;
 
+HistoryRecorder *HistoryController::Recorder() const
+{
+    return history ? history->Recorder() : nullptr;
+}
+
 THistoryForm *HistoryController::HistoryWindow() const
 {
     return historyWindow;
@@ -79,21 +79,13 @@ Speaker *HistoryController::EnsureSpeaker()
     return speaker->UnavailableReason().isEmpty() ? speaker.get() : nullptr;
 }
 
-void HistoryController::AfterDraw(const QStringList &results, const QStringList &picturePaths, const QString &boxText)
+void HistoryController::SpeakDraw(const QStringList &results, const QStringList &picturePaths, const QString &boxText)
 {
-    QStringList kept;
-    if (form.ProjectType() == kPicturesType) {
-        for (const QString &path : picturePaths)
-            kept << QFileInfo(path).completeBaseName();
-    } else {
-        kept = results;
-    }
-    ++drawsThisRun;
-    if (recorder && kept.size() <= kMaxHistoryResults)
-        recorder->Record({0, QDateTime::currentDateTime(), form.ProjectName(), drawsThisRun, kSourceWindow, kept});
-    if (speech.enabled) {
-        if (Speaker *voice = EnsureSpeaker())
-            voice->Say(SpeechTextFor(form.ProjectType(), boxText, kept), speech.rate, speech.volume);
+    if (!speech.enabled)
+        return;
+    if (Speaker *voice = EnsureSpeaker()) {
+        const QStringList names = DrawnNames(form.ProjectType(), results, picturePaths);
+        voice->Say(SpeechTextFor(form.ProjectType(), boxText, names), speech.rate, speech.volume);
     }
 }
 
@@ -105,6 +97,7 @@ void HistoryController::Menu_HistoryClick()
         return;
     }
     // What this run drew is in the window's view.
+    HistoryRecorder *recorder = Recorder();
     if (recorder)
         recorder->Flush();
     historyWindow = new THistoryForm(HistoryDatabasePath(), form.ProjectName(), recorder ? recorder->Notice() : QString(),
@@ -152,6 +145,6 @@ bool HistoryController::SaveSpeech(const SpeechSettings &settings)
 HistoryController *AttachHistoryTools(TRandForm &form, RecordController *record)
 {
     auto *history = new HistoryController(form, record ? record->RandMenu() : nullptr);
-    QObject::connect(&form, &TRandForm::DrawFinished, history, &HistoryController::AfterDraw);
+    QObject::connect(&form, &TRandForm::DrawFinished, history, &HistoryController::SpeakDraw);
     return history;
 }

@@ -12,6 +12,7 @@ class HistoryRecorder;
 class QAction;
 class QMenu;
 class RecordController;
+class SessionHistory;
 class Speaker;
 class THistoryForm;
 class TRandForm;
@@ -28,16 +29,16 @@ public:
     HistoryController(TRandForm &form, QMenu *recordMenu);
     ~HistoryController() override;
 
-    // Hook after a draw stopped: queues the draw for the history and speaks it. Never
-    // waits for the disk or the voice.
-    void AfterDraw(const QStringList &results, const QStringList &picturePaths, const QString &boxText);
+    // Hook after a draw stopped: speaks it (the session's history keeps it). Never waits
+    // for the voice.
+    void SpeakDraw(const QStringList &results, const QStringList &picturePaths, const QString &boxText);
 
     void Menu_HistoryClick();
     void Menu_SpeakClick(bool checked);
     void Menu_SpeechSetClick();
 
     // Null when the history is switched off.
-    HistoryRecorder *Recorder() const { return recorder.get(); }
+    HistoryRecorder *Recorder() const;
     THistoryForm *HistoryWindow() const;
     const SpeechSettings &Speech() const { return speech; }
     // The speaker, created on first need; its reason decides whether Menu_Speak is
@@ -54,10 +55,9 @@ private:
     bool SaveSpeech(const SpeechSettings &settings);
 
     TRandForm &form;
-    std::unique_ptr<HistoryRecorder> recorder;
+    std::unique_ptr<SessionHistory> history;
     std::unique_ptr<Speaker> speaker;
     SpeechSettings speech;
-    int drawsThisRun = 0;
     QPointer<THistoryForm> historyWindow;
 };
 

@@ -1,9 +1,7 @@
 #include "recordintegration.h"
 
-#include "encodedxml.h"
 #include "randform.h"
 #include "recordcontroller.h"
-#include "suiteerror.h"
 
 #include <QMenu>
 
@@ -15,12 +13,7 @@ RecordController *AttachRecordTools(TRandForm &form)
     auto *record = new RecordController(box, &form);
     record->SetSeparator(form.ResultSeparator());
     record->SetFrequencyChartDefaults(form.Settings().frequencyStyle, form.Settings().show3D);
-    try {
-        record->SetSettings(ReadRecordSettings(LoadEncodedDocument(form.ProjectPath())));
-    } catch (const SuiteError &) {
-        // The window has just loaded this file; should it have gone meanwhile, the
-        // defaults stand and the write-back at close reports the problem.
-    }
+    record->SetSettings(form.LoadedRecordSettings());
 
     // The number format comes from the engine, which prepares in the background; it is
     // asked for when it is needed.

@@ -10,6 +10,7 @@
 #include "musicchannel.h"
 #include "pwdform.h"
 #include "querysection.h"
+#include "randengine.h"
 #include "stopbuttonplace.h"
 #include "timesform.h"
 
@@ -26,7 +27,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 #include <QSystemTrayIcon>
@@ -183,7 +183,8 @@ int CycleIntervalMs(int value, const QString &unit)
 
 } // namespace
 
-TRandForm::TRandForm(QWidget *parent) : QWidget(parent), m_question(this)
+TRandForm::TRandForm(QWidget *parent, RandomSources sources)
+    : QWidget(parent), m_question(this), m_session(new DrawSession(std::move(sources), this))
 {
     setObjectName("TRandForm");
     m_pictureCache.setMaxCost(96 * 1024); // kilobytes of decoded pictures kept
@@ -202,13 +203,10 @@ TRandForm::TRandForm(QWidget *parent) : QWidget(parent), m_question(this)
     connect(Menu_Go, &QAction::triggered, this, &TRandForm::GoRandButtonClick);
     connect(Menu_Stop, &QAction::triggered, this, &TRandForm::StopDraw);
 
-    InRandTimer = NewTimer(this, "InRandTimer", 20, false);
-    InRandTimer->setTimerType(Qt::PreciseTimer);
     PlayMusic = NewTimer(this, "PlayMusic", 10, true);
     PlayBgMusic = NewTimer(this, "PlayBgMusic", 10, true);
     PicChangeTimer = NewTimer(this, "PicChangeTimer", 100, false);
     RBColorTimer = NewTimer(this, "RBColorTimer", 100, false);
-    connect(InRandTimer, &QTimer::timeout, this, &TRandForm::InRandTimerTimer);
     connect(PlayMusic, &QTimer::timeout, this, &TRandForm::PlayMusicTimer);
     connect(PlayBgMusic, &QTimer::timeout, this, &TRandForm::PlayBgMusicTimer);
     connect(PicChangeTimer, &QTimer::timeout, this, &TRandForm::PicChangeTimerTimer);
@@ -218,11 +216,11 @@ TRandForm::TRandForm(QWidget *parent) : QWidget(parent), m_question(this)
     BgMusicPlayer = new MusicChannel("BgMusicPlayer", this);
     // The background music resumes once the after-draw music is over (or cannot play).
     connect(MusicPlayer, &MusicChannel::Ended, this, [this] {
-        if (!m_inDraw)
+        if (!InDraw())
             PlayBgMusic->start();
     });
     connect(MusicPlayer, &MusicChannel::Failed, this, [this] {
-        if (!m_inDraw)
+        if (!InDraw())
             PlayBgMusic->start();
     });
     // Background music goes on: the same file again, or another one of a random list.
@@ -251,11 +249,12 @@ TRandForm::TRandForm(QWidget *parent) : QWidget(parent), m_question(this)
             RandTrayClick();
     });
 
-    m_engine.SetDrawSettings([this] {
-        DrawSettings settings;
-        settings.question = &m_question;
-        return settings;
-    }());
+    m_session->SetResetQuestion(
+        [this](const QString &caption, const QString &text) { return m_question.AskReset(caption, text); });
+    connect(m_session, &DrawSession::StateChanged, this, &TRandForm::ShowDrawState);
+    connect(m_session, &DrawSession::FrameShown, this, &TRandForm::ShowFrame);
+    connect(m_session, &DrawSession::BatchFinal, this, &TRandForm::ShowRandClick);
+    connect(m_session, &DrawSession::Refused, this, &TRandForm::ShowDrawRefusal);
 }
 
 TRandForm::~TRandForm()
@@ -304,13 +303,8 @@ TRandForm::StartupOutcome TRandForm::FormShow()
         return EndStartup();
     }
 
-    DrawSettings settings = m_engine.Settings();
-    settings.listAutoRestore = m_soft.listAutoRestore;
-    settings.pictureNameSetting = m_form.pictureName.type;
-    settings.resultSeparator = m_separator;
-    m_engine.SetDrawSettings(settings);
     // A query the engine refuses is reported when a draw is asked for: the window opens.
-    m_engine.PrepareInBackground(m_pmode, m_query);
+    m_session->Open(SessionProject());
 
     if (m_header.accessByPwd) {
         AskAccessPassword();
@@ -332,6 +326,8 @@ void TRandForm::LoadProject()
     m_pmode = query.pmode;
     m_query = query.params;
     m_header = ReadProjectHeader(document);
+    m_recordSettings = ReadRecordSettings(document);
+    m_speech = ReadSpeechSettings(document);
     CheckWindowSize(QStringLiteral("抽取窗口"), m_form.window.width, m_form.window.height);
     if (m_animate.inRandOn)
         CheckStopSettings(m_animate.inRand.stopSet);
@@ -480,7 +476,6 @@ void TRandForm::ApplyAnimate()
 {
     const InRandAnimation &inRand = m_animate.inRand;
     if (m_animate.inRandOn) {
-        InRandTimer->setInterval(qMax(1, IntervalMilliseconds(inRand.intervalValue, inRand.intervalUnit)));
         if (inRand.randVisibleType == QStringLiteral("ExtraScreen") && IsTextProject()) {
             EScreen = new TEScreenForm(this);
             EScreen->ApplySettings(inRand.extraScreen);
@@ -602,7 +597,25 @@ void TRandForm::RandExit()
     emit EndApplication();
 }
 
-// ---- the draw cycle --------------------------------------------------------------
+// ---- the draw cycle: run by the session, shown here ---------------------------------
+
+DrawProject TRandForm::SessionProject() const
+{
+    DrawProject project;
+    project.name = m_projectName;
+    project.pmode = m_pmode;
+    project.query = m_query;
+    const InRandAnimation &inRand = m_animate.inRand;
+    project.animation.enabled = m_animate.inRandOn;
+    project.animation.frameIntervalMs = CycleIntervalMs(inRand.intervalValue, inRand.intervalUnit);
+    // A count below one still stops the draw, after its first frame.
+    if (inRand.stopSet.type == kStopByTimes)
+        project.animation.stopAfterFrames = qMax(1, inRand.stopSet.times);
+    project.listAutoRestore = m_soft.listAutoRestore;
+    project.pictureNameSetting = m_form.pictureName.type;
+    project.resultSeparator = m_separator;
+    return project;
+}
 
 bool TRandForm::StopsByDrawButton() const
 {
@@ -612,33 +625,29 @@ bool TRandForm::StopsByDrawButton() const
 
 void TRandForm::GoRandButtonClick()
 {
-    if (m_inDraw) {
-        if (StopsByDrawButton() || m_stopFallback)
-            StopDraw();
-        return;
-    }
-    try {
-        if (!m_engine.Ready()) {
-            if (const std::optional<Batch> batch = m_engine.CheckRemaining(); batch && !batch->abandoned)
-                ShowRandClick(*batch);
-            return;
-        }
-    } catch (const SuiteError &error) {
-        ShowDrawRefusal(error);
-        return;
-    }
-    if (m_animate.inRandOn)
-        StartAnimatedDraw();
-    else
-        GenerateAndShow(true);
+    if (!InDraw())
+        m_session->Start();
+    else if (StopsByDrawButton() || m_stopFallback)
+        m_session->Stop();
 }
 
-void TRandForm::StartAnimatedDraw()
+void TRandForm::StopDraw()
+{
+    m_session->Stop();
+}
+
+void TRandForm::ShowDrawState(DrawSession::State state)
+{
+    if (state == DrawSession::State::Drawing)
+        ShowDrawStarted();
+    else
+        ShowDrawEnded();
+}
+
+void TRandForm::ShowDrawStarted()
 {
     const InRandAnimation &inRand = m_animate.inRand;
     const StopSet &stop = inRand.stopSet;
-    m_inDraw = true;
-    m_framesShown = 0;
     if (GoRandButton)
         GoRandButton->setEnabled(false);
     if (!m_inDrawMusic.isEmpty()) {
@@ -675,9 +684,8 @@ void TRandForm::StartAnimatedDraw()
     PicChangeTimer->stop();
 
     if (stop.type == kStopByTimes) {
-        m_framesLeft = stop.times;
         if (TimesForm)
-            TimesForm->ShowOver(m_extraScreenShown ? EScreen->frameGeometry() : frameGeometry(), m_framesLeft);
+            TimesForm->ShowOver(m_extraScreenShown ? EScreen->frameGeometry() : frameGeometry(), m_session->FramesLeft());
     } else if (stop.type == kStopByButton) {
         if (StopsByDrawButton() && GoRandButton) {
             GoRandButton->setEnabled(true);
@@ -689,7 +697,6 @@ void TRandForm::StartAnimatedDraw()
             StartStopFallback();
         }
     }
-    InRandTimer->start();
 }
 
 bool TRandForm::ExtraStopButtonUsable() const
@@ -734,20 +741,8 @@ void TRandForm::StartStopFallback()
     StopKeyLabel->raise();
 }
 
-void TRandForm::InRandTimerTimer()
+void TRandForm::ShowDrawEnded()
 {
-    // A frame may ask the exhausted-list question; frames due while it is open are
-    // skipped rather than asking again on top of it.
-    if (!m_inDraw || m_generatingFrame)
-        return;
-    const QScopedValueRollback<bool> generating(m_generatingFrame, true);
-    GenerateAndShow(false);
-}
-
-void TRandForm::EndAnimation()
-{
-    m_inDraw = false;
-    InRandTimer->stop();
     if (GoRandButton) {
         if (m_drawButtonHidden)
             GoRandButton->show();
@@ -778,39 +773,9 @@ void TRandForm::EndAnimation()
         MusicPlayer->Stop();
 }
 
-void TRandForm::StopDraw()
+void TRandForm::ShowDrawRefusal(const QString &message)
 {
-    if (!m_inDraw)
-        return;
-    EndAnimation();
-    GenerateAndShow(true);
-}
-
-void TRandForm::GenerateAndShow(bool finalDraw)
-{
-    Batch batch;
-    try {
-        batch = m_engine.Generate(finalDraw, m_inDraw);
-    } catch (const SuiteError &error) {
-        // Stop first: a running timer would otherwise show the same box every frame.
-        if (m_inDraw)
-            EndAnimation();
-        ShowDrawRefusal(error);
-        return;
-    }
-    if (batch.abandoned) {
-        if (m_inDraw)
-            EndAnimation();
-        return;
-    }
-    ShowRandClick(batch);
-    if (batch.stopAnimation && m_inDraw)
-        StopDraw();
-}
-
-void TRandForm::ShowDrawRefusal(const SuiteError &error)
-{
-    ShowError(this, "无法生成随机数", error.message());
+    ShowError(this, "无法生成随机数", message);
 }
 
 QString TRandForm::FormatBatch(const QStringList &results, const QString &format) const
@@ -826,33 +791,22 @@ QString TRandForm::FormatBatch(const QStringList &results, const QString &format
     return text;
 }
 
+void TRandForm::ShowFrame(const Batch &batch)
+{
+    if (m_pictureProject && !batch.picturePaths.isEmpty())
+        ShowPicture(batch.picturePaths.first());
+    if (m_extraScreenShown) {
+        const QString &format = EScreen->UsesResultBoxFormat() ? m_form.randBox.format : m_form.randRecord.format;
+        EScreen->ShowFrameText(FormatBatch(batch.results, format));
+    } else if (IsTextProject()) {
+        SetResultBoxText(FormatBatch(batch.results, m_form.randBox.format));
+    }
+    if (TimesForm && TimesForm->isVisible())
+        TimesForm->SetRemaining(m_session->FramesLeft());
+}
+
 void TRandForm::ShowRandClick(const Batch &batch)
 {
-    QString boxText;
-    QString recordText;
-    if (IsTextProject()) {
-        boxText = FormatBatch(batch.results, m_form.randBox.format);
-        recordText = FormatBatch(batch.results, m_form.randRecord.format);
-    }
-
-    if (m_inDraw) {
-        ++m_framesShown;
-        if (m_pictureProject && !batch.picturePaths.isEmpty())
-            ShowPicture(batch.picturePaths.first());
-        if (m_extraScreenShown)
-            EScreen->ShowFrameText(EScreen->UsesResultBoxFormat() ? boxText : recordText);
-        else if (IsTextProject())
-            SetResultBoxText(boxText);
-        if (m_animate.inRand.stopSet.type == kStopByTimes) {
-            --m_framesLeft;
-            if (TimesForm && TimesForm->isVisible())
-                TimesForm->SetRemaining(m_framesLeft);
-            if (m_framesLeft <= 0)
-                StopDraw();
-        }
-        return;
-    }
-
     if (m_pictureProject) {
         m_slides = batch.picturePaths;
         m_slideIndex = 0;
@@ -862,9 +816,11 @@ void TRandForm::ShowRandClick(const Batch &batch)
             PicChangeTimer->start();
         }
     }
+    QString boxText;
     if (IsTextProject()) {
+        boxText = FormatBatch(batch.results, m_form.randBox.format);
         SetResultBoxText(boxText);
-        AppendToRecord(recordText);
+        AppendToRecord(FormatBatch(batch.results, m_form.randRecord.format));
         emit BatchAppended();
     }
     emit DrawFinished(batch.results, batch.picturePaths, boxText);
@@ -918,7 +874,7 @@ void TRandForm::PlayMusicTimer()
 void TRandForm::PlayBgMusicTimer()
 {
     PlayBgMusic->stop();
-    if (m_bgMusic.isEmpty() || m_inDraw)
+    if (m_bgMusic.isEmpty() || InDraw())
         return;
     if (BgMusicPlayer->IsPaused()) {
         BgMusicPlayer->Resume();
@@ -1051,7 +1007,7 @@ QString TRandForm::NumberFormat()
     if (m_pmode != 1)
         return QString();
     try {
-        const QStringList extra = m_engine.Extra();
+        const QStringList extra = m_session->Engine().Extra();
         return extra.isEmpty() ? QString() : extra.first();
     } catch (const SuiteError &) {
         return QString(); // a refused project has drawn nothing to format
@@ -1092,8 +1048,7 @@ void TRandForm::paintEvent(QPaintEvent *)
 
 void TRandForm::closeEvent(QCloseEvent *event)
 {
-    if (m_inDraw)
-        EndAnimation();
+    m_session->Cancel();
     PicChangeTimer->stop();
     RBColorTimer->stop();
     emit Closing();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "displaysection.h"
+#include "drawsession.h"
 #include "projectheader.h"
-#include "randengine.h"
 #include "recordtools.h"
 #include "softsettings.h"
 #include "widgetlook.h"
@@ -31,7 +31,9 @@ class TPwdForm;
 class TTimesForm;
 
 // Dellamy's drawing window: opens the project named in EditProject.ini, shows it as
-// designed and draws on request, with or without animation.
+// designed and draws on request, with or without animation. The draw cycle itself runs
+// in its DrawSession (Session()); the window forwards its button and keys to it and
+// shows the frames and the final batches it announces.
 //
 // For the record tools: the record box is RecordBox() (RandRecordMemo or
 // RandRecordLabel, or none), its text is read and replaced through RecordText /
@@ -44,7 +46,8 @@ class TRandForm : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TRandForm(QWidget *parent = nullptr);
+    // `sources`: seeded ones make the window's draws repeatable (tests).
+    explicit TRandForm(QWidget *parent = nullptr, RandomSources sources = RandomSources::FromSystem());
     ~TRandForm() override;
 
     enum class StartupOutcome {
@@ -59,9 +62,11 @@ public:
     void GoRandButtonClick();
     // Ends a running animated draw; its final batch is the result.
     void StopDraw();
-    bool InDraw() const { return m_inDraw; }
+    bool InDraw() const { return m_session->InDraw(); }
     // Frames shown by the running or the last animated draw (the final batch not counted).
-    int FramesShown() const { return m_framesShown; }
+    int FramesShown() const { return m_session->FramesShown(); }
+    // The draw cycle this window shows; other views and listeners attach here.
+    DrawSession &Session() { return *m_session; }
 
     // ---- for the record tools
     QWidget *RecordBox() const;
@@ -75,7 +80,9 @@ public:
     // The number format of a number project (empty for other types).
     QString NumberFormat();
     const SoftSettings &Settings() const { return m_soft; }
-    RandEngine &Engine() { return m_engine; }
+    // Settings of the record tools and of speech, as the project file held them at start.
+    const RecordSettings &LoadedRecordSettings() const { return m_recordSettings; }
+    const SpeechSettings &LoadedSpeechSettings() const { return m_speech; }
 
     // Controls, named as the window's designer names them. Boxes the project does not
     // have stay null.
@@ -93,7 +100,6 @@ public:
     QMenu *ShortCutLabel;
     QAction *Menu_Go;
     QAction *Menu_Stop;
-    QTimer *InRandTimer;
     QTimer *PlayMusic;
     QTimer *PlayBgMusic;
     QTimer *PicChangeTimer;
@@ -146,12 +152,13 @@ private:
     void GetPwd();
     void RandExit();
 
-    void StartAnimatedDraw();
-    void InRandTimerTimer();
-    void EndAnimation();
-    void GenerateAndShow(bool finalDraw);
+    DrawProject SessionProject() const;
+    void ShowDrawState(DrawSession::State state);
+    void ShowDrawStarted();
+    void ShowDrawEnded();
+    void ShowFrame(const Batch &batch);
     void ShowRandClick(const Batch &batch);
-    void ShowDrawRefusal(const SuiteError &error);
+    void ShowDrawRefusal(const QString &message);
     QString FormatBatch(const QStringList &results, const QString &format) const;
     void SetResultBoxText(const QString &text);
     void AppendToRecord(const QString &text);
@@ -181,6 +188,8 @@ private:
     QueryParams m_query;
     bool m_pictureProject = false;
     SoftSettings m_soft;
+    RecordSettings m_recordSettings;
+    SpeechSettings m_speech;
 
     // Display
     WindowBackgroundPainter m_background;
@@ -197,15 +206,11 @@ private:
 
     // Draw cycle
     WindowRemainingQuestion m_question;
-    RandEngine m_engine;
-    bool m_inDraw = false;
-    bool m_generatingFrame = false;
+    DrawSession *m_session;
     bool m_extraScreenShown = false;
     bool m_recordHidden = false;
     bool m_drawButtonHidden = false;
     bool m_stopFallback = false; // the draw button and the stop key stand in for the stop button
-    int m_framesLeft = 0;
-    int m_framesShown = 0;
     QString m_inDrawMusic;
     QString m_afterDrawMusic;
     QStringList m_bgMusic;

@@ -1,0 +1,54 @@
+#include "sessionhistory.h"
+
+#include "apppaths.h"
+#include "drawsession.h"
+#include "historyrecorder.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+namespace {
+constexpr int kPicturesType = 5;
+} // namespace
+
+QStringList DrawnNames(int pmode, const QStringList &results, const QStringList &picturePaths)
+{
+    if (pmode != kPicturesType)
+        return results;
+    QStringList names;
+    for (const QString &path : picturePaths)
+        names << QFileInfo(path).completeBaseName();
+    return names;
+}
+
+SessionHistory::SessionHistory(DrawSession &session, QString source, Opening opening)
+    : m_session(session), m_source(std::move(source))
+{
+    if (opening == Opening::AtOnce)
+        m_recorder = std::make_unique<HistoryRecorder>(HistoryDatabasePath());
+    connect(&session, &DrawSession::BatchFinal, this, &SessionHistory::Keep);
+}
+
+SessionHistory::~SessionHistory() = default;
+
+void SessionHistory::Keep(const Batch &batch, int drawNumber)
+{
+    const int pmode = m_session.Project().pmode;
+    if ((pmode == kPicturesType ? batch.picturePaths : batch.results).size() > kMaxHistoryResults)
+        return;
+    const QStringList kept = DrawnNames(pmode, batch.results, batch.picturePaths);
+    if (!m_recorder)
+        m_recorder = std::make_unique<HistoryRecorder>(HistoryDatabasePath());
+    m_recorder->Record({0, QDateTime::currentDateTime(), m_session.Project().name, drawNumber, m_source, kept});
+}
+
+QString SessionHistory::Finish()
+{
+    if (!m_recorder)
+        return QString();
+    const bool written = m_recorder->Flush();
+    const QString notice = m_recorder->Notice();
+    if (written)
+        return notice; // e.g. a damaged file put aside
+    return QStringLiteral("抽取结果未能记入历史：%1").arg(notice);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class DrawSession;
+class HistoryRecorder;
+struct Batch;
+
+// What a draw's results are called in the history and when spoken: pictures by their
+// file names without folder and extension, everything else by its results.
+QStringList DrawnNames(int pmode, const QStringList &results, const QStringList &picturePaths);
+
+// Keeps every finished draw of a session in the draw history (Data/history.db): the
+// results, for pictures their names; draws of more than kMaxHistoryResults results are
+// not kept. The writer runs on its own thread, so a draw never waits for the disk.
+class SessionHistory : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Opening {
+        AtOnce,       // the window: a damaged file is put aside and reported at start
+        WithFirstDraw // the command line: a run that keeps nothing never touches the file
+    };
+    // `source`: kSourceWindow or kSourceCommandLine.
+    SessionHistory(DrawSession &session, QString source, Opening opening);
+    ~SessionHistory() override;
+
+    // Null until the file is opened.
+    HistoryRecorder *Recorder() const { return m_recorder.get(); }
+    // Waits for the writes; returns a message for the user when some were refused or the
+    // file needed repair, "" otherwise.
+    QString Finish();
+
+private:
+    void Keep(const Batch &batch, int drawNumber);
+
+    DrawSession &m_session;
+    QString m_source;
+    std::unique_ptr<HistoryRecorder> m_recorder;
+};
