@@ -34,11 +34,11 @@ int OpenDrawingWindow(int argc, char **argv)
 } // namespace
 
 // With arguments Dellamy draws on the command line, without any window and without a
-// display connection, and loads nothing of the window; without arguments it is the
-// drawing window.
+// display connection, and loads nothing of the window; without arguments, or with the
+// phone remote asked for, it is the drawing window.
 int main(int argc, char **argv)
 {
-    if (argc > 1) {
+    if (!ArgumentsOpenWindow(argc, argv)) {
         PrepareMemoryForDraws();
         QCoreApplication application(argc, argv);
         return RunCommandLine(application.arguments().mid(1), stdout, stderr);

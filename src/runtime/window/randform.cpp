@@ -271,7 +271,7 @@ TRandForm::StartupOutcome TRandForm::EndStartup()
     return StartupOutcome::Ended;
 }
 
-TRandForm::StartupOutcome TRandForm::FormShow()
+TRandForm::StartupOutcome TRandForm::FormShow(const QString &projectName)
 {
     // The engine draws from its own OS-seeded sources (created with it), so nothing is
     // seeded here from the clock.
@@ -286,9 +286,12 @@ TRandForm::StartupOutcome TRandForm::FormShow()
     if (const auto separator = RandSpliterCharacters(m_soft.randSpliter))
         m_separator = *separator;
 
-    EditProjectHandOff handOff;
-    Guarded(nullptr, [&handOff] { handOff = ReadEditProject(); });
-    m_projectName = handOff.name;
+    m_projectName = projectName;
+    if (m_projectName.isEmpty()) {
+        EditProjectHandOff handOff;
+        Guarded(nullptr, [&handOff] { handOff = ReadEditProject(); });
+        m_projectName = handOff.name;
+    }
     m_projectPath = IsUsableProjectName(m_projectName) ? ProjectFilePath(m_projectName) : QString();
     if (m_projectPath.isEmpty() || !QFileInfo(m_projectPath).isFile()) {
         ShowError(nullptr, "默认工程不存在", "您设定的默认工程已不存在，请您使用Varnel打开您需要的工程！");

@@ -55,8 +55,9 @@ public:
         AwaitingPassword, // the password dialog is open; the window shows once it is right
         Ended             // a message said why; EndApplication has been emitted
     };
-    // The start-up: settings, the project, its display, the engine, the password.
-    StartupOutcome FormShow();
+    // The start-up: settings, the project, its display, the engine, the password. The
+    // project is `projectName`, or when empty the one EditProject.ini names.
+    StartupOutcome FormShow(const QString &projectName = QString());
 
     // The draw request of the button and the draw key.
     void GoRandButtonClick();

@@ -1,7 +1,27 @@
 #pragma once
 
+#include <QHostAddress>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
 class QCoreApplication;
 class TRandForm;
+
+// The drawing window's own arguments: Dellamy [--project NAME] --remote [ADDRESS]
+// [--appdir DIR]. Without --project the window opens EditProject.ini's project; without
+// an address the remote listens on the local network's address.
+struct WindowArguments
+{
+    QString projectName;
+    bool remote = false;
+    std::optional<QHostAddress> remoteAddress;
+    QString appDir;
+};
+// Null with `failure` set (in Chinese) for an unknown option, a missing value or an
+// address that is not one.
+std::optional<WindowArguments> ParseWindowArguments(const QStringList &arguments, QString *failure);
 
 // Dellamy without command-line arguments: creates the application, binds the codec,
 // opens the project named in EditProject.ini in TRandForm and runs the event loop.
