@@ -37,7 +37,6 @@ private slots:
     void drawButtonThatStopsMayNotHide();
     void refusesMissingNumbers();
     void refusesIntervalsBeyondAnHour();
-    void saveWarnsOfAStopButtonOutsideTheWindow();
     void colourStripKeepsOneToSevenColours();
     void savesInUseAndKeepsSwitchedOffParts();
     void pictureProjectCoversWhatItDoesNotUse();
@@ -219,18 +218,6 @@ void AnimateFormTest::refusesIntervalsBeyondAnHour()
     QVERIFY(Refused(tooLong));
     m_form->CIntervalValue->setText("3600");
     QVERIFY(m_form->BSaveClick());
-}
-
-void AnimateFormTest::saveWarnsOfAStopButtonOutsideTheWindow()
-{
-    Open(kNumbers, [](QDomDocument &document) {
-        ElementAt(document, "Animate/InRand/RandStopSet/StopByButton").setAttribute("Type", "ExtraButton");
-    });
-    m_form->SetDesignWindowSize(QSize(600, 400)); // the button stands at (660,490)
-    m_fixture->messages.clear();
-    QVERIFY(m_form->BSaveClick());
-    QCOMPARE(m_fixture->messages.size(), 1);
-    QCOMPARE(m_fixture->messages[0].caption, QString("停止按钮不可见"));
 }
 
 void AnimateFormTest::colourStripKeepsOneToSevenColours()

@@ -1,5 +1,6 @@
 #include "extrascreenform.h"
 
+#include "editorplacement.h"
 #include "messages.h"
 #include "propertytemplates.h"
 #include "suiteerror.h"
@@ -129,7 +130,7 @@ void TExtraScreenForm::Open(ExtraScreen *state)
 
     m_editor->SetRequirer(kRequirerExtraScreen);
     m_editor->ClearRows();
-    m_editor->move(frameGeometry().right() + 8, frameGeometry().top());
+    PlaceValueEditor(m_editor, this);
     m_editor->show();
 }
 

@@ -22,9 +22,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QMenuBar>
-#include <QScreen>
 #include <QUndoStack>
 
 namespace {
@@ -442,8 +440,7 @@ void TDesignForm::ShowValueEditor()
 {
     if (m_editor->isVisible())
         return;
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    m_editor->move(ValueEditorPosition(frameGeometry(), m_editor->frameGeometry().size(), screen->availableGeometry()));
+    PlaceValueEditor(m_editor, this);
     m_editor->show();
 }
 

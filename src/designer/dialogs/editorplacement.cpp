@@ -1,6 +1,8 @@
 #include "editorplacement.h"
 
-#include <QtGlobal>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 
 namespace {
 constexpr int kGap = 8;
@@ -25,4 +27,10 @@ QPoint ValueEditorPosition(const QRect &designFrame, const QSize &editorSize, co
         }
     }
     return {qBound(screen.left(), left, lastLeft), qBound(screen.top(), top, lastTop)};
+}
+
+void PlaceValueEditor(QWidget *editor, const QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    editor->move(ValueEditorPosition(window->frameGeometry(), editor->frameGeometry().size(), screen->availableGeometry()));
 }
