@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test bench package clean
+.PHONY: all setup build run test bench package fuzz clean
 
 all: build
 
@@ -22,6 +22,12 @@ test: build
 # The Debian package build/zelmora_<version>_<arch>.deb (see packaging/).
 package: build
 	cd $(BUILD) && cpack
+
+# The libFuzzer programs, built with Clang in a folder of their own (see fuzz/CMakeLists.txt).
+fuzz: setup
+	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+	  -DCMAKE_CXX_COMPILER=clang++ -DSUITE_FUZZ=ON -DSUITE_BENCHMARKS=OFF
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_targets
 
 bench: build
 	@bench/run $(BUILD)

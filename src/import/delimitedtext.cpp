@@ -73,31 +73,44 @@ QChar GuessSeparator(QStringView text)
     return best;
 }
 
-QList<QStringList> ParseDelimitedText(QStringView text, QChar separator)
+ImportedSheet ParseDelimitedText(QStringView text, QChar separator, const QString &sheetName, CellCounter &cells)
 {
-    QList<QStringList> rows;
+    ImportedSheet sheet;
+    sheet.name = sheetName;
+    cells.StartSheet();
     QStringList row;
     QString cell;
     int line = 1;          // for messages: the line the current row starts on
+    int record = 1;        // the row a spreadsheet program shows the current row as
     int quoteLine = 0;     // the line a still open quote started on
     bool quoted = false;
     bool fieldStart = true;
 
     auto endCell = [&] {
-        row << cell;
+        if (row.size() < kMaxColumns)
+            row << cell;
+        else if (!cell.trimmed().isEmpty())
+            sheet.columnsLeftOut = true;
         cell.clear();
         fieldStart = true;
     };
     auto endRow = [&] {
         endCell();
         if (HoldsText(row)) {
-            if (rows.size() >= kMaxRows)
+            if (sheet.rows.size() >= kMaxRows)
                 throw SuiteError(QStringLiteral("文件超过 %1 行，超出导入的上限（最多 %1 行有内容的行），未导入任何内容。"
                                                 "请只保留名单所在的行后再导入。")
                                      .arg(kMaxRows));
-            rows << row;
+            // Empty fields after the last filled one take no room.
+            while (row.last().isEmpty())
+                row.removeLast();
+            if (const QString problem = cells.Add(sheetName, row.size()); !problem.isEmpty())
+                throw SuiteError(problem);
+            sheet.rows << row;
+            sheet.rowNumbers << record;
         }
         row.clear();
+        ++record;
     };
 
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -140,7 +153,7 @@ QList<QStringList> ParseDelimitedText(QStringView text, QChar separator)
         throw SuiteError(QStringLiteral("第 %1 行的引号没有配对，文件可能已损坏，未导入任何内容。").arg(quoteLine));
     if (!cell.isEmpty() || !row.isEmpty())
         endRow();
-    return rows;
+    return sheet;
 }
 
 ImportedTable ReadDelimitedFile(const QString &path)
@@ -160,8 +173,7 @@ ImportedTable ReadDelimitedFile(const QString &path)
         separator = GuessSeparator(text.left(64 * 1024));
     }
 
-    ImportedSheet sheet;
-    sheet.name = QFileInfo(path).completeBaseName();
-    sheet.rows = ParseDelimitedText(text, separator);
-    return {{sheet}, QStringLiteral("%1 编码").arg(decoded.encodingName)};
+    CellCounter cells;
+    return {{ParseDelimitedText(text, separator, QFileInfo(path).completeBaseName(), cells)},
+            QStringLiteral("%1 编码").arg(decoded.encodingName)};
 }

@@ -9,9 +9,11 @@
 // the same number of fields; "," when none splits any row.
 QChar GuessSeparator(QStringView text);
 
-// Rows of the text, without rows that hold no text. Throws SuiteError (with the row
-// number) for a cell over the length limit, a quote left open, or more rows than allowed.
-QList<QStringList> ParseDelimitedText(QStringView text, QChar separator);
+// The rows of the text as a sheet named `sheetName`, without rows that hold no text, each
+// with its record number; fields right of ImportLimits::kMaxColumns are left out. Throws
+// SuiteError (with the line) for a cell over the length limit, a quote left open, more rows
+// than allowed, or more cells than `cells` allows.
+ImportedSheet ParseDelimitedText(QStringView text, QChar separator, const QString &sheetName, CellCounter &cells);
 
 // A .csv or .txt file: decoded as exports of other programs are (see DecodeForeignText),
 // an Excel "sep=" first line honoured, else the separator guessed.

@@ -43,6 +43,28 @@ QString CellAt(const QStringList &row, int column)
     return row.value(column).trimmed();
 }
 
+// Appends a cell's text as one name of one line; empty cells give none.
+void AppendName(QStringList &names, const QString &cell, int *joinedLines)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("\\s*[\\r\\n]+\\s*"));
+    QString name = cell.trimmed();
+    if (name.isEmpty())
+        return;
+    if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'))) {
+        name.replace(lineBreaks, QStringLiteral(" "));
+        if (joinedLines)
+            ++*joinedLines;
+    }
+    names << name;
+}
+
+// The marks people put between names typed into one cell.
+const QRegularExpression &ListSeparators()
+{
+    static const QRegularExpression separators(QStringLiteral("[、，,;；]"));
+    return separators;
+}
+
 // Peeks at the file's first bytes: ZIP packages are workbooks, OLE compound files are
 // legacy workbooks or encrypted ones (Office wraps an encrypted .xlsx in the old format).
 QByteArray FileStart(QFile &file)
@@ -94,10 +116,11 @@ ImportedTable ReadNameTable(const QString &path)
         if (NamesEncryptedPackage(file))
             throw SuiteError(QStringLiteral("该工作簿已加密（设有打开密码），无法读取。请在表格软件中取消密码后另存为 .xlsx 或 "
                                             ".csv，未导入任何内容。"));
-        throw SuiteError(QStringLiteral("不支持旧版 .xls 格式，请在表格软件中另存为 .xlsx 或 .csv"));
+        throw SuiteError(QStringLiteral("不支持旧版 .xls 格式，请在表格软件中另存为 .xlsx 或 .csv，未导入任何内容。"));
     }
     file.close();
-    if (start.startsWith("PK\x03\x04") || start.startsWith("PK\x05\x06")) {
+    const bool workbook = start.startsWith("PK\x03\x04") || start.startsWith("PK\x05\x06");
+    if (workbook) {
         table = ReadWorkbook(path);
     } else if (suffix == QLatin1String("xlsx") || suffix == QLatin1String("xlsm") || suffix == QLatin1String("xls")) {
         throw SuiteError(QStringLiteral("该文件不是有效的 Excel 工作簿（.xlsx），可能已损坏，或是别的文件改了扩展名。"
@@ -107,18 +130,46 @@ ImportedTable ReadNameTable(const QString &path)
     }
 
     if (std::all_of(table.sheets.cbegin(), table.sheets.cend(), [](const ImportedSheet &s) { return s.rows.isEmpty(); }))
-        throw SuiteError(table.sheets.size() > 1
-                             ? QStringLiteral("工作簿的所有工作表都是空的，没有可导入的名单。")
-                             : QStringLiteral("文件中没有任何内容（工作表为空），没有可导入的名单。"));
+        throw SuiteError(!workbook                ? QStringLiteral("文件中只有空白，没有任何姓名，没有可导入的名单。")
+                         : table.sheets.size() > 1 ? QStringLiteral("工作簿的所有工作表都是空的，没有可导入的名单。")
+                                                   : QStringLiteral("文件中没有任何内容（工作表为空），没有可导入的名单。"));
     return table;
+}
+
+QString CellCounter::Add(const QString &sheetName, qsizetype cells)
+{
+    sheetCells += cells;
+    fileCells += cells;
+    const QString advice = QStringLiteral("未导入任何内容。远在右边的单元格连同它左边的空单元格一起计数，"
+                                          "请只保留名单所在的行和列后再导入。");
+    if (sheetCells > kMaxCellsPerSheet)
+        return QStringLiteral("工作表“%1”的单元格超过 %2 个，超出导入的上限（每个工作表最多 %2 个单元格），")
+                   .arg(sheetName)
+                   .arg(kMaxCellsPerSheet)
+            + advice;
+    if (fileCells > kMaxCellsPerFile)
+        return QStringLiteral("文件中的单元格超过 %1 个，超出导入的上限（所有工作表合计最多 %1 个单元格），")
+                   .arg(kMaxCellsPerFile)
+            + advice;
+    return QString();
 }
 
 ImportedSheet ParsePastedTable(const QString &text)
 {
-    ImportedSheet sheet;
-    sheet.name = QStringLiteral("粘贴的表格");
-    sheet.rows = ParseDelimitedText(text, QLatin1Char('\t'));
-    return sheet;
+    CellCounter cells;
+    return ParseDelimitedText(text, QLatin1Char('\t'), QStringLiteral("粘贴的表格"), cells);
+}
+
+QStringList SplitPastedLine(const QString &line, const QString &separator)
+{
+    static const QRegularExpression blanks(QStringLiteral("[\\s\\x{3000}]+"));
+    const QStringList parts = !separator.isEmpty() && line.contains(separator) ? SplitText(line, separator)
+                                                                                : line.split(blanks);
+    QStringList names;
+    for (const QString &part : parts)
+        if (!part.trimmed().isEmpty())
+            names << part.trimmed();
+    return names;
 }
 
 int GuessNameColumn(const ImportedSheet &sheet)
@@ -163,15 +214,52 @@ bool LooksLikeHeader(const ImportedSheet &sheet, int column)
     return cells > 0 && numbers == cells;
 }
 
-QStringList NamesOfColumn(const ImportedSheet &sheet, int column, bool firstRowIsHeader)
+QStringList NamesOfColumn(const ImportedSheet &sheet, int column, bool firstRowIsHeader, int *joinedLines)
 {
     QStringList names;
-    for (qsizetype row = firstRowIsHeader ? 1 : 0; row < sheet.rows.size(); ++row) {
-        const QString name = CellAt(sheet.rows.at(row), column);
-        if (!name.isEmpty())
-            names << name;
-    }
+    for (qsizetype row = firstRowIsHeader ? 1 : 0; row < sheet.rows.size(); ++row)
+        AppendName(names, sheet.rows.at(row).value(column), joinedLines);
     return names;
+}
+
+QStringList NamesOfRows(const ImportedSheet &sheet, bool firstRowIsHeader, int *joinedLines)
+{
+    QStringList names;
+    for (qsizetype row = firstRowIsHeader ? 1 : 0; row < sheet.rows.size(); ++row)
+        for (const QString &cell : sheet.rows.at(row))
+            AppendName(names, cell, joinedLines);
+    return names;
+}
+
+bool LooksLikeRowsOfNames(const ImportedSheet &sheet)
+{
+    const qsizetype firstRows = qMin(sheet.rows.size(), qsizetype(5));
+    if (firstRows == 0)
+        return false;
+    for (qsizetype row = 0; row < firstRows; ++row) {
+        const QStringList &cells = sheet.rows.at(row);
+        const auto filled = std::count_if(cells.cbegin(), cells.cend(), [](const QString &c) { return !c.trimmed().isEmpty(); });
+        if (filled < 2 || std::any_of(cells.cbegin(), cells.cend(), [](const QString &c) { return IsNumber(c); }))
+            return false;
+    }
+    const QStringList &first = sheet.rows.first();
+    return std::none_of(first.cbegin(), first.cend(), [](const QString &c) { return IsHeaderWord(c); });
+}
+
+bool NamesHoldListSeparators(const QStringList &names)
+{
+    return !names.isEmpty()
+        && std::all_of(names.cbegin(), names.cend(), [](const QString &name) { return name.contains(ListSeparators()); });
+}
+
+QStringList SplitListSeparators(const QStringList &names)
+{
+    QStringList parts;
+    for (const QString &name : names)
+        for (const QString &part : name.split(ListSeparators()))
+            if (!part.trimmed().isEmpty())
+                parts << part.trimmed();
+    return parts;
 }
 
 QString ColumnLetters(int column)

@@ -10,8 +10,12 @@ struct ImportedSheet
 {
     QString name;
     QList<QStringList> rows;
+    QList<int> rowNumbers;        // each row's own number in the sheet or text (from 1)
+    bool columnsLeftOut = false;  // cells right of ImportLimits::kMaxColumns were not read
 
     int ColumnCount() const;
+    // What the sheet calls row `row`: its own number, rows left out as empty counted.
+    int RowNumber(qsizetype row) const { return rowNumbers.value(row, int(row) + 1); }
 };
 
 struct ImportedTable
@@ -29,7 +33,24 @@ constexpr int kMaxColumns = 256;            // columns read; cells further right
 constexpr int kMaxCellLength = 1'000;       // characters in one cell
 constexpr qint64 kMaxFileBytes = qint64(64) << 20;       // the file as it lies on disk
 constexpr qint64 kMaxUnpackedBytes = qint64(256) << 20;  // all parts of a workbook unpacked
+// Cells kept, the empty ones left of a filled cell included (they take room as well): a
+// few kilobytes of packed sheet can otherwise stand for gigabytes of empty cells.
+constexpr qint64 kMaxCellsPerSheet = 2'000'000;
+constexpr qint64 kMaxCellsPerFile = 4'000'000;
 } // namespace ImportLimits
+
+// Counts the cells a reader keeps against the limits, sheet by sheet.
+class CellCounter
+{
+public:
+    void StartSheet() { sheetCells = 0; }
+    // Adds the cells of one row; the limit's message when that breaks a limit, else "".
+    QString Add(const QString &sheetName, qsizetype cells);
+
+private:
+    qint64 sheetCells = 0;
+    qint64 fileCells = 0;
+};
 
 // Reads a .xlsx workbook or a .csv/.txt file, chosen by the content (a ZIP package is a
 // workbook) and otherwise by the extension. Throws SuiteError with a message for the user
@@ -40,6 +61,10 @@ ImportedTable ReadNameTable(const QString &path);
 // spreadsheet programs quote cells with line breaks.
 ImportedSheet ParsePastedTable(const QString &text);
 
+// The names of one pasted line without tabs: split on the list's separator when the line
+// holds it, else on blanks (half- and full-width spaces).
+QStringList SplitPastedLine(const QString &line, const QString &separator);
+
 // The column most likely to hold the names: one headed like "姓名", else the first column
 // with text that is not only numbers (student numbers often come first), else column 0.
 int GuessNameColumn(const ImportedSheet &sheet);
@@ -49,8 +74,22 @@ int GuessNameColumn(const ImportedSheet &sheet);
 bool LooksLikeHeader(const ImportedSheet &sheet, int column);
 
 // The names of a column in file order: cells trimmed, empty ones skipped, the first row
-// left out when it is the header.
-QStringList NamesOfColumn(const ImportedSheet &sheet, int column, bool firstRowIsHeader);
+// left out when it is the header. A line break inside a cell becomes one space (a name is
+// one line wherever it is shown or printed); `joinedLines` counts the cells that had one.
+QStringList NamesOfColumn(const ImportedSheet &sheet, int column, bool firstRowIsHeader, int *joinedLines = nullptr);
+
+// The names of a sheet read row by row, every filled cell one name (lists typed across).
+QStringList NamesOfRows(const ImportedSheet &sheet, bool firstRowIsHeader, int *joinedLines = nullptr);
+
+// Whether the first rows hold several filled cells each and read like names, not a header:
+// a list typed across rather than down.
+bool LooksLikeRowsOfNames(const ImportedSheet &sheet);
+
+// Cells that hold several names, "张三、李四、王五": every cell holds one of 、 ， , ; ；
+// (and there is more than one name in all).
+bool NamesHoldListSeparators(const QStringList &names);
+// Each cell split on those separators, parts trimmed, empty ones left out.
+QStringList SplitListSeparators(const QStringList &names);
 
 // Spreadsheet letters of a 0-based column: 0 -> "A", 26 -> "AA".
 QString ColumnLetters(int column);

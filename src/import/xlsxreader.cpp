@@ -7,9 +7,11 @@
 #include <quazipfileinfo.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QXmlStreamReader>
+#include <QtEndian>
 
 #include <cmath>
 
@@ -17,8 +19,14 @@ using namespace ImportLimits;
 
 namespace {
 
-// A workbook has tens of parts; a package of many thousands is no workbook.
-constexpr int kMaxPackageEntries = 10'000;
+// A workbook has tens of parts, with pictures a few hundred; their names are paths of a
+// few dozen characters and the extra fields hold a time stamp or the 64-bit sizes. Larger
+// directories are refused before they are listed: listing one entry with a 64 KB extra
+// field took tens of milliseconds.
+constexpr quint64 kMaxPackageEntries = 2'000;
+constexpr int kMaxEntryNameLength = 1'024;
+constexpr int kMaxEntryExtraLength = 256;
+constexpr int kMaxEntryCommentLength = 1'024;
 
 SuiteError NotAWorkbook(const QString &detail)
 {
@@ -32,6 +40,67 @@ SuiteError UnpackedTooMuch()
     return SuiteError(QStringLiteral("工作簿解压后的内容超过 %1 MB，超出导入的上限（解压后最多 %1 MB）。"
                                      "文件可能已损坏，或是恶意构造的压缩文件，未导入任何内容。")
                           .arg(kMaxUnpackedBytes >> 20));
+}
+
+// Checks the ZIP central directory before QuaZip lists it: the entry count, each entry's
+// name, extra field and comment lengths, and that the entries lie inside the directory.
+// A file without an end record is left to QuaZip, which refuses it.
+void CheckZipDirectory(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw NotAWorkbook(QStringLiteral("无法作为压缩包打开"));
+    const qint64 size = file.size();
+    const qint64 tailSize = qMin(size, qint64(22 + 0xFFFF));
+    file.seek(size - tailSize);
+    const QByteArray tail = file.read(tailSize);
+    const qsizetype end = tail.lastIndexOf(QByteArrayView("PK\x05\x06"));
+    if (end < 0 || end + 22 > tail.size())
+        return;
+    const auto u16 = [](const QByteArray &bytes, qsizetype at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
+    const auto u32 = [](const QByteArray &bytes, qsizetype at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+    const auto u64 = [](const QByteArray &bytes, qsizetype at) { return qFromLittleEndian<quint64>(bytes.constData() + at); };
+    const SuiteError damaged = NotAWorkbook(QStringLiteral("压缩包的目录已损坏"));
+
+    quint64 entries = u16(tail, end + 10);
+    quint64 directorySize = u32(tail, end + 12);
+    // As unzip does: the directory ends where the end record starts (data before the package allowed).
+    qint64 directoryStart = size - tailSize + end - qint64(directorySize);
+    if (entries == 0xFFFF || directorySize == 0xFFFFFFFF || u32(tail, end + 16) == 0xFFFFFFFF) {
+        // ZIP64: the figures are in the record that the locator before the end record names.
+        const qsizetype locator = end - 20;
+        if (locator < 0 || u32(tail, locator) != 0x07064b50)
+            throw damaged;
+        const quint64 recordOffset = u64(tail, locator + 8);
+        if (recordOffset > quint64(size) || !file.seek(qint64(recordOffset)))
+            throw damaged;
+        const QByteArray record = file.read(56);
+        if (record.size() < 56 || u32(record, 0) != 0x06064b50)
+            throw damaged;
+        entries = u64(record, 32);
+        directorySize = u64(record, 40);
+        directoryStart = qint64(qMin(u64(record, 48), quint64(size)));
+    }
+    if (entries > kMaxPackageEntries)
+        throw NotAWorkbook(QStringLiteral("压缩包中的文件多达 %1 个").arg(entries));
+    if (directoryStart < 0 || directorySize > quint64(size - directoryStart))
+        throw damaged;
+    file.seek(directoryStart);
+    const QByteArray directory = file.read(qint64(directorySize));
+    qsizetype at = 0;
+    for (quint64 entry = 0; entry < entries; ++entry) {
+        if (at + 46 > directory.size() || u32(directory, at) != 0x02014b50)
+            throw damaged;
+        const int nameLength = u16(directory, at + 28);
+        const int extraLength = u16(directory, at + 30);
+        const int commentLength = u16(directory, at + 32);
+        if (nameLength > kMaxEntryNameLength || extraLength > kMaxEntryExtraLength
+            || commentLength > kMaxEntryCommentLength)
+            throw NotAWorkbook(QStringLiteral("压缩包目录中第 %1 个文件的名称或附加信息过长").arg(entry + 1));
+        at += 46 + nameLength + extraLength + commentLength;
+        if (at > directory.size())
+            throw damaged;
+    }
 }
 
 // Hands the XML reader the bytes of one part while counting them against what the whole
@@ -74,10 +143,9 @@ class WorkbookPackage
 public:
     explicit WorkbookPackage(const QString &path) : zip(path)
     {
+        CheckZipDirectory(path);
         if (!zip.open(QuaZip::mdUnzip))
             throw NotAWorkbook(QStringLiteral("无法作为压缩包打开"));
-        if (zip.getEntriesCount() > kMaxPackageEntries)
-            throw NotAWorkbook(QStringLiteral("压缩包中的文件多达 %1 个").arg(zip.getEntriesCount()));
         for (const QString &name : zip.getFileNameList())
             entries.insert(name.toLower(), name);
     }
@@ -214,7 +282,7 @@ QString ReferenceText(int row, int column)
     return ColumnLetters(column) + QString::number(row);
 }
 
-void ReadSheet(QXmlStreamReader &xml, const QStringList &sharedStrings, ImportedSheet &sheet)
+void ReadSheet(QXmlStreamReader &xml, const QStringList &sharedStrings, ImportedSheet &sheet, CellCounter &cells)
 {
     QStringList row;
     int rowNumber = 0;
@@ -233,7 +301,12 @@ void ReadSheet(QXmlStreamReader &xml, const QStringList &sharedStrings, Imported
                                  .arg(kMaxRows));
                         return;
                     }
+                    if (const QString problem = cells.Add(sheet.name, row.size()); !problem.isEmpty()) {
+                        fail(problem);
+                        return;
+                    }
                     sheet.rows << row;
+                    sheet.rowNumbers << rowNumber;
                 }
             } else if (xml.name() == QLatin1String("sheetData")) {
                 return;
@@ -291,6 +364,8 @@ void ReadSheet(QXmlStreamReader &xml, const QStringList &sharedStrings, Imported
         } else {
             text = stored; // formula strings, errors such as "#N/A", ISO dates
         }
+        if (column >= kMaxColumns && !text.trimmed().isEmpty())
+            sheet.columnsLeftOut = true;
         if (text.isEmpty() || column >= kMaxColumns)
             continue;
         if (text.size() > kMaxCellLength) {
@@ -351,13 +426,22 @@ ImportedTable ReadWorkbook(const QString &path)
 
     ImportedTable table;
     table.sourceNote = QStringLiteral("Excel 工作簿");
+    CellCounter cells;
+    QHash<QString, ImportedSheet> readParts; // a damaged workbook may name one part for many sheets
     for (const SheetEntry &entry : std::as_const(entries)) {
         const QString part = worksheetParts.value(entry.relationshipId);
         if (part.isEmpty())
             continue; // chart sheets and dialog sheets hold no cells
         ImportedSheet sheet;
+        cells.StartSheet();
+        if (const auto read = readParts.constFind(part); read != readParts.cend()) {
+            sheet = *read; // its rows shared, not copied
+        } else {
+            sheet.name = entry.name;
+            package.ReadPart(part, [&](QXmlStreamReader &xml) { ReadSheet(xml, sharedStrings, sheet, cells); });
+            readParts.insert(part, sheet);
+        }
         sheet.name = entry.name;
-        package.ReadPart(part, [&](QXmlStreamReader &xml) { ReadSheet(xml, sharedStrings, sheet); });
         table.sheets << sheet;
     }
     if (table.sheets.isEmpty())

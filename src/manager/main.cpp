@@ -29,6 +29,7 @@ int RunWithoutWindow(const OstrelOptions &options)
             std::fputs("\n", stderr);
             return kOstrelUnreadable;
         }
+        RecoverInterruptedImport();
     }
     return RunOstrelCommand(options, stdout, stderr);
 }
@@ -39,6 +40,7 @@ int RunManagerWindow(int argc, char **argv, const OstrelOptions &options)
     SetAppDir(options.appDir);
     if (!PrepareWindowProgram())
         return 1;
+    RecoverInterruptedImport();
     TProjManageForm manager;
     CentreMainWindow(&manager);
     manager.show();

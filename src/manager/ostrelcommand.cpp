@@ -4,8 +4,12 @@
 #include "suiteerror.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
+
+// Imports of at least this many projects report their progress.
+constexpr qsizetype kProgressFrom = 200;
 
 void Write(std::FILE *stream, const QString &text)
 {
@@ -29,6 +33,7 @@ int StatusOf(ExchangeFailure failure)
     case ExchangeFailure::Unreadable:
         return kOstrelUnreadable;
     case ExchangeFailure::RefusedName:
+    case ExchangeFailure::Protected:
         return kOstrelRefusedName;
     case ExchangeFailure::WriteFailed:
         return kOstrelWriteFailed;
@@ -118,8 +123,8 @@ QString ImportedLine(const ProjectResult &result)
         break;
     }
     if (result.upgraded)
-        line += QStringLiteral("（格式由 %1 升级为 2.4）")
-                    .arg(result.upgradedFrom.isEmpty() ? QStringLiteral("2.3 以前的版本") : result.upgradedFrom);
+        line += result.upgradedFrom.isEmpty() ? QStringLiteral("（格式由 2.3 以前的版本升级为 2.4）")
+                                              : QStringLiteral("（格式由 %1 升级为 2.4）").arg(result.upgradedFrom);
     return line + QLatin1Char('\n');
 }
 
@@ -134,16 +139,29 @@ int RunImport(const OstrelOptions &options, std::FILE *out, std::FILE *err)
     if (loaded.candidates.isEmpty())
         return status.Status();
     const auto policy = [&](const QString &, const QString &) { return options.onClash; };
+    // Large imports say how far they are, about every tenth of the way.
+    const qsizetype step = qMax(qsizetype(100), loaded.candidates.size() / 10);
+    const auto progress = [&](qsizetype done, qsizetype total) {
+        if (total >= kProgressFrom && (done % step == 0 || done == total))
+            Write(err, QStringLiteral("导入进度：%1/%2\n").arg(done).arg(total));
+        return true;
+    };
     QVector<ProjectResult> results;
     try {
-        results = ImportProjects(loaded.candidates, policy);
+        // A project with an edit password is never replaced from here: no password is asked.
+        results = ImportProjects(loaded.candidates, policy, {}, progress);
     } catch (const SuiteError &error) {
         Write(err, QStringLiteral("%1\n").arg(error.message()));
         return kOstrelUnreadable;
     }
     for (const ProjectResult &result : results) {
         if (result.outcome == ExchangeOutcome::Failed) {
-            Write(err, QStringLiteral("未导入：%1：%2\n").arg(result.source, result.problem));
+            Write(err, QStringLiteral("未导入：%1：%2%3\n")
+                           .arg(result.source, result.problem,
+                                result.failure == ExchangeFailure::Protected
+                                    ? QStringLiteral("（命令行不能替换设有编辑密码的工程，请改用 --on-clash rename 或 skip，"
+                                                     "或在工程管理窗口中输入编辑密码后替换）")
+                                    : QString()));
             status.Note(result.failure);
         } else if (result.outcome == ExchangeOutcome::Skipped) {
             Write(out, QStringLiteral("已跳过：%1（%2）\n").arg(result.source, result.problem));
@@ -167,13 +185,15 @@ QString OstrelUsage()
         "  --export 工程名…  把每个工程导出为单个文件 <文件夹>/<工程名>.rproj\n"
         "  --pack 工程名…    把这些工程打包导出到一个文件（缺少扩展名 .rprojs 时自动加上）\n"
         "  --import 文件…    导入工程文件（.rproj）和工程包（.rprojs），旧版本格式自动升级\n"
-        "  --to              导出的目标文件夹（--export）或工程包文件（--pack）\n"
+        "  --to              导出的目标文件夹（--export）或工程包文件（--pack；给出文件夹时\n"
+        "                    写入 <文件夹>/<第一个工程名>.rprojs）\n"
         "  --on-clash        目标已存在时：replace 替换，rename 改名为“名称 (2)”（默认），skip 跳过\n"
         "  --appdir 目录     以该目录作为应用目录（Data/menu.xml、Data/Projects）\n"
         "  --help            显示本说明\n"
         "每个工程输出一行结果；出错的工程写到标准错误，其余工程照常处理。\n"
         "退出码：0 成功，2 参数有误，3 文件或工程不存在、无法读取或已损坏，\n"
-        "        4 工程名称无效（含路径分隔符、“..”等），5 无法写入目标。多个问题时取第一个。\n");
+        "        4 工程名称无效（含路径分隔符、“..”等）或要替换的工程设有编辑密码，5 无法写入目标。\n"
+        "        多个问题时取第一个。导入 %1 个以上的工程时，在标准错误上报告进度。\n").arg(kProgressFrom);
 }
 
 OstrelOptions ParseOstrelArguments(const QStringList &arguments)
@@ -201,6 +221,9 @@ OstrelOptions ParseOstrelArguments(const QStringList &arguments)
             toGiven = true;
         } else if (argument == QStringLiteral("--appdir")) {
             options.appDir = RequireValue(arguments, i);
+            // A mistyped folder is refused, not made: the data would land somewhere unseen.
+            if (!QFileInfo(options.appDir).isDir())
+                throw SuiteError(QStringLiteral("应用目录“%1”不存在。").arg(options.appDir));
         } else if (argument == QStringLiteral("--on-clash")) {
             const QString value = RequireValue(arguments, i);
             if (value == QStringLiteral("replace"))

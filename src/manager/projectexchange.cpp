@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSet>
 
 namespace {
@@ -59,6 +60,18 @@ QString freeFilePath(const QString &folder, const QString &stem, const QString &
     const QDir dir(folder);
     const auto taken = [&](const QString &n) { return dir.exists(n + suffix); };
     return dir.filePath((taken(stem) ? FreeName(stem, taken) : stem) + suffix);
+}
+
+// Writes a file of TempDir() that lives only until the import ends: no need to wait for
+// the disk as a saved file does (that wait was most of the time of a large import).
+void writeScratchFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.remove();
+        throw SuiteError(QStringLiteral("无法写入临时文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason));
+    }
 }
 
 // A document ready to be stored under Data/Projects.
@@ -113,6 +126,70 @@ public:
 
 private:
     const QVector<ImportCandidate> &m_candidates;
+};
+
+// The project files an import creates, one name a line in a journal in TempDir(), written
+// before each file so that an import cut short can be rolled back. The lock keeps a second
+// manager from rolling back an import that is still running; a lock left by a process
+// that died is taken over.
+class ImportJournal
+{
+public:
+    ImportJournal() : m_lock(TempDir() + QStringLiteral("import.lock")), m_journal(TempDir() + QStringLiteral("import-journal.txt"))
+    {
+        m_lock.setStaleLockTime(0); // only a dead owner makes the lock stale, however long an import runs
+    }
+
+    bool Lock()
+    {
+        QDir().mkpath(TempDir());
+        return m_lock.tryLock(0) || m_lock.error() == QLockFile::PermissionError;
+    }
+
+    // Removes the files a previous import listed that the catalogue does not list; the
+    // journal stays when the catalogue cannot be read, so nothing listed is lost.
+    void RollBack()
+    {
+        if (!m_journal.exists())
+            return;
+        QSet<QString> listed;
+        try {
+            for (const CatalogueEntry &entry : ProjectCatalogue::LoadCatalogue(CatalogueFilePath()).ReadEntries())
+                listed.insert(entry.name);
+        } catch (const SuiteError &) {
+            return;
+        }
+        if (!m_journal.open(QIODevice::ReadOnly))
+            return;
+        const QStringList names = QString::fromUtf8(m_journal.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        m_journal.close();
+        for (const QString &name : names)
+            if (!listed.contains(name) && nameProblem(name).isEmpty())
+                QFile::remove(ProjectFilePath(name));
+        m_journal.remove();
+    }
+
+    // Lists a file before it is written. Throws SuiteError when the journal cannot be written.
+    void Note(const QString &name)
+    {
+        if (!m_journal.isOpen() && !m_journal.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw SuiteError(QStringLiteral("无法写入导入记录“%1”：%2")
+                                 .arg(QDir::toNativeSeparators(m_journal.fileName()), m_journal.errorString()));
+        if (m_journal.write((name + QLatin1Char('\n')).toUtf8()) < 0 || !m_journal.flush())
+            throw SuiteError(QStringLiteral("无法写入导入记录“%1”：%2")
+                                 .arg(QDir::toNativeSeparators(m_journal.fileName()), m_journal.errorString()));
+    }
+
+    // The catalogue lists what stays: the journal goes.
+    void Close()
+    {
+        m_journal.close();
+        m_journal.remove();
+    }
+
+private:
+    QLockFile m_lock;
+    QFile m_journal;
 };
 
 } // namespace
@@ -208,7 +285,10 @@ PackResult ExportPackage(const QStringList &names, const QString &chosenFile, co
     if (records.isEmpty())
         return pack;
 
-    QString file = PackageFileName(chosenFile);
+    // A folder (or a path ending in a separator) gets a package named after its first project.
+    const bool folder = chosenFile.endsWith(QLatin1Char('/')) || chosenFile.endsWith(QDir::separator())
+                     || QFileInfo(chosenFile).isDir();
+    QString file = folder ? QDir(chosenFile).filePath(records.first().name + kPackageSuffix) : PackageFileName(chosenFile);
     auto markPacked = [&](ExchangeOutcome outcome, const QString &problem, ExchangeFailure failure) {
         for (ProjectResult &result : pack.projects) {
             if (result.outcome == ExchangeOutcome::Failed)
@@ -310,7 +390,7 @@ LoadedImportFiles LoadImportFiles(const QStringList &paths)
                 if (!QDir().mkpath(TempDir()))
                     throw SuiteError(QStringLiteral("无法创建临时文件夹“%1”。").arg(QDir::toNativeSeparators(TempDir())));
                 const QString extracted = freeFilePath(TempDir(), packed.name, kProjectFileSuffix);
-                WriteTextLines(extracted, SplitTextLines(packed.content));
+                writeScratchFile(extracted, EncodeUtf16LeWithBom(SplitTextLines(packed.content)));
                 loaded.candidates << ImportCandidate{packed.name, extracted, true};
             } catch (const SuiteError &error) {
                 problem(subject, error.message(), ExchangeFailure::WriteFailed);
@@ -328,9 +408,33 @@ void RemoveExtractedFiles(const QVector<ImportCandidate> &candidates)
     }
 }
 
-QVector<ProjectResult> ImportProjects(const QVector<ImportCandidate> &candidates, const ClashResolver &onClash)
+std::optional<QString> EditPasswordOfProject(const QString &name)
+{
+    try {
+        const ProjectHeader header = ReadProjectHeader(LoadEncodedDocument(ProjectFilePath(name)));
+        if (header.editWithPwd)
+            return header.editPwd;
+    } catch (const SuiteError &) {
+        // Missing or damaged: nothing left to protect.
+    }
+    return std::nullopt;
+}
+
+void RecoverInterruptedImport()
+{
+    ImportJournal journal;
+    if (journal.Lock())
+        journal.RollBack();
+}
+
+QVector<ProjectResult> ImportProjects(const QVector<ImportCandidate> &candidates, const ClashResolver &onClash,
+                                      const ProtectedReplaceCheck &mayReplaceProtected, const ImportProgress &progress)
 {
     const ExtractedFilesCleanup cleanup(candidates);
+    ImportJournal journal;
+    if (!journal.Lock())
+        throw SuiteError(QStringLiteral("另一个工程管理程序正在导入工程，请等它完成后再导入。"));
+    journal.RollBack();
     const QString cataloguePath = CatalogueFilePath();
     QSet<QString> catalogueNames;
     for (const CatalogueEntry &entry : ProjectCatalogue::LoadCatalogue(cataloguePath).ReadEntries())
@@ -341,9 +445,13 @@ QVector<ProjectResult> ImportProjects(const QVector<ImportCandidate> &candidates
     auto isTaken = [&](const QString &name) { return taken.contains(name) || QFileInfo::exists(ProjectFilePath(name)); };
     QVector<ProjectResult> results;
     QStringList newEntries;
+    QSet<QString> newEntryNames;
     QStringList createdFiles;
     QVector<qsizetype> resultsNeedingEntries;
-    for (const ImportCandidate &candidate : candidates) {
+    for (qsizetype index = 0; index < candidates.size(); ++index) {
+        if (progress && index > 0 && !progress(index, candidates.size()))
+            break;
+        const ImportCandidate &candidate = candidates.at(index);
         ProjectResult result;
         result.source = candidate.label;
         QString name = candidate.ProjectName();
@@ -374,6 +482,13 @@ QVector<ProjectResult> ImportProjects(const QVector<ImportCandidate> &candidates
                 name = free;
                 break;
             case ClashChoice::Replace:
+                if (const std::optional<QString> password = EditPasswordOfProject(name);
+                    password && !(mayReplaceProtected && mayReplaceProtected(name, *password))) {
+                    result.target = name;
+                    results << failed(result, ExchangeFailure::Protected,
+                                      QStringLiteral("工程“%1”设有编辑密码，没有输入它的编辑密码，不能替换").arg(name));
+                    continue;
+                }
                 result.outcome = ExchangeOutcome::Replaced;
                 break;
             }
@@ -382,6 +497,8 @@ QVector<ProjectResult> ImportProjects(const QVector<ImportCandidate> &candidates
         const QString target = ProjectFilePath(name);
         const bool existed = QFileInfo::exists(target);
         try {
+            if (!existed)
+                journal.Note(name);
             storeProject(project, target);
         } catch (const SuiteError &error) {
             results << failed(result, ExchangeFailure::WriteFailed, error.message());
@@ -390,15 +507,20 @@ QVector<ProjectResult> ImportProjects(const QVector<ImportCandidate> &candidates
         if (!existed)
             createdFiles << target;
         taken.insert(name);
-        if (!catalogueNames.contains(name) && !newEntries.contains(name)) {
+        if (!catalogueNames.contains(name) && !newEntryNames.contains(name)) {
             newEntries << name;
+            newEntryNames.insert(name);
             resultsNeedingEntries << results.size();
         }
         results << result;
     }
+    if (progress)
+        progress(candidates.size(), candidates.size());
 
-    if (newEntries.isEmpty())
+    if (newEntries.isEmpty()) {
+        journal.Close();
         return results;
+    }
     try {
         // Loaded afresh: entries another program added meanwhile stay.
         UpdateCatalogue(cataloguePath, [&](ProjectCatalogue &catalogue) {
@@ -418,5 +540,6 @@ QVector<ProjectResult> ImportProjects(const QVector<ImportCandidate> &candidates
             results[index] = failed(results[index], ExchangeFailure::WriteFailed,
                                     QStringLiteral("无法写入项目目录：%1").arg(error.message()));
     }
+    journal.Close();
     return results;
 }

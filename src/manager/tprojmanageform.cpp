@@ -11,8 +11,10 @@
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -27,6 +29,8 @@ const QString kLineSeparator = QStringLiteral(" | ");
 const QString kChooseCaption = QStringLiteral("请选择项目");
 const QString kDoneCaption = QStringLiteral("保存完毕");
 const QString kQuestionCaption = QStringLiteral("提示");
+// Imports of at least this many projects show their progress at once.
+constexpr qsizetype kProgressWindowFrom = 50;
 
 QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
 {
@@ -154,6 +158,13 @@ TProjManageForm::TProjManageForm(QWidget *parent) : QWidget(parent)
     chooseFolder = [this] {
         return QFileDialog::getExistingDirectory(this, QStringLiteral("请选择导出工程的文件夹"));
     };
+    askEditPassword = [this](const QString &project) {
+        bool ok = false;
+        const QString typed = QInputDialog::getText(
+            this, QStringLiteral("输入编辑密码"),
+            QStringLiteral("工程“%1”设有编辑密码，替换它需要输入编辑密码：").arg(project), QLineEdit::Password, QString(), &ok);
+        return ok ? typed : QString();
+    };
     FormCreate();
 }
 
@@ -234,6 +245,11 @@ void TProjManageForm::SetPackageFileChooser(std::function<QString()> chooser)
 void TProjManageForm::SetFolderChooser(std::function<QString()> chooser)
 {
     chooseFolder = std::move(chooser);
+}
+
+void TProjManageForm::SetEditPasswordAsker(std::function<QString(const QString &project)> asker)
+{
+    askEditPassword = std::move(asker);
 }
 
 void TProjManageForm::paintEvent(QPaintEvent *)
@@ -344,13 +360,37 @@ void TProjManageForm::BringInProjClick()
             return ClashChoice::Skip;
         }
     };
+    // Replacing a protected project takes its edit password; a wrong one is said and asked again.
+    auto mayReplaceProtected = [this](const QString &name, const QString &editPassword) {
+        for (;;) {
+            const QString typed = askEditPassword(name);
+            if (typed.isNull())
+                return false;
+            if (typed == editPassword)
+                return true;
+            ShowError(this, QStringLiteral("密码错误"), QStringLiteral("您输入的密码有误，请重新输入！"));
+        }
+    };
+    // Many projects take a while: a progress window, whose 取消 keeps what is imported so far.
+    QProgressDialog progressWindow(QStringLiteral("正在导入工程…"), QStringLiteral("取消"), 0, int(chosen.size()), this);
+    progressWindow.setObjectName(QStringLiteral("ImportProgress"));
+    progressWindow.setWindowTitle(QStringLiteral("导入工程"));
+    progressWindow.setWindowModality(Qt::WindowModal);
+    progressWindow.setMinimumDuration(chosen.size() >= kProgressWindowFrom ? 0 : 2000);
+    progressWindow.setAutoReset(false); // reaching the end must not forget a 取消
+    auto progress = [&progressWindow](qsizetype done, qsizetype) {
+        progressWindow.setValue(int(done));
+        return !progressWindow.wasCanceled();
+    };
     QVector<ProjectResult> results;
     QString failure;
     try {
-        results = ImportProjects(chosen, askClash);
+        results = ImportProjects(chosen, askClash, mayReplaceProtected, progress);
     } catch (const SuiteError &error) {
         failure = error.message();
     }
+    const bool cancelled = progressWindow.wasCanceled();
+    progressWindow.reset();
     // The import removed the extracted files of the chosen lines: those lines go.
     const QSignalBlocker quiet(projInList);
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
@@ -365,6 +405,9 @@ void TProjManageForm::BringInProjClick()
         return;
     }
     FillExportList();
+    if (cancelled && results.size() < chosen.size())
+        results << ProjectResult{QStringLiteral("其余 %1 个工程").arg(chosen.size() - results.size()), QString(),
+                                 ExchangeOutcome::Skipped, ExchangeFailure::None, QStringLiteral("导入已取消"), QString(), false};
     reportResults(this, results, QStringLiteral("您选择的工程已经成功导入，重新运行主程序后生效。"),
                   QStringLiteral("没有导入工程"));
 }

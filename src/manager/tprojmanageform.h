@@ -30,6 +30,9 @@ public:
     void SetOpenFilesChooser(std::function<QStringList()> chooser);
     void SetPackageFileChooser(std::function<QString()> chooser);
     void SetFolderChooser(std::function<QString()> chooser);
+    // Asks for the edit password of the named project before it is replaced; a null text
+    // when the user cancels.
+    void SetEditPasswordAsker(std::function<QString(const QString &project)> asker);
 
     // Appends the files as "载入工程文件" does (also for the files given on the command line).
     void LoadFiles(const QStringList &paths);
@@ -67,4 +70,5 @@ private:
     std::function<QStringList()> chooseFiles;
     std::function<QString()> choosePackageFile;
     std::function<QString()> chooseFolder;
+    std::function<QString(const QString &project)> askEditPassword;
 };

@@ -200,12 +200,15 @@ private Q_SLOTS:
         const QString deep = "<R>" + QString("<a>").repeated(100000) + QString("</a>").repeated(100000) + "</R>";
         QTest::newRow("elements nested 100,000 deep")
             << EncodeUtf16LeWithBom(EncodeLines({deep}, QStringLiteral("W7+kTb3NpQ5x$-Hc2yLf4"))) << QStringLiteral("嵌套");
-        QString attributes;
-        for (int i = 0; i < 100000; ++i)
-            attributes += QStringLiteral(" x%1=\"1\"").arg(i);
-        QTest::newRow("an element with 100,000 attributes")
-            << EncodeUtf16LeWithBom(EncodeLines({"<R" + attributes + "/>"}, QStringLiteral("W7+kTb3NpQ5x$-Hc2yLf4")))
-            << QStringLiteral("属性超过");
+        // The guard must stay cheap as well: no element of ours comes near 64 attributes.
+        const auto elementWithAttributes = [](int count) {
+            QString attributes;
+            for (int i = 0; i < count; ++i)
+                attributes += QStringLiteral(" x%1=\"1\"").arg(i);
+            return EncodeUtf16LeWithBom(EncodeLines({"<R" + attributes + "/>"}, QStringLiteral("W7+kTb3NpQ5x$-Hc2yLf4")));
+        };
+        QTest::newRow("an element with 100,000 attributes") << elementWithAttributes(100000) << QStringLiteral("属性超过");
+        QTest::newRow("an element with 65 attributes") << elementWithAttributes(65) << QStringLiteral("属性超过");
     }
     void badFilesAreRefusedAndLeftAsTheyWere()
     {
@@ -317,6 +320,10 @@ private Q_SLOTS:
         QTest::newRow("tabs and line breaks") << project("a\tb\nc\r\nd\re");
         QTest::newRow("pairs, private use, quotes, >") << project(QStringLiteral("😀\uE001'a>b"));
         QTest::newRow("the mark character") << project(QStringLiteral("\uE000") + "7");
+        // A short value that reads like a mark once its reference is decoded.
+        QTest::newRow("a mark written as a reference") << "<R a=\"&#xE000;0\" b=\"" + names + "\"/>";
+        QTest::newRow("a mark written in decimal") << "<R><Q a='&#57344;0'/><Q b=\"" + names + "\"/></R>";
+        QTest::newRow("a mark after the long value") << "<R b=\"" + names + "\"><Q a=\"&#xe000;0\"/></R>";
         QTest::newRow("markup around") << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- <Q Lists=\"x\"> -->"
                                               "<R a='" + names + "\"' b=\"short\"><![CDATA[ \" ' < ]]><?pi x=\"y\"?>"
                                               "<Q Lists=\"" + names + "\">text &amp; more</Q><Q Lists=\"" + names + "b\"/></R>";

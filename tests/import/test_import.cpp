@@ -75,6 +75,58 @@ QString Refusal(const QString &path)
     }
 }
 
+// A workbook of the given sheets (name, the rows of its sheetData), written part by part.
+QByteArray RawWorkbook(const QList<std::pair<QString, QByteArray>> &sheets, bool oneSharedPart = false)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("raw.xlsx"));
+    QuaZip zip(file);
+    zip.open(QuaZip::mdCreate);
+    auto part = [&zip](const QString &name, const QByteArray &content) {
+        QuaZipFile out(&zip);
+        out.open(QIODevice::WriteOnly, QuaZipNewInfo(name));
+        out.write(content);
+        out.close();
+    };
+    QByteArray workbook = "<workbook xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"><sheets>";
+    QByteArray relationships = "<Relationships>";
+    for (int i = 0; i < sheets.size(); ++i) {
+        const QByteArray n = QByteArray::number(oneSharedPart ? 1 : i + 1);
+        workbook += "<sheet name=\"" + sheets.at(i).first.toUtf8() + "\" r:id=\"r" + QByteArray::number(i + 1) + "\"/>";
+        relationships += "<Relationship Id=\"r" + QByteArray::number(i + 1)
+                       + "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+                         "Target=\"worksheets/sheet" + n + ".xml\"/>";
+        if (!oneSharedPart || i == 0)
+            part(QStringLiteral("xl/worksheets/sheet%1.xml").arg(i + 1),
+                 "<worksheet><sheetData>" + sheets.at(i).second + "</sheetData></worksheet>");
+    }
+    part(QStringLiteral("xl/workbook.xml"), workbook + "</sheets></workbook>");
+    part(QStringLiteral("xl/_rels/workbook.xml.rels"), relationships + "</Relationships>");
+    zip.close();
+    QFile read(file);
+    read.open(QIODevice::ReadOnly);
+    return read.readAll();
+}
+
+// The workbook with its first directory entry claiming a name far longer than the file.
+QByteArray WithDamagedDirectory(QByteArray workbook)
+{
+    const qsizetype entry = workbook.indexOf("PK\x01\x02");
+    workbook[entry + 28] = char(0xFF);
+    workbook[entry + 29] = char(0x60);
+    return workbook;
+}
+
+// Pastes the text at the end of the list box, through the clipboard as a user does.
+void PasteAtEnd(QPlainTextEdit *memo, const QString &text)
+{
+    auto *data = new QMimeData;
+    data->setText(text);
+    QGuiApplication::clipboard()->setMimeData(data);
+    memo->moveCursor(QTextCursor::End);
+    memo->paste();
+}
+
 QStringList FirstColumn(const ImportedSheet &sheet)
 {
     QStringList cells;
@@ -102,6 +154,8 @@ private slots:
     void limitsStopLargeFiles();
     void zipBombIsStoppedUnpacking();
     void separatorKeepsNamesWhole();
+    void hostileFilesAreStoppedByTheLimits();
+    void listsTypedAcrossOrJoinedInOneCell();
 
     void listDialogReplacesAndAppends();
     void listDialogKeepsNamesThatHoldTheSeparator();
@@ -109,6 +163,8 @@ private slots:
     void badFileLeavesTheListDialogAsItWas();
     void groupEditorImportsIntoAGroupList();
     void pastedTablesBecomeItems();
+    void pastedLinesOfNamesSplitIntoNames();
+    void previewShowsTheSheetsRowsAndLeavesTheHeaderOut();
 
 private:
     QString path(const QString &name) const { return dir.filePath(name); }
@@ -195,6 +251,8 @@ void TestImport::delimitedFilesInEveryEncoding_data()
     QTest::newRow("UTF-16 LE") << EncodeUtf16LeWithBom(SplitTextLines(text)) << "UTF-16";
     QStringEncoder utf16be(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
     QTest::newRow("UTF-16 BE") << QByteArray(utf16be.encode(text)) << "UTF-16";
+    QStringEncoder utf32(QStringConverter::Utf32LE, QStringConverter::Flag::WriteBom);
+    QTest::newRow("UTF-32 LE") << QByteArray(utf32.encode(text)) << "UTF-32";
 }
 
 void TestImport::delimitedFilesInEveryEncoding()
@@ -263,7 +321,17 @@ void TestImport::badFilesAreRefusedWithTheirReason_data()
     QTest::newRow("mixed encodings") << "mixed.csv" << mixed << QStringLiteral("混有不同编码");
     QTest::newRow("binary") << "picture.csv" << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) << QStringLiteral("不是文本文件");
     QTest::newRow("empty file") << "empty.csv" << QByteArray() << QStringLiteral("没有可导入的名单");
-    QTest::newRow("only blanks") << "blank.csv" << QByteArray(" , \n\n,,\n") << QStringLiteral("没有可导入的名单");
+    QTest::newRow("only blanks") << "blank.csv" << QByteArray(" , \n\n,,\n") << QStringLiteral("只有空白，没有任何姓名");
+    QTest::newRow("legacy xls says nothing came in") << "old2.xls" << ole << QStringLiteral("未导入任何内容");
+    QStringEncoder utf32(QStringConverter::Utf32LE);
+    QTest::newRow("UTF-32 without mark") << "u32.csv" << QByteArray(utf32.encode(QStringLiteral("张三\n李四\n")))
+                                         << QStringLiteral("没有字节顺序标记的 UTF-32");
+    QByteArray manyColumns;
+    for (int row = 0; row < 8'000; ++row)
+        manyColumns += QByteArray("a,").repeated(255) + "a\n";
+    QTest::newRow("csv of many cells") << "cells.csv" << manyColumns << QStringLiteral("每个工作表最多 2000000 个单元格");
+    QTest::newRow("workbook listing more entries than it has") << "dir.xlsx" << WithDamagedDirectory(workbook)
+                                                               << QStringLiteral("名称或附加信息过长");
     QTest::newRow("open quote") << "quote.csv" << Utf8(QStringLiteral("张三\n\"李四\n王五\n")) << QStringLiteral("第 2 行的引号没有配对");
     QTest::newRow("long cell") << "long.csv" << Utf8(QStringLiteral("张三\n") + QString(100'000, QChar(u'长')))
                                << QStringLiteral("第 2 行有一个单元格超过 1000 个字符");
@@ -466,13 +534,7 @@ void TestImport::pastedTablesBecomeItems()
 {
     TListSetForm *dialog = openListDialog(QStringLiteral("甲"));
     auto *memo = dialog->findChild<QPlainTextEdit *>(QStringLiteral("RandListValue"));
-    auto paste = [memo](const QString &text) {
-        auto *data = new QMimeData;
-        data->setText(text);
-        QGuiApplication::clipboard()->setMimeData(data);
-        memo->moveCursor(QTextCursor::End);
-        memo->paste();
-    };
+    auto paste = [memo](const QString &text) { PasteAtEnd(memo, text); };
     // One column copied from a spreadsheet: its names follow the list, the header left out.
     paste(QStringLiteral("姓名\n张三\n\n李四\n"));
     QCOMPARE(memo->toPlainText(), QStringLiteral("甲 张三 李四"));
@@ -485,12 +547,122 @@ void TestImport::pastedTablesBecomeItems()
     QVERIFY(preview->findChild<QLabel *>(QStringLiteral("NameCount"))->text().contains(QStringLiteral("其中 1 个姓名")));
     preview->findChild<QRadioButton *>(QStringLiteral("AppendList"))->setChecked(true);
     preview->findChild<QPushButton *>(QStringLiteral("BOK"))->click();
-    QCOMPARE(memo->toPlainText(), QStringLiteral("甲 张三 李四 王五 赵\n六"));
+    // The line break in a cell became a space, so the list separates with commas now.
+    QCOMPARE(memo->toPlainText(), QStringLiteral("甲,张三,李四,王五,赵 六"));
     QCOMPARE(dialog->PossibleCount(), 5);
 
     // A single word pastes as text.
     paste(QStringLiteral("丙"));
-    QCOMPARE(memo->toPlainText(), QStringLiteral("甲 张三 李四 王五 赵\n六丙"));
+    QCOMPARE(memo->toPlainText(), QStringLiteral("甲,张三,李四,王五,赵 六丙"));
+}
+
+void TestImport::hostileFilesAreStoppedByTheLimits()
+{
+    const QString reproducers = QStringLiteral(SUITE_SOURCE_DIR "/fuzz/reproducers/");
+    // 37 sheets naming one part whose rows each reach far right; one sheet of such rows.
+    for (const char *file : {"workbook/xlsx-oom-37sheets-20KB.xlsx", "workbook/xlsx-far-right-cells.xlsx"}) {
+        const QString message = Refusal(reproducers + file);
+        QVERIFY2(message.contains(QStringLiteral("每个工作表最多 2000000 个单元格")), qPrintable(message));
+    }
+    // Directory entries whose lengths run past the end of the file; a long extra field.
+    for (const char *file : {"workbook/xlsx-fuzzer-slow-unit-6KB.xlsx", "workbook/xlsx-large-extra-field.xlsx"}) {
+        const QString message = Refusal(reproducers + file);
+        QVERIFY2(message.contains(QStringLiteral("名称或附加信息过长")), qPrintable(message));
+    }
+    // A header of 10,001 fields: read up to the column limit, said in the preview.
+    const ImportedSheet wide = ReadNameTable(reproducers + "csv/csv-10001-columns-10KB.csv").sheets.at(0);
+    QVERIFY(wide.ColumnCount() <= ImportLimits::kMaxColumns);
+    WriteBytes(path("wide.csv"), Utf8(QStringLiteral("姓名") + QString(300, QLatin1Char(',')) + QStringLiteral("备注\n张三\n")));
+    const ImportedSheet dropped = ReadNameTable(path("wide.csv")).sheets.at(0);
+    QVERIFY(dropped.columnsLeftOut);
+    QCOMPARE(dropped.ColumnCount(), 1); // trailing empty fields take no room
+    TListSetForm *dialog = openListDialog(QString());
+    TImportListForm *preview = dialog->ImportFile(path("wide.csv"));
+    QVERIFY(preview);
+    QVERIFY(preview->findChild<QLabel *>(QStringLiteral("RowsNote"))->text().contains(QStringLiteral("第 256 列以右")));
+
+    // Sheets naming one part share what was read; each sheet is still listed.
+    WriteBytes(path("shared.xlsx"), RawWorkbook({{"甲", "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>张三</t></is></c></row>"},
+                                                 {"乙", QByteArray()}},
+                                                true));
+    const ImportedTable shared = ReadNameTable(path("shared.xlsx"));
+    QCOMPARE(shared.sheets.size(), 2);
+    QCOMPARE(shared.sheets.at(1).name, QStringLiteral("乙"));
+    QCOMPARE(FirstColumn(shared.sheets.at(1)), QStringList{"张三"});
+}
+
+void TestImport::listsTypedAcrossOrJoinedInOneCell()
+{
+    TListSetForm *dialog = openListDialog(QString());
+    auto names = [](TImportListForm *preview) { return preview->findChild<QLabel *>(QStringLiteral("NameCount"))->text(); };
+    // Several names a row and no header: read row by row.
+    WriteBytes(path("across.csv"), Utf8(QStringLiteral("张三,李四,王五,赵六\n钱七,孙八\n")));
+    TImportListForm *preview = dialog->ImportFile(path("across.csv"));
+    auto *byRows = preview->findChild<QCheckBox *>(QStringLiteral("ByRows"));
+    QVERIFY(!byRows->isHidden() && byRows->isChecked());
+    QVERIFY2(names(preview).contains(QStringLiteral("将导入 6 个姓名：张三、李四、王五、赵六、钱七、孙八")), qPrintable(names(preview)));
+    byRows->setChecked(false);
+    QVERIFY(names(preview).contains(QStringLiteral("将导入 2 个姓名")));
+    preview->reject();
+    // A header row is a table, not a list typed across.
+    WriteBytes(path("table.csv"), Utf8(QStringLiteral("学号,姓名\n1,张三\n2,李四\n")));
+    preview = dialog->ImportFile(path("table.csv"));
+    QVERIFY(preview->findChild<QCheckBox *>(QStringLiteral("ByRows"))->isHidden());
+    preview->reject();
+
+    // Names joined in one cell: split, shown before importing.
+    WriteBytes(path("joined.txt"), Utf8(QStringLiteral("张三、李四、王五\n赵六；钱七\n")));
+    preview = dialog->ImportFile(path("joined.txt"));
+    QVERIFY(preview->findChild<QCheckBox *>(QStringLiteral("SplitNames"))->isChecked());
+    QVERIFY2(names(preview).contains(QStringLiteral("将导入 5 个姓名：张三、李四、王五、赵六、钱七")), qPrintable(names(preview)));
+    preview->findChild<QPushButton *>(QStringLiteral("BOK"))->click();
+    QCOMPARE(dialog->EncodeList(), QStringLiteral("张三 李四 王五 赵六 钱七"));
+
+    // A line break inside a cell is one space, and the preview says so.
+    WriteBytes(path("breaks.csv"), Utf8(QStringLiteral("\"欧阳\n娜娜\"\n张三\n")));
+    preview = dialog->ImportFile(path("breaks.csv"));
+    QVERIFY2(names(preview).contains(QStringLiteral("其中 1 个姓名中的换行已改为空格")), qPrintable(names(preview)));
+    preview->findChild<QPushButton *>(QStringLiteral("BOK"))->click();
+    QCOMPARE(dialog->SpliterName(), QStringLiteral("半角逗号"));
+    QCOMPARE(dialog->findChild<QPlainTextEdit *>(QStringLiteral("RandListValue"))->toPlainText(),
+             QStringLiteral("欧阳 娜娜,张三"));
+    QCOMPARE(dialog->PossibleCount(), 2);
+}
+
+void TestImport::pastedLinesOfNamesSplitIntoNames()
+{
+    TListSetForm *dialog = openListDialog(QString());
+    auto *memo = dialog->findChild<QPlainTextEdit *>(QStringLiteral("RandListValue"));
+    auto paste = [memo](const QString &text) { PasteAtEnd(memo, text); };
+    // Blanks between names on several lines: five names, the separator as it was.
+    paste(QStringLiteral("张三 李四 王五\n赵六　钱七"));
+    QCOMPARE(dialog->SpliterName(), QStringLiteral("空格"));
+    QCOMPARE(dialog->PossibleCount(), 5);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("张三 李四 王五 赵六 钱七"));
+    // Lines that hold the list's separator split on it; blanks inside a name then stay.
+    dialog->findChild<QComboBox *>(QStringLiteral("SpliterValue"))->setCurrentText(QStringLiteral("半角逗号"));
+    memo->clear();
+    paste(QStringLiteral("Mary Smith,张三\n李四"));
+    QCOMPARE(dialog->SpliterName(), QStringLiteral("半角逗号"));
+    QCOMPARE(memo->toPlainText(), QStringLiteral("Mary Smith,张三,李四"));
+    QVERIFY(messages.isEmpty());
+}
+
+void TestImport::previewShowsTheSheetsRowsAndLeavesTheHeaderOut()
+{
+    WriteBytes(path("gaps.csv"), Utf8(QStringLiteral("姓名\n\n张三\n,\n\n李四\n")));
+    TListSetForm *dialog = openListDialog(QString());
+    TImportListForm *preview = dialog->ImportFile(path("gaps.csv"));
+    auto *grid = preview->findChild<QTableWidget *>(QStringLiteral("PreviewGrid"));
+    QCOMPARE(grid->verticalHeaderItem(1)->text(), QStringLiteral("3"));
+    QCOMPARE(grid->verticalHeaderItem(2)->text(), QStringLiteral("6"));
+    auto *header = preview->findChild<QCheckBox *>(QStringLiteral("HeaderRow"));
+    QVERIFY(header->isChecked());
+    QVERIFY(!grid->item(0, 0)->isSelected());
+    QVERIFY(grid->item(1, 0)->isSelected());
+    header->setChecked(false);
+    QVERIFY(grid->item(0, 0)->isSelected());
+    QVERIFY(preview->findChild<QLabel *>(QStringLiteral("NameCount"))->text().contains(QStringLiteral("将导入 3 个姓名")));
 }
 
 QTEST_MAIN(TestImport)

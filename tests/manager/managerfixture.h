@@ -67,6 +67,16 @@ public:
             }
         });
     }
+    // Turns on the project's edit password.
+    void ProtectProject(const QString &name, const QString &editPassword)
+    {
+        QDomDocument document = LoadEncodedDocument(ProjectFilePath(name));
+        ProjectHeader header = ReadProjectHeader(document);
+        header.editWithPwd = true;
+        header.editPwd = editPassword;
+        WriteProjectProperties(document, header);
+        SaveEncodedDocument(document, ProjectFilePath(name));
+    }
     QVector<CatalogueEntry> Entries() const
     {
         return ProjectCatalogue::LoadCatalogue(CatalogueFilePath()).ReadEntries();

@@ -3,6 +3,8 @@
 #include "managerfixture.h"
 
 #include "codec.h"
+#include "projectpackage.h"
+#include "textfile.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -123,6 +125,55 @@ private slots:
         QCOMPARE(packSkip.status, 0);
         QVERIFY(packSkip.out.first().startsWith(QStringLiteral("已跳过：甲")));
         QCOMPARE(QDir(dir).entryList({"*.rprojs*"}), QStringList{"p.rprojs"});
+    }
+
+    void protectedProjectsMissingFoldersAndLargeImports()
+    {
+        AppDirFixture app;
+        app.AddProject(QStringLiteral("甲"));
+        const QString dir = app.Path();
+        QCOMPARE(Ostrel(dir, {"--export", "甲", "--to", dir}).status, 0);
+        app.ProtectProject(QStringLiteral("甲"), QStringLiteral("口令"));
+        const QByteArray original = ReadBytes(ProjectFilePath(QStringLiteral("甲")));
+        const Run replace = Ostrel(dir, {"--import", app.Path("甲.rproj"), "--on-clash", "replace"});
+        QCOMPARE(replace.status, 4);
+        QVERIFY2(replace.err.contains(QStringLiteral("工程“甲”设有编辑密码")), qPrintable(replace.err));
+        QCOMPARE(ReadBytes(ProjectFilePath(QStringLiteral("甲"))), original);
+        QCOMPARE(Ostrel(dir, {"--import", app.Path("甲.rproj"), "--on-clash", "rename"}).out,
+                 QStringList{QStringLiteral("已改名导入：甲.rproj → 甲 (2)")});
+
+        // A document older than 2.3 says so in one phrase.
+        QDomDocument old = MakeProjectDocument(1, QStringLiteral("旧"));
+        old.documentElement().firstChildElement(QStringLiteral("Version")).removeAttribute(QStringLiteral("Value"));
+        WriteBytes(app.Path("旧.rproj"), old.toByteArray());
+        QCOMPARE(Ostrel(dir, {"--import", app.Path("旧.rproj")}).out,
+                 QStringList{QStringLiteral("已导入：旧（格式由 2.3 以前的版本升级为 2.4）")});
+
+        // A missing application folder is refused, not made.
+        const QString missing = app.Path("没有这个目录");
+        QCOMPARE(Ostrel(missing, {"--import", app.Path("甲.rproj")}).status, 2);
+        QVERIFY(!QFileInfo::exists(missing));
+
+        // A folder as the package target: the package is named after its first project.
+        QVERIFY(QDir(dir).mkdir(QStringLiteral("包")));
+        QCOMPARE(Ostrel(dir, {"--pack", "甲 (2)", "甲", "--to", app.Path("包") + "/"}).status, 0);
+        QCOMPARE(QDir(app.Path("包")).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("甲 (2).rprojs")});
+
+        // A large import says how far it is on the error stream; the results stay on stdout.
+        QStringList names;
+        for (int i = 0; i < 200; ++i)
+            names << QStringLiteral("学生%1").arg(i);
+        QVector<PackageRecord> records;
+        const QStringList stored = ReadTextLines(ProjectFilePath(QStringLiteral("甲")));
+        for (const QString &name : names)
+            records << PackageRecord{name, stored};
+        WriteBytes(app.Path("班级.rprojs"), EncodeUtf16LeWithBom({ComposePackage(records)}));
+        const Run large = Ostrel(dir, {"--import", app.Path("班级.rprojs")});
+        QCOMPARE(large.status, 0);
+        QCOMPARE(large.out.size(), 200);
+        QVERIFY2(large.err.contains(QStringLiteral("导入进度：100/200")) && large.err.contains(QStringLiteral("导入进度：200/200")),
+                 qPrintable(large.err));
+        QCOMPARE(app.Names().size(), 203);
     }
 };
 

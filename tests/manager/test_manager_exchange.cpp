@@ -395,6 +395,70 @@ private slots:
         QVERIFY(app.TempFiles().isEmpty());
         QVERIFY(QDir(ProjectsDir()).isEmpty());
     }
+
+    void protectedProjectIsReplacedOnlyWithItsEditPassword()
+    {
+        AppDirFixture app;
+        app.AddProject(QStringLiteral("甲"));
+        app.ProtectProject(QStringLiteral("甲"), QStringLiteral("口令"));
+        const QString file = app.Path("甲.rproj");
+        WriteBytes(file, MakeProjectDocument(2, QStringLiteral("新版")).toByteArray());
+        const QVector<ImportCandidate> candidates = LoadImportFiles({file}).candidates;
+        const QByteArray original = ReadBytes(ProjectFilePath(QStringLiteral("甲")));
+
+        // Without anyone to ask (the command line) or with a refusal, nothing is replaced.
+        const ProjectResult unasked = ImportProjects(candidates, always(ClashChoice::Replace)).at(0);
+        QCOMPARE(unasked.failure, ExchangeFailure::Protected);
+        QVERIFY(unasked.problem.contains(QStringLiteral("甲")));
+        QStringList asked;
+        const auto refuse = [&](const QString &name, const QString &password) {
+            asked << name << password;
+            return false;
+        };
+        QCOMPARE(ImportProjects(candidates, always(ClashChoice::Replace), refuse).at(0).outcome, ExchangeOutcome::Failed);
+        QCOMPARE(asked, QStringList({QStringLiteral("甲"), QStringLiteral("口令")}));
+        QCOMPARE(ReadBytes(ProjectFilePath(QStringLiteral("甲"))), original);
+        // Renaming needs no password; the right password replaces.
+        QCOMPARE(ImportProjects(candidates, always(ClashChoice::Rename)).at(0).target, QStringLiteral("甲 (2)"));
+        const auto agree = [](const QString &, const QString &) { return true; };
+        QCOMPARE(ImportProjects(candidates, always(ClashChoice::Replace), agree).at(0).outcome, ExchangeOutcome::Replaced);
+        QCOMPARE(Title(ProjectFilePath(QStringLiteral("甲"))), QStringLiteral("新版"));
+    }
+
+    void importCutShortIsRolledBackAndCancelKeepsWhatCameIn()
+    {
+        AppDirFixture app;
+        for (const QString &name : {QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")})
+            app.AddProject(name);
+        const QString package = app.Path("包.rprojs");
+        ExportPackage({QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")}, package, never());
+        AppDirFixture target;
+
+        // Killed after two projects: their files stand, the catalogue never heard of them.
+        struct Killed {};
+        const auto dies = [](qsizetype done, qsizetype) {
+            if (done == 2)
+                throw Killed{};
+            return true;
+        };
+        QVERIFY_THROWS_EXCEPTION(Killed, ImportProjects(LoadImportFiles({package}).candidates, never(), {}, dies));
+        QCOMPARE(QDir(ProjectsDir()).entryList(QDir::Files).size(), 2);
+        QVERIFY(target.Names().isEmpty());
+        // The next start takes them back, so the same import finds its names free.
+        RecoverInterruptedImport();
+        QVERIFY(QDir(ProjectsDir()).isEmpty());
+        QVERIFY(target.TempFiles().isEmpty());
+
+        // 取消 after one: that one is imported and listed, nothing else is written.
+        const auto cancel = [](qsizetype done, qsizetype) { return done < 1; };
+        const QVector<ProjectResult> results = ImportProjects(LoadImportFiles({package}).candidates, never(), {}, cancel);
+        QCOMPARE(results.size(), 1);
+        QCOMPARE(target.Names(), QStringList{QStringLiteral("甲")});
+        QCOMPARE(QDir(ProjectsDir()).entryList(QDir::Files), QStringList{QStringLiteral("甲.rpj")});
+        QVERIFY(target.TempFiles().isEmpty());
+        RecoverInterruptedImport(); // a finished import leaves nothing to take back
+        QCOMPARE(QDir(ProjectsDir()).entryList(QDir::Files), QStringList{QStringLiteral("甲.rpj")});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestManagerExchange)

@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 QStringList Lines(const QListWidget *list)
@@ -199,6 +201,66 @@ private slots:
         QCOMPARE(app.TempFiles().size(), 2);
         Find<QPushButton>(&form, "BCancel")->click();
         QVERIFY(app.TempFiles().isEmpty());
+    }
+
+    void replacingAProtectedProjectAsksForItsEditPassword()
+    {
+        AppDirFixture app;
+        app.AddProject(QStringLiteral("甲"));
+        app.ProtectProject(QStringLiteral("甲"), QStringLiteral("口令"));
+        const QByteArray original = ReadBytes(ProjectFilePath(QStringLiteral("甲")));
+        const QString single = app.Path("甲.rproj");
+        WriteBytes(single, MakeProjectDocument(2, QStringLiteral("新版")).toByteArray());
+        TProjManageForm form;
+        QStringList typed;
+        QStringList askedFor;
+        form.SetEditPasswordAsker([&](const QString &project) {
+            askedFor << project;
+            return typed.isEmpty() ? QString() : typed.takeFirst();
+        });
+        m_answer = QMessageBox::Yes; // replace
+
+        form.LoadFiles({single});
+        form.BringInProjClick(); // the password window cancelled
+        QCOMPARE(askedFor, QStringList{QStringLiteral("甲")});
+        QCOMPARE(ReadBytes(ProjectFilePath(QStringLiteral("甲"))), original);
+        QVERIFY(m_shown.last().text.contains(QStringLiteral("编辑密码")));
+
+        // A wrong password is said and asked again; the right one replaces.
+        typed = QStringList{QStringLiteral("错的"), QStringLiteral("口令")};
+        m_shown.clear();
+        form.BringInProjClick();
+        QCOMPARE(m_shown.at(1).caption, QStringLiteral("密码错误"));
+        QCOMPARE(m_shown.last().caption, QStringLiteral("保存完毕"));
+        QVERIFY(ReadBytes(ProjectFilePath(QStringLiteral("甲"))) != original);
+        QCOMPARE(app.Names(), QStringList{QStringLiteral("甲")});
+    }
+
+    void cancellingALargeImportKeepsWhatCameInListed()
+    {
+        AppDirFixture app;
+        QStringList names;
+        for (int i = 0; i < 60; ++i) {
+            names << QStringLiteral("学生%1").arg(i);
+            app.AddProject(names.last());
+        }
+        const QString package = app.Path("班.rprojs");
+        ExportPackage(names, package, [](const QString &, const QString &) { return ClashChoice::Skip; });
+        AppDirFixture target;
+        TProjManageForm form;
+        form.show();
+        form.LoadFiles({package});
+        // 取消 as soon as the progress window lets events through.
+        QTimer::singleShot(0, &form, [&form] { form.findChild<QProgressDialog *>(QStringLiteral("ImportProgress"))->cancel(); });
+        form.BringInProjClick();
+        const QStringList listed = target.Names();
+        QVERIFY(!listed.isEmpty() && listed.size() < names.size());
+        QStringList files = QDir(ProjectsDir()).entryList(QDir::Files);
+        for (QString &file : files)
+            file.chop(4); // ".rpj"
+        QCOMPARE(QSet<QString>(files.cbegin(), files.cend()), QSet<QString>(listed.cbegin(), listed.cend()));
+        QVERIFY2(m_shown.last().text.contains(QStringLiteral("导入已取消")), qPrintable(m_shown.last().text));
+        QVERIFY(target.TempFiles().isEmpty());
     }
 
     void filesItCannotListAreNamedInOneMessage()

@@ -31,8 +31,9 @@ QString readStoredText(const QString &path)
 // 100,000 names that was a quarter of a whole draw from the command line.
 constexpr qsizetype kLongAttribute = 4096;
 // Stands in for a long value while the rest of the document is parsed: a private-use
-// character followed by the value's number. A document that holds the character anywhere
-// is parsed as it is.
+// character followed by the value's number. A document that holds the character anywhere,
+// written as itself or as a reference in an attribute value, is parsed as it is: a value
+// that reads like a mark must never be taken for one.
 constexpr QChar kLiftedMark(0xE000);
 
 bool isXmlChar(char32_t c)
@@ -202,8 +203,16 @@ std::optional<LiftedDocument> liftLongAttributes(const QString &text)
                 const qsizetype close = text.indexOf(c, j + 1);
                 if (close < 0)
                     return std::nullopt;
-                if (close - j - 1 >= kLongAttribute) {
-                    std::optional<QString> value = decodeAttributeValue(QStringView(text).sliced(j + 1, close - j - 1));
+                const QStringView raw = QStringView(text).sliced(j + 1, close - j - 1);
+                if (raw.size() < kLongAttribute) {
+                    // Only a reference can put the mark into a short value.
+                    if (raw.contains(QLatin1Char('&'))) {
+                        const std::optional<QString> value = decodeAttributeValue(raw);
+                        if (!value || value->contains(kLiftedMark))
+                            return std::nullopt;
+                    }
+                } else {
+                    std::optional<QString> value = decodeAttributeValue(raw);
                     if (!value)
                         return std::nullopt;
                     lifted.text += QStringView(text).sliced(copiedUpTo, j + 1 - copiedUpTo);
@@ -224,8 +233,9 @@ std::optional<LiftedDocument> liftLongAttributes(const QString &text)
     return lifted;
 }
 
-// Puts the lifted values back into the attributes that hold their marks.
-void restoreLiftedValues(QDomDocument &document, std::vector<QString> &values)
+// Puts the lifted values back into the attributes that hold their marks; whether every
+// value found its mark.
+bool restoreLiftedValues(QDomDocument &document, std::vector<QString> &values)
 {
     size_t restored = 0;
     QDomNode node = document.documentElement();
@@ -252,13 +262,14 @@ void restoreLiftedValues(QDomDocument &document, std::vector<QString> &values)
         }
         node = next;
     }
+    return restored == values.size();
 }
 
 // The XML reader takes time quadratic in the nesting depth and in the attributes of one
 // element: a damaged file of one megabyte kept a load busy for minutes. No document of
 // ours comes near these bounds.
 constexpr int kMaxElementDepth = 256;
-constexpr int kMaxAttributesPerElement = 4096;
+constexpr int kMaxAttributesPerElement = 64;
 
 // Counts nesting and attributes along the tags; anything malformed is left to the reader.
 void checkDocumentShape(const QString &text, const QString &what)
@@ -334,9 +345,8 @@ QDomDocument ParseXmlText(const QString &text, const QString &what)
     if (!lifted)
         return parseWholeText(text, what);
     QDomDocument document;
-    if (!document.setContent(lifted->text))
+    if (!document.setContent(lifted->text) || !restoreLiftedValues(document, lifted->values))
         return parseWholeText(text, what); // its message names the place in the text as given
-    restoreLiftedValues(document, lifted->values);
     return document;
 }
 

@@ -102,6 +102,21 @@ bool MixesUtf8WithOtherLines(QByteArrayView bytes)
     return utf8Chinese && otherEncoding;
 }
 
+// UTF-32 without a byte-order mark: every character's top byte is 0 and the next is at
+// most 0x10, in the first characters at least.
+bool LooksLikeUnmarkedUtf32(const QByteArray &bytes)
+{
+    if (bytes.size() < 8 || bytes.size() % 4 != 0)
+        return false;
+    auto unitsFit = [&bytes](int top, int next) {
+        for (qsizetype at = 0; at + 3 < qMin(bytes.size(), qsizetype(256)); at += 4)
+            if (bytes.at(at + top) != 0 || quint8(bytes.at(at + next)) > 0x10)
+                return false;
+        return true;
+    };
+    return unitsFit(3, 2) || unitsFit(0, 1);
+}
+
 } // namespace
 
 ForeignText DecodeForeignText(const QByteArray &bytes)
@@ -113,6 +128,15 @@ ForeignText DecodeForeignText(const QByteArray &bytes)
         if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
             return {DecodeText(bytes), QStringLiteral("UTF-16")};
     }
+    if (marked == QStringConverter::Utf32LE || marked == QStringConverter::Utf32BE) {
+        QStringDecoder decoder(*marked);
+        QString text = decoder.decode(bytes);
+        if (decoder.hasError())
+            throw SuiteError(QStringLiteral("文件标明是 UTF-32 文本，但其中有无效的字符，文件可能已损坏。请另存为 UTF-8 后再导入。"));
+        return {std::move(text), QStringLiteral("UTF-32")};
+    }
+    if (LooksLikeUnmarkedUtf32(bytes))
+        throw SuiteError(QStringLiteral("文件似乎是没有字节顺序标记的 UTF-32 文本，无法判断其编码。请在表格软件或文本编辑器中另存为 UTF-8 后再导入。"));
     if (bytes.contains('\0'))
         throw SuiteError(QStringLiteral("文件中含有二进制数据，不是文本文件（没有字节顺序标记的 UTF-16 文本也读不了，请另存为 UTF-8）。"));
     if (auto text = DecodeWellFormedUtf8(bytes))

@@ -37,7 +37,7 @@ QString ChooseImportFile(QWidget *parent)
         return FileChooser()(parent);
     return QFileDialog::getOpenFileName(parent, QStringLiteral("从文件导入名单"),
                                         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                                        QStringLiteral("名单文件 (*.xlsx *.csv *.txt)"));
+                                        QStringLiteral("名单文件 (*.xlsx *.csv *.tsv *.txt *.xls);;所有文件 (*)"));
 }
 
 TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sourceName,
@@ -65,6 +65,10 @@ TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sou
     columnValue->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     headerRow = new QCheckBox(QStringLiteral("第一行是标题"), this);
     headerRow->setObjectName(QStringLiteral("HeaderRow"));
+    byRows = new QCheckBox(QStringLiteral("按行读取（每格一个名字）"), this);
+    byRows->setObjectName(QStringLiteral("ByRows"));
+    splitNames = new QCheckBox(QStringLiteral("拆分格中的多个名字（按 、，,;； 分开）"), this);
+    splitNames->setObjectName(QStringLiteral("SplitNames"));
 
     previewGrid = new QTableWidget(this);
     previewGrid->setObjectName(QStringLiteral("PreviewGrid"));
@@ -114,6 +118,10 @@ TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sou
     choices->addSpacing(16);
     choices->addWidget(headerRow);
     choices->addStretch(1);
+    auto *layoutChoices = new QHBoxLayout;
+    layoutChoices->addWidget(byRows);
+    layoutChoices->addWidget(splitNames);
+    layoutChoices->addStretch(1);
 
     auto *modeRow = new QHBoxLayout;
     modeRow->addWidget(replaceList);
@@ -127,21 +135,27 @@ TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sou
     layout->setSpacing(8);
     layout->addWidget(fileLabel);
     layout->addLayout(choices);
+    layout->addLayout(layoutChoices);
     layout->addWidget(previewGrid, 1);
     layout->addWidget(rowsNote);
     layout->addWidget(nameCount);
     layout->addLayout(modeRow);
 
     connect(sheetValue, &QComboBox::currentIndexChanged, this, &TImportListForm::SheetValueChange);
-    connect(columnValue, &QComboBox::currentIndexChanged, this, [this] {
-        headerRow->setChecked(LooksLikeHeader(Sheet(), columnValue->currentIndex()));
-        previewGrid->selectColumn(columnValue->currentIndex());
-        UpdateCount();
-    });
+    connect(columnValue, &QComboBox::currentIndexChanged, this, &TImportListForm::ColumnValueChange);
     // A click on a column's header or on any of its cells chooses that column.
     connect(previewGrid->horizontalHeader(), &QHeaderView::sectionClicked, columnValue, &QComboBox::setCurrentIndex);
     connect(previewGrid, &QTableWidget::cellClicked, this, [this](int, int column) { columnValue->setCurrentIndex(column); });
-    connect(headerRow, &QCheckBox::toggled, this, &TImportListForm::UpdateCount);
+    connect(headerRow, &QCheckBox::toggled, this, [this] {
+        MarkHeaderRow();
+        UpdateCount();
+    });
+    connect(byRows, &QCheckBox::toggled, this, [this](bool rows) {
+        columnValue->setEnabled(!rows);
+        MarkHeaderRow();
+        UpdateCount();
+    });
+    connect(splitNames, &QCheckBox::toggled, this, &TImportListForm::UpdateCount);
     connect(appendList, &QRadioButton::toggled, this, &TImportListForm::UpdateCount);
 
     // Open on the first sheet that has something in it.
@@ -174,7 +188,7 @@ void TImportListForm::FillColumns()
 {
     const ImportedSheet &sheet = Sheet();
     const int column = GuessNameColumn(sheet);
-    const QSignalBlocker blocker(columnValue);
+    QSignalBlocker blocker(columnValue);
     columnValue->clear();
     for (int c = 0; c < qMax(1, sheet.ColumnCount()); ++c) {
         const QString first = sheet.rows.isEmpty() ? QString() : sheet.rows.first().value(c).trimmed();
@@ -182,8 +196,32 @@ void TImportListForm::FillColumns()
                                              : QStringLiteral("%1 列（%2）").arg(ColumnLetters(c), first.left(12)));
     }
     columnValue->setCurrentIndex(column);
-    headerRow->setChecked(LooksLikeHeader(sheet, column));
-    previewGrid->selectColumn(column);
+    blocker.unblock();
+    // Rows of names (a list typed across) are offered only where they are likely.
+    const bool rows = LooksLikeRowsOfNames(sheet);
+    {
+        const QSignalBlocker rowsBlocker(byRows);
+        byRows->setVisible(rows);
+        byRows->setChecked(rows);
+        columnValue->setEnabled(!rows);
+    }
+    ColumnValueChange();
+}
+
+void TImportListForm::ColumnValueChange()
+{
+    {
+        const QSignalBlocker blocker(headerRow);
+        headerRow->setChecked(LooksLikeHeader(Sheet(), columnValue->currentIndex()));
+    }
+    MarkHeaderRow();
+    // "张三、李四、王五" in every cell: offered split, and split unless the user says otherwise.
+    const bool joined = NamesHoldListSeparators(NamesOfColumn(Sheet(), columnValue->currentIndex(), headerRow->isChecked()));
+    {
+        const QSignalBlocker blocker(splitNames);
+        splitNames->setVisible(joined);
+        splitNames->setChecked(joined);
+    }
     UpdateCount();
 }
 
@@ -199,24 +237,59 @@ void TImportListForm::FillGrid()
     for (int c = 0; c < columns; ++c)
         headers << ColumnLetters(c);
     previewGrid->setHorizontalHeaderLabels(headers);
+    // The sheet's own row numbers: rows left out as empty leave gaps, as in the sheet.
+    QStringList rowNumbers;
+    for (int r = 0; r < rows; ++r)
+        rowNumbers << QString::number(sheet.RowNumber(r));
+    previewGrid->setVerticalHeaderLabels(rowNumbers);
     for (int r = 0; r < rows; ++r) {
         const QStringList &row = sheet.rows.at(r);
         for (int c = 0; c < row.size(); ++c)
             if (!row.at(c).isEmpty())
                 previewGrid->setItem(r, c, new QTableWidgetItem(row.at(c)));
     }
+    QString note;
     if (sheet.rows.isEmpty())
-        rowsNote->setText(QStringLiteral("该工作表是空的。"));
+        note = QStringLiteral("该工作表是空的。");
     else if (sheet.rows.size() > kShownRows)
-        rowsNote->setText(QStringLiteral("共 %1 行，这里显示前 %2 行。").arg(sheet.rows.size()).arg(kShownRows));
+        note = QStringLiteral("共 %1 行，这里显示前 %2 行。").arg(sheet.rows.size()).arg(kShownRows);
     else
-        rowsNote->setText(QStringLiteral("共 %1 行。").arg(sheet.rows.size()));
+        note = QStringLiteral("共 %1 行。").arg(sheet.rows.size());
+    if (sheet.columnsLeftOut)
+        note += QStringLiteral("第 %1 列以右的单元格没有读入。").arg(ImportLimits::kMaxColumns);
+    rowsNote->setText(note);
+}
+
+void TImportListForm::MarkHeaderRow()
+{
+    // The header is no name: greyed and left out of the column's selection.
+    const bool header = headerRow->isChecked();
+    for (int c = 0; c < previewGrid->columnCount() && previewGrid->rowCount() > 0; ++c) {
+        if (QTableWidgetItem *item = previewGrid->item(0, c)) {
+            item->setFlags(header ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setForeground(header ? palette().brush(QPalette::Disabled, QPalette::Text) : palette().text());
+            QFont font = item->font();
+            font.setItalic(header);
+            item->setFont(font);
+        }
+    }
+    previewGrid->clearSelection();
+    if (!byRows->isChecked())
+        previewGrid->selectColumn(columnValue->currentIndex());
+}
+
+QStringList TImportListForm::ChosenNames(int *joinedLines) const
+{
+    const QStringList names = byRows->isChecked()
+                                ? NamesOfRows(Sheet(), headerRow->isChecked(), joinedLines)
+                                : NamesOfColumn(Sheet(), columnValue->currentIndex(), headerRow->isChecked(), joinedLines);
+    return splitNames->isChecked() && !byRows->isChecked() ? SplitListSeparators(names) : names;
 }
 
 TImportListForm::Choice TImportListForm::Chosen() const
 {
     Choice choice;
-    choice.names = NamesOfColumn(Sheet(), columnValue->currentIndex(), headerRow->isChecked());
+    choice.names = ChosenNames(nullptr);
     choice.append = appendList->isChecked();
     choice.separatorName = SeparatorKeepingItemsWhole(choice.append ? existingItems + choice.names : choice.names,
                                                       separatorName);
@@ -225,20 +298,28 @@ TImportListForm::Choice TImportListForm::Chosen() const
 
 void TImportListForm::UpdateCount()
 {
-    const Choice choice = Chosen();
+    int joinedLines = 0;
+    const QStringList names = ChosenNames(&joinedLines);
+    Choice choice = Chosen();
     QStringList lines;
-    if (choice.names.isEmpty()) {
+    if (names.isEmpty()) {
         lines << QStringLiteral("所选的列中没有姓名，请换一列或换一个工作表。");
     } else {
-        lines << QStringLiteral("将导入 %1 个姓名。").arg(choice.names.size());
-        const int whole = CountNamesHolding(choice.names, SpliterChar(separatorName));
+        constexpr int kShownNames = 8;
+        lines << QStringLiteral("将导入 %1 个姓名：%2%3")
+                     .arg(names.size())
+                     .arg(names.mid(0, kShownNames).join(QStringLiteral("、")),
+                          names.size() > kShownNames ? QStringLiteral("……") : QString());
+        if (joinedLines > 0)
+            lines << QStringLiteral("其中 %1 个姓名中的换行已改为空格。").arg(joinedLines);
+        const int whole = CountNamesHolding(names, SpliterChar(separatorName));
         if (whole > 0)
-            lines << QStringLiteral("其中 %1 个姓名含有分隔符“%2”或换行，每个都作为一项完整导入。").arg(whole).arg(separatorName);
+            lines << QStringLiteral("其中 %1 个姓名含有分隔符“%2”，每个都作为一项完整导入。").arg(whole).arg(separatorName);
         if (choice.separatorName.isEmpty())
             lines << QStringLiteral("名单中已用到全部六种分隔符，无法让每个姓名保持完整，请先在表格中修改这些姓名。");
         else if (choice.separatorName != separatorName)
             lines << QStringLiteral("为使这些姓名不被拆开，分隔符将改为“%1”。").arg(choice.separatorName);
     }
     nameCount->setText(lines.join(QLatin1Char('\n')));
-    bOK->setEnabled(!choice.names.isEmpty() && !choice.separatorName.isEmpty());
+    bOK->setEnabled(!names.isEmpty() && !choice.separatorName.isEmpty());
 }

@@ -45,9 +45,13 @@ protected:
 private:
     void SheetValueChange();
     void FillColumns();
+    void ColumnValueChange();
     void FillGrid();
     void UpdateCount();
+    void MarkHeaderRow();
     const ImportedSheet &Sheet() const;
+    // The names as the choices stand, and how many of them had line breaks.
+    QStringList ChosenNames(int *joinedLines) const;
 
     ImportedTable table;
     QStringList existingItems;
@@ -57,6 +61,8 @@ private:
     QComboBox *sheetValue;
     QComboBox *columnValue;
     QCheckBox *headerRow;
+    QCheckBox *byRows;
+    QCheckBox *splitNames;
     QTableWidget *previewGrid;
     QLabel *rowsNote;
     QLabel *nameCount;
@@ -66,7 +72,8 @@ private:
     QPushButton *bCancel;
 };
 
-// The file dialog of "从文件导入…" ("名单文件 (*.xlsx *.csv *.txt)"). Tests set a chooser
+// The file dialog of "从文件导入…" (class lists, old .xls workbooks to say how to convert
+// them, and all files). Tests set a chooser
 // that returns a path without showing a dialog; an empty function restores the dialog.
 using ImportFileChooser = std::function<QString(QWidget *parent)>;
 void SetImportFileChooser(ImportFileChooser chooser);

@@ -605,8 +605,17 @@ TImportListForm *TListSetForm::ImportFile(const QString &path)
         return ShowImportPreview(ReadNameTable(path), QFileInfo(path).fileName());
     } catch (const SuiteError &error) {
         ShowError(this, QStringLiteral("导入失败"), error.message());
-        return nullptr;
+    } catch (const std::bad_alloc &) {
+        // The readers' limits keep a file far below this; should one slip through, the
+        // wizard and the project being edited stay.
+        ShowError(this, QStringLiteral("导入失败"),
+                  QStringLiteral("文件“%1”需要的内存超出了本机可用的内存，未导入任何内容。").arg(QFileInfo(path).fileName()));
+    } catch (const std::exception &error) {
+        ShowError(this, QStringLiteral("导入失败"),
+                  QStringLiteral("读取文件“%1”时出错（%2），未导入任何内容。")
+                      .arg(QFileInfo(path).fileName(), QString::fromLocal8Bit(error.what())));
     }
+    return nullptr;
 }
 
 void TListSetForm::PasteTable(const QString &text)
@@ -620,17 +629,32 @@ void TListSetForm::PasteTable(const QString &text)
     }
     if (sheet.rows.isEmpty())
         return;
-    if (sheet.ColumnCount() > 1) {
+    // Cells separated by tabs come from a spreadsheet: the preview asks for the column.
+    if (text.contains(QLatin1Char('\t'))) {
         ShowImportPreview({{sheet}, QString()}, QStringLiteral("粘贴的表格"));
         return;
     }
+    // Lines of names: each line holds one name, or several separated as the list separates
+    // them or by blanks.
+    const QString separator = SpliterChar(SpliterName());
+    const bool header = LooksLikeHeader(sheet, 0);
+    TImportListForm::Choice choice;
+    for (const QString &line : NamesOfColumn(sheet, 0, header))
+        choice.names << SplitPastedLine(line, separator);
+    if (choice.names.isEmpty())
+        return;
     // Pasting over the whole list replaces it, anywhere else the names follow it.
     const QString typed = randListValue->toPlainText();
-    TImportListForm::Choice choice;
-    choice.names = NamesOfColumn(sheet, 0, LooksLikeHeader(sheet, 0));
     choice.append = !typed.isEmpty() && randListValue->textCursor().selectedText().size() < typed.size();
     choice.separatorName =
         SeparatorKeepingItemsWhole(choice.append ? CurrentItems() + choice.names : choice.names, SpliterName());
+    if (!choice.separatorName.isEmpty() && choice.separatorName != SpliterName()
+        && AskYesNo(this, QStringLiteral("提示"),
+                    QStringLiteral("粘贴的名字中含有分隔符“%1”，为使每个名字保持完整，分隔符要改为“%2”。\n"
+                                   "是否改用“%2”并粘贴？")
+                        .arg(SpliterName(), choice.separatorName))
+               != QMessageBox::Yes)
+        return;
     PutImportedNames(choice);
 }
 
