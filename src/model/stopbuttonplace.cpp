@@ -55,12 +55,16 @@ QString StopButtonFaultWarning(StopButtonFault fault, const QRect &button, const
     return {};
 }
 
+QString ExtraButtonWarning(const ExtraButton &button, const QSize &clientSize)
+{
+    const QRect rect(button.positionX, button.positionY, button.width, button.height);
+    return StopButtonFaultWarning(ExtraStopButtonFault(rect, clientSize), rect, clientSize);
+}
+
 QString StopButtonWarning(const AnimateSection &animate, const QSize &clientSize)
 {
     const StopSet &stop = animate.inRand.stopSet;
     if (!animate.inRandOn || stop.type != QStringLiteral("Button") || stop.buttonType != QStringLiteral("ExtraButton"))
         return {};
-    const ExtraButton &button = stop.extraButton;
-    const QRect rect(button.positionX, button.positionY, button.width, button.height);
-    return StopButtonFaultWarning(ExtraStopButtonFault(rect, clientSize), rect, clientSize);
+    return ExtraButtonWarning(stop.extraButton, clientSize);
 }

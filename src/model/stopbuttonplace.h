@@ -27,6 +27,9 @@ inline const QString kHiddenStopButtonCaption = QStringLiteral("停止按钮不�
 QString StopButtonFaultWarning(StopButtonFault fault, const QRect &button, const QSize &clientSize);
 
 struct AnimateSection;
-// The warning for an animation whose draws stop by a separate button that would not
-// be visible in a drawing window of `clientSize`; "" when there is nothing to say.
+struct ExtraButton;
+// The warning for a separate stop button that would not be visible in a drawing window
+// of `clientSize`, and for an animation whose draws stop by such a button; "" when
+// there is nothing to say.
+QString ExtraButtonWarning(const ExtraButton &button, const QSize &clientSize);
 QString StopButtonWarning(const AnimateSection &animate, const QSize &clientSize);

@@ -61,6 +61,7 @@ private slots:
 
     void stopButtonKindsKeepTheirOwnSize();
     void stopButtonPlacedByCanvasPress();
+    void stopButtonSaveWarnsWhenItCannotBeSeen();
     void memoLeftHandleMovesBorderDistance();
     void memoLabelSwitchKeepsGeometryAndFont();
     void windowRowsAndFormatChoice();
@@ -192,6 +193,21 @@ void ExtraDesignersTest::stopButtonPlacedByCanvasPress()
     QVERIFY(canvas.isVisible());
     QCOMPARE(editor->Requirer(), QString("DesignPage"));
     QVERIFY(editor->isVisible());
+}
+
+void ExtraDesignersTest::stopButtonSaveWarnsWhenItCannotBeSeen()
+{
+    m_form->StopByButton->setChecked(true);
+    m_form->StopUseExtraButton->setChecked(true);
+    m_form->StopExtraButtonSet->click();
+    m_form->ExtraButtonForm->BSave->click();
+    QVERIFY(m_fixture->messages.isEmpty()); // (660,490) 120×44 in the 800×560 window
+    m_form->StopExtraButtonSet->click();
+    m_form->ExtraButtonForm->SelectModel();
+    DragHandle(m_form->ExtraButtonForm, "SizedRightMiddle", -200, 0); // past the left edge
+    m_form->ExtraButtonForm->BSave->click();
+    QCOMPARE(m_fixture->messages.size(), 1);
+    QCOMPARE(m_fixture->messages[0].caption, QString("停止按钮不可见"));
 }
 
 void ExtraDesignersTest::memoLeftHandleMovesBorderDistance()

@@ -170,6 +170,11 @@ TAnimateForm::TAnimateForm(TDVEditorForm *editor, QWidget *parent) : QDialog(par
     ExtraButtonForm = new TExtraButtonForm(editor, this);
     connect(RandExtraScreenSet, &QPushButton::clicked, this, [this] { ExtraScreenForm->Open(&ExtraScreenState()); });
     connect(StopExtraButtonSet, &QPushButton::clicked, this, [this] { ExtraButtonForm->Open(&ExtraButtonState()); });
+    // The button designer's own save tells at once; the dialog's save tells again.
+    connect(ExtraButtonForm->BSave, &QPushButton::clicked, this, [this] {
+        if (const QString warning = ExtraButtonWarning(ExtraButtonState(), m_windowSize); !warning.isEmpty())
+            ShowWarning(this, kHiddenStopButtonCaption, warning);
+    });
 
     for (QCheckBox *box : {UseInRand, UseAfterRand, UseBoxRecord, UseBgMusic, UseAfterMusic, UseRandBox, UseRandRecord,
                            UseRBFontColor, UseRBBgColor, UseRRFontColor, UseRRBgColor})
