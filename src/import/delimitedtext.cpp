@@ -1,5 +1,6 @@
 #include "delimitedtext.h"
 
+#include "fileerror.h"
 #include "suiteerror.h"
 #include "textfile.h"
 
@@ -160,7 +161,7 @@ ImportedTable ReadDelimitedFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(QFileInfo(path).fileName(), file.errorString()));
+        throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(QFileInfo(path).fileName(), FileErrorText(file)));
     const ForeignText decoded = DecodeForeignText(file.readAll());
     QStringView text = decoded.text;
 

@@ -1,6 +1,7 @@
 #include "nametable.h"
 
 #include "delimitedtext.h"
+#include "fileerror.h"
 #include "querysection.h"
 #include "suiteerror.h"
 #include "xlsxreader.h"
@@ -100,7 +101,7 @@ ImportedTable ReadNameTable(const QString &path)
     if (!info.exists())
         throw SuiteError(QStringLiteral("文件“%1”不存在。").arg(info.fileName()));
     if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(info.fileName(), file.errorString()));
+        throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(info.fileName(), FileErrorText(file)));
     if (file.size() > kMaxFileBytes)
         throw SuiteError(QStringLiteral("文件“%1”有 %2 MB，超出导入的上限（最多 %3 MB），未导入任何内容。")
                              .arg(info.fileName())

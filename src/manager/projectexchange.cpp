@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "encodedxml.h"
+#include "fileerror.h"
 #include "formatupgrade.h"
 #include "projectcatalogue.h"
 #include "projectheader.h"
@@ -68,7 +69,7 @@ void writeScratchFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = FileErrorText(file);
         file.remove();
         throw SuiteError(QStringLiteral("无法写入临时文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason));
     }
@@ -174,10 +175,10 @@ public:
     {
         if (!m_journal.isOpen() && !m_journal.open(QIODevice::WriteOnly | QIODevice::Truncate))
             throw SuiteError(QStringLiteral("无法写入导入记录“%1”：%2")
-                                 .arg(QDir::toNativeSeparators(m_journal.fileName()), m_journal.errorString()));
+                                 .arg(QDir::toNativeSeparators(m_journal.fileName()), FileErrorText(m_journal)));
         if (m_journal.write((name + QLatin1Char('\n')).toUtf8()) < 0 || !m_journal.flush())
             throw SuiteError(QStringLiteral("无法写入导入记录“%1”：%2")
-                                 .arg(QDir::toNativeSeparators(m_journal.fileName()), m_journal.errorString()));
+                                 .arg(QDir::toNativeSeparators(m_journal.fileName()), FileErrorText(m_journal)));
     }
 
     // The catalogue lists what stays: the journal goes.
@@ -252,7 +253,7 @@ QVector<ProjectResult> ExportSingleFiles(const QStringList &names, const QString
                 QFile file(source);
                 if (!file.copy(result.target))
                     throw SuiteError(QStringLiteral("无法写入文件“%1”：%2")
-                                         .arg(QDir::toNativeSeparators(result.target), file.errorString()));
+                                         .arg(QDir::toNativeSeparators(result.target), FileErrorText(file)));
             }
         } catch (const SuiteError &error) {
             results << failed(result, ExchangeFailure::WriteFailed, error.message());

@@ -2,9 +2,11 @@
 #include "menucatalogue.h"
 #include "menufixture.h"
 #include "menugeometry.h"
+#include "menuinstance.h"
 #include "suiteerror.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -41,10 +43,14 @@ private slots:
     void renameRefusesWhatTheWizardRefuses_data();
     void renameRefusesWhatTheWizardRefuses();
     void renameMovesFileAndCatalogueTogether();
+    void aRefusedRenameIsExplainedInChinese();
     void renameThatCannotReachTheCatalogueKeepsTheOldFile();
     void deleteRemovesFileAndEntry();
     void deleteThatCannotReachTheCatalogueKeepsTheFile();
     void closingKeepsEntriesAddedBehindTheMenusBack();
+    void closingNeverBringsBackWhatAnotherProgramRenamedOrDeleted();
+    void secondMenuOnTheDataFolderHandsOverToTheFirst();
+    void lockOfACrashedMenuIsTakenOver();
     void filterMatchesNameOrRemark();
 
 private:
@@ -105,6 +111,14 @@ void TestMenuCatalogue::renameRefusesWhatTheWizardRefuses_data()
     QTest::newRow("separator") << QStringLiteral("a/b")
                                << QStringLiteral("项目名称中不得出现 / \\ < > : \" | ? * 等不能用于文件名的字符！");
     QTest::newRow("blanks") << QStringLiteral("  ") << QStringLiteral("项目名称不能只由空格组成！");
+    const QString edges = QStringLiteral("项目名称的开头和结尾不能是空格！");
+    QTest::newRow("leading space") << QStringLiteral(" 甲二") << edges;
+    QTest::newRow("trailing ideographic space") << QStringLiteral("甲二\u3000") << edges;
+    const QString control = QStringLiteral("项目名称中不得出现换行符、制表符等控制字符！");
+    QTest::newRow("line break") << QStringLiteral("甲\n二") << control;
+    QTest::newRow("delete") << QStringLiteral("甲\u007f二") << control;
+    QTest::newRow("C1 control") << QStringLiteral("甲\u0085二") << control;
+    QTest::newRow("101 characters") << QString(101, QChar(0x957F)) << QStringLiteral("项目名称不能超过100个字符！");
 }
 
 void TestMenuCatalogue::renameRefusesWhatTheWizardRefuses()
@@ -133,6 +147,19 @@ void TestMenuCatalogue::renameMovesFileAndCatalogueTogether()
     QCOMPARE(names(onDisk), (QStringList{"甲", "新乙", "丙", "丁", "戊"}));
     QCOMPARE(onDisk.at(1).remark, QStringLiteral("备注1"));
     QCOMPARE(onDisk.at(1).pic, 11);
+}
+
+void TestMenuCatalogue::aRefusedRenameIsExplainedInChinese()
+{
+    // 90 Chinese characters pass the name rule, but their UTF-8 file name is too long here.
+    MenuCatalogue catalogue = MenuCatalogue::Load();
+    try {
+        catalogue.Rename(0, QString(90, QChar(0x957F)));
+        QFAIL("the rename went through");
+    } catch (const SuiteError &error) {
+        QVERIFY2(error.message().endsWith(QStringLiteral("文件名太长")), qPrintable(error.message()));
+    }
+    QCOMPARE(catalogue.At(0).name, QStringLiteral("甲"));
 }
 
 void TestMenuCatalogue::renameThatCannotReachTheCatalogueKeepsTheOldFile()
@@ -195,6 +222,83 @@ void TestMenuCatalogue::closingKeepsEntriesAddedBehindTheMenusBack()
     QCOMPARE(onDisk.at(2), (CatalogueEntry{"丁", "新备注", true, 13}));
     QCOMPARE(onDisk.at(3), (CatalogueEntry{"甲", "备注0", false, 10}));
     QCOMPARE(onDisk.at(5), (CatalogueEntry{"导入一", QString(), false, 1}));
+}
+
+void TestMenuCatalogue::closingNeverBringsBackWhatAnotherProgramRenamedOrDeleted()
+{
+    MenuCatalogue first = MenuCatalogue::Load();
+    MenuCatalogue second = MenuCatalogue::Load();
+    QCOMPARE(first.Rename(0, QStringLiteral("新甲")), QStringList());
+    QCOMPARE(first.Delete(1), QString());
+    first.SaveOnClose();
+    fixture.AppendBehindTheBack(QStringLiteral("导入"));
+    second.Move(4, 0);
+    second.SetIcon(0, 77);
+    second.SaveOnClose();
+
+    const QVector<CatalogueEntry> onDisk = fixture.EntriesOnDisk();
+    QCOMPARE(names(onDisk), (QStringList{"戊", "丙", "丁", "新甲", "导入"}));
+    QCOMPARE(fixture.CountOnDisk(), QStringLiteral("5"));
+    QCOMPARE(onDisk.at(0).pic, 77);
+    QCOMPARE(onDisk.at(3), (CatalogueEntry{"新甲", "备注0", false, 10}));
+    for (const CatalogueEntry &entry : onDisk)
+        QVERIFY2(QFile::exists(ProjectFilePath(entry.name)), qPrintable(entry.name));
+}
+
+namespace {
+QString varnelPath()
+{
+    return QStringLiteral(SUITE_APP_DIR "/Varnel");
+}
+
+// The process id written in a lock file, 0 when there is none.
+qint64 lockOwner()
+{
+    return ReadBytes(MenuInstance::LockPath()).split('\n').first().toLongLong();
+}
+} // namespace
+
+void TestMenuCatalogue::secondMenuOnTheDataFolderHandsOverToTheFirst()
+{
+    MenuInstance running;
+    QSignalSpy forward(&running, &MenuInstance::BringForwardRequested);
+    QString failure;
+    QCOMPARE(running.Claim(&failure), MenuInstance::Outcome::First);
+
+    QProcess second;
+    QSignalSpy finished(&second, &QProcess::finished);
+    second.start(varnelPath(), {QStringLiteral("--appdir"), fixture.Path(QString())});
+    QVERIFY(finished.wait(30000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QTRY_COMPARE(forward.count(), 1);
+    QCOMPARE(lockOwner(), QCoreApplication::applicationPid());
+}
+
+void TestMenuCatalogue::lockOfACrashedMenuIsTakenOver()
+{
+    const QStringList arguments{QStringLiteral("--appdir"), fixture.Path(QString())};
+    QProcess first;
+    first.start(varnelPath(), arguments);
+    QVERIFY(first.waitForStarted());
+    QTRY_COMPARE_WITH_TIMEOUT(lockOwner(), first.processId(), 30000);
+
+    QProcess second;
+    QSignalSpy secondFinished(&second, &QProcess::finished);
+    second.start(varnelPath(), arguments);
+    QVERIFY(secondFinished.wait(30000));
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+
+    // A crash leaves the lock file behind; the next menu must not be shut out by it.
+    QSignalSpy firstFinished(&first, &QProcess::finished);
+    first.kill();
+    QVERIFY(firstFinished.wait(30000));
+    QVERIFY(QFile::exists(MenuInstance::LockPath()));
+    MenuInstance next;
+    QString failure;
+    QCOMPARE(next.Claim(&failure), MenuInstance::Outcome::First);
+    QCOMPARE(lockOwner(), QCoreApplication::applicationPid());
 }
 
 void TestMenuCatalogue::filterMatchesNameOrRemark()

@@ -21,8 +21,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
 #include <QWheelEvent>
@@ -103,6 +105,12 @@ private slots:
     void slidingTheCommandBarMovesEverything();
     void wallpaperDragSpringsBack();
     void wheelScrollsRowByRowWithinTheGrid();
+    void searchAfterScrollingStartsAtTheTop();
+    void someRowStaysInViewAfterADragOrResize();
+    void scrollBarAppearsWhenTheGridIsTallerThanTheWindow();
+    void rightClickShowsTheMenuOnReleaseAndNeverOpens();
+    void aPressWhoseReleaseWasLostEndsTheDrag();
+    void hoverFrameLeavesAfterDropAndResize();
     void openingAProjectHandsItToTheRuntime();
     void newProjectHandOffOpensTheDesignWindowOnce();
     void aBrokenCatalogueIsReportedAndLeftAlone();
@@ -396,6 +404,121 @@ void TestMenuWindow::wheelScrollsRowByRowWithinTheGrid()
     QCOMPARE(wheel(120), 116);
 }
 
+void TestMenuWindow::searchAfterScrollingStartsAtTheTop()
+{
+    openMenu();
+    auto *wallpaper = menu->findChild<QLabel *>(QStringLiteral("ProjBgImg"));
+    QWheelEvent down(QPointF(400, 300), QPointF(wallpaper->mapToGlobal(QPoint(400, 300))), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(wallpaper, &down);
+    QCOMPARE(menu->GridOrigin().y(), 21);
+    menu->GoProjSearchClick();
+    named<QLineEdit>(menu.get(), "ProjSearchEdit")->setText(QStringLiteral("备注"));  // two rows found
+    QCOMPARE(menu->ProjIcon(0)->pos(), QPoint(36, 116));
+    named<QLineEdit>(menu.get(), "ProjSearchEdit")->setText(QStringLiteral("辛"));
+    QVERIFY(menu->ProjIcon(7)->isVisible());
+    QCOMPARE(menu->ProjIcon(7)->pos(), QPoint(36, 116));
+}
+
+void TestMenuWindow::someRowStaysInViewAfterADragOrResize()
+{
+    openMenu();  // two rows of six
+    auto *wallpaper = menu->findChild<QLabel *>(QStringLiteral("ProjBgImg"));
+    sendMouse(wallpaper, QEvent::MouseButtonPress, QPoint(500, 450));
+    sendMouse(wallpaper, QEvent::MouseMove, QPoint(500, 20));
+    sendMouse(wallpaper, QEvent::MouseButtonRelease, QPoint(500, 20));
+    QCOMPARE(menu->GridOrigin().y(), 21);  // the last row under the grip
+    QCOMPARE(menu->ProjIcon(7)->y(), 116);
+
+    // Wider: one row of eight, which must come down under the grip again.
+    menu->resize(1100, 560);
+    QCOMPARE(menu->Columns(), 8);
+    QCOMPARE(menu->GridOrigin().y(), 116);
+    QCOMPARE(menu->ProjIcon(7)->pos(), QPoint(36 + 7 * 122, 116));
+}
+
+void TestMenuWindow::scrollBarAppearsWhenTheGridIsTallerThanTheWindow()
+{
+    openMenu();
+    auto *bar = named<QScrollBar>(menu.get(), "ProjScrollBar");
+    QVERIFY(!bar->isVisible());
+    menu->resize(745, 300);  // room for one row of the two
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(bar->maximum(), 95);
+    QVERIFY(bar->geometry().bottom() < menu->height() - 58);
+    bar->setValue(95);
+    QCOMPARE(menu->ProjIcon(7)->y(), 116);
+    QCOMPARE(menu->ProjIcon(0)->y(), 21);
+    auto *wallpaper = menu->findChild<QLabel *>(QStringLiteral("ProjBgImg"));
+    QWheelEvent up(QPointF(400, 200), QPointF(wallpaper->mapToGlobal(QPoint(400, 200))), QPoint(), QPoint(0, 120),
+                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(wallpaper, &up);
+    QCOMPARE(bar->value(), 0);
+    bar->setValue(95);
+    menu->resize(745, 560);  // room for both rows: none stays scrolled away
+    QVERIFY(!bar->isVisible());
+    QCOMPARE(menu->GridOrigin().y(), 116);
+}
+
+void TestMenuWindow::rightClickShowsTheMenuOnReleaseAndNeverOpens()
+{
+    openMenu();
+    auto *projectMenu = named<QMenu>(menu.get(), "SelProjMenu");
+    // A left click on one project, then a right click on another.
+    sendMouse(menu->ProjIcon(1), QEvent::MouseButtonPress, QPoint(5, 5));
+    sendMouse(menu->ProjIcon(1), QEvent::MouseButtonRelease, QPoint(5, 5), Qt::NoButton);
+    QLabel *icon = menu->ProjIcon(4);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(icon->mapToGlobal(QPoint(5, 5))),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(icon, &press);
+    QContextMenuEvent context(QContextMenuEvent::Mouse, QPoint(5, 5), icon->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(icon, &context);
+    QVERIFY(!projectMenu->isVisible());  // the button is still down
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(icon->mapToGlobal(QPoint(5, 5))),
+                        Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(icon, &release);
+    QTRY_VERIFY(projectMenu->isVisible());
+    QCOMPARE(menu->Selected(), 4);
+    projectMenu->hide();
+
+    // A second left click on another icon is no double click on the first.
+    sendMouse(menu->ProjIcon(4), QEvent::MouseButtonDblClick, QPoint(5, 5));
+    QCOMPARE(started, QStringList());
+}
+
+void TestMenuWindow::aPressWhoseReleaseWasLostEndsTheDrag()
+{
+    openMenu();
+    // A message box during the press takes the release: only the press arrives.
+    sendMouse(menu->ProjIcon(1), QEvent::MouseButtonPress, QPoint(5, 5));
+    sendMouse(menu->ProjIcon(1), QEvent::MouseMove, QPoint(40, 20));
+    sendMouse(menu->ProjIcon(2), QEvent::MouseMove, QPoint(8, 8), Qt::NoButton);
+    QCOMPARE(menu->ProjIcon(1)->pos(), QPoint(36 + 122, 116));
+    auto *hover = named<SelectionFrame>(menu.get(), "MoveSelBox");
+    QCOMPARE(hover->pos(), menu->ProjIcon(2)->pos() - QPoint(30, 6));
+    QCOMPARE(menu->Selected(), 2);
+}
+
+void TestMenuWindow::hoverFrameLeavesAfterDropAndResize()
+{
+    openMenu();
+    auto *hover = named<SelectionFrame>(menu.get(), "MoveSelBox");
+    QLabel *icon = menu->ProjIcon(0);
+    sendMouse(icon, QEvent::MouseMove, QPoint(8, 8), Qt::NoButton);
+    QVERIFY(!hover->IsParked());
+    sendMouse(icon, QEvent::MouseButtonPress, QPoint(10, 10));
+    sendMouse(icon, QEvent::MouseMove, QPoint(10 + 2 * 122, 12));
+    sendMouse(icon, QEvent::MouseButtonRelease, QPoint(10 + 2 * 122, 12));
+    QCOMPARE(menu->ProjIcon(2), icon);
+    QVERIFY(hover->IsParked());
+
+    sendMouse(menu->ProjIcon(5), QEvent::MouseMove, QPoint(8, 8), Qt::NoButton);
+    QVERIFY(!hover->IsParked());
+    menu->resize(500, 560);
+    QVERIFY(hover->IsParked());
+}
+
 void TestMenuWindow::openingAProjectHandsItToTheRuntime()
 {
     openMenu();
@@ -477,12 +600,20 @@ void TestMenuWindow::editPasswordGuardsTheProperties()
     bool propertiesOpened = false;
     whenModal<designer::TPwdForm>([&](designer::TPwdForm *prompt) {
         QCOMPARE(named<QLabel>(prompt, "PwdLabel")->text(), QStringLiteral("当前工程已加密，请输入编辑密码："));
-        named<QLineEdit>(prompt, "Pwd")->setText(QStringLiteral("abc"));
+        auto *field = named<QLineEdit>(prompt, "Pwd");
+        field->setText(QStringLiteral("abc"));
+        // The one field, typed blind, can be shown to check what was typed.
+        auto *show = named<QCheckBox>(prompt, "ShowPwd");
+        QCOMPARE(show->text(), QStringLiteral("显示密码"));
+        QCOMPARE(field->echoMode(), QLineEdit::Password);
+        show->click();
+        QCOMPARE(field->echoMode(), QLineEdit::Normal);
         named<QPushButton>(prompt, "BOK")->click();
         QCOMPARE(messages.last().caption, QStringLiteral("密码错误"));
         QCOMPARE(messages.last().text, QStringLiteral("您输入的密码有误，请重新输入！"));
         QVERIFY(prompt->isVisible());
-        named<QLineEdit>(prompt, "Pwd")->setText(QStringLiteral("Abc"));
+        QCOMPARE(field->text(), QString());  // ready for the next try
+        field->setText(QStringLiteral("Abc"));
         whenModal<TPropertyForm>([&](TPropertyForm *form) {
             propertiesOpened = true;
             QCOMPARE(form->windowTitle(), QStringLiteral("乙 属性"));
@@ -528,7 +659,7 @@ void TestMenuWindow::propertiesChecksAndSaves()
         QCOMPARE(messages.at(0).text, QStringLiteral("工程标题不能为空！"));
         QCOMPARE(messages.at(0).caption, QStringLiteral("参数有误"));
         QCOMPARE(messages.at(1).caption, QStringLiteral("请设置密码"));
-        QCOMPARE(messages.at(1).text, QStringLiteral("请设置工程访问密码！"));
+        QCOMPARE(messages.at(1).text, QStringLiteral("请设置工程编辑密码！"));  // the edit password is missing
         QVERIFY(form->isVisible());
         QCOMPARE(ReadBytes(ProjectFilePath(QStringLiteral("丙"))), fileBefore);
 
@@ -538,9 +669,13 @@ void TestMenuWindow::propertiesChecksAndSaves()
         named<QLineEdit>(form, "PAuthor")->setText(QStringLiteral("王老师"));
         named<QLineEdit>(form, "PRange")->setText(QStringLiteral("课堂"));
         named<QPlainTextEdit>(form, "PRemark")->setPlainText(QStringLiteral("新的备注"));
+        auto *title = named<QLineEdit>(form, "PTitle");
+        const QColor writableBase = title->palette().color(QPalette::Base);
         named<QCheckBox>(form, "PReadOnly")->setChecked(true);
-        QVERIFY(named<QLineEdit>(form, "PTitle")->isReadOnly());
+        QVERIFY(title->isReadOnly());
         QVERIFY(named<QPlainTextEdit>(form, "PRemark")->isReadOnly());
+        QVERIFY(title->palette().color(QPalette::Base) != writableBase);
+        QVERIFY(named<QPlainTextEdit>(form, "PRemark")->palette().color(QPalette::Base) != writableBase);
         named<QPushButton>(form, "BOK")->click();
     });
     menu->Menu_PropertyClick();
@@ -647,6 +782,14 @@ void TestMenuWindow::settingsDefaultsAndSave()
     form.ChooseColour = [](const QColor &) { return QColor(10, 20, 30); };
     QTest::mouseClick(named<QFrame>(&form, "ImgBorderColor"), Qt::LeftButton);
     named<QComboBox>(&form, "RandSpliterValue")->setCurrentText(QStringLiteral("全角分号"));
+    // An empty or absurd width is refused and nothing is written.
+    for (const QString &bad : {QString(), QStringLiteral("99999999999"), QStringLiteral("51"), QStringLiteral("0")}) {
+        named<DragNumberEdit>(&form, "ImgBorderWidth")->setText(bad);
+        named<QPushButton>(&form, "BOK")->click();
+        QVERIFY2(form.isVisible(), qPrintable(bad));
+        QCOMPARE(messages.last().text, QStringLiteral("边框宽度必须是 1 到 50 之间的整数！"));
+        QVERIFY(!QFile::exists(SoftIniPath()));
+    }
     named<DragNumberEdit>(&form, "ImgBorderWidth")->setText(QStringLiteral("3"));
     named<QPushButton>(&form, "BOK")->click();
     QVERIFY(!form.isVisible());
@@ -678,7 +821,9 @@ void TestMenuWindow::settingsShowTheRightsMessageWhenSoftIniIsUnusable()
     QCOMPARE(messages.first().caption, QStringLiteral("软件权限不足"));
     named<QPushButton>(&form, "BOK")->click();
     QCOMPARE(messages.size(), 2);
-    QCOMPARE(messages.last().text, RightsMessageText());
+    // The message names the file that cannot be written, and gives no advice for another system.
+    QVERIFY(messages.last().text.contains(SoftIniPath()));
+    QVERIFY(!messages.last().text.contains(QStringLiteral("管理员")));
     QVERIFY(form.isVisible());
 }
 
@@ -726,8 +871,21 @@ void TestMenuWindow::iconPickerChoosesAndForgets()
     });
     menu->Menu_SetIconClick();
     QCOMPARE(menu->Catalogue().At(1).pic, 137);
-    QCOMPARE(menu->ProjIcon(1)->pixmap().toImage(),
-             QPixmap(AppDir() + QStringLiteral("Icons/png-137.png")).toImage());
+    const QImage chosen = QPixmap(AppDir() + QStringLiteral("Icons/png-137.png")).toImage();
+    QCOMPARE(menu->ProjIcon(1)->pixmap().toImage(), chosen);
+    QCOMPARE(named<QLabel>(menu.get(), "InfoImg")->pixmap().toImage(), chosen);
+
+    // A click beside the box takes the mark away, and with it the choice.
+    whenModal<TIconsForm>([&](TIconsForm *picker) {
+        QTest::mousePress(picker->IconAt(5), Qt::LeftButton);
+        QTest::mousePress(picker, Qt::LeftButton, {}, QPoint(40, 390));
+        QCOMPARE(named<QWidget>(picker, "SetSelBox")->x(), -150);
+        named<QPushButton>(picker, "BOK")->click();
+        QCOMPARE(messages.last().caption, QStringLiteral("未选择图标"));
+        named<QPushButton>(picker, "BCancel")->click();
+    });
+    menu->Menu_SetIconClick();
+    QCOMPARE(menu->Catalogue().At(1).pic, 137);
 
     whenModal<TIconsForm>([&](TIconsForm *picker) {
         QCOMPARE(picker->ChosenIndex(), -1);

@@ -2,6 +2,7 @@
 
 #include "gradient.h"
 #include "guarded.h"
+#include "messages.h"
 #include "softsettings.h"
 #include "valueencodings.h"
 
@@ -209,6 +210,19 @@ bool TConfigForm::eventFilter(QObject *watched, QEvent *event)
 
 void TConfigForm::BOKClick()
 {
+    for (DragNumberEdit *width : {RBorderWidth, ImgBorderWidth}) {
+        bool ok = false;
+        const int value = width->text().toInt(&ok);
+        if (width->isEnabled() && (!ok || value < SoftSettings::MinBorderWidth || value > SoftSettings::MaxBorderWidth)) {
+            ShowError(this, QStringLiteral("参数有误"),
+                      QStringLiteral("边框宽度必须是 %1 到 %2 之间的整数！")
+                          .arg(SoftSettings::MinBorderWidth)
+                          .arg(SoftSettings::MaxBorderWidth));
+            width->setFocus();
+            width->selectAll();
+            return;
+        }
+    }
     SoftSettings settings;
     settings.randSpliter = RandSpliterValue->currentText();
     settings.listAutoRestore = ListAutoRestore->isChecked();

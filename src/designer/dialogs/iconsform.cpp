@@ -124,9 +124,10 @@ void TIconsForm::IconsBoxMouseDown()
 
 void TIconsForm::mousePressEvent(QMouseEvent *event)
 {
-    // FormClick: a click beside the box clears both marks.
+    // FormClick: a click beside the box clears both marks, and with the mark the choice:
+    // 保存 must not apply an icon the user no longer sees chosen.
     MoveSelBox->Park();
-    SetSelBox->Park();
+    IconsBoxMouseDown();
     QDialog::mousePressEvent(event);
 }
 

@@ -3,6 +3,7 @@
 #include "gradient.h"
 #include "messages.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -32,6 +33,15 @@ TPwdForm::TPwdForm(QWidget *parent) : QDialog(parent)
     Pwd->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 183; }"));
     Pwd->setGeometry(16, 42, 267, 28);
 
+    // One field, typed blind: the user may look at what was typed before it counts.
+    ShowPwd = new QCheckBox(QStringLiteral("显示密码"), this);
+    ShowPwd->setObjectName(QStringLiteral("ShowPwd"));
+    ShowPwd->setGeometry(16, 88, 92, 24);
+    ShowPwd->setPalette(labelPalette);
+    connect(ShowPwd, &QCheckBox::toggled, this, [this](bool shown) {
+        Pwd->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+    });
+
     BOK = new QPushButton(QStringLiteral("确定"), this);
     BOK->setObjectName(QStringLiteral("BOK"));
     BOK->setDefault(true);
@@ -48,6 +58,7 @@ int TPwdForm::Ask(const QString &prompt, const QString &expectedPassword, std::f
 {
     PwdLabel->setText(prompt);
     Pwd->clear();
+    ShowPwd->setChecked(false);
     expectedPwd = expectedPassword;
     okHandler = std::move(handler);
     Pwd->setFocus();
@@ -59,6 +70,12 @@ int TPwdForm::Ask(const QString &prompt, const QString &expectedPassword, std::f
 QString TPwdForm::Input() const
 {
     return Pwd->text();
+}
+
+void TPwdForm::ClearInput()
+{
+    Pwd->clear();
+    Pwd->setFocus();
 }
 
 void TPwdForm::BOKClick()
@@ -85,8 +102,10 @@ bool AskEditPassword(QWidget *parent, const QString &expectedPassword)
     form.Ask(QStringLiteral("当前工程已加密，请输入编辑密码："), expectedPassword, [&form] {
         if (form.Input() == form.ExpectedPwd())
             form.accept();
-        else
+        else {
             ShowError(&form, QStringLiteral("密码错误"), QStringLiteral("您输入的密码有误，请重新输入！"));
+            form.ClearInput();
+        }
     });
     return form.result() == QDialog::Accepted;
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -29,9 +30,12 @@ public:
     QString ExpectedPwd() const { return expectedPwd; }
     // The input, as typed.
     QString Input() const;
+    // After a wrong password: an empty field to type the next try into.
+    void ClearInput();
 
     QLabel *PwdLabel;
     QLineEdit *Pwd;
+    QCheckBox *ShowPwd;
     QPushButton *BOK;
     QPushButton *BCancel;
 

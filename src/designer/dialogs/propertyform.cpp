@@ -11,6 +11,7 @@
 #include "querysection.h"
 #include "suiteerror.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -191,6 +192,15 @@ void TPropertyForm::PReadOnlyClick()
     PRemark->setReadOnly(locked);
     PRange->setReadOnly(locked);
     PAuthor->setReadOnly(locked);
+    // A locked field looks locked: greyed like a disabled one, yet its text can be copied.
+    const QPalette look = QApplication::palette();
+    for (QWidget *field : {static_cast<QWidget *>(PTitle), static_cast<QWidget *>(PRemark),
+                           static_cast<QWidget *>(PRange), static_cast<QWidget *>(PAuthor)}) {
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Base, locked ? look.color(QPalette::Window) : look.color(QPalette::Base));
+        palette.setColor(QPalette::Text, locked ? look.color(QPalette::Disabled, QPalette::Text) : look.color(QPalette::Text));
+        field->setPalette(palette);
+    }
 }
 
 void TPropertyForm::PAccessByPwdClick()
@@ -228,7 +238,7 @@ bool TPropertyForm::GetPropertyInfo()
     check(PAccessByPwd->isChecked() && accessPwd.isEmpty(), QStringLiteral("请设置密码"),
           QStringLiteral("请设置工程访问密码！"));
     check(PEditWithPwd->isChecked() && editPwd.isEmpty(), QStringLiteral("请设置密码"),
-          QStringLiteral("请设置工程访问密码！"));
+          QStringLiteral("请设置工程编辑密码！"));
     if (failed)
         return false;
     try {

@@ -1,6 +1,7 @@
 #include "menucatalogue.h"
 
 #include "apppaths.h"
+#include "fileerror.h"
 #include "projectname.h"
 #include "suiteerror.h"
 
@@ -65,7 +66,7 @@ QStringList MenuCatalogue::Rename(int index, const QString &newName)
         return {QStringLiteral("项目名称不能与现有的项目名称重复！")};
     QFile file(oldPath);
     if (!file.rename(newPath))
-        throw SuiteError(QStringLiteral("工程文件“%1”无法重命名：%2").arg(fileName(oldPath), file.errorString()));
+        throw SuiteError(QStringLiteral("工程文件“%1”无法重命名：%2").arg(fileName(oldPath), FileErrorText(file)));
     try {
         UpdateCatalogue(CatalogueFilePath(), [&](ProjectCatalogue &catalogue) {
             QVector<CatalogueEntry> onDisk = catalogue.ReadEntries();
@@ -94,7 +95,7 @@ QString MenuCatalogue::Delete(int index)
         QFile::remove(asidePath);
         QFile file(path);
         if (!file.rename(asidePath))
-            throw SuiteError(QStringLiteral("工程文件“%1”无法删除：%2。工程未被删除。").arg(fileName(path), file.errorString()));
+            throw SuiteError(QStringLiteral("工程文件“%1”无法删除：%2。工程未被删除。").arg(fileName(path), FileErrorText(file)));
     }
     try {
         UpdateCatalogue(CatalogueFilePath(), [&](ProjectCatalogue &catalogue) {
@@ -127,13 +128,22 @@ void MenuCatalogue::SetRemarkAndReadOnly(int index, const QString &remark, bool 
 void MenuCatalogue::SaveOnClose() const
 {
     UpdateCatalogue(CatalogueFilePath(), [this](ProjectCatalogue &catalogue) {
-        QVector<CatalogueEntry> wanted = entries;
+        const QVector<CatalogueEntry> onDisk = catalogue.ReadEntries();
+        QSet<QString> namesOnDisk;
+        for (const CatalogueEntry &entry : onDisk)
+            namesOnDisk.insert(entry.name);
+        // The menu's names are the ones it read plus its own renames, which reached the
+        // file at once. So a menu name missing from the file now was renamed or deleted by
+        // another program: writing it back would list a project whose file is gone.
+        QVector<CatalogueEntry> wanted;
         QSet<QString> known;
-        for (const CatalogueEntry &entry : entries)
+        for (const CatalogueEntry &entry : entries) {
             known.insert(entry.name);
-        // Renames and deletes are already on disk, so a name the menu does not hold was
-        // added by another program (an import) while the menu was open.
-        for (const CatalogueEntry &entry : catalogue.ReadEntries()) {
+            if (namesOnDisk.contains(entry.name))
+                wanted << entry;
+        }
+        // And a name in the file the menu never held was added (or renamed to) elsewhere.
+        for (const CatalogueEntry &entry : onDisk) {
             if (!known.contains(entry.name)) {
                 wanted << entry;
                 known.insert(entry.name);

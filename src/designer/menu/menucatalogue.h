@@ -38,7 +38,8 @@ public:
     void SetRemarkAndReadOnly(int index, const QString &remark, bool readOnly);
 
     // Writes the menu's entries in the menu's order; entries another program added to
-    // the file since it was read follow them, in their own order. Throws SuiteError.
+    // the file since it was read follow them, in their own order, and entries another
+    // program renamed or deleted meanwhile stay gone. Throws SuiteError.
     void SaveOnClose() const;
 
     // Indexes of the entries whose name or remark holds `text` (any case), in order;

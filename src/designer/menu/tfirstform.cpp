@@ -35,6 +35,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
@@ -52,6 +53,15 @@ QAction *namedAction(QMenu *menu, const QString &text, const char *name)
     QAction *action = menu->addAction(text);
     action->setObjectName(QLatin1String(name));
     return action;
+}
+
+void bringToFront(QWidget *window)
+{
+    window->show();
+    if (window->isMinimized())
+        window->showNormal();
+    window->raise();
+    window->activateWindow();
 }
 } // namespace
 
@@ -137,6 +147,15 @@ void TFirstForm::FormCreate()
     connect(InfoPanel, &InfoStrip::Clicked, this, &TFirstForm::InfoPanelClick);
     connect(InfoPanel, &InfoStrip::QQGroupClicked, this, &TFirstForm::InfoQQGroupClick);
     connect(InfoPanel, &InfoStrip::BlogClicked, this, [this] { OpenUrl(QUrl(MakerInfo::BlogAddress)); });
+
+    ProjScrollBar = new QScrollBar(Qt::Vertical, this);
+    ProjScrollBar->setObjectName(QStringLiteral("ProjScrollBar"));
+    ProjScrollBar->setSingleStep(MenuGrid::RowHeight);
+    ProjScrollBar->hide();
+    connect(ProjScrollBar, &QScrollBar::valueChanged, this, [this](int value) {
+        CommitRenameIfWritable();
+        ScrollGridTo(HomeTop() - value);
+    });
 
     CopyText = new QLineEdit(this);
     CopyText->setObjectName(QStringLiteral("CopyText"));
@@ -233,8 +252,7 @@ void TFirstForm::OpenDesignWindow(const QString &projectName)
     pendingProject = projectName;
     if (designWindow) {
         // One design at a time: a second request brings the open one forward.
-        designWindow->raise();
-        designWindow->activateWindow();
+        bringToFront(designWindow);
         return;
     }
     designWindow = new TDesignForm(projectName);
@@ -254,9 +272,12 @@ TDesignForm *TFirstForm::DesignWindow() const
 
 void TFirstForm::ShowMenuAgain()
 {
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
+}
+
+void TFirstForm::BringForward()
+{
+    bringToFront(designWindow ? static_cast<QWidget *>(designWindow) : this);
 }
 
 // ---- layout -----------------------------------------------------------------
@@ -270,6 +291,7 @@ void TFirstForm::resizeEvent(QResizeEvent *event)
 void TFirstForm::FormResize()
 {
     CommitRenameIfWritable();
+    MoveSelBox->Park();
     SetSelBox->Park();
     const int clientWidth = std::max(width(), MenuGrid::MinClientWidth);
     MenuPanel->resize(clientWidth, CommandBar::BarHeight);
@@ -279,11 +301,55 @@ void TFirstForm::FormResize()
     InfoPanel->setGeometry(0, height() - InfoStrip::StripHeight, clientWidth, InfoStrip::StripHeight);
     InfoPanel->Relayout(clientWidth);
 
-    const int newColumns = ColumnsForWidth(clientWidth);
-    if (newColumns != columns) {
-        columns = newColumns;
-        icons.PlaceShown(columns, gridOrigin);
-    }
+    columns = ColumnsForWidth(clientWidth);
+    // Fewer rows or a taller window: rows scrolled away above come back rather than
+    // leaving the window empty below.
+    ScrollGridTo(std::max(gridOrigin.y(), HomeTop() - std::max(0, GridHeight() - ViewHeight())));
+}
+
+int TFirstForm::HomeTop() const
+{
+    return MoveImg->y() + kGridBelowGrip;
+}
+
+int TFirstForm::LowestTop() const
+{
+    const int rows = columns > 0 ? int(icons.Shown().size() + columns - 1) / columns : 0;
+    return HomeTop() - std::max(0, rows - 1) * MenuGrid::RowHeight;
+}
+
+int TFirstForm::ViewHeight() const
+{
+    return height() - InfoStrip::StripHeight - (MoveImg->y() + GripBar::BarHeight);
+}
+
+int TFirstForm::GridHeight() const
+{
+    return (kGridBelowGrip - GripBar::BarHeight) + HomeTop() - LowestTop() + MenuGrid::RowHeight;
+}
+
+void TFirstForm::ScrollGridTo(int top)
+{
+    MoveSelBox->Park();
+    SetSelBox->Park();
+    // Between the grid's home under the grip and its last row there: some row always
+    // stays in view.
+    gridOrigin.setY(std::clamp(top, LowestTop(), HomeTop()));
+    icons.PlaceShown(columns, gridOrigin);
+    UpdateScrollBar();
+}
+
+void TFirstForm::UpdateScrollBar()
+{
+    const QSignalBlocker quiet(ProjScrollBar);
+    ProjScrollBar->setRange(0, HomeTop() - LowestTop());
+    ProjScrollBar->setPageStep(std::max(MenuGrid::RowHeight, ViewHeight()));
+    ProjScrollBar->setValue(HomeTop() - gridOrigin.y());
+    const int barWidth = ProjScrollBar->sizeHint().width();
+    ProjScrollBar->setGeometry(std::max(width(), MenuGrid::MinClientWidth) - barWidth, MoveImg->y() + GripBar::BarHeight,
+                               barWidth, std::max(0, ViewHeight()));
+    ProjScrollBar->setVisible(GridHeight() > ViewHeight());
+    ProjScrollBar->raise();
 }
 
 void TFirstForm::FrameOn(SelectionFrame *frame, int index)
@@ -322,15 +388,17 @@ void TFirstForm::MoveMenuTimerTimer()
             tick = 0;
             MoveMenuTimer->stop();
             gridOrigin.ry() += menuShown ? kSlideDistance : -kSlideDistance;
+            UpdateScrollBar();
         }
         return;
     }
     // Springing the grid back up under the grip.
     icons.MoveShownBy(-tick);
-    if (icons.Icon(icons.Shown().first())->y() <= MoveImg->y() + kGridBelowGrip) {
+    if (icons.Icon(icons.Shown().first())->y() <= HomeTop()) {
         tick = 0;
         MoveMenuTimer->stop();
         icons.AlignShownRows(columns, gridOrigin.y());
+        UpdateScrollBar();
     }
 }
 
@@ -347,6 +415,8 @@ void TFirstForm::BgImgMouseDown(QMouseEvent *event)
 
 void TFirstForm::BgImgMouseMove(QMouseEvent *event)
 {
+    if (wallpaperDragging && !(event->buttons() & Qt::LeftButton))
+        BgImgMouseUp();
     if (!wallpaperDragging) {
         MoveSelBox->Park();
         return;
@@ -364,12 +434,11 @@ void TFirstForm::BgImgMouseUp()
     if (icons.Shown().isEmpty() || MoveMenuTimer->isActive())
         return;
     const int firstTop = icons.Icon(icons.Shown().first())->y();
-    const int homeTop = MoveImg->y() + kGridBelowGrip;
-    if (firstTop <= homeTop) {
-        gridOrigin.setY(firstTop);
+    if (firstTop <= HomeTop()) {
+        ScrollGridTo(firstTop);
         return;
     }
-    gridOrigin.setY(homeTop);
+    gridOrigin.setY(HomeTop());
     slideMode = SlideMode::Projects;
     tick = 0;
     MoveMenuTimer->start();
@@ -380,24 +449,18 @@ void TFirstForm::WheelScroll(int angleDelta)
     if (icons.Shown().isEmpty() || angleDelta == 0 || MoveMenuTimer->isActive() || dragging || wallpaperDragging)
         return;
     CommitRenameIfWritable();
-    MoveSelBox->Park();
-    SetSelBox->Park();
-    // One row per notch, between the grid's home under the grip and its last row there.
-    const int rows = int(icons.Shown().size() + columns - 1) / columns;
-    const int homeTop = MoveImg->y() + kGridBelowGrip;
-    const int firstTop = icons.Icon(icons.Shown().first())->y();
-    const int lowestTop = std::min(homeTop - (rows - 1) * MenuGrid::RowHeight, firstTop);
-    const int top = std::clamp(firstTop + (angleDelta > 0 ? MenuGrid::RowHeight : -MenuGrid::RowHeight), lowestTop,
-                               std::max(homeTop, firstTop));
-    icons.MoveShownBy(top - firstTop);
-    gridOrigin.setY(top);
+    // One row per notch.
+    ScrollGridTo(gridOrigin.y() + (angleDelta > 0 ? MenuGrid::RowHeight : -MenuGrid::RowHeight));
 }
 
 // ---- projects: hover, press, drag ------------------------------------------------
 
 void TFirstForm::ProjMouseMove(int index, QMouseEvent *event)
 {
-    if (dragging && (event->buttons() & Qt::LeftButton)) {
+    // A release that never came (a message box took it) ends the drag here.
+    if (dragging && !(event->buttons() & Qt::LeftButton))
+        CancelDrag();
+    if (dragging) {
         const QPoint delta = event->position().toPoint() - pressPoint;
         icons.Icon(index)->move(icons.Icon(index)->pos() + delta);
         icons.Label(index)->move(icons.Label(index)->pos() + delta);
@@ -411,9 +474,12 @@ void TFirstForm::ProjMouseMove(int index, QMouseEvent *event)
 
 void TFirstForm::ProjMouseDown(int index, QMouseEvent *event)
 {
+    CancelDrag();
     CommitRenameIfWritable();
     selected = index;
+    pressedIndex = -1;
     if (event->button() == Qt::LeftButton) {
+        pressedIndex = index;
         // Reordering needs the whole list on screen, not a search's part of it.
         dragging = icons.AllShown() && !MoveMenuTimer->isActive();
         pressPoint = event->position().toPoint();
@@ -438,7 +504,20 @@ void TFirstForm::ProjMouseUp(int index)
     for (int i = std::min(index, target); i <= std::max(index, target); ++i)
         icons.Place(i, i, columns, gridOrigin);
     selected = target;
+    pressedIndex = -1;
+    // The hover frame stood where the icon was picked up.
+    MoveSelBox->Park();
     FrameOn(SetSelBox, target);
+}
+
+void TFirstForm::CancelDrag()
+{
+    if (!dragging)
+        return;
+    dragging = false;
+    // Back into its cell: the list is whole while dragging, so index and cell agree.
+    if (icons.Icon(pressedIndex))
+        icons.Place(pressedIndex, pressedIndex, columns, gridOrigin);
 }
 
 void TFirstForm::ProjClick(int index)
@@ -471,6 +550,12 @@ void TFirstForm::ShowProjectInfo(int index)
     InfoPanel->ShowProjectView(info);
 }
 
+void TFirstForm::RefreshProjectInfo(int index)
+{
+    if (InfoPanel->ShowsProject() && selected == index)
+        ShowProjectInfo(index);
+}
+
 void TFirstForm::InfoPanelClick()
 {
     CommitRenameIfWritable();
@@ -499,36 +584,70 @@ bool TFirstForm::eventFilter(QObject *watched, QEvent *event)
         }
         return QWidget::eventFilter(watched, event);
     }
+    // Icons get this filter while they are made; IndexOf knows them only once they are listed.
     const int index = watched == ProjBgImg ? -1 : icons.IndexOf(watched);
     if (watched != ProjBgImg && index < 0)
         return QWidget::eventFilter(watched, event);
-    auto *mouse = static_cast<QMouseEvent *>(event);
     switch (type) {
     case QEvent::MouseButtonPress:
-        index < 0 ? BgImgMouseDown(mouse) : ProjMouseDown(index, mouse);
-        return true;
     case QEvent::MouseMove:
-        index < 0 ? BgImgMouseMove(mouse) : ProjMouseMove(index, mouse);
-        return true;
     case QEvent::MouseButtonRelease:
-        if (mouse->button() == Qt::LeftButton)
-            index < 0 ? BgImgMouseUp() : ProjMouseUp(index);
-        return true;
     case QEvent::MouseButtonDblClick:
-        if (index >= 0 && mouse->button() == Qt::LeftButton) {
-            selected = index;
-            Menu_ShowClick();
-        }
+        MouseEventOn(index, static_cast<QMouseEvent *>(event));
         return true;
     case QEvent::Wheel:
         WheelScroll(static_cast<QWheelEvent *>(event)->angleDelta().y());
         return true;
-    case QEvent::ContextMenu:
-        (index < 0 ? BgMenu : SelProjMenu)->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+    case QEvent::ContextMenu: {
+        // X11 asks for the menu on the press; a menu opened then can take the right
+        // button's release as a choice of the command under the pointer, "打开". The
+        // mouse's menu opens on the release instead.
+        const auto *context = static_cast<QContextMenuEvent *>(event);
+        if (context->reason() != QContextMenuEvent::Mouse)
+            PopupMenuFor(index, context->globalPos());
         return true;
+    }
     default:
         return QWidget::eventFilter(watched, event);
     }
+}
+
+void TFirstForm::MouseEventOn(int index, QMouseEvent *event)
+{
+    const bool left = event->button() == Qt::LeftButton;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        index < 0 ? BgImgMouseDown(event) : ProjMouseDown(index, event);
+        break;
+    case QEvent::MouseMove:
+        index < 0 ? BgImgMouseMove(event) : ProjMouseMove(index, event);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (left)
+            index < 0 ? BgImgMouseUp() : ProjMouseUp(index);
+        else if (event->button() == Qt::RightButton)
+            PopupMenuFor(index, event->globalPosition().toPoint());
+        break;
+    case QEvent::MouseButtonDblClick:
+        // Only the second left click on the icon the first one pressed opens it.
+        if (index >= 0 && left && pressedIndex == index) {
+            CancelDrag();
+            selected = index;
+            Menu_ShowClick();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void TFirstForm::PopupMenuFor(int index, QPoint globalPos)
+{
+    CancelDrag();
+    pressedIndex = -1;
+    if (index >= 0)
+        selected = index;
+    (index < 0 ? BgMenu : SelProjMenu)->popup(globalPos);
 }
 
 // ---- search ----------------------------------------------------------------------
@@ -544,10 +663,15 @@ void TFirstForm::GoProjSearchClick()
 void TFirstForm::ApplyFilter(const QString &text)
 {
     CommitRenameIfWritable();
-    MoveSelBox->Park();
-    SetSelBox->Park();
     icons.SetShown(catalogue.Filter(text));
-    icons.PlaceShown(columns, gridOrigin);
+    // A new search shows its results from the top, wherever the grid was scrolled to.
+    ScrollGridTo(HomeTop());
+}
+
+void TFirstForm::RelayoutShown()
+{
+    icons.SetShown(catalogue.Filter(ProjSearchEdit->text()));
+    ScrollGridTo(gridOrigin.y());
 }
 
 // ---- context commands ----------------------------------------------------------------
@@ -621,8 +745,7 @@ void TFirstForm::CommitRename()
     renaming = false;
     ProjRenameEdit->move(ProjRenameEdit->x(), -30);
     icons.SetName(renameIndex, catalogue.At(renameIndex).name);
-    if (InfoPanel->ShowsProject() && selected == renameIndex)
-        ShowProjectInfo(renameIndex);
+    RefreshProjectInfo(renameIndex);
 }
 
 void TFirstForm::Menu_DeleteClick()
@@ -652,7 +775,7 @@ void TFirstForm::Menu_DeleteClick()
     }
     icons.Remove(index);
     selected = -1;
-    ApplyFilter(ProjSearchEdit->text());
+    RelayoutShown();
     InfoPanel->ShowGeneralView(catalogue.Count());
     if (!note.isEmpty())
         ShowWarning(this, QStringLiteral("提示"), note);
@@ -677,8 +800,7 @@ void TFirstForm::Menu_PropertyClick()
     TPropertyForm form(this);
     connect(&form, &TPropertyForm::Saved, this, [this, index](const QString &remark, bool readOnly) {
         catalogue.SetRemarkAndReadOnly(index, remark, readOnly);
-        if (InfoPanel->ShowsProject() && selected == index)
-            ShowProjectInfo(index);
+        RefreshProjectInfo(index);
     });
     form.FillProperties(entry, document);
     form.exec();
@@ -706,6 +828,7 @@ void TFirstForm::GetSelIcons()
     }
     catalogue.SetIcon(selected, chosen);
     icons.SetPicture(selected, chosen);
+    RefreshProjectInfo(selected);
     iconsForm->accept();
 }
 

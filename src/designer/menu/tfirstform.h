@@ -15,6 +15,7 @@ class InfoStrip;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QScrollBar;
 class QTimer;
 class QUrl;
 class SelectionFrame;
@@ -58,6 +59,8 @@ public:
 public slots:
     // The design window hands the screen back to the menu when it closes.
     void ShowMenuAgain();
+    // A second start of the menu: whichever of menu and design window is open comes to front.
+    void BringForward();
 
     void Menu_ShowClick();
     void Menu_EditClick();
@@ -92,6 +95,11 @@ private:
     void ProjMouseMove(int index, QMouseEvent *event);
     void ProjMouseDown(int index, QMouseEvent *event);
     void ProjMouseUp(int index);
+    // Puts a dragged icon back into its cell, for a drag whose release never came.
+    void CancelDrag();
+    void MouseEventOn(int index, QMouseEvent *event);
+    // The project's menu, or the wallpaper's for index −1.
+    void PopupMenuFor(int index, QPoint globalPos);
     void BgImgMouseDown(QMouseEvent *event);
     void BgImgMouseMove(QMouseEvent *event);
     void BgImgMouseUp();
@@ -100,9 +108,23 @@ private:
     void InfoQQGroupClick();
     void GetSelIcons();
     void ShowProjectInfo(int index);
+    // Shows the project's changed details when the info strip is showing it.
+    void RefreshProjectInfo(int index);
 
     void FrameOn(SelectionFrame *frame, int index);
     void ApplyFilter(const QString &text);
+    // The search's results again, after the list changed; the scroll position stays.
+    void RelayoutShown();
+
+    // The grid's top when it is not scrolled, and when its last row stands there.
+    int HomeTop() const;
+    int LowestTop() const;
+    // Room for icons between the grip and the info strip, and what the grid needs of it.
+    int ViewHeight() const;
+    int GridHeight() const;
+    // Scrolls the grid so its first row stands at `top`, kept between the two.
+    void ScrollGridTo(int top);
+    void UpdateScrollBar();
     void CommitRenameIfWritable();
 
     MenuCatalogue catalogue;
@@ -118,6 +140,7 @@ private:
     int tick = 0;
     int step = 0;
     bool dragging = false;
+    int pressedIndex = -1;  // the icon of the last left press, until a right click or a drop
     QPoint pressPoint;
     QPoint pressPosition;
     bool wallpaperDragging = false;
@@ -125,19 +148,22 @@ private:
     bool renaming = false;
     int renameIndex = -1;
 
-    CommandBar *MenuPanel;
-    GripBar *MoveImg;
-    QLabel *ProjBgImg;
-    InfoStrip *InfoPanel;
-    SelectionFrame *MoveSelBox;
-    SelectionFrame *SetSelBox;
-    QLineEdit *ProjRenameEdit;
-    QLineEdit *ProjSearchEdit;
-    QLineEdit *CopyText;
-    QMenu *BgMenu;
-    QMenu *SelProjMenu;
-    QTimer *MoveMenuTimer;
-    QTimer *Delay1ms;
+    // Null until FormCreate makes them: the event filter compares against them while
+    // the icons are still being made.
+    CommandBar *MenuPanel = nullptr;
+    GripBar *MoveImg = nullptr;
+    QLabel *ProjBgImg = nullptr;
+    InfoStrip *InfoPanel = nullptr;
+    SelectionFrame *MoveSelBox = nullptr;
+    SelectionFrame *SetSelBox = nullptr;
+    QLineEdit *ProjRenameEdit = nullptr;
+    QLineEdit *ProjSearchEdit = nullptr;
+    QLineEdit *CopyText = nullptr;
+    QScrollBar *ProjScrollBar = nullptr;
+    QMenu *BgMenu = nullptr;
+    QMenu *SelProjMenu = nullptr;
+    QTimer *MoveMenuTimer = nullptr;
+    QTimer *Delay1ms = nullptr;
     QPointer<TConfigForm> configForm;
     QPointer<TAboutForm> aboutForm;
     QPointer<TDesignForm> designWindow;

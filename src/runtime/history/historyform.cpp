@@ -1,5 +1,6 @@
 #include "historyform.h"
 
+#include "fileerror.h"
 #include "frequencyform.h"
 #include "historyreport.h"
 #include "messages.h"
@@ -419,7 +420,7 @@ void THistoryForm::BExportClick()
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
         ShowError(this, QStringLiteral("导出失败"),
                   QStringLiteral("无法写入“%1”：%2。\n请选择一个可以写入的文件夹。")
-                      .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+                      .arg(QDir::toNativeSeparators(fileName), FileErrorText(file)));
         return;
     }
     ShowInformation(this, QStringLiteral("提示"), QStringLiteral("已导出到“%1”。").arg(QDir::toNativeSeparators(fileName)));

@@ -302,7 +302,7 @@ TRandForm::StartupOutcome TRandForm::FormShow(const QString &projectName)
         LoadProject();
     } catch (const SuiteError &error) {
         ShowError(nullptr, "工程无法打开",
-                  QStringLiteral("工程“%1”无法打开：%2\n请用Varnel修复或重新创建该工程。").arg(m_projectName, error.message()));
+                  QStringLiteral("工程“%1”无法打开：%2\n请从备份中恢复该工程文件，或重新创建该工程。").arg(m_projectName, error.message()));
         return EndStartup();
     }
 

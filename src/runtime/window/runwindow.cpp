@@ -98,7 +98,7 @@ int RunDrawingWindow(int argc, char **argv)
     if (!arguments->appDir.isEmpty())
         SetAppDir(arguments->appDir);
     if (!PrepareDataDir(&failure)) {
-        ShowRightsMessage(nullptr);
+        ShowRightsMessage(nullptr, failure);
         return 1;
     }
     // A script names its project: one that is not there is said on the terminal, where

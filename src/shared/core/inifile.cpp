@@ -104,7 +104,8 @@ void IniFile::WriteString(const QString &section, const QString &key, const QStr
     try {
         WriteFileAtomically(m_path, QByteArray::fromStdString(bytes));
     } catch (const SuiteError &error) {
-        throw IniAccessError(error.message());
+        // The rights message must say where: the saver's text names the file alone.
+        throw IniAccessError(QStringLiteral("无法写入配置文件“%1”。%2").arg(m_path, error.message()));
     }
     m_content = std::move(fresh);
 }

@@ -3,6 +3,8 @@
 #include "apppaths.h"
 #include "inifile.h"
 
+#include <algorithm>
+
 namespace {
 const QString kApplicationPrefix = QStringLiteral("Application:");
 
@@ -10,7 +12,7 @@ int WidthPixels(const QString &text)
 {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
-    return ok ? value : 1;
+    return ok ? std::clamp(value, SoftSettings::MinBorderWidth, SoftSettings::MaxBorderWidth) : 1;
 }
 } // namespace
 

@@ -27,7 +27,11 @@ struct SoftSettings
     // [History] Keep: "否" (or "0") turns the draw history off; anything else keeps it.
     bool keepHistory = true;
 
-    // Border widths as the runtime uses them: the stored integer, 1 when not a number.
+    // The widths the settings dialog accepts.
+    static constexpr int MinBorderWidth = 1;
+    static constexpr int MaxBorderWidth = 50;
+    // Border widths as the runtime uses them: the stored integer kept within those limits,
+    // 1 when not a number.
     int RBorderWidthPixels() const;
     int ImgBorderWidthPixels() const;
 };

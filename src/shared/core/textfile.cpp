@@ -1,5 +1,6 @@
 #include "textfile.h"
 
+#include "fileerror.h"
 #include "suiteerror.h"
 
 #include <QFile>
@@ -216,7 +217,7 @@ QString ReadWholeText(const QString &path, qint64 maxBytes)
     RequireRegularFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(QFileInfo(path).fileName(), file.errorString()));
+        throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(QFileInfo(path).fileName(), FileErrorText(file)));
     // Decoding takes about four times the file's size in memory: a damaged file of some
     // gigabytes would take the machine's memory before it is refused.
     if (file.size() > maxBytes)
@@ -255,14 +256,14 @@ void WriteFileAtomically(const QString &path, const QByteArray &bytes)
         throw SuiteError(QStringLiteral("无法保存文件“%1”：同名的文件夹已存在。").arg(name));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2").arg(name, file.errorString()));
+        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2").arg(name, FileErrorText(file)));
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = FileErrorText(file);
         file.cancelWriting();
         throw SuiteError(QStringLiteral("无法保存文件“%1”：%2").arg(name, reason));
     }
     if (!file.commit())
-        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2").arg(name, file.errorString()));
+        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2").arg(name, FileErrorText(file)));
 }
 
 void WriteTextLines(const QString &path, const QStringList &lines)

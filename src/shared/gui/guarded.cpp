@@ -8,8 +8,8 @@ bool Guarded(QWidget *parent, const std::function<void()> &block)
     try {
         block();
         return true;
-    } catch (const IniAccessError &) {
-        ShowRightsMessage(parent);
+    } catch (const IniAccessError &error) {
+        ShowRightsMessage(parent, error.message());
     } catch (const SuiteError &error) {
         ShowError(parent, QStringLiteral("操作失败"), error.message());
     }

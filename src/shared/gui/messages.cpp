@@ -1,6 +1,9 @@
 #include "messages.h"
 
+#include "apppaths.h"
+
 #include <QAbstractButton>
+#include <QDir>
 
 namespace {
 MessageHandler &handler()
@@ -61,15 +64,16 @@ QMessageBox::StandardButton AskYesNoCancel(QWidget *parent, const QString &capti
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
-QString RightsMessageText()
+QString RightsMessageText(const QString &problem)
 {
-    return QStringLiteral("当前软件访问权限不足，请您尝试用以下方式解决该问题："
-                          "1.打开软件安装目录，打开软件安装目录下的Quorin.exe、Varnel.exe、Ostrel.exe、"
-                          "Dellamy.exe，鼠标右击应用程序，选择“属性→兼容性”，勾选“以管理员身份运行此程序”。"
-                          "2.如果经过上述操作仍无法解决问题，请您将本软件重新安装到Ｄ盘。");
+    const QString what = problem.isEmpty()
+                             ? QStringLiteral("无法写入数据文件夹“%1”。").arg(QDir::toNativeSeparators(AppDir()))
+                             : problem;
+    return what + QStringLiteral("\n请确认该文件夹存在，并且当前用户有权读写它（检查它的所有者和权限，"
+                                 "或换一个可写的文件夹），然后再试。");
 }
 
-void ShowRightsMessage(QWidget *parent)
+void ShowRightsMessage(QWidget *parent, const QString &problem)
 {
-    ShowError(parent, QStringLiteral("软件权限不足"), RightsMessageText());
+    ShowError(parent, QStringLiteral("软件权限不足"), RightsMessageText(problem));
 }

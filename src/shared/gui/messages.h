@@ -18,10 +18,10 @@ void ShowWarning(QWidget *parent, const QString &caption, const QString &text);
 QMessageBox::StandardButton AskYesNo(QWidget *parent, const QString &caption, const QString &text);
 QMessageBox::StandardButton AskYesNoCancel(QWidget *parent, const QString &caption, const QString &text);
 
-// The one message shown when an INI file of the application directory cannot be read
-// or written.
-QString RightsMessageText();
-void ShowRightsMessage(QWidget *parent);
+// The one message shown when the data folder or a file in it cannot be read or written.
+// `problem` names what failed (in Chinese); without it the message names the data folder.
+QString RightsMessageText(const QString &problem = QString());
+void ShowRightsMessage(QWidget *parent, const QString &problem = QString());
 
 // Tests replace the boxes: the handler gets the icon, caption and text and returns the
 // button "pressed". Pass an empty function to restore the real boxes.

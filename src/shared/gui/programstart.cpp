@@ -16,7 +16,7 @@ bool PrepareWindowProgram()
     QApplication::setFont(QFont(QStringLiteral("微软雅黑"), 9));
     QString dataDirFailure;
     if (!PrepareDataDir(&dataDirFailure)) {
-        ShowRightsMessage(nullptr);
+        ShowRightsMessage(nullptr, dataDirFailure);
         return false;
     }
     if (!BindCodec()) {
