@@ -47,15 +47,83 @@ QString RemainingQuestionText(int pmode)
     return QStringLiteral("随机数名单剩余数量不足，是否重置名单？如不重置名单，将无法继续生成随机数。");
 }
 
+namespace {
+
+bool MayRestoreLists(const DrawSettings &settings, int pmode)
+{
+    if (settings.listAutoRestore)
+        return true;
+    return settings.question && settings.question->AskReset(RemainingQuestionCaption(), RemainingQuestionText(pmode));
+}
+
+} // namespace
+
 bool MayRestoreLists(const GenerationContext &context)
 {
-    if (context.settings.listAutoRestore)
-        return true;
-    return context.settings.question
-           && context.settings.question->AskReset(RemainingQuestionCaption(), RemainingQuestionText(context.pmode));
+    return MayRestoreLists(context.settings, context.pmode);
 }
 
 RandEngine::RandEngine(RandomSources sources) : m_sources(std::move(sources)) {}
+
+void RandEngine::SetDrawSettings(const DrawSettings &settings)
+{
+    m_settings = settings;
+    UpdateGenerationSettings();
+}
+
+void RandEngine::SetStepLog(DrawStepLog *log)
+{
+    m_stepLog = log;
+    UpdateGenerationSettings();
+}
+
+void RandEngine::UpdateGenerationSettings()
+{
+    m_generationSettings = m_settings;
+    if (m_stepLog) {
+        m_generationSettings.listAutoRestore = false;
+        m_generationSettings.question = &m_answerRecorder;
+    }
+}
+
+bool RandEngine::AnswerRecorder::AskReset(const QString &caption, const QString &text)
+{
+    const DrawSettings &settings = m_engine.m_settings;
+    const bool answer = settings.listAutoRestore || (settings.question && settings.question->AskReset(caption, text));
+    m_engine.m_step.answers.append(answer);
+    return answer;
+}
+
+template<typename Call>
+std::optional<Batch> RandEngine::RunStep(DrawStep::Kind kind, Call call)
+{
+    if (!m_stepLog || m_stepDepth > 0)
+        return call();
+    m_step = DrawStep{};
+    m_step.kind = kind;
+    std::optional<Batch> batch;
+    ++m_stepDepth;
+    try {
+        batch = call();
+    } catch (const SuiteError &error) {
+        --m_stepDepth;
+        m_step.refusal = error.message();
+        m_stepLog->StepFinished(m_step);
+        throw;
+    }
+    --m_stepDepth;
+    // A frame's values come from the frame stream: only what it did to the lists counts.
+    if (batch) {
+        m_step.abandoned = batch->abandoned;
+        m_step.hasBatch = !batch->abandoned && kind != DrawStep::Kind::Frame;
+        if (m_step.hasBatch)
+            m_step.results = batch->results;
+    }
+    // A frame matters to later batches only when it restored (or gave up) the lists.
+    if (kind != DrawStep::Kind::Frame || !m_step.answers.isEmpty())
+        m_stepLog->StepFinished(m_step);
+    return batch;
+}
 
 RandEngine::~RandEngine()
 {
@@ -113,11 +181,17 @@ void RandEngine::RequireGenerator()
 
 Batch RandEngine::Generate(bool finalDraw, bool inDraw)
 {
+    return *RunStep(finalDraw ? DrawStep::Kind::Draw : DrawStep::Kind::Frame,
+                    [&] { return std::optional<Batch>(GenerateBatch(finalDraw, inDraw)); });
+}
+
+Batch RandEngine::GenerateBatch(bool finalDraw, bool inDraw)
+{
     RequireGenerator();
     const bool frame = inDraw && !finalDraw && m_sources.frames;
     RandomSource &draws = frame ? *m_sources.frames : *m_sources.draws;
     RandomSource &passwords = frame ? *m_sources.frames : *m_sources.passwords;
-    const GenerationContext context{draws, passwords, m_settings, m_pmode, finalDraw, inDraw};
+    const GenerationContext context{draws, passwords, m_generationSettings, m_pmode, finalDraw, inDraw};
     Batch batch = m_generator->Generate(context);
     if (batch.abandoned) {
         m_ready = false;
@@ -125,23 +199,25 @@ Batch RandEngine::Generate(bool finalDraw, bool inDraw)
     }
     m_results = batch.results;
     if (batch.remainingShort)
-        CheckRemaining();
+        RestoreLists();
     return batch;
 }
 
 std::optional<Batch> RandEngine::CheckRemaining()
 {
+    return RunStep(DrawStep::Kind::Restore, [this] { return RestoreLists(); });
+}
+
+std::optional<Batch> RandEngine::RestoreLists()
+{
     RequireGenerator();
-    const bool restore =
-        m_settings.listAutoRestore
-        || (m_settings.question && m_settings.question->AskReset(RemainingQuestionCaption(), RemainingQuestionText(m_pmode)));
-    if (!restore) {
+    if (!MayRestoreLists(m_generationSettings, m_pmode)) {
         m_ready = false;
         return std::nullopt;
     }
     Prepare(m_pmode, m_params);
     if (m_pmode == 0 || m_pmode == 4 || m_pmode == 8 || m_pmode == 10)
-        return Generate(true, false);
+        return GenerateBatch(true, false);
     return std::nullopt;
 }
 

@@ -12,6 +12,33 @@
 
 class RandCalThread;
 
+// One call of the engine that changes what later batches draw: a batch that ends a draw,
+// a restore of exhausted lists, or an animation frame that asked the exhausted-list
+// question. A verifiable draw records these steps so that a replay can make the same calls.
+struct DrawStep
+{
+    enum class Kind { Draw, Frame, Restore };
+    Kind kind = Kind::Draw;
+    // The exhausted-list questions answered during the step, in order (ListAutoRestore
+    // counts as "yes").
+    QList<bool> answers;
+    // The batch shown (a draw; the restore of a template type draws one at once; never a frame).
+    bool hasBatch = false;
+    QStringList results;
+    bool abandoned = false;
+    // The message of a refused step.
+    QString refusal;
+
+    bool operator==(const DrawStep &) const = default;
+};
+
+class DrawStepLog
+{
+public:
+    virtual ~DrawStepLog() = default;
+    virtual void StepFinished(const DrawStep &step) = 0;
+};
+
 // The generation driver: turns the query of the open project into batches of results.
 //
 //   RandEngine engine;                       // OS-seeded (or RandomSources::Seeded(s))
@@ -31,8 +58,20 @@ public:
     RandEngine(const RandEngine &) = delete;
     RandEngine &operator=(const RandEngine &) = delete;
 
-    void SetDrawSettings(const DrawSettings &settings) { m_settings = settings; }
+    void SetDrawSettings(const DrawSettings &settings);
     const DrawSettings &Settings() const { return m_settings; }
+
+    // From now on every batch but an animation frame takes all its values from `source`
+    // (verifiable draws); the frames keep their own source, so how long an animation runs
+    // never changes a result.
+    void SetFinalSource(std::shared_ptr<RandomSource> source)
+    {
+        m_sources.draws = source;
+        m_sources.passwords = std::move(source);
+    }
+    // Every step (see DrawStep) is reported to `log` from now on; nullptr stops it.
+    // Calls made by the engine itself inside a step are part of that step.
+    void SetStepLog(DrawStepLog *log);
 
     // Parses the query and builds the generator of the type; Ready becomes true.
     // Throws SuiteError before anything is drawn. Also restores every list.
@@ -65,11 +104,33 @@ public:
     int ProjectType() const { return m_pmode; }
 
 private:
+    class AnswerRecorder : public RemainingQuestion
+    {
+    public:
+        explicit AnswerRecorder(RandEngine &engine) : m_engine(engine) {}
+        bool AskReset(const QString &caption, const QString &text) override;
+
+    private:
+        RandEngine &m_engine;
+    };
+
     void FinishBackgroundPreparation();
     void RequireGenerator();
+    Batch GenerateBatch(bool finalDraw, bool inDraw);
+    std::optional<Batch> RestoreLists();
+    template<typename Call>
+    std::optional<Batch> RunStep(DrawStep::Kind kind, Call call);
+    void UpdateGenerationSettings();
 
     RandomSources m_sources;
     DrawSettings m_settings;
+    // What the generators read: m_settings, or with a step log the same settings with
+    // every exhausted-list question passing through m_answerRecorder.
+    DrawSettings m_generationSettings;
+    AnswerRecorder m_answerRecorder{*this};
+    DrawStepLog *m_stepLog = nullptr;
+    int m_stepDepth = 0;
+    DrawStep m_step;
     int m_pmode = -1;
     QueryParams m_params;
     std::unique_ptr<Generator> m_generator;

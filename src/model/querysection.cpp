@@ -179,6 +179,24 @@ const std::pair<const char *, const char *> kEscapes[] = {
 };
 } // namespace
 
+bool ReadVerifiableOption(const QDomDocument &document)
+{
+    const QDomElement rand =
+        FindChildElement(FindChildElement(document.documentElement(), QStringLiteral("RandQuery")), QStringLiteral("Rand"));
+    return rand.attribute(QStringLiteral("Verifiable")) == QStringLiteral("是")
+           && rand.attribute(QStringLiteral("PMode")) != QStringLiteral("6");
+}
+
+void WriteVerifiableOption(QDomDocument &document, bool verifiable)
+{
+    QDomElement rand = ChildElement(ChildElement(document.documentElement(), QStringLiteral("RandQuery")),
+                                    QStringLiteral("Rand"));
+    if (verifiable)
+        rand.setAttribute(QStringLiteral("Verifiable"), QStringLiteral("是"));
+    else
+        rand.removeAttribute(QStringLiteral("Verifiable"));
+}
+
 QString EscapeListText(const QString &text)
 {
     QString out = text;

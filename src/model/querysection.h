@@ -44,6 +44,12 @@ struct QuerySection
 // Missing attributes read as empty text.
 QuerySection ReadQuerySection(const QDomDocument &document);
 
+// The project option "可验证抽取" (a draw anyone can check afterwards): the attribute
+// RandQuery/Rand/@Verifiable, "是" when on; older readers ignore it, and a project without
+// it draws as always. Passwords (type 6) never carry it.
+bool ReadVerifiableOption(const QDomDocument &document);
+void WriteVerifiableOption(QDomDocument &document, bool verifiable);
+
 QString EscapeListText(const QString &text);
 QString UnescapeListText(const QString &text);
 

@@ -234,6 +234,9 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"--project", "a", "--fast"};
         QTest::newRow("name leaves the folder") << QStringList{"--project", "../Soft"};
         QTest::newRow("missing app dir") << QStringList{"--project", "a", "--appdir", "/nonexistent/dir"};
+        QTest::newRow("verifiable with a seed") << QStringList{"--project", "a", "--verifiable", "--seed", "1"};
+        QTest::newRow("public without verifiable") << QStringList{"--project", "a", "--public", "7"};
+        QTest::newRow("verify with a project") << QStringList{"--verify", "a.zcert", "--project", "a"};
     }
     void badArgumentsPrintTheUsage()
     {
@@ -242,6 +245,47 @@ private slots:
         QCOMPARE(run.status, 2);
         QVERIFY(run.err.contains("--project"));
         QVERIFY(run.out.isEmpty());
+    }
+
+    void aVerifiableDrawIsCheckedAndEditsAreNamed()
+    {
+        const QString certificate = m_appDir.filePath(QStringLiteral("证书/抽奖.zcert"));
+        const Run run = Draw("抽奖", {"--verifiable", "--batches", "2", "--public", "09 12", "--cert", certificate});
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split(QLatin1Char('\n'));
+        QVERIFY2(lines.at(0).startsWith(QStringLiteral("承诺：")) && lines.at(1).startsWith(QStringLiteral("指纹：")),
+                 qPrintable(run.out));
+        const QString fingerprint = lines.at(1).mid(3, 19);
+        QVERIFY(run.out.contains(QStringLiteral("证书：") + certificate));
+
+        const Run verified = RunDellamy({"--verify", certificate});
+        QCOMPARE(verified.status, 0);
+        QVERIFY2(verified.out.startsWith(QStringLiteral("一致")) && verified.out.contains(fingerprint), qPrintable(verified.out));
+
+        // The first result of the first batch, renamed in the certificate.
+        QFile file(certificate);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray text = file.readAll();
+        file.close();
+        const QByteArray results = "\"results\": [\n                \"";
+        const qsizetype at = text.indexOf(results) + results.size();
+        QVERIFY(at > results.size());
+        text.insert(at, "X");
+        const QString edited = m_appDir.filePath(QStringLiteral("证书/改过.zcert"));
+        WriteFileAtomically(edited, text);
+        const Run refused = RunDellamy({"--verify", edited, "--json"});
+        QCOMPARE(refused.status, 1);
+        const QJsonObject verdict = QJsonDocument::fromJson(refused.out.toUtf8()).object();
+        QCOMPARE(verdict.value("result").toString(), QStringLiteral("不一致"));
+        QVERIFY2(verdict.value("difference").toString().contains(QStringLiteral("第 1 次抽取第 1 个结果")),
+                 qPrintable(refused.out));
+
+        // Without --cert the certificate goes to Certificates/ in the data folder.
+        const Run kept = Draw("抽奖", {"--verifiable", "--json"});
+        QCOMPARE(kept.status, 0);
+        const QString keptPath = QJsonDocument::fromJson(kept.out.toUtf8()).object().value("certificate").toString();
+        QVERIFY2(keptPath.startsWith(QDir(m_appDir.filePath("Certificates")).path()), qPrintable(kept.out));
+        QCOMPARE(RunDellamy({"--verify", keptPath}).status, 0);
     }
 
     void helpGoesToStandardOutput()

@@ -83,6 +83,7 @@ private slots:
     void everyModeDialogHandsTheDefaultsBackUnchanged_data();
     void everyModeDialogHandsTheDefaultsBackUnchanged();
     void cancelWritesNothing();
+    void verifiableOptionIsStoredForEveryTypeButPasswords();
     void catalogueFailureLeavesNoProjectBehind();
     void queryEditorEditsConvertsAndClearsTheRequest();
     void queryEditorCancelClearsTheRequest();
@@ -652,6 +653,32 @@ void TestCreateWizard::everyModeDialogHandsTheDefaultsBackUnchanged()
     QVERIFY2(messages.isEmpty(), qPrintable(texts().join(QLatin1Char('\n'))));
     QTRY_VERIFY(!wizard->OpenModeDialog());
     QCOMPARE(wizard->Params(), DefaultQueryParams(type));
+}
+
+void TestCreateWizard::verifiableOptionIsStoredForEveryTypeButPasswords()
+{
+    newWizard();
+    goToStep2(QStringLiteral("密码"), 6);
+    wizard->RandInfoEditClick();
+    QVERIFY(wizard->OpenModeDialog());
+    QVERIFY(!wizard->OpenModeDialog()->findChild<QCheckBox *>(QStringLiteral("VerifiableDraw"))->isVisible());
+    wizard->OpenModeDialog()->close();
+
+    newWizard();
+    goToStep2(QStringLiteral("公开抽奖"), 9);
+    wizard->RandInfoEditClick();
+    ModeDialog *dialog = wizard->OpenModeDialog();
+    auto *option = dialog->findChild<QCheckBox *>(QStringLiteral("VerifiableDraw"));
+    QVERIFY(option->isVisible() && !option->isChecked());
+    option->setChecked(true);
+    dialog->SaveModeClick();
+    QTRY_VERIFY(!wizard->OpenModeDialog());
+    QVERIFY(wizard->Verifiable());
+    finishAs(QStringLiteral("公开抽奖"));
+    const QDomDocument stored = LoadEncodedDocument(ProjectFilePath(QStringLiteral("公开抽奖")));
+    QVERIFY(ReadVerifiableOption(stored));
+    // Older readers see only an extra attribute; the parameters are those of the dialog.
+    QCOMPARE(ReadQuerySection(stored).params, DefaultQueryParams(9));
 }
 
 void TestCreateWizard::cancelWritesNothing()

@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "apppaths.h"
+#include "certificatecheck.h"
 #include "codec.h"
 #include "drawsession.h"
 #include "encodedxml.h"
@@ -13,6 +14,8 @@
 #include "sessionhistory.h"
 #include "softsettings.h"
 #include "suiteerror.h"
+#include "textfile.h"
+#include "verifiabledraw.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -137,7 +140,10 @@ private:
     qsizetype m_used = 0;
 };
 
-void WriteJson(const QString &projectLabel, int pmode, const QList<QStringList> &drawnBatches, std::FILE *out)
+// `extra`: further members (a verifiable draw's commitment and certificate), appended in
+// alphabetical order.
+void WriteJson(const QString &projectLabel, int pmode, const QList<QStringList> &drawnBatches, std::FILE *out,
+               const QJsonObject &extra = {})
 {
     QJsonArray batches;
     for (const QStringList &batch : drawnBatches)
@@ -145,9 +151,21 @@ void WriteJson(const QString &projectLabel, int pmode, const QList<QStringList> 
     // Written by hand so the keys keep the documented order.
     QByteArray name = QJsonDocument(QJsonArray{projectLabel}).toJson(QJsonDocument::Compact);
     name = name.mid(1, name.size() - 2);
+    QByteArray more = QJsonDocument(extra).toJson(QJsonDocument::Compact);
+    more = extra.isEmpty() ? QByteArray() : ", " + more.mid(1, more.size() - 2);
     const QByteArray text = "{\"project\": " + name + ", \"type\": " + QByteArray::number(pmode)
-        + ", \"batches\": " + QJsonDocument(batches).toJson(QJsonDocument::Compact) + "}\n";
+        + ", \"batches\": " + QJsonDocument(batches).toJson(QJsonDocument::Compact) + more + "}\n";
     std::fwrite(text.constData(), 1, size_t(text.size()), out);
+}
+
+// --verify and --reveal: the verdict on a certificate, in words or as JSON.
+int PrintCertificateCheck(const CertificateCheck &check, bool json, std::FILE *out)
+{
+    Write(out, json ? QString::fromUtf8(QJsonDocument(check.ToJson()).toJson(QJsonDocument::Compact))
+                    : check.Summary() + QLatin1Char('\n'));
+    if (json)
+        Write(out, QStringLiteral("\n"));
+    return check.consistent ? kStatusOk : kStatusCertificateInconsistent;
 }
 
 } // namespace
@@ -158,6 +176,9 @@ QString CommandLineUsage()
         "用法：Dellamy (--project 工程名 | --file 路径) [--batches N] [--seed S] [--json]\n"
         "              [--password 密码] [--appdir 目录] [--no-history]\n"
         "      Dellamy --history 工程名 [--since 日期] [--json] [--appdir 目录]\n"
+        "      Dellamy (--project 工程名 | --file 路径) --verifiable [--public 文字] [--cert 文件] …\n"
+        "      Dellamy --verify 证书.zcert [--json]\n"
+        "      Dellamy --reveal 证书.zcert [--json]\n"
         "不带参数启动时打开抽取窗口；带参数时不显示窗口，直接抽取并输出结果。\n"
         "  --project 工程名  抽取应用目录下 Data/Projects/工程名.rpj\n"
         "  --file 路径       抽取指定的工程文件（.rpj、.rproj 或 XML 工程文档）\n"
@@ -169,10 +190,16 @@ QString CommandLineUsage()
         "  --no-history      本次抽取不记入抽取历史（Data/history.db）\n"
         "  --history 工程名  按时间顺序列出该工程的抽取历史，每次抽取一行\n"
         "  --since 日期      只列出该日（如 2026/12/7）及以后的抽取\n"
+        "  --verifiable      可验证抽取：先输出承诺和指纹，抽取后写出公开种子的证书并输出其路径\n"
+        "  --public 文字     可验证抽取时加入的公开随机数（如当天公布的彩票号码）\n"
+        "  --cert 文件       证书写到该文件（默认写到数据文件夹的 Certificates/ 下）\n"
+        "  --verify 证书     重算证书中的承诺和每一次抽取，输出“一致”或“不一致”及第一处差异\n"
+        "  --reveal 证书     公开未结束的证书所留下的种子（在主持抽取的电脑上），然后验证\n"
         "  --help            显示本说明\n"
         "每行输出一个结果，两次抽取之间空一行。\n"
         "退出码：0 成功，2 参数有误，3 工程不存在或无法读取，4 工程参数无法抽取，\n"
-        "        5 名单已抽完且未设置自动重置名单，6 访问密码错误，7 数据文件夹无法创建或写入。\n");
+        "        5 名单已抽完且未设置自动重置名单，6 访问密码错误，7 数据文件夹无法创建或写入；\n"
+        "        --verify 和 --reveal：0 一致，1 不一致。\n");
 }
 
 CommandLineOptions ParseCommandLine(const QStringList &arguments)
@@ -219,12 +246,34 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
                 throw SuiteError(QStringLiteral("--since 应为日期，如 2026/12/7，现在是“%1”。").arg(text));
         } else if (argument == QStringLiteral("--no-history")) {
             options.noHistory = true;
+        } else if (argument == QStringLiteral("--verifiable")) {
+            options.verifiable = true;
+        } else if (argument == QStringLiteral("--public")) {
+            options.publicNumbers = RequireValue(arguments, i);
+        } else if (argument == QStringLiteral("--cert")) {
+            options.certificateFile = RequireValue(arguments, i);
+            if (options.certificateFile.isEmpty())
+                throw SuiteError(QStringLiteral("--cert 的路径不能为空。"));
+        } else if (argument == QStringLiteral("--verify") || argument == QStringLiteral("--reveal")) {
+            (argument == QStringLiteral("--verify") ? options.verifyFile : options.revealFile) = RequireValue(arguments, i);
         } else {
             throw SuiteError(QStringLiteral("无法识别的参数“%1”。").arg(argument));
         }
     }
     if (options.help)
         return options;
+    if (!options.verifyFile.isEmpty() || !options.revealFile.isEmpty()) {
+        if (!options.verifyFile.isEmpty() && !options.revealFile.isEmpty())
+            throw SuiteError(QStringLiteral("--verify 和 --reveal 只能用其中一个。"));
+        if (!options.projectName.isEmpty() || !options.filePath.isEmpty() || !options.historyProject.isEmpty()
+            || options.verifiable)
+            throw SuiteError(QStringLiteral("--verify 和 --reveal 只能与 --json 一起使用。"));
+        return options;
+    }
+    if ((options.publicNumbers || !options.certificateFile.isEmpty()) && !options.verifiable)
+        throw SuiteError(QStringLiteral("--public 和 --cert 只能与 --verifiable 一起使用。"));
+    if (options.verifiable && options.seed)
+        throw SuiteError(QStringLiteral("--verifiable 不能与 --seed 同时使用：可验证抽取的种子由系统生成，抽取后才公开。"));
     if (!options.historyProject.isEmpty()) {
         if (!options.projectName.isEmpty() || !options.filePath.isEmpty())
             throw SuiteError(QStringLiteral("--history 不能与 --project 或 --file 同时使用。"));
@@ -249,6 +298,18 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     if (options.help) {
         Write(out, CommandLineUsage());
         return kStatusOk;
+    }
+    // A certificate is checked on any computer: no data folder is needed for it.
+    if (!options.verifyFile.isEmpty())
+        return PrintCertificateCheck(CheckCertificateFile(options.verifyFile), options.json, out);
+    if (!options.revealFile.isEmpty()) {
+        try {
+            RevealKeptSeed(options.revealFile);
+        } catch (const SuiteError &error) {
+            Write(err, error.message() + QLatin1Char('\n'));
+            return kStatusCertificateInconsistent;
+        }
+        return PrintCertificateCheck(CheckCertificateFile(options.revealFile), options.json, out);
     }
     if (!options.appDir.isEmpty())
         SetAppDir(options.appDir);
@@ -317,6 +378,23 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     std::optional<SessionHistory> history;
     if (soft.keepHistory && !options.noHistory)
         history.emplace(session, kSourceCommandLine, SessionHistory::Opening::WithFirstDraw);
+    std::optional<VerifiableDraw> verifiable;
+    if (options.verifiable) {
+        DrawSettings settings;
+        settings.pictureNameSetting = project.pictureNameSetting;
+        settings.resultSeparator = project.resultSeparator;
+        try {
+            verifiable.emplace(projectLabel, pmode, project.query, settings);
+            verifiable->SetPublicNumbers(options.publicNumbers.value_or(QString()));
+        } catch (const SuiteError &error) {
+            Write(err, error.message() + QLatin1Char('\n'));
+            return kStatusEngineRefused;
+        }
+        verifiable->Attach(session.Engine());
+        if (!options.json)
+            Write(out, QStringLiteral("承诺：%1\n指纹：%2（请在抽取前公布此指纹）\n\n")
+                           .arg(verifiable->CommitmentHex(), verifiable->FingerprintText()));
+    }
     // Plain output is written batch by batch; JSON needs every batch before it starts.
     std::optional<ResultWriter> plain;
     if (!options.json)
@@ -354,7 +432,14 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     QObject::connect(&session, &DrawSession::Refused, refuse);
     QObject::connect(&session, &DrawSession::ListExhausted, [&status] { status = kStatusListExhausted; });
     try {
-        session.Open(project, DrawSession::Preparation::Now);
+        try {
+            session.Open(project, DrawSession::Preparation::Now);
+        } catch (const SuiteError &error) {
+            refuse(error.message());
+            // A certificate records the refused draw: the first draw asks again and is refused.
+            if (verifiable)
+                session.Start();
+        }
         for (int b = 0; b < options.batches && status == kStatusOk; ++b)
             session.Start();
     } catch (const SuiteError &error) {
@@ -362,10 +447,30 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     } catch (const std::bad_alloc &) {
         refuse(outOfMemory);
     }
-    if (plain)
+    QJsonObject certificateMembers;
+    if (verifiable) {
+        const QString path = options.certificateFile.isEmpty() ? NewCertificatePath(CertificatesDir(), projectLabel)
+                                                                 : options.certificateFile;
+        verifiable->Reveal();
+        try {
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            WriteFileAtomically(path, verifiable->CertificateText());
+            certificateMembers = {{QStringLiteral("certificate"), QDir::toNativeSeparators(path)},
+                                  {QStringLiteral("commitment"), verifiable->CommitmentHex()},
+                                  {QStringLiteral("fingerprint"), verifiable->FingerprintText()}};
+        } catch (const SuiteError &error) {
+            Write(err, error.message() + QLatin1Char('\n'));
+            if (status == kStatusOk)
+                status = kStatusDataDirUnusable;
+        }
+    }
+    if (plain) {
+        if (certificateMembers.contains(QStringLiteral("certificate")))
+            plain->AppendResult(QStringLiteral("\n证书：%1").arg(certificateMembers.value(QStringLiteral("certificate")).toString()));
         plain.reset(); // writes what is left
-    else
-        WriteJson(projectLabel, pmode, jsonBatches, out);
+    } else {
+        WriteJson(projectLabel, pmode, jsonBatches, out, certificateMembers);
+    }
     if (history) {
         if (const QString historyNotice = history->Finish(); !historyNotice.isEmpty())
             Write(err, historyNotice + QLatin1Char('\n'));

@@ -12,6 +12,9 @@
 //   Dellamy (--project NAME | --file PATH) [--batches N] [--seed S] [--json]
 //           [--password PWD] [--appdir DIR] [--no-history]
 //   Dellamy --history NAME [--since DATE] [--json] [--appdir DIR]
+//   Dellamy (--project NAME | --file PATH) --verifiable [--public TEXT] [--cert FILE] ...
+//   Dellamy --verify FILE.zcert [--json]
+//   Dellamy --reveal FILE.zcert [--json]
 // The run needs no display connection: only the header and the query of the project
 // are read, and the batches are drawn as presses of the draw button without animation.
 
@@ -24,6 +27,8 @@ enum CommandLineStatus : int {
     kStatusPasswordRefused = 6,
     kStatusDataDirUnusable = 7,
 };
+// --verify and --reveal: the certificate does not check out (or cannot be read).
+constexpr int kStatusCertificateInconsistent = 1;
 
 struct CommandLineOptions
 {
@@ -38,6 +43,11 @@ struct CommandLineOptions
     QString historyProject; // --history
     std::optional<QDate> since;
     bool noHistory = false;
+    bool verifiable = false;                // --verifiable
+    std::optional<QString> publicNumbers;   // --public
+    QString certificateFile;                // --cert
+    QString verifyFile;                     // --verify
+    QString revealFile;                     // --reveal
 };
 
 // Reads the arguments (without the program name). Throws SuiteError with the reason

@@ -9,6 +9,7 @@
 #include "recordintegration.h"
 #include "remotecontrol.h"
 #include "remotesafety.h"
+#include "verifiablecontroller.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -120,7 +121,9 @@ int RunDrawingWindow(int argc, char **argv)
     EndProgramWithWindow(form, application);
     if (form.FormShow(arguments->projectName) == TRandForm::StartupOutcome::Ended)
         return 0;
-    AttachHistoryTools(form, AttachRecordTools(form));
+    RecordController *record = AttachRecordTools(form);
+    AttachHistoryTools(form, record);
+    AttachVerifiableDraw(form, record);
     RemoteControl *remote = AttachRemoteControl(form);
     if (arguments->remote && !StartRemoteFromCommandLine(*remote, arguments->remoteAddress))
         return 1;

@@ -237,3 +237,8 @@ QString HistoryDatabasePath()
 {
     return AppDir() + QStringLiteral("Data/history.db");
 }
+
+QString CertificatesDir()
+{
+    return AppDir() + QStringLiteral("Certificates/");
+}

@@ -80,3 +80,6 @@ QString TempDir();
 
 // The draw history database, Data/history.db.
 QString HistoryDatabasePath();
+
+// Where the certificates of verifiable draws are kept, with a trailing "/".
+QString CertificatesDir();

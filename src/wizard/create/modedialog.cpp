@@ -4,6 +4,7 @@
 #include "messages.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QImage>
@@ -49,6 +50,10 @@ ModeDialog::ModeDialog(QWidget *parent, bool stayOnTop) : QDialog(parent), keptO
     exitButton = new QPushButton(QStringLiteral("取消"), this);
     exitButton->setObjectName(QStringLiteral("Exit"));
     exitButton->setAutoDefault(false);
+    verifiable = new QCheckBox(QStringLiteral("可验证抽取"), this);
+    verifiable->setObjectName(QStringLiteral("VerifiableDraw"));
+    verifiable->setToolTip(QStringLiteral("抽取前公布承诺指纹，抽取后生成任何人都能重算核对的证书"));
+    verifiable->hide();
     connect(saveMode, &QPushButton::clicked, this, &ModeDialog::SaveModeClick);
     connect(exitButton, &QPushButton::clicked, this, &QDialog::close);
 }
@@ -96,11 +101,23 @@ QVBoxLayout *ModeDialog::MakeMainLayout()
 void ModeDialog::AddButtonRow(QVBoxLayout *layout)
 {
     auto *row = new QHBoxLayout;
+    row->addWidget(verifiable);
     row->addStretch(1);
     row->addWidget(saveMode);
     row->addWidget(exitButton);
     layout->addSpacing(8);
     layout->addLayout(row);
+}
+
+void ModeDialog::ShowVerifiableOption(bool checked)
+{
+    verifiable->setChecked(checked);
+    verifiable->show();
+}
+
+bool ModeDialog::VerifiableChecked() const
+{
+    return verifiable->isVisible() && verifiable->isChecked();
 }
 
 void ModeDialog::showEvent(QShowEvent *event)

@@ -8,6 +8,7 @@
 #include "querysection.h"
 
 class QAbstractButton;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -74,6 +75,11 @@ public:
     virtual void LoadProject(int pmode, const QueryParams &params) = 0;
     virtual QueryParams EncodeProject(int pmode, const QueryParams &current) const = 0;
 
+    // The project option "可验证抽取" beside the buttons (`VerifiableDraw`), shown only for a
+    // whole project of a type that may carry it (not passwords, not a group).
+    void ShowVerifiableOption(bool checked);
+    bool VerifiableChecked() const;
+
     // SaveModeClick: validate, then hand back. Public so tests and openers can drive it.
     void SaveModeClick();
 
@@ -104,6 +110,7 @@ private:
     QLabel *requirerLabel;
     QPushButton *saveMode;
     QPushButton *exitButton;
+    QCheckBox *verifiable;
     QPointer<QAbstractButton> commander;
     DragStepCounter dragCounter;
     bool keptOnTop;

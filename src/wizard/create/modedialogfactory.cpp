@@ -47,7 +47,7 @@ ModeDialog *CreateModeDialog(int pmode, QWidget *parent)
 }
 
 void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractButton *commander, int pmode,
-                       const QueryParams &params)
+                       const QueryParams &params, bool verifiable)
 {
     if (open) {
         open->raise();
@@ -63,11 +63,13 @@ void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractBut
     dialog->SetRequirer(kRequirerCreatePage);
     dialog->SetCommander(commander);
     dialog->LoadProject(pmode, params);
+    if (pmode != 6)
+        dialog->ShowVerifiableOption(verifiable);
     open = dialog;
     dialog->show();
 }
 
-bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params)
+bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params, bool &verifiable)
 {
     if (!open)
         return false;
@@ -79,6 +81,7 @@ bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryP
         return false;
     }
     params = edited;
+    verifiable = open->VerifiableChecked();
     open->close();
     return true;
 }

@@ -21,14 +21,16 @@ ModeDialog *CreateModeDialog(int pmode, QWidget *parent);
 // OpenProjectDialog brings the open dialog forward; otherwise it creates the dialog of
 // `pmode` as a window of its own (on top or not as that dialog keeps itself), loads
 // `params` into it and shows it. Its validated save clicks `commander`. A type without a dialog gets an error box.
+// `verifiable`: the project option "可验证抽取", offered for every type but passwords.
 void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractButton *commander, int pmode,
-                       const QueryParams &params);
+                       const QueryParams &params, bool verifiable);
 
 // For the opener's CommanderClick: the open dialog's parameters replace `params` and
 // the dialog closes. False, with `params` unchanged, when no dialog is open or when the
 // drawing program could not draw from the new parameters (its reason is shown over the
 // dialog, which stays open).
-bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params);
+// `verifiable` takes the dialog's option with the parameters.
+bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params, bool &verifiable);
 
 // The parameter overview beside the dialog: `RandInfo` (read-only, unwrapped, both
 // scroll bars always shown), filled by ShowQueryDescription with the description of

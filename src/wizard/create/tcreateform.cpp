@@ -607,13 +607,13 @@ void TCreateForm::ShowDescription()
 
 void TCreateForm::RandInfoEditClick()
 {
-    OpenProjectDialog(modeDialog, this, commander, typeIndex, params);
+    OpenProjectDialog(modeDialog, this, commander, typeIndex, params, verifiable);
     modeDialogType = typeIndex;
 }
 
 void TCreateForm::CommanderClick()
 {
-    if (TakeProjectDialogResult(modeDialog, typeIndex, params))
+    if (TakeProjectDialogResult(modeDialog, typeIndex, params, verifiable))
         ShowDescription();
 }
 
@@ -773,6 +773,7 @@ void TCreateForm::CreateProject()
         StampCreation(document, CurrentDateTimeText());
         WriteQuerySection(document, params, typeIndex);
         KeepBoxTextReadable(document);
+        WriteVerifiableOption(document, verifiable && typeIndex != 6);
         SaveEncodedDocument(document, projectPath);
 
         // The project file stands; only now may the catalogue name it. If the catalogue

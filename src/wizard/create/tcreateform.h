@@ -44,6 +44,7 @@ public:
     int TypeIndex() const { return typeIndex; }
     QString ProjectName() const { return projectName; }
     const QueryParams &Params() const { return params; }
+    bool Verifiable() const { return verifiable; }
     QString CurrentGradient() const { return gradientText; }
     // The open mode dialog, if any.
     ModeDialog *OpenModeDialog() const;
@@ -89,6 +90,8 @@ private:
     int typeIndex = 0;
     QString projectName;
     QueryParams params;
+    // The project option "可验证抽取".
+    bool verifiable = false;
     QString gradientText;
     QColor backgroundColour = Qt::white;
     bool shownOnce = false;

@@ -86,9 +86,11 @@ void TRandQueryForm::FormShow()
 {
     setWindowTitle(QStringLiteral("随机数参数"));
     try {
-        const QuerySection section = ReadQuerySection(LoadEncodedDocument(ProjectFilePath(projectName)));
+        const QDomDocument document = LoadEncodedDocument(ProjectFilePath(projectName));
+        const QuerySection section = ReadQuerySection(document);
         typeIndex = section.pmode;
         params = section.params;
+        verifiable = ReadVerifiableOption(document);
         loaded = true;
     } catch (const SuiteError &error) {
         ShowError(this, QStringLiteral("读取失败"), error.message());
@@ -108,12 +110,12 @@ void TRandQueryForm::ShowQuery()
 void TRandQueryForm::RandInfoEditClick()
 {
     if (loaded)
-        OpenProjectDialog(modeDialog, this, commander, typeIndex, params);
+        OpenProjectDialog(modeDialog, this, commander, typeIndex, params, verifiable);
 }
 
 void TRandQueryForm::CommanderClick()
 {
-    if (TakeProjectDialogResult(modeDialog, typeIndex, params))
+    if (TakeProjectDialogResult(modeDialog, typeIndex, params, verifiable))
         ShowQuery();
 }
 
@@ -127,6 +129,7 @@ void TRandQueryForm::BOKClick()
         const QString path = ProjectFilePath(projectName);
         QDomDocument document = LoadEncodedDocument(path);
         WriteQuerySection(document, params, typeIndex);
+        WriteVerifiableOption(document, verifiable && typeIndex != 6);
         StampEditTime(document, CurrentDateTimeText());
         SaveEncodedDocument(document, path);
     } catch (const SuiteError &error) {

@@ -20,6 +20,7 @@ public:
 
     int TypeIndex() const { return typeIndex; }
     const QueryParams &Params() const { return params; }
+    bool Verifiable() const { return verifiable; }
     bool IsLoaded() const { return loaded; }
     ModeDialog *OpenModeDialog() const;
 
@@ -40,6 +41,8 @@ private:
     QString projectName;
     int typeIndex = 0;
     QueryParams params;
+    // The project option "可验证抽取".
+    bool verifiable = false;
     bool loaded = false;
     bool shownOnce = false;
     QPointer<ModeDialog> modeDialog;

@@ -1,0 +1,39 @@
+#include "keyedstream.h"
+
+#include "suiteerror.h"
+
+#include <QtEndian>
+
+#include <sodium.h>
+
+#include <cstring>
+
+KeyedStreamSource::KeyedStreamSource(const QByteArray &key, quint64 stream)
+{
+    if (key.size() != kKeyBytes)
+        throw SuiteError(QStringLiteral("可验证抽取的密钥长度应为 %1 字节。").arg(kKeyBytes));
+    if (sodium_init() < 0)
+        throw SuiteError(QStringLiteral("无法初始化加密库 libsodium，无法进行可验证抽取。"));
+    std::memcpy(m_key.data(), key.constData(), m_key.size());
+    qToLittleEndian(stream, m_nonce.data());
+}
+
+quint64 KeyedStreamSource::Next64()
+{
+    if (m_nextInBlock == m_block.size()) {
+        FillBlock();
+        m_nextInBlock = 0;
+    }
+    return m_block[m_nextInBlock++];
+}
+
+void KeyedStreamSource::FillBlock()
+{
+    constexpr size_t kBytes = sizeof m_block;
+    std::array<unsigned char, kBytes> bytes{};
+    // The key stream is the cipher applied to zeros, from the block counter on.
+    crypto_stream_chacha20_xor_ic(bytes.data(), bytes.data(), kBytes, m_nonce.data(), m_nextBlock, m_key.data());
+    m_nextBlock += kBytes / 64;
+    for (size_t i = 0; i < m_block.size(); ++i)
+        m_block[i] = qFromLittleEndian<quint64>(bytes.data() + i * 8);
+}
