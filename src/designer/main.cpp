@@ -9,7 +9,7 @@
 
 int main(int argc, char *argv[])
 {
-    UseChineseUi();
+    UseInterfaceLanguage();
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     const qsizetype appDirOption = arguments.indexOf(QStringLiteral("--appdir"));

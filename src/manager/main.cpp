@@ -54,7 +54,7 @@ int RunManagerWindow(int argc, char **argv, const OstrelOptions &options)
 
 int main(int argc, char **argv)
 {
-    UseChineseUi();
+    UseInterfaceLanguage();
     OstrelOptions options;
     {
         // Arguments as the platform gives them, decided before any display is opened.

@@ -7,6 +7,7 @@
 #include "suiteerror.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFileDialog>
@@ -26,9 +27,21 @@ namespace {
 constexpr int kClientWidth = 639;
 constexpr int kClientHeight = 375;
 const QString kLineSeparator = QStringLiteral(" | ");
-const QString kChooseCaption = QStringLiteral("请选择项目");
-const QString kDoneCaption = QStringLiteral("保存完毕");
-const QString kQuestionCaption = QStringLiteral("提示");
+// Captions several commands share.
+QString ChooseCaption()
+{
+    return QCoreApplication::translate("TProjManageForm", "请选择项目");
+}
+
+QString DoneCaption()
+{
+    return QCoreApplication::translate("TProjManageForm", "保存完毕");
+}
+
+QString QuestionCaption()
+{
+    return QCoreApplication::translate("TProjManageForm", "提示");
+}
 // Imports of at least this many projects show their progress at once.
 constexpr qsizetype kProgressWindowFrom = 50;
 
@@ -42,7 +55,7 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
 
 QCheckBox *makeSelectAll(const QString &name, QWidget *parent)
 {
-    auto *box = new QCheckBox(QStringLiteral("全选"), parent);
+    auto *box = new QCheckBox(QCoreApplication::translate("TProjManageForm", "全选"), parent);
     box->setObjectName(name);
     return box;
 }
@@ -92,13 +105,13 @@ QString resultNotes(const QVector<ProjectResult> &results)
     for (const ProjectResult &result : results) {
         switch (result.outcome) {
         case ExchangeOutcome::Renamed:
-            notes << QStringLiteral("“%1”以新名称“%2”保存。").arg(result.source, QFileInfo(result.target).fileName());
+            notes << QCoreApplication::translate("TProjManageForm", "“%1”以新名称“%2”保存。").arg(result.source, QFileInfo(result.target).fileName());
             break;
         case ExchangeOutcome::Skipped:
-            notes << QStringLiteral("“%1”已跳过：%2。").arg(result.source, result.problem);
+            notes << QCoreApplication::translate("TProjManageForm", "“%1”已跳过：%2。").arg(result.source, result.problem);
             break;
         case ExchangeOutcome::Failed:
-            notes << QStringLiteral("“%1”失败：%2").arg(result.source, result.problem);
+            notes << QCoreApplication::translate("TProjManageForm", "“%1”失败：%2").arg(result.source, result.problem);
             break;
         default:
             break;
@@ -119,14 +132,14 @@ void reportResults(QWidget *parent, const QVector<ProjectResult> &results, const
 {
     const QString notes = resultNotes(results);
     if (arrivedCount(results) > 0)
-        ShowInformation(parent, kDoneCaption, notes.isEmpty() ? doneText : doneText + QStringLiteral("\n\n") + notes);
+        ShowInformation(parent, DoneCaption(), notes.isEmpty() ? doneText : doneText + QStringLiteral("\n\n") + notes);
     else
         ShowWarning(parent, nothingCaption, notes);
 }
 
 ClashChoice askReplaceOrSkip(QWidget *parent, const QString &file)
 {
-    return AskYesNo(parent, kQuestionCaption, QStringLiteral("文件“%1”已经存在，是否替换？").arg(file)) == QMessageBox::Yes
+    return AskYesNo(parent, QuestionCaption(), QCoreApplication::translate("TProjManageForm", "文件“%1”已经存在，是否替换？").arg(file)) == QMessageBox::Yes
         ? ClashChoice::Replace
         : ClashChoice::Skip;
 }
@@ -135,34 +148,34 @@ ClashChoice askReplaceOrSkip(QWidget *parent, const QString &file)
 TProjManageForm::TProjManageForm(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TProjManageForm"));
-    setWindowTitle(QStringLiteral("工程管理"));
+    setWindowTitle(tr("工程管理"));
     setFixedSize(kClientWidth, kClientHeight);
 
     pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("PageControl"));
     pages->setGeometry(8, 8, kClientWidth - 16, kClientHeight - 16);
-    pages->addTab(BuildImportPage(), QStringLiteral("导入工程"));
-    pages->addTab(BuildExportPage(), QStringLiteral("导出工程"));
+    pages->addTab(BuildImportPage(), tr("导入工程"));
+    pages->addTab(BuildExportPage(), tr("导出工程"));
 
     chooseFiles = [this] {
         return QFileDialog::getOpenFileNames(
-            this, QStringLiteral("载入工程文件"), QString(),
-            QStringLiteral("所有工程文件(*.rproj *.rprojs);;随机数工程文件 (*.rproj);;随机数工程打包文件 (*.rprojs)"));
+            this, tr("载入工程文件"), QString(),
+            tr("所有工程文件(*.rproj *.rprojs);;随机数工程文件 (*.rproj);;随机数工程打包文件 (*.rprojs)"));
     };
     choosePackageFile = [this] {
         // The window asks about an existing file itself, after ".rprojs" is appended.
-        return QFileDialog::getSaveFileName(this, QStringLiteral("打包导出工程"), QString(),
-                                            QStringLiteral("随机数工程打包文件 (*.rprojs)"), nullptr,
+        return QFileDialog::getSaveFileName(this, tr("打包导出工程"), QString(),
+                                            tr("随机数工程打包文件 (*.rprojs)"), nullptr,
                                             QFileDialog::DontConfirmOverwrite);
     };
     chooseFolder = [this] {
-        return QFileDialog::getExistingDirectory(this, QStringLiteral("请选择导出工程的文件夹"));
+        return QFileDialog::getExistingDirectory(this, tr("请选择导出工程的文件夹"));
     };
     askEditPassword = [this](const QString &project) {
         bool ok = false;
         const QString typed = QInputDialog::getText(
-            this, QStringLiteral("输入编辑密码"),
-            QStringLiteral("工程“%1”设有编辑密码，替换它需要输入编辑密码：").arg(project), QLineEdit::Password, QString(), &ok);
+            this, tr("输入编辑密码"),
+            tr("工程“%1”设有编辑密码，替换它需要输入编辑密码：").arg(project), QLineEdit::Password, QString(), &ok);
         return ok ? typed : QString();
     };
     FormCreate();
@@ -178,14 +191,15 @@ QWidget *TProjManageForm::BuildImportPage()
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("ProjInSheet"));
     auto *grid = new QGridLayout(page);
-    grid->addWidget(new QLabel(QStringLiteral("请选择您要导入的工程："), page), 0, 0);
+    grid->addWidget(new QLabel(tr("请选择您要导入的工程："), page), 0, 0);
     projInList = makeCheckList(QStringLiteral("ProjInList"), page);
+    projInList->setAccessibleName(tr("要导入的工程"));
     grid->addWidget(projInList, 1, 0);
     auto *buttons = new QVBoxLayout;
-    auto *loadProj = makeButton(QStringLiteral("LoadProj"), QStringLiteral("载入工程文件"), page);
-    auto *clearProj = makeButton(QStringLiteral("ClearProj"), QStringLiteral("清除工程列表"), page);
-    auto *bringInProj = makeButton(QStringLiteral("BringInProj"), QStringLiteral("导入"), page);
-    auto *cancel = makeButton(QStringLiteral("BCancel"), QStringLiteral("取消"), page);
+    auto *loadProj = makeButton(QStringLiteral("LoadProj"), tr("载入工程文件"), page);
+    auto *clearProj = makeButton(QStringLiteral("ClearProj"), tr("清除工程列表"), page);
+    auto *bringInProj = makeButton(QStringLiteral("BringInProj"), tr("导入"), page);
+    auto *cancel = makeButton(QStringLiteral("BCancel"), tr("取消"), page);
     buttons->addWidget(loadProj);
     buttons->addWidget(clearProj);
     buttons->addStretch();
@@ -209,13 +223,14 @@ QWidget *TProjManageForm::BuildExportPage()
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("ProjOutSheet"));
     auto *grid = new QGridLayout(page);
-    grid->addWidget(new QLabel(QStringLiteral("请选择您要导出的工程："), page), 0, 0);
+    grid->addWidget(new QLabel(tr("请选择您要导出的工程："), page), 0, 0);
     projOutList = makeCheckList(QStringLiteral("ProjOutList"), page);
+    projOutList->setAccessibleName(tr("要导出的工程"));
     grid->addWidget(projOutList, 1, 0);
     auto *buttons = new QVBoxLayout;
-    auto *takeOutProjs = makeButton(QStringLiteral("TakeOutProjs"), QStringLiteral("打包导出"), page);
-    auto *takeOutProj = makeButton(QStringLiteral("TakeOutProj"), QStringLiteral("导出单文件"), page);
-    auto *cancel = makeButton(QStringLiteral("BCancel2"), QStringLiteral("取消"), page);
+    auto *takeOutProjs = makeButton(QStringLiteral("TakeOutProjs"), tr("打包导出"), page);
+    auto *takeOutProj = makeButton(QStringLiteral("TakeOutProj"), tr("导出单文件"), page);
+    auto *cancel = makeButton(QStringLiteral("BCancel2"), tr("取消"), page);
     buttons->addWidget(takeOutProjs);
     buttons->addWidget(takeOutProj);
     buttons->addStretch();
@@ -269,13 +284,13 @@ void TProjManageForm::FillExportList()
     try {
         entries = ProjectCatalogue::LoadCatalogue(CatalogueFilePath()).ReadEntries();
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("读取失败"), error.message());
+        ShowError(this, tr("读取失败"), error.message());
     }
     const QSignalBlocker quiet(projOutList);
     projOutList->clear();
     for (const CatalogueEntry &entry : entries) {
-        const QString remark = entry.remark.isEmpty() ? QStringLiteral("无") : entry.remark;
-        appendTickedLine(projOutList, entry.name + kLineSeparator + QStringLiteral("备注：") + remark, false);
+        const QString remark = entry.remark.isEmpty() ? tr("无") : entry.remark;
+        appendTickedLine(projOutList, entry.name + kLineSeparator + tr("备注：") + remark, false);
     }
     showWhetherAllTicked(projOutList, projOutSelAll);
 }
@@ -301,9 +316,9 @@ void TProjManageForm::LoadFiles(const QStringList &paths)
     if (!loaded.problems.isEmpty()) {
         QStringList lines;
         for (const ImportFileProblem &problem : loaded.problems)
-            lines << QStringLiteral("%1：%2").arg(problem.subject, problem.text);
-        ShowWarning(this, QStringLiteral("载入工程文件"),
-                    QStringLiteral("以下内容无法载入，其余工程已列出：\n\n") + lines.join(QLatin1Char('\n')));
+            lines << tr("%1：%2").arg(problem.subject, problem.text);
+        ShowWarning(this, tr("载入工程文件"),
+                    tr("以下内容无法载入，其余工程已列出：\n\n") + lines.join(QLatin1Char('\n')));
     }
 }
 
@@ -340,17 +355,17 @@ void TProjManageForm::BringInProjClick()
 {
     const QVector<int> rows = tickedRows(projInList);
     if (rows.isEmpty()) {
-        ShowInformation(this, kChooseCaption, QStringLiteral("请选择要导入的项目！"));
+        ShowInformation(this, ChooseCaption(), tr("请选择要导入的项目！"));
         return;
     }
     QVector<ImportCandidate> chosen;
     for (int row : rows)
         chosen << waiting.at(row);
     auto askClash = [this](const QString &taken, const QString &freeName) {
-        switch (AskYesNoCancel(this, kQuestionCaption,
-                               QStringLiteral("名称为“%1”的工程已经存在。\n\n"
-                                              "选择“是”替换现有的工程，选择“否”以新名称“%2”导入，"
-                                              "选择“取消”不导入这个工程。")
+        switch (AskYesNoCancel(this, QuestionCaption(),
+                               tr("名称为“%1”的工程已经存在。\n\n"
+                                  "选择“是”替换现有的工程，选择“否”以新名称“%2”导入，"
+                                  "选择“取消”不导入这个工程。")
                                    .arg(taken, freeName))) {
         case QMessageBox::Yes:
             return ClashChoice::Replace;
@@ -368,13 +383,13 @@ void TProjManageForm::BringInProjClick()
                 return false;
             if (typed == editPassword)
                 return true;
-            ShowError(this, QStringLiteral("密码错误"), QStringLiteral("您输入的密码有误，请重新输入！"));
+            ShowError(this, tr("密码错误"), tr("您输入的密码有误，请重新输入！"));
         }
     };
     // Many projects take a while: a progress window, whose 取消 keeps what is imported so far.
-    QProgressDialog progressWindow(QStringLiteral("正在导入工程…"), QStringLiteral("取消"), 0, int(chosen.size()), this);
+    QProgressDialog progressWindow(tr("正在导入工程…"), tr("取消"), 0, int(chosen.size()), this);
     progressWindow.setObjectName(QStringLiteral("ImportProgress"));
-    progressWindow.setWindowTitle(QStringLiteral("导入工程"));
+    progressWindow.setWindowTitle(tr("导入工程"));
     progressWindow.setWindowModality(Qt::WindowModal);
     progressWindow.setMinimumDuration(chosen.size() >= kProgressWindowFrom ? 0 : 2000);
     progressWindow.setAutoReset(false); // reaching the end must not forget a 取消
@@ -401,15 +416,15 @@ void TProjManageForm::BringInProjClick()
     }
     showWhetherAllTicked(projInList, projInSelAll);
     if (!failure.isEmpty()) {
-        ShowError(this, QStringLiteral("导入失败"), failure);
+        ShowError(this, tr("导入失败"), failure);
         return;
     }
     FillExportList();
     if (cancelled && results.size() < chosen.size())
-        results << ProjectResult{QStringLiteral("其余 %1 个工程").arg(chosen.size() - results.size()), QString(),
-                                 ExchangeOutcome::Skipped, ExchangeFailure::None, QStringLiteral("导入已取消"), QString(), false};
-    reportResults(this, results, QStringLiteral("您选择的工程已经成功导入，重新运行主程序后生效。"),
-                  QStringLiteral("没有导入工程"));
+        results << ProjectResult{tr("其余 %1 个工程").arg(chosen.size() - results.size()), QString(),
+                                 ExchangeOutcome::Skipped, ExchangeFailure::None, tr("导入已取消"), QString(), false};
+    reportResults(this, results, tr("您选择的工程已经成功导入，重新运行主程序后生效。"),
+                  tr("没有导入工程"));
 }
 
 QStringList TProjManageForm::TickedExportNames() const
@@ -424,7 +439,7 @@ void TProjManageForm::TakeOutProjClick()
 {
     const QStringList names = TickedExportNames();
     if (names.isEmpty()) {
-        ShowInformation(this, kChooseCaption, QStringLiteral("请选择要导出的项目！"));
+        ShowInformation(this, ChooseCaption(), tr("请选择要导出的项目！"));
         return;
     }
     const QString folder = chooseFolder();
@@ -433,15 +448,15 @@ void TProjManageForm::TakeOutProjClick()
     const auto results = ExportSingleFiles(names, folder, [this](const QString &taken, const QString &) {
         return askReplaceOrSkip(this, taken);
     });
-    reportResults(this, results, QStringLiteral("您选择的工程已经导出完毕！文件扩展名为rproj。"),
-                  QStringLiteral("没有导出工程"));
+    reportResults(this, results, tr("您选择的工程已经导出完毕！文件扩展名为rproj。"),
+                  tr("没有导出工程"));
 }
 
 void TProjManageForm::TakeOutProjsClick()
 {
     const QStringList names = TickedExportNames();
     if (names.isEmpty()) {
-        ShowInformation(this, kChooseCaption, QStringLiteral("请选择要导出的项目！"));
+        ShowInformation(this, ChooseCaption(), tr("请选择要导出的项目！"));
         return;
     }
     const QString file = choosePackageFile();
@@ -450,8 +465,8 @@ void TProjManageForm::TakeOutProjsClick()
     const PackResult pack = ExportPackage(names, file, [this](const QString &taken, const QString &) {
         return askReplaceOrSkip(this, taken);
     });
-    reportResults(this, pack.projects, QStringLiteral("您选择的工程已经导出完毕！文件扩展名为rprojs。"),
-                  QStringLiteral("没有导出工程"));
+    reportResults(this, pack.projects, tr("您选择的工程已经导出完毕！文件扩展名为rprojs。"),
+                  tr("没有导出工程"));
 }
 
 void TProjManageForm::BCancelClick()

@@ -6,7 +6,7 @@
 
 int main(int argc, char *argv[])
 {
-    UseChineseUi();
+    UseInterfaceLanguage();
     QApplication app(argc, argv);
     if (!PrepareWindowProgram())
         return 1;

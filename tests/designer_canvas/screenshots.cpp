@@ -48,7 +48,7 @@ void StoreStartingDocument(const QString &file, const QString &project)
 
 int main(int argc, char **argv)
 {
-    UseChineseUi();
+    UseInterfaceLanguage();
     QApplication application(argc, argv);
     if (argc < 2) {
         std::fputs("usage: screenshot_designer <output folder>\n", stderr);

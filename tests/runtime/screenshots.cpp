@@ -35,6 +35,9 @@ void Wait(int ms)
 
 int main(int argc, char **argv)
 {
+    // The windows speak the language the environment asks for (LANG=en_US.UTF-8: English).
+    SetInstallDir(QStringLiteral(SUITE_APP_DIR));
+    UseInterfaceLanguage();
     QApplication application(argc, argv);
     if (argc < 2) {
         std::fputs("usage: screenshot_randform <output folder>\n", stderr);

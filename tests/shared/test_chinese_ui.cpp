@@ -1,5 +1,6 @@
-// The suite speaks Chinese on a system whose language is English: the toolkit's dialogs
-// and the dates they show.
+// The suite speaks Chinese on a system whose language is English when the settings ask
+// for it: the toolkit's dialogs and the dates they show.
+#include "appdirarguments.h"
 #include "chineseui.h"
 
 #include <QApplication>
@@ -38,12 +39,19 @@ private slots:
 
 int main(int argc, char **argv)
 {
-    // A system set to English in every way the environment can say it.
+    // A system set to English in every way the environment can say it, and the
+    // settings asking for Chinese.
     qputenv("LANG", "en_US.UTF-8");
     qputenv("LC_ALL", "en_US.UTF-8");
     qputenv("LANGUAGE", "en_US");
-    UseChineseUi();
-    QApplication application(argc, argv);
+    QTemporaryDir dataDir;
+    QFile ini(dataDir.filePath(QStringLiteral("Soft.ini")));
+    if (!ini.open(QIODevice::WriteOnly) || ini.write("[Interface]\nLanguage=中文\n") < 0)
+        return 1;
+    ini.close();
+    AppDirArguments arguments(argv[0], dataDir.path());
+    UseInterfaceLanguage();
+    QApplication application(arguments.count, arguments.values);
     TestChineseUi test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -2,6 +2,7 @@
 
 #include "gradient.h"
 #include "guarded.h"
+#include "interfacelanguage.h"
 #include "messages.h"
 #include "softsettings.h"
 #include "valueencodings.h"
@@ -36,12 +37,12 @@ QString toText(const QColor &colour)
 TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TConfigForm"));
-    setWindowTitle(QStringLiteral("系统设置"));
+    setWindowTitle(tr("系统设置"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(330, 311);
+    setFixedSize(330, 365);
 
     ChooseColour = [this](const QColor &current) {
-        return QColorDialog::getColor(current, this, QStringLiteral("选择边框颜色"));
+        return QColorDialog::getColor(current, this, tr("选择边框颜色"));
     };
 
     setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid rgba(255,255,255,190); border-radius: 5px;"
@@ -51,22 +52,26 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
     layout->setContentsMargins(10, 6, 10, 8);
     layout->setSpacing(4);
 
-    auto *randGroup = new QGroupBox(QStringLiteral("随机数设置"), this);
+    auto *randGroup = new QGroupBox(tr("随机数设置"), this);
     auto *randRow = new QHBoxLayout(randGroup);
-    randRow->addWidget(new QLabel(QStringLiteral("生成的随机数之间的分隔符："), randGroup));
+    auto *spliterLabel = new QLabel(tr("生成的随机数之间的分隔符："), randGroup);
+    randRow->addWidget(spliterLabel);
     RandSpliterValue = new QComboBox(randGroup);
     RandSpliterValue->setObjectName(QStringLiteral("RandSpliterValue"));
-    RandSpliterValue->addItems({QStringLiteral("双空格"), QStringLiteral("全角空格"), QStringLiteral("全角逗号"),
-                                QStringLiteral("全角分号"), QStringLiteral("半角分号")});
+    // The stored name stays Chinese whatever the windows speak.
+    for (const char *name : {QT_TR_NOOP("双空格"), QT_TR_NOOP("全角空格"), QT_TR_NOOP("全角逗号"),
+                             QT_TR_NOOP("全角分号"), QT_TR_NOOP("半角分号")})
+        RandSpliterValue->addItem(tr(name), QString::fromUtf8(name));
+    spliterLabel->setBuddy(RandSpliterValue);
     randRow->addWidget(RandSpliterValue, 1);
     layout->addWidget(randGroup);
 
-    auto *listGroup = new QGroupBox(QStringLiteral("列举模式及图片模式设置"), this);
+    auto *listGroup = new QGroupBox(tr("列举模式及图片模式设置"), this);
     auto *listRow = new QHBoxLayout(listGroup);
     // The caption is longer than the dialog is wide: a wrapping label beside the box.
     ListAutoRestore = new QCheckBox(listGroup);
     ListAutoRestore->setObjectName(QStringLiteral("ListAutoRestore"));
-    ListAutoRestore->setAccessibleName(QStringLiteral("随机数名单或图片列表被清空后，自动恢复随机数名单或图片列表"));
+    ListAutoRestore->setAccessibleName(tr("随机数名单或图片列表被清空后，自动恢复随机数名单或图片列表"));
     auto *listCaption = new QLabel(ListAutoRestore->accessibleName(), listGroup);
     listCaption->setWordWrap(true);
     listCaption->setBuddy(ListAutoRestore);
@@ -76,12 +81,12 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
     listRow->addWidget(listCaption, 1);
     layout->addWidget(listGroup);
 
-    auto *showGroup = new QGroupBox(QStringLiteral("显示设置"), this);
+    auto *showGroup = new QGroupBox(tr("显示设置"), this);
     auto *grid = new QGridLayout(showGroup);
     grid->setVerticalSpacing(5);
     auto borderRow = [&](int row, QLabel *&widthLabel, DragNumberEdit *&width, const char *widthName,
                          QLabel *&colourLabel, QFrame *&swatch, const char *swatchName) {
-        widthLabel = new QLabel(QStringLiteral("边框宽度："), showGroup);
+        widthLabel = new QLabel(tr("边框宽度："), showGroup);
         widthLabel->setObjectName(QLatin1String(widthName) + QStringLiteral("Label"));
         width = new DragNumberEdit(DragNumberEdit::Kind::Count, &widthDragCounter, showGroup);
         width->setObjectName(QLatin1String(widthName));
@@ -89,7 +94,8 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
         width->setCursor(Qt::SizeVerCursor);
         width->setFixedWidth(56);
         AllowOnlyCharacters(width, QStringLiteral("0123456789"));
-        colourLabel = new QLabel(QStringLiteral("边框颜色："), showGroup);
+        widthLabel->setBuddy(width);
+        colourLabel = new QLabel(tr("边框颜色："), showGroup);
         colourLabel->setObjectName(QLatin1String(swatchName) + QStringLiteral("Label"));
         swatch = new QFrame(showGroup);
         swatch->setObjectName(QLatin1String(swatchName));
@@ -103,25 +109,37 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
         grid->addWidget(colourLabel, row, 2, Qt::AlignRight);
         grid->addWidget(swatch, row, 3);
     };
-    ShowRandLabelBorder = new QCheckBox(QStringLiteral("为非文本框式生成框和记录框添加边框"), showGroup);
+    ShowRandLabelBorder = new QCheckBox(tr("为非文本框式生成框和记录框添加边框"), showGroup);
     ShowRandLabelBorder->setObjectName(QStringLiteral("ShowRandLabelBorder"));
     grid->addWidget(ShowRandLabelBorder, 0, 0, 1, 4);
     borderRow(1, RBorderWidthLabel, RBorderWidth, "RBorderWidth", RBorderColorLabel, RBorderColor, "RBorderColor");
-    ShowImgBorder = new QCheckBox(QStringLiteral("为图片添加边框"), showGroup);
+    ShowImgBorder = new QCheckBox(tr("为图片添加边框"), showGroup);
     ShowImgBorder->setObjectName(QStringLiteral("ShowImgBorder"));
     grid->addWidget(ShowImgBorder, 2, 0, 1, 4);
     borderRow(3, ImgBorderWidthLabel, ImgBorderWidth, "ImgBorderWidth", ImgBorderColorLabel, ImgBorderColor,
               "ImgBorderColor");
     grid->setColumnStretch(2, 1);
     layout->addWidget(showGroup);
+
+    auto *languageGroup = new QGroupBox(tr("语言"), this);
+    auto *languageRow = new QHBoxLayout(languageGroup);
+    LanguageValue = new QComboBox(languageGroup);
+    LanguageValue->setObjectName(QStringLiteral("LanguageValue"));
+    LanguageValue->setAccessibleName(tr("语言"));
+    LanguageValue->addItem(tr("自动"), kLanguageAutomatic);
+    LanguageValue->addItem(kLanguageChinese, kLanguageChinese);
+    LanguageValue->addItem(kLanguageEnglish, kLanguageEnglish);
+    languageRow->addWidget(LanguageValue);
+    languageRow->addWidget(new QLabel(tr("下次启动时生效"), languageGroup), 1);
+    layout->addWidget(languageGroup);
     layout->addStretch();
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    BOK = new QPushButton(QStringLiteral("确定"), this);
+    BOK = new QPushButton(tr("确定"), this);
     BOK->setObjectName(QStringLiteral("BOK"));
     BOK->setDefault(true);
-    BCancel = new QPushButton(QStringLiteral("取消"), this);
+    BCancel = new QPushButton(tr("取消"), this);
     BCancel->setObjectName(QStringLiteral("BCancel"));
     buttons->addWidget(BOK);
     buttons->addWidget(BCancel);
@@ -147,7 +165,8 @@ void TConfigForm::FormShow()
     Guarded(this, [this] {
         const SoftSettings settings = ReadSoftSettings();
         const QString spliter = settings.randSpliter.isEmpty() ? SettingsDialogDefaultSpliter : settings.randSpliter;
-        RandSpliterValue->setCurrentIndex(RandSpliterValue->findText(spliter));
+        RandSpliterValue->setCurrentIndex(RandSpliterValue->findData(spliter));
+        LanguageValue->setCurrentIndex(qMax(0, LanguageValue->findData(settings.language)));
         ListAutoRestore->setChecked(settings.listAutoRestore);
         ShowRandLabelBorder->setChecked(settings.randLabelBorder);
         RBorderWidth->setText(settings.rBorderWidth);
@@ -214,8 +233,8 @@ void TConfigForm::BOKClick()
         bool ok = false;
         const int value = width->text().toInt(&ok);
         if (width->isEnabled() && (!ok || value < SoftSettings::MinBorderWidth || value > SoftSettings::MaxBorderWidth)) {
-            ShowError(this, QStringLiteral("参数有误"),
-                      QStringLiteral("边框宽度必须是 %1 到 %2 之间的整数！")
+            ShowError(this, tr("参数有误"),
+                      tr("边框宽度必须是 %1 到 %2 之间的整数！")
                           .arg(SoftSettings::MinBorderWidth)
                           .arg(SoftSettings::MaxBorderWidth));
             width->setFocus();
@@ -224,7 +243,7 @@ void TConfigForm::BOKClick()
         }
     }
     SoftSettings settings;
-    settings.randSpliter = RandSpliterValue->currentText();
+    settings.randSpliter = RandSpliterValue->currentData().toString();
     settings.listAutoRestore = ListAutoRestore->isChecked();
     settings.randLabelBorder = ShowRandLabelBorder->isChecked();
     settings.rBorderWidth = RBorderWidth->text();
@@ -232,7 +251,11 @@ void TConfigForm::BOKClick()
     settings.imgBorder = ShowImgBorder->isChecked();
     settings.imgBorderWidth = ImgBorderWidth->text();
     settings.imgBorderColor = toText(imgBorderColour);
-    if (Guarded(this, [&settings] { WriteRandShowSettings(settings); }))
+    const QString language = LanguageValue->currentData().toString();
+    if (Guarded(this, [&settings, &language] {
+            WriteRandShowSettings(settings);
+            WriteLanguageSetting(language);
+        }))
         accept();
 }
 

@@ -15,7 +15,8 @@ class QLabel;
 class QPushButton;
 
 // "系统设置": the runtime's settings in Soft.ini — the separator between generated
-// values, the automatic list restore, and the borders of label boxes and pictures.
+// values, the automatic list restore, the borders of label boxes and pictures, and
+// the language of every program.
 class TConfigForm : public QDialog
 {
     Q_OBJECT
@@ -30,6 +31,8 @@ public:
     std::function<QColor(const QColor &current)> ChooseColour;
 
     QComboBox *RandSpliterValue;
+    // "自动", "中文" or "English": the language each program takes at its next start.
+    QComboBox *LanguageValue;
     QCheckBox *ListAutoRestore;
     QCheckBox *ShowRandLabelBorder;
     QLabel *RBorderWidthLabel;

@@ -103,7 +103,7 @@ QVariant FrequencyTableModel::headerData(int section, Qt::Orientation orientatio
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const QStringList headers = {QStringLiteral("编号"), QStringLiteral("随机数"), QStringLiteral("频数")};
+    static const QStringList headers = {tr("编号"), tr("随机数"), tr("频数")};
     return headers.value(section);
 }
 
@@ -111,11 +111,12 @@ TFrequencyForm::TFrequencyForm(const QStringList &results, const QString &style,
     : RecordDialog(parent), table(FrequencyTable(results))
 {
     setObjectName(QStringLiteral("TFrequencyForm"));
-    setWindowTitle(QStringLiteral("随机数频数统计"));
+    setWindowTitle(tr("随机数频数统计"));
     resize(900, 560);
 
     FreGrid = new QTableView(this);
     FreGrid->setObjectName(QStringLiteral("FreGrid"));
+    FreGrid->setAccessibleName(tr("频数表"));
     FreGrid->setModel(new FrequencyTableModel(table, FreGrid));
     FreGrid->verticalHeader()->hide();
     FreGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -127,9 +128,9 @@ TFrequencyForm::TFrequencyForm(const QStringList &results, const QString &style,
 
     FChart = new QChart;
     FChart->setObjectName(QStringLiteral("FChart"));
-    QString title = QStringLiteral("频数统计图");
+    QString title = tr("频数统计图");
     if (table.size() > kChartPointLimit)
-        title += QStringLiteral("（仅显示前%1项）").arg(kChartPointLimit);
+        title += tr("（仅显示前%1项）").arg(kChartPointLimit);
     FChart->setTitle(title);
     QFont titleFont = FChart->titleFont();
     titleFont.setPointSize(14);
@@ -140,6 +141,7 @@ TFrequencyForm::TFrequencyForm(const QStringList &results, const QString &style,
     FChart->legend()->hide();
     FChartView = new QChartView(FChart, this);
     FChartView->setObjectName(QStringLiteral("FChartView"));
+    FChartView->setAccessibleName(tr("频数统计图"));
     FChartView->setRenderHint(QPainter::Antialiasing);
     FChartView->setStyleSheet(QStringLiteral("background: transparent"));
     FChartView->setMinimumSize(560, 400);
@@ -153,14 +155,14 @@ TFrequencyForm::TFrequencyForm(const QStringList &results, const QString &style,
         styleGroup->addButton(radio);
         return radio;
     };
-    UseBars = addStyle(QStringLiteral("UseBars"), QStringLiteral("柱状图"));
-    UseLines = addStyle(QStringLiteral("UseLines"), QStringLiteral("折线图"));
-    UseSectors = addStyle(QStringLiteral("UseSectors"), QStringLiteral("扇形图"));
-    Show3D = new QCheckBox(QStringLiteral("使用3D效果"), this);
+    UseBars = addStyle(QStringLiteral("UseBars"), tr("柱状图"));
+    UseLines = addStyle(QStringLiteral("UseLines"), tr("折线图"));
+    UseSectors = addStyle(QStringLiteral("UseSectors"), tr("扇形图"));
+    Show3D = new QCheckBox(tr("使用3D效果"), this);
     Show3D->setObjectName(QStringLiteral("Show3D"));
-    BSaveChart = new QPushButton(QStringLiteral("保存统计图"), this);
+    BSaveChart = new QPushButton(tr("保存统计图"), this);
     BSaveChart->setObjectName(QStringLiteral("BSaveChart"));
-    BSaveTable = new QPushButton(QStringLiteral("导出频数表"), this);
+    BSaveTable = new QPushButton(tr("导出频数表"), this);
     BSaveTable->setObjectName(QStringLiteral("BSaveTable"));
 
     auto *controls = new QHBoxLayout;
@@ -391,7 +393,7 @@ void TFrequencyForm::ShowResultTip(qsizetype index, bool hovered)
         return;
     }
     const FrequencyEntry &entry = table.at(index);
-    QToolTip::showText(QCursor::pos(), QStringLiteral("%1：%2").arg(entry.result).arg(entry.count), FChartView);
+    QToolTip::showText(QCursor::pos(), tr("%1：%2").arg(entry.result).arg(entry.count), FChartView);
 }
 
 QFont TFrequencyForm::CountFont() const
@@ -525,7 +527,7 @@ void TFrequencyForm::AddSectorDepth()
 
 void TFrequencyForm::BSaveChartClick()
 {
-    const QString path = ChooseSaveFileName(this, QStringLiteral("保存统计图"), QStringLiteral("PNG 图片 (*.png)"),
+    const QString path = ChooseSaveFileName(this, tr("保存统计图"), tr("PNG 图片 (*.png)"),
                                             QStringLiteral(".png"));
     if (path.isEmpty())
         return;
@@ -537,25 +539,25 @@ void TFrequencyForm::BSaveChartClick()
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, "PNG")) {
-        ShowError(this, QStringLiteral("保存失败"), QStringLiteral("统计图无法转换为PNG图片。"));
+        ShowError(this, tr("保存失败"), tr("统计图无法转换为PNG图片。"));
         return;
     }
     try {
         WriteFileAtomically(path, bytes);
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("保存失败"), error.message());
+        ShowError(this, tr("保存失败"), error.message());
     }
 }
 
 void TFrequencyForm::BSaveTableClick()
 {
-    const QString path = ChooseSaveFileName(this, QStringLiteral("导出频数表"), QStringLiteral("CSV 表格 (*.csv)"),
+    const QString path = ChooseSaveFileName(this, tr("导出频数表"), tr("CSV 表格 (*.csv)"),
                                             QStringLiteral(".csv"));
     if (path.isEmpty())
         return;
     try {
         WriteFileAtomically(path, FrequencyTableCsv(table));
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("保存失败"), error.message());
+        ShowError(this, tr("保存失败"), error.message());
     }
 }

@@ -8,16 +8,13 @@
 #include "suiteerror.h"
 #include "textfile.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextEdit>
-
-namespace {
-const QString kSaveFailed = QStringLiteral("保存失败");
-} // namespace
 
 RecordController::RecordController(QWidget *recordBox, QWidget *window)
     : QObject(window), box(recordBox), window(window), menu(new QMenu(window))
@@ -28,25 +25,25 @@ RecordController::RecordController(QWidget *recordBox, QWidget *window)
     label = qobject_cast<QLabel *>(recordBox);
 
     menu->setObjectName(QStringLiteral("RandMenu"));
-    AddItem(QStringLiteral("RRMenu_Cut"), QStringLiteral("剪切"), &RecordController::RRMenu_CutClick);
-    AddItem(QStringLiteral("RRMenu_Copy"), QStringLiteral("复制"), &RecordController::RRMenu_CopyClick);
-    AddItem(QStringLiteral("RRMenu_Paste"), QStringLiteral("粘贴"), &RecordController::RRMenu_PasteClick);
-    AddItem(QStringLiteral("RRMenu_Clear"), QStringLiteral("清除"), &RecordController::RRMenu_ClearClick);
+    AddItem(QStringLiteral("RRMenu_Cut"), tr("剪切"), &RecordController::RRMenu_CutClick);
+    AddItem(QStringLiteral("RRMenu_Copy"), tr("复制"), &RecordController::RRMenu_CopyClick);
+    AddItem(QStringLiteral("RRMenu_Paste"), tr("粘贴"), &RecordController::RRMenu_PasteClick);
+    AddItem(QStringLiteral("RRMenu_Clear"), tr("清除"), &RecordController::RRMenu_ClearClick);
     menu->addSeparator();
-    AddItem(QStringLiteral("RRMenu_Save"), QStringLiteral("保存随机数记录"), &RecordController::RRMenu_SaveClick);
+    AddItem(QStringLiteral("RRMenu_Save"), tr("保存随机数记录"), &RecordController::RRMenu_SaveClick);
     menu->addSeparator();
-    AddItem(QStringLiteral("RRMenu_ClearNewLine"), QStringLiteral("清除换行"), &RecordController::RRMenu_ClearNewLineClick);
-    AddItem(QStringLiteral("RRMenu_NewLine"), QStringLiteral("批量换行"), &RecordController::RRMenu_NewLineClick);
-    AddItem(QStringLiteral("RRMenu_AutoNewLine"), QStringLiteral("自动换行设置"),
+    AddItem(QStringLiteral("RRMenu_ClearNewLine"), tr("清除换行"), &RecordController::RRMenu_ClearNewLineClick);
+    AddItem(QStringLiteral("RRMenu_NewLine"), tr("批量换行"), &RecordController::RRMenu_NewLineClick);
+    AddItem(QStringLiteral("RRMenu_AutoNewLine"), tr("自动换行设置"),
             &RecordController::RRMenu_AutoNewLineClick);
     menu->addSeparator();
-    AddItem(QStringLiteral("RRMenu_Sort"), QStringLiteral("排序"), &RecordController::RRMenu_SortClick);
-    AddItem(QStringLiteral("Menu_AutoSort"), QStringLiteral("自动排序设置"), &RecordController::Menu_AutoSortClick);
-    AddItem(QStringLiteral("Menu_DelRepeat"), QStringLiteral("删除重复项"), &RecordController::Menu_DelRepeatClick);
+    AddItem(QStringLiteral("RRMenu_Sort"), tr("排序"), &RecordController::RRMenu_SortClick);
+    AddItem(QStringLiteral("Menu_AutoSort"), tr("自动排序设置"), &RecordController::Menu_AutoSortClick);
+    AddItem(QStringLiteral("Menu_DelRepeat"), tr("删除重复项"), &RecordController::Menu_DelRepeatClick);
     menu->addSeparator();
-    AddItem(QStringLiteral("RRMenu_CheckFrequency"), QStringLiteral("频数统计"),
+    AddItem(QStringLiteral("RRMenu_CheckFrequency"), tr("频数统计"),
             &RecordController::RRMenu_CheckFrequencyClick);
-    AddItem(QStringLiteral("RRMenu_Stat"), QStringLiteral("随机数统计"), &RecordController::RRMenu_StatClick);
+    AddItem(QStringLiteral("RRMenu_Stat"), tr("随机数统计"), &RecordController::RRMenu_StatClick);
     connect(menu, &QMenu::aboutToShow, this, &RecordController::UpdateClipboardItems);
 
     if (recordBox) {
@@ -62,6 +59,28 @@ QAction *RecordController::AddItem(const QString &name, const QString &caption, 
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, handler);
     return action;
+}
+
+void RecordController::AddWindowKeys(const QList<QKeySequence> &taken)
+{
+    // Cut, copy and paste keep the record box's own keys.
+    const std::pair<const char *, QKeySequence> keys[] = {
+        {"RRMenu_Clear", QKeySequence(Qt::CTRL | Qt::Key_Delete)},
+        {"RRMenu_Save", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"RRMenu_ClearNewLine", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)},
+        {"RRMenu_NewLine", QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"RRMenu_Sort", QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {"Menu_DelRepeat", QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {"RRMenu_CheckFrequency", QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {"RRMenu_Stat", QKeySequence(Qt::CTRL | Qt::Key_I)},
+    };
+    for (const auto &[name, key] : keys) {
+        if (taken.contains(key))
+            continue;
+        QAction *action = menu->findChild<QAction *>(QLatin1String(name));
+        action->setShortcut(key);
+        window->addAction(action);
+    }
 }
 
 void RecordController::SetSeparator(const QString &newSeparator)
@@ -138,7 +157,7 @@ bool RecordController::WriteBackSettings(const QString &projectPath)
     try {
         SaveRecordSettings(projectPath, settings);
     } catch (const SuiteError &error) {
-        ShowError(window, QStringLiteral("保存设置失败"), error.message());
+        ShowError(window, tr("保存设置失败"), error.message());
         return false;
     }
     return true;
@@ -204,8 +223,8 @@ void RecordController::RRMenu_SaveClick()
     const QString text = RecordText();
     if (text.isEmpty())
         return;
-    const QString path = ChooseSaveFileName(window, QStringLiteral("保存随机数记录"),
-                                            QStringLiteral("文本文档 (*.txt)"), QStringLiteral(".txt"));
+    const QString path = ChooseSaveFileName(window, tr("保存随机数记录"),
+                                            tr("文本文档 (*.txt)"), QStringLiteral(".txt"));
     if (path.isEmpty())
         return;
     QStringList lines = text.split(QLatin1Char('\n'));
@@ -218,7 +237,7 @@ void RecordController::RRMenu_SaveClick()
     try {
         WriteTextLines(path, lines);
     } catch (const SuiteError &error) {
-        ShowError(window, kSaveFailed, error.message());
+        ShowError(window, tr("保存失败"), error.message());
     }
 }
 

@@ -3,6 +3,8 @@
 #include "recordtools.h"
 
 #include <QObject>
+#include <QKeySequence>
+#include <QList>
 #include <QPointer>
 
 class QAction;
@@ -35,6 +37,9 @@ public:
     const RecordSettings &Settings() const { return settings; }
 
     QMenu *RandMenu() const { return menu; }
+    // Keys for the menu's commands that work anywhere in the window, for those who do
+    // not use a mouse; a key in `taken` (the project's draw and stop keys) is left to them.
+    void AddWindowKeys(const QList<QKeySequence> &taken);
     RecordShape Shape() const;
     // The record in its stored form: lines end in CR LF for a memo, in LF for a label.
     QString RecordText() const;

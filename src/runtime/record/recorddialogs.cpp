@@ -6,6 +6,7 @@
 #include "suiteerror.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,17 +19,15 @@
 
 namespace {
 
-const QString kWrongParameter = QStringLiteral("参数有误");
-
 // The OK / cancel row every record dialog ends with.
 QPushButton *AddButtonRow(QDialog *dialog, QBoxLayout *layout)
 {
     auto *row = new QHBoxLayout;
     row->addStretch();
-    auto *ok = new QPushButton(QStringLiteral("确定"), dialog);
+    auto *ok = new QPushButton(QCoreApplication::translate("RecordDialog", "确定"), dialog);
     ok->setObjectName(QStringLiteral("BOK"));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("取消"), dialog);
+    auto *cancel = new QPushButton(QCoreApplication::translate("RecordDialog", "取消"), dialog);
     cancel->setObjectName(QStringLiteral("BCancel"));
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     row->addWidget(ok);
@@ -82,7 +81,7 @@ DragNumberEdit *NewResultsPerLineEdit(DragStepCounter *counter, QWidget *parent)
     edit->setObjectName(QStringLiteral("NewLineRCount"));
     edit->SetAxis(DragNumberEdit::Axis::VerticalFromPress);
     edit->setCursor(Qt::SizeVerCursor);
-    edit->setToolTip(QStringLiteral("按住鼠标上下拖动可调整数值"));
+    edit->setToolTip(QCoreApplication::translate("RecordDialog", "按住鼠标上下拖动可调整数值"));
     AllowOnlyCharacters(edit, QStringLiteral("0123456789"));
     edit->setText(QStringLiteral("5"));
     return edit;
@@ -92,12 +91,13 @@ TNewLineForm::TNewLineForm(std::function<void(int)> apply, QWidget *parent)
     : RecordDialog(parent), apply(std::move(apply))
 {
     setObjectName(QStringLiteral("TNewLineForm"));
-    setWindowTitle(QStringLiteral("批量换行操作"));
+    setWindowTitle(tr("批量换行操作"));
     auto *layout = new QVBoxLayout(this);
-    auto *prompt = new QLabel(QStringLiteral("您希望每隔多少个随机数换一行？"), this);
+    auto *prompt = new QLabel(tr("您希望每隔多少个随机数换一行？"), this);
     prompt->setObjectName(QStringLiteral("NewLineLabel"));
     layout->addWidget(prompt);
     NewLineRCount = NewResultsPerLineEdit(&counter, this);
+    prompt->setBuddy(NewLineRCount);
     layout->addWidget(NewLineRCount);
     QPushButton *ok = AddButtonRow(this, layout);
     connect(ok, &QPushButton::clicked, this, &TNewLineForm::BOKClick);
@@ -109,7 +109,7 @@ void TNewLineForm::BOKClick()
     try {
         perLine = ParseResultsPerLine(NewLineRCount->text());
     } catch (const SuiteError &error) {
-        ShowError(this, kWrongParameter, error.message());
+        ShowError(this, tr("参数有误"), error.message());
         return;
     }
     apply(perLine);
@@ -120,16 +120,17 @@ TAutoNLineForm::TAutoNLineForm(const RecordSettings &current, std::function<void
     : RecordDialog(parent), apply(std::move(apply))
 {
     setObjectName(QStringLiteral("TAutoNLineForm"));
-    setWindowTitle(QStringLiteral("自动换行设置"));
+    setWindowTitle(tr("自动换行设置"));
     auto *layout = new QVBoxLayout(this);
-    UseAutoNewLine = new QCheckBox(QStringLiteral("使用自动换行"), this);
+    UseAutoNewLine = new QCheckBox(tr("使用自动换行"), this);
     UseAutoNewLine->setObjectName(QStringLiteral("UseAutoNewLine"));
     UseAutoNewLine->setChecked(current.autoNewLineCount > 0);
     layout->addWidget(UseAutoNewLine);
-    auto *prompt = new QLabel(QStringLiteral("您希望每隔多少个随机数换一行？"), this);
+    auto *prompt = new QLabel(tr("您希望每隔多少个随机数换一行？"), this);
     prompt->setObjectName(QStringLiteral("NewLineLabel"));
     layout->addWidget(prompt);
     NewLineRCount = NewResultsPerLineEdit(&counter, this);
+    prompt->setBuddy(NewLineRCount);
     NewLineRCount->setText(QString::number(current.autoNewLineCount > 0 ? current.autoNewLineCount : current.newLineRCount));
     layout->addWidget(NewLineRCount);
     QPushButton *ok = AddButtonRow(this, layout);
@@ -149,7 +150,7 @@ void TAutoNLineForm::BOKClick()
     try {
         perLine = ParseResultsPerLine(NewLineRCount->text());
     } catch (const SuiteError &error) {
-        ShowError(this, kWrongParameter, error.message());
+        ShowError(this, tr("参数有误"), error.message());
         return;
     }
     apply(perLine, perLine);
@@ -162,22 +163,22 @@ SortSchemeChoice::SortSchemeChoice(const SortScheme &initial, QWidget *parent) :
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto *varietyBox = NewRadioBox(QStringLiteral("排序方式："), Qt::Horizontal, this);
+    auto *varietyBox = NewRadioBox(tr("排序方式："), Qt::Horizontal, this);
     auto *varietyGroup = new QButtonGroup(this);
-    SortNum = AddRadio(varietyBox, varietyGroup, QStringLiteral("SortNum"), QStringLiteral("数值"));
-    SortStr = AddRadio(varietyBox, varietyGroup, QStringLiteral("SortStr"), QStringLiteral("字符串"));
+    SortNum = AddRadio(varietyBox, varietyGroup, QStringLiteral("SortNum"), tr("数值"));
+    SortStr = AddRadio(varietyBox, varietyGroup, QStringLiteral("SortStr"), tr("字符串"));
     layout->addWidget(varietyBox);
 
-    auto *directionBox = NewRadioBox(QStringLiteral("排序类型："), Qt::Horizontal, this);
+    auto *directionBox = NewRadioBox(tr("排序类型："), Qt::Horizontal, this);
     auto *directionGroup = new QButtonGroup(this);
-    SortUpper = AddRadio(directionBox, directionGroup, QStringLiteral("SortUpper"), QStringLiteral("升序"));
-    SortLower = AddRadio(directionBox, directionGroup, QStringLiteral("SortLower"), QStringLiteral("降序"));
+    SortUpper = AddRadio(directionBox, directionGroup, QStringLiteral("SortUpper"), tr("升序"));
+    SortLower = AddRadio(directionBox, directionGroup, QStringLiteral("SortLower"), tr("降序"));
     layout->addWidget(directionBox);
 
-    auto *rangeBox = NewRadioBox(QStringLiteral("排序范围："), Qt::Vertical, this);
+    auto *rangeBox = NewRadioBox(tr("排序范围："), Qt::Vertical, this);
     auto *rangeGroup = new QButtonGroup(this);
-    SortGlobal = AddRadio(rangeBox, rangeGroup, QStringLiteral("SortGlobal"), QStringLiteral("对全体随机数进行排序"));
-    SortRows = AddRadio(rangeBox, rangeGroup, QStringLiteral("SortRows"), QStringLiteral("对每行随机数进行逐行排序"));
+    SortGlobal = AddRadio(rangeBox, rangeGroup, QStringLiteral("SortGlobal"), tr("对全体随机数进行排序"));
+    SortRows = AddRadio(rangeBox, rangeGroup, QStringLiteral("SortRows"), tr("对每行随机数进行逐行排序"));
     layout->addWidget(rangeBox);
 
     (initial.variety == SortVariety::Num ? SortNum : SortStr)->setChecked(true);
@@ -196,7 +197,7 @@ TSortForm::TSortForm(std::function<void(const SortScheme &)> apply, QWidget *par
     : RecordDialog(parent), apply(std::move(apply))
 {
     setObjectName(QStringLiteral("TSortForm"));
-    setWindowTitle(QStringLiteral("排序操作"));
+    setWindowTitle(tr("排序操作"));
     auto *layout = new QVBoxLayout(this);
     choice = new SortSchemeChoice(SortScheme{}, this);
     layout->addWidget(choice);
@@ -219,12 +220,13 @@ TAutoSortForm::TAutoSortForm(const RecordSettings &current, Callbacks callbacks,
     : RecordDialog(parent), callbacks(std::move(callbacks))
 {
     setObjectName(QStringLiteral("TAutoSortForm"));
-    setWindowTitle(QStringLiteral("自动排序设置"));
+    setWindowTitle(tr("自动排序设置"));
     auto *layout = new QVBoxLayout(this);
     AutoSortRange = new QListWidget(this);
     AutoSortRange->setObjectName(QStringLiteral("AutoSortRange"));
+    AutoSortRange->setAccessibleName(tr("何时自动排序"));
     const bool flags[] = {current.autoSortAfterBatch, current.autoSortAfterNewLine};
-    const QString captions[] = {QStringLiteral("每次生成随机数后自动排序"), QStringLiteral("手动换行操作后自动排序")};
+    const QString captions[] = {tr("每次生成随机数后自动排序"), tr("手动换行操作后自动排序")};
     for (int i = 0; i < 2; ++i) {
         auto *item = new QListWidgetItem(captions[i], AutoSortRange);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);

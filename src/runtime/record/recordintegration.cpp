@@ -3,6 +3,7 @@
 #include "randform.h"
 #include "recordcontroller.h"
 
+#include <QAction>
 #include <QMenu>
 
 RecordController *AttachRecordTools(TRandForm &form)
@@ -14,6 +15,7 @@ RecordController *AttachRecordTools(TRandForm &form)
     record->SetSeparator(form.ResultSeparator());
     record->SetFrequencyChartDefaults(form.Settings().frequencyStyle, form.Settings().show3D);
     record->SetSettings(form.LoadedRecordSettings());
+    record->AddWindowKeys({form.Menu_Go->shortcut(), form.Menu_Stop->shortcut()});
 
     // The number format comes from the engine, which prepares in the background; it is
     // asked for when it is needed.

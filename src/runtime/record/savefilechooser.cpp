@@ -1,5 +1,6 @@
 #include "savefilechooser.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
@@ -25,11 +26,11 @@ QString AskSaveFileName(QWidget *parent, const QString &caption, const QString &
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QFileDialog dialog(parent, caption, QDir(documents).exists() ? documents : QDir::homePath(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存位置："));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("文件名："));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("保存类型："));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("保存"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("取消"));
+    dialog.setLabelText(QFileDialog::LookIn, QCoreApplication::translate("SaveFileChooser", "保存位置："));
+    dialog.setLabelText(QFileDialog::FileName, QCoreApplication::translate("SaveFileChooser", "文件名："));
+    dialog.setLabelText(QFileDialog::FileType, QCoreApplication::translate("SaveFileChooser", "保存类型："));
+    dialog.setLabelText(QFileDialog::Accept, QCoreApplication::translate("SaveFileChooser", "保存"));
+    dialog.setLabelText(QFileDialog::Reject, QCoreApplication::translate("SaveFileChooser", "取消"));
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.selectedFiles().value(0);

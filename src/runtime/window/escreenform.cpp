@@ -15,10 +15,10 @@
 TEScreenForm::TEScreenForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName("TEScreenForm");
-    setWindowTitle("随机数动画框");
+    setWindowTitle(tr("随机数动画框"));
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    Menu_Stop = new QAction("停止", this);
+    Menu_Stop = new QAction(tr("停止"), this);
     Menu_Stop->setObjectName("Menu_Stop");
     Menu_Stop->setEnabled(false);
     PopupMenu1->addAction(Menu_Stop);
@@ -66,7 +66,7 @@ void TEScreenForm::ApplySettings(const ExtraScreen &settings)
         RandLabel->setGeometry(resultArea);
         RandLabel->setAlignment(alignment);
         ApplyFont(RandLabel, settings.randFont);
-        ShowFrameText("随机数将显示在这里");
+        ShowFrameText(tr("随机数将显示在这里"));
     }
 }
 

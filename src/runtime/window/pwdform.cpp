@@ -10,7 +10,7 @@
 TPwdForm::TPwdForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName("TPwdForm");
-    setWindowTitle("密码");
+    setWindowTitle(tr("密码"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(299, 129);
 
@@ -28,12 +28,14 @@ TPwdForm::TPwdForm(QWidget *parent) : QDialog(parent)
     // The password character is the middle dot "·" (U+00B7 = 183).
     Pwd->setStyleSheet("QLineEdit { lineedit-password-character: 183; }");
     Pwd->setGeometry(16, 42, 267, 28);
+    // A screen reader names the box by the prompt above it.
+    PwdLabel->setBuddy(Pwd);
 
-    BOK = new QPushButton("确定", this);
+    BOK = new QPushButton(tr("确定"), this);
     BOK->setObjectName("BOK");
     BOK->setDefault(true);
     BOK->setGeometry(111, 84, 82, 30);
-    BCancel = new QPushButton("取消", this);
+    BCancel = new QPushButton(tr("取消"), this);
     BCancel->setObjectName("BCancel");
     BCancel->setGeometry(201, 84, 82, 30);
 

@@ -14,6 +14,7 @@
 #include "stopbuttonplace.h"
 #include "timesform.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,12 +37,21 @@
 namespace {
 
 const QString kPlaceholder = QStringLiteral("#随机数#");
-const QString kStopCaption = QStringLiteral("停止");
-const QString kDefaultDrawCaption = QStringLiteral("生成随机数");
 const QString kStopByShortCut = QStringLiteral("ShortCut");
 const QString kStopByTimes = QStringLiteral("Times");
 const QString kStopByButton = QStringLiteral("Button");
 const QString kRandButton = QStringLiteral("RandButton");
+
+// Captions of the draw button when the project names none.
+QString StopCaption()
+{
+    return QCoreApplication::translate("TRandForm", "停止");
+}
+
+QString DefaultDrawCaption()
+{
+    return QCoreApplication::translate("TRandForm", "生成随机数");
+}
 
 QTimer *NewTimer(QObject *parent, const QString &name, int interval, bool singleShot)
 {
@@ -128,7 +138,7 @@ constexpr int kMaxWindowSide = 10000;
 void CheckWindowSize(const QString &what, int width, int height)
 {
     if (width < 1 || height < 1 || width > kMaxWindowSide || height > kMaxWindowSide)
-        throw SuiteError(QStringLiteral("%1的大小（宽%2，高%3）不在1到%4像素之间。")
+        throw SuiteError(QCoreApplication::translate("TRandForm", "%1的大小（宽%2，高%3）不在1到%4像素之间。")
                              .arg(what).arg(width).arg(height).arg(kMaxWindowSide));
 }
 
@@ -159,9 +169,9 @@ int CacheCostKb(const QPixmap &picture)
 void CheckStopSettings(const StopSet &stop)
 {
     if (stop.type != kStopByShortCut && stop.type != kStopByTimes && stop.type != kStopByButton)
-        throw SuiteError(QStringLiteral("停止动画的方式“%1”无法识别，动画将无法停止。").arg(stop.type));
+        throw SuiteError(QCoreApplication::translate("TRandForm", "停止动画的方式“%1”无法识别，动画将无法停止。").arg(stop.type));
     if (stop.type == kStopByShortCut && QKeySequence(stop.shortCut).isEmpty())
-        throw SuiteError(QStringLiteral("停止动画的快捷键“%1”无法识别，动画将无法停止。").arg(stop.shortCut));
+        throw SuiteError(QCoreApplication::translate("TRandForm", "停止动画的快捷键“%1”无法识别，动画将无法停止。").arg(stop.shortCut));
 }
 
 // A window placed at its designed position but kept on the screen: a project designed
@@ -193,8 +203,8 @@ TRandForm::TRandForm(QWidget *parent, RandomSources sources)
 
     ShortCutLabel = new QMenu(this);
     ShortCutLabel->setObjectName("ShortCutLabel");
-    Menu_Go = NewAction(this, "Menu_Go", kDefaultDrawCaption);
-    Menu_Stop = NewAction(this, "Menu_Stop", "终止生成");
+    Menu_Go = NewAction(this, "Menu_Go", DefaultDrawCaption());
+    Menu_Stop = NewAction(this, "Menu_Stop", tr("终止生成"));
     Menu_Stop->setEnabled(false);
     ShortCutLabel->addAction(Menu_Go);
     ShortCutLabel->addAction(Menu_Stop);
@@ -231,8 +241,8 @@ TRandForm::TRandForm(QWidget *parent, RandomSources sources)
 
     TrayMenu = new QMenu(this);
     TrayMenu->setObjectName("TrayMenu");
-    Tray_Show = NewAction(this, "Tray_Show", "显示");
-    Tray_Hide = NewAction(this, "Tray_Hide", "隐藏");
+    Tray_Show = NewAction(this, "Tray_Show", tr("显示"));
+    Tray_Hide = NewAction(this, "Tray_Hide", tr("隐藏"));
     TrayMenu->addAction(Tray_Show);
     TrayMenu->addAction(Tray_Hide);
     connect(Tray_Show, &QAction::triggered, this, [this] {
@@ -278,7 +288,7 @@ TRandForm::StartupOutcome TRandForm::FormShow(const QString &projectName)
     // Until the window shows, its messages have no parent: they then stand in the middle
     // of the screen, not at the corner where the hidden window would be.
     if (!IsCodecBound() && !BindCodec()) {
-        ShowError(nullptr, "工程无法打开", CodecBindError());
+        ShowError(nullptr, tr("工程无法打开"), CodecBindError());
         return EndStartup();
     }
 
@@ -294,15 +304,15 @@ TRandForm::StartupOutcome TRandForm::FormShow(const QString &projectName)
     }
     m_projectPath = IsUsableProjectName(m_projectName) ? ProjectFilePath(m_projectName) : QString();
     if (m_projectPath.isEmpty() || !QFileInfo(m_projectPath).isFile()) {
-        ShowError(nullptr, "默认工程不存在", "您设定的默认工程已不存在，请您使用Varnel打开您需要的工程！");
+        ShowError(nullptr, tr("默认工程不存在"), tr("您设定的默认工程已不存在，请您使用Varnel打开您需要的工程！"));
         return EndStartup();
     }
 
     try {
         LoadProject();
     } catch (const SuiteError &error) {
-        ShowError(nullptr, "工程无法打开",
-                  QStringLiteral("工程“%1”无法打开：%2\n请从备份中恢复该工程文件，或重新创建该工程。").arg(m_projectName, error.message()));
+        ShowError(nullptr, tr("工程无法打开"),
+                  tr("工程“%1”无法打开：%2\n请从备份中恢复该工程文件，或重新创建该工程。").arg(m_projectName, error.message()));
         return EndStartup();
     }
 
@@ -331,12 +341,12 @@ void TRandForm::LoadProject()
     m_header = ReadProjectHeader(document);
     m_recordSettings = ReadRecordSettings(document);
     m_speech = ReadSpeechSettings(document);
-    CheckWindowSize(QStringLiteral("抽取窗口"), m_form.window.width, m_form.window.height);
+    CheckWindowSize(tr("抽取窗口"), m_form.window.width, m_form.window.height);
     if (m_animate.inRandOn)
         CheckStopSettings(m_animate.inRand.stopSet);
     if (m_animate.inRandOn && m_animate.inRand.randVisibleType == QStringLiteral("ExtraScreen")) {
         const ExtraScreen &screen = m_animate.inRand.extraScreen;
-        CheckWindowSize(QStringLiteral("随机数动画框"), screen.width, screen.height);
+        CheckWindowSize(tr("随机数动画框"), screen.width, screen.height);
     }
 
     ApplyForm();
@@ -411,6 +421,7 @@ void TRandForm::ApplyResultBox()
         // A right click on the result offers the window's draw menu, not the toolkit's
         // untranslated editing menu.
         RandBoxEdit->setContextMenuPolicy(Qt::NoContextMenu);
+        RandBoxEdit->setAccessibleName(tr("抽取结果"));
         ApplyFont(RandBoxEdit, box.font);
         SetBaseColour(RandBoxEdit, ToQColor(box.colour));
         PlaceWidget(RandBoxEdit, box.position, width());
@@ -420,6 +431,7 @@ void TRandForm::ApplyResultBox()
         ApplyFont(RandBoxLabel, box.font);
         PlaceWidget(RandBoxLabel, box.position, width());
         RandBoxLabel->setAlignment(LabelAlignment(box.position.align));
+        RandBoxLabel->setAccessibleName(tr("抽取结果"));
     }
 }
 
@@ -432,12 +444,14 @@ void TRandForm::ApplyRecordBox()
         RandRecordMemo = new QPlainTextEdit(this);
         RandRecordMemo->setObjectName("RandRecordMemo");
         RandRecordMemo->setReadOnly(box.readOnly);
+        RandRecordMemo->setAccessibleName(tr("抽取记录"));
         ApplyFont(RandRecordMemo, box.font);
         SetBaseColour(RandRecordMemo, ToQColor(box.colour));
         PlaceWidget(RandRecordMemo, box.position, width());
     } else {
         RandRecordLabel = NewTextLabel(this, "RandRecordLabel", new RecordLabel(this));
         RandRecordLabel->setWordWrap(true);
+        RandRecordLabel->setAccessibleName(tr("抽取记录"));
         ApplyFont(RandRecordLabel, box.font);
         PlaceWidget(RandRecordLabel, box.position, width());
         RandRecordLabel->setAlignment((LabelAlignment(box.position.align) & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
@@ -448,7 +462,7 @@ void TRandForm::ApplyButtonAndKeys()
 {
     const DrawButton &button = m_form.goRandButton;
     if (button.enabled) {
-        m_drawButtonCaption = button.caption.isEmpty() ? kDefaultDrawCaption : button.caption;
+        m_drawButtonCaption = button.caption.isEmpty() ? DefaultDrawCaption() : button.caption;
         GoRandButton = new QPushButton(m_drawButtonCaption, this);
         GoRandButton->setObjectName("GoRandButton");
         ApplyFont(GoRandButton, button.font);
@@ -520,7 +534,7 @@ void TRandForm::ApplyAnimate()
 void TRandForm::CreateExtraStopButton(const ExtraButton &button)
 {
     const QPixmap picture(button.imagePath);
-    const QString text = button.text.isEmpty() ? kStopCaption : button.text;
+    const QString text = button.text.isEmpty() ? StopCaption() : button.text;
     if (button.type == QStringLiteral("TextButton")) {
         auto *pushButton = new QPushButton(text, this);
         ApplyFont(pushButton, button.font);
@@ -571,7 +585,7 @@ void TRandForm::AskAccessPassword()
 {
     PwdForm = new TPwdForm(this);
     PwdForm->setWindowModality(Qt::ApplicationModal);
-    PwdForm->PwdLabel->setText("当前工程已加密，请输入访问密码：");
+    PwdForm->PwdLabel->setText(tr("当前工程已加密，请输入访问密码："));
     PwdForm->Pwd->clear();
     connect(PwdForm, &TPwdForm::OkClicked, this, &TRandForm::GetPwd);
     connect(PwdForm, &QDialog::rejected, this, &TRandForm::RandExit);
@@ -584,7 +598,7 @@ void TRandForm::AskAccessPassword()
 void TRandForm::GetPwd()
 {
     if (PwdForm->Pwd->text() != m_header.accessPwd) {
-        ShowError(PwdForm, "密码错误", "您输入的密码有误，请重新输入！");
+        ShowError(PwdForm, tr("密码错误"), tr("您输入的密码有误，请重新输入！"));
         return;
     }
     PwdForm->disconnect(this);
@@ -692,7 +706,7 @@ void TRandForm::ShowDrawStarted()
     } else if (stop.type == kStopByButton) {
         if (StopsByDrawButton() && GoRandButton) {
             GoRandButton->setEnabled(true);
-            GoRandButton->setText(kStopCaption);
+            GoRandButton->setText(StopCaption());
         } else if (ExtraStopButton && ExtraStopButtonUsable()) {
             ExtraStopButton->show();
             ExtraStopButton->raise();
@@ -722,7 +736,7 @@ void TRandForm::StartStopFallback()
         GoRandButton->show();
         GoRandButton->raise();
         GoRandButton->setEnabled(true);
-        GoRandButton->setText(kStopCaption);
+        GoRandButton->setText(StopCaption());
     }
     const StopSet &stop = m_animate.inRand.stopSet;
     QKeySequence key(stop.shortCut);
@@ -737,7 +751,7 @@ void TRandForm::StartStopFallback()
         StopKeyLabel->setStyleSheet(
             QStringLiteral("QLabel { color: white; background: rgb(30, 30, 40); padding: 4px 8px; }"));
     }
-    StopKeyLabel->setText(QStringLiteral("按 %1 停止生成").arg(key.toString(QKeySequence::NativeText)));
+    StopKeyLabel->setText(tr("按 %1 停止生成").arg(key.toString(QKeySequence::NativeText)));
     StopKeyLabel->adjustSize();
     StopKeyLabel->move(8, height() - StopKeyLabel->height() - 8);
     StopKeyLabel->show();
@@ -778,7 +792,7 @@ void TRandForm::ShowDrawEnded()
 
 void TRandForm::ShowDrawRefusal(const QString &message)
 {
-    ShowError(this, "无法生成随机数", message);
+    ShowError(this, tr("无法生成随机数"), message);
 }
 
 QString TRandForm::FormatBatch(const QStringList &results, const QString &format) const
@@ -826,8 +840,16 @@ void TRandForm::ShowRandClick(const Batch &batch)
         AppendToRecord(FormatBatch(batch.results, m_form.randRecord.format));
         emit BatchAppended();
     }
+    AnnounceResult(boxText.isEmpty() ? batch.results.join(m_separator) : boxText);
     emit DrawFinished(batch.results, batch.picturePaths, boxText);
     PlayMusic->start();
+}
+
+void TRandForm::AnnounceResult(const QString &text)
+{
+    QWidget *box = ResultBoxWidget();
+    QAccessibleValueChangeEvent event(box ? box : static_cast<QWidget *>(this), text);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TRandForm::SetResultBoxText(const QString &text)

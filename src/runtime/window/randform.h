@@ -161,6 +161,9 @@ private:
     void ShowRandClick(const Batch &batch);
     void ShowDrawRefusal(const QString &message);
     QString FormatBatch(const QStringList &results, const QString &format) const;
+    // Screen readers speak the final result (whatever the suite's own speech does):
+    // an accessibility event on the result box, or on the window when it has none.
+    void AnnounceResult(const QString &text);
     void SetResultBoxText(const QString &text);
     void AppendToRecord(const QString &text);
 

@@ -39,18 +39,18 @@ std::optional<WindowArguments> ParseWindowArguments(const QStringList &arguments
             if (hasValue) {
                 parsed.remoteAddress = QHostAddress(arguments.at(++i));
                 if (parsed.remoteAddress->isNull()) {
-                    *failure = QStringLiteral("“%1”不是一个 IP 地址。").arg(arguments.at(i));
+                    *failure = QCoreApplication::translate("Dellamy", "“%1”不是一个 IP 地址。").arg(arguments.at(i));
                     return std::nullopt;
                 }
             }
         } else if (option == QLatin1String("--project") || option == QLatin1String("--appdir")) {
             if (!hasValue) {
-                *failure = QStringLiteral("选项 %1 缺少取值。").arg(option);
+                *failure = QCoreApplication::translate("Dellamy", "选项 %1 缺少取值。").arg(option);
                 return std::nullopt;
             }
             (option == QLatin1String("--project") ? parsed.projectName : parsed.appDir) = arguments.at(++i);
         } else {
-            *failure = QStringLiteral("抽取窗口不认识选项“%1”。").arg(option);
+            *failure = QCoreApplication::translate("Dellamy", "抽取窗口不认识选项“%1”。").arg(option);
             return std::nullopt;
         }
     }
@@ -73,7 +73,7 @@ bool StartRemoteFromCommandLine(RemoteControl &remote, const std::optional<QHost
     const std::optional<QHostAddress> address = requested ? requested : LocalNetworkAddress();
     QString failure;
     if (!address)
-        failure = QStringLiteral("本机没有局域网地址，无法开启手机遥控；可用 --remote 地址 指定一个。");
+        failure = QCoreApplication::translate("Dellamy", "本机没有局域网地址，无法开启手机遥控；可用 --remote 地址 指定一个。");
     else if (remote.Enable(*address, &failure)) {
         WriteLine(stdout, remote.Server().PageUrl().toString());
         return true;
@@ -87,13 +87,13 @@ bool StartRemoteFromCommandLine(RemoteControl &remote, const std::optional<QHost
 int RunDrawingWindow(int argc, char **argv)
 {
     AllowLargeSyntheticBold();
-    UseChineseUi();
+    UseInterfaceLanguage();
     QApplication application(argc, argv);
     SubstituteMissingChineseFaces();
     QString failure;
     const std::optional<WindowArguments> arguments = ParseWindowArguments(application.arguments().mid(1), &failure);
     if (!arguments) {
-        WriteLine(stderr, failure + QStringLiteral("\n用法：Dellamy [--project 工程名] --remote [地址] [--appdir 目录]"));
+        WriteLine(stderr, failure + QLatin1Char('\n') + QCoreApplication::translate("Dellamy", "用法：Dellamy [--project 工程名] --remote [地址] [--appdir 目录]"));
         return 2;
     }
     if (!arguments->appDir.isEmpty())
@@ -110,7 +110,7 @@ int RunDrawingWindow(int argc, char **argv)
             return 2;
         }
         if (!QFileInfo(ProjectFilePath(name)).isFile()) {
-            WriteLine(stderr, QStringLiteral("工程“%1”不存在。").arg(name));
+            WriteLine(stderr, QCoreApplication::translate("Dellamy", "工程“%1”不存在。").arg(name));
             return 3;
         }
     }

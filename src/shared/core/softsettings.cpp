@@ -62,6 +62,7 @@ SoftSettings ReadSoftSettings(const QString &iniPath)
     s.frequencyStyle = ini.ReadString(kFrequency, kStyle, s.frequencyStyle);
     const QString keep = ini.ReadString(kHistory, kKeep).trimmed();
     s.keepHistory = keep != QStringLiteral("否") && keep != QStringLiteral("0");
+    s.language = ini.ReadString(kInterface, kLanguage, s.language);
     return s;
 }
 
@@ -83,6 +84,12 @@ void WriteRandShowSettings(const SoftSettings &s, const QString &iniPath)
     ini.WriteBool(kShow, kImgBorder, s.imgBorder);
     ini.WriteString(kShow, kImgBorderWidth, s.imgBorderWidth);
     ini.WriteString(kShow, kImgBorderColor, s.imgBorderColor);
+}
+
+void WriteLanguageSetting(const QString &language, const QString &iniPath)
+{
+    IniFile ini(iniPath);
+    ini.WriteString(SoftIni::kInterface, SoftIni::kLanguage, language);
 }
 
 std::optional<QString> RandSpliterCharacters(const QString &name)

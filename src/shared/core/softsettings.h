@@ -26,6 +26,9 @@ struct SoftSettings
     QString frequencyStyle = QStringLiteral("Bars");
     // [History] Keep: "否" (or "0") turns the draw history off; anything else keeps it.
     bool keepHistory = true;
+    // [Interface] Language: "自动", "中文" or "English" (interfacelanguage.h); read at
+    // each program's start.
+    QString language = QStringLiteral("自动");
 
     // The widths the settings dialog accepts.
     static constexpr int MinBorderWidth = 1;
@@ -55,6 +58,8 @@ inline const QString kShow3D = QStringLiteral("Show3D");
 inline const QString kStyle = QStringLiteral("Style");
 inline const QString kHistory = QStringLiteral("History");
 inline const QString kKeep = QStringLiteral("Keep");
+inline const QString kInterface = QStringLiteral("Interface");
+inline const QString kLanguage = QStringLiteral("Language");
 } // namespace SoftIni
 
 inline const QString SettingsDialogDefaultSpliter = QStringLiteral("双空格");
@@ -73,6 +78,9 @@ void WriteWallpaperPath(const QString &path, const QString &iniPath = SoftIniPat
 // The settings dialog's confirm: writes the eight [Rand] and [Show] keys, one at a
 // time, leaving [GuideBackground] and [Frequency] alone. Throws IniAccessError.
 void WriteRandShowSettings(const SoftSettings &settings, const QString &iniPath = SoftIniPath());
+
+// The settings dialog's language choice. Throws IniAccessError.
+void WriteLanguageSetting(const QString &language, const QString &iniPath = SoftIniPath());
 
 // "Application:" <-> the data folder (or the installation folder for installed pictures)
 // in wallpaper paths.

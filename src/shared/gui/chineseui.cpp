@@ -1,5 +1,10 @@
 #include "chineseui.h"
 
+#include "apppaths.h"
+#include "interfacelanguage.h"
+#include "softsettings.h"
+#include "suiteerror.h"
+
 #include <QFont>
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -31,7 +36,7 @@ QString FindInstalledChineseFamily()
 }
 
 // A function, not a global: a QLocale made before main() would read the system's
-// locale before UseChineseUi has set it.
+// locale before UseInterfaceLanguage has set it.
 QLocale Chinese()
 {
     return QLocale(QLocale::Chinese, QLocale::China);
@@ -56,6 +61,60 @@ public:
     }
 };
 
+// The locale name the user asked messages in, kept before UseInterfaceLanguage points
+// the dates at Chinese. Only a name: a QLocale made now would fix the system's locale
+// before that.
+QString &SystemMessagesLocaleName()
+{
+    static QString name;
+    return name;
+}
+
+void RememberSystemMessagesLocale()
+{
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray name = qgetenv(variable);
+        if (!name.isEmpty()) {
+            SystemMessagesLocaleName() = QString::fromLocal8Bit(name).section(QLatin1Char('.'), 0, 0);
+            return;
+        }
+    }
+}
+
+QLocale SystemMessagesLocale()
+{
+    const QString &name = SystemMessagesLocaleName();
+    return name.isEmpty() ? QLocale::system() : QLocale(name);
+}
+
+// Soft.ini of the data folder this start will use: --appdir's, or the one PrepareDataDir
+// will choose. Read before that choice is made, so nothing is created here.
+QString LanguageSetting()
+{
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype at = arguments.indexOf(QStringLiteral("--appdir"));
+    const QString dataDir = at >= 0 && at + 1 < arguments.size()
+                              ? arguments.at(at + 1) + QLatin1Char('/')
+                              : ChooseDataDir(InstallDir(), UserDataDir());
+    try {
+        return ReadSoftSettings(dataDir + QStringLiteral("Soft.ini")).language;
+    } catch (const SuiteError &) {
+        return kLanguageAutomatic;
+    }
+}
+
+void InstallEnglishTexts()
+{
+    QCoreApplication *application = QCoreApplication::instance();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    auto *translator = new QTranslator(application);
+    // A missing translation leaves the Chinese texts: the program still works.
+    if (translator->load(EnglishTranslationPath()))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
 void InstallToolkitChineseTexts()
 {
     QCoreApplication *application = QCoreApplication::instance();
@@ -67,6 +126,15 @@ void InstallToolkitChineseTexts()
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
+}
+
+// Chosen once the application object exists: its arguments may name the data folder.
+void InstallLanguageTexts()
+{
+    if (ChooseInterfaceLanguage(LanguageSetting(), SystemMessagesLocale()) == InterfaceLanguage::English)
+        InstallEnglishTexts();
+    else
+        InstallToolkitChineseTexts();
 }
 
 } // namespace
@@ -84,8 +152,9 @@ QString SubstituteMissingChineseFaces()
     return standIn;
 }
 
-void UseChineseUi()
+void UseInterfaceLanguage()
 {
+    RememberSystemMessagesLocale();
     // The system's locale for dates follows LC_TIME unless LC_ALL overrides every
     // category; the rest keeps what LC_ALL said through LANG. Set before any QLocale is
     // made: the toolkit reads the environment once.
@@ -97,5 +166,5 @@ void UseChineseUi()
     qputenv("LC_TIME", "zh_CN.UTF-8");
     QLocale::setDefault(Chinese());
     // Run while the application object is made, or at once when it exists already.
-    qAddPreRoutine(InstallToolkitChineseTexts);
+    qAddPreRoutine(InstallLanguageTexts);
 }

@@ -8,12 +8,14 @@
 // Returns the family used as stand-in (empty when no CJK family is installed).
 QString SubstituteMissingChineseFaces();
 
-// Every program of the suite speaks Chinese whatever the system's language. Call it
-// first thing in main(), before the application object is made: the toolkit reads the
-// system's locale for dates once, while that object is made. From then on dates are
-// written the Chinese way everywhere (the toolkit's file dialogs included), QLocale()
-// is Chinese, and once the application object exists the toolkit's own texts (file,
-// colour and font dialogs, edit menus) are Chinese: its installed translations, plus
-// the few words they lack (a file dialog's "Folder"). Called after the application
-// object exists, everything but the file dialogs' dates still turns Chinese.
-void UseChineseUi();
+// Chooses the language of the windows and messages: Soft.ini's [Interface] Language, or
+// when that is automatic the system's (Chinese for zh*, English for another named
+// language, Chinese for the bare C locale). Call it first thing in main(), before the
+// application object is made: the toolkit reads the system's locale for dates once,
+// while that object is made. Chinese: dates are written the Chinese way everywhere (the
+// toolkit's file dialogs included), QLocale() is Chinese, and the toolkit's own texts
+// (file, colour and font dialogs, edit menus) are Chinese: its installed translations,
+// plus the few words they lack (a file dialog's "Folder"). English: the suite's English
+// translation is installed and QLocale() is English. Called after the application
+// object exists, everything but the file dialogs' dates still follows.
+void UseInterfaceLanguage();

@@ -1,0 +1,127 @@
+// What a screen reader or keyboard user meets in the drawing window and its record
+// tools: a name for every control that takes the focus, and the record menu's commands
+// on keys.
+#include "apppaths.h"
+#include "codec.h"
+#include "domutil.h"
+#include "encodedxml.h"
+#include "handoff.h"
+#include "messages.h"
+#include "randform.h"
+#include "recordcontroller.h"
+#include "recordintegration.h"
+
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Controls a keyboard user can reach that a screen reader could not name.
+QStringList UnnamedFocusableControls(QWidget *window)
+{
+    QStringList unnamed;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(window))
+            continue;
+        // A scroll area's viewport is reached through the area itself.
+        if (auto *area = qobject_cast<QAbstractScrollArea *>(widget->parentWidget()); area && area->viewport() == widget)
+            continue;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed.append(QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ')
+                           + widget->objectName());
+    }
+    return unnamed;
+}
+
+QWidget *VisibleWindowNamed(const QString &name)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::unique_ptr<TRandForm> form;
+    RecordController *record = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(BindCodec(SUITE_APP_DIR));
+        SetMessageHandler([](const ShownMessage &message) {
+            qWarning("unexpected message: %s", qPrintable(message.text));
+            return QMessageBox::Ok;
+        });
+        SetAppDir(dir.path());
+        QDir(dir.path()).mkpath("Data/Projects");
+        QFile file(QStringLiteral(SUITE_SOURCE_DIR "/data/Demo/1.RandRangeNum.xml"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QDomDocument document = ParseXmlText(QString::fromUtf8(file.readAll()), file.fileName());
+        ChildElement(document.documentElement(), "Animate").setAttribute("InRand", "否");
+        SaveEncodedDocument(document, ProjectFilePath(QStringLiteral("抽号")));
+        WriteEditProject(0, QStringLiteral("抽号"));
+        form = std::make_unique<TRandForm>();
+        QCOMPARE(form->FormShow(), TRandForm::StartupOutcome::Shown);
+        record = AttachRecordTools(*form);
+        QVERIFY(record);
+        // One draw, so that the record tools have a record to work on.
+        form->GoRandButton->click();
+        QTRY_VERIFY(!form->RandRecordMemo->toPlainText().isEmpty());
+    }
+
+    void cleanupTestCase()
+    {
+        form.reset();
+        SetMessageHandler({});
+    }
+
+    void everyFocusableControlHasAName()
+    {
+        QVERIFY2(UnnamedFocusableControls(form.get()).isEmpty(), qPrintable(UnnamedFocusableControls(form.get()).join(", ")));
+        const QStringList dialogs[] = {{"RRMenu_NewLine", "TNewLineForm"},
+                                       {"RRMenu_AutoNewLine", "TAutoNLineForm"},
+                                       {"RRMenu_Sort", "TSortForm"},
+                                       {"Menu_AutoSort", "TAutoSortForm"},
+                                       {"RRMenu_Stat", "TStatForm"},
+                                       {"RRMenu_CheckFrequency", "TFrequencyForm"}};
+        for (const QStringList &dialog : dialogs) {
+            record->RandMenu()->findChild<QAction *>(dialog[0])->trigger();
+            QWidget *window = VisibleWindowNamed(dialog[1]);
+            QVERIFY2(window, qPrintable(dialog[1]));
+            const QStringList unnamed = UnnamedFocusableControls(window);
+            QVERIFY2(unnamed.isEmpty(), qPrintable(dialog[1] + QStringLiteral(": ") + unnamed.join(", ")));
+            window->close();
+        }
+    }
+
+    // The record commands run from the keyboard, from anywhere in the window; the
+    // project's own draw key keeps its meaning.
+    void recordCommandsHaveWindowKeys()
+    {
+        auto *newLine = record->RandMenu()->findChild<QAction *>("RRMenu_NewLine");
+        QCOMPARE(newLine->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+        QVERIFY(form->actions().contains(newLine));
+        record->RandMenu()->findChild<QAction *>("RRMenu_Sort")->setShortcut({});
+        record->AddWindowKeys({QKeySequence(Qt::CTRL | Qt::Key_T)});
+        QVERIFY(record->RandMenu()->findChild<QAction *>("RRMenu_Sort")->shortcut().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"

@@ -1,0 +1,63 @@
+#!/usr/bin/env python3
+"""Fails when the English translation lags behind the sources.
+
+Runs lupdate over the sources into a copy of the committed .ts: a text added to the
+sources comes back unfinished, a text gone from them comes back vanished or obsolete.
+Every finished entry must keep the source's placeholders (%1 ...) and have an
+accelerator (&X) exactly when the source has one."""
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+PLACEHOLDER = re.compile(r'%L?(\d+)')
+ACCELERATOR = re.compile(r'&(?!&)\S')
+
+
+def text(node):
+    return '' if node is None or node.text is None else node.text
+
+
+def problems_in(ts_path):
+    found = []
+    for context in ET.parse(ts_path).getroot().iter('context'):
+        name = text(context.find('name'))
+        for message in context.iter('message'):
+            source = text(message.find('source'))
+            translation = message.find('translation')
+            kind = translation.get('type') if translation is not None else 'missing'
+            where = f'{name}: "{source}"'
+            if kind in ('unfinished', 'missing'):
+                found.append(f'no English yet for {where}')
+            elif kind in ('vanished', 'obsolete'):
+                found.append(f'no longer in the sources: {where}')
+            else:
+                english = text(translation)
+                if not english.strip():
+                    found.append(f'empty English for {where}')
+                if sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(english)):
+                    found.append(f'placeholders differ for {where}: "{english}"')
+                if bool(ACCELERATOR.search(source.replace('&&', ''))) != bool(
+                        ACCELERATOR.search(english.replace('&&', ''))):
+                    found.append(f'accelerator differs for {where}: "{english}"')
+    return found
+
+
+def main():
+    lupdate, sources, committed = sys.argv[1:4]
+    with tempfile.TemporaryDirectory() as folder:
+        fresh = folder + '/fresh.ts'
+        shutil.copyfile(committed, fresh)
+        subprocess.run([lupdate, '-silent', '-locations', 'none', sources, '-ts', fresh], check=True)
+        found = problems_in(fresh)
+    for problem in found:
+        print(problem)
+    if found:
+        print(f'{len(found)} problem(s); run the update_translations target and translate.')
+    return 1 if found else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
