@@ -19,9 +19,11 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
 
-# The Debian package build/zelmora_<version>_<arch>.deb (see packaging/).
-package: build
-	cd $(BUILD) && cpack
+# The Debian package build/zelmora_<version>_<arch>.deb (see packaging/): builds only
+# what the package holds.
+package: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target deb
 
 # The libFuzzer programs, built with Clang in a folder of their own (see fuzz/CMakeLists.txt).
 fuzz: setup

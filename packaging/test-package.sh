@@ -23,6 +23,21 @@ for f in Dellamy Quillet.so Mirzonel.so EditProject.ini Data/menu.xml Data/Proje
   [ -e "$app/$f" ] || fail "$f missing from the package"
 done
 
+# The control data: one description (no list separators), the history's SQLite driver
+# depended on, the speech plugin and a voice recommended, a size that matches the files.
+control=$(dpkg-deb -f "$deb")
+! grep -q '^ ;' <<<"$control" || fail "stray ';' in the description: $(grep '^ ;' <<<"$control" | head -1)"
+grep -q '^Depends:.*libqt6sql6-sqlite' <<<"$control" || fail "no dependency on the SQLite driver"
+grep -q '^Recommends:.*qt6-speech-speechd-plugin.*speech-dispatcher-espeak-ng' <<<"$control" \
+  || fail "speech plugin and voice not recommended"
+declared=$(dpkg-deb -f "$deb" Installed-Size)
+actual=$(du -sk --apparent-size "$work/root" | cut -f1)
+(( declared * 10 <= actual * 11 && declared * 10 >= actual * 9 )) \
+  || fail "Installed-Size $declared KiB for $actual KiB of files"
+for entry in "$work"/root/usr/share/applications/*.desktop; do
+  grep -q '^StartupWMClass=' "$entry" || fail "$(basename "$entry") names no window class"
+done
+
 installed_before=$(cd "$app" && find . | sort)
 mkdir "$work/home"
 HOME="$work/home" env -u XDG_DATA_HOME "$work/root/usr/bin/zelmora-draw" --project 课堂点名 --seed 7 >"$work/draw.txt" \

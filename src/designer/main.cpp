@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
 {
     UseInterfaceLanguage();
     QApplication app(argc, argv);
+    IdentifyProgram(QStringLiteral("Varnel"), QStringLiteral("org.zelmora.Zelmora"));
     const QStringList arguments = QApplication::arguments();
     const qsizetype appDirOption = arguments.indexOf(QStringLiteral("--appdir"));
     if (appDirOption > 0 && appDirOption + 1 < arguments.size())

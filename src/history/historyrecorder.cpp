@@ -1,6 +1,40 @@
 #include "historyrecorder.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QMutexLocker>
+
+namespace {
+
+// Each writer holds a lock file beside the database while it runs. One whose writer is
+// gone tells that a program ended without closing the database (killed, crashed, power
+// lost): the file is then checked through before it is used.
+QString WriterLockName(const QString &databasePath, qint64 pid)
+{
+    return databasePath + QStringLiteral(".writer-%1").arg(pid);
+}
+
+bool ClearAbandonedWriterLocks(const QString &databasePath)
+{
+    const QFileInfo database(databasePath);
+    bool found = false;
+    const QStringList names =
+        database.dir().entryList({database.fileName() + QStringLiteral(".writer-*")}, QDir::Files | QDir::Hidden);
+    for (const QString &name : names) {
+        QLockFile other(database.dir().filePath(name));
+        // Only a lock whose process is gone counts; a living writer's lock never goes stale.
+        other.setStaleLockTime(0);
+        if (other.tryLock(0)) {
+            found = true;
+            other.unlock();
+        }
+    }
+    return found;
+}
+
+} // namespace
 
 HistoryRecorder::HistoryRecorder(QString databasePath, QObject *parent)
     : QObject(parent), databasePath(std::move(databasePath))
@@ -53,9 +87,17 @@ QString HistoryRecorder::Notice() const
 
 void HistoryRecorder::Run()
 {
+    const bool uncleanEnd = ClearAbandonedWriterLocks(databasePath);
+    QLockFile running(WriterLockName(databasePath, QCoreApplication::applicationPid()));
+    running.setStaleLockTime(0);
     HistoryStore store;
     bool opened = store.Open(databasePath);
-    QString openNotice = store.Notice();
+    if (opened && uncleanEnd)
+        store.CheckIntegrity();
+    // The folder exists once the store is open.
+    running.tryLock(0);
+    // A rescue is said until something else needs saying.
+    QString rescueNotice = store.Notice();
     auto publish = [this](const QString &text) {
         bool changed = false;
         {
@@ -66,7 +108,7 @@ void HistoryRecorder::Run()
         if (changed)
             emit NoticeChanged(text);
     };
-    publish(openNotice);
+    publish(rescueNotice);
 
     QMutexLocker lock(&mutex);
     for (;;) {
@@ -84,11 +126,12 @@ void HistoryRecorder::Run()
             opened = store.Open(databasePath);
         const bool written = opened && store.Append(batch);
         QString text = store.Notice();
-        // The recovery message stays until something else needs saying.
-        if (written && text.isEmpty())
-            text = openNotice;
-        else if (!written)
-            openNotice.clear();
+        if (!written)
+            rescueNotice.clear();
+        else if (!text.isEmpty()) // the write found the file damaged and rescued it
+            rescueNotice = text;
+        else
+            text = rescueNotice;
         publish(text);
 
         lock.relock();

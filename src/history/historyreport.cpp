@@ -67,7 +67,7 @@ QByteArray HistoryDrawsCsv(const QList<HistoryEntry> &entries)
         rows.append({HistoryTimeText(entry.time), entry.project, QString::number(entry.batch), entry.source,
                      HistoryResultsText(entry.results)});
     }
-    return CsvTable(rows);
+    return CsvTable(rows, {4});
 }
 
 QByteArray HistoryCountsCsv(const QList<ResultCount> &counts)
@@ -75,5 +75,5 @@ QByteArray HistoryCountsCsv(const QList<ResultCount> &counts)
     QList<QStringList> rows{{QStringLiteral("结果"), QStringLiteral("次数")}};
     for (const ResultCount &count : counts)
         rows.append({count.result, QString::number(count.count)});
-    return CsvTable(rows);
+    return CsvTable(rows, {0});
 }

@@ -25,7 +25,7 @@ QString HistoryLinesText(const QList<HistoryEntry> &entries);
 //  "results": […]}, …]} with one line per draw.
 QByteArray HistoryJson(const QString &project, const QList<HistoryEntry> &entries);
 
-// CSV exports of the history window's two tabs (UTF-8 with BOM, formula-like cells
-// guarded as in the record's CSV).
+// CSV exports of the history window's two tabs (UTF-8 with BOM). Results are written as
+// drawn; other formula-like cells are guarded as in the record's CSV.
 QByteArray HistoryDrawsCsv(const QList<HistoryEntry> &entries);
 QByteArray HistoryCountsCsv(const QList<ResultCount> &counts);

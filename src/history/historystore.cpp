@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMap>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -15,7 +16,7 @@
 
 namespace {
 
-enum class Failure { Damaged, Busy, ReadOnly, Full, Other };
+enum class Failure { Damaged, Busy, ReadOnly, Full, CannotOpen, Other };
 
 // SQLite's primary result codes, as Qt's driver reports them in nativeErrorCode().
 Failure Classify(const QSqlError &error)
@@ -31,6 +32,8 @@ Failure Classify(const QSqlError &error)
         return Failure::ReadOnly;
     case 13: // SQLITE_FULL
         return Failure::Full;
+    case 14: // SQLITE_CANTOPEN
+        return Failure::CannotOpen;
     default:
         return Failure::Other;
     }
@@ -47,10 +50,13 @@ QString FailureText(const QSqlError &error)
         return QStringLiteral("历史记录文件是只读的，无法写入。");
     case Failure::Full:
         return QStringLiteral("磁盘已满，历史记录无法写入。");
+    case Failure::CannotOpen:
+        return QStringLiteral("历史记录文件无法打开：它所在的文件夹不可写，或者没有读写它的权限。");
     case Failure::Other:
         break;
     }
-    return QStringLiteral("历史记录无法读写：%1").arg(error.text());
+    // SQLite's own words stay in brackets for whoever looks into it.
+    return QStringLiteral("历史记录无法读写（%1）。").arg(error.text());
 }
 
 constexpr int kLastDay = 99991231;
@@ -95,6 +101,8 @@ QStringList ResultsFromText(const QString &text)
     return results;
 }
 
+const QString kDrawColumns = QStringLiteral("SELECT id, time, project, batch, source, results FROM draws");
+
 HistoryEntry EntryFromRow(const QSqlQuery &query)
 {
     HistoryEntry entry;
@@ -121,9 +129,12 @@ const char *const kSchema[] = {
 
 } // namespace
 
-QString DamagedHistoryNotice(const QString &damagedFileName)
+QString DamagedHistoryNotice(const QString &damagedFileName, qsizetype rescued)
 {
-    return QStringLiteral("历史记录文件已损坏，已另存为 %1 并新建").arg(damagedFileName);
+    QString text = QStringLiteral("历史记录文件已损坏，已另存为 %1 并新建").arg(damagedFileName);
+    if (rescued > 0)
+        text += QStringLiteral("，其中仍可读出的 %1 次抽取已转入新文件").arg(rescued);
+    return text;
 }
 
 int HistoryStore::DayNumber(const QDate &date)
@@ -147,7 +158,7 @@ bool HistoryStore::IsOpen() const
     return QSqlDatabase::database(connectionName, false).isOpen();
 }
 
-void HistoryStore::CloseConnection()
+void HistoryStore::CloseConnection() const
 {
     if (!QSqlDatabase::contains(connectionName))
         return;
@@ -158,11 +169,15 @@ void HistoryStore::CloseConnection()
     QSqlDatabase::removeDatabase(connectionName);
 }
 
-bool HistoryStore::OpenConnection(const QString &path)
+bool HistoryStore::OpenConnection(const QString &path) const
 {
     CloseConnection();
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         notice = QStringLiteral("无法创建历史记录文件夹“%1”。").arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+        return false;
+    }
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        notice = QStringLiteral("缺少 Qt 的 SQLite 数据库驱动（Debian 软件包 libqt6sql6-sqlite），历史记录无法读写。");
         return false;
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
@@ -186,32 +201,36 @@ bool HistoryStore::Open(const QString &path)
 
 bool HistoryStore::OpenAndPrepare(const QString &path)
 {
+    databasePath = path;
     notice.clear();
     damagedCopy.clear();
     if (!OpenConnection(path))
         return false;
-    QSqlQuery probe(QSqlDatabase::database(connectionName));
-    const bool readable = probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-    if (readable || Classify(probe.lastError()) != Failure::Damaged) {
-        probe.finish();
-        if (!readable) {
-            notice = FailureText(probe.lastError());
-            return false;
-        }
-        return PrepareSchema();
+    bool readable = false;
+    QSqlError error;
+    {
+        QSqlQuery probe(QSqlDatabase::database(connectionName));
+        readable = probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        error = probe.lastError();
     }
-    probe.finish();
-    CloseConnection();
-    if (!PutDamagedFileAside(path))
+    if (readable)
+        return PrepareSchema();
+    if (Classify(error) != Failure::Damaged) {
+        notice = FailureText(error);
         return false;
-    if (!OpenConnection(path) || !PrepareSchema())
-        return false;
-    notice = DamagedHistoryNotice(damagedCopy);
-    return true;
+    }
+    return RescueDamagedFile();
 }
 
-bool HistoryStore::PutDamagedFileAside(const QString &path)
+void HistoryStore::CheckIntegrity()
 {
+    if (IsOpen() && IsSound() == false)
+        RescueDamagedFile();
+}
+
+bool HistoryStore::PutDamagedFileAside() const
+{
+    const QString &path = databasePath;
     QString target = path + QStringLiteral(".damaged");
     // An older damaged copy is kept too.
     for (int n = 2; QFileInfo::exists(target); ++n)
@@ -229,7 +248,100 @@ bool HistoryStore::PutDamagedFileAside(const QString &path)
     return true;
 }
 
-bool HistoryStore::PrepareSchema()
+std::optional<bool> HistoryStore::IsSound() const
+{
+    QSqlError error;
+    {
+        QSqlQuery query(QSqlDatabase::database(connectionName));
+        // The first line is "ok" for a sound file, else the first problem found.
+        if (query.exec(QStringLiteral("PRAGMA quick_check(1)")) && query.next())
+            return query.value(0).toString() == QStringLiteral("ok");
+        error = query.lastError();
+    }
+    if (Classify(error) == Failure::Damaged)
+        return false;
+    notice = FailureText(error);
+    return std::nullopt;
+}
+
+bool HistoryStore::RescueDamagedFile() const
+{
+    // Another program (or another store here) may have replaced the file already; this
+    // connection still saw the old one. The new file is then used as it is.
+    if (!OpenConnection(databasePath))
+        return false;
+    const std::optional<bool> sound = IsSound();
+    if (!sound) // cannot tell (locked, unreadable): nothing is put aside
+        return false;
+    if (*sound) {
+        notice.clear();
+        return PrepareSchema();
+    }
+    CloseConnection();
+    if (!PutDamagedFileAside())
+        return false;
+    const QString damagedPath = QFileInfo(databasePath).dir().filePath(damagedCopy);
+    QSqlError failure;
+    const QList<HistoryEntry> rescued = ReadableDraws(damagedPath);
+    if (!OpenConnection(databasePath) || !PrepareSchema() || !AppendOnce(rescued, failure)) {
+        if (failure.isValid())
+            notice = FailureText(failure);
+        CloseConnection();
+        return false;
+    }
+    notice = DamagedHistoryNotice(damagedCopy, rescued.size());
+    return true;
+}
+
+QList<HistoryEntry> HistoryStore::ReadableDraws(const QString &damagedPath) const
+{
+    const QString rescueConnection = connectionName + QStringLiteral("-rescue");
+    QMap<qint64, HistoryEntry> rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), rescueConnection);
+        db.setDatabaseName(damagedPath);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery query(db);
+            query.setForwardOnly(true);
+            // Each scan stops at the first damaged page: from both ends of the table,
+            // the rows before and after the damage.
+            for (const char *order : {" ORDER BY id", " ORDER BY id DESC"}) {
+                if (query.exec(kDrawColumns + QLatin1String(order))) {
+                    while (query.next())
+                        rows.insert(query.value(0).toLongLong(), EntryFromRow(query));
+                }
+            }
+            // The indexes are kept apart from the table: the ids they list reach rows on
+            // sound pages between damaged ones, looked up one at a time.
+            QList<qint64> ids;
+            for (const char *scan : {"SELECT id FROM draws INDEXED BY draws_by_day ORDER BY day, id",
+                                     "SELECT id FROM draws INDEXED BY draws_by_day ORDER BY day DESC, id DESC",
+                                     "SELECT id FROM draws INDEXED BY draws_by_project_day ORDER BY project, day, id",
+                                     "SELECT id FROM draws INDEXED BY draws_by_project_day"
+                                     " ORDER BY project DESC, day DESC, id DESC"}) {
+                if (query.exec(QString::fromLatin1(scan))) {
+                    while (query.next())
+                        ids << query.value(0).toLongLong();
+                }
+            }
+            QSqlQuery lookup(db);
+            lookup.prepare(kDrawColumns + QStringLiteral(" WHERE id = ?"));
+            for (const qint64 id : std::as_const(ids)) {
+                if (rows.contains(id))
+                    continue;
+                lookup.addBindValue(id);
+                if (lookup.exec() && lookup.next())
+                    rows.insert(id, EntryFromRow(lookup));
+            }
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(rescueConnection);
+    return rows.values();
+}
+
+bool HistoryStore::PrepareSchema() const
 {
     QSqlDatabase db = QSqlDatabase::database(connectionName);
     QSqlQuery query(db);
@@ -274,17 +386,19 @@ bool HistoryStore::Append(const QList<HistoryEntry> &entries)
 {
     if (entries.isEmpty())
         return true;
-    if (!IsOpen()) {
-        if (notice.isEmpty())
-            notice = QStringLiteral("历史记录文件未能打开。");
-        return false;
-    }
+    return Write([this, &entries](QSqlError &failure) { return AppendOnce(entries, failure); });
+}
+
+bool HistoryStore::AppendOnce(const QList<HistoryEntry> &entries, QSqlError &failure) const
+{
+    if (entries.isEmpty())
+        return true;
     QSqlDatabase db = QSqlDatabase::database(connectionName);
     QSqlQuery query(db);
     // IMMEDIATE: the write lock is taken (or waited for) before anything is read, so a
     // second writer cannot make the commit fail half-way.
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        notice = FailureText(query.lastError());
+        failure = query.lastError();
         return false;
     }
     QSqlQuery insertDraw(db);
@@ -302,7 +416,7 @@ bool HistoryStore::Append(const QList<HistoryEntry> &entries)
         insertDraw.addBindValue(ResultsText(entry.results));
         if (!insertDraw.exec()) {
             ok = false;
-            notice = FailureText(insertDraw.lastError());
+            failure = insertDraw.lastError();
             break;
         }
         ++drawsPerDay[entry.project][day];
@@ -320,7 +434,7 @@ bool HistoryStore::Append(const QList<HistoryEntry> &entries)
             addDraws.addBindValue(day.value());
             if (!addDraws.exec()) {
                 ok = false;
-                notice = FailureText(addDraws.lastError());
+                failure = addDraws.lastError();
             }
         }
     }
@@ -336,7 +450,7 @@ bool HistoryStore::Append(const QList<HistoryEntry> &entries)
                 addResults.addBindValue(result.value());
                 if (!addResults.exec()) {
                     ok = false;
-                    notice = FailureText(addResults.lastError());
+                    failure = addResults.lastError();
                 }
             }
         }
@@ -346,112 +460,164 @@ bool HistoryStore::Append(const QList<HistoryEntry> &entries)
     addResults.finish();
     if (ok && !query.exec(QStringLiteral("COMMIT"))) {
         ok = false;
-        notice = FailureText(query.lastError());
+        failure = query.lastError();
     }
-    if (!ok) {
+    if (!ok)
         query.exec(QStringLiteral("ROLLBACK"));
+    return ok;
+}
+
+void HistoryStore::Read(const std::function<void(QSqlQuery &)> &read) const
+{
+    for (bool rescued = false;;) {
+        QSqlError error;
+        {
+            QSqlQuery query(QSqlDatabase::database(connectionName, false));
+            query.setForwardOnly(true);
+            read(query);
+            // A scan that meets a damaged page ends as if every row was read: only the
+            // error tells them apart.
+            error = query.lastError();
+        }
+        if (!error.isValid())
+            return;
+        notice = FailureText(error);
+        if (rescued || Classify(error) != Failure::Damaged || !RescueDamagedFile())
+            return;
+        rescued = true;
+    }
+}
+
+bool HistoryStore::Write(const std::function<bool(QSqlError &)> &write)
+{
+    if (!IsOpen()) {
+        if (notice.isEmpty())
+            notice = QStringLiteral("历史记录文件未能打开。");
         return false;
     }
-    notice.clear();
+    QSqlError failure;
+    if (write(failure)) {
+        notice.clear();
+        return true;
+    }
+    notice = FailureText(failure);
+    if (Classify(failure) != Failure::Damaged || !RescueDamagedFile())
+        return false;
+    // The rescue's own notice is what the user needs to hear about this write.
+    const QString rescueNotice = notice;
+    if (!write(failure)) {
+        notice = FailureText(failure);
+        return false;
+    }
+    notice = rescueNotice;
     return true;
 }
 
 QStringList HistoryStore::Projects() const
 {
     QStringList projects;
-    QSqlQuery query(QSqlDatabase::database(connectionName, false));
-    if (query.exec(QStringLiteral("SELECT DISTINCT project FROM draw_days ORDER BY project"))) {
-        while (query.next())
-            projects << query.value(0).toString();
-    }
+    Read([&projects](QSqlQuery &query) {
+        projects.clear();
+        if (query.exec(QStringLiteral("SELECT DISTINCT project FROM draw_days ORDER BY project"))) {
+            while (query.next())
+                projects << query.value(0).toString();
+        }
+    });
     return projects;
 }
 
 qint64 HistoryStore::CountDraws(const HistoryFilter &filter) const
 {
-    QSqlQuery query(QSqlDatabase::database(connectionName, false));
-    query.prepare(QStringLiteral("SELECT COALESCE(SUM(draws), 0) FROM draw_days") + FilterClause(filter));
-    BindFilter(query, filter);
-    if (!query.exec() || !query.next())
-        return 0;
-    return query.value(0).toLongLong();
+    qint64 count = 0;
+    Read([&count, &filter](QSqlQuery &query) {
+        query.prepare(QStringLiteral("SELECT COALESCE(SUM(draws), 0) FROM draw_days") + FilterClause(filter));
+        BindFilter(query, filter);
+        count = query.exec() && query.next() ? query.value(0).toLongLong() : 0;
+    });
+    return count;
 }
 
 QList<HistoryEntry> HistoryStore::Draws(const HistoryFilter &filter, int limit, std::optional<HistoryCursor> after) const
 {
-    QString sql = QStringLiteral("SELECT id, time, project, batch, source, results FROM draws") + FilterClause(filter);
+    QString sql = kDrawColumns + FilterClause(filter);
     // (day, id) walks the index backwards: the newest draws come first without sorting.
     if (after)
         sql += QStringLiteral(" AND (day, id) < (?, ?)");
     sql += QStringLiteral(" ORDER BY day DESC, id DESC LIMIT ?");
-    QSqlQuery query(QSqlDatabase::database(connectionName, false));
-    query.setForwardOnly(true);
-    query.prepare(sql);
-    BindFilter(query, filter);
-    if (after) {
-        query.addBindValue(after->day);
-        query.addBindValue(after->id);
-    }
-    query.addBindValue(limit);
     QList<HistoryEntry> entries;
-    if (query.exec()) {
-        while (query.next())
-            entries << EntryFromRow(query);
-    }
+    Read([&](QSqlQuery &query) {
+        entries.clear();
+        query.prepare(sql);
+        BindFilter(query, filter);
+        if (after) {
+            query.addBindValue(after->day);
+            query.addBindValue(after->id);
+        }
+        query.addBindValue(limit);
+        if (query.exec()) {
+            while (query.next())
+                entries << EntryFromRow(query);
+        }
+    });
     return entries;
 }
 
 QList<HistoryEntry> HistoryStore::DrawsOldestFirst(const HistoryFilter &filter) const
 {
-    QSqlQuery query(QSqlDatabase::database(connectionName, false));
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT id, time, project, batch, source, results FROM draws") + FilterClause(filter)
-                  + QStringLiteral(" ORDER BY day, id"));
-    BindFilter(query, filter);
     QList<HistoryEntry> entries;
-    if (query.exec()) {
-        while (query.next())
-            entries << EntryFromRow(query);
-    }
+    Read([&entries, &filter](QSqlQuery &query) {
+        entries.clear();
+        query.prepare(kDrawColumns + FilterClause(filter) + QStringLiteral(" ORDER BY day, id"));
+        BindFilter(query, filter);
+        if (query.exec()) {
+            while (query.next())
+                entries << EntryFromRow(query);
+        }
+    });
     return entries;
 }
 
 QList<ResultCount> HistoryStore::Counts(const HistoryFilter &filter) const
 {
-    QSqlQuery query(QSqlDatabase::database(connectionName, false));
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT result, SUM(count) AS total FROM result_days") + FilterClause(filter)
-                  + QStringLiteral(" GROUP BY result ORDER BY total DESC, result"));
-    BindFilter(query, filter);
     QList<ResultCount> counts;
-    if (query.exec()) {
-        while (query.next())
-            counts.append({query.value(0).toString(), query.value(1).toLongLong()});
-    }
+    Read([&counts, &filter](QSqlQuery &query) {
+        counts.clear();
+        query.prepare(QStringLiteral("SELECT result, SUM(count) AS total FROM result_days") + FilterClause(filter)
+                      + QStringLiteral(" GROUP BY result ORDER BY total DESC, result"));
+        BindFilter(query, filter);
+        if (query.exec()) {
+            while (query.next())
+                counts.append({query.value(0).toString(), query.value(1).toLongLong()});
+        }
+    });
     return counts;
 }
 
 bool HistoryStore::ClearProject(const QString &project)
 {
+    return Write([this, &project](QSqlError &failure) { return ClearProjectOnce(project, failure); });
+}
+
+bool HistoryStore::ClearProjectOnce(const QString &project, QSqlError &failure) const
+{
     QSqlQuery query(QSqlDatabase::database(connectionName, false));
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        notice = FailureText(query.lastError());
+        failure = query.lastError();
         return false;
     }
     for (const QString table : {QStringLiteral("draws"), QStringLiteral("result_days"), QStringLiteral("draw_days")}) {
         query.prepare(QStringLiteral("DELETE FROM %1 WHERE project = ?").arg(table));
         query.addBindValue(project);
         if (!query.exec()) {
-            notice = FailureText(query.lastError());
+            failure = query.lastError();
             query.exec(QStringLiteral("ROLLBACK"));
             return false;
         }
     }
     if (!query.exec(QStringLiteral("COMMIT"))) {
-        notice = FailureText(query.lastError());
+        failure = query.lastError();
         query.exec(QStringLiteral("ROLLBACK"));
         return false;
     }
-    notice.clear();
     return true;
 }

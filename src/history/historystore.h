@@ -6,7 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+
+class QSqlError;
+class QSqlQuery;
 
 // One draw as the history keeps it: when, which project, which results (without list
 // escapes), the how-manieth draw of its run and where it was made.
@@ -66,15 +70,22 @@ public:
     HistoryStore(const HistoryStore &) = delete;
     HistoryStore &operator=(const HistoryStore &) = delete;
 
-    // Opens (and creates) the database. A file that is not a database or is damaged is
-    // renamed aside ("history.db.damaged", with its journal files) and a new one
-    // created; Notice() then says so. Returns false, with Notice() saying why, when
+    // Opens (and creates) the database. Returns false, with Notice() saying why, when
     // the file cannot be used at all (unreadable folder, newer schema, …).
+    //
+    // Damage found by any read or write, here or later, is handled alike: the file is
+    // renamed aside ("history.db.damaged", with its journal files), a new one is created
+    // holding every draw of the old one that still reads back without error, the
+    // operation runs again on it, and Notice() says what happened.
     bool Open(const QString &path);
     bool IsOpen() const;
-    // A message for the user about the last open or write; empty when all went well.
+    // Reads every page of the file (SQLite's quick check) and rescues it as above when
+    // any is damaged. Costs a read of the whole file: for when a window opens or a
+    // writer ended without closing the file.
+    void CheckIntegrity();
+    // A message for the user about the last open, read or write; empty when all went well.
     QString Notice() const { return notice; }
-    // Set by Open when it put a damaged file aside (the name it was given).
+    // Set once a damaged file was put aside (the name it was given).
     QString DamagedCopy() const { return damagedCopy; }
 
     // Writes the entries in one transaction. Returns false (nothing written, Notice()
@@ -99,15 +110,32 @@ public:
 
 private:
     bool OpenAndPrepare(const QString &path);
-    bool OpenConnection(const QString &path);
-    void CloseConnection();
-    bool PrepareSchema();
-    bool PutDamagedFileAside(const QString &path);
+    bool OpenConnection(const QString &path) const;
+    void CloseConnection() const;
+    bool PrepareSchema() const;
+    bool PutDamagedFileAside() const;
+    // Replaces the damaged file by one holding what could be read from it; false when
+    // that failed too (Notice() says why; the store is then closed).
+    bool RescueDamagedFile() const;
+    // Whether SQLite's quick check of every page found nothing wrong; nothing when the
+    // check could not run (Notice() says why).
+    std::optional<bool> IsSound() const;
+    QList<HistoryEntry> ReadableDraws(const QString &damagedPath) const;
+    bool AppendOnce(const QList<HistoryEntry> &entries, QSqlError &failure) const;
+    // Runs a read; when the file turns out damaged, rescues it and runs the read again.
+    void Read(const std::function<void(QSqlQuery &)> &read) const;
+    bool ClearProjectOnce(const QString &project, QSqlError &failure) const;
+    // Runs a write; when the file turns out damaged, rescues it and runs the write again.
+    bool Write(const std::function<bool(QSqlError &)> &write);
 
     QString connectionName;
-    QString notice;
-    QString damagedCopy;
+    // Reads are const for the views that hold the store, yet a read that meets a damaged
+    // file replaces it: the file's state below changes with it.
+    mutable QString databasePath;
+    mutable QString notice;
+    mutable QString damagedCopy;
 };
 
-// The text shown when a damaged history file was put aside.
-QString DamagedHistoryNotice(const QString &damagedFileName);
+// The text shown when a damaged history file was put aside and `rescued` draws could
+// be saved from it.
+QString DamagedHistoryNotice(const QString &damagedFileName, qsizetype rescued = 0);

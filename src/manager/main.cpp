@@ -37,6 +37,7 @@ int RunWithoutWindow(const OstrelOptions &options)
 int RunManagerWindow(int argc, char **argv, const OstrelOptions &options)
 {
     QApplication app(argc, argv);
+    IdentifyProgram(QStringLiteral("Ostrel"), QStringLiteral("org.zelmora.Zelmora.Manager"));
     SetAppDir(options.appDir);
     if (!PrepareWindowProgram())
         return 1;

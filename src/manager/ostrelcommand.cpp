@@ -177,10 +177,10 @@ int RunImport(const OstrelOptions &options, std::FILE *out, std::FILE *err)
 QString OstrelUsage()
 {
     return QStringLiteral(
-        "用法：Ostrel --export 工程名… --to 文件夹  [--on-clash replace|rename|skip] [--appdir 目录]\n"
-        "      Ostrel --pack 工程名… --to 文件     [--on-clash …] [--appdir 目录]\n"
-        "      Ostrel --import 文件…                [--on-clash …] [--appdir 目录]\n"
-        "      Ostrel [--appdir 目录] [文件…]\n"
+        "用法：%1 --export 工程名… --to 文件夹  [--on-clash replace|rename|skip] [--appdir 目录]\n"
+        "      %1 --pack 工程名… --to 文件     [--on-clash …] [--appdir 目录]\n"
+        "      %1 --import 文件…                [--on-clash …] [--appdir 目录]\n"
+        "      %1 [--appdir 目录] [文件…]\n"
         "不带命令时打开工程管理窗口，给出的 .rproj / .rprojs 文件列在“导入工程”页上。\n"
         "  --export 工程名…  把每个工程导出为单个文件 <文件夹>/<工程名>.rproj\n"
         "  --pack 工程名…    把这些工程打包导出到一个文件（缺少扩展名 .rprojs 时自动加上）\n"
@@ -188,12 +188,14 @@ QString OstrelUsage()
         "  --to              导出的目标文件夹（--export）或工程包文件（--pack；给出文件夹时\n"
         "                    写入 <文件夹>/<第一个工程名>.rprojs）\n"
         "  --on-clash        目标已存在时：replace 替换，rename 改名为“名称 (2)”（默认），skip 跳过\n"
-        "  --appdir 目录     以该目录作为应用目录（Data/menu.xml、Data/Projects）\n"
+        "  --appdir 目录     以该目录作为数据文件夹（Data/menu.xml、Data/Projects）\n"
         "  --help            显示本说明\n"
         "每个工程输出一行结果；出错的工程写到标准错误，其余工程照常处理。\n"
         "退出码：0 成功，2 参数有误，3 文件或工程不存在、无法读取或已损坏，\n"
         "        4 工程名称无效（含路径分隔符、“..”等）或要替换的工程设有编辑密码，5 无法写入目标。\n"
-        "        多个问题时取第一个。导入 %1 个以上的工程时，在标准错误上报告进度。\n").arg(kProgressFrom);
+        "        多个问题时取第一个。导入 %2 个以上的工程时，在标准错误上报告进度。\n"
+        "数据文件夹：%3\n")
+        .arg(InvokedProgramName(), QString::number(kProgressFrom), QDir::toNativeSeparators(DataDirInUse()));
 }
 
 OstrelOptions ParseOstrelArguments(const QStringList &arguments)

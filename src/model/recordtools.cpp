@@ -365,11 +365,11 @@ QVector<FrequencyEntry> FrequencyTable(const QStringList &results)
 }
 
 namespace {
-QString CsvField(const QString &field)
+QString CsvField(const QString &field, bool guardFormula)
 {
     QString text = field;
     static const QString formulaStarts = QStringLiteral("=+-@\t\r");
-    if (!text.isEmpty() && formulaStarts.contains(text.front()) && !ParseRecordNumber(text))
+    if (guardFormula && !text.isEmpty() && formulaStarts.contains(text.front()) && !ParseRecordNumber(text))
         text.prepend(QLatin1Char('\''));
     if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n'))
         || text.contains(QLatin1Char('\r')))
@@ -378,14 +378,14 @@ QString CsvField(const QString &field)
 }
 } // namespace
 
-QByteArray CsvTable(const QList<QStringList> &rows)
+QByteArray CsvTable(const QList<QStringList> &rows, const QList<qsizetype> &asDrawnColumns)
 {
     QString text;
     for (const QStringList &row : rows) {
         for (qsizetype column = 0; column < row.size(); ++column) {
             if (column > 0)
                 text += QLatin1Char(',');
-            text += CsvField(row.at(column));
+            text += CsvField(row.at(column), !asDrawnColumns.contains(column));
         }
         text += QStringLiteral("\r\n");
     }

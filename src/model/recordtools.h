@@ -131,8 +131,9 @@ QVector<FrequencyEntry> FrequencyTable(const QStringList &results);
 
 // Rows as a CSV file for spreadsheet programs: UTF-8 with a byte-order mark, CR LF
 // line ends, fields quoted where needed; a field that a spreadsheet would take for a
-// formula is written with a leading "'".
-QByteArray CsvTable(const QList<QStringList> &rows);
+// formula is written with a leading "'", except in `asDrawnColumns` (columns of draw
+// results, which must read as drawn: a password may well start with "+").
+QByteArray CsvTable(const QList<QStringList> &rows, const QList<qsizetype> &asDrawnColumns = {});
 
 // The frequency table as a CSV file for spreadsheet programs: UTF-8 with a byte-order
 // mark, a header line "编号,随机数,频数", CR LF line ends, fields quoted where needed.

@@ -8,6 +8,7 @@ int main(int argc, char *argv[])
 {
     UseInterfaceLanguage();
     QApplication app(argc, argv);
+    IdentifyProgram(QStringLiteral("Quorin"), QStringLiteral("org.zelmora.Zelmora.Wizard"));
     if (!PrepareWindowProgram())
         return 1;
     TCreateForm wizard;

@@ -72,6 +72,9 @@ class CommandLineTest : public QObject
     Q_OBJECT
 
     QTemporaryDir m_appDir;
+    // The application directory the build assembled: no run here may write in it.
+    QString m_builtHistory = QStringLiteral(SUITE_APP_DIR "/Data/history.db");
+    QDateTime m_builtHistoryChanged;
 
     void SaveProject(const QString &name, const QDomDocument &document)
     {
@@ -91,6 +94,7 @@ class CommandLineTest : public QObject
 private slots:
     void initTestCase()
     {
+        m_builtHistoryChanged = QFileInfo(m_builtHistory).lastModified();
         QVERIFY(BindCodec(QStringLiteral(SUITE_APP_DIR)));
         QVERIFY(m_appDir.isValid());
         QVERIFY(QDir(m_appDir.path()).mkpath(QStringLiteral("Data/Projects")));
@@ -104,6 +108,13 @@ private slots:
                                                       WithValue(4, "TaskCountForEachMember", "1",
                                                                 WithValue(4, "TaskList", "扫地 擦窗 倒垃圾 浇花")))));
         WriteSoftIni(false);
+    }
+
+    void cleanupTestCase()
+    {
+        const QFileInfo built(m_builtHistory);
+        QVERIFY2(built.lastModified() == m_builtHistoryChanged,
+                 "a draw without --appdir wrote its history into the built application directory");
     }
 
     void plainOutputHasOneResultALineAndBlankLinesBetweenBatches()
@@ -202,7 +213,7 @@ private slots:
         WriteFileAtomically(path, ProjectDocument(3, WithValue(3, "RanCount", QString::number(names.size()),
                                                                WithValue(3, "Lists", names.join(' '))))
                                       .toByteArray());
-        const Run run = RunDellamy({"--file", path, "--seed", "4"});
+        const Run run = RunDellamy({"--appdir", m_appDir.path(), "--file", path, "--seed", "4"});
         QCOMPARE(run.status, 0);
         QStringList drawn = run.Batches().value(0);
         QCOMPARE(drawn.size(), names.size());
@@ -290,9 +301,15 @@ private slots:
 
     void helpGoesToStandardOutput()
     {
-        const Run run = RunDellamy({"--help"});
+        const Run run = RunDellamy({"--help", "--appdir", m_appDir.path()});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.contains("--batches"));
+        QVERIFY2(run.out.contains("数据文件夹：" + QDir(m_appDir.path()).absolutePath() + "/"), qPrintable(run.out));
+        // Started through the installed launcher, the text names the launcher.
+        QTemporaryDir bin;
+        QVERIFY(QFile::link(SUITE_APP_DIR "/Dellamy", bin.filePath("zelmora-draw")));
+        const Run launched = RunDellamy({"--help"}, bin.filePath("zelmora-draw"));
+        QVERIFY2(launched.out.startsWith("用法：zelmora-draw (--project"), qPrintable(launched.out));
     }
 
     void missingOrUnreadableProjectsAreStatusThree()
@@ -349,7 +366,7 @@ private slots:
     {
         const QString path = m_appDir.filePath("plain.xml");
         WriteFileAtomically(path, ProjectDocument(1, DefaultQueryParams(1)).toByteArray());
-        const Run run = RunDellamy({"--file", path, "--json"});
+        const Run run = RunDellamy({"--appdir", m_appDir.path(), "--file", path, "--json"});
         QCOMPARE(run.status, 0);
         const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8()).object();
         QCOMPARE(object.value("project").toString(), QStringLiteral("plain"));
@@ -403,7 +420,7 @@ private slots:
         const QString path = m_appDir.filePath("million.xml");
         WriteFileAtomically(path, ProjectDocument(1, WithValue(1, "RanCount", "1000000",
                                                                WithValue(1, "AllowRepeat", "是"))).toByteArray());
-        const Run run = RunDellamy({"--file", path, "--json", "--batches", "11"});
+        const Run run = RunDellamy({"--appdir", m_appDir.path(), "--file", path, "--json", "--batches", "11"});
         QCOMPARE(run.status, 4);
         QVERIFY2(run.err.contains("--batches"), qPrintable(run.err));
     }

@@ -1,6 +1,7 @@
 // Dellamy's command line and the history: two programs drawing at once lose no draw,
 // --history prints what was kept (text and JSON, --since), --no-history and
 // [History] Keep = 否 keep nothing.
+#include "damagedhistory.h"
 #include "historystore.h"
 
 #include <QDir>
@@ -114,7 +115,24 @@ private slots:
         const Run future = Dellamy({"--history", "点名", "--since", QDate::currentDate().addDays(1).toString("yyyy-MM-dd")});
         QCOMPARE(future.status, 0);
         QVERIFY(future.out.isEmpty());
-        QCOMPARE(Dellamy({"--history", "无此工程"}).out, QString());
+        const Run unknown = Dellamy({"--history", "无此工程"});
+        QCOMPARE(unknown.status, 2);
+        QVERIFY(unknown.out.isEmpty());
+        QVERIFY2(unknown.err.contains("没有工程“无此工程”的抽取历史"), qPrintable(unknown.err));
+    }
+
+    void damagedHistoryIsNotListedAsComplete()
+    {
+        QVERIFY(WriteDamagedHistory(dir->filePath("Data/history.db"), 0.45, 3));
+        const Run run = Dellamy({"--history", "一班"});
+        QCOMPARE(run.status, 3);
+        QVERIFY2(run.err.contains("已另存为 history.db.damaged") && run.err.contains("不是完整的历史"), qPrintable(run.err));
+        const qsizetype listed = run.out.split('\n', Qt::SkipEmptyParts).size();
+        QVERIFY(listed > 400 && listed <= 800);
+        // What was rescued is the history from now on.
+        const Run again = Dellamy({"--history", "一班"});
+        QCOMPARE(again.status, 0);
+        QCOMPARE(again.out.split('\n', Qt::SkipEmptyParts).size(), listed);
     }
 
     void refusesBadHistoryArguments_data()

@@ -1,6 +1,7 @@
 // The history store and its reports without any window: filters and counts against a
 // hand-checked set, the damaged-file and read-only paths, the background writer, the
 // CSV exports read back, dates as typed, the Keep setting and the speech element.
+#include "damagedhistory.h"
 #include "displaysection.h"
 #include "domutil.h"
 #include "historyrecorder.h"
@@ -10,6 +11,8 @@
 #include "softsettings.h"
 
 #include <QFile>
+#include <QSysInfo>
+#include <QProcess>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlDatabase>
@@ -177,6 +180,84 @@ private slots:
         QCOMPARE(store.CountDraws({}), 0);
     }
 
+    // Damage past the first page: any read finds it, the file is put aside and what
+    // reads back is kept, in its order, with totals that match the rows.
+    void damageFoundByAnyReadIsRescued_data()
+    {
+        QTest::addColumn<double>("where");
+        QTest::newRow("middle pages") << 0.45;
+        QTest::newRow("last pages") << 1.0;
+    }
+    void damageFoundByAnyReadIsRescued()
+    {
+        QFETCH(double, where);
+        QVERIFY(WriteDamagedHistory(Path(), where, 3));
+        HistoryStore store;
+        QVERIFY(store.Open(Path()));
+        // Between them these reads walk every table and index.
+        store.DrawsOldestFirst({});
+        store.DrawsOldestFirst({"一班", {}, {}});
+        store.Counts({});
+        store.Projects();
+        QCOMPARE(store.DamagedCopy(), "history.db.damaged");
+        QVERIFY2(store.Notice().startsWith("历史记录文件已损坏，已另存为 history.db.damaged 并新建"), qPrintable(store.Notice()));
+
+        const QList<HistoryEntry> kept = store.DrawsOldestFirst({"一班", {}, {}});
+        QVERIFY2(kept.size() > 400 && kept.size() <= 800, qPrintable(QString::number(kept.size())));
+        QVERIFY(store.Notice().contains(QString::number(kept.size())));
+        for (qsizetype i = 1; i < kept.size(); ++i)
+            QVERIFY(kept.at(i).batch > kept.at(i - 1).batch);
+        QCOMPARE(store.CountDraws({}), kept.size());
+        qint64 counted = 0;
+        for (const ResultCount &count : store.Counts({}))
+            counted += count.count;
+        QCOMPARE(counted, kept.size());
+
+        QVERIFY(store.Append({Entry("一班", At(20, 9), 801, {"新"})}));
+        QCOMPARE(store.DrawsOldestFirst({"一班", {}, {}}).size(), kept.size() + 1);
+        HistoryStore checked;
+        QVERIFY(checked.Open(Path()));
+        checked.CheckIntegrity();
+        QVERIFY(checked.Notice().isEmpty());
+        QVERIFY(checked.DamagedCopy().isEmpty());
+    }
+
+    // The writer keeps new draws in a damaged file's place and says so; a writer that
+    // ended without closing the file makes the next one check it through first.
+    void recorderRescuesDamagedFile()
+    {
+        QVERIFY(WriteDamagedHistory(Path(), 1.0, 3));
+        {
+            HistoryRecorder recorder(Path());
+            recorder.Record(Entry("一班", At(20, 9), 801, {"新"}));
+            QVERIFY(recorder.Flush());
+            HistoryStore reader;
+            QVERIFY(reader.Open(Path()));
+            const QList<HistoryEntry> listed = reader.DrawsOldestFirst({"一班", {}, {}});
+            QCOMPARE(listed.constLast().results, QStringList{"新"});
+            QVERIFY((recorder.Notice() + reader.Notice()).contains("已损坏"));
+            QCOMPARE(reader.CountDraws({}), listed.size());
+        }
+
+        QVERIFY(WriteDamagedHistory(dir->filePath("second.db"), 0.45, 3));
+        QProcess gone;
+        gone.start("sleep", {"30"});
+        QVERIFY(gone.waitForStarted());
+        const qint64 pid = gone.processId();
+        gone.kill();
+        QVERIFY(gone.waitForFinished());
+        QFile lock(dir->filePath("second.db.writer-%1").arg(pid));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QString("%1\nDellamy\n%2\n").arg(pid).arg(QSysInfo::machineHostName()).toUtf8());
+        lock.close();
+        HistoryRecorder recorder(dir->filePath("second.db"));
+        recorder.Record(Entry("一班", At(20, 9), 801, {"新"}));
+        QVERIFY(recorder.Flush());
+        QVERIFY2(recorder.Notice().contains("已损坏"), qPrintable(recorder.Notice()));
+        QVERIFY(QFileInfo::exists(dir->filePath("second.db.damaged")));
+        QVERIFY(!lock.exists());
+    }
+
     void refusedWritesLeaveEverythingAsItWas()
     {
         {
@@ -199,6 +280,11 @@ private slots:
         QVERIFY(!newer.Append({Entry("一班", At(6, 9), 1, {"张三"})}));
         QVERIFY(QFileInfo::exists(Path()));
         QVERIFY(!QFileInfo::exists(Path() + ".damaged"));
+
+        // A file that cannot be opened at all is explained, not quoted from the database.
+        HistoryStore folder;
+        QVERIFY(!folder.Open(dir->filePath("Data")));
+        QVERIFY2(folder.Notice().startsWith("历史记录文件无法打开"), qPrintable(folder.Notice()));
     }
 
     void readOnlyFileRefusesWritesAndRecorderKeepsThem()
@@ -278,13 +364,15 @@ private slots:
         QCOMPARE(rows.at(0), QStringList({"结果", "次数"}));
         QCOMPARE(rows.at(1), QStringList({"张三, 李四", "3"}));
         QCOMPARE(rows.at(2), QStringList({"他说\"好\"", "2"}));
-        QCOMPARE(rows.at(3), QStringList({"'=1+2", "1"})); // not taken for a formula
-        QCOMPARE(rows.at(4), QStringList({"-5", "1"}));     // a number stays a number
+        QCOMPARE(rows.at(3), QStringList({"=1+2", "1"})); // results as drawn
+        QCOMPARE(rows.at(4), QStringList({"-5", "1"}));
 
-        const QByteArray draws = HistoryDrawsCsv({Entry("一班", At(1, 9), 2, {"A,B", "C"})});
+        const QByteArray draws = HistoryDrawsCsv({Entry("一班", At(1, 9), 2, {"A,B", "C"}), Entry("=1+2", At(1, 9), 3, {"+4Jmu", "@x"})});
         const QList<QStringList> drawRows = ReadCsv(QString::fromUtf8(draws.mid(3)));
         QCOMPARE(drawRows.at(0), QStringList({"时间", "工程", "次序", "来源", "结果"}));
         QCOMPARE(drawRows.at(1), QStringList({"2026/12/1 9:00:00", "一班", "2", "命令行", "A,B  C"}));
+        // A project name is no result: still kept from being taken for a formula.
+        QCOMPARE(drawRows.at(2), QStringList({"2026/12/1 9:00:00", "'=1+2", "3", "命令行", "+4Jmu  @x"}));
     }
 
     void reportsAndDates()

@@ -3,6 +3,7 @@
 // with its reason without a voice, the window filters, refuses a wrongly typed date,
 // exports both tabs and clears a project.
 #include "apppaths.h"
+#include "damagedhistory.h"
 #include "codec.h"
 #include "domutil.h"
 #include "encodedxml.h"
@@ -190,6 +191,8 @@ private slots:
         }
         THistoryForm window(HistoryDatabasePath(), "一班", QString(), true);
         QCOMPARE(window.DrawGrid->model()->rowCount(), 4);
+        QCOMPARE(window.DrawGrid->model()->headerData(3, Qt::Horizontal).toString(), "来源");
+        QCOMPARE(window.DrawGrid->model()->index(0, 3).data().toString(), kSourceWindow);
         QCOMPARE(window.CountGrid->model()->rowCount(), 3);
         QCOMPARE(window.CountGrid->model()->index(0, 0).data().toString(), "张三");
         QCOMPARE(window.CountGrid->model()->index(0, 1).data().toInt(), 2);
@@ -211,15 +214,31 @@ private slots:
         window.ToDateEdit->setText("2026/12/1");
         QVERIFY(!window.BFilterClick());
 
-        // Counts sorted by the user, exported in that order.
+        // Draws made meanwhile bring their project into the list at the next 筛选.
+        {
+            HistoryStore store;
+            QVERIFY(store.Open(HistoryDatabasePath()));
+            QVERIFY(store.Append({Entry("三班", 5, {"孙八"})}));
+        }
+        QCOMPARE(window.ProjectBox->findText("三班"), -1);
         window.FromDateEdit->clear();
         window.ToDateEdit->clear();
         QVERIFY(window.BFilterClick());
+        QVERIFY(window.ProjectBox->findText("三班") > 0);
+        QCOMPARE(window.ProjectBox->currentText(), "一班");
+
+        // Counts sorted by the user, exported in that order, under a suggested name.
         window.CountGrid->sortByColumn(1, Qt::AscendingOrder);
         window.HistoryTabs->setCurrentIndex(1);
         const QString csvPath = dir->filePath("次数.csv");
-        SetSaveFileChooser([&](QWidget *, const QString &, const QString &) { return dir->filePath("次数"); });
+        QString suggested;
+        SetSaveFileChooser([&](QWidget *, const QString &, const QString &, const QString &name) {
+            suggested = name;
+            return dir->filePath("次数");
+        });
         window.BExportClick();
+        const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+        QCOMPARE(suggested, "一班-次数统计-" + today + ".csv");
         QFile csv(csvPath);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QByteArray bytes = csv.readAll();
@@ -232,12 +251,28 @@ private slots:
 
         // An unwritable folder is reported, nothing claimed.
         messages.clear();
-        SetSaveFileChooser([](QWidget *, const QString &, const QString &) { return QString("/nonexistent/folder/x.csv"); });
+        SetSaveFileChooser([&](QWidget *, const QString &, const QString &, const QString &name) {
+            suggested = name;
+            return QString("/nonexistent/folder/x.csv");
+        });
         window.HistoryTabs->setCurrentIndex(0);
         window.BExportClick();
+        QCOMPARE(suggested, "一班-抽取历史-" + today + ".csv");
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages.first().caption, "导出失败");
-        QVERIFY(messages.first().text.contains("/nonexistent/folder/x.csv"));
+        QVERIFY(messages.first().text.contains("x.csv"));
+        // The reason in Chinese, not the toolkit's "Cannot create … for output".
+        QVERIFY2(messages.first().text.startsWith("无法保存文件“x.csv”：") && !messages.first().text.contains("Cannot"),
+                 qPrintable(messages.first().text));
+
+        // With every project chosen, clearing is a hint, not an error.
+        messages.clear();
+        window.ProjectBox->setCurrentIndex(0);
+        window.BClearClick();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.first().caption, "提示");
+        QCOMPARE(messages.first().icon, QMessageBox::Information);
+        window.ProjectBox->setCurrentIndex(window.ProjectBox->findText("一班"));
 
         // Clearing asks first, then removes only the chosen project.
         answer = QMessageBox::No;
@@ -261,6 +296,42 @@ private slots:
         QVERIFY(!window.NoticeLabel->isHidden());
         QCOMPARE(window.NoticeLabel->text(), "历史记录文件已损坏，已另存为 history.db.damaged 并新建");
         QVERIFY(QFileInfo::exists(HistoryDatabasePath() + ".damaged"));
+    }
+
+    // Damage past the first page is found when the window opens: the count and the
+    // rows shown are the rescued ones, and agree.
+    void historyWindowChecksTheWholeFile()
+    {
+        QVERIFY(WriteDamagedHistory(HistoryDatabasePath(), 0.45, 3));
+        THistoryForm window(HistoryDatabasePath(), "一班", QString(), true);
+        QVERIFY(window.NoticeLabel->text().startsWith("历史记录文件已损坏，已另存为 history.db.damaged 并新建"));
+        QAbstractItemModel *rows = window.DrawGrid->model();
+        while (rows->canFetchMore({}))
+            rows->fetchMore({});
+        QVERIFY(rows->rowCount() > 400 && rows->rowCount() <= 800);
+        QVERIFY2(window.SummaryLabel->text().startsWith(QString("共 %1 次抽取").arg(rows->rowCount())),
+                 qPrintable(window.SummaryLabel->text()));
+    }
+
+    // A draw the history could not keep as it was is said in the drawing window itself.
+    void drawingWindowSaysWhatBecameOfTheHistory()
+    {
+        QFile file(HistoryDatabasePath());
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(3000, 'z'));
+        file.close();
+        Start(RollCall(false));
+        form->GoRandButton->click();
+        QVERIFY(history->Recorder()->Flush());
+        QTRY_VERIFY(history->HistoryNoticeLabel->isVisible());
+        QVERIFY(history->HistoryNoticeLabel->text().contains("已另存为 history.db.damaged"));
+        QTest::mouseClick(history->HistoryNoticeLabel, Qt::LeftButton);
+        QVERIFY(!history->HistoryNoticeLabel->isVisible());
+        form->GoRandButton->click();
+        QVERIFY(history->Recorder()->Flush());
+        QCoreApplication::processEvents();
+        QVERIFY(!history->HistoryNoticeLabel->isVisible()); // said once
     }
 
     void speechTextPerProjectType_data()

@@ -90,7 +90,7 @@ class TestRecordWindows : public QObject
     // File dialogs answered with nextFileName, their captions and filters noted.
     void answerFileDialogs()
     {
-        SetSaveFileChooser([this](QWidget *, const QString &caption, const QString &filter) {
+        SetSaveFileChooser([this](QWidget *, const QString &caption, const QString &filter, const QString &) {
             chosenFiles.append(caption + QLatin1Char('|') + filter);
             return nextFileName;
         });

@@ -172,21 +172,22 @@ int PrintCertificateCheck(const CertificateCheck &check, bool json, std::FILE *o
 
 QString CommandLineUsage()
 {
+    const QString program = InvokedProgramName();
     return QStringLiteral(
-        "用法：Dellamy (--project 工程名 | --file 路径) [--batches N] [--seed S] [--json]\n"
-        "              [--password 密码] [--appdir 目录] [--no-history]\n"
-        "      Dellamy --history 工程名 [--since 日期] [--json] [--appdir 目录]\n"
-        "      Dellamy (--project 工程名 | --file 路径) --verifiable [--public 文字] [--cert 文件] …\n"
-        "      Dellamy --verify 证书.zcert [--json]\n"
-        "      Dellamy --reveal 证书.zcert [--json]\n"
+        "用法：%1 (--project 工程名 | --file 路径) [--batches N] [--seed S] [--json]\n"
+        "      %2 [--password 密码] [--appdir 目录] [--no-history]\n"
+        "      %1 --history 工程名 [--since 日期] [--json] [--appdir 目录]\n"
+        "      %1 (--project 工程名 | --file 路径) --verifiable [--public 文字] [--cert 文件] …\n"
+        "      %1 --verify 证书.zcert [--json]\n"
+        "      %1 --reveal 证书.zcert [--json]\n"
         "不带参数启动时打开抽取窗口；带参数时不显示窗口，直接抽取并输出结果。\n"
-        "  --project 工程名  抽取应用目录下 Data/Projects/工程名.rpj\n"
+        "  --project 工程名  抽取数据文件夹中的 Data/Projects/工程名.rpj\n"
         "  --file 路径       抽取指定的工程文件（.rpj、.rproj 或 XML 工程文档）\n"
         "  --batches N       连续抽取 N 次（默认 1），已抽走的名单项不会再次抽到\n"
         "  --seed S          用种子 S（非负整数）抽取，相同种子得到相同结果\n"
         "  --json            以 JSON 输出：{\"project\": …, \"type\": 类型号, \"batches\": [[…], …]}\n"
         "  --password 密码   受密码保护的工程的访问密码\n"
-        "  --appdir 目录     以该目录作为应用目录（工程、Soft.ini）\n"
+        "  --appdir 目录     以该目录作为数据文件夹（工程、Soft.ini）\n"
         "  --no-history      本次抽取不记入抽取历史（Data/history.db）\n"
         "  --history 工程名  按时间顺序列出该工程的抽取历史，每次抽取一行\n"
         "  --since 日期      只列出该日（如 2026/12/7）及以后的抽取\n"
@@ -199,7 +200,9 @@ QString CommandLineUsage()
         "每行输出一个结果，两次抽取之间空一行。\n"
         "退出码：0 成功，2 参数有误，3 工程不存在或无法读取，4 工程参数无法抽取，\n"
         "        5 名单已抽完且未设置自动重置名单，6 访问密码错误，7 数据文件夹无法创建或写入；\n"
-        "        --verify 和 --reveal：0 一致，1 不一致。\n");
+        "        --verify 和 --reveal：0 一致，1 不一致。\n"
+        "数据文件夹：%3\n")
+        .arg(program, QString(program.size(), QLatin1Char(' ')), QDir::toNativeSeparators(DataDirInUse()));
 }
 
 CommandLineOptions ParseCommandLine(const QStringList &arguments)
@@ -295,6 +298,8 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         Write(err, error.message() + QLatin1Char('\n') + CommandLineUsage());
         return kStatusBadArguments;
     }
+    if (!options.appDir.isEmpty())
+        SetAppDir(options.appDir);
     if (options.help) {
         Write(out, CommandLineUsage());
         return kStatusOk;
@@ -311,8 +316,6 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         }
         return PrintCertificateCheck(CheckCertificateFile(options.revealFile), options.json, out);
     }
-    if (!options.appDir.isEmpty())
-        SetAppDir(options.appDir);
     QString dataDirFailure;
     if (!PrepareDataDir(&dataDirFailure)) {
         Write(err, QStringLiteral("软件权限不足：%1\n").arg(dataDirFailure));

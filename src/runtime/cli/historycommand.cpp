@@ -16,6 +16,8 @@ int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *e
     if (options.since)
         filter.from = *options.since;
     QList<HistoryEntry> entries;
+    QString damageNotice;
+    bool projectKnown = false;
     // No file yet is an empty history, not an error: nothing is created for asking.
     if (QFileInfo::exists(HistoryDatabasePath())) {
         HistoryStore store;
@@ -23,13 +25,31 @@ int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *e
             write(err, (store.Notice() + QLatin1Char('\n')).toUtf8());
             return kStatusProjectUnreadable;
         }
-        if (!store.Notice().isEmpty())
-            write(err, (store.Notice() + QLatin1Char('\n')).toUtf8());
+        // The report claims to be the whole history: every page is looked at first.
+        store.CheckIntegrity();
         entries = store.DrawsOldestFirst(filter);
+        projectKnown = !entries.isEmpty() || store.Projects().contains(filter.project);
+        // What a damaged file still held is printed, but not passed off as the whole history.
+        if (!store.DamagedCopy().isEmpty())
+            damageNotice = store.Notice();
+        else if (!store.Notice().isEmpty()) {
+            write(err, (store.Notice() + QLatin1Char('\n')).toUtf8());
+            return kStatusProjectUnreadable;
+        }
+    }
+    if (!projectKnown && damageNotice.isEmpty()) {
+        write(err, QStringLiteral("没有工程“%1”的抽取历史（工程名不对，或它还没有抽取过）。\n")
+                       .arg(options.historyProject)
+                       .toUtf8());
+        return kStatusBadArguments;
     }
     if (options.json)
         write(out, HistoryJson(options.historyProject, entries));
     else
         write(out, HistoryLinesText(entries).toUtf8());
+    if (!damageNotice.isEmpty()) {
+        write(err, (damageNotice + QStringLiteral("。以上不是完整的历史。\n")).toUtf8());
+        return kStatusProjectUnreadable;
+    }
     return kStatusOk;
 }

@@ -14,6 +14,8 @@
 #include "suiteerror.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QTimer>
 
@@ -23,8 +25,23 @@ const QString kSpeakCaption = QStringLiteral("朗读抽取结果");
 
 HistoryController::HistoryController(TRandForm &form, QMenu *recordMenu) : QObject(&form), form(form)
 {
-    if (form.Settings().keepHistory)
+    HistoryNoticeLabel = new QLabel(&form);
+    HistoryNoticeLabel->setObjectName(QStringLiteral("HistoryNoticeLabel"));
+    HistoryNoticeLabel->setWordWrap(true);
+    HistoryNoticeLabel->setToolTip(QStringLiteral("单击关闭此提示"));
+    HistoryNoticeLabel->setStyleSheet(QStringLiteral("QLabel { background: #fff4ce; color: #7a4b00;"
+                                                     " border-top: 1px solid #e0c060; padding: 4px 8px; }"));
+    HistoryNoticeLabel->hide();
+    HistoryNoticeLabel->installEventFilter(this);
+    if (form.Settings().keepHistory) {
         history = std::make_unique<SessionHistory>(form.Session(), kSourceWindow, SessionHistory::Opening::AtOnce);
+        if (HistoryRecorder *recorder = history->Recorder()) {
+            // From the writer's thread, queued to this one; what it said before this
+            // connection is read directly.
+            connect(recorder, &HistoryRecorder::NoticeChanged, this, &HistoryController::ShowRecorderNotice);
+            ShowRecorderNotice(recorder->Notice());
+        }
+    }
     speech = form.LoadedSpeechSettings();
 
     Menu_History = new QAction(QStringLiteral("历史记录…"), this);
@@ -57,6 +74,31 @@ HistoryController::~HistoryController() = default;
 HistoryRecorder *HistoryController::Recorder() const
 {
     return history ? history->Recorder() : nullptr;
+}
+
+void HistoryController::ShowRecorderNotice(const QString &notice)
+{
+    if (notice.isEmpty()) {
+        HistoryNoticeLabel->hide();
+        return;
+    }
+    if (notice == noticeShown)
+        return;
+    noticeShown = notice;
+    HistoryNoticeLabel->setText(notice);
+    const int height = HistoryNoticeLabel->heightForWidth(form.width());
+    HistoryNoticeLabel->setGeometry(0, form.height() - height, form.width(), height);
+    HistoryNoticeLabel->raise();
+    HistoryNoticeLabel->show();
+}
+
+bool HistoryController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == HistoryNoticeLabel && event->type() == QEvent::MouseButtonPress) {
+        HistoryNoticeLabel->hide();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 THistoryForm *HistoryController::HistoryWindow() const

@@ -10,6 +10,7 @@
 
 class HistoryRecorder;
 class QAction;
+class QLabel;
 class QMenu;
 class RecordController;
 class SessionHistory;
@@ -48,8 +49,16 @@ public:
     QAction *Menu_History;
     QAction *Menu_Speak;
     QAction *Menu_SpeechSet;
+    // The drawing window's status line for the history: a draw that could not be kept,
+    // a damaged file put aside. Each message shows once; a click puts it away.
+    QLabel *HistoryNoticeLabel;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void ShowRecorderNotice(const QString &notice);
+
     // Stores the speech settings in the project file; false (message shown) when the
     // file cannot be written.
     bool SaveSpeech(const SpeechSettings &settings);
@@ -59,6 +68,7 @@ private:
     std::unique_ptr<Speaker> speaker;
     SpeechSettings speech;
     QPointer<THistoryForm> historyWindow;
+    QString noticeShown;
 };
 
 // Gives the drawing window its history and speech. Call once after

@@ -1,11 +1,12 @@
 #include "historyform.h"
 
-#include "fileerror.h"
 #include "frequencyform.h"
 #include "historyreport.h"
 #include "messages.h"
 #include "randomsource.h"
 #include "savefilechooser.h"
+#include "suiteerror.h"
+#include "textfile.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -20,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTabWidget>
@@ -35,7 +35,7 @@ namespace {
 
 const QString kAllProjects = QStringLiteral("全部工程");
 
-enum DrawColumn { kTimeColumn, kProjectColumn, kBatchColumn, kResultsColumn, kDrawColumns };
+enum DrawColumn { kTimeColumn, kProjectColumn, kBatchColumn, kSourceColumn, kResultsColumn, kDrawColumns };
 enum CountColumn { kResultColumn, kCountColumn, kCountColumns };
 
 QTableView *NewGrid(const QString &name, QWidget *parent)
@@ -94,6 +94,8 @@ QVariant HistoryDrawModel::data(const QModelIndex &index, int role) const
         return entry.project;
     case kBatchColumn:
         return entry.batch;
+    case kSourceColumn:
+        return entry.source;
     case kResultsColumn:
         return HistoryResultsText(entry.results);
     default:
@@ -106,7 +108,7 @@ QVariant HistoryDrawModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const QStringList headers{QStringLiteral("时间"), QStringLiteral("工程"), QStringLiteral("次序"),
-                                     QStringLiteral("结果")};
+                                     QStringLiteral("来源"), QStringLiteral("结果")};
     return headers.value(section);
 }
 
@@ -179,8 +181,11 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     setWindowTitle(QStringLiteral("抽取历史"));
     resize(900, 600);
 
-    // Without a file there is no history yet; opening creates an empty one.
+    // Without a file there is no history yet; opening creates an empty one. A look at
+    // every page first, so damage anywhere is found before the counts are shown.
     storeOpen = store.Open(databasePath);
+    if (storeOpen)
+        store.CheckIntegrity();
 
     ProjectBox = new QComboBox(this);
     ProjectBox->setObjectName(QStringLiteral("ProjectBox"));
@@ -226,6 +231,7 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     DrawGrid->setColumnWidth(kTimeColumn, 170);
     DrawGrid->setColumnWidth(kProjectColumn, 150);
     DrawGrid->setColumnWidth(kBatchColumn, 60);
+    DrawGrid->setColumnWidth(kSourceColumn, 70);
     HistoryTabs->addTab(DrawGrid, QStringLiteral("抽取记录"));
 
     auto *countPage = new QSplitter(Qt::Horizontal, HistoryTabs);
@@ -333,6 +339,8 @@ bool THistoryForm::BFilterClick()
         return false;
     }
     filter = chosen;
+    // Draws made meanwhile may have added projects.
+    FillProjects(chosen.project);
     Refresh();
     return true;
 }
@@ -346,6 +354,8 @@ void THistoryForm::Refresh()
     const qint64 draws = storeOpen ? store.CountDraws(filter) : 0;
     SummaryLabel->setText(QStringLiteral("共 %1 次抽取，%2 个不同的结果").arg(draws).arg(countModel->Counts().size()));
     BuildChart();
+    // A read above may have found the file damaged and rescued it.
+    ShowNotice();
 }
 
 void THistoryForm::BuildChart()
@@ -402,8 +412,12 @@ void THistoryForm::BuildChart()
 void THistoryForm::BExportClick()
 {
     const bool countsTab = HistoryTabs->currentIndex() == 1;
+    const QString suggested = QStringLiteral("%1-%2-%3.csv")
+                                  .arg(filter.project.isEmpty() ? kAllProjects : filter.project,
+                                       countsTab ? QStringLiteral("次数统计") : QStringLiteral("抽取历史"),
+                                       QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
     const QString fileName = ChooseSaveFileName(this, countsTab ? QStringLiteral("导出次数统计") : QStringLiteral("导出抽取记录"),
-                                                QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral(".csv"));
+                                                QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral(".csv"), suggested);
     if (fileName.isEmpty())
         return;
     QByteArray csv;
@@ -416,11 +430,11 @@ void THistoryForm::BExportClick()
     } else {
         csv = HistoryDrawsCsv(storeOpen ? store.Draws(filter, std::numeric_limits<int>::max()) : QList<HistoryEntry>());
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
+    try {
+        WriteFileAtomically(fileName, csv);
+    } catch (const SuiteError &error) {
         ShowError(this, QStringLiteral("导出失败"),
-                  QStringLiteral("无法写入“%1”：%2。\n请选择一个可以写入的文件夹。")
-                      .arg(QDir::toNativeSeparators(fileName), FileErrorText(file)));
+                  QStringLiteral("%1\n请选择一个可以写入的文件夹。").arg(error.message()));
         return;
     }
     ShowInformation(this, QStringLiteral("提示"), QStringLiteral("已导出到“%1”。").arg(QDir::toNativeSeparators(fileName)));
@@ -430,7 +444,7 @@ void THistoryForm::BClearClick()
 {
     const QString project = ProjectBox->currentData().toString();
     if (project.isEmpty()) {
-        ShowError(this, QStringLiteral("参数有误"), QStringLiteral("请先在“工程”中选择要清空历史的工程。"));
+        ShowInformation(this, QStringLiteral("提示"), QStringLiteral("请先在“工程”中选择要清空历史的工程。"));
         return;
     }
     if (AskYesNo(this, QStringLiteral("提示"),

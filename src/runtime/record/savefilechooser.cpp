@@ -21,11 +21,13 @@ void SetSaveFileChooser(SaveFileChooser replacement)
 namespace {
 // The toolkit's own save dialog (where the desktop offers none) in Chinese like the
 // rest of the window, opening in the user's documents rather than the program folder.
-QString AskSaveFileName(QWidget *parent, const QString &caption, const QString &filter)
+QString AskSaveFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &suggestedName)
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QFileDialog dialog(parent, caption, QDir(documents).exists() ? documents : QDir::homePath(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (!suggestedName.isEmpty())
+        dialog.selectFile(suggestedName);
     dialog.setLabelText(QFileDialog::LookIn, QCoreApplication::translate("SaveFileChooser", "保存位置："));
     dialog.setLabelText(QFileDialog::FileName, QCoreApplication::translate("SaveFileChooser", "文件名："));
     dialog.setLabelText(QFileDialog::FileType, QCoreApplication::translate("SaveFileChooser", "保存类型："));
@@ -37,9 +39,11 @@ QString AskSaveFileName(QWidget *parent, const QString &caption, const QString &
 }
 } // namespace
 
-QString ChooseSaveFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &suffix)
+QString ChooseSaveFileName(QWidget *parent, const QString &caption, const QString &filter, const QString &suffix,
+                           const QString &suggestedName)
 {
-    QString name = chooser() ? chooser()(parent, caption, filter) : AskSaveFileName(parent, caption, filter);
+    QString name = chooser() ? chooser()(parent, caption, filter, suggestedName)
+                             : AskSaveFileName(parent, caption, filter, suggestedName);
     if (!name.isEmpty() && !name.endsWith(suffix, Qt::CaseInsensitive))
         name += suffix;
     return name;

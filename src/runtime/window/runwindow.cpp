@@ -4,6 +4,7 @@
 #include "chineseui.h"
 #include "historycontroller.h"
 #include "messages.h"
+#include "programstart.h"
 #include "projectname.h"
 #include "randform.h"
 #include "recordintegration.h"
@@ -89,6 +90,7 @@ int RunDrawingWindow(int argc, char **argv)
     AllowLargeSyntheticBold();
     UseInterfaceLanguage();
     QApplication application(argc, argv);
+    IdentifyProgram(QStringLiteral("Dellamy"), QStringLiteral("org.zelmora.Zelmora.Draw"));
     SubstituteMissingChineseFaces();
     QString failure;
     const std::optional<WindowArguments> arguments = ParseWindowArguments(application.arguments().mid(1), &failure);

@@ -213,6 +213,17 @@ bool PrepareDataDir(QString *failure)
     return true;
 }
 
+QString DataDirInUse()
+{
+    return appDirOverride().isEmpty() ? ChooseDataDir(InstallDir(), UserDataDir()) : AppDir();
+}
+
+QString InvokedProgramName()
+{
+    const QString name = QFileInfo(QCoreApplication::arguments().value(0)).completeBaseName();
+    return name.isEmpty() ? QCoreApplication::applicationName() : name;
+}
+
 QString ProjectsDir()
 {
     return AppDir() + QStringLiteral("Data/Projects/");

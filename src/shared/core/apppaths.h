@@ -69,6 +69,13 @@ bool SeedDataDir(const QString &installDir, const QString &dataDir, QString *fai
 // the data folder cannot be created or written; the caller shows the rights message and ends.
 bool PrepareDataDir(QString *failure);
 
+// The data folder a program uses or will use, without creating it: for help texts.
+QString DataDirInUse();
+
+// The name the program was started by ("zelmora-draw" through the installed launcher,
+// "Dellamy" in the build): help texts name what the user typed.
+QString InvokedProgramName();
+
 // The catalogue, the project folder and a project's file under the data folder.
 QString ProjectsDir();
 QString ProjectFilePath(const QString &projectName);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QScreen>
 #include <QWidget>
 
@@ -24,6 +25,14 @@ bool PrepareWindowProgram()
         return false;
     }
     return true;
+}
+
+void IdentifyProgram(const QString &program, const QString &desktopFileName)
+{
+    // The class part of WM_CLASS; the data folder does not depend on it.
+    QCoreApplication::setApplicationName(program);
+    QGuiApplication::setDesktopFileName(desktopFileName);
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/zelmora/zelmora.png")));
 }
 
 void CentreMainWindow(QWidget *window)

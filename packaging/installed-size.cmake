@@ -1,0 +1,27 @@
+# Run by cpack once the package is made (CPACK_POST_BUILD_SCRIPTS). CPack's Debian
+# generator counts its own data archive, which it writes into the staging folder, in
+# Installed-Size; the field is set again from the files the package installs, as
+# dpkg-gencontrol counts them: each file in whole KiB, one for each folder and link.
+foreach(deb IN LISTS CPACK_PACKAGE_FILES)
+  set(work "${CPACK_TOPLEVEL_DIRECTORY}/installed-size")
+  file(REMOVE_RECURSE "${work}")
+  execute_process(COMMAND dpkg-deb -R "${deb}" "${work}" COMMAND_ERROR_IS_FATAL ANY)
+  file(GLOB_RECURSE installed LIST_DIRECTORIES true "${work}/*")
+  set(kib 0)
+  foreach(path IN LISTS installed)
+    if(path MATCHES "^${work}/DEBIAN(/|$)")
+      continue()
+    endif()
+    if(IS_DIRECTORY "${path}" OR IS_SYMLINK "${path}")
+      math(EXPR kib "${kib} + 1")
+    else()
+      file(SIZE "${path}" bytes)
+      math(EXPR kib "${kib} + (${bytes} + 1023) / 1024")
+    endif()
+  endforeach()
+  file(READ "${work}/DEBIAN/control" control)
+  string(REGEX REPLACE "\nInstalled-Size: [0-9]+\n" "\nInstalled-Size: ${kib}\n" control "${control}")
+  file(WRITE "${work}/DEBIAN/control" "${control}")
+  execute_process(COMMAND dpkg-deb --root-owner-group -Zgzip -b "${work}" "${deb}" OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+  file(REMOVE_RECURSE "${work}")
+endforeach()
