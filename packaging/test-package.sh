@@ -16,7 +16,7 @@ dpkg-deb -x "$deb" "$work/root"
 app="$work/root/usr/lib/zelmora"
 
 [ -f "$app/.per-user-data" ] || fail "the installation lacks its per-user data marker"
-for leftover in Soft.ini DesignSender.ini RandEditSender.ini Temp Data/history.db; do
+for leftover in Soft.ini DesignSender.ini RandEditSender.ini Temp Data/history.db Data/history.db.pending; do
   [ ! -e "$app/$leftover" ] || fail "test leftover $leftover in the package"
 done
 for f in Dellamy Quillet.so Mirzonel.so EditProject.ini Data/menu.xml Data/Projects/课堂点名.rpj Img/示例图片1.jpg; do

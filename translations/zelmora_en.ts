@@ -654,6 +654,10 @@ Choose &quot;Yes&quot; to replace it, &quot;No&quot; to import this one under th
         <translation>Stop Drawing</translation>
     </message>
     <message>
+        <source>悬浮抽取</source>
+        <translation>Quick Draw Button</translation>
+    </message>
+    <message>
         <source>显示</source>
         <translation>Show</translation>
     </message>

@@ -3,6 +3,7 @@
 #include "querysection.h"
 #include "suiteerror.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -151,18 +152,44 @@ DrawList::DrawList(const QStringList &entries)
     m_shape = std::move(shape);
 }
 
-QString DrawList::Draw(RandomSource &random, bool remove)
+QStringList DrawList::Draw(RandomSource &random, bool remove, int count)
+{
+    std::vector<int> positions(size_t(std::max(count, 0)));
+    for (int &position : positions)
+        position = DrawPosition(random, remove);
+    // The texts are fetched once every position is known, the memory of those a few
+    // draws ahead asked for early: a long list's texts lie all over the heap, and
+    // waiting for each in turn is most of a shuffle's time.
+    const QStringList &entries = m_shape->entries;
+    constexpr size_t kAhead = 16;
+    QStringList drawn;
+    drawn.reserve(count);
+    for (size_t i = 0; i < positions.size(); ++i) {
+#if defined(__GNUC__)
+        if (i + 2 * kAhead < positions.size())
+            __builtin_prefetch(&entries.at(positions[i + 2 * kAhead]));
+        if (i + kAhead < positions.size())
+            // The reference count the copy below raises sits just before the text.
+            __builtin_prefetch(reinterpret_cast<const char *>(entries.at(positions[i + kAhead]).constData())
+                                   - sizeof(QArrayData),
+                               1);
+#endif
+        drawn.append(entries.at(positions[i]));
+    }
+    return drawn;
+}
+
+int DrawList::DrawPosition(RandomSource &random, bool remove)
 {
     const int pick = int(random.Below(m_alive.size()));
     const int position = m_alive[pick];
-    QString text = m_shape->entries.at(position);
     if (!remove)
-        return text;
+        return position;
     --m_distinctRemaining;
     if (!m_shape->hasCopies) {
         m_alive[pick] = m_alive.back();
         m_alive.pop_back();
-        return text;
+        return position;
     }
     int same = position;
     do {
@@ -174,7 +201,7 @@ QString DrawList::Draw(RandomSource &random, bool remove)
         m_aliveIndex[same] = -1;
         same = m_shape->nextSame[same];
     } while (same != position);
-    return text;
+    return position;
 }
 
 QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int count, const QString &what)
@@ -186,9 +213,5 @@ QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int
                              .arg(what)
                              .arg(list.DistinctRemaining())
                              .arg(count));
-    QStringList drawn;
-    drawn.reserve(count);
-    for (int i = 0; i < count; ++i)
-        drawn.append(list.Draw(random, !allowRepeat));
-    return drawn;
+    return list.Draw(random, !allowRepeat, count);
 }

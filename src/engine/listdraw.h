@@ -36,10 +36,14 @@ public:
     // Entries (not distinct) that can still be drawn.
     int Remaining() const { return int(m_alive.size()); }
 
-    // Precondition: Remaining() > 0. Without `remove` the list is unchanged.
-    QString Draw(RandomSource &random, bool remove);
+    // Draws `count` entries, one after the other, each removed (with its copies) when
+    // `remove`. Precondition: enough remain (ListDraw checks).
+    QStringList Draw(RandomSource &random, bool remove, int count);
 
 private:
+    // The position of one entry drawn. Precondition: Remaining() > 0.
+    int DrawPosition(RandomSource &random, bool remove);
+
     // What never changes is shared between a list and its saved copies.
     struct Shape
     {

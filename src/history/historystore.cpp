@@ -1,9 +1,12 @@
 #include "historystore.h"
 
+#include "pendingdraws.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMap>
@@ -194,9 +197,26 @@ bool HistoryStore::Open(const QString &path)
 {
     // A file this program cannot use is left alone: nothing is written to it.
     const bool opened = OpenAndPrepare(path);
-    if (!opened)
+    if (!opened) {
         CloseConnection();
-    return opened;
+        return false;
+    }
+    // Draws the command line left beside the file come in before anything is read. A
+    // refusal (locked, full disk) leaves them there for the next reader.
+    const QString folder = PendingDrawsFolder(path);
+    if (!QFileInfo::exists(folder))
+        return true;
+    const QString openNotice = notice;
+    QStringList unreadable;
+    if (!Write([this, &unreadable](QSqlError &failure) { return FoldPendingDrawsOnce(unreadable, failure); }))
+        return true;
+    if (!unreadable.isEmpty())
+        notice = QStringLiteral("%1 个待记入的抽取文件无法读取，已改名为 *.unreadable 保留在“%2”。")
+                     .arg(unreadable.size())
+                     .arg(QDir::toNativeSeparators(folder));
+    else if (notice.isEmpty())
+        notice = openNotice;
+    return true;
 }
 
 bool HistoryStore::OpenAndPrepare(const QString &path)
@@ -393,14 +413,28 @@ bool HistoryStore::AppendOnce(const QList<HistoryEntry> &entries, QSqlError &fai
 {
     if (entries.isEmpty())
         return true;
-    QSqlDatabase db = QSqlDatabase::database(connectionName);
-    QSqlQuery query(db);
+    QSqlQuery query(QSqlDatabase::database(connectionName));
     // IMMEDIATE: the write lock is taken (or waited for) before anything is read, so a
     // second writer cannot make the commit fail half-way.
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
         failure = query.lastError();
         return false;
     }
+    return InsertEntries(entries, failure) && Commit(query, failure);
+}
+
+bool HistoryStore::Commit(QSqlQuery &transaction, QSqlError &failure) const
+{
+    if (transaction.exec(QStringLiteral("COMMIT")))
+        return true;
+    failure = transaction.lastError();
+    transaction.exec(QStringLiteral("ROLLBACK"));
+    return false;
+}
+
+bool HistoryStore::InsertEntries(const QList<HistoryEntry> &entries, QSqlError &failure) const
+{
+    QSqlDatabase db = QSqlDatabase::database(connectionName);
     QSqlQuery insertDraw(db);
     insertDraw.prepare(QStringLiteral("INSERT INTO draws(project, day, time, batch, source, results) VALUES(?, ?, ?, ?, ?, ?)"));
     QHash<QString, QHash<int, int>> drawsPerDay;
@@ -458,13 +492,80 @@ bool HistoryStore::AppendOnce(const QList<HistoryEntry> &entries, QSqlError &fai
     insertDraw.finish();
     addDraws.finish();
     addResults.finish();
-    if (ok && !query.exec(QStringLiteral("COMMIT"))) {
-        ok = false;
-        failure = query.lastError();
-    }
     if (!ok)
-        query.exec(QStringLiteral("ROLLBACK"));
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
     return ok;
+}
+
+bool HistoryStore::FoldPendingDrawsOnce(QStringList &unreadable, QSqlError &failure) const
+{
+    const QString folder = PendingDrawsFolder(databasePath);
+    QSqlDatabase db = QSqlDatabase::database(connectionName);
+    QSqlQuery query(db);
+    // The write lock first: of two programs folding at once, the second finds the files
+    // the first took in already listed below.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        failure = query.lastError();
+        return false;
+    }
+    auto fail = [&query, &failure](const QSqlError &error) {
+        failure = error;
+        query.exec(QStringLiteral("ROLLBACK"));
+        return false;
+    };
+    // The names of the files taken in are committed with their draws: a program ended
+    // between the commit and removing the files does not have them taken in twice.
+    if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS folded_files(name TEXT PRIMARY KEY) WITHOUT ROWID")))
+        return fail(query.lastError());
+    QSet<QString> folded;
+    if (!query.exec(QStringLiteral("SELECT name FROM folded_files")))
+        return fail(query.lastError());
+    while (query.next())
+        folded.insert(query.value(0).toString());
+    const QList<PendingDrawsFile> files = ListPendingDraws(folder);
+    QList<HistoryEntry> entries;
+    QStringList taken;
+    unreadable.clear();
+    for (const PendingDrawsFile &file : files) {
+        if (folded.remove(file.name)) {
+            taken << file.name;
+            continue;
+        }
+        const std::optional<QList<HistoryEntry>> read = ReadPendingDraws(folder + QLatin1Char('/') + file.name);
+        if (!read) {
+            unreadable << file.name;
+            continue;
+        }
+        entries << *read;
+        taken << file.name;
+    }
+    if (!InsertEntries(entries, failure))
+        return false;
+    // Runs `sql` once for each name.
+    auto forEachName = [&db](const QString &sql, const auto &names, QSqlError &failure) {
+        QSqlQuery statement(db);
+        statement.prepare(sql);
+        for (const QString &name : names) {
+            statement.addBindValue(name);
+            if (!statement.exec()) {
+                failure = statement.lastError();
+                return false;
+            }
+        }
+        return true;
+    };
+    QSqlError statementFailure;
+    // Names left in `folded` belong to files removed long ago: unique names never return.
+    if (!forEachName(QStringLiteral("INSERT OR REPLACE INTO folded_files(name) VALUES(?)"), taken, statementFailure)
+        || !forEachName(QStringLiteral("DELETE FROM folded_files WHERE name = ?"), folded, statementFailure))
+        return fail(statementFailure);
+    if (!Commit(query, failure))
+        return false;
+    for (const QString &name : std::as_const(taken))
+        QFile::remove(folder + QLatin1Char('/') + name);
+    for (const QString &name : std::as_const(unreadable))
+        SetPendingDrawsAside(folder, name);
+    return true;
 }
 
 void HistoryStore::Read(const std::function<void(QSqlQuery &)> &read) const

@@ -20,7 +20,7 @@ struct HistoryEntry
     QDateTime time;
     QString project;
     int batch = 1;
-    QString source; // kSourceWindow or kSourceCommandLine
+    QString source; // kSourceWindow, kSourceCommandLine or kSourceQuickDraw
     QStringList results;
 };
 
@@ -30,6 +30,7 @@ constexpr qsizetype kMaxHistoryResults = 10'000;
 
 inline const QString kSourceWindow = QStringLiteral("窗口");
 inline const QString kSourceCommandLine = QStringLiteral("命令行");
+inline const QString kSourceQuickDraw = QStringLiteral("悬浮抽取");
 
 // Which draws a view shows: one project (empty: all) and a range of local days (either
 // end open).
@@ -70,7 +71,8 @@ public:
     HistoryStore(const HistoryStore &) = delete;
     HistoryStore &operator=(const HistoryStore &) = delete;
 
-    // Opens (and creates) the database. Returns false, with Notice() saying why, when
+    // Opens (and creates) the database and takes in the draws waiting beside it (see
+    // pendingdraws.h). Returns false, with Notice() saying why, when
     // the file cannot be used at all (unreadable folder, newer schema, …).
     //
     // Damage found by any read or write, here or later, is handled alike: the file is
@@ -122,6 +124,13 @@ private:
     std::optional<bool> IsSound() const;
     QList<HistoryEntry> ReadableDraws(const QString &damagedPath) const;
     bool AppendOnce(const QList<HistoryEntry> &entries, QSqlError &failure) const;
+    // Inside an open transaction; rolls it back when an insert fails.
+    bool InsertEntries(const QList<HistoryEntry> &entries, QSqlError &failure) const;
+    // Commits the transaction begun by `transaction`, or rolls it back.
+    bool Commit(QSqlQuery &transaction, QSqlError &failure) const;
+    // Takes in the draws other programs left in PendingDrawsFolder(databasePath), each
+    // file exactly once, and removes the files; names those that cannot be read.
+    bool FoldPendingDrawsOnce(QStringList &unreadable, QSqlError &failure) const;
     // Runs a read; when the file turns out damaged, rescues it and runs the read again.
     void Read(const std::function<void(QSqlQuery &)> &read) const;
     bool ClearProjectOnce(const QString &project, QSqlError &failure) const;

@@ -35,7 +35,7 @@ int OpenDrawingWindow(int argc, char **argv)
 
 // With arguments Dellamy draws on the command line, without any window and without a
 // display connection, and loads nothing of the window; without arguments, or with the
-// phone remote asked for, it is the drawing window.
+// phone remote asked for, it is the drawing window; with --float the quick-draw bar.
 int main(int argc, char **argv)
 {
     if (!ArgumentsOpenWindow(argc, argv)) {

@@ -1,8 +1,10 @@
+#include "runquickdraw.h"
 #include "runwindow.h"
+#include "windowentry.h"
 
 #include <QtGlobal>
 
 extern "C" Q_DECL_EXPORT int DellamyRunWindow(int argc, char **argv)
 {
-    return RunDrawingWindow(argc, argv);
+    return AsksForQuickDrawBar(argc, argv) ? RunQuickDrawBar(argc, argv) : RunDrawingWindow(argc, argv);
 }

@@ -468,6 +468,21 @@ private slots:
         const auto high = RandomSources::Seeded(7 + (quint64(1) << 32)).draws;
         QVERIFY(low->Next64() != high->Next64() || low->Next64() != high->Next64());
     }
+
+    // A seed draws what it drew in earlier versions: users keep seeds to repeat a draw.
+    void seededListsDrawAsBefore()
+    {
+        auto shuffle = PreparedEngine(3, Query(3, {{"Lists", "甲,乙,丙,丁,戊,己,庚,辛,壬,癸"}, {"Spliter", "半角逗号"},
+                                                   {"RanCount", "10"}}), 11);
+        QCOMPARE(shuffle->Generate(true, false).results.join(QLatin1Char(',')), "丙,庚,己,癸,甲,辛,乙,戊,壬,丁");
+        // Copies of a weighted name leave with it, batch after batch.
+        auto weighted = PreparedEngine(2, Query(2, {{"Lists", "加权&A B:3&C:1&D E F:2"}, {"RanCount", "2"},
+                                                    {"AllowRepeat", "否"}, {"AutoDel", "是"}}), 11);
+        QStringList batches;
+        for (int i = 0; i < 3; ++i)
+            batches << weighted->Generate(true, true).results.join(QLatin1Char(','));
+        QCOMPARE(batches.join(QLatin1Char(';')), "A,B;D,E;F,C");
+    }
 };
 
 QTEST_GUILESS_MAIN(GeneratorTest)

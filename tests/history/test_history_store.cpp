@@ -7,6 +7,7 @@
 #include "historyrecorder.h"
 #include "historyreport.h"
 #include "historystore.h"
+#include "pendingdraws.h"
 #include "projectheader.h"
 #include "softsettings.h"
 
@@ -178,6 +179,52 @@ private slots:
         QCOMPARE(store.DamagedCopy(), "history.db.damaged-2");
         QCOMPARE(QFile(Path() + ".damaged").size(), 8192);
         QCOMPARE(store.CountDraws({}), 0);
+    }
+
+    // Draws other programs left beside the file come in once, in order, however the
+    // taking-in was interrupted; a file that cannot be read is kept aside.
+    void pendingDrawsAreTakenInExactlyOnce()
+    {
+        const QString folder = PendingDrawsFolder(Path());
+        QCOMPARE(WritePendingDraws(Path(), {Entry("一班", At(1, 9), 1, {"张三", "a,\"b\"\n"})}), QString());
+        QCOMPARE(WritePendingDraws(Path(), {Entry("一班", At(1, 10), 1, {"李四"}), Entry("一班", At(1, 10), 2, {"王五"})}),
+                 QString());
+        const QStringList written = QDir(folder).entryList(QDir::Files);
+        QCOMPARE(written.size(), 2);
+        QByteArray copies[2];
+        for (int i = 0; i < 2; ++i) {
+            QFile file(folder + '/' + written.at(i));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            copies[i] = file.readAll();
+        }
+        {
+            HistoryStore store;
+            QVERIFY(store.Open(Path()));
+            QCOMPARE(store.Notice(), QString());
+            const QList<HistoryEntry> draws = store.DrawsOldestFirst({});
+            QCOMPARE(draws.size(), 3);
+            QCOMPARE(draws.at(0).results, QStringList({"张三", "a,\"b\"\n"}));
+            QCOMPARE(draws.at(2).results, QStringList{"王五"});
+            QCOMPARE(draws.at(2).batch, 2);
+            QCOMPARE(draws.at(0).time, At(1, 9));
+            QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
+        }
+        // As if the program taking them in had ended after its commit, before removing
+        // the files: they are removed now, not counted again.
+        for (int i = 0; i < 2; ++i) {
+            QFile file(folder + '/' + written.at(i));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(copies[i]);
+        }
+        QFile broken(folder + "/broken.draws");
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("[{\"time\": 1, \"proj");
+        broken.close();
+        HistoryStore store;
+        QVERIFY(store.Open(Path()));
+        QCOMPARE(store.CountDraws({}), 3);
+        QVERIFY(store.Notice().contains("无法读取"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"broken.draws.unreadable"});
     }
 
     // Damage past the first page: any read finds it, the file is put aside and what

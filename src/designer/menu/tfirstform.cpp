@@ -171,6 +171,12 @@ void TFirstForm::FormCreate()
     SelProjMenu->setObjectName(QStringLiteral("SelProjMenu"));
     connect(namedAction(SelProjMenu, QStringLiteral("打开(&S)"), "Menu_Show"), &QAction::triggered, this,
             &TFirstForm::Menu_ShowClick);
+    // The project's quick-draw bar, which floats over whatever else is on the screen.
+    connect(namedAction(SelProjMenu, QStringLiteral("悬浮抽取(&F)"), "Menu_QuickDraw"), &QAction::triggered, this, [this] {
+        if (selected >= 0)
+            StartSuiteProgram(ProgramRuntime, QString(),
+                              {QStringLiteral("--float"), QStringLiteral("--project"), catalogue.At(selected).name});
+    });
     connect(namedAction(SelProjMenu, QStringLiteral("编辑(&E)"), "Menu_Edit"), &QAction::triggered, this,
             &TFirstForm::Menu_EditClick);
     connect(namedAction(SelProjMenu, QStringLiteral("重命名(&R)"), "Menu_Rename"), &QAction::triggered, this,

@@ -3,7 +3,7 @@
 #include "apppaths.h"
 #include "certificatecheck.h"
 #include "codec.h"
-#include "drawsession.h"
+#include "drawproject.h"
 #include "encodedxml.h"
 #include "historycommand.h"
 #include "historyreport.h"
@@ -180,6 +180,7 @@ QString CommandLineUsage()
         "      %1 (--project 工程名 | --file 路径) --verifiable [--public 文字] [--cert 文件] …\n"
         "      %1 --verify 证书.zcert [--json]\n"
         "      %1 --reveal 证书.zcert [--json]\n"
+        "      %1 --float [--project 工程名] [--appdir 目录]\n"
         "不带参数启动时打开抽取窗口；带参数时不显示窗口，直接抽取并输出结果。\n"
         "  --project 工程名  抽取数据文件夹中的 Data/Projects/工程名.rpj\n"
         "  --file 路径       抽取指定的工程文件（.rpj、.rproj 或 XML 工程文档）\n"
@@ -196,6 +197,7 @@ QString CommandLineUsage()
         "  --cert 文件       证书写到该文件（默认写到数据文件夹的 Certificates/ 下）\n"
         "  --verify 证书     重算证书中的承诺和每一次抽取，输出“一致”或“不一致”及第一处差异\n"
         "  --reveal 证书     公开未结束的证书所留下的种子（在主持抽取的电脑上），然后验证\n"
+        "  --float           显示悬浮抽取按钮（默认工程为抽取窗口的默认工程）\n"
         "  --help            显示本说明\n"
         "每行输出一个结果，两次抽取之间空一行。\n"
         "退出码：0 成功，2 参数有误，3 工程不存在或无法读取，4 工程参数无法抽取，\n"
@@ -325,19 +327,14 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         return PrintHistory(options, out, err);
 
     QString projectLabel;
-    int pmode = 0;
-    QueryParams query;
+    QuerySection section;
     try {
         // Project files are encoded; a file given by path may be plain XML, which needs
         // no codec (LoadProjectDocumentAnyForm binds it when it meets encoded text).
         QDomDocument document;
         if (!options.projectName.isEmpty()) {
             BindCodec();
-            const QString path = ProjectFilePath(options.projectName);
-            // Anything else there (a folder, a link loop, a device) the loader names.
-            if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
-                throw SuiteError(QStringLiteral("工程“%1”不存在（%2）。").arg(options.projectName, QDir::toNativeSeparators(path)));
-            document = LoadEncodedDocument(path);
+            document = LoadNamedProjectDocument(options.projectName);
             projectLabel = options.projectName;
         } else {
             if (!QFileInfo::exists(options.filePath) && !QFileInfo(options.filePath).isSymLink())
@@ -351,9 +348,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
                                         : QStringLiteral("工程“%1”已加密，请用 --password 给出访问密码。\n").arg(projectLabel));
             return kStatusPasswordRefused;
         }
-        QuerySection section = ReadQuerySection(document);
-        pmode = section.pmode;
-        query = std::move(section.params);
+        section = ReadQuerySection(document);
     } catch (const SuiteError &error) {
         Write(err, error.message() + QLatin1Char('\n'));
         return kStatusProjectUnreadable;
@@ -369,18 +364,14 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         // As in the window: the defaults stay in force.
         Write(err, QStringLiteral("无法读取 Soft.ini，按默认设置抽取：%1\n").arg(error.message()));
     }
-    DrawProject project;
-    project.name = projectLabel;
-    project.pmode = pmode;
-    project.query = std::move(query);
+    const int pmode = section.pmode;
     // An exhausted list is never reset without ListAutoRestore: the session has no question.
-    project.listAutoRestore = soft.listAutoRestore;
-    project.resultSeparator = RandSpliterCharacters(soft.randSpliter).value_or(QString());
+    const DrawProject project = UnanimatedDrawProject(projectLabel, std::move(section), soft);
 
     DrawSession session(options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem());
     std::optional<SessionHistory> history;
     if (soft.keepHistory && !options.noHistory)
-        history.emplace(session, kSourceCommandLine, SessionHistory::Opening::WithFirstDraw);
+        history.emplace(session, kSourceCommandLine, SessionHistory::Opening::Pending);
     std::optional<VerifiableDraw> verifiable;
     if (options.verifiable) {
         DrawSettings settings;
@@ -450,6 +441,12 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     } catch (const std::bad_alloc &) {
         refuse(outOfMemory);
     }
+    // The history is on disk before the last results are shown: a run stopped once it
+    // has printed has lost nothing.
+    if (history) {
+        if (const QString historyNotice = history->Finish(); !historyNotice.isEmpty())
+            Write(err, historyNotice + QLatin1Char('\n'));
+    }
     QJsonObject certificateMembers;
     if (verifiable) {
         const QString path = options.certificateFile.isEmpty() ? NewCertificatePath(CertificatesDir(), projectLabel)
@@ -473,10 +470,6 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         plain.reset(); // writes what is left
     } else {
         WriteJson(projectLabel, pmode, jsonBatches, out, certificateMembers);
-    }
-    if (history) {
-        if (const QString historyNotice = history->Finish(); !historyNotice.isEmpty())
-            Write(err, historyNotice + QLatin1Char('\n'));
     }
     if (refusal)
         Write(err, *refusal + QLatin1Char('\n'));

@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "commandline.h"
 #include "historyreport.h"
+#include "pendingdraws.h"
 
 #include <QFileInfo>
 
@@ -19,9 +20,11 @@ int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *e
     QString damageNotice;
     bool projectKnown = false;
     // No file yet is an empty history, not an error: nothing is created for asking.
-    if (QFileInfo::exists(HistoryDatabasePath())) {
+    // Draws still pending beside it are taken in by the open.
+    const QString path = HistoryDatabasePath();
+    if (QFileInfo::exists(path) || QFileInfo::exists(PendingDrawsFolder(path))) {
         HistoryStore store;
-        if (!store.Open(HistoryDatabasePath())) {
+        if (!store.Open(path)) {
             write(err, (store.Notice() + QLatin1Char('\n')).toUtf8());
             return kStatusProjectUnreadable;
         }

@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "drawsession.h"
 #include "historyrecorder.h"
+#include "pendingdraws.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -26,6 +27,7 @@ SessionHistory::SessionHistory(DrawSession &session, QString source, Opening ope
 {
     if (opening == Opening::AtOnce)
         m_recorder = std::make_unique<HistoryRecorder>(HistoryDatabasePath());
+    m_keepsPending = opening == Opening::Pending;
     connect(&session, &DrawSession::BatchFinal, this, &SessionHistory::Keep);
 }
 
@@ -36,14 +38,32 @@ void SessionHistory::Keep(const Batch &batch, int drawNumber)
     const int pmode = m_session.Project().pmode;
     if ((pmode == kPicturesType ? batch.picturePaths : batch.results).size() > kMaxHistoryResults)
         return;
-    const QStringList kept = DrawnNames(pmode, batch.results, batch.picturePaths);
-    if (!m_recorder)
-        m_recorder = std::make_unique<HistoryRecorder>(HistoryDatabasePath());
-    m_recorder->Record({0, QDateTime::currentDateTime(), m_session.Project().name, drawNumber, m_source, kept});
+    HistoryEntry entry{0, QDateTime::currentDateTime(), m_session.Project().name, drawNumber, m_source,
+                       DrawnNames(pmode, batch.results, batch.picturePaths)};
+    if (!m_keepsPending) {
+        m_recorder->Record(std::move(entry));
+        return;
+    }
+    m_pending.append(std::move(entry));
+    if (m_pending.size() >= kPendingBatch)
+        WritePending();
+}
+
+void SessionHistory::WritePending()
+{
+    if (m_pending.isEmpty())
+        return;
+    if (const QString failure = WritePendingDraws(HistoryDatabasePath(), m_pending); !failure.isEmpty())
+        m_pendingFailure = failure;
+    m_pending.clear();
 }
 
 QString SessionHistory::Finish()
 {
+    if (m_keepsPending) {
+        WritePending();
+        return m_pendingFailure.isEmpty() ? QString() : QStringLiteral("抽取结果未能记入历史：%1").arg(m_pendingFailure);
+    }
     if (!m_recorder)
         return QString();
     const bool written = m_recorder->Flush();

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "historystore.h"
+
 #include <memory>
 
 class DrawSession;
@@ -16,29 +18,37 @@ QStringList DrawnNames(int pmode, const QStringList &results, const QStringList 
 
 // Keeps every finished draw of a session in the draw history (Data/history.db): the
 // results, for pictures their names; draws of more than kMaxHistoryResults results are
-// not kept. The writer runs on its own thread, so a draw never waits for the disk.
+// not kept. The window's writer runs on its own thread, so a draw never waits for the disk.
 class SessionHistory : public QObject
 {
     Q_OBJECT
 public:
     enum class Opening {
         AtOnce,       // the window: a damaged file is put aside and reported at start
-        WithFirstDraw // the command line: a run that keeps nothing never touches the file
+        // The command line: draws are written at Finish (and every kPendingBatch draws)
+        // as pending files the next reader of the history takes in, so a run neither
+        // opens the database nor waits for it; a run that keeps nothing writes nothing.
+        Pending
     };
-    // `source`: kSourceWindow or kSourceCommandLine.
+    static constexpr int kPendingBatch = 10'000;
+    // `source`: kSourceWindow, kSourceCommandLine or kSourceQuickDraw.
     SessionHistory(DrawSession &session, QString source, Opening opening);
     ~SessionHistory() override;
 
     // Null until the file is opened.
     HistoryRecorder *Recorder() const { return m_recorder.get(); }
-    // Waits for the writes; returns a message for the user when some were refused or the
-    // file needed repair, "" otherwise.
+    // Waits for the writes (pending draws: writes them to disk); returns a message for
+    // the user when some were refused or the file needed repair, "" otherwise.
     QString Finish();
 
 private:
     void Keep(const Batch &batch, int drawNumber);
+    void WritePending();
 
     DrawSession &m_session;
     QString m_source;
     std::unique_ptr<HistoryRecorder> m_recorder;
+    bool m_keepsPending = false;
+    QList<HistoryEntry> m_pending;
+    QString m_pendingFailure;
 };

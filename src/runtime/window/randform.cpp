@@ -6,6 +6,7 @@
 #include "escreenform.h"
 #include "guarded.h"
 #include "handoff.h"
+#include "launcher.h"
 #include "messages.h"
 #include "musicchannel.h"
 #include "pwdform.h"
@@ -208,6 +209,11 @@ TRandForm::TRandForm(QWidget *parent, RandomSources sources)
     Menu_Stop->setEnabled(false);
     ShortCutLabel->addAction(Menu_Go);
     ShortCutLabel->addAction(Menu_Stop);
+    Menu_QuickDraw = NewAction(this, "Menu_QuickDraw", tr("悬浮抽取"));
+    ShortCutLabel->addAction(Menu_QuickDraw);
+    connect(Menu_QuickDraw, &QAction::triggered, this, [this] {
+        StartSuiteProgram(ProgramRuntime, QString(), {QStringLiteral("--float"), QStringLiteral("--project"), m_projectName});
+    });
     addAction(Menu_Go); // so their keys work while the window has the focus
     addAction(Menu_Stop);
     connect(Menu_Go, &QAction::triggered, this, &TRandForm::GoRandButtonClick);

@@ -101,6 +101,7 @@ public:
     QMenu *ShortCutLabel;
     QAction *Menu_Go;
     QAction *Menu_Stop;
+    QAction *Menu_QuickDraw; // starts the quick-draw bar for this project
     QTimer *PlayMusic;
     QTimer *PlayBgMusic;
     QTimer *PicChangeTimer;

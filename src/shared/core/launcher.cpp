@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QProcess>
 
-bool StartSuiteProgram(const QString &programName, const QString &programDir)
+bool StartSuiteProgram(const QString &programName, const QString &programDir, const QStringList &arguments)
 {
     QString dir = programDir.isEmpty() ? ProgramDir() : programDir;
     if (!dir.endsWith(QLatin1Char('/')))
@@ -14,5 +14,5 @@ bool StartSuiteProgram(const QString &programName, const QString &programDir)
 #ifdef Q_OS_WIN
     program += QStringLiteral(".exe");
 #endif
-    return QProcess::startDetached(QDir::toNativeSeparators(program), {}, dir);
+    return QProcess::startDetached(QDir::toNativeSeparators(program), arguments, dir);
 }
