@@ -626,6 +626,10 @@ Choose &quot;Yes&quot; to replace it, &quot;No&quot; to import this one under th
 <context>
     <name>TRandForm</name>
     <message>
+        <source>按 %1 停止生成</source>
+        <translation>Press %1 to stop</translation>
+    </message>
+    <message>
         <source>停止</source>
         <translation>Stop</translation>
     </message>

@@ -17,6 +17,9 @@ using LastErrorCall = void (*)(QString *);
 QBasicMutex bindingMutex;
 std::atomic<GoCalcCall> boundGoCalc{nullptr};
 LastErrorCall boundLastError = nullptr; // set before boundGoCalc is published
+// Loaded for the life of the process and never unloaded; held here so that the handle
+// is not taken for a leak at exit.
+QLibrary *boundLibrary = nullptr;
 
 QString missingLibraryMessage(const QString &detail)
 {
@@ -45,7 +48,7 @@ void BindCalcLibrary(const QString &libraryDir)
         delete library;
         throw SuiteError(missingLibraryMessage(QStringLiteral("缺少导出函数 GoCalc 或 GoCalcLastError")));
     }
-    // The library stays loaded for the life of the process.
+    boundLibrary = library;
     boundLastError = lastError;
     boundGoCalc.store(goCalc);
 }

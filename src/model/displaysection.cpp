@@ -5,6 +5,8 @@
 #include "querysection.h"
 #include "suiteerror.h"
 
+#include <algorithm>
+
 namespace {
 const QString kBar = QStringLiteral("|");
 const QString kStretch = QStringLiteral("Stretch");
@@ -556,9 +558,14 @@ void WriteDesignSection(QDomDocument &document, const FormSection &section, bool
     StampEditTime(document, editTime);
 }
 
+qint64 RequestedIntervalMilliseconds(int value, const QString &unit)
+{
+    return unit == kUnitSeconds ? qint64(value) * 1000 : qint64(value);
+}
+
 int IntervalMilliseconds(int value, const QString &unit)
 {
-    return unit == kUnitSeconds ? value * 1000 : value;
+    return int(std::clamp<qint64>(RequestedIntervalMilliseconds(value, unit), 0, kMaxIntervalMilliseconds));
 }
 
 AnimateSection ReadAnimateSection(const QDomDocument &document)

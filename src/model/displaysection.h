@@ -153,7 +153,13 @@ void WriteDesignSection(QDomDocument &document, const FormSection &form, bool pi
 inline const QString kUnitMilliseconds = QStringLiteral("毫秒");
 inline const QString kUnitSeconds = QStringLiteral("秒");
 
-// Timer interval in milliseconds for a stored value and unit ("秒" → ×1000).
+// Longest frame or colour-cycle interval: one hour. A timer takes a 32-bit count of
+// milliseconds; stored values beyond this are cut to it rather than wrapping around.
+constexpr int kMaxIntervalMilliseconds = 3600 * 1000;
+
+// Milliseconds a stored value and unit ask for ("秒" → ×1000), in 64 bits.
+qint64 RequestedIntervalMilliseconds(int value, const QString &unit);
+// The timer interval for them: the request kept within 0 … kMaxIntervalMilliseconds.
 int IntervalMilliseconds(int value, const QString &unit);
 
 struct ExtraScreen

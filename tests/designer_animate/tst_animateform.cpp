@@ -36,6 +36,7 @@ private slots:
     void musicNeedsAPath();
     void drawButtonThatStopsMayNotHide();
     void refusesMissingNumbers();
+    void refusesIntervalsBeyondAnHour();
     void colourStripKeepsOneToSevenColours();
     void savesInUseAndKeepsSwitchedOffParts();
     void pictureProjectCoversWhatItDoesNotUse();
@@ -201,6 +202,22 @@ void AnimateFormTest::refusesMissingNumbers()
     QVERIFY(m_form->BSaveClick());
     QCOMPARE(ElementAt(m_fixture->Load(kProject), "Animate/InRand/RandStopSet/StopByTimes").attribute("Times"),
              QString("20"));
+}
+
+void AnimateFormTest::refusesIntervalsBeyondAnHour()
+{
+    Open(kNumbers);
+    const QString tooLong("动画间隔不能超过3600秒（3600000毫秒），请重新设置！");
+    m_form->IntervalValue->setText("3000000");
+    m_form->IntervalUnit->setCurrentText("秒");
+    QVERIFY(Refused(tooLong));
+    m_form->IntervalValue->setText("30");
+    m_form->UseBoxRecord->setChecked(true);
+    m_form->CIntervalValue->setText("3601");
+    m_form->CIntervalUnit->setCurrentText("秒");
+    QVERIFY(Refused(tooLong));
+    m_form->CIntervalValue->setText("3600");
+    QVERIFY(m_form->BSaveClick());
 }
 
 void AnimateFormTest::colourStripKeepsOneToSevenColours()

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -60,6 +61,7 @@ private slots:
 
     void stopButtonKindsKeepTheirOwnSize();
     void stopButtonPlacedByCanvasPress();
+    void stopButtonSaveWarnsWhenItCannotBeSeen();
     void memoLeftHandleMovesBorderDistance();
     void memoLabelSwitchKeepsGeometryAndFont();
     void windowRowsAndFormatChoice();
@@ -193,6 +195,21 @@ void ExtraDesignersTest::stopButtonPlacedByCanvasPress()
     QVERIFY(editor->isVisible());
 }
 
+void ExtraDesignersTest::stopButtonSaveWarnsWhenItCannotBeSeen()
+{
+    m_form->StopByButton->setChecked(true);
+    m_form->StopUseExtraButton->setChecked(true);
+    m_form->StopExtraButtonSet->click();
+    m_form->ExtraButtonForm->BSave->click();
+    QVERIFY(m_fixture->messages.isEmpty()); // (660,490) 120×44 in the 800×560 window
+    m_form->StopExtraButtonSet->click();
+    m_form->ExtraButtonForm->SelectModel();
+    DragHandle(m_form->ExtraButtonForm, "SizedRightMiddle", -200, 0); // past the left edge
+    m_form->ExtraButtonForm->BSave->click();
+    QCOMPARE(m_fixture->messages.size(), 1);
+    QCOMPARE(m_fixture->messages[0].caption, QString("停止按钮不可见"));
+}
+
 void ExtraDesignersTest::memoLeftHandleMovesBorderDistance()
 {
     m_form->RandUseExtraScreen->setChecked(true);
@@ -211,12 +228,23 @@ void ExtraDesignersTest::memoLeftHandleMovesBorderDistance()
     QCOMPARE(m_editor->Heading(), QString("文本框"));
     QCOMPARE(m_editor->Value("水平间距"), QString("30"));
     DragHandle(screen, "SizedLeftMiddle", 10, 0);
-    QCOMPARE(screen->RandMemo->geometry(), before.adjusted(10, 0, 0, 0));
+    // Equal margins, as the drawing window draws the box.
+    QCOMPARE(screen->RandMemo->geometry(), before.adjusted(10, 0, -10, 0));
     QCOMPARE(m_form->ExtraScreenState().borderDistanceX, 40);
     QCOMPARE(m_editor->Value("水平间距"), QString("40"));
     DragHandle(screen, "SizedMiddleTop", 0, -5);
     QCOMPARE(m_form->ExtraScreenState().borderDistanceY, 25);
     QCOMPARE(m_editor->Value("竖直间距"), QString("25"));
+
+    // The right and bottom handles set the margins too: what is shown is what is drawn.
+    DragHandle(screen, "SizedRightBottom", -15, -5);
+    QCOMPARE(m_form->ExtraScreenState().borderDistanceX, 55);
+    QCOMPARE(m_form->ExtraScreenState().borderDistanceY, 30);
+    QCOMPARE(screen->RandMemo->geometry(),
+             QRect(55, 30, screen->BgImg->width() - 110, screen->BgImg->height() - 60));
+    // So does a resize of the window.
+    screen->resize(screen->width() + 40, screen->height());
+    QTRY_COMPARE(screen->RandMemo->width(), screen->BgImg->width() - 110);
 }
 
 void ExtraDesignersTest::memoLabelSwitchKeepsGeometryAndFont()
@@ -258,10 +286,14 @@ void ExtraDesignersTest::windowRowsAndFormatChoice()
     Press(screen->BgImg, QPoint(5, 5));
     QCOMPARE(m_editor->Heading(), QString("窗体"));
     QCOMPARE(m_editor->Value("对齐方式"), QString("居中"));
+    // The stored height is the drawing window's: without this window's menu bar.
+    QCOMPARE(screen->BgImg->height(), m_form->ExtraScreenState().height);
     screen->resize(600, 350);
     QTRY_COMPARE(m_editor->Value("宽度"), QString("600"));
-    QCOMPARE(m_editor->Value("高度"), QString("350"));
+    const int drawnHeight = 350 - screen->FormMenu->height();
+    QCOMPARE(m_editor->Value("高度"), QString::number(drawnHeight));
     QCOMPARE(m_form->ExtraScreenState().width, 600);
+    QCOMPARE(m_form->ExtraScreenState().height, drawnHeight);
     screen->move(40, 50);
     QTRY_COMPARE(m_editor->Value("位置X"), QString("40"));
     QCOMPARE(m_form->ExtraScreenState().left, 40);

@@ -9,6 +9,7 @@
 #include "handoff.h"
 #include "messagerecorder.h"
 #include "randform.h"
+#include "readablecolours.h"
 #include "tdesignform.h"
 #include "veditform.h"
 
@@ -86,9 +87,15 @@ private slots:
     void handlesResizeByAlignment();
     void alignmentAndFormatRows();
     void windowSizeAndPlacement();
+    void centredWindowStaysWhereMovedWhileEditing();
+    void saveWarnsWhenTheStopButtonFallsOutside();
+    void loadSaysWhichPictureOrMusicCannotBeUsed();
+    void hoverFrameNeverMarksAnOldPlace();
+    void valueEditorComesBackAfterItsCloseBox();
     void remarksKeepTheirOrder();
     void refusesToDeleteTheLastBox();
     void switchesResultBoxKind();
+    void boxesTheCanvasMakesAreReadable();
     void pictureProjectHasItsOwnObjects();
     void undoesAndRedoesEveryKindOfEdit();
     void closeQuestion_data();
@@ -99,6 +106,8 @@ private slots:
 
 private:
     void Open();
+    // Stores the roll-call document as `edit` changes it and opens the design again.
+    void Reopen(const std::function<void(QDomElement)> &edit);
     QAction *Action(const char *name) const { return m_form->findChild<QAction *>(QString::fromLatin1(name)); }
     QPoint CentreOf(QWidget *widget) const { return widget->geometry().center(); }
 
@@ -134,6 +143,15 @@ void DesignCanvasTest::Open()
     m_form = std::make_unique<TDesignForm>(kProject);
     m_form->show();
     QVERIFY(m_form->Form().title.caption == QStringLiteral("课堂随机点名"));
+}
+
+void DesignCanvasTest::Reopen(const std::function<void(QDomElement)> &edit)
+{
+    QDomDocument document = RollCallDocument();
+    edit(document.documentElement());
+    SaveEncodedDocument(document, ProjectFilePath(kProject));
+    m_form->UndoStack()->setClean();
+    Open();
 }
 
 void DesignCanvasTest::loadsTheDesignAsStored()
@@ -267,6 +285,84 @@ void DesignCanvasTest::windowSizeAndPlacement()
     QCOMPARE(m_form->pos(), QPoint(screen.width() / 2 - outer.width() / 2, screen.height() / 2 - outer.height() / 2));
 }
 
+void DesignCanvasTest::centredWindowStaysWhereMovedWhileEditing()
+{
+    QCOMPARE(m_form->Form().window.align, QStringLiteral("居中"));
+    m_form->move(12, 16);
+    const QPoint moved = m_form->pos();
+    const QPoint start = CentreOf(m_form->Canvas()->TitleLabel);
+    Drag(m_form->Canvas(), start, start + QPoint(0, 20));
+    QVERIFY(m_form->IsModified());
+    m_form->UndoStack()->undo();
+    QCOMPARE(m_form->pos(), moved);
+}
+
+// Saves of designs whose separate stop button the drawing window could not show.
+void DesignCanvasTest::saveWarnsWhenTheStopButtonFallsOutside()
+{
+    Reopen([](QDomElement root) {
+        root.firstChildElement("Animate").firstChildElement("InRand").firstChildElement("RandStopSet")
+            .firstChildElement("StopByButton").setAttribute("Type", "ExtraButton"); // at (660,490) 120×44
+    });
+    MessageRecorder messages;
+    QVERIFY(m_form->SaveDesign());
+    QVERIFY(messages.texts.isEmpty());
+    m_form->resize(600, m_form->height());
+    QVERIFY(m_form->SaveDesign());
+    QCOMPARE(messages.captions, QStringList{QStringLiteral("停止按钮不可见")});
+    QVERIFY(!m_form->IsModified()); // saved all the same
+}
+
+void DesignCanvasTest::loadSaysWhichPictureOrMusicCannotBeUsed()
+{
+    QFile notMusic(AppDir() + "说明.txt");
+    QVERIFY(notMusic.open(QIODevice::WriteOnly) && notMusic.write("not a song\n") > 0);
+    notMusic.close();
+    MessageRecorder messages;
+    Reopen([](QDomElement root) {
+        QDomElement background = root.firstChildElement("Form").firstChildElement("Background");
+        background.setAttribute("Type", "BgOfPic");
+        background.setAttribute("Color", "[Application]Img/不在这里.jpg|Stretch");
+        background.setAttribute("MusicType", "Path");
+        background.setAttribute("MusicPath", "[Application]说明.txt");
+    });
+    QCOMPARE(messages.texts, QStringList{"背景图片无法读取：" + AppDir() + "Img/不在这里.jpg（文件不存在）\n"
+                                         "背景音乐无法播放：" + AppDir() + "说明.txt（不是音乐文件）"});
+    // The stored values stay.
+    QCOMPARE(m_form->Form().background.fill.picturePath, AppDir() + "Img/不在这里.jpg");
+    QCOMPARE(m_form->Form().background.musicPaths, QStringList{AppDir() + "说明.txt"});
+}
+
+void DesignCanvasTest::hoverFrameNeverMarksAnOldPlace()
+{
+    DesignCanvas *canvas = m_form->Canvas();
+    auto *top = canvas->findChild<QLabel *>(QStringLiteral("DottedTop"));
+    auto hover = [&](QWidget *object) {
+        SendMouse(canvas, QEvent::MouseMove, CentreOf(object), Qt::NoButton, canvas->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(top->isVisible());
+    };
+    hover(canvas->RandRecordMemo);
+    Action("RRDelete")->trigger();
+    QVERIFY(!top->isVisible());
+    hover(canvas->TitleLabel);
+    m_form->SelectObject({DesignPart::Title, -1});
+    Drag(canvas->findChild<QWidget *>(QStringLiteral("SizedMiddleBottom")), QPoint(4, 4), QPoint(4, 24));
+    QVERIFY(!top->isVisible());
+}
+
+void DesignCanvasTest::valueEditorComesBackAfterItsCloseBox()
+{
+    TDVEditorForm *editor = m_form->ValueEditor();
+    editor->close();
+    Click(m_form->Canvas(), CentreOf(m_form->Canvas()->TitleLabel));
+    QVERIFY(editor->isVisible());
+    QCOMPARE(editor->Heading(), QStringLiteral("标题"));
+    editor->close();
+    Action("ShowValueEditor")->trigger();
+    QVERIFY(editor->isVisible());
+    QVERIFY(m_form->screen()->availableGeometry().contains(editor->frameGeometry()));
+}
+
 void DesignCanvasTest::remarksKeepTheirOrder()
 {
     DesignCanvas *canvas = m_form->Canvas();
@@ -330,6 +426,25 @@ void DesignCanvasTest::switchesResultBoxKind()
     QCOMPARE(m_form->Form().randBox.position.align, QStringLiteral("自定义"));
     QVERIFY(Action("RBUseEdit")->isChecked() && !Action("RBUseLabel")->isChecked());
     QCOMPARE(m_form->ValueEditor()->Heading(), QStringLiteral("文本框式生成框"));
+}
+
+void DesignCanvasTest::boxesTheCanvasMakesAreReadable()
+{
+    // White results read on the dark window, not in a white edit box; the dark record
+    // reads in its memo, not on the dark window.
+    Reopen([](QDomElement root) {
+        QDomElement form = root.firstChildElement("Form");
+        form.firstChildElement("Background").setAttribute("Color", "40,50,70,0|20,30,60,100|Vert");
+        form.firstChildElement("RandBox").setAttribute("Font", "255,255,255|微软雅黑|fsBold|48");
+        form.firstChildElement("RandBox").setAttribute("Color", "255,255,255");
+    });
+    Action("RBUseEdit")->trigger();
+    const ResultBox edit = m_form->Form().randBox;
+    QVERIFY(ContrastRatio(edit.font.colour, edit.colour) >= kReadableContrast);
+    Action("RRDelete")->trigger();
+    Action("RRAddLabel")->trigger();
+    for (const Rgb &ground : WindowBackdrop(m_form->Form().background.fill))
+        QVERIFY(ContrastRatio(m_form->Form().randRecord.font.colour, ground) >= kReadableContrast);
 }
 
 void DesignCanvasTest::pictureProjectHasItsOwnObjects()

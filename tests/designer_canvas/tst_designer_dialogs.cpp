@@ -1,17 +1,23 @@
 // The value editor's rows and typing filter, and the refusals of the background and
 // music dialogs, driven through their controls.
+#include "fontchooser.h"
 #include "messagerecorder.h"
 #include "tbgmusicform.h"
 #include "tbgsetform.h"
 #include "tdveditorform.h"
 #include "tmusicsetform.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QFontDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -37,6 +43,7 @@ private slots:
     void backgroundHandsBackTheChosenFill();
     void musicRefusals();
     void musicListEditor();
+    void fontDialogKeepsWhatWasNotChanged();
 };
 
 void DesignerDialogsTest::editorRowsFollowTheirKeys()
@@ -162,7 +169,10 @@ void DesignerDialogsTest::backgroundHandsBackTheChosenFill()
     dialog.SetBackground(picture);
     QSignalSpy chosen(&dialog, &TBgSetForm::BackgroundChosen);
     dialog.show();
+    MessageRecorder messages;
     dialog.findChild<QPushButton *>(QStringLiteral("BOK"))->click();
+    // A picture that cannot be read is named, and kept: it may come back.
+    QCOMPARE(messages.texts, QStringList{QStringLiteral("背景图片无法读取：/tmp/bg.png（文件不存在）")});
     QCOMPARE(chosen.count(), 1);
     const auto fill = chosen.at(0).at(0).value<BackgroundFill>();
     QCOMPARE(fill.type, kBgOfPic);
@@ -203,7 +213,11 @@ void DesignerDialogsTest::musicRefusals()
     QSignalSpy chosenAgain(&again, &TBgMusicForm::MusicChosen);
     again.SetMusic(QStringLiteral("Rand"), {"/m/a.mp3", "/m/b.mp3"});
     again.show();
+    MessageRecorder messages;
     again.findChild<QPushButton *>(QStringLiteral("BOK"))->click();
+    // Kept, but the user hears of the files that will not play.
+    QCOMPARE(messages.texts, QStringList{QStringLiteral("背景音乐无法播放：/m/a.mp3（文件不存在）\n"
+                                                        "背景音乐无法播放：/m/b.mp3（文件不存在）")});
     QCOMPARE(chosenAgain.at(0).at(0).toString(), QStringLiteral("Rand"));
     QCOMPARE(chosenAgain.at(0).at(1).toStringList(), (QStringList{"/m/a.mp3", "/m/b.mp3"}));
 }
@@ -248,3 +262,24 @@ void DesignerDialogsTest::musicListEditor()
 
 QTEST_MAIN(DesignerDialogsTest)
 #include "tst_designer_dialogs.moc"
+
+void DesignerDialogsTest::fontDialogKeepsWhatWasNotChanged()
+{
+    // Every starting document names a face that is not installed here.
+    const FontSpec current{Rgb{255, 255, 255}, QStringLiteral("微软雅黑"), true, false, false, false, 26};
+    QVERIFY(!QFontDatabase::families().contains(current.face));
+    QFont opened;
+    QTimer::singleShot(0, [&opened] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        opened = dialog->findChild<QFontDialog *>()->currentFont();
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    QCOMPARE(ChooseFontSpec(nullptr, current), std::optional<FontSpec>(current)); // 确定 untouched
+    QCOMPARE(opened.family(), ShownFont(current).family());
+    QCOMPARE(opened.pointSize(), 26);
+
+    // A family picked from the list is stored by its name alone.
+    QCOMPARE(ChosenFontSpec(current, ShownFont(current), QFont(QStringLiteral("C059 [UKWN]"), 20), current.colour).face,
+             QStringLiteral("C059"));
+}

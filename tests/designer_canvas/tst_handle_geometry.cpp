@@ -1,5 +1,7 @@
 // The canvas's handle arithmetic: where the handles sit, and what moving an object or
-// dragging a handle does for each alignment.
+// dragging a handle does for each alignment; where the value editor goes beside the
+// design window.
+#include "editorplacement.h"
 #include "handlegeometry.h"
 #include "valueencodings.h"
 
@@ -16,6 +18,8 @@ private slots:
     void resize();
     void move_data();
     void move();
+    void valueEditorStaysOnScreen_data();
+    void valueEditorStaysOnScreen();
 };
 
 void HandleGeometryTest::handlesSitAroundTheObject()
@@ -92,6 +96,31 @@ void HandleGeometryTest::move()
     QFETCH(QString, align);
     QFETCH(QRect, expected);
     QCOMPARE(MovedRect(QRect(100, 50, 200, 40), align, 30, 12), expected);
+}
+
+void HandleGeometryTest::valueEditorStaysOnScreen_data()
+{
+    QTest::addColumn<QRect>("design");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QPoint>("editor");
+    const QRect small(0, 0, 1024, 768);
+    const QRect wide(0, 0, 1920, 1080);
+    QTest::newRow("room on the right") << QRect(100, 80, 800, 600) << wide << QPoint(908, 80);
+    QTest::newRow("room on the left only") << QRect(400, 80, 600, 500) << small << QPoint(92, 80);
+    QTest::newRow("no room beside: over the right edge") << QRect(112, 84, 800, 600) << small << QPoint(604, 132);
+    QTest::newRow("low on the screen") << QRect(100, 600, 300, 100) << small << QPoint(408, 428);
+    QTest::newRow("second screen") << QRect(1300, 100, 900, 600) << QRect(1024, 0, 1280, 1024) << QPoint(1892, 148);
+}
+
+void HandleGeometryTest::valueEditorStaysOnScreen()
+{
+    QFETCH(QRect, design);
+    QFETCH(QRect, screen);
+    QFETCH(QPoint, editor);
+    const QSize size(300, 340);
+    const QPoint placed = ValueEditorPosition(design, size, screen);
+    QCOMPARE(placed, editor);
+    QVERIFY(screen.contains(QRect(placed, size)));
 }
 
 QTEST_APPLESS_MAIN(HandleGeometryTest)

@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 FontSpec font(int size, bool bold = false)
 {
@@ -243,6 +245,10 @@ private slots:
         QCOMPARE(list.attribute("Color"), QStringLiteral("1,1,1"));
         QCOMPARE(IntervalMilliseconds(2, kUnitSeconds), 2000);
         QCOMPARE(IntervalMilliseconds(35, kUnitMilliseconds), 35);
+        // Huge stored intervals are cut to the maximum, never wrapped to a negative count.
+        QCOMPARE(IntervalMilliseconds(3000000, kUnitSeconds), kMaxIntervalMilliseconds);
+        QCOMPARE(IntervalMilliseconds(std::numeric_limits<int>::max(), kUnitSeconds), kMaxIntervalMilliseconds);
+        QCOMPARE(IntervalMilliseconds(-5, kUnitSeconds), 0);
     }
 
     void switchedOffPartsKeepTheirContent()

@@ -124,6 +124,9 @@ private slots:
     void rightClickOnResultsOpensWindowMenus();
     void windowsDesignedOffScreenOpenOnIt();
     void extraStopButtonShowsOnlyDuringDraw();
+    void remarkOverDrawButtonLetsClicksThrough();
+    void unusableStopButtonFallsBackToDrawButtonAndKey_data();
+    void unusableStopButtonFallsBackToDrawButtonAndKey();
     void asksAccessPassword();
     void cancelledPasswordEndsProgram();
     void asksBeforeResettingExhaustedList();
@@ -634,6 +637,63 @@ void RandFormTest::extraStopButtonShowsOnlyDuringDraw()
     QVERIFY(!m_form->InDraw());
     QVERIFY(!stopButton->isVisible());
     QCOMPARE(m_form->RecordText(), ResultText());
+}
+
+void RandFormTest::remarkOverDrawButtonLetsClicksThrough()
+{
+    QDomDocument document = StartingDocument(1);
+    Element(document, "Animate").setAttribute("InRand", "否");
+    Set(document, "Form/Remarks/Remark", {{"Left", "320"}, {"Top", "490"}, {"Width", "160"}, {"Height", "40"}});
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+    const QPoint middle = m_form->GoRandButton->geometry().center();
+    QVERIFY(m_form->findChild<QLabel *>("Remark1")->geometry().contains(middle));
+    QCOMPARE(m_form->childAt(middle), m_form->GoRandButton);
+}
+
+void RandFormTest::unusableStopButtonFallsBackToDrawButtonAndKey_data()
+{
+    QTest::addColumn<QRect>("button");
+    QTest::addColumn<int>("windowWidth");
+    QTest::addColumn<bool>("extraScreen");
+    QTest::newRow("no width") << QRect(660, 490, 0, 44) << 800 << false;
+    QTest::newRow("outside a smaller window") << QRect(700, 500, 100, 40) << 600 << false;
+    QTest::newRow("under the result window") << QRect(340, 260, 120, 44) << 800 << true;
+}
+
+void RandFormTest::unusableStopButtonFallsBackToDrawButtonAndKey()
+{
+    QFETCH(QRect, button);
+    QFETCH(int, windowWidth);
+    QFETCH(bool, extraScreen);
+    QDomDocument document = StartingDocument(1);
+    SetAnimation(document, 2, "Button");
+    Set(document, "Form", {{"Width", QString::number(windowWidth)}});
+    // Even a design that hides the draw button during the draw keeps a way to stop.
+    Set(document, "Animate/InRand",
+        {{"HideGoRandButton", "是"}, {"RandVisibleType", extraScreen ? "ExtraScreen" : "RandBox"}});
+    Set(document, "Animate/InRand/RandStopSet/StopByButton", {{"Type", "ExtraButton"}});
+    Set(document, "Animate/InRand/RandStopSet/StopByButton/ExtraButton",
+        {{"Type", "TextButton"}, {"PositionX", QString::number(button.x())}, {"PositionY", QString::number(button.y())},
+         {"Width", QString::number(button.width())}, {"Height", QString::number(button.height())}});
+    QCOMPARE(Start(document), TRandForm::StartupOutcome::Shown);
+
+    for (bool byKey : {false, true}) {
+        m_form->GoRandButton->click();
+        QVERIFY(m_form->InDraw());
+        QVERIFY(!m_form->ExtraStopButton->isVisible());
+        QVERIFY(m_form->GoRandButton->isVisible() && m_form->GoRandButton->isEnabled());
+        QCOMPARE(m_form->GoRandButton->text(), QString("停止"));
+        QVERIFY(m_form->StopKeyLabel && m_form->StopKeyLabel->isVisible());
+        QCOMPARE(m_form->StopKeyLabel->text(), QString("按 F3 停止生成"));
+        QCOMPARE(m_form->Menu_Stop->shortcut(), QKeySequence("F3"));
+        QTRY_VERIFY(m_form->FramesShown() >= 2);
+        if (byKey)
+            m_form->Menu_Stop->trigger();
+        else
+            m_form->GoRandButton->click();
+        QVERIFY(!m_form->InDraw());
+        QVERIFY(!m_form->StopKeyLabel->isVisible());
+    }
 }
 
 void RandFormTest::asksAccessPassword()

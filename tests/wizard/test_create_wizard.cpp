@@ -8,6 +8,8 @@
 #include "projectcatalogue.h"
 #include "projectheader.h"
 #include "randengine.h"
+#include "randform.h"
+#include "readablecolours.h"
 #include "tcalsetform.h"
 #include "tcreateform.h"
 #include "tgroupsetform.h"
@@ -66,6 +68,8 @@ private slots:
     void createsAProjectOfEachTemplateType_data();
     void createsAProjectOfEachTemplateType();
     void createsCustomProjectsThroughTheirDialogs();
+    void defaultsShowResultsInContrast_data();
+    void defaultsShowResultsInContrast();
     void parametersTheDrawCannotUseStayInTheDialog();
     void commaSeparatedListDrawsItsItems();
     void pictureTypeKeepsTheTemplateBoxes();
@@ -282,6 +286,51 @@ void TestCreateWizard::createsCustomProjectsThroughTheirDialogs()
     QCOMPARE(stored.pmode, 14);
     QCOMPARE(stored.params, wizard->Params());
     QCOMPARE(ProjectCatalogue::LoadCatalogue(CatalogueFilePath()).ReadEntries().size(), 3);
+}
+
+void TestCreateWizard::defaultsShowResultsInContrast_data()
+{
+    QTest::addColumn<int>("type");
+    for (int type = 0; type < kProjectTypeCount; ++type)
+        QTest::addRow("type %d", type) << type;
+}
+
+// The wizard's defaults (results in an edit box) opened in the drawing window: the
+// results, or a picture's name, read at a contrast of at least 4.5:1.
+void TestCreateWizard::defaultsShowResultsInContrast()
+{
+    QFETCH(int, type);
+    const QString name = QStringLiteral("对比%1").arg(type);
+    newWizard();
+    goToStep2(name, type);
+    if (type == 0 || type == 14) {
+        wizard->RandInfoEditClick();
+        if (auto *groups = qobject_cast<TGroupSetForm *>(wizard->OpenModeDialog())) {
+            groups->AddNewGroupClick();
+            groups->findChild<QLineEdit *>(QStringLiteral("GroupFormatValue"))->setText(QStringLiteral("[第1组]"));
+            groups->SaveModeClick();
+        } else if (auto *calc = qobject_cast<TCalSetForm *>(wizard->OpenModeDialog())) {
+            calc->findChild<QLineEdit *>(QStringLiteral("VarValue"))->setText(QStringLiteral("a"));
+            calc->GoVarClick();
+            calc->DropVariable(QStringLiteral("a"), calc->findChild<QTableWidget *>(QStringLiteral("RandVarList")));
+            calc->findChild<QLineEdit *>(QStringLiteral("GroupFormatValue"))->setText(QStringLiteral("[a]"));
+            calc->SaveModeClick();
+        }
+    }
+    finishAs(name);
+
+    WriteEditProject(0, name);
+    TRandForm window;
+    QCOMPARE(window.FormShow(), TRandForm::StartupOutcome::Shown);
+    auto rgb = [](const QColor &colour) { return Rgb{colour.red(), colour.green(), colour.blue()}; };
+    QWidget *text = type == 5 ? static_cast<QWidget *>(window.PicNameLabel) : window.RandBoxEdit;
+    QVERIFY(text && text->isVisible());
+    const QVector<Rgb> ground =
+        type == 5 ? WindowBackdrop(ReadFormSection(LoadEncodedDocument(ProjectFilePath(name)), true).background.fill)
+                  : QVector<Rgb>{rgb(text->palette().color(QPalette::Base))};
+    QVERIFY(!ground.isEmpty());
+    for (const Rgb &colour : ground)
+        QVERIFY(ContrastRatio(rgb(text->palette().color(QPalette::Text)), colour) >= kReadableContrast);
 }
 
 void TestCreateWizard::parametersTheDrawCannotUseStayInTheDialog()

@@ -10,6 +10,7 @@
 #include "linkbutton.h"
 #include "messages.h"
 #include "querysection.h"
+#include "stopbuttonplace.h"
 #include "suiteerror.h"
 #include "widgetlook.h"
 
@@ -107,6 +108,16 @@ int PositiveNumber(const QLineEdit *edit)
     return ok && value > 0 ? value : 0;
 }
 
+// An interval the drawing window would have to cut, or "" when it is usable.
+QString IntervalTooLong(int value, const QString &unit)
+{
+    if (RequestedIntervalMilliseconds(value, unit) <= kMaxIntervalMilliseconds)
+        return {};
+    return QStringLiteral("动画间隔不能超过%1秒（%2毫秒），请重新设置！")
+        .arg(kMaxIntervalMilliseconds / 1000)
+        .arg(kMaxIntervalMilliseconds);
+}
+
 void KeepListUsable(QVector<Rgb> &colours)
 {
     if (colours.size() > kMaxCycleColours)
@@ -159,6 +170,11 @@ TAnimateForm::TAnimateForm(TDVEditorForm *editor, QWidget *parent) : QDialog(par
     ExtraButtonForm = new TExtraButtonForm(editor, this);
     connect(RandExtraScreenSet, &QPushButton::clicked, this, [this] { ExtraScreenForm->Open(&ExtraScreenState()); });
     connect(StopExtraButtonSet, &QPushButton::clicked, this, [this] { ExtraButtonForm->Open(&ExtraButtonState()); });
+    // The button designer's own save tells at once; the dialog's save tells again.
+    connect(ExtraButtonForm->BSave, &QPushButton::clicked, this, [this] {
+        if (const QString warning = ExtraButtonWarning(ExtraButtonState(), m_windowSize); !warning.isEmpty())
+            ShowWarning(this, kHiddenStopButtonCaption, warning);
+    });
 
     for (QCheckBox *box : {UseInRand, UseAfterRand, UseBoxRecord, UseBgMusic, UseAfterMusic, UseRandBox, UseRandRecord,
                            UseRBFontColor, UseRBBgColor, UseRRFontColor, UseRRBgColor})
@@ -339,6 +355,8 @@ bool TAnimateForm::LoadProject(const QString &projectName)
         m_section = section;
         m_drawKeyEnabled = TextToBool(drawKey.attribute(QStringLiteral("Enabled")));
         m_drawKey = drawKey.attribute(QStringLiteral("ShortCut"));
+        const FormWindow window = ReadFormSection(document, false).window;
+        m_windowSize = QSize(window.width, window.height);
     } catch (const SuiteError &error) {
         ShowError(parentWidget(), QStringLiteral("工程无法打开"), error.message());
         return false;
@@ -502,6 +520,8 @@ QString TAnimateForm::CollectSection(AnimateSection &a) const
         if ((in.intervalValue = PositiveNumber(IntervalValue)) == 0)
             return missingNumber;
         in.intervalUnit = IntervalUnit->currentText();
+        if (const QString tooLong = IntervalTooLong(in.intervalValue, in.intervalUnit); !tooLong.isEmpty())
+            return tooLong;
         if (!m_pictureProject) {
             in.hideRandRecord = HideRandRecord->isChecked();
             in.randVisibleType = RandUseExtraScreen->isChecked() ? kExtraScreen : kRandBox;
@@ -524,6 +544,8 @@ QString TAnimateForm::CollectSection(AnimateSection &a) const
         if ((cycles.intervalValue = PositiveNumber(CIntervalValue)) == 0)
             return missingNumber;
         cycles.intervalUnit = CIntervalUnit->currentText();
+        if (const QString tooLong = IntervalTooLong(cycles.intervalValue, cycles.intervalUnit); !tooLong.isEmpty())
+            return tooLong;
         cycles.randBox.useFontColour = UseRandBox->isChecked() && UseRBFontColor->isChecked();
         cycles.randBox.useBgColour = UseRandBox->isChecked() && UseRBBgColor->isChecked();
         cycles.randRecord.useFontColour = UseRandRecord->isChecked() && UseRRFontColor->isChecked();
@@ -552,8 +574,16 @@ bool TAnimateForm::BSaveClick()
         return false;
     }
     m_section = section;
+    WarnOfHiddenStopButton();
     close();
     return true;
+}
+
+// Saved all the same: the drawing window falls back to the draw button and the stop key.
+void TAnimateForm::WarnOfHiddenStopButton()
+{
+    if (const QString warning = StopButtonWarning(m_section, m_windowSize); !warning.isEmpty())
+        ShowWarning(this, kHiddenStopButtonCaption, warning);
 }
 
 void TAnimateForm::done(int result)

@@ -38,6 +38,9 @@ public:
     // the error and returns false when the project cannot be read.
     bool LoadProject(const QString &projectName);
     void SetDesignDrawKey(bool enabled, const QString &key);
+    // The drawing window's client size, from the file until the canvas gives its own;
+    // the save warns when the separate stop button does not lie visibly inside it.
+    void SetDesignWindowSize(const QSize &size) { m_windowSize = size; }
 
     QString ProjectName() const { return m_projectName; }
     bool IsPictureProject() const { return m_pictureProject; }
@@ -97,6 +100,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void WarnOfHiddenStopButton();
     void BuildInRandPage();
     void BuildAfterRandPage();
     void BuildBoxRecordPage();
@@ -113,6 +117,7 @@ private:
     bool m_pictureProject = false;
     bool m_drawKeyEnabled = false;
     QString m_drawKey;
+    QSize m_windowSize;
     AnimateSection m_section;
     QList<QPushButton *> m_listLinks;
     QImage m_background;

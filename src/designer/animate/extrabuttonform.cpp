@@ -1,6 +1,7 @@
 #include "extrabuttonform.h"
 
 #include "gradient.h"
+#include "editorplacement.h"
 #include "messages.h"
 #include "propertytemplates.h"
 #include "widgetlook.h"
@@ -113,7 +114,7 @@ void TExtraButtonForm::Open(ExtraButton *state)
     show();
     raise();
     m_editor->SetRequirer(kRequirerExtraButton);
-    m_editor->move(frameGeometry().right() + 8, frameGeometry().top());
+    PlaceValueEditor(m_editor, this);
     m_editor->show();
     SelectModel();
 }

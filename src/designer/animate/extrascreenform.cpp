@@ -1,5 +1,6 @@
 #include "extrascreenform.h"
 
+#include "editorplacement.h"
 #include "messages.h"
 #include "propertytemplates.h"
 #include "suiteerror.h"
@@ -78,12 +79,10 @@ TExtraScreenForm::TExtraScreenForm(TDVEditorForm *editor, QWidget *parent)
     RandMemo->setObjectName(QStringLiteral("RandMemo"));
     RandMemo->setReadOnly(true);
     RandMemo->setContextMenuPolicy(Qt::NoContextMenu);
-    RandMemo->viewport()->installEventFilter(this);
     RandMemo->viewport()->setCursor(Qt::ArrowCursor);
     RandLabel = new QLabel(kPlaceholder, BgImg);
     RandLabel->setObjectName(QStringLiteral("RandLabel"));
     RandLabel->setWordWrap(true);
-    RandLabel->installEventFilter(this);
     RandLabel->hide();
     RandLabelBorder = new QLabel(BgImg);
     RandLabelBorder->setObjectName(QStringLiteral("RandLabelBorder"));
@@ -95,6 +94,9 @@ TExtraScreenForm::TExtraScreenForm(TDVEditorForm *editor, QWidget *parent)
     connect(m_selection, &CanvasSelection::Pressed, this, [this] { m_pressRect = ResultBox()->geometry(); });
     connect(m_selection, &CanvasSelection::Dragged, this, &TExtraScreenForm::HandleDragged);
     connect(m_selection, &CanvasSelection::Released, this, &TExtraScreenForm::HandleReleased);
+    // The filter compares against both boxes: installed once both exist.
+    RandMemo->viewport()->installEventFilter(this);
+    RandLabel->installEventFilter(this);
     resize(500, 300);
 }
 
@@ -104,7 +106,8 @@ void TExtraScreenForm::Open(ExtraScreen *state)
     m_state = nullptr;
     m_boxSelected = m_windowSelected = false;
     m_selection->Park();
-    resize(state->width, state->height);
+    // The stored height is the drawing window's; this window adds its menu bar.
+    resize(state->width, state->height + FormMenu->sizeHint().height());
     if (state->formAlign == kFormCentred)
         CentreOnScreen(this);
     else
@@ -119,8 +122,7 @@ void TExtraScreenForm::Open(ExtraScreen *state)
     RandLabel->setVisible(!memo);
     RandConvert->setText(memo ? kToLabel : kToMemo);
     // The drawing window gives the box equal margins on both sides.
-    ResultBox()->setGeometry(state->borderDistanceX, state->borderDistanceY,
-                             BgImg->width() - 2 * state->borderDistanceX, BgImg->height() - 2 * state->borderDistanceY);
+    ResultBox()->setGeometry(MarginBox(state->borderDistanceX, state->borderDistanceY, BgImg->size()));
     UseRBFormat->setChecked(state->useFormat == QStringLiteral("RandBox"));
     UseRRFormat->setChecked(state->useFormat == QStringLiteral("RandRecord"));
     m_state = state;
@@ -128,7 +130,7 @@ void TExtraScreenForm::Open(ExtraScreen *state)
 
     m_editor->SetRequirer(kRequirerExtraScreen);
     m_editor->ClearRows();
-    m_editor->move(frameGeometry().right() + 8, frameGeometry().top());
+    PlaceValueEditor(m_editor, this);
     m_editor->show();
 }
 
@@ -183,15 +185,16 @@ void TExtraScreenForm::SelectWindow()
                              {{QStringLiteral("对齐方式"), m_state->formAlign},
                               {QStringLiteral("位置X"), QString::number(x())},
                               {QStringLiteral("位置Y"), QString::number(y())},
-                              {QStringLiteral("高度"), QString::number(height())},
+                              {QStringLiteral("高度"), QString::number(BgImg->height())},
                               {QStringLiteral("宽度"), QString::number(width())}},
                              this);
 }
 
 void TExtraScreenForm::HandleDragged(HandleDirection direction, int dx, int dy)
 {
-    // The box resizes like an edit box on the design canvas: every edge follows.
-    const QRect resized = ResizedRect(direction, m_pressRect, kAlignCustom, dx, dy);
+    // Shown as the drawing window will draw it: the edge dragged sets the margin of both
+    // opposite sides.
+    const QRect resized = EqualMarginRect(direction, m_pressRect, dx, dy, BgImg->size());
     ResultBox()->setGeometry(resized);
     m_selection->Place(resized);
 }
@@ -286,7 +289,7 @@ void TExtraScreenForm::WindowGeometryChanged()
         return;
     m_editor->SetValue(QStringLiteral("位置X"), QString::number(x()));
     m_editor->SetValue(QStringLiteral("位置Y"), QString::number(y()));
-    m_editor->SetValue(QStringLiteral("高度"), QString::number(height()));
+    m_editor->SetValue(QStringLiteral("高度"), QString::number(BgImg->height()));
     m_editor->SetValue(QStringLiteral("宽度"), QString::number(width()));
 }
 
@@ -297,7 +300,7 @@ void TExtraScreenForm::StoreState()
     m_state->left = x();
     m_state->top = y();
     m_state->width = width();
-    m_state->height = height();
+    m_state->height = BgImg->height();
     m_state->borderDistanceX = ResultBox()->x();
     m_state->borderDistanceY = ResultBox()->y();
     m_state->randType = ResultBox() == RandMemo ? kMemo : kLabel;
@@ -351,5 +354,12 @@ void TExtraScreenForm::moveEvent(QMoveEvent *event)
 void TExtraScreenForm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    if (m_state) {
+        // The margins stay; the box grows and shrinks with the window as it will when drawn.
+        layout()->activate();
+        ResultBox()->setGeometry(MarginBox(ResultBox()->x(), ResultBox()->y(), BgImg->size()));
+        if (m_boxSelected)
+            m_selection->Place(ResultBox()->geometry());
+    }
     WindowGeometryChanged();
 }

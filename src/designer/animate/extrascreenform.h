@@ -57,11 +57,11 @@ public:
     void PropertyChanged(const QString &key, const QString &value) override;
     void PropertyClicked(const QString &key) override;
 
-    ExtraScreenBackground *BgImg;
-    QPlainTextEdit *RandMemo;
-    QLabel *RandLabel;
-    QLabel *RandLabelBorder;
-    QMenuBar *FormMenu;
+    ExtraScreenBackground *BgImg = nullptr;
+    QPlainTextEdit *RandMemo = nullptr;
+    QLabel *RandLabel = nullptr;
+    QLabel *RandLabelBorder = nullptr;
+    QMenuBar *FormMenu = nullptr;
     QAction *RandSave, *RandConvert, *UseRBFormat, *UseRRFormat;
 
 protected:

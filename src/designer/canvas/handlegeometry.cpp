@@ -84,3 +84,26 @@ QRect ResizedRect(HandleDirection direction, const QRect &object, const QString 
         height += dy;
     return QRect(left, top, width, height);
 }
+
+QRect MarginBox(int marginX, int marginY, const QSize &client)
+{
+    marginX = qBound(0, marginX, client.width() / 2);
+    marginY = qBound(0, marginY, client.height() / 2);
+    return {marginX, marginY, client.width() - 2 * marginX, client.height() - 2 * marginY};
+}
+
+QRect EqualMarginRect(HandleDirection direction, const QRect &object, int dx, int dy, const QSize &client)
+{
+    const QRect resized = ResizedRect(direction, object, kAlignCustom, dx, dy);
+    int marginX = object.left();
+    int marginY = object.top();
+    if (OnLeftSide(direction))
+        marginX = resized.left();
+    else if (OnRightSide(direction))
+        marginX = client.width() - (resized.x() + resized.width());
+    if (OnTopSide(direction))
+        marginY = resized.top();
+    else if (OnBottomSide(direction))
+        marginY = client.height() - (resized.y() + resized.height());
+    return MarginBox(marginX, marginY, client);
+}

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 // The arithmetic of the design canvas's selection: where the eight handles sit around
@@ -30,3 +31,9 @@ QRect MovedRect(const QRect &object, const QString &align, int dx, int dy);
 // The object after the handle was dragged by (dx, dy) from where the drag began. A
 // corner handle applies both of its sides. No minimum size is enforced.
 QRect ResizedRect(HandleDirection direction, const QRect &object, const QString &align, int dx, int dy);
+
+// The separate result window draws its box with equal margins on opposite sides of a
+// client area of `client`: MarginBox is that box for the margins, and EqualMarginRect
+// the box after a handle drag, the margin of each edge that moved taken for both sides.
+QRect MarginBox(int marginX, int marginY, const QSize &client);
+QRect EqualMarginRect(HandleDirection direction, const QRect &object, int dx, int dy, const QSize &client);

@@ -3,13 +3,17 @@
 #include "animateform.h"
 #include "apppaths.h"
 #include "designproperties.h"
+#include "editorplacement.h"
 #include "encodedxml.h"
 #include "guarded.h"
 #include "handoff.h"
 #include "launcher.h"
+#include "mediacheck.h"
 #include "messages.h"
 #include "projectheader.h"
 #include "querysection.h"
+#include "readablecolours.h"
+#include "stopbuttonplace.h"
 #include "suiteerror.h"
 #include "tbgmusicform.h"
 #include "tbgsetform.h"
@@ -116,6 +120,13 @@ void TDesignForm::CreateMenus()
     redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
     edit->addAction(undo);
     edit->addAction(redo);
+    edit->addSeparator();
+    QAction *valueEditor = NewAction(edit, QStringLiteral("ShowValueEditor"), QStringLiteral("属性窗口"));
+    valueEditor->setShortcut(QKeySequence(QStringLiteral("F4")));
+    connect(valueEditor, &QAction::triggered, this, [this] {
+        ShowInValueEditor();
+        m_editor->raise();
+    });
 
     m_randBoxMenu = menuBar()->addMenu(QStringLiteral("生成框"));
     m_randBoxMenu->setObjectName(QStringLiteral("RandBoxMenu"));
@@ -198,9 +209,23 @@ bool TDesignForm::FormShow()
     m_picNameMenu->menuAction()->setVisible(m_pmode == 5);
     m_loaded = true;
     SelectObject({});
-    m_editor->move(frameGeometry().right() + 8, frameGeometry().top());
-    m_editor->show();
+    ShowValueEditor();
+    WarnOfUnusableMedia();
     return true;
+}
+
+// The stored picture and music stay as they are; the user is only told.
+void TDesignForm::WarnOfUnusableMedia()
+{
+    const WindowBackground &background = Form().background;
+    QStringList problems;
+    if (background.fill.type == kBgOfPic)
+        problems << BackgroundPictureProblem(background.fill.picturePath);
+    if (!background.musicType.isEmpty())
+        problems << BackgroundMusicProblems(background.musicPaths);
+    problems.removeAll(QString());
+    if (!problems.isEmpty())
+        ShowWarning(this, kUnusableMediaCaption, problems.join(QLatin1Char('\n')));
 }
 
 void TDesignForm::showEvent(QShowEvent *event)
@@ -220,10 +245,15 @@ void TDesignForm::ShowWindowGeometry()
     const QSize client(window.width, window.height);
     if (m_canvas->size() != client)
         resize(client.width(), client.height() + menuBar()->sizeHint().height());
-    if (window.align == kFormCentred)
-        CentreOnScreen(this);
-    else if (pos() != QPoint(window.left, window.top))
+    // Centred when the design is loaded and when "居中" is chosen, not after every edit:
+    // the user may have moved the window aside to work.
+    if (window.align == kFormCentred) {
+        if (m_shownAlign != kFormCentred)
+            CentreOnScreen(this);
+    } else if (pos() != QPoint(window.left, window.top)) {
         move(window.left, window.top);
+    }
+    m_shownAlign = window.align;
     --m_syncing;
 }
 
@@ -231,6 +261,8 @@ void TDesignForm::ShowDocument()
 {
     ShowWindowGeometry();
     m_canvas->ShowForm(Form(), m_pictureProject);
+    // The frame marked where an object was; the next pointer move frames what is there now.
+    m_canvas->Hover().Hide();
     if (!IsShown(Form(), m_pictureProject, m_selected))
         m_selected = {};
     if (m_currentRemark >= Form().remarks.size())
@@ -285,9 +317,10 @@ bool TDesignForm::SaveDesign()
         form.window.left = pos().x();
         form.window.top = pos().y();
     }
+    QDomDocument document;
     try {
         const QString path = ProjectFilePath(m_projectName);
-        QDomDocument document = LoadEncodedDocument(path);
+        document = LoadEncodedDocument(path);
         WriteDesignSection(document, form, m_pictureProject, CurrentDateTimeText());
         SaveEncodedDocument(document, path);
     } catch (const SuiteError &error) {
@@ -295,7 +328,21 @@ bool TDesignForm::SaveDesign()
         return false;
     }
     m_undo->setClean();
+    WarnOfHiddenStopButton(document, QSize(form.window.width, form.window.height));
     return true;
+}
+
+// A window made smaller can leave the separate stop button outside it.
+void TDesignForm::WarnOfHiddenStopButton(const QDomDocument &document, const QSize &clientSize)
+{
+    QString warning;
+    try {
+        warning = StopButtonWarning(ReadAnimateSection(document), clientSize);
+    } catch (const SuiteError &) {
+        return; // a malformed animation is the animation dialog's and the drawing window's to report
+    }
+    if (!warning.isEmpty())
+        ShowWarning(this, kHiddenStopButtonCaption, warning);
 }
 
 void TDesignForm::closeEvent(QCloseEvent *event)
@@ -316,6 +363,15 @@ void TDesignForm::closeEvent(QCloseEvent *event)
     event->accept();
     Guarded(this, [] { ResetDesignSender(); });
     emit DesignClosed();
+}
+
+void TDesignForm::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // Placed over the design window when there is no room beside it, the editor must not
+    // end up under it when a window manager raises the design window.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_editor->isVisible())
+        m_editor->raise();
 }
 
 void TDesignForm::moveEvent(QMoveEvent *event)
@@ -367,12 +423,24 @@ void TDesignForm::SelectObject(const DesignObject &object)
     else
         m_canvas->Selection()->Place(SelectedRect());
     ShowSelectedProperties();
+    if (m_loaded && isVisible())
+        ShowValueEditor();
 }
 
 void TDesignForm::ShowInValueEditor()
 {
     m_editor->SetRequirer(kRequirerDesign);
     ShowSelectedProperties();
+    ShowValueEditor();
+}
+
+// Brings the value editor back when it was closed with its ✕, on the screen that shows
+// the design and beside the window when there is room.
+void TDesignForm::ShowValueEditor()
+{
+    if (m_editor->isVisible())
+        return;
+    PlaceValueEditor(m_editor, this);
     m_editor->show();
 }
 
@@ -531,6 +599,7 @@ void TDesignForm::SizedMouseMove(HandleDirection direction, int dx, int dy)
     const QRect rect = ResizedRect(direction, m_pressRect, position ? position->align : QString(), dx, dy);
     m_canvas->SetObjectRect(m_selected, rect);
     m_canvas->Selection()->Place(rect);
+    m_canvas->Hover().Hide();
 }
 
 void TDesignForm::SizedMouseUp(HandleDirection)
@@ -564,6 +633,7 @@ void TDesignForm::OpenAnimationSettings()
     }
     // The canvas' draw key counts, saved or not.
     animate->SetDesignDrawKey(Form().goRandShortCut.enabled, Form().goRandShortCut.shortCut);
+    animate->SetDesignWindowSize(QSize(Form().window.width, Form().window.height));
     animate->ExtraButtonForm->SetCanvasPositioner([this](std::function<void(int, int)> placed) {
         show();
         raise();
@@ -594,6 +664,7 @@ void TDesignForm::UseBoxClick(DesignPart part, bool edit)
     if (edit)
         box.position.align = kAlignCustom;
     box.type = type;
+    MakeBoxReadable(box, after.background.fill);
     Change(edit ? QStringLiteral("使用文本框") : QStringLiteral("使用非文本框"), after);
 }
 
@@ -609,6 +680,7 @@ void TDesignForm::AddBoxClick(DesignPart part, bool edit)
     if (box.format.isEmpty())
         box.format = kPlaceholderFormat;
     GiveDefaultPlace(box.position, result ? 80 : 160, 300, result ? 40 : 120);
+    MakeBoxReadable(box, after.background.fill);
     Change(result ? QStringLiteral("添加生成框") : QStringLiteral("添加记录框"), after);
 }
 

@@ -58,6 +58,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void CreateMenus();
@@ -65,10 +66,13 @@ private:
     void ShowWindowGeometry();
     void UpdateMenus();
     void ShowSelectedProperties();
+    void ShowValueEditor();
     void WriteGeometryRows();
     QRect SelectedRect() const;
     void Change(const QString &text, const FormSection &after);
     void WindowChanged();
+    void WarnOfUnusableMedia();
+    void WarnOfHiddenStopButton(const QDomDocument &document, const QSize &clientSize);
 
     // Canvas and handles
     void CanvasMouseDown(const QPoint &point);
@@ -106,6 +110,7 @@ private:
     bool m_loadTried = false;
     int m_syncing = 0;        // window moves and resizes made by the program, not the user
     bool m_typingProperty = false;
+    QString m_shownAlign; // the window alignment last shown; "" before the load
 
     DesignObject m_selected;
     int m_currentRemark = -1;

@@ -5,22 +5,62 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// "C059 [UKWN]": the font database names a family offered by several foundries so.
+QString FamilyWithoutFoundry(QString family)
+{
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]\\s*$"));
+    return family.remove(foundry);
+}
+
+bool HasBoldStyle(const QString &family)
+{
+    const QStringList styles = QFontDatabase::styles(family);
+    return std::any_of(styles.cbegin(), styles.cend(),
+                       [&family](const QString &style) { return QFontDatabase::bold(family, style); });
+}
+
+} // namespace
 
 FontSpec ToFontSpec(const QFont &font, const Rgb &colour)
 {
     FontSpec spec;
     spec.colour = colour;
-    spec.face = font.family();
+    spec.face = FamilyWithoutFoundry(font.family());
     spec.bold = font.bold();
     spec.italic = font.italic();
     spec.underline = font.underline();
     spec.strikeOut = font.strikeOut();
     spec.size = font.pointSize() > 0 ? font.pointSize() : qRound(font.pointSizeF());
+    return spec;
+}
+
+QFont ShownFont(const FontSpec &font)
+{
+    QFont shown = ToQFont(font);
+    shown.setFamily(FamilyWithoutFoundry(QFontInfo(shown).family()));
+    return shown;
+}
+
+FontSpec ChosenFontSpec(const FontSpec &current, const QFont &shown, const QFont &chosen, const Rgb &colour)
+{
+    FontSpec spec = ToFontSpec(chosen, colour);
+    if (spec.face == FamilyWithoutFoundry(shown.family()))
+        spec.face = current.face;
+    if (current.bold && !spec.bold && !HasBoldStyle(FamilyWithoutFoundry(chosen.family())))
+        spec.bold = true;
     return spec;
 }
 
@@ -30,7 +70,8 @@ std::optional<FontSpec> ChooseFontSpec(QWidget *parent, const FontSpec &current)
     dialog.setObjectName(QStringLiteral("FontSet"));
     dialog.setWindowTitle(QStringLiteral("字体"));
 
-    auto *fonts = new QFontDialog(ToQFont(current), &dialog);
+    const QFont shown = ShownFont(current);
+    auto *fonts = new QFontDialog(shown, &dialog);
     fonts->setWindowFlags(Qt::Widget);
     fonts->setOptions(QFontDialog::NoButtons);
 
@@ -68,5 +109,5 @@ std::optional<FontSpec> ChooseFontSpec(QWidget *parent, const FontSpec &current)
 
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return ToFontSpec(fonts->currentFont(), colour);
+    return ChosenFontSpec(current, shown, fonts->currentFont(), colour);
 }

@@ -1,6 +1,7 @@
 #include "tbgmusicform.h"
 
 #include "gradient.h"
+#include "mediacheck.h"
 #include "messages.h"
 #include "tmusicsetform.h"
 
@@ -135,15 +136,24 @@ void TBgMusicForm::BOKClick()
             ShowError(this, QStringLiteral("参数有误"), QStringLiteral("音乐地址不能为空！"));
             return;
         }
+        WarnOfUnusableMusic({m_musicPath->text()});
         emit MusicChosen(kMusicPathType, {m_musicPath->text()});
     } else {
         if (m_randomList.isEmpty()) {
             ShowError(this, QStringLiteral("参数有误"), QStringLiteral("请设置随机音乐列表！"));
             return;
         }
+        WarnOfUnusableMusic(m_randomList);
         emit MusicChosen(kMusicRandType, m_randomList);
     }
     accept();
+}
+
+void TBgMusicForm::WarnOfUnusableMusic(const QStringList &paths)
+{
+    const QStringList problems = BackgroundMusicProblems(paths);
+    if (!problems.isEmpty())
+        ShowWarning(this, kUnusableMediaCaption, problems.join(QLatin1Char('\n')));
 }
 
 void TBgMusicForm::resizeEvent(QResizeEvent *event)

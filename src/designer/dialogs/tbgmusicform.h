@@ -39,6 +39,7 @@ protected:
 private:
     void LoadMusicPathClick();
     void BOKClick();
+    void WarnOfUnusableMusic(const QStringList &paths);
     void EnableControls();
 
     QCheckBox *m_useBgMusic;

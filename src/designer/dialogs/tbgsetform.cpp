@@ -2,6 +2,7 @@
 
 #include "colourlisteditor.h"
 #include "gradient.h"
+#include "mediacheck.h"
 #include "messages.h"
 #include "suiteerror.h"
 #include "widgetlook.h"
@@ -215,6 +216,9 @@ void TBgSetForm::BOKClick()
         ShowError(this, QStringLiteral("参数有误"), QStringLiteral("图片地址不能为空！"));
         return;
     }
+    if (m_bgOfPic->isChecked())
+        if (const QString problem = BackgroundPictureProblem(m_picPathValue->text()); !problem.isEmpty())
+            ShowWarning(this, kUnusableMediaCaption, problem);
     emit BackgroundChosen(Background());
     accept();
 }

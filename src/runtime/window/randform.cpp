@@ -12,6 +12,7 @@
 #include "pwdform.h"
 #include "querysection.h"
 #include "randengine.h"
+#include "stopbuttonplace.h"
 #include "timesform.h"
 
 #include <QAccessible>
@@ -488,6 +489,9 @@ void TRandForm::ApplyRemarks()
         ApplyFont(label, remark.font);
         label->setGeometry(remark.position.left, remark.position.top, remark.position.width, remark.position.height);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // A remark is text over the window: a click on it goes to what lies below (a
+        // remark over the draw button must not leave part of the button dead).
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 }
 
@@ -646,7 +650,7 @@ void TRandForm::GoRandButtonClick()
 {
     if (!InDraw())
         m_session->Start();
-    else if (StopsByDrawButton())
+    else if (StopsByDrawButton() || m_stopFallback)
         m_session->Stop();
 }
 
@@ -709,11 +713,55 @@ void TRandForm::ShowDrawStarted()
         if (StopsByDrawButton() && GoRandButton) {
             GoRandButton->setEnabled(true);
             GoRandButton->setText(StopCaption());
-        } else if (ExtraStopButton) {
+        } else if (ExtraStopButton && ExtraStopButtonUsable()) {
             ExtraStopButton->show();
             ExtraStopButton->raise();
+        } else if (ExtraStopButton) {
+            StartStopFallback();
         }
     }
+}
+
+bool TRandForm::ExtraStopButtonUsable() const
+{
+    QRect cover;
+    if (m_extraScreenShown) {
+        const QRect outer = EScreen->frameGeometry();
+        cover = QRect(mapFromGlobal(outer.topLeft()), outer.size());
+    }
+    return ExtraStopButtonFault(ExtraStopButton->geometry(), size(), cover) == StopButtonFault::None;
+}
+
+// The designed stop button cannot be clicked (no size, outside the window, under the
+// result window): the draw button stops the draw and the stop key works, named in the
+// window, so a draw never runs on with no way to end it.
+void TRandForm::StartStopFallback()
+{
+    m_stopFallback = true;
+    if (GoRandButton) {
+        GoRandButton->show();
+        GoRandButton->raise();
+        GoRandButton->setEnabled(true);
+        GoRandButton->setText(StopCaption());
+    }
+    const StopSet &stop = m_animate.inRand.stopSet;
+    QKeySequence key(stop.shortCut);
+    if (key.isEmpty() || (m_form.goRandShortCut.enabled && key == QKeySequence(m_form.goRandShortCut.shortCut)))
+        key = QKeySequence(Qt::Key_Escape);
+    Menu_Stop->setShortcut(key);
+    Menu_Stop->setEnabled(true);
+    if (EScreen)
+        EScreen->SetStopShortcut(key);
+    if (!StopKeyLabel) {
+        StopKeyLabel = NewTextLabel(this, "StopKeyLabel");
+        StopKeyLabel->setStyleSheet(
+            QStringLiteral("QLabel { color: white; background: rgb(30, 30, 40); padding: 4px 8px; }"));
+    }
+    StopKeyLabel->setText(tr("按 %1 停止生成").arg(key.toString(QKeySequence::NativeText)));
+    StopKeyLabel->adjustSize();
+    StopKeyLabel->move(8, height() - StopKeyLabel->height() - 8);
+    StopKeyLabel->show();
+    StopKeyLabel->raise();
 }
 
 void TRandForm::ShowDrawEnded()
@@ -741,6 +789,9 @@ void TRandForm::ShowDrawEnded()
         TimesForm->hide();
     if (ExtraStopButton)
         ExtraStopButton->hide();
+    if (StopKeyLabel)
+        StopKeyLabel->hide();
+    m_stopFallback = false;
     if (!m_inDrawMusic.isEmpty())
         MusicPlayer->Stop();
 }

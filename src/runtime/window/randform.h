@@ -96,6 +96,8 @@ public:
     QLabel *RandPic = nullptr;
     QLabel *PicNameLabel = nullptr;
     QAbstractButton *ExtraStopButton = nullptr; // "ImgButton", "TextButton" or "SpeedButton"
+    // Shown during a draw whose separate stop button cannot be clicked: names the stop key.
+    QLabel *StopKeyLabel = nullptr;
     QMenu *ShortCutLabel;
     QAction *Menu_Go;
     QAction *Menu_Stop;
@@ -178,6 +180,8 @@ private:
     QWidget *ResultBoxWidget() const;
     bool IsTextProject() const { return m_pmode != 5; }
     bool StopsByDrawButton() const;
+    bool ExtraStopButtonUsable() const;
+    void StartStopFallback();
 
     // Project
     QString m_projectName;
@@ -211,6 +215,7 @@ private:
     bool m_extraScreenShown = false;
     bool m_recordHidden = false;
     bool m_drawButtonHidden = false;
+    bool m_stopFallback = false; // the draw button and the stop key stand in for the stop button
     QString m_inDrawMusic;
     QString m_afterDrawMusic;
     QStringList m_bgMusic;

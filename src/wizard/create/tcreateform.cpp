@@ -16,6 +16,7 @@
 #include "projectcatalogue.h"
 #include "projectheader.h"
 #include "projectname.h"
+#include "readablecolours.h"
 #include "startingremarks.h"
 #include "suiteerror.h"
 #include "trandqueryform.h"
@@ -695,6 +696,27 @@ void TCreateForm::UpdateBoxChoices()
 
 // ---- creation --------------------------------------------------------------
 
+// The box kinds and the background chosen above may put the results on a ground they
+// cannot be read on (white text in a white edit box): the text colour follows the ground.
+static void KeepBoxTextReadable(QDomDocument &document)
+{
+    const bool pictureProject = IsPictureProject(document);
+    FormSection shown = ReadFormSection(document, pictureProject);
+    MakeBoxesReadable(shown, pictureProject);
+    QDomElement form = ChildElement(ProjectRootElement(document), QStringLiteral("Form"));
+    auto setFont = [&form](const QString &name, const FontSpec &font) {
+        ChildElement(form, name).setAttribute(QStringLiteral("Font"), FontToText(font));
+    };
+    if (pictureProject) {
+        setFont(QStringLiteral("PicName"), shown.pictureName.font);
+        return;
+    }
+    for (const auto &[name, box] : {std::pair{QStringLiteral("RandBox"), &shown.randBox},
+                                    std::pair{QStringLiteral("RandRecord"), &shown.randRecord}})
+        if (box->enabled)
+            setFont(name, box->font);
+}
+
 void TCreateForm::CreateProject()
 {
     const QString projectPath = ProjectFilePath(projectName);
@@ -753,6 +775,7 @@ void TCreateForm::CreateProject()
         WriteQuerySection(document, params, typeIndex);
         if (TypeDrawsFairly(typeIndex))
             WriteFairSettings(document, fair);
+        KeepBoxTextReadable(document);
         WriteVerifiableOption(document, verifiable && typeIndex != 6);
         SaveEncodedDocument(document, projectPath);
 

@@ -1,0 +1,95 @@
+#include "readablecolours.h"
+
+#include "gradient.h"
+#include "suiteerror.h"
+
+#include <QtMath>
+
+#include <algorithm>
+
+namespace {
+
+// In order of preference: the suite's dark text, white, and black for mid-tone grounds.
+const Rgb kTextCandidates[] = {{40, 40, 60}, {255, 255, 255}, {0, 0, 0}};
+
+double Luminance(const Rgb &colour)
+{
+    auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.03928 ? c / 12.92 : qPow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.r) + 0.7152 * linear(colour.g) + 0.0722 * linear(colour.b);
+}
+
+double WorstContrast(const Rgb &text, const QVector<Rgb> &backdrop)
+{
+    double worst = 21.0;
+    for (const Rgb &colour : backdrop)
+        worst = std::min(worst, ContrastRatio(text, colour));
+    return worst;
+}
+
+bool IsLabel(const ResultBox &box)
+{
+    return box.type == QStringLiteral("Label");
+}
+
+} // namespace
+
+double ContrastRatio(const Rgb &a, const Rgb &b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QVector<Rgb> BoxBackdrop(const ResultBox &box, const BackgroundFill &window)
+{
+    return IsLabel(box) ? WindowBackdrop(window) : QVector<Rgb>{box.colour};
+}
+
+QVector<Rgb> WindowBackdrop(const BackgroundFill &window)
+{
+    if (window.type == kBgOfColor)
+        return {window.colour};
+    if (window.type != kBgOfChangingColor)
+        return {};
+    QVector<Rgb> stops;
+    try {
+        for (const GradientStop &stop : ParseGradient(window.gradient).stops)
+            stops.append(Rgb{stop.red, stop.green, stop.blue});
+    } catch (const SuiteError &) {
+        // A malformed gradient paints nothing: the window's own colour shows.
+    }
+    return stops;
+}
+
+Rgb ReadableTextColour(const Rgb &text, const QVector<Rgb> &backdrop)
+{
+    if (backdrop.isEmpty() || WorstContrast(text, backdrop) >= kReadableContrast)
+        return text;
+    const Rgb *best = &kTextCandidates[0];
+    for (const Rgb &candidate : kTextCandidates) {
+        if (WorstContrast(candidate, backdrop) >= kReadableContrast)
+            return candidate;
+        if (WorstContrast(candidate, backdrop) > WorstContrast(*best, backdrop))
+            best = &candidate;
+    }
+    return *best;
+}
+
+void MakeBoxReadable(ResultBox &box, const BackgroundFill &window)
+{
+    box.font.colour = ReadableTextColour(box.font.colour, BoxBackdrop(box, window));
+}
+
+void MakeBoxesReadable(FormSection &form, bool pictureProject)
+{
+    for (ResultBox *box : {&form.randBox, &form.randRecord})
+        if (box->enabled)
+            MakeBoxReadable(*box, form.background.fill);
+    if (pictureProject) {
+        FontSpec &font = form.pictureName.font;
+        font.colour = ReadableTextColour(font.colour, WindowBackdrop(form.background.fill));
+    }
+}
