@@ -9,6 +9,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
@@ -35,8 +36,15 @@ QString WritePendingDraws(const QString &databasePath, const QList<HistoryEntry>
                                  {QStringLiteral("source"), entry.source},
                                  {QStringLiteral("results"), QJsonArray::fromStringList(entry.results)}});
     }
+    // The name sorts in the order the draws were made: the time, then this program's own
+    // count (two files within one millisecond), then a unique part for other programs.
+    static std::atomic<quint32> filesWritten{0};
+    const QString name = QStringLiteral("%1-%2-%3")
+                             .arg(QDateTime::currentMSecsSinceEpoch(), 13, 10, QLatin1Char('0'))
+                             .arg(filesWritten++, 8, 10, QLatin1Char('0'))
+                             .arg(QUuid::createUuid().toString(QUuid::WithoutBraces));
     // QSaveFile writes beside the target, syncs the data to disk and renames it in.
-    QSaveFile file(folder + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::WithoutBraces) + kSuffix);
+    QSaveFile file(folder + QLatin1Char('/') + name + kSuffix);
     if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(array).toJson(QJsonDocument::Compact)) < 0
         || !file.commit())
         return QStringLiteral("无法写入“%1”：%2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
@@ -49,14 +57,14 @@ QList<PendingDrawsFile> ListPendingDraws(const QString &folder)
     const QDateTime dayAgo = QDateTime::currentDateTimeUtc().addDays(-1);
     for (const QFileInfo &info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
         if (info.fileName().endsWith(kSuffix))
-            files.append({info.fileName(), info.lastModified()});
+            files.append({info.fileName()});
         else if (!info.fileName().endsWith(kUnreadableSuffix) && info.lastModified() < dayAgo)
             QFile::remove(info.filePath());
     }
-    // Draws go into the history in the order they were made; names break ties.
-    std::sort(files.begin(), files.end(), [](const PendingDrawsFile &a, const PendingDrawsFile &b) {
-        return a.written != b.written ? a.written < b.written : a.name < b.name;
-    });
+    // Draws go into the history in the order they were made, which the names keep
+    // (modification times tie within a millisecond).
+    std::sort(files.begin(), files.end(),
+              [](const PendingDrawsFile &a, const PendingDrawsFile &b) { return a.name < b.name; });
     return files;
 }
 

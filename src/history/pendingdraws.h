@@ -26,8 +26,7 @@ QString WritePendingDraws(const QString &databasePath, const QList<HistoryEntry>
 
 struct PendingDrawsFile
 {
-    QString name; // file name in the folder, unique for ever
-    QDateTime written;
+    QString name; // file name in the folder, unique for ever; names sort oldest first
 };
 
 // The complete files in the folder, oldest first. Temporary files a writer left when
