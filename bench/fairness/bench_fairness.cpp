@@ -4,6 +4,7 @@
 // 1 s). Each figure is printed beside its goal.
 #include "fairnesscheck.h"
 #include "fairnessstore.h"
+#include "../historyfixture.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -39,22 +40,9 @@ const QString &MillionDrawDatabase()
     static QTemporaryDir dir;
     static const QString path = [] {
         const QString file = dir.filePath("Data/history.db");
-        QElapsedTimer timer;
-        timer.start();
-        HistoryStore store;
-        store.Open(file);
-        const QDateTime first = QDateTime::currentDateTime().addDays(-kDays);
-        QList<HistoryEntry> chunk;
-        for (int i = 0; i < kDraws; ++i) {
-            chunk.append({0, first.addSecs(qint64(i) * kDays * 86400 / kDraws), kProject, i % 40 + 1, kSourceWindow,
-                          {Name(i * 7919 + i / 13)}});
-            if (chunk.size() == 50'000) {
-                store.Append(chunk);
-                chunk.clear();
-            }
-        }
-        store.Append(chunk);
-        std::fprintf(stderr, "built a history of %d draws in %.1f s\n", kDraws, timer.elapsed() / 1000.0);
+        FillHistory(file, kDraws, kDays, [](int i, const QDateTime &time) {
+            return HistoryEntry{0, time, kProject, i % 40 + 1, kSourceWindow, {Name(i * 7919 + i / 13)}};
+        });
         return file;
     }();
     return path;

@@ -5,6 +5,7 @@
 #include "historyform.h"
 #include "historyrecorder.h"
 #include "historystore.h"
+#include "../historyfixture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -32,26 +33,13 @@ const QString &MillionDrawDatabase()
     static QTemporaryDir dir;
     static const QString path = [] {
         const QString file = dir.filePath("Data/history.db");
-        QElapsedTimer timer;
-        timer.start();
-        HistoryStore store;
-        store.Open(file);
-        const QDateTime first = QDateTime::currentDateTime().addDays(-kDays);
-        QList<HistoryEntry> chunk;
-        for (int i = 0; i < kDraws; ++i) {
+        FillHistory(file, kDraws, kDays, [](int i, const QDateTime &time) {
             const int project = i % 10 < 6 ? 0 : i % 10 < 9 ? 1 : 2;
             QStringList results{Name(i * 7 + i / 13)};
             if (project == 2)
                 results << Name(i * 3 + 1);
-            chunk.append({0, first.addSecs(qint64(i) * kDays * 86400 / kDraws), kProjects[project], i % 40 + 1,
-                          kSourceWindow, results});
-            if (chunk.size() == 50'000) {
-                store.Append(chunk);
-                chunk.clear();
-            }
-        }
-        store.Append(chunk);
-        std::fprintf(stderr, "built a history of %d draws in %.1f s\n", kDraws, timer.elapsed() / 1000.0);
+            return HistoryEntry{0, time, kProjects[project], i % 40 + 1, kSourceWindow, results};
+        });
         return file;
     }();
     return path;
