@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
 """Fails when the English translation lags behind the sources.
 
-Runs lupdate over the sources into a copy of the committed .ts: a text added to the
-sources comes back unfinished, a text gone from them comes back vanished or obsolete.
+For each area of translations/areas.txt, runs lupdate over the area's folders into a
+copy of its committed .ts: a text added to the sources comes back unfinished, a text
+gone from them comes back vanished or obsolete. Every folder of src/ must belong to an
+area, or its texts would never be translated.
 Every finished entry must keep the source's placeholders (%1 ...) and have an
 accelerator (&X) exactly when the source has one."""
+import os
 import re
 import shutil
 import subprocess
@@ -45,13 +48,29 @@ def problems_in(ts_path):
     return found
 
 
+def areas_of(translations):
+    with open(os.path.join(translations, 'areas.txt'), encoding='utf-8') as listing:
+        for line in listing:
+            if line.strip() and not line.startswith('#'):
+                area, *folders = line.split()
+                yield area, folders
+
+
 def main():
-    lupdate, sources, committed = sys.argv[1:4]
+    lupdate, root = sys.argv[1:3]
+    translations = os.path.join(root, 'translations')
+    areas = list(areas_of(translations))
+    covered = {folder for _, folders in areas for folder in folders}
+    found = [f'src/{name} belongs to no area of translations/areas.txt'
+             for name in sorted(os.listdir(os.path.join(root, 'src')))
+             if os.path.isdir(os.path.join(root, 'src', name)) and f'src/{name}' not in covered]
     with tempfile.TemporaryDirectory() as folder:
-        fresh = folder + '/fresh.ts'
-        shutil.copyfile(committed, fresh)
-        subprocess.run([lupdate, '-silent', '-locations', 'none', sources, '-ts', fresh], check=True)
-        found = problems_in(fresh)
+        for area, folders in areas:
+            fresh = os.path.join(folder, area + '.ts')
+            shutil.copyfile(os.path.join(translations, 'en', area + '.ts'), fresh)
+            subprocess.run([lupdate, '-silent', '-locations', 'none',
+                            *[os.path.join(root, f) for f in folders], '-ts', fresh], check=True)
+            found += [f'{area}: {problem}' for problem in problems_in(fresh)]
     for problem in found:
         print(problem)
     if found:
