@@ -772,6 +772,7 @@ void TestMenuWindow::settingsDefaultsAndSave()
     QVERIFY(!named<QCheckBox>(&form, "ListAutoRestore")->isChecked());
     QVERIFY(!named<QCheckBox>(&form, "ShowRandLabelBorder")->isChecked());
     QVERIFY(!named<QCheckBox>(&form, "ShowImgBorder")->isChecked());
+    QVERIFY(!named<QCheckBox>(&form, "HighContrast")->isChecked());
     QCOMPARE(named<DragNumberEdit>(&form, "RBorderWidth")->text(), QStringLiteral("1"));
     QCOMPARE(named<DragNumberEdit>(&form, "ImgBorderWidth")->text(), QStringLiteral("1"));
     QCOMPARE(form.RBorderColorValue(), QColor(Qt::black));
@@ -794,8 +795,10 @@ void TestMenuWindow::settingsDefaultsAndSave()
         QVERIFY(!QFile::exists(SoftIniPath()));
     }
     named<DragNumberEdit>(&form, "ImgBorderWidth")->setText(QStringLiteral("3"));
+    named<QCheckBox>(&form, "HighContrast")->click();
     named<QPushButton>(&form, "BOK")->click();
     QVERIFY(!form.isVisible());
+    QVERIFY(ReadBytes(SoftIniPath()).contains("HighContrast=1"));
 
     const SoftSettings settings = ReadSoftSettings();
     QCOMPARE(settings.randSpliter, QStringLiteral("全角分号"));
@@ -804,6 +807,7 @@ void TestMenuWindow::settingsDefaultsAndSave()
     QCOMPARE(settings.imgBorderColor, QStringLiteral("10,20,30"));
     QVERIFY(!settings.randLabelBorder);
     QCOMPARE(settings.rBorderColor, QStringLiteral("0,0,0"));
+    QVERIFY(settings.highContrast);
 
     // An unknown separator selects nothing; cancelling writes nothing.
     IniFile(SoftIniPath()).WriteString(SoftIni::kRand, SoftIni::kRandSpliter, QStringLiteral("冒号"));
@@ -811,6 +815,7 @@ void TestMenuWindow::settingsDefaultsAndSave()
     form.show();
     QCOMPARE(named<QComboBox>(&form, "RandSpliterValue")->currentIndex(), -1);
     QVERIFY(named<DragNumberEdit>(&form, "ImgBorderWidth")->isEnabled());
+    QVERIFY(named<QCheckBox>(&form, "HighContrast")->isChecked());
     named<QPushButton>(&form, "BCancel")->click();
     QCOMPARE(ReadBytes(SoftIniPath()), before);
 }

@@ -6,8 +6,10 @@
 #include "domutil.h"
 #include "encodedxml.h"
 #include "handoff.h"
+#include "highcontrast.h"
 #include "messages.h"
 #include "randform.h"
+#include "readablecolours.h"
 #include "recordcontroller.h"
 #include "recordintegration.h"
 
@@ -15,6 +17,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -39,6 +42,26 @@ QStringList UnnamedFocusableControls(QWidget *window)
                            + widget->objectName());
     }
     return unnamed;
+}
+
+// Contrast of the drawn text in `area` of the window against its ground: the ground is
+// the commonest colour, the text the colour furthest from it.
+double DrawnTextContrast(QWidget *window, const QRect &area)
+{
+    const QImage image = window->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb ground = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(ground))
+            ground = it.key();
+    auto rgb = [](QRgb colour) { return Rgb{qRed(colour), qGreen(colour), qBlue(colour)}; };
+    double furthest = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        furthest = std::max(furthest, ContrastRatio(rgb(it.key()), rgb(ground)));
+    return furthest;
 }
 
 QWidget *VisibleWindowNamed(const QString &name)
@@ -120,6 +143,46 @@ private slots:
         record->RandMenu()->findChild<QAction *>("RRMenu_Sort")->setShortcut({});
         record->AddWindowKeys({QKeySequence(Qt::CTRL | Qt::Key_T)});
         QVERIFY(record->RandMenu()->findChild<QAction *>("RRMenu_Sort")->shortcut().isEmpty());
+    }
+
+    // Last: the look stays on for the rest of the run. A grey result on a grey window
+    // comes out at 7:1 or more; the project file keeps its grey.
+    void highContrastMakesTheResultReadable()
+    {
+        QFile file(QStringLiteral(SUITE_SOURCE_DIR "/data/Demo/1.RandRangeNum.xml"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QDomDocument document = ParseXmlText(QString::fromUtf8(file.readAll()), file.fileName());
+        const QDomElement formElement = ChildElement(document.documentElement(), "Form");
+        ChildElement(document.documentElement(), "Animate").setAttribute("InRand", "否");
+        QDomElement background = ChildElement(formElement, "Background");
+        background.setAttribute("Type", "BgOfColor");
+        background.setAttribute("Color", "128,128,128");
+        QDomElement box = ChildElement(formElement, "RandBox");
+        box.setAttribute("Type", "Label");
+        box.setAttribute("Font", "150,150,150|微软雅黑|fsBold|40");
+        SaveEncodedDocument(document, ProjectFilePath(QStringLiteral("灰")));
+        const QByteArray stored = [] {
+            QFile project(ProjectFilePath(QStringLiteral("灰")));
+            return project.open(QIODevice::ReadOnly) ? project.readAll() : QByteArray();
+        }();
+        WriteEditProject(1, QStringLiteral("灰"));
+
+        auto drawnContrast = [] {
+            TRandForm grey;
+            if (grey.FormShow() != TRandForm::StartupOutcome::Shown)
+                return 0.0;
+            grey.GoRandButton->click();
+            if (!QTest::qWaitFor([&grey] { return !grey.RandBoxLabel->text().isEmpty(); }))
+                return 0.0;
+            return DrawnTextContrast(&grey, grey.RandBoxLabel->geometry());
+        };
+        QVERIFY(drawnContrast() < kHighContrast);
+        UseHighContrastLook();
+        QVERIFY(HighContrastOn());
+        QVERIFY2(drawnContrast() >= kHighContrast, qPrintable(QString::number(drawnContrast())));
+        QFile project(ProjectFilePath(QStringLiteral("灰")));
+        QVERIFY(project.open(QIODevice::ReadOnly));
+        QCOMPARE(project.readAll(), stored);
     }
 };
 

@@ -6,11 +6,13 @@
 #include "escreenform.h"
 #include "guarded.h"
 #include "handoff.h"
+#include "highcontrast.h"
 #include "launcher.h"
 #include "messages.h"
 #include "musicchannel.h"
 #include "pwdform.h"
 #include "querysection.h"
+#include "readablecolours.h"
 #include "randengine.h"
 #include "stopbuttonplace.h"
 #include "timesform.h"
@@ -340,6 +342,8 @@ void TRandForm::LoadProject()
     // Read everything before anything is shown, so a malformed project changes nothing.
     m_pictureProject = IsPictureProject(document);
     m_form = ReadFormSection(document, m_pictureProject);
+    if (HighContrastOn())
+        MakeFormHighContrast(m_form, m_pictureProject);
     m_animate = ReadAnimateSection(document);
     const QuerySection query = ReadQuerySection(document);
     m_pmode = query.pmode;

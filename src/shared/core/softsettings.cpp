@@ -63,6 +63,7 @@ SoftSettings ReadSoftSettings(const QString &iniPath)
     const QString keep = ini.ReadString(kHistory, kKeep).trimmed();
     s.keepHistory = keep != QStringLiteral("否") && keep != QStringLiteral("0");
     s.language = ini.ReadString(kInterface, kLanguage, s.language);
+    s.highContrast = ini.ReadBool(kInterface, kHighContrast, false);
     return s;
 }
 
@@ -90,6 +91,12 @@ void WriteLanguageSetting(const QString &language, const QString &iniPath)
 {
     IniFile ini(iniPath);
     ini.WriteString(SoftIni::kInterface, SoftIni::kLanguage, language);
+}
+
+void WriteHighContrastSetting(bool on, const QString &iniPath)
+{
+    IniFile ini(iniPath);
+    ini.WriteBool(SoftIni::kInterface, SoftIni::kHighContrast, on);
 }
 
 std::optional<QString> RandSpliterCharacters(const QString &name)

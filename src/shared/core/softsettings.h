@@ -29,6 +29,9 @@ struct SoftSettings
     // [Interface] Language: "自动", "中文" or "English" (interfacelanguage.h); read at
     // each program's start.
     QString language = QStringLiteral("自动");
+    // [Interface] HighContrast: the high-contrast look of the windows, read at each
+    // program's start.
+    bool highContrast = false;
 
     // The widths the settings dialog accepts.
     static constexpr int MinBorderWidth = 1;
@@ -60,6 +63,7 @@ inline const QString kHistory = QStringLiteral("History");
 inline const QString kKeep = QStringLiteral("Keep");
 inline const QString kInterface = QStringLiteral("Interface");
 inline const QString kLanguage = QStringLiteral("Language");
+inline const QString kHighContrast = QStringLiteral("HighContrast");
 } // namespace SoftIni
 
 inline const QString SettingsDialogDefaultSpliter = QStringLiteral("双空格");
@@ -81,6 +85,8 @@ void WriteRandShowSettings(const SoftSettings &settings, const QString &iniPath 
 
 // The settings dialog's language choice. Throws IniAccessError.
 void WriteLanguageSetting(const QString &language, const QString &iniPath = SoftIniPath());
+// The settings dialog's high-contrast choice. Throws IniAccessError.
+void WriteHighContrastSetting(bool on, const QString &iniPath = SoftIniPath());
 
 // "Application:" <-> the data folder (or the installation folder for installed pictures)
 // in wallpaper paths.

@@ -1,12 +1,13 @@
 #include "chineseui.h"
 
 #include "apppaths.h"
+#include "highcontrast.h"
 #include "interfacelanguage.h"
 #include "softsettings.h"
 #include "suiteerror.h"
 
+#include <QApplication>
 #include <QFont>
-#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -89,7 +90,7 @@ QLocale SystemMessagesLocale()
 
 // Soft.ini of the data folder this start will use: --appdir's, or the one PrepareDataDir
 // will choose. Read before that choice is made, so nothing is created here.
-QString LanguageSetting()
+SoftSettings StartSettings()
 {
     const QStringList arguments = QCoreApplication::arguments();
     const qsizetype at = arguments.indexOf(QStringLiteral("--appdir"));
@@ -97,9 +98,9 @@ QString LanguageSetting()
                               ? arguments.at(at + 1) + QLatin1Char('/')
                               : ChooseDataDir(InstallDir(), UserDataDir());
     try {
-        return ReadSoftSettings(dataDir + QStringLiteral("Soft.ini")).language;
+        return ReadSoftSettings(dataDir + QStringLiteral("Soft.ini"));
     } catch (const SuiteError &) {
-        return kLanguageAutomatic;
+        return SoftSettings{};
     }
 }
 
@@ -131,10 +132,15 @@ void InstallToolkitChineseTexts()
 // Chosen once the application object exists: its arguments may name the data folder.
 void InstallLanguageTexts()
 {
-    if (ChooseInterfaceLanguage(LanguageSetting(), SystemMessagesLocale()) == InterfaceLanguage::English)
+    const SoftSettings settings = StartSettings();
+    if (ChooseInterfaceLanguage(settings.language, SystemMessagesLocale()) == InterfaceLanguage::English)
         InstallEnglishTexts();
     else
         InstallToolkitChineseTexts();
+    // The look is chosen in the same file at the same moment: a program with widgets
+    // takes the high-contrast one when asked for.
+    if (settings.highContrast && qobject_cast<QApplication *>(QCoreApplication::instance()))
+        UseHighContrastLook();
 }
 
 } // namespace
