@@ -77,6 +77,7 @@ TExtraScreenForm::TExtraScreenForm(TDVEditorForm *editor, QWidget *parent)
 
     RandMemo = new QPlainTextEdit(kPlaceholder, BgImg);
     RandMemo->setObjectName(QStringLiteral("RandMemo"));
+    RandMemo->setAccessibleName(tr("结果预览"));
     RandMemo->setReadOnly(true);
     RandMemo->setContextMenuPolicy(Qt::NoContextMenu);
     RandMemo->viewport()->setCursor(Qt::ArrowCursor);

@@ -1,5 +1,6 @@
 #include "historyform.h"
 
+#include "captionlabel.h"
 #include "frequencyform.h"
 #include "historyreport.h"
 #include "messages.h"
@@ -227,17 +228,14 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     BFilter->setObjectName(QStringLiteral("BFilter"));
 
     auto *filterRow = new QHBoxLayout;
-    auto addLabel = [this, filterRow](const QString &text) {
-        auto *label = new QLabel(text, this);
-        filterRow->addWidget(label);
+    auto addField = [this, filterRow](const QString &caption, QWidget *field) {
+        filterRow->addWidget(MakeCaptionLabel(caption, field, this));
+        filterRow->addWidget(field);
     };
-    addLabel(QStringLiteral("工程："));
-    filterRow->addWidget(ProjectBox);
+    addField(QStringLiteral("工程："), ProjectBox);
     filterRow->addSpacing(12);
-    addLabel(QStringLiteral("日期从："));
-    filterRow->addWidget(FromDateEdit);
-    addLabel(QStringLiteral("到："));
-    filterRow->addWidget(ToDateEdit);
+    addField(QStringLiteral("日期从："), FromDateEdit);
+    addField(QStringLiteral("到："), ToDateEdit);
     filterRow->addWidget(BFilter);
     filterRow->addStretch();
 
@@ -258,6 +256,7 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     DrawGrid->setColumnWidth(kBatchColumn, 60);
     DrawGrid->setColumnWidth(kSourceColumn, 70);
     HistoryTabs->addTab(DrawGrid, QStringLiteral("抽取记录"));
+    DrawGrid->setAccessibleName(HistoryTabs->tabText(HistoryTabs->indexOf(DrawGrid)));
 
     auto *countPage = new QSplitter(Qt::Horizontal, HistoryTabs);
     countModel = new HistoryCountModel(this);

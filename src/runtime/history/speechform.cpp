@@ -1,5 +1,7 @@
 #include "speechform.h"
 
+#include "captionlabel.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,7 +38,7 @@ TSpeechForm::TSpeechForm(const SpeechSettings &initial, std::function<void(int, 
         QSlider *slider;
     } rows[] = {{"语速：", "慢", "快", RateSlider}, {"音量：", "小", "大", VolumeSlider}};
     for (int row = 0; row < 2; ++row) {
-        form->addWidget(new QLabel(QString::fromUtf8(rows[row].caption), this), row, 0);
+        form->addWidget(MakeCaptionLabel(QString::fromUtf8(rows[row].caption), rows[row].slider, this), row, 0);
         form->addWidget(new QLabel(QString::fromUtf8(rows[row].low), this), row, 1);
         form->addWidget(rows[row].slider, row, 2);
         form->addWidget(new QLabel(QString::fromUtf8(rows[row].high), this), row, 3);

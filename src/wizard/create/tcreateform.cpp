@@ -1,7 +1,6 @@
 #include "tcreateform.h"
-
-
 #include "apppaths.h"
+#include "captionlabel.h"
 #include "colourlisteditor.h"
 #include "displaysection.h"
 #include "domutil.h"
@@ -215,8 +214,8 @@ QWidget *TCreateForm::BuildStep1()
     layout->setContentsMargins(12, 12, 12, 12);
 
     auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(QStringLiteral("项目名称："), panel));
     projNameValue = new QLineEdit(panel);
+    nameRow->addWidget(MakeCaptionLabel(QStringLiteral("项目名称："), projNameValue, panel));
     projNameValue->setObjectName(QStringLiteral("ProjNameValue"));
     projNameValue->setMaxLength(100);
     nameRow->addWidget(projNameValue, 1);
@@ -246,8 +245,8 @@ QWidget *TCreateForm::BuildStep2()
     panel->setObjectName(QStringLiteral("Step2Panel"));
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(12, 12, 12, 12);
-    layout->addWidget(new QLabel(QStringLiteral("随机数配置："), panel));
     randInfo = MakeRandInfo(panel);
+    layout->addWidget(MakeCaptionLabel(QStringLiteral("随机数配置："), randInfo, panel));
     layout->addWidget(randInfo, 1);
 
     auto *row = new QHBoxLayout;
@@ -271,8 +270,8 @@ QWidget *TCreateForm::BuildStep3()
     layout->setSpacing(6);
 
     auto *titleRow = new QHBoxLayout;
-    titleRow->addWidget(new QLabel(QStringLiteral("窗口标题："), panel));
     projTitle = new QLineEdit(panel);
+    titleRow->addWidget(MakeCaptionLabel(QStringLiteral("窗口标题："), projTitle, panel));
     projTitle->setObjectName(QStringLiteral("ProjTitle"));
     titleRow->addWidget(projTitle, 1);
     layout->addLayout(titleRow);

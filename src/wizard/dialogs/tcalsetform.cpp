@@ -1,5 +1,6 @@
 #include "tcalsetform.h"
 
+#include "captionlabel.h"
 #include "gridcells.h"
 #include "groupstatistics.h"
 #include "yesno.h"
@@ -132,6 +133,7 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
 
     conditionBox = new QGroupBox(QStringLiteral("取值条件列表："), this);
     conditionBox->setObjectName(QStringLiteral("ConditionArea"));
+    conditionList->setAccessibleName(conditionBox->title());
     auto *conditionLayout = new QGridLayout(conditionBox);
     conditionLayout->addWidget(conditionList, 0, 0, 3, 1);
     conditionLayout->addWidget(actionBox, 0, 1);
@@ -156,14 +158,14 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
     dragGhost->hide();
 
     auto *varRow = new QHBoxLayout;
-    varRow->addWidget(new QLabel(QStringLiteral("变量列表："), this));
+    varRow->addWidget(MakeCaptionLabel(QStringLiteral("变量列表："), varValue, this));
     varRow->addWidget(varValue, 1);
     varRow->addWidget(goVar);
     varRow->addWidget(varsReset);
 
     auto *gridRow = new QGridLayout;
-    gridRow->addWidget(new QLabel(QStringLiteral("随机变量设置："), this), 0, 0);
-    gridRow->addWidget(new QLabel(QStringLiteral("关系变量设置："), this), 0, 1);
+    gridRow->addWidget(MakeCaptionLabel(QStringLiteral("随机变量设置："), randVarList, this), 0, 0);
+    gridRow->addWidget(MakeCaptionLabel(QStringLiteral("关系变量设置："), equalVarList, this), 0, 1);
     gridRow->addWidget(randVarList, 1, 0);
     gridRow->addWidget(equalVarList, 1, 1);
     gridRow->setColumnStretch(0, 3);

@@ -1,5 +1,6 @@
 #include "tequationsetform.h"
 
+#include "captionlabel.h"
 #include "gridcells.h"
 #include "groupstatistics.h"
 #include "yesno.h"
@@ -77,21 +78,21 @@ TEquationSetForm::TEquationSetForm(QWidget *parent) : ModeDialog(parent, false)
     countRow = MakeCountRow(this, DragCounter(), QStringLiteral("题目数量："), 100);
 
     auto *timesRow = new QHBoxLayout;
-    timesRow->addWidget(new QLabel(QStringLiteral("方程元数："), this));
+    timesRow->addWidget(MakeCaptionLabel(QStringLiteral("方程元数："), timesCountValue, this));
     timesRow->addWidget(timesCountValue);
     timesRow->addWidget(goTimes);
     timesRow->addStretch(1);
 
     auto *grids = new QGridLayout;
-    grids->addWidget(new QLabel(QStringLiteral("未知量列表："), this), 0, 0);
-    grids->addWidget(new QLabel(QStringLiteral("系数列表："), this), 0, 1);
+    grids->addWidget(MakeCaptionLabel(QStringLiteral("未知量列表："), unknownVarList, this), 0, 0);
+    grids->addWidget(MakeCaptionLabel(QStringLiteral("系数列表："), factorList, this), 0, 1);
     grids->addWidget(unknownVarList, 1, 0);
     grids->addWidget(factorList, 1, 1);
     grids->setColumnStretch(0, 5);
     grids->setColumnStretch(1, 4);
 
     auto *equationRow = new QHBoxLayout;
-    equationRow->addWidget(new QLabel(QStringLiteral("方程表达式："), this));
+    equationRow->addWidget(MakeCaptionLabel(QStringLiteral("方程表达式："), equationFormatValue, this));
     equationRow->addWidget(equationFormatValue, 1);
     equationRow->addWidget(equationReset);
 

@@ -70,6 +70,7 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
     randListSet->setObjectName(QStringLiteral("RandListSet"));
     randListValue = new ListMemo(this);
     randListValue->setObjectName(QStringLiteral("RandListValue"));
+    randListSet->setBuddy(randListValue);
     connect(randListValue, &QPlainTextEdit::textChanged, this, &TListSetForm::RandListValueChange);
     connect(randListValue, &ListMemo::TablePasted, this, &TListSetForm::PasteTable);
     importFromFile = new QPushButton(QStringLiteral("从文件导入…"), this);
@@ -135,6 +136,7 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->addRow(QStringLiteral("分隔符："), spliterValue);
+    ranCountLabel->setBuddy(ranCountValue);
     form->addRow(ranCountLabel, ranCountValue);
 
     auto *listTitleRow = new QHBoxLayout;
