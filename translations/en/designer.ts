@@ -95,5 +95,63 @@
         <source>边框宽度必须是 %1 到 %2 之间的整数！</source>
         <translation>The border width must be a whole number from %1 to %2.</translation>
     </message>
+    <message>
+        <source>高对比度</source>
+        <translation>High contrast</translation>
+    </message>
+    <message>
+        <source>抽取窗口和对话框使用黑底浅色文字，便于在投影仪上阅读</source>
+        <translation>Light text on black in the drawing window and dialogs, readable on a projector</translation>
+    </message>
+</context>
+<context>
+    <name>TDVEditorForm</name>
+    <message>
+        <source>属性值</source>
+        <translation>Property values</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignForm</name>
+    <message>
+        <source>窗口设计画布</source>
+        <translation>Window design canvas</translation>
+    </message>
+    <message>
+        <source>Tab 键选择下一个对象，方向键移动所选对象（按住 Shift 每次 10 像素），Shift+Ctrl+方向键调整大小</source>
+        <translation>Tab selects the next object; the arrow keys move the selected object (10 pixels with Shift); Shift+Ctrl+arrow keys resize it</translation>
+    </message>
+</context>
+<context>
+    <name>TExtraScreenForm</name>
+    <message>
+        <source>结果预览</source>
+        <translation>Result preview</translation>
+    </message>
+</context>
+<context>
+    <name>TFirstForm</name>
+    <message>
+        <source>新的工程名称</source>
+        <translation>New project name</translation>
+    </message>
+    <message>
+        <source>查找工程</source>
+        <translation>Find project</translation>
+    </message>
+</context>
+<context>
+    <name>TIconsForm</name>
+    <message>
+        <source>可选的图标</source>
+        <translation>Available icons</translation>
+    </message>
+</context>
+<context>
+    <name>TMusicSetForm</name>
+    <message>
+        <source>音乐列表</source>
+        <translation>Music list</translation>
+    </message>
 </context>
 </TS>

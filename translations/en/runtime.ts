@@ -126,6 +126,13 @@
     </message>
 </context>
 <context>
+    <name>RemoteDialog</name>
+    <message>
+        <source>手机页面地址</source>
+        <translation>Phone page address</translation>
+    </message>
+</context>
+<context>
     <name>SaveFileChooser</name>
     <message>
         <source>保存位置：</source>
@@ -486,6 +493,17 @@ Please restore the project file from a backup, or make the project again.</trans
     <message>
         <source>统计结果</source>
         <translation>Figures</translation>
+    </message>
+</context>
+<context>
+    <name>TVerifyForm</name>
+    <message>
+        <source>证书指纹</source>
+        <translation>Certificate fingerprint</translation>
+    </message>
+    <message>
+        <source>证书文件</source>
+        <translation>Certificate file</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,11 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
+<context>
+    <name>TGroupSetForm</name>
+    <message>
+        <source>分组列表</source>
+        <translation>Groups</translation>
+    </message>
+</context>
 </TS>
