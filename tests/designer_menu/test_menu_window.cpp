@@ -920,8 +920,8 @@ void TestMenuWindow::keysMoveBetweenIconsAndRunTheirCommands()
     for (int i = 0; i < kNames.size(); ++i)
         tabStops += menu->ProjIcon(i)->focusPolicy() == Qt::StrongFocus;
     QCOMPARE(tabStops, 1);
+    QCOMPARE(focusedIcon(), menu->ProjIcon(0));
 
-    menu->ProjIcon(0)->setFocus();
     QTest::keyClick(focusedIcon(), Qt::Key_Right);
     QCOMPARE(focusedIcon(), menu->ProjIcon(1));
     QCOMPARE(menu->Selected(), 1);

@@ -127,6 +127,8 @@ void TFirstForm::FormCreate()
     ProjRenameEdit->setGeometry(0, -30, 120, 27);
     ProjRenameEdit->installEventFilter(this);
     ProjRenameEdit->setAccessibleName(tr("新的工程名称"));
+    // Parked out of sight between renames, where Tab must not lose the focus in it.
+    ProjRenameEdit->setFocusPolicy(Qt::ClickFocus);
     connect(ProjRenameEdit, &QLineEdit::returnPressed, this, [this] {
         CommitRename();
         if (!renaming)
@@ -242,6 +244,9 @@ void TFirstForm::FormShow()
         if (!pendingProject.isEmpty())
             ResetDesignSender();
     });
+    // The keyboard starts in the grid, on the current icon.
+    if (icons.TabStop() >= 0)
+        icons.Icon(icons.TabStop())->setFocus(Qt::OtherFocusReason);
     Delay1ms->start();
 }
 
