@@ -33,11 +33,11 @@ InfoStrip::InfoStrip(QWidget *parent) : QWidget(parent)
 
     InfoProjCount = AddLabel("InfoProjCount");
     InfoVersion = AddLabel("InfoVersion");
-    InfoVersion->setText(QStringLiteral("软件版本：") + MakerInfo::SoftwareVersion);
+    InfoVersion->setText(tr("软件版本：") + MakerInfo::SoftwareVersion);
     InfoQQGroup = AddLabel("InfoQQGroup");
-    InfoQQGroup->setText(QStringLiteral("用户交流QQ群：%1（点击复制）").arg(MakerInfo::QQGroupNumber));
+    InfoQQGroup->setText(tr("用户交流QQ群：%1（点击复制）").arg(MakerInfo::QQGroupNumber));
     InfoBlog = AddLabel("InfoBlog");
-    InfoBlog->setText(QStringLiteral("官方微博：") + MakerInfo::BlogName);
+    InfoBlog->setText(tr("官方微博：") + MakerInfo::BlogName);
     for (QLabel *link : {InfoQQGroup, InfoBlog}) {
         link->setCursor(Qt::PointingHandCursor);
         link->setStyleSheet(QStringLiteral("color: #1d4fa3;"));
@@ -54,7 +54,7 @@ InfoStrip::InfoStrip(QWidget *parent) : QWidget(parent)
     InfoProjMode = AddLabel("InfoProjMode");
     InfoProjType = AddLabel("InfoProjType");
     InfoProjRemarkLabel = AddLabel("InfoProjRemarkLabel");
-    InfoProjRemarkLabel->setText(QStringLiteral("备注："));
+    InfoProjRemarkLabel->setText(tr("备注："));
     InfoProjRemark = new QLineEdit(this);
     InfoProjRemark->setObjectName(QStringLiteral("InfoProjRemark"));
     InfoProjRemark->setReadOnly(true);
@@ -75,7 +75,7 @@ void InfoStrip::ShowGeneralView(int projectCount)
 {
     projectView = false;
     InfoImg->setPixmap(countPicture);
-    InfoProjCount->setText(QStringLiteral("工程总数：%1个").arg(projectCount));
+    InfoProjCount->setText(tr("工程总数：%1个").arg(projectCount));
     for (QWidget *part : {InfoProjCount, InfoVersion, InfoQQGroup, InfoBlog})
         part->show();
     for (QWidget *part : std::initializer_list<QWidget *>{InfoProjName, InfoProjAuthor, InfoProjRange, InfoProjMode,
@@ -89,14 +89,14 @@ void InfoStrip::ShowProjectView(const ProjectInfo &info)
     projectView = true;
     InfoImg->setPixmap(info.icon);
     setElidedText(InfoProjName, info.name);
-    setElidedText(InfoProjAuthor, QStringLiteral("作者：") + info.author);
-    setElidedText(InfoProjRange, QStringLiteral("应用领域：") + info.range);
-    setElidedText(InfoProjMode, QStringLiteral("生成模式：") + info.mode);
-    setElidedText(InfoProjType, QStringLiteral("工程类型：") + info.type);
+    setElidedText(InfoProjAuthor, tr("作者：") + info.author);
+    setElidedText(InfoProjRange, tr("应用领域：") + info.range);
+    setElidedText(InfoProjMode, tr("生成模式：") + info.mode);
+    setElidedText(InfoProjType, tr("工程类型：") + info.type);
     InfoProjRemark->setText(info.remark);
     InfoProjRemark->setCursorPosition(0);
-    InfoCreateTime->setText(QStringLiteral("创建时间：") + info.createTime);
-    InfoEditTime->setText(QStringLiteral("修改时间：") + info.editTime);
+    InfoCreateTime->setText(tr("创建时间：") + info.createTime);
+    InfoEditTime->setText(tr("修改时间：") + info.editTime);
     for (QWidget *part : {InfoProjCount, InfoVersion, InfoQQGroup, InfoBlog})
         part->hide();
     for (QWidget *part : std::initializer_list<QWidget *>{InfoProjName, InfoProjAuthor, InfoProjRange, InfoProjMode,
