@@ -8,6 +8,7 @@
 #include "messages.h"
 #include "projectheader.h"
 #include "projectpwdform.h"
+#include "propertytemplates.h"
 #include "querysection.h"
 #include "suiteerror.h"
 
@@ -169,7 +170,7 @@ void TPropertyForm::FillProperties(const CatalogueEntry &entry, const QDomDocume
     accessPwd = header.accessByPwd ? header.accessPwd : QString();
     editPwd = header.editWithPwd ? header.editPwd : QString();
 
-    PType->setText(randTypeText(document));
+    PType->setText(ShownPropertyWord(randTypeText(document)));
     QStringList lines;
     try {
         const QuerySection query = ReadQuerySection(document);

@@ -34,6 +34,18 @@ const char *const kPropertyWords[] = {
     QT_TRANSLATE_NOOP("PropertyWords", "右对齐"), QT_TRANSLATE_NOOP("PropertyWords", "图片名称+扩展名"),
     QT_TRANSLATE_NOOP("PropertyWords", "仅图片名称"), QT_TRANSLATE_NOOP("PropertyWords", "完整的图片路径"),
     QT_TRANSLATE_NOOP("PropertyWords", "点此编辑"), QT_TRANSLATE_NOOP("PropertyWords", "点此设置"),
+    // project types and modes (Rand/@Type, Rand/@Mode), shown in the menu and the properties
+    QT_TRANSLATE_NOOP("PropertyWords", "生成数值型随机数"), QT_TRANSLATE_NOOP("PropertyWords", "随机点名"),
+    QT_TRANSLATE_NOOP("PropertyWords", "随机排序"), QT_TRANSLATE_NOOP("PropertyWords", "随机分配任务"),
+    QT_TRANSLATE_NOOP("PropertyWords", "随机抽取图片"), QT_TRANSLATE_NOOP("PropertyWords", "随机密码"),
+    QT_TRANSLATE_NOOP("PropertyWords", "随机抽取单词/字词"), QT_TRANSLATE_NOOP("PropertyWords", "随机坐标"),
+    QT_TRANSLATE_NOOP("PropertyWords", "随机抽奖（单奖项）"), QT_TRANSLATE_NOOP("PropertyWords", "随机抽奖（多奖项）"),
+    QT_TRANSLATE_NOOP("PropertyWords", "随机四则运算"), QT_TRANSLATE_NOOP("PropertyWords", "随机多元一次方程"),
+    QT_TRANSLATE_NOOP("PropertyWords", "随机一元二次方程"), QT_TRANSLATE_NOOP("PropertyWords", "自定义运算"),
+    QT_TRANSLATE_NOOP("PropertyWords", "数值范围模式"), QT_TRANSLATE_NOOP("PropertyWords", "列举模式"),
+    QT_TRANSLATE_NOOP("PropertyWords", "组合模式"), QT_TRANSLATE_NOOP("PropertyWords", "图片模式"),
+    QT_TRANSLATE_NOOP("PropertyWords", "密码模式"), QT_TRANSLATE_NOOP("PropertyWords", "计算模式"),
+    QT_TRANSLATE_NOOP("PropertyWords", "多元一次方程模式"),
 };
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "makerinfo.h"
+#include "propertytemplates.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -91,8 +92,8 @@ void InfoStrip::ShowProjectView(const ProjectInfo &info)
     setElidedText(InfoProjName, info.name);
     setElidedText(InfoProjAuthor, tr("作者：") + info.author);
     setElidedText(InfoProjRange, tr("应用领域：") + info.range);
-    setElidedText(InfoProjMode, tr("生成模式：") + info.mode);
-    setElidedText(InfoProjType, tr("工程类型：") + info.type);
+    setElidedText(InfoProjMode, tr("生成模式：") + ShownPropertyWord(info.mode));
+    setElidedText(InfoProjType, tr("工程类型：") + ShownPropertyWord(info.type));
     InfoProjRemark->setText(info.remark);
     InfoProjRemark->setCursorPosition(0);
     InfoCreateTime->setText(tr("创建时间：") + info.createTime);
