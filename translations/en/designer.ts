@@ -367,7 +367,7 @@
     </message>
     <message>
         <source>换行记录</source>
-        <translation>New line each</translation>
+        <translation>New lines</translation>
     </message>
     <message>
         <source>标记</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>使用生成框、记录框动画</source>
-        <translation>Animate the result and record boxes</translation>
+        <translation>Animate the boxes</translation>
     </message>
     <message>
         <source>随机数生成时的动画设置</source>
@@ -641,11 +641,11 @@
     </message>
     <message>
         <source>使用生成框</source>
-        <translation>In the result box</translation>
+        <translation>Result box</translation>
     </message>
     <message>
         <source>使用独立窗口</source>
-        <translation>In a window of their own</translation>
+        <translation>Own window</translation>
     </message>
     <message>
         <source>点此设置</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>隐藏记录框</source>
-        <translation>Hide the record box</translation>
+        <translation>Hide record box</translation>
     </message>
     <message>
         <source>动画终止设置</source>
@@ -665,7 +665,7 @@
     </message>
     <message>
         <source>显示倒计次数</source>
-        <translation>Show the countdown</translation>
+        <translation>Countdown</translation>
     </message>
     <message>
         <source>设置字体</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>使用独立按钮</source>
-        <translation>A button of its own</translation>
+        <translation>Own button</translation>
     </message>
     <message>
         <source>背景音乐</source>
@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>变色间隔：</source>
-        <translation>Colour interval:</translation>
+        <translation>Interval:</translation>
     </message>
     <message>
         <source>生成框</source>
@@ -804,11 +804,11 @@
     </message>
     <message>
         <source>播放固定音乐</source>
-        <translation>One piece of music</translation>
+        <translation>One file</translation>
     </message>
     <message>
         <source>播放随机音乐</source>
-        <translation>Random music from a list</translation>
+        <translation>Random list</translation>
     </message>
     <message>
         <source>载入</source>
@@ -982,7 +982,7 @@
     </message>
     <message>
         <source>为非文本框式生成框和记录框添加边框</source>
-        <translation>Add a border to result and record boxes that are not text boxes</translation>
+        <translation>Border around plain boxes</translation>
     </message>
     <message>
         <source>为图片添加边框</source>
@@ -1640,7 +1640,7 @@
     </message>
     <message>
         <source>显示密码</source>
-        <translation>&amp;Show password</translation>
+        <translation>&amp;Show</translation>
     </message>
     <message>
         <source>确定</source>

@@ -90,6 +90,7 @@ TMusicSetForm::TMusicSetForm(QWidget *parent) : QDialog(parent)
 
     auto *save = new QPushButton(tr("保存设置"), this);
     save->setObjectName(QStringLiteral("SaveMode"));
+    save->setDefault(true);
     auto *exit = new QPushButton(tr("取消"), this);
     exit->setObjectName(QStringLiteral("Exit"));
     connect(save, &QPushButton::clicked, this, &TMusicSetForm::SaveModeClick);

@@ -112,13 +112,6 @@ CommandBar::CommandBar(QWidget *parent) : QWidget(parent)
         caption->setFont(MenuCaptionFont());
         caption->setStyleSheet(QStringLiteral("color: white;"));
         caption->adjustSize();
-        if (caption->width() > kSlotWidth - 4) {
-            // Longer (English) captions take two lines rather than run into the next slot.
-            caption->setWordWrap(true);
-            caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            caption->setFixedWidth(kSlotWidth - 4);
-            caption->adjustSize();
-        }
         caption->move(left + (kSlotWidth - caption->width()) / 2, 52);
         for (QLabel *part : {glyph, caption}) {
             part->setCursor(Qt::PointingHandCursor);

@@ -109,8 +109,11 @@ void InfoStrip::ShowProjectView(const ProjectInfo &info)
 void InfoStrip::Relayout(int clientWidth)
 {
     const bool wide = clientWidth > 900;
-    const int remarkLeft = kTextLeft + 40;
-    const int remarkWidth = wide ? clientWidth - 485 : clientWidth - 297;
+    // The caption takes what its language needs, the remark field the rest.
+    const int remarkLabelWidth =
+        std::max(40, InfoProjRemarkLabel->fontMetrics().horizontalAdvance(InfoProjRemarkLabel->text()) + 2);
+    const int remarkLeft = kTextLeft + remarkLabelWidth;
+    const int remarkWidth = (wide ? clientWidth - 485 : clientWidth - 297) - (remarkLabelWidth - 40);
     const int middleLeft = remarkLeft + remarkWidth + 14;
     const int timesLeft = wide ? clientWidth - 205 : -200;
 
@@ -123,7 +126,7 @@ void InfoStrip::Relayout(int clientWidth)
     InfoProjName->setGeometry(kTextLeft, kFirstLine - 1, firstLineWidth, 22);
     InfoProjAuthor->setGeometry(kTextLeft + firstLineWidth + 8, kFirstLine, firstLineWidth, 20);
     InfoProjRange->setGeometry(kTextLeft + 2 * (firstLineWidth + 8), kFirstLine, firstLineWidth, 20);
-    InfoProjRemarkLabel->setGeometry(kTextLeft, kSecondLine + 1, 40, 20);
+    InfoProjRemarkLabel->setGeometry(kTextLeft, kSecondLine + 1, remarkLabelWidth, 20);
     InfoProjRemark->setGeometry(remarkLeft, kSecondLine, std::max(20, remarkWidth), 22);
     InfoProjMode->setGeometry(middleLeft, kFirstLine, 170, 20);
     InfoProjType->setGeometry(middleLeft, kSecondLine, 170, 20);
