@@ -2,11 +2,10 @@
 // English, what they store stays the Chinese the other programs read.
 #include "aboutform.h"
 #include "animateform.h"
-#include "appdirarguments.h"
 #include "apppaths.h"
-#include "chineseui.h"
 #include "commandbar.h"
 #include "encodedxml.h"
+#include "englishapplication.h"
 #include "extrabuttonform.h"
 #include "extrascreenform.h"
 #include "iconsform.h"
@@ -23,7 +22,6 @@
 #include "tmusicsetform.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -241,16 +239,7 @@ private:
 
 int main(int argc, char **argv)
 {
-    qputenv("LANG", "en_US.UTF-8");
-    qunsetenv("LC_ALL");
-    qunsetenv("LC_MESSAGES");
-    QTemporaryDir settingsDir;
-    SetInstallDir(QStringLiteral(SUITE_APP_DIR));
-    AppDirArguments arguments(argv[0], settingsDir.path());
-    UseInterfaceLanguage();
-    QApplication application(arguments.count, arguments.values);
-    TestEnglishDesigner test;
-    return QTest::qExec(&test, argc, argv);
+    return RunInEnglish<TestEnglishDesigner>(argc, argv);
 }
 
 #include "test_english_designer.moc"
