@@ -1190,6 +1190,11 @@
         <source>备注%1</source>
         <translation>Remark %1</translation>
     </message>
+    <message>
+        <source>快捷键</source>
+        <comment>row of the key editor</comment>
+        <translation>Draw key</translation>
+    </message>
 </context>
 <context>
     <name>TExtraButtonForm</name>

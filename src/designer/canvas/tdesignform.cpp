@@ -765,11 +765,12 @@ void TDesignForm::ChangeShortCutClick()
     auto *keyEditor = findChild<TVEditForm *>(QStringLiteral("TVEditForm"));
     if (!keyEditor)
         keyEditor = new TVEditForm(this);
-    keyEditor->InsertRow(QStringLiteral("快捷键"), Form().goRandShortCut.shortCut, TVEditForm::RowKind::PickListOnly,
-                         DrawKeys());
-    keyEditor->SetOkHandler([this, keyEditor] {
+    // The grid shows its keys: this one is only ever read back here, so it is the caption.
+    const QString keyRow = tr("快捷键", "row of the key editor");
+    keyEditor->InsertRow(keyRow, Form().goRandShortCut.shortCut, TVEditForm::RowKind::PickListOnly, DrawKeys());
+    keyEditor->SetOkHandler([this, keyEditor, keyRow] {
         FormSection after = Form();
-        after.goRandShortCut.shortCut = keyEditor->Value(QStringLiteral("快捷键"));
+        after.goRandShortCut.shortCut = keyEditor->Value(keyRow);
         keyEditor->accept();
         Change(tr("更改快捷键"), after);
     });
