@@ -546,7 +546,7 @@
     </message>
     <message>
         <source>Zelmora 随机抽取系统</source>
-        <translation>Zelmora Random Draws</translation>
+        <translation>Zelmora Draws</translation>
     </message>
     <message>
         <source>Zelmora [Varnel]    版本 %1</source>
@@ -1310,7 +1310,7 @@
     </message>
     <message>
         <source>输入工程名称或备注中的文字，Esc 键取消</source>
-        <translation>Type part of a project name or remark; Esc cancels</translation>
+        <translation>Name or remark; Esc cancels</translation>
     </message>
     <message>
         <source>更改壁纸(&amp;C)</source>
