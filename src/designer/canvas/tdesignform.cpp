@@ -565,9 +565,7 @@ void TDesignForm::CanvasMouseMove(const QPoint &point, bool leftButtonHeld)
         const Position *position = PositionOf(Form(), m_selected);
         const QPoint delta = point - m_dragOrigin;
         const QRect rect = MovedRect(m_pressRect, position ? position->align : QString(), delta.x(), delta.y());
-        m_canvas->SetObjectRect(m_selected, rect);
-        m_canvas->Selection()->Place(rect);
-        m_canvas->Hover().Hide();
+        ShowSelectedAt(rect);
         return;
     }
     const DesignObject object = m_canvas->ObjectAt(point);
@@ -582,12 +580,7 @@ void TDesignForm::CanvasMouseUp(const QPoint &)
     if (!m_dragging)
         return;
     m_dragging = false;
-    const Position *position = PositionOf(Form(), m_selected);
-    const QRect rect = SelectedRect();
-    if (!position || rect == m_pressRect)
-        return;
-    m_undo->push(new GeometryCommand(m_document, GeometryCommand::Kind::Move, m_selected, *position,
-                                     PositionFromRect(rect, position->align)));
+    PushGeometryStep(GeometryCommand::Kind::Move, m_pressRect);
 }
 
 void TDesignForm::SizedMouseDown(HandleDirection)
@@ -602,9 +595,7 @@ void TDesignForm::SizedMouseMove(HandleDirection direction, int dx, int dy)
         return;
     const Position *position = PositionOf(Form(), m_selected);
     const QRect rect = ResizedRect(direction, m_pressRect, position ? position->align : QString(), dx, dy);
-    m_canvas->SetObjectRect(m_selected, rect);
-    m_canvas->Selection()->Place(rect);
-    m_canvas->Hover().Hide();
+    ShowSelectedAt(rect);
 }
 
 void TDesignForm::SizedMouseUp(HandleDirection)
@@ -612,12 +603,23 @@ void TDesignForm::SizedMouseUp(HandleDirection)
     if (!m_resizing)
         return;
     m_resizing = false;
+    PushGeometryStep(GeometryCommand::Kind::Resize, m_pressRect);
+}
+
+void TDesignForm::ShowSelectedAt(const QRect &rect)
+{
+    m_canvas->SetObjectRect(m_selected, rect);
+    m_canvas->Selection()->Place(rect);
+    m_canvas->Hover().Hide();
+}
+
+void TDesignForm::PushGeometryStep(GeometryCommand::Kind kind, const QRect &start)
+{
     const Position *position = PositionOf(Form(), m_selected);
     const QRect rect = SelectedRect();
-    if (!position || rect == m_pressRect)
+    if (!position || rect == start)
         return;
-    m_undo->push(new GeometryCommand(m_document, GeometryCommand::Kind::Resize, m_selected, *position,
-                                     PositionFromRect(rect, position->align)));
+    m_undo->push(new GeometryCommand(m_document, kind, m_selected, *position, PositionFromRect(rect, position->align)));
 }
 
 // ---- keyboard ---------------------------------------------------------------------
@@ -687,9 +689,7 @@ bool TDesignForm::CanvasKeyPress(const QKeyEvent *event)
         const int step = modifiers == Qt::ShiftModifier ? 10 : 1;
         rect = MovedRect(now, position->align, dx * step, dy * step);
     }
-    m_canvas->SetObjectRect(m_selected, rect);
-    m_canvas->Selection()->Place(rect);
-    m_canvas->Hover().Hide();
+    ShowSelectedAt(rect);
     WriteGeometryRows();
     return true;
 }
@@ -699,12 +699,7 @@ void TDesignForm::EndKeyRun()
     if (!m_keyRun)
         return;
     m_keyRun = false;
-    const Position *position = PositionOf(Form(), m_selected);
-    const QRect rect = SelectedRect();
-    if (!position || rect == m_keyRunStart)
-        return;
-    m_undo->push(new GeometryCommand(m_document, m_keyRunKind, m_selected, *position,
-                                     PositionFromRect(rect, position->align)));
+    PushGeometryStep(m_keyRunKind, m_keyRunStart);
 }
 
 void TDesignForm::SelectNeighbour(bool forward)

@@ -84,6 +84,10 @@ private:
     void SizedMouseMove(HandleDirection direction, int dx, int dy);
     void SizedMouseUp(HandleDirection direction);
     void PlaceRemark(const QPoint &point);
+    // The selected object shown at `rect` while a drag or a run of keys moves it; the
+    // document follows in one undo step when the move ends (nothing when it changed nothing).
+    void ShowSelectedAt(const QRect &rect);
+    void PushGeometryStep(GeometryCommand::Kind kind, const QRect &start);
 
     // Keys on the canvas: arrows move the selected object (Shift: by 10), Shift+Ctrl+arrows
     // resize it, Tab and Shift+Tab select the next or previous object. Keys pressed in a
