@@ -164,7 +164,8 @@ private slots:
 
     void percentagesFiftyThirtyTwenty()
     {
-        const QStringList expanded = ExpandWeights(QStringLiteral("百分比&A:50&B C:30&D:20"), true, QStringLiteral(" "));
+        const QStringList expanded =
+            ExpandWeights(QStringLiteral("百分比&A:50&B C:30&D:20"), true, QStringLiteral(" ")).ToStringList();
         QCOMPARE(expanded.count("A"), 5);
         QCOMPARE(expanded.count("B"), 3);
         QCOMPARE(expanded.count("C"), 3);

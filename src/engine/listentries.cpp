@@ -1,0 +1,80 @@
+#include "listentries.h"
+
+#include "suiteerror.h"
+
+#include <algorithm>
+#include <limits>
+
+ListEntries ListEntries::Split(QStringView text, QStringView separator)
+{
+    Builder builder(text.size() + 1, Builder::CountParts(text, separator));
+    builder.AppendParts(text, separator);
+    return builder.Finish();
+}
+
+QString ListEntries::At(qsizetype index) const
+{
+    const Span span = (*m_spans)[size_t(index)];
+    // A copy of the text's data pointer holds a reference on the text; narrowed to the
+    // entry it is a string that keeps the text alive while it lives and, as the text is
+    // shared, copies itself before any change.
+    QString::DataPointer slice = m_text.data_ptr();
+    slice.ptr += span.start;
+    slice.size = span.length;
+    return QString(std::move(slice));
+}
+
+QStringList ListEntries::ToStringList() const
+{
+    QStringList entries;
+    entries.reserve(size());
+    for (qsizetype i = 0; i < size(); ++i)
+        entries.append(At(i));
+    return entries;
+}
+
+ListEntries::Builder::Builder(qsizetype expectedLength, qsizetype expectedEntries)
+{
+    m_text.reserve(expectedLength);
+    m_spans.reserve(size_t(expectedEntries));
+}
+
+qsizetype ListEntries::Builder::CountParts(QStringView text, QStringView separator)
+{
+    return separator.isEmpty() ? 1 : text.count(separator) + 1;
+}
+
+void ListEntries::Builder::AppendParts(QStringView text, QStringView separator, qint64 copies)
+{
+    // Each part ends with a NUL where a separator was: one character more at most.
+    const qsizetype needed = m_used + text.size() + 1;
+    if (needed > qsizetype(std::numeric_limits<quint32>::max()))
+        throw SuiteError(QStringLiteral("名单太长，无法抽取，请把名单分成几个工程。"));
+    if (needed > m_text.size())
+        m_text.resize(std::max(needed, 2 * m_text.size()));
+    char16_t *const out = reinterpret_cast<char16_t *>(m_text.data());
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = separator.isEmpty() ? -1 : text.indexOf(separator, from);
+        const qsizetype end = at < 0 ? text.size() : at;
+        const Span span{quint32(m_used), quint32(end - from)};
+        std::copy(text.utf16() + from, text.utf16() + end, out + m_used);
+        m_used += end - from;
+        out[m_used++] = u'\0';
+        for (qint64 copy = 0; copy < copies; ++copy)
+            m_spans.push_back(span);
+        if (at < 0)
+            break;
+        from = at + separator.size();
+    }
+}
+
+ListEntries ListEntries::Builder::Finish()
+{
+    ListEntries entries;
+    m_text.truncate(m_used);
+    entries.m_text = std::move(m_text);
+    entries.m_spans = std::make_shared<const std::vector<Span>>(std::move(m_spans));
+    m_used = 0;
+    return entries;
+}
