@@ -41,6 +41,8 @@ ListEntries::Builder::Builder(qsizetype expectedLength, qsizetype expectedEntrie
 
 qsizetype ListEntries::Builder::CountParts(QStringView text, QStringView separator)
 {
+    if (separator.size() == 1) // every separator name stands for one character
+        return text.count(separator.front()) + 1;
     return separator.isEmpty() ? 1 : text.count(separator) + 1;
 }
 
@@ -55,7 +57,9 @@ void ListEntries::Builder::AppendParts(QStringView text, QStringView separator, 
     char16_t *const out = reinterpret_cast<char16_t *>(m_text.data());
     qsizetype from = 0;
     for (;;) {
-        const qsizetype at = separator.isEmpty() ? -1 : text.indexOf(separator, from);
+        const qsizetype at = separator.size() == 1 ? text.indexOf(separator.front(), from)
+                           : separator.isEmpty()   ? -1
+                                                   : text.indexOf(separator, from);
         const qsizetype end = at < 0 ? text.size() : at;
         const Span span{quint32(m_used), quint32(end - from)};
         std::copy(text.utf16() + from, text.utf16() + end, out + m_used);
