@@ -101,7 +101,9 @@ ListEntries ExpandWeights(const QString &listText, bool weighted, const QString 
 
 namespace {
 
-// FNV-1a over the UTF-16 units, folded: lists are typed by users, not crafted.
+// FNV-1a over the UTF-16 units, folded: lists are typed by users, not crafted. Texts
+// that differ in their last characters (numbered names) land near each other, which
+// keeps a long list's table walk in the cache.
 size_t TextHash(QStringView text)
 {
     quint64 hash = 0xcbf29ce484222325ull;
@@ -124,7 +126,8 @@ DrawList::DrawList(const ListEntries &entries)
         capacity *= 2;
     const size_t mask = capacity - 1;
     std::vector<int> lastPositionOf(capacity, -1);
-    std::vector<int> nextSame(size_t(count), -1);
+    // Made at the first copy met: until then every text is a ring of its own.
+    std::vector<int> nextSame;
     m_alive.reserve(size_t(count));
     int distinct = 0;
     for (int position = 0; position < count; ++position) {
@@ -137,9 +140,12 @@ DrawList::DrawList(const ListEntries &entries)
             slot = (slot + 1) & mask;
         int &last = lastPositionOf[slot];
         if (last == -1) {
-            nextSame[size_t(position)] = position;
             ++distinct;
         } else { // insert into the ring after the last copy seen
+            if (nextSame.empty()) {
+                nextSame.resize(size_t(count));
+                std::iota(nextSame.begin(), nextSame.end(), 0);
+            }
             nextSame[size_t(position)] = nextSame[size_t(last)];
             nextSame[size_t(last)] = position;
             shape->hasCopies = true;
