@@ -164,11 +164,10 @@ DrawList::DrawList(const ListEntries &entries)
 
 QStringList DrawList::Draw(RandomSource &random, bool remove, int count)
 {
-    QStringList drawn;
-    drawn.reserve(count);
-    for (int i = 0; i < count; ++i)
-        drawn.append(m_shape->entries.At(DrawPosition(random, remove)));
-    return drawn;
+    std::vector<int> positions(size_t(std::max(count, 0)));
+    for (int &position : positions)
+        position = DrawPosition(random, remove);
+    return m_shape->entries.Slices(positions);
 }
 
 int DrawList::DrawPosition(RandomSource &random, bool remove)

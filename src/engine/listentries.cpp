@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
 
 ListEntries ListEntries::Split(QStringView text, QStringView separator)
 {
@@ -14,23 +15,34 @@ ListEntries ListEntries::Split(QStringView text, QStringView separator)
 
 QString ListEntries::At(qsizetype index) const
 {
-    const Span span = (*m_spans)[size_t(index)];
-    // A copy of the text's data pointer holds a reference on the text; narrowed to the
-    // entry it is a string that keeps the text alive while it lives and, as the text is
-    // shared, copies itself before any change.
-    QString::DataPointer slice = m_text.data_ptr();
-    slice.ptr += span.start;
-    slice.size = span.length;
-    return QString(std::move(slice));
+    return Slices({int(index)}).front();
+}
+
+QStringList ListEntries::Slices(const std::vector<int> &positions) const
+{
+    QStringList slices;
+    slices.reserve(qsizetype(positions.size())); // nothing below can throw
+    if (positions.empty())
+        return slices;
+    // Each slice holds a reference on the text (all taken at once: a shuffle makes
+    // 100,000 slices). Narrowed to its entry, a slice keeps the text alive while it lives
+    // and, as the text is shared, copies itself before any change.
+    QString::DataPointer &text = const_cast<QString &>(m_text).data_ptr();
+    auto *const shared = text.d_ptr();
+    Q_ASSERT(shared); // every entry ends with a NUL: the text is never empty
+    shared->ref_.fetchAndAddRelaxed(int(positions.size()));
+    for (const int position : positions) {
+        const Span span = (*m_spans)[size_t(position)];
+        slices.append(QString(QString::DataPointer(shared, text.data() + span.start, span.length)));
+    }
+    return slices;
 }
 
 QStringList ListEntries::ToStringList() const
 {
-    QStringList entries;
-    entries.reserve(size());
-    for (qsizetype i = 0; i < size(); ++i)
-        entries.append(At(i));
-    return entries;
+    std::vector<int> all(static_cast<size_t>(size()));
+    std::iota(all.begin(), all.end(), 0);
+    return Slices(all);
 }
 
 ListEntries::Builder::Builder(qsizetype expectedLength, qsizetype expectedEntries)

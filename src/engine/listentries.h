@@ -34,8 +34,10 @@ public:
         const Span span = (*m_spans)[size_t(index)];
         return QStringView(m_text).sliced(span.start, span.length);
     }
-    // The entry as a string that shares the list's text (no copy, no allocation).
+    // The entry as a string that shares the list's text (no copy of the text).
     QString At(qsizetype index) const;
+    // The entries at `positions`, in that order, as At gives them.
+    QStringList Slices(const std::vector<int> &positions) const;
     QStringList ToStringList() const;
 
     // Builds a list part by part; the text grows once per part, never per entry.
