@@ -101,9 +101,7 @@ ListEntries ExpandWeights(const QString &listText, bool weighted, const QString 
 
 namespace {
 
-// FNV-1a over the UTF-16 units, folded: lists are typed by users, not crafted. Texts
-// that differ in their last characters (numbered names) land near each other, which
-// keeps a long list's table walk in the cache.
+// FNV-1a over the UTF-16 units, folded: lists are typed by users, not crafted.
 size_t TextHash(QStringView text)
 {
     quint64 hash = 0xcbf29ce484222325ull;
@@ -130,12 +128,23 @@ DrawList::DrawList(const ListEntries &entries)
     std::vector<int> nextSame;
     m_alive.reserve(size_t(count));
     int distinct = 0;
+    // The slots come first, so the table's memory can be asked for ahead of its use: a
+    // long list's table is larger than the cache, and waiting for each slot in turn was
+    // most of the time here.
+    std::vector<quint32> firstSlot(static_cast<size_t>(count));
+    for (int position = 0; position < count; ++position)
+        firstSlot[size_t(position)] = quint32(TextHash(entries.View(position)) & mask);
+    constexpr int kAhead = 16;
     for (int position = 0; position < count; ++position) {
+#if defined(__GNUC__)
+        if (position + kAhead < count)
+            __builtin_prefetch(&lastPositionOf[firstSlot[size_t(position + kAhead)]]);
+#endif
         const QStringView text = entries.View(position);
         if (text.isEmpty())
             continue;
         m_alive.push_back(position);
-        size_t slot = TextHash(text) & mask;
+        size_t slot = firstSlot[size_t(position)];
         while (lastPositionOf[slot] != -1 && entries.View(lastPositionOf[slot]) != text)
             slot = (slot + 1) & mask;
         int &last = lastPositionOf[slot];
