@@ -4,6 +4,7 @@
 #include "suiteerror.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace {
@@ -128,38 +129,42 @@ DrawList::DrawList(const ListEntries &entries)
     std::vector<int> nextSame;
     m_alive.reserve(size_t(count));
     int distinct = 0;
-    // The slots come first, so the table's memory can be asked for ahead of its use: a
-    // long list's table is larger than the cache, and waiting for each slot in turn was
-    // most of the time here.
-    std::vector<quint32> firstSlot(static_cast<size_t>(count));
-    for (int position = 0; position < count; ++position)
-        firstSlot[size_t(position)] = quint32(TextHash(entries.View(position)) & mask);
-    constexpr int kAhead = 16;
-    for (int position = 0; position < count; ++position) {
+    // The slots of a block of entries come first, so the table's memory is asked for
+    // ahead of its use: a long list's table is larger than the cache, and waiting for
+    // each slot in turn was most of the time here.
+    constexpr int kBlock = 256;
+    std::array<quint32, kBlock> blockSlots;
+    for (int blockStart = 0; blockStart < count; blockStart += kBlock) {
+        const int blockEnd = std::min(count, blockStart + kBlock);
+        for (int position = blockStart; position < blockEnd; ++position) {
+            const quint32 slot = quint32(TextHash(entries.View(position)) & mask);
+            blockSlots[size_t(position - blockStart)] = slot;
 #if defined(__GNUC__)
-        if (position + kAhead < count)
-            __builtin_prefetch(&lastPositionOf[firstSlot[size_t(position + kAhead)]]);
+            __builtin_prefetch(&lastPositionOf[slot]);
 #endif
-        const QStringView text = entries.View(position);
-        if (text.isEmpty())
-            continue;
-        m_alive.push_back(position);
-        size_t slot = firstSlot[size_t(position)];
-        while (lastPositionOf[slot] != -1 && entries.View(lastPositionOf[slot]) != text)
-            slot = (slot + 1) & mask;
-        int &last = lastPositionOf[slot];
-        if (last == -1) {
-            ++distinct;
-        } else { // insert into the ring after the last copy seen
-            if (nextSame.empty()) {
-                nextSame.resize(size_t(count));
-                std::iota(nextSame.begin(), nextSame.end(), 0);
-            }
-            nextSame[size_t(position)] = nextSame[size_t(last)];
-            nextSame[size_t(last)] = position;
-            shape->hasCopies = true;
         }
-        last = position;
+        for (int position = blockStart; position < blockEnd; ++position) {
+            const QStringView text = entries.View(position);
+            if (text.isEmpty())
+                continue;
+            m_alive.push_back(position);
+            size_t slot = blockSlots[size_t(position - blockStart)];
+            while (lastPositionOf[slot] != -1 && entries.View(lastPositionOf[slot]) != text)
+                slot = (slot + 1) & mask;
+            int &last = lastPositionOf[slot];
+            if (last == -1) {
+                ++distinct;
+            } else { // insert into the ring after the last copy seen
+                if (nextSame.empty()) {
+                    nextSame.resize(size_t(count));
+                    std::iota(nextSame.begin(), nextSame.end(), 0);
+                }
+                nextSame[size_t(position)] = nextSame[size_t(last)];
+                nextSame[size_t(last)] = position;
+                shape->hasCopies = true;
+            }
+            last = position;
+        }
     }
     m_distinctRemaining = distinct;
     if (shape->hasCopies) {
