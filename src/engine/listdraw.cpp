@@ -85,6 +85,7 @@ ListEntries ExpandWeights(const QString &listText, bool weighted, const QString 
 
     qint64 total = 0;
     qsizetype textLength = 0;
+    qsizetype partCount = 0;
     for (const Row &row : rows) {
         // Compared before multiplying: a weight near 2^63 times a few names overflows.
         const qint64 copies = row.weight / divisor;
@@ -92,9 +93,10 @@ ListEntries ExpandWeights(const QString &listText, bool weighted, const QString 
             throw SuiteError(QStringLiteral("名单的权重太大，展开后超过 %1 项，请减小权重。").arg(kMaxExpandedEntries));
         total += row.items * copies;
         textLength += row.itemsText.size() + 1;
+        partCount += row.items;
     }
     // Copies of an entry share its text: a weight costs offsets, not strings.
-    ListEntries::Builder entries(textLength, total);
+    ListEntries::Builder entries(textLength, partCount);
     for (const Row &row : rows)
         entries.AppendParts(row.itemsText, separator, row.weight / divisor);
     return entries.Finish();

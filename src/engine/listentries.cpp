@@ -32,8 +32,8 @@ QStringList ListEntries::Slices(const std::vector<int> &positions) const
     Q_ASSERT(shared); // every entry ends with a NUL: the text is never empty
     shared->ref_.fetchAndAddRelaxed(int(positions.size()));
     for (const int position : positions) {
-        const Span span = (*m_spans)[size_t(position)];
-        slices.append(QString(QString::DataPointer(shared, text.data() + span.start, span.length)));
+        const auto [start, length] = Place(position);
+        slices.append(QString(QString::DataPointer(shared, text.data() + start, length)));
     }
     return slices;
 }
@@ -45,10 +45,10 @@ QStringList ListEntries::ToStringList() const
     return Slices(all);
 }
 
-ListEntries::Builder::Builder(qsizetype expectedLength, qsizetype expectedEntries)
+ListEntries::Builder::Builder(qsizetype expectedLength, qsizetype expectedParts)
 {
     m_text.reserve(expectedLength);
-    m_spans.reserve(size_t(expectedEntries));
+    m_table.starts.reserve(size_t(expectedParts) + 1);
 }
 
 qsizetype ListEntries::Builder::CountParts(QStringView text, QStringView separator)
@@ -73,12 +73,18 @@ void ListEntries::Builder::AppendParts(QStringView text, QStringView separator, 
                            : separator.isEmpty()   ? -1
                                                    : text.indexOf(separator, from);
         const qsizetype end = at < 0 ? text.size() : at;
-        const Span span{quint32(m_used), quint32(end - from)};
+        const quint32 part = quint32(m_table.starts.size());
+        m_table.starts.push_back(quint32(m_used));
         std::copy(text.utf16() + from, text.utf16() + end, out + m_used);
         m_used += end - from;
         out[m_used++] = u'\0';
-        for (qint64 copy = 0; copy < copies; ++copy)
-            m_spans.push_back(span);
+        if (copies != 1 && !m_table.mapped) { // every part so far was one entry
+            m_table.mapped = true;
+            m_table.partOf.resize(part);
+            std::iota(m_table.partOf.begin(), m_table.partOf.end(), 0u);
+        }
+        if (m_table.mapped)
+            m_table.partOf.insert(m_table.partOf.end(), size_t(copies), part);
         if (at < 0)
             break;
         from = at + separator.size();
@@ -89,8 +95,10 @@ ListEntries ListEntries::Builder::Finish()
 {
     ListEntries entries;
     m_text.truncate(m_used);
+    m_table.starts.push_back(quint32(m_used));
     entries.m_text = std::move(m_text);
-    entries.m_spans = std::make_shared<const std::vector<Span>>(std::move(m_spans));
+    entries.m_table = std::make_shared<const Table>(std::move(m_table));
+    m_table = {};
     m_used = 0;
     return entries;
 }

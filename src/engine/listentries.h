@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 // The entries of a list, held in one text: a list of a million names is one buffer and
@@ -14,10 +15,14 @@
 // once built, and copies of it share everything.
 class ListEntries
 {
-    struct Span
+    // Where the entries' texts start: the parts as built, each ended by a NUL, and one
+    // more start past the last. An entry is a part; which one is kept only once some part
+    // stands for several entries, or for none (weights other than 1).
+    struct Table
     {
-        quint32 start;
-        quint32 length;
+        std::vector<quint32> starts;
+        bool mapped = false;
+        std::vector<quint32> partOf;
     };
 
 public:
@@ -27,12 +32,17 @@ public:
     // is one empty entry; no separator, the whole text).
     static ListEntries Split(QStringView text, QStringView separator);
 
-    qsizetype size() const { return m_spans ? qsizetype(m_spans->size()) : 0; }
+    qsizetype size() const
+    {
+        if (!m_table)
+            return 0;
+        return m_table->mapped ? qsizetype(m_table->partOf.size()) : qsizetype(m_table->starts.size()) - 1;
+    }
     bool isEmpty() const { return size() == 0; }
     QStringView View(qsizetype index) const
     {
-        const Span span = (*m_spans)[size_t(index)];
-        return QStringView(m_text).sliced(span.start, span.length);
+        const auto [start, length] = Place(index);
+        return QStringView(m_text).sliced(start, length);
     }
     // The entry as a string that shares the list's text (no copy of the text).
     QString At(qsizetype index) const;
@@ -44,23 +54,30 @@ public:
     class Builder
     {
     public:
-        // About the length of all the parts' texts and the number of entries, to
-        // allocate once.
-        explicit Builder(qsizetype expectedLength = 0, qsizetype expectedEntries = 0);
-        // How many entries AppendParts makes of `text`.
+        // About the length of all the parts' texts and their number, to allocate once.
+        explicit Builder(qsizetype expectedLength = 0, qsizetype expectedParts = 0);
+        // How many parts AppendParts makes of `text`.
         static qsizetype CountParts(QStringView text, QStringView separator);
-        // Appends the parts of `text` between the separators, each `copies` times in a row.
-        // Throws SuiteError when the text grows beyond what offsets can address.
+        // Appends the parts of `text` between the separators, each as `copies` entries in
+        // a row. Throws SuiteError when the text grows beyond what offsets can address.
         void AppendParts(QStringView text, QStringView separator, qint64 copies = 1);
         ListEntries Finish();
 
     private:
         QString m_text;
         qsizetype m_used = 0;
-        std::vector<Span> m_spans;
+        Table m_table;
     };
 
 private:
+    // Where entry `index` stands in the text, and its length.
+    std::pair<qsizetype, qsizetype> Place(qsizetype index) const
+    {
+        const size_t part = m_table->mapped ? m_table->partOf[size_t(index)] : size_t(index);
+        const quint32 start = m_table->starts[part];
+        return {start, qsizetype(m_table->starts[part + 1] - start - 1)};
+    }
+
     QString m_text;
-    std::shared_ptr<const std::vector<Span>> m_spans;
+    std::shared_ptr<const Table> m_table;
 };
