@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>插入组</source>
-        <translation>&amp;Insert group</translation>
+        <translation>Insert &amp;group</translation>
     </message>
     <message>
         <source>是否允许重复</source>
@@ -251,6 +251,46 @@
     <message>
         <source>取值条件第%1行：表达式中不得含有“|”！</source>
         <translation>Condition %1: the expressions must not contain “|”!</translation>
+    </message>
+    <message>
+        <source>等于</source>
+        <translation>equals</translation>
+    </message>
+    <message>
+        <source>不等于</source>
+        <translation>differs from</translation>
+    </message>
+    <message>
+        <source>大于</source>
+        <translation>greater than</translation>
+    </message>
+    <message>
+        <source>小于</source>
+        <translation>less than</translation>
+    </message>
+    <message>
+        <source>大于或等于</source>
+        <translation>at least</translation>
+    </message>
+    <message>
+        <source>小于或等于</source>
+        <translation>at most</translation>
+    </message>
+    <message>
+        <source>介于(开区间)</source>
+        <translation>between (open)</translation>
+    </message>
+    <message>
+        <source>介于(闭区间)</source>
+        <translation>between (closed)</translation>
+    </message>
+    <message>
+        <source>未介于(开区间)</source>
+        <translation>not between (open)</translation>
+    </message>
+    <message>
+        <source>未介于(闭区间)</source>
+        <translation>not between (closed)</translation>
     </message>
 </context>
 <context>
@@ -579,7 +619,7 @@
     <name>TGroupSetForm</name>
     <message>
         <source>编号</source>
-        <translation>No.</translation>
+        <translation>Numbering</translation>
     </message>
     <message>
         <source>数值范围模式</source>
@@ -599,7 +639,7 @@
     </message>
     <message>
         <source>编号类型</source>
-        <translation>Numbering</translation>
+        <translation>Style</translation>
     </message>
     <message>
         <source>编号列表</source>

@@ -216,8 +216,10 @@ QWidget *TCreateForm::BuildStep1()
     layout->setContentsMargins(12, 12, 12, 12);
 
     auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(tr("项目名称："), panel));
+    auto *nameLabel = new QLabel(tr("项目名称："), panel);
+    nameRow->addWidget(nameLabel);
     projNameValue = new QLineEdit(panel);
+    nameLabel->setBuddy(projNameValue);
     projNameValue->setObjectName(QStringLiteral("ProjNameValue"));
     projNameValue->setMaxLength(100);
     nameRow->addWidget(projNameValue, 1);
@@ -229,9 +231,8 @@ QWidget *TCreateForm::BuildStep1()
     auto *grid = new QGridLayout(typeBox);
     grid->setVerticalSpacing(14);
     projSelect = new QButtonGroup(this);
-    const QVector<ProjectType> &types = ProjectTypes();
-    for (int i = 0; i < types.size(); ++i) {
-        auto *item = radio(QStringLiteral("ProjSelectItem%1").arg(i), types.at(i).caption, typeBox);
+    for (int i = 0; i < kProjectTypeCount; ++i) {
+        auto *item = radio(QStringLiteral("ProjSelectItem%1").arg(i), ProjectTypeCaption(i), typeBox);
         projSelect->addButton(item, i);
         grid->addWidget(item, i / 4, i % 4);
     }
@@ -272,8 +273,10 @@ QWidget *TCreateForm::BuildStep3()
     layout->setSpacing(6);
 
     auto *titleRow = new QHBoxLayout;
-    titleRow->addWidget(new QLabel(tr("窗口标题："), panel));
+    auto *titleLabel = new QLabel(tr("窗口标题："), panel);
+    titleRow->addWidget(titleLabel);
     projTitle = new QLineEdit(panel);
+    titleLabel->setBuddy(projTitle);
     projTitle->setObjectName(QStringLiteral("ProjTitle"));
     titleRow->addWidget(projTitle, 1);
     layout->addLayout(titleRow);

@@ -28,14 +28,28 @@ const QString kGetValue = QStringLiteral("取当前值");
 const QString kReset = QStringLiteral("重新取值");
 constexpr int kChipGap = 8;
 
-const QStringList &relationItems()
+// The relations as the project stores them; the grid shows their captions.
+const char *const kRelations[] = {
+    QT_TRANSLATE_NOOP("TCalSetForm", "等于"),           QT_TRANSLATE_NOOP("TCalSetForm", "不等于"),
+    QT_TRANSLATE_NOOP("TCalSetForm", "大于"),           QT_TRANSLATE_NOOP("TCalSetForm", "小于"),
+    QT_TRANSLATE_NOOP("TCalSetForm", "大于或等于"),     QT_TRANSLATE_NOOP("TCalSetForm", "小于或等于"),
+    QT_TRANSLATE_NOOP("TCalSetForm", "介于(开区间)"),   QT_TRANSLATE_NOOP("TCalSetForm", "介于(闭区间)"),
+    QT_TRANSLATE_NOOP("TCalSetForm", "未介于(开区间)"), QT_TRANSLATE_NOOP("TCalSetForm", "未介于(闭区间)")};
+
+bool isRelation(const QString &word)
 {
-    static const QStringList items{QStringLiteral("等于"),         QStringLiteral("不等于"),
-                                   QStringLiteral("大于"),         QStringLiteral("小于"),
-                                   QStringLiteral("大于或等于"),   QStringLiteral("小于或等于"),
-                                   QStringLiteral("介于(开区间)"), QStringLiteral("介于(闭区间)"),
-                                   QStringLiteral("未介于(开区间)"), QStringLiteral("未介于(闭区间)")};
-    return items;
+    for (const char *relation : kRelations)
+        if (word == QString::fromUtf8(relation))
+            return true;
+    return false;
+}
+
+GridCellDelegate::Relations relationCaptions()
+{
+    GridCellDelegate::Relations relations;
+    for (const char *relation : kRelations)
+        relations.append({QString::fromUtf8(relation), TCalSetForm::tr(relation)});
+    return relations;
 }
 
 QTableWidget *makeGrid(const QString &name, const QStringList &headers, QWidget *parent)
@@ -89,7 +103,7 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
                              {tr("条件编号"), tr("表达式1"), tr("关系"),
                               tr("表达式2")},
                              this);
-    conditionList->setItemDelegate(new GridCellDelegate({{}, -1, 2}, relationItems(),
+    conditionList->setItemDelegate(new GridCellDelegate({{}, -1, 2}, relationCaptions(),
                                                         [this](int row) { ConditionEditStarted(row); }, conditionList));
     for (QTableWidget *grid : {randVarList, equalVarList, conditionList})
         grid->setColumnWidth(0, 64);
@@ -477,7 +491,7 @@ void TCalSetForm::LoadProject(int type, const QueryParams &params)
             const QStringList parts = SplitText(row, QStringLiteral(","));
             qsizetype relation = 1;
             for (qsizetype i = 0; i < parts.size(); ++i)
-                if (relationItems().contains(parts.at(i))) {
+                if (isRelation(parts.at(i))) {
                     relation = i;
                     break;
                 }

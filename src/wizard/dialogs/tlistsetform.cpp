@@ -175,7 +175,7 @@ QGroupBox *TListSetForm::MakeFairBox()
                            tr("每人都被抽到一次之前，不会有人被抽到第二次；跨抽取、跨窗口、跨重启"),
                            tr("人人都可能被抽到，但一段时间内被抽到越多，机会越小")};
     for (int i = 0; i < names.size(); ++i) {
-        auto *button = new QRadioButton(FairModeTexts().at(i), fairBox);
+        auto *button = new QRadioButton(FairWordCaption(FairModeTexts().at(i)), fairBox);
         button->setObjectName(names.at(i));
         button->setToolTip(tips.at(i));
         fairMode->addButton(button, i);
@@ -186,12 +186,14 @@ QGroupBox *TListSetForm::MakeFairBox()
 
     fairPeriodValue = new QComboBox(fairBox);
     fairPeriodValue->setObjectName(QStringLiteral("FairPeriodValue"));
-    fairPeriodValue->addItems(FairPeriodTexts());
+    for (const QString &period : FairPeriodTexts())
+        fairPeriodValue->addItem(FairWordCaption(period), period);
     fairPeriodValue->setCurrentIndex(int(FairSettings{}.period));
     fairStrengthValue = new QComboBox(fairBox);
     fairStrengthValue->setObjectName(QStringLiteral("FairStrengthValue"));
-    fairStrengthValue->addItems(FairStrengthTexts());
-    fairStrengthValue->setCurrentText(FairStrengthText(FairSettings{}.strength));
+    for (const QString &strength : FairStrengthTexts())
+        fairStrengthValue->addItem(FairWordCaption(strength), strength);
+    fairStrengthValue->setCurrentIndex(fairStrengthValue->findData(FairStrengthText(FairSettings{}.strength)));
     fairSkipValue = new QSpinBox(fairBox);
     fairSkipValue->setObjectName(QStringLiteral("FairSkipValue"));
     fairSkipValue->setRange(0, 9999);
@@ -229,7 +231,7 @@ FairSettings TListSetForm::ChosenFairness() const
     FairSettings settings;
     settings.mode = FairMode(std::max(0, fairMode->checkedId()));
     settings.period = FairPeriod(fairPeriodValue->currentIndex());
-    settings.strength = FairStrengthPower(fairStrengthValue->currentText());
+    settings.strength = FairStrengthPower(fairStrengthValue->currentData().toString());
     settings.skip = fairSkipValue->value();
     return settings;
 }
@@ -251,7 +253,7 @@ void TListSetForm::LoadFairness(const FairSettings &settings)
 {
     fairMode->button(int(settings.mode))->setChecked(true);
     fairPeriodValue->setCurrentIndex(int(settings.period));
-    fairStrengthValue->setCurrentText(FairStrengthText(settings.strength));
+    fairStrengthValue->setCurrentIndex(fairStrengthValue->findData(FairStrengthText(settings.strength)));
     fairSkipValue->setValue(settings.skip);
     FairChoiceChange();
 }
@@ -268,7 +270,7 @@ bool TListSetForm::ValidateFairness(qlonglong count)
         return true;
     if (!autoDel->isHidden() && autoDel->isChecked()) {
         ShowParameterError(tr("“%1”抽取已经记住谁被抽到过，不能同时使用自动排除功能，请取消其中之一！")
-                               .arg(FairModeText(settings.mode)));
+                               .arg(FairWordCaption(FairModeText(settings.mode))));
         return false;
     }
     const QStringList items = CurrentItems();
@@ -277,7 +279,7 @@ bool TListSetForm::ValidateFairness(qlonglong count)
     if (count > distinct.size()) {
         ShowParameterError(tr("“%1”抽取每次抽出的人互不相同，名单中不同的条目（%2 个）不能少于每次抽取的数量，"
                                           "请重新设置！")
-                               .arg(FairModeText(settings.mode))
+                               .arg(FairWordCaption(FairModeText(settings.mode)))
                                .arg(distinct.size()));
         return false;
     }

@@ -1,0 +1,201 @@
+// The wizard in English: its steps and parameter dialogs speak English, and what they
+// hand back for the project is the same as in Chinese.
+#include "../shared/appdirarguments.h"
+#include "apppaths.h"
+#include "chineseui.h"
+#include "messages.h"
+#include "modedialog.h"
+#include "modedialogfactory.h"
+#include "projectcatalogue.h"
+#include "tcreateform.h"
+#include "tgroupsetform.h"
+#include "tlistsetform.h"
+#include "veditform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+bool HoldsChinese(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF)
+            return true;
+    return false;
+}
+
+// Captions of the window and of every control shown in it that still hold Chinese.
+// What the project holds (list entries, group names the format refers to, the
+// description of the parameters) is content, not a caption.
+QStringList ChineseCaptions(QWidget *window)
+{
+    QStringList found;
+    auto check = [&found](const QObject *where, const QString &text) {
+        if (HoldsChinese(text))
+            found << where->objectName() + QStringLiteral(": ") + text;
+    };
+    check(window, window->windowTitle());
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window) || widget->objectName() == QStringLiteral("GroupLabel"))
+            continue;
+        check(widget, widget->toolTip());
+        check(widget, widget->accessibleName());
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            check(label, label->text());
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            check(button, button->text());
+        if (auto *box = qobject_cast<QGroupBox *>(widget))
+            check(box, box->title());
+        if (auto *combo = qobject_cast<QComboBox *>(widget); combo && !combo->isEditable())
+            for (int i = 0; i < combo->count(); ++i)
+                check(combo, combo->itemText(i));
+        if (auto *table = qobject_cast<QTableWidget *>(widget))
+            for (int column = 0; column < table->columnCount(); ++column)
+                check(table, table->horizontalHeaderItem(column)->text());
+    }
+    for (const QMenu *menu : window->findChildren<QMenu *>())
+        for (const QAction *action : menu->actions())
+            check(menu, action->text());
+    // ZELMORA_SHOT_DIR=<folder> keeps a picture of every window checked, to look at.
+    if (const QString shots = qEnvironmentVariable("ZELMORA_SHOT_DIR"); !shots.isEmpty())
+        window->grab().save(shots + QLatin1Char('/') + window->objectName() + QStringLiteral(".png"));
+    return found;
+}
+
+} // namespace
+
+class TestWizardEnglish : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        QDir().mkpath(AppDir() + QStringLiteral("Data/Projects"));
+        QFile menu(CatalogueFilePath());
+        QVERIFY(menu.open(QIODevice::WriteOnly));
+        menu.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Menu><Projects Count=\"0\"/></Menu>\n");
+        messages.clear();
+        SetMessageHandler([this](const ShownMessage &message) {
+            messages << message;
+            return QMessageBox::Ok;
+        });
+    }
+    void cleanup() { SetMessageHandler({}); }
+
+    void stepsSpeakEnglish()
+    {
+        TCreateForm wizard;
+        wizard.show();
+        auto *next = wizard.findChild<QPushButton *>(QStringLiteral("BNext"));
+        QCOMPARE(next->text(), QStringLiteral("&Next >"));
+        QCOMPARE(wizard.findChild<QRadioButton *>(QStringLiteral("ProjSelectItem2"))->text(), QStringLiteral("Roll-call"));
+        QCOMPARE(ChineseCaptions(&wizard), QStringList());
+
+        wizard.findChild<QLineEdit *>(QStringLiteral("ProjNameValue"))->setText(QStringLiteral("Class 5"));
+        wizard.findChild<QRadioButton *>(QStringLiteral("ProjSelectItem2"))->click();
+        next->click();
+        QTRY_COMPARE(wizard.Step(), 2);
+        QCOMPARE(ChineseCaptions(&wizard), QStringList());
+
+        next->click();
+        QTRY_COMPARE(wizard.Step(), 3);
+        QCOMPARE(next->text(), QStringLiteral("&Finish"));
+        QCOMPARE(ChineseCaptions(&wizard), QStringList());
+
+        // Wrong input is said in English too.
+        next->click();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.first().caption, QStringLiteral("Invalid settings"));
+        QCOMPARE(messages.first().text, QStringLiteral("The window title must not be empty!"));
+    }
+
+    void parameterDialogsSpeakEnglish_data()
+    {
+        QTest::addColumn<int>("pmode");
+        // One project type per dialog, the list dialog with its fair section.
+        for (int pmode : {0, 1, 2, 5, 6, 11, 12, 10})
+            QTest::newRow(qPrintable(QStringLiteral("type %1").arg(pmode))) << pmode;
+    }
+    void parameterDialogsSpeakEnglish()
+    {
+        QFETCH(int, pmode);
+        std::unique_ptr<ModeDialog> dialog(CreateModeDialog(pmode, nullptr));
+        dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+        dialog->setObjectName(dialog->objectName() + QString::number(pmode));
+        dialog->LoadProject(pmode, DefaultQueryParams(pmode));
+        dialog->LoadFairness(FairSettings{FairMode::Balanced});
+        dialog->ShowVerifiableOption(false);
+        dialog->show();
+        QCOMPARE(dialog->SaveModeButton()->text(), QStringLiteral("&Save"));
+        QVERIFY(dialog->SaveModeButton()->isDefault() || pmode == 11 || pmode == 12);
+        QCOMPARE(ChineseCaptions(dialog.get()), QStringList());
+    }
+
+    // Separator names, password options, group types, numbering styles and fair words
+    // are stored in Chinese: a project edited in English keeps every value.
+    void storedValuesStayChinese()
+    {
+        for (int pmode = 0; pmode < kProjectTypeCount; ++pmode) {
+            std::unique_ptr<ModeDialog> dialog(CreateModeDialog(pmode, nullptr));
+            dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+            dialog->LoadProject(pmode, DefaultQueryParams(pmode));
+            QCOMPARE(dialog->EncodeProject(pmode, DefaultQueryParams(pmode)), DefaultQueryParams(pmode));
+        }
+
+        TListSetForm list;
+        QueryParams params = DefaultQueryParams(2);
+        params[QueryParamIndex(2, QStringLiteral("Spliter"))] = QStringLiteral("全角分号");
+        list.LoadProject(2, params);
+        QCOMPARE(list.findChild<QComboBox *>(QStringLiteral("SpliterValue"))->currentText(),
+                 QStringLiteral("Full-width semicolon"));
+        QCOMPARE(list.EncodeProject(2, params), params);
+        const FairSettings fair{FairMode::Balanced, FairPeriod::Term, 4, 1};
+        list.LoadFairness(fair);
+        QCOMPARE(list.EncodeFairness({}), fair);
+
+        // The numbering editor shows "自定义" as "Custom" and hands the stored style back.
+        TGroupSetForm prizes;
+        prizes.LoadProject(10, DefaultQueryParams(10));
+        prizes.EditButton(0)->click();
+        auto *editor = qobject_cast<TVEditForm *>(prizes.OpenGroupEditor());
+        QVERIFY(editor);
+        QCOMPARE(editor->Value(QStringLiteral("Style")), QStringLiteral("Custom"));
+        editor->findChild<QPushButton *>(QStringLiteral("BOK"))->click();
+        QCOMPARE(prizes.EncodeProject(10, DefaultQueryParams(10)), DefaultQueryParams(10));
+        QCOMPARE(prizes.TypeBox(0)->currentText(), QStringLiteral("Numbering"));
+    }
+
+private:
+    QList<ShownMessage> messages;
+};
+
+int main(int argc, char **argv)
+{
+    qputenv("LANG", "en_US.UTF-8");
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_MESSAGES");
+    QTemporaryDir dataDir;
+    SetInstallDir(QStringLiteral(SUITE_APP_DIR));
+    AppDirArguments arguments(argv[0], dataDir.path());
+    UseInterfaceLanguage();
+    QApplication application(arguments.count, arguments.values);
+    SetAppDir(dataDir.path());
+    TestWizardEnglish test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_wizard_english.moc"
