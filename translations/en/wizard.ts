@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>点此编辑参数</source>
-        <translation>Click here to edit the settings</translation>
+        <translation>Click here to &amp;edit the settings</translation>
     </message>
 </context>
 <context>
@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>项目名称：</source>
-        <translation>Project &amp;name:</translation>
+        <translation>&amp;Project name:</translation>
     </message>
     <message>
         <source>工程类型：</source>
