@@ -121,6 +121,12 @@ private slots:
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages.first().caption, QStringLiteral("Invalid settings"));
         QCOMPARE(messages.first().text, QStringLiteral("The window title must not be empty!"));
+
+        // Esc cancels, as the Cancel button does.
+        wizard.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&wizard));
+        QTest::keyClick(&wizard, Qt::Key_Escape);
+        QTRY_VERIFY(!wizard.isVisible());
     }
 
     void parameterDialogsSpeakEnglish_data()
