@@ -858,11 +858,11 @@
     </message>
     <message>
         <source>工作表：</source>
-        <translation>Sheet:</translation>
+        <translation>Shee&amp;t:</translation>
     </message>
     <message>
         <source>姓名所在列：</source>
-        <translation>Column of names:</translation>
+        <translation>Colu&amp;mn of names:</translation>
     </message>
     <message>
         <source>%1 列</source>

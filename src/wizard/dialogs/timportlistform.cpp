@@ -108,13 +108,17 @@ TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sou
     auto *choices = new QHBoxLayout;
     // A text file or a pasted table has one sheet: no choice to offer.
     if (table.sheets.size() > 1) {
-        choices->addWidget(new QLabel(tr("工作表："), this));
+        auto *sheetLabel = new QLabel(tr("工作表："), this);
+        sheetLabel->setBuddy(sheetValue);
+        choices->addWidget(sheetLabel);
         choices->addWidget(sheetValue);
         choices->addSpacing(16);
     } else {
         sheetValue->hide();
     }
-    choices->addWidget(new QLabel(tr("姓名所在列："), this));
+    auto *columnLabel = new QLabel(tr("姓名所在列："), this);
+    columnLabel->setBuddy(columnValue);
+    choices->addWidget(columnLabel);
     choices->addWidget(columnValue);
     choices->addSpacing(16);
     choices->addWidget(headerRow);
