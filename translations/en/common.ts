@@ -64,7 +64,7 @@
     <name>ProjectType</name>
     <message>
         <source>自定义</source>
-        <translation>Custom combination</translation>
+        <translation>Custom</translation>
     </message>
     <message>
         <source>生成数值型随机数</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>随机点名</source>
-        <translation>Roll-call</translation>
+        <translation>Roll call</translation>
     </message>
     <message>
         <source>随机排序</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>自定义运算</source>
-        <translation>Custom calculation</translation>
+        <translation>Own formula</translation>
     </message>
 </context>
 </TS>

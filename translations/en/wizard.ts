@@ -631,11 +631,11 @@
     </message>
     <message>
         <source>密码模式</source>
-        <translation>Password</translation>
+        <translation>Passwords</translation>
     </message>
     <message>
         <source>图片模式</source>
-        <translation>Picture</translation>
+        <translation>Pictures</translation>
     </message>
     <message>
         <source>编号类型</source>
