@@ -1,6 +1,7 @@
 // The wizard in English: its steps and parameter dialogs speak English, and what they
 // hand back for the project is the same as in Chinese.
 #include "apppaths.h"
+#include "colourlisteditor.h"
 #include "englishapplication.h"
 #include "englishtexts.h"
 #include "messages.h"
@@ -78,6 +79,11 @@ private slots:
         QTRY_COMPARE(wizard.Step(), 3);
         QCOMPARE(next->text(), QStringLiteral("&Finish"));
         VERIFY_ENGLISH(&wizard, ContentOf(&wizard));
+        wizard.findChild<QPushButton *>(QStringLiteral("CColorShow"))->click();
+        auto *gradient = wizard.findChild<TCColorEditForm *>();
+        QVERIFY(gradient);
+        VERIFY_ENGLISH(gradient, ContentOf(gradient));
+        gradient->close();
 
         // Wrong input is said in English too.
         next->click();
@@ -158,6 +164,7 @@ private slots:
         auto *editor = qobject_cast<TVEditForm *>(prizes.OpenGroupEditor());
         QVERIFY(editor);
         QCOMPARE(editor->Value(QStringLiteral("Style")), QStringLiteral("Custom"));
+        VERIFY_ENGLISH(editor, ContentOf(editor));
         editor->findChild<QPushButton *>(QStringLiteral("BOK"))->click();
         QCOMPARE(prizes.EncodeProject(10, DefaultQueryParams(10)), DefaultQueryParams(10));
         QCOMPARE(prizes.TypeBox(0)->currentText(), QStringLiteral("Numbering"));

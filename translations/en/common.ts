@@ -61,6 +61,25 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>ProjectType</name>
     <message>
         <source>自定义</source>
@@ -121,6 +140,134 @@
     <message>
         <source>自定义运算</source>
         <translation>Own formula</translation>
+    </message>
+</context>
+<context>
+    <name>TCColorEditForm</name>
+    <message>
+        <source>单击选择颜色，双击修改颜色，右击新增或删除颜色</source>
+        <translation>Click to choose a colour, double-click to change it, right-click to add or delete one</translation>
+    </message>
+    <message>
+        <source>渐变色设置</source>
+        <translation>Gradient</translation>
+    </message>
+    <message>
+        <source>颜色列表：</source>
+        <translation>Colours:</translation>
+    </message>
+    <message>
+        <source>双击颜色块修改颜色；
+右击颜色块新增或删除颜色；
+拖动预览旁的箭头调整位置。</source>
+        <translation>Double-click a colour to change it;
+right-click to add or delete one;
+drag the arrows beside the preview to move it.</translation>
+    </message>
+    <message>
+        <source>渐变方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>水平</source>
+        <translation>&amp;Horizontal</translation>
+    </message>
+    <message>
+        <source>竖直</source>
+        <translation>&amp;Vertical</translation>
+    </message>
+    <message>
+        <source>效果预览：</source>
+        <translation>Preview:</translation>
+    </message>
+    <message>
+        <source>新增颜色</source>
+        <translation>&amp;Add colour</translation>
+    </message>
+    <message>
+        <source>删除当前颜色</source>
+        <translation>&amp;Delete colour</translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation>Choose a colour</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>渐变色设置有误：至少需要两种颜色。</source>
+        <translation>Invalid gradient: it needs at least two colours.</translation>
+    </message>
+    <message>
+        <source>参数有误</source>
+        <translation>Invalid settings</translation>
+    </message>
+    <message>
+        <source>
+已改用默认渐变色。</source>
+        <translation>
+The default gradient is used instead.</translation>
+    </message>
+    <message>
+        <source>颜色总数超出限制</source>
+        <translation>Too many colours</translation>
+    </message>
+    <message>
+        <source>最多只能设置五种颜色！</source>
+        <translation>There may be at most five colours!</translation>
+    </message>
+    <message>
+        <source>颜色总数至少为两种</source>
+        <translation>Too few colours</translation>
+    </message>
+    <message>
+        <source>必须保留至少两种颜色！</source>
+        <translation>At least two colours must remain!</translation>
+    </message>
+    <message>
+        <source>拖动以调整当前颜色的位置</source>
+        <translation>Drag to move this colour</translation>
+    </message>
+    <message>
+        <source>首尾两种颜色的位置固定</source>
+        <translation>The first and last colours stay in place</translation>
+    </message>
+    <message>
+        <source>当前颜色：第%1种
+RGB(%2,%3,%4)
+位置：%5%</source>
+        <translation>Colour %1
+RGB(%2,%3,%4)
+Position: %5%</translation>
+    </message>
+</context>
+<context>
+    <name>TVEditForm</name>
+    <message>
+        <source>属性编辑器</source>
+        <translation>Property editor</translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 </TS>
