@@ -1,6 +1,7 @@
 // The wizard in English: its steps and parameter dialogs speak English, and what they
 // hand back for the project is the same as in Chinese.
 #include "apppaths.h"
+#include "codec.h"
 #include "colourlisteditor.h"
 #include "englishapplication.h"
 #include "englishtexts.h"
@@ -11,6 +12,7 @@
 #include "tcreateform.h"
 #include "tgroupsetform.h"
 #include "tlistsetform.h"
+#include "trandqueryform.h"
 #include "veditform.h"
 
 #include <QComboBox>
@@ -133,6 +135,21 @@ private slots:
         QVERIFY(preview);
         VERIFY_ENGLISH(preview, ContentOf(preview));
         QCOMPARE(preview->findChild<QPushButton *>(QStringLiteral("BOK"))->text(), QStringLiteral("&OK"));
+    }
+
+    // The parameter editor the designer opens, on a task assignment (which it offers to
+    // convert to a custom project).
+    void parameterEditorSpeaksEnglish()
+    {
+        QVERIFY(BindCodec(QStringLiteral(SUITE_APP_DIR)));
+        QVERIFY(QFile::copy(QStringLiteral(SUITE_APP_DIR "/Data/Demo/") + TemplateFileName(4),
+                            ProjectFilePath(QStringLiteral("Tasks"))));
+        TRandQueryForm editor(QStringLiteral("Tasks"));
+        editor.setAttribute(Qt::WA_DeleteOnClose, false);
+        editor.show();
+        QVERIFY(editor.findChild<QPushButton *>(QStringLiteral("ConvertToCustom"))->isVisible());
+        QCOMPARE(messages.size(), 0);
+        VERIFY_ENGLISH(&editor, ContentOf(&editor));
     }
 
     // Separator names, password options, group types, numbering styles and fair words
