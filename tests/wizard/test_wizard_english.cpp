@@ -37,8 +37,10 @@ QList<QWidget *> ContentOf(QWidget *window)
         if (names.contains(widget->objectName()))
             content << widget;
     // ZELMORA_SHOT_DIR=<folder> keeps a picture of every window checked, to look at.
-    if (const QString shots = qEnvironmentVariable("ZELMORA_SHOT_DIR"); !shots.isEmpty())
+    if (const QString shots = qEnvironmentVariable("ZELMORA_SHOT_DIR"); !shots.isEmpty()) {
+        QCoreApplication::processEvents(); // layouts settle after the first showing
         window->grab().save(shots + QLatin1Char('/') + window->objectName() + QStringLiteral(".png"));
+    }
     return content;
 }
 

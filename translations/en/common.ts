@@ -160,9 +160,9 @@
         <source>双击颜色块修改颜色；
 右击颜色块新增或删除颜色；
 拖动预览旁的箭头调整位置。</source>
-        <translation>Double-click a colour to change it;
-right-click to add or delete one;
-drag the arrows beside the preview to move it.</translation>
+        <translation>Double-click: change
+Right-click: add, delete
+Drag an arrow: move</translation>
     </message>
     <message>
         <source>渐变方向</source>
@@ -170,11 +170,11 @@ drag the arrows beside the preview to move it.</translation>
     </message>
     <message>
         <source>水平</source>
-        <translation>&amp;Horizontal</translation>
+        <translation>&amp;Across</translation>
     </message>
     <message>
         <source>竖直</source>
-        <translation>&amp;Vertical</translation>
+        <translation>&amp;Down</translation>
     </message>
     <message>
         <source>效果预览：</source>

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -176,7 +177,10 @@ TCColorEditForm::TCColorEditForm(QWidget *parent) : QDialog(parent)
     m_dirHori->setGeometry(12, 28, 64, 24);
     m_dirVert = new QRadioButton(tr("竖直"), direction);
     m_dirVert->setObjectName(QStringLiteral("DirVert"));
-    m_dirVert->setGeometry(84, 28, 64, 24);
+    // A longer caption (another language) gets the room it needs.
+    m_dirHori->resize(std::max(64, m_dirHori->sizeHint().width()), 24);
+    m_dirVert->setGeometry(std::max(84, m_dirHori->geometry().right() + 8), 28,
+                           std::max(64, m_dirVert->sizeHint().width()), 24);
     m_dirVert->setChecked(true);
     connect(m_dirHori, &QRadioButton::clicked, this, &TCColorEditForm::DirectionClick);
     connect(m_dirVert, &QRadioButton::clicked, this, &TCColorEditForm::DirectionClick);
