@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,11 +14,11 @@
 FormatRow MakeFormatRow(QWidget *dialog)
 {
     FormatRow row;
-    row.label = new QLabel(QStringLiteral("编码格式："), dialog);
+    row.label = new QLabel(QCoreApplication::translate("DialogRows", "编码格式："), dialog);
     row.value = new QLineEdit(dialog);
     row.value->setObjectName(QStringLiteral("GroupFormatValue"));
     row.label->setBuddy(row.value);
-    row.insert = new QPushButton(QStringLiteral("插入组"), dialog);
+    row.insert = new QPushButton(QCoreApplication::translate("DialogRows", "插入组"), dialog);
     row.insert->setObjectName(QStringLiteral("InsertFormat"));
     row.insert->setAutoDefault(false);
     row.list = new QMenu(dialog);
@@ -74,7 +75,7 @@ CountRow MakeCountRow(QWidget *dialog, DragStepCounter *counter, const QString &
     row.value = MakeCountEdit(dialog, counter, QStringLiteral("RanCountValue"));
     row.value->setMaximumWidth(valueWidth);
     row.label->setBuddy(row.value);
-    row.repeat = new QCheckBox(QStringLiteral("是否允许重复"), dialog);
+    row.repeat = new QCheckBox(QCoreApplication::translate("DialogRows", "是否允许重复"), dialog);
     row.repeat->setObjectName(QStringLiteral("RepeatAllowed"));
 
     row.layout = new QHBoxLayout;
