@@ -858,8 +858,17 @@ void TRandForm::ShowRandClick(const Batch &batch)
 void TRandForm::AnnounceResult(const QString &text)
 {
     QWidget *box = ResultBoxWidget();
-    QAccessibleValueChangeEvent event(box ? box : static_cast<QWidget *>(this), text);
-    QAccessible::updateAccessibility(&event);
+    QWidget *target = box ? box : static_cast<QWidget *>(this);
+    // The result becomes the box's description. A changed description reaches screen
+    // readers through the platform's bridge for every kind of box, where a value change
+    // would be dropped (neither an edit box nor a label has a value); the same result
+    // drawn twice is announced again.
+    const bool unchanged = target->accessibleDescription() == text;
+    target->setAccessibleDescription(text);
+    if (unchanged) {
+        QAccessibleEvent event(target, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TRandForm::SetResultBoxText(const QString &text)
