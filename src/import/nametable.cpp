@@ -218,6 +218,7 @@ bool LooksLikeHeader(const ImportedSheet &sheet, int column)
 QStringList NamesOfColumn(const ImportedSheet &sheet, int column, bool firstRowIsHeader, int *joinedLines)
 {
     QStringList names;
+    names.reserve(sheet.rows.size());
     for (qsizetype row = firstRowIsHeader ? 1 : 0; row < sheet.rows.size(); ++row)
         AppendName(names, sheet.rows.at(row).value(column), joinedLines);
     return names;

@@ -145,22 +145,30 @@ bool IsPlainDeclaration(QByteArrayView declaration)
     return plain.match(QString::fromLatin1(declaration)).hasMatch();
 }
 
+// Where the prefix of a name ends, -1 without one (names are short: a plain loop is fastest).
+qsizetype ColonIn(QByteArrayView qualifiedName)
+{
+    for (qsizetype i = 0; i < qualifiedName.size(); ++i)
+        if (qualifiedName[i] == ':')
+            return i;
+    return -1;
+}
+
 QByteArrayView PrefixOf(QByteArrayView qualifiedName)
 {
-    const qsizetype colon = qualifiedName.indexOf(':');
+    const qsizetype colon = ColonIn(qualifiedName);
     return colon < 0 ? QByteArrayView() : qualifiedName.first(colon);
+}
+
+QLatin1StringView LocalName(QByteArrayView qualifiedName)
+{
+    return QLatin1StringView(qualifiedName.sliced(ColonIn(qualifiedName) + 1));
 }
 
 } // namespace
 
 XmlScanner::XmlScanner(QIODevice *source) : source(source)
 {
-}
-
-QLatin1StringView XmlScanner::LocalName(QByteArrayView qualifiedName) const
-{
-    const qsizetype colon = qualifiedName.indexOf(':');
-    return QLatin1StringView(qualifiedName.sliced(colon + 1));
 }
 
 bool XmlScanner::Refill()

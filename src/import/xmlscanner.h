@@ -56,7 +56,6 @@ private:
     Parse ParseText();
     bool PrefixDeclared(QByteArrayView qualifiedName) const;
     void Stop();
-    QLatin1StringView LocalName(QByteArrayView qualifiedName) const;
 
     QIODevice *source;
     QByteArray buffer;

@@ -288,8 +288,13 @@ QStringList TImportListForm::ChosenNames(int *joinedLines) const
 
 TImportListForm::Choice TImportListForm::Chosen() const
 {
+    return ChoiceOf(ChosenNames(nullptr));
+}
+
+TImportListForm::Choice TImportListForm::ChoiceOf(QStringList names) const
+{
     Choice choice;
-    choice.names = ChosenNames(nullptr);
+    choice.names = std::move(names);
     choice.append = appendList->isChecked();
     choice.separatorName = SeparatorKeepingItemsWhole(choice.append ? existingItems + choice.names : choice.names,
                                                       separatorName);
@@ -299,8 +304,8 @@ TImportListForm::Choice TImportListForm::Chosen() const
 void TImportListForm::UpdateCount()
 {
     int joinedLines = 0;
-    const QStringList names = ChosenNames(&joinedLines);
-    Choice choice = Chosen();
+    const Choice choice = ChoiceOf(ChosenNames(&joinedLines));
+    const QStringList &names = choice.names;
     QStringList lines;
     if (names.isEmpty()) {
         lines << QStringLiteral("所选的列中没有姓名，请换一列或换一个工作表。");

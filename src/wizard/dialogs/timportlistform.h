@@ -52,6 +52,8 @@ private:
     const ImportedSheet &Sheet() const;
     // The names as the choices stand, and how many of them had line breaks.
     QStringList ChosenNames(int *joinedLines) const;
+    // The choice OK would hand over with these names.
+    Choice ChoiceOf(QStringList names) const;
 
     ImportedTable table;
     QStringList existingItems;
