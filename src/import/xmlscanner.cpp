@@ -27,11 +27,11 @@ bool IsNameChar(char c)
 }
 
 // Length of the qualified name at p (ASCII, at most one ":" between two parts); 0 when
-// there is none, -1 when the bytes end inside it.
-qsizetype NameLength(const char *p, const char *end)
+// there is none, -1 when the bytes end inside it. `colon`: where its ":" is, -1 without.
+qsizetype NameLength(const char *p, const char *end, qsizetype *colon)
 {
     const char *q = p;
-    bool colon = false;
+    *colon = -1;
     for (;;) {
         if (q == end)
             return -1;
@@ -43,9 +43,9 @@ qsizetype NameLength(const char *p, const char *end)
             return -1;
         if (*q != ':')
             return q - p;
-        if (colon)
+        if (*colon >= 0)
             return 0;
-        colon = true;
+        *colon = q - p;
         ++q;
     }
 }
@@ -152,12 +152,6 @@ qsizetype ColonIn(QByteArrayView qualifiedName)
         if (qualifiedName[i] == ':')
             return i;
     return -1;
-}
-
-QByteArrayView PrefixOf(QByteArrayView qualifiedName)
-{
-    const qsizetype colon = ColonIn(qualifiedName);
-    return colon < 0 ? QByteArrayView() : qualifiedName.first(colon);
 }
 
 QLatin1StringView LocalName(QByteArrayView qualifiedName)
@@ -276,7 +270,8 @@ XmlScanner::Parse XmlScanner::ParseStartTag()
     const char *base = buffer.constData();
     const char *end = base + buffer.size();
     const char *p = base + position + 1;
-    const qsizetype nameLength = NameLength(p, end);
+    qsizetype colon;
+    const qsizetype nameLength = NameLength(p, end, &colon);
     if (nameLength <= 0)
         return nameLength < 0 ? Parse::NeedMore : Parse::Unsupported;
     const QByteArrayView qualifiedName(p, nameLength);
@@ -304,7 +299,8 @@ XmlScanner::Parse XmlScanner::ParseStartTag()
         }
         if (p == blanks || attributes.size() == kMaxAttributes)
             return Parse::Unsupported;
-        const qsizetype attributeLength = NameLength(p, end);
+        qsizetype attributeColon;
+        const qsizetype attributeLength = NameLength(p, end, &attributeColon);
         if (attributeLength <= 0)
             return attributeLength < 0 ? Parse::NeedMore : Parse::Unsupported;
         const char *attributeName = p;
@@ -327,29 +323,34 @@ XmlScanner::Parse XmlScanner::ParseStartTag()
             return Parse::NeedMore;
         if (!IsPlainAttributeValue(p, close))
             return Parse::Unsupported;
-        attributes.push_back({attributeName - base, attributeLength, p - base, close - p});
+        attributes.push_back({attributeName - base, attributeLength, attributeColon, p - base, close - p});
         p = close + 1;
     }
 
-    // Namespaces: declared on the root only; every prefix used is declared.
-    for (const Attribute &a : attributes) {
-        const QByteArrayView name(base + a.name, a.nameLength);
-        if (name != "xmlns" && PrefixOf(name) != "xmlns")
-            continue;
-        if (rootSeen || (name != "xmlns" && a.valueLength == 0))
-            return Parse::Unsupported;
-        if (name != "xmlns")
-            declaredPrefixes.emplace_back(name.sliced(6).data(), size_t(name.size() - 6));
+    // Namespaces: declared on the root only (where the root's own prefix may be declared
+    // after its use); every prefix used is declared.
+    if (!rootSeen) {
+        for (const Attribute &a : attributes) {
+            const QByteArrayView name(base + a.name, a.nameLength);
+            if (a.colon == 5 && name.startsWith("xmlns")) {
+                const QByteArrayView prefix = name.sliced(6);
+                if (a.valueLength == 0 || prefix == "xml" || prefix == "xmlns")
+                    return Parse::Unsupported;
+                declaredPrefixes.emplace_back(prefix.data(), size_t(prefix.size()));
+            }
+        }
     }
-    if (!PrefixDeclared(qualifiedName))
+    if (colon >= 0 && !PrefixDeclared(qualifiedName.first(colon)))
         return Parse::Unsupported;
     for (auto a = attributes.cbegin(); a != attributes.cend(); ++a) {
         const QByteArrayView name(base + a->name, a->nameLength);
-        if (PrefixOf(name) != "xmlns" && !PrefixDeclared(name))
+        const bool declaration = a->colon < 0 ? name == "xmlns" : a->colon == 5 && name.startsWith("xmlns");
+        if ((declaration && rootSeen) || (!declaration && a->colon >= 0 && !PrefixDeclared(name.first(a->colon))))
             return Parse::Unsupported;
         // The same local name twice is redefined, or bound to one namespace twice: left to the general reader.
+        const QByteArrayView local = name.sliced(a->colon + 1);
         for (auto b = attributes.cbegin(); b != a; ++b)
-            if (LocalName(QByteArrayView(base + b->name, b->nameLength)) == LocalName(name))
+            if (QByteArrayView(base + b->name + b->colon + 1, b->nameLength - b->colon - 1) == local)
                 return Parse::Unsupported;
     }
 
@@ -358,17 +359,16 @@ XmlScanner::Parse XmlScanner::ParseStartTag()
     openElements[depth].assign(qualifiedName.data(), size_t(qualifiedName.size()));
     ++depth;
     rootSeen = true;
-    localName = LocalName(qualifiedName);
+    localName = QLatin1StringView(qualifiedName.sliced(colon + 1));
     closePending = empty;
     token = Token::StartElement;
     position = p - base;
     return Parse::Done;
 }
 
-bool XmlScanner::PrefixDeclared(QByteArrayView qualifiedName) const
+bool XmlScanner::PrefixDeclared(QByteArrayView prefix) const
 {
-    const QByteArrayView prefix = PrefixOf(qualifiedName);
-    if (prefix.isNull() || prefix == "xml")
+    if (prefix == "xml")
         return true;
     return std::any_of(declaredPrefixes.cbegin(), declaredPrefixes.cend(),
                        [prefix](const std::string &declared) { return QByteArrayView(declared) == prefix; });
@@ -379,7 +379,8 @@ XmlScanner::Parse XmlScanner::ParseEndTag()
     const char *base = buffer.constData();
     const char *end = base + buffer.size();
     const char *p = base + position + 2;
-    const qsizetype nameLength = NameLength(p, end);
+    qsizetype colon;
+    const qsizetype nameLength = NameLength(p, end, &colon);
     if (nameLength <= 0)
         return nameLength < 0 ? Parse::NeedMore : Parse::Unsupported;
     const char *close = p + nameLength;

@@ -45,7 +45,7 @@ private:
     enum class Parse { Done, NeedMore, Unsupported };
     struct Attribute
     {
-        qsizetype name, nameLength, value, valueLength; // offsets into the buffer
+        qsizetype name, nameLength, colon, value, valueLength; // offsets into the buffer; colon in the name, -1 without
     };
 
     bool Refill();
@@ -54,7 +54,7 @@ private:
     Parse ParseStartTag();
     Parse ParseEndTag();
     Parse ParseText();
-    bool PrefixDeclared(QByteArrayView qualifiedName) const;
+    bool PrefixDeclared(QByteArrayView prefix) const;
     void Stop();
 
     QIODevice *source;
