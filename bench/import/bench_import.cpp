@@ -1,6 +1,7 @@
 // Importing a class list of 100,000 rows (student number, name, class) into the list
 // dialog: the time from the file dialog's OK to the preview "导入名单" on screen, for a
-// workbook and for a GB18030 CSV file. The goal is under one second for each.
+// workbook and for a GB18030 CSV file. The goals (0.5 s for the workbook, 0.15 s for the
+// CSV file, ten times openpyxl's reading) are judged by bench/compare-import.
 #include "textfile.h"
 #include "timportlistform.h"
 #include "tlistsetform.h"

@@ -15,6 +15,11 @@
 #include <QtEndian>
 
 #include <cmath>
+#include <cstring>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 
 using namespace ImportLimits;
 
@@ -132,6 +137,83 @@ private:
     qint64 *budget;
 };
 
+// Unpacks a part on a second thread while the reader scans what is already unpacked:
+// inflating is a good share of the time a large sheet takes. Holds a few chunks at most.
+class ReadAhead : public QIODevice
+{
+public:
+    explicit ReadAhead(QIODevice *source) : source(source)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        unpacker = std::thread([this] { Unpack(); });
+    }
+    ~ReadAhead() override { Finish(); }
+    bool isSequential() const override { return true; }
+
+    // Stops unpacking; after it the source is the caller's again.
+    void Finish()
+    {
+        {
+            const std::lock_guard lock(mutex);
+            stopping = true;
+        }
+        changed.notify_all();
+        if (unpacker.joinable())
+            unpacker.join();
+    }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [this] { return !chunks.empty() || sourceEnded; });
+        if (chunks.empty())
+            return -1;
+        QByteArray &chunk = chunks.front();
+        const qint64 taken = qMin(maxSize, qint64(chunk.size() - frontOffset));
+        std::memcpy(data, chunk.constData() + frontOffset, size_t(taken));
+        frontOffset += taken;
+        if (frontOffset == chunk.size()) {
+            chunks.pop_front();
+            frontOffset = 0;
+            changed.notify_all();
+        }
+        return taken;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    static constexpr qint64 kChunk = 256 * 1024;
+    static constexpr size_t kChunksAhead = 4;
+
+    void Unpack()
+    {
+        for (;;) {
+            QByteArray chunk(kChunk, Qt::Uninitialized);
+            const qint64 got = source->read(chunk.data(), kChunk);
+            std::unique_lock lock(mutex);
+            if (got <= 0 || stopping) {
+                sourceEnded = true;
+                changed.notify_all();
+                return;
+            }
+            chunk.resize(got);
+            chunks.push_back(std::move(chunk));
+            changed.notify_all();
+            changed.wait(lock, [this] { return chunks.size() < kChunksAhead || stopping; });
+        }
+    }
+
+    QIODevice *source;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<QByteArray> chunks;
+    qint64 frontOffset = 0;
+    bool sourceEnded = false;
+    bool stopping = false;
+    std::thread unpacker;
+};
+
 struct Relationship
 {
     QString id;
@@ -181,8 +263,10 @@ public:
             QuaZipFile file(&zip);
             OpenPart(part, file);
             CountedReader counted(&file, &budget);
-            XmlScanner scanner(&counted);
+            ReadAhead unpacked(&counted);
+            XmlScanner scanner(&unpacked);
             parse(scanner);
+            unpacked.Finish();
             if (counted.exceeded)
                 throw UnpackedTooMuch();
             if (!scanner.Unsupported()) {

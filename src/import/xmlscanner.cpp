@@ -173,11 +173,17 @@ bool XmlScanner::Refill()
     const qsizetype want = qMax(kChunk, buffer.size());
     const qsizetype had = buffer.size();
     buffer.resize(had + want);
-    const qint64 got = source->read(buffer.data() + had, want);
-    buffer.resize(had + qMax<qint64>(got, 0));
-    if (got <= 0)
-        sourceDone = true;
-    return got > 0;
+    qsizetype filled = had;
+    while (filled < buffer.size()) { // a device may hand over less than asked for
+        const qint64 got = source->read(buffer.data() + filled, buffer.size() - filled);
+        if (got <= 0) {
+            sourceDone = true;
+            break;
+        }
+        filled += got;
+    }
+    buffer.resize(filled);
+    return filled > had;
 }
 
 void XmlScanner::Stop()
