@@ -216,13 +216,19 @@ void TImportListForm::ColumnValueChange()
     }
     MarkHeaderRow();
     // "张三、李四、王五" in every cell: offered split, and split unless the user says otherwise.
-    const bool joined = NamesHoldListSeparators(NamesOfColumn(Sheet(), columnValue->currentIndex(), headerRow->isChecked()));
+    int joinedLines = 0;
+    QStringList names = NamesOfColumn(Sheet(), columnValue->currentIndex(), headerRow->isChecked(), &joinedLines);
+    const bool joined = NamesHoldListSeparators(names);
     {
         const QSignalBlocker blocker(splitNames);
         splitNames->setVisible(joined);
         splitNames->setChecked(joined);
     }
-    UpdateCount();
+    // Long lists: the names just read are the chosen ones unless they are split or read by rows.
+    if (joined || byRows->isChecked())
+        UpdateCount();
+    else
+        ShowCount(std::move(names), joinedLines);
 }
 
 void TImportListForm::FillGrid()
@@ -304,7 +310,13 @@ TImportListForm::Choice TImportListForm::ChoiceOf(QStringList names) const
 void TImportListForm::UpdateCount()
 {
     int joinedLines = 0;
-    const Choice choice = ChoiceOf(ChosenNames(&joinedLines));
+    QStringList names = ChosenNames(&joinedLines);
+    ShowCount(std::move(names), joinedLines);
+}
+
+void TImportListForm::ShowCount(QStringList chosenNames, int joinedLines)
+{
+    const Choice choice = ChoiceOf(std::move(chosenNames));
     const QStringList &names = choice.names;
     QStringList lines;
     if (names.isEmpty()) {

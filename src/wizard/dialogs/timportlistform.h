@@ -48,6 +48,8 @@ private:
     void ColumnValueChange();
     void FillGrid();
     void UpdateCount();
+    // The count and notes for the names as chosen, `joinedLines` of them had line breaks.
+    void ShowCount(QStringList chosenNames, int joinedLines);
     void MarkHeaderRow();
     const ImportedSheet &Sheet() const;
     // The names as the choices stand, and how many of them had line breaks.
