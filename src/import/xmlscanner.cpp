@@ -269,19 +269,27 @@ XmlScanner::Parse XmlScanner::ParseDeclaration()
     return Parse::Done;
 }
 
+XmlScanner::Parse XmlScanner::TagName(qsizetype markup, QByteArrayView *name, qsizetype *colon) const
+{
+    const char *start = buffer.constData() + position + markup;
+    const qsizetype length = NameLength(start, buffer.constData() + buffer.size(), colon);
+    if (length <= 0)
+        return length < 0 ? Parse::NeedMore : Parse::Unsupported;
+    *name = QByteArrayView(start, length);
+    return Parse::Done;
+}
+
 XmlScanner::Parse XmlScanner::ParseStartTag()
 {
     if (rootSeen && depth == 0)
         return Parse::Unsupported; // a second root
+    QByteArrayView qualifiedName;
+    qsizetype colon;
+    if (const Parse name = TagName(1, &qualifiedName, &colon); name != Parse::Done)
+        return name;
     const char *base = buffer.constData();
     const char *end = base + buffer.size();
-    const char *p = base + position + 1;
-    qsizetype colon;
-    const qsizetype nameLength = NameLength(p, end, &colon);
-    if (nameLength <= 0)
-        return nameLength < 0 ? Parse::NeedMore : Parse::Unsupported;
-    const QByteArrayView qualifiedName(p, nameLength);
-    p += nameLength;
+    const char *p = qualifiedName.end();
     attributes.clear();
     bool empty = false;
     for (;;) {
@@ -382,19 +390,18 @@ bool XmlScanner::PrefixDeclared(QByteArrayView prefix) const
 
 XmlScanner::Parse XmlScanner::ParseEndTag()
 {
+    QByteArrayView qualifiedName;
+    qsizetype colon;
+    if (const Parse name = TagName(2, &qualifiedName, &colon); name != Parse::Done)
+        return name;
     const char *base = buffer.constData();
     const char *end = base + buffer.size();
-    const char *p = base + position + 2;
-    qsizetype colon;
-    const qsizetype nameLength = NameLength(p, end, &colon);
-    if (nameLength <= 0)
-        return nameLength < 0 ? Parse::NeedMore : Parse::Unsupported;
-    const char *close = p + nameLength;
+    const char *close = qualifiedName.end();
     while (close < end && IsBlank(*close))
         ++close;
     if (close == end)
         return Parse::NeedMore;
-    if (*close != '>' || depth == 0 || QByteArrayView(openElements[depth - 1]) != QByteArrayView(p, nameLength))
+    if (*close != '>' || depth == 0 || QByteArrayView(openElements[depth - 1]) != qualifiedName)
         return Parse::Unsupported;
     --depth;
     localName = LocalName(QByteArrayView(openElements[depth]));

@@ -51,6 +51,8 @@ private:
     bool Refill();
     Parse ParseToken();
     Parse ParseDeclaration();
+    // The name of the tag at the current position, after its `markup` characters ("<", "</").
+    Parse TagName(qsizetype markup, QByteArrayView *name, qsizetype *colon) const;
     Parse ParseStartTag();
     Parse ParseEndTag();
     Parse ParseText();
