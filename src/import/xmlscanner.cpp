@@ -165,7 +165,7 @@ XmlScanner::XmlScanner(QIODevice *source) : source(source)
 {
 }
 
-bool XmlScanner::Refill()
+void XmlScanner::Refill()
 {
     buffer.remove(0, position);
     position = 0;
@@ -183,7 +183,6 @@ bool XmlScanner::Refill()
         filled += got;
     }
     buffer.resize(filled);
-    return filled > had;
 }
 
 void XmlScanner::Stop()

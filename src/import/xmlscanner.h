@@ -48,7 +48,7 @@ private:
         qsizetype name, nameLength, colon, value, valueLength; // offsets into the buffer; colon in the name, -1 without
     };
 
-    bool Refill();
+    void Refill();
     Parse ParseToken();
     Parse ParseDeclaration();
     // The name of the tag at the current position, after its `markup` characters ("<", "</").
