@@ -90,9 +90,10 @@ void BM_PreviewGb18030Csv(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_ReadWorkbook)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PreviewWorkbook)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PreviewGb18030Csv)->Unit(benchmark::kMillisecond);
+// Processor time of the whole process: the workbook reader unpacks on a second thread.
+BENCHMARK(BM_ReadWorkbook)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_PreviewWorkbook)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_PreviewGb18030Csv)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 int main(int argc, char **argv)
 {

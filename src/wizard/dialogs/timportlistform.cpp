@@ -190,7 +190,8 @@ void TImportListForm::FillColumns()
     const int column = GuessNameColumn(sheet);
     QSignalBlocker blocker(columnValue);
     columnValue->clear();
-    for (int c = 0; c < qMax(1, sheet.ColumnCount()); ++c) {
+    const int columns = qMax(1, sheet.ColumnCount());
+    for (int c = 0; c < columns; ++c) {
         const QString first = sheet.rows.isEmpty() ? QString() : sheet.rows.first().value(c).trimmed();
         columnValue->addItem(first.isEmpty() ? QStringLiteral("%1 列").arg(ColumnLetters(c))
                                              : QStringLiteral("%1 列（%2）").arg(ColumnLetters(c), first.left(12)));
