@@ -528,7 +528,7 @@ void ReadSheet(Xml &xml, const QStringList &sharedStrings, ImportedSheet &sheet,
         }
         while (row.size() <= column)
             row << QString();
-        row[column] = text;
+        row[column] = std::move(text);
     }
 }
 

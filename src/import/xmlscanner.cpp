@@ -154,6 +154,17 @@ qsizetype ColonIn(QByteArrayView qualifiedName)
     return -1;
 }
 
+// Equality of two names, inline: names are a few bytes, a library call costs more than the loop.
+bool SameName(QByteArrayView a, QByteArrayView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
 QLatin1StringView LocalName(QByteArrayView qualifiedName)
 {
     return QLatin1StringView(qualifiedName.sliced(ColonIn(qualifiedName) + 1));
@@ -363,7 +374,7 @@ XmlScanner::Parse XmlScanner::ParseStartTag()
         // The same local name twice is redefined, or bound to one namespace twice: left to the general reader.
         const QByteArrayView local = name.sliced(a->colon + 1);
         for (auto b = attributes.cbegin(); b != a; ++b)
-            if (QByteArrayView(base + b->name + b->colon + 1, b->nameLength - b->colon - 1) == local)
+            if (SameName(QByteArrayView(base + b->name + b->colon + 1, b->nameLength - b->colon - 1), local))
                 return Parse::Unsupported;
     }
 
@@ -400,7 +411,7 @@ XmlScanner::Parse XmlScanner::ParseEndTag()
         ++close;
     if (close == end)
         return Parse::NeedMore;
-    if (*close != '>' || depth == 0 || QByteArrayView(openElements[depth - 1]) != qualifiedName)
+    if (*close != '>' || depth == 0 || !SameName(QByteArrayView(openElements[depth - 1]), qualifiedName))
         return Parse::Unsupported;
     --depth;
     localName = LocalName(QByteArrayView(openElements[depth]));
@@ -482,7 +493,7 @@ QLatin1StringView XmlScanner::attribute(QLatin1StringView qualifiedName) const
 {
     const char *base = buffer.constData();
     for (const Attribute &a : attributes)
-        if (QByteArrayView(base + a.name, a.nameLength) == QByteArrayView(qualifiedName.data(), qualifiedName.size()))
+        if (SameName(QByteArrayView(base + a.name, a.nameLength), QByteArrayView(qualifiedName.data(), qualifiedName.size())))
             return QLatin1StringView(base + a.value, a.valueLength);
     return QLatin1StringView("");
 }
