@@ -1,6 +1,7 @@
 #include "apppaths.h"
 #include "commandline.h"
 #include "drawmemory.h"
+#include "interfacelanguage.h"
 #include "windowentry.h"
 
 #include <QCoreApplication>
@@ -41,6 +42,7 @@ int main(int argc, char **argv)
     if (!ArgumentsOpenWindow(argc, argv)) {
         PrepareMemoryForDraws();
         QCoreApplication application(argc, argv);
+        UseConsoleLanguage();
         return RunCommandLine(application.arguments().mid(1), stdout, stderr);
     }
     return OpenDrawingWindow(argc, argv);
