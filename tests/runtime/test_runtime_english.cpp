@@ -37,6 +37,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -48,8 +49,9 @@ namespace {
 
 const QString kProject = QStringLiteral("抽号");
 
-// The texts a user reads on a window, each with where it sits; `data` are texts that
-// come from the user's own files (project names) and may be Chinese.
+// The texts a user reads on a window that are Chinese, each with where it sits (and
+// labels that would show their mnemonic's "&" for want of a buddy); `data` are texts
+// that come from the user's own files (project names) and may be Chinese.
 QStringList ChineseTexts(QWidget *window, const QStringList &data = {})
 {
     static const QRegularExpression chinese(QStringLiteral("[\\x{3000}-\\x{303f}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
@@ -68,8 +70,11 @@ QStringList ChineseTexts(QWidget *window, const QStringList &data = {})
                                                              : widget->objectName();
         check(where + QStringLiteral(" tooltip"), widget->toolTip());
         check(where + QStringLiteral(" accessible name"), widget->accessibleName());
-        if (auto *label = qobject_cast<QLabel *>(widget))
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
             check(where, label->text());
+            if (!label->buddy() && label->textFormat() != Qt::RichText && label->text().remove(QStringLiteral("&&")).contains(QLatin1Char('&')))
+                found << where + QStringLiteral(" shows its mnemonic: ") + label->text();
+        }
         else if (auto *button = qobject_cast<QAbstractButton *>(widget))
             check(where, button->text());
         else if (auto *edit = qobject_cast<QLineEdit *>(widget))
@@ -155,14 +160,15 @@ private slots:
         TSpeechForm speech(SpeechSettings{}, [](int, int) {});
         RemoteDialog remote;
         remote.ShowDevices({});
-        TVerifyForm verify;
+        // These two delete themselves when closed.
+        auto *verify = new TVerifyForm;
         VerifiableDraw draw(QStringLiteral("公开抽奖"), 9, LotteryQuery(), DrawSettings{});
-        TCommitmentForm commitment(draw, nullptr);
+        auto *commitment = new TCommitmentForm(draw, nullptr);
         TFairnessForm fairness(QStringLiteral("公开抽奖"), 9, LotteryQuery(), FairSettings{});
-        const QList<std::pair<QWidget *, QString>> windows = {
+        const QList<std::pair<QPointer<QWidget>, QString>> windows = {
             {&history, "Draw History"},  {&speech, "Speech Settings"},
-            {&remote, "Phone Remote"},   {&verify, "Verify Certificate"},
-            {&commitment, "Verifiable Draw — Commitment"}, {&fairness, "Fairness Check - 公开抽奖"}};
+            {&remote, "Phone Remote"},   {verify, "Verify Certificate"},
+            {commitment, "Verifiable Draw — Commitment"}, {&fairness, "Fairness Check - 公开抽奖"}};
         for (const auto &[window, title] : windows) {
             window->show();
             QCOMPARE(window->windowTitle(), title);
@@ -174,6 +180,14 @@ private slots:
             QVERIFY2(chinese.isEmpty(), qPrintable(title + QLatin1Char('\n') + chinese.join(QLatin1Char('\n'))));
         }
         QCOMPARE(history.findChild<QComboBox *>(QStringLiteral("ProjectBox"))->itemText(0), QStringLiteral("All projects"));
+        // Every one of them leaves by Esc, the verify window too, which is no dialog.
+        for (const auto &[window, title] : windows) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyClick(window, Qt::Key_Escape);
+            QVERIFY2(!window || !window->isVisible(), qPrintable(title));
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // The bar's menu; its "key unavailable" line names the platform in English too.

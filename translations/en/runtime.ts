@@ -963,7 +963,7 @@ Turn the phone remote on?</translation>
     </message>
     <message>
         <source>模拟最长间隔</source>
-        <translation>Longest gap (simulated)</translation>
+        <translation>Max gap (sim.)</translation>
     </message>
     <message>
         <source>历史次数</source>
@@ -971,7 +971,7 @@ Turn the phone remote on?</translation>
     </message>
     <message>
         <source>历史最长间隔</source>
-        <translation>Longest gap (history)</translation>
+        <translation>Max gap (hist.)</translation>
     </message>
     <message>
         <source>“%1”抽取，从今天的历史出发模拟抽取次数：</source>

@@ -47,6 +47,7 @@ TFairnessForm::TFairnessForm(QString project, int pmode, QueryParams query, Fair
     FairDrawsValue->setValue(kDefaultDraws);
     FairCheckButton = new QPushButton(tr("开始检验"), this);
     FairCheckButton->setObjectName(QStringLiteral("FairCheckButton"));
+    FairCheckButton->setDefault(true);
     connect(FairCheckButton, &QPushButton::clicked, this, &TFairnessForm::CheckClick);
     FairnessTableView = new QTableWidget(0, 6, this);
     FairnessTableView->setObjectName(QStringLiteral("FairnessTable"));

@@ -231,17 +231,16 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     BFilter->setObjectName(QStringLiteral("BFilter"));
 
     auto *filterRow = new QHBoxLayout;
-    auto addLabel = [this, filterRow](const QString &text) {
+    auto addLabelled = [this, filterRow](const QString &text, QWidget *field) {
         auto *label = new QLabel(text, this);
+        label->setBuddy(field);
         filterRow->addWidget(label);
+        filterRow->addWidget(field);
     };
-    addLabel(tr("工程："));
-    filterRow->addWidget(ProjectBox);
+    addLabelled(tr("工程："), ProjectBox);
     filterRow->addSpacing(12);
-    addLabel(tr("日期从："));
-    filterRow->addWidget(FromDateEdit);
-    addLabel(tr("到："));
-    filterRow->addWidget(ToDateEdit);
+    addLabelled(tr("日期从："), FromDateEdit);
+    addLabelled(tr("到："), ToDateEdit);
     filterRow->addWidget(BFilter);
     filterRow->addStretch();
 

@@ -37,7 +37,9 @@ TSpeechForm::TSpeechForm(const SpeechSettings &initial, std::function<void(int, 
     } rows[] = {{QT_TR_NOOP("语速："), QT_TR_NOOP("慢"), QT_TR_NOOP("快"), RateSlider},
                 {QT_TR_NOOP("音量："), QT_TR_NOOP("小"), QT_TR_NOOP("大"), VolumeSlider}};
     for (int row = 0; row < 2; ++row) {
-        form->addWidget(new QLabel(tr(rows[row].caption), this), row, 0);
+        auto *caption = new QLabel(tr(rows[row].caption), this);
+        caption->setBuddy(rows[row].slider);
+        form->addWidget(caption, row, 0);
         form->addWidget(new QLabel(tr(rows[row].low), this), row, 1);
         form->addWidget(rows[row].slider, row, 2);
         form->addWidget(new QLabel(tr(rows[row].high), this), row, 3);

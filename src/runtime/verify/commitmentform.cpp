@@ -55,6 +55,7 @@ TCommitmentForm::TCommitmentForm(VerifiableDraw &draw, QWidget *parent)
 
     auto *publicCaption = new QLabel(tr("公开随机数（可选）："), this);
     PublicNumbers = new QLineEdit(draw.PublicNumbers(), this);
+    publicCaption->setBuddy(PublicNumbers);
     PublicNumbers->setObjectName(QStringLiteral("PublicNumbers"));
     PublicNumbers->setPlaceholderText(tr("抽取时才公布的数字，例如当天的彩票开奖号码"));
     PublicNumbers->setReadOnly(m_started);

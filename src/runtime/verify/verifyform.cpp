@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 TVerifyForm::TVerifyForm(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -53,6 +54,8 @@ TVerifyForm::TVerifyForm(QWidget *parent) : QWidget(parent, Qt::Window)
     CloseVerify->setObjectName(QStringLiteral("CloseVerify"));
     connect(ChooseCertificate, &QPushButton::clicked, this, &TVerifyForm::ChooseCertificateClick);
     connect(CloseVerify, &QPushButton::clicked, this, &QWidget::close);
+    // A window, not a dialog: Esc closes it as it would a dialog.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
