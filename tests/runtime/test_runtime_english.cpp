@@ -1,13 +1,12 @@
 // The drawing window's program in English: its menus and every window it opens speak
 // English, while project names and stored values stay what they are.
-#include "../shared/appdirarguments.h"
 #include "apppaths.h"
-#include "chineseui.h"
 #include "codec.h"
 #include "commitmentform.h"
-#include "domutil.h"
 #include "displaysection.h"
+#include "domutil.h"
 #include "encodedxml.h"
+#include "englishapplication.h"
 #include "fairnesscontroller.h"
 #include "fairnessform.h"
 #include "fairnessstore.h"
@@ -42,7 +41,6 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -117,8 +115,6 @@ class TestRuntimeEnglish : public QObject
 {
     Q_OBJECT
 
-    QString dataDir;
-
 private slots:
     void initTestCase()
     {
@@ -127,7 +123,7 @@ private slots:
             qWarning("unexpected message: %s", qPrintable(message.text));
             return QMessageBox::Ok;
         });
-        QDir(dataDir).mkpath(QStringLiteral("Data/Projects"));
+        QDir(AppDir()).mkpath(QStringLiteral("Data/Projects"));
         SaveEncodedDocument(NumbersProject(), ProjectFilePath(kProject));
         WriteEditProject(0, kProject);
     }
@@ -204,24 +200,11 @@ private slots:
     }
 
     void cleanupTestCase() { SetMessageHandler({}); }
-
-public:
-    explicit TestRuntimeEnglish(QString dataDir) : dataDir(std::move(dataDir)) {}
 };
 
 int main(int argc, char **argv)
 {
-    qputenv("LANG", "en_US.UTF-8");
-    qunsetenv("LC_ALL");
-    qunsetenv("LC_MESSAGES");
-    QTemporaryDir dataDir;
-    SetInstallDir(QStringLiteral(SUITE_APP_DIR));
-    AppDirArguments arguments(argv[0], dataDir.path());
-    UseInterfaceLanguage();
-    QApplication application(arguments.count, arguments.values);
-    SetAppDir(dataDir.path());
-    TestRuntimeEnglish test(dataDir.path());
-    return QTest::qExec(&test, argc, argv);
+    return RunInEnglish<TestRuntimeEnglish>(argc, argv);
 }
 
 #include "test_runtime_english.moc"
