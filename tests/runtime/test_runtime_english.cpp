@@ -1,6 +1,7 @@
 // The drawing window's program in English: its menus and every window it opens speak
 // English, while project names and stored values stay what they are.
 #include "apppaths.h"
+#include "chinesetexts.h"
 #include "codec.h"
 #include "commitmentform.h"
 #include "displaysection.h"
@@ -28,69 +29,18 @@
 #include "verifiabledraw.h"
 #include "verifyform.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QTabWidget>
-#include <QTableView>
 #include <QtTest>
 
 namespace {
 
 const QString kProject = QStringLiteral("抽号");
-
-// The texts a user reads on a window that are Chinese, each with where it sits (and
-// labels that would show their mnemonic's "&" for want of a buddy); `data` are texts
-// that come from the user's own files (project names) and may be Chinese.
-QStringList ChineseTexts(QWidget *window, const QStringList &data = {})
-{
-    static const QRegularExpression chinese(QStringLiteral("[\\x{3000}-\\x{303f}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
-    QStringList found;
-    auto check = [&](const QString &where, QString text) {
-        for (const QString &item : data)
-            text.remove(item);
-        if (text.contains(chinese))
-            found << where + QStringLiteral(": ") + text;
-    };
-    check(QStringLiteral("title"), window->windowTitle());
-    QList<QWidget *> widgets = window->findChildren<QWidget *>();
-    widgets.prepend(window);
-    for (QWidget *widget : std::as_const(widgets)) {
-        const QString where = widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
-                                                             : widget->objectName();
-        check(where + QStringLiteral(" tooltip"), widget->toolTip());
-        check(where + QStringLiteral(" accessible name"), widget->accessibleName());
-        if (auto *label = qobject_cast<QLabel *>(widget)) {
-            check(where, label->text());
-            if (!label->buddy() && label->textFormat() != Qt::RichText && label->text().remove(QStringLiteral("&&")).contains(QLatin1Char('&')))
-                found << where + QStringLiteral(" shows its mnemonic: ") + label->text();
-        }
-        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
-            check(where, button->text());
-        else if (auto *edit = qobject_cast<QLineEdit *>(widget))
-            check(where, edit->placeholderText());
-        else if (auto *box = qobject_cast<QComboBox *>(widget))
-            for (int i = 0; i < box->count(); ++i)
-                check(where, box->itemText(i));
-        else if (auto *tabs = qobject_cast<QTabWidget *>(widget))
-            for (int i = 0; i < tabs->count(); ++i)
-                check(where, tabs->tabText(i));
-        else if (auto *header = qobject_cast<QHeaderView *>(widget); header && header->model())
-            for (int i = 0; i < header->count(); ++i)
-                check(where, header->model()->headerData(i, header->orientation()).toString());
-        for (QAction *action : widget->actions())
-            check(where + QStringLiteral(" action"), action->text());
-    }
-    return found;
-}
 
 QDomDocument NumbersProject()
 {
@@ -102,10 +52,15 @@ QDomDocument NumbersProject()
     return document;
 }
 
+QStringList LotteryNames()
+{
+    return {QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙"), QStringLiteral("丁")};
+}
+
 QueryParams LotteryQuery()
 {
     QueryParams query = DefaultQueryParams(9);
-    query[QueryParamIndex(9, QStringLiteral("Lists"))] = QStringLiteral("甲 乙 丙 丁");
+    query[QueryParamIndex(9, QStringLiteral("Lists"))] = LotteryNames().join(QLatin1Char(' '));
     return query;
 }
 
@@ -142,11 +97,9 @@ private slots:
         QCOMPARE(form.findChild<QAction *>(QStringLiteral("Menu_VerifyCertificate"))->text(),
                  QStringLiteral("Verify Certificate…"));
         // The title, button caption and notes are the project's own texts.
-        const QStringList designed = {kProject, form.windowTitle(), form.TitleLabel->text(), form.GoRandButton->text(),
-                                      form.findChild<QLabel *>(QStringLiteral("Remark1"))->text()};
-        QStringList chinese = ChineseTexts(&form, designed);
-        for (QMenu *menu : form.findChildren<QMenu *>())
-            chinese += ChineseTexts(menu, designed);
+        const QStringList chinese =
+            ChineseTexts(&form, {form.TitleLabel, form.GoRandButton, form.findChild<QLabel *>(QStringLiteral("Remark1"))},
+                         {kProject, form.windowTitle()});
         QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join(QLatin1Char('\n'))));
     }
 
@@ -168,11 +121,12 @@ private slots:
         for (const auto &[window, title] : windows) {
             window->show();
             QCOMPARE(window->windowTitle(), title);
-            // Stored values: the history setting's "否", the fair mode's name and the
-            // names of marks, which the history keeps as they were given.
+            // The user's names and stored values: the history setting's "否", the fair
+            // mode's name and the names of marks, which the history keeps as given.
             const QStringList stored = QStringList{kProject, QStringLiteral("公开抽奖"), QStringLiteral("否"),
-                                                   FairModeText(FairMode::Plain)} + MarkTexts();
-            const QStringList chinese = ChineseTexts(window, stored);
+                                                   FairModeText(FairMode::Plain)}
+                                     + LotteryNames() + MarkTexts();
+            const QStringList chinese = ChineseTexts(window, {}, stored);
             QVERIFY2(chinese.isEmpty(), qPrintable(title + QLatin1Char('\n') + chinese.join(QLatin1Char('\n'))));
         }
         QCOMPARE(history.findChild<QComboBox *>(QStringLiteral("ProjectBox"))->itemText(0), QStringLiteral("All projects"));
@@ -193,9 +147,7 @@ private slots:
         bar.show();
         bar.OpenProject(kProject);
         QCOMPARE(bar.BarMenu()->findChild<QAction *>(QStringLiteral("Menu_Quit"))->text(), QStringLiteral("Quit"));
-        QStringList chinese = ChineseTexts(&bar, {kProject});
-        for (QMenu *menu : bar.findChildren<QMenu *>())
-            chinese += ChineseTexts(menu, {kProject});
+        const QStringList chinese = ChineseTexts(&bar, {}, {kProject});
         QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join(QLatin1Char('\n'))));
     }
 
