@@ -273,6 +273,16 @@ Certificate: %1</translation>
         <source>无法识别的参数“%1”。用法：Dellamy --float [--project 工程名] [--appdir 目录]</source>
         <translation>Unknown argument &quot;%1&quot;. Usage: Dellamy --float [--project NAME] [--appdir FOLDER]</translation>
     </message>
+    <message>
+        <source>缺少导出函数 %1</source>
+        <translation>the export %1 is missing</translation>
+    </message>
+    <message>
+        <source>找不到窗口库 %1（%2），无法打开抽取窗口。请重新安装本软件。
+</source>
+        <translation>The window library %1 cannot be found (%2), so the drawing window cannot open. Please install the software again.
+</translation>
+    </message>
 </context>
 <context>
     <name>DrawSession</name>
