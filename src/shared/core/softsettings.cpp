@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "inifile.h"
+#include "suiteerror.h"
 
 #include <algorithm>
 
@@ -65,6 +66,18 @@ SoftSettings ReadSoftSettings(const QString &iniPath)
     s.language = ini.ReadString(kInterface, kLanguage, s.language);
     s.highContrast = ini.ReadBool(kInterface, kHighContrast, false);
     return s;
+}
+
+SoftSettings ReadStartSoftSettings(const QStringList &arguments)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--appdir"));
+    const QString dataDir = at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) + QLatin1Char('/')
+                                                                 : ChooseDataDir(InstallDir(), UserDataDir());
+    try {
+        return ReadSoftSettings(dataDir + QStringLiteral("Soft.ini"));
+    } catch (const SuiteError &) {
+        return SoftSettings{};
+    }
 }
 
 void WriteWallpaperPath(const QString &path, const QString &iniPath)

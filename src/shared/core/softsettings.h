@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -74,6 +75,11 @@ QString SoftIniPath();
 
 // Reads every key; throws IniAccessError when the file exists but cannot be read.
 SoftSettings ReadSoftSettings(const QString &iniPath = SoftIniPath());
+
+// Soft.ini of the data folder a starting program will use: --appdir's among its
+// arguments, or the one PrepareDataDir will choose. Nothing is created; an unreadable
+// file reads as the defaults.
+SoftSettings ReadStartSoftSettings(const QStringList &arguments);
 
 // The menu's wallpaper commands: stores `path` with every occurrence of AppDir()
 // replaced by "Application:" (case-sensitive). Throws IniAccessError.

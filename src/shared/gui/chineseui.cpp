@@ -1,10 +1,8 @@
 #include "chineseui.h"
 
-#include "apppaths.h"
 #include "highcontrast.h"
 #include "interfacelanguage.h"
 #include "softsettings.h"
-#include "suiteerror.h"
 
 #include <QApplication>
 #include <QFont>
@@ -62,58 +60,12 @@ public:
     }
 };
 
-// The locale name the user asked messages in, kept before UseInterfaceLanguage points
-// the dates at Chinese. Only a name: a QLocale made now would fix the system's locale
-// before that.
+// The locale name the user asked messages in, kept before UseInterfaceLanguage changes
+// the environment.
 QString &SystemMessagesLocaleName()
 {
     static QString name;
     return name;
-}
-
-void RememberSystemMessagesLocale()
-{
-    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QByteArray name = qgetenv(variable);
-        if (!name.isEmpty()) {
-            SystemMessagesLocaleName() = QString::fromLocal8Bit(name).section(QLatin1Char('.'), 0, 0);
-            return;
-        }
-    }
-}
-
-QLocale SystemMessagesLocale()
-{
-    const QString &name = SystemMessagesLocaleName();
-    return name.isEmpty() ? QLocale::system() : QLocale(name);
-}
-
-// Soft.ini of the data folder this start will use: --appdir's, or the one PrepareDataDir
-// will choose. Read before that choice is made, so nothing is created here.
-SoftSettings StartSettings()
-{
-    const QStringList arguments = QCoreApplication::arguments();
-    const qsizetype at = arguments.indexOf(QStringLiteral("--appdir"));
-    const QString dataDir = at >= 0 && at + 1 < arguments.size()
-                              ? arguments.at(at + 1) + QLatin1Char('/')
-                              : ChooseDataDir(InstallDir(), UserDataDir());
-    try {
-        return ReadSoftSettings(dataDir + QStringLiteral("Soft.ini"));
-    } catch (const SuiteError &) {
-        return SoftSettings{};
-    }
-}
-
-void InstallEnglishTexts()
-{
-    QCoreApplication *application = QCoreApplication::instance();
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    auto *translator = new QTranslator(application);
-    // A missing translation leaves the Chinese texts: the program still works.
-    if (translator->load(EnglishTranslationPath()))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
 }
 
 void InstallToolkitChineseTexts()
@@ -132,14 +84,14 @@ void InstallToolkitChineseTexts()
 // Chosen once the application object exists: its arguments may name the data folder.
 void InstallLanguageTexts()
 {
-    const SoftSettings settings = StartSettings();
-    if (ChooseInterfaceLanguage(settings.language, SystemMessagesLocale()) == InterfaceLanguage::English)
-        InstallEnglishTexts();
+    const QStringList arguments = QCoreApplication::arguments();
+    if (ChooseStartLanguage(arguments, SystemMessagesLocaleName()) == InterfaceLanguage::English)
+        InstallEnglishTranslation();
     else
         InstallToolkitChineseTexts();
-    // The look is chosen in the same file at the same moment: a program with widgets
+    // The look is chosen in the same file at the same moment: a program with windows
     // takes the high-contrast one when asked for.
-    if (settings.highContrast && qobject_cast<QApplication *>(QCoreApplication::instance()))
+    if (ReadStartSoftSettings(arguments).highContrast && qobject_cast<QApplication *>(QCoreApplication::instance()))
         UseHighContrastLook();
 }
 
@@ -160,7 +112,7 @@ QString SubstituteMissingChineseFaces()
 
 void UseInterfaceLanguage()
 {
-    RememberSystemMessagesLocale();
+    SystemMessagesLocaleName() = MessagesLocaleName();
     // The system's locale for dates follows LC_TIME unless LC_ALL overrides every
     // category; the rest keeps what LC_ALL said through LANG. Set before any QLocale is
     // made: the toolkit reads the environment once.
