@@ -1,6 +1,9 @@
 #include "fairsettings.h"
 
 #include "domutil.h"
+#include "storedvaluetext.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -115,10 +118,14 @@ int MaxFairSkip(int distinct, int ranCount)
 
 QString FairFormulaText(const FairSettings &settings)
 {
-    const QString period = settings.period == FairPeriod::All ? QStringLiteral("全部历史中")
-                                                              : QStringLiteral("%1内").arg(FairPeriodText(settings.period));
-    QString text = QStringLiteral("抽中机会 = 自身权重 × 1 /（1 + %1被抽中的次数）的 %2 次方").arg(period).arg(settings.strength);
+    const QString period =
+        settings.period == FairPeriod::All
+            ? QCoreApplication::translate("Model", "全部历史中")
+            : QCoreApplication::translate("Model", "%1内").arg(StoredValueText(FairPeriodText(settings.period)));
+    QString text = QCoreApplication::translate("Model", "抽中机会 = 自身权重 × 1 /（1 + %1被抽中的次数）的 %2 次方")
+                       .arg(period)
+                       .arg(settings.strength);
     if (settings.skip > 0)
-        text += QStringLiteral("；最近抽中的 %1 人不参加本次抽取").arg(settings.skip);
+        text += QCoreApplication::translate("Model", "；最近抽中的 %1 人不参加本次抽取").arg(settings.skip);
     return text;
 }

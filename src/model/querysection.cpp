@@ -7,6 +7,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace {
 const QString kRange = QStringLiteral("数值范围模式");
@@ -149,15 +150,18 @@ QuerySection ReadQuerySection(const QDomDocument &document)
 {
     const QDomElement section = FindChildElement(document.documentElement(), QStringLiteral("RandQuery"));
     if (section.isNull())
-        throw SuiteError(QStringLiteral("工程文件缺少随机数参数部分（RandQuery）。"));
+        throw SuiteError(QCoreApplication::translate("Model", "工程文件缺少随机数参数部分（RandQuery）。"));
     const QDomElement rand = FindChildElement(section, QStringLiteral("Rand"));
     const QString pmodeText = rand.attribute(QStringLiteral("PMode"));
     bool ok = false;
     const int pmode = pmodeText.trimmed().toInt(&ok);
     if (!ok)
-        throw SuiteError(QStringLiteral("随机数参数中的项目类型（PMode）“%1”不是整数。").arg(pmodeText));
+        throw SuiteError(
+            QCoreApplication::translate("Model", "随机数参数中的项目类型（PMode）“%1”不是整数。").arg(pmodeText));
     if (pmode < 0 || pmode >= kProjectTypeCount)
-        throw SuiteError(QStringLiteral("随机数参数中的项目类型（PMode）“%1”超出范围，应为 0 到 14。").arg(pmodeText));
+        throw SuiteError(
+            QCoreApplication::translate("Model", "随机数参数中的项目类型（PMode）“%1”超出范围，应为 0 到 14。")
+                .arg(pmodeText));
 
     const ProjectType &type = ProjectTypeAt(pmode);
     const QDomElement query = FindChildElement(rand, QStringLiteral("Query"));
@@ -272,7 +276,8 @@ QStringList SplitGroupQueries(const QString &typeList, const QString &queryList)
     const QString fieldSeparator = QStringLiteral("||");
     const QString groupSeparator = QStringLiteral("##");
     auto malformed = [] {
-        return SuiteError(QStringLiteral("自定义项目的组参数（QueryList）与组类型（TypeList）不符，工程文件可能已损坏。"));
+        return SuiteError(QCoreApplication::translate(
+            "Model", "自定义项目的组参数（QueryList）与组类型（TypeList）不符，工程文件可能已损坏。"));
     };
 
     // Every field but a group's last is ended by "||"; the last, a count or a start
@@ -282,7 +287,7 @@ QStringList SplitGroupQueries(const QString &typeList, const QString &queryList)
     for (int g = 0; g < types.size(); ++g) {
         const int fields = GroupFieldCount(types.at(g));
         if (fields == 0)
-            throw SuiteError(QStringLiteral("自定义项目含有未知的组类型“%1”。").arg(types.at(g)));
+            throw SuiteError(QCoreApplication::translate("Model", "自定义项目含有未知的组类型“%1”。").arg(types.at(g)));
         const qsizetype start = pos;
         for (int f = 0; f < fields - 1; ++f) {
             const qsizetype at = queryList.indexOf(fieldSeparator, pos);

@@ -173,7 +173,7 @@ TAnimateForm::TAnimateForm(TDVEditorForm *editor, QWidget *parent) : QDialog(par
     // The button designer's own save tells at once; the dialog's save tells again.
     connect(ExtraButtonForm->BSave, &QPushButton::clicked, this, [this] {
         if (const QString warning = ExtraButtonWarning(ExtraButtonState(), m_windowSize); !warning.isEmpty())
-            ShowWarning(this, kHiddenStopButtonCaption, warning);
+            ShowWarning(this, HiddenStopButtonCaption(), warning);
     });
 
     for (QCheckBox *box : {UseInRand, UseAfterRand, UseBoxRecord, UseBgMusic, UseAfterMusic, UseRandBox, UseRandRecord,
@@ -583,7 +583,7 @@ bool TAnimateForm::BSaveClick()
 void TAnimateForm::WarnOfHiddenStopButton()
 {
     if (const QString warning = StopButtonWarning(m_section, m_windowSize); !warning.isEmpty())
-        ShowWarning(this, kHiddenStopButtonCaption, warning);
+        ShowWarning(this, HiddenStopButtonCaption(), warning);
 }
 
 void TAnimateForm::done(int result)

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QCoreApplication>
 
 namespace {
 MessageHandler &handler()
@@ -18,13 +19,13 @@ QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const 
     if (handler())
         return handler()(ShownMessage{icon, caption, text, buttons});
     QMessageBox box(icon, caption, text, buttons, parent);
-    // The standard buttons speak Chinese like every other text (no Qt translation is
-    // installed with the programs).
+    // The standard buttons carry our own captions, in the interface language like every
+    // other text.
     const std::pair<QMessageBox::StandardButton, QString> captions[] = {
-        {QMessageBox::Ok, QStringLiteral("确定")},
-        {QMessageBox::Yes, QStringLiteral("是")},
-        {QMessageBox::No, QStringLiteral("否")},
-        {QMessageBox::Cancel, QStringLiteral("取消")}};
+        {QMessageBox::Ok, QCoreApplication::translate("Messages", "确定")},
+        {QMessageBox::Yes, QCoreApplication::translate("Messages", "是")},
+        {QMessageBox::No, QCoreApplication::translate("Messages", "否")},
+        {QMessageBox::Cancel, QCoreApplication::translate("Messages", "取消")}};
     for (const auto &[button, label] : captions) {
         if (QAbstractButton *shown = box.button(button))
             shown->setText(label);
@@ -66,14 +67,16 @@ QMessageBox::StandardButton AskYesNoCancel(QWidget *parent, const QString &capti
 
 QString RightsMessageText(const QString &problem)
 {
-    const QString what = problem.isEmpty()
-                             ? QStringLiteral("无法写入数据文件夹“%1”。").arg(QDir::toNativeSeparators(AppDir()))
-                             : problem;
-    return what + QStringLiteral("\n请确认该文件夹存在，并且当前用户有权读写它（检查它的所有者和权限，"
-                                 "或换一个可写的文件夹），然后再试。");
+    const QString what = problem.isEmpty() ? QCoreApplication::translate("Messages", "无法写入数据文件夹“%1”。")
+                                                 .arg(QDir::toNativeSeparators(AppDir()))
+                                           : problem;
+    return what
+           + QCoreApplication::translate("Messages",
+                                         "\n请确认该文件夹存在，并且当前用户有权读写它（检查它的所有者和权限，"
+                                         "或换一个可写的文件夹），然后再试。");
 }
 
 void ShowRightsMessage(QWidget *parent, const QString &problem)
 {
-    ShowError(parent, QStringLiteral("软件权限不足"), RightsMessageText(problem));
+    ShowError(parent, QCoreApplication::translate("Messages", "软件权限不足"), RightsMessageText(problem));
 }
