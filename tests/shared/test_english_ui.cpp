@@ -3,13 +3,18 @@
 #include "appdirarguments.h"
 #include "apppaths.h"
 #include "chineseui.h"
+#include "colourlisteditor.h"
 #include "configform.h"
 #include "interfacelanguage.h"
 #include "softsettings.h"
+#include "veditform.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -60,6 +65,35 @@ private slots:
         const SoftSettings stored = ReadSoftSettings();
         QCOMPARE(stored.randSpliter, QStringLiteral("全角分号"));
         QCOMPARE(stored.language, kLanguageChinese);
+    }
+
+    // The shared dialogs: every text a user sees is English.
+    void sharedDialogsSpeakEnglish()
+    {
+        TCColorEditForm colours;
+        colours.SetGradientText(QStringLiteral("255,0,0,0|0,0,255,100|Hori"));
+        TVEditForm values;
+        values.InsertRow(QStringLiteral("Width"), QStringLiteral("12"), TVEditForm::RowKind::Digits);
+        QCOMPARE(colours.windowTitle(), QStringLiteral("Gradient Colours"));
+        QCOMPARE(values.windowTitle(), QStringLiteral("Property Editor"));
+        const QRegularExpression han(QStringLiteral("\\p{Han}"));
+        for (QWidget *dialog : {static_cast<QWidget *>(&colours), static_cast<QWidget *>(&values)}) {
+            dialog->show();
+            QStringList texts{dialog->windowTitle()};
+            for (QWidget *widget : dialog->findChildren<QWidget *>()) {
+                if (!widget->isVisible())
+                    continue;
+                texts << widget->toolTip();
+                if (auto *label = qobject_cast<QLabel *>(widget))
+                    texts << label->text();
+                else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                    texts << button->text();
+                else if (auto *group = qobject_cast<QGroupBox *>(widget))
+                    texts << group->title();
+            }
+            for (const QString &text : texts)
+                QVERIFY2(!text.contains(han), qPrintable(dialog->objectName() + QLatin1String(": ") + text));
+        }
     }
 };
 
