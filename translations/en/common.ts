@@ -2135,9 +2135,9 @@ Make sure the folder exists and the current user may read and write it (check it
         <source>双击颜色块修改颜色；
 右击颜色块新增或删除颜色；
 拖动预览旁的箭头调整位置。</source>
-        <translation>Double-click a colour to change it;
-right-click a colour to add or delete colours;
-drag the arrows beside the preview to move them.</translation>
+        <translation>Double-click: change
+Right-click: add, delete
+Drag an arrow: move</translation>
     </message>
     <message>
         <source>渐变方向</source>

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <QCoreApplication>
 
@@ -171,16 +172,27 @@ TCColorEditForm::TCColorEditForm(QWidget *parent) : QDialog(parent)
                                     "双击颜色块修改颜色；\n右击颜色块新增或删除颜色；\n拖动预览旁的箭头调整位置。"),
         this);
     hint->setGeometry(kStripLeft, 154, 175, 58);
+    hint->setWordWrap(true);
     hint->setStyleSheet(QStringLiteral("color: #1d3557;"));
 
     auto *direction = new QGroupBox(QCoreApplication::translate("TCColorEditForm", "渐变方向"), this);
     direction->setGeometry(kStripLeft, 218, 160, 62);
     m_dirHori = new QRadioButton(QCoreApplication::translate("TCColorEditForm", "水平"), direction);
     m_dirHori->setObjectName(QStringLiteral("DirHori"));
-    m_dirHori->setGeometry(12, 28, 64, 24);
     m_dirVert = new QRadioButton(QCoreApplication::translate("TCColorEditForm", "竖直"), direction);
     m_dirVert->setObjectName(QStringLiteral("DirVert"));
-    m_dirVert->setGeometry(84, 28, 64, 24);
+    // Side by side when both captions fit the box, else one above the other: the box may
+    // not grow sideways into the preview's marker.
+    const int horiWidth = std::max(64, m_dirHori->sizeHint().width());
+    const int vertWidth = std::max(64, m_dirVert->sizeHint().width());
+    if (12 + horiWidth + 8 + vertWidth <= direction->width() - 4) {
+        m_dirHori->setGeometry(12, 28, horiWidth, 24);
+        m_dirVert->setGeometry(12 + horiWidth + 8, 28, vertWidth, 24);
+    } else {
+        m_dirHori->setGeometry(12, 24, horiWidth, 24);
+        m_dirVert->setGeometry(12, 50, vertWidth, 24);
+        direction->resize(direction->width(), 82);
+    }
     m_dirVert->setChecked(true);
     connect(m_dirHori, &QRadioButton::clicked, this, &TCColorEditForm::DirectionClick);
     connect(m_dirVert, &QRadioButton::clicked, this, &TCColorEditForm::DirectionClick);
