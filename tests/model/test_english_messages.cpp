@@ -15,19 +15,12 @@
 #include "textfile.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QTranslator>
 #include <QtTest>
 
 #include <functional>
 
 namespace {
-
-bool HasChinese(const QString &text)
-{
-    static const QRegularExpression han(QStringLiteral("\\p{Han}"));
-    return text.contains(han);
-}
 
 QString RefusalOf(const std::function<void()> &action)
 {
@@ -148,9 +141,9 @@ private slots:
         QFETCH(std::function<QString()>, message);
         QFETCH(QString, expected);
         const QString chinese = message();
-        QVERIFY2(HasChinese(chinese), qPrintable(chinese));
         UseEnglish(true);
         QCOMPARE(message(), expected);
+        QVERIFY2(chinese != expected, qPrintable(chinese));
     }
 
     // The description shows stored words in English but keeps what the user typed.

@@ -1,21 +1,16 @@
 // The suite in English: chosen from the settings or the system, the translation loaded,
 // and what the settings dialog stores unchanged by the language it shows.
-#include "appdirarguments.h"
 #include "apppaths.h"
-#include "chineseui.h"
+#include "chinesetexts.h"
 #include "colourlisteditor.h"
 #include "configform.h"
+#include "englishapplication.h"
 #include "interfacelanguage.h"
 #include "softsettings.h"
 #include "veditform.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestEnglishUi : public QObject
@@ -76,40 +71,17 @@ private slots:
         values.InsertRow(QStringLiteral("Width"), QStringLiteral("12"), TVEditForm::RowKind::Digits);
         QCOMPARE(colours.windowTitle(), QStringLiteral("Gradient Colours"));
         QCOMPARE(values.windowTitle(), QStringLiteral("Property Editor"));
-        const QRegularExpression han(QStringLiteral("\\p{Han}"));
         for (QWidget *dialog : {static_cast<QWidget *>(&colours), static_cast<QWidget *>(&values)}) {
             dialog->show();
-            QStringList texts{dialog->windowTitle()};
-            for (QWidget *widget : dialog->findChildren<QWidget *>()) {
-                if (!widget->isVisible())
-                    continue;
-                texts << widget->toolTip();
-                if (auto *label = qobject_cast<QLabel *>(widget))
-                    texts << label->text();
-                else if (auto *button = qobject_cast<QAbstractButton *>(widget))
-                    texts << button->text();
-                else if (auto *group = qobject_cast<QGroupBox *>(widget))
-                    texts << group->title();
-            }
-            for (const QString &text : texts)
-                QVERIFY2(!text.contains(han), qPrintable(dialog->objectName() + QLatin1String(": ") + text));
+            const QStringList chinese = ChineseTextsIn(dialog);
+            QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join(QLatin1Char('\n'))));
         }
     }
 };
 
 int main(int argc, char **argv)
 {
-    qputenv("LANG", "en_US.UTF-8");
-    qunsetenv("LC_ALL");
-    qunsetenv("LC_MESSAGES");
-    QTemporaryDir dataDir;
-    SetInstallDir(QStringLiteral(SUITE_APP_DIR));
-    AppDirArguments arguments(argv[0], dataDir.path());
-    UseInterfaceLanguage();
-    QApplication application(arguments.count, arguments.values);
-    SetAppDir(dataDir.path());
-    TestEnglishUi test;
-    return QTest::qExec(&test, argc, argv);
+    return RunInEnglish<TestEnglishUi>(argc, argv);
 }
 
 #include "test_english_ui.moc"
