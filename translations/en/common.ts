@@ -1874,7 +1874,7 @@ Make sure the folder exists and the current user may read and write it (check it
     </message>
     <message>
         <source>多元一次方程模式</source>
-        <translation>Linear equation systems</translation>
+        <translation>Linear equations</translation>
     </message>
     <message>
         <source>编号</source>
@@ -1890,7 +1890,7 @@ Make sure the folder exists and the current user may read and write it (check it
     </message>
     <message>
         <source>随机点名</source>
-        <translation>Roll-call</translation>
+        <translation>Roll call</translation>
     </message>
     <message>
         <source>随机排序</source>
@@ -1926,11 +1926,11 @@ Make sure the folder exists and the current user may read and write it (check it
     </message>
     <message>
         <source>随机四则运算</source>
-        <translation>Arithmetic exercises</translation>
+        <translation>Arithmetic</translation>
     </message>
     <message>
         <source>随机多元一次方程</source>
-        <translation>Linear equation systems</translation>
+        <translation>Linear equations</translation>
     </message>
     <message>
         <source>随机一元二次方程</source>
@@ -1938,7 +1938,7 @@ Make sure the folder exists and the current user may read and write it (check it
     </message>
     <message>
         <source>自定义运算</source>
-        <translation>Custom formula</translation>
+        <translation>Own formula</translation>
     </message>
     <message>
         <source>小写字母</source>
@@ -2014,15 +2014,15 @@ Make sure the folder exists and the current user may read and write it (check it
     </message>
     <message>
         <source>图片名称+扩展名</source>
-        <translation>Picture name with extension</translation>
+        <translation>Name and extension</translation>
     </message>
     <message>
         <source>仅图片名称</source>
-        <translation>Picture name only</translation>
+        <translation>Name only</translation>
     </message>
     <message>
         <source>完整的图片路径</source>
-        <translation>Full picture path</translation>
+        <translation>Full path</translation>
     </message>
     <message>
         <source>左对齐</source>
@@ -2030,7 +2030,7 @@ Make sure the folder exists and the current user may read and write it (check it
     </message>
     <message>
         <source>居中对齐</source>
-        <translation>Centred</translation>
+        <translation>Centre</translation>
     </message>
     <message>
         <source>右对齐</source>
