@@ -2042,11 +2042,11 @@ Make sure the folder exists and the current user may read and write it (check it
     </message>
     <message>
         <source>秒</source>
-        <translation>seconds</translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>毫秒</source>
-        <translation>milliseconds</translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>普通</source>

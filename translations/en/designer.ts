@@ -452,14 +452,6 @@
 <context>
     <name>TAnimateForm</name>
     <message>
-        <source>毫秒</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>秒</source>
-        <translation>s</translation>
-    </message>
-    <message>
         <source>当前工程类型无需设置此参数</source>
         <translation>This kind of project does not use this setting</translation>
     </message>
@@ -791,26 +783,6 @@
     <message>
         <source>系统设置</source>
         <translation>Settings</translation>
-    </message>
-    <message>
-        <source>双空格</source>
-        <translation>Double space</translation>
-    </message>
-    <message>
-        <source>全角空格</source>
-        <translation>Wide space</translation>
-    </message>
-    <message>
-        <source>全角逗号</source>
-        <translation>Wide comma</translation>
-    </message>
-    <message>
-        <source>全角分号</source>
-        <translation>Wide semicolon</translation>
-    </message>
-    <message>
-        <source>半角分号</source>
-        <translation>Semicolon</translation>
     </message>
     <message>
         <source>语言</source>

@@ -11,6 +11,7 @@
 #include "messages.h"
 #include "querysection.h"
 #include "stopbuttonplace.h"
+#include "storedvaluetext.h"
 #include "suiteerror.h"
 #include "tmusicsetform.h"
 #include "widgetlook.h"
@@ -73,8 +74,8 @@ QComboBox *UnitList(QWidget *parent, const QString &name, const QString &current
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
-    list->addItem(TAnimateForm::tr("毫秒"), kUnitMilliseconds);
-    list->addItem(TAnimateForm::tr("秒"), kUnitSeconds);
+    list->addItem(StoredValueText(kUnitMilliseconds), kUnitMilliseconds);
+    list->addItem(StoredValueText(kUnitSeconds), kUnitSeconds);
     SelectUnit(list, current);
     return list;
 }
