@@ -19,6 +19,11 @@ QDomElement QueryElement(const QDomDocument &document)
                             QStringLiteral("Query"));
 }
 
+QString Translated(const char *text)
+{
+    return QCoreApplication::translate("FairSettings", text);
+}
+
 } // namespace
 
 QStringList FairModeTexts()
@@ -118,14 +123,14 @@ int MaxFairSkip(int distinct, int ranCount)
 
 QString FairFormulaText(const FairSettings &settings)
 {
-    const QString period =
-        settings.period == FairPeriod::All
-            ? QCoreApplication::translate("Model", "全部历史中")
-            : QCoreApplication::translate("Model", "%1内").arg(StoredValueText(FairPeriodText(settings.period)));
-    QString text = QCoreApplication::translate("Model", "抽中机会 = 自身权重 × 1 /（1 + %1被抽中的次数）的 %2 次方")
+    const QString period = settings.period == FairPeriod::All
+                               ? Translated(QT_TRANSLATE_NOOP("FairSettings", "全部历史中"))
+                               : Translated(QT_TRANSLATE_NOOP("FairSettings", "%1内"))
+                                     .arg(StoredValueText(FairPeriodText(settings.period)));
+    QString text = Translated(QT_TRANSLATE_NOOP("FairSettings", "抽中机会 = 自身权重 × 1 /（1 + %1被抽中的次数）的 %2 次方"))
                        .arg(period)
                        .arg(settings.strength);
     if (settings.skip > 0)
-        text += QCoreApplication::translate("Model", "；最近抽中的 %1 人不参加本次抽取").arg(settings.skip);
+        text += Translated(QT_TRANSLATE_NOOP("FairSettings", "；最近抽中的 %1 人不参加本次抽取")).arg(settings.skip);
     return text;
 }

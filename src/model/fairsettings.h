@@ -22,7 +22,8 @@ struct FairSettings
     bool operator==(const FairSettings &) const = default;
 };
 
-// Stored texts: "普通"/"轮换"/"均衡", "本周"/"本月"/"本学期"/"全部", "弱"/"中"/"强".
+// Stored texts: "普通"/"轮换"/"均衡", "本周"/"本月"/"本学期"/"全部", "弱"/"中"/"强";
+// windows show them through StoredValueText.
 QString FairModeText(FairMode mode);
 QString FairPeriodText(FairPeriod period);
 QString FairStrengthText(int strength);
@@ -48,5 +49,5 @@ bool TypeDrawsFairly(int pmode);
 // batch must still find enough entries that were not skipped.
 int MaxFairSkip(int distinct, int ranCount);
 
-// The balanced weight in words, for the list dialog.
+// The balanced weight in words, for the list dialog, in the interface language.
 QString FairFormulaText(const FairSettings &settings);

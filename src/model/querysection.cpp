@@ -2,12 +2,13 @@
 
 #include "apppaths.h"
 #include "domutil.h"
+#include "storedvaluetext.h"
 #include "suiteerror.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
-#include <QCoreApplication>
 
 namespace {
 const QString kRange = QStringLiteral("数值范围模式");
@@ -112,6 +113,11 @@ const ProjectType &ProjectTypeAt(int pmode)
 {
     Q_ASSERT(pmode >= 0 && pmode < kProjectTypeCount);
     return ProjectTypes().at(pmode);
+}
+
+QString ProjectTypeCaption(int pmode)
+{
+    return StoredValueText(ProjectTypeAt(pmode).caption);
 }
 
 QueryParams DefaultQueryParams(int pmode)

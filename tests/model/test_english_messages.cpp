@@ -133,8 +133,8 @@ private slots:
         }) << QStringLiteral("The file “名单.txt” does not exist.");
         QTest::newRow("model: fair formula") << std::function<QString()>([] {
             return FairFormulaText(FairSettings{FairMode::Balanced, FairPeriod::Week, 2, 3});
-        }) << QStringLiteral("chance = own weight × (1 / (1 + times drawn in this week)) to the power 2; "
-                             "the 3 people drawn most recently sit this draw out");
+        }) << QStringLiteral("chance = own weight × 1 / (1 + times drawn this week) to the power 2; "
+                             "the 3 drawn last sit this draw out");
     }
     void messagesAreEnglishWithPlaceholdersFilled()
     {

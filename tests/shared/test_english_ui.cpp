@@ -1,13 +1,10 @@
 // The suite in English: chosen from the settings or the system, the translation loaded,
 // and what the settings dialog stores unchanged by the language it shows.
 #include "apppaths.h"
-#include "chinesetexts.h"
-#include "colourlisteditor.h"
 #include "configform.h"
 #include "englishapplication.h"
 #include "interfacelanguage.h"
 #include "softsettings.h"
-#include "veditform.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -60,22 +57,6 @@ private slots:
         const SoftSettings stored = ReadSoftSettings();
         QCOMPARE(stored.randSpliter, QStringLiteral("全角分号"));
         QCOMPARE(stored.language, kLanguageChinese);
-    }
-
-    // The shared dialogs: every text a user sees is English.
-    void sharedDialogsSpeakEnglish()
-    {
-        TCColorEditForm colours;
-        colours.SetGradientText(QStringLiteral("255,0,0,0|0,0,255,100|Hori"));
-        TVEditForm values;
-        values.InsertRow(QStringLiteral("Width"), QStringLiteral("12"), TVEditForm::RowKind::Digits);
-        QCOMPARE(colours.windowTitle(), QStringLiteral("Gradient Colours"));
-        QCOMPARE(values.windowTitle(), QStringLiteral("Property Editor"));
-        for (QWidget *dialog : {static_cast<QWidget *>(&colours), static_cast<QWidget *>(&values)}) {
-            dialog->show();
-            const QStringList chinese = ChineseTextsIn(dialog);
-            QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join(QLatin1Char('\n'))));
-        }
     }
 };
 

@@ -24,12 +24,8 @@
         <translation>Random variables:</translation>
     </message>
     <message>
-        <source>最大值：</source>
-        <translation>Maximum: </translation>
-    </message>
-    <message>
-        <source>精确度：</source>
-        <translation>Precision: </translation>
+        <source>[%1]：最小值：%2&#x3000;最大值：%3&#x3000;精确度：%4</source>
+        <translation>[%1]: minimum: %2&#x3000;maximum: %3&#x3000;precision: %4</translation>
     </message>
     <message>
         <source>关系变量列表：</source>
@@ -56,8 +52,16 @@
         <translation>Unknowns:</translation>
     </message>
     <message>
+        <source>【%1】%2：最小值：%3&#x3000;最大值：%4&#x3000;精确度：%5</source>
+        <translation>[%1] %2: minimum: %3&#x3000;maximum: %4&#x3000;precision: %5</translation>
+    </message>
+    <message>
         <source>系数列表：</source>
         <translation>Coefficients:</translation>
+    </message>
+    <message>
+        <source>【%1】：最小值：%2&#x3000;最大值：%3&#x3000;精确度：%4</source>
+        <translation>[%1]: minimum: %2&#x3000;maximum: %3&#x3000;precision: %4</translation>
     </message>
     <message>
         <source>方程表达式：</source>
@@ -74,6 +78,10 @@
     <message>
         <source>最小值：</source>
         <translation>Minimum: </translation>
+    </message>
+    <message>
+        <source>最大值：</source>
+        <translation>Maximum: </translation>
     </message>
     <message>
         <source>  精确度：</source>
@@ -96,6 +104,10 @@
         <translation>Group %1:</translation>
     </message>
     <message>
+        <source>%1：</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
         <source>类型：</source>
         <translation>Type: </translation>
     </message>
@@ -110,6 +122,10 @@
     <message>
         <source>编号起始值：</source>
         <translation>Numbering starts at: </translation>
+    </message>
+    <message>
+        <source>精确度：</source>
+        <translation>Precision: </translation>
     </message>
     <message>
         <source>随机数数量：</source>
@@ -215,22 +231,6 @@
         <source>每个奖项获得人数：</source>
         <translation>Winners per prize: </translation>
     </message>
-    <message>
-        <source>[%1]：最小值：%2&#x3000;最大值：%3&#x3000;精确度：%4</source>
-        <translation>[%1]: minimum: %2&#x3000;maximum: %3&#x3000;precision: %4</translation>
-    </message>
-    <message>
-        <source>【%1】%2：最小值：%3&#x3000;最大值：%4&#x3000;精确度：%5</source>
-        <translation>[%1] %2: minimum: %3&#x3000;maximum: %4&#x3000;precision: %5</translation>
-    </message>
-    <message>
-        <source>【%1】：最小值：%2&#x3000;最大值：%3&#x3000;精确度：%4</source>
-        <translation>[%1]: minimum: %2&#x3000;maximum: %3&#x3000;precision: %4</translation>
-    </message>
-    <message>
-        <source>%1：</source>
-        <translation>%1:</translation>
-    </message>
 </context>
 <context>
     <name>Engine</name>
@@ -257,6 +257,10 @@
     <message>
         <source>随机变量“%1”</source>
         <translation>random variable “%1”</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>关系变量“%1”应写成“变量名,关系表达式”，请在参数设置中改正。</source>
@@ -455,6 +459,10 @@
         <translation>%1 The first difference in the replay: %2</translation>
     </message>
     <message>
+        <source>%1的链接哈希</source>
+        <translation>chain hash of %1</translation>
+    </message>
+    <message>
         <source>%1的链接哈希不符：这条记录、它之前的记录或公开随机数被改动、删除或调换过。</source>
         <translation>The chain hash of %1 does not match: this record, an earlier record or the public numbers were altered, deleted or swapped.</translation>
     </message>
@@ -591,6 +599,10 @@
         <translation>Only %2 different entries are left to draw in the %1, and this draw needs %3. Add entries, draw fewer or allow repeats.</translation>
     </message>
     <message>
+        <source>名单太长，无法抽取，请把名单分成几个工程。</source>
+        <translation>The list is too long to draw from. Split it into several projects.</translation>
+    </message>
+    <message>
         <source>项目类型 %1 不是名单类型。</source>
         <translation>Project type %1 is not a list type.</translation>
     </message>
@@ -643,12 +655,24 @@
         <translation>minimum</translation>
     </message>
     <message>
+        <source>%1的最小值</source>
+        <translation>minimum of %1</translation>
+    </message>
+    <message>
         <source>最大值</source>
         <translation>maximum</translation>
     </message>
     <message>
+        <source>%1的最大值</source>
+        <translation>maximum of %1</translation>
+    </message>
+    <message>
         <source>精度</source>
         <translation>precision</translation>
+    </message>
+    <message>
+        <source>%1的精度</source>
+        <translation>precision of %1</translation>
     </message>
     <message>
         <source>%1不允许重复，但数值范围 %2 到 %3（精度 %4）只有 %5 个不同的值，本次还需要 %6 个。请扩大范围、减小精度、减少生成数量或允许重复。</source>
@@ -657,6 +681,15 @@
     <message>
         <source>数值</source>
         <translation>The draw</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>group named before a password message</comment>
+        <translation>%1: </translation>
+    </message>
+    <message>
+        <source>%1密码长度</source>
+        <translation>%1password length</translation>
     </message>
     <message>
         <source>%1密码没有选择任何字符类型，请至少选择小写字母、大写字母、数字、特殊符号中的一种。</source>
@@ -731,12 +764,24 @@
         <translation>The result format (Format) is empty, so no result can be put together. Fill in the result format in the parameter settings, with “[group name]” standing for what each group draws.</translation>
     </message>
     <message>
+        <source>%1的抽取数量</source>
+        <translation>number per draw of %1</translation>
+    </message>
+    <message>
         <source>缺少名单分隔符。</source>
         <translation>The list separator is missing.</translation>
     </message>
     <message>
         <source>自定义项目没有任何组，请至少添加一组。</source>
         <translation>The custom project has no groups. Add at least one group.</translation>
+    </message>
+    <message>
+        <source>%1的编号起始值</source>
+        <translation>first number of %1</translation>
+    </message>
+    <message>
+        <source>%1的生成数量</source>
+        <translation>number of results of %1</translation>
     </message>
     <message>
         <source>任务列表</source>
@@ -894,46 +939,24 @@
         <source>证书“%1”中已经公开了种子。</source>
         <translation>The certificate “%1” already reveals its seed.</translation>
     </message>
+</context>
+<context>
+    <name>FairSettings</name>
     <message>
-        <source>%1：%2</source>
-        <translation>%1: %2</translation>
+        <source>全部历史中</source>
+        <translation>in all the history</translation>
     </message>
     <message>
-        <source>%1的链接哈希</source>
-        <translation>chain hash of %1</translation>
+        <source>%1内</source>
+        <translation>%1</translation>
     </message>
     <message>
-        <source>%1的最小值</source>
-        <translation>minimum of %1</translation>
+        <source>抽中机会 = 自身权重 × 1 /（1 + %1被抽中的次数）的 %2 次方</source>
+        <translation>chance = own weight × 1 / (1 + times drawn %1) to the power %2</translation>
     </message>
     <message>
-        <source>%1的最大值</source>
-        <translation>maximum of %1</translation>
-    </message>
-    <message>
-        <source>%1的精度</source>
-        <translation>precision of %1</translation>
-    </message>
-    <message>
-        <source>%1</source>
-        <comment>group named before a password message</comment>
-        <translation>%1: </translation>
-    </message>
-    <message>
-        <source>%1密码长度</source>
-        <translation>%1password length</translation>
-    </message>
-    <message>
-        <source>%1的抽取数量</source>
-        <translation>number per draw of %1</translation>
-    </message>
-    <message>
-        <source>%1的编号起始值</source>
-        <translation>first number of %1</translation>
-    </message>
-    <message>
-        <source>%1的生成数量</source>
-        <translation>number of results of %1</translation>
+        <source>；最近抽中的 %1 人不参加本次抽取</source>
+        <translation>; the %1 drawn last sit this draw out</translation>
     </message>
 </context>
 <context>
@@ -1521,22 +1544,6 @@ History: %1 draws
 <context>
     <name>Messages</name>
     <message>
-        <source>渐变色设置有误：颜色“%1”中的“%2”不是整数。</source>
-        <translation>The gradient setting is wrong: “%2” in colour “%1” is not a whole number.</translation>
-    </message>
-    <message>
-        <source>渐变色设置有误：颜色“%1”中的“%2”超出范围 %3～%4。</source>
-        <translation>The gradient setting is wrong: “%2” in colour “%1” is outside %3 to %4.</translation>
-    </message>
-    <message>
-        <source>渐变色设置有误：颜色“%1”应为红、绿、蓝和位置四个整数。</source>
-        <translation>The gradient setting is wrong: colour “%1” should be four whole numbers: red, green, blue and position.</translation>
-    </message>
-    <message>
-        <source>操作失败</source>
-        <translation>Operation Failed</translation>
-    </message>
-    <message>
         <source>确定</source>
         <translation>OK</translation>
     </message>
@@ -1551,6 +1558,22 @@ History: %1 draws
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>渐变色设置有误：颜色“%1”中的“%2”不是整数。</source>
+        <translation>The gradient setting is wrong: “%2” in colour “%1” is not a whole number.</translation>
+    </message>
+    <message>
+        <source>渐变色设置有误：颜色“%1”中的“%2”超出范围 %3～%4。</source>
+        <translation>The gradient setting is wrong: “%2” in colour “%1” is outside %3 to %4.</translation>
+    </message>
+    <message>
+        <source>渐变色设置有误：颜色“%1”应为红、绿、蓝和位置四个整数。</source>
+        <translation>The gradient setting is wrong: colour “%1” should be four whole numbers: red, green, blue and position.</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>Operation Failed</translation>
     </message>
     <message>
         <source>无法写入数据文件夹“%1”。</source>
@@ -1596,22 +1619,6 @@ Make sure the folder exists and the current user may read and write it (check it
     <message>
         <source>备注最多只能有 %1 条。</source>
         <translation>There can be at most %1 remarks.</translation>
-    </message>
-    <message>
-        <source>全部历史中</source>
-        <translation>in the whole history</translation>
-    </message>
-    <message>
-        <source>%1内</source>
-        <translation>in %1</translation>
-    </message>
-    <message>
-        <source>抽中机会 = 自身权重 × 1 /（1 + %1被抽中的次数）的 %2 次方</source>
-        <translation>chance = own weight × (1 / (1 + times drawn %1)) to the power %2</translation>
-    </message>
-    <message>
-        <source>；最近抽中的 %1 人不参加本次抽取</source>
-        <translation>; the %1 people drawn most recently sit this draw out</translation>
     </message>
     <message>
         <source>项目目录文件 menu.xml 有误：%1</source>
@@ -2078,15 +2085,15 @@ Make sure the folder exists and the current user may read and write it (check it
     </message>
     <message>
         <source>弱</source>
-        <translation>Weak</translation>
+        <translation>weak</translation>
     </message>
     <message>
         <source>中</source>
-        <translation>Medium</translation>
+        <translation>medium</translation>
     </message>
     <message>
         <source>强</source>
-        <translation>Strong</translation>
+        <translation>strong</translation>
     </message>
     <message>
         <source>窗口</source>
@@ -2121,11 +2128,11 @@ Make sure the folder exists and the current user may read and write it (check it
     <name>TCColorEditForm</name>
     <message>
         <source>单击选择颜色，双击修改颜色，右击新增或删除颜色</source>
-        <translation>Click to select a colour, double-click to change it, right-click to add or delete colours</translation>
+        <translation>Click to choose a colour, double-click to change it, right-click to add or delete one</translation>
     </message>
     <message>
         <source>渐变色设置</source>
-        <translation>Gradient Colours</translation>
+        <translation>Gradient</translation>
     </message>
     <message>
         <source>颜色列表：</source>
@@ -2145,11 +2152,11 @@ Drag an arrow: move</translation>
     </message>
     <message>
         <source>水平</source>
-        <translation>&amp;Horizontal</translation>
+        <translation>&amp;Across</translation>
     </message>
     <message>
         <source>竖直</source>
-        <translation>&amp;Vertical</translation>
+        <translation>&amp;Down</translation>
     </message>
     <message>
         <source>效果预览：</source>
@@ -2157,15 +2164,15 @@ Drag an arrow: move</translation>
     </message>
     <message>
         <source>新增颜色</source>
-        <translation>Add Colour</translation>
+        <translation>&amp;Add colour</translation>
     </message>
     <message>
         <source>删除当前颜色</source>
-        <translation>Delete This Colour</translation>
+        <translation>&amp;Delete colour</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation>Choose Colour</translation>
+        <translation>Choose a colour</translation>
     </message>
     <message>
         <source>保存设置</source>
@@ -2173,15 +2180,15 @@ Drag an arrow: move</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>Cancel</translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>渐变色设置有误：至少需要两种颜色。</source>
-        <translation>The gradient setting is wrong: at least two colours are needed.</translation>
+        <translation>Invalid gradient: it needs at least two colours.</translation>
     </message>
     <message>
         <source>参数有误</source>
-        <translation>Invalid Setting</translation>
+        <translation>Invalid settings</translation>
     </message>
     <message>
         <source>
@@ -2191,15 +2198,15 @@ The default gradient is used instead.</translation>
     </message>
     <message>
         <source>颜色总数超出限制</source>
-        <translation>Too Many Colours</translation>
+        <translation>Too many colours</translation>
     </message>
     <message>
         <source>最多只能设置五种颜色！</source>
-        <translation>At most five colours can be set!</translation>
+        <translation>There may be at most five colours!</translation>
     </message>
     <message>
         <source>颜色总数至少为两种</source>
-        <translation>Too Few Colours</translation>
+        <translation>Too few colours</translation>
     </message>
     <message>
         <source>必须保留至少两种颜色！</source>
@@ -2207,17 +2214,17 @@ The default gradient is used instead.</translation>
     </message>
     <message>
         <source>拖动以调整当前颜色的位置</source>
-        <translation>Drag to move the selected colour</translation>
+        <translation>Drag to move this colour</translation>
     </message>
     <message>
         <source>首尾两种颜色的位置固定</source>
-        <translation>The first and last colours stay where they are</translation>
+        <translation>The first and last colours stay in place</translation>
     </message>
     <message>
         <source>当前颜色：第%1种
 RGB(%2,%3,%4)
 位置：%5%</source>
-        <translation>Selected colour: no. %1
+        <translation>Colour %1
 RGB(%2,%3,%4)
 Position: %5%</translation>
     </message>
@@ -2226,7 +2233,7 @@ Position: %5%</translation>
     <name>TVEditForm</name>
     <message>
         <source>属性编辑器</source>
-        <translation>Property Editor</translation>
+        <translation>Property editor</translation>
     </message>
     <message>
         <source>属性</source>
@@ -2238,11 +2245,11 @@ Position: %5%</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation>OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>Cancel</translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 </TS>

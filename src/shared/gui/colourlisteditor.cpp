@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <QCoreApplication>
 
 namespace {
 constexpr double kVertScale = 2.35;  // pixels per percent
@@ -57,7 +56,7 @@ public:
     {
         setObjectName(QStringLiteral("ColorSet"));
         setFixedSize(TCColorEditForm::kCellWidth * TCColorEditForm::kMaxStops, kStripHeight);
-        setToolTip(QCoreApplication::translate("TCColorEditForm", "单击选择颜色，双击修改颜色，右击新增或删除颜色"));
+        setToolTip(TCColorEditForm::tr("单击选择颜色，双击修改颜色，右击新增或删除颜色"));
     }
 
 protected:
@@ -146,10 +145,10 @@ private:
 TCColorEditForm::TCColorEditForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TCColorEditForm"));
-    setWindowTitle(QCoreApplication::translate("TCColorEditForm", "渐变色设置"));
+    setWindowTitle(tr("渐变色设置"));
     setFixedSize(660, 352);
 
-    auto *title = new QLabel(QCoreApplication::translate("TCColorEditForm", "颜色列表："), this);
+    auto *title = new QLabel(tr("颜色列表："), this);
     title->setGeometry(kStripLeft, 14, 150, 22);
 
     for (int i = 0; i < kMaxStops; ++i) {
@@ -167,37 +166,26 @@ TCColorEditForm::TCColorEditForm(QWidget *parent) : QDialog(parent)
     m_stopInfo->setGeometry(kStripLeft, 98, 175, 54);
     m_stopInfo->setWordWrap(true);
 
-    auto *hint = new QLabel(
-        QCoreApplication::translate("TCColorEditForm",
-                                    "双击颜色块修改颜色；\n右击颜色块新增或删除颜色；\n拖动预览旁的箭头调整位置。"),
-        this);
+    auto *hint = new QLabel(tr("双击颜色块修改颜色；\n右击颜色块新增或删除颜色；\n拖动预览旁的箭头调整位置。"), this);
     hint->setGeometry(kStripLeft, 154, 175, 58);
-    hint->setWordWrap(true);
     hint->setStyleSheet(QStringLiteral("color: #1d3557;"));
 
-    auto *direction = new QGroupBox(QCoreApplication::translate("TCColorEditForm", "渐变方向"), this);
+    auto *direction = new QGroupBox(tr("渐变方向"), this);
     direction->setGeometry(kStripLeft, 218, 160, 62);
-    m_dirHori = new QRadioButton(QCoreApplication::translate("TCColorEditForm", "水平"), direction);
+    m_dirHori = new QRadioButton(tr("水平"), direction);
     m_dirHori->setObjectName(QStringLiteral("DirHori"));
-    m_dirVert = new QRadioButton(QCoreApplication::translate("TCColorEditForm", "竖直"), direction);
+    m_dirHori->setGeometry(12, 28, 64, 24);
+    m_dirVert = new QRadioButton(tr("竖直"), direction);
     m_dirVert->setObjectName(QStringLiteral("DirVert"));
-    // Side by side when both captions fit the box, else one above the other: the box may
-    // not grow sideways into the preview's marker.
-    const int horiWidth = std::max(64, m_dirHori->sizeHint().width());
-    const int vertWidth = std::max(64, m_dirVert->sizeHint().width());
-    if (12 + horiWidth + 8 + vertWidth <= direction->width() - 4) {
-        m_dirHori->setGeometry(12, 28, horiWidth, 24);
-        m_dirVert->setGeometry(12 + horiWidth + 8, 28, vertWidth, 24);
-    } else {
-        m_dirHori->setGeometry(12, 24, horiWidth, 24);
-        m_dirVert->setGeometry(12, 50, vertWidth, 24);
-        direction->resize(direction->width(), 82);
-    }
+    // A longer caption (another language) gets the room it needs.
+    m_dirHori->resize(std::max(64, m_dirHori->sizeHint().width()), 24);
+    m_dirVert->setGeometry(std::max(84, m_dirHori->geometry().right() + 8), 28,
+                           std::max(64, m_dirVert->sizeHint().width()), 24);
     m_dirVert->setChecked(true);
     connect(m_dirHori, &QRadioButton::clicked, this, &TCColorEditForm::DirectionClick);
     connect(m_dirVert, &QRadioButton::clicked, this, &TCColorEditForm::DirectionClick);
 
-    auto *previewTitle = new QLabel(QCoreApplication::translate("TCColorEditForm", "效果预览："), this);
+    auto *previewTitle = new QLabel(tr("效果预览："), this);
     previewTitle->setGeometry(kPreviewLeft, 14, 150, 22);
     m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("ColorShow"));
@@ -212,22 +200,22 @@ TCColorEditForm::TCColorEditForm(QWidget *parent) : QDialog(parent)
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("CListsMenu"));
-    QAction *add = m_menu->addAction(QCoreApplication::translate("TCColorEditForm", "新增颜色"));
+    QAction *add = m_menu->addAction(tr("新增颜色"));
     add->setObjectName(QStringLiteral("AddNewColor"));
-    QAction *del = m_menu->addAction(QCoreApplication::translate("TCColorEditForm", "删除当前颜色"));
+    QAction *del = m_menu->addAction(tr("删除当前颜色"));
     del->setObjectName(QStringLiteral("DelNowColor"));
     connect(add, &QAction::triggered, this, &TCColorEditForm::AddNewColorClick);
     connect(del, &QAction::triggered, this, &TCColorEditForm::DelNowColorClick);
 
     m_colorDialog = new QColorDialog(this);
     m_colorDialog->setObjectName(QStringLiteral("SetColor"));
-    m_colorDialog->setWindowTitle(QCoreApplication::translate("TCColorEditForm", "选择颜色"));
+    m_colorDialog->setWindowTitle(tr("选择颜色"));
 
-    m_save = new QPushButton(QCoreApplication::translate("TCColorEditForm", "保存设置"), this);
+    m_save = new QPushButton(tr("保存设置"), this);
     m_save->setObjectName(QStringLiteral("SaveConfig"));
     m_save->setGeometry(438, 306, 96, 32);
     m_save->setDefault(true);
-    m_exit = new QPushButton(QCoreApplication::translate("TCColorEditForm", "取消"), this);
+    m_exit = new QPushButton(tr("取消"), this);
     m_exit->setObjectName(QStringLiteral("Exit"));
     m_exit->setGeometry(542, 306, 96, 32);
     connect(m_save, &QPushButton::clicked, this, &TCColorEditForm::SaveConfigClick);
@@ -283,13 +271,12 @@ void TCColorEditForm::LoadFromText()
     try {
         gradient = ParseGradient(m_result);
         if (gradient.stops.size() < 2)
-            throw SuiteError(QCoreApplication::translate("TCColorEditForm", "渐变色设置有误：至少需要两种颜色。"));
+            throw SuiteError(tr("渐变色设置有误：至少需要两种颜色。"));
     } catch (const SuiteError &error) {
         // Keep the editor usable: report a malformed text and start from the default
         // (an empty one simply means no gradient has been chosen yet).
         if (!m_result.isEmpty())
-            ShowError(this, QCoreApplication::translate("TCColorEditForm", "参数有误"),
-                      error.message() + QCoreApplication::translate("TCColorEditForm", "\n已改用默认渐变色。"));
+            ShowError(this, tr("参数有误"), error.message() + tr("\n已改用默认渐变色。"));
         gradient = ParseGradient(DefaultBackgroundGradient);
     }
     m_stops = gradient.stops;
@@ -325,8 +312,7 @@ void TCColorEditForm::ColorSetDblClick()
 void TCColorEditForm::AddNewColorClick()
 {
     if (m_stops.size() >= kMaxStops) {
-        ShowError(this, QCoreApplication::translate("TCColorEditForm", "颜色总数超出限制"),
-                  QCoreApplication::translate("TCColorEditForm", "最多只能设置五种颜色！"));
+        ShowError(this, tr("颜色总数超出限制"), tr("最多只能设置五种颜色！"));
         return;
     }
     m_stops.append(GradientStop{255, 255, 255, 100});
@@ -336,8 +322,7 @@ void TCColorEditForm::AddNewColorClick()
 void TCColorEditForm::DelNowColorClick()
 {
     if (m_stops.size() <= 2) {
-        ShowError(this, QCoreApplication::translate("TCColorEditForm", "颜色总数至少为两种"),
-                  QCoreApplication::translate("TCColorEditForm", "必须保留至少两种颜色！"));
+        ShowError(this, tr("颜色总数至少为两种"), tr("必须保留至少两种颜色！"));
         return;
     }
     m_stops.removeAt(m_selected);
@@ -386,8 +371,8 @@ void TCColorEditForm::PlaceMarkers()
     m_vertPos->move(kVertMarkerLeft, VertMarkerTop(position));
     m_horiPos->move(HoriMarkerLeft(position), kHoriMarkerTop);
     const bool movable = m_selected > 0 && m_selected < m_stops.size() - 1;
-    const QString tip = movable ? QCoreApplication::translate("TCColorEditForm", "拖动以调整当前颜色的位置")
-                                : QCoreApplication::translate("TCColorEditForm", "首尾两种颜色的位置固定");
+    const QString tip = movable ? tr("拖动以调整当前颜色的位置")
+                                : tr("首尾两种颜色的位置固定");
     m_vertPos->setToolTip(tip);
     m_horiPos->setToolTip(tip);
 }
@@ -402,12 +387,8 @@ void TCColorEditForm::Repaint()
         id->setFont(f);
     }
     const GradientStop &stop = m_stops[m_selected];
-    m_stopInfo->setText(QCoreApplication::translate("TCColorEditForm", "当前颜色：第%1种\nRGB(%2,%3,%4)\n位置：%5%")
-                            .arg(m_selected + 1)
-                            .arg(stop.red)
-                            .arg(stop.green)
-                            .arg(stop.blue)
-                            .arg(stop.position));
+    m_stopInfo->setText(tr("当前颜色：第%1种\nRGB(%2,%3,%4)\n位置：%5%")
+                            .arg(m_selected + 1).arg(stop.red).arg(stop.green).arg(stop.blue).arg(stop.position));
     m_strip->update();
     PlaceMarkers();
 

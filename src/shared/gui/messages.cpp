@@ -3,8 +3,8 @@
 #include "apppaths.h"
 
 #include <QAbstractButton>
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 
 namespace {
 MessageHandler &handler()
@@ -19,16 +19,15 @@ QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const 
     if (handler())
         return handler()(ShownMessage{icon, caption, text, buttons});
     QMessageBox box(icon, caption, text, buttons, parent);
-    // The standard buttons carry our own captions, in the interface language like every
-    // other text.
-    const std::pair<QMessageBox::StandardButton, QString> captions[] = {
-        {QMessageBox::Ok, QCoreApplication::translate("Messages", "确定")},
-        {QMessageBox::Yes, QCoreApplication::translate("Messages", "是")},
-        {QMessageBox::No, QCoreApplication::translate("Messages", "否")},
-        {QMessageBox::Cancel, QCoreApplication::translate("Messages", "取消")}};
+    // The standard buttons speak the interface language like every other text.
+    const std::pair<QMessageBox::StandardButton, const char *> captions[] = {
+        {QMessageBox::Ok, QT_TRANSLATE_NOOP("Messages", "确定")},
+        {QMessageBox::Yes, QT_TRANSLATE_NOOP("Messages", "是")},
+        {QMessageBox::No, QT_TRANSLATE_NOOP("Messages", "否")},
+        {QMessageBox::Cancel, QT_TRANSLATE_NOOP("Messages", "取消")}};
     for (const auto &[button, label] : captions) {
         if (QAbstractButton *shown = box.button(button))
-            shown->setText(label);
+            shown->setText(QCoreApplication::translate("Messages", label));
     }
     return QMessageBox::StandardButton(box.exec());
 }
@@ -67,13 +66,11 @@ QMessageBox::StandardButton AskYesNoCancel(QWidget *parent, const QString &capti
 
 QString RightsMessageText(const QString &problem)
 {
-    const QString what = problem.isEmpty() ? QCoreApplication::translate("Messages", "无法写入数据文件夹“%1”。")
-                                                 .arg(QDir::toNativeSeparators(AppDir()))
-                                           : problem;
-    return what
-           + QCoreApplication::translate("Messages",
-                                         "\n请确认该文件夹存在，并且当前用户有权读写它（检查它的所有者和权限，"
-                                         "或换一个可写的文件夹），然后再试。");
+    const QString what = problem.isEmpty()
+                             ? QCoreApplication::translate("Messages", "无法写入数据文件夹“%1”。").arg(QDir::toNativeSeparators(AppDir()))
+                             : problem;
+    return what + QCoreApplication::translate("Messages", "\n请确认该文件夹存在，并且当前用户有权读写它（检查它的所有者和权限，"
+                                 "或换一个可写的文件夹），然后再试。");
 }
 
 void ShowRightsMessage(QWidget *parent, const QString &problem)

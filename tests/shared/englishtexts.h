@@ -8,12 +8,12 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QWidget>
+#include <QtTest>
 
 #include <algorithm>
 
-// What English tests look for: Chinese characters (CJK ideographs, CJK punctuation and
-// full-width forms) left in texts a user reads.
+// Finds Chinese left in a window shown in English.
+
 inline bool HasChinese(const QString &text)
 {
     for (const QChar c : text) {
@@ -25,15 +25,14 @@ inline bool HasChinese(const QString &text)
 }
 
 // Every text a user reads in `window` (title, captions, tooltips, list items, table
-// headers, menus) that still holds Chinese, named by where it is. Widgets in
-// `userTexts` show what the user wrote (a design's captions) and are left out, and
-// `properNames` are taken out of a text before it is checked.
-inline QStringList ChineseTextsIn(QWidget *window, const QList<QWidget *> &userTexts = {},
-                                  const QStringList &properNames = {})
+// headers and cells, menus) that still holds Chinese, named by where it is. Widgets in
+// `userTexts` show what the user wrote or the project holds and are left out; `names`
+// (proper names, not captions) are taken out of every text before it is looked at.
+inline QStringList ChineseTexts(QWidget *window, const QList<QWidget *> &userTexts = {}, const QStringList &names = {})
 {
     QStringList found;
-    auto check = [&found, &properNames](const QString &where, QString text) {
-        for (const QString &name : properNames)
+    auto check = [&found, &names](const QString &where, QString text) {
+        for (const QString &name : names)
             text.remove(name);
         if (HasChinese(text))
             found << where + QStringLiteral(": ") + text;
@@ -64,7 +63,8 @@ inline QStringList ChineseTextsIn(QWidget *window, const QList<QWidget *> &userT
                 check(where, tabs->tabText(i));
         else if (auto *table = qobject_cast<QTableWidget *>(widget))
             for (int column = 0; column < table->columnCount(); ++column) {
-                check(where, table->horizontalHeaderItem(column)->text());
+                if (const QTableWidgetItem *header = table->horizontalHeaderItem(column))
+                    check(where, header->text());
                 for (int row = 0; row < table->rowCount(); ++row)
                     check(where, table->item(row, column) ? table->item(row, column)->text() : QString());
             }
@@ -73,3 +73,10 @@ inline QStringList ChineseTextsIn(QWidget *window, const QList<QWidget *> &userT
         check(action->objectName() + QStringLiteral(" action"), action->text());
     return found;
 }
+
+// VERIFY_ENGLISH(window [, userTexts [, names]]): fails naming every Chinese text left.
+#define VERIFY_ENGLISH(...)                                                                                        \
+    do {                                                                                                           \
+        const QStringList chinese = ChineseTexts(__VA_ARGS__);                                                     \
+        QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join(QLatin1Char('\n'))));                                  \
+    } while (false)
