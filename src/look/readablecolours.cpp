@@ -34,6 +34,14 @@ bool IsLabel(const ResultBox &box)
     return box.type == QStringLiteral("Label");
 }
 
+bool SomeTextReaches(const QVector<Rgb> &backdrop, double needed)
+{
+    if (backdrop.isEmpty())
+        return false;
+    return std::any_of(std::begin(kTextCandidates), std::end(kTextCandidates),
+                       [&](const Rgb &candidate) { return WorstContrast(candidate, backdrop) >= needed; });
+}
+
 } // namespace
 
 double ContrastRatio(const Rgb &a, const Rgb &b)
@@ -64,13 +72,13 @@ QVector<Rgb> WindowBackdrop(const BackgroundFill &window)
     return stops;
 }
 
-Rgb ReadableTextColour(const Rgb &text, const QVector<Rgb> &backdrop)
+Rgb ReadableTextColour(const Rgb &text, const QVector<Rgb> &backdrop, double needed)
 {
-    if (backdrop.isEmpty() || WorstContrast(text, backdrop) >= kReadableContrast)
+    if (backdrop.isEmpty() || WorstContrast(text, backdrop) >= needed)
         return text;
     const Rgb *best = &kTextCandidates[0];
     for (const Rgb &candidate : kTextCandidates) {
-        if (WorstContrast(candidate, backdrop) >= kReadableContrast)
+        if (WorstContrast(candidate, backdrop) >= needed)
             return candidate;
         if (WorstContrast(candidate, backdrop) > WorstContrast(*best, backdrop))
             best = &candidate;
@@ -92,4 +100,27 @@ void MakeBoxesReadable(FormSection &form, bool pictureProject)
         FontSpec &font = form.pictureName.font;
         font.colour = ReadableTextColour(font.colour, WindowBackdrop(form.background.fill));
     }
+}
+
+void MakeFormHighContrast(FormSection &form, bool pictureProject)
+{
+    const Rgb black{0, 0, 0};
+    if (!SomeTextReaches(WindowBackdrop(form.background.fill), kHighContrast)) {
+        form.background.fill = BackgroundFill{};
+        form.background.fill.colour = black;
+    }
+    const QVector<Rgb> window = WindowBackdrop(form.background.fill);
+    auto contrast = [](FontSpec &font, const QVector<Rgb> &backdrop) {
+        font.colour = ReadableTextColour(font.colour, backdrop, kHighContrast);
+    };
+    contrast(form.title.font, window);
+    for (ResultBox *box : {&form.randBox, &form.randRecord}) {
+        if (!IsLabel(*box) && !SomeTextReaches({box->colour}, kHighContrast))
+            box->colour = black;
+        contrast(box->font, BoxBackdrop(*box, form.background.fill));
+    }
+    if (pictureProject)
+        contrast(form.pictureName.font, window);
+    for (RemarkLabel &remark : form.remarks)
+        contrast(remark.font, window);
 }

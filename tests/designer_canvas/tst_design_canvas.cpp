@@ -103,6 +103,7 @@ private slots:
     void extraButtonPositioning();
     void savedDesignReadsBackThroughTheModel();
     void drawingWindowShowsTheSavedDesign();
+    void keysStepThroughMoveAndResizeObjects();
 
 private:
     void Open();
@@ -667,6 +668,53 @@ void DesignCanvasTest::drawingWindowShowsTheSavedDesign()
         QCOMPARE(remark->text(), canvas->Remarks.at(index)->text());
     }
     runtime.close();
+}
+
+void DesignCanvasTest::keysStepThroughMoveAndResizeObjects()
+{
+    DesignCanvas *canvas = m_form->Canvas();
+    QUndoStack *undo = m_form->UndoStack();
+    const FormSection original = m_form->Form();
+    canvas->setFocus();
+    const QVector<DesignObject> order = ShownObjects(m_form->Form(), false);
+    QVERIFY(order.size() >= 3);
+    QTest::keyClick(canvas, Qt::Key_Tab);
+    QCOMPARE(m_form->Selected(), order.first());
+    QTest::keyClick(canvas, Qt::Key_Tab);
+    QCOMPARE(m_form->Selected(), order.at(1));
+    QTest::keyClick(canvas, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(canvas, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(m_form->Selected(), order.last());
+    QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : canvas, canvas);
+
+    // Three presses and a Shift press held in one run: one undo step, the rows following.
+    m_form->SelectObject({DesignPart::RandRecord});
+    const QRect start = canvas->RandRecordMemo->geometry();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyPress(canvas, Qt::Key_Down);
+    QCOMPARE(m_form->ValueEditor()->Value(QStringLiteral("位置Y")), QString::number(start.top() + 3));
+    QTest::keyPress(canvas, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyRelease(canvas, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(undo->count(), 1);
+    QCOMPARE(m_form->Form().randRecord.position.top, start.top() + 13);
+    QCOMPARE(canvas->RandRecordMemo->geometry(), start.translated(0, 13));
+
+    QTest::keyClick(canvas, Qt::Key_Right, Qt::ShiftModifier | Qt::ControlModifier);
+    QTest::keyClick(canvas, Qt::Key_Up, Qt::ShiftModifier | Qt::ControlModifier);
+    QCOMPARE(undo->count(), 3);
+    QCOMPARE(m_form->Form().randRecord.position.height, start.height() - 1);
+    QCOMPARE(m_form->ValueEditor()->Value(QStringLiteral("高度")), QString::number(start.height() - 1));
+    undo->undo();
+    undo->undo();
+    QCOMPARE(canvas->RandRecordMemo->size(), start.size());
+    undo->undo();
+    QVERIFY(m_form->Form() == original);
+    QCOMPARE(canvas->RandRecordMemo->geometry(), start);
+
+    // With nothing selected the arrows change nothing.
+    m_form->SelectObject({});
+    QTest::keyClick(canvas, Qt::Key_Down);
+    QVERIFY(m_form->Form() == original);
 }
 
 QTEST_MAIN(DesignCanvasTest)

@@ -15,6 +15,7 @@
 #include "softsettings.h"
 #include "tfirstform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -123,6 +124,8 @@ private slots:
     void settingsShowTheRightsMessageWhenSoftIniIsUnusable();
     void widthBoxesStepByDragging();
     void iconPickerChoosesAndForgets();
+    void keysMoveBetweenIconsAndRunTheirCommands();
+    void searchAndRenameHandTheKeysBackToTheGrid();
 
 private:
     TFirstForm *openMenu(int clientWidth = 745);
@@ -769,6 +772,7 @@ void TestMenuWindow::settingsDefaultsAndSave()
     QVERIFY(!named<QCheckBox>(&form, "ListAutoRestore")->isChecked());
     QVERIFY(!named<QCheckBox>(&form, "ShowRandLabelBorder")->isChecked());
     QVERIFY(!named<QCheckBox>(&form, "ShowImgBorder")->isChecked());
+    QVERIFY(!named<QCheckBox>(&form, "HighContrast")->isChecked());
     QCOMPARE(named<DragNumberEdit>(&form, "RBorderWidth")->text(), QStringLiteral("1"));
     QCOMPARE(named<DragNumberEdit>(&form, "ImgBorderWidth")->text(), QStringLiteral("1"));
     QCOMPARE(form.RBorderColorValue(), QColor(Qt::black));
@@ -791,8 +795,10 @@ void TestMenuWindow::settingsDefaultsAndSave()
         QVERIFY(!QFile::exists(SoftIniPath()));
     }
     named<DragNumberEdit>(&form, "ImgBorderWidth")->setText(QStringLiteral("3"));
+    named<QCheckBox>(&form, "HighContrast")->click();
     named<QPushButton>(&form, "BOK")->click();
     QVERIFY(!form.isVisible());
+    QVERIFY(ReadBytes(SoftIniPath()).contains("HighContrast=1"));
 
     const SoftSettings settings = ReadSoftSettings();
     QCOMPARE(settings.randSpliter, QStringLiteral("全角分号"));
@@ -801,6 +807,7 @@ void TestMenuWindow::settingsDefaultsAndSave()
     QCOMPARE(settings.imgBorderColor, QStringLiteral("10,20,30"));
     QVERIFY(!settings.randLabelBorder);
     QCOMPARE(settings.rBorderColor, QStringLiteral("0,0,0"));
+    QVERIFY(settings.highContrast);
 
     // An unknown separator selects nothing; cancelling writes nothing.
     IniFile(SoftIniPath()).WriteString(SoftIni::kRand, SoftIni::kRandSpliter, QStringLiteral("冒号"));
@@ -808,6 +815,7 @@ void TestMenuWindow::settingsDefaultsAndSave()
     form.show();
     QCOMPARE(named<QComboBox>(&form, "RandSpliterValue")->currentIndex(), -1);
     QVERIFY(named<DragNumberEdit>(&form, "ImgBorderWidth")->isEnabled());
+    QVERIFY(named<QCheckBox>(&form, "HighContrast")->isChecked());
     named<QPushButton>(&form, "BCancel")->click();
     QCOMPARE(ReadBytes(SoftIniPath()), before);
 }
@@ -897,6 +905,111 @@ void TestMenuWindow::iconPickerChoosesAndForgets()
     QCOMPARE(menu->Catalogue().At(1).pic, 137);
     menu->close();
     QCOMPARE(fixture.EntriesOnDisk().at(1).pic, 137);
+}
+
+
+void TestMenuWindow::keysMoveBetweenIconsAndRunTheirCommands()
+{
+    openMenu();
+    QApplication::setActiveWindow(menu.get());
+    const int columns = menu->Columns();
+    QVERIFY(columns > 1 && columns < kNames.size());
+    auto focusedIcon = [this] { return QApplication::focusWidget(); };
+    // Tab reaches the grid at one icon only, however many there are.
+    int tabStops = 0;
+    for (int i = 0; i < kNames.size(); ++i)
+        tabStops += menu->ProjIcon(i)->focusPolicy() == Qt::StrongFocus;
+    QCOMPARE(tabStops, 1);
+    QCOMPARE(focusedIcon(), menu->ProjIcon(0));
+
+    QTest::keyClick(focusedIcon(), Qt::Key_Right);
+    QCOMPARE(focusedIcon(), menu->ProjIcon(1));
+    QCOMPARE(menu->Selected(), 1);
+    QCOMPARE(menu->findChild<QWidget *>(QStringLiteral("SetSelBox"))->x(), menu->ProjIcon(1)->x() - 30);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(focusedIcon());
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("乙"));
+    QVERIFY(accessible->state().focused);
+    QCOMPARE(menu->ProjIcon(1)->focusPolicy(), Qt::StrongFocus);
+
+    // Down from a column the last row lacks lands on the last icon; up goes back a row.
+    QTest::keyClick(focusedIcon(), Qt::Key_End);
+    QTest::keyClick(focusedIcon(), Qt::Key_Up);
+    const int aboveLast = kNames.size() - 1 - columns;
+    QCOMPARE(focusedIcon(), menu->ProjIcon(aboveLast));
+    QTest::keyClick(focusedIcon(), Qt::Key_Right);
+    QTest::keyClick(focusedIcon(), Qt::Key_Down);
+    QCOMPARE(focusedIcon(), menu->ProjIcon(kNames.size() - 1));
+    QTest::keyClick(focusedIcon(), Qt::Key_Right);
+    QCOMPARE(focusedIcon(), menu->ProjIcon(kNames.size() - 1));
+    QTest::keyClick(focusedIcon(), Qt::Key_Home);
+    QTest::keyClick(focusedIcon(), Qt::Key_Left);
+    QCOMPARE(focusedIcon(), menu->ProjIcon(0));
+
+    QTest::keyClick(focusedIcon(), Qt::Key_Right);
+    QTest::keyClick(focusedIcon(), Qt::Key_Return);
+    QCOMPARE(started, QStringList{QStringLiteral("Dellamy")});
+    QCOMPARE(ReadEditProject().name, QStringLiteral("乙"));
+
+    // The menu key and Shift+F10 open the focused icon's menu, once.
+    auto *projectMenu = menu->findChild<QMenu *>(QStringLiteral("SelProjMenu"));
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_Menu), QKeyCombination(Qt::SHIFT | Qt::Key_F10)}) {
+        menu->ProjIcon(2)->setFocus();
+        QTest::keyClick(focusedIcon(), key.key(), key.keyboardModifiers());
+        QTRY_VERIFY(projectMenu->isVisible());
+        QCOMPARE(menu->Selected(), 2);
+        projectMenu->close();
+    }
+
+    // Delete asks first; after it the icon now in that cell has the focus.
+    menu->ProjIcon(2)->setFocus();
+    answer = QMessageBox::No;
+    QTest::keyClick(focusedIcon(), Qt::Key_Delete);
+    QCOMPARE(menu->Catalogue().Count(), kNames.size());
+    answer = QMessageBox::Yes;
+    QTest::keyClick(focusedIcon(), Qt::Key_Delete);
+    QCOMPARE(messages.last().text, QStringLiteral("您确定要删除掉当前工程？工程删除后将无法恢复。"));
+    QCOMPARE(menu->Catalogue().Count(), kNames.size() - 1);
+    QVERIFY(!QFile::exists(ProjectFilePath(QStringLiteral("丙"))));
+    QCOMPARE(focusedIcon(), menu->ProjIcon(2));
+    QCOMPARE(menu->ProjIcon(2)->accessibleName(), QStringLiteral("丁"));
+}
+
+void TestMenuWindow::searchAndRenameHandTheKeysBackToTheGrid()
+{
+    openMenu(400);
+    QApplication::setActiveWindow(menu.get());
+    QVERIFY(QTest::qWaitForWindowActive(menu.get()));
+    auto *search = named<QLineEdit>(menu.get(), "ProjSearchEdit");
+    menu->ProjIcon(0)->setFocus();
+    QTest::keyClick(menu->ProjIcon(0), Qt::Key_F, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), search);
+    search->insert(QStringLiteral("辛"));
+    QTest::keyClick(search, Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), menu->ProjIcon(7));
+    // Tab still reaches the grid, at an icon the search shows.
+    QCOMPARE(menu->ProjIcon(7)->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(menu->ProjIcon(7), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(search, Qt::Key_Escape);
+    QVERIFY(!search->isVisible());
+    QCOMPARE(QApplication::focusWidget(), menu->ProjIcon(7));
+
+    // The last icon of a narrow window is scrolled into view on its way there.
+    QTest::keyClick(menu->ProjIcon(7), Qt::Key_F2);
+    auto *editor = named<QLineEdit>(menu.get(), "ProjRenameEdit");
+    QCOMPARE(QApplication::focusWidget(), editor);
+    editor->setText(QStringLiteral("辛二"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(menu->Catalogue().At(7).name, QStringLiteral("辛二"));
+    QCOMPARE(QApplication::focusWidget(), menu->ProjIcon(7));
+    QTest::keyClick(menu->ProjIcon(7), Qt::Key_F2);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QCOMPARE(menu->Catalogue().At(7).name, QStringLiteral("辛二"));
+    QCOMPARE(QApplication::focusWidget(), menu->ProjIcon(7));
+    QTest::keyClick(menu->ProjIcon(7), Qt::Key_Home);
+    const QWidget *grip = named<QWidget>(menu.get(), "MoveImg");
+    QVERIFY(menu->ProjIcon(0)->y() >= grip->y() + grip->height());
+    QTest::keyClick(menu->ProjIcon(0), Qt::Key_End);
+    QVERIFY(menu->ProjIcon(7)->y() + 64 <= named<QWidget>(menu.get(), "InfoPanel")->y());
 }
 
 QTEST_MAIN(TestMenuWindow)

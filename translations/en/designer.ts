@@ -852,9 +852,21 @@
         <source>边框宽度必须是 %1 到 %2 之间的整数！</source>
         <translation>The border width must be a whole number from %1 to %2.</translation>
     </message>
+    <message>
+        <source>高对比度</source>
+        <translation>High contrast</translation>
+    </message>
+    <message>
+        <source>抽取窗口和对话框使用黑底浅色文字，便于在投影仪上阅读</source>
+        <translation>Light text on black in the drawing window and dialogs, readable on a projector</translation>
+    </message>
 </context>
 <context>
     <name>TDVEditorForm</name>
+    <message>
+        <source>属性值</source>
+        <translation>Property values</translation>
+    </message>
     <message>
         <source>属性</source>
         <translation>Properties</translation>
@@ -878,6 +890,14 @@
 </context>
 <context>
     <name>TDesignForm</name>
+    <message>
+        <source>窗口设计画布</source>
+        <translation>Window design canvas</translation>
+    </message>
+    <message>
+        <source>Tab 键选择下一个对象，方向键移动所选对象（按住 Shift 每次 10 像素），Shift+Ctrl+方向键调整大小</source>
+        <translation>Tab selects the next object; the arrow keys move the selected object (10 pixels with Shift); Shift+Ctrl+arrow keys resize it</translation>
+    </message>
     <message>
         <source>工程设计</source>
         <translation>Design</translation>
@@ -1110,6 +1130,10 @@
 <context>
     <name>TExtraScreenForm</name>
     <message>
+        <source>结果预览</source>
+        <translation>Result preview</translation>
+    </message>
+    <message>
         <source>独立窗口设置</source>
         <translation>Result Window</translation>
     </message>
@@ -1148,6 +1172,14 @@
 </context>
 <context>
     <name>TFirstForm</name>
+    <message>
+        <source>新的工程名称</source>
+        <translation>New project name</translation>
+    </message>
+    <message>
+        <source>查找工程</source>
+        <translation>Find project</translation>
+    </message>
     <message>
         <source>Zelmora 向导界面</source>
         <translation>Zelmora Projects</translation>
@@ -1272,6 +1304,10 @@
 <context>
     <name>TIconsForm</name>
     <message>
+        <source>可选的图标</source>
+        <translation>Available icons</translation>
+    </message>
+    <message>
         <source>请选择您要使用的图标</source>
         <translation>Choose an Icon</translation>
     </message>
@@ -1286,6 +1322,10 @@
 </context>
 <context>
     <name>TMusicSetForm</name>
+    <message>
+        <source>音乐列表</source>
+        <translation>Music list</translation>
+    </message>
     <message>
         <source>[空]</source>
         <translation>[empty]</translation>

@@ -736,6 +736,10 @@ Turn the phone remote on?</translation>
         <comment>between device names</comment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>手机页面地址</source>
+        <translation>Phone page address</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>
@@ -1477,6 +1481,14 @@ Please restore the project file from a backup, or make the project again.</trans
     <message>
         <source>工程“%1”的 %2 条抽取记录已按公开的种子全部重算，结果与证书相同。请确认上面的指纹与抽取前公布的指纹一致%3。</source>
         <translation>All %2 draws of the project &quot;%1&quot; were recomputed from the revealed seed, and the results are those of the certificate. Make sure the fingerprint above is the one published before the draw%3.</translation>
+    </message>
+    <message>
+        <source>证书指纹</source>
+        <translation>Certificate fingerprint</translation>
+    </message>
+    <message>
+        <source>证书文件</source>
+        <translation>Certificate file</translation>
     </message>
 </context>
 <context>

@@ -809,6 +809,10 @@
         <source>在整体生成的随机数不允许重复的情况下，整体可生成的随机数数量小于要生成的随机数数量，请修改组合模式下生成随机数的数量或对应组内生成随机数的数量。</source>
         <translation>Without repeats overall, the combination can give fewer results than are asked for; please change the number of results of the combination or of its groups.</translation>
     </message>
+    <message>
+        <source>分组列表</source>
+        <translation>Groups</translation>
+    </message>
 </context>
 <context>
     <name>TImportListForm</name>

@@ -208,6 +208,7 @@ void TAnimateForm::BuildInRandPage()
     intervalTitle->setGeometry(12, 12, 70, 24);
     IntervalValue = NumberEdit(page, QStringLiteral("IntervalValue"), QStringLiteral("20"));
     IntervalValue->setGeometry(84, 12, 70, 24);
+    intervalTitle->setBuddy(IntervalValue);
     IntervalUnit = UnitList(page, QStringLiteral("IntervalUnit"), kUnitMilliseconds);
     IntervalUnit->setGeometry(160, 12, 70, 24);
     HideGoRandButton = CheckBox(page, QStringLiteral("HideGoRandButton"), tr("隐藏生成随机数按钮"), true);
@@ -303,6 +304,7 @@ void TAnimateForm::BuildBoxRecordPage()
     intervalTitle->setGeometry(12, 12, 70, 24);
     CIntervalValue = NumberEdit(page, QStringLiteral("CIntervalValue"), QStringLiteral("2"));
     CIntervalValue->setGeometry(84, 12, 70, 24);
+    intervalTitle->setBuddy(CIntervalValue);
     CIntervalUnit = UnitList(page, QStringLiteral("CIntervalUnit"), kUnitSeconds);
     CIntervalUnit->setGeometry(160, 12, 70, 24);
 

@@ -74,6 +74,7 @@ TExtraScreenForm::TExtraScreenForm(TDVEditorForm *editor, QWidget *parent)
 
     RandMemo = new QPlainTextEdit(tr("随机数将显示在这里"), BgImg);
     RandMemo->setObjectName(QStringLiteral("RandMemo"));
+    RandMemo->setAccessibleName(tr("结果预览"));
     RandMemo->setReadOnly(true);
     RandMemo->setContextMenuPolicy(Qt::NoContextMenu);
     RandMemo->viewport()->setCursor(Qt::ArrowCursor);

@@ -36,3 +36,16 @@ bool IsShown(const FormSection &form, bool pictureProject, const DesignObject &o
     }
     return false;
 }
+
+QVector<DesignObject> ShownObjects(const FormSection &form, bool pictureProject)
+{
+    QVector<DesignObject> objects;
+    for (const DesignPart part : {DesignPart::Title, DesignPart::Picture, DesignPart::PictureName, DesignPart::RandBox,
+                                  DesignPart::RandRecord, DesignPart::GoRandButton}) {
+        if (IsShown(form, pictureProject, {part}))
+            objects.append({part});
+    }
+    for (int remark = 0; remark < form.remarks.size(); ++remark)
+        objects.append({DesignPart::Remark, remark});
+    return objects;
+}

@@ -19,3 +19,6 @@ Position *PositionOf(FormSection &form, const DesignObject &object);
 const Position *PositionOf(const FormSection &form, const DesignObject &object);
 // Whether the object is on the canvas now (visible box, existing remark, …).
 bool IsShown(const FormSection &form, bool pictureProject, const DesignObject &object);
+// The objects on the canvas in the order Tab visits them: the fixed ones top to bottom
+// of the design, then the remarks in their order. The window itself is not among them.
+QVector<DesignObject> ShownObjects(const FormSection &form, bool pictureProject);

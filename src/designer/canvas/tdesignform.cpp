@@ -23,6 +23,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QMenuBar>
+#include <QKeyEvent>
 #include <QUndoStack>
 
 namespace {
@@ -73,6 +74,11 @@ TDesignForm::TDesignForm(const QString &projectName, QWidget *parent)
     m_document = new DesignDocument(this);
     m_canvas = new DesignCanvas(this);
     setCentralWidget(m_canvas);
+    m_canvas->setFocusPolicy(Qt::StrongFocus);
+    m_canvas->setAccessibleName(tr("窗口设计画布"));
+    m_canvas->setAccessibleDescription(
+        tr("Tab 键选择下一个对象，方向键移动所选对象（按住 Shift 每次 10 像素），Shift+Ctrl+方向键调整大小"));
+    m_canvas->installEventFilter(this);
     m_editor = new TDVEditorForm(this);
     m_undo = new QUndoStack(this);
     m_undo->setObjectName(QStringLiteral("DesignUndo"));
@@ -527,6 +533,7 @@ void TDesignForm::BeginExtraButtonPositioning(std::function<void(int x, int y)> 
 
 void TDesignForm::CanvasMouseDown(const QPoint &point)
 {
+    EndKeyRun();
     if (m_placeExtraButton) {
         // A press on an object counts at the same client point as one beside it.
         const auto placed = std::move(m_placeExtraButton);
@@ -558,9 +565,7 @@ void TDesignForm::CanvasMouseMove(const QPoint &point, bool leftButtonHeld)
         const Position *position = PositionOf(Form(), m_selected);
         const QPoint delta = point - m_dragOrigin;
         const QRect rect = MovedRect(m_pressRect, position ? position->align : QString(), delta.x(), delta.y());
-        m_canvas->SetObjectRect(m_selected, rect);
-        m_canvas->Selection()->Place(rect);
-        m_canvas->Hover().Hide();
+        ShowSelectedAt(rect);
         return;
     }
     const DesignObject object = m_canvas->ObjectAt(point);
@@ -575,12 +580,7 @@ void TDesignForm::CanvasMouseUp(const QPoint &)
     if (!m_dragging)
         return;
     m_dragging = false;
-    const Position *position = PositionOf(Form(), m_selected);
-    const QRect rect = SelectedRect();
-    if (!position || rect == m_pressRect)
-        return;
-    m_undo->push(new GeometryCommand(m_document, GeometryCommand::Kind::Move, m_selected, *position,
-                                     PositionFromRect(rect, position->align)));
+    PushGeometryStep(GeometryCommand::Kind::Move, m_pressRect);
 }
 
 void TDesignForm::SizedMouseDown(HandleDirection)
@@ -595,9 +595,7 @@ void TDesignForm::SizedMouseMove(HandleDirection direction, int dx, int dy)
         return;
     const Position *position = PositionOf(Form(), m_selected);
     const QRect rect = ResizedRect(direction, m_pressRect, position ? position->align : QString(), dx, dy);
-    m_canvas->SetObjectRect(m_selected, rect);
-    m_canvas->Selection()->Place(rect);
-    m_canvas->Hover().Hide();
+    ShowSelectedAt(rect);
 }
 
 void TDesignForm::SizedMouseUp(HandleDirection)
@@ -605,12 +603,118 @@ void TDesignForm::SizedMouseUp(HandleDirection)
     if (!m_resizing)
         return;
     m_resizing = false;
+    PushGeometryStep(GeometryCommand::Kind::Resize, m_pressRect);
+}
+
+void TDesignForm::ShowSelectedAt(const QRect &rect)
+{
+    m_canvas->SetObjectRect(m_selected, rect);
+    m_canvas->Selection()->Place(rect);
+    m_canvas->Hover().Hide();
+}
+
+void TDesignForm::PushGeometryStep(GeometryCommand::Kind kind, const QRect &start)
+{
     const Position *position = PositionOf(Form(), m_selected);
     const QRect rect = SelectedRect();
-    if (!position || rect == m_pressRect)
+    if (!position || rect == start)
         return;
-    m_undo->push(new GeometryCommand(m_document, GeometryCommand::Kind::Resize, m_selected, *position,
-                                     PositionFromRect(rect, position->align)));
+    m_undo->push(new GeometryCommand(m_document, kind, m_selected, *position, PositionFromRect(rect, position->align)));
+}
+
+// ---- keyboard ---------------------------------------------------------------------
+
+bool TDesignForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_canvas) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return CanvasKeyPress(static_cast<QKeyEvent *>(event));
+        case QEvent::KeyRelease:
+            if (!static_cast<QKeyEvent *>(event)->isAutoRepeat())
+                EndKeyRun();
+            break;
+        case QEvent::FocusOut:
+            EndKeyRun();
+            break;
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TDesignForm::CanvasKeyPress(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && modifiers == Qt::ShiftModifier)) {
+        SelectNeighbour(false);
+        return true;
+    }
+    if (key == Qt::Key_Tab && modifiers == Qt::NoModifier) {
+        SelectNeighbour(true);
+        return true;
+    }
+    int dx = 0;
+    int dy = 0;
+    switch (key) {
+    case Qt::Key_Left: dx = -1; break;
+    case Qt::Key_Right: dx = 1; break;
+    case Qt::Key_Up: dy = -1; break;
+    case Qt::Key_Down: dy = 1; break;
+    default: return false;
+    }
+    const bool resize = modifiers == (Qt::ShiftModifier | Qt::ControlModifier);
+    if (!resize && modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)
+        return false;
+    const Position *position = PositionOf(Form(), m_selected);
+    if (!position || m_dragging || m_resizing)
+        return true;
+    const GeometryCommand::Kind kind = resize ? GeometryCommand::Kind::Resize : GeometryCommand::Kind::Move;
+    if (m_keyRun && m_keyRunKind != kind)
+        EndKeyRun();
+    if (!m_keyRun) {
+        m_keyRun = true;
+        m_keyRunKind = kind;
+        m_keyRunStart = SelectedRect();
+    }
+    const QRect now = SelectedRect();
+    QRect rect;
+    if (resize) {
+        rect = ResizedRect(HandleDirection::RightBottom, now, position->align, dx, dy);
+        if (rect.width() < 1 || rect.height() < 1)
+            return true;
+    } else {
+        const int step = modifiers == Qt::ShiftModifier ? 10 : 1;
+        rect = MovedRect(now, position->align, dx * step, dy * step);
+    }
+    ShowSelectedAt(rect);
+    WriteGeometryRows();
+    return true;
+}
+
+void TDesignForm::EndKeyRun()
+{
+    if (!m_keyRun)
+        return;
+    m_keyRun = false;
+    PushGeometryStep(m_keyRunKind, m_keyRunStart);
+}
+
+void TDesignForm::SelectNeighbour(bool forward)
+{
+    EndKeyRun();
+    const QVector<DesignObject> objects = ShownObjects(Form(), m_pictureProject);
+    if (objects.isEmpty())
+        return;
+    const int current = int(objects.indexOf(m_selected));
+    int next;
+    if (current < 0)
+        next = forward ? 0 : int(objects.size()) - 1;
+    else
+        next = (current + (forward ? 1 : -1) + int(objects.size())) % int(objects.size());
+    SelectObject(objects.at(next));
 }
 
 // ---- menus ------------------------------------------------------------------------

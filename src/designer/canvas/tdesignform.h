@@ -9,6 +9,7 @@
 #include <functional>
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 class QUndoStack;
 
@@ -59,6 +60,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void CreateMenus();
@@ -82,6 +84,17 @@ private:
     void SizedMouseMove(HandleDirection direction, int dx, int dy);
     void SizedMouseUp(HandleDirection direction);
     void PlaceRemark(const QPoint &point);
+    // The selected object shown at `rect` while a drag or a run of keys moves it; the
+    // document follows in one undo step when the move ends (nothing when it changed nothing).
+    void ShowSelectedAt(const QRect &rect);
+    void PushGeometryStep(GeometryCommand::Kind kind, const QRect &start);
+
+    // Keys on the canvas: arrows move the selected object (Shift: by 10), Shift+Ctrl+arrows
+    // resize it, Tab and Shift+Tab select the next or previous object. Keys pressed in a
+    // row make one undo step, taken when the key is let go or the canvas loses the focus.
+    bool CanvasKeyPress(const QKeyEvent *event);
+    void EndKeyRun();
+    void SelectNeighbour(bool forward);
 
     // Menus
     void RandEditClick();
@@ -119,6 +132,9 @@ private:
     QPoint m_dragOrigin;
     QRect m_pressRect;
     bool m_placingRemark = false;
+    bool m_keyRun = false;
+    GeometryCommand::Kind m_keyRunKind = GeometryCommand::Kind::Move;
+    QRect m_keyRunStart;
     std::function<void(int, int)> m_placeExtraButton;
 
     QMenu *m_randBoxMenu, *m_randRecordMenu, *m_picNameMenu;

@@ -133,6 +133,13 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
     languageRow->addWidget(LanguageValue);
     languageRow->addWidget(new QLabel(tr("下次启动时生效"), languageGroup), 1);
     layout->addWidget(languageGroup);
+    auto *contrastRow = new QHBoxLayout;
+    HighContrast = new QCheckBox(tr("高对比度"), this);
+    HighContrast->setObjectName(QStringLiteral("HighContrast"));
+    HighContrast->setAccessibleDescription(tr("抽取窗口和对话框使用黑底浅色文字，便于在投影仪上阅读"));
+    contrastRow->addWidget(HighContrast);
+    contrastRow->addWidget(new QLabel(tr("下次启动时生效"), this), 1);
+    layout->addLayout(contrastRow);
     layout->addStretch();
 
     auto *buttons = new QHBoxLayout;
@@ -168,6 +175,7 @@ void TConfigForm::FormShow()
         const QString spliter = settings.randSpliter.isEmpty() ? SettingsDialogDefaultSpliter : settings.randSpliter;
         RandSpliterValue->setCurrentIndex(RandSpliterValue->findData(spliter));
         LanguageValue->setCurrentIndex(qMax(0, LanguageValue->findData(settings.language)));
+        HighContrast->setChecked(settings.highContrast);
         ListAutoRestore->setChecked(settings.listAutoRestore);
         ShowRandLabelBorder->setChecked(settings.randLabelBorder);
         RBorderWidth->setText(settings.rBorderWidth);
@@ -253,9 +261,11 @@ void TConfigForm::BOKClick()
     settings.imgBorderWidth = ImgBorderWidth->text();
     settings.imgBorderColor = toText(imgBorderColour);
     const QString language = LanguageValue->currentData().toString();
-    if (Guarded(this, [&settings, &language] {
+    const bool highContrast = HighContrast->isChecked();
+    if (Guarded(this, [&settings, &language, highContrast] {
             WriteRandShowSettings(settings);
             WriteLanguageSetting(language);
+            WriteHighContrastSetting(highContrast);
         }))
         accept();
 }

@@ -16,7 +16,7 @@ class QPushButton;
 
 // "系统设置": the runtime's settings in Soft.ini — the separator between generated
 // values, the automatic list restore, the borders of label boxes and pictures, and
-// the language of every program.
+// the language and the high-contrast look of every program.
 class TConfigForm : public QDialog
 {
     Q_OBJECT
@@ -33,6 +33,8 @@ public:
     QComboBox *RandSpliterValue;
     // "自动", "中文" or "English": the language each program takes at its next start.
     QComboBox *LanguageValue;
+    // The high-contrast look of every program, from its next start.
+    QCheckBox *HighContrast;
     QCheckBox *ListAutoRestore;
     QCheckBox *ShowRandLabelBorder;
     QLabel *RBorderWidthLabel;

@@ -35,6 +35,7 @@ TIconsForm::TIconsForm(QWidget *parent) : QDialog(parent)
 
     IconsBox = new QScrollArea(this);
     IconsBox->setObjectName(QStringLiteral("IconsBox"));
+    IconsBox->setAccessibleName(tr("可选的图标"));
     IconsBox->setGeometry(10, 10, 578, 349);
     IconsBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     IconsBox->setStyleSheet(QStringLiteral("QScrollArea { background: white; border: 1px solid #7a9cc6; }"));

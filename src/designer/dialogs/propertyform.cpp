@@ -89,6 +89,7 @@ QWidget *TPropertyForm::BuildBasePage()
         auto *label = new QLabel(caption, page);
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
         label->setContentsMargins(0, 4, 0, 0);
+        label->setBuddy(field);
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
         ++row;

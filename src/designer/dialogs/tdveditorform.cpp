@@ -36,6 +36,7 @@ TDVEditorForm::TDVEditorForm(QWidget *parent) : QWidget(parent, Qt::Tool)
 
     m_grid = new QTableWidget(0, 2, this);
     m_grid->setObjectName(QStringLiteral("VEditor"));
+    m_grid->setAccessibleName(tr("属性值"));
     m_grid->setHorizontalHeaderLabels({tr("属性"), tr("值")});
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
@@ -122,6 +123,8 @@ void TDVEditorForm::ShowProperties(const QString &listText, const QMap<QString, 
         auto *keyItem = new QTableWidgetItem(ShownPropertyWord(key));
         keyItem->setFlags(Qt::ItemIsEnabled);
         m_grid->setItem(index, 0, keyItem);
+        // The editor stands beside its property's name, which a screen reader needs to hear.
+        row.editor->setAccessibleName(keyItem->text());
         m_grid->setCellWidget(index, 1, row.editor);
         m_rows << row;
     }

@@ -32,6 +32,7 @@ TMusicSetForm::TMusicSetForm(QWidget *parent) : QDialog(parent)
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("MusicList"));
+    m_list->setAccessibleName(tr("音乐列表"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->setToolTip(tr("右击列表添加或删除音乐"));
@@ -69,6 +70,8 @@ TMusicSetForm::TMusicSetForm(QWidget *parent) : QDialog(parent)
         auto *button = new QPushButton(style()->standardIcon(spec.icon), QString(), this);
         button->setObjectName(QString::fromLatin1(spec.name));
         button->setToolTip(tr(spec.tip));
+        // A picture button is announced by what its tip says.
+        button->setAccessibleName(button->toolTip());
         button->setFixedSize(34, 28);
         playerRow->addWidget(button);
     }

@@ -10,6 +10,29 @@
 
 namespace {
 constexpr int kLabelMaxWidth = 116;
+
+// An icon that draws a ring while it has the keyboard focus, light inside dark so it
+// shows on any wallpaper or picture.
+class IconLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, 4));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
+        painter.setPen(QPen(Qt::white, 2, Qt::DashLine));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
+    }
+};
 } // namespace
 
 QLabel *ProjectIcons::Icon(int index) const
@@ -60,7 +83,8 @@ void ProjectIcons::Insert(int index, const CatalogueEntry &entry)
         return palette;
     }();
     Item item;
-    item.icon = new QLabel(owner);
+    item.icon = new IconLabel(owner);
+    item.icon->setFocusPolicy(Qt::ClickFocus);
     item.icon->resize(MenuGrid::IconSize, MenuGrid::IconSize);
     item.icon->setScaledContents(true);
     item.label = new QLabel(owner);
@@ -78,6 +102,8 @@ void ProjectIcons::Insert(int index, const CatalogueEntry &entry)
 
 void ProjectIcons::Remove(int index)
 {
+    if (tabStop == items.at(index).icon)
+        tabStop = nullptr;
     delete items.at(index).icon;
     delete items.at(index).label;
     items.remove(index);
@@ -96,6 +122,8 @@ void ProjectIcons::SetName(int index, const QString &name)
     item.label->adjustSize();
     item.label->setObjectName(QStringLiteral("ProjLabel_") + name);
     item.icon->setObjectName(QStringLiteral("ProjIcon_") + name);
+    // A screen reader announces the icon by its project's whole name.
+    item.icon->setAccessibleName(name);
     Recentre(item);
 }
 
@@ -104,9 +132,29 @@ void ProjectIcons::SetPicture(int index, int pic)
     items.at(index).icon->setPixmap(Picture(pic));
 }
 
+void ProjectIcons::SetTabStop(int index)
+{
+    QLabel *icon = Icon(index);
+    if (icon == tabStop)
+        return;
+    if (tabStop)
+        tabStop->setFocusPolicy(Qt::ClickFocus);
+    tabStop = icon;
+    if (tabStop)
+        tabStop->setFocusPolicy(Qt::StrongFocus);
+}
+
+int ProjectIcons::TabStop() const
+{
+    return IndexOf(tabStop);
+}
+
 void ProjectIcons::SetShown(QVector<int> indexes)
 {
     shown = std::move(indexes);
+    // Tab must still reach the grid when a search or a deletion took the current icon away.
+    if (!shown.contains(TabStop()))
+        SetTabStop(shown.isEmpty() ? -1 : shown.first());
 }
 
 void ProjectIcons::Recentre(const Item &item)

@@ -29,6 +29,10 @@ public:
     void Move(int from, int to);
     void SetName(int index, const QString &name);
     void SetPicture(int index, int pic);
+    // The one icon Tab reaches: the current one, so Tab leaves the grid in one step
+    // however many projects there are. The others take the focus from the arrow keys.
+    void SetTabStop(int index);
+    int TabStop() const;
     // Icons/png-<pic>.png, loaded once; a stand-in when the picture is missing.
     QPixmap Picture(int pic);
 
@@ -58,5 +62,6 @@ private:
     QWidget *owner;
     QVector<Item> items;
     QVector<int> shown;
+    QLabel *tabStop = nullptr;
     QHash<int, QPixmap> pictures;
 };

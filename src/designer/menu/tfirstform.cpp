@@ -38,6 +38,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
@@ -135,7 +136,14 @@ void TFirstForm::FormCreate()
     ProjRenameEdit->setFont(MenuCaptionFont());
     ProjRenameEdit->setGeometry(0, -30, 120, 27);
     ProjRenameEdit->installEventFilter(this);
-    connect(ProjRenameEdit, &QLineEdit::returnPressed, this, &TFirstForm::CommitRename);
+    ProjRenameEdit->setAccessibleName(tr("新的工程名称"));
+    // Parked out of sight between renames, where Tab must not lose the focus in it.
+    ProjRenameEdit->setFocusPolicy(Qt::ClickFocus);
+    connect(ProjRenameEdit, &QLineEdit::returnPressed, this, [this] {
+        CommitRename();
+        if (!renaming)
+            FocusCurrentIcon();
+    });
 
     MenuPanel = new CommandBar(this);
     MenuPanel->setGeometry(0, 0, width(), CommandBar::BarHeight);
@@ -148,9 +156,12 @@ void TFirstForm::FormCreate()
     ProjSearchEdit->setObjectName(QStringLiteral("ProjSearchEdit"));
     ProjSearchEdit->setPlaceholderText(tr("输入工程名称或备注中的文字，Esc 键取消"));
     ProjSearchEdit->setClearButtonEnabled(true);
+    ProjSearchEdit->setAccessibleName(tr("查找工程"));
     ProjSearchEdit->installEventFilter(this);
     ProjSearchEdit->hide();
     connect(ProjSearchEdit, &QLineEdit::textChanged, this, &TFirstForm::ApplyFilter);
+    auto *findKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(findKey, &QShortcut::activated, this, &TFirstForm::GoProjSearchClick);
 
     InfoPanel = new InfoStrip(this);
     InfoPanel->ShowGeneralView(catalogue.Count());
@@ -243,6 +254,9 @@ void TFirstForm::FormShow()
         if (!pendingProject.isEmpty())
             ResetDesignSender();
     });
+    // The keyboard starts in the grid, on the current icon.
+    if (icons.TabStop() >= 0)
+        icons.Icon(icons.TabStop())->setFocus(Qt::OtherFocusReason);
     Delay1ms->start();
 }
 
@@ -588,7 +602,8 @@ bool TFirstForm::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     if (watched == ProjRenameEdit || watched == ProjSearchEdit) {
-        if (type == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        const int key = type == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
+        if (key == Qt::Key_Escape) {
             if (watched == ProjRenameEdit) {
                 renaming = false;
                 ProjRenameEdit->move(ProjRenameEdit->x(), -30);
@@ -596,6 +611,13 @@ bool TFirstForm::eventFilter(QObject *watched, QEvent *event)
                 ProjSearchEdit->clear();
                 ProjSearchEdit->hide();
             }
+            FocusCurrentIcon();
+            return true;
+        }
+        // From the search box down into its results.
+        if (watched == ProjSearchEdit && (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            if (!icons.Shown().isEmpty())
+                FocusIcon(icons.Shown().first());
             return true;
         }
         return QWidget::eventFilter(watched, event);
@@ -614,6 +636,14 @@ bool TFirstForm::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Wheel:
         WheelScroll(static_cast<QWheelEvent *>(event)->angleDelta().y());
         return true;
+    case QEvent::KeyPress:
+        if (index >= 0 && IconKeyPress(index, static_cast<QKeyEvent *>(event)))
+            return true;
+        return QWidget::eventFilter(watched, event);
+    case QEvent::FocusIn:
+        if (index >= 0)
+            icons.SetTabStop(index);
+        return QWidget::eventFilter(watched, event);
     case QEvent::ContextMenu: {
         // X11 asks for the menu on the press; a menu opened then can take the right
         // button's release as a choice of the command under the pointer, "打开". The
@@ -663,7 +693,104 @@ void TFirstForm::PopupMenuFor(int index, QPoint globalPos)
     pressedIndex = -1;
     if (index >= 0)
         selected = index;
-    (index < 0 ? BgMenu : SelProjMenu)->popup(globalPos);
+    QMenu *menu = index < 0 ? BgMenu : SelProjMenu;
+    // The menu key can arrive twice, as a key and as the platform's menu request.
+    if (!menu->isVisible())
+        menu->popup(globalPos);
+}
+
+// ---- keyboard --------------------------------------------------------------------
+
+bool TFirstForm::IconKeyPress(int index, const QKeyEvent *event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        const QLabel *icon = icons.Icon(index);
+        PopupMenuFor(index, icon->mapToGlobal(icon->rect().center()));
+        return true;
+    }
+    if (modifiers != Qt::NoModifier || dragging)
+        return false;
+    const QVector<int> &shown = icons.Shown();
+    const int cell = int(shown.indexOf(index));
+    int target = -1;
+    switch (key) {
+    case Qt::Key_Left:
+        target = cell - 1;
+        break;
+    case Qt::Key_Right:
+        target = cell + 1;
+        break;
+    case Qt::Key_Up:
+        target = cell - columns;
+        break;
+    case Qt::Key_Down:
+        // Into the last, shorter row from any column above it.
+        target = cell / columns < (int(shown.size()) - 1) / columns ? std::min(cell + columns, int(shown.size()) - 1) : -1;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = int(shown.size()) - 1;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        selected = index;
+        Menu_ShowClick();
+        return true;
+    case Qt::Key_F2:
+        selected = index;
+        Menu_RenameClick();
+        return true;
+    case Qt::Key_Delete: {
+        const int countBefore = catalogue.Count();
+        selected = index;
+        Menu_DeleteClick();
+        // The icon that moved up into the deleted one's cell takes the focus.
+        const QVector<int> &left = icons.Shown();
+        if (catalogue.Count() < countBefore && !left.isEmpty())
+            FocusIcon(left.at(std::min(cell, int(left.size()) - 1)));
+        return true;
+    }
+    default:
+        return false;
+    }
+    if (target >= 0 && target < shown.size() && !MoveMenuTimer->isActive())
+        FocusIcon(shown.at(target));
+    return true;
+}
+
+void TFirstForm::FocusIcon(int index)
+{
+    CommitRenameIfWritable();
+    selected = index;
+    ScrollIntoView(index);
+    MoveSelBox->Park();
+    FrameOn(SetSelBox, index);
+    icons.Icon(index)->setFocus(Qt::OtherFocusReason);
+    ShowProjectInfo(index);
+}
+
+void TFirstForm::FocusCurrentIcon()
+{
+    const int index = icons.Shown().contains(selected) ? selected : icons.TabStop();
+    if (index >= 0)
+        FocusIcon(index);
+    else
+        setFocus(Qt::OtherFocusReason);
+}
+
+void TFirstForm::ScrollIntoView(int index)
+{
+    const int row = int(icons.Shown().indexOf(index)) / columns;
+    const int top = icons.Icon(index)->y();
+    const int viewBottom = height() - InfoStrip::StripHeight;
+    if (top < HomeTop())
+        ScrollGridTo(HomeTop() - row * MenuGrid::RowHeight);
+    else if (top + MenuGrid::RowHeight > viewBottom)
+        ScrollGridTo(viewBottom - (row + 1) * MenuGrid::RowHeight);
 }
 
 // ---- search ----------------------------------------------------------------------

@@ -14,6 +14,7 @@ class GripBar;
 class InfoStrip;
 class QLabel;
 class QLineEdit;
+class QKeyEvent;
 class QMenu;
 class QScrollBar;
 class QTimer;
@@ -101,6 +102,13 @@ private:
     void ProjMouseUp(int index);
     // Puts a dragged icon back into its cell, for a drag whose release never came.
     void CancelDrag();
+    // The keys of a focused icon; false for keys it leaves to the window.
+    bool IconKeyPress(int index, const QKeyEvent *event);
+    // Gives an icon the focus and makes it the chosen one, scrolled into view.
+    void FocusIcon(int index);
+    // Back to the grid after the search or rename box had the keys.
+    void FocusCurrentIcon();
+    void ScrollIntoView(int index);
     void MouseEventOn(int index, QMouseEvent *event);
     // The project's menu, or the wallpaper's for index −1.
     void PopupMenuFor(int index, QPoint globalPos);

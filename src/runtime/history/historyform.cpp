@@ -1,5 +1,6 @@
 #include "historyform.h"
 
+#include "captionlabel.h"
 #include "frequencyform.h"
 #include "historyreport.h"
 #include "messages.h"
@@ -231,16 +232,14 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     BFilter->setObjectName(QStringLiteral("BFilter"));
 
     auto *filterRow = new QHBoxLayout;
-    auto addLabelled = [this, filterRow](const QString &text, QWidget *field) {
-        auto *label = new QLabel(text, this);
-        label->setBuddy(field);
-        filterRow->addWidget(label);
+    auto addField = [this, filterRow](const QString &caption, QWidget *field) {
+        filterRow->addWidget(MakeCaptionLabel(caption, field, this));
         filterRow->addWidget(field);
     };
-    addLabelled(tr("工程："), ProjectBox);
+    addField(tr("工程："), ProjectBox);
     filterRow->addSpacing(12);
-    addLabelled(tr("日期从："), FromDateEdit);
-    addLabelled(tr("到："), ToDateEdit);
+    addField(tr("日期从："), FromDateEdit);
+    addField(tr("到："), ToDateEdit);
     filterRow->addWidget(BFilter);
     filterRow->addStretch();
 
@@ -261,6 +260,7 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     DrawGrid->setColumnWidth(kBatchColumn, 60);
     DrawGrid->setColumnWidth(kSourceColumn, 70);
     HistoryTabs->addTab(DrawGrid, tr("抽取记录"));
+    DrawGrid->setAccessibleName(HistoryTabs->tabText(HistoryTabs->indexOf(DrawGrid)));
 
     auto *countPage = new QSplitter(Qt::Horizontal, HistoryTabs);
     countModel = new HistoryCountModel(this);

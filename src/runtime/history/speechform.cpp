@@ -1,5 +1,7 @@
 #include "speechform.h"
 
+#include "captionlabel.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,9 +39,7 @@ TSpeechForm::TSpeechForm(const SpeechSettings &initial, std::function<void(int, 
     } rows[] = {{QT_TR_NOOP("语速："), QT_TR_NOOP("慢"), QT_TR_NOOP("快"), RateSlider},
                 {QT_TR_NOOP("音量："), QT_TR_NOOP("小"), QT_TR_NOOP("大"), VolumeSlider}};
     for (int row = 0; row < 2; ++row) {
-        auto *caption = new QLabel(tr(rows[row].caption), this);
-        caption->setBuddy(rows[row].slider);
-        form->addWidget(caption, row, 0);
+        form->addWidget(MakeCaptionLabel(tr(rows[row].caption), rows[row].slider, this), row, 0);
         form->addWidget(new QLabel(tr(rows[row].low), this), row, 1);
         form->addWidget(rows[row].slider, row, 2);
         form->addWidget(new QLabel(tr(rows[row].high), this), row, 3);

@@ -27,6 +27,7 @@ RemoteDialog::RemoteDialog(QWidget *parent) : QDialog(parent)
     QrCodeLabel->setAlignment(Qt::AlignCenter);
     RemoteAddressLabel = new QLabel(this);
     RemoteAddressLabel->setObjectName("RemoteAddressLabel");
+    RemoteAddressLabel->setAccessibleName(tr("手机页面地址"));
     RemoteAddressLabel->setAlignment(Qt::AlignCenter);
     RemoteAddressLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont addressFont = RemoteAddressLabel->font();

@@ -27,6 +27,7 @@ TVerifyForm::TVerifyForm(QWidget *parent) : QWidget(parent, Qt::Window)
 
     VerifyFingerprint = new QLabel(this);
     VerifyFingerprint->setObjectName(QStringLiteral("VerifyFingerprint"));
+    VerifyFingerprint->setAccessibleName(tr("证书指纹"));
     QFont fingerprintFont(QStringLiteral("monospace"));
     fingerprintFont.setStyleHint(QFont::Monospace);
     fingerprintFont.setPointSize(verdictFont.pointSize() - 6);
@@ -36,6 +37,7 @@ TVerifyForm::TVerifyForm(QWidget *parent) : QWidget(parent, Qt::Window)
 
     VerifyFile = new QLabel(this);
     VerifyFile->setObjectName(QStringLiteral("VerifyFile"));
+    VerifyFile->setAccessibleName(tr("证书文件"));
     VerifyFile->setWordWrap(true);
     VerifyFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

@@ -6,11 +6,13 @@
 #include "escreenform.h"
 #include "guarded.h"
 #include "handoff.h"
+#include "highcontrast.h"
 #include "launcher.h"
 #include "messages.h"
 #include "musicchannel.h"
 #include "pwdform.h"
 #include "querysection.h"
+#include "readablecolours.h"
 #include "randengine.h"
 #include "stopbuttonplace.h"
 #include "timesform.h"
@@ -340,6 +342,8 @@ void TRandForm::LoadProject()
     // Read everything before anything is shown, so a malformed project changes nothing.
     m_pictureProject = IsPictureProject(document);
     m_form = ReadFormSection(document, m_pictureProject);
+    if (HighContrastOn())
+        MakeFormHighContrast(m_form, m_pictureProject);
     m_animate = ReadAnimateSection(document);
     const QuerySection query = ReadQuerySection(document);
     m_pmode = query.pmode;
@@ -854,8 +858,17 @@ void TRandForm::ShowRandClick(const Batch &batch)
 void TRandForm::AnnounceResult(const QString &text)
 {
     QWidget *box = ResultBoxWidget();
-    QAccessibleValueChangeEvent event(box ? box : static_cast<QWidget *>(this), text);
-    QAccessible::updateAccessibility(&event);
+    QWidget *target = box ? box : static_cast<QWidget *>(this);
+    // The result becomes the box's description. A changed description reaches screen
+    // readers through the platform's bridge for every kind of box, where a value change
+    // would be dropped (neither an edit box nor a label has a value); the same result
+    // drawn twice is announced again.
+    const bool unchanged = target->accessibleDescription() == text;
+    target->setAccessibleDescription(text);
+    if (unchanged) {
+        QAccessibleEvent event(target, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TRandForm::SetResultBoxText(const QString &text)

@@ -2,7 +2,6 @@
 
 #include "apppaths.h"
 #include "softsettings.h"
-#include "suiteerror.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -36,15 +35,7 @@ QString MessagesLocaleName()
 
 QString InterfaceLanguageSetting(const QStringList &arguments)
 {
-    const qsizetype at = arguments.indexOf(QStringLiteral("--appdir"));
-    const QString dataDir = at >= 0 && at + 1 < arguments.size()
-                              ? arguments.at(at + 1) + QLatin1Char('/')
-                              : ChooseDataDir(InstallDir(), UserDataDir());
-    try {
-        return ReadSoftSettings(dataDir + QStringLiteral("Soft.ini")).language;
-    } catch (const SuiteError &) {
-        return kLanguageAutomatic;
-    }
+    return ReadStartSoftSettings(arguments).language;
 }
 
 InterfaceLanguage ChooseStartLanguage(const QStringList &arguments, const QString &messagesLocaleName)

@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "inifile.h"
+#include "suiteerror.h"
 
 #include <algorithm>
 
@@ -63,7 +64,20 @@ SoftSettings ReadSoftSettings(const QString &iniPath)
     const QString keep = ini.ReadString(kHistory, kKeep).trimmed();
     s.keepHistory = keep != QStringLiteral("否") && keep != QStringLiteral("0");
     s.language = ini.ReadString(kInterface, kLanguage, s.language);
+    s.highContrast = ini.ReadBool(kInterface, kHighContrast, false);
     return s;
+}
+
+SoftSettings ReadStartSoftSettings(const QStringList &arguments)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--appdir"));
+    const QString dataDir = at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) + QLatin1Char('/')
+                                                                 : ChooseDataDir(InstallDir(), UserDataDir());
+    try {
+        return ReadSoftSettings(dataDir + QStringLiteral("Soft.ini"));
+    } catch (const SuiteError &) {
+        return SoftSettings{};
+    }
 }
 
 void WriteWallpaperPath(const QString &path, const QString &iniPath)
@@ -90,6 +104,12 @@ void WriteLanguageSetting(const QString &language, const QString &iniPath)
 {
     IniFile ini(iniPath);
     ini.WriteString(SoftIni::kInterface, SoftIni::kLanguage, language);
+}
+
+void WriteHighContrastSetting(bool on, const QString &iniPath)
+{
+    IniFile ini(iniPath);
+    ini.WriteBool(SoftIni::kInterface, SoftIni::kHighContrast, on);
 }
 
 std::optional<QString> RandSpliterCharacters(const QString &name)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -29,6 +30,9 @@ struct SoftSettings
     // [Interface] Language: "自动", "中文" or "English" (interfacelanguage.h); read at
     // each program's start.
     QString language = QStringLiteral("自动");
+    // [Interface] HighContrast: the high-contrast look of the windows, read at each
+    // program's start.
+    bool highContrast = false;
 
     // The widths the settings dialog accepts.
     static constexpr int MinBorderWidth = 1;
@@ -60,6 +64,7 @@ inline const QString kHistory = QStringLiteral("History");
 inline const QString kKeep = QStringLiteral("Keep");
 inline const QString kInterface = QStringLiteral("Interface");
 inline const QString kLanguage = QStringLiteral("Language");
+inline const QString kHighContrast = QStringLiteral("HighContrast");
 } // namespace SoftIni
 
 inline const QString SettingsDialogDefaultSpliter = QStringLiteral("双空格");
@@ -71,6 +76,11 @@ QString SoftIniPath();
 // Reads every key; throws IniAccessError when the file exists but cannot be read.
 SoftSettings ReadSoftSettings(const QString &iniPath = SoftIniPath());
 
+// Soft.ini of the data folder a starting program will use: --appdir's among its
+// arguments, or the one PrepareDataDir will choose. Nothing is created; an unreadable
+// file reads as the defaults.
+SoftSettings ReadStartSoftSettings(const QStringList &arguments);
+
 // The menu's wallpaper commands: stores `path` with every occurrence of AppDir()
 // replaced by "Application:" (case-sensitive). Throws IniAccessError.
 void WriteWallpaperPath(const QString &path, const QString &iniPath = SoftIniPath());
@@ -81,6 +91,8 @@ void WriteRandShowSettings(const SoftSettings &settings, const QString &iniPath 
 
 // The settings dialog's language choice. Throws IniAccessError.
 void WriteLanguageSetting(const QString &language, const QString &iniPath = SoftIniPath());
+// The settings dialog's high-contrast choice. Throws IniAccessError.
+void WriteHighContrastSetting(bool on, const QString &iniPath = SoftIniPath());
 
 // "Application:" <-> the data folder (or the installation folder for installed pictures)
 // in wallpaper paths.

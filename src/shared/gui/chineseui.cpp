@@ -1,9 +1,11 @@
 #include "chineseui.h"
 
+#include "highcontrast.h"
 #include "interfacelanguage.h"
+#include "softsettings.h"
 
+#include <QApplication>
 #include <QFont>
-#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -82,10 +84,15 @@ void InstallToolkitChineseTexts()
 // Chosen once the application object exists: its arguments may name the data folder.
 void InstallLanguageTexts()
 {
-    if (ChooseStartLanguage(QCoreApplication::arguments(), SystemMessagesLocaleName()) == InterfaceLanguage::English)
+    const QStringList arguments = QCoreApplication::arguments();
+    if (ChooseStartLanguage(arguments, SystemMessagesLocaleName()) == InterfaceLanguage::English)
         InstallEnglishTranslation();
     else
         InstallToolkitChineseTexts();
+    // The look is chosen in the same file at the same moment: a program with windows
+    // takes the high-contrast one when asked for.
+    if (ReadStartSoftSettings(arguments).highContrast && qobject_cast<QApplication *>(QCoreApplication::instance()))
+        UseHighContrastLook();
 }
 
 } // namespace

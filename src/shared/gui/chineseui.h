@@ -17,5 +17,6 @@ QString SubstituteMissingChineseFaces();
 // (file, colour and font dialogs, edit menus) are Chinese: its installed translations,
 // plus the few words they lack (a file dialog's "Folder"). English: the suite's English
 // translation is installed and QLocale() is English. Called after the application
-// object exists, everything but the file dialogs' dates still follows.
+// object exists, everything but the file dialogs' dates still follows. The same start
+// takes Soft.ini's high-contrast look (highcontrast.h) for a program with windows.
 void UseInterfaceLanguage();

@@ -1,7 +1,9 @@
 #include "gradient.h"
 
+#include "highcontrast.h"
 #include "suiteerror.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
@@ -104,6 +106,12 @@ Gradient ParseGradient(const QString &text)
 
 void PaintGradient(const QString &text, QImage &image)
 {
+    // The suite's own window gradients give way to the plain ground of the high-contrast
+    // look; a design's gradients are the design's.
+    if (HighContrastOn() && (text == DialogGradient || text == PasswordGradient || text == MenuGradient)) {
+        image.fill(QApplication::palette().color(QPalette::Window));
+        return;
+    }
     PaintGradient(ParseGradient(text), image);
 }
 

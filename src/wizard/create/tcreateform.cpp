@@ -1,7 +1,6 @@
 #include "tcreateform.h"
-
-
 #include "apppaths.h"
+#include "captionlabel.h"
 #include "colourlisteditor.h"
 #include "displaysection.h"
 #include "domutil.h"
@@ -248,8 +247,8 @@ QWidget *TCreateForm::BuildStep2()
     panel->setObjectName(QStringLiteral("Step2Panel"));
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(12, 12, 12, 12);
-    layout->addWidget(new QLabel(tr("随机数配置："), panel));
     randInfo = MakeRandInfo(panel);
+    layout->addWidget(MakeCaptionLabel(tr("随机数配置："), randInfo, panel));
     layout->addWidget(randInfo, 1);
 
     auto *row = new QHBoxLayout;

@@ -1,6 +1,7 @@
 #include "trandqueryform.h"
 
 #include "apppaths.h"
+#include "captionlabel.h"
 #include "customconversion.h"
 #include "encodedxml.h"
 #include "gradient.h"
@@ -30,8 +31,8 @@ TRandQueryForm::TRandQueryForm(const QString &name, QWidget *parent) : QWidget(p
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 12);
-    layout->addWidget(new QLabel(tr("随机数配置："), this));
     randInfo = MakeRandInfo(this);
+    layout->addWidget(MakeCaptionLabel(tr("随机数配置："), randInfo, this));
     layout->addWidget(randInfo, 1);
 
     auto *linkRow = new QHBoxLayout;

@@ -17,6 +17,7 @@ FormatRow MakeFormatRow(QWidget *dialog)
     row.label = new QLabel(QCoreApplication::translate("DialogRows", "编码格式："), dialog);
     row.value = new QLineEdit(dialog);
     row.value->setObjectName(QStringLiteral("GroupFormatValue"));
+    row.label->setBuddy(row.value);
     row.insert = new QPushButton(QCoreApplication::translate("DialogRows", "插入组"), dialog);
     row.insert->setObjectName(QStringLiteral("InsertFormat"));
     row.insert->setAutoDefault(false);
@@ -73,6 +74,7 @@ CountRow MakeCountRow(QWidget *dialog, DragStepCounter *counter, const QString &
     row.label = new QLabel(caption, dialog);
     row.value = MakeCountEdit(dialog, counter, QStringLiteral("RanCountValue"));
     row.value->setMaximumWidth(valueWidth);
+    row.label->setBuddy(row.value);
     row.repeat = new QCheckBox(QCoreApplication::translate("DialogRows", "是否允许重复"), dialog);
     row.repeat->setObjectName(QStringLiteral("RepeatAllowed"));
 

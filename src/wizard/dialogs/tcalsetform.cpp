@@ -1,5 +1,6 @@
 #include "tcalsetform.h"
 
+#include "captionlabel.h"
 #include "gridcells.h"
 #include "groupstatistics.h"
 #include "yesno.h"
@@ -152,6 +153,7 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
 
     conditionBox = new QGroupBox(tr("取值条件列表："), this);
     conditionBox->setObjectName(QStringLiteral("ConditionArea"));
+    conditionList->setAccessibleName(conditionBox->title());
     auto *conditionLayout = new QGridLayout(conditionBox);
     conditionLayout->addWidget(conditionList, 0, 0, 3, 1);
     conditionLayout->addWidget(actionBox, 0, 1);
@@ -176,14 +178,14 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
     dragGhost->hide();
 
     auto *varRow = new QHBoxLayout;
-    varRow->addWidget(new QLabel(tr("变量列表："), this));
+    varRow->addWidget(MakeCaptionLabel(tr("变量列表："), varValue, this));
     varRow->addWidget(varValue, 1);
     varRow->addWidget(goVar);
     varRow->addWidget(varsReset);
 
     auto *gridRow = new QGridLayout;
-    gridRow->addWidget(new QLabel(tr("随机变量设置："), this), 0, 0);
-    gridRow->addWidget(new QLabel(tr("关系变量设置："), this), 0, 1);
+    gridRow->addWidget(MakeCaptionLabel(tr("随机变量设置："), randVarList, this), 0, 0);
+    gridRow->addWidget(MakeCaptionLabel(tr("关系变量设置："), equalVarList, this), 0, 1);
     gridRow->addWidget(randVarList, 1, 0);
     gridRow->addWidget(equalVarList, 1, 1);
     gridRow->setColumnStretch(0, 3);

@@ -1,5 +1,6 @@
 #include "tequationsetform.h"
 
+#include "captionlabel.h"
 #include "gridcells.h"
 #include "groupstatistics.h"
 #include "yesno.h"
@@ -79,21 +80,21 @@ TEquationSetForm::TEquationSetForm(QWidget *parent) : ModeDialog(parent, false)
     countRow = MakeCountRow(this, DragCounter(), tr("题目数量："), 100);
 
     auto *timesRow = new QHBoxLayout;
-    timesRow->addWidget(new QLabel(tr("方程元数："), this));
+    timesRow->addWidget(MakeCaptionLabel(tr("方程元数："), timesCountValue, this));
     timesRow->addWidget(timesCountValue);
     timesRow->addWidget(goTimes);
     timesRow->addStretch(1);
 
     auto *grids = new QGridLayout;
-    grids->addWidget(new QLabel(tr("未知量列表："), this), 0, 0);
-    grids->addWidget(new QLabel(tr("系数列表："), this), 0, 1);
+    grids->addWidget(MakeCaptionLabel(tr("未知量列表："), unknownVarList, this), 0, 0);
+    grids->addWidget(MakeCaptionLabel(tr("系数列表："), factorList, this), 0, 1);
     grids->addWidget(unknownVarList, 1, 0);
     grids->addWidget(factorList, 1, 1);
     grids->setColumnStretch(0, 5);
     grids->setColumnStretch(1, 4);
 
     auto *equationRow = new QHBoxLayout;
-    equationRow->addWidget(new QLabel(tr("方程表达式："), this));
+    equationRow->addWidget(MakeCaptionLabel(tr("方程表达式："), equationFormatValue, this));
     equationRow->addWidget(equationFormatValue, 1);
     equationRow->addWidget(equationReset);
 

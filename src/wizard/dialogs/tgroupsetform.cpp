@@ -150,6 +150,7 @@ TGroupSetForm::TGroupSetForm(QWidget *parent) : ModeDialog(parent, true)
     groupLayout->addStretch(1);
     groupArea = new QScrollArea(this);
     groupArea->setObjectName(QStringLiteral("GroupArea"));
+    groupArea->setAccessibleName(tr("分组列表"));
     groupArea->setWidgetResizable(true);
     groupArea->setWidget(groupHost);
     groupArea->setMinimumSize(620, 360);

@@ -74,6 +74,7 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
     randListSet->setObjectName(QStringLiteral("RandListSet"));
     randListValue = new ListMemo(this);
     randListValue->setObjectName(QStringLiteral("RandListValue"));
+    randListSet->setBuddy(randListValue);
     connect(randListValue, &QPlainTextEdit::textChanged, this, &TListSetForm::RandListValueChange);
     connect(randListValue, &ListMemo::TablePasted, this, &TListSetForm::PasteTable);
     importFromFile = new QPushButton(tr("从文件导入…"), this);
@@ -140,6 +141,7 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->addRow(tr("分隔符："), spliterValue);
+    ranCountLabel->setBuddy(ranCountValue);
     form->addRow(ranCountLabel, ranCountValue);
 
     auto *listTitleRow = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "tpicsetform.h"
 
+#include "captionlabel.h"
 #include "dialogrows.h"
 #include "yesno.h"
 
@@ -51,7 +52,7 @@ TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
     autoDel->setObjectName(QStringLiteral("AutoDel"));
 
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(tr("图片列表："), this), 0, 0);
+    grid->addWidget(MakeCaptionLabel(tr("图片列表："), picList, this), 0, 0);
     grid->addWidget(new QLabel(tr("图片预览："), this), 0, 1);
     grid->addWidget(picList, 1, 0);
     grid->addWidget(picShape, 1, 1);
