@@ -1,6 +1,7 @@
 #include "infostrip.h"
 
 #include "apppaths.h"
+#include "highcontrast.h"
 #include "makerinfo.h"
 #include "propertytemplates.h"
 
@@ -41,7 +42,10 @@ InfoStrip::InfoStrip(QWidget *parent) : QWidget(parent)
     InfoBlog->setText(tr("官方微博：") + MakerInfo::BlogName);
     for (QLabel *link : {InfoQQGroup, InfoBlog}) {
         link->setCursor(Qt::PointingHandCursor);
-        link->setStyleSheet(QStringLiteral("color: #1d4fa3;"));
+        // The high-contrast palette colours links itself; the strip's blue would sink
+        // into its black ground.
+        if (!HighContrastOn())
+            link->setStyleSheet(QStringLiteral("color: #1d4fa3;"));
         link->installEventFilter(this);
     }
 
@@ -137,6 +141,13 @@ void InfoStrip::Relayout(int clientWidth)
 void InfoStrip::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    if (HighContrastOn()) {
+        // The labels take the high-contrast palette's light text: they need its ground.
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawLine(0, 0, width(), 0);
+        return;
+    }
     QLinearGradient fill(0, 0, 0, height());
     fill.setColorAt(0, QColor(248, 250, 253));
     fill.setColorAt(1, QColor(221, 230, 242));
