@@ -3,6 +3,7 @@
 #include "suiteerror.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <vector>
 
@@ -25,13 +26,40 @@ QList<WeightedEntry> DistinctEntries(const QStringList &entries)
     return distinct;
 }
 
-namespace {
-
-// 53 random bits give a uniform point in [0, total).
 double UniformBelow(double total, RandomSource &random)
 {
     return double(random.Next64() >> 11) * 0x1.0p-53 * total;
 }
+
+WeightTree::WeightTree(std::size_t size) : m_leaves(std::bit_ceil(std::max<std::size_t>(size, 1))), m_sums(2 * m_leaves, 0)
+{
+}
+
+void WeightTree::Set(std::size_t index, double weight)
+{
+    std::size_t node = m_leaves + index;
+    m_sums[node] = weight;
+    for (node /= 2; node >= 1; node /= 2)
+        m_sums[node] = m_sums[2 * node] + m_sums[2 * node + 1];
+}
+
+std::size_t WeightTree::Find(double point) const
+{
+    std::size_t node = 1;
+    while (node < m_leaves) {
+        const double left = m_sums[2 * node];
+        // Rounding can leave the point past a side's sum: never step into a side of weight 0.
+        if (left > 0 && (point < left || m_sums[2 * node + 1] <= 0)) {
+            node = 2 * node;
+        } else {
+            point -= left;
+            node = 2 * node + 1;
+        }
+    }
+    return node - m_leaves;
+}
+
+namespace {
 
 // Attempts at a pick by the running sums before a pass over the whole list.
 constexpr int kQuickAttempts = 32;
@@ -195,6 +223,17 @@ RotationTurn TakeRotationTurn(RotationState &state, const WeightedPicker &picker
     return turn;
 }
 
+double BalancedWeight(double ownWeight, qint64 count, int strength)
+{
+    if (ownWeight <= 0)
+        return 0;
+    const double base = 1.0 + double(std::max<qint64>(0, count));
+    double damping = base;
+    for (int i = 1; i < strength; ++i) // strengths are small whole powers
+        damping *= base;
+    return ownWeight / damping;
+}
+
 QList<WeightedEntry> BalancedWeights(const QList<WeightedEntry> &entries, const BalanceHistory &history, int strength,
                                      int skip)
 {
@@ -208,11 +247,7 @@ QList<WeightedEntry> BalancedWeights(const QList<WeightedEntry> &entries, const 
             weighted.append({entry.text, 0});
             continue;
         }
-        const double base = 1.0 + double(std::max<qint64>(0, history.counts.value(entry.text)));
-        double damping = base;
-        for (int i = 1; i < strength; ++i) // strengths are small whole powers
-            damping *= base;
-        weighted.append({entry.text, entry.weight / damping});
+        weighted.append({entry.text, BalancedWeight(entry.weight, history.counts.value(entry.text), strength)});
     }
     return weighted;
 }
@@ -269,6 +304,8 @@ FairChooser::Choice FairChooser::Choose(FairnessLedger &ledger, RandomSource &ra
     const QList<WeightedEntry> weights =
         m_settings.mode == FairMode::Balanced ? WeightsNow(ledger, today) : Entries();
     choice.results = PickWeighted(weights, m_ranCount, random);
+    if (m_settings.mode == FairMode::Balanced)
+        ledger.KeepTurn(choice.results);
     choice.notice = ledger.Notice();
     return choice;
 }

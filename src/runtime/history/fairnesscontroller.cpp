@@ -22,16 +22,29 @@ namespace {
 // Long enough to read a line, short enough not to hide the next draw's results.
 constexpr int kNoticeMs = 6000;
 
-FairSettings ProjectFairness(const TRandForm &form)
+constexpr int kCustomType = 0;
+
+// The fair settings of a list project, or of a custom project's list items.
+std::pair<FairSettings, ItemFairSettings> ProjectFairness(const TRandForm &form)
 {
-    if (!TypeDrawsFairly(form.ProjectType()))
+    const bool list = TypeDrawsFairly(form.ProjectType());
+    if (!list && form.ProjectType() != kCustomType)
         return {};
     try {
-        return ReadFairSettings(LoadEncodedDocument(form.ProjectPath()));
+        const QDomDocument document = LoadEncodedDocument(form.ProjectPath());
+        if (list)
+            return {ReadFairSettings(document), {}};
+        return {FairSettings{}, ReadItemFairSettings(document)};
     } catch (const SuiteError &) {
         // Just loaded by the window; should it have gone meanwhile, draws stay plain.
         return {};
     }
+}
+
+SessionFairness *MakeSessionFairness(TRandForm &form, HistoryController *history)
+{
+    const auto [list, items] = ProjectFairness(form);
+    return new SessionFairness(form.Session(), history ? history->History() : nullptr, list, items);
 }
 
 } // namespace
@@ -51,7 +64,7 @@ QList<std::pair<int, int>> ResultSpans(const QString &text, const QStringList &r
 
 FairnessController::FairnessController(TRandForm &form, QMenu *recordMenu, HistoryController *history)
     : QObject(&form), form(form),
-      fairness(new SessionFairness(form.Session(), history ? history->History() : nullptr, ProjectFairness(form)))
+      fairness(MakeSessionFairness(form, history))
 {
     noticeLine = new QLabel(&form);
     noticeLine->setObjectName(QStringLiteral("FairNotice"));
