@@ -265,7 +265,7 @@ void TemplateGenerator::UseItemFairness(const ItemFairSettings &settings)
     for (Item &item : m_items) {
         item.fair.reset();
         const FairSettings fair = settings.value(item.name);
-        if (m_pmode != 0 || item.kind != ItemKind::List || fair.mode == FairMode::Plain)
+        if (!TypeHasFairItems(m_pmode) || item.kind != ItemKind::List || fair.mode == FairMode::Plain)
             continue;
         try {
             item.fair.emplace(fair, DistinctEntries(item.entries), item.perResult * m_ranCount);

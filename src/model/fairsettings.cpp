@@ -151,6 +151,11 @@ bool TypeDrawsFairly(int pmode)
     return pmode == 2 || pmode == 3 || pmode == 7 || pmode == 9;
 }
 
+bool TypeHasFairItems(int pmode)
+{
+    return pmode == 0;
+}
+
 int MaxFairSkip(int distinct, int ranCount)
 {
     return distinct > ranCount ? distinct - ranCount : 0;

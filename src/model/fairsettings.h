@@ -54,6 +54,9 @@ void WriteItemFairSettings(QDomDocument &document, const ItemFairSettings &setti
 // one-prize lottery.
 bool TypeDrawsFairly(int pmode);
 
+// Project types whose list items can each be drawn fairly: the custom type.
+bool TypeHasFairItems(int pmode);
+
 // The largest skip a list of `distinct` entries allows with batches of `ranCount`: a
 // batch must still find enough entries that were not skipped.
 int MaxFairSkip(int distinct, int ranCount);

@@ -524,7 +524,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         // told. A verifiable draw must be recomputable from its certificate alone.
         std::optional<SessionFairness> fairness;
         const FairMode asked = TypeDrawsFairly(pmode)                           ? loaded.fair.mode
-                               : pmode == 0 && !loaded.itemFair.isEmpty() ? loaded.itemFair.first().mode
+                               : TypeHasFairItems(pmode) && !loaded.itemFair.isEmpty() ? loaded.itemFair.first().mode
                                                                           : FairMode::Plain;
         if (verifiable && asked != FairMode::Plain)
             Write(err, QStringLiteral("可验证抽取的结果只能取决于证书，“%1”抽取按“普通”方式进行。\n").arg(FairModeText(asked)));

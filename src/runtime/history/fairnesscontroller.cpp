@@ -22,13 +22,11 @@ namespace {
 // Long enough to read a line, short enough not to hide the next draw's results.
 constexpr int kNoticeMs = 6000;
 
-constexpr int kCustomType = 0;
-
 // The fair settings of a list project, or of a custom project's list items.
 std::pair<FairSettings, ItemFairSettings> ProjectFairness(const TRandForm &form)
 {
     const bool list = TypeDrawsFairly(form.ProjectType());
-    if (!list && form.ProjectType() != kCustomType)
+    if (!list && !TypeHasFairItems(form.ProjectType()))
         return {};
     try {
         const QDomDocument document = LoadEncodedDocument(form.ProjectPath());
@@ -83,7 +81,11 @@ FairnessController::FairnessController(TRandForm &form, QMenu *recordMenu, Histo
     connect(fairness, &SessionFairness::Notice, this, &FairnessController::ShowNotice);
     connect(fairness, &SessionFairness::RoundCompleted, this, [this] { ShowNotice(QStringLiteral("新一轮开始")); });
     connect(fairness, &SessionFairness::SlotReplaced, this, &FairnessController::ReplaceShown);
-    connect(&form.Session(), &DrawSession::BatchFinal, this, [this] { replacedSlots.clear(); });
+    // After the session's own hook, which takes the draw's results.
+    connect(&form.Session(), &DrawSession::BatchFinal, this, [this] {
+        replacedSlots.clear();
+        emit ShownResultsChanged();
+    });
     if (const QString fallback = fairness->FallbackNotice(); !fallback.isEmpty())
         QTimer::singleShot(0, this, [this, fallback] { ShowNotice(fallback); });
 
@@ -114,7 +116,7 @@ QStringList FairnessController::ShownResults() const
     return fairness->Results();
 }
 
-bool FairnessController::Marks() const
+bool FairnessController::CanMark() const
 {
     return TypeDrawsFairly(form.ProjectType()) && !fairness->Results().isEmpty() && !form.InDraw();
 }
@@ -131,7 +133,7 @@ void FairnessController::ShowNotice(const QString &text)
 
 bool FairnessController::MarkSlot(int slot, const QString &mark)
 {
-    if (!Marks())
+    if (!CanMark())
         return false;
     QString message;
     if (!fairness->Mark(slot, mark, &message)) {
@@ -188,6 +190,7 @@ void FairnessController::ReplaceShown(int slot, const QString &absent, const QSt
     while (replacedSlots.size() <= slot)
         replacedSlots.append(QString());
     replacedSlots[slot] = QStringLiteral("%1 缺席 → %2").arg(absent, replacement);
+    emit ShownResultsChanged();
 }
 
 int FairnessController::SlotAt(int characterIndex) const
@@ -238,7 +241,7 @@ void FairnessController::PopupMarkMenu(const QPoint &globalPos, int slot)
 
 bool FairnessController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!Marks())
+    if (!CanMark())
         return QObject::eventFilter(watched, event);
     const bool onBox = watched == form.RandBoxEdit || watched == form.RandBoxLabel;
     if (onBox && event->type() == QEvent::ContextMenu) {

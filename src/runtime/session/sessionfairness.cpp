@@ -8,10 +8,6 @@
 
 #include <map>
 
-namespace {
-constexpr int kCustomType = 0;
-} // namespace
-
 class SessionFairness::ItemStores : public ItemFairnessLedgers
 {
 public:
@@ -37,7 +33,7 @@ SessionFairness::SessionFairness(DrawSession &session, SessionHistory *history, 
     if (history && TypeDrawsFairly(session.Project().pmode))
         store = std::make_unique<FairnessStore>(HistoryDatabasePath(), session.Project().name);
     session.Engine().SetFairness(settings, store.get());
-    if (session.Project().pmode == kCustomType && !items.isEmpty()) {
+    if (TypeHasFairItems(session.Project().pmode) && !items.isEmpty()) {
         if (history)
             itemStores = std::make_unique<ItemStores>(session.Project().name);
         else
