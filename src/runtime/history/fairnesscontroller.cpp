@@ -66,7 +66,7 @@ FairnessController::FairnessController(TRandForm &form, QMenu *recordMenu, Histo
 {
     noticeLine = new QLabel(&form);
     noticeLine->setObjectName(QStringLiteral("FairNotice"));
-    noticeLine->setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 170); color: white; padding: 4px 10px;"
+    noticeLine->setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 225); color: white; padding: 4px 10px;"
                                              " border-radius: 4px; }"));
     noticeLine->setAttribute(Qt::WA_TransparentForMouseEvents);
     QFont font = noticeLine->font();
