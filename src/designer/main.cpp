@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
     case MenuInstance::Outcome::Forwarded:
         return 0;
     case MenuInstance::Outcome::Failed:
-        ShowError(nullptr, QStringLiteral("Varnel 无法启动"), failure);
+        ShowError(nullptr, QCoreApplication::translate("Varnel", "Varnel 无法启动"), failure);
         return 1;
     case MenuInstance::Outcome::First:
         break;

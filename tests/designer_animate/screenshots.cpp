@@ -3,6 +3,7 @@
 // real display (xvfb-run).
 //   screenshot_animate <output folder>
 #include "animateform.h"
+#include "apppaths.h"
 #include "calclibrary.h"
 #include "chineseui.h"
 #include "codec.h"
@@ -53,6 +54,9 @@ void SaveScreen(const QString &name)
 
 int main(int argc, char **argv)
 {
+    // The translation lies in the assembled application folder, not beside this tool.
+    SetInstallDir(QStringLiteral(SUITE_APP_DIR));
+    UseInterfaceLanguage();
     QApplication application(argc, argv);
     if (argc < 2) {
         std::fputs("usage: screenshot_animate <output folder>\n", stderr);

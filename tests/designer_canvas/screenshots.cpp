@@ -1,12 +1,17 @@
 // Not a test: saves the design window with a selection, the value editor for every
-// object kind, and the background and music dialogs as PNG files, to look at under a
-// real display (xvfb-run).
+// object kind, the background and music dialogs and the menu's dialogs as PNG files, to
+// look at under a real display (xvfb-run; LANG=en_US.UTF-8 for the English windows).
 //   screenshot_designer <output folder>
+#include "aboutform.h"
 #include "apppaths.h"
 #include "chineseui.h"
 #include "codec.h"
+#include "configform.h"
 #include "encodedxml.h"
+#include "iconsform.h"
 #include "messages.h"
+#include "projectpwdform.h"
+#include "propertyform.h"
 #include "tbgmusicform.h"
 #include "tbgsetform.h"
 #include "tdesignform.h"
@@ -48,6 +53,8 @@ void StoreStartingDocument(const QString &file, const QString &project)
 
 int main(int argc, char **argv)
 {
+    // The translation lies in the assembled application folder, not beside this tool.
+    SetInstallDir(QStringLiteral(SUITE_APP_DIR));
     UseInterfaceLanguage();
     QApplication application(argc, argv);
     if (argc < 2) {
@@ -135,6 +142,24 @@ int main(int argc, char **argv)
         music.MusicSetForm()->AddFiles({AppDir() + QStringLiteral("music/第一首.mp3"),
                                         AppDir() + QStringLiteral("music/第二首.wav")});
         Save(music.MusicSetForm(), QStringLiteral("musicset"));
+    }
+    {
+        TConfigForm config;
+        config.show();
+        Save(&config, QStringLiteral("config"));
+        TAboutForm about;
+        about.show();
+        Save(&about, QStringLiteral("about"));
+        TIconsForm icons;
+        icons.show();
+        Save(&icons, QStringLiteral("icons"));
+        TPropertyForm properties;
+        properties.FillProperties({QStringLiteral("点名")}, LoadEncodedDocument(ProjectFilePath(QStringLiteral("点名"))));
+        properties.show();
+        Save(&properties, QStringLiteral("properties"));
+        designer::TPwdForm password;
+        password.show();
+        Save(&password, QStringLiteral("password"));
     }
     return 0;
 }

@@ -1,16 +1,13 @@
 // The suite in English: chosen from the settings or the system, the translation loaded,
 // and what the settings dialog stores unchanged by the language it shows.
-#include "appdirarguments.h"
 #include "apppaths.h"
-#include "chineseui.h"
 #include "configform.h"
+#include "englishapplication.h"
 #include "interfacelanguage.h"
 #include "softsettings.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestEnglishUi : public QObject
@@ -65,17 +62,7 @@ private slots:
 
 int main(int argc, char **argv)
 {
-    qputenv("LANG", "en_US.UTF-8");
-    qunsetenv("LC_ALL");
-    qunsetenv("LC_MESSAGES");
-    QTemporaryDir dataDir;
-    SetInstallDir(QStringLiteral(SUITE_APP_DIR));
-    AppDirArguments arguments(argv[0], dataDir.path());
-    UseInterfaceLanguage();
-    QApplication application(arguments.count, arguments.values);
-    SetAppDir(dataDir.path());
-    TestEnglishUi test;
-    return QTest::qExec(&test, argc, argv);
+    return RunInEnglish<TestEnglishUi>(argc, argv);
 }
 
 #include "test_english_ui.moc"

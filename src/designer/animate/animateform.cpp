@@ -12,6 +12,7 @@
 #include "querysection.h"
 #include "stopbuttonplace.h"
 #include "suiteerror.h"
+#include "tmusicsetform.h"
 #include "widgetlook.h"
 
 #include <QButtonGroup>
@@ -27,8 +28,6 @@
 #include <QTabWidget>
 
 namespace {
-const QString kRefusalCaption = QStringLiteral("参数有误");
-const QString kNeedNoText = QStringLiteral("当前工程类型无需设置此参数");
 const QString kRandBox = QStringLiteral("RandBox");
 const QString kExtraScreen = QStringLiteral("ExtraScreen");
 const QString kStopTimes = QStringLiteral("Times");
@@ -61,12 +60,22 @@ QLineEdit *NumberEdit(QWidget *parent, const QString &name, const QString &text)
     return edit;
 }
 
+// Selects the stored unit; an unknown one leaves the choice as it was.
+void SelectUnit(QComboBox *list, const QString &unit)
+{
+    const int index = list->findData(unit);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+// The items show the unit in the interface language and hold the stored (Chinese) one.
 QComboBox *UnitList(QWidget *parent, const QString &name, const QString &current)
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
-    list->addItems({kUnitMilliseconds, kUnitSeconds});
-    list->setCurrentText(current);
+    list->addItem(TAnimateForm::tr("毫秒"), kUnitMilliseconds);
+    list->addItem(TAnimateForm::tr("秒"), kUnitSeconds);
+    SelectUnit(list, current);
     return list;
 }
 
@@ -87,7 +96,7 @@ QRadioButton *Radio(QWidget *parent, const QString &name, const QString &text)
 
 QLabel *NeedNoPanel(QWidget *parent, const QString &name)
 {
-    auto *panel = new QLabel(kNeedNoText, parent);
+    auto *panel = new QLabel(TAnimateForm::tr("当前工程类型无需设置此参数"), parent);
     panel->setObjectName(name);
     panel->setAlignment(Qt::AlignCenter);
     panel->setAutoFillBackground(true);
@@ -113,7 +122,7 @@ QString IntervalTooLong(int value, const QString &unit)
 {
     if (RequestedIntervalMilliseconds(value, unit) <= kMaxIntervalMilliseconds)
         return {};
-    return QStringLiteral("动画间隔不能超过%1秒（%2毫秒），请重新设置！")
+    return TAnimateForm::tr("动画间隔不能超过%1秒（%2毫秒），请重新设置！")
         .arg(kMaxIntervalMilliseconds / 1000)
         .arg(kMaxIntervalMilliseconds);
 }
@@ -130,14 +139,14 @@ void KeepListUsable(QVector<Rgb> &colours)
 TAnimateForm::TAnimateForm(TDVEditorForm *editor, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TAnimateForm"));
-    setWindowTitle(QStringLiteral("动画设置"));
+    setWindowTitle(tr("动画设置"));
     setFixedSize(560, 508);
 
-    UseInRand = CheckBox(this, QStringLiteral("UseInRand"), QStringLiteral("在随机数生成时使用动画"), true);
+    UseInRand = CheckBox(this, QStringLiteral("UseInRand"), tr("在随机数生成时使用动画"), true);
     UseInRand->setGeometry(16, 12, 200, 24);
-    UseAfterRand = CheckBox(this, QStringLiteral("UseAfterRand"), QStringLiteral("在随机数生成后使用动画"), true);
+    UseAfterRand = CheckBox(this, QStringLiteral("UseAfterRand"), tr("在随机数生成后使用动画"), true);
     UseAfterRand->setGeometry(16, 38, 200, 24);
-    UseBoxRecord = CheckBox(this, QStringLiteral("UseBoxRecord"), QStringLiteral("使用生成框、记录框动画"), true);
+    UseBoxRecord = CheckBox(this, QStringLiteral("UseBoxRecord"), tr("使用生成框、记录框动画"), true);
     UseBoxRecord->setGeometry(260, 12, 200, 24);
 
     PageLists = new QTabWidget(this);
@@ -149,18 +158,18 @@ TAnimateForm::TAnimateForm(TDVEditorForm *editor, QWidget *parent) : QDialog(par
     AfterRandSet->setObjectName(QStringLiteral("AfterRandSet"));
     BoxRecordSet = new QWidget;
     BoxRecordSet->setObjectName(QStringLiteral("BoxRecordSet"));
-    PageLists->addTab(InRandSet, QStringLiteral("随机数生成时的动画设置"));
-    PageLists->addTab(AfterRandSet, QStringLiteral("生成随机数后的动画设置"));
-    PageLists->addTab(BoxRecordSet, QStringLiteral("生成框、记录框动画"));
+    PageLists->addTab(InRandSet, tr("随机数生成时的动画设置"));
+    PageLists->addTab(AfterRandSet, tr("生成随机数后的动画设置"));
+    PageLists->addTab(BoxRecordSet, tr("生成框、记录框动画"));
     BuildInRandPage();
     BuildAfterRandPage();
     BuildBoxRecordPage();
 
-    BSave = new QPushButton(QStringLiteral("保存"), this);
+    BSave = new QPushButton(tr("保存"), this);
     BSave->setObjectName(QStringLiteral("BSave"));
     BSave->setGeometry(356, 464, 90, 30);
     BSave->setDefault(true);
-    BCancel = new QPushButton(QStringLiteral("取消"), this);
+    BCancel = new QPushButton(tr("取消"), this);
     BCancel->setObjectName(QStringLiteral("BCancel"));
     BCancel->setGeometry(456, 464, 90, 30);
     connect(BSave, &QPushButton::clicked, this, &TAnimateForm::BSaveClick);
@@ -194,73 +203,73 @@ TAnimateForm::TAnimateForm(TDVEditorForm *editor, QWidget *parent) : QDialog(par
 void TAnimateForm::BuildInRandPage()
 {
     QWidget *page = InRandSet;
-    auto *intervalTitle = new QLabel(QStringLiteral("动画间隔："), page);
+    auto *intervalTitle = new QLabel(tr("动画间隔："), page);
     intervalTitle->setGeometry(12, 12, 70, 24);
     IntervalValue = NumberEdit(page, QStringLiteral("IntervalValue"), QStringLiteral("20"));
     IntervalValue->setGeometry(84, 12, 70, 24);
     IntervalUnit = UnitList(page, QStringLiteral("IntervalUnit"), kUnitMilliseconds);
     IntervalUnit->setGeometry(160, 12, 70, 24);
-    HideGoRandButton = CheckBox(page, QStringLiteral("HideGoRandButton"), QStringLiteral("隐藏生成随机数按钮"), true);
+    HideGoRandButton = CheckBox(page, QStringLiteral("HideGoRandButton"), tr("隐藏生成随机数按钮"), true);
     HideGoRandButton->setGeometry(260, 12, 160, 24);
 
-    auto *display = new QGroupBox(QStringLiteral("随机数显示"), page);
+    auto *display = new QGroupBox(tr("随机数显示"), page);
     display->setGeometry(12, 44, 506, 60);
-    RandUseRandBox = Radio(display, QStringLiteral("RandUseRandBox"), QStringLiteral("使用生成框"));
+    RandUseRandBox = Radio(display, QStringLiteral("RandUseRandBox"), tr("使用生成框"));
     RandUseRandBox->setGeometry(12, 26, 100, 24);
-    RandUseExtraScreen = Radio(display, QStringLiteral("RandUseExtraScreen"), QStringLiteral("使用独立窗口"));
+    RandUseExtraScreen = Radio(display, QStringLiteral("RandUseExtraScreen"), tr("使用独立窗口"));
     RandUseExtraScreen->setGeometry(118, 26, 110, 24);
     RandUseExtraScreen->setChecked(true);
-    RandExtraScreenSet = MakeLinkButton(display, QStringLiteral("RandExtraScreenSet"), QStringLiteral("点此设置"));
+    RandExtraScreenSet = MakeLinkButton(display, QStringLiteral("RandExtraScreenSet"), tr("点此设置"));
     RandExtraScreenSet->setGeometry(230, 26, 64, 24);
-    HideRandRecord = CheckBox(display, QStringLiteral("HideRandRecord"), QStringLiteral("隐藏记录框"), false);
+    HideRandRecord = CheckBox(display, QStringLiteral("HideRandRecord"), tr("隐藏记录框"), false);
     HideRandRecord->setGeometry(330, 26, 120, 24);
     NeedNoBox = NeedNoPanel(page, QStringLiteral("NeedNoBox"));
     NeedNoBox->setGeometry(display->geometry());
 
-    auto *stop = new QGroupBox(QStringLiteral("动画终止设置"), page);
+    auto *stop = new QGroupBox(tr("动画终止设置"), page);
     stop->setGeometry(12, 112, 506, 150);
-    StopByTimes = Radio(stop, QStringLiteral("StopByTimes"), QStringLiteral("持续到指定的次数后停止："));
+    StopByTimes = Radio(stop, QStringLiteral("StopByTimes"), tr("持续到指定的次数后停止："));
     StopByTimes->setGeometry(12, 26, 186, 24);
     StopByTimes->setChecked(true);
     StopTimesValue = NumberEdit(stop, QStringLiteral("StopTimesValue"), QStringLiteral("500"));
     StopTimesValue->setGeometry(200, 26, 70, 24);
-    StopTimesVisible = CheckBox(stop, QStringLiteral("StopTimesVisible"), QStringLiteral("显示倒计次数"), true);
+    StopTimesVisible = CheckBox(stop, QStringLiteral("StopTimesVisible"), tr("显示倒计次数"), true);
     StopTimesVisible->setGeometry(282, 26, 110, 24);
-    StopTimesSetFont = MakeLinkButton(stop, QStringLiteral("StopTimesSetFont"), QStringLiteral("设置字体"));
+    StopTimesSetFont = MakeLinkButton(stop, QStringLiteral("StopTimesSetFont"), tr("设置字体"));
     StopTimesSetFont->setGeometry(400, 26, 64, 24);
     connect(StopTimesSetFont, &QPushButton::clicked, this, &TAnimateForm::StopTimesSetFontClick);
 
-    StopByShortCut = Radio(stop, QStringLiteral("StopByShortCut"), QStringLiteral("使用快捷键："));
+    StopByShortCut = Radio(stop, QStringLiteral("StopByShortCut"), tr("使用快捷键："));
     StopByShortCut->setGeometry(12, 60, 186, 24);
     StopShortCutValue = new QComboBox(stop);
     StopShortCutValue->setObjectName(QStringLiteral("StopShortCutValue"));
     StopShortCutValue->addItems(StopKeys());
     StopShortCutValue->setGeometry(200, 60, 100, 24);
 
-    StopByButton = Radio(stop, QStringLiteral("StopByButton"), QStringLiteral("使用终止按钮："));
+    StopByButton = Radio(stop, QStringLiteral("StopByButton"), tr("使用终止按钮："));
     StopByButton->setGeometry(12, 94, 186, 24);
     auto *stopKinds = new QButtonGroup(this);
     for (QRadioButton *radio : {StopByTimes, StopByShortCut, StopByButton})
         stopKinds->addButton(radio);
-    StopUseRandButton = Radio(stop, QStringLiteral("StopUseRandButton"), QStringLiteral("使用生成随机数按钮"));
+    StopUseRandButton = Radio(stop, QStringLiteral("StopUseRandButton"), tr("使用生成随机数按钮"));
     StopUseRandButton->setGeometry(200, 94, 150, 24);
     StopUseRandButton->setChecked(true);
-    StopUseExtraButton = Radio(stop, QStringLiteral("StopUseExtraButton"), QStringLiteral("使用独立按钮"));
+    StopUseExtraButton = Radio(stop, QStringLiteral("StopUseExtraButton"), tr("使用独立按钮"));
     StopUseExtraButton->setGeometry(200, 118, 110, 24);
     auto *buttonKinds = new QButtonGroup(this);
     buttonKinds->addButton(StopUseRandButton);
     buttonKinds->addButton(StopUseExtraButton);
-    StopExtraButtonSet = MakeLinkButton(stop, QStringLiteral("StopExtraButtonSet"), QStringLiteral("点此设置"));
+    StopExtraButtonSet = MakeLinkButton(stop, QStringLiteral("StopExtraButtonSet"), tr("点此设置"));
     StopExtraButtonSet->setGeometry(312, 118, 64, 24);
 
-    auto *music = new QGroupBox(QStringLiteral("背景音乐"), page);
+    auto *music = new QGroupBox(tr("背景音乐"), page);
     music->setGeometry(12, 270, 506, 66);
-    UseBgMusic = CheckBox(music, QStringLiteral("UseBgMusic"), QStringLiteral("使用背景音乐："), false);
+    UseBgMusic = CheckBox(music, QStringLiteral("UseBgMusic"), tr("使用背景音乐："), false);
     UseBgMusic->setGeometry(12, 28, 120, 24);
     BgMusicPath = new QLineEdit(music);
     BgMusicPath->setObjectName(QStringLiteral("BgMusicPath"));
     BgMusicPath->setGeometry(134, 28, 284, 24);
-    BgMusicLoad = new QPushButton(QStringLiteral("浏览"), music);
+    BgMusicLoad = new QPushButton(tr("浏览"), music);
     BgMusicLoad->setObjectName(QStringLiteral("BgMusicLoad"));
     BgMusicLoad->setGeometry(426, 27, 68, 26);
     connect(BgMusicLoad, &QPushButton::clicked, this, [this] { ChooseMusic(BgMusicPath); });
@@ -269,18 +278,18 @@ void TAnimateForm::BuildInRandPage()
 void TAnimateForm::BuildAfterRandPage()
 {
     QWidget *page = AfterRandSet;
-    auto *music = new QGroupBox(QStringLiteral("生成随机数后播放音乐"), page);
+    auto *music = new QGroupBox(tr("生成随机数后播放音乐"), page);
     music->setGeometry(12, 12, 506, 66);
-    UseAfterMusic = CheckBox(music, QStringLiteral("UseAfterMusic"), QStringLiteral("使用背景音乐："), false);
+    UseAfterMusic = CheckBox(music, QStringLiteral("UseAfterMusic"), tr("使用背景音乐："), false);
     UseAfterMusic->setGeometry(12, 28, 120, 24);
     AfterMusicPath = new QLineEdit(music);
     AfterMusicPath->setObjectName(QStringLiteral("AfterMusicPath"));
     AfterMusicPath->setGeometry(134, 28, 284, 24);
-    AfterMusicLoad = new QPushButton(QStringLiteral("浏览"), music);
+    AfterMusicLoad = new QPushButton(tr("浏览"), music);
     AfterMusicLoad->setObjectName(QStringLiteral("AfterMusicLoad"));
     AfterMusicLoad->setGeometry(426, 27, 68, 26);
     connect(AfterMusicLoad, &QPushButton::clicked, this, [this] { ChooseMusic(AfterMusicPath); });
-    auto *hint = new QLabel(QStringLiteral("每次生成随机数后播放所选的音乐。"), page);
+    auto *hint = new QLabel(tr("每次生成随机数后播放所选的音乐。"), page);
     hint->setGeometry(14, 88, 500, 40);
     hint->setWordWrap(true);
     hint->setStyleSheet(QStringLiteral("color: #1d3557;"));
@@ -289,7 +298,7 @@ void TAnimateForm::BuildAfterRandPage()
 void TAnimateForm::BuildBoxRecordPage()
 {
     QWidget *page = BoxRecordSet;
-    auto *intervalTitle = new QLabel(QStringLiteral("变色间隔："), page);
+    auto *intervalTitle = new QLabel(tr("变色间隔："), page);
     intervalTitle->setGeometry(12, 12, 70, 24);
     CIntervalValue = NumberEdit(page, QStringLiteral("CIntervalValue"), QStringLiteral("2"));
     CIntervalValue->setGeometry(84, 12, 70, 24);
@@ -302,33 +311,33 @@ void TAnimateForm::BuildBoxRecordPage()
         group->setGeometry(left, 44, 248, 150);
         return group;
     };
-    QGroupBox *box = boxGroup(QStringLiteral("生成框"), 12);
-    UseRandBox = CheckBox(box, QStringLiteral("UseRandBox"), QStringLiteral("使用生成框动画"), true);
+    QGroupBox *box = boxGroup(tr("生成框"), 12);
+    UseRandBox = CheckBox(box, QStringLiteral("UseRandBox"), tr("使用生成框动画"), true);
     UseRandBox->setGeometry(12, 24, 200, 24);
-    UseRBFontColor = CheckBox(box, QStringLiteral("UseRBFontColor"), QStringLiteral("使用字体动画"), true);
+    UseRBFontColor = CheckBox(box, QStringLiteral("UseRBFontColor"), tr("使用字体动画"), true);
     UseRBFontColor->setGeometry(28, 50, 200, 22);
-    SetRBFontColor = MakeLinkButton(box, QStringLiteral("SetRBFontColor"), QStringLiteral("设置生成框字体动画"));
+    SetRBFontColor = MakeLinkButton(box, QStringLiteral("SetRBFontColor"), tr("设置生成框字体动画"));
     SetRBFontColor->setGeometry(48, 72, 180, 22);
-    UseRBBgColor = CheckBox(box, QStringLiteral("UseRBBgColor"), QStringLiteral("使用背景颜色动画"), true);
+    UseRBBgColor = CheckBox(box, QStringLiteral("UseRBBgColor"), tr("使用背景颜色动画"), true);
     UseRBBgColor->setGeometry(28, 98, 200, 22);
-    SetRBBgColor = MakeLinkButton(box, QStringLiteral("SetRBBgColor"), QStringLiteral("设置生成框背景颜色动画"));
+    SetRBBgColor = MakeLinkButton(box, QStringLiteral("SetRBBgColor"), tr("设置生成框背景颜色动画"));
     SetRBBgColor->setGeometry(48, 120, 180, 22);
 
-    QGroupBox *record = boxGroup(QStringLiteral("记录框"), 270);
-    UseRandRecord = CheckBox(record, QStringLiteral("UseRandRecord"), QStringLiteral("使用记录框动画"), true);
+    QGroupBox *record = boxGroup(tr("记录框"), 270);
+    UseRandRecord = CheckBox(record, QStringLiteral("UseRandRecord"), tr("使用记录框动画"), true);
     UseRandRecord->setGeometry(12, 24, 200, 24);
-    UseRRFontColor = CheckBox(record, QStringLiteral("UseRRFontColor"), QStringLiteral("使用字体动画"), true);
+    UseRRFontColor = CheckBox(record, QStringLiteral("UseRRFontColor"), tr("使用字体动画"), true);
     UseRRFontColor->setGeometry(28, 50, 200, 22);
-    SetRRFontColor = MakeLinkButton(record, QStringLiteral("SetRRFontColor"), QStringLiteral("设置记录框字体动画"));
+    SetRRFontColor = MakeLinkButton(record, QStringLiteral("SetRRFontColor"), tr("设置记录框字体动画"));
     SetRRFontColor->setGeometry(48, 72, 180, 22);
-    UseRRBgColor = CheckBox(record, QStringLiteral("UseRRBgColor"), QStringLiteral("使用背景颜色动画"), true);
+    UseRRBgColor = CheckBox(record, QStringLiteral("UseRRBgColor"), tr("使用背景颜色动画"), true);
     UseRRBgColor->setGeometry(28, 98, 200, 22);
-    SetRRBgColor = MakeLinkButton(record, QStringLiteral("SetRRBgColor"), QStringLiteral("设置记录框背景颜色动画"));
+    SetRRBgColor = MakeLinkButton(record, QStringLiteral("SetRRBgColor"), tr("设置记录框背景颜色动画"));
     SetRRBgColor->setGeometry(48, 120, 180, 22);
     for (QPushButton *link : {SetRBFontColor, SetRBBgColor, SetRRFontColor, SetRRBgColor})
         link->setStyleSheet(link->styleSheet() + QStringLiteral("QPushButton { text-align: left; }"));
 
-    auto *strip = new QGroupBox(QStringLiteral("颜色列表（单击选择，双击修改，右击新增或删除）"), page);
+    auto *strip = new QGroupBox(tr("颜色列表（单击选择，双击修改，右击新增或删除）"), page);
     strip->setGeometry(12, 202, 506, 86);
     ColorSet = new ColourListStrip(strip);
     ColorSet->move(14, 28);
@@ -358,7 +367,7 @@ bool TAnimateForm::LoadProject(const QString &projectName)
         const FormWindow window = ReadFormSection(document, false).window;
         m_windowSize = QSize(window.width, window.height);
     } catch (const SuiteError &error) {
-        ShowError(parentWidget(), QStringLiteral("工程无法打开"), error.message());
+        ShowError(parentWidget(), tr("工程无法打开"), error.message());
         return false;
     }
     ShowSection();
@@ -381,7 +390,7 @@ void TAnimateForm::ShowSection()
 
     HideGoRandButton->setChecked(in.hideGoRandButton);
     IntervalValue->setText(QString::number(in.intervalValue));
-    IntervalUnit->setCurrentText(in.intervalUnit);
+    SelectUnit(IntervalUnit, in.intervalUnit);
     const StopSet &stop = in.stopSet;
     StopByTimes->setChecked(stop.type == kStopTimes);
     StopByShortCut->setChecked(stop.type == kStopShortCut);
@@ -410,7 +419,7 @@ void TAnimateForm::ShowSection()
 
     BoxRecordAnimation &cycles = m_section.boxRecord;
     CIntervalValue->setText(QString::number(cycles.intervalValue));
-    CIntervalUnit->setCurrentText(cycles.intervalUnit);
+    SelectUnit(CIntervalUnit, cycles.intervalUnit);
     UseRandBox->setChecked(cycles.randBox.useFontColour || cycles.randBox.useBgColour);
     UseRBFontColor->setChecked(cycles.randBox.useFontColour);
     UseRBBgColor->setChecked(cycles.randBox.useBgColour);
@@ -487,8 +496,8 @@ void TAnimateForm::StopTimesSetFontClick()
 
 void TAnimateForm::ChooseMusic(QLineEdit *path)
 {
-    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("选择音乐"), path->text(),
-                                                      QStringLiteral("音乐文件 (*.wav *.wma *.mp3 *.mid)"));
+    const QString file = QFileDialog::getOpenFileName(this, tr("选择音乐"), path->text(),
+                                                      TMusicSetForm::MusicFilter());
     if (!file.isEmpty())
         path->setText(file);
 }
@@ -499,18 +508,18 @@ QString TAnimateForm::SaveRefusal() const
     // Each check looks only at what the save writes: a part switched off keeps its old
     // content in the file and is not used by the drawing window.
     if (inRand && StopByShortCut->isChecked() && m_drawKeyEnabled && StopShortCutValue->currentText() == m_drawKey)
-        return QStringLiteral("终止快捷键与生成随机数快捷键相冲突，请重新设置终止快捷键！");
+        return tr("终止快捷键与生成随机数快捷键相冲突，请重新设置终止快捷键！");
     if ((inRand && UseBgMusic->isChecked() && BgMusicPath->text().isEmpty())
         || (UseAfterRand->isChecked() && UseAfterMusic->isChecked() && AfterMusicPath->text().isEmpty()))
-        return QStringLiteral("背景音乐地址不能为空！");
+        return tr("背景音乐地址不能为空！");
     if (inRand && HideGoRandButton->isChecked() && StopByButton->isChecked() && StopUseRandButton->isChecked())
-        return QStringLiteral("若使用生成随机数按钮作为终止随机数的按钮，则不能隐藏生成随机数按钮！");
+        return tr("若使用生成随机数按钮作为终止随机数的按钮，则不能隐藏生成随机数按钮！");
     return {};
 }
 
 QString TAnimateForm::CollectSection(AnimateSection &a) const
 {
-    const QString missingNumber = QStringLiteral("动画间隔和终止次数必须是大于零的整数！");
+    const QString missingNumber = tr("动画间隔和终止次数必须是大于零的整数！");
     a.inRandOn = UseInRand->isChecked();
     a.afterRandOn = UseAfterRand->isChecked();
     a.boxRecordOn = UseBoxRecord->isChecked();
@@ -519,7 +528,7 @@ QString TAnimateForm::CollectSection(AnimateSection &a) const
         in.hideGoRandButton = HideGoRandButton->isChecked();
         if ((in.intervalValue = PositiveNumber(IntervalValue)) == 0)
             return missingNumber;
-        in.intervalUnit = IntervalUnit->currentText();
+        in.intervalUnit = IntervalUnit->currentData().toString();
         if (const QString tooLong = IntervalTooLong(in.intervalValue, in.intervalUnit); !tooLong.isEmpty())
             return tooLong;
         if (!m_pictureProject) {
@@ -543,7 +552,7 @@ QString TAnimateForm::CollectSection(AnimateSection &a) const
         BoxRecordAnimation &cycles = a.boxRecord;
         if ((cycles.intervalValue = PositiveNumber(CIntervalValue)) == 0)
             return missingNumber;
-        cycles.intervalUnit = CIntervalUnit->currentText();
+        cycles.intervalUnit = CIntervalUnit->currentData().toString();
         if (const QString tooLong = IntervalTooLong(cycles.intervalValue, cycles.intervalUnit); !tooLong.isEmpty())
             return tooLong;
         cycles.randBox.useFontColour = UseRandBox->isChecked() && UseRBFontColor->isChecked();
@@ -561,7 +570,7 @@ bool TAnimateForm::BSaveClick()
     if (refusal.isEmpty())
         refusal = CollectSection(section);
     if (!refusal.isEmpty()) {
-        ShowError(this, kRefusalCaption, refusal);
+        ShowError(this, tr("参数有误"), refusal);
         return false;
     }
     try {
@@ -570,7 +579,7 @@ bool TAnimateForm::BSaveClick()
         WriteAnimateSection(document, section);
         SaveEncodedDocument(document, path);
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("保存失败"), error.message());
+        ShowError(this, tr("保存失败"), error.message());
         return false;
     }
     m_section = section;

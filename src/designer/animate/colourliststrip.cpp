@@ -18,7 +18,7 @@ ColourListStrip::ColourListStrip(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ColorSet"));
     setFixedSize(kCellWidth * kCellCount, kNumberHeight + kCellHeight);
-    setToolTip(QStringLiteral("单击选择颜色，双击修改颜色，右击新增或删除颜色"));
+    setToolTip(tr("单击选择颜色，双击修改颜色，右击新增或删除颜色"));
     for (int i = 0; i < kCellCount; ++i) {
         auto *id = new QLabel(QString::number(i + 1), this);
         id->setObjectName(QStringLiteral("Id%1").arg(i));
@@ -31,16 +31,16 @@ ColourListStrip::ColourListStrip(QWidget *parent) : QWidget(parent)
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("CListsMenu"));
-    QAction *add = m_menu->addAction(QStringLiteral("新增颜色"));
+    QAction *add = m_menu->addAction(tr("新增颜色"));
     add->setObjectName(QStringLiteral("AddNewColor"));
-    QAction *del = m_menu->addAction(QStringLiteral("删除当前颜色"));
+    QAction *del = m_menu->addAction(tr("删除当前颜色"));
     del->setObjectName(QStringLiteral("DelNowColor"));
     connect(add, &QAction::triggered, this, &ColourListStrip::AddColour);
     connect(del, &QAction::triggered, this, &ColourListStrip::DeleteColour);
 
     m_colorDialog = new QColorDialog(this);
     m_colorDialog->setObjectName(QStringLiteral("SetColor"));
-    m_colorDialog->setWindowTitle(QStringLiteral("选择颜色"));
+    m_colorDialog->setWindowTitle(tr("选择颜色"));
 }
 
 void ColourListStrip::Edit(QVector<Rgb> *list)
@@ -64,7 +64,7 @@ void ColourListStrip::AddColour()
     if (!m_list)
         return;
     if (m_list->size() >= kCellCount) {
-        ShowError(window(), QStringLiteral("颜色总数超出限制"), QStringLiteral("最多只能设置七种颜色！"));
+        ShowError(window(), tr("颜色总数超出限制"), tr("最多只能设置七种颜色！"));
         return;
     }
     m_list->append(Rgb{255, 255, 255});
@@ -76,7 +76,7 @@ void ColourListStrip::DeleteColour()
     if (!m_list)
         return;
     if (m_list->size() <= 1) {
-        ShowError(window(), QStringLiteral("颜色总数至少为一种"), QStringLiteral("必须保留至少一种颜色！"));
+        ShowError(window(), tr("颜色总数至少为一种"), tr("必须保留至少一种颜色！"));
         return;
     }
     m_list->removeAt(m_selected);

@@ -34,14 +34,14 @@ TExtraButtonForm::TExtraButtonForm(TDVEditorForm *editor, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), m_editor(editor)
 {
     setObjectName(QStringLiteral("TExtraButtonForm"));
-    setWindowTitle(QStringLiteral("独立按钮设置"));
+    setWindowTitle(tr("独立按钮设置"));
     setFixedSize(520, 340);
 
-    auto *kindTitle = new QLabel(QStringLiteral("按钮类型："), this);
+    auto *kindTitle = new QLabel(tr("按钮类型："), this);
     kindTitle->setGeometry(16, 12, 76, 24);
-    UseImgButton = KindRadio(this, QStringLiteral("UseImgButton"), QStringLiteral("图片按钮"), 92);
-    UseTextButton = KindRadio(this, QStringLiteral("UseTextButton"), QStringLiteral("文字按钮"), 200);
-    UseSpeedButton = KindRadio(this, QStringLiteral("UseSpeedButton"), QStringLiteral("文字+图片按钮"), 308);
+    UseImgButton = KindRadio(this, QStringLiteral("UseImgButton"), tr("图片按钮"), 92);
+    UseTextButton = KindRadio(this, QStringLiteral("UseTextButton"), tr("文字按钮"), 200);
+    UseSpeedButton = KindRadio(this, QStringLiteral("UseSpeedButton"), tr("文字+图片按钮"), 308);
     UseImgButton->setChecked(true);
     for (QRadioButton *radio : {UseImgButton, UseTextButton, UseSpeedButton})
         connect(radio, &QRadioButton::clicked, this, &TExtraButtonForm::KindClick);
@@ -55,12 +55,12 @@ TExtraButtonForm::TExtraButtonForm(TDVEditorForm *editor, QWidget *parent)
     ImgBorder->setAttribute(Qt::WA_TransparentForMouseEvents);
     ImgBorder->setStyleSheet(QStringLiteral("border: 1px dashed #3050c0; background: transparent;"));
     ImgBorder->hide();
-    TextButtonSet = new QPushButton(QStringLiteral("停止"), this);
+    TextButtonSet = new QPushButton(tr("停止"), this);
     TextButtonSet->setObjectName(QStringLiteral("TextButtonSet"));
     TextButtonSet->setGeometry(QRect(kModelOrigin, QSize(100, 40)));
     SpeedButtonSet = new QToolButton(this);
     SpeedButtonSet->setObjectName(QStringLiteral("SpeedButtonSet"));
-    SpeedButtonSet->setText(QStringLiteral("停止"));
+    SpeedButtonSet->setText(tr("停止"));
     SpeedButtonSet->setAutoRaise(true);
     SpeedButtonSet->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     SpeedButtonSet->setGeometry(QRect(kModelOrigin, QSize(120, 44)));
@@ -78,10 +78,10 @@ TExtraButtonForm::TExtraButtonForm(TDVEditorForm *editor, QWidget *parent)
     PositionInfo = new QLabel(this);
     PositionInfo->setObjectName(QStringLiteral("PositionInfo"));
     PositionInfo->setGeometry(16, 298, 300, 28);
-    BSave = new QPushButton(QStringLiteral("保存"), this);
+    BSave = new QPushButton(tr("保存"), this);
     BSave->setObjectName(QStringLiteral("BSave"));
     BSave->setGeometry(324, 296, 86, 30);
-    BCancel = new QPushButton(QStringLiteral("取消"), this);
+    BCancel = new QPushButton(tr("取消"), this);
     BCancel->setObjectName(QStringLiteral("BCancel"));
     BCancel->setGeometry(418, 296, 86, 30);
     // Both close: what the window shows is what the animation dialog saves.
@@ -100,7 +100,7 @@ void TExtraButtonForm::Open(ExtraButton *state)
     UseSpeedButton->setChecked(state->type == kSpeedButton);
     if (!UseTextButton->isChecked() && !UseSpeedButton->isChecked())
         UseImgButton->setChecked(true);
-    const QString text = state->text.isEmpty() ? QStringLiteral("停止") : state->text;
+    const QString text = state->text.isEmpty() ? tr("停止") : state->text;
     TextButtonSet->setText(text);
     SpeedButtonSet->setText(text);
     ApplyFont(state->font);
@@ -108,7 +108,7 @@ void TExtraButtonForm::Open(ExtraButton *state)
         model->setVisible(model == VisibleModel());
     VisibleModel()->resize(state->width, state->height);
     ApplyPicture(state->imagePath);
-    PositionInfo->setText(QStringLiteral("按钮位置：(%1, %2)").arg(state->positionX).arg(state->positionY));
+    PositionInfo->setText(tr("按钮位置：(%1, %2)").arg(state->positionX).arg(state->positionY));
 
     CentreOnScreen(this);
     show();
@@ -206,8 +206,8 @@ void TExtraButtonForm::PropertyClicked(const QString &key)
             ApplyPicture(path);
         }
     } else if (key == QStringLiteral("位置")) {
-        ShowInformation(this, QStringLiteral("请确定按钮的位置"),
-                        QStringLiteral("请您在项目设计界面确定按钮的位置，按下鼠标左键后定位生效。"));
+        ShowInformation(this, tr("请确定按钮的位置"),
+                        tr("请您在项目设计界面确定按钮的位置，按下鼠标左键后定位生效。"));
         if (!m_positioner)
             return;
         m_editor->hide();
@@ -223,8 +223,8 @@ void TExtraButtonForm::ButtonPlaced(int x, int y)
         return;
     m_state->positionX = x;
     m_state->positionY = y;
-    PositionInfo->setText(QStringLiteral("按钮位置：(%1, %2)").arg(x).arg(y));
-    ShowInformation(this, QStringLiteral("按钮已定位"), QStringLiteral("按钮已完成定位，坐标为(%1,%2)").arg(x).arg(y));
+    PositionInfo->setText(tr("按钮位置：(%1, %2)").arg(x).arg(y));
+    ShowInformation(this, tr("按钮已定位"), tr("按钮已完成定位，坐标为(%1,%2)").arg(x).arg(y));
     show();
     raise();
     m_editor->SetRequirer(kRequirerExtraButton);
@@ -237,7 +237,7 @@ void TExtraButtonForm::ApplyPicture(const QString &path)
     const QPixmap picture(path);
     if (picture.isNull()) {
         ImgButtonSet->setPixmap({});
-        ImgButtonSet->setText(path.isEmpty() ? QStringLiteral("（未选择图片）") : QStringLiteral("（图片无法读取）"));
+        ImgButtonSet->setText(path.isEmpty() ? tr("（未选择图片）") : tr("（图片无法读取）"));
         ImgButtonSet->setStyleSheet(QStringLiteral("color: #304050; background: rgba(255,255,255,90);"));
         SpeedButtonSet->setIcon({});
         return;

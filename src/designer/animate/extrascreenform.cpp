@@ -17,9 +17,6 @@
 namespace {
 const QString kMemo = QStringLiteral("Memo");
 const QString kLabel = QStringLiteral("Label");
-const QString kPlaceholder = QStringLiteral("随机数将显示在这里");
-const QString kToLabel = QStringLiteral("切换为非文本框");
-const QString kToMemo = QStringLiteral("切换为文本框");
 } // namespace
 
 ExtraScreenBackground::ExtraScreenBackground(QWidget *parent) : QWidget(parent)
@@ -49,19 +46,19 @@ TExtraScreenForm::TExtraScreenForm(TDVEditorForm *editor, QWidget *parent)
     : QMainWindow(parent, Qt::Window), m_editor(editor)
 {
     setObjectName(QStringLiteral("ExtraScreenForm"));
-    setWindowTitle(QStringLiteral("独立窗口设置"));
+    setWindowTitle(tr("独立窗口设置"));
 
     FormMenu = new QMenuBar(this);
     FormMenu->setObjectName(QStringLiteral("FormMenu"));
     setMenuBar(FormMenu);
-    RandSave = FormMenu->addAction(QStringLiteral("保存当前设置"));
+    RandSave = FormMenu->addAction(tr("保存当前设置"));
     RandSave->setObjectName(QStringLiteral("RandSave"));
-    RandConvert = FormMenu->addAction(kToLabel);
+    RandConvert = FormMenu->addAction(tr("切换为非文本框"));
     RandConvert->setObjectName(QStringLiteral("RandConvert"));
-    QMenu *formats = FormMenu->addMenu(QStringLiteral("使用格式"));
-    UseRBFormat = formats->addAction(QStringLiteral("使用生成框格式"));
+    QMenu *formats = FormMenu->addMenu(tr("使用格式"));
+    UseRBFormat = formats->addAction(tr("使用生成框格式"));
     UseRBFormat->setObjectName(QStringLiteral("UseRBFormat"));
-    UseRRFormat = formats->addAction(QStringLiteral("使用记录框格式"));
+    UseRRFormat = formats->addAction(tr("使用记录框格式"));
     UseRRFormat->setObjectName(QStringLiteral("UseRRFormat"));
     for (QAction *format : {UseRBFormat, UseRRFormat}) {
         format->setCheckable(true);
@@ -75,12 +72,12 @@ TExtraScreenForm::TExtraScreenForm(TDVEditorForm *editor, QWidget *parent)
     BgImg->pressed = [this] { SelectWindow(); };
     setCentralWidget(BgImg);
 
-    RandMemo = new QPlainTextEdit(kPlaceholder, BgImg);
+    RandMemo = new QPlainTextEdit(tr("随机数将显示在这里"), BgImg);
     RandMemo->setObjectName(QStringLiteral("RandMemo"));
     RandMemo->setReadOnly(true);
     RandMemo->setContextMenuPolicy(Qt::NoContextMenu);
     RandMemo->viewport()->setCursor(Qt::ArrowCursor);
-    RandLabel = new QLabel(kPlaceholder, BgImg);
+    RandLabel = new QLabel(tr("随机数将显示在这里"), BgImg);
     RandLabel->setObjectName(QStringLiteral("RandLabel"));
     RandLabel->setWordWrap(true);
     RandLabel->hide();
@@ -120,7 +117,7 @@ void TExtraScreenForm::Open(ExtraScreen *state)
     const bool memo = state->randType == kMemo;
     RandMemo->setVisible(memo);
     RandLabel->setVisible(!memo);
-    RandConvert->setText(memo ? kToLabel : kToMemo);
+    RandConvert->setText(memo ? tr("切换为非文本框") : tr("切换为文本框"));
     // The drawing window gives the box equal margins on both sides.
     ResultBox()->setGeometry(MarginBox(state->borderDistanceX, state->borderDistanceY, BgImg->size()));
     UseRBFormat->setChecked(state->useFormat == QStringLiteral("RandBox"));
@@ -146,7 +143,7 @@ void TExtraScreenForm::ApplyBoxLook()
     ::ApplyFont(RandLabel, m_state->randFont);
     SetBaseColour(RandMemo, ToQColor(m_state->randBgColour));
     RandMemo->document()->setDefaultTextOption(QTextOption(alignment));
-    RandMemo->setPlainText(kPlaceholder);
+    RandMemo->setPlainText(tr("随机数将显示在这里"));
     RandLabel->setAlignment(alignment);
 }
 
@@ -155,7 +152,7 @@ void TExtraScreenForm::ApplyBackground(const BackgroundFill &fill)
     try {
         BgImg->SetFill(fill);
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("参数有误"), error.message());
+        ShowError(this, tr("参数有误"), error.message());
     }
 }
 
@@ -220,7 +217,7 @@ void TExtraScreenForm::RandConvertClick()
     m_state->randType = toMemo ? kMemo : kLabel;
     // Font, alignment and the memo's colour are the window's, so the new box takes them.
     ApplyBoxLook();
-    RandConvert->setText(toMemo ? kToLabel : kToMemo);
+    RandConvert->setText(toMemo ? tr("切换为非文本框") : tr("切换为文本框"));
     const QString replacedHeading = toMemo ? QStringLiteral("非文本框") : QStringLiteral("文本框");
     if (m_editor->Target() == this && m_editor->Heading() == replacedHeading)
         SelectResultBox();

@@ -1,6 +1,7 @@
 #include "designcanvas.h"
 
 #include "apppaths.h"
+#include "propertytemplates.h"
 #include "suiteerror.h"
 
 #include <QImageReader>
@@ -12,9 +13,6 @@
 #include <QPushButton>
 
 namespace {
-
-const QString kDefaultDrawCaption = QStringLiteral("生成随机数");
-const QString kPictureNamePrefix = QStringLiteral("显示图片名称格式：");
 
 template <typename Control>
 Control *NewObject(QWidget *canvas, const QString &name)
@@ -114,7 +112,7 @@ void DesignCanvas::ShowForm(const FormSection &form, bool pictureProject)
 
     const DrawButton &button = form.goRandButton;
     GoRandButton->setVisible(button.enabled);
-    GoRandButton->setText(button.caption.isEmpty() ? kDefaultDrawCaption : button.caption);
+    GoRandButton->setText(button.caption.isEmpty() ? tr("生成随机数") : button.caption);
     ApplyFont(GoRandButton, button.font);
     Place(GoRandButton, button.position, width);
 
@@ -139,7 +137,7 @@ void DesignCanvas::ShowPicture(const FormSection &form)
     RandPic->setPixmap(QPixmap::fromImage(reader.read()));
 
     const PictureNameLine &name = form.pictureName;
-    PicNameLabel->setText(kPictureNamePrefix + name.type);
+    PicNameLabel->setText(tr("显示图片名称格式：%1").arg(ShownPropertyWord(name.type)));
     ApplyFont(PicNameLabel, name.font);
     Place(PicNameLabel, name.position, form.window.width);
     PicNameLabel->setAlignment(LabelAlignment(name.position.align));

@@ -1,5 +1,9 @@
 #include "designcommands.h"
 
+#include "propertytemplates.h"
+
+#include <QCoreApplication>
+
 void DesignDocument::SetForm(const FormSection &form)
 {
     m_form = form;
@@ -8,7 +12,7 @@ void DesignDocument::SetForm(const FormSection &form)
 
 GeometryCommand::GeometryCommand(DesignDocument *document, Kind kind, const DesignObject &object,
                                  const Position &before, const Position &after)
-    : QUndoCommand(kind == Kind::Move ? QStringLiteral("移动") : QStringLiteral("调整大小")), m_document(document),
+    : QUndoCommand(kind == Kind::Move ? QCoreApplication::translate("DesignCommands", "移动") : QCoreApplication::translate("DesignCommands", "调整大小")), m_document(document),
       m_object(object), m_before(before), m_after(after)
 {
 }
@@ -33,7 +37,7 @@ void GeometryCommand::redo()
 }
 
 WindowCommand::WindowCommand(DesignDocument *document, const FormWindow &before, const FormWindow &after)
-    : QUndoCommand(QStringLiteral("窗口")), m_document(document), m_before(before), m_after(after)
+    : QUndoCommand(QCoreApplication::translate("DesignCommands", "窗口")), m_document(document), m_before(before), m_after(after)
 {
 }
 
@@ -62,7 +66,7 @@ bool WindowCommand::mergeWith(const QUndoCommand *other)
 
 PropertyCommand::PropertyCommand(DesignDocument *document, const DesignObject &object, const QString &key,
                                  bool typed, const FormSection &before, const FormSection &after)
-    : QUndoCommand(QStringLiteral("修改%1").arg(key)), m_document(document), m_object(object), m_key(key),
+    : QUndoCommand(QCoreApplication::translate("DesignCommands", "修改%1").arg(ShownPropertyWord(key))), m_document(document), m_object(object), m_key(key),
       m_typed(typed), m_before(before), m_after(after)
 {
 }

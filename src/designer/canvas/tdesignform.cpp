@@ -27,8 +27,6 @@
 
 namespace {
 
-const QString kInvalidCaption = QStringLiteral("操作无效");
-const QString kCurrentKeyPrefix = QStringLiteral("当前快捷键：");
 const QString kPlaceholderFormat = QStringLiteral("#随机数#");
 
 QAction *NewAction(QMenu *menu, const QString &name, const QString &caption, bool checkable = false)
@@ -69,7 +67,7 @@ TDesignForm::TDesignForm(const QString &projectName, QWidget *parent)
     : QMainWindow(parent), m_projectName(projectName)
 {
     setObjectName(QStringLiteral("TDesignForm"));
-    setWindowTitle(QStringLiteral("工程设计"));
+    setWindowTitle(tr("工程设计"));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     m_document = new DesignDocument(this);
@@ -89,7 +87,7 @@ TDesignForm::TDesignForm(const QString &projectName, QWidget *parent)
     connect(selection, &CanvasSelection::Dragged, this, &TDesignForm::SizedMouseMove);
     connect(selection, &CanvasSelection::Released, this, &TDesignForm::SizedMouseUp);
     connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) {
-        setWindowTitle(clean ? QStringLiteral("工程设计") : QStringLiteral("工程设计 *"));
+        setWindowTitle(clean ? tr("工程设计") : tr("工程设计 *"));
     });
     CreateMenus();
 }
@@ -98,90 +96,90 @@ TDesignForm::~TDesignForm() = default;
 
 void TDesignForm::CreateMenus()
 {
-    QMenu *project = menuBar()->addMenu(QStringLiteral("工程"));
+    QMenu *project = menuBar()->addMenu(tr("工程"));
     project->setObjectName(QStringLiteral("ProjectMenu"));
-    QAction *save = NewAction(project, QStringLiteral("SaveDesign"), QStringLiteral("保存窗口设计"));
+    QAction *save = NewAction(project, QStringLiteral("SaveDesign"), tr("保存窗口设计"));
     save->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     connect(save, &QAction::triggered, this, &TDesignForm::SaveDesign);
-    QAction *randEdit = NewAction(project, QStringLiteral("RandEdit"), QStringLiteral("随机数参数设置"));
+    QAction *randEdit = NewAction(project, QStringLiteral("RandEdit"), tr("随机数参数设置"));
     randEdit->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
     connect(randEdit, &QAction::triggered, this, &TDesignForm::RandEditClick);
-    QAction *animate = NewAction(project, QStringLiteral("AnimateSet"), QStringLiteral("随机数动画设置"));
+    QAction *animate = NewAction(project, QStringLiteral("AnimateSet"), tr("随机数动画设置"));
     animate->setShortcut(QKeySequence(QStringLiteral("Ctrl+T")));
     connect(animate, &QAction::triggered, this, &TDesignForm::OpenAnimationSettings);
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("编辑"));
+    QMenu *edit = menuBar()->addMenu(tr("编辑"));
     edit->setObjectName(QStringLiteral("EditMenu"));
-    QAction *undo = m_undo->createUndoAction(this, QStringLiteral("撤销"));
+    QAction *undo = m_undo->createUndoAction(this, tr("撤销"));
     undo->setObjectName(QStringLiteral("UndoDesign"));
     undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-    QAction *redo = m_undo->createRedoAction(this, QStringLiteral("重做"));
+    QAction *redo = m_undo->createRedoAction(this, tr("重做"));
     redo->setObjectName(QStringLiteral("RedoDesign"));
     redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
-    QAction *valueEditor = NewAction(edit, QStringLiteral("ShowValueEditor"), QStringLiteral("属性窗口"));
+    QAction *valueEditor = NewAction(edit, QStringLiteral("ShowValueEditor"), tr("属性窗口"));
     valueEditor->setShortcut(QKeySequence(QStringLiteral("F4")));
     connect(valueEditor, &QAction::triggered, this, [this] {
         ShowInValueEditor();
         m_editor->raise();
     });
 
-    m_randBoxMenu = menuBar()->addMenu(QStringLiteral("生成框"));
+    m_randBoxMenu = menuBar()->addMenu(tr("生成框"));
     m_randBoxMenu->setObjectName(QStringLiteral("RandBoxMenu"));
-    m_rbUseEdit = NewAction(m_randBoxMenu, QStringLiteral("RBUseEdit"), QStringLiteral("使用文本框"), true);
-    m_rbUseLabel = NewAction(m_randBoxMenu, QStringLiteral("RBUseLabel"), QStringLiteral("使用非文本框"), true);
-    m_rbAddMenu = m_randBoxMenu->addMenu(QStringLiteral("添加生成框"));
+    m_rbUseEdit = NewAction(m_randBoxMenu, QStringLiteral("RBUseEdit"), tr("使用文本框"), true);
+    m_rbUseLabel = NewAction(m_randBoxMenu, QStringLiteral("RBUseLabel"), tr("使用非文本框"), true);
+    m_rbAddMenu = m_randBoxMenu->addMenu(tr("添加生成框"));
     m_rbAddMenu->setObjectName(QStringLiteral("RBAdd"));
-    m_rbAddEdit = NewAction(m_rbAddMenu, QStringLiteral("RBAddEdit"), QStringLiteral("文本框"));
-    m_rbAddLabel = NewAction(m_rbAddMenu, QStringLiteral("RBAddLabel"), QStringLiteral("非文本框"));
-    m_rbDelete = NewAction(m_randBoxMenu, QStringLiteral("RBDelete"), QStringLiteral("删除生成框"));
+    m_rbAddEdit = NewAction(m_rbAddMenu, QStringLiteral("RBAddEdit"), tr("文本框"));
+    m_rbAddLabel = NewAction(m_rbAddMenu, QStringLiteral("RBAddLabel"), tr("非文本框"));
+    m_rbDelete = NewAction(m_randBoxMenu, QStringLiteral("RBDelete"), tr("删除生成框"));
     connect(m_rbUseEdit, &QAction::triggered, this, [this] { UseBoxClick(DesignPart::RandBox, true); });
     connect(m_rbUseLabel, &QAction::triggered, this, [this] { UseBoxClick(DesignPart::RandBox, false); });
     connect(m_rbAddEdit, &QAction::triggered, this, [this] { AddBoxClick(DesignPart::RandBox, true); });
     connect(m_rbAddLabel, &QAction::triggered, this, [this] { AddBoxClick(DesignPart::RandBox, false); });
     connect(m_rbDelete, &QAction::triggered, this, [this] { DeleteBoxClick(DesignPart::RandBox); });
 
-    m_randRecordMenu = menuBar()->addMenu(QStringLiteral("记录框"));
+    m_randRecordMenu = menuBar()->addMenu(tr("记录框"));
     m_randRecordMenu->setObjectName(QStringLiteral("RandRecordMenu"));
-    m_rrUseMemo = NewAction(m_randRecordMenu, QStringLiteral("RRUseMemo"), QStringLiteral("使用文本框"), true);
-    m_rrUseLabel = NewAction(m_randRecordMenu, QStringLiteral("RRUseLabel"), QStringLiteral("使用非文本框"), true);
-    m_rrAddMenu = m_randRecordMenu->addMenu(QStringLiteral("添加记录框"));
+    m_rrUseMemo = NewAction(m_randRecordMenu, QStringLiteral("RRUseMemo"), tr("使用文本框"), true);
+    m_rrUseLabel = NewAction(m_randRecordMenu, QStringLiteral("RRUseLabel"), tr("使用非文本框"), true);
+    m_rrAddMenu = m_randRecordMenu->addMenu(tr("添加记录框"));
     m_rrAddMenu->setObjectName(QStringLiteral("RRAdd"));
-    m_rrAddMemo = NewAction(m_rrAddMenu, QStringLiteral("RRAddMemo"), QStringLiteral("文本框"));
-    m_rrAddLabel = NewAction(m_rrAddMenu, QStringLiteral("RRAddLabel"), QStringLiteral("非文本框"));
-    m_rrDelete = NewAction(m_randRecordMenu, QStringLiteral("RRDelete"), QStringLiteral("删除记录框"));
+    m_rrAddMemo = NewAction(m_rrAddMenu, QStringLiteral("RRAddMemo"), tr("文本框"));
+    m_rrAddLabel = NewAction(m_rrAddMenu, QStringLiteral("RRAddLabel"), tr("非文本框"));
+    m_rrDelete = NewAction(m_randRecordMenu, QStringLiteral("RRDelete"), tr("删除记录框"));
     connect(m_rrUseMemo, &QAction::triggered, this, [this] { UseBoxClick(DesignPart::RandRecord, true); });
     connect(m_rrUseLabel, &QAction::triggered, this, [this] { UseBoxClick(DesignPart::RandRecord, false); });
     connect(m_rrAddMemo, &QAction::triggered, this, [this] { AddBoxClick(DesignPart::RandRecord, true); });
     connect(m_rrAddLabel, &QAction::triggered, this, [this] { AddBoxClick(DesignPart::RandRecord, false); });
     connect(m_rrDelete, &QAction::triggered, this, [this] { DeleteBoxClick(DesignPart::RandRecord); });
 
-    m_picNameMenu = menuBar()->addMenu(QStringLiteral("图片名称"));
+    m_picNameMenu = menuBar()->addMenu(tr("图片名称"));
     m_picNameMenu->setObjectName(QStringLiteral("PicNameMenu"));
-    m_showPicName = NewAction(m_picNameMenu, QStringLiteral("ShowPicName"), QStringLiteral("显示图片名称"), true);
+    m_showPicName = NewAction(m_picNameMenu, QStringLiteral("ShowPicName"), tr("显示图片名称"), true);
     connect(m_showPicName, &QAction::triggered, this, &TDesignForm::ShowPicNameClick);
 
-    QMenu *remarks = menuBar()->addMenu(QStringLiteral("备注"));
+    QMenu *remarks = menuBar()->addMenu(tr("备注"));
     remarks->setObjectName(QStringLiteral("RemarksMenu"));
-    m_addRemark = NewAction(remarks, QStringLiteral("AddRemark"), QStringLiteral("添加备注"));
+    m_addRemark = NewAction(remarks, QStringLiteral("AddRemark"), tr("添加备注"));
     m_addRemark->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
-    m_delRemark = NewAction(remarks, QStringLiteral("DelRemark"), QStringLiteral("删除当前备注"));
+    m_delRemark = NewAction(remarks, QStringLiteral("DelRemark"), tr("删除当前备注"));
     m_delRemark->setShortcut(QKeySequence(QStringLiteral("Shift+Del")));
     connect(m_addRemark, &QAction::triggered, this, &TDesignForm::AddRemarkClick);
     connect(m_delRemark, &QAction::triggered, this, &TDesignForm::DelRemarkClick);
 
-    QMenu *button = menuBar()->addMenu(QStringLiteral("生成随机数按钮"));
+    QMenu *button = menuBar()->addMenu(tr("生成随机数按钮"));
     button->setObjectName(QStringLiteral("GoRandButtonMenu"));
-    m_useGoRandButton = NewAction(button, QStringLiteral("UseGoRandButton"), QStringLiteral("使用按钮"), true);
+    m_useGoRandButton = NewAction(button, QStringLiteral("UseGoRandButton"), tr("使用按钮"), true);
     connect(m_useGoRandButton, &QAction::triggered, this, &TDesignForm::UseGoRandButtonClick);
-    QMenu *shortCut = button->addMenu(QStringLiteral("快捷键"));
+    QMenu *shortCut = button->addMenu(tr("快捷键"));
     shortCut->setObjectName(QStringLiteral("ShortCutMenu"));
-    m_useShortCut = NewAction(shortCut, QStringLiteral("UseShortCut"), QStringLiteral("使用快捷键"), true);
-    m_shortCutLabel = NewAction(shortCut, QStringLiteral("ShortCutLabel"), kCurrentKeyPrefix);
+    m_useShortCut = NewAction(shortCut, QStringLiteral("UseShortCut"), tr("使用快捷键"), true);
+    m_shortCutLabel = NewAction(shortCut, QStringLiteral("ShortCutLabel"), tr("当前快捷键：%1").arg(QString()));
     m_shortCutLabel->setEnabled(false);
-    m_changeShortCut = NewAction(shortCut, QStringLiteral("ChangeShortCut"), QStringLiteral("更改快捷键"));
+    m_changeShortCut = NewAction(shortCut, QStringLiteral("ChangeShortCut"), tr("更改快捷键"));
     connect(m_useShortCut, &QAction::triggered, this, &TDesignForm::UseShortCutClick);
     connect(m_changeShortCut, &QAction::triggered, this, &TDesignForm::ChangeShortCutClick);
 }
@@ -200,7 +198,7 @@ bool TDesignForm::FormShow()
         m_document->SetForm(form);
         --m_syncing;
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("打开工程失败"), error.message());
+        ShowError(this, tr("打开工程失败"), error.message());
         return false;
     }
     m_undo->clear();
@@ -225,7 +223,7 @@ void TDesignForm::WarnOfUnusableMedia()
         problems << BackgroundMusicProblems(background.musicPaths);
     problems.removeAll(QString());
     if (!problems.isEmpty())
-        ShowWarning(this, kUnusableMediaCaption, problems.join(QLatin1Char('\n')));
+        ShowWarning(this, UnusableMediaCaption(), problems.join(QLatin1Char('\n')));
 }
 
 void TDesignForm::showEvent(QShowEvent *event)
@@ -300,7 +298,7 @@ void TDesignForm::UpdateMenus()
     m_delRemark->setEnabled(!form.remarks.isEmpty());
     m_useGoRandButton->setChecked(form.goRandButton.enabled);
     m_useShortCut->setChecked(form.goRandShortCut.enabled);
-    m_shortCutLabel->setText(kCurrentKeyPrefix + form.goRandShortCut.shortCut);
+    m_shortCutLabel->setText(tr("当前快捷键：%1").arg(form.goRandShortCut.shortCut));
     m_shortCutLabel->setVisible(form.goRandShortCut.enabled);
     m_changeShortCut->setVisible(form.goRandShortCut.enabled);
 }
@@ -324,7 +322,7 @@ bool TDesignForm::SaveDesign()
         WriteDesignSection(document, form, m_pictureProject, CurrentDateTimeText());
         SaveEncodedDocument(document, path);
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("保存失败"), error.message());
+        ShowError(this, tr("保存失败"), error.message());
         return false;
     }
     m_undo->setClean();
@@ -350,8 +348,8 @@ void TDesignForm::closeEvent(QCloseEvent *event)
     m_editor->hide();
     m_canvas->Selection()->Park();
     if (m_loaded && IsModified()) {
-        const auto answer = AskYesNoCancel(this, QStringLiteral("提示"),
-                                           QStringLiteral("当前工程已编辑，是否保存已编辑的内容？"));
+        const auto answer = AskYesNoCancel(this, tr("提示"),
+                                           tr("当前工程已编辑，是否保存已编辑的内容？"));
         if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !SaveDesign())) {
             event->ignore();
             m_editor->show();
@@ -665,7 +663,7 @@ void TDesignForm::UseBoxClick(DesignPart part, bool edit)
         box.position.align = kAlignCustom;
     box.type = type;
     MakeBoxReadable(box, after.background.fill);
-    Change(edit ? QStringLiteral("使用文本框") : QStringLiteral("使用非文本框"), after);
+    Change(edit ? tr("使用文本框") : tr("使用非文本框"), after);
 }
 
 void TDesignForm::AddBoxClick(DesignPart part, bool edit)
@@ -681,7 +679,7 @@ void TDesignForm::AddBoxClick(DesignPart part, bool edit)
         box.format = kPlaceholderFormat;
     GiveDefaultPlace(box.position, result ? 80 : 160, 300, result ? 40 : 120);
     MakeBoxReadable(box, after.background.fill);
-    Change(result ? QStringLiteral("添加生成框") : QStringLiteral("添加记录框"), after);
+    Change(result ? tr("添加生成框") : tr("添加记录框"), after);
 }
 
 void TDesignForm::DeleteBoxClick(DesignPart part)
@@ -690,18 +688,18 @@ void TDesignForm::DeleteBoxClick(DesignPart part)
     const bool result = part == DesignPart::RandBox;
     const ResultBox &other = result ? after.randRecord : after.randBox;
     if (!other.enabled) {
-        ShowError(this, kInvalidCaption, QStringLiteral("您必须保留生成框和记录框中的一个，否则将无法生成随机数！"));
+        ShowError(this, tr("操作无效"), tr("您必须保留生成框和记录框中的一个，否则将无法生成随机数！"));
         return;
     }
     (result ? after.randBox : after.randRecord).enabled = false;
-    Change(result ? QStringLiteral("删除生成框") : QStringLiteral("删除记录框"), after);
+    Change(result ? tr("删除生成框") : tr("删除记录框"), after);
 }
 
 void TDesignForm::ShowPicNameClick()
 {
     FormSection after = Form();
     after.pictureName.visible = !after.pictureName.visible;
-    Change(QStringLiteral("显示图片名称"), after);
+    Change(tr("显示图片名称"), after);
 }
 
 void TDesignForm::AddRemarkClick()
@@ -711,8 +709,8 @@ void TDesignForm::AddRemarkClick()
     m_placeExtraButton = nullptr;
     m_placingRemark = true;
     m_canvas->setCursor(Qt::SizeAllCursor);
-    ShowInformation(this, QStringLiteral("创建备注"),
-                    QStringLiteral("在窗口内的任意一处点击鼠标左键，即可在该处创建备注。"));
+    ShowInformation(this, tr("创建备注"),
+                    tr("在窗口内的任意一处点击鼠标左键，即可在该处创建备注。"));
 }
 
 void TDesignForm::PlaceRemark(const QPoint &point)
@@ -721,13 +719,13 @@ void TDesignForm::PlaceRemark(const QPoint &point)
     if (after.remarks.size() >= kMaxRemarks)
         return;
     RemarkLabel remark;
-    remark.caption = QStringLiteral("备注%1").arg(after.remarks.size() + 1);
+    remark.caption = tr("备注%1").arg(after.remarks.size() + 1);
     remark.font = after.title.font;
     remark.font.size = qMax(1, remark.font.size - 2);
     const QSize text = QFontMetrics(ToQFont(remark.font)).size(0, remark.caption);
     remark.position = Position{point.y(), point.x(), text.width() + 8, text.height() + 4, QString()};
     after.remarks << remark;
-    Change(QStringLiteral("添加备注"), after);
+    Change(tr("添加备注"), after);
     SelectObject({DesignPart::Remark, int(after.remarks.size()) - 1});
 }
 
@@ -741,7 +739,7 @@ void TDesignForm::DelRemarkClick()
     after.remarks.removeAt(index);
     m_currentRemark = -1;
     m_selected = {};
-    Change(QStringLiteral("删除当前备注"), after);
+    Change(tr("删除当前备注"), after);
 }
 
 void TDesignForm::UseGoRandButtonClick()
@@ -750,7 +748,7 @@ void TDesignForm::UseGoRandButtonClick()
     after.goRandButton.enabled = !after.goRandButton.enabled;
     if (after.goRandButton.enabled)
         GiveDefaultPlace(after.goRandButton.position, after.window.height - 70, 140, 40);
-    Change(QStringLiteral("使用按钮"), after);
+    Change(tr("使用按钮"), after);
 }
 
 void TDesignForm::UseShortCutClick()
@@ -759,7 +757,7 @@ void TDesignForm::UseShortCutClick()
     after.goRandShortCut.enabled = !after.goRandShortCut.enabled;
     if (after.goRandShortCut.shortCut.isEmpty())
         after.goRandShortCut.shortCut = QStringLiteral("F2");
-    Change(QStringLiteral("使用快捷键"), after);
+    Change(tr("使用快捷键"), after);
 }
 
 void TDesignForm::ChangeShortCutClick()
@@ -767,13 +765,14 @@ void TDesignForm::ChangeShortCutClick()
     auto *keyEditor = findChild<TVEditForm *>(QStringLiteral("TVEditForm"));
     if (!keyEditor)
         keyEditor = new TVEditForm(this);
-    keyEditor->InsertRow(QStringLiteral("快捷键"), Form().goRandShortCut.shortCut, TVEditForm::RowKind::PickListOnly,
-                         DrawKeys());
-    keyEditor->SetOkHandler([this, keyEditor] {
+    // The grid shows its keys: this one is only ever read back here, so it is the caption.
+    const QString keyRow = tr("快捷键", "row of the key editor");
+    keyEditor->InsertRow(keyRow, Form().goRandShortCut.shortCut, TVEditForm::RowKind::PickListOnly, DrawKeys());
+    keyEditor->SetOkHandler([this, keyEditor, keyRow] {
         FormSection after = Form();
-        after.goRandShortCut.shortCut = keyEditor->Value(QStringLiteral("快捷键"));
+        after.goRandShortCut.shortCut = keyEditor->Value(keyRow);
         keyEditor->accept();
-        Change(QStringLiteral("更改快捷键"), after);
+        Change(tr("更改快捷键"), after);
     });
     keyEditor->open();
 }

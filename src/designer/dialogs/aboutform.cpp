@@ -4,6 +4,7 @@
 #include "gradient.h"
 #include "makerinfo.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -13,7 +14,7 @@
 TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TAboutForm"));
-    setWindowTitle(QStringLiteral("关于本软件"));
+    setWindowTitle(tr("关于本软件"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(380, 268);
 
@@ -25,11 +26,11 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     logo->setPixmap(QPixmap(InstalledDataPath(QStringLiteral("Icons/png-0.png"))).scaled(64, 64, Qt::KeepAspectRatio,
                                                                                   Qt::SmoothTransformation));
     head->addWidget(logo, 0, 0, 2, 1);
-    auto *product = new QLabel(QStringLiteral("Zelmora 随机抽取系统"), this);
+    auto *product = new QLabel(tr("Zelmora 随机抽取系统"), this);
     product->setObjectName(QStringLiteral("ProductName"));
     product->setStyleSheet(QStringLiteral("font-size: 20px; font-weight: bold; color: white;"));
     head->addWidget(product, 0, 1);
-    auto *program = new QLabel(QStringLiteral("Zelmora [Varnel]    版本 ") + MakerInfo::SoftwareVersion, this);
+    auto *program = new QLabel(tr("Zelmora [Varnel]    版本 %1").arg(MakerInfo::SoftwareVersion), this);
     program->setObjectName(QStringLiteral("ProgramName"));
     program->setStyleSheet(QStringLiteral("color: white;"));
     head->addWidget(program, 1, 1);
@@ -41,16 +42,16 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     auto *contact = new QLabel(this);
     contact->setObjectName(QStringLiteral("ContactLines"));
     contact->setTextFormat(Qt::PlainText);
-    contact->setText(QStringList{QStringLiteral("作者：") + MakerInfo::Author,
-                                 QStringLiteral("官方微博：") + MakerInfo::BlogName,
-                                 QStringLiteral("反馈邮箱：") + MakerInfo::FeedbackMail,
-                                 QStringLiteral("用户交流QQ群：") + MakerInfo::QQGroupNumber}
+    contact->setText(QStringList{tr("作者：") + QCoreApplication::translate("MakerInfo", MakerInfo::Author),
+                                 tr("官方微博：") + MakerInfo::BlogName,
+                                 tr("反馈邮箱：") + MakerInfo::FeedbackMail,
+                                 tr("用户交流QQ群：") + MakerInfo::QQGroupNumber}
                          .join(QLatin1Char('\n')));
     contact->setStyleSheet(QStringLiteral("background: rgba(255,255,255,150); border-radius: 6px; padding: 10px;"));
     layout->addWidget(contact);
     layout->addStretch();
 
-    Button1 = new QPushButton(QStringLiteral("确定"), this);
+    Button1 = new QPushButton(tr("确定"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
     layout->addWidget(Button1, 0, Qt::AlignRight);

@@ -3,6 +3,7 @@
 #include "widgetlook.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -68,7 +69,7 @@ std::optional<FontSpec> ChooseFontSpec(QWidget *parent, const FontSpec &current)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("FontSet"));
-    dialog.setWindowTitle(QStringLiteral("字体"));
+    dialog.setWindowTitle(QCoreApplication::translate("FontChooser", "字体"));
 
     const QFont shown = ShownFont(current);
     auto *fonts = new QFontDialog(shown, &dialog);
@@ -82,9 +83,9 @@ std::optional<FontSpec> ChooseFontSpec(QWidget *parent, const FontSpec &current)
         swatch->setStyleSheet(QStringLiteral("background:%1; border:1px solid #808080;").arg(ToQColor(colour).name()));
     };
     paintSwatch();
-    auto *colourButton = new QPushButton(QStringLiteral("文字颜色…"), &dialog);
+    auto *colourButton = new QPushButton(QCoreApplication::translate("FontChooser", "文字颜色…"), &dialog);
     QObject::connect(colourButton, &QPushButton::clicked, &dialog, [&dialog, &colour, paintSwatch] {
-        const QColor chosen = QColorDialog::getColor(ToQColor(colour), &dialog, QStringLiteral("文字颜色"));
+        const QColor chosen = QColorDialog::getColor(ToQColor(colour), &dialog, QCoreApplication::translate("FontChooser", "文字颜色"));
         if (chosen.isValid()) {
             colour = Rgb{chosen.red(), chosen.green(), chosen.blue()};
             paintSwatch();
@@ -92,13 +93,13 @@ std::optional<FontSpec> ChooseFontSpec(QWidget *parent, const FontSpec &current)
     });
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("FontChooser", "确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("FontChooser", "取消"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 
     auto *colourRow = new QHBoxLayout;
-    colourRow->addWidget(new QLabel(QStringLiteral("颜色："), &dialog));
+    colourRow->addWidget(new QLabel(QCoreApplication::translate("FontChooser", "颜色："), &dialog));
     colourRow->addWidget(swatch);
     colourRow->addWidget(colourButton);
     colourRow->addStretch();

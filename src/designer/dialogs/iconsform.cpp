@@ -29,7 +29,7 @@ QPoint iconPosition(int index)
 TIconsForm::TIconsForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TIconsForm"));
-    setWindowTitle(QStringLiteral("请选择您要使用的图标"));
+    setWindowTitle(tr("请选择您要使用的图标"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(598, 413);
 
@@ -54,11 +54,11 @@ TIconsForm::TIconsForm(QWidget *parent) : QDialog(parent)
     MoveSelBox = new SelectionFrame(SelectionFrame::Style::Hover, QSize(80, 70), iconsPanel);
     MoveSelBox->setObjectName(QStringLiteral("MoveSelBox"));
 
-    BOK = new QPushButton(QStringLiteral("保存"), this);
+    BOK = new QPushButton(tr("保存"), this);
     BOK->setObjectName(QStringLiteral("BOK"));
     BOK->setDefault(true);
     BOK->setGeometry(406, 371, 86, 30);
-    BCancel = new QPushButton(QStringLiteral("取消"), this);
+    BCancel = new QPushButton(tr("取消"), this);
     BCancel->setObjectName(QStringLiteral("BCancel"));
     BCancel->setGeometry(502, 371, 86, 30);
 

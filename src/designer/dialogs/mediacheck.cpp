@@ -1,5 +1,6 @@
 #include "mediacheck.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeDatabase>
@@ -11,22 +12,27 @@ QString FileProblem(const QString &path)
 {
     const QFileInfo file(path);
     if (!file.exists())
-        return QStringLiteral("文件不存在");
+        return QCoreApplication::translate("MediaCheck", "文件不存在");
     if (!file.isFile())
-        return QStringLiteral("不是文件");
+        return QCoreApplication::translate("MediaCheck", "不是文件");
     if (!file.isReadable())
-        return QStringLiteral("没有读取权限");
+        return QCoreApplication::translate("MediaCheck", "没有读取权限");
     return {};
 }
 
 } // namespace
 
+QString UnusableMediaCaption()
+{
+    return QCoreApplication::translate("MediaCheck", "文件无法使用");
+}
+
 QString BackgroundPictureProblem(const QString &path)
 {
     QString problem = FileProblem(path);
     if (problem.isEmpty() && !QImageReader(path).canRead())
-        problem = QStringLiteral("不是可以显示的图片");
-    return problem.isEmpty() ? QString() : QStringLiteral("背景图片无法读取：%1（%2）").arg(path, problem);
+        problem = QCoreApplication::translate("MediaCheck", "不是可以显示的图片");
+    return problem.isEmpty() ? QString() : QCoreApplication::translate("MediaCheck", "背景图片无法读取：%1（%2）").arg(path, problem);
 }
 
 QStringList BackgroundMusicProblems(const QStringList &paths)
@@ -39,10 +45,10 @@ QStringList BackgroundMusicProblems(const QStringList &paths)
             const QMimeType type = mimeTypes.mimeTypeForFile(path);
             // Some players' files (.wma, .mid) are typed as video or by extension only.
             if (!type.name().startsWith(QStringLiteral("audio/")) && !type.name().startsWith(QStringLiteral("video/")))
-                problem = QStringLiteral("不是音乐文件");
+                problem = QCoreApplication::translate("MediaCheck", "不是音乐文件");
         }
         if (!problem.isEmpty())
-            problems << QStringLiteral("背景音乐无法播放：%1（%2）").arg(path, problem);
+            problems << QCoreApplication::translate("MediaCheck", "背景音乐无法播放：%1（%2）").arg(path, problem);
     }
     return problems;
 }

@@ -7,7 +7,8 @@
 // wrong file is not refused (it may come back, on a stick not plugged in yet), but the
 // user is told, instead of a grey window or a silent player in front of the class.
 
-inline const QString kUnusableMediaCaption = QStringLiteral("文件无法使用");
+// The caption of the warning that names the unusable files.
+QString UnusableMediaCaption();
 
 // "背景图片无法读取：<path>（…）", or "" when the picture can be read.
 QString BackgroundPictureProblem(const QString &path);

@@ -14,7 +14,7 @@ namespace designer {
 TPwdForm::TPwdForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TPwdForm"));
-    setWindowTitle(QStringLiteral("密码"));
+    setWindowTitle(tr("密码"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(299, 129);
 
@@ -34,7 +34,7 @@ TPwdForm::TPwdForm(QWidget *parent) : QDialog(parent)
     Pwd->setGeometry(16, 42, 267, 28);
 
     // One field, typed blind: the user may look at what was typed before it counts.
-    ShowPwd = new QCheckBox(QStringLiteral("显示密码"), this);
+    ShowPwd = new QCheckBox(tr("显示密码"), this);
     ShowPwd->setObjectName(QStringLiteral("ShowPwd"));
     ShowPwd->setGeometry(16, 88, 92, 24);
     ShowPwd->setPalette(labelPalette);
@@ -42,11 +42,11 @@ TPwdForm::TPwdForm(QWidget *parent) : QDialog(parent)
         Pwd->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
     });
 
-    BOK = new QPushButton(QStringLiteral("确定"), this);
+    BOK = new QPushButton(tr("确定"), this);
     BOK->setObjectName(QStringLiteral("BOK"));
     BOK->setDefault(true);
     BOK->setGeometry(111, 84, 82, 30);
-    BCancel = new QPushButton(QStringLiteral("取消"), this);
+    BCancel = new QPushButton(tr("取消"), this);
     BCancel->setObjectName(QStringLiteral("BCancel"));
     BCancel->setGeometry(201, 84, 82, 30);
 
@@ -99,11 +99,11 @@ void TPwdForm::paintEvent(QPaintEvent *)
 bool AskEditPassword(QWidget *parent, const QString &expectedPassword)
 {
     designer::TPwdForm form(parent);
-    form.Ask(QStringLiteral("当前工程已加密，请输入编辑密码："), expectedPassword, [&form] {
+    form.Ask(designer::TPwdForm::tr("当前工程已加密，请输入编辑密码："), expectedPassword, [&form] {
         if (form.Input() == form.ExpectedPwd())
             form.accept();
         else {
-            ShowError(&form, QStringLiteral("密码错误"), QStringLiteral("您输入的密码有误，请重新输入！"));
+            ShowError(&form, designer::TPwdForm::tr("密码错误"), designer::TPwdForm::tr("您输入的密码有误，请重新输入！"));
             form.ClearInput();
         }
     });

@@ -8,6 +8,7 @@
 #include "messages.h"
 #include "projectheader.h"
 #include "projectpwdform.h"
+#include "propertytemplates.h"
 #include "querysection.h"
 #include "suiteerror.h"
 
@@ -51,14 +52,14 @@ TPropertyForm::TPropertyForm(QWidget *parent) : QDialog(parent)
     Pages = new QTabWidget(this);
     Pages->setObjectName(QStringLiteral("Pages"));
     Pages->setGeometry(10, 10, 388, 378);
-    Pages->addTab(BuildBasePage(), QStringLiteral("基本属性"));
-    Pages->addTab(BuildQueryPage(), QStringLiteral("随机数参数"));
+    Pages->addTab(BuildBasePage(), tr("基本属性"));
+    Pages->addTab(BuildQueryPage(), tr("随机数参数"));
 
-    BOK = new QPushButton(QStringLiteral("确定"), this);
+    BOK = new QPushButton(tr("确定"), this);
     BOK->setObjectName(QStringLiteral("BOK"));
     BOK->setDefault(true);
     BOK->setGeometry(226, 398, 82, 30);
-    BCancel = new QPushButton(QStringLiteral("取消"), this);
+    BCancel = new QPushButton(tr("取消"), this);
     BCancel->setObjectName(QStringLiteral("BCancel"));
     BCancel->setGeometry(316, 398, 82, 30);
 
@@ -70,9 +71,9 @@ TPropertyForm::TPropertyForm(QWidget *parent) : QDialog(parent)
     connect(PAccessByPwd, &QCheckBox::toggled, this, &TPropertyForm::PAccessByPwdClick);
     connect(PEditWithPwd, &QCheckBox::toggled, this, &TPropertyForm::PEditWithPwdClick);
     connect(SetAccessPwd, &QPushButton::clicked, this,
-            [this] { SetPassword(QStringLiteral("请输入新的访问密码："), accessPwd); });
+            [this] { SetPassword(tr("请输入新的访问密码："), accessPwd); });
     connect(SetEditPwd, &QPushButton::clicked, this,
-            [this] { SetPassword(QStringLiteral("请输入新的编辑密码："), editPwd); });
+            [this] { SetPassword(tr("请输入新的编辑密码："), editPwd); });
 }
 
 QWidget *TPropertyForm::BuildBasePage()
@@ -98,44 +99,44 @@ QWidget *TPropertyForm::BuildBasePage()
     };
 
     PTitle = named(new QLineEdit(page), "PTitle");
-    addRow(QStringLiteral("标题："), PTitle);
+    addRow(tr("标题："), PTitle);
     PRemark = named(new QPlainTextEdit(page), "PRemark");
     PRemark->setFixedHeight(64);
-    addRow(QStringLiteral("备注："), PRemark);
+    addRow(tr("备注："), PRemark);
     PAuthor = named(new QLineEdit(page), "PAuthor");
-    addRow(QStringLiteral("作者："), PAuthor);
+    addRow(tr("作者："), PAuthor);
     PType = named(new QLabel(page), "PType");
-    addRow(QStringLiteral("工程类型："), PType);
+    addRow(tr("工程类型："), PType);
     PRange = named(new QLineEdit(page), "PRange");
-    addRow(QStringLiteral("应用领域："), PRange);
+    addRow(tr("应用领域："), PRange);
     PCreateTime = named(new QLabel(page), "PCreateTime");
-    addRow(QStringLiteral("创建时间："), PCreateTime);
+    addRow(tr("创建时间："), PCreateTime);
     PEditTime = named(new QLabel(page), "PEditTime");
-    addRow(QStringLiteral("修改时间："), PEditTime);
+    addRow(tr("修改时间："), PEditTime);
     for (QLabel *shown : {PType, PCreateTime, PEditTime})
         shown->setContentsMargins(0, 4, 0, 0);
 
     auto *access = new QWidget(page);
     auto *accessRow = new QHBoxLayout(access);
     accessRow->setContentsMargins(0, 0, 0, 0);
-    PAccessByPwd = named(new QCheckBox(QStringLiteral("凭密码访问"), access), "PAccessByPwd");
-    SetAccessPwd = linkButton(QStringLiteral("更改访问密码"), QStringLiteral("SetAccessPwd"), access);
+    PAccessByPwd = named(new QCheckBox(tr("凭密码访问"), access), "PAccessByPwd");
+    SetAccessPwd = linkButton(tr("更改访问密码"), QStringLiteral("SetAccessPwd"), access);
     accessRow->addWidget(PAccessByPwd);
     accessRow->addWidget(SetAccessPwd);
     accessRow->addStretch();
-    addRow(QStringLiteral("访问权限："), access);
+    addRow(tr("访问权限："), access);
 
     auto *edit = new QWidget(page);
     auto *editRows = new QGridLayout(edit);
     editRows->setContentsMargins(0, 0, 0, 0);
-    PReadOnly = named(new QCheckBox(QStringLiteral("只读"), edit), "PReadOnly");
-    PEditWithPwd = named(new QCheckBox(QStringLiteral("凭密码编辑"), edit), "PEditWithPwd");
-    SetEditPwd = linkButton(QStringLiteral("更改编辑密码"), QStringLiteral("SetEditPwd"), edit);
+    PReadOnly = named(new QCheckBox(tr("只读"), edit), "PReadOnly");
+    PEditWithPwd = named(new QCheckBox(tr("凭密码编辑"), edit), "PEditWithPwd");
+    SetEditPwd = linkButton(tr("更改编辑密码"), QStringLiteral("SetEditPwd"), edit);
     editRows->addWidget(PReadOnly, 0, 0);
     editRows->addWidget(PEditWithPwd, 1, 0);
     editRows->addWidget(SetEditPwd, 1, 1);
     editRows->setColumnStretch(2, 1);
-    addRow(QStringLiteral("编辑权限："), edit);
+    addRow(tr("编辑权限："), edit);
     grid->setRowStretch(row, 1);
     return page;
 }
@@ -155,7 +156,7 @@ QWidget *TPropertyForm::BuildQueryPage()
 void TPropertyForm::FillProperties(const CatalogueEntry &entry, const QDomDocument &document)
 {
     projectName = entry.name;
-    setWindowTitle(entry.name + QStringLiteral(" 属性"));
+    setWindowTitle(tr("%1 属性").arg(entry.name));
     PRemark->setPlainText(entry.remark);
     const ProjectHeader header = ReadProjectHeader(document);
     PTitle->setText(ReadProjectTitle(document));
@@ -169,13 +170,13 @@ void TPropertyForm::FillProperties(const CatalogueEntry &entry, const QDomDocume
     accessPwd = header.accessByPwd ? header.accessPwd : QString();
     editPwd = header.editWithPwd ? header.editPwd : QString();
 
-    PType->setText(randTypeText(document));
+    PType->setText(ShownPropertyWord(randTypeText(document)));
     QStringList lines;
     try {
         const QuerySection query = ReadQuerySection(document);
         DescribeQuery(lines, query.params, query.pmode);
     } catch (const SuiteError &error) {
-        lines = QStringList{QStringLiteral("无法读取随机数参数："), error.message()};
+        lines = QStringList{tr("无法读取随机数参数："), error.message()};
     }
     RandInfo->setPlainText(lines.join(QLatin1Char('\n')));
     Pages->setCurrentIndex(0);
@@ -217,7 +218,7 @@ void TPropertyForm::SetPassword(const QString &prompt, QString &buffer)
 {
     PwdForm->Ask(prompt, QString(), [this, &buffer] {
         if (PwdForm->Input().isEmpty()) {
-            ShowError(PwdForm, QStringLiteral("密码错误"), QStringLiteral("密码不能为空！"));
+            ShowError(PwdForm, tr("密码错误"), tr("密码不能为空！"));
             return;
         }
         buffer = PwdForm->Input();
@@ -234,17 +235,17 @@ bool TPropertyForm::GetPropertyInfo()
             failed = true;
         }
     };
-    check(PTitle->text().isEmpty(), QStringLiteral("参数有误"), QStringLiteral("工程标题不能为空！"));
-    check(PAccessByPwd->isChecked() && accessPwd.isEmpty(), QStringLiteral("请设置密码"),
-          QStringLiteral("请设置工程访问密码！"));
-    check(PEditWithPwd->isChecked() && editPwd.isEmpty(), QStringLiteral("请设置密码"),
-          QStringLiteral("请设置工程编辑密码！"));
+    check(PTitle->text().isEmpty(), tr("参数有误"), tr("工程标题不能为空！"));
+    check(PAccessByPwd->isChecked() && accessPwd.isEmpty(), tr("请设置密码"),
+          tr("请设置工程访问密码！"));
+    check(PEditWithPwd->isChecked() && editPwd.isEmpty(), tr("请设置密码"),
+          tr("请设置工程编辑密码！"));
     if (failed)
         return false;
     try {
         SaveDocument();
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("保存失败"), error.message());
+        ShowError(this, tr("保存失败"), error.message());
         return false;
     }
     emit Saved(PRemark->toPlainText(), PReadOnly->isChecked());

@@ -2,6 +2,53 @@
 
 #include "displaysection.h"
 
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace {
+const char *const kPropertyWords[] = {
+    // headings
+    QT_TRANSLATE_NOOP("PropertyWords", "窗体"), QT_TRANSLATE_NOOP("PropertyWords", "标题"),
+    QT_TRANSLATE_NOOP("PropertyWords", "标签式生成框"), QT_TRANSLATE_NOOP("PropertyWords", "标签式记录框"),
+    QT_TRANSLATE_NOOP("PropertyWords", "文本框式生成框"), QT_TRANSLATE_NOOP("PropertyWords", "文本框式记录框"),
+    QT_TRANSLATE_NOOP("PropertyWords", "生成随机数按钮"), QT_TRANSLATE_NOOP("PropertyWords", "随机图片框"),
+    QT_TRANSLATE_NOOP("PropertyWords", "图片名称"), QT_TRANSLATE_NOOP("PropertyWords", "文本框"),
+    QT_TRANSLATE_NOOP("PropertyWords", "非文本框"), QT_TRANSLATE_NOOP("PropertyWords", "图片按钮"),
+    QT_TRANSLATE_NOOP("PropertyWords", "文字按钮"), QT_TRANSLATE_NOOP("PropertyWords", "文字+图片按钮"),
+    // rows
+    QT_TRANSLATE_NOOP("PropertyWords", "对齐方式"), QT_TRANSLATE_NOOP("PropertyWords", "位置X"),
+    QT_TRANSLATE_NOOP("PropertyWords", "位置Y"), QT_TRANSLATE_NOOP("PropertyWords", "高度"),
+    QT_TRANSLATE_NOOP("PropertyWords", "宽度"), QT_TRANSLATE_NOOP("PropertyWords", "水平间距"),
+    QT_TRANSLATE_NOOP("PropertyWords", "竖直间距"), QT_TRANSLATE_NOOP("PropertyWords", "背景"),
+    QT_TRANSLATE_NOOP("PropertyWords", "背景音乐"), QT_TRANSLATE_NOOP("PropertyWords", "字体"),
+    QT_TRANSLATE_NOOP("PropertyWords", "背景颜色"), QT_TRANSLATE_NOOP("PropertyWords", "格式"),
+    QT_TRANSLATE_NOOP("PropertyWords", "是否只读"), QT_TRANSLATE_NOOP("PropertyWords", "换行记录"),
+    QT_TRANSLATE_NOOP("PropertyWords", "标记"), QT_TRANSLATE_NOOP("PropertyWords", "自动伸展"),
+    QT_TRANSLATE_NOOP("PropertyWords", "图片居中"), QT_TRANSLATE_NOOP("PropertyWords", "播放间隔"),
+    QT_TRANSLATE_NOOP("PropertyWords", "内容"), QT_TRANSLATE_NOOP("PropertyWords", "图片"),
+    QT_TRANSLATE_NOOP("PropertyWords", "文本"), QT_TRANSLATE_NOOP("PropertyWords", "位置"),
+    // pick-list values and click captions
+    QT_TRANSLATE_NOOP("PropertyWords", "是"), QT_TRANSLATE_NOOP("PropertyWords", "否"),
+    QT_TRANSLATE_NOOP("PropertyWords", "居中"), QT_TRANSLATE_NOOP("PropertyWords", "自定义"),
+    QT_TRANSLATE_NOOP("PropertyWords", "左对齐"), QT_TRANSLATE_NOOP("PropertyWords", "居中对齐"),
+    QT_TRANSLATE_NOOP("PropertyWords", "右对齐"), QT_TRANSLATE_NOOP("PropertyWords", "图片名称+扩展名"),
+    QT_TRANSLATE_NOOP("PropertyWords", "仅图片名称"), QT_TRANSLATE_NOOP("PropertyWords", "完整的图片路径"),
+    QT_TRANSLATE_NOOP("PropertyWords", "点此编辑"), QT_TRANSLATE_NOOP("PropertyWords", "点此设置"),
+    // project types and modes (Rand/@Type, Rand/@Mode), shown in the menu and the properties
+    QT_TRANSLATE_NOOP("PropertyWords", "生成数值型随机数"), QT_TRANSLATE_NOOP("PropertyWords", "随机点名"),
+    QT_TRANSLATE_NOOP("PropertyWords", "随机排序"), QT_TRANSLATE_NOOP("PropertyWords", "随机分配任务"),
+    QT_TRANSLATE_NOOP("PropertyWords", "随机抽取图片"), QT_TRANSLATE_NOOP("PropertyWords", "随机密码"),
+    QT_TRANSLATE_NOOP("PropertyWords", "随机抽取单词/字词"), QT_TRANSLATE_NOOP("PropertyWords", "随机坐标"),
+    QT_TRANSLATE_NOOP("PropertyWords", "随机抽奖（单奖项）"), QT_TRANSLATE_NOOP("PropertyWords", "随机抽奖（多奖项）"),
+    QT_TRANSLATE_NOOP("PropertyWords", "随机四则运算"), QT_TRANSLATE_NOOP("PropertyWords", "随机多元一次方程"),
+    QT_TRANSLATE_NOOP("PropertyWords", "随机一元二次方程"), QT_TRANSLATE_NOOP("PropertyWords", "自定义运算"),
+    QT_TRANSLATE_NOOP("PropertyWords", "数值范围模式"), QT_TRANSLATE_NOOP("PropertyWords", "列举模式"),
+    QT_TRANSLATE_NOOP("PropertyWords", "组合模式"), QT_TRANSLATE_NOOP("PropertyWords", "图片模式"),
+    QT_TRANSLATE_NOOP("PropertyWords", "密码模式"), QT_TRANSLATE_NOOP("PropertyWords", "计算模式"),
+    QT_TRANSLATE_NOOP("PropertyWords", "多元一次方程模式"),
+};
+} // namespace
+
 QString RemarkProperties(int number)
 {
     return QStringLiteral("备注%1||内容||位置X||位置Y||高度||宽度||字体").arg(number);
@@ -38,6 +85,20 @@ RowSpec RowSpecFor(const QString &requirer, const QString &heading, const QStrin
     if (key == QStringLiteral("字体") || key == QStringLiteral("背景颜色"))
         return {RowStyle::Click, {}, requirer == kRequirerExtraButton ? kClickToSet : kClickToEdit};
     return {RowStyle::Text, {}, {}};
+}
+
+QString ShownPropertyWord(const QString &word)
+{
+    static const QRegularExpression remarkHeading(QStringLiteral("^备注(\\d+)$"));
+    const QRegularExpressionMatch remark = remarkHeading.match(word);
+    if (remark.hasMatch())
+        return QCoreApplication::translate("PropertyWords", "备注%1").arg(remark.captured(1));
+    const QByteArray utf8 = word.toUtf8();
+    for (const char *known : kPropertyWords) {
+        if (utf8 == known)
+            return QCoreApplication::translate("PropertyWords", known);
+    }
+    return word;
 }
 
 PropertyList SplitPropertyList(const QString &listText)

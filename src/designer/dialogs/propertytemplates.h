@@ -47,6 +47,12 @@ inline const QString kClickToEdit = QStringLiteral("点此编辑");
 inline const QString kClickToSet = QStringLiteral("点此设置");
 QStringList PictureNameFormats(); // "图片名称+扩展名", "仅图片名称", "完整的图片路径"
 
+// A row name, heading or pick-list value, or a project's type or mode, as the windows
+// show it: the lists and the stored values stay Chinese, the windows show them in the
+// interface language. Words it
+// does not know (a stored value from elsewhere) show as they are.
+QString ShownPropertyWord(const QString &word);
+
 // How a row is edited.
 enum class RowStyle {
     Text,         // free text; every keystroke is a change

@@ -25,25 +25,25 @@ const QString kMusicRandType = QStringLiteral("Rand");
 TBgMusicForm::TBgMusicForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TBgMusicForm"));
-    setWindowTitle(QStringLiteral("背景音乐"));
+    setWindowTitle(tr("背景音乐"));
     setModal(true);
 
-    m_useBgMusic = new QCheckBox(QStringLiteral("使用背景音乐"), this);
+    m_useBgMusic = new QCheckBox(tr("使用背景音乐"), this);
     m_useBgMusic->setObjectName(QStringLiteral("UseBgMusic"));
     connect(m_useBgMusic, &QCheckBox::toggled, this, &TBgMusicForm::EnableControls);
 
-    auto *group = new QGroupBox(QStringLiteral("背景音乐设置"), this);
+    auto *group = new QGroupBox(tr("背景音乐设置"), this);
     group->setObjectName(QStringLiteral("MusicGroup"));
-    m_pathMusic = new QRadioButton(QStringLiteral("播放固定音乐"), group);
+    m_pathMusic = new QRadioButton(tr("播放固定音乐"), group);
     m_pathMusic->setObjectName(QStringLiteral("PathMusic"));
     m_pathMusic->setChecked(true);
-    m_randMusic = new QRadioButton(QStringLiteral("播放随机音乐"), group);
+    m_randMusic = new QRadioButton(tr("播放随机音乐"), group);
     m_randMusic->setObjectName(QStringLiteral("RandMusic"));
     connect(m_pathMusic, &QRadioButton::toggled, this, &TBgMusicForm::EnableControls);
     m_musicPath = new QLineEdit(group);
     m_musicPath->setObjectName(QStringLiteral("MusicPath"));
     m_musicPath->setMinimumWidth(230);
-    m_loadMusicPath = new QPushButton(QStringLiteral("载入"), group);
+    m_loadMusicPath = new QPushButton(tr("载入"), group);
     m_loadMusicPath->setObjectName(QStringLiteral("LoadMusicPath"));
     connect(m_loadMusicPath, &QPushButton::clicked, this, &TBgMusicForm::LoadMusicPathClick);
     m_goMusicMode = new QLabel(group);
@@ -51,17 +51,17 @@ TBgMusicForm::TBgMusicForm(QWidget *parent) : QDialog(parent)
     connect(m_goMusicMode, &QLabel::linkActivated, this, &TBgMusicForm::GoMusicModeClick);
 
     auto *groupLayout = new QGridLayout(group);
-    groupLayout->addWidget(new QLabel(QStringLiteral("播放类型："), group), 0, 0);
+    groupLayout->addWidget(new QLabel(tr("播放类型："), group), 0, 0);
     groupLayout->addWidget(m_pathMusic, 0, 1);
     groupLayout->addWidget(m_randMusic, 0, 2);
     groupLayout->addWidget(m_musicPath, 1, 0, 1, 3);
     groupLayout->addWidget(m_loadMusicPath, 1, 3);
     groupLayout->addWidget(m_goMusicMode, 2, 0, 1, 4);
 
-    auto *ok = new QPushButton(QStringLiteral("确定"), this);
+    auto *ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("BOK"));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto *cancel = new QPushButton(tr("取消"), this);
     cancel->setObjectName(QStringLiteral("BCancel"));
     connect(ok, &QPushButton::clicked, this, &TBgMusicForm::BOKClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -100,16 +100,16 @@ void TBgMusicForm::EnableControls()
     const bool listInUse = on && m_randMusic->isChecked();
     m_goMusicMode->setEnabled(listInUse);
     // A link keeps its own colour when disabled: grey it out by hand.
-    m_goMusicMode->setText(QStringLiteral("<a href=\"#\" style=\"color:%1\">点此进入随机音乐编辑器</a>")
+    m_goMusicMode->setText(tr("<a href=\"#\" style=\"color:%1\">点此进入随机音乐编辑器</a>")
                                .arg(listInUse ? QStringLiteral("#0645ad") : QStringLiteral("#808080")));
 }
 
 void TBgMusicForm::LoadMusicPathClick()
 {
-    QFileDialog dialog(this, QStringLiteral("载入音乐"));
+    QFileDialog dialog(this, tr("载入音乐"));
     dialog.setObjectName(QStringLiteral("MusicLoad"));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(TMusicSetForm::kMusicFilter);
+    dialog.setNameFilter(TMusicSetForm::MusicFilter());
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         m_musicPath->setText(dialog.selectedFiles().constFirst());
 }
@@ -133,14 +133,14 @@ void TBgMusicForm::BOKClick()
     }
     if (m_pathMusic->isChecked()) {
         if (m_musicPath->text().isEmpty()) {
-            ShowError(this, QStringLiteral("参数有误"), QStringLiteral("音乐地址不能为空！"));
+            ShowError(this, tr("参数有误"), tr("音乐地址不能为空！"));
             return;
         }
         WarnOfUnusableMusic({m_musicPath->text()});
         emit MusicChosen(kMusicPathType, {m_musicPath->text()});
     } else {
         if (m_randomList.isEmpty()) {
-            ShowError(this, QStringLiteral("参数有误"), QStringLiteral("请设置随机音乐列表！"));
+            ShowError(this, tr("参数有误"), tr("请设置随机音乐列表！"));
             return;
         }
         WarnOfUnusableMusic(m_randomList);
@@ -153,7 +153,7 @@ void TBgMusicForm::WarnOfUnusableMusic(const QStringList &paths)
 {
     const QStringList problems = BackgroundMusicProblems(paths);
     if (!problems.isEmpty())
-        ShowWarning(this, kUnusableMediaCaption, problems.join(QLatin1Char('\n')));
+        ShowWarning(this, UnusableMediaCaption(), problems.join(QLatin1Char('\n')));
 }
 
 void TBgMusicForm::resizeEvent(QResizeEvent *event)

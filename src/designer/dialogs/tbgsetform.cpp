@@ -27,7 +27,7 @@ constexpr QSize kPreviewSize(200, 60);
 TBgSetForm::TBgSetForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TBgSetForm"));
-    setWindowTitle(QStringLiteral("设置背景"));
+    setWindowTitle(tr("设置背景"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setModal(true);
 
@@ -35,11 +35,11 @@ TBgSetForm::TBgSetForm(QWidget *parent) : QDialog(parent)
     m_requirer->setObjectName(QStringLiteral("Requirer"));
     m_requirer->hide();
 
-    m_bgOfColor = new QRadioButton(QStringLiteral("固定颜色"), this);
+    m_bgOfColor = new QRadioButton(tr("固定颜色"), this);
     m_bgOfColor->setObjectName(QStringLiteral("BgOfColor"));
-    m_bgOfChangingColor = new QRadioButton(QStringLiteral("渐变色"), this);
+    m_bgOfChangingColor = new QRadioButton(tr("渐变色"), this);
     m_bgOfChangingColor->setObjectName(QStringLiteral("BgOfChangingColor"));
-    m_bgOfPic = new QRadioButton(QStringLiteral("背景图片"), this);
+    m_bgOfPic = new QRadioButton(tr("背景图片"), this);
     m_bgOfPic->setObjectName(QStringLiteral("BgOfPic"));
     m_bgOfColor->setChecked(true);
     for (QRadioButton *radio : {m_bgOfColor, m_bgOfChangingColor, m_bgOfPic})
@@ -52,14 +52,14 @@ TBgSetForm::TBgSetForm(QWidget *parent) : QDialog(parent)
     m_colorShow->setObjectName(QStringLiteral("ColorShow"));
     m_colorShow->setFixedSize(kPreviewSize);
     m_colorShow->setCursor(Qt::PointingHandCursor);
-    m_colorShow->setToolTip(QStringLiteral("点击选择颜色"));
+    m_colorShow->setToolTip(tr("点击选择颜色"));
     m_colorShow->installEventFilter(this);
 
     m_cColorShow = new QLabel(this);
     m_cColorShow->setObjectName(QStringLiteral("CColorShow"));
     m_cColorShow->setFixedSize(kPreviewSize);
     m_cColorShow->setCursor(Qt::PointingHandCursor);
-    m_cColorShow->setToolTip(QStringLiteral("点击编辑渐变色"));
+    m_cColorShow->setToolTip(tr("点击编辑渐变色"));
     m_cColorShow->installEventFilter(this);
 
     m_picPathValue = new QLineEdit(this);
@@ -67,18 +67,18 @@ TBgSetForm::TBgSetForm(QWidget *parent) : QDialog(parent)
     m_picPathValue->setReadOnly(true);
     m_picPathValue->setMinimumWidth(220);
     m_picPathValue->installEventFilter(this);
-    m_picPathLoad = new QPushButton(QStringLiteral("载入"), this);
+    m_picPathLoad = new QPushButton(tr("载入"), this);
     m_picPathLoad->setObjectName(QStringLiteral("PicPathLoad"));
     connect(m_picPathLoad, &QPushButton::clicked, this, &TBgSetForm::PicPathLoadClick);
-    m_bgPicStretch = new QCheckBox(QStringLiteral("背景图片自动缩放："), this);
+    m_bgPicStretch = new QCheckBox(tr("背景图片自动缩放："), this);
     m_bgPicStretch->setObjectName(QStringLiteral("BgPicStretch"));
     m_bgPicStretch->setLayoutDirection(Qt::RightToLeft);
     m_bgPicStretch->setChecked(true);
 
-    m_ok = new QPushButton(QStringLiteral("确定"), this);
+    m_ok = new QPushButton(tr("确定"), this);
     m_ok->setObjectName(QStringLiteral("BOK"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("取消"), this);
+    m_cancel = new QPushButton(tr("取消"), this);
     m_cancel->setObjectName(QStringLiteral("BCancel"));
     connect(m_ok, &QPushButton::clicked, this, &TBgSetForm::BOKClick);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -178,7 +178,7 @@ void TBgSetForm::ColorShowClick()
 {
     QColorDialog dialog(ToQColor(m_colour), this);
     dialog.setObjectName(QStringLiteral("ColorSet"));
-    dialog.setWindowTitle(QStringLiteral("背景颜色"));
+    dialog.setWindowTitle(tr("背景颜色"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QColor chosen = dialog.selectedColor();
@@ -202,10 +202,10 @@ void TBgSetForm::CColorShowClick()
 
 void TBgSetForm::PicPathLoadClick()
 {
-    QFileDialog dialog(this, QStringLiteral("载入背景图片"));
+    QFileDialog dialog(this, tr("载入背景图片"));
     dialog.setObjectName(QStringLiteral("PicturnLoad"));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("图片文件 (*.jpg *.jpeg *.png *.bmp *.gif)"));
+    dialog.setNameFilter(tr("图片文件 (*.jpg *.jpeg *.png *.bmp *.gif)"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         m_picPathValue->setText(dialog.selectedFiles().constFirst());
 }
@@ -213,12 +213,12 @@ void TBgSetForm::PicPathLoadClick()
 void TBgSetForm::BOKClick()
 {
     if (m_bgOfPic->isChecked() && m_picPathValue->text().isEmpty()) {
-        ShowError(this, QStringLiteral("参数有误"), QStringLiteral("图片地址不能为空！"));
+        ShowError(this, tr("参数有误"), tr("图片地址不能为空！"));
         return;
     }
     if (m_bgOfPic->isChecked())
         if (const QString problem = BackgroundPictureProblem(m_picPathValue->text()); !problem.isEmpty())
-            ShowWarning(this, kUnusableMediaCaption, problem);
+            ShowWarning(this, UnusableMediaCaption(), problem);
     emit BackgroundChosen(Background());
     accept();
 }

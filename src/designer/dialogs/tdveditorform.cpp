@@ -21,7 +21,7 @@ constexpr int kRowHeight = 26;
 TDVEditorForm::TDVEditorForm(QWidget *parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("TDVEditorForm"));
-    setWindowTitle(QStringLiteral("属性"));
+    setWindowTitle(tr("属性"));
     resize(300, 340);
 
     m_requirer = new QLabel(this);
@@ -36,7 +36,7 @@ TDVEditorForm::TDVEditorForm(QWidget *parent) : QWidget(parent, Qt::Tool)
 
     m_grid = new QTableWidget(0, 2, this);
     m_grid->setObjectName(QStringLiteral("VEditor"));
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("属性"), QStringLiteral("值")});
+    m_grid->setHorizontalHeaderLabels({tr("属性"), tr("值")});
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
     m_grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
@@ -66,16 +66,18 @@ QWidget *TDVEditorForm::CreateEditor(const Row &row, const QString &value)
     const QString key = row.key;
     switch (row.spec.style) {
     case RowStyle::PickList: {
+        // Items show the word in the interface language and hold the stored value.
         auto *box = new QComboBox;
-        box->addItems(row.spec.pickList);
-        if (box->findText(value) < 0 && !value.isEmpty())
-            box->insertItem(0, value); // a stored value outside the list still shows as it is
-        box->setCurrentIndex(qMax(0, box->findText(value)));
-        connect(box, &QComboBox::activated, this, [this, key, box] { Changed(key, box->currentText()); });
+        for (const QString &choice : row.spec.pickList)
+            box->addItem(ShownPropertyWord(choice), choice);
+        if (box->findData(value) < 0 && !value.isEmpty())
+            box->insertItem(0, value, value); // a stored value outside the list still shows as it is
+        box->setCurrentIndex(qMax(0, box->findData(value)));
+        connect(box, &QComboBox::activated, this, [this, key, box] { Changed(key, box->currentData().toString()); });
         return box;
     }
     case RowStyle::Click: {
-        auto *button = new QPushButton(row.spec.clickCaption);
+        auto *button = new QPushButton(ShownPropertyWord(row.spec.clickCaption));
         button->setFlat(true);
         button->setCursor(Qt::PointingHandCursor);
         button->setStyleSheet(QStringLiteral("text-align:left; padding-left:4px; color:#0645ad;"));
@@ -110,13 +112,14 @@ void TDVEditorForm::ShowProperties(const QString &listText, const QMap<QString, 
 {
     ClearRows();
     const PropertyList list = SplitPropertyList(listText);
-    m_heading->setText(list.heading);
+    m_headingKey = list.heading;
+    m_heading->setText(ShownPropertyWord(list.heading));
     for (const QString &key : list.keys) {
         Row row{key, RowSpecFor(Requirer(), list.heading, key), nullptr};
         row.editor = CreateEditor(row, values.value(key));
         const int index = m_grid->rowCount();
         m_grid->insertRow(index);
-        auto *keyItem = new QTableWidgetItem(key);
+        auto *keyItem = new QTableWidgetItem(ShownPropertyWord(key));
         keyItem->setFlags(Qt::ItemIsEnabled);
         m_grid->setItem(index, 0, keyItem);
         m_grid->setCellWidget(index, 1, row.editor);
@@ -128,6 +131,7 @@ void TDVEditorForm::ShowProperties(const QString &listText, const QMap<QString, 
 void TDVEditorForm::ClearRows()
 {
     m_target = nullptr;
+    m_headingKey.clear();
     m_heading->clear();
     for (const Row &row : std::as_const(m_rows)) {
         // The editor may be the widget whose signal brought us here (a row that
@@ -144,7 +148,7 @@ void TDVEditorForm::ClearRows()
 
 QString TDVEditorForm::Heading() const
 {
-    return m_heading->text();
+    return m_headingKey;
 }
 
 QStringList TDVEditorForm::Keys() const
@@ -170,23 +174,24 @@ int TDVEditorForm::IndexOf(const QString &key) const
 
 QString TDVEditorForm::Value(const QString &key) const
 {
-    QWidget *editor = ValueEditor(key);
-    if (auto *box = qobject_cast<QComboBox *>(editor))
-        return box->currentText();
-    if (auto *edit = qobject_cast<QLineEdit *>(editor))
+    const int index = IndexOf(key);
+    if (index < 0)
+        return QString();
+    const Row &row = m_rows[index];
+    if (auto *box = qobject_cast<QComboBox *>(row.editor))
+        return box->currentData().toString();
+    if (auto *edit = qobject_cast<QLineEdit *>(row.editor))
         return edit->text();
-    if (auto *button = qobject_cast<QPushButton *>(editor))
-        return button->text();
-    return QString();
+    return row.spec.clickCaption;
 }
 
 void TDVEditorForm::SetValue(const QString &key, const QString &value)
 {
     QWidget *editor = ValueEditor(key);
     if (auto *box = qobject_cast<QComboBox *>(editor)) {
-        if (box->findText(value) < 0)
-            box->insertItem(0, value);
-        box->setCurrentIndex(box->findText(value));
+        if (box->findData(value) < 0)
+            box->insertItem(0, value, value);
+        box->setCurrentIndex(box->findData(value));
     } else if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
         edit->setText(value);
     }
@@ -219,7 +224,7 @@ std::optional<Rgb> TDVEditorForm::ChooseColour(const Rgb &current)
 {
     QColorDialog dialog(ToQColor(current), this);
     dialog.setObjectName(QStringLiteral("ColorSet"));
-    dialog.setWindowTitle(QStringLiteral("颜色"));
+    dialog.setWindowTitle(tr("颜色"));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QColor chosen = dialog.selectedColor();
@@ -228,6 +233,6 @@ std::optional<Rgb> TDVEditorForm::ChooseColour(const Rgb &current)
 
 QString TDVEditorForm::ChoosePicture()
 {
-    return QFileDialog::getOpenFileName(this, QStringLiteral("打开图片"), QString(),
-                                        QStringLiteral("图片文件 (*.jpg *.jpeg *.png *.bmp *.gif *.ico);;所有文件 (*)"));
+    return QFileDialog::getOpenFileName(this, tr("打开图片"), QString(),
+                                        tr("图片文件 (*.jpg *.jpeg *.png *.bmp *.gif *.ico);;所有文件 (*)"));
 }

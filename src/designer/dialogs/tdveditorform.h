@@ -74,6 +74,7 @@ private:
 
     QLabel *m_requirer;
     QLabel *m_heading;
+    QString m_headingKey; // the list's own (Chinese) heading; m_heading shows it translated
     QTableWidget *m_grid;
     QList<Row> m_rows;
     DVEditorTarget *m_target = nullptr;

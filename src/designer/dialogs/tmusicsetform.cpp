@@ -14,51 +14,61 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+QString TMusicSetForm::EmptyItem()
+{
+    return tr("[空]");
+}
+
+QString TMusicSetForm::MusicFilter()
+{
+    return tr("音乐文件 (*.wav *.wma *.mp3 *.mid)");
+}
+
 TMusicSetForm::TMusicSetForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TMusicSetForm"));
-    setWindowTitle(QStringLiteral("随机音乐编辑器"));
+    setWindowTitle(tr("随机音乐编辑器"));
     setModal(true);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("MusicList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_list->setToolTip(QStringLiteral("右击列表添加或删除音乐"));
+    m_list->setToolTip(tr("右击列表添加或删除音乐"));
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("MusicListMenu"));
-    QAction *add = m_menu->addAction(QStringLiteral("添加新音乐"));
+    QAction *add = m_menu->addAction(tr("添加新音乐"));
     add->setObjectName(QStringLiteral("AddMusic"));
-    QAction *remove = m_menu->addAction(QStringLiteral("删除当前音乐"));
+    QAction *remove = m_menu->addAction(tr("删除当前音乐"));
     remove->setObjectName(QStringLiteral("DelMusic"));
     connect(add, &QAction::triggered, this, &TMusicSetForm::AddMusicClick);
     connect(remove, &QAction::triggered, this, &TMusicSetForm::DeleteSelected);
     connect(m_list, &QListWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { m_menu->popup(m_list->viewport()->mapToGlobal(pos)); });
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        if (item->text() != kEmptyItem)
+        if (item->text() != EmptyItem())
             OpenInPlayer(item->text(), false);
     });
 
     m_player = new MusicChannel(QStringLiteral("MusicPlayer"), this);
     auto *playerRow = new QHBoxLayout;
-    playerRow->addWidget(new QLabel(QStringLiteral("播放调试："), this));
+    playerRow->addWidget(new QLabel(tr("播放调试："), this));
     struct PlayerButton
     {
         const char *name;
         QStyle::StandardPixmap icon;
         const char *tip;
     };
-    const PlayerButton buttons[] = {{"MusicPlay", QStyle::SP_MediaPlay, "播放"},
-                                    {"MusicPause", QStyle::SP_MediaPause, "暂停"},
-                                    {"MusicStop", QStyle::SP_MediaStop, "停止"},
-                                    {"MusicPrevious", QStyle::SP_MediaSkipBackward, "上一首"},
-                                    {"MusicNext", QStyle::SP_MediaSkipForward, "下一首"}};
+    const PlayerButton buttons[] = {{"MusicPlay", QStyle::SP_MediaPlay, QT_TR_NOOP("播放")},
+                                    {"MusicPause", QStyle::SP_MediaPause, QT_TR_NOOP("暂停")},
+                                    {"MusicStop", QStyle::SP_MediaStop, QT_TR_NOOP("停止")},
+                                    {"MusicPrevious", QStyle::SP_MediaSkipBackward, QT_TR_NOOP("上一首")},
+                                    {"MusicNext", QStyle::SP_MediaSkipForward, QT_TR_NOOP("下一首")}};
     for (const PlayerButton &spec : buttons) {
         auto *button = new QPushButton(style()->standardIcon(spec.icon), QString(), this);
         button->setObjectName(QString::fromLatin1(spec.name));
-        button->setToolTip(QString::fromUtf8(spec.tip));
+        button->setToolTip(tr(spec.tip));
         button->setFixedSize(34, 28);
         playerRow->addWidget(button);
     }
@@ -78,9 +88,10 @@ TMusicSetForm::TMusicSetForm(QWidget *parent) : QDialog(parent)
     connect(findChild<QPushButton *>(QStringLiteral("MusicNext")), &QPushButton::clicked, this,
             &TMusicSetForm::NextClick);
 
-    auto *save = new QPushButton(QStringLiteral("保存设置"), this);
+    auto *save = new QPushButton(tr("保存设置"), this);
     save->setObjectName(QStringLiteral("SaveMode"));
-    auto *exit = new QPushButton(QStringLiteral("取消"), this);
+    save->setDefault(true);
+    auto *exit = new QPushButton(tr("取消"), this);
     exit->setObjectName(QStringLiteral("Exit"));
     connect(save, &QPushButton::clicked, this, &TMusicSetForm::SaveModeClick);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
@@ -91,7 +102,7 @@ TMusicSetForm::TMusicSetForm(QWidget *parent) : QDialog(parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 14);
-    layout->addWidget(new QLabel(QStringLiteral("随机音乐列表（右击添加或删除）："), this));
+    layout->addWidget(new QLabel(tr("随机音乐列表（右击添加或删除）："), this));
     layout->addWidget(m_list);
     layout->addLayout(playerRow);
     layout->addLayout(buttonRow);
@@ -103,24 +114,24 @@ TMusicSetForm::TMusicSetForm(QWidget *parent) : QDialog(parent)
 void TMusicSetForm::SetList(const QStringList &paths)
 {
     m_list->clear();
-    m_list->addItems(paths.isEmpty() ? QStringList{kEmptyItem} : paths);
+    m_list->addItems(paths.isEmpty() ? QStringList{EmptyItem()} : paths);
 }
 
 QStringList TMusicSetForm::List() const
 {
     QStringList paths;
     for (int i = 0; i < m_list->count(); ++i)
-        if (m_list->item(i)->text() != kEmptyItem)
+        if (m_list->item(i)->text() != EmptyItem())
             paths << m_list->item(i)->text();
     return paths;
 }
 
 void TMusicSetForm::AddMusicClick()
 {
-    QFileDialog dialog(this, QStringLiteral("添加新音乐"));
+    QFileDialog dialog(this, tr("添加新音乐"));
     dialog.setObjectName(QStringLiteral("MusicLoad"));
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilter(kMusicFilter);
+    dialog.setNameFilter(MusicFilter());
     if (dialog.exec() == QDialog::Accepted)
         AddFiles(dialog.selectedFiles());
 }
@@ -141,7 +152,7 @@ void TMusicSetForm::DeleteSelected()
     for (QListWidgetItem *item : selected)
         delete item;
     if (m_list->count() == 0)
-        m_list->addItem(kEmptyItem);
+        m_list->addItem(EmptyItem());
 }
 
 void TMusicSetForm::NextClick()
@@ -183,7 +194,7 @@ void TMusicSetForm::SaveModeClick()
 {
     const QStringList paths = List();
     if (paths.isEmpty()) {
-        ShowError(this, QStringLiteral("参数有误"), QStringLiteral("音乐列表不能为空！"));
+        ShowError(this, tr("参数有误"), tr("音乐列表不能为空！"));
         return;
     }
     emit ListSaved(paths);

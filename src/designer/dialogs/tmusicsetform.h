@@ -17,8 +17,10 @@ class TMusicSetForm : public QDialog
 {
     Q_OBJECT
 public:
-    static inline const QString kEmptyItem = QStringLiteral("[空]");
-    static inline const QString kMusicFilter = QStringLiteral("音乐文件 (*.wav *.wma *.mp3 *.mid)");
+    // The file dialog filter of every music choice in the designer.
+    static QString MusicFilter();
+    // Stands in the list while it holds no file.
+    static QString EmptyItem();
 
     explicit TMusicSetForm(QWidget *parent = nullptr);
 

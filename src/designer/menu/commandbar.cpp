@@ -18,9 +18,14 @@ struct Command
 };
 
 const Command kCommands[] = {
-    {"GoShowApp", "进入显示程序"}, {"GoCreateProj", "新建工程"}, {"GoProjManage", "导入/导出工程"},
-    {"GoProjSearch", "查找工程"},   {"GoConfig", "系统设置"},    {"GoAbout", "关于本软件"},
-    {"GoHelp", "使用帮助"},        {"GoAsk", "用户反馈"},
+    {"GoShowApp", QT_TRANSLATE_NOOP("CommandBar", "进入显示程序")},
+    {"GoCreateProj", QT_TRANSLATE_NOOP("CommandBar", "新建工程")},
+    {"GoProjManage", QT_TRANSLATE_NOOP("CommandBar", "导入/导出工程")},
+    {"GoProjSearch", QT_TRANSLATE_NOOP("CommandBar", "查找工程")},
+    {"GoConfig", QT_TRANSLATE_NOOP("CommandBar", "系统设置")},
+    {"GoAbout", QT_TRANSLATE_NOOP("CommandBar", "关于本软件")},
+    {"GoHelp", QT_TRANSLATE_NOOP("CommandBar", "使用帮助")},
+    {"GoAsk", QT_TRANSLATE_NOOP("CommandBar", "用户反馈")},
 };
 
 void drawGear(QPainter &p)
@@ -102,7 +107,7 @@ CommandBar::CommandBar(QWidget *parent) : QWidget(parent)
         glyph->setObjectName(name + QStringLiteral("Img"));
         glyph->setPixmap(commandGlyph(name));
         glyph->setGeometry(left + (kSlotWidth - kGlyphSize) / 2, 9, kGlyphSize, kGlyphSize);
-        auto *caption = new QLabel(QString::fromUtf8(command.caption), this);
+        auto *caption = new QLabel(tr(command.caption), this);
         caption->setObjectName(name);
         caption->setFont(MenuCaptionFont());
         caption->setStyleSheet(QStringLiteral("color: white;"));

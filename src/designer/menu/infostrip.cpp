@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "makerinfo.h"
+#include "propertytemplates.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -33,11 +34,11 @@ InfoStrip::InfoStrip(QWidget *parent) : QWidget(parent)
 
     InfoProjCount = AddLabel("InfoProjCount");
     InfoVersion = AddLabel("InfoVersion");
-    InfoVersion->setText(QStringLiteral("软件版本：") + MakerInfo::SoftwareVersion);
+    InfoVersion->setText(tr("软件版本：") + MakerInfo::SoftwareVersion);
     InfoQQGroup = AddLabel("InfoQQGroup");
-    InfoQQGroup->setText(QStringLiteral("用户交流QQ群：%1（点击复制）").arg(MakerInfo::QQGroupNumber));
+    InfoQQGroup->setText(tr("用户交流QQ群：%1（点击复制）").arg(MakerInfo::QQGroupNumber));
     InfoBlog = AddLabel("InfoBlog");
-    InfoBlog->setText(QStringLiteral("官方微博：") + MakerInfo::BlogName);
+    InfoBlog->setText(tr("官方微博：") + MakerInfo::BlogName);
     for (QLabel *link : {InfoQQGroup, InfoBlog}) {
         link->setCursor(Qt::PointingHandCursor);
         link->setStyleSheet(QStringLiteral("color: #1d4fa3;"));
@@ -54,7 +55,7 @@ InfoStrip::InfoStrip(QWidget *parent) : QWidget(parent)
     InfoProjMode = AddLabel("InfoProjMode");
     InfoProjType = AddLabel("InfoProjType");
     InfoProjRemarkLabel = AddLabel("InfoProjRemarkLabel");
-    InfoProjRemarkLabel->setText(QStringLiteral("备注："));
+    InfoProjRemarkLabel->setText(tr("备注："));
     InfoProjRemark = new QLineEdit(this);
     InfoProjRemark->setObjectName(QStringLiteral("InfoProjRemark"));
     InfoProjRemark->setReadOnly(true);
@@ -75,7 +76,7 @@ void InfoStrip::ShowGeneralView(int projectCount)
 {
     projectView = false;
     InfoImg->setPixmap(countPicture);
-    InfoProjCount->setText(QStringLiteral("工程总数：%1个").arg(projectCount));
+    InfoProjCount->setText(tr("工程总数：%1个").arg(projectCount));
     for (QWidget *part : {InfoProjCount, InfoVersion, InfoQQGroup, InfoBlog})
         part->show();
     for (QWidget *part : std::initializer_list<QWidget *>{InfoProjName, InfoProjAuthor, InfoProjRange, InfoProjMode,
@@ -89,14 +90,14 @@ void InfoStrip::ShowProjectView(const ProjectInfo &info)
     projectView = true;
     InfoImg->setPixmap(info.icon);
     setElidedText(InfoProjName, info.name);
-    setElidedText(InfoProjAuthor, QStringLiteral("作者：") + info.author);
-    setElidedText(InfoProjRange, QStringLiteral("应用领域：") + info.range);
-    setElidedText(InfoProjMode, QStringLiteral("生成模式：") + info.mode);
-    setElidedText(InfoProjType, QStringLiteral("工程类型：") + info.type);
+    setElidedText(InfoProjAuthor, tr("作者：") + info.author);
+    setElidedText(InfoProjRange, tr("应用领域：") + info.range);
+    setElidedText(InfoProjMode, tr("生成模式：") + ShownPropertyWord(info.mode));
+    setElidedText(InfoProjType, tr("工程类型：") + ShownPropertyWord(info.type));
     InfoProjRemark->setText(info.remark);
     InfoProjRemark->setCursorPosition(0);
-    InfoCreateTime->setText(QStringLiteral("创建时间：") + info.createTime);
-    InfoEditTime->setText(QStringLiteral("修改时间：") + info.editTime);
+    InfoCreateTime->setText(tr("创建时间：") + info.createTime);
+    InfoEditTime->setText(tr("修改时间：") + info.editTime);
     for (QWidget *part : {InfoProjCount, InfoVersion, InfoQQGroup, InfoBlog})
         part->hide();
     for (QWidget *part : std::initializer_list<QWidget *>{InfoProjName, InfoProjAuthor, InfoProjRange, InfoProjMode,
@@ -108,8 +109,11 @@ void InfoStrip::ShowProjectView(const ProjectInfo &info)
 void InfoStrip::Relayout(int clientWidth)
 {
     const bool wide = clientWidth > 900;
-    const int remarkLeft = kTextLeft + 40;
-    const int remarkWidth = wide ? clientWidth - 485 : clientWidth - 297;
+    // The caption takes what its language needs, the remark field the rest.
+    const int remarkLabelWidth =
+        std::max(40, InfoProjRemarkLabel->fontMetrics().horizontalAdvance(InfoProjRemarkLabel->text()) + 2);
+    const int remarkLeft = kTextLeft + remarkLabelWidth;
+    const int remarkWidth = (wide ? clientWidth - 485 : clientWidth - 297) - (remarkLabelWidth - 40);
     const int middleLeft = remarkLeft + remarkWidth + 14;
     const int timesLeft = wide ? clientWidth - 205 : -200;
 
@@ -122,7 +126,7 @@ void InfoStrip::Relayout(int clientWidth)
     InfoProjName->setGeometry(kTextLeft, kFirstLine - 1, firstLineWidth, 22);
     InfoProjAuthor->setGeometry(kTextLeft + firstLineWidth + 8, kFirstLine, firstLineWidth, 20);
     InfoProjRange->setGeometry(kTextLeft + 2 * (firstLineWidth + 8), kFirstLine, firstLineWidth, 20);
-    InfoProjRemarkLabel->setGeometry(kTextLeft, kSecondLine + 1, 40, 20);
+    InfoProjRemarkLabel->setGeometry(kTextLeft, kSecondLine + 1, remarkLabelWidth, 20);
     InfoProjRemark->setGeometry(remarkLeft, kSecondLine, std::max(20, remarkWidth), 22);
     InfoProjMode->setGeometry(middleLeft, kFirstLine, 170, 20);
     InfoProjType->setGeometry(middleLeft, kSecondLine, 170, 20);

@@ -9,5 +9,6 @@ inline const QString QQGroupNumber = QStringLiteral("215367498");
 inline const QString BlogAddress = QStringLiteral("https://weibo.com/zelmora");
 inline const QString BlogName = QStringLiteral("@Zelmora随机工作室");
 inline const QString FeedbackMail = QStringLiteral("feedback@zelmora.cn");
-inline const QString Author = QStringLiteral("Zelmora 随机工作室");
+// Shown through QCoreApplication::translate("MakerInfo", Author).
+inline constexpr char Author[] = QT_TRANSLATE_NOOP("MakerInfo", "Zelmora 随机工作室");
 } // namespace MakerInfo

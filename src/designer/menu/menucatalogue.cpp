@@ -5,6 +5,7 @@
 #include "projectname.h"
 #include "suiteerror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 
@@ -63,16 +64,16 @@ QStringList MenuCatalogue::Rename(int index, const QString &newName)
     const QString newPath = ProjectFilePath(newName);
     // A file nobody lists still holds a project of that name.
     if (QFile::exists(newPath))
-        return {QStringLiteral("项目名称不能与现有的项目名称重复！")};
+        return {QCoreApplication::translate("MenuCatalogue", "项目名称不能与现有的项目名称重复！")};
     QFile file(oldPath);
     if (!file.rename(newPath))
-        throw SuiteError(QStringLiteral("工程文件“%1”无法重命名：%2").arg(fileName(oldPath), FileErrorText(file)));
+        throw SuiteError(QCoreApplication::translate("MenuCatalogue", "工程文件“%1”无法重命名：%2").arg(fileName(oldPath), FileErrorText(file)));
     try {
         UpdateCatalogue(CatalogueFilePath(), [&](ProjectCatalogue &catalogue) {
             QVector<CatalogueEntry> onDisk = catalogue.ReadEntries();
             const int diskIndex = indexOfName(onDisk, oldName);
             if (diskIndex < 0)
-                throw SuiteError(QStringLiteral("项目目录中没有名为“%1”的工程。").arg(oldName));
+                throw SuiteError(QCoreApplication::translate("MenuCatalogue", "项目目录中没有名为“%1”的工程。").arg(oldName));
             onDisk[diskIndex].name = newName;
             catalogue.RewriteEntries(onDisk);
         });
@@ -95,7 +96,7 @@ QString MenuCatalogue::Delete(int index)
         QFile::remove(asidePath);
         QFile file(path);
         if (!file.rename(asidePath))
-            throw SuiteError(QStringLiteral("工程文件“%1”无法删除：%2。工程未被删除。").arg(fileName(path), FileErrorText(file)));
+            throw SuiteError(QCoreApplication::translate("MenuCatalogue", "工程文件“%1”无法删除：%2。工程未被删除。").arg(fileName(path), FileErrorText(file)));
     }
     try {
         UpdateCatalogue(CatalogueFilePath(), [&](ProjectCatalogue &catalogue) {
@@ -106,11 +107,11 @@ QString MenuCatalogue::Delete(int index)
     } catch (const SuiteError &error) {
         if (hadFile)
             QFile::rename(asidePath, path);
-        throw SuiteError(error.message() + QStringLiteral("工程未被删除。"));
+        throw SuiteError(error.message() + QCoreApplication::translate("MenuCatalogue", "工程未被删除。"));
     }
     entries.removeAt(index);
     if (hadFile && !QFile::remove(asidePath))
-        return QStringLiteral("工程已删除，但无法移除文件“%1”，您可以稍后手动删除它。").arg(fileName(asidePath));
+        return QCoreApplication::translate("MenuCatalogue", "工程已删除，但无法移除文件“%1”，您可以稍后手动删除它。").arg(fileName(asidePath));
     return {};
 }
 

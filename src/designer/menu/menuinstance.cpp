@@ -57,11 +57,11 @@ MenuInstance::Outcome MenuInstance::Claim(QString *failure)
     if (lock.error() == QLockFile::LockFailedError) {
         if (AskRunningMenuForward())
             return Outcome::Forwarded;
-        *failure = QStringLiteral("另一个 Varnel 已在使用数据文件夹“%1”，但没有响应。请关闭它后再启动。")
+        *failure = tr("另一个 Varnel 已在使用数据文件夹“%1”，但没有响应。请关闭它后再启动。")
                        .arg(QDir::toNativeSeparators(AppDir()));
         return Outcome::Failed;
     }
-    *failure = QStringLiteral("无法在文件夹“%1”中建立锁文件，请检查该文件夹是否可写。")
+    *failure = tr("无法在文件夹“%1”中建立锁文件，请检查该文件夹是否可写。")
                    .arg(QDir::toNativeSeparators(TempDir()));
     return Outcome::Failed;
 }

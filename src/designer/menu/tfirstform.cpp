@@ -30,10 +30,12 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -46,7 +48,6 @@ constexpr int kSlideTicks = 12;
 constexpr int kSlideDistance = 78;  // 1 + 2 + … + 12
 constexpr int kGridBelowGrip = 36;
 const QString kDefaultWallpaper = QStringLiteral("Img/背景图片.jpg");
-const QString kReadOnlyCaption = QStringLiteral("只读工程");
 
 QAction *namedAction(QMenu *menu, const QString &text, const char *name)
 {
@@ -65,6 +66,15 @@ void bringToFront(QWidget *window)
 }
 } // namespace
 
+QString HelpFilePath()
+{
+    const QString chinese = InstalledDataPath(QStringLiteral("Zelmora 帮助文档.html"));
+    if (QLocale().language() != QLocale::English)
+        return chinese;
+    const QString english = InstalledDataPath(QStringLiteral("Zelmora Help.html"));
+    return QFileInfo::exists(english) ? english : chinese;
+}
+
 TFirstForm::TFirstForm(QWidget *parent) : QWidget(parent)
 {
     FormCreate();
@@ -75,14 +85,14 @@ TFirstForm::~TFirstForm() = default;
 void TFirstForm::FormCreate()
 {
     setObjectName(QStringLiteral("TFirstForm"));
-    setWindowTitle(QStringLiteral("Zelmora 向导界面"));
+    setWindowTitle(tr("Zelmora 向导界面"));
     setMinimumSize(MenuGrid::MinClientWidth, 260);
     resize(745, 560);
 
     StartProgram = [](const QString &program) { return StartSuiteProgram(program); };
     OpenUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     ChooseWallpaper = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("更改壁纸"), InstalledDataPath(QStringLiteral("Img")),
+        return QFileDialog::getOpenFileName(this, tr("更改壁纸"), InstalledDataPath(QStringLiteral("Img")),
                                             QStringLiteral("JPEG Image File (*.jpg *.jpeg)"));
     };
 
@@ -136,7 +146,7 @@ void TFirstForm::FormCreate()
 
     ProjSearchEdit = new QLineEdit(MoveImg);
     ProjSearchEdit->setObjectName(QStringLiteral("ProjSearchEdit"));
-    ProjSearchEdit->setPlaceholderText(QStringLiteral("输入工程名称或备注中的文字，Esc 键取消"));
+    ProjSearchEdit->setPlaceholderText(tr("输入工程名称或备注中的文字，Esc 键取消"));
     ProjSearchEdit->setClearButtonEnabled(true);
     ProjSearchEdit->installEventFilter(this);
     ProjSearchEdit->hide();
@@ -163,29 +173,29 @@ void TFirstForm::FormCreate()
 
     BgMenu = new QMenu(this);
     BgMenu->setObjectName(QStringLiteral("BgMenu"));
-    connect(namedAction(BgMenu, QStringLiteral("更改壁纸(&C)"), "ChangeBgPic"), &QAction::triggered, this,
+    connect(namedAction(BgMenu, tr("更改壁纸(&C)"), "ChangeBgPic"), &QAction::triggered, this,
             &TFirstForm::ChangeBgPicClick);
-    connect(namedAction(BgMenu, QStringLiteral("使用默认壁纸(&D)"), "UseDefaultBgPic"), &QAction::triggered, this,
+    connect(namedAction(BgMenu, tr("使用默认壁纸(&D)"), "UseDefaultBgPic"), &QAction::triggered, this,
             &TFirstForm::UseDefaultBgPicClick);
     SelProjMenu = new QMenu(this);
     SelProjMenu->setObjectName(QStringLiteral("SelProjMenu"));
-    connect(namedAction(SelProjMenu, QStringLiteral("打开(&S)"), "Menu_Show"), &QAction::triggered, this,
+    connect(namedAction(SelProjMenu, tr("打开(&S)"), "Menu_Show"), &QAction::triggered, this,
             &TFirstForm::Menu_ShowClick);
     // The project's quick-draw bar, which floats over whatever else is on the screen.
-    connect(namedAction(SelProjMenu, QStringLiteral("悬浮抽取(&F)"), "Menu_QuickDraw"), &QAction::triggered, this, [this] {
+    connect(namedAction(SelProjMenu, tr("悬浮抽取(&F)"), "Menu_QuickDraw"), &QAction::triggered, this, [this] {
         if (selected >= 0)
             StartSuiteProgram(ProgramRuntime, QString(),
                               {QStringLiteral("--float"), QStringLiteral("--project"), catalogue.At(selected).name});
     });
-    connect(namedAction(SelProjMenu, QStringLiteral("编辑(&E)"), "Menu_Edit"), &QAction::triggered, this,
+    connect(namedAction(SelProjMenu, tr("编辑(&E)"), "Menu_Edit"), &QAction::triggered, this,
             &TFirstForm::Menu_EditClick);
-    connect(namedAction(SelProjMenu, QStringLiteral("重命名(&R)"), "Menu_Rename"), &QAction::triggered, this,
+    connect(namedAction(SelProjMenu, tr("重命名(&R)"), "Menu_Rename"), &QAction::triggered, this,
             &TFirstForm::Menu_RenameClick);
-    connect(namedAction(SelProjMenu, QStringLiteral("删除(&D)"), "Menu_Delete"), &QAction::triggered, this,
+    connect(namedAction(SelProjMenu, tr("删除(&D)"), "Menu_Delete"), &QAction::triggered, this,
             &TFirstForm::Menu_DeleteClick);
-    connect(namedAction(SelProjMenu, QStringLiteral("属性(&O)"), "Menu_Property"), &QAction::triggered, this,
+    connect(namedAction(SelProjMenu, tr("属性(&O)"), "Menu_Property"), &QAction::triggered, this,
             &TFirstForm::Menu_PropertyClick);
-    connect(namedAction(SelProjMenu, QStringLiteral("更改图标(&I)"), "Menu_SetIcon"), &QAction::triggered, this,
+    connect(namedAction(SelProjMenu, tr("更改图标(&I)"), "Menu_SetIcon"), &QAction::triggered, this,
             &TFirstForm::Menu_SetIconClick);
 
     MoveMenuTimer = new QTimer(this);
@@ -240,15 +250,15 @@ void TFirstForm::Delay1msTimer()
 {
     Delay1ms->stop();
     if (!catalogueError.isEmpty()) {
-        ShowError(this, QStringLiteral("读取失败"), catalogueError);
+        ShowError(this, tr("读取失败"), catalogueError);
         catalogueError.clear();
     }
     // The windows are drawn for "微软雅黑"; main() lets an installed CJK face stand in,
     // which needs at least one such face.
     if (QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty())
-        ShowInformation(this, QStringLiteral("您的系统缺少微软雅黑字体"),
-                        QStringLiteral("检测到您的系统没有中文字体，为了您能够正常使用本软件，"
-                                       "请您尽快安装中文字体（例如 fonts-wqy-microhei）！"));
+        ShowInformation(this, tr("您的系统缺少微软雅黑字体"),
+                        tr("检测到您的系统没有中文字体，为了您能够正常使用本软件，"
+                           "请您尽快安装中文字体（例如 fonts-wqy-microhei）！"));
     if (!pendingProject.isEmpty())
         OpenDesignWindow(pendingProject);
 }
@@ -551,7 +561,7 @@ void TFirstForm::ShowProjectInfo(int index)
         info.type = rand.attribute(QStringLiteral("Type"));
         info.mode = rand.attribute(QStringLiteral("Mode"));
     } catch (const SuiteError &) {
-        info.type = QStringLiteral("（工程文件无法读取）");
+        info.type = tr("（工程文件无法读取）");
     }
     InfoPanel->ShowProjectView(info);
 }
@@ -571,7 +581,7 @@ void TFirstForm::InfoQQGroupClick()
 {
     CopyText->setText(MakerInfo::QQGroupNumber);
     QApplication::clipboard()->setText(CopyText->text());
-    ShowInformation(this, QStringLiteral("已复制"), QStringLiteral("QQ群号已经自动复制到剪贴板！"));
+    ShowInformation(this, tr("已复制"), tr("QQ群号已经自动复制到剪贴板！"));
 }
 
 bool TFirstForm::eventFilter(QObject *watched, QEvent *event)
@@ -701,7 +711,7 @@ void TFirstForm::Menu_EditClick()
     try {
         header = ReadProjectHeader(LoadEncodedDocument(ProjectFilePath(name)));
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("读取失败"), error.message());
+        ShowError(this, tr("读取失败"), error.message());
         return;
     }
     if (header.editWithPwd && !AskEditPassword(this, header.editPwd))
@@ -714,7 +724,7 @@ void TFirstForm::Menu_RenameClick()
     if (selected < 0)
         return;
     if (catalogue.At(selected).readOnly) {
-        ShowInformation(this, kReadOnlyCaption, QStringLiteral("您不能修改只读工程的名称！"));
+        ShowInformation(this, tr("只读工程"), tr("您不能修改只读工程的名称！"));
         return;
     }
     const QLabel *icon = icons.Icon(selected);
@@ -741,11 +751,11 @@ void TFirstForm::CommitRename()
     try {
         problems = catalogue.Rename(renameIndex, ProjRenameEdit->text());
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("重命名失败"), error.message());
+        ShowError(this, tr("重命名失败"), error.message());
         return;
     }
     for (const QString &problem : std::as_const(problems))
-        ShowError(this, QStringLiteral("参数有误"), problem);
+        ShowError(this, tr("参数有误"), problem);
     if (!problems.isEmpty())
         return;
     renaming = false;
@@ -759,10 +769,10 @@ void TFirstForm::Menu_DeleteClick()
     if (selected < 0)
         return;
     if (catalogue.At(selected).readOnly) {
-        ShowInformation(this, kReadOnlyCaption, QStringLiteral("该工程为只读，您不能删除该工程！"));
+        ShowInformation(this, tr("只读工程"), tr("该工程为只读，您不能删除该工程！"));
         return;
     }
-    if (AskYesNoCancel(this, QStringLiteral("提示"), QStringLiteral("您确定要删除掉当前工程？工程删除后将无法恢复。"))
+    if (AskYesNoCancel(this, tr("提示"), tr("您确定要删除掉当前工程？工程删除后将无法恢复。"))
         != QMessageBox::Yes)
         return;
     const int index = selected;
@@ -770,7 +780,7 @@ void TFirstForm::Menu_DeleteClick()
     try {
         note = catalogue.Delete(index);
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("删除失败"), error.message());
+        ShowError(this, tr("删除失败"), error.message());
         return;
     }
     if (renaming && renameIndex == index) {
@@ -784,7 +794,7 @@ void TFirstForm::Menu_DeleteClick()
     RelayoutShown();
     InfoPanel->ShowGeneralView(catalogue.Count());
     if (!note.isEmpty())
-        ShowWarning(this, QStringLiteral("提示"), note);
+        ShowWarning(this, tr("提示"), note);
 }
 
 void TFirstForm::Menu_PropertyClick()
@@ -797,7 +807,7 @@ void TFirstForm::Menu_PropertyClick()
     try {
         document = LoadEncodedDocument(ProjectFilePath(entry.name));
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("读取失败"), error.message());
+        ShowError(this, tr("读取失败"), error.message());
         return;
     }
     const ProjectHeader header = ReadProjectHeader(document);
@@ -817,7 +827,7 @@ void TFirstForm::Menu_SetIconClick()
     if (selected < 0)
         return;
     if (catalogue.At(selected).readOnly) {
-        ShowInformation(this, kReadOnlyCaption, QStringLiteral("您不能修改只读工程的图标！"));
+        ShowInformation(this, tr("只读工程"), tr("您不能修改只读工程的图标！"));
         return;
     }
     if (!iconsForm)
@@ -829,7 +839,7 @@ void TFirstForm::GetSelIcons()
 {
     const int chosen = iconsForm->ChosenIndex();
     if (chosen < 0) {
-        ShowError(iconsForm, QStringLiteral("未选择图标"), QStringLiteral("请选择您要使用的图标！"));
+        ShowError(iconsForm, tr("未选择图标"), tr("请选择您要使用的图标！"));
         return;
     }
     catalogue.SetIcon(selected, chosen);
@@ -878,7 +888,7 @@ void TFirstForm::CommandClicked(const QString &command)
         aboutForm->show();
         aboutForm->raise();
     } else if (command == QLatin1String("GoHelp")) {
-        OpenUrl(QUrl::fromLocalFile(InstalledDataPath(QStringLiteral("Zelmora 帮助文档.html"))));
+        OpenUrl(QUrl::fromLocalFile(HelpFilePath()));
     } else if (command == QLatin1String("GoAsk")) {
         OpenUrl(QUrl(QStringLiteral("mailto:") + MakerInfo::FeedbackMail));
     }
@@ -898,7 +908,7 @@ void TFirstForm::closeEvent(QCloseEvent *event)
         if (catalogueReadable)
             catalogue.SaveOnClose();
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("保存失败"), error.message());
+        ShowError(this, tr("保存失败"), error.message());
     }
     event->accept();
 }

@@ -24,6 +24,10 @@ class TConfigForm;
 class TDesignForm;
 class TIconsForm;
 
+// The user guide in the language the windows speak; the Chinese guide where the
+// English one is not installed.
+QString HelpFilePath();
+
 // "Zelmora 向导界面": the designer's main window. Every project of the catalogue is an
 // icon with its name on a wallpaper; from here projects are opened, designed, renamed,
 // deleted, re-iconed, reordered and described, and the other programs are started. The

@@ -1,0 +1,245 @@
+// The menu, the design window and their dialogs in English: what the user reads is
+// English, what they store stays the Chinese the other programs read.
+#include "aboutform.h"
+#include "animateform.h"
+#include "apppaths.h"
+#include "commandbar.h"
+#include "encodedxml.h"
+#include "englishapplication.h"
+#include "extrabuttonform.h"
+#include "extrascreenform.h"
+#include "iconsform.h"
+#include "makerinfo.h"
+#include "menufixture.h"
+#include "messagerecorder.h"
+#include "projectpwdform.h"
+#include "propertyform.h"
+#include "tbgmusicform.h"
+#include "tbgsetform.h"
+#include "tdesignform.h"
+#include "tdveditorform.h"
+#include "tfirstform.h"
+#include "tmusicsetform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTableWidget>
+#include <QUrl>
+#include <QtTest>
+
+namespace {
+
+bool HasChinese(const QString &text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= 0x3400 && u <= 0x9FFF) || (u >= 0x3000 && u <= 0x303F) || (u >= 0xFF00 && u <= 0xFFEF))
+            return true;
+    }
+    return false;
+}
+
+// Every text a user reads in `window` (title, captions, tooltips, list items, table
+// headers, menus) that still holds Chinese, named by where it is. Widgets in
+// `userTexts` show what the user wrote (a design's captions) and are left out.
+QStringList ChineseTexts(QWidget *window, const QList<QWidget *> &userTexts = {})
+{
+    QStringList found;
+    auto check = [&found](const QString &where, QString text) {
+        // The maker's Weibo account is a name, not a caption.
+        if (HasChinese(text.remove(MakerInfo::BlogName)))
+            found << where + QStringLiteral(": ") + text;
+    };
+    check(QStringLiteral("title"), window->windowTitle());
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window)
+            || std::any_of(userTexts.begin(), userTexts.end(),
+                           [widget](QWidget *user) { return user == widget || user->isAncestorOf(widget); }))
+            continue;
+        const QString where =
+            widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className()) : widget->objectName();
+        check(where + QStringLiteral(" tooltip"), widget->toolTip());
+        check(where + QStringLiteral(" accessible name"), widget->accessibleName());
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            check(where, label->text());
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            check(where, button->text());
+        else if (auto *group = qobject_cast<QGroupBox *>(widget))
+            check(where, group->title());
+        else if (auto *edit = qobject_cast<QLineEdit *>(widget))
+            check(where + QStringLiteral(" placeholder"), edit->placeholderText());
+        else if (auto *list = qobject_cast<QComboBox *>(widget))
+            for (int i = 0; i < list->count(); ++i)
+                check(where, list->itemText(i));
+        else if (auto *tabs = qobject_cast<QTabWidget *>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                check(where, tabs->tabText(i));
+        else if (auto *table = qobject_cast<QTableWidget *>(widget))
+            for (int column = 0; column < table->columnCount(); ++column) {
+                check(where, table->horizontalHeaderItem(column)->text());
+                for (int row = 0; row < table->rowCount(); ++row)
+                    check(where, table->item(row, column) ? table->item(row, column)->text() : QString());
+            }
+    }
+    for (QAction *action : window->findChildren<QAction *>())
+        check(action->objectName() + QStringLiteral(" action"), action->text());
+    return found;
+}
+
+#define VERIFY_ENGLISH(window, ...)                                                                                 \
+    do {                                                                                                           \
+        const QStringList chinese = ChineseTexts(window, ##__VA_ARGS__);                                            \
+        QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join(QLatin1Char('\n'))));                                  \
+    } while (false)
+
+// Shows `window`, then every page of every tab widget in it in turn, and checks them.
+void VerifyEveryPageEnglish(QWidget *window)
+{
+    window->show();
+    VERIFY_ENGLISH(window);
+    for (QTabWidget *tabs : window->findChildren<QTabWidget *>()) {
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            VERIFY_ENGLISH(window);
+        }
+    }
+}
+
+const QString kProject = QStringLiteral("Roll call");
+
+} // namespace
+
+class TestEnglishDesigner : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { fixture.Build({kProject, QStringLiteral("Seats")}); }
+
+    void menuSpeaksEnglish()
+    {
+        TFirstForm menu;
+        menu.show();
+        QCOMPARE(menu.findChild<CommandBar *>()->Caption(QStringLiteral("GoHelp"))->text(), QStringLiteral("Help"));
+        QCOMPARE(menu.findChild<QAction *>(QStringLiteral("Menu_Rename"))->text(), QStringLiteral("&Rename"));
+        VERIFY_ENGLISH(&menu);
+    }
+
+    // The English guide where it is installed, the Chinese one where it is not.
+    void helpOpensTheGuideInEnglish()
+    {
+        TFirstForm menu;
+        QUrl opened;
+        menu.OpenUrl = [&opened](const QUrl &url) {
+            opened = url;
+            return true;
+        };
+        QLabel *help = menu.findChild<CommandBar *>()->Caption(QStringLiteral("GoHelp"));
+        QTest::mouseClick(help, Qt::LeftButton);
+        QCOMPARE(opened.fileName(), QStringLiteral("Zelmora 帮助文档.html"));
+
+        QFile english(AppDir() + QStringLiteral("Zelmora Help.html"));
+        QVERIFY(english.open(QIODevice::WriteOnly));
+        english.close();
+        QTest::mouseClick(help, Qt::LeftButton);
+        QCOMPARE(opened.toLocalFile(), english.fileName());
+    }
+
+    // The value editor shows English words and hands the stored Chinese ones on.
+    void designWindowSpeaksEnglishAndStoresChinese()
+    {
+        TDesignForm form(kProject);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.SelectObject({DesignPart::Window, -1});
+        TDVEditorForm *editor = form.ValueEditor();
+        VERIFY_ENGLISH(&form, {form.Canvas()});
+        VERIFY_ENGLISH(editor);
+        QCOMPARE(editor->Heading(), QStringLiteral("窗体"));
+
+        auto *align = qobject_cast<QComboBox *>(editor->ValueEditor(QStringLiteral("对齐方式")));
+        const int custom = align->findData(QStringLiteral("自定义"));
+        QCOMPARE(align->itemText(custom), QStringLiteral("Custom"));
+        align->setCurrentIndex(custom);
+        emit align->activated(custom);
+        QCOMPARE(form.Form().window.align, QStringLiteral("自定义"));
+        QCOMPARE(editor->Value(QStringLiteral("对齐方式")), QStringLiteral("自定义"));
+        QCOMPARE(form.UndoStack()->undoText(), QStringLiteral("Change Alignment"));
+
+        // Deleting both boxes is refused, in English.
+        MessageRecorder messages;
+        form.findChild<QAction *>(QStringLiteral("RBDelete"))->trigger();
+        form.findChild<QAction *>(QStringLiteral("RRDelete"))->trigger();
+        QCOMPARE(messages.captions, QStringList{QStringLiteral("Not Possible")});
+        form.UndoStack()->setClean();
+    }
+
+    void dialogsSpeakEnglish()
+    {
+        TAboutForm about;
+        VerifyEveryPageEnglish(&about);
+        TIconsForm icons;
+        VerifyEveryPageEnglish(&icons);
+        designer::TPwdForm password;
+        VerifyEveryPageEnglish(&password);
+        TBgSetForm background;
+        VerifyEveryPageEnglish(&background);
+        TBgMusicForm music;
+        VerifyEveryPageEnglish(&music);
+        music.GoMusicModeClick();
+        VerifyEveryPageEnglish(music.MusicSetForm());
+        QCOMPARE(music.MusicSetForm()->List(), QStringList());
+        TPropertyForm properties;
+        properties.FillProperties({kProject}, LoadEncodedDocument(ProjectFilePath(kProject)));
+        VerifyEveryPageEnglish(&properties);
+    }
+
+    // The animation settings show the units in English and store them in Chinese.
+    void animationSettingsStoreChineseUnits()
+    {
+        TDVEditorForm editor;
+        TAnimateForm form(&editor);
+        QVERIFY(form.LoadProject(kProject));
+        VerifyEveryPageEnglish(&form);
+        form.RandUseExtraScreen->setChecked(true);
+        form.RandExtraScreenSet->click();
+        VerifyEveryPageEnglish(form.ExtraScreenForm);
+        form.ExtraScreenForm->close();
+        form.StopByButton->setChecked(true);
+        form.StopUseExtraButton->setChecked(true);
+        form.StopExtraButtonSet->click();
+        // The previews show the stop button's caption as the project stores it.
+        VERIFY_ENGLISH(form.ExtraButtonForm,
+                       QList<QWidget *>{form.ExtraButtonForm->TextButtonSet, form.ExtraButtonForm->SpeedButtonSet});
+        form.ExtraButtonForm->close();
+        form.RandUseRandBox->setChecked(true);
+        form.StopByTimes->setChecked(true);
+        auto *unit = form.findChild<QComboBox *>(QStringLiteral("IntervalUnit"));
+        unit->setCurrentIndex(unit->findData(QStringLiteral("秒")));
+        QCOMPARE(unit->currentText(), QStringLiteral("s"));
+        form.findChild<QLineEdit *>(QStringLiteral("IntervalValue"))->setText(QStringLiteral("2"));
+        QVERIFY(form.BSaveClick());
+
+        TAnimateForm reopened(&editor);
+        QVERIFY(reopened.LoadProject(kProject));
+        QCOMPARE(reopened.findChild<QComboBox *>(QStringLiteral("IntervalUnit"))->currentData().toString(),
+                 QStringLiteral("秒"));
+    }
+
+private:
+    MenuFixture fixture;
+};
+
+int main(int argc, char **argv)
+{
+    return RunInEnglish<TestEnglishDesigner>(argc, argv);
+}
+
+#include "test_english_designer.moc"
