@@ -118,10 +118,13 @@ struct BalanceHistory
 // Own weight × 1/(1+c)^strength: the chance of an entry drawn c times in the period.
 double BalancedWeight(double ownWeight, qint64 count, int strength);
 
-// BalancedWeight for every entry; entries among the latest `skip`
-// results get weight 0.
-QList<WeightedEntry> BalancedWeights(const QList<WeightedEntry> &entries, const BalanceHistory &history,
-                                     int strength, int skip);
+// Where each entry stands in the list, by its text.
+QHash<QString, qsizetype> PositionsOf(const QList<WeightedEntry> &entries);
+
+// BalancedWeight for every entry (by position, `positions` from PositionsOf); entries
+// among the latest `skip` results get weight 0.
+std::vector<double> BalancedWeights(const QList<WeightedEntry> &entries, const QHash<QString, qsizetype> &positions,
+                                    const BalanceHistory &history, int strength, int skip);
 
 // The history as fair draws need it; implemented over the history database (and in
 // memory for the simulation).
@@ -174,9 +177,10 @@ public:
     const QList<WeightedEntry> &Entries() const { return m_picker.Entries(); }
 
 private:
-    QList<WeightedEntry> WeightsNow(FairnessLedger &ledger, const QDate &today) const;
+    std::vector<double> WeightsNow(FairnessLedger &ledger, const QDate &today) const;
 
     FairSettings m_settings;
     WeightedPicker m_picker;
     int m_ranCount;
+    QHash<QString, qsizetype> m_positions; // balanced draws only
 };

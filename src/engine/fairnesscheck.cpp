@@ -52,12 +52,10 @@ FairnessTable MeasureFairness(const QList<WeightedEntry> &entries, const QList<Q
 {
     FairnessTable table;
     table.draws = batches.size();
-    QHash<QString, qsizetype> indexOf;
+    const QHash<QString, qsizetype> indexOf = PositionsOf(entries);
     double totalWeight = 0;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        indexOf.insert(entries.at(i).text, i);
-        totalWeight += entries.at(i).weight;
-    }
+    for (const WeightedEntry &entry : entries)
+        totalWeight += entry.weight;
     std::vector<qint64> counts(entries.size(), 0);
     std::vector<qint64> lastTurn(entries.size(), -1); // the draw of the last turn
     std::vector<qint64> longest(entries.size(), 0);
@@ -132,12 +130,10 @@ QList<QStringList> SimulateBalanced(const FairSettings &settings, const QList<We
                                     int draws, const BalanceHistory &history, RandomSource &random)
 {
     constexpr qsizetype kNotListed = -1;
-    QHash<QString, qsizetype> indexOf;
+    const QHash<QString, qsizetype> indexOf = PositionsOf(entries);
     std::vector<qint64> counts(entries.size(), 0);
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        indexOf.insert(entries.at(i).text, i);
+    for (qsizetype i = 0; i < entries.size(); ++i)
         counts[i] = history.counts.value(entries.at(i).text);
-    }
     // The latest `skip` results, newest first, and how often each entry is among them.
     std::deque<qsizetype> latest;
     std::vector<int> skipped(entries.size(), 0);
