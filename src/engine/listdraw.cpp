@@ -4,6 +4,7 @@
 #include "suiteerror.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace {
@@ -14,9 +15,9 @@ constexpr qint64 kMaxExpandedEntries = 20'000'000;
 // Stored lists are escaped list text (the wizard escapes what the user typed): the
 // entries come out as typed. With the comma as separator the escaped commas are the
 // separators too; no other escape stands for a separator character.
-QStringList SplitEntries(const QString &text, const QString &separator)
+QString UnescapedEntriesText(const QString &text)
 {
-    return SplitText(text.contains(QLatin1Char('/')) ? UnescapeListText(text) : text, separator);
+    return text.contains(QLatin1Char('/')) ? UnescapeListText(text) : text;
 }
 
 } // namespace
@@ -33,10 +34,10 @@ QString RequireSpliter(const QString &spliterName)
     return separator;
 }
 
-QStringList ExpandWeights(const QString &listText, bool weighted, const QString &separator)
+ListEntries ExpandWeights(const QString &listText, bool weighted, const QString &separator)
 {
     if (!weighted)
-        return SplitEntries(listText, separator);
+        return ListEntries::Split(UnescapedEntriesText(listText), separator);
 
     const QStringList parts = listText.split(QLatin1Char('&'));
     const QString kind = parts.first();
@@ -46,7 +47,8 @@ QStringList ExpandWeights(const QString &listText, bool weighted, const QString 
 
     struct Row
     {
-        QStringList items;
+        QString itemsText;
+        qsizetype items;
         qint64 weight;
     };
     std::vector<Row> rows;
@@ -63,7 +65,9 @@ QStringList ExpandWeights(const QString &listText, bool weighted, const QString 
                                  .arg(percentage ? QStringLiteral("百分比") : QStringLiteral("权重"),
                                       part.mid(colon + 1),
                                       percentage ? QStringLiteral("大于 0 的") : QStringLiteral("不小于 0 的")));
-        rows.push_back({SplitEntries(part.left(colon), separator), weight});
+        QString itemsText = UnescapedEntriesText(part.left(colon));
+        const qsizetype items = ListEntries::Builder::CountParts(itemsText, separator);
+        rows.push_back({std::move(itemsText), items, weight});
     }
 
     qint64 divisor = 1;
@@ -80,26 +84,28 @@ QStringList ExpandWeights(const QString &listText, bool weighted, const QString 
     }
 
     qint64 total = 0;
+    qsizetype textLength = 0;
+    qsizetype partCount = 0;
     for (const Row &row : rows) {
         // Compared before multiplying: a weight near 2^63 times a few names overflows.
         const qint64 copies = row.weight / divisor;
-        if (!row.items.isEmpty() && copies > (kMaxExpandedEntries - total) / row.items.size())
+        if (copies > (kMaxExpandedEntries - total) / row.items)
             throw SuiteError(QStringLiteral("名单的权重太大，展开后超过 %1 项，请减小权重。").arg(kMaxExpandedEntries));
-        total += row.items.size() * copies;
+        total += row.items * copies;
+        textLength += row.itemsText.size() + 1;
+        partCount += row.items;
     }
-    QStringList entries;
-    entries.reserve(total);
+    // Copies of an entry share its text: a weight costs offsets, not strings.
+    ListEntries::Builder entries(textLength, partCount);
     for (const Row &row : rows)
-        for (const QString &item : row.items)
-            for (qint64 copy = 0; copy < row.weight / divisor; ++copy)
-                entries.append(item);
-    return entries;
+        entries.AppendParts(row.itemsText, separator, row.weight / divisor);
+    return entries.Finish();
 }
 
 namespace {
 
 // FNV-1a over the UTF-16 units, folded: lists are typed by users, not crafted.
-size_t TextHash(const QString &text)
+size_t TextHash(QStringView text)
 {
     quint64 hash = 0xcbf29ce484222325ull;
     for (QChar c : text)
@@ -109,43 +115,63 @@ size_t TextHash(const QString &text)
 
 } // namespace
 
-DrawList::DrawList(const QStringList &entries)
+DrawList::DrawList(const ListEntries &entries)
 {
     auto shape = std::make_shared<Shape>();
     shape->entries = entries;
+    const int count = int(entries.size());
     // Texts seen so far: an open-addressing table (at most half full) of the position of
-    // each text's last copy, so no text is copied or hashed twice.
+    // each text's last copy, so no text is hashed twice.
     size_t capacity = 16;
-    while (capacity < size_t(entries.size()) * 2)
+    while (capacity < size_t(count) * 2)
         capacity *= 2;
     const size_t mask = capacity - 1;
     std::vector<int> lastPositionOf(capacity, -1);
-    std::vector<int> nextSame(entries.size(), -1);
-    m_alive.reserve(entries.size());
+    // Made at the first copy met: until then every text is a ring of its own.
+    std::vector<int> nextSame;
+    m_alive.reserve(size_t(count));
     int distinct = 0;
-    for (int position = 0; position < entries.size(); ++position) {
-        const QString &text = entries.at(position);
-        if (text.isEmpty())
-            continue;
-        m_alive.push_back(position);
-        size_t slot = TextHash(text) & mask;
-        while (lastPositionOf[slot] != -1 && entries.at(lastPositionOf[slot]) != text)
-            slot = (slot + 1) & mask;
-        int &last = lastPositionOf[slot];
-        if (last == -1) {
-            nextSame[position] = position;
-            ++distinct;
-        } else { // insert into the ring after the last copy seen
-            nextSame[position] = nextSame[last];
-            nextSame[last] = position;
-            shape->hasCopies = true;
+    // The slots of a block of entries come first, so the table's memory is asked for
+    // ahead of its use: a long list's table is larger than the cache, and waiting for
+    // each slot in turn was most of the time here.
+    constexpr int kBlock = 256;
+    std::array<quint32, kBlock> blockSlots;
+    for (int blockStart = 0; blockStart < count; blockStart += kBlock) {
+        const int blockEnd = std::min(count, blockStart + kBlock);
+        for (int position = blockStart; position < blockEnd; ++position) {
+            const quint32 slot = quint32(TextHash(entries.View(position)) & mask);
+            blockSlots[size_t(position - blockStart)] = slot;
+#if defined(__GNUC__)
+            __builtin_prefetch(&lastPositionOf[slot]);
+#endif
         }
-        last = position;
+        for (int position = blockStart; position < blockEnd; ++position) {
+            const QStringView text = entries.View(position);
+            if (text.isEmpty())
+                continue;
+            m_alive.push_back(position);
+            size_t slot = blockSlots[size_t(position - blockStart)];
+            while (lastPositionOf[slot] != -1 && entries.View(lastPositionOf[slot]) != text)
+                slot = (slot + 1) & mask;
+            int &last = lastPositionOf[slot];
+            if (last == -1) {
+                ++distinct;
+            } else { // insert into the ring after the last copy seen
+                if (nextSame.empty()) {
+                    nextSame.resize(size_t(count));
+                    std::iota(nextSame.begin(), nextSame.end(), 0);
+                }
+                nextSame[size_t(position)] = nextSame[size_t(last)];
+                nextSame[size_t(last)] = position;
+                shape->hasCopies = true;
+            }
+            last = position;
+        }
     }
     m_distinctRemaining = distinct;
     if (shape->hasCopies) {
         shape->nextSame = std::move(nextSame);
-        m_aliveIndex.assign(entries.size(), -1);
+        m_aliveIndex.assign(size_t(count), -1);
         for (int index = 0; index < int(m_alive.size()); ++index)
             m_aliveIndex[m_alive[index]] = index;
     }
@@ -157,26 +183,7 @@ QStringList DrawList::Draw(RandomSource &random, bool remove, int count)
     std::vector<int> positions(size_t(std::max(count, 0)));
     for (int &position : positions)
         position = DrawPosition(random, remove);
-    // The texts are fetched once every position is known, the memory of those a few
-    // draws ahead asked for early: a long list's texts lie all over the heap, and
-    // waiting for each in turn is most of a shuffle's time.
-    const QStringList &entries = m_shape->entries;
-    constexpr size_t kAhead = 16;
-    QStringList drawn;
-    drawn.reserve(count);
-    for (size_t i = 0; i < positions.size(); ++i) {
-#if defined(__GNUC__)
-        if (i + 2 * kAhead < positions.size())
-            __builtin_prefetch(&entries.at(positions[i + 2 * kAhead]));
-        if (i + kAhead < positions.size())
-            // The reference count the copy below raises sits just before the text.
-            __builtin_prefetch(reinterpret_cast<const char *>(entries.at(positions[i + kAhead]).constData())
-                                   - sizeof(QArrayData),
-                               1);
-#endif
-        drawn.append(entries.at(positions[i]));
-    }
-    return drawn;
+    return m_shape->entries.Slices(positions);
 }
 
 int DrawList::DrawPosition(RandomSource &random, bool remove)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "listentries.h"
 #include "randomsource.h"
 
 #include <QString>
@@ -15,7 +16,7 @@
 // up to 100 first, so 50, 30, 20 give 5, 3 and 2 copies). Throws SuiteError for a
 // malformed row, a weight that is not a whole number, a zero or negative percentage, a
 // negative weight, or an expansion too large to draw from.
-QStringList ExpandWeights(const QString &listText, bool weighted, const QString &separator);
+ListEntries ExpandWeights(const QString &listText, bool weighted, const QString &separator);
 
 // The separator character of a separator name. Throws SuiteError for a missing, empty or
 // unknown name.
@@ -29,7 +30,7 @@ class DrawList
 {
 public:
     DrawList() = default;
-    explicit DrawList(const QStringList &entries);
+    explicit DrawList(const ListEntries &entries);
 
     // Distinct texts that can still be drawn.
     int DistinctRemaining() const { return m_distinctRemaining; }
@@ -47,7 +48,7 @@ private:
     // What never changes is shared between a list and its saved copies.
     struct Shape
     {
-        QStringList entries;
+        ListEntries entries;
         // Entry positions of the same text form a ring through nextSame; only kept when
         // some text occurs more than once.
         bool hasCopies = false;

@@ -51,7 +51,7 @@ ListContents ReadListContents(int pmode, const QueryParams &params)
     const ListQuery query = ReadListQuery(pmode, params);
     ListContents contents;
     // Picture paths are joined by "|" and are not escaped list text: they stay as stored.
-    contents.entries = pmode == 5 ? SplitText(query.listText, QStringLiteral("|"))
+    contents.entries = pmode == 5 ? ListEntries::Split(query.listText, u"|")
                                   : ExpandWeights(query.listText, query.weighted, RequireSpliter(query.spliterName));
     contents.ranCount = ParseCount(query.ranCount, QStringLiteral("抽取数量"), 1, kMaxRanCount);
     return contents;
@@ -82,13 +82,13 @@ void ListGenerator::UseFairness(const FairSettings &settings)
 {
     m_fair.reset();
     if (settings.mode != FairMode::Plain && TypeDrawsFairly(m_pmode))
-        m_fair.emplace(settings, DistinctEntries(m_entries), m_ranCount);
+        m_fair.emplace(settings, DistinctEntries(m_entries.ToStringList()), m_ranCount);
 }
 
 QString ListGenerator::ReplaceAbsent(const GenerationContext &context, const QString &absent, const QSet<QString> &keep,
                                      QString *notice)
 {
-    const FairChooser plain(FairSettings{}, DistinctEntries(m_entries), m_ranCount);
+    const FairChooser plain(FairSettings{}, DistinctEntries(m_entries.ToStringList()), m_ranCount);
     const FairChooser &chooser = m_fair ? *m_fair : plain;
     const FairChooser::Choice choice =
         chooser.Replace(context.fairness, context.draws, QDate::currentDate(), absent, keep);

@@ -10,7 +10,7 @@
 // size. Throws SuiteError as the preparation does.
 struct ListContents
 {
-    QStringList entries;
+    ListEntries entries;
     int ranCount = 0;
 };
 ListContents ReadListContents(int pmode, const QueryParams &params);
@@ -37,7 +37,7 @@ private:
     bool m_autoDel = false;
     DrawList m_workList;
     DrawList m_savedList;
-    QStringList m_entries;
+    ListEntries m_entries;
     // Set when the project shares out turns fairly; its final batches come from here.
     std::optional<FairChooser> m_fair;
 };

@@ -183,7 +183,7 @@ void TemplateGenerator::PrepareCustom(const QueryParams &p)
             item.name = name;
             item.what = what;
             item.kind = ItemKind::Picture;
-            item.entries = SplitText(f.at(0), QStringLiteral("|"));
+            item.entries = ListEntries::Split(f.at(0), u"|");
             item.removeDrawn = IsYes(f.at(1));
             item.perResult = ParseCount(f.at(2), what + QStringLiteral("的抽取数量"), 1, kMaxRanCount);
             item.workList = DrawList(item.entries);

@@ -45,7 +45,7 @@ private:
         std::optional<NumberRange> range;
         NumberPicture numberFormat{QString()};
         // list and picture
-        QStringList entries;
+        ListEntries entries;
         bool removeDrawn = false;
         DrawList workList;
         DrawList savedList;

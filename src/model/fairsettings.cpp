@@ -2,6 +2,8 @@
 
 #include "domutil.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kFair = QStringLiteral("Fair");
@@ -16,6 +18,17 @@ QDomElement QueryElement(const QDomDocument &document)
     return FindChildElement(FindChildElement(FindChildElement(document.documentElement(), QStringLiteral("RandQuery")),
                                              QStringLiteral("Rand")),
                             QStringLiteral("Query"));
+}
+
+// The stored words are also the source texts of their captions.
+QString Word(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+QString Translated(const char *text)
+{
+    return QCoreApplication::translate("FairSettings", text);
 }
 
 QDomElement WritableQueryElement(QDomDocument &document)
@@ -59,17 +72,20 @@ void WriteFairAttributes(QDomElement &element, const FairSettings &settings)
 
 QStringList FairModeTexts()
 {
-    return {QStringLiteral("普通"), QStringLiteral("轮换"), QStringLiteral("均衡")};
+    return {Word(QT_TRANSLATE_NOOP("FairSettings", "普通")), Word(QT_TRANSLATE_NOOP("FairSettings", "轮换")),
+            Word(QT_TRANSLATE_NOOP("FairSettings", "均衡"))};
 }
 
 QStringList FairPeriodTexts()
 {
-    return {QStringLiteral("本周"), QStringLiteral("本月"), QStringLiteral("本学期"), QStringLiteral("全部")};
+    return {Word(QT_TRANSLATE_NOOP("FairSettings", "本周")), Word(QT_TRANSLATE_NOOP("FairSettings", "本月")),
+            Word(QT_TRANSLATE_NOOP("FairSettings", "本学期")), Word(QT_TRANSLATE_NOOP("FairSettings", "全部"))};
 }
 
 QStringList FairStrengthTexts()
 {
-    return {QStringLiteral("弱"), QStringLiteral("中"), QStringLiteral("强")};
+    return {Word(QT_TRANSLATE_NOOP("FairSettings", "弱")), Word(QT_TRANSLATE_NOOP("FairSettings", "中")),
+            Word(QT_TRANSLATE_NOOP("FairSettings", "强"))};
 }
 
 QString FairModeText(FairMode mode)
@@ -85,6 +101,11 @@ QString FairPeriodText(FairPeriod period)
 QString FairStrengthText(int strength)
 {
     return strength <= 1 ? FairStrengthTexts().at(0) : strength >= 4 ? FairStrengthTexts().at(2) : FairStrengthTexts().at(1);
+}
+
+QString FairWordCaption(const QString &word)
+{
+    return Translated(word.toUtf8().constData());
 }
 
 int FairStrengthPower(const QString &text)
@@ -163,10 +184,14 @@ int MaxFairSkip(int distinct, int ranCount)
 
 QString FairFormulaText(const FairSettings &settings)
 {
-    const QString period = settings.period == FairPeriod::All ? QStringLiteral("全部历史中")
-                                                              : QStringLiteral("%1内").arg(FairPeriodText(settings.period));
-    QString text = QStringLiteral("抽中机会 = 自身权重 × 1 /（1 + %1被抽中的次数）的 %2 次方").arg(period).arg(settings.strength);
+    const QString period = settings.period == FairPeriod::All
+                               ? Translated(QT_TRANSLATE_NOOP("FairSettings", "全部历史中"))
+                               : Translated(QT_TRANSLATE_NOOP("FairSettings", "%1内"))
+                                     .arg(FairWordCaption(FairPeriodText(settings.period)));
+    QString text = Translated(QT_TRANSLATE_NOOP("FairSettings", "抽中机会 = 自身权重 × 1 /（1 + %1被抽中的次数）的 %2 次方"))
+                       .arg(period)
+                       .arg(settings.strength);
     if (settings.skip > 0)
-        text += QStringLiteral("；最近抽中的 %1 人不参加本次抽取").arg(settings.skip);
+        text += Translated(QT_TRANSLATE_NOOP("FairSettings", "；最近抽中的 %1 人不参加本次抽取")).arg(settings.skip);
     return text;
 }

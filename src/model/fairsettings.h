@@ -30,6 +30,8 @@ QString FairStrengthText(int strength);
 QStringList FairModeTexts();
 QStringList FairPeriodTexts();
 QStringList FairStrengthTexts();
+// A stored word as the windows show it, in the interface language.
+QString FairWordCaption(const QString &word);
 // The power of a strength text: "弱" 1, "中" 2, "强" 4.
 int FairStrengthPower(const QString &text);
 
@@ -61,5 +63,5 @@ bool TypeHasFairItems(int pmode);
 // batch must still find enough entries that were not skipped.
 int MaxFairSkip(int distinct, int ranCount);
 
-// The balanced weight in words, for the list dialog.
+// The balanced weight in words, for the list dialog, in the interface language.
 QString FairFormulaText(const FairSettings &settings);

@@ -26,6 +26,9 @@ struct ProjectType
 // The table of the fifteen types, index = PMode.
 const QVector<ProjectType> &ProjectTypes();
 const ProjectType &ProjectTypeAt(int pmode); // pmode must be 0..14
+// The wizard's list text of a type in the interface language (the stored type text
+// stays Chinese).
+QString ProjectTypeCaption(int pmode);
 
 // The wizard's default QueryParams of a type (mode name + defaults).
 QueryParams DefaultQueryParams(int pmode);

@@ -164,7 +164,8 @@ private slots:
 
     void percentagesFiftyThirtyTwenty()
     {
-        const QStringList expanded = ExpandWeights(QStringLiteral("百分比&A:50&B C:30&D:20"), true, QStringLiteral(" "));
+        const QStringList expanded =
+            ExpandWeights(QStringLiteral("百分比&A:50&B C:30&D:20"), true, QStringLiteral(" ")).ToStringList();
         QCOMPARE(expanded.count("A"), 5);
         QCOMPARE(expanded.count("B"), 3);
         QCOMPARE(expanded.count("C"), 3);
@@ -177,6 +178,47 @@ private slots:
         QVERIFY(qAbs(counts["A"] - 5000) < 250);
         QVERIFY(qAbs(counts["B"] - 3000) < 250);
         QVERIFY(qAbs(counts["C"] - 2000) < 250);
+    }
+
+    // A list is one text with offsets: its entries must be what splitting and unescaping
+    // gave entry by entry, weights and empty entries included.
+    void listEntriesAsTyped()
+    {
+        QCOMPARE(ExpandWeights(QStringLiteral("a/comma/b,,c/add/d,𝄞é,"), false, ",").ToStringList(),
+                 QStringList({"a", "b", "", "c&d", "𝄞é", ""}));
+        QCOMPARE(ExpandWeights(QString(), false, " ").ToStringList(), QStringList({""}));
+        QCOMPARE(ExpandWeights(QStringLiteral("加权&张三 王/colon/五:2&:1&赵 :0&𠀀:1"), true, " ").ToStringList(),
+                 QStringList({"张三", "张三", "王:五", "王:五", "", "𠀀"}));
+        QCOMPARE(ListEntries::Split(QStringLiteral("/p/or/a.jpg|/p/b.jpg"), u"|").ToStringList(),
+                 QStringList({"/p/or/a.jpg", "/p/b.jpg"}));
+    }
+
+    // Entries handed out share the list's text, yet each stands on its own: changing one
+    // changes nothing else, and results outlive the list they were drawn from.
+    void drawnEntriesOutliveTheirList()
+    {
+        QString kept;
+        {
+            const ListEntries list = ListEntries::Split(QStringLiteral("甲乙|丙|𠀀丁"), u"|");
+            kept = list.At(2);
+            QString changed = list.At(0);
+            changed[0] = QLatin1Char('x');
+            changed.append(QStringLiteral("戊"));
+            QCOMPARE(changed, QStringLiteral("x乙戊"));
+            QCOMPARE(list.ToStringList(), QStringList({"甲乙", "丙", "𠀀丁"}));
+        }
+        QCOMPARE(kept, QStringLiteral("𠀀丁"));
+        QCOMPARE(kept.utf16()[kept.size()], u'\0');
+        kept.append(QLatin1Char('!'));
+        QCOMPARE(kept, QStringLiteral("𠀀丁!"));
+
+        QStringList results;
+        {
+            auto engine = PreparedEngine(3, Query(3, {{"Lists", "甲 乙 丙 丁"}, {"RanCount", "4"}}));
+            results = engine->Generate(true, false).results;
+        }
+        results.sort();
+        QCOMPARE(results, QStringList({"丁", "丙", "乙", "甲"}));
     }
 
     void weightedNameLeavesAtFirstDraw()

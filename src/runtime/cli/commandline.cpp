@@ -236,7 +236,7 @@ int SimulateDraws(const CommandLineOptions &options, std::FILE *out, std::FILE *
     }
     try {
         const ListContents contents = ReadListContents(project.pmode, project.query);
-        const QList<WeightedEntry> entries = DistinctEntries(contents.entries);
+        const QList<WeightedEntry> entries = DistinctEntries(contents.entries.ToStringList());
         RandomSources sources = options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem();
         const FairnessCheck check = CheckFairness(HistoryDatabasePath(), project.label, project.fair, entries,
                                                   contents.ranCount, options.simulateDraws, *sources.draws);

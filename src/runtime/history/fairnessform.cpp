@@ -80,7 +80,7 @@ void TFairnessForm::CheckClick()
     try {
         const ListContents contents = ReadListContents(pmode, query);
         GeneratorSource random;
-        check = CheckFairness(HistoryDatabasePath(), project, settings, DistinctEntries(contents.entries),
+        check = CheckFairness(HistoryDatabasePath(), project, settings, DistinctEntries(contents.entries.ToStringList()),
                               contents.ranCount, FairDrawsValue->value(), random);
     } catch (const SuiteError &error) {
         FairnessTableView->setRowCount(0);

@@ -68,9 +68,7 @@ void SessionFairness::AfterDraw(const Batch &batch, int drawNumber)
     results = batch.results;
     absentees.clear();
     marked.clear();
-    const QDateTime time = history ? history->LastDrawTime() : QDateTime();
-    for (int slot = 0; slot < results.size(); ++slot)
-        marked.append({time, slot, QString()});
+    drawTime = history ? history->LastDrawTime() : QDateTime();
     // Said once, not with every draw that meets the same trouble.
     if (!batch.fairNotice.isEmpty() && batch.fairNotice != lastNotice)
         emit Notice(batch.fairNotice);
@@ -84,12 +82,14 @@ bool SessionFairness::Mark(int slot, const QString &mark, QString *message)
     if (slot < 0 || slot >= results.size() || !MarkTexts().contains(mark) || session.InDraw())
         return false;
     const QString result = results.at(slot);
-    if (store && marked.at(slot).drawTime.isValid()
-        && !store->SetMark({session.Project().name, marked.at(slot).drawTime, marked.at(slot).slotInDraw, result, mark})) {
+    Slot marking = SlotOf(slot);
+    if (store && marking.drawTime.isValid()
+        && !store->SetMark({session.Project().name, marking.drawTime, marking.slotInDraw, result, mark})) {
         *message = store->Notice();
         return false;
     }
-    marked[slot].mark = mark;
+    marking.mark = mark;
+    marked[slot] = marking;
     if (mark != kMarkAbsent)
         return true;
     absentees.insert(result);

@@ -3,6 +3,7 @@
 #include "fairsettings.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
@@ -76,7 +77,11 @@ private:
         int slotInDraw = 0;
         QString mark;
     };
+    Slot SlotOf(int slot) const { return marked.value(slot, Slot{drawTime, slot, QString()}); }
     QStringList results;
-    QList<Slot> marked;
+    // Of the last draw in the history; each slot's until it is replaced.
+    QDateTime drawTime;
+    // The slots marked or replaced since the last draw (a draw may hold 100,000 results).
+    QHash<int, Slot> marked;
     QSet<QString> absentees;
 };

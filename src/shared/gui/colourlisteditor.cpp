@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -55,7 +56,7 @@ public:
     {
         setObjectName(QStringLiteral("ColorSet"));
         setFixedSize(TCColorEditForm::kCellWidth * TCColorEditForm::kMaxStops, kStripHeight);
-        setToolTip(QStringLiteral("单击选择颜色，双击修改颜色，右击新增或删除颜色"));
+        setToolTip(TCColorEditForm::tr("单击选择颜色，双击修改颜色，右击新增或删除颜色"));
     }
 
 protected:
@@ -144,10 +145,10 @@ private:
 TCColorEditForm::TCColorEditForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TCColorEditForm"));
-    setWindowTitle(QStringLiteral("渐变色设置"));
+    setWindowTitle(tr("渐变色设置"));
     setFixedSize(660, 352);
 
-    auto *title = new QLabel(QStringLiteral("颜色列表："), this);
+    auto *title = new QLabel(tr("颜色列表："), this);
     title->setGeometry(kStripLeft, 14, 150, 22);
 
     for (int i = 0; i < kMaxStops; ++i) {
@@ -165,23 +166,26 @@ TCColorEditForm::TCColorEditForm(QWidget *parent) : QDialog(parent)
     m_stopInfo->setGeometry(kStripLeft, 98, 175, 54);
     m_stopInfo->setWordWrap(true);
 
-    auto *hint = new QLabel(QStringLiteral("双击颜色块修改颜色；\n右击颜色块新增或删除颜色；\n拖动预览旁的箭头调整位置。"), this);
+    auto *hint = new QLabel(tr("双击颜色块修改颜色；\n右击颜色块新增或删除颜色；\n拖动预览旁的箭头调整位置。"), this);
     hint->setGeometry(kStripLeft, 154, 175, 58);
     hint->setStyleSheet(QStringLiteral("color: #1d3557;"));
 
-    auto *direction = new QGroupBox(QStringLiteral("渐变方向"), this);
+    auto *direction = new QGroupBox(tr("渐变方向"), this);
     direction->setGeometry(kStripLeft, 218, 160, 62);
-    m_dirHori = new QRadioButton(QStringLiteral("水平"), direction);
+    m_dirHori = new QRadioButton(tr("水平"), direction);
     m_dirHori->setObjectName(QStringLiteral("DirHori"));
     m_dirHori->setGeometry(12, 28, 64, 24);
-    m_dirVert = new QRadioButton(QStringLiteral("竖直"), direction);
+    m_dirVert = new QRadioButton(tr("竖直"), direction);
     m_dirVert->setObjectName(QStringLiteral("DirVert"));
-    m_dirVert->setGeometry(84, 28, 64, 24);
+    // A longer caption (another language) gets the room it needs.
+    m_dirHori->resize(std::max(64, m_dirHori->sizeHint().width()), 24);
+    m_dirVert->setGeometry(std::max(84, m_dirHori->geometry().right() + 8), 28,
+                           std::max(64, m_dirVert->sizeHint().width()), 24);
     m_dirVert->setChecked(true);
     connect(m_dirHori, &QRadioButton::clicked, this, &TCColorEditForm::DirectionClick);
     connect(m_dirVert, &QRadioButton::clicked, this, &TCColorEditForm::DirectionClick);
 
-    auto *previewTitle = new QLabel(QStringLiteral("效果预览："), this);
+    auto *previewTitle = new QLabel(tr("效果预览："), this);
     previewTitle->setGeometry(kPreviewLeft, 14, 150, 22);
     m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("ColorShow"));
@@ -196,22 +200,22 @@ TCColorEditForm::TCColorEditForm(QWidget *parent) : QDialog(parent)
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("CListsMenu"));
-    QAction *add = m_menu->addAction(QStringLiteral("新增颜色"));
+    QAction *add = m_menu->addAction(tr("新增颜色"));
     add->setObjectName(QStringLiteral("AddNewColor"));
-    QAction *del = m_menu->addAction(QStringLiteral("删除当前颜色"));
+    QAction *del = m_menu->addAction(tr("删除当前颜色"));
     del->setObjectName(QStringLiteral("DelNowColor"));
     connect(add, &QAction::triggered, this, &TCColorEditForm::AddNewColorClick);
     connect(del, &QAction::triggered, this, &TCColorEditForm::DelNowColorClick);
 
     m_colorDialog = new QColorDialog(this);
     m_colorDialog->setObjectName(QStringLiteral("SetColor"));
-    m_colorDialog->setWindowTitle(QStringLiteral("选择颜色"));
+    m_colorDialog->setWindowTitle(tr("选择颜色"));
 
-    m_save = new QPushButton(QStringLiteral("保存设置"), this);
+    m_save = new QPushButton(tr("保存设置"), this);
     m_save->setObjectName(QStringLiteral("SaveConfig"));
     m_save->setGeometry(438, 306, 96, 32);
     m_save->setDefault(true);
-    m_exit = new QPushButton(QStringLiteral("取消"), this);
+    m_exit = new QPushButton(tr("取消"), this);
     m_exit->setObjectName(QStringLiteral("Exit"));
     m_exit->setGeometry(542, 306, 96, 32);
     connect(m_save, &QPushButton::clicked, this, &TCColorEditForm::SaveConfigClick);
@@ -267,12 +271,12 @@ void TCColorEditForm::LoadFromText()
     try {
         gradient = ParseGradient(m_result);
         if (gradient.stops.size() < 2)
-            throw SuiteError(QStringLiteral("渐变色设置有误：至少需要两种颜色。"));
+            throw SuiteError(tr("渐变色设置有误：至少需要两种颜色。"));
     } catch (const SuiteError &error) {
         // Keep the editor usable: report a malformed text and start from the default
         // (an empty one simply means no gradient has been chosen yet).
         if (!m_result.isEmpty())
-            ShowError(this, QStringLiteral("参数有误"), error.message() + QStringLiteral("\n已改用默认渐变色。"));
+            ShowError(this, tr("参数有误"), error.message() + tr("\n已改用默认渐变色。"));
         gradient = ParseGradient(DefaultBackgroundGradient);
     }
     m_stops = gradient.stops;
@@ -308,7 +312,7 @@ void TCColorEditForm::ColorSetDblClick()
 void TCColorEditForm::AddNewColorClick()
 {
     if (m_stops.size() >= kMaxStops) {
-        ShowError(this, QStringLiteral("颜色总数超出限制"), QStringLiteral("最多只能设置五种颜色！"));
+        ShowError(this, tr("颜色总数超出限制"), tr("最多只能设置五种颜色！"));
         return;
     }
     m_stops.append(GradientStop{255, 255, 255, 100});
@@ -318,7 +322,7 @@ void TCColorEditForm::AddNewColorClick()
 void TCColorEditForm::DelNowColorClick()
 {
     if (m_stops.size() <= 2) {
-        ShowError(this, QStringLiteral("颜色总数至少为两种"), QStringLiteral("必须保留至少两种颜色！"));
+        ShowError(this, tr("颜色总数至少为两种"), tr("必须保留至少两种颜色！"));
         return;
     }
     m_stops.removeAt(m_selected);
@@ -367,8 +371,8 @@ void TCColorEditForm::PlaceMarkers()
     m_vertPos->move(kVertMarkerLeft, VertMarkerTop(position));
     m_horiPos->move(HoriMarkerLeft(position), kHoriMarkerTop);
     const bool movable = m_selected > 0 && m_selected < m_stops.size() - 1;
-    const QString tip = movable ? QStringLiteral("拖动以调整当前颜色的位置")
-                                : QStringLiteral("首尾两种颜色的位置固定");
+    const QString tip = movable ? tr("拖动以调整当前颜色的位置")
+                                : tr("首尾两种颜色的位置固定");
     m_vertPos->setToolTip(tip);
     m_horiPos->setToolTip(tip);
 }
@@ -383,7 +387,7 @@ void TCColorEditForm::Repaint()
         id->setFont(f);
     }
     const GradientStop &stop = m_stops[m_selected];
-    m_stopInfo->setText(QStringLiteral("当前颜色：第%1种\nRGB(%2,%3,%4)\n位置：%5%")
+    m_stopInfo->setText(tr("当前颜色：第%1种\nRGB(%2,%3,%4)\n位置：%5%")
                             .arg(m_selected + 1).arg(stop.red).arg(stop.green).arg(stop.blue).arg(stop.position));
     m_strip->update();
     PlaceMarkers();

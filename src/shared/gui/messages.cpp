@@ -3,6 +3,7 @@
 #include "apppaths.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -18,16 +19,15 @@ QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const 
     if (handler())
         return handler()(ShownMessage{icon, caption, text, buttons});
     QMessageBox box(icon, caption, text, buttons, parent);
-    // The standard buttons speak Chinese like every other text (no Qt translation is
-    // installed with the programs).
-    const std::pair<QMessageBox::StandardButton, QString> captions[] = {
-        {QMessageBox::Ok, QStringLiteral("确定")},
-        {QMessageBox::Yes, QStringLiteral("是")},
-        {QMessageBox::No, QStringLiteral("否")},
-        {QMessageBox::Cancel, QStringLiteral("取消")}};
+    // The standard buttons speak the interface language like every other text.
+    const std::pair<QMessageBox::StandardButton, const char *> captions[] = {
+        {QMessageBox::Ok, QT_TRANSLATE_NOOP("Messages", "确定")},
+        {QMessageBox::Yes, QT_TRANSLATE_NOOP("Messages", "是")},
+        {QMessageBox::No, QT_TRANSLATE_NOOP("Messages", "否")},
+        {QMessageBox::Cancel, QT_TRANSLATE_NOOP("Messages", "取消")}};
     for (const auto &[button, label] : captions) {
         if (QAbstractButton *shown = box.button(button))
-            shown->setText(label);
+            shown->setText(QCoreApplication::translate("Messages", label));
     }
     return QMessageBox::StandardButton(box.exec());
 }

@@ -16,13 +16,13 @@ constexpr int kRowHeight = 26;
 TVEditForm::TVEditForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TVEditForm"));
-    setWindowTitle(QStringLiteral("属性编辑器"));
+    setWindowTitle(tr("属性编辑器"));
     resize(380, 176);
     setMinimumSize(300, 150);
 
     m_grid = new QTableWidget(0, 2, this);
     m_grid->setObjectName(QStringLiteral("VEditor"));
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("属性"), QStringLiteral("值")});
+    m_grid->setHorizontalHeaderLabels({tr("属性"), tr("值")});
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
     m_grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
@@ -31,10 +31,10 @@ TVEditForm::TVEditForm(QWidget *parent) : QDialog(parent)
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    m_ok = new QPushButton(QStringLiteral("确定"), this);
+    m_ok = new QPushButton(tr("确定"), this);
     m_ok->setObjectName(QStringLiteral("BOK"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("取消"), this);
+    m_cancel = new QPushButton(tr("取消"), this);
     m_cancel->setObjectName(QStringLiteral("BCancel"));
     connect(m_ok, &QPushButton::clicked, this, &TVEditForm::BOKClick);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);

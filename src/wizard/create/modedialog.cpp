@@ -44,15 +44,17 @@ ModeDialog::ModeDialog(QWidget *parent, bool stayOnTop) : QDialog(parent), keptO
     requirerLabel->setObjectName(QStringLiteral("Requirer"));
     requirerLabel->hide();
 
-    saveMode = new QPushButton(QStringLiteral("保存设置"), this);
+    saveMode = new QPushButton(tr("保存设置"), this);
     saveMode->setObjectName(QStringLiteral("SaveMode"));
     saveMode->setAutoDefault(false);
-    exitButton = new QPushButton(QStringLiteral("取消"), this);
+    // Enter saves; a dialog with a confirm button of its own may take the default over.
+    saveMode->setDefault(true);
+    exitButton = new QPushButton(tr("取消"), this);
     exitButton->setObjectName(QStringLiteral("Exit"));
     exitButton->setAutoDefault(false);
-    verifiable = new QCheckBox(QStringLiteral("可验证抽取"), this);
+    verifiable = new QCheckBox(tr("可验证抽取"), this);
     verifiable->setObjectName(QStringLiteral("VerifiableDraw"));
-    verifiable->setToolTip(QStringLiteral("抽取前公布承诺指纹，抽取后生成任何人都能重算核对的证书"));
+    verifiable->setToolTip(tr("抽取前公布承诺指纹，抽取后生成任何人都能重算核对的证书"));
     verifiable->hide();
     connect(saveMode, &QPushButton::clicked, this, &ModeDialog::SaveModeClick);
     connect(exitButton, &QPushButton::clicked, this, &QDialog::close);
@@ -88,7 +90,7 @@ void ModeDialog::HandBack()
 
 void ModeDialog::ShowParameterError(const QString &text, const QString &caption)
 {
-    ShowError(this, caption.isEmpty() ? QStringLiteral("参数有误") : caption, text);
+    ShowError(this, caption.isEmpty() ? tr("参数有误") : caption, text);
 }
 
 QVBoxLayout *ModeDialog::MakeMainLayout()
@@ -107,6 +109,16 @@ void ModeDialog::AddButtonRow(QVBoxLayout *layout)
     row->addWidget(exitButton);
     layout->addSpacing(8);
     layout->addLayout(row);
+    // The row was made with the dialog, before its content: Tab reaches it last.
+    QWidget *last = this;
+    for (QWidget *next = nextInFocusChain(); next != this; next = next->nextInFocusChain())
+        last = next;
+    for (QWidget *control : {static_cast<QWidget *>(verifiable), static_cast<QWidget *>(saveMode),
+                             static_cast<QWidget *>(exitButton)}) {
+        if (control != last)
+            setTabOrder(last, control);
+        last = control;
+    }
 }
 
 void ModeDialog::ShowVerifiableOption(bool checked)

@@ -57,7 +57,7 @@ void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractBut
     }
     ModeDialog *dialog = CreateModeDialog(pmode, opener);
     if (!dialog) {
-        ShowError(opener, QStringLiteral("参数有误"), QStringLiteral("该工程类型的参数设置窗口无法打开！"));
+        ShowError(opener, ModeDialog::tr("参数有误"), ModeDialog::tr("该工程类型的参数设置窗口无法打开！"));
         return;
     }
     dialog->setWindowFlag(Qt::Window);
@@ -81,7 +81,7 @@ bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryP
     const QString refusal = DrawRefusal(pmode, edited);
     if (!refusal.isEmpty()) {
         // The dialog stays open with what the user typed, so it can be corrected there.
-        ShowError(open, QStringLiteral("参数有误"), refusal);
+        ShowError(open, ModeDialog::tr("参数有误"), refusal);
         return false;
     }
     params = edited;
@@ -105,7 +105,7 @@ QPlainTextEdit *MakeRandInfo(QWidget *parent)
 
 QPushButton *MakeRandInfoEdit(QWidget *parent)
 {
-    auto *link = new QPushButton(QStringLiteral("点此编辑参数"), parent);
+    auto *link = new QPushButton(ModeDialog::tr("点此编辑参数"), parent);
     link->setObjectName(QStringLiteral("RandInfoEdit"));
     link->setFlat(true);
     link->setCursor(Qt::PointingHandCursor);

@@ -38,11 +38,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
-const QString kParamCaption = QStringLiteral("参数有误");
 
 constexpr int kClientWidth = 680;
 constexpr int kClientHeight = 520;
@@ -102,15 +102,15 @@ QString TemplateFileName(int pmode)
 TCreateForm::TCreateForm(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TCreateForm"));
-    setWindowTitle(QStringLiteral("工程创建向导"));
+    setWindowTitle(tr("工程创建向导"));
     setFixedSize(kClientWidth, kClientHeight);
 
     choosePicture = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("选择背景图片"), InstalledDataPath(QStringLiteral("Img")),
-                                            QStringLiteral("图片文件 (*.jpg *.jpeg *.png *.bmp *.gif)"));
+        return QFileDialog::getOpenFileName(this, tr("选择背景图片"), InstalledDataPath(QStringLiteral("Img")),
+                                            tr("图片文件 (*.jpg *.jpeg *.png *.bmp *.gif)"));
     };
     chooseColour = [this](const QColor &current) {
-        return QColorDialog::getColor(current, this, QStringLiteral("选择背景颜色"));
+        return QColorDialog::getColor(current, this, tr("选择背景颜色"));
     };
     startDesigner = [] { StartSuiteProgram(ProgramDesigner); };
 
@@ -124,11 +124,11 @@ TCreateForm::TCreateForm(QWidget *parent) : QWidget(parent)
     }
     panels[0]->show();
 
-    bPrev = new QPushButton(QStringLiteral("上一步"), this);
+    bPrev = new QPushButton(tr("上一步"), this);
     bPrev->setObjectName(QStringLiteral("BPrev"));
-    bNext = new QPushButton(QStringLiteral("下一步"), this);
+    bNext = new QPushButton(tr("下一步"), this);
     bNext->setObjectName(QStringLiteral("BNext"));
-    bCancel = new QPushButton(QStringLiteral("取消"), this);
+    bCancel = new QPushButton(tr("取消"), this);
     bCancel->setObjectName(QStringLiteral("BCancel"));
     bPrev->setEnabled(false);
     PlaceButtons();
@@ -136,6 +136,7 @@ TCreateForm::TCreateForm(QWidget *parent) : QWidget(parent)
     connect(bNext, &QPushButton::clicked, this, &TCreateForm::BNextClick);
     // Nothing has been written yet: cancelling leaves every file as it was.
     connect(bCancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, bCancel, &QPushButton::click);
 
     changeStep = new QTimer(this);
     changeStep->setObjectName(QStringLiteral("ChangeStep"));
@@ -180,9 +181,9 @@ bool TCreateForm::IsSliding() const
 
 void TCreateForm::BuildStepIndicator()
 {
-    const QStringList captions = {QStringLiteral("第一步：设定工程名称及类型"),
-                                  QStringLiteral("第二步：设定随机数参数"),
-                                  QStringLiteral("第三步：设置随机数窗口基本信息")};
+    const QStringList captions = {tr("第一步：设定工程名称及类型"),
+                                  tr("第二步：设定随机数参数"),
+                                  tr("第三步：设置随机数窗口基本信息")};
     const int width = (kClientWidth - 2 * kPanelLeft - 8) / 3;
     for (int i = 0; i < 3; ++i) {
         stepBg[i] = new QFrame(this);
@@ -215,22 +216,23 @@ QWidget *TCreateForm::BuildStep1()
     layout->setContentsMargins(12, 12, 12, 12);
 
     auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(QStringLiteral("项目名称："), panel));
+    auto *nameLabel = new QLabel(tr("项目名称："), panel);
+    nameRow->addWidget(nameLabel);
     projNameValue = new QLineEdit(panel);
+    nameLabel->setBuddy(projNameValue);
     projNameValue->setObjectName(QStringLiteral("ProjNameValue"));
     projNameValue->setMaxLength(100);
     nameRow->addWidget(projNameValue, 1);
     layout->addLayout(nameRow);
     layout->addSpacing(10);
 
-    auto *typeBox = section(QStringLiteral("工程类型："), panel);
+    auto *typeBox = section(tr("工程类型："), panel);
     typeBox->setObjectName(QStringLiteral("ProjSelect"));
     auto *grid = new QGridLayout(typeBox);
     grid->setVerticalSpacing(14);
     projSelect = new QButtonGroup(this);
-    const QVector<ProjectType> &types = ProjectTypes();
-    for (int i = 0; i < types.size(); ++i) {
-        auto *item = radio(QStringLiteral("ProjSelectItem%1").arg(i), types.at(i).caption, typeBox);
+    for (int i = 0; i < kProjectTypeCount; ++i) {
+        auto *item = radio(QStringLiteral("ProjSelectItem%1").arg(i), ProjectTypeCaption(i), typeBox);
         projSelect->addButton(item, i);
         grid->addWidget(item, i / 4, i % 4);
     }
@@ -246,7 +248,7 @@ QWidget *TCreateForm::BuildStep2()
     panel->setObjectName(QStringLiteral("Step2Panel"));
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(12, 12, 12, 12);
-    layout->addWidget(new QLabel(QStringLiteral("随机数配置："), panel));
+    layout->addWidget(new QLabel(tr("随机数配置："), panel));
     randInfo = MakeRandInfo(panel);
     layout->addWidget(randInfo, 1);
 
@@ -271,18 +273,20 @@ QWidget *TCreateForm::BuildStep3()
     layout->setSpacing(6);
 
     auto *titleRow = new QHBoxLayout;
-    titleRow->addWidget(new QLabel(QStringLiteral("窗口标题："), panel));
+    auto *titleLabel = new QLabel(tr("窗口标题："), panel);
+    titleRow->addWidget(titleLabel);
     projTitle = new QLineEdit(panel);
+    titleLabel->setBuddy(projTitle);
     projTitle->setObjectName(QStringLiteral("ProjTitle"));
     titleRow->addWidget(projTitle, 1);
     layout->addLayout(titleRow);
 
     // Background kind and its value.
-    auto *bgBox = section(QStringLiteral("背景："), panel);
+    auto *bgBox = section(tr("背景："), panel);
     auto *bgLayout = new QGridLayout(bgBox);
-    bgOfColor = radio(QStringLiteral("BgOfColor"), QStringLiteral("固定颜色"), bgBox);
-    bgOfChangingColor = radio(QStringLiteral("BgOfChangingColor"), QStringLiteral("渐变色"), bgBox);
-    bgOfPic = radio(QStringLiteral("BgOfPic"), QStringLiteral("背景图片"), bgBox);
+    bgOfColor = radio(QStringLiteral("BgOfColor"), tr("固定颜色"), bgBox);
+    bgOfChangingColor = radio(QStringLiteral("BgOfChangingColor"), tr("渐变色"), bgBox);
+    bgOfPic = radio(QStringLiteral("BgOfPic"), tr("背景图片"), bgBox);
     bgOfChangingColor->setChecked(true);
     auto *bgGroup = new QButtonGroup(bgBox);
     for (QRadioButton *button : {bgOfColor, bgOfChangingColor, bgOfPic}) {
@@ -297,17 +301,17 @@ QWidget *TCreateForm::BuildStep3()
     colorShow = new QPushButton(bgBox);
     colorShow->setObjectName(QStringLiteral("ColorShow"));
     colorShow->setFixedSize(160, 26);
-    colorShow->setToolTip(QStringLiteral("单击选择背景颜色"));
+    colorShow->setToolTip(tr("单击选择背景颜色"));
     cColorShow = new QPushButton(bgBox);
     cColorShow->setObjectName(QStringLiteral("CColorShow"));
     cColorShow->setFixedSize(160, 26);
-    cColorShow->setToolTip(QStringLiteral("单击编辑渐变色"));
+    cColorShow->setToolTip(tr("单击编辑渐变色"));
     picPathValue = new QLineEdit(bgBox);
     picPathValue->setObjectName(QStringLiteral("PicPathValue"));
     picPathValue->setReadOnly(true);
-    picPathLoad = new QPushButton(QStringLiteral("载入"), bgBox);
+    picPathLoad = new QPushButton(tr("载入"), bgBox);
     picPathLoad->setObjectName(QStringLiteral("PicPathLoad"));
-    bgPicStretch = check(QStringLiteral("BgPicStretch"), QStringLiteral("背景图片自动缩放："), true, bgBox);
+    bgPicStretch = check(QStringLiteral("BgPicStretch"), tr("背景图片自动缩放："), true, bgBox);
     bgPicStretch->setLayoutDirection(Qt::RightToLeft);
     valueRow->addWidget(colorShow);
     valueRow->addWidget(cColorShow);
@@ -322,21 +326,21 @@ QWidget *TCreateForm::BuildStep3()
     layout->addWidget(bgBox);
 
     // Result box and record box; a picture project shows a note instead.
-    auto *boxBox = section(QStringLiteral("生成框与记录框："), panel);
+    auto *boxBox = section(tr("生成框与记录框："), panel);
     auto *boxStack = new QGridLayout(boxBox);
     boxChoices = new QWidget(boxBox);
     auto *boxGrid = new QGridLayout(boxChoices);
     boxGrid->setContentsMargins(0, 0, 0, 0);
-    randBoxSet = check(QStringLiteral("RandBoxSet"), QStringLiteral("生成框："), true, boxChoices);
-    randBoxByEdit = radio(QStringLiteral("RandBoxByEdit"), QStringLiteral("使用文本框"), boxChoices);
-    randBoxByLabel = radio(QStringLiteral("RandBoxByLabel"), QStringLiteral("使用非文本框"), boxChoices);
+    randBoxSet = check(QStringLiteral("RandBoxSet"), tr("生成框："), true, boxChoices);
+    randBoxByEdit = radio(QStringLiteral("RandBoxByEdit"), tr("使用文本框"), boxChoices);
+    randBoxByLabel = radio(QStringLiteral("RandBoxByLabel"), tr("使用非文本框"), boxChoices);
     randBoxByEdit->setChecked(true);
     auto *randBoxGroup = new QButtonGroup(boxChoices);
     randBoxGroup->addButton(randBoxByEdit);
     randBoxGroup->addButton(randBoxByLabel);
-    randRecordSet = check(QStringLiteral("RandRecordSet"), QStringLiteral("记录框："), false, boxChoices);
-    randRecordByMemo = radio(QStringLiteral("RandRecordByMemo"), QStringLiteral("使用文本框"), boxChoices);
-    randRecordByLabel = radio(QStringLiteral("RandRecordByLabel"), QStringLiteral("使用非文本框"), boxChoices);
+    randRecordSet = check(QStringLiteral("RandRecordSet"), tr("记录框："), false, boxChoices);
+    randRecordByMemo = radio(QStringLiteral("RandRecordByMemo"), tr("使用文本框"), boxChoices);
+    randRecordByLabel = radio(QStringLiteral("RandRecordByLabel"), tr("使用非文本框"), boxChoices);
     randRecordByMemo->setChecked(true);
     auto *recordGroup = new QButtonGroup(boxChoices);
     recordGroup->addButton(randRecordByMemo);
@@ -348,7 +352,7 @@ QWidget *TCreateForm::BuildStep3()
     boxGrid->addWidget(randRecordByMemo, 1, 1);
     boxGrid->addWidget(randRecordByLabel, 1, 2);
     boxGrid->setColumnStretch(3, 1);
-    needNoBox = new QLabel(QStringLiteral("当前工程类型无需设置此参数"), boxBox);
+    needNoBox = new QLabel(tr("当前工程类型无需设置此参数"), boxBox);
     needNoBox->setObjectName(QStringLiteral("NeedNoBox"));
     needNoBox->setAlignment(Qt::AlignCenter);
     needNoBox->hide();
@@ -359,10 +363,10 @@ QWidget *TCreateForm::BuildStep3()
     layout->addWidget(boxBox);
 
     // How a draw is started.
-    auto *goBox = section(QStringLiteral("随机数生成方式："), panel);
+    auto *goBox = section(tr("随机数生成方式："), panel);
     auto *goLayout = new QHBoxLayout(goBox);
-    goRandButton = check(QStringLiteral("GoRandButton"), QStringLiteral("使用按钮"), true, goBox);
-    goRandShortCut = check(QStringLiteral("GoRandShortCut"), QStringLiteral("使用快捷键"), true, goBox);
+    goRandButton = check(QStringLiteral("GoRandButton"), tr("使用按钮"), true, goBox);
+    goRandShortCut = check(QStringLiteral("GoRandShortCut"), tr("使用快捷键"), true, goBox);
     goRandShortCutValue = new QComboBox(goBox);
     goRandShortCutValue->setObjectName(QStringLiteral("GoRandShortCutValue"));
     for (int i = 1; i <= 12; ++i)
@@ -377,12 +381,12 @@ QWidget *TCreateForm::BuildStep3()
     connect(goRandShortCut, &QCheckBox::clicked, this, &TCreateForm::UpdateBoxChoices);
     layout->addWidget(goBox);
 
-    auto *animBox = section(QStringLiteral("动画："), panel);
+    auto *animBox = section(tr("动画："), panel);
     auto *animLayout = new QVBoxLayout(animBox);
     animLayout->setSpacing(2);
-    useInRand = check(QStringLiteral("UseInRand"), QStringLiteral("在随机数生成时使用动画"), true, animBox);
-    useAfterRand = check(QStringLiteral("UseAfterRand"), QStringLiteral("在随机数生成后使用动画"), true, animBox);
-    useBoxRecord = check(QStringLiteral("UseBoxRecord"), QStringLiteral("使用生成框、记录框动画"), false, animBox);
+    useInRand = check(QStringLiteral("UseInRand"), tr("在随机数生成时使用动画"), true, animBox);
+    useAfterRand = check(QStringLiteral("UseAfterRand"), tr("在随机数生成后使用动画"), true, animBox);
+    useBoxRecord = check(QStringLiteral("UseBoxRecord"), tr("使用生成框、记录框动画"), false, animBox);
     animLayout->addWidget(useInRand);
     animLayout->addWidget(useAfterRand);
     animLayout->addWidget(useBoxRecord);
@@ -475,14 +479,14 @@ void TCreateForm::AcceptStep1()
 {
     bool failed = false;
     auto fail = [&](const QString &text) {
-        ShowError(this, kParamCaption, text);
+        ShowError(this, tr("参数有误"), text);
         failed = true;
     };
     QVector<CatalogueEntry> entries;
     try {
         entries = ProjectCatalogue::LoadCatalogue(CatalogueFilePath()).ReadEntries();
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("读取失败"), error.message());
+        ShowError(this, tr("读取失败"), error.message());
         return;
     }
     const QString name = projNameValue->text();
@@ -494,7 +498,7 @@ void TCreateForm::AcceptStep1()
     // A project file the catalogue does not list would stop the creation at the very end;
     // say so while the name can still be changed here.
     if (!failed && QFile::exists(ProjectFilePath(name)))
-        fail(QStringLiteral("项目文件“%1”已经存在，请更换项目名称！").arg(name + QStringLiteral(".rpj")));
+        fail(tr("项目文件“%1”已经存在，请更换项目名称！").arg(name + QStringLiteral(".rpj")));
     if (failed)
         return;
 
@@ -507,7 +511,7 @@ void TCreateForm::AcceptStep1()
 void TCreateForm::AcceptStep2()
 {
     if ((typeIndex == 0 || typeIndex == 14) && params.value(1).isEmpty()) {
-        ShowError(this, kParamCaption, QStringLiteral("请设置随机数相关参数！"));
+        ShowError(this, tr("参数有误"), tr("请设置随机数相关参数！"));
         return;
     }
     ShowStepIndicator(3);
@@ -518,19 +522,19 @@ void TCreateForm::AcceptStep3()
 {
     bool failed = false;
     auto fail = [&](const QString &text) {
-        ShowError(this, kParamCaption, text);
+        ShowError(this, tr("参数有误"), text);
         failed = true;
     };
     if (projTitle->text().isEmpty())
-        fail(QStringLiteral("窗口标题不能为空！"));
+        fail(tr("窗口标题不能为空！"));
     if (bgOfChangingColor->isChecked() && gradientText.isEmpty())
-        fail(QStringLiteral("请设置渐变色！"));
+        fail(tr("请设置渐变色！"));
     if (bgOfPic->isChecked() && picPathValue->text().isEmpty())
-        fail(QStringLiteral("背景图片地址不能为空！"));
+        fail(tr("背景图片地址不能为空！"));
     if (typeIndex != 5 && !randBoxSet->isChecked() && !randRecordSet->isChecked())
-        fail(QStringLiteral("您至少需要选择生成框或记录框中的一个，否则随机数将无法显示！"));
+        fail(tr("您至少需要选择生成框或记录框中的一个，否则随机数将无法显示！"));
     if (!goRandButton->isChecked() && !goRandShortCut->isChecked())
-        fail(QStringLiteral("您至少需要选择使用按钮或快捷键中的一个，否则将无法生成随机数！"));
+        fail(tr("您至少需要选择使用按钮或快捷键中的一个，否则将无法生成随机数！"));
     if (!failed)
         CreateProject();
 }
@@ -571,7 +575,7 @@ void TCreateForm::FinishSlide()
     step = slideTarget;
     if (step == 2 && fromStep == 1) {
         bPrev->setEnabled(true);
-        setWindowTitle(QStringLiteral("工程创建向导 第二步"));
+        setWindowTitle(tr("工程创建向导 第二步"));
         PlaceButtons();
         randInfo->clear();
         params = DefaultQueryParams(typeIndex);
@@ -582,9 +586,9 @@ void TCreateForm::FinishSlide()
             modeDialog->close();
         ShowDescription();
     } else if (step == 3) {
-        bNext->setText(QStringLiteral("完成"));
+        bNext->setText(tr("完成"));
         // The caption names the step shown, as it does for the second.
-        setWindowTitle(QStringLiteral("工程创建向导 第三步"));
+        setWindowTitle(tr("工程创建向导 第三步"));
         BgSetsClick();
         randRecordSet->setEnabled(typeIndex != 5);
         needNoBox->setVisible(typeIndex == 5);
@@ -593,10 +597,10 @@ void TCreateForm::FinishSlide()
     } else if (step == 1) {
         bPrev->setEnabled(false);
         goingBack = false;
-        setWindowTitle(QStringLiteral("工程创建向导"));
+        setWindowTitle(tr("工程创建向导"));
     } else if (step == 2) {
-        bNext->setText(QStringLiteral("下一步"));
-        setWindowTitle(QStringLiteral("工程创建向导 第二步"));
+        bNext->setText(tr("下一步"));
+        setWindowTitle(tr("工程创建向导 第二步"));
     }
 }
 
@@ -725,7 +729,7 @@ void TCreateForm::CreateProject()
         // A file of that name that the catalogue does not list belongs to someone:
         // never overwrite it.
         if (QFile::exists(projectPath))
-            throw SuiteError(QStringLiteral("项目文件“%1”已经存在，请返回第一步更换项目名称！")
+            throw SuiteError(tr("项目文件“%1”已经存在，请返回第一步更换项目名称！")
                                  .arg(projectName + QStringLiteral(".rpj")));
 
         QDomDocument document =
@@ -788,7 +792,7 @@ void TCreateForm::CreateProject()
             UpdateCatalogue(CatalogueFilePath(), [this](ProjectCatalogue &catalogue) {
                 for (const CatalogueEntry &entry : catalogue.ReadEntries())
                     if (entry.name == projectName)
-                        throw SuiteError(QStringLiteral("项目名称不能与现有的项目名称重复！"));
+                        throw SuiteError(tr("项目名称不能与现有的项目名称重复！"));
                 catalogue.AppendEntry(projectName, 0);
             });
         } catch (...) {
@@ -796,11 +800,11 @@ void TCreateForm::CreateProject()
             throw;
         }
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("项目创建失败"), error.message());
+        ShowError(this, tr("项目创建失败"), error.message());
         return;
     }
 
-    ShowInformation(this, QStringLiteral("项目创建完毕"), QStringLiteral("项目创建完毕，即将进入随机数设计界面。"));
+    ShowInformation(this, tr("项目创建完毕"), tr("项目创建完毕，即将进入随机数设计界面。"));
     close();
     if (Guarded(this, [this] { WriteDesignSender(projectName); }) && startDesigner)
         startDesigner();

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -24,17 +25,17 @@ TRandQueryForm::TRandQueryForm(const QString &name, QWidget *parent) : QWidget(p
 {
     setObjectName(QStringLiteral("TRandQueryForm"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("更改随机数参数"));
+    setWindowTitle(tr("更改随机数参数"));
     resize(560, 440);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 12);
-    layout->addWidget(new QLabel(QStringLiteral("随机数配置："), this));
+    layout->addWidget(new QLabel(tr("随机数配置："), this));
     randInfo = MakeRandInfo(this);
     layout->addWidget(randInfo, 1);
 
     auto *linkRow = new QHBoxLayout;
-    convertToCustom = new QPushButton(QStringLiteral("将当前工程转换为自定义类型"), this);
+    convertToCustom = new QPushButton(tr("将当前工程转换为自定义类型"), this);
     convertToCustom->setObjectName(QStringLiteral("ConvertToCustom"));
     convertToCustom->hide();
     randInfoEdit = MakeRandInfoEdit(this);
@@ -45,9 +46,9 @@ TRandQueryForm::TRandQueryForm(const QString &name, QWidget *parent) : QWidget(p
 
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
-    bOK = new QPushButton(QStringLiteral("完成"), this);
+    bOK = new QPushButton(tr("完成"), this);
     bOK->setObjectName(QStringLiteral("BOK"));
-    bCancel = new QPushButton(QStringLiteral("取消"), this);
+    bCancel = new QPushButton(tr("取消"), this);
     bCancel->setObjectName(QStringLiteral("BCancel"));
     buttonRow->addWidget(bOK);
     buttonRow->addWidget(bCancel);
@@ -60,6 +61,7 @@ TRandQueryForm::TRandQueryForm(const QString &name, QWidget *parent) : QWidget(p
     connect(convertToCustom, &QPushButton::clicked, this, &TRandQueryForm::ConvertToCustomClick);
     connect(bOK, &QPushButton::clicked, this, &TRandQueryForm::BOKClick);
     connect(bCancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, bCancel, &QPushButton::click);
     connect(commander, &QPushButton::clicked, this, &TRandQueryForm::CommanderClick);
 }
 
@@ -84,7 +86,7 @@ void TRandQueryForm::showEvent(QShowEvent *event)
 
 void TRandQueryForm::FormShow()
 {
-    setWindowTitle(QStringLiteral("随机数参数"));
+    setWindowTitle(tr("随机数参数"));
     try {
         const QDomDocument document = LoadEncodedDocument(ProjectFilePath(projectName));
         const QuerySection section = ReadQuerySection(document);
@@ -95,7 +97,7 @@ void TRandQueryForm::FormShow()
         verifiable = ReadVerifiableOption(document);
         loaded = true;
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("读取失败"), error.message());
+        ShowError(this, tr("读取失败"), error.message());
         // Nothing to edit: leave (which also clears the designer's request).
         QTimer::singleShot(0, this, &QWidget::close);
         return;
@@ -139,7 +141,7 @@ void TRandQueryForm::BOKClick()
         StampEditTime(document, CurrentDateTimeText());
         SaveEncodedDocument(document, path);
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("保存失败"), error.message());
+        ShowError(this, tr("保存失败"), error.message());
         return;
     }
     close();
@@ -149,8 +151,8 @@ void TRandQueryForm::ConvertToCustomClick()
 {
     if (!loaded || !CanConvertToCustom(typeIndex))
         return;
-    if (AskYesNo(this, QStringLiteral("提示"),
-                 QStringLiteral("确认将当前工程转换为自定义类型？转换完成之后，原有的数据不会改变，您将可以"
+    if (AskYesNo(this, tr("提示"),
+                 tr("确认将当前工程转换为自定义类型？转换完成之后，原有的数据不会改变，您将可以"
                                 "使用组合模式(或计算模式下)下的所有功能。转换完成后无法恢复为原有工程类型。"))
         != QMessageBox::Yes)
         return;
@@ -161,7 +163,7 @@ void TRandQueryForm::ConvertToCustomClick()
         ReplaceQuerySection(document, converted);
         SaveEncodedDocument(document, path);
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("保存失败"), error.message());
+        ShowError(this, tr("保存失败"), error.message());
         return;
     }
     if (modeDialog)
@@ -169,7 +171,7 @@ void TRandQueryForm::ConvertToCustomClick()
     typeIndex = converted.pmode;
     params = converted.params;
     ShowQuery();
-    ShowInformation(this, QStringLiteral("保存成功"), QStringLiteral("当前工程已经成功保存为自定义类型！"));
+    ShowInformation(this, tr("保存成功"), tr("当前工程已经成功保存为自定义类型！"));
 }
 
 void TRandQueryForm::closeEvent(QCloseEvent *event)

@@ -49,7 +49,7 @@ qint64 NumberGridSize(float min, float max, float pred)
 TRangeNumSetForm::TRangeNumSetForm(QWidget *parent) : ModeDialog(parent, true)
 {
     setObjectName(QStringLiteral("TRangeNumSetForm"));
-    setWindowTitle(QStringLiteral("数值范围模式 参数设置"));
+    setWindowTitle(tr("数值范围模式 参数设置"));
 
     maxValue = new DragNumberEdit(DragNumberEdit::Kind::Value, DragCounter(), this);
     maxValue->setObjectName(QStringLiteral("MaxValue"));
@@ -70,16 +70,16 @@ TRangeNumSetForm::TRangeNumSetForm(QWidget *parent) : ModeDialog(parent, true)
                                  QStringLiteral("0.000")},
                                 QStringLiteral("#.0"), this);
     ranCountValue = MakeCountEdit(this, DragCounter(), QStringLiteral("RanCountValue"));
-    repeatAllowed = new QCheckBox(QStringLiteral("是否允许重复？"), this);
+    repeatAllowed = new QCheckBox(tr("是否允许重复？"), this);
     repeatAllowed->setObjectName(QStringLiteral("RepeatAllowed"));
 
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->addRow(QStringLiteral("最大值："), maxValue);
-    form->addRow(QStringLiteral("最小值："), minValue);
-    form->addRow(QStringLiteral("精确度："), predValue);
-    form->addRow(QStringLiteral("格式："), formatValue);
-    form->addRow(QStringLiteral("生成的随机数数量："), ranCountValue);
+    form->addRow(tr("最大值："), maxValue);
+    form->addRow(tr("最小值："), minValue);
+    form->addRow(tr("精确度："), predValue);
+    form->addRow(tr("格式："), formatValue);
+    form->addRow(tr("生成的随机数数量："), ranCountValue);
     form->addRow(QString(), repeatAllowed);
 
     QVBoxLayout *layout = MakeMainLayout();
@@ -148,32 +148,32 @@ bool TRangeNumSetForm::ValidateInput()
 {
     if (maxValue->text().isEmpty() || minValue->text().isEmpty() || predValue->currentText().isEmpty()
         || formatValue->currentText().isEmpty() || ranCountValue->text().isEmpty()) {
-        ShowParameterError(QStringLiteral("相关参数不能为空，请填写完整！"));
+        ShowParameterError(tr("相关参数不能为空，请填写完整！"));
         return false;
     }
     float max = 0, min = 0, pred = 0;
     if (!parseFloat(maxValue->text(), max) || !parseFloat(minValue->text(), min)
         || !parseFloat(predValue->currentText(), pred)) {
-        ShowParameterError(QStringLiteral("最大值、最小值和精确度必须是有效的数字，请重新填写！"));
+        ShowParameterError(tr("最大值、最小值和精确度必须是有效的数字，请重新填写！"));
         return false;
     }
     bool countOk = false;
     const int count = ranCountValue->text().toInt(&countOk);
     if (!countOk || count < 1) {
-        ShowParameterError(QStringLiteral("生成的随机数数量必须是不小于1的整数，请重新填写！"));
+        ShowParameterError(tr("生成的随机数数量必须是不小于1的整数，请重新填写！"));
         return false;
     }
     if (max < min) {
-        ShowParameterError(QStringLiteral("最大值不能小于最小值！"));
+        ShowParameterError(tr("最大值不能小于最小值！"));
         return false;
     }
     const qint64 gridSize = NumberGridSize(min, max, pred);
     if (gridSize == 0) {
-        ShowParameterError(QStringLiteral("当前精确度下无法生成随机数，请重新设置相关参数！"));
+        ShowParameterError(tr("当前精确度下无法生成随机数，请重新设置相关参数！"));
         return false;
     }
     if (!repeatAllowed->isChecked() && gridSize < count) {
-        ShowParameterError(QStringLiteral("在不允许重复的情况下，生成的随机数数量大于可生成的随机数数量，"
+        ShowParameterError(tr("在不允许重复的情况下，生成的随机数数量大于可生成的随机数数量，"
                                           "请重新设置相关参数！"));
         return false;
     }

@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,10 +14,10 @@
 FormatRow MakeFormatRow(QWidget *dialog)
 {
     FormatRow row;
-    row.label = new QLabel(QStringLiteral("编码格式："), dialog);
+    row.label = new QLabel(QCoreApplication::translate("DialogRows", "编码格式："), dialog);
     row.value = new QLineEdit(dialog);
     row.value->setObjectName(QStringLiteral("GroupFormatValue"));
-    row.insert = new QPushButton(QStringLiteral("插入组"), dialog);
+    row.insert = new QPushButton(QCoreApplication::translate("DialogRows", "插入组"), dialog);
     row.insert->setObjectName(QStringLiteral("InsertFormat"));
     row.insert->setAutoDefault(false);
     row.list = new QMenu(dialog);
@@ -72,7 +73,7 @@ CountRow MakeCountRow(QWidget *dialog, DragStepCounter *counter, const QString &
     row.label = new QLabel(caption, dialog);
     row.value = MakeCountEdit(dialog, counter, QStringLiteral("RanCountValue"));
     row.value->setMaximumWidth(valueWidth);
-    row.repeat = new QCheckBox(QStringLiteral("是否允许重复"), dialog);
+    row.repeat = new QCheckBox(QCoreApplication::translate("DialogRows", "是否允许重复"), dialog);
     row.repeat->setObjectName(QStringLiteral("RepeatAllowed"));
 
     row.layout = new QHBoxLayout;

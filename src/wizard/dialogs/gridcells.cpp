@@ -53,7 +53,7 @@ const QStringList &PrecisionItems()
     return items;
 }
 
-GridCellDelegate::GridCellDelegate(Columns columns, const QStringList &relations,
+GridCellDelegate::GridCellDelegate(Columns columns, const Relations &relations,
                                    std::function<void(int)> editStarted, QObject *parent)
     : QStyledItemDelegate(parent), columns(std::move(columns)), relations(relations), editStarted(std::move(editStarted))
 {
@@ -69,7 +69,10 @@ QWidget *GridCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         const bool precision = index.column() == columns.precision;
         auto *box = new QComboBox(parent);
         box->setObjectName(precision ? QStringLiteral("PredBox") : QStringLiteral("ConditionBox"));
-        box->addItems(precision ? PrecisionItems() : relations);
+        if (precision)
+            box->addItems(PrecisionItems());
+        for (const auto &[stored, shown] : precision ? Relations() : relations)
+            box->addItem(shown, stored);
         if (precision) {
             box->setEditable(true);
             AllowOnlyCharacters(box->lineEdit(), QStringLiteral("0123456789."));
@@ -82,6 +85,37 @@ QWidget *GridCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     if (auto *line = qobject_cast<QLineEdit *>(editor); line && columns.numbers.contains(index.column()))
         AllowOnlyCharacters(line, QStringLiteral("0123456789.-"));
     return editor;
+}
+
+void GridCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    if (index.column() == columns.relation) {
+        // An empty or unknown cell leaves the first relation chosen.
+        auto *box = static_cast<QComboBox *>(editor);
+        if (const int at = box->findData(index.data().toString()); at >= 0)
+            box->setCurrentIndex(at);
+        return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void GridCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    if (index.column() == columns.relation) {
+        model->setData(index, static_cast<QComboBox *>(editor)->currentData());
+        return;
+    }
+    QStyledItemDelegate::setModelData(editor, model, index);
+}
+
+void GridCellDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.column() != columns.relation)
+        return;
+    for (const auto &[stored, shown] : relations)
+        if (option->text == stored)
+            option->text = shown;
 }
 
 void DragGridValueCell(QTableWidget *grid, DragStepCounter *counter, int row, int column, int precisionColumn, int x)

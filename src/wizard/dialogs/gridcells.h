@@ -5,6 +5,7 @@
 #include <QStyledItemDelegate>
 
 #include <functional>
+#include <utility>
 
 class QTableWidget;
 class QWidget;
@@ -26,7 +27,8 @@ const QStringList &PrecisionItems();
 
 // Number cells take number characters only; the precision cell edits in the list
 // `PredBox`, the relation cell in `ConditionBox`. `editStarted` is told the row of
-// every edit that begins.
+// every edit that begins. A relation cell holds the stored word and shows its caption:
+// `relations` pairs them (stored, shown).
 class GridCellDelegate : public QStyledItemDelegate
 {
 public:
@@ -36,13 +38,19 @@ public:
         int precision = -1;
         int relation = -1;
     };
-    GridCellDelegate(Columns columns, const QStringList &relations, std::function<void(int)> editStarted,
+    using Relations = QList<std::pair<QString, QString>>;
+    GridCellDelegate(Columns columns, const Relations &relations, std::function<void(int)> editStarted,
                      QObject *parent);
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 
 private:
     Columns columns;
-    QStringList relations;
+    Relations relations;
     std::function<void(int)> editStarted;
 };
 

@@ -4,6 +4,7 @@
 #include "trangenumsetform.h"
 #include "yesno.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 
@@ -40,11 +41,11 @@ QString RangeRowProblem(const QString &minText, const QString &maxText, const QS
 {
     const qint64 size = RangeGridSize(minText, maxText, predText);
     if (size < 0)
-        return QStringLiteral("最小值、最大值和精确度必须是有效的数字！");
+        return QCoreApplication::translate("GroupStatistics", "最小值、最大值和精确度必须是有效的数字！");
     if (QLocale::c().toFloat(maxText) < QLocale::c().toFloat(minText))
-        return QStringLiteral("最大值不能小于最小值！");
+        return QCoreApplication::translate("GroupStatistics", "最大值不能小于最小值！");
     if (size == 0)
-        return QStringLiteral("当前精确度下无法生成随机数，请重新设置相关参数！");
+        return QCoreApplication::translate("GroupStatistics", "当前精确度下无法生成随机数，请重新设置相关参数！");
     return {};
 }
 

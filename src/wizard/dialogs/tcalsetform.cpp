@@ -28,14 +28,28 @@ const QString kGetValue = QStringLiteral("取当前值");
 const QString kReset = QStringLiteral("重新取值");
 constexpr int kChipGap = 8;
 
-const QStringList &relationItems()
+// The relations as the project stores them; the grid shows their captions.
+const char *const kRelations[] = {
+    QT_TRANSLATE_NOOP("TCalSetForm", "等于"),           QT_TRANSLATE_NOOP("TCalSetForm", "不等于"),
+    QT_TRANSLATE_NOOP("TCalSetForm", "大于"),           QT_TRANSLATE_NOOP("TCalSetForm", "小于"),
+    QT_TRANSLATE_NOOP("TCalSetForm", "大于或等于"),     QT_TRANSLATE_NOOP("TCalSetForm", "小于或等于"),
+    QT_TRANSLATE_NOOP("TCalSetForm", "介于(开区间)"),   QT_TRANSLATE_NOOP("TCalSetForm", "介于(闭区间)"),
+    QT_TRANSLATE_NOOP("TCalSetForm", "未介于(开区间)"), QT_TRANSLATE_NOOP("TCalSetForm", "未介于(闭区间)")};
+
+bool isRelation(const QString &word)
 {
-    static const QStringList items{QStringLiteral("等于"),         QStringLiteral("不等于"),
-                                   QStringLiteral("大于"),         QStringLiteral("小于"),
-                                   QStringLiteral("大于或等于"),   QStringLiteral("小于或等于"),
-                                   QStringLiteral("介于(开区间)"), QStringLiteral("介于(闭区间)"),
-                                   QStringLiteral("未介于(开区间)"), QStringLiteral("未介于(闭区间)")};
-    return items;
+    for (const char *relation : kRelations)
+        if (word == QString::fromUtf8(relation))
+            return true;
+    return false;
+}
+
+GridCellDelegate::Relations relationCaptions()
+{
+    GridCellDelegate::Relations relations;
+    for (const char *relation : kRelations)
+        relations.append({QString::fromUtf8(relation), TCalSetForm::tr(relation)});
+    return relations;
 }
 
 QTableWidget *makeGrid(const QString &name, const QStringList &headers, QWidget *parent)
@@ -46,24 +60,30 @@ QTableWidget *makeGrid(const QString &name, const QStringList &headers, QWidget 
     return grid;
 }
 
+// A caption without its closing colon (Chinese or English).
 QString withoutColon(const QString &caption)
 {
-    return caption.endsWith(QStringLiteral("：")) ? caption.chopped(1) : caption;
+    QString text = caption.trimmed();
+    if (text.endsWith(QStringLiteral("：")) || text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text;
 }
 } // namespace
 
 TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
 {
     setObjectName(QStringLiteral("TCalSetForm"));
-    setWindowTitle(QStringLiteral("计算模式 参数设置"));
+    setWindowTitle(tr("计算模式 参数设置"));
 
     varValue = new QLineEdit(this);
     varValue->setObjectName(QStringLiteral("VarValue"));
-    goVar = new QPushButton(QStringLiteral("确定"), this);
+    goVar = new QPushButton(tr("确定"), this);
     goVar->setObjectName(QStringLiteral("GoVar"));
     goVar->setAutoDefault(false);
+    // Enter confirms the variables typed; once they stand it does nothing.
+    goVar->setDefault(true);
     connect(goVar, &QPushButton::clicked, this, &TCalSetForm::GoVarClick);
-    varsReset = MakeLinkButton(this, QStringLiteral("VarsReset"), QStringLiteral("重置所有变量"));
+    varsReset = MakeLinkButton(this, QStringLiteral("VarsReset"), tr("重置所有变量"));
     connect(varsReset, &QPushButton::clicked, this, &TCalSetForm::VarsResetClick);
 
     varListPanel = new QWidget(this);
@@ -72,18 +92,18 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
     varListPanel->setStyleSheet(QStringLiteral("QWidget#VarListPanel { background: rgba(255,255,255,90); }"));
 
     randVarList = makeGrid(QStringLiteral("RandVarList"),
-                           {QStringLiteral("变量名"), QStringLiteral("最小值"), QStringLiteral("最大值"),
-                            QStringLiteral("精确度")},
+                           {tr("变量名"), tr("最小值"), tr("最大值"),
+                            tr("精确度")},
                            this);
     randVarList->setItemDelegate(new GridCellDelegate({{1, 2}, 3, -1}, {}, {}, randVarList));
     randVarList->viewport()->installEventFilter(this);
-    equalVarList = makeGrid(QStringLiteral("EqualVarList"), {QStringLiteral("变量名"), QStringLiteral("关系表达式")}, this);
+    equalVarList = makeGrid(QStringLiteral("EqualVarList"), {tr("变量名"), tr("关系表达式")}, this);
 
     conditionList = makeGrid(QStringLiteral("ConditionList"),
-                             {QStringLiteral("条件编号"), QStringLiteral("表达式1"), QStringLiteral("关系"),
-                              QStringLiteral("表达式2")},
+                             {tr("条件编号"), tr("表达式1"), tr("关系"),
+                              tr("表达式2")},
                              this);
-    conditionList->setItemDelegate(new GridCellDelegate({{}, -1, 2}, relationItems(),
+    conditionList->setItemDelegate(new GridCellDelegate({{}, -1, 2}, relationCaptions(),
                                                         [this](int row) { ConditionEditStarted(row); }, conditionList));
     for (QTableWidget *grid : {randVarList, equalVarList, conditionList})
         grid->setColumnWidth(0, 64);
@@ -98,7 +118,7 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
 
     varMenu = new QMenu(this);
     varMenu->setObjectName(QStringLiteral("VarMenu"));
-    QAction *delVar = AddMenuAction(varMenu, QStringLiteral("DelVar"), QStringLiteral("删除当前变量(&V)"));
+    QAction *delVar = AddMenuAction(varMenu, QStringLiteral("DelVar"), tr("删除当前变量(&V)"));
     for (QTableWidget *grid : {randVarList, equalVarList}) {
         grid->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(grid, &QWidget::customContextMenuRequested, this, [this, grid, delVar](const QPoint &pos) {
@@ -108,29 +128,29 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
         });
     }
     QMenu *conditionMenu = MakeContextMenu(conditionList, QStringLiteral("ConditionMenu"));
-    connect(AddMenuAction(conditionMenu, QStringLiteral("DelCondition"), QStringLiteral("删除当前条件(&C)")),
+    connect(AddMenuAction(conditionMenu, QStringLiteral("DelCondition"), tr("删除当前条件(&C)")),
             &QAction::triggered, this, &TCalSetForm::DelConditionClick);
 
-    conditionAnd = new QRadioButton(QStringLiteral("且"), this);
+    conditionAnd = new QRadioButton(tr("且"), this);
     conditionAnd->setObjectName(QStringLiteral("ConditionAnd"));
     conditionAnd->setChecked(true);
-    conditionOr = new QRadioButton(QStringLiteral("或"), this);
+    conditionOr = new QRadioButton(tr("或"), this);
     conditionOr->setObjectName(QStringLiteral("ConditionOr"));
-    conditionReset = new QRadioButton(QStringLiteral("重新取值"), this);
+    conditionReset = new QRadioButton(tr("重新取值"), this);
     conditionReset->setObjectName(QStringLiteral("ConditionReset"));
     conditionReset->setChecked(true);
-    conditionGetValue = new QRadioButton(QStringLiteral("取当前值"), this);
+    conditionGetValue = new QRadioButton(tr("取当前值"), this);
     conditionGetValue->setObjectName(QStringLiteral("ConditionGetValue"));
-    auto *relationBox = new QGroupBox(QStringLiteral("下列条件关系："), this);
+    auto *relationBox = new QGroupBox(tr("下列条件关系："), this);
     auto *relationLayout = new QHBoxLayout(relationBox);
     relationLayout->addWidget(conditionAnd);
     relationLayout->addWidget(conditionOr);
-    auto *actionBox = new QGroupBox(QStringLiteral("当相关变量符合下列条件时："), this);
+    auto *actionBox = new QGroupBox(tr("当相关变量符合下列条件时："), this);
     auto *actionLayout = new QHBoxLayout(actionBox);
     actionLayout->addWidget(conditionReset);
     actionLayout->addWidget(conditionGetValue);
 
-    conditionBox = new QGroupBox(QStringLiteral("取值条件列表："), this);
+    conditionBox = new QGroupBox(tr("取值条件列表："), this);
     conditionBox->setObjectName(QStringLiteral("ConditionArea"));
     auto *conditionLayout = new QGridLayout(conditionBox);
     conditionLayout->addWidget(conditionList, 0, 0, 3, 1);
@@ -142,7 +162,7 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
     formatRow = MakeFormatRow(this);
     formatRow.label->setObjectName(QStringLiteral("GroupFormatLabel"));
     connect(formatRow.insert, &QPushButton::pressed, this, &TCalSetForm::ShowFormatList);
-    countRow = MakeCountRow(this, DragCounter(), QStringLiteral("生成的随机数数量："), 120);
+    countRow = MakeCountRow(this, DragCounter(), tr("生成的随机数数量："), 120);
     countRow.label->setObjectName(QStringLiteral("RanCountLabel"));
 
     moveVarBox = new QFrame(this);
@@ -156,14 +176,14 @@ TCalSetForm::TCalSetForm(QWidget *parent) : ModeDialog(parent, false)
     dragGhost->hide();
 
     auto *varRow = new QHBoxLayout;
-    varRow->addWidget(new QLabel(QStringLiteral("变量列表："), this));
+    varRow->addWidget(new QLabel(tr("变量列表："), this));
     varRow->addWidget(varValue, 1);
     varRow->addWidget(goVar);
     varRow->addWidget(varsReset);
 
     auto *gridRow = new QGridLayout;
-    gridRow->addWidget(new QLabel(QStringLiteral("随机变量设置："), this), 0, 0);
-    gridRow->addWidget(new QLabel(QStringLiteral("关系变量设置："), this), 0, 1);
+    gridRow->addWidget(new QLabel(tr("随机变量设置："), this), 0, 0);
+    gridRow->addWidget(new QLabel(tr("关系变量设置："), this), 0, 1);
     gridRow->addWidget(randVarList, 1, 0);
     gridRow->addWidget(equalVarList, 1, 1);
     gridRow->setColumnStretch(0, 3);
@@ -194,26 +214,26 @@ bool TCalSetForm::ConfirmVariables(bool showErrors)
 {
     auto refuse = [&](const QString &text) {
         if (showErrors)
-            ShowParameterError(text, QStringLiteral("变量错误"));
+            ShowParameterError(text, tr("变量错误"));
         return false;
     };
     const QString text = varValue->text();
     if (text.isEmpty())
-        return refuse(QStringLiteral("变量列表不能为空！"));
+        return refuse(tr("变量列表不能为空！"));
     const QStringList names = SplitText(text, QStringLiteral(","));
     for (const QString &name : names) {
         if (name.isEmpty())
-            return refuse(QStringLiteral("变量名不能为空！"));
+            return refuse(tr("变量名不能为空！"));
         if (name.at(0).isDigit())
-            return refuse(QStringLiteral("变量的起始字符不能为数字！"));
+            return refuse(tr("变量的起始字符不能为数字！"));
         // A name is stored inside "|"-joined rows and between "[" and "]" in the format.
         if (name.contains(QLatin1Char('|')) || name.contains(QLatin1Char('[')) || name.contains(QLatin1Char(']')))
-            return refuse(QStringLiteral("变量名中不得含有“|”“[”或“]”！"));
+            return refuse(tr("变量名中不得含有“|”“[”或“]”！"));
     }
     if (QSet<QString>(names.begin(), names.end()).size() != names.size())
-        return refuse(QStringLiteral("变量名不得重复！"));
+        return refuse(tr("变量名不得重复！"));
     if (names.size() > MaxVariables)
-        return refuse(QStringLiteral("变量总数不得超过100个！"));
+        return refuse(tr("变量总数不得超过100个！"));
 
     ClearVariables();
     variables = names;
@@ -471,7 +491,7 @@ void TCalSetForm::LoadProject(int type, const QueryParams &params)
             const QStringList parts = SplitText(row, QStringLiteral(","));
             qsizetype relation = 1;
             for (qsizetype i = 0; i < parts.size(); ++i)
-                if (relationItems().contains(parts.at(i))) {
+                if (isRelation(parts.at(i))) {
                     relation = i;
                     break;
                 }
@@ -485,8 +505,8 @@ void TCalSetForm::LoadProject(int type, const QueryParams &params)
     (field("ConditionType") == kGetValue ? conditionGetValue : conditionReset)->setChecked(true);
 
     if (pmode == 11 || pmode == 13) {
-        formatRow.label->setText(QStringLiteral("题目格式："));
-        countRow.label->setText(pmode == 11 ? QStringLiteral("四则运算题目数量：") : QStringLiteral("生成的方程组数量："));
+        formatRow.label->setText(tr("题目格式："));
+        countRow.label->setText(pmode == 11 ? tr("四则运算题目数量：") : tr("生成的方程组数量："));
     }
     SetConditionsShown(pmode != 13);
     adjustSize();
@@ -523,23 +543,23 @@ QueryParams TCalSetForm::EncodeProject(int type, const QueryParams &current) con
 bool TCalSetForm::ValidateInput()
 {
     if (goVar->isEnabled()) {
-        ShowParameterError(QStringLiteral("您尚未设置任何变量！"), QStringLiteral("未设置变量"));
+        ShowParameterError(tr("您尚未设置任何变量！"), tr("未设置变量"));
         return false;
     }
     if (formatRow.value->text().isEmpty()) {
-        ShowParameterError(withoutColon(formatRow.label->text()) + QStringLiteral("不能为空！"));
+        ShowParameterError(tr("%1不能为空！").arg(withoutColon(formatRow.label->text())));
         return false;
     }
     if (countRow.value->text().isEmpty()) {
-        ShowParameterError(withoutColon(countRow.label->text()) + QStringLiteral("不能为空！"));
+        ShowParameterError(tr("%1不能为空！").arg(withoutColon(countRow.label->text())));
         return false;
     }
 
     bool valid = true;
     for (QLabel *chip : chips) {
         if (chip->isEnabled()) {
-            ShowParameterError(QStringLiteral("部分变量尚未设置，请您将此类变量移到随机变量列表或关系变量列表中！"),
-                               QStringLiteral("变量未设置"));
+            ShowParameterError(tr("部分变量尚未设置，请您将此类变量移到随机变量列表或关系变量列表中！"),
+                               tr("变量未设置"));
             valid = false;
             break;
         }
@@ -549,13 +569,13 @@ bool TCalSetForm::ValidateInput()
         const QString min = GridCell(randVarList, row, 1), max = GridCell(randVarList, row, 2),
                       pred = GridCell(randVarList, row, 3);
         if (min.isEmpty() || max.isEmpty() || pred.isEmpty()) {
-            ShowParameterError(QStringLiteral("随机变量列表中不得有空项！"));
+            ShowParameterError(tr("随机变量列表中不得有空项！"));
             valid = false;
             break;
         }
         const QString problem = RangeRowProblem(min, max, pred);
         if (!problem.isEmpty()) {
-            ShowParameterError(QStringLiteral("随机变量列表第%1行：").arg(row + 1) + problem);
+            ShowParameterError(tr("随机变量列表第%1行：").arg(row + 1) + problem);
             valid = false;
             break;
         }
@@ -564,12 +584,12 @@ bool TCalSetForm::ValidateInput()
     for (int row = 0; row < equalVarList->rowCount(); ++row) {
         const QString expression = GridCell(equalVarList, row, 1);
         if (expression.trimmed().isEmpty()) {
-            ShowParameterError(QStringLiteral("关系变量列表中不得有空项！"));
+            ShowParameterError(tr("关系变量列表中不得有空项！"));
             valid = false;
             break;
         }
         if (expression.contains(QLatin1Char('|'))) {
-            ShowParameterError(QStringLiteral("关系变量列表第%1行：关系表达式中不得含有“|”！").arg(row + 1));
+            ShowParameterError(tr("关系变量列表第%1行：关系表达式中不得含有“|”！").arg(row + 1));
             valid = false;
             break;
         }
@@ -581,18 +601,18 @@ bool TCalSetForm::ValidateInput()
         const QString first = GridCell(conditionList, row, 1), relation = GridCell(conditionList, row, 2),
                       second = GridCell(conditionList, row, 3);
         if (first.trimmed().isEmpty() || relation.isEmpty() || second.trimmed().isEmpty()) {
-            ShowParameterError(QStringLiteral("请您将取值条件填写完整，或者删除不完整的取值条件！"));
+            ShowParameterError(tr("请您将取值条件填写完整，或者删除不完整的取值条件！"));
             valid = false;
             break;
         }
         // An interval holds its two bounds in the second expression.
         if (relation.contains(QStringLiteral("介于")) && SplitText(second, QStringLiteral(",")).size() != 2) {
-            ShowParameterError(QStringLiteral("取值条件第%1行：区间的表达式2应写成“下限,上限”！").arg(row + 1));
+            ShowParameterError(tr("取值条件第%1行：区间的表达式2应写成“下限,上限”！").arg(row + 1));
             valid = false;
             break;
         }
         if ((first + second).contains(QLatin1Char('|'))) {
-            ShowParameterError(QStringLiteral("取值条件第%1行：表达式中不得含有“|”！").arg(row + 1));
+            ShowParameterError(tr("取值条件第%1行：表达式中不得含有“|”！").arg(row + 1));
             valid = false;
             break;
         }

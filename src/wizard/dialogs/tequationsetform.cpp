@@ -38,23 +38,25 @@ void clearGrid(QTableWidget *grid, int rows)
 TEquationSetForm::TEquationSetForm(QWidget *parent) : ModeDialog(parent, false)
 {
     setObjectName(QStringLiteral("TEquationSetForm"));
-    setWindowTitle(QStringLiteral("多元一次方程模式 参数设置"));
+    setWindowTitle(tr("多元一次方程模式 参数设置"));
 
     timesCountValue = MakeCountEdit(this, DragCounter(), QStringLiteral("TimesCountValue"));
     timesCountValue->setMaximumWidth(100);
-    goTimes = new QPushButton(QStringLiteral("确定"), this);
+    goTimes = new QPushButton(tr("确定"), this);
     goTimes->setObjectName(QStringLiteral("GoTimes"));
+    // Enter confirms the number of unknowns typed; once it stands it does nothing.
+    goTimes->setDefault(true);
     goTimes->setAutoDefault(false);
     connect(goTimes, &QPushButton::clicked, this, &TEquationSetForm::GoTimesClick);
 
     unknownVarList = makeGrid(QStringLiteral("UnknownVarList"),
-                              {QStringLiteral("编号"), QStringLiteral("未知量"), QStringLiteral("最小值"),
-                               QStringLiteral("最大值"), QStringLiteral("精确度")},
+                              {tr("编号"), tr("未知量"), tr("最小值"),
+                               tr("最大值"), tr("精确度")},
                               this);
     unknownVarList->setItemDelegate(new GridCellDelegate({{2, 3}, 4, -1}, {}, {}, unknownVarList));
     factorList = makeGrid(QStringLiteral("FactorList"),
-                          {QStringLiteral("编号"), QStringLiteral("最小值"), QStringLiteral("最大值"),
-                           QStringLiteral("精确度")},
+                          {tr("编号"), tr("最小值"), tr("最大值"),
+                           tr("精确度")},
                           this);
     factorList->setItemDelegate(new GridCellDelegate({{1, 2}, 3, -1}, {}, {}, factorList));
     for (QTableWidget *grid : {unknownVarList, factorList}) {
@@ -71,27 +73,27 @@ TEquationSetForm::TEquationSetForm(QWidget *parent) : ModeDialog(parent, false)
     equationFormatValue = new QLineEdit(this);
     equationFormatValue->setObjectName(QStringLiteral("EquationFormatValue"));
     equationFormatValue->setReadOnly(true);
-    equationReset = MakeLinkButton(this, QStringLiteral("EquationReset"), QStringLiteral("重置方程"));
+    equationReset = MakeLinkButton(this, QStringLiteral("EquationReset"), tr("重置方程"));
     connect(equationReset, &QPushButton::clicked, this, &TEquationSetForm::EquationResetClick);
 
-    countRow = MakeCountRow(this, DragCounter(), QStringLiteral("题目数量："), 100);
+    countRow = MakeCountRow(this, DragCounter(), tr("题目数量："), 100);
 
     auto *timesRow = new QHBoxLayout;
-    timesRow->addWidget(new QLabel(QStringLiteral("方程元数："), this));
+    timesRow->addWidget(new QLabel(tr("方程元数："), this));
     timesRow->addWidget(timesCountValue);
     timesRow->addWidget(goTimes);
     timesRow->addStretch(1);
 
     auto *grids = new QGridLayout;
-    grids->addWidget(new QLabel(QStringLiteral("未知量列表："), this), 0, 0);
-    grids->addWidget(new QLabel(QStringLiteral("系数列表："), this), 0, 1);
+    grids->addWidget(new QLabel(tr("未知量列表："), this), 0, 0);
+    grids->addWidget(new QLabel(tr("系数列表："), this), 0, 1);
     grids->addWidget(unknownVarList, 1, 0);
     grids->addWidget(factorList, 1, 1);
     grids->setColumnStretch(0, 5);
     grids->setColumnStretch(1, 4);
 
     auto *equationRow = new QHBoxLayout;
-    equationRow->addWidget(new QLabel(QStringLiteral("方程表达式："), this));
+    equationRow->addWidget(new QLabel(tr("方程表达式："), this));
     equationRow->addWidget(equationFormatValue, 1);
     equationRow->addWidget(equationReset);
 
@@ -119,20 +121,20 @@ void TEquationSetForm::BuildGrids(int count)
 
 void TEquationSetForm::GoTimesClick()
 {
-    const QString caption = QStringLiteral("方程元数有误");
+    const QString caption = tr("方程元数有误");
     const QString text = timesCountValue->text();
     if (text.isEmpty()) {
-        ShowParameterError(QStringLiteral("方程元数不能为空！"), caption);
+        ShowParameterError(tr("方程元数不能为空！"), caption);
         return;
     }
     bool ok = false;
     const qlonglong count = text.toLongLong(&ok); // digits only: fails only when too long
     if (ok && count == 0) {
-        ShowParameterError(QStringLiteral("方程元数不能为0！"), caption);
+        ShowParameterError(tr("方程元数不能为0！"), caption);
         return;
     }
     if (!ok || count > MaxUnknowns) {
-        ShowParameterError(QStringLiteral("方程元数不能超过26！"), caption);
+        ShowParameterError(tr("方程元数不能超过26！"), caption);
         return;
     }
     BuildGrids(int(count));
@@ -246,7 +248,7 @@ bool TEquationSetForm::CheckRanges(QTableWidget *grid, const QString &listName, 
                       pred = GridCell(grid, row, firstNumberColumn + 2);
         const QString problem = RangeRowProblem(min, max, pred);
         if (!problem.isEmpty()) {
-            ShowParameterError(QStringLiteral("%1第%2行：").arg(listName).arg(row + 1) + problem);
+            ShowParameterError(tr("%1第%2行：").arg(listName).arg(row + 1) + problem);
             return false;
         }
     }
@@ -256,22 +258,22 @@ bool TEquationSetForm::CheckRanges(QTableWidget *grid, const QString &listName, 
 bool TEquationSetForm::ValidateInput()
 {
     if (goTimes->isEnabled()) {
-        ShowParameterError(QStringLiteral("您尚未设置方程相关参数！"), QStringLiteral("参数尚未设置"));
+        ShowParameterError(tr("您尚未设置方程相关参数！"), tr("参数尚未设置"));
         return false;
     }
     if (countRow.value->text().isEmpty()) {
-        ShowParameterError(QStringLiteral("题目数量不能为空！"));
+        ShowParameterError(tr("题目数量不能为空！"));
         return false;
     }
     for (const QTableWidget *grid : {unknownVarList, factorList})
         for (int row = 0; row < unknowns; ++row)
             for (int column = 0; column < grid->columnCount(); ++column)
                 if (GridCell(grid, row, column).isEmpty()) {
-                    ShowParameterError(QStringLiteral("未知量列表和系数列表内的参数中不得有空项！"));
+                    ShowParameterError(tr("未知量列表和系数列表内的参数中不得有空项！"));
                     return false;
                 }
-    if (!CheckRanges(unknownVarList, QStringLiteral("未知量列表"), 2)
-        || !CheckRanges(factorList, QStringLiteral("系数列表"), 1))
+    if (!CheckRanges(unknownVarList, tr("未知量列表"), 2)
+        || !CheckRanges(factorList, tr("系数列表"), 1))
         return false;
 
     QSet<QString> names;
@@ -279,11 +281,11 @@ bool TEquationSetForm::ValidateInput()
         const QString name = GridCell(unknownVarList, row, 1);
         // Names are stored inside ","- and "|"-joined rows.
         if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('|'))) {
-            ShowParameterError(QStringLiteral("未知量名称中不得含有“,”或“|”！"), QStringLiteral("未知量设置有误"));
+            ShowParameterError(tr("未知量名称中不得含有“,”或“|”！"), tr("未知量设置有误"));
             return false;
         }
         if (names.contains(name)) {
-            ShowParameterError(QStringLiteral("未知量列表中的未知数名称不得重复！"), QStringLiteral("未知量设置有误"));
+            ShowParameterError(tr("未知量列表中的未知数名称不得重复！"), tr("未知量设置有误"));
             return false;
         }
         names.insert(name);

@@ -37,14 +37,67 @@ const QStringList &groupTypes()
     return types;
 }
 
-const QStringList &numberingStyles()
+// The group types as the box shows them; the box keeps the stored type as item data.
+QString groupTypeCaption(const QString &type)
 {
-    static const QStringList styles{
+    if (type == kGroupNumbering)
+        return TGroupSetForm::tr("编号");
+    if (type == kGroupRange)
+        return TGroupSetForm::tr("数值范围模式");
+    if (type == kGroupList)
+        return TGroupSetForm::tr("列举模式");
+    if (type == kGroupPassword)
+        return TGroupSetForm::tr("密码模式");
+    if (type == kGroupPicture)
+        return TGroupSetForm::tr("图片模式");
+    return type;
+}
+
+// The numbering editor's rows. Its keys are only shown, never stored.
+QString styleKey()
+{
+    return TGroupSetForm::tr("编号类型");
+}
+
+QString labelListKey()
+{
+    return TGroupSetForm::tr("编号列表");
+}
+
+QString startKey()
+{
+    return TGroupSetForm::tr("编号起始值");
+}
+
+QString groupNameKey()
+{
+    return TGroupSetForm::tr("组名称");
+}
+
+// The stored style "自定义" is shown in the window's language; the other styles are
+// their own samples.
+QString customStyleCaption()
+{
+    return TGroupSetForm::tr("自定义");
+}
+
+QString shownStyle(const QString &style)
+{
+    return style == kCustomNumbering ? customStyleCaption() : style;
+}
+
+QString storedStyle(const QString &shown)
+{
+    return shown == customStyleCaption() ? kCustomNumbering : shown;
+}
+
+QStringList numberingStyles()
+{
+    return {
         QStringLiteral("1,2,3..."),      QStringLiteral("①,②,③..."), QStringLiteral("⑴,⑵,⑶..."),
         QStringLiteral("[1],[2],[3]..."), QStringLiteral("a,b,c..."),   QStringLiteral("A,B,C..."),
         QStringLiteral("Ⅰ,Ⅱ,Ⅲ..."),      QStringLiteral("㈠,㈡,㈢..."), QStringLiteral("α,β,γ..."),
-        kCustomNumbering};
-    return styles;
+        customStyleCaption()};
 }
 
 QString defaultGroupName(int index)
@@ -77,14 +130,14 @@ qint64 saturatingProduct(qint64 a, qint64 b)
 TGroupSetForm::TGroupSetForm(QWidget *parent) : ModeDialog(parent, true)
 {
     setObjectName(QStringLiteral("TGroupSetForm"));
-    setWindowTitle(QStringLiteral("组合模式编辑器"));
+    setWindowTitle(tr("组合模式编辑器"));
 
     commander = MakeCommander(this);
     connect(commander, &QPushButton::clicked, this, &TGroupSetForm::CommanderClick);
 
     groupCount = new QLabel(this);
     groupCount->setObjectName(QStringLiteral("GroupCount"));
-    addNewGroup = new QPushButton(QStringLiteral("添加一组"), this);
+    addNewGroup = new QPushButton(tr("添加一组"), this);
     addNewGroup->setObjectName(QStringLiteral("AddNewGroup"));
     addNewGroup->setAutoDefault(false);
     connect(addNewGroup, &QPushButton::clicked, this, &TGroupSetForm::AddNewGroupClick);
@@ -105,14 +158,14 @@ TGroupSetForm::TGroupSetForm(QWidget *parent) : ModeDialog(parent, true)
 
     gMoveMenu = new QMenu(this);
     gMoveMenu->setObjectName(QStringLiteral("GMoveMenu"));
-    connect(AddMenuAction(gMoveMenu, QStringLiteral("Menu_MovePrev"), QStringLiteral("上移")), &QAction::triggered, this,
+    connect(AddMenuAction(gMoveMenu, QStringLiteral("Menu_MovePrev"), tr("上移")), &QAction::triggered, this,
             [this] { MoveGroup(moveMenuGroup, -1); });
-    connect(AddMenuAction(gMoveMenu, QStringLiteral("Menu_MoveNext"), QStringLiteral("下移")), &QAction::triggered, this,
+    connect(AddMenuAction(gMoveMenu, QStringLiteral("Menu_MoveNext"), tr("下移")), &QAction::triggered, this,
             [this] { MoveGroup(moveMenuGroup, +1); });
 
     formatRow = MakeFormatRow(this);
     connect(formatRow.insert, &QPushButton::pressed, this, &TGroupSetForm::ShowFormatList);
-    countRow = MakeCountRow(this, DragCounter(), QStringLiteral("生成的随机数数量："), 120);
+    countRow = MakeCountRow(this, DragCounter(), tr("生成的随机数数量："), 120);
     countRow.label->setObjectName(QStringLiteral("RanCountLabel"));
 
     auto *top = new QHBoxLayout;
@@ -142,7 +195,7 @@ QString TGroupSetForm::GroupName(int index) const
 
 QString TGroupSetForm::GroupLabelText(int index) const
 {
-    return GroupName(index) + QStringLiteral("：");
+    return GroupName(index) + tr("：");
 }
 
 QComboBox *TGroupSetForm::TypeBox(int index) const
@@ -239,7 +292,7 @@ void TGroupSetForm::SetGroupQuery(int index, const QString &query)
 
 void TGroupSetForm::UpdateGroupCount()
 {
-    groupCount->setText(QStringLiteral("%1组").arg(groups.size()));
+    groupCount->setText(tr("%1组").arg(groups.size()));
 }
 
 void TGroupSetForm::SyncRows()
@@ -257,18 +310,19 @@ void TGroupSetForm::SyncRows()
         row.label->setObjectName(QStringLiteral("GroupLabel"));
         row.typeBox = new QComboBox(row.frame);
         row.typeBox->setObjectName(QStringLiteral("TypeValue"));
-        row.typeBox->addItems(groupTypes());
+        for (const QString &type : groupTypes())
+            row.typeBox->addItem(groupTypeCaption(type), type);
         row.preview = new QPlainTextEdit(row.frame);
         row.preview->setObjectName(QStringLiteral("GroupPreview"));
         row.preview->setReadOnly(true);
         row.preview->setFixedHeight(112);
-        row.edit = new QPushButton(QStringLiteral("点此编辑"), row.frame);
+        row.edit = new QPushButton(tr("点此编辑"), row.frame);
         row.edit->setObjectName(QStringLiteral("EditGroup"));
         row.edit->setAutoDefault(false);
-        row.remove = new QPushButton(QStringLiteral("删除该组"), row.frame);
+        row.remove = new QPushButton(tr("删除该组"), row.frame);
         row.remove->setObjectName(QStringLiteral("DelGroup"));
         row.remove->setAutoDefault(false);
-        row.importList = new QPushButton(QStringLiteral("从文件导入…"), row.frame);
+        row.importList = new QPushButton(tr("从文件导入…"), row.frame);
         row.importList->setObjectName(QStringLiteral("ImportGroupList"));
         row.importList->setAutoDefault(false);
         connect(row.importList, &QPushButton::clicked, this, [this, index] { ImportGroupListClick(index); });
@@ -276,7 +330,7 @@ void TGroupSetForm::SyncRows()
         auto *grid = new QGridLayout(row.frame);
         grid->setContentsMargins(8, 6, 8, 6);
         grid->addWidget(row.label, 0, 0);
-        grid->addWidget(new QLabel(QStringLiteral("类型："), row.frame), 0, 1);
+        grid->addWidget(new QLabel(tr("类型："), row.frame), 0, 1);
         grid->addWidget(row.typeBox, 0, 2);
         grid->setColumnStretch(3, 1);
         grid->addWidget(row.importList, 0, 3, Qt::AlignRight);
@@ -311,12 +365,12 @@ void TGroupSetForm::SyncRow(int index)
     row.label->setText(GroupLabelText(index));
     {
         const QSignalBlocker blocker(row.typeBox);
-        row.typeBox->setCurrentText(group.type);
+        row.typeBox->setCurrentIndex(row.typeBox->findData(group.type));
     }
     row.typeBox->setEnabled(!fixedGroups && pmode != 8);
     QStringList lines = DescribeGroupQuery(group.type, group.query, spliter, QString());
     if (group.type == kGroupPicture)
-        lines << QStringLiteral("注：如果您要在随机数中显示图片名称，请在编码格式中插入当前组名称。");
+        lines << tr("注：如果您要在随机数中显示图片名称，请在编码格式中插入当前组名称。");
     row.preview->setPlainText(lines.join(QLatin1Char('\n')));
     row.remove->setEnabled(!fixedGroups && groups.size() > 1);
     row.importList->setVisible(group.type == kGroupList);
@@ -347,7 +401,7 @@ void TGroupSetForm::ApplyPreset(int type)
         countRow.repeat->setChecked(false);
     }
     if (type == 8)
-        countRow.label->setText(QStringLiteral("生成随机坐标数量："));
+        countRow.label->setText(tr("生成随机坐标数量："));
 }
 
 void TGroupSetForm::LoadProject(int type, const QueryParams &params)
@@ -374,7 +428,7 @@ void TGroupSetForm::LoadProject(int type, const QueryParams &params)
             }
         } catch (const SuiteError &error) {
             groups.clear();
-            ShowError(this, QStringLiteral("参数有误"), error.message());
+            ShowError(this, tr("参数有误"), error.message());
         }
         break;
     case 4:
@@ -475,7 +529,7 @@ QueryParams TGroupSetForm::EncodeProject(int type, const QueryParams &current) c
 void TGroupSetForm::AddNewGroupClick()
 {
     if (groups.size() >= MaxGroups) {
-        ShowParameterError(QStringLiteral("组合模式最多只能设置%1组，无法再添加新的组！").arg(MaxGroups));
+        ShowParameterError(tr("组合模式最多只能设置%1组，无法再添加新的组！").arg(MaxGroups));
         return;
     }
     // The new group repeats the previous group's type, except the kinds a combination
@@ -492,7 +546,7 @@ void TGroupSetForm::TypeValueChange(int index)
 {
     currentGroup = index;
     QComboBox *box = rows.at(index).typeBox;
-    const QString type = box->currentText();
+    const QString type = box->currentData().toString();
     Group &group = groups[index];
     if (type == group.type)
         return;
@@ -503,12 +557,12 @@ void TGroupSetForm::TypeValueChange(int index)
         return false;
     };
     if (type == kGroupNumbering && anotherOf(kGroupNumbering)) {
-        ShowParameterError(QStringLiteral("最多只能设置一组编号！"));
+        ShowParameterError(tr("最多只能设置一组编号！"));
         SyncRow(index);
         return;
     }
     if (type == kGroupPicture && anotherOf(kGroupPicture)) {
-        ShowParameterError(QStringLiteral("最多只能设置一组图片模式的随机数！"));
+        ShowParameterError(tr("最多只能设置一组图片模式的随机数！"));
         SyncRow(index);
         return;
     }
@@ -548,10 +602,10 @@ void TGroupSetForm::EditGroupClick(int index)
         if (TypeHasFairItems(pmode))
             list->OfferFairness(group.fair);
         if (pmode == 4 && index == 1)
-            list->SetCountCaption(QStringLiteral("每人分配任务数量"));
+            list->SetCountCaption(tr("每人分配任务数量"));
         if (pmode == 10 && index == 1) {
-            list->SetAutoDelCaption(QStringLiteral("抽奖后，排除已抽过的人员"));
-            list->SetCountCaption(QStringLiteral("每个奖项获得人数"));
+            list->SetAutoDelCaption(tr("抽奖后，排除已抽过的人员"));
+            list->SetCountCaption(tr("每个奖项获得人数"));
         }
         dialog = list;
     } else if (group.type == kGroupPassword) {
@@ -593,23 +647,24 @@ void TGroupSetForm::OpenNumberingEditor(int index)
     ClearPropertyEditor();
     const QStringList f = SplitGroupFields(groups.at(index).query);
     const QString style = f.value(0);
-    propertyEditor->InsertRow(QStringLiteral("编号类型"), style, TVEditForm::RowKind::PickListOnly, numberingStyles());
+    propertyEditor->InsertRow(styleKey(), shownStyle(style), TVEditForm::RowKind::PickListOnly, numberingStyles());
     if (style == kCustomNumbering)
-        propertyEditor->InsertRow(QStringLiteral("编号列表"), f.value(1));
+        propertyEditor->InsertRow(labelListKey(), f.value(1));
     else
-        propertyEditor->InsertRow(QStringLiteral("编号起始值"), f.value(1), TVEditForm::RowKind::Digits);
+        propertyEditor->InsertRow(startKey(), f.value(1), TVEditForm::RowKind::Digits);
 
     TVEditForm *editor = propertyEditor;
     propertyEditor->SetChangeHandler([editor](const QString &key, const QString &value) {
-        if (key != QStringLiteral("编号类型"))
+        if (key != styleKey())
             return;
         // The second row follows the style: a label list for "自定义", else a start value.
-        if (value == kCustomNumbering && editor->HasRow(QStringLiteral("编号起始值"))) {
-            editor->RemoveRow(QStringLiteral("编号起始值"));
-            editor->InsertRow(QStringLiteral("编号列表"), QString());
-        } else if (value != kCustomNumbering && editor->HasRow(QStringLiteral("编号列表"))) {
-            editor->RemoveRow(QStringLiteral("编号列表"));
-            editor->InsertRow(QStringLiteral("编号起始值"), QStringLiteral("0"), TVEditForm::RowKind::Digits);
+        const bool custom = storedStyle(value) == kCustomNumbering;
+        if (custom && editor->HasRow(startKey())) {
+            editor->RemoveRow(startKey());
+            editor->InsertRow(labelListKey(), QString());
+        } else if (!custom && editor->HasRow(labelListKey())) {
+            editor->RemoveRow(labelListKey());
+            editor->InsertRow(startKey(), QStringLiteral("0"), TVEditForm::RowKind::Digits);
         }
     });
     const int groupId = groups.at(index).id;
@@ -621,23 +676,23 @@ void TGroupSetForm::OpenNumberingEditor(int index)
 void TGroupSetForm::NumberingEditorOk(int groupId)
 {
     const int index = IndexOfId(groupId);
-    const QString style = propertyEditor->Value(QStringLiteral("编号类型"));
+    const QString style = storedStyle(propertyEditor->Value(styleKey()));
     QString query;
     if (style == kCustomNumbering) {
-        const QString list = propertyEditor->Value(QStringLiteral("编号列表"));
+        const QString list = propertyEditor->Value(labelListKey());
         if (list.isEmpty()) {
-            ShowError(propertyEditor, QStringLiteral("编号有误"), QStringLiteral("编号列表不能为空！"));
+            ShowError(propertyEditor, tr("编号有误"), tr("编号列表不能为空！"));
             return;
         }
         if (holdsListSeparators(list)) {
-            ShowError(propertyEditor, QStringLiteral("编号有误"), QStringLiteral("编号列表中不得含有“#”或“|”！"));
+            ShowError(propertyEditor, tr("编号有误"), tr("编号列表中不得含有“#”或“|”！"));
             return;
         }
         query = kCustomNumbering + kFieldSeparator + list;
     } else {
-        const QString start = propertyEditor->Value(QStringLiteral("编号起始值"));
+        const QString start = propertyEditor->Value(startKey());
         if (start.isEmpty()) {
-            ShowError(propertyEditor, QStringLiteral("编号有误"), QStringLiteral("编号起始值不能为空！"));
+            ShowError(propertyEditor, tr("编号有误"), tr("编号起始值不能为空！"));
             return;
         }
         query = style + kFieldSeparator + start;
@@ -655,7 +710,7 @@ void TGroupSetForm::GroupDblClick(int index)
     if (pmode != 0)
         return;
     ClearPropertyEditor();
-    propertyEditor->InsertRow(QStringLiteral("组名称"), GroupName(index));
+    propertyEditor->InsertRow(groupNameKey(), GroupName(index));
     const int groupId = groups.at(index).id;
     propertyEditor->SetOkHandler([this, groupId] { NameEditorOk(groupId); });
     propertyEditor->show();
@@ -665,9 +720,9 @@ void TGroupSetForm::GroupDblClick(int index)
 void TGroupSetForm::NameEditorOk(int groupId)
 {
     const int index = IndexOfId(groupId);
-    const QString name = propertyEditor->Value(QStringLiteral("组名称")).trimmed();
+    const QString name = propertyEditor->Value(groupNameKey()).trimmed();
     if (holdsListSeparators(name)) {
-        ShowError(propertyEditor, QStringLiteral("参数有误"), QStringLiteral("组名称中不得含有“#”或“|”！"));
+        ShowError(propertyEditor, tr("参数有误"), tr("组名称中不得含有“#”或“|”！"));
         return;
     }
     if (index >= 0) {
@@ -676,8 +731,8 @@ void TGroupSetForm::NameEditorOk(int groupId)
         const QString shown = name.isEmpty() ? defaultGroupName(index) : name;
         for (int other = 0; other < groups.size(); ++other) {
             if (other != index && GroupName(other) == shown) {
-                ShowError(propertyEditor, QStringLiteral("参数有误"),
-                          QStringLiteral("组名称“%1”已被其他组使用，请换一个名称！").arg(shown));
+                ShowError(propertyEditor, tr("参数有误"),
+                          tr("组名称“%1”已被其他组使用，请换一个名称！").arg(shown));
                 return;
             }
         }
@@ -692,7 +747,7 @@ void TGroupSetForm::DelGroupClick(int index)
     currentGroup = index;
     if (groups.size() < 2 || fixedGroups)
         return;
-    if (AskYesNo(this, QStringLiteral("提示"), QStringLiteral("您确定要删除掉当前组？")) != QMessageBox::Yes)
+    if (AskYesNo(this, tr("提示"), tr("您确定要删除掉当前组？")) != QMessageBox::Yes)
         return;
     groups.removeAt(index);
     currentGroup = -1;
@@ -724,7 +779,7 @@ void TGroupSetForm::ShowFormatList()
     QList<FormatChoice> choices;
     for (int i = 0; i < groups.size(); ++i) {
         const QString placeholder = QStringLiteral("[%1]").arg(GroupName(i));
-        choices.append({placeholder + QStringLiteral("(%1)").arg(groups.at(i).type), placeholder});
+        choices.append({placeholder + QStringLiteral("(%1)").arg(groupTypeCaption(groups.at(i).type)), placeholder});
     }
     QLineEdit *format = formatRow.value;
     PopUpFormatList(formatRow, choices,
@@ -775,11 +830,11 @@ bool TGroupSetForm::ValidateInput()
 {
     bool valid = true;
     if (formatRow.value->text().isEmpty()) {
-        ShowParameterError(QStringLiteral("编码格式不能为空！"), QStringLiteral("编码格式有误"));
+        ShowParameterError(tr("编码格式不能为空！"), tr("编码格式有误"));
         valid = false;
     }
     if (countRow.value->isEnabled() && countRow.value->text().isEmpty()) {
-        ShowParameterError(QStringLiteral("相关参数不能为空，请填写完整！"));
+        ShowParameterError(tr("相关参数不能为空，请填写完整！"));
         valid = false;
     }
     const qint64 count = CountForChecks();
@@ -789,27 +844,27 @@ bool TGroupSetForm::ValidateInput()
         const GroupStatistics &s = group.statistics;
         if (group.type == kGroupNumbering) {
             if (groups.size() == 1) {
-                ShowParameterError(QStringLiteral("不能只设置组类型为编号的一组！"));
+                ShowParameterError(tr("不能只设置组类型为编号的一组！"));
                 valid = false;
             }
             continue;
         }
         if (group.type == kGroupList && !s.repeatsAllowed && s.possible < saturatingProduct(s.wanted, count)) {
-            ShowParameterError(QStringLiteral("在对应组内生成的随机数不允许重复的情况下，可生成的随机数数量"
+            ShowParameterError(tr("在对应组内生成的随机数不允许重复的情况下，可生成的随机数数量"
                                               "小于要生成的随机数数量，请修改组合模式下生成随机数的数量或对"
                                               "应组内生成随机数的数量。")
-                               + QLatin1Char('\n') + QStringLiteral("出错的组：") + GroupName(i) + QLatin1Char('\n')
-                               + QStringLiteral("该组可生成的随机数数量：") + QString::number(s.possible)
-                               + QLatin1Char('\n') + QStringLiteral("该组实际所需生成的随机数数量：")
+                               + QLatin1Char('\n') + tr("出错的组：") + GroupName(i) + QLatin1Char('\n')
+                               + tr("该组可生成的随机数数量：") + QString::number(s.possible)
+                               + QLatin1Char('\n') + tr("该组实际所需生成的随机数数量：")
                                + QString::number(saturatingProduct(s.wanted, count)));
             valid = false;
         }
         product = s.inexhaustible ? count : saturatingProduct(product, s.possible);
     }
     if (!countRow.repeat->isChecked() && product < count) {
-        ShowParameterError(QStringLiteral("在整体生成的随机数不允许重复的情况下，整体可生成的随机数数量小于要生成的随"
+        ShowParameterError(tr("在整体生成的随机数不允许重复的情况下，整体可生成的随机数数量小于要生成的随"
                                           "机数数量，请修改组合模式下生成随机数的数量或对应组内生成随机数的数量。")
-                           + QLatin1Char('\n') + QStringLiteral("整体可生成的随机数数量：")
+                           + QLatin1Char('\n') + tr("整体可生成的随机数数量：")
                            + QString::number(product));
         valid = false;
     }

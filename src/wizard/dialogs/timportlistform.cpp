@@ -2,6 +2,7 @@
 
 #include "gradient.h"
 #include "querysection.h"
+#include "tlistsetform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,9 +36,9 @@ QString ChooseImportFile(QWidget *parent)
 {
     if (FileChooser())
         return FileChooser()(parent);
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("从文件导入名单"),
+    return QFileDialog::getOpenFileName(parent, TImportListForm::tr("从文件导入名单"),
                                         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                                        QStringLiteral("名单文件 (*.xlsx *.csv *.tsv *.txt *.xls);;所有文件 (*)"));
+                                        TImportListForm::tr("名单文件 (*.xlsx *.csv *.tsv *.txt *.xls);;所有文件 (*)"));
 }
 
 TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sourceName,
@@ -45,7 +46,7 @@ TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sou
     : QDialog(parent), table(std::move(importedTable)), existingItems(items), separatorName(spliterName)
 {
     setObjectName(QStringLiteral("TImportListForm"));
-    setWindowTitle(QStringLiteral("导入名单"));
+    setWindowTitle(tr("导入名单"));
     setAttribute(Qt::WA_DeleteOnClose);
     // The list dialogs stay on top; their preview must not open behind them.
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -53,7 +54,7 @@ TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sou
     fileLabel = new QLabel(this);
     fileLabel->setObjectName(QStringLiteral("FileLabel"));
     fileLabel->setText(table.sourceNote.isEmpty() ? sourceName
-                                                  : QStringLiteral("%1（%2）").arg(sourceName, table.sourceNote));
+                                                  : tr("%1（%2）").arg(sourceName, table.sourceNote));
     fileLabel->setWordWrap(true);
 
     sheetValue = new QComboBox(this);
@@ -63,11 +64,11 @@ TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sou
     columnValue = new QComboBox(this);
     columnValue->setObjectName(QStringLiteral("ColumnValue"));
     columnValue->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    headerRow = new QCheckBox(QStringLiteral("第一行是标题"), this);
+    headerRow = new QCheckBox(tr("第一行是标题"), this);
     headerRow->setObjectName(QStringLiteral("HeaderRow"));
-    byRows = new QCheckBox(QStringLiteral("按行读取（每格一个名字）"), this);
+    byRows = new QCheckBox(tr("按行读取（每格一个名字）"), this);
     byRows->setObjectName(QStringLiteral("ByRows"));
-    splitNames = new QCheckBox(QStringLiteral("拆分格中的多个名字（按 、，,;； 分开）"), this);
+    splitNames = new QCheckBox(tr("拆分格中的多个名字（按 、，,;； 分开）"), this);
     splitNames->setObjectName(QStringLiteral("SplitNames"));
 
     previewGrid = new QTableWidget(this);
@@ -89,16 +90,16 @@ TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sou
     bold.setBold(true);
     nameCount->setFont(bold);
 
-    replaceList = new QRadioButton(QStringLiteral("替换现有名单"), this);
+    replaceList = new QRadioButton(tr("替换现有名单"), this);
     replaceList->setObjectName(QStringLiteral("ReplaceList"));
     replaceList->setChecked(true);
-    appendList = new QRadioButton(QStringLiteral("追加到现有名单"), this);
+    appendList = new QRadioButton(tr("追加到现有名单"), this);
     appendList->setObjectName(QStringLiteral("AppendList"));
 
-    bOK = new QPushButton(QStringLiteral("确定"), this);
+    bOK = new QPushButton(tr("确定"), this);
     bOK->setObjectName(QStringLiteral("BOK"));
     bOK->setDefault(true);
-    bCancel = new QPushButton(QStringLiteral("取消"), this);
+    bCancel = new QPushButton(tr("取消"), this);
     bCancel->setObjectName(QStringLiteral("BCancel"));
     bCancel->setAutoDefault(false);
     connect(bOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -107,13 +108,17 @@ TImportListForm::TImportListForm(ImportedTable importedTable, const QString &sou
     auto *choices = new QHBoxLayout;
     // A text file or a pasted table has one sheet: no choice to offer.
     if (table.sheets.size() > 1) {
-        choices->addWidget(new QLabel(QStringLiteral("工作表："), this));
+        auto *sheetLabel = new QLabel(tr("工作表："), this);
+        sheetLabel->setBuddy(sheetValue);
+        choices->addWidget(sheetLabel);
         choices->addWidget(sheetValue);
         choices->addSpacing(16);
     } else {
         sheetValue->hide();
     }
-    choices->addWidget(new QLabel(QStringLiteral("姓名所在列："), this));
+    auto *columnLabel = new QLabel(tr("姓名所在列："), this);
+    columnLabel->setBuddy(columnValue);
+    choices->addWidget(columnLabel);
     choices->addWidget(columnValue);
     choices->addSpacing(16);
     choices->addWidget(headerRow);
@@ -192,8 +197,8 @@ void TImportListForm::FillColumns()
     columnValue->clear();
     for (int c = 0; c < qMax(1, sheet.ColumnCount()); ++c) {
         const QString first = sheet.rows.isEmpty() ? QString() : sheet.rows.first().value(c).trimmed();
-        columnValue->addItem(first.isEmpty() ? QStringLiteral("%1 列").arg(ColumnLetters(c))
-                                             : QStringLiteral("%1 列（%2）").arg(ColumnLetters(c), first.left(12)));
+        columnValue->addItem(first.isEmpty() ? tr("%1 列").arg(ColumnLetters(c))
+                                             : tr("%1 列（%2）").arg(ColumnLetters(c), first.left(12)));
     }
     columnValue->setCurrentIndex(column);
     blocker.unblock();
@@ -250,13 +255,13 @@ void TImportListForm::FillGrid()
     }
     QString note;
     if (sheet.rows.isEmpty())
-        note = QStringLiteral("该工作表是空的。");
+        note = tr("该工作表是空的。");
     else if (sheet.rows.size() > kShownRows)
-        note = QStringLiteral("共 %1 行，这里显示前 %2 行。").arg(sheet.rows.size()).arg(kShownRows);
+        note = tr("共 %1 行，这里显示前 %2 行。").arg(sheet.rows.size()).arg(kShownRows);
     else
-        note = QStringLiteral("共 %1 行。").arg(sheet.rows.size());
+        note = tr("共 %1 行。").arg(sheet.rows.size());
     if (sheet.columnsLeftOut)
-        note += QStringLiteral("第 %1 列以右的单元格没有读入。").arg(ImportLimits::kMaxColumns);
+        note += tr("第 %1 列以右的单元格没有读入。").arg(ImportLimits::kMaxColumns);
     rowsNote->setText(note);
 }
 
@@ -303,22 +308,22 @@ void TImportListForm::UpdateCount()
     Choice choice = Chosen();
     QStringList lines;
     if (names.isEmpty()) {
-        lines << QStringLiteral("所选的列中没有姓名，请换一列或换一个工作表。");
+        lines << tr("所选的列中没有姓名，请换一列或换一个工作表。");
     } else {
         constexpr int kShownNames = 8;
-        lines << QStringLiteral("将导入 %1 个姓名：%2%3")
+        lines << tr("将导入 %1 个姓名：%2%3")
                      .arg(names.size())
-                     .arg(names.mid(0, kShownNames).join(QStringLiteral("、")),
-                          names.size() > kShownNames ? QStringLiteral("……") : QString());
+                     .arg(names.mid(0, kShownNames).join(tr("、")),
+                          names.size() > kShownNames ? tr("……") : QString());
         if (joinedLines > 0)
-            lines << QStringLiteral("其中 %1 个姓名中的换行已改为空格。").arg(joinedLines);
+            lines << tr("其中 %1 个姓名中的换行已改为空格。").arg(joinedLines);
         const int whole = CountNamesHolding(names, SpliterChar(separatorName));
         if (whole > 0)
-            lines << QStringLiteral("其中 %1 个姓名含有分隔符“%2”，每个都作为一项完整导入。").arg(whole).arg(separatorName);
+            lines << tr("其中 %1 个姓名含有分隔符“%2”，每个都作为一项完整导入。").arg(whole).arg(SpliterCaption(separatorName));
         if (choice.separatorName.isEmpty())
-            lines << QStringLiteral("名单中已用到全部六种分隔符，无法让每个姓名保持完整，请先在表格中修改这些姓名。");
+            lines << tr("名单中已用到全部六种分隔符，无法让每个姓名保持完整，请先在表格中修改这些姓名。");
         else if (choice.separatorName != separatorName)
-            lines << QStringLiteral("为使这些姓名不被拆开，分隔符将改为“%1”。").arg(choice.separatorName);
+            lines << tr("为使这些姓名不被拆开，分隔符将改为“%1”。").arg(SpliterCaption(choice.separatorName));
     }
     nameCount->setText(lines.join(QLatin1Char('\n')));
     bOK->setEnabled(!names.isEmpty() && !choice.separatorName.isEmpty());

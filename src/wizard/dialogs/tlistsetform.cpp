@@ -34,6 +34,9 @@
 namespace {
 const QString kByPower = QStringLiteral("加权");
 const QString kByPercent = QStringLiteral("百分比");
+const char *const kSpliterNames[] = {QT_TRANSLATE_NOOP("TListSetForm", "空格"),     QT_TRANSLATE_NOOP("TListSetForm", "半角逗号"),
+                                     QT_TRANSLATE_NOOP("TListSetForm", "半角分号"), QT_TRANSLATE_NOOP("TListSetForm", "全角逗号"),
+                                     QT_TRANSLATE_NOOP("TListSetForm", "全角分号"), QT_TRANSLATE_NOOP("TListSetForm", "全角空格")};
 constexpr int kWeightColumn = 2;
 
 // The weight column takes whole numbers only; percentages at most two digits.
@@ -64,22 +67,22 @@ private:
 TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
 {
     setObjectName(QStringLiteral("TListSetForm"));
-    setWindowTitle(QStringLiteral("列举模式 参数设置"));
+    setWindowTitle(tr("列举模式 参数设置"));
 
-    randListSet = new QLabel(QStringLiteral("随机数名单："), this);
+    randListSet = new QLabel(tr("随机数名单："), this);
     randListSet->setObjectName(QStringLiteral("RandListSet"));
     randListValue = new ListMemo(this);
     randListValue->setObjectName(QStringLiteral("RandListValue"));
     connect(randListValue, &QPlainTextEdit::textChanged, this, &TListSetForm::RandListValueChange);
     connect(randListValue, &ListMemo::TablePasted, this, &TListSetForm::PasteTable);
-    importFromFile = new QPushButton(QStringLiteral("从文件导入…"), this);
+    importFromFile = new QPushButton(tr("从文件导入…"), this);
     importFromFile->setObjectName(QStringLiteral("ImportFromFile"));
     importFromFile->setAutoDefault(false);
     connect(importFromFile, &QPushButton::clicked, this, &TListSetForm::ImportFromFileClick);
 
     rLists = new QTableWidget(0, 3, this);
     rLists->setObjectName(QStringLiteral("RLists"));
-    rLists->setHorizontalHeaderLabels({QStringLiteral("编号"), QStringLiteral("随机数列表"), QStringLiteral("概率")});
+    rLists->setHorizontalHeaderLabels({tr("编号"), tr("随机数列表"), tr("概率")});
     rLists->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     rLists->setColumnWidth(0, 48);
     rLists->setColumnWidth(2, 64);
@@ -92,17 +95,17 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
         view->setMinimumSize(380, 150);
 
     QMenu *menu = MakeContextMenu(rLists, QStringLiteral("RMenu"));
-    connect(AddMenuAction(menu, QStringLiteral("RMenu_DelRow"), QStringLiteral("删除当前行")), &QAction::triggered, this,
+    connect(AddMenuAction(menu, QStringLiteral("RMenu_DelRow"), tr("删除当前行")), &QAction::triggered, this,
             &TListSetForm::DelRowClick);
-    connect(AddMenuAction(menu, QStringLiteral("RMenu_AddRow"), QStringLiteral("新增一行")), &QAction::triggered, this,
+    connect(AddMenuAction(menu, QStringLiteral("RMenu_AddRow"), tr("新增一行")), &QAction::triggered, this,
             &TListSetForm::AddRowClick);
 
-    posSetAble = new QCheckBox(QStringLiteral("设置概率"), this);
+    posSetAble = new QCheckBox(tr("设置概率"), this);
     posSetAble->setObjectName(QStringLiteral("PosSetAble"));
-    posByPower = new QRadioButton(QStringLiteral("加权"), this);
+    posByPower = new QRadioButton(tr("加权"), this);
     posByPower->setObjectName(QStringLiteral("PosByPower"));
     posByPower->setChecked(true);
-    posByPercent = new QRadioButton(QStringLiteral("百分比"), this);
+    posByPercent = new QRadioButton(tr("百分比"), this);
     posByPercent->setObjectName(QStringLiteral("PosByPercent"));
     connect(posSetAble, &QCheckBox::clicked, this, [this] {
         CarryItemsOver();
@@ -113,16 +116,17 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
 
     spliterValue = new QComboBox(this);
     spliterValue->setObjectName(QStringLiteral("SpliterValue"));
-    spliterValue->addItems({QStringLiteral("空格"), QStringLiteral("半角逗号"), QStringLiteral("半角分号"),
-                            QStringLiteral("全角逗号"), QStringLiteral("全角分号"), QStringLiteral("全角空格")});
-    connect(spliterValue, &QComboBox::currentTextChanged, this, &TListSetForm::RandListValueChange);
+    // The project stores the Chinese name whatever the window shows.
+    for (const char *name : kSpliterNames)
+        spliterValue->addItem(tr(name), QString::fromUtf8(name));
+    connect(spliterValue, &QComboBox::currentIndexChanged, this, &TListSetForm::RandListValueChange);
 
-    ranCountLabel = new QLabel(QStringLiteral("生成的随机数数量："), this);
+    ranCountLabel = new QLabel(tr("生成的随机数数量："), this);
     ranCountLabel->setObjectName(QStringLiteral("RanCountLabel"));
     ranCountValue = MakeCountEdit(this, DragCounter(), QStringLiteral("RanCountValue"));
-    repeatAllowed = new QCheckBox(QStringLiteral("是否允许重复？"), this);
+    repeatAllowed = new QCheckBox(tr("是否允许重复？"), this);
     repeatAllowed->setObjectName(QStringLiteral("RepeatAllowed"));
-    autoDel = new QCheckBox(QStringLiteral("生成随机数后，自动排除已生成的随机数"), this);
+    autoDel = new QCheckBox(tr("生成随机数后，自动排除已生成的随机数"), this);
     autoDel->setObjectName(QStringLiteral("AutoDel"));
 
     auto *probabilityRow = new QHBoxLayout;
@@ -134,7 +138,7 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
 
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->addRow(QStringLiteral("分隔符："), spliterValue);
+    form->addRow(tr("分隔符："), spliterValue);
     form->addRow(ranCountLabel, ranCountValue);
 
     auto *listTitleRow = new QHBoxLayout;
@@ -162,16 +166,16 @@ TListSetForm::TListSetForm(QWidget *parent) : ModeDialog(parent, true)
 
 QGroupBox *TListSetForm::MakeFairBox()
 {
-    fairBox = new QGroupBox(QStringLiteral("公平抽取"), this);
+    fairBox = new QGroupBox(tr("公平抽取"), this);
     fairBox->setObjectName(QStringLiteral("FairBox"));
     fairMode = new QButtonGroup(fairBox);
     auto *choices = new QHBoxLayout;
     const QStringList names{QStringLiteral("FairPlain"), QStringLiteral("FairRotation"), QStringLiteral("FairBalanced")};
-    const QStringList tips{QStringLiteral("每次抽取互不相关（原来的方式）"),
-                           QStringLiteral("每人都被抽到一次之前，不会有人被抽到第二次；跨抽取、跨窗口、跨重启"),
-                           QStringLiteral("人人都可能被抽到，但一段时间内被抽到越多，机会越小")};
+    const QStringList tips{tr("每次抽取互不相关（原来的方式）"),
+                           tr("每人都被抽到一次之前，不会有人被抽到第二次；跨抽取、跨窗口、跨重启"),
+                           tr("人人都可能被抽到，但一段时间内被抽到越多，机会越小")};
     for (int i = 0; i < names.size(); ++i) {
-        auto *button = new QRadioButton(FairModeTexts().at(i), fairBox);
+        auto *button = new QRadioButton(FairWordCaption(FairModeTexts().at(i)), fairBox);
         button->setObjectName(names.at(i));
         button->setToolTip(tips.at(i));
         fairMode->addButton(button, i);
@@ -182,12 +186,14 @@ QGroupBox *TListSetForm::MakeFairBox()
 
     fairPeriodValue = new QComboBox(fairBox);
     fairPeriodValue->setObjectName(QStringLiteral("FairPeriodValue"));
-    fairPeriodValue->addItems(FairPeriodTexts());
+    for (const QString &period : FairPeriodTexts())
+        fairPeriodValue->addItem(FairWordCaption(period), period);
     fairPeriodValue->setCurrentIndex(int(FairSettings{}.period));
     fairStrengthValue = new QComboBox(fairBox);
     fairStrengthValue->setObjectName(QStringLiteral("FairStrengthValue"));
-    fairStrengthValue->addItems(FairStrengthTexts());
-    fairStrengthValue->setCurrentText(FairStrengthText(FairSettings{}.strength));
+    for (const QString &strength : FairStrengthTexts())
+        fairStrengthValue->addItem(FairWordCaption(strength), strength);
+    fairStrengthValue->setCurrentIndex(fairStrengthValue->findData(FairStrengthText(FairSettings{}.strength)));
     fairSkipValue = new QSpinBox(fairBox);
     fairSkipValue->setObjectName(QStringLiteral("FairSkipValue"));
     fairSkipValue->setRange(0, 9999);
@@ -196,13 +202,13 @@ QGroupBox *TListSetForm::MakeFairBox()
     fairFormula->setWordWrap(true);
 
     auto *balance = new QHBoxLayout;
-    balance->addWidget(new QLabel(QStringLiteral("统计范围："), fairBox));
+    balance->addWidget(new QLabel(tr("统计范围："), fairBox));
     balance->addWidget(fairPeriodValue);
     balance->addSpacing(8);
-    balance->addWidget(new QLabel(QStringLiteral("力度："), fairBox));
+    balance->addWidget(new QLabel(tr("力度："), fairBox));
     balance->addWidget(fairStrengthValue);
     balance->addSpacing(8);
-    balance->addWidget(new QLabel(QStringLiteral("跳过最近抽中的人数："), fairBox));
+    balance->addWidget(new QLabel(tr("跳过最近抽中的人数："), fairBox));
     balance->addWidget(fairSkipValue);
     balance->addStretch(1);
 
@@ -225,7 +231,7 @@ FairSettings TListSetForm::ChosenFairness() const
     FairSettings settings;
     settings.mode = FairMode(std::max(0, fairMode->checkedId()));
     settings.period = FairPeriod(fairPeriodValue->currentIndex());
-    settings.strength = FairStrengthPower(fairStrengthValue->currentText());
+    settings.strength = FairStrengthPower(fairStrengthValue->currentData().toString());
     settings.skip = fairSkipValue->value();
     return settings;
 }
@@ -239,15 +245,15 @@ void TListSetForm::FairChoiceChange()
         control->setEnabled(balanced);
     fairFormula->setText(balanced ? FairFormulaText(settings)
                          : settings.mode == FairMode::Rotation
-                             ? QStringLiteral("每人都被抽到一次后才开始新一轮；加权名单在一轮之内保持权重")
-                             : QStringLiteral("每次抽取互不相关"));
+                             ? tr("每人都被抽到一次后才开始新一轮；加权名单在一轮之内保持权重")
+                             : tr("每次抽取互不相关"));
 }
 
 void TListSetForm::LoadFairness(const FairSettings &settings)
 {
     fairMode->button(int(settings.mode))->setChecked(true);
     fairPeriodValue->setCurrentIndex(int(settings.period));
-    fairStrengthValue->setCurrentText(FairStrengthText(settings.strength));
+    fairStrengthValue->setCurrentIndex(fairStrengthValue->findData(FairStrengthText(settings.strength)));
     fairSkipValue->setValue(settings.skip);
     FairChoiceChange();
 }
@@ -270,17 +276,17 @@ bool TListSetForm::ValidateFairness(qlonglong count)
     if (fairBox->isHidden() || settings.mode == FairMode::Plain)
         return true;
     if (!autoDel->isHidden() && autoDel->isChecked()) {
-        ShowParameterError(QStringLiteral("“%1”抽取已经记住谁被抽到过，不能同时使用自动排除功能，请取消其中之一！")
-                               .arg(FairModeText(settings.mode)));
+        ShowParameterError(tr("“%1”抽取已经记住谁被抽到过，不能同时使用自动排除功能，请取消其中之一！")
+                               .arg(FairWordCaption(FairModeText(settings.mode))));
         return false;
     }
     const QStringList items = CurrentItems();
     QSet<QString> distinct(items.cbegin(), items.cend());
     distinct.remove(QString());
     if (count > distinct.size()) {
-        ShowParameterError(QStringLiteral("“%1”抽取每次抽出的人互不相同，名单中不同的条目（%2 个）不能少于每次抽取的数量，"
+        ShowParameterError(tr("“%1”抽取每次抽出的人互不相同，名单中不同的条目（%2 个）不能少于每次抽取的数量，"
                                           "请重新设置！")
-                               .arg(FairModeText(settings.mode))
+                               .arg(FairWordCaption(FairModeText(settings.mode)))
                                .arg(distinct.size()));
         return false;
     }
@@ -288,7 +294,7 @@ bool TListSetForm::ValidateFairness(qlonglong count)
         return true;
     const int allowed = MaxFairSkip(int(distinct.size()), int(count));
     if (settings.skip > allowed) {
-        ShowParameterError(QStringLiteral("“跳过最近抽中的人数”最多为 %1（名单中不同的条目 %2 个，减去每次抽取的 %3 个），"
+        ShowParameterError(tr("“跳过最近抽中的人数”最多为 %1（名单中不同的条目 %2 个，减去每次抽取的 %3 个），"
                                           "请减小！")
                                .arg(allowed)
                                .arg(distinct.size())
@@ -408,12 +414,12 @@ void TListSetForm::PosMethodClick()
 {
     QTableWidgetItem *header = rLists->horizontalHeaderItem(kWeightColumn);
     if (UsesPercent()) {
-        header->setText(QStringLiteral("概率/%"));
+        header->setText(tr("概率/%"));
         const QString share = QString::number(100 / qMax(1, DataRows()));
         for (int row = 0; row < DataRows(); ++row)
             SetCell(row, kWeightColumn, share);
     } else {
-        header->setText(QStringLiteral("概率"));
+        header->setText(tr("概率"));
         for (int row = 0; row < DataRows(); ++row)
             SetCell(row, kWeightColumn, QStringLiteral("1"));
     }
@@ -522,8 +528,8 @@ void TListSetForm::LoadList(bool withProbabilities, const QString &list)
     if (withProbabilities) {
         const QStringList pieces = SplitText(list, QStringLiteral("&"));
         (pieces.value(0) == kByPercent ? posByPercent : posByPower)->setChecked(true);
-        rLists->horizontalHeaderItem(kWeightColumn)->setText(UsesPercent() ? QStringLiteral("概率/%")
-                                                                           : QStringLiteral("概率"));
+        rLists->horizontalHeaderItem(kWeightColumn)->setText(UsesPercent() ? tr("概率/%")
+                                                                           : tr("概率"));
         rLists->setRowCount(0);
         SetRowCount(qMax(1, int(pieces.size()) - 1));
         for (int i = 1; i < pieces.size(); ++i) {
@@ -542,7 +548,7 @@ void TListSetForm::LoadProject(int pmode, const QueryParams &params)
 {
     const QueryFields field(pmode, params);
     const QString list = pmode == 7 ? field("List") : field("Lists");
-    spliterValue->setCurrentText(field("Spliter"));
+    SelectSpliter(field("Spliter"));
     LoadList(field("PosSetAble") == kYes, list);
     ranCountValue->setText(field("RanCount"));
     repeatAllowed->setChecked(field("AllowRepeat") == kYes);
@@ -551,25 +557,25 @@ void TListSetForm::LoadProject(int pmode, const QueryParams &params)
     fairBox->setVisible(TypeDrawsFairly(pmode));
     switch (pmode) {
     case 2:
-        SetListCaption(QStringLiteral("名单："));
-        SetCountCaption(QStringLiteral("每次点名人数"));
+        SetListCaption(tr("名单："));
+        SetCountCaption(tr("每次点名人数"));
         break;
     case 3:
-        SetListCaption(QStringLiteral("名单："));
+        SetListCaption(tr("名单："));
         ShowOptions(false, false, false, true);
         ranCountValue->setEnabled(false);
         countFollowsList = true;
         RandListValueChange();
         break;
     case 7:
-        SetListCaption(QStringLiteral("单词/字词名单："));
-        SetCountCaption(QStringLiteral("每次抽取数量"));
-        SetAutoDelCaption(QStringLiteral("抽取一个单词/字词后，自动排除该单词/字词"));
+        SetListCaption(tr("单词/字词名单："));
+        SetCountCaption(tr("每次抽取数量"));
+        SetAutoDelCaption(tr("抽取一个单词/字词后，自动排除该单词/字词"));
         ShowOptions(false, true, true, true);
         repeatAllowed->setEnabled(false);
         break;
     case 9:
-        SetListCaption(QStringLiteral("抽奖人员名单："));
+        SetListCaption(tr("抽奖人员名单："));
         ShowOptions(false, false, true, true);
         break;
     default:
@@ -610,7 +616,7 @@ QueryParams TListSetForm::EncodeProject(int pmode, const QueryParams &current) c
 void TListSetForm::LoadGroupQuery(const QString &groupQuery, const QString &spliterName)
 {
     const QStringList f = SplitGroupFields(groupQuery);
-    spliterValue->setCurrentText(spliterName);
+    SelectSpliter(spliterName);
     LoadList(f.value(0) == kYes, f.value(1));
     repeatAllowed->setChecked(f.value(2) == kYes);
     autoDel->setChecked(f.value(3) == kYes);
@@ -626,7 +632,23 @@ QString TListSetForm::EncodeGroupQuery() const
 
 QString TListSetForm::SpliterName() const
 {
-    return spliterValue->currentText();
+    return spliterValue->currentData().toString();
+}
+
+void TListSetForm::SelectSpliter(const QString &name)
+{
+    // An unknown name leaves the choice as it is.
+    const int index = spliterValue->findData(name);
+    if (index >= 0)
+        spliterValue->setCurrentIndex(index);
+}
+
+QString SpliterCaption(const QString &name)
+{
+    for (const char *known : kSpliterNames)
+        if (name == QString::fromUtf8(known))
+            return TListSetForm::tr(known);
+    return name;
 }
 
 QString TListSetForm::EncodeList() const
@@ -658,10 +680,10 @@ void TListSetForm::OfferLinesAsItems()
         return;
     const QString separator = SpliterChar(SpliterName());
     if (separator.isEmpty()
-        || AskYesNo(this, QStringLiteral("提示"),
-                    QStringLiteral("名单中含有换行，而换行不是分隔符，整段文字会被当作一项抽取。\n"
+        || AskYesNo(this, tr("提示"),
+                    tr("名单中含有换行，而换行不是分隔符，整段文字会被当作一项抽取。\n"
                                    "是否把每一行作为单独的一项（以“%1”分隔）？")
-                        .arg(SpliterName()))
+                        .arg(SpliterCaption(SpliterName())))
                != QMessageBox::Yes)
         return;
     QStringList items;
@@ -678,10 +700,10 @@ bool TListSetForm::ValidateInput()
     bool valid = true;
     const bool withProbabilities = posSetAble->isChecked();
     if (withProbabilities && autoDel->isChecked()) {
-        ShowParameterError(QStringLiteral("不能在设置概率的同时使用自动排除随机数功能！"), QStringLiteral("设置有误"));
+        ShowParameterError(tr("不能在设置概率的同时使用自动排除随机数功能！"), tr("设置有误"));
         valid = false;
     }
-    const QString emptyMessage = QStringLiteral("相关参数不能为空，请填写完整！");
+    const QString emptyMessage = tr("相关参数不能为空，请填写完整！");
     if (ranCountValue->text().isEmpty()) {
         ShowParameterError(emptyMessage);
         valid = false;
@@ -709,19 +731,19 @@ bool TListSetForm::ValidateInput()
             // The draw takes whole weights of at least 0 and whole percentages above 0.
             if (!ok || !std::isfinite(weight) || weight < 0 || weight != std::floor(weight)
                 || (UsesPercent() && weight == 0)) {
-                ShowParameterError(QStringLiteral("名单第%1行的概率“%2”必须是%3整数，请重新填写！")
+                ShowParameterError(tr("名单第%1行的概率“%2”必须是%3整数，请重新填写！")
                                        .arg(row + 1)
                                        .arg(Cell(row, kWeightColumn),
-                                            UsesPercent() ? QStringLiteral("大于0的") : QStringLiteral("不小于0的")));
+                                            UsesPercent() ? tr("大于0的") : tr("不小于0的")));
                 valid = numbers = false;
             }
             total += weight;
         }
         if (numbers && UsesPercent() && total != 100) {
-            ShowParameterError(QStringLiteral("名单概率总和必须为100%！"));
+            ShowParameterError(tr("名单概率总和必须为100%！"));
             valid = false;
         } else if (numbers && total <= 0) {
-            ShowParameterError(QStringLiteral("名单概率总和必须大于0！"));
+            ShowParameterError(tr("名单概率总和必须大于0！"));
             valid = false;
         }
     }
@@ -729,7 +751,7 @@ bool TListSetForm::ValidateInput()
     bool countOk = false;
     const qlonglong count = ranCountValue->text().toLongLong(&countOk);
     if (countOk && !repeatAllowed->isChecked() && PossibleCount() < count) {
-        ShowParameterError(QStringLiteral("在不允许重复的情况下，随机数名单中的可生成随机数数量小于要生成的随机数数量，"
+        ShowParameterError(tr("在不允许重复的情况下，随机数名单中的可生成随机数数量小于要生成的随机数数量，"
                                           "请重新设置！"));
         valid = false;
     }
@@ -750,15 +772,15 @@ TImportListForm *TListSetForm::ImportFile(const QString &path)
     try {
         return ShowImportPreview(ReadNameTable(path), QFileInfo(path).fileName());
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("导入失败"), error.message());
+        ShowError(this, tr("导入失败"), error.message());
     } catch (const std::bad_alloc &) {
         // The readers' limits keep a file far below this; should one slip through, the
         // wizard and the project being edited stay.
-        ShowError(this, QStringLiteral("导入失败"),
-                  QStringLiteral("文件“%1”需要的内存超出了本机可用的内存，未导入任何内容。").arg(QFileInfo(path).fileName()));
+        ShowError(this, tr("导入失败"),
+                  tr("文件“%1”需要的内存超出了本机可用的内存，未导入任何内容。").arg(QFileInfo(path).fileName()));
     } catch (const std::exception &error) {
-        ShowError(this, QStringLiteral("导入失败"),
-                  QStringLiteral("读取文件“%1”时出错（%2），未导入任何内容。")
+        ShowError(this, tr("导入失败"),
+                  tr("读取文件“%1”时出错（%2），未导入任何内容。")
                       .arg(QFileInfo(path).fileName(), QString::fromLocal8Bit(error.what())));
     }
     return nullptr;
@@ -770,14 +792,14 @@ void TListSetForm::PasteTable(const QString &text)
     try {
         sheet = ParsePastedTable(text);
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("粘贴失败"), error.message());
+        ShowError(this, tr("粘贴失败"), error.message());
         return;
     }
     if (sheet.rows.isEmpty())
         return;
     // Cells separated by tabs come from a spreadsheet: the preview asks for the column.
     if (text.contains(QLatin1Char('\t'))) {
-        ShowImportPreview({{sheet}, QString()}, QStringLiteral("粘贴的表格"));
+        ShowImportPreview({{sheet}, QString()}, tr("粘贴的表格"));
         return;
     }
     // Lines of names: each line holds one name, or several separated as the list separates
@@ -795,10 +817,10 @@ void TListSetForm::PasteTable(const QString &text)
     choice.separatorName =
         SeparatorKeepingItemsWhole(choice.append ? CurrentItems() + choice.names : choice.names, SpliterName());
     if (!choice.separatorName.isEmpty() && choice.separatorName != SpliterName()
-        && AskYesNo(this, QStringLiteral("提示"),
-                    QStringLiteral("粘贴的名字中含有分隔符“%1”，为使每个名字保持完整，分隔符要改为“%2”。\n"
+        && AskYesNo(this, tr("提示"),
+                    tr("粘贴的名字中含有分隔符“%1”，为使每个名字保持完整，分隔符要改为“%2”。\n"
                                    "是否改用“%2”并粘贴？")
-                        .arg(SpliterName(), choice.separatorName))
+                        .arg(SpliterCaption(SpliterName()), SpliterCaption(choice.separatorName)))
                != QMessageBox::Yes)
         return;
     PutImportedNames(choice);
@@ -832,8 +854,8 @@ void TListSetForm::PutImportedNames(const TImportListForm::Choice &choice)
     if (choice.names.isEmpty())
         return;
     if (choice.separatorName.isEmpty()) {
-        ShowError(this, QStringLiteral("导入失败"),
-                  QStringLiteral("名单中已用到全部六种分隔符，无法让每个姓名保持完整，请先在表格中修改这些姓名。"));
+        ShowError(this, tr("导入失败"),
+                  tr("名单中已用到全部六种分隔符，无法让每个姓名保持完整，请先在表格中修改这些姓名。"));
         return;
     }
     // Items already there are re-joined when the separator has to change, so each stays one item.
@@ -847,7 +869,7 @@ void TListSetForm::PutImportedNames(const TImportListForm::Choice &choice)
             if (!text.endsWith(separator))
                 text += separator;
         }
-        spliterValue->setCurrentText(choice.separatorName);
+        SelectSpliter(choice.separatorName);
         randListValue->setPlainText(text + choice.names.join(separator));
         return;
     }
@@ -861,7 +883,7 @@ void TListSetForm::PutImportedNames(const TImportListForm::Choice &choice)
         }
     }
     rows << choice.names;
-    spliterValue->setCurrentText(choice.separatorName);
+    SelectSpliter(choice.separatorName);
     SetRowCount(0);
     SetRowCount(int(rows.size()));
     for (int row = 0; row < rows.size(); ++row) {

@@ -37,6 +37,7 @@ public:
     // project's. The group editor shows only the options its presets leave visible.
     void LoadGroupQuery(const QString &groupQuery, const QString &spliterName);
     QString EncodeGroupQuery() const;
+    // The stored separator name ("空格" ...), whatever language the box shows.
     QString SpliterName() const;
     void ShowOptions(bool probabilities, bool repeats, bool exclusion, bool count);
 
@@ -81,6 +82,7 @@ private:
     void DelRowClick();
     void RowMoved();
     void RandListValueChange();
+    void SelectSpliter(const QString &name);
     void OfferLinesAsItems();
     void DragWeight(int row, int x);
     TImportListForm *ShowImportPreview(ImportedTable table, const QString &sourceName);
@@ -115,3 +117,6 @@ private:
     int dragRow = -1;
     int lastDragX = 0;
 };
+
+// A stored separator name as the windows show it.
+QString SpliterCaption(const QString &name);

@@ -18,7 +18,7 @@
 TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
 {
     setObjectName(QStringLiteral("TPicSetForm"));
-    setWindowTitle(QStringLiteral("图片模式 参数设置"));
+    setWindowTitle(tr("图片模式 参数设置"));
     setSizeGripEnabled(true);
 
     picList = new QListWidget(this);
@@ -28,9 +28,9 @@ TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
     connect(picList, &QListWidget::currentRowChanged, this, &TPicSetForm::PicListClick);
 
     QMenu *menu = MakeContextMenu(picList, QStringLiteral("PicListMenu"));
-    connect(AddMenuAction(menu, QStringLiteral("PList_AddNew"), QStringLiteral("添加新图片")), &QAction::triggered, this,
+    connect(AddMenuAction(menu, QStringLiteral("PList_AddNew"), tr("添加新图片")), &QAction::triggered, this,
             &TPicSetForm::PList_AddNewClick);
-    connect(AddMenuAction(menu, QStringLiteral("PList_DelNow"), QStringLiteral("删除当前图片")), &QAction::triggered,
+    connect(AddMenuAction(menu, QStringLiteral("PList_DelNow"), tr("删除当前图片")), &QAction::triggered,
             this, &TPicSetForm::PList_DelNowClick);
 
     picShape = new QFrame(this);
@@ -47,12 +47,12 @@ TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
     shapeLayout->addWidget(picShow);
 
     ranCountValue = MakeCountEdit(this, DragCounter(), QStringLiteral("RanCountValue"));
-    autoDel = new QCheckBox(QStringLiteral("抽取照片后，自动排除已抽取的照片"), this);
+    autoDel = new QCheckBox(tr("抽取照片后，自动排除已抽取的照片"), this);
     autoDel->setObjectName(QStringLiteral("AutoDel"));
 
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("图片列表："), this), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("图片预览："), this), 0, 1);
+    grid->addWidget(new QLabel(tr("图片列表："), this), 0, 0);
+    grid->addWidget(new QLabel(tr("图片预览："), this), 0, 1);
     grid->addWidget(picList, 1, 0);
     grid->addWidget(picShape, 1, 1);
     grid->setColumnStretch(0, 3);
@@ -60,7 +60,7 @@ TPicSetForm::TPicSetForm(QWidget *parent) : ModeDialog(parent, true)
     grid->setRowStretch(1, 1);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("抽取照片数量："), ranCountValue);
+    form->addRow(tr("抽取照片数量："), ranCountValue);
 
     QVBoxLayout *layout = MakeMainLayout();
     layout->addLayout(grid, 1);
@@ -133,7 +133,7 @@ void TPicSetForm::ShowPicture(const QString &path)
     previewImage = reader.read();
     if (previewImage.isNull()) {
         picShow->setPixmap({});
-        picShow->setText(QStringLiteral("无法显示该图片"));
+        picShow->setText(tr("无法显示该图片"));
         return;
     }
     FitPreview();
@@ -170,8 +170,8 @@ void TPicSetForm::PicListClick()
 void TPicSetForm::PList_AddNewClick()
 {
     const QStringList files = QFileDialog::getOpenFileNames(
-        this, QStringLiteral("添加新图片"), QString(),
-        QStringLiteral("图片文件 (*.jpg *.jpeg *.png *.bmp *.gif);;所有文件 (*)"));
+        this, tr("添加新图片"), QString(),
+        tr("图片文件 (*.jpg *.jpeg *.png *.bmp *.gif);;所有文件 (*)"));
     AddPictures(files);
 }
 
@@ -184,14 +184,14 @@ bool TPicSetForm::ValidateInput()
 {
     bool valid = true;
     if (picList->count() == 0) {
-        ShowParameterError(QStringLiteral("图片列表不能为空！"));
+        ShowParameterError(tr("图片列表不能为空！"));
         valid = false;
     }
     if (ranCountValue->text().isEmpty()) {
-        ShowParameterError(QStringLiteral("抽取图片数量不能为空！"));
+        ShowParameterError(tr("抽取图片数量不能为空！"));
         valid = false;
     } else if (ranCountValue->text().toLongLong() > picList->count()) {
-        ShowParameterError(QStringLiteral("图片总数小于要抽取的图片数量，请重新设置！"));
+        ShowParameterError(tr("图片总数小于要抽取的图片数量，请重新设置！"));
         valid = false;
     }
     return valid;

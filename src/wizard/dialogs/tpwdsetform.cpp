@@ -8,26 +8,25 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace {
-const QStringList &optionNames()
-{
-    static const QStringList names{QStringLiteral("小写字母"), QStringLiteral("大写字母"), QStringLiteral("数字"),
-                                   QStringLiteral("特殊符号")};
-    return names;
-}
+// The option names as the project stores them, in the stored order.
+const char *const kOptionNames[] = {QT_TRANSLATE_NOOP("TPwdSetForm", "小写字母"), QT_TRANSLATE_NOOP("TPwdSetForm", "大写字母"),
+                                    QT_TRANSLATE_NOOP("TPwdSetForm", "数字"), QT_TRANSLATE_NOOP("TPwdSetForm", "特殊符号")};
 } // namespace
 
 TPwdSetForm::TPwdSetForm(QWidget *parent) : ModeDialog(parent, true)
 {
     setObjectName(QStringLiteral("TPwdSetForm"));
-    setWindowTitle(QStringLiteral("密码模式 参数设置"));
+    setWindowTitle(tr("密码模式 参数设置"));
 
-    auto *options = new QGroupBox(QStringLiteral("密码选项："), this);
+    auto *options = new QGroupBox(tr("密码选项："), this);
     auto *optionGrid = new QGridLayout(options);
     const QStringList objectNames{QStringLiteral("PwdLower"), QStringLiteral("PwdUpper"), QStringLiteral("PwdNum"),
                                   QStringLiteral("PwdSymbol")};
-    for (int i = 0; i < optionNames().size(); ++i) {
-        auto *box = new QCheckBox(optionNames().at(i), options);
+    for (int i = 0; i < int(std::size(kOptionNames)); ++i) {
+        auto *box = new QCheckBox(tr(kOptionNames[i]), options);
         box->setObjectName(objectNames.at(i));
         optionGrid->addWidget(box, i / 2, i % 2);
         optionBoxes << box;
@@ -38,8 +37,8 @@ TPwdSetForm::TPwdSetForm(QWidget *parent) : ModeDialog(parent, true)
 
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->addRow(QStringLiteral("密码长度："), pwLengthValue);
-    form->addRow(QStringLiteral("随机数数量："), ranCountValue);
+    form->addRow(tr("密码长度："), pwLengthValue);
+    form->addRow(tr("随机数数量："), ranCountValue);
 
     QVBoxLayout *layout = MakeMainLayout();
     layout->addWidget(options);
@@ -54,8 +53,8 @@ TPwdSetForm::TPwdSetForm(QWidget *parent) : ModeDialog(parent, true)
 void TPwdSetForm::LoadValues(const QString &length, const QString &options, const QString &count)
 {
     const QStringList chosen = SplitText(options, QStringLiteral("|"));
-    for (QCheckBox *box : optionBoxes)
-        box->setChecked(chosen.contains(box->text()));
+    for (int i = 0; i < optionBoxes.size(); ++i)
+        optionBoxes.at(i)->setChecked(chosen.contains(QString::fromUtf8(kOptionNames[i])));
     pwLengthValue->setText(length);
     ranCountValue->setText(count);
 }
@@ -87,9 +86,9 @@ QString TPwdSetForm::EncodeGroupQuery() const
 QString TPwdSetForm::EncodeOptions() const
 {
     QStringList chosen;
-    for (QCheckBox *box : optionBoxes)
-        if (box->isChecked())
-            chosen << box->text();
+    for (int i = 0; i < optionBoxes.size(); ++i)
+        if (optionBoxes.at(i)->isChecked())
+            chosen << QString::fromUtf8(kOptionNames[i]);
     return chosen.join(QLatin1Char('|'));
 }
 
@@ -97,21 +96,21 @@ bool TPwdSetForm::ValidateInput()
 {
     bool valid = true;
     if (pwLengthValue->text().isEmpty() || ranCountValue->text().isEmpty()) {
-        ShowParameterError(QStringLiteral("相关参数不能为空，请填写完整！"));
+        ShowParameterError(tr("相关参数不能为空，请填写完整！"));
         valid = false;
     }
     if (EncodeOptions().isEmpty()) {
-        ShowParameterError(QStringLiteral("至少应勾选一个密码选项！"));
+        ShowParameterError(tr("至少应勾选一个密码选项！"));
         valid = false;
     }
     // A length of 0 gives only empty, equal passwords: more than one of them can never
     // be told apart, so the draw could not finish.
     if (valid && pwLengthValue->text().toLongLong() < 1) {
-        ShowParameterError(QStringLiteral("密码长度不能为0，请重新设置！"));
+        ShowParameterError(tr("密码长度不能为0，请重新设置！"));
         valid = false;
     }
     if (valid && ranCountValue->text().toLongLong() < 1) {
-        ShowParameterError(QStringLiteral("随机数数量不能为0，请重新设置！"));
+        ShowParameterError(tr("随机数数量不能为0，请重新设置！"));
         valid = false;
     }
     return valid;

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+// The entries of a list, held in one text: a list of a million names is one buffer and
+// a table of offsets, not a million strings. In the text every entry ends with a NUL, so
+// an entry handed out as a QString shares the text and is still terminated like any
+// other. Copies of a weighted entry refer to the same characters. A list never changes
+// once built, and copies of it share everything.
+class ListEntries
+{
+    // Where the entries' texts start: the parts as built, each ended by a NUL, and one
+    // more start past the last. An entry is a part; which one is kept only once some part
+    // stands for several entries, or for none (weights other than 1).
+    struct Table
+    {
+        std::vector<quint32> starts;
+        bool mapped = false;
+        std::vector<quint32> partOf;
+    };
+
+public:
+    ListEntries() = default;
+
+    // The parts of `text` between the separators, as SplitText gives them (an empty text
+    // is one empty entry; no separator, the whole text).
+    static ListEntries Split(QStringView text, QStringView separator);
+
+    qsizetype size() const
+    {
+        if (!m_table)
+            return 0;
+        return m_table->mapped ? qsizetype(m_table->partOf.size()) : qsizetype(m_table->starts.size()) - 1;
+    }
+    bool isEmpty() const { return size() == 0; }
+    QStringView View(qsizetype index) const
+    {
+        const auto [start, length] = Place(index);
+        return QStringView(m_text).sliced(start, length);
+    }
+    // The entry as a string that shares the list's text (no copy of the text).
+    QString At(qsizetype index) const;
+    // The entries at `positions`, in that order, as At gives them.
+    QStringList Slices(const std::vector<int> &positions) const;
+    QStringList ToStringList() const;
+
+    // Builds a list part by part; the text grows once per part, never per entry.
+    class Builder
+    {
+    public:
+        // About the length of all the parts' texts and their number, to allocate once.
+        explicit Builder(qsizetype expectedLength = 0, qsizetype expectedParts = 0);
+        // How many parts AppendParts makes of `text`.
+        static qsizetype CountParts(QStringView text, QStringView separator);
+        // Appends the parts of `text` between the separators, each as `copies` entries in
+        // a row. Throws SuiteError when the text grows beyond what offsets can address.
+        void AppendParts(QStringView text, QStringView separator, qint64 copies = 1);
+        ListEntries Finish();
+
+    private:
+        QString m_text;
+        qsizetype m_used = 0;
+        Table m_table;
+    };
+
+private:
+    // Where entry `index` stands in the text, and its length.
+    std::pair<qsizetype, qsizetype> Place(qsizetype index) const
+    {
+        const size_t part = m_table->mapped ? m_table->partOf[size_t(index)] : size_t(index);
+        const quint32 start = m_table->starts[part];
+        return {start, qsizetype(m_table->starts[part + 1] - start - 1)};
+    }
+
+    QString m_text;
+    std::shared_ptr<const Table> m_table;
+};
