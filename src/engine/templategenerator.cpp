@@ -268,7 +268,7 @@ void TemplateGenerator::UseItemFairness(const ItemFairSettings &settings)
         if (!TypeHasFairItems(m_pmode) || item.kind != ItemKind::List || fair.mode == FairMode::Plain)
             continue;
         try {
-            item.fair.emplace(fair, DistinctEntries(item.entries), item.perResult * m_ranCount);
+            item.fair.emplace(fair, DistinctEntries(item.entries.ToStringList()), item.perResult * m_ranCount);
         } catch (const SuiteError &error) {
             throw SuiteError(QStringLiteral("%1：%2").arg(item.what, error.message()));
         }
