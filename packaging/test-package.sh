@@ -22,6 +22,13 @@ done
 for f in Dellamy Quillet.so Mirzonel.so EditProject.ini Data/menu.xml Data/Projects/课堂点名.rpj Img/示例图片1.jpg; do
   [ -e "$app/$f" ] || fail "$f missing from the package"
 done
+# Both help files, each with the pictures and the style sheet it names.
+for help in "Zelmora 帮助文档.html" "Zelmora Help.html"; do
+  [ -f "$app/$help" ] || fail "$help missing from the package"
+  for picture in $(grep -o '\(src\|href\)="help/[^"]*"' "$app/$help" | cut -d'"' -f2); do
+    [ -f "$app/$picture" ] || fail "$help shows $picture, which the package lacks"
+  done
+done
 
 # The control data: one description (no list separators), the history's SQLite driver
 # depended on, the speech plugin and a voice recommended, a size that matches the files.

@@ -1,6 +1,7 @@
 // Importing a class list of 100,000 rows (student number, name, class) into the list
 // dialog: the time from the file dialog's OK to the preview "导入名单" on screen, for a
-// workbook and for a GB18030 CSV file. The goal is under one second for each.
+// workbook and for a GB18030 CSV file. The goals (0.5 s for the workbook, 0.15 s for the
+// CSV file, ten times openpyxl's reading) are judged by bench/compare-import.
 #include "textfile.h"
 #include "timportlistform.h"
 #include "tlistsetform.h"
@@ -89,9 +90,10 @@ void BM_PreviewGb18030Csv(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_ReadWorkbook)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PreviewWorkbook)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PreviewGb18030Csv)->Unit(benchmark::kMillisecond);
+// Processor time of the whole process: the workbook reader unpacks on a second thread.
+BENCHMARK(BM_ReadWorkbook)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_PreviewWorkbook)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_PreviewGb18030Csv)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 int main(int argc, char **argv)
 {

@@ -1,8 +1,9 @@
 // Takes the screenshots of the help file, from the real windows.
 //
-//   helpscreens <application directory> <output directory>
+//   helpscreens [--english] <application directory> <output directory>
 //       the designer's windows: the project menu in its views, the properties window,
-//       the settings dialog, the icon picker and the about window;
+//       the settings dialog, the icon picker and the about window (in English with
+//       --english, from the application directory's translation);
 //   helpscreens --screen <file.png>
 //       the whole screen, cut down to the windows on it (for the other programs,
 //       started beside it on the same X display).
@@ -13,6 +14,7 @@
 #include "codec.h"
 #include "configform.h"
 #include "encodedxml.h"
+#include "interfacelanguage.h"
 #include "iconsform.h"
 #include "messages.h"
 #include "propertyform.h"
@@ -121,17 +123,24 @@ int designerWindows(const QString &outDir)
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    const QStringList arguments = QApplication::arguments();
+    QStringList arguments = QApplication::arguments();
+    const bool english = arguments.size() > 1 && arguments.at(1) == QLatin1String("--english");
+    if (english)
+        arguments.removeAt(1);
     if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--screen")) {
         const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
         return save(cropToWindows(screen), arguments.at(2)) ? 0 : 1;
     }
     if (arguments.size() != 3) {
-        std::fprintf(stderr, "usage: helpscreens <application directory> <output directory>\n"
+        std::fprintf(stderr, "usage: helpscreens [--english] <application directory> <output directory>\n"
                              "       helpscreens --screen <file.png>\n");
         return 2;
     }
     SetAppDir(arguments.at(1));
+    if (english) {
+        SetInstallDir(arguments.at(1));
+        InstallEnglishTranslation();
+    }
     SubstituteMissingChineseFaces();
     QApplication::setFont(QFont(QStringLiteral("微软雅黑"), 9));
     if (!BindCodec(arguments.at(1))) {

@@ -141,8 +141,14 @@ ImportedSheet ParseDelimitedText(QStringView text, QChar separator, const QStrin
             if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
                 ++i;
         } else {
-            cell += c;
+            // The rest of an unquoted field in one go: up to the separator or the line's end
+            // (quotes inside it are text), never much past the length a cell may have.
+            qsizetype end = i + 1;
+            while (end < text.size() && end - i <= kMaxCellLength && text[end] != separator && !IsLineEnd(text[end]))
+                ++end;
+            cell += text.sliced(i, end - i);
             fieldStart = false;
+            i = end - 1;
         }
         if (cell.size() > kMaxCellLength)
             throw SuiteError(QStringLiteral("第 %1 行有一个单元格超过 %2 个字符，超出导入的上限（每个单元格最多 %2 个字符），"

@@ -218,6 +218,7 @@ bool LooksLikeHeader(const ImportedSheet &sheet, int column)
 QStringList NamesOfColumn(const ImportedSheet &sheet, int column, bool firstRowIsHeader, int *joinedLines)
 {
     QStringList names;
+    names.reserve(sheet.rows.size());
     for (qsizetype row = firstRowIsHeader ? 1 : 0; row < sheet.rows.size(); ++row)
         AppendName(names, sheet.rows.at(row).value(column), joinedLines);
     return names;
@@ -273,9 +274,12 @@ QString ColumnLetters(int column)
 
 int CountNamesHolding(const QStringList &names, const QString &separator)
 {
-    return int(std::count_if(names.cbegin(), names.cend(), [&separator](const QString &name) {
-        return (!separator.isEmpty() && name.contains(separator)) || name.contains(QLatin1Char('\n'))
-            || name.contains(QLatin1Char('\r'));
+    // Separators are one character but for none: one pass over each name finds any of the three.
+    const QChar single = separator.size() == 1 ? separator.front() : QLatin1Char('\n');
+    return int(std::count_if(names.cbegin(), names.cend(), [&separator, single](const QString &name) {
+        return (separator.size() > 1 && name.contains(separator)) || std::any_of(name.cbegin(), name.cend(), [single](QChar c) {
+                   return c == single || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+               });
     }));
 }
 

@@ -1,6 +1,7 @@
 #include "xlsxreader.h"
 
 #include "suiteerror.h"
+#include "xmlscanner.h"
 
 #include <quazip.h>
 #include <quazipfile.h>
@@ -14,6 +15,11 @@
 #include <QtEndian>
 
 #include <cmath>
+#include <cstring>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 
 using namespace ImportLimits;
 
@@ -131,6 +137,83 @@ private:
     qint64 *budget;
 };
 
+// Unpacks a part on a second thread while the reader scans what is already unpacked:
+// inflating is a good share of the time a large sheet takes. Holds a few chunks at most.
+class ReadAhead : public QIODevice
+{
+public:
+    explicit ReadAhead(QIODevice *source) : source(source)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        unpacker = std::thread([this] { Unpack(); });
+    }
+    ~ReadAhead() override { Finish(); }
+    bool isSequential() const override { return true; }
+
+    // Stops unpacking; after it the source is the caller's again.
+    void Finish()
+    {
+        {
+            const std::lock_guard lock(mutex);
+            stopping = true;
+        }
+        changed.notify_all();
+        if (unpacker.joinable())
+            unpacker.join();
+    }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [this] { return !chunks.empty() || sourceEnded; });
+        if (chunks.empty())
+            return -1;
+        QByteArray &chunk = chunks.front();
+        const qint64 taken = qMin(maxSize, qint64(chunk.size() - frontOffset));
+        std::memcpy(data, chunk.constData() + frontOffset, size_t(taken));
+        frontOffset += taken;
+        if (frontOffset == chunk.size()) {
+            chunks.pop_front();
+            frontOffset = 0;
+            changed.notify_all();
+        }
+        return taken;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    static constexpr qint64 kChunk = 256 * 1024;
+    static constexpr size_t kChunksAhead = 4;
+
+    void Unpack()
+    {
+        for (;;) {
+            QByteArray chunk(kChunk, Qt::Uninitialized);
+            const qint64 got = source->read(chunk.data(), kChunk);
+            std::unique_lock lock(mutex);
+            if (got <= 0 || stopping) {
+                sourceEnded = true;
+                changed.notify_all();
+                return;
+            }
+            chunk.resize(got);
+            chunks.push_back(std::move(chunk));
+            changed.notify_all();
+            changed.wait(lock, [this] { return chunks.size() < kChunksAhead || stopping; });
+        }
+    }
+
+    QIODevice *source;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<QByteArray> chunks;
+    qint64 frontOffset = 0;
+    bool sourceEnded = false;
+    bool stopping = false;
+    std::thread unpacker;
+};
+
 struct Relationship
 {
     QString id;
@@ -156,20 +239,8 @@ public:
     template <typename Parse>
     void ReadPart(const QString &part, Parse parse)
     {
-        const QString name = entries.value(part.toLower());
-        if (name.isEmpty() || !zip.setCurrentFile(name))
-            throw NotAWorkbook(QStringLiteral("缺少 %1").arg(part));
-        QuaZipFileInfo64 info;
-        if (zip.getCurrentFileInfo(&info)) {
-            if (info.flags & 1)
-                throw SuiteError(QStringLiteral("该工作簿已加密，无法读取。请在表格软件中取消密码后另存为 .xlsx 或 .csv，"
-                                                "未导入任何内容。"));
-            if (qint64(info.uncompressedSize) > budget)
-                throw UnpackedTooMuch();
-        }
         QuaZipFile file(&zip);
-        if (!file.open(QIODevice::ReadOnly))
-            throw NotAWorkbook(QStringLiteral("%1 无法解压").arg(part));
+        OpenPart(part, file);
         CountedReader counted(&file, &budget);
         QXmlStreamReader xml(&counted);
         parse(xml);
@@ -179,6 +250,33 @@ public:
             throw NotAWorkbook(QStringLiteral("%1 已损坏（%2）").arg(part, xml.errorString()));
         if (xml.hasError())
             throw SuiteError(xml.errorString());
+    }
+
+    // The same for the large parts (sheets, shared strings), with `parse` written for either
+    // reader: the fast scanner reads the part, and where it cannot, QXmlStreamReader reads it
+    // again from the start. `parse` starts its results afresh each time.
+    template <typename Parse>
+    void ReadLargePart(const QString &part, Parse parse)
+    {
+        const qint64 budgetBefore = budget;
+        {
+            QuaZipFile file(&zip);
+            OpenPart(part, file);
+            CountedReader counted(&file, &budget);
+            ReadAhead unpacked(&counted);
+            XmlScanner scanner(&unpacked);
+            parse(scanner);
+            unpacked.Finish();
+            if (counted.exceeded)
+                throw UnpackedTooMuch();
+            if (!scanner.Unsupported()) {
+                if (scanner.hasError())
+                    throw SuiteError(scanner.errorString());
+                return;
+            }
+        }
+        budget = budgetBefore;
+        ReadPart(part, parse);
     }
 
     // The relationships of a part ("" for the package), targets resolved to package paths.
@@ -207,6 +305,23 @@ public:
     }
 
 private:
+    void OpenPart(const QString &part, QuaZipFile &file)
+    {
+        const QString name = entries.value(part.toLower());
+        if (name.isEmpty() || !zip.setCurrentFile(name))
+            throw NotAWorkbook(QStringLiteral("缺少 %1").arg(part));
+        QuaZipFileInfo64 info;
+        if (zip.getCurrentFileInfo(&info)) {
+            if (info.flags & 1)
+                throw SuiteError(QStringLiteral("该工作簿已加密，无法读取。请在表格软件中取消密码后另存为 .xlsx 或 .csv，"
+                                                "未导入任何内容。"));
+            if (qint64(info.uncompressedSize) > budget)
+                throw UnpackedTooMuch();
+        }
+        if (!file.open(QIODevice::ReadOnly))
+            throw NotAWorkbook(QStringLiteral("%1 无法解压").arg(part));
+    }
+
     QuaZip zip;
     QHash<QString, QString> entries; // lower-case name -> name
     qint64 budget = kMaxUnpackedBytes;
@@ -220,8 +335,20 @@ QString TargetOfType(const QList<Relationship> &relationships, const QString &ty
     return fallback;
 }
 
+// What the readers share: the value of an attribute of the current start tag.
+QString AttributeValue(QXmlStreamReader &xml, QLatin1StringView name)
+{
+    return xml.attributes().value(name).toString();
+}
+
+QLatin1StringView AttributeValue(XmlScanner &xml, QLatin1StringView name)
+{
+    return xml.attribute(name);
+}
+
 // The text of a shared or inline string: its runs joined, phonetic guides left out.
-QString ReadRichText(QXmlStreamReader &xml)
+template <typename Xml>
+QString ReadRichText(Xml &xml)
 {
     QString text;
     const QString element = xml.name().toString();
@@ -239,7 +366,8 @@ QString ReadRichText(QXmlStreamReader &xml)
     return text;
 }
 
-QStringList ReadSharedStrings(QXmlStreamReader &xml)
+template <typename Xml>
+QStringList ReadSharedStrings(Xml &xml)
 {
     QStringList strings;
     while (!xml.atEnd()) {
@@ -253,6 +381,10 @@ QStringList ReadSharedStrings(QXmlStreamReader &xml)
 // A number as a spreadsheet shows it in a general cell: no exponent, no trailing ".0".
 QString ShownNumber(const QString &stored)
 {
+    // Whole numbers as spreadsheets store them (student numbers) are shown as they are.
+    if (stored.size() <= 15 && !stored.startsWith(QLatin1Char('0'))
+        && std::all_of(stored.cbegin(), stored.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return stored;
     bool ok = false;
     const double value = stored.toDouble(&ok);
     if (!ok || !std::isfinite(value))
@@ -263,18 +395,37 @@ QString ShownNumber(const QString &stored)
 }
 
 // Column index of a cell reference such as "AB12" (0-based), or -1 without letters.
-int ColumnOfReference(QStringView reference)
+template <typename View>
+int ColumnOfReference(const View &reference)
 {
     int column = 0;
     int letters = 0;
-    for (QChar c : reference) {
-        if (c < QLatin1Char('A') || c > QLatin1Char('Z'))
+    for (const auto character : reference) {
+        const char16_t c = QChar(character).unicode();
+        if (c < u'A' || c > u'Z')
             break;
-        column = column * 26 + (c.unicode() - 'A' + 1);
+        column = column * 26 + (c - 'A' + 1);
         if (++letters > 3)
             return kMaxColumns; // beyond any real sheet: left out like other far columns
     }
     return letters == 0 ? -1 : column - 1;
+}
+
+enum class CellType { SharedString, InlineString, Boolean, Number, Other };
+
+// The kind of cell its "t" attribute names; no attribute is a number.
+template <typename View>
+CellType TypeOfCell(const View &type)
+{
+    if (type == QLatin1StringView("s"))
+        return CellType::SharedString;
+    if (type == QLatin1StringView("inlineStr"))
+        return CellType::InlineString;
+    if (type == QLatin1StringView("b"))
+        return CellType::Boolean;
+    if (type == QLatin1StringView("n") || type.isEmpty())
+        return CellType::Number;
+    return CellType::Other;
 }
 
 QString ReferenceText(int row, int column)
@@ -282,7 +433,8 @@ QString ReferenceText(int row, int column)
     return ColumnLetters(column) + QString::number(row);
 }
 
-void ReadSheet(QXmlStreamReader &xml, const QStringList &sharedStrings, ImportedSheet &sheet, CellCounter &cells)
+template <typename Xml>
+void ReadSheet(Xml &xml, const QStringList &sharedStrings, ImportedSheet &sheet, CellCounter &cells)
 {
     QStringList row;
     int rowNumber = 0;
@@ -319,17 +471,16 @@ void ReadSheet(QXmlStreamReader &xml, const QStringList &sharedStrings, Imported
             row.clear();
             column = -1;
             bool numbered = false;
-            const int r = xml.attributes().value(QLatin1String("r")).toInt(&numbered);
+            const int r = AttributeValue(xml, QLatin1StringView("r")).toInt(&numbered);
             rowNumber = numbered ? r : rowNumber + 1;
             continue;
         }
         if (xml.name() != QLatin1String("c"))
             continue;
 
-        const QXmlStreamAttributes attributes = xml.attributes();
-        const int referenced = ColumnOfReference(attributes.value(QLatin1String("r")));
+        const int referenced = ColumnOfReference(AttributeValue(xml, QLatin1StringView("r")));
         column = referenced >= 0 ? referenced : column + 1;
-        const QString type = attributes.value(QLatin1String("t")).toString();
+        const CellType type = TypeOfCell(AttributeValue(xml, QLatin1StringView("t")));
         QString stored;
         QString inlineText;
         while (!xml.atEnd()) {
@@ -347,7 +498,7 @@ void ReadSheet(QXmlStreamReader &xml, const QStringList &sharedStrings, Imported
         }
 
         QString text;
-        if (type == QLatin1String("s")) {
+        if (type == CellType::SharedString) {
             bool ok = false;
             const int index = stored.toInt(&ok);
             if (!stored.isEmpty() && (!ok || index < 0 || index >= sharedStrings.size())) {
@@ -355,11 +506,11 @@ void ReadSheet(QXmlStreamReader &xml, const QStringList &sharedStrings, Imported
                 return;
             }
             text = stored.isEmpty() ? QString() : sharedStrings.at(index);
-        } else if (type == QLatin1String("inlineStr")) {
+        } else if (type == CellType::InlineString) {
             text = inlineText;
-        } else if (type == QLatin1String("b")) {
+        } else if (type == CellType::Boolean) {
             text = stored.isEmpty() ? QString() : stored == QLatin1String("1") ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-        } else if (type == QLatin1String("n") || type.isEmpty()) {
+        } else if (type == CellType::Number) {
             text = stored.isEmpty() ? QString() : ShownNumber(stored);
         } else {
             text = stored; // formula strings, errors such as "#N/A", ISO dates
@@ -377,7 +528,7 @@ void ReadSheet(QXmlStreamReader &xml, const QStringList &sharedStrings, Imported
         }
         while (row.size() <= column)
             row << QString();
-        row[column] = text;
+        row[column] = std::move(text);
     }
 }
 
@@ -422,7 +573,7 @@ ImportedTable ReadWorkbook(const QString &path)
 
     QStringList sharedStrings;
     if (!sharedStringsPart.isEmpty() && package.Has(sharedStringsPart))
-        package.ReadPart(sharedStringsPart, [&](QXmlStreamReader &xml) { sharedStrings = ReadSharedStrings(xml); });
+        package.ReadLargePart(sharedStringsPart, [&](auto &xml) { sharedStrings = ReadSharedStrings(xml); });
 
     ImportedTable table;
     table.sourceNote = QStringLiteral("Excel 工作簿");
@@ -437,8 +588,13 @@ ImportedTable ReadWorkbook(const QString &path)
         if (const auto read = readParts.constFind(part); read != readParts.cend()) {
             sheet = *read; // its rows shared, not copied
         } else {
-            sheet.name = entry.name;
-            package.ReadPart(part, [&](QXmlStreamReader &xml) { ReadSheet(xml, sharedStrings, sheet, cells); });
+            const CellCounter cellsBefore = cells;
+            package.ReadLargePart(part, [&](auto &xml) {
+                sheet = ImportedSheet();
+                sheet.name = entry.name;
+                cells = cellsBefore;
+                ReadSheet(xml, sharedStrings, sheet, cells);
+            });
             readParts.insert(part, sheet);
         }
         sheet.name = entry.name;

@@ -1,6 +1,7 @@
 #include "apppaths.h"
 #include "commandline.h"
 #include "drawmemory.h"
+#include "interfacelanguage.h"
 #include "windowentry.h"
 
 #include <QCoreApplication>
@@ -15,15 +16,17 @@ int OpenDrawingWindow(int argc, char **argv)
 {
     const QString name = QString::fromLatin1(kWindowLibraryName);
     QLibrary library(ProgramDirBeforeStart(argv[0]) + name);
-    QString problem;
-    WindowEntry entry = nullptr;
-    if (!library.load())
-        problem = library.errorString();
-    else if (!(entry = reinterpret_cast<WindowEntry>(library.resolve(kWindowEntryName))))
-        problem = QStringLiteral("缺少导出函数 %1").arg(QString::fromLatin1(kWindowEntryName));
+    const bool loaded = library.load();
+    const auto entry = loaded ? reinterpret_cast<WindowEntry>(library.resolve(kWindowEntryName)) : nullptr;
     if (!entry) {
-        const QByteArray message =
-            QStringLiteral("找不到窗口库 %1（%2），无法打开抽取窗口。请重新安装本软件。\n").arg(name, problem).toUtf8();
+        // Said on the terminal in the language of this start.
+        QCoreApplication console(argc, argv);
+        UseConsoleLanguage();
+        const QString problem = loaded ? QCoreApplication::translate("Dellamy", "缺少导出函数 %1").arg(QString::fromLatin1(kWindowEntryName))
+                                       : library.errorString();
+        const QByteArray message = QCoreApplication::translate("Dellamy", "找不到窗口库 %1（%2），无法打开抽取窗口。请重新安装本软件。\n")
+                                       .arg(name, problem)
+                                       .toUtf8();
         std::fwrite(message.constData(), 1, size_t(message.size()), stderr);
         return 1;
     }
@@ -41,6 +44,7 @@ int main(int argc, char **argv)
     if (!ArgumentsOpenWindow(argc, argv)) {
         PrepareMemoryForDraws();
         QCoreApplication application(argc, argv);
+        UseConsoleLanguage();
         return RunCommandLine(application.arguments().mid(1), stdout, stderr);
     }
     return OpenDrawingWindow(argc, argv);

@@ -35,9 +35,17 @@ struct Run
     }
 };
 
-Run RunDellamy(const QStringList &arguments, const QString &program = QStringLiteral(SUITE_APP_DIR "/Dellamy"))
+// The messages follow the locale unless Soft.ini names a language: the runs here are
+// Chinese unless `locale` says otherwise.
+Run RunDellamy(const QStringList &arguments, const QString &program = QStringLiteral(SUITE_APP_DIR "/Dellamy"),
+               const QString &locale = QStringLiteral("C.UTF-8"))
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.remove(QStringLiteral("LC_MESSAGES"));
+    environment.insert(QStringLiteral("LANG"), locale);
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(60'000))
         qFatal("Dellamy did not finish");
@@ -310,6 +318,38 @@ private slots:
         QVERIFY(QFile::link(SUITE_APP_DIR "/Dellamy", bin.filePath("zelmora-draw")));
         const Run launched = RunDellamy({"--help"}, bin.filePath("zelmora-draw"));
         QVERIFY2(launched.out.startsWith("用法：zelmora-draw (--project"), qPrintable(launched.out));
+    }
+
+    // English changes what people read, never what scripts read.
+    void englishMessagesLeaveTheOutputAlone()
+    {
+        QTemporaryDir english;
+        QVERIFY(QDir(english.path()).mkpath(QStringLiteral("Data/Projects")));
+        QVERIFY(QFile::copy(m_appDir.filePath(QStringLiteral("Data/Projects/抽奖.rpj")),
+                            english.filePath(QStringLiteral("Data/Projects/抽奖.rpj"))));
+        QFile ini(english.filePath(QStringLiteral("Soft.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Interface]\nLanguage=English\n");
+        ini.close();
+        const QRegularExpression chinese(QStringLiteral("[\\x{4e00}-\\x{9fff}]"));
+
+        const Run help = RunDellamy({"--help", "--appdir", english.path()});
+        QVERIFY2(help.out.startsWith("Usage: Dellamy (--project NAME"), qPrintable(help.out));
+        QVERIFY2(!help.out.contains(chinese), qPrintable(help.out));
+        const Run bad = RunDellamy({"--appdir", english.path(), "--batches", "0", "--project", "抽奖"});
+        QCOMPARE(bad.status, 2);
+        QVERIFY2(bad.err.startsWith("--batches must be a whole number from 1 to"), qPrintable(bad.err));
+
+        for (const QStringList &format : {QStringList{}, QStringList{"--json"}}) {
+            const QStringList draw = QStringList{"--project", "抽奖", "--seed", "9", "--batches", "2", "--no-history"} + format;
+            const Run inEnglish = RunDellamy(QStringList{"--appdir", english.path()} + draw);
+            QCOMPARE(inEnglish.status, 0);
+            QCOMPARE(inEnglish.out, RunDellamy(QStringList{"--appdir", m_appDir.path()} + draw).out);
+        }
+        // Without a setting the locale decides.
+        const QStringList automatic = {"--help", "--appdir", m_appDir.path()};
+        QVERIFY(RunDellamy(automatic, QStringLiteral(SUITE_APP_DIR "/Dellamy"), "en_GB.UTF-8").out.startsWith("Usage:"));
+        QVERIFY(RunDellamy(automatic, QStringLiteral(SUITE_APP_DIR "/Dellamy"), "zh_CN.UTF-8").out.startsWith("用法："));
     }
 
     void missingOrUnreadableProjectsAreStatusThree()

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -25,7 +26,8 @@ inline bool HasChinese(const QString &text)
 }
 
 // Every text a user reads in `window` (title, captions, tooltips, list items, table
-// headers and cells, menus) that still holds Chinese, named by where it is. Widgets in
+// headers and cells, menus) that still holds Chinese, named by where it is, and every
+// label that would show its mnemonic's "&" for want of a field to lead to. Widgets in
 // `userTexts` show what the user wrote or the project holds and are left out; `names`
 // (proper names, not captions) are taken out of every text before it is looked at.
 inline QStringList ChineseTexts(QWidget *window, const QList<QWidget *> &userTexts = {}, const QStringList &names = {})
@@ -38,7 +40,9 @@ inline QStringList ChineseTexts(QWidget *window, const QList<QWidget *> &userTex
             found << where + QStringLiteral(": ") + text;
     };
     check(QStringLiteral("title"), window->windowTitle());
-    for (QWidget *widget : window->findChildren<QWidget *>()) {
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (QWidget *widget : std::as_const(widgets)) {
         if (!widget->isVisibleTo(window)
             || std::any_of(userTexts.begin(), userTexts.end(),
                            [widget](QWidget *user) { return user == widget || user->isAncestorOf(widget); }))
@@ -47,9 +51,12 @@ inline QStringList ChineseTexts(QWidget *window, const QList<QWidget *> &userTex
             widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className()) : widget->objectName();
         check(where + QStringLiteral(" tooltip"), widget->toolTip());
         check(where + QStringLiteral(" accessible name"), widget->accessibleName());
-        if (auto *label = qobject_cast<QLabel *>(widget))
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
             check(where, label->text());
-        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            if (!label->buddy() && label->textFormat() != Qt::RichText
+                && label->text().remove(QStringLiteral("&&")).contains(QLatin1Char('&')))
+                found << where + QStringLiteral(" shows its mnemonic: ") + label->text();
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget))
             check(where, button->text());
         else if (auto *group = qobject_cast<QGroupBox *>(widget))
             check(where, group->title());
@@ -61,6 +68,9 @@ inline QStringList ChineseTexts(QWidget *window, const QList<QWidget *> &userTex
         else if (auto *tabs = qobject_cast<QTabWidget *>(widget))
             for (int i = 0; i < tabs->count(); ++i)
                 check(where, tabs->tabText(i));
+        else if (auto *header = qobject_cast<QHeaderView *>(widget); header && header->model())
+            for (int i = 0; i < header->count(); ++i)
+                check(where, header->model()->headerData(i, header->orientation()).toString());
         else if (auto *table = qobject_cast<QTableWidget *>(widget))
             for (int column = 0; column < table->columnCount(); ++column) {
                 if (const QTableWidgetItem *header = table->horizontalHeaderItem(column))

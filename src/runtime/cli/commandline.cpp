@@ -21,6 +21,7 @@
 #include "textfile.h"
 #include "verifiabledraw.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -47,7 +48,7 @@ QString RequireValue(const QStringList &arguments, qsizetype &i)
 {
     const QString option = arguments.at(i);
     if (i + 1 >= arguments.size())
-        throw SuiteError(QStringLiteral("选项 %1 缺少取值。").arg(option));
+        throw SuiteError(QCoreApplication::translate("Dellamy", "选项 %1 缺少取值。").arg(option));
     return arguments.at(++i);
 }
 
@@ -58,7 +59,7 @@ void CheckProjectName(const QString &name)
     const bool bad = name.trimmed().isEmpty() || name.contains(QStringLiteral(".."))
         || std::any_of(name.cbegin(), name.cend(), [](QChar c) { return forbidden.contains(c) || c.unicode() < 32; });
     if (bad)
-        throw SuiteError(QStringLiteral("工程名称“%1”无效：不能为空，也不能含有路径分隔符、“..”或文件名不允许的字符。").arg(name));
+        throw SuiteError(QCoreApplication::translate("Dellamy", "工程名称“%1”无效：不能为空，也不能含有路径分隔符、“..”或文件名不允许的字符。").arg(name));
 }
 
 // Results as UTF-8 text, gathered into blocks of 64 KB so a million results cost some
@@ -170,14 +171,14 @@ int LoadProject(const QString &projectName, const QString &filePath, const std::
             project.label = projectName;
         } else {
             if (!QFileInfo::exists(filePath) && !QFileInfo(filePath).isSymLink())
-                throw SuiteError(QStringLiteral("工程文件“%1”不存在。").arg(filePath));
+                throw SuiteError(QCoreApplication::translate("Dellamy", "工程文件“%1”不存在。").arg(filePath));
             document = LoadProjectDocumentAnyForm(filePath);
             project.label = QFileInfo(filePath).completeBaseName();
         }
         const ProjectHeader header = ReadProjectHeader(document);
         if (header.accessByPwd && password != header.accessPwd) {
-            Write(err, password ? QStringLiteral("访问密码错误，工程“%1”未打开。\n").arg(project.label)
-                                : QStringLiteral("工程“%1”已加密，请用 --password 给出访问密码。\n").arg(project.label));
+            Write(err, password ? QCoreApplication::translate("Dellamy", "访问密码错误，工程“%1”未打开。\n").arg(project.label)
+                                : QCoreApplication::translate("Dellamy", "工程“%1”已加密，请用 --password 给出访问密码。\n").arg(project.label));
             return kStatusPasswordRefused;
         }
         QuerySection section = ReadQuerySection(document);
@@ -189,7 +190,7 @@ int LoadProject(const QString &projectName, const QString &filePath, const std::
         Write(err, error.message() + QLatin1Char('\n'));
         return kStatusProjectUnreadable;
     } catch (const std::bad_alloc &) {
-        Write(err, QStringLiteral("内存不足，无法读取工程文件。\n"));
+        Write(err, QCoreApplication::translate("Dellamy", "内存不足，无法读取工程文件。\n"));
         return kStatusProjectUnreadable;
     }
     return kStatusOk;
@@ -231,7 +232,7 @@ int SimulateDraws(const CommandLineOptions &options, std::FILE *out, std::FILE *
         status != kStatusOk)
         return status;
     if (!TypeDrawsFairly(project.pmode)) {
-        Write(err, QStringLiteral("工程“%1”不是从名单中抽取（点名、排序、单词、单奖项抽奖），无法做公平性检验。\n").arg(project.label));
+        Write(err, QCoreApplication::translate("Dellamy", "工程“%1”不是从名单中抽取（点名、排序、单词、单奖项抽奖），无法做公平性检验。\n").arg(project.label));
         return kStatusEngineRefused;
     }
     try {
@@ -260,7 +261,7 @@ int SimulateDraws(const CommandLineOptions &options, std::FILE *out, std::FILE *
 QString CommandLineUsage()
 {
     const QString program = InvokedProgramName();
-    return QStringLiteral(
+    return QCoreApplication::translate("Dellamy",
         "用法：%1 (--project 工程名 | --file 路径) [--batches N] [--seed S] [--json]\n"
         "      %2 [--password 密码] [--appdir 目录] [--no-history]\n"
         "      %1 --history 工程名 [--since 日期] [--json] [--appdir 目录]\n"
@@ -311,19 +312,19 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
         } else if (argument == QStringLiteral("--file")) {
             options.filePath = RequireValue(arguments, i);
             if (options.filePath.isEmpty())
-                throw SuiteError(QStringLiteral("--file 的路径不能为空。"));
+                throw SuiteError(QCoreApplication::translate("Dellamy", "--file 的路径不能为空。"));
         } else if (argument == QStringLiteral("--batches")) {
             bool ok = false;
             const QString text = RequireValue(arguments, i);
             options.batches = text.toInt(&ok);
             if (!ok || options.batches < 1 || options.batches > kMaxBatches)
-                throw SuiteError(QStringLiteral("--batches 应为 1 到 %1 之间的整数，现在是“%2”。").arg(kMaxBatches).arg(text));
+                throw SuiteError(QCoreApplication::translate("Dellamy", "--batches 应为 1 到 %1 之间的整数，现在是“%2”。").arg(kMaxBatches).arg(text));
         } else if (argument == QStringLiteral("--seed")) {
             bool ok = false;
             const QString text = RequireValue(arguments, i);
             options.seed = text.toULongLong(&ok);
             if (!ok)
-                throw SuiteError(QStringLiteral("--seed 应为非负整数，现在是“%1”。").arg(text));
+                throw SuiteError(QCoreApplication::translate("Dellamy", "--seed 应为非负整数，现在是“%1”。").arg(text));
         } else if (argument == QStringLiteral("--json")) {
             options.json = true;
         } else if (argument == QStringLiteral("--password")) {
@@ -331,7 +332,7 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
         } else if (argument == QStringLiteral("--appdir")) {
             options.appDir = RequireValue(arguments, i);
             if (!QFileInfo(options.appDir).isDir())
-                throw SuiteError(QStringLiteral("应用目录“%1”不存在。").arg(options.appDir));
+                throw SuiteError(QCoreApplication::translate("Dellamy", "应用目录“%1”不存在。").arg(options.appDir));
         } else if (argument == QStringLiteral("--history")) {
             options.historyProject = RequireValue(arguments, i);
             CheckProjectName(options.historyProject);
@@ -339,7 +340,7 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
             const QString text = RequireValue(arguments, i);
             options.since = ParseHistoryDate(text);
             if (!options.since)
-                throw SuiteError(QStringLiteral("--since 应为日期，如 2026/12/7，现在是“%1”。").arg(text));
+                throw SuiteError(QCoreApplication::translate("Dellamy", "--since 应为日期，如 2026/12/7，现在是“%1”。").arg(text));
         } else if (argument == QStringLiteral("--simulate")) {
             options.simulateProject = RequireValue(arguments, i);
             CheckProjectName(options.simulateProject);
@@ -348,7 +349,7 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
             const QString text = RequireValue(arguments, i);
             options.simulateDraws = text.toInt(&ok);
             if (!ok || options.simulateDraws < 1 || options.simulateDraws > kMaxSimulatedDraws)
-                throw SuiteError(QStringLiteral("--draws 应为 1 到 %1 之间的整数，现在是“%2”。").arg(kMaxSimulatedDraws).arg(text));
+                throw SuiteError(QCoreApplication::translate("Dellamy", "--draws 应为 1 到 %1 之间的整数，现在是“%2”。").arg(kMaxSimulatedDraws).arg(text));
         } else if (argument == QStringLiteral("--no-history")) {
             options.noHistory = true;
         } else if (argument == QStringLiteral("--verifiable")) {
@@ -358,45 +359,45 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
         } else if (argument == QStringLiteral("--cert")) {
             options.certificateFile = RequireValue(arguments, i);
             if (options.certificateFile.isEmpty())
-                throw SuiteError(QStringLiteral("--cert 的路径不能为空。"));
+                throw SuiteError(QCoreApplication::translate("Dellamy", "--cert 的路径不能为空。"));
         } else if (argument == QStringLiteral("--verify") || argument == QStringLiteral("--reveal")) {
             (argument == QStringLiteral("--verify") ? options.verifyFile : options.revealFile) = RequireValue(arguments, i);
         } else {
-            throw SuiteError(QStringLiteral("无法识别的参数“%1”。").arg(argument));
+            throw SuiteError(QCoreApplication::translate("Dellamy", "无法识别的参数“%1”。").arg(argument));
         }
     }
     if (options.help)
         return options;
     if (!options.verifyFile.isEmpty() || !options.revealFile.isEmpty()) {
         if (!options.verifyFile.isEmpty() && !options.revealFile.isEmpty())
-            throw SuiteError(QStringLiteral("--verify 和 --reveal 只能用其中一个。"));
+            throw SuiteError(QCoreApplication::translate("Dellamy", "--verify 和 --reveal 只能用其中一个。"));
         if (!options.projectName.isEmpty() || !options.filePath.isEmpty() || !options.historyProject.isEmpty()
             || options.verifiable)
-            throw SuiteError(QStringLiteral("--verify 和 --reveal 只能与 --json 一起使用。"));
+            throw SuiteError(QCoreApplication::translate("Dellamy", "--verify 和 --reveal 只能与 --json 一起使用。"));
         return options;
     }
     if ((options.publicNumbers || !options.certificateFile.isEmpty()) && !options.verifiable)
-        throw SuiteError(QStringLiteral("--public 和 --cert 只能与 --verifiable 一起使用。"));
+        throw SuiteError(QCoreApplication::translate("Dellamy", "--public 和 --cert 只能与 --verifiable 一起使用。"));
     if (options.verifiable && options.seed)
-        throw SuiteError(QStringLiteral("--verifiable 不能与 --seed 同时使用：可验证抽取的种子由系统生成，抽取后才公开。"));
+        throw SuiteError(QCoreApplication::translate("Dellamy", "--verifiable 不能与 --seed 同时使用：可验证抽取的种子由系统生成，抽取后才公开。"));
     if (!options.historyProject.isEmpty()) {
         if (!options.projectName.isEmpty() || !options.filePath.isEmpty())
-            throw SuiteError(QStringLiteral("--history 不能与 --project 或 --file 同时使用。"));
+            throw SuiteError(QCoreApplication::translate("Dellamy", "--history 不能与 --project 或 --file 同时使用。"));
         return options;
     }
     if (!options.simulateProject.isEmpty()) {
         if (!options.projectName.isEmpty() || !options.filePath.isEmpty() || options.verifiable)
-            throw SuiteError(QStringLiteral("--simulate 不能与 --project、--file 或 --verifiable 同时使用。"));
+            throw SuiteError(QCoreApplication::translate("Dellamy", "--simulate 不能与 --project、--file 或 --verifiable 同时使用。"));
         if (options.simulateDraws == 0)
-            throw SuiteError(QStringLiteral("--simulate 需要用 --draws N 给出模拟的抽取次数。"));
+            throw SuiteError(QCoreApplication::translate("Dellamy", "--simulate 需要用 --draws N 给出模拟的抽取次数。"));
         return options;
     }
     if (options.simulateDraws != 0)
-        throw SuiteError(QStringLiteral("--draws 只能与 --simulate 一起使用。"));
+        throw SuiteError(QCoreApplication::translate("Dellamy", "--draws 只能与 --simulate 一起使用。"));
     if (options.since)
-        throw SuiteError(QStringLiteral("--since 只能与 --history 一起使用。"));
+        throw SuiteError(QCoreApplication::translate("Dellamy", "--since 只能与 --history 一起使用。"));
     if (options.projectName.isEmpty() == options.filePath.isEmpty())
-        throw SuiteError(QStringLiteral("请用 --project 或 --file 指定一个工程（只能指定其中一个）。"));
+        throw SuiteError(QCoreApplication::translate("Dellamy", "请用 --project 或 --file 指定一个工程（只能指定其中一个）。"));
     return options;
 }
 
@@ -429,7 +430,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     }
     QString dataDirFailure;
     if (!PrepareDataDir(&dataDirFailure)) {
-        Write(err, QStringLiteral("软件权限不足：%1\n").arg(dataDirFailure));
+        Write(err, QCoreApplication::translate("Dellamy", "软件权限不足：%1\n").arg(dataDirFailure));
         return kStatusDataDirUnusable;
     }
     if (!options.historyProject.isEmpty())
@@ -448,7 +449,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         soft = ReadSoftSettings(SoftIniPath());
     } catch (const IniAccessError &error) {
         // As in the window: the defaults stay in force.
-        Write(err, QStringLiteral("无法读取 Soft.ini，按默认设置抽取：%1\n").arg(error.message()));
+        Write(err, QCoreApplication::translate("Dellamy", "无法读取 Soft.ini，按默认设置抽取：%1\n").arg(error.message()));
     }
     const int pmode = loaded.pmode;
     // An exhausted list is never reset without ListAutoRestore: the session has no question.
@@ -472,7 +473,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         }
         verifiable->Attach(session.Engine());
         if (!options.json)
-            Write(out, QStringLiteral("承诺：%1\n指纹：%2（请在抽取前公布此指纹）\n\n")
+            Write(out, QCoreApplication::translate("Dellamy", "承诺：%1\n指纹：%2（请在抽取前公布此指纹）\n\n")
                            .arg(verifiable->CommitmentHex(), verifiable->FingerprintText()));
     }
     // Plain output is written batch by batch; JSON needs every batch before it starts.
@@ -487,7 +488,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         refusal = message;
         status = kStatusEngineRefused;
     };
-    const QString outOfMemory = QStringLiteral("内存不足，无法完成抽取。请减少生成数量或抽取次数。");
+    const QString outOfMemory = QCoreApplication::translate("Dellamy", "内存不足，无法完成抽取。请减少生成数量或抽取次数。");
     QObject::connect(&session, &DrawSession::BatchFinal, [&](const Batch &batch, int drawNumber) {
         drawnBatches = drawNumber;
         try {
@@ -497,8 +498,8 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
                 for (const QString &result : batch.results)
                     plain->AppendResult(result);
             } else if (drawNumber == 1 && qint64(batch.results.size()) * options.batches > kMaxJsonResults) {
-                refuse(QStringLiteral("--json 输出最多容纳 %1 个结果，%2 次抽取每次 %3 个超出了上限。"
-                                      "请减少 --batches，或不用 --json（逐批输出）。")
+                refuse(QCoreApplication::translate("Dellamy", "--json 输出最多容纳 %1 个结果，%2 次抽取每次 %3 个超出了上限。"
+                                                                  "请减少 --batches，或不用 --json（逐批输出）。")
                            .arg(kMaxJsonResults)
                            .arg(options.batches)
                            .arg(batch.results.size()));
@@ -523,11 +524,11 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         // Fair turns live in the history: without it the draws are plain, and the user is
         // told. A verifiable draw must be recomputable from its certificate alone.
         std::optional<SessionFairness> fairness;
-        const FairMode asked = TypeDrawsFairly(pmode)                           ? loaded.fair.mode
+        const FairMode asked = TypeDrawsFairly(pmode) ? loaded.fair.mode
                                : TypeHasFairItems(pmode) && !loaded.itemFair.isEmpty() ? loaded.itemFair.first().mode
-                                                                          : FairMode::Plain;
+                                                                                       : FairMode::Plain;
         if (verifiable && asked != FairMode::Plain)
-            Write(err, QStringLiteral("可验证抽取的结果只能取决于证书，“%1”抽取按“普通”方式进行。\n").arg(FairModeText(asked)));
+            Write(err, QCoreApplication::translate("Dellamy", "可验证抽取的结果只能取决于证书，“%1”抽取按“普通”方式进行。\n").arg(FairModeText(asked)));
         else
             fairness.emplace(session, history ? &*history : nullptr, loaded.fair, loaded.itemFair);
         if (fairness) {
@@ -535,7 +536,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
                 Write(err, fallback + QLatin1Char('\n'));
             QObject::connect(&*fairness, &SessionFairness::Notice, [err](const QString &text) { Write(err, text + QLatin1Char('\n')); });
             QObject::connect(&*fairness, &SessionFairness::RoundCompleted, [err](int drawNumber) {
-                Write(err, QStringLiteral("第 %1 次抽取后本轮结束，新一轮开始\n").arg(drawNumber));
+                Write(err, QCoreApplication::translate("Dellamy", "第 %1 次抽取后本轮结束，新一轮开始\n").arg(drawNumber));
             });
         }
         for (int b = 0; b < options.batches && status == kStatusOk; ++b)
@@ -570,7 +571,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     }
     if (plain) {
         if (certificateMembers.contains(QStringLiteral("certificate")))
-            plain->AppendResult(QStringLiteral("\n证书：%1").arg(certificateMembers.value(QStringLiteral("certificate")).toString()));
+            plain->AppendResult(QCoreApplication::translate("Dellamy", "\n证书：%1").arg(certificateMembers.value(QStringLiteral("certificate")).toString()));
         plain.reset(); // writes what is left
     } else {
         WriteJson(projectLabel, pmode, jsonBatches, out, certificateMembers);
@@ -578,7 +579,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     if (refusal)
         Write(err, *refusal + QLatin1Char('\n'));
     else if (status == kStatusListExhausted)
-        Write(err, QStringLiteral("已抽取 %1 次后名单剩余数量不足，且 Soft.ini 未设置自动重置名单（[Rand] ListAutoRestore），抽取停止。\n")
+        Write(err, QCoreApplication::translate("Dellamy", "已抽取 %1 次后名单剩余数量不足，且 Soft.ini 未设置自动重置名单（[Rand] ListAutoRestore），抽取停止。\n")
                        .arg(drawnBatches));
     return status;
 }

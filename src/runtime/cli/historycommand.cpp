@@ -5,6 +5,7 @@
 #include "historyreport.h"
 #include "pendingdraws.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *err)
@@ -43,7 +44,7 @@ int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *e
         }
     }
     if (!projectKnown && damageNotice.isEmpty()) {
-        write(err, QStringLiteral("没有工程“%1”的抽取历史（工程名不对，或它还没有抽取过）。\n")
+        write(err, QCoreApplication::translate("Dellamy", "没有工程“%1”的抽取历史（工程名不对，或它还没有抽取过）。\n")
                        .arg(options.historyProject)
                        .toUtf8());
         return kStatusBadArguments;
@@ -53,7 +54,7 @@ int PrintHistory(const CommandLineOptions &options, std::FILE *out, std::FILE *e
     else
         write(out, HistoryLinesText(entries).toUtf8());
     if (!damageNotice.isEmpty()) {
-        write(err, (damageNotice + QStringLiteral("。以上不是完整的历史。\n")).toUtf8());
+        write(err, (damageNotice + QCoreApplication::translate("Dellamy", "。以上不是完整的历史。\n")).toUtf8());
         return kStatusProjectUnreadable;
     }
     return kStatusOk;

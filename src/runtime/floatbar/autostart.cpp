@@ -2,6 +2,7 @@
 
 #include "suiteerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,12 +59,12 @@ void WriteAutostartEntry(const QString &program, const QStringList &arguments)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
-        throw SuiteError(QStringLiteral("无法写入开机启动项 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw SuiteError(QCoreApplication::translate("QuickDrawBar", "无法写入开机启动项 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
 void RemoveAutostartEntry()
 {
     QFile file(AutostartEntryPath());
     if (file.exists() && !file.remove())
-        throw SuiteError(QStringLiteral("无法删除开机启动项 %1：%2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
+        throw SuiteError(QCoreApplication::translate("QuickDrawBar", "无法删除开机启动项 %1：%2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
 }

@@ -19,6 +19,7 @@
 #include "speaker.h"
 #include "suiteerror.h"
 
+#include <QCoreApplication>
 #include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -55,7 +56,7 @@ void PaintPill(QPainter &painter, const QRectF &area)
     face.setBold(true);
     painter.setFont(face);
     painter.setPen(Qt::white);
-    painter.drawText(area, Qt::AlignCenter, QStringLiteral("抽取"));
+    painter.drawText(area, Qt::AlignCenter, QCoreApplication::translate("QuickDrawBar", "抽取"));
 }
 
 QIcon PillIcon()
@@ -74,7 +75,7 @@ QuickDrawBar::QuickDrawBar(std::unique_ptr<GlobalKeySource> keySource, RandomSou
       m_session(std::move(sources)), m_key(std::move(keySource)), m_result(new QuickDrawResult)
 {
     setObjectName(QStringLiteral("QuickDrawBar"));
-    setWindowTitle(QStringLiteral("悬浮抽取"));
+    setWindowTitle(tr("悬浮抽取"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
@@ -82,7 +83,7 @@ QuickDrawBar::QuickDrawBar(std::unique_ptr<GlobalKeySource> keySource, RandomSou
     try {
         m_settings = ReadQuickDrawSettings();
     } catch (const SuiteError &error) {
-        m_pendingNotice = QStringLiteral("无法读取 Soft.ini，按默认设置显示：%1").arg(error.message());
+        m_pendingNotice = tr("无法读取 Soft.ini，按默认设置显示：%1").arg(error.message());
     }
     setFixedSize(m_settings.barHeight * 2, m_settings.barHeight);
     setMask(RoundedWindowRegion(size(), height() / 2));
@@ -101,7 +102,7 @@ QuickDrawBar::QuickDrawBar(std::unique_ptr<GlobalKeySource> keySource, RandomSou
     connect(&m_session, &DrawSession::BatchFinal, this, &QuickDrawBar::ShowBatch);
     connect(&m_session, &DrawSession::Refused, this, &QuickDrawBar::ShowNotice);
     connect(&m_session, &DrawSession::ListExhausted, this,
-            [this] { ShowNotice(QStringLiteral("名单已全部抽完。再点击一次，名单从头开始。")); });
+            [this] { ShowNotice(tr("名单已全部抽完。再点击一次，名单从头开始。")); });
     connect(m_key.get(), &GlobalKeySource::Pressed, this, &QuickDrawBar::Draw);
 
     BuildMenu();
@@ -143,17 +144,17 @@ bool QuickDrawBar::OpenProject(const QString &name)
     m_resetOnNextAsk = false;
     try {
         if (name.isEmpty())
-            throw SuiteError(QStringLiteral("没有默认工程。请在右键菜单“切换工程”中选择一个工程。"));
+            throw SuiteError(tr("没有默认工程。请在右键菜单“切换工程”中选择一个工程。"));
         if (const QString problem = ProjectNameFileProblem(name); !problem.isEmpty())
             throw SuiteError(problem);
         if (!IsCodecBound() && !BindCodec())
             throw SuiteError(CodecBindError());
         const QDomDocument document = LoadNamedProjectDocument(name);
         if (ReadProjectHeader(document).accessByPwd)
-            throw SuiteError(QStringLiteral("工程设有访问密码，不能悬浮抽取。请在抽取窗口中输入密码后抽取。"));
+            throw SuiteError(tr("工程设有访问密码，不能悬浮抽取。请在抽取窗口中输入密码后抽取。"));
         // Its draws need the commitment shown first and a certificate, which the window makes.
         if (ReadVerifiableOption(document))
-            throw SuiteError(QStringLiteral("工程设为可验证抽取，请在抽取窗口中抽取，以便公布承诺并生成证书。"));
+            throw SuiteError(tr("工程设为可验证抽取，请在抽取窗口中抽取，以便公布承诺并生成证书。"));
         SoftSettings soft;
         try {
             soft = ReadSoftSettings();
@@ -167,9 +168,9 @@ bool QuickDrawBar::OpenProject(const QString &name)
         if (soft.keepHistory)
             m_history = std::make_unique<SessionHistory>(m_session, kSourceQuickDraw, SessionHistory::Opening::AtOnce);
     } catch (const SuiteError &error) {
-        m_openProblem = QStringLiteral("工程“%1”无法抽取：%2").arg(name, error.message());
+        m_openProblem = tr("工程“%1”无法抽取：%2").arg(name, error.message());
     }
-    setToolTip(QStringLiteral("%1：点击抽取，右键打开菜单").arg(name.isEmpty() ? windowTitle() : name));
+    setToolTip(tr("%1：点击抽取，右键打开菜单").arg(name.isEmpty() ? windowTitle() : name));
     if (m_tray)
         m_tray->setToolTip(toolTip());
     if (!m_openProblem.isEmpty()) {
@@ -199,7 +200,7 @@ void QuickDrawBar::ShowBatch(const Batch &batch)
 {
     const QStringList names = DrawnNames(m_session.Project().pmode, batch.results, batch.picturePaths);
     const QString text = names.join(m_separator);
-    m_result->ShowBeside(m_resetOnNextAsk ? text + QStringLiteral("\n（名单已抽完，下次点击从头开始）") : text,
+    m_result->ShowBeside(m_resetOnNextAsk ? text + tr("\n（名单已抽完，下次点击从头开始）") : text,
                          QuickDrawResult::Kind::Result, Placed(), m_settings.showSeconds * 1000);
     emit ResultShown(text);
     Speak(text, names);
@@ -245,13 +246,13 @@ void QuickDrawBar::BuildMenu()
 {
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("QuickDrawMenu"));
-    QAction *draw = m_menu->addAction(QStringLiteral("抽取"), this, &QuickDrawBar::Draw);
+    QAction *draw = m_menu->addAction(tr("抽取"), this, &QuickDrawBar::Draw);
     draw->setObjectName(QStringLiteral("Menu_Draw"));
     m_menu->addSeparator();
-    m_projectMenu = m_menu->addMenu(QStringLiteral("切换工程"));
+    m_projectMenu = m_menu->addMenu(tr("切换工程"));
     m_projectMenu->setObjectName(QStringLiteral("Menu_SwitchProject"));
     connect(m_projectMenu, &QMenu::aboutToShow, this, &QuickDrawBar::FillProjectMenu);
-    m_menu->addAction(QStringLiteral("打开抽取窗口"), this, &QuickDrawBar::OpenDrawingWindow)
+    m_menu->addAction(tr("打开抽取窗口"), this, &QuickDrawBar::OpenDrawingWindow)
         ->setObjectName(QStringLiteral("Menu_OpenWindow"));
     m_menu->addSeparator();
 
@@ -259,23 +260,23 @@ void QuickDrawBar::BuildMenu()
     for (int percent = 100; percent >= 30; percent -= 10)
         opacities.append({QStringLiteral("%1%").arg(percent), percent});
     const int shownOpacity = (m_settings.opacityPercent + 5) / 10 * 10;
-    ChoiceMenu(QStringLiteral("透明度"), "Menu_Opacity", opacities, shownOpacity, &QuickDrawBar::SetOpacityPercent);
-    ChoiceMenu(QStringLiteral("大小"), "Menu_Size",
-               {{QStringLiteral("小"), 44}, {QStringLiteral("中"), 60}, {QStringLiteral("大"), 84}}, m_settings.barHeight,
+    ChoiceMenu(tr("透明度"), "Menu_Opacity", opacities, shownOpacity, &QuickDrawBar::SetOpacityPercent);
+    ChoiceMenu(tr("大小"), "Menu_Size",
+               {{tr("小"), 44}, {tr("中"), 60}, {tr("大"), 84}}, m_settings.barHeight,
                &QuickDrawBar::SetBarHeight);
-    ChoiceMenu(QStringLiteral("显示时长"), "Menu_ShowTime",
-               {{QStringLiteral("2 秒"), 2}, {QStringLiteral("3 秒"), 3}, {QStringLiteral("5 秒"), 5},
-                {QStringLiteral("8 秒"), 8}, {QStringLiteral("15 秒"), 15}},
-               m_settings.showSeconds, &QuickDrawBar::SetShowSeconds);
+    QList<std::pair<QString, int>> showTimes;
+    for (int seconds : {2, 3, 5, 8, 15})
+        showTimes.append({tr("%1 秒").arg(seconds), seconds});
+    ChoiceMenu(tr("显示时长"), "Menu_ShowTime", showTimes, m_settings.showSeconds, &QuickDrawBar::SetShowSeconds);
     m_keyAction = m_menu->addAction(QString(), this, &QuickDrawBar::ChangeKey);
     m_keyAction->setObjectName(QStringLiteral("Menu_GlobalKey"));
-    m_autostartAction = m_menu->addAction(QStringLiteral("开机启动"));
+    m_autostartAction = m_menu->addAction(tr("开机启动"));
     m_autostartAction->setObjectName(QStringLiteral("Menu_Autostart"));
     m_autostartAction->setCheckable(true);
     connect(m_autostartAction, &QAction::triggered, this, &QuickDrawBar::ToggleAutostart);
     connect(m_menu, &QMenu::aboutToShow, this, [this] { m_autostartAction->setChecked(AutostartEntryExists()); });
     m_menu->addSeparator();
-    m_menu->addAction(QStringLiteral("退出"), this, &QuickDrawBar::QuitRequested)->setObjectName(QStringLiteral("Menu_Quit"));
+    m_menu->addAction(tr("退出"), this, &QuickDrawBar::QuitRequested)->setObjectName(QStringLiteral("Menu_Quit"));
 }
 
 void QuickDrawBar::FillProjectMenu()
@@ -289,7 +290,7 @@ void QuickDrawBar::FillProjectMenu()
         return;
     }
     if (entries.isEmpty())
-        m_projectMenu->addAction(QStringLiteral("（没有工程）"))->setEnabled(false);
+        m_projectMenu->addAction(tr("（没有工程）"))->setEnabled(false);
     for (const CatalogueEntry &entry : entries) {
         QAction *action = m_projectMenu->addAction(entry.name);
         action->setCheckable(true);
@@ -303,7 +304,7 @@ void QuickDrawBar::Store(const std::function<void()> &write)
     try {
         write();
     } catch (const SuiteError &error) {
-        ShowNotice(QStringLiteral("设置未能保存：%1").arg(error.message()));
+        ShowNotice(tr("设置未能保存：%1").arg(error.message()));
     }
 }
 
@@ -338,10 +339,10 @@ void QuickDrawBar::GrabKey()
     const QKeySequence key = QKeySequence::fromString(m_settings.key, QKeySequence::PortableText);
     const QString shown = key.toString(QKeySequence::NativeText);
     if (m_key->Grab(key)) {
-        m_keyAction->setText(QStringLiteral("全局快捷键：%1…").arg(shown));
+        m_keyAction->setText(tr("全局快捷键：%1…").arg(shown));
         m_keyAction->setToolTip(QString());
     } else {
-        m_keyAction->setText(QStringLiteral("全局快捷键不可用：%1").arg(m_key->Problem()));
+        m_keyAction->setText(tr("全局快捷键不可用：%1").arg(m_key->Problem()));
         m_keyAction->setToolTip(m_key->Problem());
     }
     m_menu->setToolTipsVisible(true);
@@ -352,9 +353,9 @@ void QuickDrawBar::ChangeKey()
     // The user asked for this dialog, so it may take the keyboard while it is open.
     QDialog dialog;
     dialog.setObjectName(QStringLiteral("QuickDrawKeyDialog"));
-    dialog.setWindowTitle(QStringLiteral("全局快捷键"));
+    dialog.setWindowTitle(tr("全局快捷键"));
     auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(QStringLiteral("按下新的快捷键（如 Ctrl+Alt+R）：")));
+    layout->addWidget(new QLabel(tr("按下新的快捷键（如 Ctrl+Alt+R）：")));
     auto *edit = new QKeySequenceEdit(QKeySequence::fromString(m_settings.key, QKeySequence::PortableText));
     edit->setObjectName(QStringLiteral("KeyEdit"));
     layout->addWidget(edit);
@@ -393,11 +394,11 @@ void QuickDrawBar::OpenDrawingWindow()
         }
         WriteEditProject(index, m_projectName);
     } catch (const SuiteError &error) {
-        ShowNotice(QStringLiteral("无法打开抽取窗口：%1").arg(error.message()));
+        ShowNotice(tr("无法打开抽取窗口：%1").arg(error.message()));
         return;
     }
     if (!StartSuiteProgram(ProgramRuntime))
-        ShowNotice(QStringLiteral("无法启动抽取窗口（%1）。").arg(ProgramRuntime));
+        ShowNotice(tr("无法启动抽取窗口（%1）。").arg(ProgramRuntime));
 }
 
 // ---- place, drag and paint -------------------------------------------------------------

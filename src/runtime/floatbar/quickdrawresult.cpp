@@ -35,7 +35,7 @@ QuickDrawResult::QuickDrawResult(QWidget *parent)
     setAlignment(Qt::AlignCenter);
     setWordWrap(true);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("点击保留结果，再点击关闭"));
+    setToolTip(tr("点击保留结果，再点击关闭"));
     m_fade->setDuration(kFadeMs);
     m_fade->setStartValue(1.0);
     m_fade->setEndValue(0.0);

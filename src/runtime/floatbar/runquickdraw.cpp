@@ -4,6 +4,7 @@
 #include "chineseui.h"
 #include "globalkey.h"
 #include "handoff.h"
+#include "interfacelanguage.h"
 #include "messages.h"
 #include "quickdrawbar.h"
 #include "runwindow.h"
@@ -16,10 +17,14 @@
 
 namespace {
 
-void WriteError(const QString &text)
+// Bad arguments are said before any display is needed, in the language of this start.
+int RefuseArguments(int argc, char **argv, const char *message, const QString &value)
 {
-    const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
+    QCoreApplication console(argc, argv);
+    UseConsoleLanguage();
+    const QByteArray bytes = (QCoreApplication::translate("Dellamy", message).arg(value) + QLatin1Char('\n')).toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    return 2;
 }
 
 } // namespace
@@ -37,21 +42,18 @@ int RunQuickDrawBar(int argc, char **argv)
         const bool takesValue = argument == QStringLiteral("--project") || argument == QStringLiteral("--appdir");
         if (argument == QStringLiteral("--float"))
             continue;
-        if (!takesValue) {
-            WriteError(QStringLiteral("无法识别的参数“%1”。用法：Dellamy --float [--project 工程名] [--appdir 目录]").arg(argument));
-            return 2;
-        }
-        if (i + 1 >= arguments.size()) {
-            WriteError(QStringLiteral("选项 %1 缺少取值。").arg(argument));
-            return 2;
-        }
+        if (!takesValue)
+            return RefuseArguments(argc, argv,
+                                   QT_TRANSLATE_NOOP("Dellamy", "无法识别的参数“%1”。用法：Dellamy --float [--project 工程名] [--appdir 目录]"),
+                                   argument);
+        if (i + 1 >= arguments.size())
+            return RefuseArguments(argc, argv, QT_TRANSLATE_NOOP("Dellamy", "选项 %1 缺少取值。"), argument);
         const QString value = arguments.at(++i);
         if (argument == QStringLiteral("--project")) {
             projectName = value;
             projectGiven = true;
         } else if (!QFileInfo(value).isDir()) {
-            WriteError(QStringLiteral("应用目录“%1”不存在。").arg(value));
-            return 2;
+            return RefuseArguments(argc, argv, QT_TRANSLATE_NOOP("Dellamy", "应用目录“%1”不存在。"), value);
         } else {
             SetAppDir(value);
         }

@@ -1,5 +1,6 @@
 #include "globalkey.h"
 
+#include <QCoreApplication>
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 
@@ -88,7 +89,7 @@ public:
         Release();
         m_problem.clear();
         if (key.isEmpty()) {
-            m_problem = QStringLiteral("未设置全局快捷键。");
+            m_problem = QCoreApplication::translate("GlobalKeySource", "未设置全局快捷键。");
             return false;
         }
         const QKeyCombination combination = key[0];
@@ -97,7 +98,7 @@ public:
         xcb_keycode_t *codes = keysym ? xcb_key_symbols_get_keycode(m_symbols, keysym) : nullptr;
         if (!codes || !codes[0] || !modifiers) {
             free(codes);
-            m_problem = QStringLiteral("快捷键 %1 不能用作全局快捷键：请用 Ctrl、Alt 或 Shift 加字母、数字或功能键。")
+            m_problem = QCoreApplication::translate("GlobalKeySource", "快捷键 %1 不能用作全局快捷键：请用 Ctrl、Alt 或 Shift 加字母、数字或功能键。")
                             .arg(key.toString(QKeySequence::NativeText));
             return false;
         }
@@ -115,7 +116,7 @@ public:
         }
         if (refused) {
             Release();
-            m_problem = QStringLiteral("快捷键 %1 已被其他程序占用，请换一个。").arg(key.toString(QKeySequence::NativeText));
+            m_problem = QCoreApplication::translate("GlobalKeySource", "快捷键 %1 已被其他程序占用，请换一个。").arg(key.toString(QKeySequence::NativeText));
             return false;
         }
         m_grabbed = true;
@@ -186,7 +187,7 @@ std::unique_ptr<GlobalKeySource> CreateGlobalKeySource()
 #endif
     if (platform.startsWith(QLatin1String("wayland")))
         return std::make_unique<UnavailableGlobalKey>(
-            QStringLiteral("Wayland 桌面不允许程序自行取得全局快捷键，请点击悬浮按钮抽取。"));
+            QCoreApplication::translate("GlobalKeySource", "Wayland 桌面不允许程序自行取得全局快捷键，请点击悬浮按钮抽取。"));
     return std::make_unique<UnavailableGlobalKey>(
-        QStringLiteral("当前显示平台（%1）不支持全局快捷键，请点击悬浮按钮抽取。").arg(platform));
+        QCoreApplication::translate("GlobalKeySource", "当前显示平台（%1）不支持全局快捷键，请点击悬浮按钮抽取。").arg(platform));
 }

@@ -79,7 +79,7 @@ FairnessController::FairnessController(TRandForm &form, QMenu *recordMenu, Histo
     connect(noticeTimer, &QTimer::timeout, noticeLine, &QWidget::hide);
 
     connect(fairness, &SessionFairness::Notice, this, &FairnessController::ShowNotice);
-    connect(fairness, &SessionFairness::RoundCompleted, this, [this] { ShowNotice(QStringLiteral("新一轮开始")); });
+    connect(fairness, &SessionFairness::RoundCompleted, this, [this] { ShowNotice(tr("新一轮开始")); });
     connect(fairness, &SessionFairness::SlotReplaced, this, &FairnessController::ReplaceShown);
     // After the session's own hook, which takes the draw's results.
     connect(&form.Session(), &DrawSession::BatchFinal, this, [this] {
@@ -89,10 +89,10 @@ FairnessController::FairnessController(TRandForm &form, QMenu *recordMenu, Histo
     if (const QString fallback = fairness->FallbackNotice(); !fallback.isEmpty())
         QTimer::singleShot(0, this, [this, fallback] { ShowNotice(fallback); });
 
-    Menu_RestartRound = new QAction(QStringLiteral("重新开始一轮"), this);
+    Menu_RestartRound = new QAction(tr("重新开始一轮"), this);
     Menu_RestartRound->setObjectName(QStringLiteral("Menu_RestartRound"));
     Menu_RestartRound->setEnabled(fairness->InUse() == FairMode::Rotation);
-    Menu_FairnessCheck = new QAction(QStringLiteral("公平性检验"), this);
+    Menu_FairnessCheck = new QAction(tr("公平性检验"), this);
     Menu_FairnessCheck->setObjectName(QStringLiteral("Menu_FairnessCheck"));
     Menu_FairnessCheck->setEnabled(TypeDrawsFairly(form.ProjectType()));
     connect(Menu_RestartRound, &QAction::triggered, this, &FairnessController::Menu_RestartRoundClick);
@@ -138,7 +138,7 @@ bool FairnessController::MarkSlot(int slot, const QString &mark)
     QString message;
     if (!fairness->Mark(slot, mark, &message)) {
         if (!message.isEmpty())
-            ShowError(&form, mark == kMarkAbsent ? QStringLiteral("无法重新抽取") : QStringLiteral("标记未保存"), message);
+            ShowError(&form, mark == kMarkAbsent ? tr("无法重新抽取") : tr("标记未保存"), message);
         return false;
     }
     ShowMarks();
@@ -153,9 +153,9 @@ void FairnessController::ShowMarks()
         if (!replacedSlots.value(slot).isEmpty())
             parts << replacedSlots.at(slot);
         if (!fairness->MarkOf(slot).isEmpty())
-            parts << QStringLiteral("%1：%2").arg(fairness->Results().at(slot), fairness->MarkOf(slot));
+            parts << tr("%1：%2").arg(fairness->Results().at(slot), fairness->MarkOf(slot));
         if (!parts.isEmpty())
-            lines << parts.join(QStringLiteral("，"));
+            lines << parts.join(tr("，"));
     }
     ShowNotice(lines.join(QStringLiteral("　·　")));
 }
@@ -270,9 +270,9 @@ void FairnessController::Menu_RestartRoundClick()
 {
     QString message;
     if (fairness->RestartRound(&message))
-        ShowNotice(QStringLiteral("新一轮开始"));
+        ShowNotice(tr("新一轮开始"));
     else if (!message.isEmpty())
-        ShowError(&form, QStringLiteral("操作失败"), message);
+        ShowError(&form, tr("操作失败"), message);
 }
 
 void FairnessController::Menu_FairnessCheckClick()

@@ -5,6 +5,7 @@
 #include "listgenerator.h"
 #include "suiteerror.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,7 +28,7 @@ QTableWidgetItem *NumberItem(double value, int decimals = 0)
 
 QString SummaryOf(const QString &title, const FairnessTable &table)
 {
-    return QStringLiteral("%1：χ² = %2（自由度 %3），p = %4，与期望次数的均方根偏差 %5")
+    return QCoreApplication::translate("TFairnessForm", "%1：χ² = %2（自由度 %3），p = %4，与期望次数的均方根偏差 %5")
         .arg(title, QString::number(table.chiSquare, 'f', 2))
         .arg(table.freedom)
         .arg(QString::number(table.pValue, 'g', 3), QString::number(table.spread, 'f', 2));
@@ -39,19 +40,20 @@ TFairnessForm::TFairnessForm(QString project, int pmode, QueryParams query, Fair
     : QDialog(parent), project(std::move(project)), pmode(pmode), query(std::move(query)), settings(settings)
 {
     setObjectName(QStringLiteral("TFairnessForm"));
-    setWindowTitle(QStringLiteral("公平性检验 - %1").arg(this->project));
+    setWindowTitle(tr("公平性检验 - %1").arg(this->project));
     FairDrawsValue = new QSpinBox(this);
     FairDrawsValue->setObjectName(QStringLiteral("FairDrawsValue"));
     FairDrawsValue->setRange(1, 1'000'000);
     FairDrawsValue->setValue(kDefaultDraws);
-    FairCheckButton = new QPushButton(QStringLiteral("开始检验"), this);
+    FairCheckButton = new QPushButton(tr("开始检验"), this);
     FairCheckButton->setObjectName(QStringLiteral("FairCheckButton"));
+    FairCheckButton->setDefault(true);
     connect(FairCheckButton, &QPushButton::clicked, this, &TFairnessForm::CheckClick);
     FairnessTableView = new QTableWidget(0, 6, this);
     FairnessTableView->setObjectName(QStringLiteral("FairnessTable"));
-    FairnessTableView->setHorizontalHeaderLabels({QStringLiteral("条目"), QStringLiteral("期望次数"),
-                                                  QStringLiteral("模拟次数"), QStringLiteral("模拟最长间隔"),
-                                                  QStringLiteral("历史次数"), QStringLiteral("历史最长间隔")});
+    FairnessTableView->setHorizontalHeaderLabels({tr("条目"), tr("期望次数"),
+                                                  tr("模拟次数"), tr("模拟最长间隔"),
+                                                  tr("历史次数"), tr("历史最长间隔")});
     FairnessTableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     FairnessTableView->verticalHeader()->hide();
     FairnessTableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -62,7 +64,7 @@ TFairnessForm::TFairnessForm(QString project, int pmode, QueryParams query, Fair
     FairSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("“%1”抽取，从今天的历史出发模拟抽取次数：").arg(FairModeText(settings.mode)), this));
+    top->addWidget(new QLabel(tr("“%1”抽取，从今天的历史出发模拟抽取次数：").arg(FairModeText(settings.mode)), this));
     top->addWidget(FairDrawsValue);
     top->addWidget(FairCheckButton);
     top->addStretch(1);
@@ -102,11 +104,11 @@ void TFairnessForm::CheckClick()
         }
     }
     FairnessTableView->setSortingEnabled(true);
-    QStringList lines{SummaryOf(QStringLiteral("模拟 %1 次").arg(check.simulated.draws), check.simulated),
-                      QStringLiteral("同样次数的普通抽取：均方根偏差 %1").arg(check.plain.spread, 0, 'f', 2)};
+    QStringList lines{SummaryOf(tr("模拟 %1 次").arg(check.simulated.draws), check.simulated),
+                      tr("同样次数的普通抽取：均方根偏差 %1").arg(check.plain.spread, 0, 'f', 2)};
     if (check.history && check.history->draws > 0) {
-        lines << SummaryOf(QStringLiteral("历史 %1 次").arg(check.history->draws), *check.history);
-        lines << QStringLiteral("最久未被抽到：%1（已 %2 次抽取未被抽到）")
+        lines << SummaryOf(tr("历史 %1 次").arg(check.history->draws), *check.history);
+        lines << tr("最久未被抽到：%1（已 %2 次抽取未被抽到）")
                      .arg(check.history->longestUnseen)
                      .arg(check.history->unseenFor);
     }

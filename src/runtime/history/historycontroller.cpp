@@ -13,6 +13,7 @@
 #include "speechtext.h"
 #include "suiteerror.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
@@ -20,7 +21,10 @@
 #include <QTimer>
 
 namespace {
-const QString kSpeakCaption = QStringLiteral("朗读抽取结果");
+QString SpeakCaption()
+{
+    return QCoreApplication::translate("HistoryController", "朗读抽取结果");
+}
 } // namespace
 
 HistoryController::HistoryController(TRandForm &form, QMenu *recordMenu) : QObject(&form), form(form)
@@ -28,7 +32,7 @@ HistoryController::HistoryController(TRandForm &form, QMenu *recordMenu) : QObje
     HistoryNoticeLabel = new QLabel(&form);
     HistoryNoticeLabel->setObjectName(QStringLiteral("HistoryNoticeLabel"));
     HistoryNoticeLabel->setWordWrap(true);
-    HistoryNoticeLabel->setToolTip(QStringLiteral("单击关闭此提示"));
+    HistoryNoticeLabel->setToolTip(tr("单击关闭此提示"));
     HistoryNoticeLabel->setStyleSheet(QStringLiteral("QLabel { background: #fff4ce; color: #7a4b00;"
                                                      " border-top: 1px solid #e0c060; padding: 4px 8px; }"));
     HistoryNoticeLabel->hide();
@@ -44,13 +48,13 @@ HistoryController::HistoryController(TRandForm &form, QMenu *recordMenu) : QObje
     }
     speech = form.LoadedSpeechSettings();
 
-    Menu_History = new QAction(QStringLiteral("历史记录…"), this);
+    Menu_History = new QAction(tr("历史记录…"), this);
     Menu_History->setObjectName(QStringLiteral("Menu_History"));
-    Menu_Speak = new QAction(kSpeakCaption, this);
+    Menu_Speak = new QAction(SpeakCaption(), this);
     Menu_Speak->setObjectName(QStringLiteral("Menu_Speak"));
     Menu_Speak->setCheckable(true);
     Menu_Speak->setChecked(speech.enabled);
-    Menu_SpeechSet = new QAction(QStringLiteral("朗读设置…"), this);
+    Menu_SpeechSet = new QAction(tr("朗读设置…"), this);
     Menu_SpeechSet->setObjectName(QStringLiteral("Menu_SpeechSet"));
     connect(Menu_History, &QAction::triggered, this, &HistoryController::Menu_HistoryClick);
     connect(Menu_Speak, &QAction::triggered, this, &HistoryController::Menu_SpeakClick);
@@ -114,7 +118,7 @@ Speaker *HistoryController::EnsureSpeaker()
         Menu_Speak->setEnabled(reason.isEmpty());
         Menu_SpeechSet->setEnabled(reason.isEmpty());
         if (!reason.isEmpty()) {
-            Menu_Speak->setText(QStringLiteral("%1（不可用：%2）").arg(kSpeakCaption, reason));
+            Menu_Speak->setText(tr("%1（不可用：%2）").arg(SpeakCaption(), reason));
             Menu_Speak->setToolTip(reason);
         }
     }
@@ -160,7 +164,7 @@ void HistoryController::Menu_SpeechSetClick()
 {
     auto trial = [this](int rate, int volume) {
         if (Speaker *voice = EnsureSpeaker())
-            voice->Say(SpeechTextFor(1, QStringLiteral("张三，李四"), {}), rate, volume);
+            voice->Say(SpeechTextFor(1, tr("张三，李四"), {}), rate, volume);
     };
     auto *dialog = new TSpeechForm(speech, trial, &form);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -173,11 +177,11 @@ bool HistoryController::SaveSpeech(const SpeechSettings &settings)
     try {
         QDomDocument document = LoadEncodedDocument(form.ProjectPath());
         if (document.documentElement().isNull())
-            throw SuiteError(QStringLiteral("工程文件没有内容。"));
+            throw SuiteError(tr("工程文件没有内容。"));
         WriteSpeechSettings(document, settings);
         SaveEncodedDocument(document, form.ProjectPath());
     } catch (const SuiteError &error) {
-        ShowError(&form, QStringLiteral("保存失败"), QStringLiteral("朗读设置未能保存：%1").arg(error.message()));
+        ShowError(&form, tr("保存失败"), tr("朗读设置未能保存：%1").arg(error.message()));
         return false;
     }
     speech = settings;

@@ -8,6 +8,7 @@
 #include "suiteerror.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -33,7 +34,10 @@
 
 namespace {
 
-const QString kAllProjects = QStringLiteral("全部工程");
+QString AllProjectsText()
+{
+    return QCoreApplication::translate("THistoryForm", "全部工程");
+}
 
 enum DrawColumn { kTimeColumn, kProjectColumn, kBatchColumn, kSourceColumn, kResultsColumn, kDrawColumns };
 enum CountColumn { kResultColumn, kCountColumn, kFirstMarkColumn };
@@ -112,7 +116,7 @@ QVariant HistoryDrawModel::data(const QModelIndex &index, int role) const
         QStringList shown = entry.results;
         for (auto mark = marked->cbegin(); mark != marked->cend(); ++mark) {
             if (mark.key() >= 0 && mark.key() < shown.size())
-                shown[mark.key()] += QStringLiteral("（%1）").arg(mark.value());
+                shown[mark.key()] += tr("（%1）").arg(mark.value());
         }
         return HistoryResultsText(shown);
     }
@@ -125,8 +129,8 @@ QVariant HistoryDrawModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const QStringList headers{QStringLiteral("时间"), QStringLiteral("工程"), QStringLiteral("次序"),
-                                     QStringLiteral("来源"), QStringLiteral("结果")};
+    static const QStringList headers{tr("时间"), tr("工程"), tr("次序"),
+                                     tr("来源"), tr("结果")};
     return headers.value(section);
 }
 
@@ -193,7 +197,7 @@ QVariant HistoryCountModel::headerData(int section, Qt::Orientation orientation,
         return QAbstractTableModel::headerData(section, orientation, role);
     if (section >= kFirstMarkColumn)
         return MarkTexts().value(section - kFirstMarkColumn);
-    return section == kResultColumn ? QStringLiteral("结果") : QStringLiteral("次数");
+    return section == kResultColumn ? tr("结果") : tr("次数");
 }
 
 // ---- THistoryForm -----------------------------------------------------------
@@ -203,7 +207,7 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     : RecordDialog(parent), recorderNotice(notice), keepHistory(keepHistory), marks(databasePath, QString())
 {
     setObjectName(QStringLiteral("THistoryForm"));
-    setWindowTitle(QStringLiteral("抽取历史"));
+    setWindowTitle(tr("抽取历史"));
     resize(900, 600);
 
     // Without a file there is no history yet; opening creates an empty one. A look at
@@ -217,27 +221,26 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     ProjectBox->setMinimumWidth(180);
     FromDateEdit = new QLineEdit(this);
     FromDateEdit->setObjectName(QStringLiteral("FromDateEdit"));
-    FromDateEdit->setPlaceholderText(QStringLiteral("如 2026/12/1"));
+    FromDateEdit->setPlaceholderText(tr("如 2026/12/1"));
     ToDateEdit = new QLineEdit(this);
     ToDateEdit->setObjectName(QStringLiteral("ToDateEdit"));
-    ToDateEdit->setPlaceholderText(QStringLiteral("不限"));
+    ToDateEdit->setPlaceholderText(tr("不限"));
     for (QLineEdit *edit : {FromDateEdit, ToDateEdit})
         edit->setMaximumWidth(130);
-    BFilter = new QPushButton(QStringLiteral("筛选"), this);
+    BFilter = new QPushButton(tr("筛选"), this);
     BFilter->setObjectName(QStringLiteral("BFilter"));
 
     auto *filterRow = new QHBoxLayout;
-    auto addLabel = [this, filterRow](const QString &text) {
+    auto addLabelled = [this, filterRow](const QString &text, QWidget *field) {
         auto *label = new QLabel(text, this);
+        label->setBuddy(field);
         filterRow->addWidget(label);
+        filterRow->addWidget(field);
     };
-    addLabel(QStringLiteral("工程："));
-    filterRow->addWidget(ProjectBox);
+    addLabelled(tr("工程："), ProjectBox);
     filterRow->addSpacing(12);
-    addLabel(QStringLiteral("日期从："));
-    filterRow->addWidget(FromDateEdit);
-    addLabel(QStringLiteral("到："));
-    filterRow->addWidget(ToDateEdit);
+    addLabelled(tr("日期从："), FromDateEdit);
+    addLabelled(tr("到："), ToDateEdit);
     filterRow->addWidget(BFilter);
     filterRow->addStretch();
 
@@ -257,7 +260,7 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     DrawGrid->setColumnWidth(kProjectColumn, 150);
     DrawGrid->setColumnWidth(kBatchColumn, 60);
     DrawGrid->setColumnWidth(kSourceColumn, 70);
-    HistoryTabs->addTab(DrawGrid, QStringLiteral("抽取记录"));
+    HistoryTabs->addTab(DrawGrid, tr("抽取记录"));
 
     auto *countPage = new QSplitter(Qt::Horizontal, HistoryTabs);
     countModel = new HistoryCountModel(this);
@@ -276,15 +279,15 @@ THistoryForm::THistoryForm(const QString &databasePath, const QString &currentPr
     countPage->addWidget(CountChart);
     countPage->setStretchFactor(1, 1);
     countPage->setSizes({280, 600});
-    HistoryTabs->addTab(countPage, QStringLiteral("次数统计"));
+    HistoryTabs->addTab(countPage, tr("次数统计"));
 
     SummaryLabel = new QLabel(this);
     SummaryLabel->setObjectName(QStringLiteral("SummaryLabel"));
-    BExport = new QPushButton(QStringLiteral("导出…"), this);
+    BExport = new QPushButton(tr("导出…"), this);
     BExport->setObjectName(QStringLiteral("BExport"));
-    BClear = new QPushButton(QStringLiteral("清空历史"), this);
+    BClear = new QPushButton(tr("清空历史"), this);
     BClear->setObjectName(QStringLiteral("BClear"));
-    BClose = new QPushButton(QStringLiteral("关闭"), this);
+    BClose = new QPushButton(tr("关闭"), this);
     BClose->setObjectName(QStringLiteral("BClose"));
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addWidget(SummaryLabel);
@@ -321,7 +324,7 @@ void THistoryForm::FillProjects(const QString &chosen)
     if (!chosen.isEmpty() && !projects.contains(chosen))
         projects.prepend(chosen);
     ProjectBox->clear();
-    ProjectBox->addItem(kAllProjects, QString());
+    ProjectBox->addItem(AllProjectsText(), QString());
     for (const QString &project : std::as_const(projects))
         ProjectBox->addItem(project, project);
     ProjectBox->setCurrentIndex(std::max(0, ProjectBox->findData(chosen)));
@@ -335,7 +338,7 @@ void THistoryForm::ShowNotice()
     if (!store.Notice().isEmpty() && store.Notice() != recorderNotice)
         lines << store.Notice();
     if (!keepHistory)
-        lines << QStringLiteral("历史记录已关闭（Soft.ini 中 [History] Keep = 否），新的抽取不会记入历史。");
+        lines << tr("历史记录已关闭（Soft.ini 中 [History] Keep = 否），新的抽取不会记入历史。");
     NoticeLabel->setText(lines.join(QLatin1Char('\n')));
     NoticeLabel->setVisible(!lines.isEmpty());
 }
@@ -350,8 +353,8 @@ bool THistoryForm::BFilterClick()
             continue;
         const std::optional<QDate> parsed = ParseHistoryDate(text);
         if (!parsed) {
-            ShowError(this, QStringLiteral("参数有误"),
-                      QStringLiteral("“%1”不是有效的日期，请按 2026/12/7 的格式输入。").arg(text));
+            ShowError(this, tr("参数有误"),
+                      tr("“%1”不是有效的日期，请按 2026/12/7 的格式输入。").arg(text));
             edit->setFocus();
             edit->selectAll();
             return false;
@@ -359,7 +362,7 @@ bool THistoryForm::BFilterClick()
         *date = *parsed;
     }
     if (chosen.from.isValid() && chosen.to.isValid() && chosen.from > chosen.to) {
-        ShowError(this, QStringLiteral("参数有误"), QStringLiteral("起始日期不能晚于结束日期。"));
+        ShowError(this, tr("参数有误"), tr("起始日期不能晚于结束日期。"));
         FromDateEdit->setFocus();
         return false;
     }
@@ -379,7 +382,7 @@ void THistoryForm::Refresh()
     countSorter->sort(-1);
     CountGrid->horizontalHeader()->setSortIndicator(-1, Qt::DescendingOrder);
     const qint64 draws = storeOpen ? store.CountDraws(filter) : 0;
-    SummaryLabel->setText(QStringLiteral("共 %1 次抽取，%2 个不同的结果").arg(draws).arg(countModel->Counts().size()));
+    SummaryLabel->setText(tr("共 %1 次抽取，%2 个不同的结果").arg(draws).arg(countModel->Counts().size()));
     BuildChart();
     // A read above may have found the file damaged and rescued it.
     ShowNotice();
@@ -388,7 +391,7 @@ void THistoryForm::Refresh()
 void THistoryForm::BuildChart()
 {
     auto *chart = new QChart;
-    chart->setTitle(QStringLiteral("次数统计图"));
+    chart->setTitle(tr("次数统计图"));
     chart->legend()->setVisible(false);
     chart->setBackgroundRoundness(0);
     const QList<ResultCount> &counts = countModel->Counts();
@@ -429,7 +432,7 @@ void THistoryForm::BuildChart()
         bars->attachAxis(axisX);
         bars->attachAxis(axisY);
         if (counts.size() > shown)
-            chart->setTitle(QStringLiteral("次数统计图（次数最多的 %1 个结果）").arg(shown));
+            chart->setTitle(tr("次数统计图（次数最多的 %1 个结果）").arg(shown));
     }
     QChart *old = CountChart->chart();
     CountChart->setChart(chart);
@@ -440,11 +443,11 @@ void THistoryForm::BExportClick()
 {
     const bool countsTab = HistoryTabs->currentIndex() == 1;
     const QString suggested = QStringLiteral("%1-%2-%3.csv")
-                                  .arg(filter.project.isEmpty() ? kAllProjects : filter.project,
-                                       countsTab ? QStringLiteral("次数统计") : QStringLiteral("抽取历史"),
+                                  .arg(filter.project.isEmpty() ? AllProjectsText() : filter.project,
+                                       countsTab ? tr("次数统计") : tr("抽取历史"),
                                        QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
-    const QString fileName = ChooseSaveFileName(this, countsTab ? QStringLiteral("导出次数统计") : QStringLiteral("导出抽取记录"),
-                                                QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral(".csv"), suggested);
+    const QString fileName = ChooseSaveFileName(this, countsTab ? tr("导出次数统计") : tr("导出抽取记录"),
+                                                tr("CSV 文件 (*.csv)"), QStringLiteral(".csv"), suggested);
     if (fileName.isEmpty())
         return;
     QByteArray csv;
@@ -460,26 +463,26 @@ void THistoryForm::BExportClick()
     try {
         WriteFileAtomically(fileName, csv);
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("导出失败"),
-                  QStringLiteral("%1\n请选择一个可以写入的文件夹。").arg(error.message()));
+        ShowError(this, tr("导出失败"),
+                  tr("%1\n请选择一个可以写入的文件夹。").arg(error.message()));
         return;
     }
-    ShowInformation(this, QStringLiteral("提示"), QStringLiteral("已导出到“%1”。").arg(QDir::toNativeSeparators(fileName)));
+    ShowInformation(this, tr("提示"), tr("已导出到“%1”。").arg(QDir::toNativeSeparators(fileName)));
 }
 
 void THistoryForm::BClearClick()
 {
     const QString project = ProjectBox->currentData().toString();
     if (project.isEmpty()) {
-        ShowInformation(this, QStringLiteral("提示"), QStringLiteral("请先在“工程”中选择要清空历史的工程。"));
+        ShowInformation(this, tr("提示"), tr("请先在“工程”中选择要清空历史的工程。"));
         return;
     }
-    if (AskYesNo(this, QStringLiteral("提示"),
-                 QStringLiteral("确定要清空工程“%1”的全部抽取历史吗？此操作不能撤销。").arg(project))
+    if (AskYesNo(this, tr("提示"),
+                 tr("确定要清空工程“%1”的全部抽取历史吗？此操作不能撤销。").arg(project))
         != QMessageBox::Yes)
         return;
     if (!storeOpen || !store.ClearProject(project)) {
-        ShowError(this, QStringLiteral("操作失败"), QStringLiteral("抽取历史未能清空：%1").arg(store.Notice()));
+        ShowError(this, tr("操作失败"), tr("抽取历史未能清空：%1").arg(store.Notice()));
         return;
     }
     Refresh();

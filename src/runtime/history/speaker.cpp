@@ -1,5 +1,6 @@
 #include "speaker.h"
 
+#include <QCoreApplication>
 #include <QTextToSpeech>
 #include <QVoice>
 
@@ -15,21 +16,21 @@ SystemSpeaker::SystemSpeaker()
 {
     const QStringList engines = QTextToSpeech::availableEngines();
     if (engines.isEmpty()) {
-        reason = QStringLiteral("未找到 Qt 的语音插件（请安装 qt6-speech-speechd-plugin、speech-dispatcher"
-                                " 与 speech-dispatcher-espeak-ng）");
+        reason = QCoreApplication::translate("Speaker", "未找到 Qt 的语音插件（请安装 qt6-speech-speechd-plugin、speech-dispatcher"
+                                                          " 与 speech-dispatcher-espeak-ng）");
         return;
     }
     const QString engine = engines.contains(QStringLiteral("speechd")) ? QStringLiteral("speechd") : engines.first();
     speech = std::make_unique<QTextToSpeech>(engine);
     if (speech->state() == QTextToSpeech::Error) {
         // The engine's own text is English and names no remedy.
-        reason = QStringLiteral("无法连接语音服务 speech-dispatcher（请安装 speech-dispatcher 与"
-                                " speech-dispatcher-espeak-ng，并确认语音服务可以启动）");
+        reason = QCoreApplication::translate("Speaker", "无法连接语音服务 speech-dispatcher（请安装 speech-dispatcher 与"
+                                                          " speech-dispatcher-espeak-ng，并确认语音服务可以启动）");
         speech.reset();
         return;
     }
     if (speech->availableVoices().isEmpty() && speech->availableLocales().isEmpty()) {
-        reason = QStringLiteral("语音服务没有可用的声音（请安装 speech-dispatcher-espeak-ng）");
+        reason = QCoreApplication::translate("Speaker", "语音服务没有可用的声音（请安装 speech-dispatcher-espeak-ng）");
         speech.reset();
     }
 }

@@ -11,7 +11,7 @@ TSpeechForm::TSpeechForm(const SpeechSettings &initial, std::function<void(int, 
     : RecordDialog(parent), settings(initial)
 {
     setObjectName(QStringLiteral("TSpeechForm"));
-    setWindowTitle(QStringLiteral("朗读设置"));
+    setWindowTitle(tr("朗读设置"));
     auto slider = [this](const QString &name, int low, int high, int value) {
         auto *s = new QSlider(Qt::Horizontal, this);
         s->setObjectName(name);
@@ -34,20 +34,23 @@ TSpeechForm::TSpeechForm(const SpeechSettings &initial, std::function<void(int, 
     {
         const char *caption, *low, *high;
         QSlider *slider;
-    } rows[] = {{"语速：", "慢", "快", RateSlider}, {"音量：", "小", "大", VolumeSlider}};
+    } rows[] = {{QT_TR_NOOP("语速："), QT_TR_NOOP("慢"), QT_TR_NOOP("快"), RateSlider},
+                {QT_TR_NOOP("音量："), QT_TR_NOOP("小"), QT_TR_NOOP("大"), VolumeSlider}};
     for (int row = 0; row < 2; ++row) {
-        form->addWidget(new QLabel(QString::fromUtf8(rows[row].caption), this), row, 0);
-        form->addWidget(new QLabel(QString::fromUtf8(rows[row].low), this), row, 1);
+        auto *caption = new QLabel(tr(rows[row].caption), this);
+        caption->setBuddy(rows[row].slider);
+        form->addWidget(caption, row, 0);
+        form->addWidget(new QLabel(tr(rows[row].low), this), row, 1);
         form->addWidget(rows[row].slider, row, 2);
-        form->addWidget(new QLabel(QString::fromUtf8(rows[row].high), this), row, 3);
+        form->addWidget(new QLabel(tr(rows[row].high), this), row, 3);
     }
 
-    BTry = new QPushButton(QStringLiteral("试听"), this);
+    BTry = new QPushButton(tr("试听"), this);
     BTry->setObjectName(QStringLiteral("BTry"));
-    BOK = new QPushButton(QStringLiteral("确定"), this);
+    BOK = new QPushButton(tr("确定"), this);
     BOK->setObjectName(QStringLiteral("BOK"));
     BOK->setDefault(true);
-    BCancel = new QPushButton(QStringLiteral("取消"), this);
+    BCancel = new QPushButton(tr("取消"), this);
     BCancel->setObjectName(QStringLiteral("BCancel"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(BTry);

@@ -42,7 +42,7 @@ RemoteControl::RemoteControl(TRandForm &form, FairnessController *fairness)
     : QObject(&form), m_form(form), m_fairness(fairness), m_chooseAddress([] { return LocalNetworkAddress(); })
 {
     setObjectName("RemoteControl");
-    m_action = new QAction("手机遥控…", &form);
+    m_action = new QAction(tr("手机遥控…"), &form);
     m_action->setObjectName("Menu_Remote");
     form.ShortCutLabel->addSeparator();
     form.ShortCutLabel->addAction(m_action);
@@ -98,17 +98,17 @@ bool RemoteControl::Enable(const QHostAddress &address, QString *failure)
 void RemoteControl::Disable()
 {
     m_server.Stop();
-    m_problem = QStringLiteral("手机遥控已停止。再次选择“手机遥控…”可以重新开启（将使用新的二维码）。");
+    m_problem = tr("手机遥控已停止。再次选择“手机遥控…”可以重新开启（将使用新的二维码）。");
     RefreshDialog();
 }
 
 void RemoteControl::OpenDialog()
 {
     if (!m_allowed) {
-        const auto answer = AskYesNo(&m_form, "手机遥控",
-                                     "开启后，与本机在同一网络中、扫描了二维码的手机可以开始和停止抽取。\n"
-                                     "本机将在局域网中打开一个端口，直到关闭抽取窗口或选择“停止遥控”。\n\n"
-                                     "是否开启手机遥控？");
+        const auto answer = AskYesNo(&m_form, tr("手机遥控"),
+                                     tr("开启后，与本机在同一网络中、扫描了二维码的手机可以开始和停止抽取。\n"
+                                        "本机将在局域网中打开一个端口，直到关闭抽取窗口或选择“停止遥控”。\n\n"
+                                        "是否开启手机遥控？"));
         if (answer != QMessageBox::Yes)
             return;
         m_allowed = true;
@@ -117,7 +117,7 @@ void RemoteControl::OpenDialog()
         if (const std::optional<QHostAddress> address = m_chooseAddress())
             Enable(*address, &m_problem);
         else
-            m_problem = QStringLiteral("本机没有连接到局域网，找不到可供手机访问的地址。请连接网络（例如 Wi-Fi）后再试。");
+            m_problem = tr("本机没有连接到局域网，找不到可供手机访问的地址。请连接网络（例如 Wi-Fi）后再试。");
     }
     if (!m_dialog) {
         m_dialog = new RemoteDialog(&m_form);
@@ -172,7 +172,7 @@ void RemoteControl::Obey(RemoteCommand command, int slot)
     case RemoteCommand::MarkAbsent:
         // The page offers only the shown slots; a draw since then has other results.
         if (!m_fairness || !m_fairness->MarkSlot(slot, kMarkAbsent))
-            m_server.TellDevices(QStringLiteral("无法标记缺席，请在电脑上查看。"));
+            m_server.TellDevices(tr("无法标记缺席，请在电脑上查看。"));
         break;
     }
 }
@@ -197,7 +197,7 @@ void RemoteControl::ShowDevices(const QStringList &names)
     m_phoneSign->setVisible(!names.isEmpty());
     if (names.isEmpty())
         return;
-    m_phoneName->setText(names.join(QStringLiteral("、")));
+    m_phoneName->setText(names.join(tr("、", "between device names")));
     m_phoneSign->adjustSize();
     m_phoneSign->move(m_form.width() - m_phoneSign->width() - 8, 8);
     m_phoneSign->raise();

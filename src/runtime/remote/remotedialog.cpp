@@ -18,9 +18,9 @@ constexpr int kModulePixels = 6;
 RemoteDialog::RemoteDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName("RemoteDialog");
-    setWindowTitle("手机遥控");
+    setWindowTitle(tr("手机遥控"));
 
-    auto *intro = new QLabel("用手机扫描二维码，即可在手机上开始和停止抽取。", this);
+    auto *intro = new QLabel(tr("用手机扫描二维码，即可在手机上开始和停止抽取。"), this);
     intro->setWordWrap(true);
     QrCodeLabel = new QLabel(this);
     QrCodeLabel->setObjectName("QrCodeLabel");
@@ -32,17 +32,17 @@ RemoteDialog::RemoteDialog(QWidget *parent) : QDialog(parent)
     QFont addressFont = RemoteAddressLabel->font();
     addressFont.setBold(true);
     RemoteAddressLabel->setFont(addressFont);
-    SameNetworkLabel = new QLabel("手机和电脑必须连接在同一个网络（例如同一个 Wi-Fi）中。", this);
+    SameNetworkLabel = new QLabel(tr("手机和电脑必须连接在同一个网络（例如同一个 Wi-Fi）中。"), this);
     SameNetworkLabel->setObjectName("SameNetworkLabel");
     SameNetworkLabel->setWordWrap(true);
     RemoteDevicesLabel = new QLabel(this);
     RemoteDevicesLabel->setObjectName("RemoteDevicesLabel");
     RemoteDevicesLabel->setWordWrap(true);
-    AllowSeveralDevicesCheck = new QCheckBox("允许多台设备同时遥控", this);
+    AllowSeveralDevicesCheck = new QCheckBox(tr("允许多台设备同时遥控"), this);
     AllowSeveralDevicesCheck->setObjectName("AllowSeveralDevicesCheck");
-    StopRemoteButton = new QPushButton("停止遥控", this);
+    StopRemoteButton = new QPushButton(tr("停止遥控"), this);
     StopRemoteButton->setObjectName("StopRemoteButton");
-    CloseButton = new QPushButton("关闭", this);
+    CloseButton = new QPushButton(tr("关闭"), this);
     CloseButton->setObjectName("CloseButton");
     CloseButton->setDefault(true);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
@@ -90,6 +90,6 @@ void RemoteDialog::ShowProblem(const QString &reason)
 
 void RemoteDialog::ShowDevices(const QStringList &names)
 {
-    RemoteDevicesLabel->setText(names.isEmpty() ? QStringLiteral("尚无手机连接。")
-                                                : QStringLiteral("正在遥控：%1").arg(names.join(QStringLiteral("、"))));
+    RemoteDevicesLabel->setText(names.isEmpty() ? tr("尚无手机连接。")
+                                                : tr("正在遥控：%1").arg(names.join(tr("、", "between device names"))));
 }

@@ -1,5 +1,6 @@
 #include "remotesafety.h"
 
+#include <QCoreApplication>
 #include <QNetworkInterface>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -42,7 +43,7 @@ QString DeviceNameFromUserAgent(const QString &userAgent)
     static const QRegularExpression android(QStringLiteral(R"(Android[^;)]*;\s*([^;)]+?)(?:\s+Build/[^;)]*)?\s*[;)])"));
     if (const QRegularExpressionMatch match = android.match(userAgent); match.hasMatch()) {
         const QString model = match.captured(1).trimmed();
-        return model.size() > 1 ? model.left(40) : QStringLiteral("Android 手机");
+        return model.size() > 1 ? model.left(40) : QCoreApplication::translate("RemoteServer", "Android 手机");
     }
     for (const char *device : {"iPhone", "iPad"}) {
         if (userAgent.contains(QLatin1String(device)))
@@ -54,7 +55,7 @@ QString DeviceNameFromUserAgent(const QString &userAgent)
         if (userAgent.contains(QLatin1String(token)))
             return QString::fromLatin1(name);
     }
-    return QStringLiteral("手机");
+    return QCoreApplication::translate("RemoteServer", "手机");
 }
 
 namespace {

@@ -450,7 +450,7 @@ bool RemoteServer::Start(const QHostAddress &address, QString *failure)
     Stop();
     auto *tcp = new GuardedTcpServer;
     if (!tcp->listen(address, 0)) {
-        *failure = QStringLiteral("无法在地址 %1 上开启手机遥控：%2").arg(address.toString(), tcp->errorString());
+        *failure = tr("无法在地址 %1 上开启手机遥控：%2").arg(address.toString(), tcp->errorString());
         delete tcp;
         return false;
     }

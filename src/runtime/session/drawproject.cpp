@@ -6,6 +6,7 @@
 #include "softsettings.h"
 #include "suiteerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,7 +15,7 @@ QDomDocument LoadNamedProjectDocument(const QString &name)
     const QString path = ProjectFilePath(name);
     // Anything else there (a folder, a link loop, a device) the loader names.
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
-        throw SuiteError(QStringLiteral("工程“%1”不存在（%2）。").arg(name, QDir::toNativeSeparators(path)));
+        throw SuiteError(QCoreApplication::translate("DrawSession", "工程“%1”不存在（%2）。").arg(name, QDir::toNativeSeparators(path)));
     return LoadEncodedDocument(path);
 }
 

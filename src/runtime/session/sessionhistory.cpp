@@ -5,6 +5,7 @@
 #include "historyrecorder.h"
 #include "pendingdraws.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -71,7 +72,7 @@ QString SessionHistory::Finish()
 {
     if (m_keepsPending) {
         WritePending();
-        return m_pendingFailure.isEmpty() ? QString() : QStringLiteral("抽取结果未能记入历史：%1").arg(m_pendingFailure);
+        return m_pendingFailure.isEmpty() ? QString() : QCoreApplication::translate("DrawSession", "抽取结果未能记入历史：%1").arg(m_pendingFailure);
     }
     if (!m_recorder)
         return QString();
@@ -79,5 +80,5 @@ QString SessionHistory::Finish()
     const QString notice = m_recorder->Notice();
     if (written)
         return notice; // e.g. a damaged file put aside
-    return QStringLiteral("抽取结果未能记入历史：%1").arg(notice);
+    return QCoreApplication::translate("DrawSession", "抽取结果未能记入历史：%1").arg(notice);
 }

@@ -20,10 +20,10 @@ TCommitmentForm::TCommitmentForm(VerifiableDraw &draw, QWidget *parent)
     : QDialog(parent), m_draw(draw), m_started(draw.StepCount() > 0)
 {
     setObjectName(QStringLiteral("TCommitmentForm"));
-    setWindowTitle(QStringLiteral("可验证抽取 — 承诺"));
+    setWindowTitle(tr("可验证抽取 — 承诺"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto *hint = new QLabel(QStringLiteral("请在抽取前公布此指纹"), this);
+    auto *hint = new QLabel(tr("请在抽取前公布此指纹"), this);
     hint->setObjectName(QStringLiteral("PublishHint"));
     QFont hintFont = hint->font();
     hintFont.setPointSize(hintFont.pointSize() + 4);
@@ -45,29 +45,30 @@ TCommitmentForm::TCommitmentForm(VerifiableDraw &draw, QWidget *parent)
     CommitmentQr->setObjectName(QStringLiteral("CommitmentQr"));
     CommitmentQr->setPixmap(QPixmap::fromImage(QrCodeImage(draw.CommitmentHex().toLatin1(), 5)));
     CommitmentQr->setAlignment(Qt::AlignCenter);
-    CommitmentQr->setToolTip(QStringLiteral("完整的承诺值"));
+    CommitmentQr->setToolTip(tr("完整的承诺值"));
 
-    auto *commitmentCaption = new QLabel(QStringLiteral("完整承诺值（SHA-256）："), this);
+    auto *commitmentCaption = new QLabel(tr("完整承诺值（SHA-256）："), this);
     CommitmentText = new QLineEdit(draw.CommitmentHex(), this);
     CommitmentText->setObjectName(QStringLiteral("CommitmentText"));
     CommitmentText->setReadOnly(true);
     CommitmentText->setMinimumWidth(CommitmentText->fontMetrics().horizontalAdvance(draw.CommitmentHex()) + 16);
 
-    auto *publicCaption = new QLabel(QStringLiteral("公开随机数（可选）："), this);
+    auto *publicCaption = new QLabel(tr("公开随机数（可选）："), this);
     PublicNumbers = new QLineEdit(draw.PublicNumbers(), this);
+    publicCaption->setBuddy(PublicNumbers);
     PublicNumbers->setObjectName(QStringLiteral("PublicNumbers"));
-    PublicNumbers->setPlaceholderText(QStringLiteral("抽取时才公布的数字，例如当天的彩票开奖号码"));
+    PublicNumbers->setPlaceholderText(tr("抽取时才公布的数字，例如当天的彩票开奖号码"));
     PublicNumbers->setReadOnly(m_started);
-    auto *publicHint = new QLabel(m_started ? QStringLiteral("抽取已经开始，公开随机数不能再改。")
-                                            : QStringLiteral("公开随机数在承诺之后才确定，因此主持人无法预先挑选结果；"
+    auto *publicHint = new QLabel(m_started ? tr("抽取已经开始，公开随机数不能再改。")
+                                            : tr("公开随机数在承诺之后才确定，因此主持人无法预先挑选结果；"
                                                              "观众核对时使用证书中记下的数字。"),
                                   this);
     publicHint->setWordWrap(true);
 
-    SaveCommitment = new QPushButton(QStringLiteral("保存承诺…"), this);
+    SaveCommitment = new QPushButton(tr("保存承诺…"), this);
     SaveCommitment->setObjectName(QStringLiteral("SaveCommitment"));
     SaveCommitment->setAutoDefault(false);
-    StartDraws = new QPushButton(m_started ? QStringLiteral("继续抽取") : QStringLiteral("开始抽取"), this);
+    StartDraws = new QPushButton(m_started ? tr("继续抽取") : tr("开始抽取"), this);
     StartDraws->setObjectName(QStringLiteral("StartDraws"));
     StartDraws->setDefault(true);
     connect(SaveCommitment, &QPushButton::clicked, this, &TCommitmentForm::SaveCommitmentClick);
@@ -95,14 +96,14 @@ TCommitmentForm::TCommitmentForm(VerifiableDraw &draw, QWidget *parent)
 
 void TCommitmentForm::SaveCommitmentClick()
 {
-    const QString path = ChooseSaveFileName(this, QStringLiteral("保存承诺"), QStringLiteral("承诺文件 (*.json)"),
+    const QString path = ChooseSaveFileName(this, tr("保存承诺"), tr("承诺文件 (*.json)"),
                                             QStringLiteral(".json"));
     if (path.isEmpty())
         return;
     try {
         WriteFileAtomically(path, m_draw.CommitmentText());
     } catch (const SuiteError &error) {
-        ShowError(this, QStringLiteral("保存失败"), error.message());
+        ShowError(this, tr("保存失败"), error.message());
     }
 }
 
@@ -112,7 +113,7 @@ void TCommitmentForm::StartDrawsClick()
         try {
             m_draw.SetPublicNumbers(PublicNumbers->text());
         } catch (const SuiteError &error) {
-            ShowError(this, QStringLiteral("无法保存公开随机数"), error.message());
+            ShowError(this, tr("无法保存公开随机数"), error.message());
             return;
         }
     }

@@ -20,14 +20,14 @@ VerifiableController::VerifiableController(TRandForm &form, QMenu *recordMenu, b
     : QObject(&form), m_form(form)
 {
     setObjectName(QStringLiteral("VerifiableController"));
-    Menu_VerifyCertificate = new QAction(QStringLiteral("验证证书…"), this);
+    Menu_VerifyCertificate = new QAction(tr("验证证书…"), this);
     Menu_VerifyCertificate->setObjectName(QStringLiteral("Menu_VerifyCertificate"));
     connect(Menu_VerifyCertificate, &QAction::triggered, this, &VerifiableController::Menu_VerifyClick);
     QList<QAction *> actions{Menu_VerifyCertificate};
     if (verifiable) {
-        Menu_Commitment = new QAction(QStringLiteral("查看承诺…"), this);
+        Menu_Commitment = new QAction(tr("查看承诺…"), this);
         Menu_Commitment->setObjectName(QStringLiteral("Menu_Commitment"));
-        Menu_EndAndReveal = new QAction(QStringLiteral("结束并公开"), this);
+        Menu_EndAndReveal = new QAction(tr("结束并公开"), this);
         Menu_EndAndReveal->setObjectName(QStringLiteral("Menu_EndAndReveal"));
         connect(Menu_Commitment, &QAction::triggered, this, &VerifiableController::Menu_CommitmentClick);
         connect(Menu_EndAndReveal, &QAction::triggered, this, &VerifiableController::Menu_EndAndRevealClick);
@@ -77,7 +77,7 @@ void VerifiableController::StartRound()
     try {
         draw = std::make_unique<VerifiableDraw>(project.name, project.pmode, project.query, settings);
     } catch (const SuiteError &error) {
-        ShowError(&m_form, QStringLiteral("无法进行可验证抽取"), error.message());
+        ShowError(&m_form, tr("无法进行可验证抽取"), error.message());
         return;
     }
     // The engine lets go of the previous draw before it is destroyed.
@@ -94,8 +94,8 @@ void VerifiableController::StartRound()
     try {
         m_draw->KeepCertificateAt(NewCertificatePath(CertificatesDir(), project.name));
     } catch (const SuiteError &error) {
-        ShowWarning(&m_form, QStringLiteral("证书无法保存"),
-                    error.message() + QStringLiteral("\n抽取仍可进行，但窗口意外关闭时抽取记录会丢失。"));
+        ShowWarning(&m_form, tr("证书无法保存"),
+                    error.message() + tr("\n抽取仍可进行，但窗口意外关闭时抽取记录会丢失。"));
     }
     ShowCommitment();
 }
@@ -129,7 +129,7 @@ bool VerifiableController::Reveal()
     try {
         m_draw->Reveal();
     } catch (const SuiteError &error) {
-        ShowError(&m_form, QStringLiteral("证书无法保存"), error.message());
+        ShowError(&m_form, tr("证书无法保存"), error.message());
         return false;
     }
     return true;
@@ -144,8 +144,8 @@ void VerifiableController::Menu_EndAndRevealClick()
         m_form.StopDraw();
     if (!Reveal())
         return;
-    ShowInformation(&m_form, QStringLiteral("结束并公开"),
-                    QStringLiteral("种子已经公开，证书保存在：\n%1\n\n承诺指纹：%2\n观众可以用“验证证书…”或 "
+    ShowInformation(&m_form, tr("结束并公开"),
+                    tr("种子已经公开，证书保存在：\n%1\n\n承诺指纹：%2\n观众可以用“验证证书…”或 "
                                    "Dellamy --verify 核对这份证书。接下来的抽取将使用新的承诺。")
                         .arg(QDir::toNativeSeparators(m_draw->CertificatePath()), m_draw->FingerprintText()));
     StartRound();

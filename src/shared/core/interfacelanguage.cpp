@@ -1,6 +1,11 @@
 #include "interfacelanguage.h"
 
 #include "apppaths.h"
+#include "softsettings.h"
+#include "suiteerror.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
 
 InterfaceLanguage ChooseInterfaceLanguage(const QString &setting, const QLocale &system)
 {
@@ -17,4 +22,52 @@ InterfaceLanguage ChooseInterfaceLanguage(const QString &setting, const QLocale 
 QString EnglishTranslationPath()
 {
     return InstallDir() + QStringLiteral("translations/zelmora_en.qm");
+}
+
+QString MessagesLocaleName()
+{
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray name = qgetenv(variable);
+        if (!name.isEmpty())
+            return QString::fromLocal8Bit(name).section(QLatin1Char('.'), 0, 0);
+    }
+    return QString();
+}
+
+QString InterfaceLanguageSetting(const QStringList &arguments)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--appdir"));
+    const QString dataDir = at >= 0 && at + 1 < arguments.size()
+                              ? arguments.at(at + 1) + QLatin1Char('/')
+                              : ChooseDataDir(InstallDir(), UserDataDir());
+    try {
+        return ReadSoftSettings(dataDir + QStringLiteral("Soft.ini")).language;
+    } catch (const SuiteError &) {
+        return kLanguageAutomatic;
+    }
+}
+
+InterfaceLanguage ChooseStartLanguage(const QStringList &arguments, const QString &messagesLocaleName)
+{
+    const QString setting = InterfaceLanguageSetting(arguments);
+    if (setting == kLanguageChinese || setting == kLanguageEnglish)
+        return ChooseInterfaceLanguage(setting, QLocale::c());
+    return ChooseInterfaceLanguage(setting, messagesLocaleName.isEmpty() ? QLocale::system() : QLocale(messagesLocaleName));
+}
+
+void InstallEnglishTranslation()
+{
+    QCoreApplication *application = QCoreApplication::instance();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    auto *translator = new QTranslator(application);
+    if (translator->load(EnglishTranslationPath()))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+void UseConsoleLanguage()
+{
+    if (ChooseStartLanguage(QCoreApplication::arguments(), MessagesLocaleName()) == InterfaceLanguage::English)
+        InstallEnglishTranslation();
 }

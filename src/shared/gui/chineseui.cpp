@@ -1,9 +1,6 @@
 #include "chineseui.h"
 
-#include "apppaths.h"
 #include "interfacelanguage.h"
-#include "softsettings.h"
-#include "suiteerror.h"
 
 #include <QFont>
 #include <QCoreApplication>
@@ -61,58 +58,12 @@ public:
     }
 };
 
-// The locale name the user asked messages in, kept before UseInterfaceLanguage points
-// the dates at Chinese. Only a name: a QLocale made now would fix the system's locale
-// before that.
+// The locale name the user asked messages in, kept before UseInterfaceLanguage changes
+// the environment.
 QString &SystemMessagesLocaleName()
 {
     static QString name;
     return name;
-}
-
-void RememberSystemMessagesLocale()
-{
-    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QByteArray name = qgetenv(variable);
-        if (!name.isEmpty()) {
-            SystemMessagesLocaleName() = QString::fromLocal8Bit(name).section(QLatin1Char('.'), 0, 0);
-            return;
-        }
-    }
-}
-
-QLocale SystemMessagesLocale()
-{
-    const QString &name = SystemMessagesLocaleName();
-    return name.isEmpty() ? QLocale::system() : QLocale(name);
-}
-
-// Soft.ini of the data folder this start will use: --appdir's, or the one PrepareDataDir
-// will choose. Read before that choice is made, so nothing is created here.
-QString LanguageSetting()
-{
-    const QStringList arguments = QCoreApplication::arguments();
-    const qsizetype at = arguments.indexOf(QStringLiteral("--appdir"));
-    const QString dataDir = at >= 0 && at + 1 < arguments.size()
-                              ? arguments.at(at + 1) + QLatin1Char('/')
-                              : ChooseDataDir(InstallDir(), UserDataDir());
-    try {
-        return ReadSoftSettings(dataDir + QStringLiteral("Soft.ini")).language;
-    } catch (const SuiteError &) {
-        return kLanguageAutomatic;
-    }
-}
-
-void InstallEnglishTexts()
-{
-    QCoreApplication *application = QCoreApplication::instance();
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    auto *translator = new QTranslator(application);
-    // A missing translation leaves the Chinese texts: the program still works.
-    if (translator->load(EnglishTranslationPath()))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
 }
 
 void InstallToolkitChineseTexts()
@@ -131,8 +82,8 @@ void InstallToolkitChineseTexts()
 // Chosen once the application object exists: its arguments may name the data folder.
 void InstallLanguageTexts()
 {
-    if (ChooseInterfaceLanguage(LanguageSetting(), SystemMessagesLocale()) == InterfaceLanguage::English)
-        InstallEnglishTexts();
+    if (ChooseStartLanguage(QCoreApplication::arguments(), SystemMessagesLocaleName()) == InterfaceLanguage::English)
+        InstallEnglishTranslation();
     else
         InstallToolkitChineseTexts();
 }
@@ -154,7 +105,7 @@ QString SubstituteMissingChineseFaces()
 
 void UseInterfaceLanguage()
 {
-    RememberSystemMessagesLocale();
+    SystemMessagesLocaleName() = MessagesLocaleName();
     // The system's locale for dates follows LC_TIME unless LC_ALL overrides every
     // category; the rest keeps what LC_ALL said through LANG. Set before any QLocale is
     // made: the toolkit reads the environment once.

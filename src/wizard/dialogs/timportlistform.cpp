@@ -195,7 +195,8 @@ void TImportListForm::FillColumns()
     const int column = GuessNameColumn(sheet);
     QSignalBlocker blocker(columnValue);
     columnValue->clear();
-    for (int c = 0; c < qMax(1, sheet.ColumnCount()); ++c) {
+    const int columns = qMax(1, sheet.ColumnCount());
+    for (int c = 0; c < columns; ++c) {
         const QString first = sheet.rows.isEmpty() ? QString() : sheet.rows.first().value(c).trimmed();
         columnValue->addItem(first.isEmpty() ? tr("%1 列").arg(ColumnLetters(c))
                                              : tr("%1 列（%2）").arg(ColumnLetters(c), first.left(12)));
@@ -221,13 +222,19 @@ void TImportListForm::ColumnValueChange()
     }
     MarkHeaderRow();
     // "张三、李四、王五" in every cell: offered split, and split unless the user says otherwise.
-    const bool joined = NamesHoldListSeparators(NamesOfColumn(Sheet(), columnValue->currentIndex(), headerRow->isChecked()));
+    int joinedLines = 0;
+    QStringList names = NamesOfColumn(Sheet(), columnValue->currentIndex(), headerRow->isChecked(), &joinedLines);
+    const bool joined = NamesHoldListSeparators(names);
     {
         const QSignalBlocker blocker(splitNames);
         splitNames->setVisible(joined);
         splitNames->setChecked(joined);
     }
-    UpdateCount();
+    // Long lists: the names just read are the chosen ones unless they are split or read by rows.
+    if (joined || byRows->isChecked())
+        UpdateCount();
+    else
+        ShowCount(std::move(names), joinedLines);
 }
 
 void TImportListForm::FillGrid()
@@ -293,8 +300,13 @@ QStringList TImportListForm::ChosenNames(int *joinedLines) const
 
 TImportListForm::Choice TImportListForm::Chosen() const
 {
+    return ChoiceOf(ChosenNames(nullptr));
+}
+
+TImportListForm::Choice TImportListForm::ChoiceOf(QStringList names) const
+{
     Choice choice;
-    choice.names = ChosenNames(nullptr);
+    choice.names = std::move(names);
     choice.append = appendList->isChecked();
     choice.separatorName = SeparatorKeepingItemsWhole(choice.append ? existingItems + choice.names : choice.names,
                                                       separatorName);
@@ -304,8 +316,14 @@ TImportListForm::Choice TImportListForm::Chosen() const
 void TImportListForm::UpdateCount()
 {
     int joinedLines = 0;
-    const QStringList names = ChosenNames(&joinedLines);
-    Choice choice = Chosen();
+    QStringList names = ChosenNames(&joinedLines);
+    ShowCount(std::move(names), joinedLines);
+}
+
+void TImportListForm::ShowCount(QStringList chosenNames, int joinedLines)
+{
+    const Choice choice = ChoiceOf(std::move(chosenNames));
+    const QStringList &names = choice.names;
     QStringList lines;
     if (names.isEmpty()) {
         lines << tr("所选的列中没有姓名，请换一列或换一个工作表。");

@@ -48,10 +48,14 @@ private:
     void ColumnValueChange();
     void FillGrid();
     void UpdateCount();
+    // The count and notes for the names as chosen, `joinedLines` of them had line breaks.
+    void ShowCount(QStringList chosenNames, int joinedLines);
     void MarkHeaderRow();
     const ImportedSheet &Sheet() const;
     // The names as the choices stand, and how many of them had line breaks.
     QStringList ChosenNames(int *joinedLines) const;
+    // The choice OK would hand over with these names.
+    Choice ChoiceOf(QStringList names) const;
 
     ImportedTable table;
     QStringList existingItems;
