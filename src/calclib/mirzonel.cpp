@@ -6,6 +6,7 @@
 #include <limits>
 #include <memory>
 #include <vector>
+#include <QCoreApplication>
 
 namespace {
 
@@ -35,30 +36,31 @@ QString Describe(const mu::ParserError &error)
     const QString token = QString::fromStdString(error.GetToken());
     switch (error.GetCode()) {
     case mu::ecUNASSIGNABLE_TOKEN:
-        return QStringLiteral("无法识别“%1”（不是已定义的变量，也不是运算符或函数）").arg(token);
+        return QCoreApplication::translate("Formula", "无法识别“%1”（不是已定义的变量，也不是运算符或函数）")
+            .arg(token);
     case mu::ecUNEXPECTED_EOF:
-        return QStringLiteral("表达式不完整");
+        return QCoreApplication::translate("Formula", "表达式不完整");
     case mu::ecEMPTY_EXPRESSION:
-        return QStringLiteral("表达式为空");
+        return QCoreApplication::translate("Formula", "表达式为空");
     case mu::ecMISSING_PARENS:
-        return QStringLiteral("括号不配对");
+        return QCoreApplication::translate("Formula", "括号不配对");
     case mu::ecUNEXPECTED_PARENS:
-        return QStringLiteral("括号位置有误");
+        return QCoreApplication::translate("Formula", "括号位置有误");
     case mu::ecUNEXPECTED_OPERATOR:
     case mu::ecUNEXPECTED_ARG_SEP:
     case mu::ecUNEXPECTED_ARG:
     case mu::ecUNEXPECTED_VAL:
     case mu::ecUNEXPECTED_VAR:
     case mu::ecUNEXPECTED_FUN:
-        return QStringLiteral("“%1”的位置有误").arg(token);
+        return QCoreApplication::translate("Formula", "“%1”的位置有误").arg(token);
     case mu::ecTOO_MANY_PARAMS:
     case mu::ecTOO_FEW_PARAMS:
-        return QStringLiteral("函数的参数个数有误");
+        return QCoreApplication::translate("Formula", "函数的参数个数有误");
     case mu::ecINVALID_NAME:
     case mu::ecNAME_CONFLICT:
-        return QStringLiteral("变量名“%1”无效").arg(token);
+        return QCoreApplication::translate("Formula", "变量名“%1”无效").arg(token);
     default:
-        return QStringLiteral("无法计算（%1）").arg(QString::fromStdString(error.GetMsg()));
+        return QCoreApplication::translate("Formula", "无法计算（%1）").arg(QString::fromStdString(error.GetMsg()));
     }
 }
 
@@ -98,12 +100,12 @@ extern "C" long double GoCalc(const QString *expression, const QStringList *name
     constexpr long double failed = std::numeric_limits<long double>::quiet_NaN();
     lastError.clear();
     if (!expression || !names || !values) {
-        lastError = QStringLiteral("调用参数缺失");
+        lastError = QCoreApplication::translate("Formula", "调用参数缺失");
         return failed;
     }
     try {
         if (names->size() < values->size()) {
-            lastError = QStringLiteral("变量值比变量名多");
+            lastError = QCoreApplication::translate("Formula", "变量值比变量名多");
             return failed;
         }
         // Only as many variables as there are values take part.
@@ -113,7 +115,8 @@ extern "C" long double GoCalc(const QString *expression, const QStringList *name
             bool ok = false;
             numbers[i] = values->at(i).trimmed().toDouble(&ok);
             if (!ok) {
-                lastError = QStringLiteral("变量“%1”的值“%2”不是数字").arg(usedNames.at(i), values->at(i));
+                lastError = QCoreApplication::translate("Formula", "变量“%1”的值“%2”不是数字")
+                                .arg(usedNames.at(i), values->at(i));
                 return failed;
             }
         }
@@ -123,9 +126,9 @@ extern "C" long double GoCalc(const QString *expression, const QStringList *name
     } catch (const mu::ParserError &error) {
         lastError = Describe(error);
     } catch (const std::exception &error) {
-        lastError = QStringLiteral("无法计算（%1）").arg(QString::fromLocal8Bit(error.what()));
+        lastError = QCoreApplication::translate("Formula", "无法计算（%1）").arg(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        lastError = QStringLiteral("无法计算");
+        lastError = QCoreApplication::translate("Formula", "无法计算");
     }
     return failed;
 }

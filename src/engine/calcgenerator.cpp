@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <limits>
+#include <QCoreApplication>
 
 namespace {
 
@@ -81,14 +82,16 @@ CalcGenerator::CalcGenerator(int pmode, const QueryParams &params, CalcAttemptLi
     const bool withConditions = pmode != 13;
     const int expectedSize = withConditions ? 10 : 7;
     if (params.size() < expectedSize)
-        throw SuiteError(QStringLiteral("计算模式的参数不完整，请在参数设置中重新保存本工程的参数。"));
+        throw SuiteError(
+            QCoreApplication::translate("Engine", "计算模式的参数不完整，请在参数设置中重新保存本工程的参数。"));
 
     m_varNames = params.at(1).split(QLatin1Char(','));
     m_varValues = QStringList(m_varNames.size(), QStringLiteral("0"));
     m_template = params.at(2);
     // An empty question template would draw empty results that look like a fault.
     if (m_template.trimmed().isEmpty())
-        throw SuiteError(QStringLiteral("题目格式为空，无法生成题目。请在参数设置中填写变量和题目格式。"));
+        throw SuiteError(
+            QCoreApplication::translate("Engine", "题目格式为空，无法生成题目。请在参数设置中填写变量和题目格式。"));
     ParseRandomVariables(params.at(3));
     ParseComputedVariables(params.at(4));
     if (withConditions) {
@@ -96,17 +99,18 @@ CalcGenerator::CalcGenerator(int pmode, const QueryParams &params, CalcAttemptLi
         m_allConditions = params.at(6) == QStringLiteral("且");
         m_keepWhenMet = params.at(7) == QStringLiteral("取当前值");
         m_extra = {params.at(6), params.at(7)};
-        m_ranCount = ParseCount(params.at(8), QStringLiteral("生成数量"), 1, kMaxRanCount);
+        m_ranCount = ParseCount(params.at(8), QCoreApplication::translate("Engine", "生成数量"), 1, kMaxRanCount);
     } else {
-        m_ranCount = ParseCount(params.at(5), QStringLiteral("生成数量"), 1, kMaxRanCount);
+        m_ranCount = ParseCount(params.at(5), QCoreApplication::translate("Engine", "生成数量"), 1, kMaxRanCount);
     }
 
     qint64 combinations = 1;
     for (const RandomVariable &variable : m_randomVariables)
         combinations = SaturatingProduct(combinations, variable.range.Count());
     if (combinations < m_ranCount)
-        throw SuiteError(QStringLiteral("随机变量的取值最多只有 %1 种组合，无法生成 %2 个互不相同的结果。"
-                                        "请扩大随机变量的取值范围或减少生成数量。")
+        throw SuiteError(QCoreApplication::translate("Engine",
+                                                     "随机变量的取值最多只有 %1 种组合，无法生成 %2 个互不相同的结果。"
+                                                     "请扩大随机变量的取值范围或减少生成数量。")
                              .arg(combinations)
                              .arg(m_ranCount));
     CheckExpressions();
@@ -120,8 +124,10 @@ void CalcGenerator::ParseRandomVariables(const QString &text)
     for (const QString &row : text.split(QLatin1Char('|'))) {
         const QStringList fields = row.split(QLatin1Char(','));
         if (fields.size() < 4)
-            throw SuiteError(QStringLiteral("随机变量“%1”应写成“变量名,最小值,最大值,精确度”，请在参数设置中改正。").arg(row));
-        const QString what = QStringLiteral("随机变量“%1”").arg(fields.at(0));
+            throw SuiteError(QCoreApplication::translate(
+                                 "Engine", "随机变量“%1”应写成“变量名,最小值,最大值,精确度”，请在参数设置中改正。")
+                                 .arg(row));
+        const QString what = QCoreApplication::translate("Engine", "随机变量“%1”").arg(fields.at(0));
         try {
             m_randomVariables.push_back({int(m_varNames.indexOf(fields.at(0))),
                                          NumberRange::Parse(fields.at(1), fields.at(2), fields.at(3), what)});
@@ -129,7 +135,7 @@ void CalcGenerator::ParseRandomVariables(const QString &text)
             // The user must learn which row to change.
             if (error.message().contains(what))
                 throw;
-            throw SuiteError(what + QStringLiteral("：") + error.message());
+            throw SuiteError(QCoreApplication::translate("Engine", "%1：%2").arg(what, error.message()));
         }
     }
 }
@@ -141,7 +147,9 @@ void CalcGenerator::ParseComputedVariables(const QString &text)
     for (const QString &row : text.split(QLatin1Char('|'))) {
         const qsizetype comma = row.indexOf(QLatin1Char(','));
         if (comma < 0 || row.mid(comma + 1).trimmed().isEmpty())
-            throw SuiteError(QStringLiteral("关系变量“%1”应写成“变量名,关系表达式”，请在参数设置中改正。").arg(row));
+            throw SuiteError(
+                QCoreApplication::translate("Engine", "关系变量“%1”应写成“变量名,关系表达式”，请在参数设置中改正。")
+                    .arg(row));
         m_computedVariables.push_back({int(m_varNames.indexOf(row.left(comma))), row.left(comma), row.mid(comma + 1)});
     }
 }
@@ -153,14 +161,18 @@ void CalcGenerator::ParseConditions(const QString &text)
     for (const QString &row : text.split(QLatin1Char('|'))) {
         const QStringList parts = SplitOutsideParentheses(row, QLatin1Char(','));
         if (parts.size() < 3 || parts.at(0).trimmed().isEmpty())
-            throw SuiteError(QStringLiteral("取值条件“%1”应写成“表达式1,关系,表达式2”，请在参数设置中改正。").arg(row));
+            throw SuiteError(
+                QCoreApplication::translate("Engine", "取值条件“%1”应写成“表达式1,关系,表达式2”，请在参数设置中改正。")
+                    .arg(row));
         const QString relationText = parts.at(1).trimmed();
         const RelationName *found = nullptr;
         for (const RelationName &name : kRelations)
             if (relationText == QString::fromUtf16(name.text))
                 found = &name;
         if (!found)
-            throw SuiteError(QStringLiteral("取值条件“%1”中的关系“%2”无法识别，请在参数设置中重新选择关系。").arg(row, relationText));
+            throw SuiteError(
+                QCoreApplication::translate("Engine", "取值条件“%1”中的关系“%2”无法识别，请在参数设置中重新选择关系。")
+                    .arg(row, relationText));
 
         // Everything after the relation is the second expression; an interval holds its
         // two bounds there, separated by a comma (a full-width one is accepted too).
@@ -171,11 +183,14 @@ void CalcGenerator::ParseConditions(const QString &text)
             if (bounds.size() == 1)
                 bounds = SplitOutsideParentheses(rest, QChar(0xFF0C));
             if (bounds.size() != 2 || bounds.at(0).trimmed().isEmpty() || bounds.at(1).trimmed().isEmpty())
-                throw SuiteError(QStringLiteral("取值条件“%1”的区间应写成“下限,上限”两个表达式，请在参数设置中改正。").arg(row));
+                throw SuiteError(QCoreApplication::translate(
+                                     "Engine", "取值条件“%1”的区间应写成“下限,上限”两个表达式，请在参数设置中改正。")
+                                     .arg(row));
             condition.bound = bounds.at(0);
             condition.upperBound = bounds.at(1);
         } else if (rest.trimmed().isEmpty()) {
-            throw SuiteError(QStringLiteral("取值条件“%1”缺少表达式2，请在参数设置中改正。").arg(row));
+            throw SuiteError(
+                QCoreApplication::translate("Engine", "取值条件“%1”缺少表达式2，请在参数设置中改正。").arg(row));
         }
         m_conditions.push_back(condition);
     }
@@ -240,11 +255,13 @@ void CalcGenerator::CheckComputedValuesFinite()
     // Some variable never gave a number: the last one to pass did so in a full pass.
     const auto never = std::find(gaveNumber.begin(), gaveNumber.end(), false);
     const ComputedVariable &variable = m_computedVariables[size_t(never - gaveNumber.begin())];
-    throw SuiteError(QStringLiteral("关系变量“%1”的表达式“%2”%3都得不到有效的数值（例如除以 0、负数开平方），"
-                                    "请修改该表达式或随机变量的取值范围。")
-                         .arg(variable.name, variable.expression,
-                              everyCombination ? QStringLiteral("在随机变量的任何取值下")
-                                               : QStringLiteral("在随机变量取值范围内试算 %1 次").arg(kTrials)));
+    throw SuiteError(
+        QCoreApplication::translate("Engine", "关系变量“%1”的表达式“%2”%3都得不到有效的数值（例如除以 0、负数开平方），"
+                                              "请修改该表达式或随机变量的取值范围。")
+            .arg(variable.name, variable.expression,
+                 everyCombination
+                     ? QCoreApplication::translate("Engine", "在随机变量的任何取值下")
+                     : QCoreApplication::translate("Engine", "在随机变量取值范围内试算 %1 次").arg(kTrials)));
 }
 
 bool CalcGenerator::DrawCombination(RandomSource &random)
@@ -325,8 +342,9 @@ Batch CalcGenerator::Generate(const GenerationContext &context)
             // The clock is read every attempt: with thousands of variables one attempt
             // takes milliseconds.
             if (attempt >= m_limits.attempts || sinceLastResult.elapsed() >= m_limits.duration.count())
-                throw SuiteError(QStringLiteral("已尝试 %1 次仍未得到第 %2 个符合取值条件且不重复的结果。"
-                                                "请放宽取值条件、扩大随机变量的取值范围或减少生成数量。")
+                throw SuiteError(QCoreApplication::translate("Engine",
+                                                             "已尝试 %1 次仍未得到第 %2 个符合取值条件且不重复的结果。"
+                                                             "请放宽取值条件、扩大随机变量的取值范围或减少生成数量。")
                                      .arg(attempt)
                                      .arg(v + 1));
         }

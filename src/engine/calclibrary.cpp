@@ -8,6 +8,7 @@
 #include <QMutexLocker>
 
 #include <atomic>
+#include <QCoreApplication>
 
 namespace {
 using GoCalcCall = long double (*)(const QString *, const QStringList *, const QStringList *);
@@ -23,7 +24,8 @@ QLibrary *boundLibrary = nullptr;
 
 QString missingLibraryMessage(const QString &detail)
 {
-    return QStringLiteral("找不到计算库 Mirzonel（%1），无法生成计算题。请重新安装本软件。").arg(detail);
+    return QCoreApplication::translate("Engine", "找不到计算库 Mirzonel（%1），无法生成计算题。请重新安装本软件。")
+        .arg(detail);
 }
 } // namespace
 
@@ -46,7 +48,8 @@ void BindCalcLibrary(const QString &libraryDir)
     if (!goCalc || !lastError) {
         library->unload();
         delete library;
-        throw SuiteError(missingLibraryMessage(QStringLiteral("缺少导出函数 GoCalc 或 GoCalcLastError")));
+        throw SuiteError(
+            missingLibraryMessage(QCoreApplication::translate("Engine", "缺少导出函数 GoCalc 或 GoCalcLastError")));
     }
     boundLibrary = library;
     boundLastError = lastError;
@@ -62,11 +65,12 @@ double EvaluateExpression(const QString &expression, const QStringList &names, c
 {
     const GoCalcCall goCalc = boundGoCalc.load();
     if (!goCalc)
-        throw SuiteError(missingLibraryMessage(QStringLiteral("尚未加载")));
+        throw SuiteError(missingLibraryMessage(QCoreApplication::translate("Engine", "尚未加载")));
     const long double value = goCalc(&expression, &names, &values);
     QString reason;
     boundLastError(&reason);
     if (!reason.isEmpty())
-        throw SuiteError(QStringLiteral("表达式“%1”无法计算：%2。请修改计算参数中的这个表达式。").arg(expression, reason));
+        throw SuiteError(QCoreApplication::translate("Engine", "表达式“%1”无法计算：%2。请修改计算参数中的这个表达式。")
+                             .arg(expression, reason));
     return static_cast<double>(value);
 }

@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
@@ -69,36 +70,41 @@ bool IsRegular(std::vector<std::vector<double>> m)
 EquationGenerator::EquationGenerator(const QueryParams &params)
 {
     RequireQuerySize(params, 6);
-    const int n = ParseCount(params.at(1), QStringLiteral("未知量个数"), 1, 26);
+    const int n = ParseCount(params.at(1), QCoreApplication::translate("Engine", "未知量个数"), 1, 26);
     const QStringList unknownRows = params.at(2).split(QLatin1Char('|'));
     const QStringList factorRows = params.at(3).split(QLatin1Char('|'));
     if (unknownRows.size() != n || factorRows.size() != n)
-        throw SuiteError(QStringLiteral("未知量个数为 %1，但未知量列表有 %2 行、系数列表有 %3 行，请在参数编辑器中重新设置方程。")
-                             .arg(n)
-                             .arg(unknownRows.size())
-                             .arg(factorRows.size()));
+        throw SuiteError(
+            QCoreApplication::translate(
+                "Engine", "未知量个数为 %1，但未知量列表有 %2 行、系数列表有 %3 行，请在参数编辑器中重新设置方程。")
+                .arg(n)
+                .arg(unknownRows.size())
+                .arg(factorRows.size()));
     int unknownDecimals = 0;
     int factorDecimals = 0;
     QSet<QString> names;
     for (int i = 0; i < n; ++i) {
         const QStringList u = unknownRows.at(i).split(QLatin1Char(','));
-        const QString what = QStringLiteral("第 %1 个未知量").arg(i + 1);
+        const QString what = QCoreApplication::translate("Engine", "第 %1 个未知量").arg(i + 1);
         if (u.size() < 5 || u.at(1).isEmpty())
-            throw SuiteError(QStringLiteral("%1的设置“%2”不完整，请重新设置方程。").arg(what, unknownRows.at(i)));
+            throw SuiteError(QCoreApplication::translate("Engine", "%1的设置“%2”不完整，请重新设置方程。")
+                                 .arg(what, unknownRows.at(i)));
         if (names.contains(u.at(1)))
-            throw SuiteError(QStringLiteral("未知量“%1”重复，请为每个未知量取不同的名字。").arg(u.at(1)));
+            throw SuiteError(
+                QCoreApplication::translate("Engine", "未知量“%1”重复，请为每个未知量取不同的名字。").arg(u.at(1)));
         names.insert(u.at(1));
         m_unknowns.push_back({u.at(1), NumberRange::Parse(u.at(2), u.at(3), u.at(4), what)});
         unknownDecimals = std::max(unknownDecimals, DecimalsOfRange(m_unknowns.back().range));
 
         const QStringList f = factorRows.at(i).split(QLatin1Char(','));
-        const QString factorWhat = QStringLiteral("第 %1 个方程的系数").arg(i + 1);
+        const QString factorWhat = QCoreApplication::translate("Engine", "第 %1 个方程的系数").arg(i + 1);
         if (f.size() < 4)
-            throw SuiteError(QStringLiteral("%1设置“%2”不完整，请重新设置方程。").arg(factorWhat, factorRows.at(i)));
+            throw SuiteError(QCoreApplication::translate("Engine", "%1设置“%2”不完整，请重新设置方程。")
+                                 .arg(factorWhat, factorRows.at(i)));
         m_factors.push_back(NumberRange::Parse(f.at(1), f.at(2), f.at(3), factorWhat));
         factorDecimals = std::max(factorDecimals, DecimalsOfRange(m_factors.back()));
     }
-    m_ranCount = ParseCount(params.at(5), QStringLiteral("生成数量"), 1, kMaxRanCount);
+    m_ranCount = ParseCount(params.at(5), QCoreApplication::translate("Engine", "生成数量"), 1, kMaxRanCount);
     // The largest right side any draw can give must be a number, or results read "=inf".
     double largestUnknownSum = 0;
     for (const Unknown &unknown : m_unknowns)
@@ -106,8 +112,10 @@ EquationGenerator::EquationGenerator(const QueryParams &params)
     for (int i = 0; i < n; ++i) {
         const double largestFactor = std::max(std::fabs(m_factors[i].Min()), std::fabs(m_factors[i].Max()));
         if (!std::isfinite(largestFactor * largestUnknownSum))
-            throw SuiteError(QStringLiteral("第 %1 个方程的系数与未知量的取值太大，方程右边会超出数值范围，请缩小取值范围。")
-                                 .arg(i + 1));
+            throw SuiteError(
+                QCoreApplication::translate(
+                    "Engine", "第 %1 个方程的系数与未知量的取值太大，方程右边会超出数值范围，请缩小取值范围。")
+                    .arg(i + 1));
     }
     if (unknownDecimals + factorDecimals <= 15)
         m_rightSideScale = std::pow(10.0, unknownDecimals + factorDecimals);
@@ -115,8 +123,8 @@ EquationGenerator::EquationGenerator(const QueryParams &params)
 
 Batch EquationGenerator::Generate(const GenerationContext &context)
 {
-    const QString separator = context.settings.resultSeparator == QStringLiteral("，") ? QStringLiteral("　")
-                                                                                       : QStringLiteral("，");
+    const QString separator =
+        context.settings.resultSeparator == QStringLiteral("，") ? QStringLiteral("　") : QStringLiteral("，");
     const size_t n = m_unknowns.size();
     Batch batch;
     QSet<QString> made;
@@ -127,8 +135,9 @@ Batch EquationGenerator::Generate(const GenerationContext &context)
     std::vector<std::vector<double>> coefficients(n, std::vector<double>(n));
     while (batch.results.size() < m_ranCount) {
         if (++attempts > kMaxAttempts || (attempts % 1024 == 0 && clock.elapsed() > kMaxMilliseconds))
-            throw SuiteError(QStringLiteral("尝试 %1 次后仍无法生成 %2 组有唯一解且互不相同的方程组，"
-                                            "请扩大系数或未知量的取值范围，或减少生成数量。")
+            throw SuiteError(QCoreApplication::translate("Engine",
+                                                         "尝试 %1 次后仍无法生成 %2 组有唯一解且互不相同的方程组，"
+                                                         "请扩大系数或未知量的取值范围，或减少生成数量。")
                                  .arg(attempts - 1)
                                  .arg(m_ranCount));
         for (size_t j = 0; j < n; ++j)

@@ -1,11 +1,13 @@
 #include "fairdraw.h"
 
+#include "storedvaluetext.h"
 #include "suiteerror.h"
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <vector>
+#include <QCoreApplication>
 
 QList<WeightedEntry> DistinctEntries(const QStringList &entries)
 {
@@ -296,17 +298,20 @@ FairChooser::FairChooser(const FairSettings &settings, QList<WeightedEntry> entr
 {
     const QList<WeightedEntry> &list = m_picker.Entries();
     if (list.isEmpty())
-        throw SuiteError(QStringLiteral("名单是空的，无法公平抽取，请至少填写一项。"));
+        throw SuiteError(QCoreApplication::translate("Engine", "名单是空的，无法公平抽取，请至少填写一项。"));
     // A fair batch never names anyone twice: it needs as many different entries.
     if (ranCount > list.size())
-        throw SuiteError(QStringLiteral("“%1”抽取每次抽出的人互不相同，但名单只有 %2 个不同的条目，少于每次抽取的 %3 个。"
-                                        "请增加条目或减少抽取数量。")
-                             .arg(FairModeText(settings.mode))
+        throw SuiteError(QCoreApplication::translate(
+                             "Engine",
+                             "“%1”抽取每次抽出的人互不相同，但名单只有 %2 个不同的条目，少于每次抽取的 %3 个。"
+                             "请增加条目或减少抽取数量。")
+                             .arg(StoredValueText(FairModeText(settings.mode)))
                              .arg(list.size())
                              .arg(ranCount));
     if (settings.mode == FairMode::Balanced && settings.skip > MaxFairSkip(int(list.size()), ranCount))
-        throw SuiteError(QStringLiteral("“均衡”抽取要跳过最近抽中的 %1 人，但名单只有 %2 个不同的条目、每次抽取 %3 个，"
-                                        "最多只能跳过 %4 人。请在项目参数中减小跳过人数。")
+        throw SuiteError(QCoreApplication::translate(
+                             "Engine", "“均衡”抽取要跳过最近抽中的 %1 人，但名单只有 %2 个不同的条目、每次抽取 %3 个，"
+                                       "最多只能跳过 %4 人。请在项目参数中减小跳过人数。")
                              .arg(settings.skip)
                              .arg(list.size())
                              .arg(ranCount)
@@ -330,7 +335,8 @@ FairChooser::Choice FairChooser::Choose(FairnessLedger &ledger, RandomSource &ra
             choice.notice = ledger.Notice();
             return choice;
         }
-        choice.notice = QStringLiteral("%1 本次按普通方式抽取，轮换未记录。").arg(ledger.Notice());
+        choice.notice =
+            QCoreApplication::translate("Engine", "%1 本次按普通方式抽取，轮换未记录。").arg(ledger.Notice());
         choice.results = m_picker.Pick(m_ranCount, random, [](const QString &) { return true; });
         return choice;
     }
@@ -373,6 +379,8 @@ FairChooser::Choice FairChooser::Replace(FairnessLedger *ledger, RandomSource &r
     if (!chosen || choice.results.isEmpty())
         choice.results = PickWeighted(Entries(), 1, random, excluded);
     if (choice.results.isEmpty())
-        throw SuiteError(QStringLiteral("名单中除本次已抽中和缺席的人以外已没有其他人，无法为“%1”重新抽取。").arg(absent));
+        throw SuiteError(
+            QCoreApplication::translate("Engine", "名单中除本次已抽中和缺席的人以外已没有其他人，无法为“%1”重新抽取。")
+                .arg(absent));
     return choice;
 }

@@ -7,13 +7,14 @@
 #include <sodium.h>
 
 #include <cstring>
+#include <QCoreApplication>
 
 KeyedStreamSource::KeyedStreamSource(const QByteArray &key, quint64 stream)
 {
     if (key.size() != kKeyBytes)
-        throw SuiteError(QStringLiteral("可验证抽取的密钥长度应为 %1 字节。").arg(kKeyBytes));
+        throw SuiteError(QCoreApplication::translate("Engine", "可验证抽取的密钥长度应为 %1 字节。").arg(kKeyBytes));
     if (sodium_init() < 0)
-        throw SuiteError(QStringLiteral("无法初始化加密库 libsodium，无法进行可验证抽取。"));
+        throw SuiteError(QCoreApplication::translate("Engine", "无法初始化加密库 libsodium，无法进行可验证抽取。"));
     std::memcpy(m_key.data(), key.constData(), m_key.size());
     qToLittleEndian(stream, m_nonce.data());
 }

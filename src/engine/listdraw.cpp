@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <QCoreApplication>
 
 namespace {
 
@@ -25,10 +26,10 @@ QString UnescapedEntriesText(const QString &text)
 QString RequireSpliter(const QString &spliterName)
 {
     if (spliterName.isEmpty())
-        throw SuiteError(QStringLiteral("项目参数中缺少名单分隔符（Spliter），请在项目参数中选择分隔符后保存。"));
+        throw SuiteError(QCoreApplication::translate("Engine", "项目参数中缺少名单分隔符（Spliter），请在项目参数中选择分隔符后保存。"));
     const QString separator = SpliterChar(spliterName);
     if (separator.isEmpty())
-        throw SuiteError(QStringLiteral("分隔符“%1”无效，应为 空格、全角空格、半角逗号、全角逗号、半角分号、全角分号 之一，"
+        throw SuiteError(QCoreApplication::translate("Engine", "分隔符“%1”无效，应为 空格、全角空格、半角逗号、全角逗号、半角分号、全角分号 之一，"
                                         "请在项目参数中重新选择分隔符。")
                              .arg(spliterName));
     return separator;
@@ -42,7 +43,7 @@ ListEntries ExpandWeights(const QString &listText, bool weighted, const QString 
     const QStringList parts = listText.split(QLatin1Char('&'));
     const QString kind = parts.first();
     if (kind != QStringLiteral("加权") && kind != QStringLiteral("百分比"))
-        throw SuiteError(QStringLiteral("带概率的名单应以“加权”或“百分比”开头，现在是“%1”，请重新设置名单。").arg(kind));
+        throw SuiteError(QCoreApplication::translate("Engine", "带概率的名单应以“加权”或“百分比”开头，现在是“%1”，请重新设置名单。").arg(kind));
     const bool percentage = kind == QStringLiteral("百分比");
 
     struct Row
@@ -56,15 +57,15 @@ ListEntries ExpandWeights(const QString &listText, bool weighted, const QString 
         const QString &part = parts.at(i);
         const qsizetype colon = part.lastIndexOf(QLatin1Char(':'));
         if (colon < 0)
-            throw SuiteError(QStringLiteral("名单第 %1 行“%2”缺少概率，请重新设置名单。").arg(i).arg(part));
+            throw SuiteError(QCoreApplication::translate("Engine", "名单第 %1 行“%2”缺少概率，请重新设置名单。").arg(i).arg(part));
         bool ok = false;
         const qint64 weight = part.mid(colon + 1).trimmed().toLongLong(&ok);
         if (!ok || weight < 0 || (percentage && weight == 0))
-            throw SuiteError(QStringLiteral("名单第 %1 行的%2“%3”无效：必须是%4整数，请修改。")
+            throw SuiteError(QCoreApplication::translate("Engine", "名单第 %1 行的%2“%3”无效：必须是%4整数，请修改。")
                                  .arg(i)
-                                 .arg(percentage ? QStringLiteral("百分比") : QStringLiteral("权重"),
+                                 .arg(percentage ? QCoreApplication::translate("Engine", "百分比") : QCoreApplication::translate("Engine", "权重"),
                                       part.mid(colon + 1),
-                                      percentage ? QStringLiteral("大于 0 的") : QStringLiteral("不小于 0 的")));
+                                      percentage ? QCoreApplication::translate("Engine", "大于 0 的") : QCoreApplication::translate("Engine", "不小于 0 的")));
         QString itemsText = UnescapedEntriesText(part.left(colon));
         const qsizetype items = ListEntries::Builder::CountParts(itemsText, separator);
         rows.push_back({std::move(itemsText), items, weight});
@@ -90,7 +91,7 @@ ListEntries ExpandWeights(const QString &listText, bool weighted, const QString 
         // Compared before multiplying: a weight near 2^63 times a few names overflows.
         const qint64 copies = row.weight / divisor;
         if (copies > (kMaxExpandedEntries - total) / row.items)
-            throw SuiteError(QStringLiteral("名单的权重太大，展开后超过 %1 项，请减小权重。").arg(kMaxExpandedEntries));
+            throw SuiteError(QCoreApplication::translate("Engine", "名单的权重太大，展开后超过 %1 项，请减小权重。").arg(kMaxExpandedEntries));
         total += row.items * copies;
         textLength += row.itemsText.size() + 1;
         partCount += row.items;
@@ -215,7 +216,7 @@ QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int
 {
     const int available = allowRepeat ? (list.Remaining() > 0 ? count : 0) : list.DistinctRemaining();
     if (count > 0 && available < count)
-        throw SuiteError(QStringLiteral("%1中可抽取的不同条目只剩 %2 个，本次需要 %3 个。"
+        throw SuiteError(QCoreApplication::translate("Engine", "%1中可抽取的不同条目只剩 %2 个，本次需要 %3 个。"
                                         "请增加名单条目、减少抽取数量或允许重复。")
                              .arg(what)
                              .arg(list.DistinctRemaining())

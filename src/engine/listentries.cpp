@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 #include <numeric>
+#include <QCoreApplication>
 
 ListEntries ListEntries::Split(QStringView text, QStringView separator)
 {
@@ -63,7 +64,7 @@ void ListEntries::Builder::AppendParts(QStringView text, QStringView separator, 
     // Each part ends with a NUL where a separator was: one character more at most.
     const qsizetype needed = m_used + text.size() + 1;
     if (needed > qsizetype(std::numeric_limits<quint32>::max()))
-        throw SuiteError(QStringLiteral("名单太长，无法抽取，请把名单分成几个工程。"));
+        throw SuiteError(QCoreApplication::translate("Engine", "名单太长，无法抽取，请把名单分成几个工程。"));
     if (needed > m_text.size())
         m_text.resize(std::max(needed, 2 * m_text.size()));
     char16_t *const out = reinterpret_cast<char16_t *>(m_text.data());

@@ -3,6 +3,7 @@
 #include "querysection.h"
 #include "queryvalues.h"
 #include "suiteerror.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -35,13 +36,14 @@ ListQuery ReadListQuery(int pmode, const QueryParams &p)
         RequireQuerySize(p, 4);
         return {p.at(1), p.at(2), p.at(3), false, false, IsYes(p.at(4))};
     default:
-        throw SuiteError(QStringLiteral("项目类型 %1 不是名单类型。").arg(pmode));
+        throw SuiteError(QCoreApplication::translate("Engine", "项目类型 %1 不是名单类型。").arg(pmode));
     }
 }
 
 QString ListName(int pmode)
 {
-    return pmode == 5 ? QStringLiteral("图片列表") : QStringLiteral("名单");
+    return pmode == 5 ? QCoreApplication::translate("Engine", "图片列表")
+                      : QCoreApplication::translate("Engine", "名单");
 }
 
 } // namespace
@@ -53,7 +55,7 @@ ListContents ReadListContents(int pmode, const QueryParams &params)
     // Picture paths are joined by "|" and are not escaped list text: they stay as stored.
     contents.entries = pmode == 5 ? ListEntries::Split(query.listText, u"|")
                                   : ExpandWeights(query.listText, query.weighted, RequireSpliter(query.spliterName));
-    contents.ranCount = ParseCount(query.ranCount, QStringLiteral("抽取数量"), 1, kMaxRanCount);
+    contents.ranCount = ParseCount(query.ranCount, QCoreApplication::translate("Engine", "抽取数量"), 1, kMaxRanCount);
     return contents;
 }
 
@@ -68,13 +70,14 @@ ListGenerator::ListGenerator(int pmode, const QueryParams &params) : m_pmode(pmo
     m_entries = entries;
 
     if (m_workList.Remaining() == 0)
-        throw SuiteError(QStringLiteral("%1是空的，请至少填写一项。").arg(ListName(pmode)));
+        throw SuiteError(QCoreApplication::translate("Engine", "%1是空的，请至少填写一项。").arg(ListName(pmode)));
     if (!m_allowRepeat && m_workList.DistinctRemaining() < m_ranCount)
-        throw SuiteError(QStringLiteral("%1只有 %2 个不同的条目，少于每次抽取的数量 %3。请增加条目、减少抽取数量%4。")
+        throw SuiteError(QCoreApplication::translate(
+                             "Engine", "%1只有 %2 个不同的条目，少于每次抽取的数量 %3。请增加条目、减少抽取数量%4。")
                              .arg(ListName(pmode))
                              .arg(m_workList.DistinctRemaining())
                              .arg(m_ranCount)
-                             .arg(pmode == 2 ? QStringLiteral("或允许重复") : QString()));
+                             .arg(pmode == 2 ? QCoreApplication::translate("Engine", "或允许重复") : QString()));
     m_savedList = m_workList;
 }
 

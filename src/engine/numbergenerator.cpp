@@ -5,17 +5,19 @@
 
 #include <algorithm>
 #include <optional>
+#include <QCoreApplication>
 
 NumberGenerator::NumberGenerator(const QueryParams &params)
     : m_range((RequireQuerySize(params, 6), NumberRange::Parse(params.at(1), params.at(2), params.at(3), QString())))
     , m_format(params.at(4))
     , m_picture(m_format)
-    , m_ranCount(ParseCount(params.at(5), QStringLiteral("生成数量"), 1, kMaxRanCount))
+    , m_ranCount(ParseCount(params.at(5), QCoreApplication::translate("Engine", "生成数量"), 1, kMaxRanCount))
     , m_allowRepeat(IsYes(params.at(6)))
 {
     if (!m_allowRepeat && m_ranCount > m_range.Count())
-        throw SuiteError(QStringLiteral("不允许重复时，%1 到 %2（精度 %3）只有 %4 个不同的数，少于生成数量 %5。"
-                                        "请扩大范围、减小精度、减少生成数量或允许重复。")
+        throw SuiteError(QCoreApplication::translate(
+                             "Engine", "不允许重复时，%1 到 %2（精度 %3）只有 %4 个不同的数，少于生成数量 %5。"
+                                       "请扩大范围、减小精度、减少生成数量或允许重复。")
                              .arg(ShortestNumberText(m_range.Min()), ShortestNumberText(m_range.Max()),
                                   ShortestNumberText(m_range.Pred()))
                              .arg(m_range.Count())

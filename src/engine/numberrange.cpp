@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <QCoreApplication>
 
 namespace {
 
@@ -35,17 +36,19 @@ NumberRange::NumberRange(double min, double max, double pred)
     : m_min(min), m_max(max), m_pred(pred), m_count(1), m_scale(0)
 {
     if (!std::isfinite(min) || !std::isfinite(max) || !std::isfinite(pred))
-        throw SuiteError(QStringLiteral("最小值、最大值和精度必须是有限的数字。"));
+        throw SuiteError(QCoreApplication::translate("Engine", "最小值、最大值和精度必须是有限的数字。"));
     if (pred <= 0)
-        throw SuiteError(QStringLiteral("精度必须大于 0（例如 1、0.1、0.01），现在是 %1，请修改精度。")
-                             .arg(ShortestNumberText(pred)));
+        throw SuiteError(
+            QCoreApplication::translate("Engine", "精度必须大于 0（例如 1、0.1、0.01），现在是 %1，请修改精度。")
+                .arg(ShortestNumberText(pred)));
     if (max < min)
-        throw SuiteError(QStringLiteral("最大值 %1 小于最小值 %2，请修改数值范围。")
+        throw SuiteError(QCoreApplication::translate("Engine", "最大值 %1 小于最小值 %2，请修改数值范围。")
                              .arg(ShortestNumberText(max), ShortestNumberText(min)));
     const double steps = std::floor((max - min) / pred + kStepTolerance);
     if (!(steps < double(kMaxGridCount)))
-        throw SuiteError(QStringLiteral("数值范围 %1 到 %2 按精度 %3 取值的个数太多，请增大精度或缩小范围。")
-                             .arg(ShortestNumberText(min), ShortestNumberText(max), ShortestNumberText(pred)));
+        throw SuiteError(
+            QCoreApplication::translate("Engine", "数值范围 %1 到 %2 按精度 %3 取值的个数太多，请增大精度或缩小范围。")
+                .arg(ShortestNumberText(min), ShortestNumberText(max), ShortestNumberText(pred)));
     m_count = qint64(steps) + 1;
     const int decimals = std::max(DecimalsOf(min), DecimalsOf(pred));
     if (decimals <= 15)
@@ -55,10 +58,14 @@ NumberRange::NumberRange(double min, double max, double pred)
 NumberRange NumberRange::Parse(const QString &min, const QString &max, const QString &pred,
                                const QString &what)
 {
-    const QString prefix = what.isEmpty() ? QString() : what + QStringLiteral("的");
-    return NumberRange(ParseNumber(min, prefix + QStringLiteral("最小值")),
-                       ParseNumber(max, prefix + QStringLiteral("最大值")),
-                       ParseNumber(pred, prefix + QStringLiteral("精度")));
+    auto field = [&what](const char *plain, const char *ofWhat) {
+        return what.isEmpty() ? QCoreApplication::translate("Engine", plain)
+                              : QCoreApplication::translate("Engine", ofWhat).arg(what);
+    };
+    return NumberRange(
+        ParseNumber(min, field(QT_TRANSLATE_NOOP("Engine", "最小值"), QT_TRANSLATE_NOOP("Engine", "%1的最小值"))),
+        ParseNumber(max, field(QT_TRANSLATE_NOOP("Engine", "最大值"), QT_TRANSLATE_NOOP("Engine", "%1的最大值"))),
+        ParseNumber(pred, field(QT_TRANSLATE_NOOP("Engine", "精度"), QT_TRANSLATE_NOOP("Engine", "%1的精度"))));
 }
 
 double NumberRange::ValueAt(qint64 k) const
@@ -188,13 +195,13 @@ std::vector<double> RangeDraw(const NumberRange &range, RandomSource &random, bo
         local.emplace(range.Count());
     UniqueIndexSampler &unique = sampler ? *sampler : *local;
     if (unique.Remaining() < count)
-        throw SuiteError(QStringLiteral("%1不允许重复，但数值范围 %2 到 %3（精度 %4）只有 %5 个不同的值，"
-                                        "本次还需要 %6 个。请扩大范围、减小精度、减少生成数量或允许重复。")
-                             .arg(what.isEmpty() ? QStringLiteral("数值") : what,
-                                  ShortestNumberText(range.Min()), ShortestNumberText(range.Max()),
-                                  ShortestNumberText(range.Pred()))
-                             .arg(unique.Remaining())
-                             .arg(count));
+        throw SuiteError(
+            QCoreApplication::translate("Engine", "%1不允许重复，但数值范围 %2 到 %3（精度 %4）只有 %5 个不同的值，"
+                                                  "本次还需要 %6 个。请扩大范围、减小精度、减少生成数量或允许重复。")
+                .arg(what.isEmpty() ? QCoreApplication::translate("Engine", "数值") : what,
+                     ShortestNumberText(range.Min()), ShortestNumberText(range.Max()), ShortestNumberText(range.Pred()))
+                .arg(unique.Remaining())
+                .arg(count));
     for (int i = 0; i < count; ++i)
         values.push_back(range.ValueAt(unique.Next(random)));
     return values;

@@ -5,6 +5,7 @@
 #include "numbergenerator.h"
 #include "passwordgenerator.h"
 #include "templategenerator.h"
+#include <QCoreApplication>
 
 std::unique_ptr<Generator> CreateGenerator(int pmode, const QueryParams &params)
 {
@@ -31,25 +32,29 @@ std::unique_ptr<Generator> CreateGenerator(int pmode, const QueryParams &params)
     case 12:
         return std::make_unique<EquationGenerator>(params);
     default:
-        throw SuiteError(QStringLiteral("未知的项目类型 %1（应为 0 到 14），工程文件可能已损坏。").arg(pmode));
+        throw SuiteError(
+            QCoreApplication::translate("Engine", "未知的项目类型 %1（应为 0 到 14），工程文件可能已损坏。")
+                .arg(pmode));
     }
 }
 
 QString RemainingQuestionCaption()
 {
-    return QStringLiteral("随机数名单剩余数量不足");
+    return QCoreApplication::translate("Engine", "随机数名单剩余数量不足");
 }
 
 QString RemainingQuestionText(int pmode)
 {
     if (pmode == 5)
-        return QStringLiteral("图片列表中剩余的图片数量不足，是否重置名单？如不重置名单，将无法继续抽取图片。");
-    return QStringLiteral("随机数名单剩余数量不足，是否重置名单？如不重置名单，将无法继续生成随机数。");
+        return QCoreApplication::translate(
+            "Engine", "图片列表中剩余的图片数量不足，是否重置名单？如不重置名单，将无法继续抽取图片。");
+    return QCoreApplication::translate("Engine",
+                                       "随机数名单剩余数量不足，是否重置名单？如不重置名单，将无法继续生成随机数。");
 }
 
 QString Generator::ReplaceAbsent(const GenerationContext &, const QString &, const QSet<QString> &, QString *)
 {
-    throw SuiteError(QStringLiteral("这类项目不是从名单中抽取，不能为缺席者重新抽取。"));
+    throw SuiteError(QCoreApplication::translate("Engine", "这类项目不是从名单中抽取，不能为缺席者重新抽取。"));
 }
 
 namespace {
@@ -237,7 +242,7 @@ void RandEngine::RequireGenerator()
     if (m_refusal)
         throw *m_refusal;
     if (!m_generator)
-        throw SuiteError(QStringLiteral("还没有载入项目，无法抽取。"));
+        throw SuiteError(QCoreApplication::translate("Engine", "还没有载入项目，无法抽取。"));
 }
 
 Batch RandEngine::Generate(bool finalDraw, bool inDraw)
@@ -318,6 +323,7 @@ void RandCalThread::run()
     } catch (const SuiteError &error) {
         m_engine.m_refusal = error;
     } catch (const std::exception &error) {
-        m_engine.m_refusal = SuiteError(QStringLiteral("准备抽取时出错：%1").arg(QString::fromLocal8Bit(error.what())));
+        m_engine.m_refusal = SuiteError(
+            QCoreApplication::translate("Engine", "准备抽取时出错：%1").arg(QString::fromLocal8Bit(error.what())));
     }
 }

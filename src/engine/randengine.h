@@ -49,7 +49,7 @@ public:
 //   if (!engine.Ready()) engine.CheckRemaining();
 //
 // Every call but PrepareInBackground runs on the caller's thread. A refusal (a query the
-// engine cannot draw from) is a SuiteError with a Chinese message; a refused preparation
+// engine cannot draw from) is a SuiteError with a message for the user; a refused preparation
 // leaves the engine without a generator, and Generate then throws the same message.
 class RandEngine
 {

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <QCoreApplication>
 
 namespace {
 
@@ -69,7 +70,7 @@ QString PictureShownAs(const QString &path, const QString &setting)
 
 QString GroupWhat(const QString &name)
 {
-    return QStringLiteral("“%1”组").arg(name);
+    return QCoreApplication::translate("Engine", "“%1”组").arg(name);
 }
 
 } // namespace
@@ -104,12 +105,13 @@ TemplateGenerator::TemplateGenerator(int pmode, const QueryParams &params) : m_p
         PreparePrizes(params);
         break;
     default:
-        throw SuiteError(QStringLiteral("项目类型 %1 不是组合类型。").arg(pmode));
+        throw SuiteError(QCoreApplication::translate("Engine", "项目类型 %1 不是组合类型。").arg(pmode));
     }
     // An empty result format would draw empty results that look like a fault.
     if (m_template.trimmed().isEmpty())
-        throw SuiteError(QStringLiteral("结果格式（Format）为空，无法组成结果。请在参数设置中填写结果格式，"
-                                        "用“[组名]”表示各组抽到的内容。"));
+        throw SuiteError(
+            QCoreApplication::translate("Engine", "结果格式（Format）为空，无法组成结果。请在参数设置中填写结果格式，"
+                                                  "用“[组名]”表示各组抽到的内容。"));
     CheckCapacity();
     CheckDistinctResults();
 }
@@ -122,11 +124,12 @@ TemplateGenerator::Item &TemplateGenerator::AddListItem(const QString &name, con
     item.name = name;
     item.what = what;
     item.kind = ItemKind::List;
-    item.perResult = ParseCount(perResult, what + QStringLiteral("的抽取数量"), 1, kMaxRanCount);
+    item.perResult =
+        ParseCount(perResult, QCoreApplication::translate("Engine", "%1的抽取数量").arg(what), 1, kMaxRanCount);
     item.allowRepeat = allowRepeat;
     item.removeDrawn = removeDrawn;
     if (m_separator.isNull())
-        throw SuiteError(QStringLiteral("缺少名单分隔符。"));
+        throw SuiteError(QCoreApplication::translate("Engine", "缺少名单分隔符。"));
     item.entries = ExpandWeights(listText, weighted, m_separator);
     item.workList = DrawList(item.entries);
     item.savedList = item.workList;
@@ -141,10 +144,10 @@ void TemplateGenerator::PrepareCustom(const QueryParams &p)
     const QStringList groups = SplitGroupQueries(p.at(1), p.at(2));
     const QStringList names = p.at(3).split(QStringLiteral("##"));
     m_allowRepeat = IsYes(p.at(4));
-    m_ranCount = ParseCount(p.at(5), QStringLiteral("生成数量"), 1, kMaxRanCount);
+    m_ranCount = ParseCount(p.at(5), QCoreApplication::translate("Engine", "生成数量"), 1, kMaxRanCount);
     m_template = p.at(6);
     if (groups.isEmpty())
-        throw SuiteError(QStringLiteral("自定义项目没有任何组，请至少添加一组。"));
+        throw SuiteError(QCoreApplication::translate("Engine", "自定义项目没有任何组，请至少添加一组。"));
     if (types.contains(QStringLiteral("列举模式")))
         m_separator = RequireSpliter(p.at(7));
 
@@ -163,7 +166,8 @@ void TemplateGenerator::PrepareCustom(const QueryParams &p)
             if (IsCustomNumbering(item.numberingFormat)) {
                 item.customLabels = f.at(1).split(QLatin1Char(','));
             } else {
-                item.start = ParseCount(f.at(1), what + QStringLiteral("的编号起始值"), -1'000'000'000, 1'000'000'000);
+                item.start = ParseCount(f.at(1), QCoreApplication::translate("Engine", "%1的编号起始值").arg(what),
+                                        -1'000'000'000, 1'000'000'000);
             }
             m_items.push_back(std::move(item));
         } else if (type == QStringLiteral("数值范围模式")) {
@@ -174,7 +178,8 @@ void TemplateGenerator::PrepareCustom(const QueryParams &p)
             item.range = NumberRange::Parse(f.at(0), f.at(1), f.at(2), what);
             item.numberFormat = NumberPicture(f.at(3));
             item.allowRepeat = IsYes(f.at(4));
-            item.perResult = ParseCount(f.at(5), what + QStringLiteral("的生成数量"), 1, kMaxRanCount);
+            item.perResult =
+                ParseCount(f.at(5), QCoreApplication::translate("Engine", "%1的生成数量").arg(what), 1, kMaxRanCount);
             m_items.push_back(std::move(item));
         } else if (type == QStringLiteral("列举模式")) {
             AddListItem(name, what, IsYes(f.at(0)), f.at(1), IsYes(f.at(2)), IsYes(f.at(3)), f.at(4));
@@ -185,7 +190,8 @@ void TemplateGenerator::PrepareCustom(const QueryParams &p)
             item.kind = ItemKind::Picture;
             item.entries = ListEntries::Split(f.at(0), u"|");
             item.removeDrawn = IsYes(f.at(1));
-            item.perResult = ParseCount(f.at(2), what + QStringLiteral("的抽取数量"), 1, kMaxRanCount);
+            item.perResult =
+                ParseCount(f.at(2), QCoreApplication::translate("Engine", "%1的抽取数量").arg(what), 1, kMaxRanCount);
             item.workList = DrawList(item.entries);
             item.savedList = item.workList;
             m_items.push_back(std::move(item));
@@ -195,7 +201,8 @@ void TemplateGenerator::PrepareCustom(const QueryParams &p)
             item.what = what;
             item.kind = ItemKind::Password;
             item.password = PasswordRule::Parse(f.at(0), f.at(1), what);
-            item.perResult = ParseCount(f.at(2), what + QStringLiteral("的生成数量"), 1, kMaxRanCount);
+            item.perResult =
+                ParseCount(f.at(2), QCoreApplication::translate("Engine", "%1的生成数量").arg(what), 1, kMaxRanCount);
             m_items.push_back(std::move(item));
         }
     }
@@ -207,15 +214,16 @@ void TemplateGenerator::PrepareTasks(const QueryParams &p)
     m_separator = RequireSpliter(p.at(3));
     m_template = p.at(5);
     m_allowRepeat = true;
-    AddListItem(QStringLiteral("任务列表"), QStringLiteral("任务列表"), false, p.at(1), false, false, p.at(4));
+    AddListItem(QStringLiteral("任务列表"), QCoreApplication::translate("Engine", "任务列表"), false, p.at(1), false,
+                false, p.at(4));
     // Drawing the members without repeats names each once within a batch; they are not
     // removed across batches, so every assignment starts from the whole team again.
-    const Item &members = AddListItem(QStringLiteral("人员列表"), QStringLiteral("人员列表"), false, p.at(2), false,
-                                      false, QStringLiteral("1"));
+    const Item &members = AddListItem(QStringLiteral("人员列表"), QCoreApplication::translate("Engine", "人员列表"),
+                                      false, p.at(2), false, false, QStringLiteral("1"));
     // One result per member, every member named once.
     m_ranCount = members.workList.DistinctRemaining();
     if (m_ranCount == 0)
-        throw SuiteError(QStringLiteral("人员列表是空的，请至少填写一名人员。"));
+        throw SuiteError(QCoreApplication::translate("Engine", "人员列表是空的，请至少填写一名人员。"));
 }
 
 void TemplateGenerator::PrepareCoordinates(const QueryParams &p)
@@ -226,17 +234,19 @@ void TemplateGenerator::PrepareCoordinates(const QueryParams &p)
         const QStringList f = dimensions.at(i).split(QLatin1Char(','));
         Item item;
         item.name = QStringLiteral("第%1维").arg(i + 1);
-        item.what = item.name;
+        item.what = QCoreApplication::translate("Engine", "第%1维").arg(i + 1);
         if (f.size() < 6)
-            throw SuiteError(QStringLiteral("%1的设置“%2”不完整，请重新设置坐标。").arg(item.name, dimensions.at(i)));
+            throw SuiteError(QCoreApplication::translate("Engine", "%1的设置“%2”不完整，请重新设置坐标。")
+                                 .arg(item.what, dimensions.at(i)));
         item.kind = ItemKind::Range;
-        item.range = NumberRange::Parse(f.at(0), f.at(1), f.at(2), item.name);
+        item.range = NumberRange::Parse(f.at(0), f.at(1), f.at(2), item.what);
         item.numberFormat = NumberPicture(f.at(3));
         item.allowRepeat = IsYes(f.at(4));
-        item.perResult = ParseCount(f.at(5), item.name + QStringLiteral("的生成数量"), 1, kMaxRanCount);
+        item.perResult =
+            ParseCount(f.at(5), QCoreApplication::translate("Engine", "%1的生成数量").arg(item.what), 1, kMaxRanCount);
         m_items.push_back(std::move(item));
     }
-    m_ranCount = ParseCount(p.at(3), QStringLiteral("生成数量"), 1, kMaxRanCount);
+    m_ranCount = ParseCount(p.at(3), QCoreApplication::translate("Engine", "生成数量"), 1, kMaxRanCount);
     m_allowRepeat = IsYes(p.at(4));
     m_template = p.at(5);
 }
@@ -249,15 +259,16 @@ void TemplateGenerator::PreparePrizes(const QueryParams &p)
     m_allowRepeat = true;
     Item prizes;
     prizes.name = QStringLiteral("奖项列表");
-    prizes.what = prizes.name;
+    prizes.what = QCoreApplication::translate("Engine", "奖项列表");
     prizes.kind = ItemKind::Numbering;
     prizes.numberingFormat = QStringLiteral("自定义");
     prizes.customLabels = p.at(1).split(QLatin1Char(','));
     m_ranCount = int(prizes.customLabels.size());
     if (p.at(1).isEmpty())
-        throw SuiteError(QStringLiteral("奖项列表是空的，请至少填写一个奖项。"));
+        throw SuiteError(QCoreApplication::translate("Engine", "奖项列表是空的，请至少填写一个奖项。"));
     m_items.push_back(std::move(prizes));
-    AddListItem(QStringLiteral("人员列表"), QStringLiteral("人员列表"), false, p.at(2), false, IsYes(p.at(5)), p.at(4));
+    AddListItem(QStringLiteral("人员列表"), QCoreApplication::translate("Engine", "人员列表"), false, p.at(2), false,
+                IsYes(p.at(5)), p.at(4));
 }
 
 void TemplateGenerator::UseItemFairness(const ItemFairSettings &settings)
@@ -300,20 +311,23 @@ void TemplateGenerator::CheckCapacity() const
     for (const Item &item : m_items) {
         const qint64 needed = qint64(item.perResult) * m_ranCount;
         if (needed > kMaxRanCount)
-            throw SuiteError(QStringLiteral("%1每批需要 %2 个值，超过上限 %3，请减少数量。")
+            throw SuiteError(QCoreApplication::translate("Engine", "%1每批需要 %2 个值，超过上限 %3，请减少数量。")
                                  .arg(item.what)
                                  .arg(needed)
                                  .arg(kMaxRanCount));
         switch (item.kind) {
         case ItemKind::Numbering:
             if (IsCustomNumbering(item.numberingFormat) && item.customLabels.join(QString()).isEmpty())
-                throw SuiteError(QStringLiteral("%1的编号列表是空的，请填写编号。").arg(item.what));
+                throw SuiteError(
+                    QCoreApplication::translate("Engine", "%1的编号列表是空的，请填写编号。").arg(item.what));
             if (IsLetterNumbering(item.numberingFormat)) {
                 const qint64 labels = SymbolList(item.numberingFormat).size();
                 const qint64 first = std::max<qint64>(item.start, 1);
                 if (first - 1 + m_ranCount > labels)
-                    throw SuiteError(QStringLiteral("%1的编号“%2”只有 %3 个编号，从第 %4 个开始编号时每批最多 %5 个结果，"
-                                                    "现在要生成 %6 个。请减少生成数量、减小编号起始值或改用数字编号。")
+                    throw SuiteError(QCoreApplication::translate(
+                                         "Engine",
+                                         "%1的编号“%2”只有 %3 个编号，从第 %4 个开始编号时每批最多 %5 个结果，"
+                                         "现在要生成 %6 个。请减少生成数量、减小编号起始值或改用数字编号。")
                                          .arg(item.what, item.numberingFormat)
                                          .arg(labels)
                                          .arg(first)
@@ -323,8 +337,10 @@ void TemplateGenerator::CheckCapacity() const
             break;
         case ItemKind::Range:
             if (!item.allowRepeat && needed > item.range->Count())
-                throw SuiteError(QStringLiteral("%1不允许重复，但 %2 到 %3（精度 %4）只有 %5 个不同的数，每批需要 %6 个。"
-                                                "请扩大范围、减小精度、减少数量或允许重复。")
+                throw SuiteError(QCoreApplication::translate(
+                                     "Engine",
+                                     "%1不允许重复，但 %2 到 %3（精度 %4）只有 %5 个不同的数，每批需要 %6 个。"
+                                     "请扩大范围、减小精度、减少数量或允许重复。")
                                      .arg(item.what, ShortestNumberText(item.range->Min()),
                                           ShortestNumberText(item.range->Max()), ShortestNumberText(item.range->Pred()))
                                      .arg(item.range->Count())
@@ -333,10 +349,12 @@ void TemplateGenerator::CheckCapacity() const
         case ItemKind::List:
         case ItemKind::Picture:
             if (item.savedList.Remaining() == 0)
-                throw SuiteError(QStringLiteral("%1是空的，请至少填写一项。").arg(item.what));
+                throw SuiteError(QCoreApplication::translate("Engine", "%1是空的，请至少填写一项。").arg(item.what));
             if (!item.allowRepeat && needed > item.savedList.DistinctRemaining())
-                throw SuiteError(QStringLiteral("%1只有 %2 个不同的条目，每批需要 %3 个（每个结果 %4 个，共 %5 个结果）。"
-                                                "请增加条目、减少数量或允许重复。")
+                throw SuiteError(QCoreApplication::translate(
+                                     "Engine",
+                                     "%1只有 %2 个不同的条目，每批需要 %3 个（每个结果 %4 个，共 %5 个结果）。"
+                                     "请增加条目、减少数量或允许重复。")
                                      .arg(item.what)
                                      .arg(item.savedList.DistinctRemaining())
                                      .arg(needed)
@@ -346,7 +364,8 @@ void TemplateGenerator::CheckCapacity() const
         case ItemKind::Password:
             item.password.CheckBatchSize(needed, item.what);
             if (item.password.DistinctCount(needed) < needed)
-                throw SuiteError(QStringLiteral("%1长度为 %2 的不同密码不足 %3 个，请增加密码长度或字符类型。")
+                throw SuiteError(QCoreApplication::translate(
+                                     "Engine", "%1长度为 %2 的不同密码不足 %3 个，请增加密码长度或字符类型。")
                                      .arg(item.what)
                                      .arg(item.password.length)
                                      .arg(needed));
@@ -387,8 +406,9 @@ void TemplateGenerator::CheckDistinctResults() const
         combinations = SaturatingProduct(combinations, SaturatingPower(values, item.perResult));
     }
     if (combinations < m_ranCount)
-        throw SuiteError(QStringLiteral("结果不允许重复，但各组的取值最多只能组成 %1 个互不相同的结果，少于生成数量 %2。"
-                                        "请扩大各组的取值范围、减少生成数量或允许结果重复。")
+        throw SuiteError(QCoreApplication::translate(
+                             "Engine", "结果不允许重复，但各组的取值最多只能组成 %1 个互不相同的结果，少于生成数量 %2。"
+                                       "请扩大各组的取值范围、减少生成数量或允许结果重复。")
                              .arg(combinations)
                              .arg(m_ranCount));
 }
@@ -468,8 +488,9 @@ Batch TemplateGenerator::Generate(const GenerationContext &context)
     while (batch.results.size() < m_ranCount) {
         // The clock is read every pass: one pass may draw millions of values.
         if (++attempts > kMaxAttempts || clock.elapsed() > kMaxMilliseconds)
-            throw SuiteError(QStringLiteral("尝试 %1 次后仍无法得到 %2 个互不相同的结果，请扩大各组的取值范围、"
-                                            "减少生成数量或允许结果重复。")
+            throw SuiteError(QCoreApplication::translate(
+                                 "Engine", "尝试 %1 次后仍无法得到 %2 个互不相同的结果，请扩大各组的取值范围、"
+                                           "减少生成数量或允许结果重复。")
                                  .arg(attempts - 1)
                                  .arg(m_ranCount));
         QStringList passPictures;

@@ -11,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRandomGenerator>
+#include <QCoreApplication>
 
 namespace {
 
@@ -62,24 +63,29 @@ QList<CanonicalInput> CanonicalInputs(const QString &project, const QString &com
 DrawInputs ReadCanonicalInputs(const QList<CanonicalInput> &inputs)
 {
     auto mismatch = [](qsizetype index, const QString &expected, const QString &found) {
-        return SuiteError(QStringLiteral("第 %1 项输入应为“%2”，证书中是“%3”。").arg(index + 1).arg(expected, found));
+        return SuiteError(QCoreApplication::translate("Engine", "第 %1 项输入应为“%2”，证书中是“%3”。")
+                              .arg(index + 1)
+                              .arg(expected, found));
     };
     const QStringList leading{kProjectInput, kCommittedInput, kTypeInput, kModeInput};
     for (qsizetype i = 0; i < leading.size(); ++i)
         if (i >= inputs.size() || inputs.at(i).name != leading.at(i))
-            throw mismatch(i, leading.at(i), i < inputs.size() ? inputs.at(i).name : QStringLiteral("（缺失）"));
+            throw mismatch(i, leading.at(i),
+                           i < inputs.size() ? inputs.at(i).name : QCoreApplication::translate("Engine", "（缺失）"));
     DrawInputs draw;
     draw.project = inputs.at(0).value;
     draw.committedAt = inputs.at(1).value;
     bool ok = false;
     draw.pmode = inputs.at(2).value.toInt(&ok);
     if (!ok || draw.pmode < 0 || draw.pmode >= kProjectTypeCount || QString::number(draw.pmode) != inputs.at(2).value)
-        throw SuiteError(QStringLiteral("输入“type”（项目类型）应为 0 到 14 的整数，证书中是“%1”。").arg(inputs.at(2).value));
+        throw SuiteError(
+            QCoreApplication::translate("Engine", "输入“type”（项目类型）应为 0 到 14 的整数，证书中是“%1”。")
+                .arg(inputs.at(2).value));
     draw.params << inputs.at(3).value;
     QStringList names = ProjectTypeAt(draw.pmode).attributes;
     names << kPictureNameInput << kSeparatorInput;
     if (inputs.size() != leading.size() + names.size())
-        throw SuiteError(QStringLiteral("证书有 %1 项输入，项目类型 %2 应有 %3 项。")
+        throw SuiteError(QCoreApplication::translate("Engine", "证书有 %1 项输入，项目类型 %2 应有 %3 项。")
                              .arg(inputs.size())
                              .arg(draw.pmode)
                              .arg(leading.size() + names.size()));
@@ -97,26 +103,29 @@ DrawInputs ReadCanonicalInputs(const QList<CanonicalInput> &inputs)
 
 QString DescribeInput(const QString &name)
 {
-    static const QHash<QString, QString> words{
-        {kProjectInput, QStringLiteral("工程名称")},
-        {kCommittedInput, QStringLiteral("承诺时间")},
-        {kTypeInput, QStringLiteral("项目类型")},
-        {kModeInput, QStringLiteral("生成模式")},
-        {kPictureNameInput, QStringLiteral("图片名称显示方式")},
-        {kSeparatorInput, QStringLiteral("结果分隔符")},
-        {QStringLiteral("Lists"), QStringLiteral("名单")},
-        {QStringLiteral("List"), QStringLiteral("名单")},
-        {QStringLiteral("MemberLists"), QStringLiteral("人员名单")},
-        {QStringLiteral("MemberList"), QStringLiteral("人员名单")},
-        {QStringLiteral("PrizeLists"), QStringLiteral("奖项")},
-        {QStringLiteral("TaskList"), QStringLiteral("任务列表")},
-        {QStringLiteral("ImgList"), QStringLiteral("图片列表")},
-        {QStringLiteral("RanCount"), QStringLiteral("抽取数量")},
-        {QStringLiteral("AutoDel"), QStringLiteral("抽取后移除")},
-        {QStringLiteral("AllowRepeat"), QStringLiteral("允许重复")},
+    // Words translated when shown, so the table itself stays the same in every language.
+    static const QHash<QString, const char *> words{
+        {kProjectInput, QT_TRANSLATE_NOOP("Engine", "工程名称")},
+        {kCommittedInput, QT_TRANSLATE_NOOP("Engine", "承诺时间")},
+        {kTypeInput, QT_TRANSLATE_NOOP("Engine", "项目类型")},
+        {kModeInput, QT_TRANSLATE_NOOP("Engine", "生成模式")},
+        {kPictureNameInput, QT_TRANSLATE_NOOP("Engine", "图片名称显示方式")},
+        {kSeparatorInput, QT_TRANSLATE_NOOP("Engine", "结果分隔符")},
+        {QStringLiteral("Lists"), QT_TRANSLATE_NOOP("Engine", "名单")},
+        {QStringLiteral("List"), QT_TRANSLATE_NOOP("Engine", "名单")},
+        {QStringLiteral("MemberLists"), QT_TRANSLATE_NOOP("Engine", "人员名单")},
+        {QStringLiteral("MemberList"), QT_TRANSLATE_NOOP("Engine", "人员名单")},
+        {QStringLiteral("PrizeLists"), QT_TRANSLATE_NOOP("Engine", "奖项")},
+        {QStringLiteral("TaskList"), QT_TRANSLATE_NOOP("Engine", "任务列表")},
+        {QStringLiteral("ImgList"), QT_TRANSLATE_NOOP("Engine", "图片列表")},
+        {QStringLiteral("RanCount"), QT_TRANSLATE_NOOP("Engine", "抽取数量")},
+        {QStringLiteral("AutoDel"), QT_TRANSLATE_NOOP("Engine", "抽取后移除")},
+        {QStringLiteral("AllowRepeat"), QT_TRANSLATE_NOOP("Engine", "允许重复")},
     };
-    const QString word = words.value(name);
-    return word.isEmpty() ? QStringLiteral("“%1”").arg(name) : QStringLiteral("%1（%2）").arg(word, name);
+    const char *word = words.value(name);
+    return word ? QCoreApplication::translate("Engine", "%1（%2）")
+                      .arg(QCoreApplication::translate("Engine", word), name)
+                : QCoreApplication::translate("Engine", "“%1”").arg(name);
 }
 
 QByteArray Sha256(const QByteArray &bytes)
@@ -209,9 +218,10 @@ VerifiableDraw::VerifiableDraw(const QString &project, int pmode, const QueryPar
     , m_seed(seed)
 {
     if (pmode == 6)
-        throw SuiteError(QStringLiteral("随机密码不能进行可验证抽取：密码不应能被他人重算出来。"));
+        throw SuiteError(
+            QCoreApplication::translate("Engine", "随机密码不能进行可验证抽取：密码不应能被他人重算出来。"));
     if (seed.size() != kSeedBytes)
-        throw SuiteError(QStringLiteral("可验证抽取的种子应为 %1 字节。").arg(kSeedBytes));
+        throw SuiteError(QCoreApplication::translate("Engine", "可验证抽取的种子应为 %1 字节。").arg(kSeedBytes));
     for (const CanonicalInput &input : std::as_const(m_inputs))
         m_inputDigests << InputDigest(input);
     m_commitment = CommitmentOf(m_inputDigests, Sha256(m_seed));
@@ -229,7 +239,7 @@ void VerifiableDraw::Attach(RandEngine &engine)
 void VerifiableDraw::SetPublicNumbers(const QString &text)
 {
     if (m_stream)
-        throw SuiteError(QStringLiteral("抽取已经开始，公开随机数只能在第一次抽取之前输入。"));
+        throw SuiteError(QCoreApplication::translate("Engine", "抽取已经开始，公开随机数只能在第一次抽取之前输入。"));
     m_publicNumbers = text.trimmed();
     KeepCertificateUpToDate();
 }
@@ -257,7 +267,7 @@ void VerifiableDraw::KeepCertificateAt(const QString &path)
             && seedFile.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
             && seedFile.write(m_seed.toHex() + '\n') == kSeedBytes * 2 + 1 && seedFile.flush();
         if (!written)
-            throw SuiteError(QStringLiteral("无法写入种子文件“%1”：%2")
+            throw SuiteError(QCoreApplication::translate("Engine", "无法写入种子文件“%1”：%2")
                                  .arg(QDir::toNativeSeparators(seedFile.fileName()), seedFile.errorString()));
     }
     WriteCertificate();
@@ -339,23 +349,26 @@ void RevealKeptSeed(const QString &certificatePath)
     const QString seedPath = VerifiableDraw::SeedFilePath(certificatePath);
     QFile seedFile(seedPath);
     if (!seedFile.open(QIODevice::ReadOnly))
-        throw SuiteError(QStringLiteral("找不到种子文件“%1”：只有主持抽取的电脑上的数据文件夹里有它。")
-                             .arg(QDir::toNativeSeparators(seedPath)));
+        throw SuiteError(
+            QCoreApplication::translate("Engine", "找不到种子文件“%1”：只有主持抽取的电脑上的数据文件夹里有它。")
+                .arg(QDir::toNativeSeparators(seedPath)));
     const QByteArray seedHex = seedFile.readAll().trimmed();
     if (seedHex.size() != kSeedBytes * 2 || QByteArray::fromHex(seedHex).toHex() != seedHex.toLower())
-        throw SuiteError(QStringLiteral("种子文件“%1”的内容不是 %2 位十六进制数。")
+        throw SuiteError(QCoreApplication::translate("Engine", "种子文件“%1”的内容不是 %2 位十六进制数。")
                              .arg(QDir::toNativeSeparators(seedPath))
                              .arg(kSeedBytes * 2));
     QFile certificate(certificatePath);
     if (!certificate.open(QIODevice::ReadOnly))
-        throw SuiteError(QStringLiteral("无法读取证书“%1”：%2")
+        throw SuiteError(QCoreApplication::translate("Engine", "无法读取证书“%1”：%2")
                              .arg(QDir::toNativeSeparators(certificatePath), certificate.errorString()));
     QByteArray text = certificate.readAll();
     const QJsonObject root = QJsonDocument::fromJson(text).object();
     if (root.isEmpty())
-        throw SuiteError(QStringLiteral("证书“%1”不是完整的 JSON 文本。").arg(QDir::toNativeSeparators(certificatePath)));
+        throw SuiteError(QCoreApplication::translate("Engine", "证书“%1”不是完整的 JSON 文本。")
+                             .arg(QDir::toNativeSeparators(certificatePath)));
     if (root.contains(QStringLiteral("seed")))
-        throw SuiteError(QStringLiteral("证书“%1”中已经公开了种子。").arg(QDir::toNativeSeparators(certificatePath)));
+        throw SuiteError(QCoreApplication::translate("Engine", "证书“%1”中已经公开了种子。")
+                             .arg(QDir::toNativeSeparators(certificatePath)));
     // The seed is appended as the last member, as a finished certificate has it.
     const qsizetype end = text.lastIndexOf('}');
     text = text.left(end).trimmed() + ",\n" + MemberText(QStringLiteral("seed"), QString::fromLatin1(seedHex.toLower()))

@@ -1,11 +1,13 @@
 #include "fairnessreport.h"
 
 #include "fairnessstore.h"
+#include "storedvaluetext.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QCoreApplication>
 
 FairnessCheck CheckFairness(const QString &databasePath, const QString &project, const FairSettings &settings,
                             const QList<WeightedEntry> &entries, int ranCount, int draws, RandomSource &random)
@@ -39,10 +41,10 @@ QString Figure(double value)
 
 QString TableText(const FairnessTable &table)
 {
-    QString text = QStringLiteral("条目\t期望次数\t次数\t最长间隔\n");
+    QString text = QCoreApplication::translate("History", "条目\t期望次数\t次数\t最长间隔\n");
     for (const FairnessRow &row : table.rows)
         text += QStringLiteral("%1\t%2\t%3\t%4\n").arg(row.entry, Figure(row.expected)).arg(row.count).arg(row.longestWait);
-    text += QStringLiteral("χ² = %1（自由度 %2），p = %3；与期望次数的均方根偏差 %4\n")
+    text += QCoreApplication::translate("History", "χ² = %1（自由度 %2），p = %3；与期望次数的均方根偏差 %4\n")
                 .arg(Figure(table.chiSquare))
                 .arg(table.freedom)
                 .arg(QString::number(table.pValue, 'g', 3), Figure(table.spread));
@@ -69,17 +71,19 @@ QJsonObject TableJson(const FairnessTable &table)
 
 QString FairnessCheckText(const FairnessCheck &check)
 {
-    QString text = QStringLiteral("公平性检验：工程“%1”，“%2”抽取，模拟 %3 次（每次 %4 个），不写入任何记录\n")
-                       .arg(check.project, FairModeText(check.settings.mode))
+    QString text = QCoreApplication::translate(
+                       "History", "公平性检验：工程“%1”，“%2”抽取，模拟 %3 次（每次 %4 个），不写入任何记录\n")
+                       .arg(check.project, StoredValueText(FairModeText(check.settings.mode)))
                        .arg(check.simulated.draws)
                        .arg(check.ranCount);
     text += TableText(check.simulated);
-    text += QStringLiteral("同样次数的普通抽取：均方根偏差 %1\n").arg(Figure(check.plain.spread));
+    text +=
+        QCoreApplication::translate("History", "同样次数的普通抽取：均方根偏差 %1\n").arg(Figure(check.plain.spread));
     if (check.history) {
-        text += QStringLiteral("\n历史记录：%1 次抽取\n").arg(check.history->draws);
+        text += QCoreApplication::translate("History", "\n历史记录：%1 次抽取\n").arg(check.history->draws);
         text += TableText(*check.history);
         if (!check.history->longestUnseen.isEmpty())
-            text += QStringLiteral("最久未被抽到：%1（已 %2 次抽取未被抽到）\n")
+            text += QCoreApplication::translate("History", "最久未被抽到：%1（已 %2 次抽取未被抽到）\n")
                         .arg(check.history->longestUnseen)
                         .arg(check.history->unseenFor);
     }

@@ -1,9 +1,12 @@
 #include "fairnessstore.h"
 
+#include "storedvaluetext.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <QCoreApplication>
 
 QStringList MarkTexts()
 {
@@ -37,7 +40,7 @@ constexpr int kLastDay = 99991231;
 
 QString SqlFailure(const QSqlQuery &query)
 {
-    return QStringLiteral("公平抽取记录无法读写：%1").arg(query.lastError().text());
+    return QCoreApplication::translate("History", "公平抽取记录无法读写：%1").arg(query.lastError().text());
 }
 
 } // namespace
@@ -62,9 +65,9 @@ bool FairnessStore::EnsureOpen()
     cachedStamp.reset();
     kept = {};
     if (!store->Open(databasePath))
-        return Fail(QStringLiteral("抽取历史无法打开：%1").arg(store->Notice()));
+        return Fail(QCoreApplication::translate("History", "抽取历史无法打开：%1").arg(store->Notice()));
     if (!store->DamagedCopy().isEmpty())
-        openNotice = store->Notice() + QStringLiteral("；轮换从新一轮开始。");
+        openNotice = store->Notice() + QCoreApplication::translate("History", "；轮换从新一轮开始。");
     else
         openNotice = store->Notice();
     return true;
@@ -416,6 +419,8 @@ MarkCounts CountMarks(const QList<DrawMark> &marks)
 
 QString FairWithoutHistoryNotice(FairMode mode)
 {
-    return QStringLiteral("抽取历史已关闭（--no-history 或 Soft.ini 的 [History] Keep = 否），“%1”抽取按“普通”方式进行。")
-        .arg(FairModeText(mode));
+    return QCoreApplication::translate(
+               "History",
+               "抽取历史已关闭（--no-history 或 Soft.ini 的 [History] Keep = 否），“%1”抽取按“普通”方式进行。")
+        .arg(StoredValueText(FairModeText(mode)));
 }

@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QCoreApplication>
 
 std::optional<QDate> ParseHistoryDate(const QString &text)
 {
@@ -33,7 +34,7 @@ QString HistoryLinesText(const QList<HistoryEntry> &entries)
 {
     QString text;
     for (const HistoryEntry &entry : entries) {
-        text += HistoryTimeText(entry.time) + QStringLiteral("  第%1次  ").arg(entry.batch)
+        text += HistoryTimeText(entry.time) + QCoreApplication::translate("History", "  第%1次  ").arg(entry.batch)
                 + HistoryResultsText(entry.results) + QLatin1Char('\n');
     }
     return text;
@@ -71,8 +72,10 @@ QByteArray HistoryJson(const QString &project, const QList<HistoryEntry> &entrie
 
 QByteArray HistoryDrawsCsv(const QList<HistoryEntry> &entries)
 {
-    QList<QStringList> rows{{QStringLiteral("时间"), QStringLiteral("工程"), QStringLiteral("次序"),
-                             QStringLiteral("来源"), QStringLiteral("结果")}};
+    QList<QStringList> rows{
+        {QCoreApplication::translate("History", "时间"), QCoreApplication::translate("History", "工程"),
+         QCoreApplication::translate("History", "次序"), QCoreApplication::translate("History", "来源"),
+         QCoreApplication::translate("History", "结果")}};
     for (const HistoryEntry &entry : entries) {
         rows.append({HistoryTimeText(entry.time), entry.project, QString::number(entry.batch), entry.source,
                      HistoryResultsText(entry.results)});
@@ -82,7 +85,8 @@ QByteArray HistoryDrawsCsv(const QList<HistoryEntry> &entries)
 
 QByteArray HistoryCountsCsv(const QList<ResultCount> &counts)
 {
-    QList<QStringList> rows{{QStringLiteral("结果"), QStringLiteral("次数")}};
+    QList<QStringList> rows{
+        {QCoreApplication::translate("History", "结果"), QCoreApplication::translate("History", "次数")}};
     for (const ResultCount &count : counts)
         rows.append({count.result, QString::number(count.count)});
     return CsvTable(rows, {0});

@@ -17,6 +17,7 @@
 #include <QVariant>
 
 #include <atomic>
+#include <QCoreApplication>
 
 namespace {
 
@@ -47,20 +48,21 @@ QString FailureText(const QSqlError &error)
 {
     switch (Classify(error)) {
     case Failure::Damaged:
-        return QStringLiteral("历史记录文件已损坏。");
+        return QCoreApplication::translate("History", "历史记录文件已损坏。");
     case Failure::Busy:
-        return QStringLiteral("历史记录文件被其他程序长时间占用，暂时无法写入。");
+        return QCoreApplication::translate("History", "历史记录文件被其他程序长时间占用，暂时无法写入。");
     case Failure::ReadOnly:
-        return QStringLiteral("历史记录文件是只读的，无法写入。");
+        return QCoreApplication::translate("History", "历史记录文件是只读的，无法写入。");
     case Failure::Full:
-        return QStringLiteral("磁盘已满，历史记录无法写入。");
+        return QCoreApplication::translate("History", "磁盘已满，历史记录无法写入。");
     case Failure::CannotOpen:
-        return QStringLiteral("历史记录文件无法打开：它所在的文件夹不可写，或者没有读写它的权限。");
+        return QCoreApplication::translate("History",
+                                           "历史记录文件无法打开：它所在的文件夹不可写，或者没有读写它的权限。");
     case Failure::Other:
         break;
     }
     // SQLite's own words stay in brackets for whoever looks into it.
-    return QStringLiteral("历史记录无法读写（%1）。").arg(error.text());
+    return QCoreApplication::translate("History", "历史记录无法读写（%1）。").arg(error.text());
 }
 
 constexpr int kLastDay = 99991231;
@@ -135,9 +137,10 @@ const char *const kSchema[] = {
 
 QString DamagedHistoryNotice(const QString &damagedFileName, qsizetype rescued)
 {
-    QString text = QStringLiteral("历史记录文件已损坏，已另存为 %1 并新建").arg(damagedFileName);
+    QString text =
+        QCoreApplication::translate("History", "历史记录文件已损坏，已另存为 %1 并新建").arg(damagedFileName);
     if (rescued > 0)
-        text += QStringLiteral("，其中仍可读出的 %1 次抽取已转入新文件").arg(rescued);
+        text += QCoreApplication::translate("History", "，其中仍可读出的 %1 次抽取已转入新文件").arg(rescued);
     return text;
 }
 
@@ -177,11 +180,13 @@ bool HistoryStore::OpenConnection(const QString &path) const
 {
     CloseConnection();
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        notice = QStringLiteral("无法创建历史记录文件夹“%1”。").arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+        notice = QCoreApplication::translate("History", "无法创建历史记录文件夹“%1”。")
+                     .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
         return false;
     }
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        notice = QStringLiteral("缺少 Qt 的 SQLite 数据库驱动（Debian 软件包 libqt6sql6-sqlite），历史记录无法读写。");
+        notice = QCoreApplication::translate(
+            "History", "缺少 Qt 的 SQLite 数据库驱动（Debian 软件包 libqt6sql6-sqlite），历史记录无法读写。");
         return false;
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
@@ -212,9 +217,10 @@ bool HistoryStore::Open(const QString &path)
     if (!Write([this, &unreadable](QSqlError &failure) { return FoldPendingDrawsOnce(unreadable, failure); }))
         return true;
     if (!unreadable.isEmpty())
-        notice = QStringLiteral("%1 个待记入的抽取文件无法读取，已改名为 *.unreadable 保留在“%2”。")
-                     .arg(unreadable.size())
-                     .arg(QDir::toNativeSeparators(folder));
+        notice =
+            QCoreApplication::translate("History", "%1 个待记入的抽取文件无法读取，已改名为 *.unreadable 保留在“%2”。")
+                .arg(unreadable.size())
+                .arg(QDir::toNativeSeparators(folder));
     else if (notice.isEmpty())
         notice = openNotice;
     return true;
@@ -257,7 +263,8 @@ bool HistoryStore::PutDamagedFileAside() const
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = path + QStringLiteral(".damaged-%1").arg(n);
     if (!QFile::rename(path, target)) {
-        notice = QStringLiteral("历史记录文件已损坏，且无法另存（%1），历史记录暂停。").arg(QDir::toNativeSeparators(path));
+        notice = QCoreApplication::translate("History", "历史记录文件已损坏，且无法另存（%1），历史记录暂停。")
+                     .arg(QDir::toNativeSeparators(path));
         return false;
     }
     // The journal belongs to the damaged file; a new database must not pick it up.
@@ -373,7 +380,7 @@ bool HistoryStore::PrepareSchema() const
     const int version = query.value(0).toInt();
     query.finish();
     if (version > kSchemaVersion) {
-        notice = QStringLiteral("历史记录文件由较新版本的程序创建，本程序不能读写它。");
+        notice = QCoreApplication::translate("History", "历史记录文件由较新版本的程序创建，本程序不能读写它。");
         return false;
     }
     // WAL lets readers go on while one process writes; a read-only file keeps its mode.
@@ -603,7 +610,7 @@ bool HistoryStore::Write(const std::function<bool(QSqlError &)> &write)
 {
     if (!IsOpen()) {
         if (notice.isEmpty())
-            notice = QStringLiteral("历史记录文件未能打开。");
+            notice = QCoreApplication::translate("History", "历史记录文件未能打开。");
         return false;
     }
     QSqlError failure;

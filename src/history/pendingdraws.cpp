@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <QCoreApplication>
 
 namespace {
 
@@ -27,7 +28,7 @@ QString WritePendingDraws(const QString &databasePath, const QList<HistoryEntry>
 {
     const QString folder = PendingDrawsFolder(databasePath);
     if (!QDir().mkpath(folder))
-        return QStringLiteral("无法创建文件夹“%1”。").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("History", "无法创建文件夹“%1”。").arg(QDir::toNativeSeparators(folder));
     QJsonArray array;
     for (const HistoryEntry &entry : entries) {
         array.append(QJsonObject{{QStringLiteral("time"), entry.time.toMSecsSinceEpoch()},
@@ -47,7 +48,8 @@ QString WritePendingDraws(const QString &databasePath, const QList<HistoryEntry>
     QSaveFile file(folder + QLatin1Char('/') + name + kSuffix);
     if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(array).toJson(QJsonDocument::Compact)) < 0
         || !file.commit())
-        return QStringLiteral("无法写入“%1”：%2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+        return QCoreApplication::translate("History", "无法写入“%1”：%2")
+            .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
     return QString();
 }
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QCoreApplication>
 
 using namespace ImportLimits;
 
@@ -99,8 +100,10 @@ ImportedSheet ParseDelimitedText(QStringView text, QChar separator, const QStrin
         endCell();
         if (HoldsText(row)) {
             if (sheet.rows.size() >= kMaxRows)
-                throw SuiteError(QStringLiteral("文件超过 %1 行，超出导入的上限（最多 %1 行有内容的行），未导入任何内容。"
-                                                "请只保留名单所在的行后再导入。")
+                throw SuiteError(QCoreApplication::translate(
+                                     "Import",
+                                     "文件超过 %1 行，超出导入的上限（最多 %1 行有内容的行），未导入任何内容。"
+                                     "请只保留名单所在的行后再导入。")
                                      .arg(kMaxRows));
             // Empty fields after the last filled one take no room.
             while (row.last().isEmpty())
@@ -151,13 +154,17 @@ ImportedSheet ParseDelimitedText(QStringView text, QChar separator, const QStrin
             i = end - 1;
         }
         if (cell.size() > kMaxCellLength)
-            throw SuiteError(QStringLiteral("第 %1 行有一个单元格超过 %2 个字符，超出导入的上限（每个单元格最多 %2 个字符），"
-                                            "未导入任何内容。")
+            throw SuiteError(QCoreApplication::translate(
+                                 "Import",
+                                 "第 %1 行有一个单元格超过 %2 个字符，超出导入的上限（每个单元格最多 %2 个字符），"
+                                 "未导入任何内容。")
                                  .arg(quoted ? quoteLine : line)
                                  .arg(kMaxCellLength));
     }
     if (quoted)
-        throw SuiteError(QStringLiteral("第 %1 行的引号没有配对，文件可能已损坏，未导入任何内容。").arg(quoteLine));
+        throw SuiteError(
+            QCoreApplication::translate("Import", "第 %1 行的引号没有配对，文件可能已损坏，未导入任何内容。")
+                .arg(quoteLine));
     if (!cell.isEmpty() || !row.isEmpty())
         endRow();
     return sheet;
@@ -167,7 +174,8 @@ ImportedTable ReadDelimitedFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(QFileInfo(path).fileName(), FileErrorText(file)));
+        throw SuiteError(QCoreApplication::translate("Import", "无法读取文件“%1”：%2")
+                             .arg(QFileInfo(path).fileName(), FileErrorText(file)));
     const ForeignText decoded = DecodeForeignText(file.readAll());
     QStringView text = decoded.text;
 
@@ -182,5 +190,5 @@ ImportedTable ReadDelimitedFile(const QString &path)
 
     CellCounter cells;
     return {{ParseDelimitedText(text, separator, QFileInfo(path).completeBaseName(), cells)},
-            QStringLiteral("%1 编码").arg(decoded.encodingName)};
+            QCoreApplication::translate("Import", "%1 编码").arg(decoded.encodingName)};
 }

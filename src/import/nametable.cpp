@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QCoreApplication>
 
 using namespace ImportLimits;
 
@@ -99,41 +100,49 @@ ImportedTable ReadNameTable(const QString &path)
     const QFileInfo info(path);
     QFile file(path);
     if (!info.exists())
-        throw SuiteError(QStringLiteral("文件“%1”不存在。").arg(info.fileName()));
+        throw SuiteError(QCoreApplication::translate("Import", "文件“%1”不存在。").arg(info.fileName()));
     if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(info.fileName(), FileErrorText(file)));
+        throw SuiteError(
+            QCoreApplication::translate("Import", "无法读取文件“%1”：%2").arg(info.fileName(), FileErrorText(file)));
     if (file.size() > kMaxFileBytes)
-        throw SuiteError(QStringLiteral("文件“%1”有 %2 MB，超出导入的上限（最多 %3 MB），未导入任何内容。")
-                             .arg(info.fileName())
-                             .arg(file.size() >> 20)
-                             .arg(kMaxFileBytes >> 20));
+        throw SuiteError(
+            QCoreApplication::translate("Import", "文件“%1”有 %2 MB，超出导入的上限（最多 %3 MB），未导入任何内容。")
+                .arg(info.fileName())
+                .arg(file.size() >> 20)
+                .arg(kMaxFileBytes >> 20));
     if (file.size() == 0)
-        throw SuiteError(QStringLiteral("文件“%1”是空的，没有可导入的名单。").arg(info.fileName()));
+        throw SuiteError(
+            QCoreApplication::translate("Import", "文件“%1”是空的，没有可导入的名单。").arg(info.fileName()));
 
     const QByteArray start = FileStart(file);
     const QString suffix = info.suffix().toLower();
     ImportedTable table;
     if (start.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) {
         if (NamesEncryptedPackage(file))
-            throw SuiteError(QStringLiteral("该工作簿已加密（设有打开密码），无法读取。请在表格软件中取消密码后另存为 .xlsx 或 "
-                                            ".csv，未导入任何内容。"));
-        throw SuiteError(QStringLiteral("不支持旧版 .xls 格式，请在表格软件中另存为 .xlsx 或 .csv，未导入任何内容。"));
+            throw SuiteError(QCoreApplication::translate(
+                "Import", "该工作簿已加密（设有打开密码），无法读取。请在表格软件中取消密码后另存为 .xlsx 或 "
+                          ".csv，未导入任何内容。"));
+        throw SuiteError(QCoreApplication::translate(
+            "Import", "不支持旧版 .xls 格式，请在表格软件中另存为 .xlsx 或 .csv，未导入任何内容。"));
     }
     file.close();
     const bool workbook = start.startsWith("PK\x03\x04") || start.startsWith("PK\x05\x06");
     if (workbook) {
         table = ReadWorkbook(path);
     } else if (suffix == QLatin1String("xlsx") || suffix == QLatin1String("xlsm") || suffix == QLatin1String("xls")) {
-        throw SuiteError(QStringLiteral("该文件不是有效的 Excel 工作簿（.xlsx），可能已损坏，或是别的文件改了扩展名。"
-                                        "未导入任何内容。"));
+        throw SuiteError(QCoreApplication::translate(
+            "Import", "该文件不是有效的 Excel 工作簿（.xlsx），可能已损坏，或是别的文件改了扩展名。"
+                      "未导入任何内容。"));
     } else {
         table = ReadDelimitedFile(path);
     }
 
     if (std::all_of(table.sheets.cbegin(), table.sheets.cend(), [](const ImportedSheet &s) { return s.rows.isEmpty(); }))
-        throw SuiteError(!workbook                ? QStringLiteral("文件中只有空白，没有任何姓名，没有可导入的名单。")
-                         : table.sheets.size() > 1 ? QStringLiteral("工作簿的所有工作表都是空的，没有可导入的名单。")
-                                                   : QStringLiteral("文件中没有任何内容（工作表为空），没有可导入的名单。"));
+        throw SuiteError(
+            !workbook ? QCoreApplication::translate("Import", "文件中只有空白，没有任何姓名，没有可导入的名单。")
+            : table.sheets.size() > 1
+                ? QCoreApplication::translate("Import", "工作簿的所有工作表都是空的，没有可导入的名单。")
+                : QCoreApplication::translate("Import", "文件中没有任何内容（工作表为空），没有可导入的名单。"));
     return table;
 }
 
@@ -141,24 +150,27 @@ QString CellCounter::Add(const QString &sheetName, qsizetype cells)
 {
     sheetCells += cells;
     fileCells += cells;
-    const QString advice = QStringLiteral("未导入任何内容。远在右边的单元格连同它左边的空单元格一起计数，"
-                                          "请只保留名单所在的行和列后再导入。");
+    const QString advice =
+        QCoreApplication::translate("Import", "未导入任何内容。远在右边的单元格连同它左边的空单元格一起计数，"
+                                              "请只保留名单所在的行和列后再导入。");
     if (sheetCells > kMaxCellsPerSheet)
-        return QStringLiteral("工作表“%1”的单元格超过 %2 个，超出导入的上限（每个工作表最多 %2 个单元格），")
+        return QCoreApplication::translate(
+                   "Import", "工作表“%1”的单元格超过 %2 个，超出导入的上限（每个工作表最多 %2 个单元格），")
                    .arg(sheetName)
                    .arg(kMaxCellsPerSheet)
-            + advice;
+               + advice;
     if (fileCells > kMaxCellsPerFile)
-        return QStringLiteral("文件中的单元格超过 %1 个，超出导入的上限（所有工作表合计最多 %1 个单元格），")
+        return QCoreApplication::translate(
+                   "Import", "文件中的单元格超过 %1 个，超出导入的上限（所有工作表合计最多 %1 个单元格），")
                    .arg(kMaxCellsPerFile)
-            + advice;
+               + advice;
     return QString();
 }
 
 ImportedSheet ParsePastedTable(const QString &text)
 {
     CellCounter cells;
-    return ParseDelimitedText(text, QLatin1Char('\t'), QStringLiteral("粘贴的表格"), cells);
+    return ParseDelimitedText(text, QLatin1Char('\t'), QCoreApplication::translate("Import", "粘贴的表格"), cells);
 }
 
 QStringList SplitPastedLine(const QString &line, const QString &separator)

@@ -20,6 +20,7 @@
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <QCoreApplication>
 
 using namespace ImportLimits;
 
@@ -36,15 +37,17 @@ constexpr int kMaxEntryCommentLength = 1'024;
 
 SuiteError NotAWorkbook(const QString &detail)
 {
-    return SuiteError(QStringLiteral("该文件不是有效的 Excel 工作簿（.xlsx），可能已损坏，或是别的文件改了扩展名：%1。"
-                                     "未导入任何内容。")
+    return SuiteError(QCoreApplication::translate(
+                          "Import", "该文件不是有效的 Excel 工作簿（.xlsx），可能已损坏，或是别的文件改了扩展名：%1。"
+                                    "未导入任何内容。")
                           .arg(detail));
 }
 
 SuiteError UnpackedTooMuch()
 {
-    return SuiteError(QStringLiteral("工作簿解压后的内容超过 %1 MB，超出导入的上限（解压后最多 %1 MB）。"
-                                     "文件可能已损坏，或是恶意构造的压缩文件，未导入任何内容。")
+    return SuiteError(QCoreApplication::translate("Import",
+                                                  "工作簿解压后的内容超过 %1 MB，超出导入的上限（解压后最多 %1 MB）。"
+                                                  "文件可能已损坏，或是恶意构造的压缩文件，未导入任何内容。")
                           .arg(kMaxUnpackedBytes >> 20));
 }
 
@@ -55,7 +58,7 @@ void CheckZipDirectory(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw NotAWorkbook(QStringLiteral("无法作为压缩包打开"));
+        throw NotAWorkbook(QCoreApplication::translate("Import", "无法作为压缩包打开"));
     const qint64 size = file.size();
     const qint64 tailSize = qMin(size, qint64(22 + 0xFFFF));
     file.seek(size - tailSize);
@@ -66,7 +69,7 @@ void CheckZipDirectory(const QString &path)
     const auto u16 = [](const QByteArray &bytes, qsizetype at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
     const auto u32 = [](const QByteArray &bytes, qsizetype at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
     const auto u64 = [](const QByteArray &bytes, qsizetype at) { return qFromLittleEndian<quint64>(bytes.constData() + at); };
-    const SuiteError damaged = NotAWorkbook(QStringLiteral("压缩包的目录已损坏"));
+    const SuiteError damaged = NotAWorkbook(QCoreApplication::translate("Import", "压缩包的目录已损坏"));
 
     quint64 entries = u16(tail, end + 10);
     quint64 directorySize = u32(tail, end + 12);
@@ -88,7 +91,7 @@ void CheckZipDirectory(const QString &path)
         directoryStart = qint64(qMin(u64(record, 48), quint64(size)));
     }
     if (entries > kMaxPackageEntries)
-        throw NotAWorkbook(QStringLiteral("压缩包中的文件多达 %1 个").arg(entries));
+        throw NotAWorkbook(QCoreApplication::translate("Import", "压缩包中的文件多达 %1 个").arg(entries));
     if (directoryStart < 0 || directorySize > quint64(size - directoryStart))
         throw damaged;
     file.seek(directoryStart);
@@ -102,7 +105,8 @@ void CheckZipDirectory(const QString &path)
         const int commentLength = u16(directory, at + 32);
         if (nameLength > kMaxEntryNameLength || extraLength > kMaxEntryExtraLength
             || commentLength > kMaxEntryCommentLength)
-            throw NotAWorkbook(QStringLiteral("压缩包目录中第 %1 个文件的名称或附加信息过长").arg(entry + 1));
+            throw NotAWorkbook(
+                QCoreApplication::translate("Import", "压缩包目录中第 %1 个文件的名称或附加信息过长").arg(entry + 1));
         at += 46 + nameLength + extraLength + commentLength;
         if (at > directory.size())
             throw damaged;
@@ -228,7 +232,7 @@ public:
     {
         CheckZipDirectory(path);
         if (!zip.open(QuaZip::mdUnzip))
-            throw NotAWorkbook(QStringLiteral("无法作为压缩包打开"));
+            throw NotAWorkbook(QCoreApplication::translate("Import", "无法作为压缩包打开"));
         for (const QString &name : zip.getFileNameList())
             entries.insert(name.toLower(), name);
     }
@@ -247,7 +251,7 @@ public:
         if (counted.exceeded)
             throw UnpackedTooMuch();
         if (xml.hasError() && xml.error() != QXmlStreamReader::CustomError)
-            throw NotAWorkbook(QStringLiteral("%1 已损坏（%2）").arg(part, xml.errorString()));
+            throw NotAWorkbook(QCoreApplication::translate("Import", "%1 已损坏（%2）").arg(part, xml.errorString()));
         if (xml.hasError())
             throw SuiteError(xml.errorString());
     }
@@ -309,17 +313,18 @@ private:
     {
         const QString name = entries.value(part.toLower());
         if (name.isEmpty() || !zip.setCurrentFile(name))
-            throw NotAWorkbook(QStringLiteral("缺少 %1").arg(part));
+            throw NotAWorkbook(QCoreApplication::translate("Import", "缺少 %1").arg(part));
         QuaZipFileInfo64 info;
         if (zip.getCurrentFileInfo(&info)) {
             if (info.flags & 1)
-                throw SuiteError(QStringLiteral("该工作簿已加密，无法读取。请在表格软件中取消密码后另存为 .xlsx 或 .csv，"
-                                                "未导入任何内容。"));
+                throw SuiteError(QCoreApplication::translate(
+                    "Import", "该工作簿已加密，无法读取。请在表格软件中取消密码后另存为 .xlsx 或 .csv，"
+                              "未导入任何内容。"));
             if (qint64(info.uncompressedSize) > budget)
                 throw UnpackedTooMuch();
         }
         if (!file.open(QIODevice::ReadOnly))
-            throw NotAWorkbook(QStringLiteral("%1 无法解压").arg(part));
+            throw NotAWorkbook(QCoreApplication::translate("Import", "%1 无法解压").arg(part));
     }
 
     QuaZip zip;
@@ -447,8 +452,9 @@ void ReadSheet(Xml &xml, const QStringList &sharedStrings, ImportedSheet &sheet,
             if (xml.name() == QLatin1String("row")) {
                 if (std::any_of(row.cbegin(), row.cend(), [](const QString &cell) { return !cell.trimmed().isEmpty(); })) {
                     if (sheet.rows.size() >= kMaxRows) {
-                        fail(QStringLiteral("工作表“%1”超过 %2 行，超出导入的上限（每个工作表最多 %2 行有内容的行），"
-                                            "未导入任何内容。请只保留名单所在的行后再导入。")
+                        fail(QCoreApplication::translate(
+                                 "Import", "工作表“%1”超过 %2 行，超出导入的上限（每个工作表最多 %2 行有内容的行），"
+                                           "未导入任何内容。请只保留名单所在的行后再导入。")
                                  .arg(sheet.name)
                                  .arg(kMaxRows));
                         return;
@@ -502,7 +508,8 @@ void ReadSheet(Xml &xml, const QStringList &sharedStrings, ImportedSheet &sheet,
             bool ok = false;
             const int index = stored.toInt(&ok);
             if (!stored.isEmpty() && (!ok || index < 0 || index >= sharedStrings.size())) {
-                fail(QStringLiteral("单元格 %1 引用了不存在的共享字符串").arg(ReferenceText(rowNumber, column)));
+                fail(QCoreApplication::translate("Import", "单元格 %1 引用了不存在的共享字符串")
+                         .arg(ReferenceText(rowNumber, column)));
                 return;
             }
             text = stored.isEmpty() ? QString() : sharedStrings.at(index);
@@ -520,8 +527,9 @@ void ReadSheet(Xml &xml, const QStringList &sharedStrings, ImportedSheet &sheet,
         if (text.isEmpty() || column >= kMaxColumns)
             continue;
         if (text.size() > kMaxCellLength) {
-            fail(QStringLiteral("工作表“%1”的单元格 %2 超过 %3 个字符，超出导入的上限（每个单元格最多 %3 个字符），"
-                                "未导入任何内容。")
+            fail(QCoreApplication::translate(
+                     "Import", "工作表“%1”的单元格 %2 超过 %3 个字符，超出导入的上限（每个单元格最多 %3 个字符），"
+                               "未导入任何内容。")
                      .arg(sheet.name, ReferenceText(rowNumber, column))
                      .arg(kMaxCellLength));
             return;
@@ -540,10 +548,9 @@ ImportedTable ReadWorkbook(const QString &path)
     const QString workbookPart = TargetOfType(package.Relationships(QString()), QStringLiteral("/officeDocument"),
                                               QStringLiteral("xl/workbook.xml"));
     if (!package.Has(workbookPart))
-        throw NotAWorkbook(QStringLiteral("缺少工作簿内容（%1）").arg(workbookPart));
+        throw NotAWorkbook(QCoreApplication::translate("Import", "缺少工作簿内容（%1）").arg(workbookPart));
 
-    struct SheetEntry
-    {
+    struct SheetEntry {
         QString name;
         QString relationshipId;
     };
@@ -576,7 +583,7 @@ ImportedTable ReadWorkbook(const QString &path)
         package.ReadLargePart(sharedStringsPart, [&](auto &xml) { sharedStrings = ReadSharedStrings(xml); });
 
     ImportedTable table;
-    table.sourceNote = QStringLiteral("Excel 工作簿");
+    table.sourceNote = QCoreApplication::translate("Import", "Excel 工作簿");
     CellCounter cells;
     QHash<QString, ImportedSheet> readParts; // a damaged workbook may name one part for many sheets
     for (const SheetEntry &entry : std::as_const(entries)) {
@@ -601,6 +608,6 @@ ImportedTable ReadWorkbook(const QString &path)
         table.sheets << sheet;
     }
     if (table.sheets.isEmpty())
-        throw NotAWorkbook(QStringLiteral("其中没有工作表"));
+        throw NotAWorkbook(QCoreApplication::translate("Import", "其中没有工作表"));
     return table;
 }

@@ -6,6 +6,7 @@
 #include "suiteerror.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace {
 const QString kBar = QStringLiteral("|");
@@ -68,7 +69,7 @@ public:
             try {
                 return TextToColourList(m_element.attribute(name));
             } catch (const SuiteError &e) {
-                throw SuiteError(QStringLiteral("工程文件有误：%1 的属性 %2 无效（%3）")
+                throw SuiteError(QCoreApplication::translate("Model", "工程文件有误：%1 的属性 %2 无效（%3）")
                                      .arg(ElementPath(m_element), name, e.message()));
             }
         });
@@ -95,7 +96,8 @@ QDomElement requiredChild(const QDomElement &parent, const QString &name)
 {
     const QDomElement child = FindChildElement(parent, name);
     if (child.isNull())
-        throw SuiteError(QStringLiteral("工程文件有误：缺少元素 %1/%2。").arg(ElementPath(parent), name));
+        throw SuiteError(
+            QCoreApplication::translate("Model", "工程文件有误：缺少元素 %1/%2。").arg(ElementPath(parent), name));
     return child;
 }
 
@@ -111,7 +113,7 @@ QDomElement requiredSection(const QDomDocument &document, const QString &name)
 {
     const QDomElement section = FindChildElement(document.documentElement(), name);
     if (section.isNull())
-        throw SuiteError(QStringLiteral("工程文件有误：缺少 %1 部分。").arg(name));
+        throw SuiteError(QCoreApplication::translate("Model", "工程文件有误：缺少 %1 部分。").arg(name));
     return section;
 }
 
@@ -380,10 +382,12 @@ BackgroundFill ParseBackgroundValue(const QString &type, const QString &value, c
         try {
             fill.colour = TextToColour(value);
         } catch (const SuiteError &e) {
-            throw SuiteError(QStringLiteral("工程文件有误：%1 的值“%2”无效（%3）").arg(what, value, e.message()));
+            throw SuiteError(QCoreApplication::translate("Model", "工程文件有误：%1 的值“%2”无效（%3）")
+                                 .arg(what, value, e.message()));
         }
     } else {
-        throw SuiteError(QStringLiteral("工程文件有误：背景类型“%1”未知（%2）。").arg(type, what));
+        throw SuiteError(
+            QCoreApplication::translate("Model", "工程文件有误：背景类型“%1”未知（%2）。").arg(type, what));
     }
     return fill;
 }
@@ -540,7 +544,7 @@ void WriteDesignSection(QDomDocument &document, const FormSection &section, bool
     key.setAttribute(QStringLiteral("ShortCut"), section.goRandShortCut.shortCut);
 
     if (section.remarks.size() > kMaxRemarks)
-        throw SuiteError(QStringLiteral("备注最多只能有 %1 条。").arg(kMaxRemarks));
+        throw SuiteError(QCoreApplication::translate("Model", "备注最多只能有 %1 条。").arg(kMaxRemarks));
     QDomElement remarks = ChildElement(form, QStringLiteral("Remarks"));
     setInt(remarks, QStringLiteral("Count"), section.remarks.size());
     while (!remarks.firstChild().isNull())

@@ -1,6 +1,7 @@
 #include "fairsettings.h"
 
 #include "domutil.h"
+#include "storedvaluetext.h"
 
 #include <QCoreApplication>
 
@@ -18,12 +19,6 @@ QDomElement QueryElement(const QDomDocument &document)
     return FindChildElement(FindChildElement(FindChildElement(document.documentElement(), QStringLiteral("RandQuery")),
                                              QStringLiteral("Rand")),
                             QStringLiteral("Query"));
-}
-
-// The stored words are also the source texts of their captions.
-QString Word(const char *text)
-{
-    return QString::fromUtf8(text);
 }
 
 QString Translated(const char *text)
@@ -72,20 +67,17 @@ void WriteFairAttributes(QDomElement &element, const FairSettings &settings)
 
 QStringList FairModeTexts()
 {
-    return {Word(QT_TRANSLATE_NOOP("FairSettings", "普通")), Word(QT_TRANSLATE_NOOP("FairSettings", "轮换")),
-            Word(QT_TRANSLATE_NOOP("FairSettings", "均衡"))};
+    return {QStringLiteral("普通"), QStringLiteral("轮换"), QStringLiteral("均衡")};
 }
 
 QStringList FairPeriodTexts()
 {
-    return {Word(QT_TRANSLATE_NOOP("FairSettings", "本周")), Word(QT_TRANSLATE_NOOP("FairSettings", "本月")),
-            Word(QT_TRANSLATE_NOOP("FairSettings", "本学期")), Word(QT_TRANSLATE_NOOP("FairSettings", "全部"))};
+    return {QStringLiteral("本周"), QStringLiteral("本月"), QStringLiteral("本学期"), QStringLiteral("全部")};
 }
 
 QStringList FairStrengthTexts()
 {
-    return {Word(QT_TRANSLATE_NOOP("FairSettings", "弱")), Word(QT_TRANSLATE_NOOP("FairSettings", "中")),
-            Word(QT_TRANSLATE_NOOP("FairSettings", "强"))};
+    return {QStringLiteral("弱"), QStringLiteral("中"), QStringLiteral("强")};
 }
 
 QString FairModeText(FairMode mode)
@@ -101,11 +93,6 @@ QString FairPeriodText(FairPeriod period)
 QString FairStrengthText(int strength)
 {
     return strength <= 1 ? FairStrengthTexts().at(0) : strength >= 4 ? FairStrengthTexts().at(2) : FairStrengthTexts().at(1);
-}
-
-QString FairWordCaption(const QString &word)
-{
-    return Translated(word.toUtf8().constData());
 }
 
 int FairStrengthPower(const QString &text)
@@ -187,7 +174,7 @@ QString FairFormulaText(const FairSettings &settings)
     const QString period = settings.period == FairPeriod::All
                                ? Translated(QT_TRANSLATE_NOOP("FairSettings", "全部历史中"))
                                : Translated(QT_TRANSLATE_NOOP("FairSettings", "%1内"))
-                                     .arg(FairWordCaption(FairPeriodText(settings.period)));
+                                     .arg(StoredValueText(FairPeriodText(settings.period)));
     QString text = Translated(QT_TRANSLATE_NOOP("FairSettings", "抽中机会 = 自身权重 × 1 /（1 + %1被抽中的次数）的 %2 次方"))
                        .arg(period)
                        .arg(settings.strength);

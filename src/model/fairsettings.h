@@ -23,15 +23,14 @@ struct FairSettings
     bool operator==(const FairSettings &) const = default;
 };
 
-// Stored texts: "普通"/"轮换"/"均衡", "本周"/"本月"/"本学期"/"全部", "弱"/"中"/"强".
+// Stored texts: "普通"/"轮换"/"均衡", "本周"/"本月"/"本学期"/"全部", "弱"/"中"/"强";
+// windows show them through StoredValueText.
 QString FairModeText(FairMode mode);
 QString FairPeriodText(FairPeriod period);
 QString FairStrengthText(int strength);
 QStringList FairModeTexts();
 QStringList FairPeriodTexts();
 QStringList FairStrengthTexts();
-// A stored word as the windows show it, in the interface language.
-QString FairWordCaption(const QString &word);
 // The power of a strength text: "弱" 1, "中" 2, "强" 4.
 int FairStrengthPower(const QString &text);
 

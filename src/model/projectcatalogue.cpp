@@ -5,7 +5,7 @@
 #include "suiteerror.h"
 #include "textfile.h"
 #include "valueencodings.h"
-
+#include <QCoreApplication>
 
 namespace {
 const QString kProjects = QStringLiteral("Projects");
@@ -17,7 +17,7 @@ constexpr qint64 kMaxCatalogueBytes = qint64(16) << 20;
 
 QString catalogueError(const QString &detail)
 {
-    return QStringLiteral("项目目录文件 menu.xml 有误：%1").arg(detail);
+    return QCoreApplication::translate("Model", "项目目录文件 menu.xml 有误：%1").arg(detail);
 }
 
 void writeEntry(QDomElement element, const CatalogueEntry &entry)
@@ -38,7 +38,7 @@ ProjectCatalogue ProjectCatalogue::LoadCatalogue(const QString &path)
         throw SuiteError(catalogueError(e.message()));
     }
     if (FindChildElement(document.documentElement(), kProjects).isNull())
-        throw SuiteError(catalogueError(QStringLiteral("缺少 Projects 元素。")));
+        throw SuiteError(catalogueError(QCoreApplication::translate("Model", "缺少 Projects 元素。")));
     return ProjectCatalogue(document);
 }
 
@@ -86,7 +86,7 @@ void ProjectCatalogue::RemoveEntryAt(int index)
     for (int i = 0; i < index && !element.isNull(); ++i)
         element = element.nextSiblingElement(kProject);
     if (index < 0 || element.isNull())
-        throw SuiteError(QStringLiteral("项目目录中没有第 %1 个项目。").arg(index + 1));
+        throw SuiteError(QCoreApplication::translate("Model", "项目目录中没有第 %1 个项目。").arg(index + 1));
     projects.setAttribute(kCount, QString::number(ReadIntAttribute(projects, kCount) - 1));
     projects.removeChild(element);
 }
@@ -99,7 +99,8 @@ void ProjectCatalogue::RewriteEntries(const QVector<CatalogueEntry> &entries)
     for (QDomElement e = first; !e.isNull(); e = e.nextSiblingElement(kProject))
         ++elementCount;
     if (elementCount < entries.size())
-        throw SuiteError(QStringLiteral("项目目录中的项目少于要写入的 %1 个。").arg(entries.size()));
+        throw SuiteError(
+            QCoreApplication::translate("Model", "项目目录中的项目少于要写入的 %1 个。").arg(entries.size()));
     QDomElement element = first;
     for (const CatalogueEntry &entry : entries) {
         writeEntry(element, entry);

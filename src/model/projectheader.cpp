@@ -3,6 +3,7 @@
 #include "domutil.h"
 #include "suiteerror.h"
 #include "valueencodings.h"
+#include <QCoreApplication>
 
 namespace {
 QDomElement versionElement(QDomDocument &document)
@@ -41,9 +42,9 @@ void WriteProjectProperties(QDomDocument &document, const ProjectHeader &header)
 {
     // A lock without a password could never be opened again.
     if (header.accessByPwd && header.accessPwd.isEmpty())
-        throw SuiteError(QStringLiteral("启用访问密码时，访问密码不能为空！"));
+        throw SuiteError(QCoreApplication::translate("Model", "启用访问密码时，访问密码不能为空！"));
     if (header.editWithPwd && header.editPwd.isEmpty())
-        throw SuiteError(QStringLiteral("启用编辑密码时，编辑密码不能为空！"));
+        throw SuiteError(QCoreApplication::translate("Model", "启用编辑密码时，编辑密码不能为空！"));
     QDomElement version = versionElement(document);
     version.setAttribute(QStringLiteral("Author"), header.author);
     version.setAttribute(QStringLiteral("Range"), header.range);
@@ -79,7 +80,7 @@ QString ReadProjectTitle(const QDomDocument &document)
 void WriteProjectTitle(QDomDocument &document, const QString &caption)
 {
     if (caption.isEmpty())
-        throw SuiteError(QStringLiteral("工程标题不能为空！"));
+        throw SuiteError(QCoreApplication::translate("Model", "工程标题不能为空！"));
     QDomElement form = ChildElement(ProjectRootElement(document), QStringLiteral("Form"));
     ChildElement(form, QStringLiteral("Title")).setAttribute(QStringLiteral("Caption"), caption);
 }

@@ -1,4 +1,5 @@
 #include "projectname.h"
+#include <QCoreApplication>
 
 namespace {
 constexpr int kMaxNameLength = 100;
@@ -12,10 +13,10 @@ bool isControl(char32_t c)
 QStringList characterProblems(const QString &name)
 {
     if (!name.isEmpty() && name.trimmed().isEmpty())
-        return {QStringLiteral("项目名称不能只由空格组成！")};
+        return {QCoreApplication::translate("Model", "项目名称不能只由空格组成！")};
     QStringList problems;
     if (!name.isEmpty() && (name.front().isSpace() || name.back().isSpace()))
-        problems << QStringLiteral("项目名称的开头和结尾不能是空格！");
+        problems << QCoreApplication::translate("Model", "项目名称的开头和结尾不能是空格！");
     // The name becomes Data/Projects/<name>.rpj on every platform the suite runs on.
     static const QString forbidden = QStringLiteral("/\\<>:\"|?*");
     bool control = false;
@@ -25,11 +26,12 @@ QStringList characterProblems(const QString &name)
         unfit = unfit || (c < 0x80 && forbidden.contains(QChar(c)));
     }
     if (control)
-        problems << QStringLiteral("项目名称中不得出现换行符、制表符等控制字符！");
+        problems << QCoreApplication::translate("Model", "项目名称中不得出现换行符、制表符等控制字符！");
     if (unfit)
-        problems << QStringLiteral("项目名称中不得出现 / \\ < > : \" | ? * 等不能用于文件名的字符！");
+        problems << QCoreApplication::translate("Model",
+                                                "项目名称中不得出现 / \\ < > : \" | ? * 等不能用于文件名的字符！");
     if (name.toUcs4().size() > kMaxNameLength)
-        problems << QStringLiteral("项目名称不能超过%1个字符！").arg(kMaxNameLength);
+        problems << QCoreApplication::translate("Model", "项目名称不能超过%1个字符！").arg(kMaxNameLength);
     return problems;
 }
 } // namespace
@@ -40,7 +42,7 @@ QString ProjectNameFileProblem(const QString &name)
     if (!problems.isEmpty())
         return problems.first();
     if (name.contains(QStringLiteral("..")))
-        return QStringLiteral("项目名称中不得出现“..”！");
+        return QCoreApplication::translate("Model", "项目名称中不得出现“..”！");
     return {};
 }
 
@@ -48,12 +50,12 @@ QStringList ProjectNameProblems(const QString &name, const QStringList &otherNam
 {
     QStringList problems;
     if (name.isEmpty())
-        problems << QStringLiteral("项目名称不能为空！");
+        problems << QCoreApplication::translate("Model", "项目名称不能为空！");
     if (otherNames.contains(name))
-        problems << QStringLiteral("项目名称不能与现有的项目名称重复！");
+        problems << QCoreApplication::translate("Model", "项目名称不能与现有的项目名称重复！");
     // A point also rules out ".." and any extension games with the file name.
     if (name.contains(QLatin1Char('.')))
-        problems << QStringLiteral("项目名称中不得出现小数点！");
+        problems << QCoreApplication::translate("Model", "项目名称中不得出现小数点！");
     problems << characterProblems(name);
     return problems;
 }

@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "domutil.h"
+#include "storedvaluetext.h"
 #include "suiteerror.h"
 
 #include <QCoreApplication>
@@ -44,49 +45,49 @@ QVector<ProjectType> buildTypes()
     auto s = [](const char *text) { return QString::fromUtf8(text); };
 
     return {
-        t(0, s(QT_TRANSLATE_NOOP("ProjectType", "自定义")), s("自定义"), kGroup,
+        t(0, s("自定义"), s("自定义"), kGroup,
           {p("TypeList", {}), p("QueryList", {}), p("NameList", {}), p("AllowRepeat", yes), p("RanCount", s("1")),
            p("Format", {}), p("Spliter", s("空格"))}),
-        t(1, s(QT_TRANSLATE_NOOP("ProjectType", "生成数值型随机数")), s("生成数值型随机数"), kRange,
+        t(1, s("生成数值型随机数"), s("生成数值型随机数"), kRange,
           {p("Min", s("1")), p("Max", s("100")), p("Pred", s("0.1")), p("Format", s("0.#")), p("RanCount", s("5")),
            p("AllowRepeat", no)}),
-        t(2, s(QT_TRANSLATE_NOOP("ProjectType", "随机点名")), s("随机点名"), kList,
+        t(2, s("随机点名"), s("随机点名"), kList,
           {p("PosSetAble", yes), p("Lists", s("加权&张三:2&李四 王五 赵六:1")), p("Spliter", s("空格")),
            p("RanCount", s("1")), p("AllowRepeat", no), p("AutoDel", no)}),
-        t(3, s(QT_TRANSLATE_NOOP("ProjectType", "随机排序")), s("随机排序"), kList,
+        t(3, s("随机排序"), s("随机排序"), kList,
           {p("Lists", s("张三 李四 王五 赵六")), p("Spliter", s("空格")), p("RanCount", s("4"))}),
-        t(4, s(QT_TRANSLATE_NOOP("ProjectType", "随机分配任务")), s("随机分配任务"), kGroup,
+        t(4, s("随机分配任务"), s("随机分配任务"), kGroup,
           {p("TaskList", s("任务A 任务B 任务C 任务D")), p("MemberList", s("张三 李四")), p("Spliter", s("空格")),
            p("TaskCountForEachMember", s("2")), p("Format", s("请[人员列表]去[任务列表]"))}),
-        t(5, s(QT_TRANSLATE_NOOP("ProjectType", "随机抽取图片")), s("随机抽取图片"), kPicture,
+        t(5, s("随机抽取图片"), s("随机抽取图片"), kPicture,
           {p("ImgList", sampleImageList()), p("RanCount", s("1")), p("AutoDel", no)}),
-        t(6, s(QT_TRANSLATE_NOOP("ProjectType", "随机密码")), s("随机密码"), kPassword,
+        t(6, s("随机密码"), s("随机密码"), kPassword,
           {p("PwLength", s("12")), p("PwOptions", s("小写字母|大写字母|数字|特殊符号")), p("RanCount", s("3"))}),
-        t(7, s(QT_TRANSLATE_NOOP("ProjectType", "随机抽取单词/字词")), s("随机抽取单词/字词"), kList,
+        t(7, s("随机抽取单词/字词"), s("随机抽取单词/字词"), kList,
           {p("List", s("teenager gossip exactly disagree grateful dislike")), p("RanCount", s("2")),
            p("Spliter", s("空格")), p("AutoDel", no)}),
-        t(8, s(QT_TRANSLATE_NOOP("ProjectType", "随机坐标")), s("随机坐标"), kGroup,
+        t(8, s("随机坐标"), s("随机坐标"), kGroup,
           {p("DimeCount", s("2")), p("DimeList", s("1,8,1,0,是,1|1,6,1,0,是,1")), p("RanCount", s("5")),
            p("AllowRepeat", no), p("Format", s("([第1维],[第2维])"))}),
-        t(9, s(QT_TRANSLATE_NOOP("ProjectType", "随机抽奖（单奖项）")), s("随机抽奖（单奖项）"), kList,
+        t(9, s("随机抽奖（单奖项）"), s("随机抽奖（单奖项）"), kList,
           {p("Lists", s("张三 李四 王五 赵六")), p("Spliter", s("空格")), p("RanCount", s("1")), p("AutoDel", yes)}),
-        t(10, s(QT_TRANSLATE_NOOP("ProjectType", "随机抽奖（多奖项）")), s("随机抽奖（多奖项）"), kGroup,
+        t(10, s("随机抽奖（多奖项）"), s("随机抽奖（多奖项）"), kGroup,
           {p("PrizeLists", s("特等奖,一等奖,二等奖,三等奖")), p("MemberLists", s("A B C D E F G")),
            p("Spliter", s("空格")), p("EveryPrizeGetMemberCount", s("1")), p("AutoDel", yes),
            p("Format", s("【[奖项列表]】[人员列表]"))}),
-        t(11, s(QT_TRANSLATE_NOOP("ProjectType", "随机四则运算")), s("随机四则运算"), kCalc,
+        t(11, s("随机四则运算"), s("随机四则运算"), kCalc,
           {p("Vars", s("a,b,c")), p("GroupFormat", s("[a]+[b]=(　)")), p("RandVars", s("a,0,9,1|b,0,9,1")),
            p("EqualVars", s("c,a+b")), p("Conditions", s("c,小于或等于,10")), p("ConditionRelat", s("且")),
            p("ConditionType", s("取当前值")), p("RanCount", s("5")), p("AllowRepeat", no)}),
-        t(12, s(QT_TRANSLATE_NOOP("ProjectType", "随机多元一次方程")), kEquation, kEquation,
+        t(12, s("随机多元一次方程"), kEquation, kEquation,
           {p("TimesCount", s("2")), p("UnknownVars", s("x[1],x,1,5,1|x[2],y,1,5,1")),
            p("Factors", s("k[1],1,5,1|k[2],1,5,1")), p("EquationFormat", s("k[1]·x[1]+k[2]·x[2]=y")),
            p("RanCount", s("3")), p("AllowRepeat", no)}),
-        t(13, s(QT_TRANSLATE_NOOP("ProjectType", "随机一元二次方程")), s("随机一元二次方程"), kCalc,
+        t(13, s("随机一元二次方程"), s("随机一元二次方程"), kCalc,
           {p("Vars", s("a,b,c,x")), p("GroupFormat", s("[a]x^2+[b]x+[c]=0")),
            p("RandVars", s("a,1,5,1|b,1,5,1|x,1,5,1")), p("EqualVars", s("c,-a*x^2-b*x")), p("RanCount", s("3")),
            p("AllowRepeat", no)}),
-        t(14, s(QT_TRANSLATE_NOOP("ProjectType", "自定义运算")), s("自定义运算"), kCalc,
+        t(14, s("自定义运算"), s("自定义运算"), kCalc,
           {p("Vars", {}), p("GroupFormat", {}), p("RandVars", {}), p("EqualVars", {}), p("Conditions", {}),
            p("ConditionRelat", s("或")), p("ConditionType", s("重新取值")), p("RanCount", s("1")),
            p("AllowRepeat", no)}),
@@ -116,7 +117,7 @@ const ProjectType &ProjectTypeAt(int pmode)
 
 QString ProjectTypeCaption(int pmode)
 {
-    return QCoreApplication::translate("ProjectType", ProjectTypeAt(pmode).caption.toUtf8().constData());
+    return StoredValueText(ProjectTypeAt(pmode).caption);
 }
 
 QueryParams DefaultQueryParams(int pmode)
@@ -155,15 +156,18 @@ QuerySection ReadQuerySection(const QDomDocument &document)
 {
     const QDomElement section = FindChildElement(document.documentElement(), QStringLiteral("RandQuery"));
     if (section.isNull())
-        throw SuiteError(QStringLiteral("工程文件缺少随机数参数部分（RandQuery）。"));
+        throw SuiteError(QCoreApplication::translate("Model", "工程文件缺少随机数参数部分（RandQuery）。"));
     const QDomElement rand = FindChildElement(section, QStringLiteral("Rand"));
     const QString pmodeText = rand.attribute(QStringLiteral("PMode"));
     bool ok = false;
     const int pmode = pmodeText.trimmed().toInt(&ok);
     if (!ok)
-        throw SuiteError(QStringLiteral("随机数参数中的项目类型（PMode）“%1”不是整数。").arg(pmodeText));
+        throw SuiteError(
+            QCoreApplication::translate("Model", "随机数参数中的项目类型（PMode）“%1”不是整数。").arg(pmodeText));
     if (pmode < 0 || pmode >= kProjectTypeCount)
-        throw SuiteError(QStringLiteral("随机数参数中的项目类型（PMode）“%1”超出范围，应为 0 到 14。").arg(pmodeText));
+        throw SuiteError(
+            QCoreApplication::translate("Model", "随机数参数中的项目类型（PMode）“%1”超出范围，应为 0 到 14。")
+                .arg(pmodeText));
 
     const ProjectType &type = ProjectTypeAt(pmode);
     const QDomElement query = FindChildElement(rand, QStringLiteral("Query"));
@@ -278,7 +282,8 @@ QStringList SplitGroupQueries(const QString &typeList, const QString &queryList)
     const QString fieldSeparator = QStringLiteral("||");
     const QString groupSeparator = QStringLiteral("##");
     auto malformed = [] {
-        return SuiteError(QStringLiteral("自定义项目的组参数（QueryList）与组类型（TypeList）不符，工程文件可能已损坏。"));
+        return SuiteError(QCoreApplication::translate(
+            "Model", "自定义项目的组参数（QueryList）与组类型（TypeList）不符，工程文件可能已损坏。"));
     };
 
     // Every field but a group's last is ended by "||"; the last, a count or a start
@@ -288,7 +293,7 @@ QStringList SplitGroupQueries(const QString &typeList, const QString &queryList)
     for (int g = 0; g < types.size(); ++g) {
         const int fields = GroupFieldCount(types.at(g));
         if (fields == 0)
-            throw SuiteError(QStringLiteral("自定义项目含有未知的组类型“%1”。").arg(types.at(g)));
+            throw SuiteError(QCoreApplication::translate("Model", "自定义项目含有未知的组类型“%1”。").arg(types.at(g)));
         const qsizetype start = pos;
         for (int f = 0; f < fields - 1; ++f) {
             const qsizetype at = queryList.indexOf(fieldSeparator, pos);

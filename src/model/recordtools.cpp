@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <QCoreApplication>
 
 namespace {
 
@@ -61,12 +62,14 @@ bool IsResultsPerLine(qlonglong perLine)
 
 SuiteError ResultsPerLineError()
 {
-    return SuiteError(QStringLiteral("换行间隔数必须是%1到%2之间的整数！").arg(kMinResultsPerLine).arg(kMaxResultsPerLine));
+    return SuiteError(QCoreApplication::translate("Model", "换行间隔数必须是%1到%2之间的整数！")
+                          .arg(kMinResultsPerLine)
+                          .arg(kMaxResultsPerLine));
 }
 
 QString NotNumberForSortMessage(const QString &result)
 {
-    return QStringLiteral("随机数“%1”不是数值，不能按数值排序！请改用字符串排序。").arg(result);
+    return QCoreApplication::translate("Model", "随机数“%1”不是数值，不能按数值排序！请改用字符串排序。").arg(result);
 }
 
 // Sorts one list of results by the scheme's variety and direction. Throws before
@@ -146,7 +149,7 @@ int ParseResultsPerLine(const QString &text)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
-        throw SuiteError(QStringLiteral("换行间隔数不能为空！"));
+        throw SuiteError(QCoreApplication::translate("Model", "换行间隔数不能为空！"));
     bool ok = false;
     const qlonglong value = trimmed.toLongLong(&ok);
     if (!ok || !IsResultsPerLine(value))
@@ -302,12 +305,12 @@ QString ExtendedNumberFormat(const QString &numberFormat)
 
 QString StatTypeErrorCaption()
 {
-    return QStringLiteral("类型错误");
+    return QCoreApplication::translate("Model", "类型错误");
 }
 
 QString StatTypeErrorText()
 {
-    return QStringLiteral("您排序的随机数不是数值类型，不能进行数值统计！");
+    return QCoreApplication::translate("Model", "您排序的随机数不是数值类型，不能进行数值统计！");
 }
 
 QStringList StatisticsLines(const QStringList &results, bool withCount, const QVector<bool> &checked,
@@ -315,7 +318,7 @@ QStringList StatisticsLines(const QStringList &results, bool withCount, const QV
 {
     QStringList lines;
     if (withCount)
-        lines.append(QStringLiteral("总数：%1").arg(results.size()));
+        lines.append(QCoreApplication::translate("Model", "总数：%1").arg(results.size()));
     const bool anyChecked = std::any_of(checked.begin(), checked.end(), [](bool on) { return on; });
     if (!anyChecked || results.isEmpty())
         return lines;
@@ -330,19 +333,22 @@ QStringList StatisticsLines(const QStringList &results, bool withCount, const QV
     const QString extended = ExtendedNumberFormat(numberFormat);
     const struct
     {
-        const char16_t *label;
+        const char *label;
         double value;
         bool extendedPicture;
     } items[kStatItemCount] = {
-        {u"最小值：", stats.minimum, false}, {u"最大值：", stats.maximum, false},
-        {u"极差：", stats.range, false},     {u"平均值：", stats.mean, true},
-        {u"方差：", stats.variance, true},   {u"标准差：", stats.standardDeviation, true},
+        {QT_TRANSLATE_NOOP("Model", "最小值："), stats.minimum, false},
+        {QT_TRANSLATE_NOOP("Model", "最大值："), stats.maximum, false},
+        {QT_TRANSLATE_NOOP("Model", "极差："), stats.range, false},
+        {QT_TRANSLATE_NOOP("Model", "平均值："), stats.mean, true},
+        {QT_TRANSLATE_NOOP("Model", "方差："), stats.variance, true},
+        {QT_TRANSLATE_NOOP("Model", "标准差："), stats.standardDeviation, true},
     };
     for (int i = 0; i < kStatItemCount && i < checked.size(); ++i) {
         if (!checked.at(i))
             continue;
         const QString picture = items[i].extendedPicture ? extended : numberFormat;
-        lines.append(QString::fromUtf16(items[i].label) + FormatFloat(picture, items[i].value));
+        lines.append(QCoreApplication::translate("Model", items[i].label) + FormatFloat(picture, items[i].value));
     }
     return lines;
 }
@@ -394,7 +400,9 @@ QByteArray CsvTable(const QList<QStringList> &rows, const QList<qsizetype> &asDr
 
 QByteArray FrequencyTableCsv(const QVector<FrequencyEntry> &table)
 {
-    QList<QStringList> rows{{QStringLiteral("编号"), QStringLiteral("随机数"), QStringLiteral("频数")}};
+    QList<QStringList> rows{{QCoreApplication::translate("Model", "编号"),
+                             QCoreApplication::translate("Model", "随机数"),
+                             QCoreApplication::translate("Model", "频数")}};
     for (qsizetype row = 0; row < table.size(); ++row)
         rows.append({QString::number(row + 1), table.at(row).result, QString::number(table.at(row).count)});
     return CsvTable(rows);
@@ -440,7 +448,8 @@ void SaveRecordSettings(const QString &projectPath, const RecordSettings &settin
 {
     QDomDocument document = LoadEncodedDocument(projectPath);
     if (document.documentElement().isNull())
-        throw SuiteError(QStringLiteral("工程文件“%1”没有内容，随机数记录设置未保存。").arg(QFileInfo(projectPath).fileName()));
+        throw SuiteError(QCoreApplication::translate("Model", "工程文件“%1”没有内容，随机数记录设置未保存。")
+                             .arg(QFileInfo(projectPath).fileName()));
     WriteRecordSettings(document, settings);
     SaveEncodedDocument(document, projectPath);
 }

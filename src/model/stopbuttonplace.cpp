@@ -1,6 +1,7 @@
 #include "stopbuttonplace.h"
 
 #include "displaysection.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -29,28 +30,33 @@ StopButtonFault ExtraStopButtonFault(const QRect &button, const QSize &clientSiz
     return under.isEmpty() || freeStrip ? StopButtonFault::None : StopButtonFault::Covered;
 }
 
+QString HiddenStopButtonCaption()
+{
+    return QCoreApplication::translate("Model", "停止按钮不可见");
+}
+
 QString StopButtonFaultWarning(StopButtonFault fault, const QRect &button, const QSize &clientSize)
 {
-    const QString fallback = QStringLiteral("抽取时将改用生成按钮和终止快捷键停止。");
+    const QString fallback = QCoreApplication::translate("Model", "抽取时将改用生成按钮和终止快捷键停止。");
     switch (fault) {
     case StopButtonFault::None:
         return {};
     case StopButtonFault::Empty:
-        return QStringLiteral("独立停止按钮的宽度或高度为0（%1×%2），在抽取窗口中看不到它。")
+        return QCoreApplication::translate("Model", "独立停止按钮的宽度或高度为0（%1×%2），在抽取窗口中看不到它。")
                    .arg(button.width())
                    .arg(button.height())
-            + fallback;
+               + fallback;
     case StopButtonFault::OutsideWindow:
-        return QStringLiteral("独立停止按钮位于(%1,%2)，大小%3×%4，不在%5×%6的抽取窗口之内。")
+        return QCoreApplication::translate("Model", "独立停止按钮位于(%1,%2)，大小%3×%4，不在%5×%6的抽取窗口之内。")
                    .arg(button.x())
                    .arg(button.y())
                    .arg(button.width())
                    .arg(button.height())
                    .arg(clientSize.width())
                    .arg(clientSize.height())
-            + fallback;
+               + fallback;
     case StopButtonFault::Covered:
-        return QStringLiteral("独立停止按钮被独立窗口遮住了。") + fallback;
+        return QCoreApplication::translate("Model", "独立停止按钮被独立窗口遮住了。") + fallback;
     }
     return {};
 }

@@ -21,7 +21,8 @@ constexpr int kMinClickableStopPart = 8;
 // means nothing lies over the window.
 StopButtonFault ExtraStopButtonFault(const QRect &button, const QSize &clientSize, const QRect &cover = {});
 
-inline const QString kHiddenStopButtonCaption = QStringLiteral("停止按钮不可见");
+// The caption of the designers' warning box.
+QString HiddenStopButtonCaption();
 
 // The designers' warning for a fault ("" for None); `clientSize` names the window.
 QString StopButtonFaultWarning(StopButtonFault fault, const QRect &button, const QSize &clientSize);

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace {
 const QString kYes = QStringLiteral("是");
@@ -34,7 +35,7 @@ auto readNamed(const QDomElement &element, const QString &attribute, Read read)
     try {
         return read(text);
     } catch (const SuiteError &e) {
-        throw SuiteError(QStringLiteral("工程文件有误：%1 的属性 %2 的值“%3”无效（%4）")
+        throw SuiteError(QCoreApplication::translate("Model", "工程文件有误：%1 的属性 %2 的值“%3”无效（%4）")
                              .arg(ElementPath(element), attribute, text, e.message()));
     }
 }
@@ -55,7 +56,7 @@ int TextToInt(const QString &text)
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     if (!ok)
-        throw SuiteError(QStringLiteral("“%1”不是整数").arg(text));
+        throw SuiteError(QCoreApplication::translate("Model", "“%1”不是整数").arg(text));
     return value;
 }
 
@@ -68,11 +69,11 @@ Rgb TextToColour(const QString &text)
 {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() < 3)
-        throw SuiteError(QStringLiteral("颜色应为以“,”分隔的三个整数"));
+        throw SuiteError(QCoreApplication::translate("Model", "颜色应为以“,”分隔的三个整数"));
     try {
         return Rgb{TextToInt(parts[0]) & 0xFF, TextToInt(parts[1]) & 0xFF, TextToInt(parts[2]) & 0xFF};
     } catch (const SuiteError &) {
-        throw SuiteError(QStringLiteral("颜色应为以“,”分隔的三个整数"));
+        throw SuiteError(QCoreApplication::translate("Model", "颜色应为以“,”分隔的三个整数"));
     }
 }
 
@@ -90,7 +91,7 @@ FontSpec TextToFont(const QString &text)
 {
     const QStringList fields = text.split(kBar);
     if (fields.size() < 4)
-        throw SuiteError(QStringLiteral("字体应为以“|”分隔的颜色、字体名、样式、字号四项"));
+        throw SuiteError(QCoreApplication::translate("Model", "字体应为以“|”分隔的颜色、字体名、样式、字号四项"));
     FontSpec font;
     font.colour = TextToColour(fields[0]);
     font.face = fields[1];
@@ -99,7 +100,7 @@ FontSpec TextToFont(const QString &text)
     try {
         font.size = TextToInt(fields[3]);
     } catch (const SuiteError &) {
-        throw SuiteError(QStringLiteral("字号应为整数"));
+        throw SuiteError(QCoreApplication::translate("Model", "字号应为整数"));
     }
     return font;
 }

@@ -402,46 +402,6 @@
         <translation>Position</translation>
     </message>
     <message>
-        <source>是</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>否</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>居中</source>
-        <translation>Centred</translation>
-    </message>
-    <message>
-        <source>自定义</source>
-        <translation>Custom</translation>
-    </message>
-    <message>
-        <source>左对齐</source>
-        <translation>Left</translation>
-    </message>
-    <message>
-        <source>居中对齐</source>
-        <translation>Centre</translation>
-    </message>
-    <message>
-        <source>右对齐</source>
-        <translation>Right</translation>
-    </message>
-    <message>
-        <source>图片名称+扩展名</source>
-        <translation>Name and extension</translation>
-    </message>
-    <message>
-        <source>仅图片名称</source>
-        <translation>Name only</translation>
-    </message>
-    <message>
-        <source>完整的图片路径</source>
-        <translation>Full path</translation>
-    </message>
-    <message>
         <source>点此编辑</source>
         <translation>Click to edit</translation>
     </message>
@@ -452,90 +412,6 @@
     <message>
         <source>备注%1</source>
         <translation>Remark %1</translation>
-    </message>
-    <message>
-        <source>生成数值型随机数</source>
-        <translation>Random numbers</translation>
-    </message>
-    <message>
-        <source>随机点名</source>
-        <translation>Roll call</translation>
-    </message>
-    <message>
-        <source>随机排序</source>
-        <translation>Shuffle</translation>
-    </message>
-    <message>
-        <source>随机分配任务</source>
-        <translation>Task assignment</translation>
-    </message>
-    <message>
-        <source>随机抽取图片</source>
-        <translation>Picture draw</translation>
-    </message>
-    <message>
-        <source>随机密码</source>
-        <translation>Passwords</translation>
-    </message>
-    <message>
-        <source>随机抽取单词/字词</source>
-        <translation>Word draw</translation>
-    </message>
-    <message>
-        <source>随机坐标</source>
-        <translation>Coordinates</translation>
-    </message>
-    <message>
-        <source>随机抽奖（单奖项）</source>
-        <translation>Lottery (one prize)</translation>
-    </message>
-    <message>
-        <source>随机抽奖（多奖项）</source>
-        <translation>Lottery (several prizes)</translation>
-    </message>
-    <message>
-        <source>随机四则运算</source>
-        <translation>Arithmetic</translation>
-    </message>
-    <message>
-        <source>随机多元一次方程</source>
-        <translation>Linear equations</translation>
-    </message>
-    <message>
-        <source>随机一元二次方程</source>
-        <translation>Quadratic equations</translation>
-    </message>
-    <message>
-        <source>自定义运算</source>
-        <translation>Own formula</translation>
-    </message>
-    <message>
-        <source>数值范围模式</source>
-        <translation>Number range</translation>
-    </message>
-    <message>
-        <source>列举模式</source>
-        <translation>List</translation>
-    </message>
-    <message>
-        <source>组合模式</source>
-        <translation>Combination</translation>
-    </message>
-    <message>
-        <source>图片模式</source>
-        <translation>Pictures</translation>
-    </message>
-    <message>
-        <source>密码模式</source>
-        <translation>Passwords</translation>
-    </message>
-    <message>
-        <source>计算模式</source>
-        <translation>Calculation</translation>
-    </message>
-    <message>
-        <source>多元一次方程模式</source>
-        <translation>Linear equations</translation>
     </message>
 </context>
 <context>
@@ -575,14 +451,6 @@
 </context>
 <context>
     <name>TAnimateForm</name>
-    <message>
-        <source>毫秒</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>秒</source>
-        <translation>s</translation>
-    </message>
     <message>
         <source>当前工程类型无需设置此参数</source>
         <translation>This kind of project does not use this setting</translation>
@@ -915,26 +783,6 @@
     <message>
         <source>系统设置</source>
         <translation>Settings</translation>
-    </message>
-    <message>
-        <source>双空格</source>
-        <translation>Double space</translation>
-    </message>
-    <message>
-        <source>全角空格</source>
-        <translation>Wide space</translation>
-    </message>
-    <message>
-        <source>全角逗号</source>
-        <translation>Wide comma</translation>
-    </message>
-    <message>
-        <source>全角分号</source>
-        <translation>Wide semicolon</translation>
-    </message>
-    <message>
-        <source>半角分号</source>
-        <translation>Semicolon</translation>
     </message>
     <message>
         <source>语言</source>

@@ -11,6 +11,7 @@
 #include "messages.h"
 #include "querysection.h"
 #include "stopbuttonplace.h"
+#include "storedvaluetext.h"
 #include "suiteerror.h"
 #include "tmusicsetform.h"
 #include "widgetlook.h"
@@ -73,8 +74,8 @@ QComboBox *UnitList(QWidget *parent, const QString &name, const QString &current
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
-    list->addItem(TAnimateForm::tr("毫秒"), kUnitMilliseconds);
-    list->addItem(TAnimateForm::tr("秒"), kUnitSeconds);
+    list->addItem(StoredValueText(kUnitMilliseconds), kUnitMilliseconds);
+    list->addItem(StoredValueText(kUnitSeconds), kUnitSeconds);
     SelectUnit(list, current);
     return list;
 }
@@ -182,7 +183,7 @@ TAnimateForm::TAnimateForm(TDVEditorForm *editor, QWidget *parent) : QDialog(par
     // The button designer's own save tells at once; the dialog's save tells again.
     connect(ExtraButtonForm->BSave, &QPushButton::clicked, this, [this] {
         if (const QString warning = ExtraButtonWarning(ExtraButtonState(), m_windowSize); !warning.isEmpty())
-            ShowWarning(this, kHiddenStopButtonCaption, warning);
+            ShowWarning(this, HiddenStopButtonCaption(), warning);
     });
 
     for (QCheckBox *box : {UseInRand, UseAfterRand, UseBoxRecord, UseBgMusic, UseAfterMusic, UseRandBox, UseRandRecord,
@@ -592,7 +593,7 @@ bool TAnimateForm::BSaveClick()
 void TAnimateForm::WarnOfHiddenStopButton()
 {
     if (const QString warning = StopButtonWarning(m_section, m_windowSize); !warning.isEmpty())
-        ShowWarning(this, kHiddenStopButtonCaption, warning);
+        ShowWarning(this, HiddenStopButtonCaption(), warning);
 }
 
 void TAnimateForm::done(int result)

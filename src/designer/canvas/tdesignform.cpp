@@ -340,7 +340,7 @@ void TDesignForm::WarnOfHiddenStopButton(const QDomDocument &document, const QSi
         return; // a malformed animation is the animation dialog's and the drawing window's to report
     }
     if (!warning.isEmpty())
-        ShowWarning(this, kHiddenStopButtonCaption, warning);
+        ShowWarning(this, HiddenStopButtonCaption(), warning);
 }
 
 void TDesignForm::closeEvent(QCloseEvent *event)

@@ -5,6 +5,7 @@
 #include "interfacelanguage.h"
 #include "messages.h"
 #include "softsettings.h"
+#include "storedvaluetext.h"
 #include "valueencodings.h"
 
 #include <QCheckBox>
@@ -59,9 +60,9 @@ TConfigForm::TConfigForm(QWidget *parent) : QDialog(parent)
     RandSpliterValue = new QComboBox(randGroup);
     RandSpliterValue->setObjectName(QStringLiteral("RandSpliterValue"));
     // The stored name stays Chinese whatever the windows speak.
-    for (const char *name : {QT_TR_NOOP("双空格"), QT_TR_NOOP("全角空格"), QT_TR_NOOP("全角逗号"),
-                             QT_TR_NOOP("全角分号"), QT_TR_NOOP("半角分号")})
-        RandSpliterValue->addItem(tr(name), QString::fromUtf8(name));
+    for (const QString &name : {QStringLiteral("双空格"), QStringLiteral("全角空格"), QStringLiteral("全角逗号"),
+                                QStringLiteral("全角分号"), QStringLiteral("半角分号")})
+        RandSpliterValue->addItem(StoredValueText(name), name);
     spliterLabel->setBuddy(RandSpliterValue);
     randRow->addWidget(RandSpliterValue, 1);
     layout->addWidget(randGroup);

@@ -1,6 +1,7 @@
 #include "propertytemplates.h"
 
 #include "displaysection.h"
+#include "storedvaluetext.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -27,25 +28,9 @@ const char *const kPropertyWords[] = {
     QT_TRANSLATE_NOOP("PropertyWords", "图片居中"), QT_TRANSLATE_NOOP("PropertyWords", "播放间隔"),
     QT_TRANSLATE_NOOP("PropertyWords", "内容"), QT_TRANSLATE_NOOP("PropertyWords", "图片"),
     QT_TRANSLATE_NOOP("PropertyWords", "文本"), QT_TRANSLATE_NOOP("PropertyWords", "位置"),
-    // pick-list values and click captions
-    QT_TRANSLATE_NOOP("PropertyWords", "是"), QT_TRANSLATE_NOOP("PropertyWords", "否"),
-    QT_TRANSLATE_NOOP("PropertyWords", "居中"), QT_TRANSLATE_NOOP("PropertyWords", "自定义"),
-    QT_TRANSLATE_NOOP("PropertyWords", "左对齐"), QT_TRANSLATE_NOOP("PropertyWords", "居中对齐"),
-    QT_TRANSLATE_NOOP("PropertyWords", "右对齐"), QT_TRANSLATE_NOOP("PropertyWords", "图片名称+扩展名"),
-    QT_TRANSLATE_NOOP("PropertyWords", "仅图片名称"), QT_TRANSLATE_NOOP("PropertyWords", "完整的图片路径"),
+    // click captions; stored values (yes/no, alignments, picture names, types, modes)
+    // are shown by StoredValueText
     QT_TRANSLATE_NOOP("PropertyWords", "点此编辑"), QT_TRANSLATE_NOOP("PropertyWords", "点此设置"),
-    // project types and modes (Rand/@Type, Rand/@Mode), shown in the menu and the properties
-    QT_TRANSLATE_NOOP("PropertyWords", "生成数值型随机数"), QT_TRANSLATE_NOOP("PropertyWords", "随机点名"),
-    QT_TRANSLATE_NOOP("PropertyWords", "随机排序"), QT_TRANSLATE_NOOP("PropertyWords", "随机分配任务"),
-    QT_TRANSLATE_NOOP("PropertyWords", "随机抽取图片"), QT_TRANSLATE_NOOP("PropertyWords", "随机密码"),
-    QT_TRANSLATE_NOOP("PropertyWords", "随机抽取单词/字词"), QT_TRANSLATE_NOOP("PropertyWords", "随机坐标"),
-    QT_TRANSLATE_NOOP("PropertyWords", "随机抽奖（单奖项）"), QT_TRANSLATE_NOOP("PropertyWords", "随机抽奖（多奖项）"),
-    QT_TRANSLATE_NOOP("PropertyWords", "随机四则运算"), QT_TRANSLATE_NOOP("PropertyWords", "随机多元一次方程"),
-    QT_TRANSLATE_NOOP("PropertyWords", "随机一元二次方程"), QT_TRANSLATE_NOOP("PropertyWords", "自定义运算"),
-    QT_TRANSLATE_NOOP("PropertyWords", "数值范围模式"), QT_TRANSLATE_NOOP("PropertyWords", "列举模式"),
-    QT_TRANSLATE_NOOP("PropertyWords", "组合模式"), QT_TRANSLATE_NOOP("PropertyWords", "图片模式"),
-    QT_TRANSLATE_NOOP("PropertyWords", "密码模式"), QT_TRANSLATE_NOOP("PropertyWords", "计算模式"),
-    QT_TRANSLATE_NOOP("PropertyWords", "多元一次方程模式"),
 };
 } // namespace
 
@@ -98,7 +83,7 @@ QString ShownPropertyWord(const QString &word)
         if (utf8 == known)
             return QCoreApplication::translate("PropertyWords", known);
     }
-    return word;
+    return StoredValueText(word);
 }
 
 PropertyList SplitPropertyList(const QString &listText)

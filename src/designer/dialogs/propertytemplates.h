@@ -49,8 +49,8 @@ QStringList PictureNameFormats(); // "图片名称+扩展名", "仅图片名称"
 
 // A row name, heading or pick-list value, or a project's type or mode, as the windows
 // show it: the lists and the stored values stay Chinese, the windows show them in the
-// interface language. Words it
-// does not know (a stored value from elsewhere) show as they are.
+// interface language (stored values through StoredValueText). Words it does not know
+// show as they are.
 QString ShownPropertyWord(const QString &word);
 
 // How a row is edited.

@@ -172,23 +172,29 @@ bool SeedDataDir(const QString &installDir, const QString &dataDir, QString *fai
         return false;
     };
     if (QFileInfo(target).isDir())
-        return canWriteIn(target) || fail(QStringLiteral("数据文件夹“%1”不可写入。").arg(QDir::toNativeSeparators(target)));
+        return canWriteIn(target)
+               || fail(QCoreApplication::translate("Files", "数据文件夹“%1”不可写入。")
+                           .arg(QDir::toNativeSeparators(target)));
 
     const QString parent = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(parent) || !canWriteIn(parent))
-        return fail(QStringLiteral("无法创建数据文件夹“%1”。").arg(QDir::toNativeSeparators(target)));
+        return fail(
+            QCoreApplication::translate("Files", "无法创建数据文件夹“%1”。").arg(QDir::toNativeSeparators(target)));
     QTemporaryDir seed(parent + QLatin1Char('/') + QFileInfo(target).fileName() + QStringLiteral(".seed-XXXXXX"));
     if (!seed.isValid())
-        return fail(QStringLiteral("无法创建数据文件夹“%1”。").arg(QDir::toNativeSeparators(target)));
+        return fail(
+            QCoreApplication::translate("Files", "无法创建数据文件夹“%1”。").arg(QDir::toNativeSeparators(target)));
 
     const QString install = withTrailingSlash(installDir);
     for (const QString &entry : seedEntries()) {
         const QString from = install + entry;
         if (QFileInfo::exists(from) && !copyEntry(from, seed.path() + QLatin1Char('/') + entry))
-            return fail(QStringLiteral("无法把“%1”复制到新的数据文件夹。").arg(QDir::toNativeSeparators(from)));
+            return fail(QCoreApplication::translate("Files", "无法把“%1”复制到新的数据文件夹。")
+                            .arg(QDir::toNativeSeparators(from)));
     }
     if (!QDir().mkpath(seed.path() + QStringLiteral("/Data/Projects")))
-        return fail(QStringLiteral("无法创建数据文件夹“%1”。").arg(QDir::toNativeSeparators(target)));
+        return fail(
+            QCoreApplication::translate("Files", "无法创建数据文件夹“%1”。").arg(QDir::toNativeSeparators(target)));
     // QTemporaryDir is private to its creator; the data folder is an ordinary user folder.
     QFile::setPermissions(seed.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
                                            | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
@@ -199,7 +205,7 @@ bool SeedDataDir(const QString &installDir, const QString &dataDir, QString *fai
     // Another start seeded the folder meanwhile: use its complete copy, drop ours.
     if (QFileInfo(target).isDir())
         return true;
-    return fail(QStringLiteral("无法创建数据文件夹“%1”。").arg(QDir::toNativeSeparators(target)));
+    return fail(QCoreApplication::translate("Files", "无法创建数据文件夹“%1”。").arg(QDir::toNativeSeparators(target)));
 }
 
 bool PrepareDataDir(QString *failure)

@@ -4,6 +4,7 @@
 #include "suiteerror.h"
 
 #include <QLibrary>
+#include <QCoreApplication>
 
 namespace {
 using CodecCall = QStringList *(*)(QStringList *, const QString *);
@@ -13,7 +14,7 @@ struct CodecBinding
     QLibrary *library = nullptr; // never unloaded
     CodecCall encode = nullptr;
     CodecCall decode = nullptr;
-    QString error = QStringLiteral("编码库 Quillet 尚未加载，无法读写工程文件。");
+    QString error = QCoreApplication::translate("Files", "编码库 Quillet 尚未加载，无法读写工程文件。");
 };
 
 CodecBinding &binding()
@@ -24,7 +25,8 @@ CodecBinding &binding()
 
 QString missingLibraryMessage(const QString &detail)
 {
-    return QStringLiteral("找不到编码库 Quillet（%1），无法读写工程文件。请重新安装本软件。").arg(detail);
+    return QCoreApplication::translate("Files", "找不到编码库 Quillet（%1），无法读写工程文件。请重新安装本软件。")
+        .arg(detail);
 }
 
 QStringList runCodec(CodecCall call, const QStringList &lines, const QString &key, bool decoding)
@@ -37,8 +39,8 @@ QStringList runCodec(CodecCall call, const QStringList &lines, const QString &ke
     QStringList *result = call(buffer, &key);
     if (!result) {
         delete buffer;
-        throw SuiteError(decoding ? QStringLiteral("内容已损坏、被改动或不是本软件的加密格式。")
-                                  : QStringLiteral("编码库 Quillet 无法编码该内容。"));
+        throw SuiteError(decoding ? QCoreApplication::translate("Files", "内容已损坏、被改动或不是本软件的加密格式。")
+                                  : QCoreApplication::translate("Files", "编码库 Quillet 无法编码该内容。"));
     }
     QStringList out = std::move(*result);
     if (result != buffer)
@@ -63,7 +65,7 @@ bool BindCodec(const QString &libraryDir)
     auto encode = reinterpret_cast<CodecCall>(library->resolve("StrEncode"));
     auto decode = reinterpret_cast<CodecCall>(library->resolve("StrDecode"));
     if (!encode || !decode) {
-        b.error = missingLibraryMessage(QStringLiteral("缺少导出函数 StrEncode 或 StrDecode"));
+        b.error = missingLibraryMessage(QCoreApplication::translate("Files", "缺少导出函数 StrEncode 或 StrDecode"));
         library->unload();
         delete library;
         return false;

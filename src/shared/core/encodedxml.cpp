@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 #include <vector>
+#include <QCoreApplication>
 
 namespace {
 // The one key of every project document, in every program and both directions.
@@ -22,7 +23,7 @@ QString readStoredText(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
-        throw SuiteError(QStringLiteral("工程文件“%1”不存在。").arg(fileLabel(path)));
+        throw SuiteError(QCoreApplication::translate("Files", "工程文件“%1”不存在。").arg(fileLabel(path)));
     return ReadWholeText(path);
 }
 
@@ -296,9 +297,10 @@ void checkDocumentShape(const QString &text, const QString &what)
                     if (close < 0)
                         return;
                     if (++attributes > kMaxAttributesPerElement)
-                        throw SuiteError(QStringLiteral("“%1”中有元素的属性超过 %2 个，文件可能已损坏。")
-                                             .arg(what)
-                                             .arg(kMaxAttributesPerElement));
+                        throw SuiteError(
+                            QCoreApplication::translate("Files", "“%1”中有元素的属性超过 %2 个，文件可能已损坏。")
+                                .arg(what)
+                                .arg(kMaxAttributesPerElement));
                     j = close;
                 }
                 ++j;
@@ -306,7 +308,7 @@ void checkDocumentShape(const QString &text, const QString &what)
             if (j >= n || text.at(j) != QLatin1Char('>'))
                 return;
             if (text.at(j - 1) != QLatin1Char('/') && ++depth > kMaxElementDepth)
-                throw SuiteError(QStringLiteral("“%1”中的元素嵌套超过 %2 层，文件可能已损坏。")
+                throw SuiteError(QCoreApplication::translate("Files", "“%1”中的元素嵌套超过 %2 层，文件可能已损坏。")
                                      .arg(what)
                                      .arg(kMaxElementDepth));
             i = j + 1;
@@ -321,8 +323,11 @@ QDomDocument parseWholeText(const QString &text, const QString &what)
     int line = 0;
     int column = 0;
     if (!document.setContent(text, &error, &line, &column))
-        throw SuiteError(QStringLiteral("“%1”的内容不是有效的 XML 文档（第 %2 行第 %3 列：%4）。")
-                             .arg(what).arg(line).arg(column).arg(error));
+        throw SuiteError(QCoreApplication::translate("Files", "“%1”的内容不是有效的 XML 文档（第 %2 行第 %3 列：%4）。")
+                             .arg(what)
+                             .arg(line)
+                             .arg(column)
+                             .arg(error));
     return document;
 }
 
@@ -332,7 +337,8 @@ QDomDocument decodeStoredDocument(const QStringList &stored, const QString &path
     try {
         plain = DecodeLines(stored, kDocumentKey);
     } catch (const SuiteError &e) {
-        throw SuiteError(QStringLiteral("无法打开工程文件“%1”：%2").arg(fileLabel(path), e.message()));
+        throw SuiteError(
+            QCoreApplication::translate("Files", "无法打开工程文件“%1”：%2").arg(fileLabel(path), e.message()));
     }
     return ParseXmlText(plain.join(QLatin1Char('\n')), fileLabel(path));
 }
@@ -371,7 +377,7 @@ void SaveEncodedDocument(const QDomDocument &document, const QString &path)
     try {
         WriteFileAtomically(path, EncodeUtf16LeWithBom(encoded));
     } catch (const SuiteError &e) {
-        throw SuiteError(QStringLiteral("保存工程失败：%1").arg(e.message()));
+        throw SuiteError(QCoreApplication::translate("Files", "保存工程失败：%1").arg(e.message()));
     }
 }
 

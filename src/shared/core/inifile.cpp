@@ -12,6 +12,7 @@
 #include <SimpleIni.h>
 
 #include <string>
+#include <QCoreApplication>
 
 struct IniFile::Content
 {
@@ -34,7 +35,7 @@ std::string Utf8(const QString &text)
 
 QString ReadFailure(const QString &path)
 {
-    return QStringLiteral("无法读取配置文件“%1”。").arg(path);
+    return QCoreApplication::translate("Files", "无法读取配置文件“%1”。").arg(path);
 }
 } // namespace
 
@@ -97,15 +98,16 @@ void IniFile::WriteString(const QString &section, const QString &key, const QStr
     // Always start from the file on disk, so keys another program wrote meanwhile stay.
     std::unique_ptr<Content> fresh = LoadContent(m_path);
     if (fresh->ini.SetValue(Utf8(section).c_str(), Utf8(key).c_str(), Utf8(value).c_str()) < 0)
-        throw IniAccessError(QStringLiteral("无法写入配置文件“%1”。").arg(m_path));
+        throw IniAccessError(QCoreApplication::translate("Files", "无法写入配置文件“%1”。").arg(m_path));
     std::string bytes;
     if (fresh->ini.Save(bytes, false) < 0)
-        throw IniAccessError(QStringLiteral("无法写入配置文件“%1”。").arg(m_path));
+        throw IniAccessError(QCoreApplication::translate("Files", "无法写入配置文件“%1”。").arg(m_path));
     try {
         WriteFileAtomically(m_path, QByteArray::fromStdString(bytes));
     } catch (const SuiteError &error) {
         // The rights message must say where: the saver's text names the file alone.
-        throw IniAccessError(QStringLiteral("无法写入配置文件“%1”。%2").arg(m_path, error.message()));
+        throw IniAccessError(
+            QCoreApplication::translate("Files", "无法写入配置文件“%1”。%2").arg(m_path, error.message()));
     }
     m_content = std::move(fresh);
 }

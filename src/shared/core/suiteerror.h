@@ -3,9 +3,9 @@
 #include <QString>
 #include <exception>
 
-// The one error type of the suite's plain logic. Its text is written for the user
-// (Chinese, says what is wrong and, where possible, what to change); windows show it
-// as it stands, the command line prints it.
+// The one error type of the suite's plain logic. Its text is written for the user in
+// the interface language (says what is wrong and, where possible, what to change);
+// windows show it as it stands, the command line prints it.
 class SuiteError : public std::exception
 {
 public:

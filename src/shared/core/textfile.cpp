@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <QCoreApplication>
 
 namespace {
 
@@ -133,25 +134,32 @@ ForeignText DecodeForeignText(const QByteArray &bytes)
         QStringDecoder decoder(*marked);
         QString text = decoder.decode(bytes);
         if (decoder.hasError())
-            throw SuiteError(QStringLiteral("文件标明是 UTF-32 文本，但其中有无效的字符，文件可能已损坏。请另存为 UTF-8 后再导入。"));
+            throw SuiteError(QCoreApplication::translate(
+                "Files", "文件标明是 UTF-32 文本，但其中有无效的字符，文件可能已损坏。请另存为 UTF-8 后再导入。"));
         return {std::move(text), QStringLiteral("UTF-32")};
     }
     if (LooksLikeUnmarkedUtf32(bytes))
-        throw SuiteError(QStringLiteral("文件似乎是没有字节顺序标记的 UTF-32 文本，无法判断其编码。请在表格软件或文本编辑器中另存为 UTF-8 后再导入。"));
+        throw SuiteError(QCoreApplication::translate(
+            "Files", "文件似乎是没有字节顺序标记的 UTF-32 文本，无法判断其编码。请在表格软件或文本编辑器中另存为 UTF-8 "
+                     "后再导入。"));
     if (bytes.contains('\0'))
-        throw SuiteError(QStringLiteral("文件中含有二进制数据，不是文本文件（没有字节顺序标记的 UTF-16 文本也读不了，请另存为 UTF-8）。"));
+        throw SuiteError(QCoreApplication::translate(
+            "Files", "文件中含有二进制数据，不是文本文件（没有字节顺序标记的 UTF-16 文本也读不了，请另存为 UTF-8）。"));
     if (auto text = DecodeWellFormedUtf8(bytes))
         return {std::move(*text), QStringLiteral("UTF-8")};
     if (MixesUtf8WithOtherLines(bytes))
-        throw SuiteError(QStringLiteral("文件中混有不同编码的文字（一部分是 UTF-8，一部分是其他编码），无法正确读取。"
-                                        "请在表格软件中打开后统一另存为 UTF-8 或 GB18030 编码的 CSV 文件。"));
+        throw SuiteError(QCoreApplication::translate(
+            "Files", "文件中混有不同编码的文字（一部分是 UTF-8，一部分是其他编码），无法正确读取。"
+                     "请在表格软件中打开后统一另存为 UTF-8 或 GB18030 编码的 CSV 文件。"));
     QStringDecoder decoder("GB18030", QStringDecoder::Flag::Stateless);
     if (!decoder.isValid())
-        throw SuiteError(QStringLiteral("本机缺少 GB18030 编码的支持，无法读取这个文件，请把它另存为 UTF-8 编码后再导入。"));
+        throw SuiteError(QCoreApplication::translate(
+            "Files", "本机缺少 GB18030 编码的支持，无法读取这个文件，请把它另存为 UTF-8 编码后再导入。"));
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
-        throw SuiteError(QStringLiteral("文件的文字编码无法识别（既不是 UTF-8、UTF-16，也不是 GB18030）。"
-                                        "请在表格软件中另存为 UTF-8 编码的 CSV 文件。"));
+        throw SuiteError(QCoreApplication::translate("Files",
+                                                     "文件的文字编码无法识别（既不是 UTF-8、UTF-16，也不是 GB18030）。"
+                                                     "请在表格软件中另存为 UTF-8 编码的 CSV 文件。"));
     return {std::move(text), QStringLiteral("GB18030")};
 }
 
@@ -201,15 +209,20 @@ void RequireRegularFile(const QString &path)
     const QString name = info.fileName();
     if (!info.exists()) {
         if (!info.isSymLink())
-            throw SuiteError(QStringLiteral("文件“%1”不存在。").arg(name));
+            throw SuiteError(QCoreApplication::translate("Files", "文件“%1”不存在。").arg(name));
         if (SymbolicLinksLoop(path))
-            throw SuiteError(QStringLiteral("“%1”是循环的符号链接（链接最终又指回链接本身），不是可以读取的文件。").arg(name));
-        throw SuiteError(QStringLiteral("“%1”是符号链接，但它指向的“%2”不存在。").arg(name, info.symLinkTarget()));
+            throw SuiteError(QCoreApplication::translate(
+                                 "Files", "“%1”是循环的符号链接（链接最终又指回链接本身），不是可以读取的文件。")
+                                 .arg(name));
+        throw SuiteError(QCoreApplication::translate("Files", "“%1”是符号链接，但它指向的“%2”不存在。")
+                             .arg(name, info.symLinkTarget()));
     }
     if (info.isDir())
-        throw SuiteError(QStringLiteral("“%1”是一个文件夹，不是文件。").arg(name));
+        throw SuiteError(QCoreApplication::translate("Files", "“%1”是一个文件夹，不是文件。").arg(name));
     if (!info.isFile())
-        throw SuiteError(QStringLiteral("“%1”不是普通文件（而是设备、管道或套接字之类），不能作为文件读取。").arg(name));
+        throw SuiteError(
+            QCoreApplication::translate("Files", "“%1”不是普通文件（而是设备、管道或套接字之类），不能作为文件读取。")
+                .arg(name));
 }
 
 QString ReadWholeText(const QString &path, qint64 maxBytes)
@@ -217,14 +230,16 @@ QString ReadWholeText(const QString &path, qint64 maxBytes)
     RequireRegularFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw SuiteError(QStringLiteral("无法读取文件“%1”：%2").arg(QFileInfo(path).fileName(), FileErrorText(file)));
+        throw SuiteError(QCoreApplication::translate("Files", "无法读取文件“%1”：%2")
+                             .arg(QFileInfo(path).fileName(), FileErrorText(file)));
     // Decoding takes about four times the file's size in memory: a damaged file of some
     // gigabytes would take the machine's memory before it is refused.
     if (file.size() > maxBytes)
-        throw SuiteError(QStringLiteral("文件“%1”太大（%2 MB，最多 %3 MB），不是本软件能读取的文件。")
-                             .arg(QFileInfo(path).fileName())
-                             .arg(file.size() >> 20)
-                             .arg(std::max<qint64>(maxBytes >> 20, 1)));
+        throw SuiteError(
+            QCoreApplication::translate("Files", "文件“%1”太大（%2 MB，最多 %3 MB），不是本软件能读取的文件。")
+                .arg(QFileInfo(path).fileName())
+                .arg(file.size() >> 20)
+                .arg(std::max<qint64>(maxBytes >> 20, 1)));
     return DecodeText(file.readAll());
 }
 
@@ -253,17 +268,17 @@ void WriteFileAtomically(const QString &path, const QByteArray &bytes)
 {
     const QString name = QFileInfo(path).fileName();
     if (QFileInfo(path).isDir())
-        throw SuiteError(QStringLiteral("无法保存文件“%1”：同名的文件夹已存在。").arg(name));
+        throw SuiteError(QCoreApplication::translate("Files", "无法保存文件“%1”：同名的文件夹已存在。").arg(name));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2").arg(name, FileErrorText(file)));
+        throw SuiteError(QCoreApplication::translate("Files", "无法保存文件“%1”：%2").arg(name, FileErrorText(file)));
     if (file.write(bytes) != bytes.size()) {
         const QString reason = FileErrorText(file);
         file.cancelWriting();
-        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2").arg(name, reason));
+        throw SuiteError(QCoreApplication::translate("Files", "无法保存文件“%1”：%2").arg(name, reason));
     }
     if (!file.commit())
-        throw SuiteError(QStringLiteral("无法保存文件“%1”：%2").arg(name, FileErrorText(file)));
+        throw SuiteError(QCoreApplication::translate("Files", "无法保存文件“%1”：%2").arg(name, FileErrorText(file)));
 }
 
 void WriteTextLines(const QString &path, const QStringList &lines)

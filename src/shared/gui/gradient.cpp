@@ -10,6 +10,7 @@
 #include <cmath>
 #include <optional>
 #include <vector>
+#include <QCoreApplication>
 
 namespace {
 constexpr int kMaxStops = 5;
@@ -19,10 +20,13 @@ int ParseField(const QString &stopText, const QString &field, int low, int high)
     bool ok = false;
     const int value = field.trimmed().toInt(&ok);
     if (!ok)
-        throw SuiteError(QStringLiteral("渐变色设置有误：颜色“%1”中的“%2”不是整数。").arg(stopText, field));
+        throw SuiteError(
+            QCoreApplication::translate("Messages", "渐变色设置有误：颜色“%1”中的“%2”不是整数。").arg(stopText, field));
     if (value < low || value > high)
-        throw SuiteError(QStringLiteral("渐变色设置有误：颜色“%1”中的“%2”超出范围 %3～%4。")
-                             .arg(stopText, field).arg(low).arg(high));
+        throw SuiteError(QCoreApplication::translate("Messages", "渐变色设置有误：颜色“%1”中的“%2”超出范围 %3～%4。")
+                             .arg(stopText, field)
+                             .arg(low)
+                             .arg(high));
     return value;
 }
 
@@ -85,7 +89,9 @@ Gradient ParseGradient(const QString &text)
     for (qsizetype i = 0; i + 1 < fields.size() && gradient.stops.size() < kMaxStops; ++i) {
         const QStringList parts = fields[i].split(QLatin1Char(','));
         if (parts.size() != 4)
-            throw SuiteError(QStringLiteral("渐变色设置有误：颜色“%1”应为红、绿、蓝和位置四个整数。").arg(fields[i]));
+            throw SuiteError(
+                QCoreApplication::translate("Messages", "渐变色设置有误：颜色“%1”应为红、绿、蓝和位置四个整数。")
+                    .arg(fields[i]));
         GradientStop stop;
         stop.red = ParseField(fields[i], parts[0], 0, 255);
         stop.green = ParseField(fields[i], parts[1], 0, 255);

@@ -2,6 +2,7 @@
 
 #include "inifile.h"
 #include "messages.h"
+#include <QCoreApplication>
 
 bool Guarded(QWidget *parent, const std::function<void()> &block)
 {
@@ -11,7 +12,7 @@ bool Guarded(QWidget *parent, const std::function<void()> &block)
     } catch (const IniAccessError &error) {
         ShowRightsMessage(parent, error.message());
     } catch (const SuiteError &error) {
-        ShowError(parent, QStringLiteral("操作失败"), error.message());
+        ShowError(parent, QCoreApplication::translate("Messages", "操作失败"), error.message());
     }
     return false;
 }

@@ -67,13 +67,13 @@ QMessageBox::StandardButton AskYesNoCancel(QWidget *parent, const QString &capti
 QString RightsMessageText(const QString &problem)
 {
     const QString what = problem.isEmpty()
-                             ? QStringLiteral("无法写入数据文件夹“%1”。").arg(QDir::toNativeSeparators(AppDir()))
+                             ? QCoreApplication::translate("Messages", "无法写入数据文件夹“%1”。").arg(QDir::toNativeSeparators(AppDir()))
                              : problem;
-    return what + QStringLiteral("\n请确认该文件夹存在，并且当前用户有权读写它（检查它的所有者和权限，"
+    return what + QCoreApplication::translate("Messages", "\n请确认该文件夹存在，并且当前用户有权读写它（检查它的所有者和权限，"
                                  "或换一个可写的文件夹），然后再试。");
 }
 
 void ShowRightsMessage(QWidget *parent, const QString &problem)
 {
-    ShowError(parent, QStringLiteral("软件权限不足"), RightsMessageText(problem));
+    ShowError(parent, QCoreApplication::translate("Messages", "软件权限不足"), RightsMessageText(problem));
 }

@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <QWidget>
+#include <QCoreApplication>
 
 bool PrepareWindowProgram()
 {
@@ -21,7 +22,7 @@ bool PrepareWindowProgram()
         return false;
     }
     if (!BindCodec()) {
-        ShowError(nullptr, QStringLiteral("组件缺失"), CodecBindError());
+        ShowError(nullptr, QCoreApplication::translate("Messages", "组件缺失"), CodecBindError());
         return false;
     }
     return true;

@@ -1,3 +1,4 @@
+#include "storedvaluetext.h"
 #include "tlistsetform.h"
 
 #include "dialogrows.h"
@@ -175,7 +176,7 @@ QGroupBox *TListSetForm::MakeFairBox()
                            tr("每人都被抽到一次之前，不会有人被抽到第二次；跨抽取、跨窗口、跨重启"),
                            tr("人人都可能被抽到，但一段时间内被抽到越多，机会越小")};
     for (int i = 0; i < names.size(); ++i) {
-        auto *button = new QRadioButton(FairWordCaption(FairModeTexts().at(i)), fairBox);
+        auto *button = new QRadioButton(StoredValueText(FairModeTexts().at(i)), fairBox);
         button->setObjectName(names.at(i));
         button->setToolTip(tips.at(i));
         fairMode->addButton(button, i);
@@ -187,12 +188,12 @@ QGroupBox *TListSetForm::MakeFairBox()
     fairPeriodValue = new QComboBox(fairBox);
     fairPeriodValue->setObjectName(QStringLiteral("FairPeriodValue"));
     for (const QString &period : FairPeriodTexts())
-        fairPeriodValue->addItem(FairWordCaption(period), period);
+        fairPeriodValue->addItem(StoredValueText(period), period);
     fairPeriodValue->setCurrentIndex(int(FairSettings{}.period));
     fairStrengthValue = new QComboBox(fairBox);
     fairStrengthValue->setObjectName(QStringLiteral("FairStrengthValue"));
     for (const QString &strength : FairStrengthTexts())
-        fairStrengthValue->addItem(FairWordCaption(strength), strength);
+        fairStrengthValue->addItem(StoredValueText(strength), strength);
     fairStrengthValue->setCurrentIndex(fairStrengthValue->findData(FairStrengthText(FairSettings{}.strength)));
     fairSkipValue = new QSpinBox(fairBox);
     fairSkipValue->setObjectName(QStringLiteral("FairSkipValue"));
@@ -277,7 +278,7 @@ bool TListSetForm::ValidateFairness(qlonglong count)
         return true;
     if (!autoDel->isHidden() && autoDel->isChecked()) {
         ShowParameterError(tr("“%1”抽取已经记住谁被抽到过，不能同时使用自动排除功能，请取消其中之一！")
-                               .arg(FairWordCaption(FairModeText(settings.mode))));
+                               .arg(StoredValueText(FairModeText(settings.mode))));
         return false;
     }
     const QStringList items = CurrentItems();
@@ -286,7 +287,7 @@ bool TListSetForm::ValidateFairness(qlonglong count)
     if (count > distinct.size()) {
         ShowParameterError(tr("“%1”抽取每次抽出的人互不相同，名单中不同的条目（%2 个）不能少于每次抽取的数量，"
                                           "请重新设置！")
-                               .arg(FairWordCaption(FairModeText(settings.mode)))
+                               .arg(StoredValueText(FairModeText(settings.mode)))
                                .arg(distinct.size()));
         return false;
     }
