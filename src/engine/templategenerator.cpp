@@ -281,7 +281,7 @@ void TemplateGenerator::UseItemFairness(const ItemFairSettings &settings)
         try {
             item.fair.emplace(fair, DistinctEntries(item.entries.ToStringList()), item.perResult * m_ranCount);
         } catch (const SuiteError &error) {
-            throw SuiteError(QStringLiteral("%1：%2").arg(item.what, error.message()));
+            throw SuiteError(QCoreApplication::translate("Engine", "%1：%2").arg(item.what, error.message()));
         }
     }
 }
