@@ -4,6 +4,7 @@
 #include "suiteerror.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <vector>
 #include <QCoreApplication>
@@ -27,31 +28,56 @@ QList<WeightedEntry> DistinctEntries(const QStringList &entries)
     return distinct;
 }
 
-namespace {
-
-// 53 random bits give a uniform point in [0, total).
 double UniformBelow(double total, RandomSource &random)
 {
     return double(random.Next64() >> 11) * 0x1.0p-53 * total;
 }
 
+WeightTree::WeightTree(std::size_t size) : m_leaves(std::bit_ceil(std::max<std::size_t>(size, 1))), m_sums(2 * m_leaves, 0)
+{
+}
+
+void WeightTree::Set(std::size_t index, double weight)
+{
+    std::size_t node = m_leaves + index;
+    m_sums[node] = weight;
+    for (node /= 2; node >= 1; node /= 2)
+        m_sums[node] = m_sums[2 * node] + m_sums[2 * node + 1];
+}
+
+std::size_t WeightTree::Find(double point) const
+{
+    std::size_t node = 1;
+    while (node < m_leaves) {
+        const double left = m_sums[2 * node];
+        // Rounding can leave the point past a side's sum: never step into a side of weight 0.
+        if (left > 0 && (point < left || m_sums[2 * node + 1] <= 0)) {
+            node = 2 * node;
+        } else {
+            point -= left;
+            node = 2 * node + 1;
+        }
+    }
+    return node - m_leaves;
+}
+
+namespace {
+
 // Attempts at a pick by the running sums before a pass over the whole list.
 constexpr int kQuickAttempts = 32;
 
-QStringList PickWhere(const QList<WeightedEntry> &entries, int count, RandomSource &random,
-                      const std::function<bool(const QString &)> &allowed)
+// Up to `count` different positions, each with a chance proportional to its weight
+// (0: never); fewer when fewer have weight.
+std::vector<qsizetype> PickPositions(std::vector<double> weights, int count, RandomSource &random)
 {
-    std::vector<double> weights;
-    weights.reserve(entries.size());
     double total = 0;
     int eligible = 0;
-    for (const WeightedEntry &entry : entries) {
-        const double weight = entry.weight > 0 && allowed(entry.text) ? entry.weight : 0;
-        weights.push_back(weight);
+    for (double &weight : weights) {
+        weight = std::max(0.0, weight);
         total += weight;
         eligible += weight > 0;
     }
-    QStringList picked;
+    std::vector<qsizetype> picked;
     const int wanted = std::min(count, eligible);
     picked.reserve(wanted);
     for (int i = 0; i < wanted; ++i) {
@@ -65,11 +91,30 @@ QStringList PickWhere(const QList<WeightedEntry> &entries, int count, RandomSour
                 break;
             point -= weights[k];
         }
-        picked.append(entries.at(chosen).text);
+        picked.push_back(chosen);
         total -= weights[chosen];
         weights[chosen] = 0;
     }
     return picked;
+}
+
+QStringList TextsAt(const QList<WeightedEntry> &entries, const std::vector<qsizetype> &positions)
+{
+    QStringList texts;
+    texts.reserve(qsizetype(positions.size()));
+    for (const qsizetype position : positions)
+        texts.append(entries.at(position).text);
+    return texts;
+}
+
+QStringList PickWhere(const QList<WeightedEntry> &entries, int count, RandomSource &random,
+                      const std::function<bool(const QString &)> &allowed)
+{
+    std::vector<double> weights;
+    weights.reserve(entries.size());
+    for (const WeightedEntry &entry : entries)
+        weights.push_back(entry.weight > 0 && allowed(entry.text) ? entry.weight : 0);
+    return TextsAt(entries, PickPositions(std::move(weights), count, random));
 }
 
 } // namespace
@@ -197,26 +242,48 @@ RotationTurn TakeRotationTurn(RotationState &state, const WeightedPicker &picker
     return turn;
 }
 
-QList<WeightedEntry> BalancedWeights(const QList<WeightedEntry> &entries, const BalanceHistory &history, int strength,
-                                     int skip)
+double BalancedWeight(double ownWeight, qint64 count, int strength)
 {
-    QSet<QString> skipped;
-    for (qsizetype i = 0; i < std::min<qsizetype>(skip, history.recent.size()); ++i)
-        skipped.insert(history.recent.at(i));
-    QList<WeightedEntry> weighted;
-    weighted.reserve(entries.size());
-    for (const WeightedEntry &entry : entries) {
-        if (skipped.contains(entry.text)) {
-            weighted.append({entry.text, 0});
-            continue;
+    if (ownWeight <= 0)
+        return 0;
+    const double base = 1.0 + double(std::max<qint64>(0, count));
+    double damping = base;
+    for (int i = 1; i < strength; ++i) // strengths are small whole powers
+        damping *= base;
+    return ownWeight / damping;
+}
+
+QHash<QString, qsizetype> PositionsOf(const QList<WeightedEntry> &entries)
+{
+    QHash<QString, qsizetype> positions;
+    positions.reserve(entries.size());
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        positions.insert(entries.at(i).text, i);
+    return positions;
+}
+
+std::vector<double> BalancedWeights(const QList<WeightedEntry> &entries, const QHash<QString, qsizetype> &positions,
+                                    const BalanceHistory &history, int strength, int skip)
+{
+    std::vector<qint64> counts(entries.size(), 0);
+    // Looked up from the smaller side: a week's draws name far fewer than a school's list.
+    if (history.counts.size() <= entries.size()) {
+        for (auto count = history.counts.cbegin(); count != history.counts.cend(); ++count) {
+            if (const auto at = positions.constFind(count.key()); at != positions.cend())
+                counts[*at] = count.value();
         }
-        const double base = 1.0 + double(std::max<qint64>(0, history.counts.value(entry.text)));
-        double damping = base;
-        for (int i = 1; i < strength; ++i) // strengths are small whole powers
-            damping *= base;
-        weighted.append({entry.text, entry.weight / damping});
+    } else {
+        for (qsizetype i = 0; i < entries.size(); ++i)
+            counts[i] = history.counts.value(entries.at(i).text);
     }
-    return weighted;
+    std::vector<double> weights(entries.size());
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        weights[i] = BalancedWeight(entries.at(i).weight, counts[i], strength);
+    for (qsizetype i = 0; i < std::min<qsizetype>(skip, history.recent.size()); ++i) {
+        if (const auto at = positions.constFind(history.recent.at(i)); at != positions.cend())
+            weights[*at] = 0;
+    }
+    return weights;
 }
 
 QDate FairPeriodStart(FairPeriod period, const QDate &today)
@@ -226,7 +293,8 @@ QDate FairPeriodStart(FairPeriod period, const QDate &today)
 }
 
 FairChooser::FairChooser(const FairSettings &settings, QList<WeightedEntry> entries, int ranCount)
-    : m_settings(settings), m_picker(std::move(entries)), m_ranCount(ranCount)
+    : m_settings(settings), m_picker(std::move(entries)), m_ranCount(ranCount),
+      m_positions(settings.mode == FairMode::Balanced ? PositionsOf(m_picker.Entries()) : QHash<QString, qsizetype>())
 {
     const QList<WeightedEntry> &list = m_picker.Entries();
     if (list.isEmpty())
@@ -250,10 +318,10 @@ FairChooser::FairChooser(const FairSettings &settings, QList<WeightedEntry> entr
                              .arg(MaxFairSkip(int(list.size()), ranCount)));
 }
 
-QList<WeightedEntry> FairChooser::WeightsNow(FairnessLedger &ledger, const QDate &today) const
+std::vector<double> FairChooser::WeightsNow(FairnessLedger &ledger, const QDate &today) const
 {
     const BalanceHistory history = ledger.ReadBalance(FairPeriodStart(m_settings.period, today), m_settings.skip);
-    return BalancedWeights(Entries(), history, m_settings.strength, m_settings.skip);
+    return BalancedWeights(Entries(), m_positions, history, m_settings.strength, m_settings.skip);
 }
 
 FairChooser::Choice FairChooser::Choose(FairnessLedger &ledger, RandomSource &random, const QDate &today) const
@@ -272,9 +340,12 @@ FairChooser::Choice FairChooser::Choose(FairnessLedger &ledger, RandomSource &ra
         choice.results = m_picker.Pick(m_ranCount, random, [](const QString &) { return true; });
         return choice;
     }
-    const QList<WeightedEntry> weights =
-        m_settings.mode == FairMode::Balanced ? WeightsNow(ledger, today) : Entries();
-    choice.results = PickWeighted(weights, m_ranCount, random);
+    if (m_settings.mode == FairMode::Balanced) {
+        choice.results = TextsAt(Entries(), PickPositions(WeightsNow(ledger, today), m_ranCount, random));
+        ledger.KeepTurn(choice.results);
+    } else {
+        choice.results = PickWeighted(Entries(), m_ranCount, random);
+    }
     choice.notice = ledger.Notice();
     return choice;
 }
@@ -295,7 +366,12 @@ FairChooser::Choice FairChooser::Replace(FairnessLedger *ledger, RandomSource &r
         });
         choice.notice = ledger->Notice();
     } else if (ledger && m_settings.mode == FairMode::Balanced) {
-        choice.results = PickWeighted(WeightsNow(*ledger, today), 1, random, excluded);
+        std::vector<double> weights = WeightsNow(*ledger, today);
+        for (const QString &text : std::as_const(excluded)) {
+            if (const auto at = m_positions.constFind(text); at != m_positions.cend())
+                weights[*at] = 0;
+        }
+        choice.results = TextsAt(Entries(), PickPositions(std::move(weights), 1, random));
         chosen = !choice.results.isEmpty();
         choice.notice = ledger->Notice();
     }

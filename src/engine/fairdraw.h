@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QStringList>
 
+#include <cstddef>
 #include <functional>
 #include <vector>
 
@@ -23,6 +24,27 @@ struct WeightedEntry
 // The distinct non-empty entries of an expanded list, in first-seen order, each weighted
 // by its number of copies.
 QList<WeightedEntry> DistinctEntries(const QStringList &entries);
+
+// A uniform point in [0, total) from 53 random bits.
+double UniformBelow(double total, RandomSource &random);
+
+// Weights kept in a binary tree of sums: changing one weight and finding the entry at a
+// point of the running total both cost log n. Every inner sum is recomputed from its two
+// children, so many small changes never pile up rounding.
+class WeightTree
+{
+public:
+    explicit WeightTree(std::size_t size);
+    void Set(std::size_t index, double weight);
+    double Total() const { return m_sums[1]; }
+    // The entry of positive weight whose share of the total holds `point` (0 ≤ point <
+    // Total(), which must be positive).
+    std::size_t Find(double point) const;
+
+private:
+    std::size_t m_leaves;
+    std::vector<double> m_sums; // m_sums[1] is the root; leaves start at m_leaves
+};
 
 // Picks up to `count` different entries, each with a chance proportional to its weight;
 // entries of weight 0 and the `excluded` texts are never picked. Fewer when fewer qualify.
@@ -93,10 +115,16 @@ struct BalanceHistory
     QStringList recent;            // the latest results, newest first
 };
 
-// Own weight × 1/(1+c)^strength for every entry; entries among the latest `skip`
-// results get weight 0.
-QList<WeightedEntry> BalancedWeights(const QList<WeightedEntry> &entries, const BalanceHistory &history,
-                                     int strength, int skip);
+// Own weight × 1/(1+c)^strength: the chance of an entry drawn c times in the period.
+double BalancedWeight(double ownWeight, qint64 count, int strength);
+
+// Where each entry stands in the list, by its text.
+QHash<QString, qsizetype> PositionsOf(const QList<WeightedEntry> &entries);
+
+// BalancedWeight for every entry (by position, `positions` from PositionsOf); entries
+// among the latest `skip` results get weight 0.
+std::vector<double> BalancedWeights(const QList<WeightedEntry> &entries, const QHash<QString, qsizetype> &positions,
+                                    const BalanceHistory &history, int strength, int skip);
 
 // The history as fair draws need it; implemented over the history database (and in
 // memory for the simulation).
@@ -113,6 +141,9 @@ public:
     virtual bool UpdateRotation(const std::function<void(RotationState &)> &step) = 0;
     // Starts a new round.
     virtual bool RestartRotation() = 0;
+    // The entries a balanced draw gave, for a ledger that counts its own turns (a list
+    // item of a custom project); a project's draws are counted by its history instead.
+    virtual void KeepTurn(const QStringList &) {}
     // A message for the user about the last call; empty when all went well.
     virtual QString Notice() const = 0;
 };
@@ -146,9 +177,10 @@ public:
     const QList<WeightedEntry> &Entries() const { return m_picker.Entries(); }
 
 private:
-    QList<WeightedEntry> WeightsNow(FairnessLedger &ledger, const QDate &today) const;
+    std::vector<double> WeightsNow(FairnessLedger &ledger, const QDate &today) const;
 
     FairSettings m_settings;
     WeightedPicker m_picker;
     int m_ranCount;
+    QHash<QString, qsizetype> m_positions; // balanced draws only
 };

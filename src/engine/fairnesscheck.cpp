@@ -1,6 +1,7 @@
 #include "fairnesscheck.h"
 
 #include <cmath>
+#include <deque>
 #include <vector>
 
 double ChiSquarePValue(double chiSquare, int freedom)
@@ -51,12 +52,10 @@ FairnessTable MeasureFairness(const QList<WeightedEntry> &entries, const QList<Q
 {
     FairnessTable table;
     table.draws = batches.size();
-    QHash<QString, qsizetype> indexOf;
+    const QHash<QString, qsizetype> indexOf = PositionsOf(entries);
     double totalWeight = 0;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        indexOf.insert(entries.at(i).text, i);
-        totalWeight += entries.at(i).weight;
-    }
+    for (const WeightedEntry &entry : entries)
+        totalWeight += entry.weight;
     std::vector<qint64> counts(entries.size(), 0);
     std::vector<qint64> lastTurn(entries.size(), -1); // the draw of the last turn
     std::vector<qint64> longest(entries.size(), 0);
@@ -100,18 +99,13 @@ FairnessTable MeasureFairness(const QList<WeightedEntry> &entries, const QList<Q
 
 namespace {
 
-// The history in memory: what the simulation draws is counted as if drawn today.
+// The rotation in memory (plain and rotation draws read nothing else of the history).
 class SimulatedLedger : public FairnessLedger
 {
 public:
-    SimulatedLedger(BalanceHistory start, const RotationState &rotation) : balance(std::move(start)), rotation(rotation) {}
+    explicit SimulatedLedger(const RotationState &rotation) : rotation(rotation) {}
 
-    BalanceHistory ReadBalance(const QDate &, int recent) override
-    {
-        if (balance.recent.size() > recent)
-            balance.recent.resize(recent);
-        return balance;
-    }
+    BalanceHistory ReadBalance(const QDate &, int) override { return {}; }
     bool UpdateRotation(const std::function<void(RotationState &)> &step) override
     {
         step(rotation);
@@ -125,18 +119,71 @@ public:
     }
     QString Notice() const override { return QString(); }
 
-    void Record(const QStringList &results)
-    {
-        for (const QString &result : results) {
-            ++balance.counts[result];
-            balance.recent.prepend(result);
-        }
-    }
-
 private:
-    BalanceHistory balance;
     RotationState rotation;
 };
+
+// Balanced draws with the weights kept up to date draw by draw: a result changes its own
+// weight and those entering or leaving the latest `skip` results, nothing else, so a draw
+// costs log n per result instead of a pass over the list and the history.
+QList<QStringList> SimulateBalanced(const FairSettings &settings, const QList<WeightedEntry> &entries, int ranCount,
+                                    int draws, const BalanceHistory &history, RandomSource &random)
+{
+    constexpr qsizetype kNotListed = -1;
+    const QHash<QString, qsizetype> indexOf = PositionsOf(entries);
+    std::vector<qint64> counts(entries.size(), 0);
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        counts[i] = history.counts.value(entries.at(i).text);
+    // The latest `skip` results, newest first, and how often each entry is among them.
+    std::deque<qsizetype> latest;
+    std::vector<int> skipped(entries.size(), 0);
+    for (const QString &result : history.recent.mid(0, settings.skip)) {
+        const qsizetype i = indexOf.value(result, kNotListed);
+        latest.push_back(i);
+        if (i != kNotListed)
+            ++skipped[i];
+    }
+    WeightTree tree(entries.size());
+    auto refresh = [&](qsizetype i) {
+        if (i != kNotListed)
+            tree.Set(i, skipped[i] > 0 ? 0 : BalancedWeight(entries.at(i).weight, counts[i], settings.strength));
+    };
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        refresh(i);
+
+    QList<QStringList> batches;
+    batches.reserve(draws);
+    std::vector<qsizetype> picked;
+    for (int draw = 0; draw < draws; ++draw) {
+        picked.clear();
+        // One by one without repeats, as PickWeighted does.
+        while (int(picked.size()) < ranCount && tree.Total() > 0) {
+            const std::size_t i = tree.Find(UniformBelow(tree.Total(), random));
+            picked.push_back(qsizetype(i));
+            tree.Set(i, 0);
+        }
+        QStringList results;
+        results.reserve(qsizetype(picked.size()));
+        for (const qsizetype i : picked) {
+            results.append(entries.at(i).text);
+            ++counts[i];
+            latest.push_front(i);
+            ++skipped[i];
+            if (qsizetype(latest.size()) > settings.skip) {
+                const qsizetype leaving = latest.back();
+                latest.pop_back();
+                if (leaving != kNotListed) {
+                    --skipped[leaving];
+                    refresh(leaving);
+                }
+            }
+        }
+        for (const qsizetype i : picked)
+            refresh(i);
+        batches.append(std::move(results));
+    }
+    return batches;
+}
 
 } // namespace
 
@@ -145,14 +192,13 @@ FairnessTable SimulateFairness(const FairSettings &settings, const QList<Weighte
                                RandomSource &random)
 {
     const FairChooser chooser(settings, entries, ranCount);
-    SimulatedLedger ledger(history, rotation);
+    if (settings.mode == FairMode::Balanced)
+        return MeasureFairness(entries, SimulateBalanced(settings, entries, ranCount, draws, history, random));
+    SimulatedLedger ledger(rotation);
     QList<QStringList> batches;
     batches.reserve(draws);
     const QDate today = QDate::currentDate();
-    for (int draw = 0; draw < draws; ++draw) {
-        QStringList results = chooser.Choose(ledger, random, today).results;
-        ledger.Record(results);
-        batches.append(std::move(results));
-    }
+    for (int draw = 0; draw < draws; ++draw)
+        batches.append(chooser.Choose(ledger, random, today).results);
     return MeasureFairness(entries, batches);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fairsettings.h"
 #include "querysection.h"
 #include "randomsource.h"
 
@@ -14,6 +15,16 @@
 // the given caption and text (Yes/No/Cancel); the command line applies its policy.
 class FairnessLedger;
 struct FairSettings;
+
+// The history behind the fair list items of a custom project: a ledger of its own for
+// each item.
+class ItemFairnessLedgers
+{
+public:
+    virtual ~ItemFairnessLedgers() = default;
+    // Null when the item's turns cannot be kept (its draws are plain then).
+    virtual FairnessLedger *ForItem(const QString &item) = 0;
+};
 
 class RemainingQuestion
 {
@@ -52,6 +63,8 @@ struct GenerationContext
     bool inDraw = false;
     // The history behind fair turns; null for plain draws. Only final batches use it.
     FairnessLedger *fairness = nullptr;
+    // The same for the list items of a custom project.
+    ItemFairnessLedgers *itemFairness = nullptr;
 };
 
 // One batch as handed to the display.
@@ -97,6 +110,8 @@ public:
     // Fair turns over many draws. List generators check the settings against their list
     // (throwing SuiteError); other types have no list to share out and ignore them.
     virtual void UseFairness(const FairSettings &) {}
+    // Fair turns for the list items of a custom project, by item name (checked as above).
+    virtual void UseItemFairness(const ItemFairSettings &) {}
     // Draws one entry in place of an absent result of the last batch, none of `keep`.
     // Throws SuiteError when the type has no list or nobody is left.
     virtual QString ReplaceAbsent(const GenerationContext &context, const QString &absent, const QSet<QString> &keep,

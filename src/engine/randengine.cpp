@@ -141,12 +141,30 @@ RandEngine::~RandEngine()
         m_thread->wait();
 }
 
-std::unique_ptr<Generator> RandEngine::Build(int pmode, const QueryParams &params, const FairSettings &fair)
+std::unique_ptr<Generator> RandEngine::Build(int pmode, const QueryParams &params, const FairSettings &fair,
+                                             const ItemFairSettings &itemFair)
 {
     std::unique_ptr<Generator> generator = CreateGenerator(pmode, params);
     if (fair.mode != FairMode::Plain)
         generator->UseFairness(fair);
+    if (!itemFair.isEmpty())
+        generator->UseItemFairness(itemFair);
     return generator;
+}
+
+void RandEngine::ApplyFairness()
+{
+    // Set after a preparation (the window's start-up): the lists are checked now.
+    if (!m_generator)
+        return;
+    try {
+        m_generator->UseFairness(m_fair);
+        m_generator->UseItemFairness(m_itemFair);
+    } catch (const SuiteError &error) {
+        m_generator.reset();
+        m_refusal = error;
+        m_ready = false;
+    }
 }
 
 void RandEngine::SetFairness(const FairSettings &settings, FairnessLedger *ledger)
@@ -154,16 +172,15 @@ void RandEngine::SetFairness(const FairSettings &settings, FairnessLedger *ledge
     FinishBackgroundPreparation();
     m_fair = ledger ? settings : FairSettings{};
     m_ledger = ledger;
-    // Set after a preparation (the window's start-up): the list is checked now.
-    if (m_generator) {
-        try {
-            m_generator->UseFairness(m_fair);
-        } catch (const SuiteError &error) {
-            m_generator.reset();
-            m_refusal = error;
-            m_ready = false;
-        }
-    }
+    ApplyFairness();
+}
+
+void RandEngine::SetItemFairness(const ItemFairSettings &settings, ItemFairnessLedgers *ledgers)
+{
+    FinishBackgroundPreparation();
+    m_itemFair = ledgers ? settings : ItemFairSettings{};
+    m_itemLedgers = ledgers;
+    ApplyFairness();
 }
 
 GenerationContext RandEngine::Context(bool finalDraw, bool inDraw)
@@ -171,7 +188,7 @@ GenerationContext RandEngine::Context(bool finalDraw, bool inDraw)
     const bool frame = inDraw && !finalDraw && m_sources.frames;
     RandomSource &draws = frame ? *m_sources.frames : *m_sources.draws;
     RandomSource &passwords = frame ? *m_sources.frames : *m_sources.passwords;
-    return {draws, passwords, m_generationSettings, m_pmode, finalDraw, inDraw, m_ledger};
+    return {draws, passwords, m_generationSettings, m_pmode, finalDraw, inDraw, m_ledger, m_itemLedgers};
 }
 
 QString RandEngine::ReplaceAbsent(const QString &absent, const QSet<QString> &keep, QString *notice)
@@ -189,7 +206,7 @@ void RandEngine::Prepare(int pmode, const QueryParams &params)
     m_refusal.reset();
     m_ready = false;
     try {
-        m_generator = Build(pmode, params, m_fair);
+        m_generator = Build(pmode, params, m_fair, m_itemFair);
     } catch (const SuiteError &error) {
         m_refusal = error;
         throw;
@@ -206,7 +223,7 @@ void RandEngine::PrepareInBackground(int pmode, const QueryParams &params)
     m_generator.reset();
     m_refusal.reset();
     m_ready = false;
-    m_thread = std::make_unique<RandCalThread>(*this, pmode, params, m_fair);
+    m_thread = std::make_unique<RandCalThread>(*this, pmode, params, m_fair, m_itemFair);
     m_thread->start();
 }
 
@@ -291,8 +308,9 @@ QStringList RandEngine::Results()
     return m_results;
 }
 
-RandCalThread::RandCalThread(RandEngine &engine, int pmode, QueryParams params, FairSettings fair)
-    : m_engine(engine), m_pmode(pmode), m_params(std::move(params)), m_fair(fair)
+RandCalThread::RandCalThread(RandEngine &engine, int pmode, QueryParams params, FairSettings fair,
+                             ItemFairSettings itemFair)
+    : m_engine(engine), m_pmode(pmode), m_params(std::move(params)), m_fair(fair), m_itemFair(std::move(itemFair))
 {
     setObjectName(QStringLiteral("CalRand"));
 }
@@ -300,7 +318,7 @@ RandCalThread::RandCalThread(RandEngine &engine, int pmode, QueryParams params, 
 void RandCalThread::run()
 {
     try {
-        m_engine.m_generator = RandEngine::Build(m_pmode, m_params, m_fair);
+        m_engine.m_generator = RandEngine::Build(m_pmode, m_params, m_fair, m_itemFair);
         m_engine.m_ready = true;
     } catch (const SuiteError &error) {
         m_engine.m_refusal = error;

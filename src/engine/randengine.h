@@ -67,6 +67,9 @@ public:
     // preparing, or at once when the engine is prepared already; a refusal then comes
     // with the next draw.
     void SetFairness(const FairSettings &settings, FairnessLedger *ledger);
+    // Fair turns for the list items of a custom project, each kept in its own ledger
+    // from `ledgers`; checked as SetFairness does.
+    void SetItemFairness(const ItemFairSettings &settings, ItemFairnessLedgers *ledgers);
     // The fair mode the draws really use ("普通" without a ledger).
     FairMode FairnessInUse() const { return m_ledger ? m_fair.mode : FairMode::Plain; }
     // Draws one entry in place of `absent`, a result of the last batch, from the list
@@ -131,7 +134,11 @@ private:
     void RequireGenerator();
     GenerationContext Context(bool finalDraw, bool inDraw);
     // The generator of the type, with the fair settings applied.
-    static std::unique_ptr<Generator> Build(int pmode, const QueryParams &params, const FairSettings &fair);
+    static std::unique_ptr<Generator> Build(int pmode, const QueryParams &params, const FairSettings &fair,
+                                            const ItemFairSettings &itemFair);
+    // Applies the fair settings to the prepared generator; a refusal leaves the engine
+    // without it.
+    void ApplyFairness();
     Batch GenerateBatch(bool finalDraw, bool inDraw);
     std::optional<Batch> RestoreLists();
     template<typename Call>
@@ -151,6 +158,8 @@ private:
     QueryParams m_params;
     FairSettings m_fair;
     FairnessLedger *m_ledger = nullptr;
+    ItemFairSettings m_itemFair;
+    ItemFairnessLedgers *m_itemLedgers = nullptr;
     std::unique_ptr<Generator> m_generator;
     std::optional<SuiteError> m_refusal;
     bool m_ready = false;
@@ -166,7 +175,7 @@ class RandCalThread : public QThread
 {
     Q_OBJECT
 public:
-    RandCalThread(RandEngine &engine, int pmode, QueryParams params, FairSettings fair);
+    RandCalThread(RandEngine &engine, int pmode, QueryParams params, FairSettings fair, ItemFairSettings itemFair);
 
 protected:
     void run() override;
@@ -176,4 +185,5 @@ private:
     int m_pmode;
     QueryParams m_params;
     FairSettings m_fair;
+    ItemFairSettings m_itemFair;
 };

@@ -271,6 +271,40 @@ void TemplateGenerator::PreparePrizes(const QueryParams &p)
                 IsYes(p.at(5)), p.at(4));
 }
 
+void TemplateGenerator::UseItemFairness(const ItemFairSettings &settings)
+{
+    for (Item &item : m_items) {
+        item.fair.reset();
+        const FairSettings fair = settings.value(item.name);
+        if (!TypeHasFairItems(m_pmode) || item.kind != ItemKind::List || fair.mode == FairMode::Plain)
+            continue;
+        try {
+            item.fair.emplace(fair, DistinctEntries(item.entries.ToStringList()), item.perResult * m_ranCount);
+        } catch (const SuiteError &error) {
+            throw SuiteError(QCoreApplication::translate("Engine", "%1：%2").arg(item.what, error.message()));
+        }
+    }
+}
+
+std::vector<QStringList> TemplateGenerator::DrawFairItems(const GenerationContext &context, Batch &batch)
+{
+    std::vector<QStringList> values(m_items.size());
+    if (!context.finalDraw || !context.itemFairness)
+        return values;
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        const Item &item = m_items[i];
+        FairnessLedger *ledger = item.fair ? context.itemFairness->ForItem(item.name) : nullptr;
+        if (!ledger)
+            continue;
+        const FairChooser::Choice choice = item.fair->Choose(*ledger, context.draws, QDate::currentDate());
+        values[i] = choice.results;
+        batch.newRound = batch.newRound || choice.newRound;
+        if (!choice.notice.isEmpty())
+            batch.fairNotice = choice.notice;
+    }
+    return values;
+}
+
 // Refuses, before anything is drawn, every item that cannot give a whole batch.
 void TemplateGenerator::CheckCapacity() const
 {
@@ -442,6 +476,9 @@ Batch TemplateGenerator::Generate(const GenerationContext &context)
         if (m_items[i].kind == ItemKind::Range && !m_items[i].allowRepeat)
             samplers[i].emplace(m_items[i].range->Count());
 
+    // Fair items give the batch's values at once; each pass takes its share of them.
+    const std::vector<QStringList> fairValues = DrawFairItems(context, batch);
+    std::vector<qsizetype> fairTaken(m_items.size(), 0);
     QSet<QString> made;
     QElapsedTimer clock;
     clock.start();
@@ -461,8 +498,11 @@ Batch TemplateGenerator::Generate(const GenerationContext &context)
             Item &item = m_items[i];
             if (m_allowRepeat)
                 usedPasswords[i].clear(); // with repeats only one call's passwords must differ
-            values[i] = DrawItem(item, item.perResult * perPass, context, samplers[i] ? &*samplers[i] : nullptr,
-                                 usedPasswords[i], passPictures);
+            const int count = item.perResult * perPass;
+            values[i] = !fairValues[i].isEmpty()
+                            ? fairValues[i].mid(fairTaken[i], count)
+                            : DrawItem(item, count, context, samplers[i] ? &*samplers[i] : nullptr, usedPasswords[i],
+                                       passPictures);
         }
         bool accepted = true;
         for (int r = 0; r < perPass; ++r) {
@@ -481,8 +521,13 @@ Batch TemplateGenerator::Generate(const GenerationContext &context)
             }
             batch.results.append(text);
         }
-        if (accepted)
+        if (accepted) {
             batch.picturePaths += passPictures;
+            for (size_t i = 0; i < m_items.size(); ++i) {
+                if (!fairValues[i].isEmpty())
+                    fairTaken[i] += values[i].size();
+            }
+        }
     }
 
     const auto numbering = std::find_if(m_items.begin(), m_items.end(),

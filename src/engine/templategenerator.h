@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fairdraw.h"
 #include "generator.h"
 #include "listdraw.h"
 #include "numberpicture.h"
@@ -22,6 +23,10 @@ public:
     TemplateGenerator(int pmode, const QueryParams &params);
     int RanCount() const override { return m_ranCount; }
     Batch Generate(const GenerationContext &context) override;
+    // The list items of a custom project named in `settings` take their values in the
+    // final batch from their rotation or balance, all of a batch at once (so they never
+    // repeat within it). Throws SuiteError when an item's list cannot give that.
+    void UseItemFairness(const ItemFairSettings &settings) override;
 
 private:
     enum class ItemKind { Numbering, Range, List, Picture, Password };
@@ -44,6 +49,8 @@ private:
         bool removeDrawn = false;
         DrawList workList;
         DrawList savedList;
+        // Set when the item shares out its turns fairly.
+        std::optional<FairChooser> fair;
         // password
         PasswordRule password;
     };
@@ -58,6 +65,9 @@ private:
     void CheckDistinctResults() const;
     QStringList DrawItem(Item &item, int count, const GenerationContext &context, UniqueIndexSampler *sampler,
                          QSet<QString> &usedPasswords, QStringList &picturePaths);
+    // The final batch's values of every fair item (empty for the others); notes new rounds
+    // and the history's trouble in `batch`.
+    std::vector<QStringList> DrawFairItems(const GenerationContext &context, Batch &batch);
 
     int m_pmode;
     std::vector<Item> m_items;

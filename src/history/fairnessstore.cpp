@@ -27,6 +27,10 @@ QStringList FairnessSchema()
                        " slot INTEGER NOT NULL, day INTEGER NOT NULL, result TEXT NOT NULL, mark TEXT NOT NULL,"
                        " PRIMARY KEY(project, draw_time, slot)) WITHOUT ROWID"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS marks_by_project_day ON marks(project, day)"),
+        // The values a list item of a custom project drew in balanced draws, one row each.
+        QStringLiteral("CREATE TABLE IF NOT EXISTS item_turns(item TEXT NOT NULL, day INTEGER NOT NULL,"
+                       " entry TEXT NOT NULL)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS item_turns_by_item_day ON item_turns(item, day)"),
     };
 }
 
@@ -41,8 +45,13 @@ QString SqlFailure(const QSqlQuery &query)
 
 } // namespace
 
-FairnessStore::FairnessStore(QString databasePath, QString project)
-    : databasePath(std::move(databasePath)), project(std::move(project))
+QString ItemFairnessKey(const QString &project, const QString &item)
+{
+    return project + QChar(0x1F) + item;
+}
+
+FairnessStore::FairnessStore(QString databasePath, QString project, Counting counting)
+    : databasePath(std::move(databasePath)), project(std::move(project)), counting(counting)
 {
 }
 
@@ -54,6 +63,7 @@ bool FairnessStore::EnsureOpen()
         return true;
     store = std::make_unique<HistoryStore>();
     cachedStamp.reset();
+    kept = {};
     if (!store->Open(databasePath))
         return Fail(QCoreApplication::translate("History", "抽取历史无法打开：%1").arg(store->Notice()));
     if (!store->DamagedCopy().isEmpty())
@@ -70,6 +80,77 @@ bool FairnessStore::Fail(const QString &text)
     return false;
 }
 
+void FairnessStore::UpdateKeptCounts(const QDate &firstDay)
+{
+    const HistoryFilter filter{project, firstDay, {}};
+    // One read transaction: what is counted and the draw it is counted up to agree.
+    QSqlQuery transaction(QSqlDatabase::database(store->ConnectionName()));
+    transaction.exec(QStringLiteral("BEGIN"));
+    if (kept.valid && kept.firstDay == firstDay) {
+        const int firstDayNumber = firstDay.isValid() ? HistoryStore::DayNumber(firstDay) : 0;
+        for (const HistoryEntry &entry : store->DrawsAfter(project, kept.lastId)) {
+            kept.lastId = entry.id;
+            // Draws another program made earlier can arrive late, with their own day.
+            if (HistoryStore::DayNumber(entry.time.toLocalTime().date()) < firstDayNumber)
+                continue;
+            ++kept.draws;
+            for (const QString &result : entry.results)
+                ++kept.counts[result];
+        }
+        kept.valid = store->CountDraws(filter) == kept.draws;
+    }
+    if (!kept.valid || kept.firstDay != firstDay) {
+        kept = {};
+        kept.firstDay = firstDay;
+        kept.lastId = store->LastDrawId();
+        kept.draws = store->CountDraws(filter);
+        for (const ResultCount &count : store->Counts(filter))
+            kept.counts.insert(count.result, count.count);
+        kept.valid = true;
+    }
+    transaction.exec(QStringLiteral("COMMIT"));
+}
+
+void FairnessStore::NoteDraw(const HistoryEntry &entry)
+{
+    if (entry.project != project)
+        return;
+    noted.push_back(entry);
+    for (const QString &result : entry.results)
+        ++notedCounts[result];
+}
+
+void FairnessStore::ForgetStoredDraws()
+{
+    if (noted.empty())
+        return;
+    QSqlQuery query(QSqlDatabase::database(store->ConnectionName()));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT time FROM draws WHERE project = ? AND day >= ? AND time >= ?"));
+    query.addBindValue(project);
+    query.addBindValue(HistoryStore::DayNumber(noted.front().time.toLocalTime().date()));
+    query.addBindValue(noted.front().time.toMSecsSinceEpoch());
+    if (!query.exec())
+        return;
+    QSet<qint64> stored;
+    while (query.next())
+        stored.insert(query.value(0).toLongLong());
+    if (stored.isEmpty())
+        return;
+    std::deque<HistoryEntry> left;
+    for (HistoryEntry &entry : noted) {
+        if (!stored.contains(entry.time.toMSecsSinceEpoch())) {
+            left.push_back(std::move(entry));
+            continue;
+        }
+        for (const QString &result : std::as_const(entry.results)) {
+            if (--notedCounts[result] == 0)
+                notedCounts.remove(result);
+        }
+    }
+    noted = std::move(left);
+}
+
 BalanceHistory FairnessStore::ReadBalance(const QDate &firstDay, int recent)
 {
     notice.clear();
@@ -77,11 +158,13 @@ BalanceHistory FairnessStore::ReadBalance(const QDate &firstDay, int recent)
     if (!EnsureOpen())
         return balance;
     notice = std::exchange(openNotice, QString());
-    HistoryFilter filter;
-    filter.project = project;
-    filter.from = firstDay;
-    for (const ResultCount &count : store->Counts(filter))
-        balance.counts.insert(count.result, count.count);
+    if (counting == Counting::OwnTurns)
+        return ReadOwnTurns(firstDay, recent);
+    UpdateKeptCounts(firstDay);
+    ForgetStoredDraws();
+    balance.counts = kept.counts;
+    for (auto count = notedCounts.cbegin(); count != notedCounts.cend(); ++count)
+        balance.counts[count.key()] += count.value();
     // An absent student was shown but not drawn.
     QSqlQuery absent(QSqlDatabase::database(store->ConnectionName()));
     absent.prepare(QStringLiteral("SELECT result, count(*) FROM marks WHERE project = ? AND day >= ? AND mark = ? GROUP BY result"));
@@ -96,9 +179,15 @@ BalanceHistory FairnessStore::ReadBalance(const QDate &firstDay, int recent)
         }
     }
     if (recent > 0) {
-        filter.from = QDate();
+        // The noted draws are the newest.
+        for (auto entry = noted.crbegin(); entry != noted.crend() && balance.recent.size() < recent; ++entry) {
+            for (const QString &result : entry->results) {
+                if (balance.recent.size() < recent)
+                    balance.recent.append(result);
+            }
+        }
         // Every draw holds at least one result: `recent` draws are enough.
-        for (const HistoryEntry &entry : store->Draws(filter, recent)) {
+        for (const HistoryEntry &entry : store->Draws({project, {}, {}}, recent)) {
             for (const QString &result : entry.results) {
                 if (balance.recent.size() < recent)
                     balance.recent.append(result);
@@ -106,6 +195,57 @@ BalanceHistory FairnessStore::ReadBalance(const QDate &firstDay, int recent)
         }
     }
     return balance;
+}
+
+BalanceHistory FairnessStore::ReadOwnTurns(const QDate &firstDay, int recent)
+{
+    BalanceHistory balance;
+    QSqlQuery query(QSqlDatabase::database(store->ConnectionName()));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT entry, count(*) FROM item_turns WHERE item = ? AND day >= ? GROUP BY entry"));
+    query.addBindValue(project);
+    query.addBindValue(firstDay.isValid() ? HistoryStore::DayNumber(firstDay) : 0);
+    if (query.exec()) {
+        while (query.next())
+            balance.counts.insert(query.value(0).toString(), query.value(1).toLongLong());
+    } else {
+        notice = SqlFailure(query);
+    }
+    query.finish();
+    // The turns of a draw are stored in order: the newest is the last row.
+    query.prepare(QStringLiteral("SELECT entry FROM item_turns WHERE item = ? ORDER BY rowid DESC LIMIT ?"));
+    query.addBindValue(project);
+    query.addBindValue(recent);
+    if (recent > 0 && query.exec()) {
+        while (query.next())
+            balance.recent.append(query.value(0).toString());
+    }
+    return balance;
+}
+
+void FairnessStore::KeepTurn(const QStringList &results)
+{
+    if (counting != Counting::OwnTurns || !EnsureOpen())
+        return;
+    QSqlDatabase db = QSqlDatabase::database(store->ConnectionName());
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        Fail(SqlFailure(query));
+        return;
+    }
+    query.prepare(QStringLiteral("INSERT INTO item_turns(item, day, entry) VALUES(?, ?, ?)"));
+    for (const QString &result : results) {
+        query.addBindValue(project);
+        query.addBindValue(HistoryStore::DayNumber(QDate::currentDate()));
+        query.addBindValue(result);
+        if (!query.exec()) {
+            Fail(SqlFailure(query));
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            return;
+        }
+    }
+    if (!query.exec(QStringLiteral("COMMIT")))
+        Fail(SqlFailure(query));
 }
 
 bool FairnessStore::UpdateRotation(const std::function<void(RotationState &)> &step)

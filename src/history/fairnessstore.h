@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <deque>
 #include <memory>
 #include <optional>
 
@@ -38,16 +39,24 @@ MarkCounts CountMarks(const QList<DrawMark> &marks);
 // history's schema step).
 QStringList FairnessSchema();
 
+// The key under which a list item of a custom project keeps its rotation and turns:
+// project and item, joined by a character no name can hold.
+QString ItemFairnessKey(const QString &project, const QString &item);
+
 // The rotation, the balance and the marks of one project, kept in the history database.
 // The database is opened on first use in the calling thread. A damaged file is put aside
 // by the history store; the rotation then starts a new round and Notice() says so.
 class FairnessStore : public FairnessLedger
 {
 public:
-    FairnessStore(QString databasePath, QString project);
+    // Where balanced draws find what was drawn: a project's draws in the history, or the
+    // turns a list item of a custom project keeps itself (its values are not draws).
+    enum class Counting { ProjectDraws, OwnTurns };
+    FairnessStore(QString databasePath, QString project, Counting counting = Counting::ProjectDraws);
     ~FairnessStore() override;
 
     BalanceHistory ReadBalance(const QDate &firstDay, int recent) override;
+    void KeepTurn(const QStringList &results) override;
     bool UpdateRotation(const std::function<void(RotationState &)> &step) override;
     bool RestartRotation() override;
     QString Notice() const override { return notice; }
@@ -58,6 +67,11 @@ public:
     // The project's draws, oldest first.
     QList<QStringList> ReadBatches();
 
+    // A draw of this program that the database may not hold yet (the window's writer is
+    // behind, the command line stores its draws when it ends): balanced draws count it at
+    // once, and once it is found in the database, from there.
+    void NoteDraw(const HistoryEntry &entry);
+
     // Keeps (or replaces) the mark of a slot. False when the history refused.
     bool SetMark(const DrawMark &mark);
     // Marks of the project's draws in the filter's days.
@@ -66,9 +80,15 @@ public:
 private:
     bool EnsureOpen();
     bool Fail(const QString &text);
+    BalanceHistory ReadOwnTurns(const QDate &firstDay, int recent);
+    // Brings `kept` up to the database for counts since `firstDay`.
+    void UpdateKeptCounts(const QDate &firstDay);
+    // Drops the noted draws the database now holds.
+    void ForgetStoredDraws();
 
     QString databasePath;
     QString project;
+    Counting counting;
     std::unique_ptr<HistoryStore> store;
     QString notice;
     QString openNotice; // said once, with the first answer after opening
@@ -76,6 +96,20 @@ private:
     // when another program has changed it since.
     RotationState cached;
     std::optional<qint64> cachedStamp;
+
+    // The project's counts since a first day as of the draw `lastId`, kept from one
+    // balanced draw to the next: each reads only the draws stored since. `draws` tells
+    // whether draws were removed meanwhile (then everything is read again).
+    struct KeptCounts
+    {
+        bool valid = false;
+        QDate firstDay;
+        qint64 lastId = 0;
+        qint64 draws = 0;
+        QHash<QString, qint64> counts;
+    } kept;
+    std::deque<HistoryEntry> noted; // oldest first
+    QHash<QString, qint64> notedCounts;
 };
 
 // Said once when a project asks for fair turns but the history is off: the draws are plain.

@@ -386,6 +386,10 @@ bool HistoryStore::PrepareSchema() const
     // WAL lets readers go on while one process writes; a read-only file keeps its mode.
     query.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     query.finish();
+    // In WAL mode a commit then waits for no disk sync (the checkpoints do): a crash of
+    // the program loses nothing, a power cut at most the last draws, never the file.
+    query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    query.finish();
     if (version == kSchemaVersion)
         return true;
     // Two programs starting at once both get here; the immediate transaction lets one
@@ -689,6 +693,33 @@ QList<HistoryEntry> HistoryStore::DrawsOldestFirst(const HistoryFilter &filter) 
         }
     });
     return entries;
+}
+
+QList<HistoryEntry> HistoryStore::DrawsAfter(const QString &project, qint64 id) const
+{
+    QList<HistoryEntry> entries;
+    Read([&](QSqlQuery &query) {
+        entries.clear();
+        // Along the row ids, so only the draws stored since are visited ("+" keeps SQLite
+        // from walking the project's index instead, which holds all of its draws).
+        query.prepare(kDrawColumns + QStringLiteral(" WHERE id > ? AND +project = ? ORDER BY id"));
+        query.addBindValue(id);
+        query.addBindValue(project);
+        if (query.exec()) {
+            while (query.next())
+                entries << EntryFromRow(query);
+        }
+    });
+    return entries;
+}
+
+qint64 HistoryStore::LastDrawId() const
+{
+    qint64 id = 0;
+    Read([&id](QSqlQuery &query) {
+        id = query.exec(QStringLiteral("SELECT COALESCE(MAX(id), 0) FROM draws")) && query.next() ? query.value(0).toLongLong() : 0;
+    });
+    return id;
 }
 
 QList<ResultCount> HistoryStore::Counts(const HistoryFilter &filter) const

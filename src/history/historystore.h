@@ -63,7 +63,7 @@ struct HistoryCursor
 class HistoryStore
 {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     static constexpr int kBusyTimeoutMs = 5000;
 
     HistoryStore();
@@ -102,6 +102,10 @@ public:
                               std::optional<HistoryCursor> after = std::nullopt) const;
     // Oldest first: the command line's report.
     QList<HistoryEntry> DrawsOldestFirst(const HistoryFilter &filter) const;
+    // The draws of `project` stored after the draw `id` (any day), oldest first.
+    QList<HistoryEntry> DrawsAfter(const QString &project, qint64 id) const;
+    // The id of the latest draw stored (any project); 0 when there is none.
+    qint64 LastDrawId() const;
     // How often each result was drawn, most often first, then by result.
     QList<ResultCount> Counts(const HistoryFilter &filter) const;
     // Removes every draw of the project. Returns false when the database refused.

@@ -11,6 +11,8 @@ const QString kFair = QStringLiteral("Fair");
 const QString kPeriod = QStringLiteral("FairPeriod");
 const QString kStrength = QStringLiteral("FairStrength");
 const QString kSkip = QStringLiteral("FairSkip");
+const QString kItem = QStringLiteral("FairItem");
+const QString kItemName = QStringLiteral("Name");
 
 QDomElement QueryElement(const QDomDocument &document)
 {
@@ -22,6 +24,43 @@ QDomElement QueryElement(const QDomDocument &document)
 QString Translated(const char *text)
 {
     return QCoreApplication::translate("FairSettings", text);
+}
+
+QDomElement WritableQueryElement(QDomDocument &document)
+{
+    return ChildElement(ChildElement(ChildElement(document.documentElement(), QStringLiteral("RandQuery")),
+                                     QStringLiteral("Rand")),
+                        QStringLiteral("Query"));
+}
+
+FairSettings ReadFairAttributes(const QDomElement &element)
+{
+    FairSettings settings;
+    const int mode = FairModeTexts().indexOf(element.attribute(kFair));
+    if (mode > 0)
+        settings.mode = FairMode(mode);
+    const int period = FairPeriodTexts().indexOf(element.attribute(kPeriod));
+    if (period >= 0)
+        settings.period = FairPeriod(period);
+    if (element.hasAttribute(kStrength))
+        settings.strength = FairStrengthPower(element.attribute(kStrength));
+    bool ok = false;
+    const int skip = element.attribute(kSkip).trimmed().toInt(&ok);
+    settings.skip = ok && skip > 0 ? skip : 0;
+    return settings;
+}
+
+void WriteFairAttributes(QDomElement &element, const FairSettings &settings)
+{
+    element.setAttribute(kFair, FairModeText(settings.mode));
+    if (settings.mode == FairMode::Balanced) {
+        element.setAttribute(kPeriod, FairPeriodText(settings.period));
+        element.setAttribute(kStrength, FairStrengthText(settings.strength));
+        element.setAttribute(kSkip, QString::number(settings.skip));
+    } else {
+        for (const QString &name : {kPeriod, kStrength, kSkip})
+            element.removeAttribute(name);
+    }
 }
 
 } // namespace
@@ -79,41 +118,50 @@ int FairPeriodDays(FairPeriod period)
 
 FairSettings ReadFairSettings(const QDomDocument &document)
 {
-    const QDomElement query = QueryElement(document);
-    FairSettings settings;
-    const int mode = FairModeTexts().indexOf(query.attribute(kFair));
-    if (mode > 0)
-        settings.mode = FairMode(mode);
-    const int period = FairPeriodTexts().indexOf(query.attribute(kPeriod));
-    if (period >= 0)
-        settings.period = FairPeriod(period);
-    if (query.hasAttribute(kStrength))
-        settings.strength = FairStrengthPower(query.attribute(kStrength));
-    bool ok = false;
-    const int skip = query.attribute(kSkip).trimmed().toInt(&ok);
-    settings.skip = ok && skip > 0 ? skip : 0;
-    return settings;
+    return ReadFairAttributes(QueryElement(document));
 }
 
 void WriteFairSettings(QDomDocument &document, const FairSettings &settings)
 {
-    QDomElement query = ChildElement(ChildElement(ChildElement(document.documentElement(), QStringLiteral("RandQuery")),
-                                                  QStringLiteral("Rand")),
-                                     QStringLiteral("Query"));
-    query.setAttribute(kFair, FairModeText(settings.mode));
-    if (settings.mode == FairMode::Balanced) {
-        query.setAttribute(kPeriod, FairPeriodText(settings.period));
-        query.setAttribute(kStrength, FairStrengthText(settings.strength));
-        query.setAttribute(kSkip, QString::number(settings.skip));
-    } else {
-        for (const QString &name : {kPeriod, kStrength, kSkip})
-            query.removeAttribute(name);
+    QDomElement query = WritableQueryElement(document);
+    WriteFairAttributes(query, settings);
+}
+
+ItemFairSettings ReadItemFairSettings(const QDomDocument &document)
+{
+    ItemFairSettings items;
+    for (QDomElement item = QueryElement(document).firstChildElement(kItem); !item.isNull();
+         item = item.nextSiblingElement(kItem)) {
+        const FairSettings settings = ReadFairAttributes(item);
+        if (settings.mode != FairMode::Plain && !item.attribute(kItemName).isEmpty())
+            items.insert(item.attribute(kItemName), settings);
+    }
+    return items;
+}
+
+void WriteItemFairSettings(QDomDocument &document, const ItemFairSettings &settings)
+{
+    QDomElement query = WritableQueryElement(document);
+    while (!query.firstChildElement(kItem).isNull())
+        query.removeChild(query.firstChildElement(kItem));
+    for (auto item = settings.cbegin(); item != settings.cend(); ++item) {
+        if (item->mode == FairMode::Plain)
+            continue;
+        QDomElement element = document.createElement(kItem);
+        element.setAttribute(kItemName, item.key());
+        WriteFairAttributes(element, *item);
+        query.appendChild(element);
     }
 }
 
 bool TypeDrawsFairly(int pmode)
 {
     return pmode == 2 || pmode == 3 || pmode == 7 || pmode == 9;
+}
+
+bool TypeHasFairItems(int pmode)
+{
+    return pmode == 0;
 }
 
 int MaxFairSkip(int distinct, int ranCount)

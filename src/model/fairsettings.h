@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDomDocument>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -41,9 +42,21 @@ FairSettings ReadFairSettings(const QDomDocument &document);
 // Writes `Fair`; the balanced attributes only for "均衡" (removed otherwise).
 void WriteFairSettings(QDomDocument &document, const FairSettings &settings);
 
+// The fair settings of a custom project's list items, by item name; an item not named
+// draws plainly. Each item keeps a rotation and a balance of its own.
+using ItemFairSettings = QMap<QString, FairSettings>;
+// Stored as `FairItem` elements (`Name` and the attributes above) inside the Query
+// element, which older readers ignore.
+ItemFairSettings ReadItemFairSettings(const QDomDocument &document);
+// Replaces the stored items; "普通" items are not stored.
+void WriteItemFairSettings(QDomDocument &document, const ItemFairSettings &settings);
+
 // Project types whose list can be drawn fairly: the roll-call, shuffle, words and the
 // one-prize lottery.
 bool TypeDrawsFairly(int pmode);
+
+// Project types whose list items can each be drawn fairly: the custom type.
+bool TypeHasFairItems(int pmode);
 
 // The largest skip a list of `distinct` entries allows with batches of `ranCount`: a
 // batch must still find enough entries that were not skipped.

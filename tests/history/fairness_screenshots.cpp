@@ -1,5 +1,6 @@
 // Saves pictures of fair turns into the folder given as the first argument: the list
-// dialog's "公平抽取" section, a drawn batch with marks, and the fairness table.
+// dialog's "公平抽取" section (of a list project and of a custom project's list item), a
+// drawn batch with marks, and the fairness table.
 #include "apppaths.h"
 #include "chineseui.h"
 #include "codec.h"
@@ -59,7 +60,15 @@ int main(int argc, char **argv)
         settings.period = FairPeriod::Term;
         settings.skip = 4;
         dialog.LoadFairness(settings);
-        Save(dialog, path("i23-dialog"));
+        Save(dialog, path("fair-dialog"));
+    }
+    {
+        TListSetForm item;
+        item.LoadGroupQuery(QStringLiteral("否||%1||否||否||1").arg(QString(kClass).replace(' ', ',')), QStringLiteral("半角逗号"));
+        FairSettings rotation;
+        rotation.mode = FairMode::Rotation;
+        item.OfferFairness(rotation);
+        Save(item, path("fair-item-dialog"));
     }
 
     BindCodec(SUITE_APP_DIR);
@@ -89,11 +98,11 @@ int main(int argc, char **argv)
     fairness->MarkSlot(0, QStringLiteral("已回答"));
     fairness->MarkSlot(1, QStringLiteral("缺席"));
     fairness->MarkSlot(2, QStringLiteral("未回答"));
-    Save(form, path("i23-marked"));
+    Save(form, path("fair-marked"));
 
     history->Recorder()->Flush();
     fairness->Menu_FairnessCheck->trigger();
     if (TFairnessForm *table = fairness->FairnessWindow())
-        Save(*table, path("i23-table"));
+        Save(*table, path("fair-table"));
     return 0;
 }

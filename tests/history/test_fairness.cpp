@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -36,6 +37,20 @@ QueryParams RollCall(const QStringList &names, int ranCount)
     params[QueryParamIndex(2, "PosSetAble")] = "否";
     params[QueryParamIndex(2, "Lists")] = names.join(' ');
     params[QueryParamIndex(2, "RanCount")] = QString::number(ranCount);
+    return params;
+}
+
+// A custom project of two list items, "名" and "组", shown as "[名]-[组]".
+QueryParams TwoItems(const QString &names, const QString &groups)
+{
+    QueryParams params = DefaultQueryParams(0);
+    params[QueryParamIndex(0, "TypeList")] = "列举模式##列举模式";
+    params[QueryParamIndex(0, "QueryList")] = QString("否||%1||否||否||1##否||%2||否||否||1").arg(names, groups);
+    params[QueryParamIndex(0, "NameList")] = "名##组";
+    params[QueryParamIndex(0, "AllowRepeat")] = "否";
+    params[QueryParamIndex(0, "RanCount")] = "1";
+    params[QueryParamIndex(0, "Format")] = "[名]-[组]";
+    params[QueryParamIndex(0, "Spliter")] = "空格";
     return params;
 }
 
@@ -63,6 +78,24 @@ public:
     bool UpdateRotation(const std::function<void(RotationState &)> &) override { return false; }
     bool RestartRotation() override { return false; }
     QString Notice() const override { return {}; }
+};
+
+// One store per item, as a drawing program keeps them.
+class ItemStoresInFile : public ItemFairnessLedgers
+{
+public:
+    explicit ItemStoresInFile(QString path) : path(std::move(path)) {}
+    FairnessLedger *ForItem(const QString &item) override
+    {
+        auto &store = stores[item];
+        if (!store)
+            store = std::make_unique<FairnessStore>(path, ItemFairnessKey("自定义", item), FairnessStore::Counting::OwnTurns);
+        return store.get();
+    }
+
+private:
+    QString path;
+    std::map<QString, std::unique_ptr<FairnessStore>> stores;
 };
 
 } // namespace
@@ -204,6 +237,124 @@ private slots:
         }
     }
 
+    void balanceCountsTheRunsOwnDrawsOnceAndFollowsTheFile()
+    {
+        HistoryStore other; // another program writing the same file
+        QVERIFY(other.Open(Path()));
+        const QDateTime morning = QDateTime::currentDateTime().addSecs(-3600);
+        QVERIFY(other.Append({{0, morning, "一班", 1, kSourceWindow, {"张三"}}}));
+        FairnessStore store(Path(), "一班");
+        QCOMPARE(store.ReadBalance(QDate(), 2).counts.value("张三"), 1);
+
+        // This program's draw counts at once, is the newest, and counts once when stored.
+        const HistoryEntry own{0, QDateTime::currentDateTime(), "一班", 2, kSourceCommandLine, {"李四"}};
+        store.NoteDraw(own);
+        store.NoteDraw({0, QDateTime::currentDateTime(), "二班", 1, kSourceCommandLine, {"张三"}});
+        BalanceHistory balance = store.ReadBalance(QDate(), 2);
+        QCOMPARE(balance.counts.value("李四"), 1);
+        QCOMPARE(balance.counts.value("张三"), 1);
+        QCOMPARE(balance.recent, QStringList({"李四", "张三"}));
+        QVERIFY(other.Append({own}));
+        QVERIFY(other.Append({{0, QDateTime::currentDateTime(), "一班", 3, kSourceWindow, {"张三", "王五"}}}));
+        balance = store.ReadBalance(QDate(), 3);
+        QCOMPARE(balance.counts.value("李四"), 1);
+        QCOMPARE(balance.counts.value("张三"), 2);
+        QCOMPARE(balance.recent, QStringList({"张三", "王五", "李四"}));
+        // The period counts from its first day; removed draws are no longer counted.
+        QCOMPARE(store.ReadBalance(QDate::currentDate().addDays(1), 0).counts.value("张三"), 0);
+        QVERIFY(other.ClearProject("一班"));
+        QVERIFY(other.Append({{0, QDateTime::currentDateTime(), "一班", 1, kSourceWindow, {"王五"}}}));
+        balance = store.ReadBalance(QDate(), 0);
+        QCOMPARE(balance.counts.value("张三"), 0);
+        QCOMPARE(balance.counts.value("王五"), 1);
+    }
+
+    void balancedSimulationAgreesWithTheDraws()
+    {
+        // Skipping all but one of five names leaves one choice a draw: perfectly even.
+        GeneratorSource random(21);
+        const QList<WeightedEntry> five = DistinctEntries(Names(5));
+        const FairnessTable even = SimulateFairness(Fair(FairMode::Balanced, 1, 4), five, 1, 1000, {}, {}, random);
+        for (const FairnessRow &row : even.rows)
+            QCOMPARE(row.count, 200);
+
+        // The simulation against real draws from a history that grows draw by draw: one
+        // name starts 30 draws ahead, a weighted name has three copies.
+        BalanceHistory start;
+        start.counts.insert("S01", 30);
+        start.recent = {"S02"};
+        QStringList list = Names(5);
+        list << "S05" << "S05";
+        const QList<WeightedEntry> entries = DistinctEntries(list);
+        const FairSettings settings = Fair(FairMode::Balanced, 1, 1);
+        constexpr int kDraws = 6000;
+        const FairnessTable simulated = SimulateFairness(settings, entries, 2, kDraws, start, {}, random);
+        FixedLedger ledger;
+        ledger.balance = start;
+        const FairChooser chooser(settings, entries, 2);
+        QHash<QString, int> drawn;
+        for (int i = 0; i < kDraws; ++i) {
+            for (const QString &result : chooser.Choose(ledger, random, QDate::currentDate()).results) {
+                ++drawn[result];
+                ++ledger.balance.counts[result];
+                ledger.balance.recent.prepend(result);
+            }
+            ledger.balance.recent = ledger.balance.recent.mid(0, 1);
+        }
+        for (const FairnessRow &row : simulated.rows)
+            QVERIFY2(std::abs(row.count - drawn.value(row.entry)) <= kDraws * 2 / 100,
+                     qPrintable(QString("%1: %2 simulated, %3 drawn").arg(row.entry).arg(row.count).arg(drawn.value(row.entry))));
+    }
+
+    void listItemsOfACustomProjectKeepTurnsOfTheirOwn()
+    {
+        // Both items list A and B: one rotation for the project would let "名" take a
+        // turn "组" still owes. Draws split over two program starts.
+        const ItemFairSettings settings{{"名", Fair(FairMode::Rotation)}, {"组", Fair(FairMode::Rotation)}};
+        QStringList names, groups;
+        for (const quint64 seed : {1, 2}) {
+            ItemStoresInFile ledgers(Path());
+            RandEngine engine(RandomSources::Seeded(seed));
+            engine.SetItemFairness(settings, &ledgers);
+            engine.Prepare(0, TwoItems("A B C D", "A B"));
+            for (int draw = 0; draw < 2; ++draw) {
+                const QStringList parts = engine.Generate(true, false).results.first().split('-');
+                names << parts.at(0);
+                groups << parts.at(1);
+            }
+        }
+        QCOMPARE(QSet<QString>(names.cbegin(), names.cend()).size(), 4);
+        QCOMPARE(QSet<QString>(groups.cbegin(), groups.cbegin() + 2).size(), 2);
+        QCOMPARE(QSet<QString>(groups.cbegin() + 2, groups.cend()).size(), 2);
+
+        // Balanced, skipping the latest two of three: the item's own turns, across starts.
+        const ItemFairSettings balanced{{"组", Fair(FairMode::Balanced, 1, 2)}};
+        QStringList turns;
+        for (const quint64 seed : {3, 4}) {
+            ItemStoresInFile ledgers(Path());
+            RandEngine engine(RandomSources::Seeded(seed));
+            engine.SetItemFairness(balanced, &ledgers);
+            engine.Prepare(0, TwoItems("A B C D", "x y z"));
+            for (int draw = 0; draw < 4; ++draw)
+                turns << engine.Generate(true, false).results.first().section('-', 1);
+        }
+        for (int first = 0; first + 3 <= turns.size(); ++first)
+            QVERIFY2(QSet<QString>({turns.at(first), turns.at(first + 1), turns.at(first + 2)}).size() == 3,
+                     qPrintable(turns.join(' ')));
+
+        // An item whose list cannot give a fair batch is refused before drawing, by name.
+        ItemStoresInFile ledgers(Path());
+        RandEngine engine(RandomSources::Seeded(5));
+        engine.SetItemFairness({{"组", Fair(FairMode::Balanced, 1, 3)}}, &ledgers);
+        try {
+            engine.Prepare(0, TwoItems("A B C D", "x y z"));
+            QFAIL("a skip of 3 in a list of 3 was accepted");
+        } catch (const SuiteError &error) {
+            QVERIFY2(error.message().startsWith("“组”组") && error.message().contains("最多只能跳过 2 人"),
+                     qPrintable(error.message()));
+        }
+    }
+
     void marksAreKeptAndReported()
     {
         HistoryStore history;
@@ -279,6 +430,13 @@ private slots:
         QCOMPARE(query.attribute("FairStrength"), "强");
         WriteFairSettings(document, Fair(FairMode::Rotation));
         QVERIFY(!query.hasAttribute("FairSkip"));
+        // List items of a custom project: by name, plain ones not stored, replaced on write.
+        WriteItemFairSettings(document, {{"名", balanced}, {"组", Fair(FairMode::Plain)}, {"号", Fair(FairMode::Rotation)}});
+        FairSettings rotation;
+        rotation.mode = FairMode::Rotation;
+        WriteItemFairSettings(document, {{"名", balanced}, {"组", rotation}});
+        QCOMPARE(ReadItemFairSettings(document), (ItemFairSettings{{"名", balanced}, {"组", rotation}}));
+        QCOMPARE(query.elementsByTagName("FairItem").size(), 2);
         QCOMPARE(ReadQuerySection(document).params, RollCall(Names(3), 1)); // the query itself is untouched
     }
 

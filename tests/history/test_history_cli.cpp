@@ -234,6 +234,30 @@ private slots:
         QCOMPARE((a.err + b.err).count("新一轮开始"), 1);
     }
 
+    void balancedRunSkipsItsOwnLatestDraws()
+    {
+        // Five names, the latest four skipped: every five draws in a row name all five,
+        // within a run (whose draws are not stored until it ends) and across runs.
+        const QString file = dir->filePath("均衡.xml");
+        QFile balanced(file);
+        QVERIFY(balanced.open(QIODevice::WriteOnly));
+        balanced.write(R"(<?xml version="1.0" encoding="UTF-8"?>
+<RandProject><RandQuery><Rand Mode="列举模式" PMode="2" Type="随机点名"><Query PosSetAble="否" Lists="甲 乙 丙 丁 戊" Spliter="空格" RanCount="1" AllowRepeat="否" AutoDel="否" Fair="均衡" FairPeriod="全部" FairStrength="弱" FairSkip="4"/></Rand></RandQuery></RandProject>
+)");
+        balanced.close();
+        QStringList drawn;
+        for (const char *batches : {"12", "8"}) {
+            const Run run = Dellamy({"--file", file, "--batches", batches});
+            QCOMPARE(run.status, 0);
+            drawn += run.out.split('\n', Qt::SkipEmptyParts);
+        }
+        QCOMPARE(drawn.size(), 20);
+        for (int first = 0; first + 5 <= drawn.size(); ++first) {
+            const QStringList window = drawn.mid(first, 5);
+            QVERIFY2(QSet<QString>(window.cbegin(), window.cend()).size() == 5, qPrintable(drawn.join(' ')));
+        }
+    }
+
     void fairTurnsFallBackWithoutHistoryAndSurviveDamage()
     {
         const Run plain = Dellamy({"--file", RotationFile(), "--batches", "45", "--no-history"});

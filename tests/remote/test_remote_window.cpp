@@ -1,9 +1,14 @@
 // The phone remote in the drawing window: a phone's commands run the window's own
-// draw, the page sees what the window shows, and the menu's dialog.
+// draw, the page sees what the window shows, a phone marks a result absent as the window
+// does, and the menu's dialog.
 #include "apppaths.h"
 #include "codec.h"
+#include "fairnesscontroller.h"
+#include "historycontroller.h"
 #include "messages.h"
 #include "randform.h"
+#include "recordcontroller.h"
+#include "recordintegration.h"
 #include "remotecontrol.h"
 #include "remotedialog.h"
 #include "remotephone.h"
@@ -13,6 +18,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
+#include <QJsonArray>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -36,6 +42,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TRandForm> m_form;
     RemoteControl *m_remote = nullptr;
+    FairnessController *m_fairness = nullptr;
     QList<ShownMessage> m_messages;
     QMessageBox::StandardButton m_answer = QMessageBox::Yes;
 
@@ -59,7 +66,10 @@ private slots:
         });
         m_form = std::make_unique<TRandForm>();
         QCOMPARE(m_form->FormShow(kProject), TRandForm::StartupOutcome::Shown);
-        m_remote = AttachRemoteControl(*m_form);
+        // As the program attaches them.
+        RecordController *record = AttachRecordTools(*m_form);
+        m_fairness = AttachFairnessTools(*m_form, record ? record->RandMenu() : nullptr, AttachHistoryTools(*m_form, record));
+        m_remote = AttachRemoteControl(*m_form, m_fairness);
         m_remote->SetAddressChooser([] { return QHostAddress(QHostAddress::LocalHost); });
     }
 
@@ -100,6 +110,35 @@ private slots:
         // A phone that goes away takes the sign with it.
         phone.Socket().abort();
         QTRY_VERIFY(!sign->isVisible());
+    }
+
+    void phoneMarksAResultAbsent()
+    {
+        EnableOnLoopback();
+        Phone phone(m_remote->Server().PageUrl());
+        QVERIFY(phone.Greet("teacher-phone-02"));
+        QVERIFY(phone.Last("state")->value("markable").toArray().isEmpty()); // nothing drawn yet
+        phone.Send({{"type", "command"}, {"command", "start"}});
+        QTRY_VERIFY(m_form->FramesShown() > 0);
+        phone.Send({{"type", "command"}, {"command", "stop"}});
+        QTRY_VERIFY(!m_form->InDraw());
+        QTRY_COMPARE(phone.Last("state")->value("markable").toArray().size(), 1);
+        const QString absent = phone.Last("state")->value("markable").toArray().first().toString();
+        QCOMPARE(m_fairness->ShownResults(), QStringList{absent});
+
+        // A slot the page never offered is not obeyed.
+        phone.Send({{"type", "command"}, {"command", "absent"}, {"slot", 3}});
+        QVERIFY(phone.WaitFor("notice"));
+        QCOMPARE(m_fairness->ShownResults(), QStringList{absent});
+
+        // The slot is drawn again through the window's own mark: box, record and phone.
+        phone.Send({{"type", "command"}, {"command", "absent"}, {"slot", 0}});
+        QTRY_VERIFY(m_fairness->ShownResults() != QStringList{absent});
+        const QString replacement = m_fairness->ShownResults().first();
+        QTRY_COMPARE(phone.Last("state")->value("markable").toArray().first().toString(), replacement);
+        QVERIFY(phone.Last("state")->value("results").toString().contains(replacement));
+        QVERIFY(m_fairness->NoticeLine()->text().contains(QStringLiteral("%1 缺席 → %2").arg(absent, replacement)));
+        QVERIFY(m_form->RandRecordMemo->toPlainText().contains(replacement));
     }
 
     // The person at the computer answers an open box first: a draw started beneath it

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -58,6 +59,7 @@ private slots:
     void groupNumberingAndPictureOnlyOnce();
     void groupAddDeleteAndLimit();
     void groupMoveKeepsEditedGroup();
+    void groupListsOfCustomProjectsDrawFairly();
     void groupNamesStayDistinct();
     void groupPresetsReadBack();
     void groupCustomReadsBack();
@@ -228,6 +230,50 @@ void GroupCalcTest::groupNamesStayDistinct()
     QCOMPARE(editor->GroupName(0), QStringLiteral("班级"));
     refused(QStringLiteral("班级"));
     delete editor;
+}
+
+void GroupCalcTest::groupListsOfCustomProjectsDrawFairly()
+{
+    MessageLog log;
+    QPointer<TGroupSetForm> editor = openFor<TGroupSetForm>(log);
+    editor->LoadProject(0, customProject({{kList, QStringLiteral("否||a b c||否||否||1")},
+                                          {kList, QStringLiteral("否||x y z w||否||否||1")}},
+                                         QStringLiteral("1"), QStringLiteral("是")));
+    FairSettings rotation;
+    rotation.mode = FairMode::Rotation;
+    editor->LoadItemFairness({{QStringLiteral("第1组"), rotation}});
+
+    // Each list group's dialog offers the choice, set to that group's settings.
+    editor->EditGroupClick(0);
+    auto *first = qobject_cast<TListSetForm *>(editor->OpenGroupEditor());
+    QVERIFY(first && child<QWidget>(first, "FairBox")->isVisibleTo(first));
+    QVERIFY(child<QRadioButton>(first, "FairRotation")->isChecked());
+    first->close();
+    editor->EditGroupClick(1);
+    auto *second = qobject_cast<TListSetForm *>(editor->OpenGroupEditor());
+    QVERIFY(second && child<QRadioButton>(second, "FairPlain")->isChecked());
+    child<QRadioButton>(second, "FairBalanced")->click();
+    child<QSpinBox>(second, "FairSkipValue")->setValue(2);
+    second->SaveModeClick();
+    QVERIFY2(log.texts.isEmpty(), qPrintable(log.texts.join('\n')));
+
+    // The settings stay with their groups when the groups change places.
+    editor->MoveGroup(0, +1);
+    const ItemFairSettings items = editor->EncodeItemFairness({});
+    QCOMPARE(items.size(), 2);
+    QCOMPARE(items.value(QStringLiteral("第2组")), rotation);
+    QCOMPARE(items.value(QStringLiteral("第1组")).mode, FairMode::Balanced);
+    QCOMPARE(items.value(QStringLiteral("第1组")).skip, 2);
+    delete editor;
+
+    // The fixed groups of the other combined types draw as they always did.
+    QPointer<TGroupSetForm> tasks = openFor<TGroupSetForm>(log);
+    tasks->LoadProject(4, DefaultQueryParams(4));
+    tasks->EditGroupClick(0);
+    auto *members = qobject_cast<TListSetForm *>(tasks->OpenGroupEditor());
+    QVERIFY(members && !child<QWidget>(members, "FairBox")->isVisibleTo(members));
+    QCOMPARE(tasks->EncodeItemFairness({{QStringLiteral("任务列表"), rotation}}).size(), 1);
+    delete tasks;
 }
 
 void GroupCalcTest::groupMoveKeepsEditedGroup()

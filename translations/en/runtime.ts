@@ -696,6 +696,10 @@ Turn the phone remote on?</translation>
         <comment>between device names</comment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>无法标记缺席，请在电脑上查看。</source>
+        <translation>Could not mark absent; please check on the computer.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteDialog</name>

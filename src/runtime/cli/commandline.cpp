@@ -152,6 +152,7 @@ struct LoadedProject
     int pmode = 0;
     QueryParams query;
     FairSettings fair;
+    ItemFairSettings itemFair; // a custom project's list items
 };
 
 // Reads the header and the query of the project named by `projectName` (under the data
@@ -184,6 +185,7 @@ int LoadProject(const QString &projectName, const QString &filePath, const std::
         project.pmode = section.pmode;
         project.query = std::move(section.params);
         project.fair = ReadFairSettings(document);
+        project.itemFair = ReadItemFairSettings(document);
     } catch (const SuiteError &error) {
         Write(err, error.message() + QLatin1Char('\n'));
         return kStatusProjectUnreadable;
@@ -522,10 +524,13 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         // Fair turns live in the history: without it the draws are plain, and the user is
         // told. A verifiable draw must be recomputable from its certificate alone.
         std::optional<SessionFairness> fairness;
-        if (verifiable && loaded.fair.mode != FairMode::Plain && TypeDrawsFairly(pmode))
-            Write(err, QCoreApplication::translate("Dellamy", "可验证抽取的结果只能取决于证书，“%1”抽取按“普通”方式进行。\n").arg(FairModeText(loaded.fair.mode)));
+        const FairMode asked = TypeDrawsFairly(pmode) ? loaded.fair.mode
+                               : TypeHasFairItems(pmode) && !loaded.itemFair.isEmpty() ? loaded.itemFair.first().mode
+                                                                                       : FairMode::Plain;
+        if (verifiable && asked != FairMode::Plain)
+            Write(err, QCoreApplication::translate("Dellamy", "可验证抽取的结果只能取决于证书，“%1”抽取按“普通”方式进行。\n").arg(FairModeText(asked)));
         else
-            fairness.emplace(session, history ? &*history : nullptr, loaded.fair);
+            fairness.emplace(session, history ? &*history : nullptr, loaded.fair, loaded.itemFair);
         if (fairness) {
             if (const QString fallback = fairness->FallbackNotice(); !fallback.isEmpty())
                 Write(err, fallback + QLatin1Char('\n'));

@@ -22,16 +22,27 @@ namespace {
 // Long enough to read a line, short enough not to hide the next draw's results.
 constexpr int kNoticeMs = 6000;
 
-FairSettings ProjectFairness(const TRandForm &form)
+// The fair settings of a list project, or of a custom project's list items.
+std::pair<FairSettings, ItemFairSettings> ProjectFairness(const TRandForm &form)
 {
-    if (!TypeDrawsFairly(form.ProjectType()))
+    const bool list = TypeDrawsFairly(form.ProjectType());
+    if (!list && !TypeHasFairItems(form.ProjectType()))
         return {};
     try {
-        return ReadFairSettings(LoadEncodedDocument(form.ProjectPath()));
+        const QDomDocument document = LoadEncodedDocument(form.ProjectPath());
+        if (list)
+            return {ReadFairSettings(document), {}};
+        return {FairSettings{}, ReadItemFairSettings(document)};
     } catch (const SuiteError &) {
         // Just loaded by the window; should it have gone meanwhile, draws stay plain.
         return {};
     }
+}
+
+SessionFairness *MakeSessionFairness(TRandForm &form, HistoryController *history)
+{
+    const auto [list, items] = ProjectFairness(form);
+    return new SessionFairness(form.Session(), history ? history->History() : nullptr, list, items);
 }
 
 } // namespace
@@ -51,11 +62,11 @@ QList<std::pair<int, int>> ResultSpans(const QString &text, const QStringList &r
 
 FairnessController::FairnessController(TRandForm &form, QMenu *recordMenu, HistoryController *history)
     : QObject(&form), form(form),
-      fairness(new SessionFairness(form.Session(), history ? history->History() : nullptr, ProjectFairness(form)))
+      fairness(MakeSessionFairness(form, history))
 {
     noticeLine = new QLabel(&form);
     noticeLine->setObjectName(QStringLiteral("FairNotice"));
-    noticeLine->setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 170); color: white; padding: 4px 10px;"
+    noticeLine->setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 225); color: white; padding: 4px 10px;"
                                              " border-radius: 4px; }"));
     noticeLine->setAttribute(Qt::WA_TransparentForMouseEvents);
     QFont font = noticeLine->font();
@@ -70,7 +81,11 @@ FairnessController::FairnessController(TRandForm &form, QMenu *recordMenu, Histo
     connect(fairness, &SessionFairness::Notice, this, &FairnessController::ShowNotice);
     connect(fairness, &SessionFairness::RoundCompleted, this, [this] { ShowNotice(tr("新一轮开始")); });
     connect(fairness, &SessionFairness::SlotReplaced, this, &FairnessController::ReplaceShown);
-    connect(&form.Session(), &DrawSession::BatchFinal, this, [this] { replacedSlots.clear(); });
+    // After the session's own hook, which takes the draw's results.
+    connect(&form.Session(), &DrawSession::BatchFinal, this, [this] {
+        replacedSlots.clear();
+        emit ShownResultsChanged();
+    });
     if (const QString fallback = fairness->FallbackNotice(); !fallback.isEmpty())
         QTimer::singleShot(0, this, [this, fallback] { ShowNotice(fallback); });
 
@@ -101,7 +116,7 @@ QStringList FairnessController::ShownResults() const
     return fairness->Results();
 }
 
-bool FairnessController::Marks() const
+bool FairnessController::CanMark() const
 {
     return TypeDrawsFairly(form.ProjectType()) && !fairness->Results().isEmpty() && !form.InDraw();
 }
@@ -118,7 +133,7 @@ void FairnessController::ShowNotice(const QString &text)
 
 bool FairnessController::MarkSlot(int slot, const QString &mark)
 {
-    if (!Marks())
+    if (!CanMark())
         return false;
     QString message;
     if (!fairness->Mark(slot, mark, &message)) {
@@ -175,6 +190,7 @@ void FairnessController::ReplaceShown(int slot, const QString &absent, const QSt
     while (replacedSlots.size() <= slot)
         replacedSlots.append(QString());
     replacedSlots[slot] = QStringLiteral("%1 缺席 → %2").arg(absent, replacement);
+    emit ShownResultsChanged();
 }
 
 int FairnessController::SlotAt(int characterIndex) const
@@ -225,7 +241,7 @@ void FairnessController::PopupMarkMenu(const QPoint &globalPos, int slot)
 
 bool FairnessController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!Marks())
+    if (!CanMark())
         return QObject::eventFilter(watched, event);
     const bool onBox = watched == form.RandBoxEdit || watched == form.RandBoxLabel;
     if (onBox && event->type() == QEvent::ContextMenu) {

@@ -33,6 +33,9 @@ public:
     // Marks a shown result. False (message shown) when the mark could not be kept or
     // nobody is left to draw in place of an absent one.
     bool MarkSlot(int slot, const QString &mark);
+    // Whether the shown results can be marked now (a list project, after a draw, not
+    // during one).
+    bool CanMark() const;
 
     void Menu_RestartRoundClick();
     void Menu_FairnessCheckClick();
@@ -46,6 +49,11 @@ public:
     QAction *Menu_RestartRound;
     QAction *Menu_FairnessCheck;
 
+signals:
+    // The shown results changed: a draw finished or a slot was drawn again (the result
+    // box shows them already).
+    void ShownResultsChanged();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -53,7 +61,6 @@ private:
     void ShowNotice(const QString &text);
     // What was marked in the shown draw, one entry a slot: "张三：已回答", "李四 缺席 → 王五".
     void ShowMarks();
-    bool Marks() const;
     // The slot at a character of the result box, or the selected one; -1 when none.
     int SlotAt(int characterIndex) const;
     int SelectedSlot() const;

@@ -1,5 +1,7 @@
 #include "remotecontrol.h"
 
+#include "fairnesscontroller.h"
+#include "fairnessstore.h"
 #include "messages.h"
 #include "randform.h"
 #include "remotedialog.h"
@@ -11,6 +13,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
@@ -35,8 +38,8 @@ QPixmap PhonePicture()
 
 } // namespace
 
-RemoteControl::RemoteControl(TRandForm &form)
-    : QObject(&form), m_form(form), m_chooseAddress([] { return LocalNetworkAddress(); })
+RemoteControl::RemoteControl(TRandForm &form, FairnessController *fairness)
+    : QObject(&form), m_form(form), m_fairness(fairness), m_chooseAddress([] { return LocalNetworkAddress(); })
 {
     setObjectName("RemoteControl");
     m_action = new QAction(tr("手机遥控…"), &form);
@@ -68,6 +71,17 @@ RemoteControl::RemoteControl(TRandForm &form)
                 m_results = boxText.isEmpty() ? results.join(m_form.ResultSeparator()) : boxText;
                 PublishState();
             });
+    // The phone offers the shown results for marks; a slot drawn again shows there as in
+    // the result box.
+    if (fairness) {
+        connect(fairness, &FairnessController::ShownResultsChanged, this, [this] {
+            if (m_form.RandBoxEdit)
+                m_results = m_form.RandBoxEdit->text();
+            else if (m_form.RandBoxLabel)
+                m_results = m_form.RandBoxLabel->text();
+            PublishState();
+        });
+    }
     // The port closes with the window, before anything of it is torn down.
     connect(&form, &TRandForm::Closing, this, &RemoteControl::Disable);
 }
@@ -135,7 +149,7 @@ void RemoteControl::RefreshDialog()
     m_dialog->ShowDevices(m_server.DeviceNames());
 }
 
-void RemoteControl::Obey(RemoteCommand command)
+void RemoteControl::Obey(RemoteCommand command, int slot)
 {
     // A command never answers a box the window is asking: the box waits for the person
     // at the computer, and a draw started beneath it would run into it.
@@ -155,6 +169,11 @@ void RemoteControl::Obey(RemoteCommand command)
     case RemoteCommand::Stop:
         m_form.Session().Stop();
         break;
+    case RemoteCommand::MarkAbsent:
+        // The page offers only the shown slots; a draw since then has other results.
+        if (!m_fairness || !m_fairness->MarkSlot(slot, kMarkAbsent))
+            m_server.TellDevices(tr("无法标记缺席，请在电脑上查看。"));
+        break;
     }
 }
 
@@ -166,6 +185,8 @@ void RemoteControl::PublishState()
     state.title = m_form.TitleLabel->text().isEmpty() ? m_form.ProjectName() : m_form.TitleLabel->text();
     state.drawing = m_form.Session().InDraw();
     state.results = m_results;
+    if (m_fairness && m_fairness->CanMark() && !state.drawing)
+        state.markable = m_fairness->ShownResults();
     m_server.SetState(state);
 }
 
@@ -182,7 +203,7 @@ void RemoteControl::ShowDevices(const QStringList &names)
     m_phoneSign->raise();
 }
 
-RemoteControl *AttachRemoteControl(TRandForm &form)
+RemoteControl *AttachRemoteControl(TRandForm &form, FairnessController *fairness)
 {
-    return new RemoteControl(form);
+    return new RemoteControl(form, fairness);
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+class FairnessController;
 class QAction;
 class QFrame;
 class QLabel;
@@ -17,12 +18,14 @@ class TRandForm;
 // The drawing window's phone remote: the menu entry "手机遥控…" and its dialog, the
 // phone sign shown while a phone is connected, and the link between the server and the
 // window. A phone's command goes into the window exactly as the draw key's does, and
-// the page shows what the window shows; nothing else of the window is reachable.
+// the page shows what the window shows; nothing else of the window is reachable. A
+// phone may mark a result of the latest draw absent through the window's own mark.
 class RemoteControl : public QObject
 {
     Q_OBJECT
 public:
-    explicit RemoteControl(TRandForm &form);
+    // `fairness`: the window's marks, null when it has none.
+    RemoteControl(TRandForm &form, FairnessController *fairness);
 
     // Turns the remote on at `address` (no question asked: the caller decided, and the
     // menu will not ask either). False with `failure` (in Chinese) when it cannot listen
@@ -44,12 +47,13 @@ public:
     QAction *MenuAction() const { return m_action; }
 
 private:
-    void Obey(RemoteCommand command);
+    void Obey(RemoteCommand command, int slot);
     void PublishState();
     void ShowDevices(const QStringList &names);
     void RefreshDialog();
 
     TRandForm &m_form;
+    FairnessController *m_fairness;
     RemoteServer m_server;
     QAction *m_action;
     QFrame *m_phoneSign;
@@ -63,4 +67,4 @@ private:
 
 // Gives the drawing window its phone remote (off until the user or --remote turns it
 // on). Call once after TRandForm::FormShow has built the window.
-RemoteControl *AttachRemoteControl(TRandForm &form);
+RemoteControl *AttachRemoteControl(TRandForm &form, FairnessController *fairness = nullptr);

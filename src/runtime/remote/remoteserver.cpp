@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
@@ -389,14 +390,17 @@ void RemoteServer::Private::ReadMessage(QWebSocket *socket, const QString &text)
         return Send(socket, {{QStringLiteral("type"), QStringLiteral("notice")}, {QStringLiteral("text"), kUnknownMessageText}});
     const QString command = message.value(QStringLiteral("command")).toString();
     const bool start = command == QLatin1String("start");
-    if (!start && command != QLatin1String("stop"))
+    const bool absent = command == QLatin1String("absent");
+    // A slot the page was not offered (a stale page, a forged message) is not obeyed.
+    const int slot = absent ? message.value(QStringLiteral("slot")).toInt(-1) : -1;
+    if ((!start && !absent && command != QLatin1String("stop")) || (absent && (slot < 0 || slot >= state.markable.size())))
         return Send(socket, {{QStringLiteral("type"), QStringLiteral("notice")}, {QStringLiteral("text"), kUnknownMessageText}});
     if (!phone->commands.Take(clock.elapsed())) {
         return Send(socket, {{QStringLiteral("type"), QStringLiteral("notice")},
                              {QStringLiteral("code"), 429},
                              {QStringLiteral("text"), kTooFastText}});
     }
-    emit q->CommandReceived(start ? RemoteCommand::Start : RemoteCommand::Stop);
+    emit q->CommandReceived(absent ? RemoteCommand::MarkAbsent : start ? RemoteCommand::Start : RemoteCommand::Stop, slot);
 }
 
 void RemoteServer::Private::Heartbeat()
@@ -420,7 +424,8 @@ QJsonObject RemoteServer::Private::StateMessage() const
     return {{QStringLiteral("type"), QStringLiteral("state")},
             {QStringLiteral("title"), state.title},
             {QStringLiteral("drawing"), state.drawing},
-            {QStringLiteral("results"), state.results}};
+            {QStringLiteral("results"), state.results},
+            {QStringLiteral("markable"), QJsonArray::fromStringList(state.markable)}};
 }
 
 void RemoteServer::Private::AnnounceDevices()

@@ -14,11 +14,14 @@ struct RemoteState
     QString title;
     bool drawing = false;
     QString results;
+    // The latest results a phone may mark absent, one a slot; empty when the window
+    // keeps no marks for this project.
+    QStringList markable;
 };
 
-// What a phone may ask for: the draw key's two commands. Marking a result absent is to
-// join them once the drawing window itself can mark results.
-enum class RemoteCommand { Start, Stop };
+// What a phone may ask for: the draw key's two commands, and marking one result of the
+// latest draw absent (that slot is drawn again, as the window's own mark does).
+enum class RemoteCommand { Start, Stop, MarkAbsent };
 
 // The phone remote's server: one page and one WebSocket on one address, reachable only
 // through the address that holds the pairing code.
@@ -58,7 +61,8 @@ public:
     void TellDevices(const QString &text);
 
 signals:
-    void CommandReceived(RemoteCommand command);
+    // `slot`: the result marked absent (MarkAbsent only; -1 otherwise).
+    void CommandReceived(RemoteCommand command, int slot);
     void DevicesChanged(const QStringList &names);
 
 private:

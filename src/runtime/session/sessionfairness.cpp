@@ -6,12 +6,43 @@
 #include "randengine.h"
 #include "sessionhistory.h"
 
-SessionFairness::SessionFairness(DrawSession &session, SessionHistory *history, const FairSettings &settings)
+#include <map>
+
+class SessionFairness::ItemStores : public ItemFairnessLedgers
+{
+public:
+    explicit ItemStores(QString project) : project(std::move(project)) {}
+    FairnessLedger *ForItem(const QString &item) override
+    {
+        std::unique_ptr<FairnessStore> &store = stores[item];
+        if (!store)
+            store = std::make_unique<FairnessStore>(HistoryDatabasePath(), ItemFairnessKey(project, item),
+                                                    FairnessStore::Counting::OwnTurns);
+        return store.get();
+    }
+
+private:
+    QString project;
+    std::map<QString, std::unique_ptr<FairnessStore>> stores;
+};
+
+SessionFairness::SessionFairness(DrawSession &session, SessionHistory *history, const FairSettings &settings,
+                                 const ItemFairSettings &items)
     : QObject(&session), session(session), history(history), settings(settings)
 {
     if (history && TypeDrawsFairly(session.Project().pmode))
         store = std::make_unique<FairnessStore>(HistoryDatabasePath(), session.Project().name);
     session.Engine().SetFairness(settings, store.get());
+    if (TypeHasFairItems(session.Project().pmode) && !items.isEmpty()) {
+        if (history)
+            itemStores = std::make_unique<ItemStores>(session.Project().name);
+        else
+            itemFallback = items.first().mode;
+        session.Engine().SetItemFairness(items, itemStores.get());
+    }
+    // The session's own draws count for the next balanced draw even before they are stored.
+    if (store && settings.mode == FairMode::Balanced)
+        connect(history, &SessionHistory::Kept, this, [this](const HistoryEntry &entry) { store->NoteDraw(entry); });
     // After the history's own hook, which gives the draw its time.
     connect(&session, &DrawSession::BatchFinal, this, &SessionFairness::AfterDraw);
 }
@@ -25,6 +56,8 @@ FairMode SessionFairness::InUse() const
 
 QString SessionFairness::FallbackNotice() const
 {
+    if (itemFallback)
+        return FairWithoutHistoryNotice(*itemFallback);
     if (settings.mode == FairMode::Plain || store || !TypeDrawsFairly(session.Project().pmode))
         return QString();
     return FairWithoutHistoryNotice(settings.mode);

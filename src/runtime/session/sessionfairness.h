@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class DrawSession;
 class FairnessStore;
@@ -25,9 +26,10 @@ class SessionFairness : public QObject
 {
     Q_OBJECT
 public:
-    // `history`: the session's history, null when it is off. Call once the session has
-    // its project.
-    SessionFairness(DrawSession &session, SessionHistory *history, const FairSettings &settings);
+    // `history`: the session's history, null when it is off. `items`: the settings of a
+    // custom project's list items. Call once the session has its project.
+    SessionFairness(DrawSession &session, SessionHistory *history, const FairSettings &settings,
+                    const ItemFairSettings &items = {});
     ~SessionFairness() override;
 
     const FairSettings &Settings() const { return settings; }
@@ -63,6 +65,10 @@ private:
     SessionHistory *history;
     FairSettings settings;
     std::unique_ptr<FairnessStore> store;
+    // The custom project's list items drawn fairly, each with its own store.
+    class ItemStores;
+    std::unique_ptr<ItemStores> itemStores;
+    std::optional<FairMode> itemFallback; // items ask for fair turns the missing history cannot keep
     QString lastNotice;
 
     struct Slot

@@ -42,6 +42,7 @@ void SessionHistory::Keep(const Batch &batch, int drawNumber)
     m_lastDrawTime = QDateTime::currentDateTime();
     HistoryEntry entry{0, m_lastDrawTime, m_session.Project().name, drawNumber, m_source,
                        DrawnNames(pmode, batch.results, batch.picturePaths)};
+    emit Kept(entry);
     if (!m_keepsPending) {
         m_recorder->Record(std::move(entry));
         return;

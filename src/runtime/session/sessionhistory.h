@@ -49,6 +49,10 @@ public:
     // the user when some were refused or the file needed repair, "" otherwise.
     QString Finish();
 
+signals:
+    // A draw handed to the history (it may reach the database later).
+    void Kept(const HistoryEntry &entry);
+
 private:
     void Keep(const Batch &batch, int drawNumber);
     void WritePending();

@@ -126,9 +126,10 @@ int RunDrawingWindow(int argc, char **argv)
     if (form.FormShow(arguments->projectName) == TRandForm::StartupOutcome::Ended)
         return 0;
     RecordController *record = AttachRecordTools(form);
-    AttachFairnessTools(form, record ? record->RandMenu() : nullptr, AttachHistoryTools(form, record));
+    FairnessController *fairness =
+        AttachFairnessTools(form, record ? record->RandMenu() : nullptr, AttachHistoryTools(form, record));
     AttachVerifiableDraw(form, record);
-    RemoteControl *remote = AttachRemoteControl(form);
+    RemoteControl *remote = AttachRemoteControl(form, fairness);
     if (arguments->remote && !StartRemoteFromCommandLine(*remote, arguments->remoteAddress))
         return 1;
     return application.exec();

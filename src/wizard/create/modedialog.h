@@ -79,6 +79,9 @@ public:
     // keep what the project has.
     virtual void LoadFairness(const FairSettings &) {}
     virtual FairSettings EncodeFairness(const FairSettings &current) const { return current; }
+    // The same for the list items of a custom project, by item name.
+    virtual void LoadItemFairness(const ItemFairSettings &) {}
+    virtual ItemFairSettings EncodeItemFairness(const ItemFairSettings &current) const { return current; }
 
     // The project option "可验证抽取" beside the buttons (`VerifiableDraw`), shown only for a
     // whole project of a type that may carry it (not passwords, not a group).

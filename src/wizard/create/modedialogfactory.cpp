@@ -47,7 +47,8 @@ ModeDialog *CreateModeDialog(int pmode, QWidget *parent)
 }
 
 void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractButton *commander, int pmode,
-                       const QueryParams &params, bool verifiable, const FairSettings &fair)
+                       const QueryParams &params, bool verifiable, const FairSettings &fair,
+                       const ItemFairSettings &itemFair)
 {
     if (open) {
         open->raise();
@@ -64,6 +65,7 @@ void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractBut
     dialog->SetCommander(commander);
     dialog->LoadProject(pmode, params);
     dialog->LoadFairness(fair);
+    dialog->LoadItemFairness(itemFair);
     if (pmode != 6)
         dialog->ShowVerifiableOption(verifiable);
     open = dialog;
@@ -71,7 +73,7 @@ void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractBut
 }
 
 bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params, bool &verifiable,
-                             FairSettings &fair)
+                             FairSettings &fair, ItemFairSettings &itemFair)
 {
     if (!open)
         return false;
@@ -85,6 +87,7 @@ bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryP
     params = edited;
     verifiable = open->VerifiableChecked();
     fair = open->EncodeFairness(fair);
+    itemFair = open->EncodeItemFairness(itemFair);
     open->close();
     return true;
 }

@@ -24,15 +24,17 @@ ModeDialog *CreateModeDialog(int pmode, QWidget *parent);
 // `params` into it and shows it. Its validated save clicks `commander`. A type without a dialog gets an error box.
 // `verifiable`: the project option "可验证抽取", offered for every type but passwords.
 void OpenProjectDialog(QPointer<ModeDialog> &open, QWidget *opener, QAbstractButton *commander, int pmode,
-                       const QueryParams &params, bool verifiable, const FairSettings &fair);
+                       const QueryParams &params, bool verifiable, const FairSettings &fair,
+                       const ItemFairSettings &itemFair);
 
 // For the opener's CommanderClick: the open dialog's parameters replace `params` (and its
 // fair settings `fair`) and the dialog closes. False, with `params` unchanged, when no dialog is open or when the
 // drawing program could not draw from the new parameters (its reason is shown over the
 // dialog, which stays open).
-// `verifiable` and `fair` take the dialog's options with the parameters.
+// `verifiable`, `fair` and `itemFair` (a custom project's list items) take the dialog's
+// options with the parameters.
 bool TakeProjectDialogResult(const QPointer<ModeDialog> &open, int pmode, QueryParams &params, bool &verifiable,
-                             FairSettings &fair);
+                             FairSettings &fair, ItemFairSettings &itemFair);
 
 // The parameter overview beside the dialog: `RandInfo` (read-only, unwrapped, both
 // scroll bars always shown), filled by ShowQueryDescription with the description of

@@ -579,6 +579,7 @@ void TCreateForm::FinishSlide()
         randInfo->clear();
         params = DefaultQueryParams(typeIndex);
         fair = FairSettings{};
+        itemFair = ItemFairSettings{};
         // A dialog left open for another type cannot edit this one's parameters.
         if (modeDialog && modeDialogType != typeIndex)
             modeDialog->close();
@@ -611,13 +612,13 @@ void TCreateForm::ShowDescription()
 
 void TCreateForm::RandInfoEditClick()
 {
-    OpenProjectDialog(modeDialog, this, commander, typeIndex, params, verifiable, fair);
+    OpenProjectDialog(modeDialog, this, commander, typeIndex, params, verifiable, fair, itemFair);
     modeDialogType = typeIndex;
 }
 
 void TCreateForm::CommanderClick()
 {
-    if (TakeProjectDialogResult(modeDialog, typeIndex, params, verifiable, fair))
+    if (TakeProjectDialogResult(modeDialog, typeIndex, params, verifiable, fair, itemFair))
         ShowDescription();
 }
 
@@ -778,6 +779,8 @@ void TCreateForm::CreateProject()
         WriteQuerySection(document, params, typeIndex);
         if (TypeDrawsFairly(typeIndex))
             WriteFairSettings(document, fair);
+        if (TypeHasFairItems(typeIndex))
+            WriteItemFairSettings(document, itemFair);
         KeepBoxTextReadable(document);
         WriteVerifiableOption(document, verifiable && typeIndex != 6);
         SaveEncodedDocument(document, projectPath);

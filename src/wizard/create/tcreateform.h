@@ -93,6 +93,7 @@ private:
     QString projectName;
     QueryParams params;
     FairSettings fair;
+    ItemFairSettings itemFair; // a custom project's list items
     // The project option "可验证抽取".
     bool verifiable = false;
     QString gradientText;

@@ -94,6 +94,7 @@ void TRandQueryForm::FormShow()
         typeIndex = section.pmode;
         params = section.params;
         fair = ReadFairSettings(document);
+        itemFair = ReadItemFairSettings(document);
         verifiable = ReadVerifiableOption(document);
         loaded = true;
     } catch (const SuiteError &error) {
@@ -114,12 +115,12 @@ void TRandQueryForm::ShowQuery()
 void TRandQueryForm::RandInfoEditClick()
 {
     if (loaded)
-        OpenProjectDialog(modeDialog, this, commander, typeIndex, params, verifiable, fair);
+        OpenProjectDialog(modeDialog, this, commander, typeIndex, params, verifiable, fair, itemFair);
 }
 
 void TRandQueryForm::CommanderClick()
 {
-    if (TakeProjectDialogResult(modeDialog, typeIndex, params, verifiable, fair))
+    if (TakeProjectDialogResult(modeDialog, typeIndex, params, verifiable, fair, itemFair))
         ShowQuery();
 }
 
@@ -135,6 +136,8 @@ void TRandQueryForm::BOKClick()
         WriteQuerySection(document, params, typeIndex);
         if (TypeDrawsFairly(typeIndex))
             WriteFairSettings(document, fair);
+        if (TypeHasFairItems(typeIndex))
+            WriteItemFairSettings(document, itemFair);
         WriteVerifiableOption(document, verifiable && typeIndex != 6);
         StampEditTime(document, CurrentDateTimeText());
         SaveEncodedDocument(document, path);

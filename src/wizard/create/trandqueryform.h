@@ -44,6 +44,7 @@ private:
     int typeIndex = 0;
     QueryParams params;
     FairSettings fair;
+    ItemFairSettings itemFair; // a custom project's list items
     // The project option "可验证抽取".
     bool verifiable = false;
     bool loaded = false;

@@ -464,6 +464,24 @@ void TGroupSetForm::LoadProject(int type, const QueryParams &params)
     adjustSize();
 }
 
+void TGroupSetForm::LoadItemFairness(const ItemFairSettings &settings)
+{
+    for (int i = 0; i < groups.size(); ++i)
+        groups[i].fair = TypeHasFairItems(pmode) && groups.at(i).type == kGroupList ? settings.value(GroupName(i)) : FairSettings{};
+}
+
+ItemFairSettings TGroupSetForm::EncodeItemFairness(const ItemFairSettings &current) const
+{
+    if (!TypeHasFairItems(pmode))
+        return current;
+    ItemFairSettings settings;
+    for (int i = 0; i < groups.size(); ++i) {
+        if (groups.at(i).type == kGroupList && groups.at(i).fair.mode != FairMode::Plain)
+            settings.insert(GroupName(i), groups.at(i).fair);
+    }
+    return settings;
+}
+
 QueryParams TGroupSetForm::EncodeProject(int type, const QueryParams &current) const
 {
     const QString mode = ProjectTypeAt(type).mode;
@@ -582,6 +600,8 @@ void TGroupSetForm::EditGroupClick(int index)
             list->ShowOptions(shown.value(0) == kYes, shown.value(1) == kYes, shown.value(2) == kYes,
                               shown.value(3) == kYes);
         }
+        if (TypeHasFairItems(pmode))
+            list->OfferFairness(group.fair);
         if (pmode == 4 && index == 1)
             list->SetCountCaption(tr("每人分配任务数量"));
         if (pmode == 10 && index == 1) {
@@ -781,6 +801,7 @@ void TGroupSetForm::CommanderClick()
     } else if (auto *list = qobject_cast<TListSetForm *>(dialog); list && matches(kGroupList)) {
         spliter = list->SpliterName();
         groups[index].query = list->EncodeGroupQuery();
+        groups[index].fair = list->EncodeFairness(groups[index].fair);
         // The separator is the project's: every list group counts and shows by it.
         for (Group &group : groups)
             group.statistics = StatisticsOfGroup(group.type, group.query, spliter);

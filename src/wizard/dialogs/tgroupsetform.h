@@ -29,6 +29,10 @@ public:
 
     void LoadProject(int pmode, const QueryParams &params) override;
     QueryParams EncodeProject(int pmode, const QueryParams &current) const override;
+    // "公平抽取" of a custom project's list groups (set in each group's list dialog),
+    // by group name; a renamed or moved group keeps its settings.
+    void LoadItemFairness(const ItemFairSettings &settings) override;
+    ItemFairSettings EncodeItemFairness(const ItemFairSettings &current) const override;
 
     int GroupCount() const { return int(groups.size()); }
     QString GroupType(int index) const { return groups.at(index).type; }
@@ -68,6 +72,7 @@ private:
         QString name;
         QString flags;     // shown options of a preset list group, "是"/"否" ×4
         GroupStatistics statistics;
+        FairSettings fair; // list groups of a custom project
     };
     struct GroupRow
     {

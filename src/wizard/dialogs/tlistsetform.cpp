@@ -224,7 +224,7 @@ QGroupBox *TListSetForm::MakeFairBox()
     connect(fairPeriodValue, &QComboBox::currentIndexChanged, this, &TListSetForm::FairChoiceChange);
     connect(fairStrengthValue, &QComboBox::currentIndexChanged, this, &TListSetForm::FairChoiceChange);
     connect(fairSkipValue, &QSpinBox::valueChanged, this, &TListSetForm::FairChoiceChange);
-    // Only whole projects of the list types share out turns; the group editor never shows it.
+    // Shown for whole projects of the list types and the list items of custom projects.
     fairBox->hide();
     return fairBox;
 }
@@ -259,6 +259,13 @@ void TListSetForm::LoadFairness(const FairSettings &settings)
     fairStrengthValue->setCurrentIndex(fairStrengthValue->findData(FairStrengthText(settings.strength)));
     fairSkipValue->setValue(settings.skip);
     FairChoiceChange();
+}
+
+void TListSetForm::OfferFairness(const FairSettings &settings)
+{
+    fairBox->show();
+    LoadFairness(settings);
+    adjustSize();
 }
 
 FairSettings TListSetForm::EncodeFairness(const FairSettings &current) const

@@ -30,6 +30,8 @@ public:
     // "公平抽取": shown for the list types that can share out turns fairly.
     void LoadFairness(const FairSettings &settings) override;
     FairSettings EncodeFairness(const FairSettings &current) const override;
+    // Shows "公平抽取" for a list item of a custom project, set to `settings`.
+    void OfferFairness(const FairSettings &settings);
 
     // A list group query: flag||list||repeat||exclusion||count; the separator is the
     // project's. The group editor shows only the options its presets leave visible.
