@@ -13,6 +13,7 @@
 namespace {
 constexpr int kSlotWidth = 88;
 constexpr int kGlyphSize = 34;
+constexpr int kRingMargin = 4;
 
 struct Command
 {
@@ -144,7 +145,8 @@ CommandBar::CommandBar(QWidget *parent) : QWidget(parent)
         }
         auto *key = new CommandKey(caption->text(), this);
         key->setObjectName(name + QStringLiteral("Button"));
-        key->setGeometry(left, 0, kSlotWidth, BarHeight);
+        // A little wider than its slot, so the ring clears the widest captions.
+        key->setGeometry(left - kRingMargin, 0, kSlotWidth + 2 * kRingMargin, BarHeight);
         key->installEventFilter(this);
         connect(key, &QAbstractButton::clicked, this, [this, name] { emit CommandClicked(name); });
         commandKeys << key;
