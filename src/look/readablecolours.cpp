@@ -102,13 +102,34 @@ void MakeBoxesReadable(FormSection &form, bool pictureProject)
     }
 }
 
+namespace {
+const Rgb kBlack{0, 0, 0};
+
+// A ground no text reaches kHighContrast on turns plain black.
+void MakeGroundHighContrast(BackgroundFill &fill)
+{
+    if (!SomeTextReaches(WindowBackdrop(fill), kHighContrast)) {
+        fill = BackgroundFill{};
+        fill.colour = kBlack;
+    }
+}
+} // namespace
+
+void MakeExtraScreenHighContrast(ExtraScreen &screen)
+{
+    MakeGroundHighContrast(screen.background);
+    QVector<Rgb> backdrop = WindowBackdrop(screen.background);
+    if (screen.randType == QStringLiteral("Memo")) {
+        if (!SomeTextReaches({screen.randBgColour}, kHighContrast))
+            screen.randBgColour = kBlack;
+        backdrop = {screen.randBgColour};
+    }
+    screen.randFont.colour = ReadableTextColour(screen.randFont.colour, backdrop, kHighContrast);
+}
+
 void MakeFormHighContrast(FormSection &form, bool pictureProject)
 {
-    const Rgb black{0, 0, 0};
-    if (!SomeTextReaches(WindowBackdrop(form.background.fill), kHighContrast)) {
-        form.background.fill = BackgroundFill{};
-        form.background.fill.colour = black;
-    }
+    MakeGroundHighContrast(form.background.fill);
     const QVector<Rgb> window = WindowBackdrop(form.background.fill);
     auto contrast = [](FontSpec &font, const QVector<Rgb> &backdrop) {
         font.colour = ReadableTextColour(font.colour, backdrop, kHighContrast);
@@ -116,7 +137,7 @@ void MakeFormHighContrast(FormSection &form, bool pictureProject)
     contrast(form.title.font, window);
     for (ResultBox *box : {&form.randBox, &form.randRecord}) {
         if (!IsLabel(*box) && !SomeTextReaches({box->colour}, kHighContrast))
-            box->colour = black;
+            box->colour = kBlack;
         contrast(box->font, BoxBackdrop(*box, form.background.fill));
     }
     if (pictureProject)

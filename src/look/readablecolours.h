@@ -35,3 +35,5 @@ void MakeBoxesReadable(FormSection &form, bool pictureProject);
 // ground that no text reaches that on (a picture, a mid-tone colour or gradient) turns
 // black; designed colours that already read stay.
 void MakeFormHighContrast(FormSection &form, bool pictureProject);
+// The same for the animation's extra result window.
+void MakeExtraScreenHighContrast(ExtraScreen &screen);

@@ -12,6 +12,8 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
+#include <QRegularExpression>
 #include <QWebSocket>
 
 #include <memory>
@@ -151,6 +153,24 @@ private slots:
         QVERIFY(m_server->Start(QHostAddress::LocalHost, &failure));
         QVERIFY(m_server->PageUrl() != m_page);
         QCOMPARE(Exchange(m_server->PageUrl().port(), Get(WithPath(m_server->PageUrl(), m_page.path()))).status, 403);
+    }
+
+    // The page speaks the running program's language; without a translation it is the
+    // compiled-in Chinese page.
+    void pageInTheInterfaceLanguage()
+    {
+        QTranslator english;
+        QVERIFY(english.load(QStringLiteral(SUITE_APP_DIR "/translations/zelmora_en.qm")));
+        QCoreApplication::installTranslator(&english);
+        const QString page = QString::fromUtf8(Exchange(m_page.port(), Get(m_page)).body);
+        QCoreApplication::removeTranslator(&english);
+        QVERIFY(page.contains(QStringLiteral("<html lang=\"en\">")));
+        QVERIFY(page.contains(QStringLiteral("Press “Start” to draw")));
+        QVERIFY(page.contains(QStringLiteral("\"Mark “%1” absent and draw that place again?\".replace(\"%1\", name)")));
+        QVERIFY2(!page.contains(QRegularExpression(QStringLiteral("\\p{Han}"))), qPrintable(page));
+
+        const QString chinese = QString::fromUtf8(Exchange(m_page.port(), Get(m_page)).body);
+        QVERIFY(chinese.contains(QStringLiteral("按下“开始”抽取")));
     }
 
     void oversizeRequestsRefused()

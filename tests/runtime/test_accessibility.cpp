@@ -96,6 +96,36 @@ private slots:
         QVERIFY(record->RandMenu()->findChild<QAction *>("RRMenu_Sort")->shortcut().isEmpty());
     }
 
+    // The animation's extra window: a mid-grey memo and a gradient ground turn black
+    // under light text; a black memo that already reads keeps its colours.
+    void highContrastExtraScreen()
+    {
+        ExtraScreen memo;
+        memo.randType = QStringLiteral("Memo");
+        memo.randBgColour = {128, 128, 128};
+        memo.randFont.colour = {150, 150, 150};
+        memo.background.colour = {120, 120, 130};
+        MakeExtraScreenHighContrast(memo);
+        QCOMPARE(memo.randBgColour, (Rgb{0, 0, 0}));
+        QVERIFY(ContrastRatio(memo.randFont.colour, memo.randBgColour) >= kHighContrast);
+
+        ExtraScreen label;
+        label.randFont.colour = {40, 40, 40};
+        label.background.colour = {100, 100, 100};
+        MakeExtraScreenHighContrast(label);
+        for (const Rgb &ground : WindowBackdrop(label.background))
+            QVERIFY(ContrastRatio(label.randFont.colour, ground) >= kHighContrast);
+
+        ExtraScreen readable;
+        readable.randType = QStringLiteral("Memo");
+        readable.randBgColour = {0, 0, 0};
+        readable.randFont.colour = {255, 255, 0};
+        const ExtraScreen before = readable;
+        MakeExtraScreenHighContrast(readable);
+        QCOMPARE(readable.randBgColour, before.randBgColour);
+        QCOMPARE(readable.randFont.colour, before.randFont.colour);
+    }
+
     // Last: the look stays on for the rest of the run. A grey result on a grey window
     // comes out at 7:1 or more; the project file keeps its grey.
     void highContrastMakesTheResultReadable()

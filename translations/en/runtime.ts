@@ -700,6 +700,14 @@ Turn the phone remote on?</translation>
         <source>无法标记缺席，请在电脑上查看。</source>
         <translation>Could not mark absent; please check on the computer.</translation>
     </message>
+    <message>
+        <source>电脑上有对话框尚未关闭，请先在电脑上处理。</source>
+        <translation>A message is open on the computer; please deal with it there first.</translation>
+    </message>
+    <message>
+        <source>抽取窗口已隐藏，请先在电脑上显示它。</source>
+        <translation>The drawing window is hidden; please show it on the computer first.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteDialog</name>
@@ -746,6 +754,57 @@ Turn the phone remote on?</translation>
     </message>
 </context>
 <context>
+    <name>RemotePage</name>
+    <message>
+        <source>将“%1”标记为缺席，并为该位置重新抽取？</source>
+        <translation>Mark “%1” absent and draw that place again?</translation>
+    </message>
+    <message>
+        <source>有人缺席？点他的名字，该位置重新抽取</source>
+        <translation>Someone absent? Tap the name to draw that place again</translation>
+    </message>
+    <message>
+        <source>连接已断开，正在重新连接…</source>
+        <translation>Connection lost, reconnecting…</translation>
+    </message>
+    <message>
+        <source>按下“开始”抽取</source>
+        <translation>Press “Start” to draw</translation>
+    </message>
+    <message>
+        <source>正在连接电脑…</source>
+        <translation>Connecting to the computer…</translation>
+    </message>
+    <message>
+        <source>正在连接…</source>
+        <translation>Connecting…</translation>
+    </message>
+    <message>
+        <source>手机遥控</source>
+        <translation>Phone Remote</translation>
+    </message>
+    <message>
+        <source>随机抽取</source>
+        <translation>Random draw</translation>
+    </message>
+    <message>
+        <source>抽取中…</source>
+        <translation>Drawing…</translation>
+    </message>
+    <message>
+        <source>已连接</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
     <name>RemoteServer</name>
     <message>
         <source>Android 手机</source>
@@ -758,6 +817,42 @@ Turn the phone remote on?</translation>
     <message>
         <source>无法在地址 %1 上开启手机遥控：%2</source>
         <translation>The phone remote cannot start on the address %1: %2</translation>
+    </message>
+    <message>
+        <source>已有设备在遥控</source>
+        <translation>Another device is already in control</translation>
+    </message>
+    <message>
+        <source>操作太频繁，请稍候再试</source>
+        <translation>Too many presses; please wait a moment</translation>
+    </message>
+    <message>
+        <source>无法识别的指令</source>
+        <translation>Unknown command</translation>
+    </message>
+    <message>
+        <source>请求过大</source>
+        <translation>Request too large</translation>
+    </message>
+    <message>
+        <source>请求太频繁，请稍候再试</source>
+        <translation>Too many requests; please wait a moment</translation>
+    </message>
+    <message>
+        <source>禁止访问</source>
+        <translation>Access denied</translation>
+    </message>
+    <message>
+        <source>不支持的请求</source>
+        <translation>Unsupported request</translation>
+    </message>
+    <message>
+        <source>连接太多</source>
+        <translation>Too many connections</translation>
+    </message>
+    <message>
+        <source>没有这个页面</source>
+        <translation>No such page</translation>
     </message>
 </context>
 <context>

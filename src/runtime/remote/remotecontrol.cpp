@@ -154,11 +154,11 @@ void RemoteControl::Obey(RemoteCommand command, int slot)
     // A command never answers a box the window is asking: the box waits for the person
     // at the computer, and a draw started beneath it would run into it.
     if (QApplication::activeModalWidget()) {
-        m_server.TellDevices(QStringLiteral("电脑上有对话框尚未关闭，请先在电脑上处理。"));
+        m_server.TellDevices(tr("电脑上有对话框尚未关闭，请先在电脑上处理。"));
         return;
     }
     if (!m_form.isVisible()) {
-        m_server.TellDevices(QStringLiteral("抽取窗口已隐藏，请先在电脑上显示它。"));
+        m_server.TellDevices(tr("抽取窗口已隐藏，请先在电脑上显示它。"));
         return;
     }
     // The session ignores a start while drawing and a stop while idle.

@@ -3,6 +3,7 @@
 #include "remotesafety.h"
 
 #include <QAbstractHttpServer>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHttpServerRequest>
@@ -41,17 +42,52 @@ constexpr int kHeartbeatMs = 5'000;
 constexpr qint64 kGreetingMs = 5'000;
 constexpr qint64 kSilenceMs = 20'000;
 
-const QString kAnotherDeviceText = QStringLiteral("已有设备在遥控");
-const QString kTooFastText = QStringLiteral("操作太频繁，请稍候再试");
-const QString kUnknownMessageText = QStringLiteral("无法识别的指令");
+QString ServerText(const char *text)
+{
+    return QCoreApplication::translate("RemoteServer", text);
+}
 
+QString AnotherDeviceText() { return ServerText(QT_TRANSLATE_NOOP("RemoteServer", "已有设备在遥控")); }
+QString TooFastText() { return ServerText(QT_TRANSLATE_NOOP("RemoteServer", "操作太频繁，请稍候再试")); }
+QString UnknownMessageText() { return ServerText(QT_TRANSLATE_NOOP("RemoteServer", "无法识别的指令")); }
+
+// The phone page's own texts, longest first: a shorter text inside a longer one is only
+// put into the interface language once the longer one has been.
+const char *const kPageTexts[] = {
+    QT_TRANSLATE_NOOP("RemotePage", "将“%1”标记为缺席，并为该位置重新抽取？"),
+    QT_TRANSLATE_NOOP("RemotePage", "有人缺席？点他的名字，该位置重新抽取"),
+    QT_TRANSLATE_NOOP("RemotePage", "连接已断开，正在重新连接…"),
+    QT_TRANSLATE_NOOP("RemotePage", "按下“开始”抽取"),
+    QT_TRANSLATE_NOOP("RemotePage", "正在连接电脑…"),
+    QT_TRANSLATE_NOOP("RemotePage", "正在连接…"),
+    QT_TRANSLATE_NOOP("RemotePage", "手机遥控"),
+    QT_TRANSLATE_NOOP("RemotePage", "随机抽取"),
+    QT_TRANSLATE_NOOP("RemotePage", "抽取中…"),
+    QT_TRANSLATE_NOOP("RemotePage", "已连接"),
+    QT_TRANSLATE_NOOP("RemotePage", "开始"),
+    QT_TRANSLATE_NOOP("RemotePage", "停止"),
+};
+
+// The page is compiled in with Chinese texts; a run in another language serves it with
+// that language's texts (and says so in its lang attribute). The texts stand in HTML and
+// in script strings alike, so their translations hold no quotes, '<' or '&'.
 QByteArray PageHtml()
 {
-    static const QByteArray page = [] {
+    static const QByteArray chinesePage = [] {
         QFile file(QStringLiteral(":/remote/remotepage.html"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
-    return page;
+    QString html;
+    for (const char *text : kPageTexts) {
+        const QString shown = QCoreApplication::translate("RemotePage", text);
+        if (shown == QString::fromUtf8(text))
+            continue;
+        if (html.isEmpty())
+            html = QString::fromUtf8(chinesePage).replace(QStringLiteral("<html lang=\"zh-CN\">"),
+                                                          QStringLiteral("<html lang=\"en\">"));
+        html.replace(QString::fromUtf8(text), shown);
+    }
+    return html.isEmpty() ? chinesePage : html.toUtf8();
 }
 
 // Watches one HTTP connection before the HTTP server reads it: a request larger than
@@ -82,7 +118,7 @@ private:
         if (m_bytes <= kMaxRequestBytes || m_refused)
             return;
         m_refused = true;
-        const QByteArray body = QStringLiteral("请求过大").toUtf8();
+        const QByteArray body = ServerText(QT_TRANSLATE_NOOP("RemoteServer", "请求过大")).toUtf8();
         m_socket->write("HTTP/1.1 413 Payload Too Large\r\nContent-Type: text/plain; charset=utf-8\r\n"
                         "Connection: close\r\nContent-Length: "
                         + QByteArray::number(body.size()) + "\r\n\r\n" + body);
@@ -258,25 +294,25 @@ bool RemoteServer::Private::HandleRequest(const QHttpServerRequest &request, QTc
     if (ConnectionGuard *guard = tcp->GuardOf(socket))
         guard->RequestHandled();
     if (!requests.Take(clock.elapsed()))
-        return Respond(request, socket, Status::TooManyRequests, QStringLiteral("请求太频繁，请稍候再试"));
+        return Respond(request, socket, Status::TooManyRequests, ServerText(QT_TRANSLATE_NOOP("RemoteServer", "请求太频繁，请稍候再试")));
     const bool upgrade = IsWebSocketUpgrade(request);
     QString rest;
     // A browser always names the page's origin when it opens a WebSocket.
     if (!HostAndOriginAllowed(request.value("Host"), request.value("Origin"))
         || (upgrade && request.value("Origin").isEmpty())
         || !PathHoldsCode(request.url().path(QUrl::FullyEncoded), &rest))
-        return Respond(request, socket, Status::Forbidden, QStringLiteral("禁止访问"));
+        return Respond(request, socket, Status::Forbidden, ServerText(QT_TRANSLATE_NOOP("RemoteServer", "禁止访问")));
     if (request.method() != QHttpServerRequest::Method::Get)
-        return Respond(request, socket, Status::MethodNotAllowed, QStringLiteral("不支持的请求"));
+        return Respond(request, socket, Status::MethodNotAllowed, ServerText(QT_TRANSLATE_NOOP("RemoteServer", "不支持的请求")));
     if (upgrade && rest == QLatin1String("/ws")) {
         if (phones.size() >= size_t(kMaxWebSockets))
-            return Respond(request, socket, Status::ServiceUnavailable, QStringLiteral("连接太多"));
+            return Respond(request, socket, Status::ServiceUnavailable, ServerText(QT_TRANSLATE_NOOP("RemoteServer", "连接太多")));
         // Handled without an answer: the HTTP server hands the connection to its
         // WebSocket server, which answers the upgrade.
         return true;
     }
     if (!rest.isEmpty() && rest != QLatin1String("/"))
-        return Respond(request, socket, Status::NotFound, QStringLiteral("没有这个页面"));
+        return Respond(request, socket, Status::NotFound, ServerText(QT_TRANSLATE_NOOP("RemoteServer", "没有这个页面")));
     PageHttpServer::makeResponder(request, socket)
         .write(PageHtml(),
                {{"Content-Type", "text/html; charset=utf-8"},
@@ -360,8 +396,8 @@ void RemoteServer::Private::Greet(Phone &phone, const QJsonObject &message)
             another = true;
     }
     if (another && !severalAllowed) {
-        Send(socket, {{QStringLiteral("type"), QStringLiteral("refused")}, {QStringLiteral("text"), kAnotherDeviceText}});
-        socket->close(QWebSocketProtocol::CloseCodePolicyViolated, kAnotherDeviceText);
+        Send(socket, {{QStringLiteral("type"), QStringLiteral("refused")}, {QStringLiteral("text"), AnotherDeviceText()}});
+        socket->close(QWebSocketProtocol::CloseCodePolicyViolated, AnotherDeviceText());
         return;
     }
     phone.deviceId = id;
@@ -387,18 +423,18 @@ void RemoteServer::Private::ReadMessage(QWebSocket *socket, const QString &text)
         return;
     }
     if (type != QLatin1String("command"))
-        return Send(socket, {{QStringLiteral("type"), QStringLiteral("notice")}, {QStringLiteral("text"), kUnknownMessageText}});
+        return Send(socket, {{QStringLiteral("type"), QStringLiteral("notice")}, {QStringLiteral("text"), UnknownMessageText()}});
     const QString command = message.value(QStringLiteral("command")).toString();
     const bool start = command == QLatin1String("start");
     const bool absent = command == QLatin1String("absent");
     // A slot the page was not offered (a stale page, a forged message) is not obeyed.
     const int slot = absent ? message.value(QStringLiteral("slot")).toInt(-1) : -1;
     if ((!start && !absent && command != QLatin1String("stop")) || (absent && (slot < 0 || slot >= state.markable.size())))
-        return Send(socket, {{QStringLiteral("type"), QStringLiteral("notice")}, {QStringLiteral("text"), kUnknownMessageText}});
+        return Send(socket, {{QStringLiteral("type"), QStringLiteral("notice")}, {QStringLiteral("text"), UnknownMessageText()}});
     if (!phone->commands.Take(clock.elapsed())) {
         return Send(socket, {{QStringLiteral("type"), QStringLiteral("notice")},
                              {QStringLiteral("code"), 429},
-                             {QStringLiteral("text"), kTooFastText}});
+                             {QStringLiteral("text"), TooFastText()}});
     }
     emit q->CommandReceived(absent ? RemoteCommand::MarkAbsent : start ? RemoteCommand::Start : RemoteCommand::Stop, slot);
 }

@@ -345,6 +345,8 @@ void TRandForm::LoadProject()
     if (HighContrastOn())
         MakeFormHighContrast(m_form, m_pictureProject);
     m_animate = ReadAnimateSection(document);
+    if (HighContrastOn())
+        MakeExtraScreenHighContrast(m_animate.inRand.extraScreen);
     const QuerySection query = ReadQuerySection(document);
     m_pmode = query.pmode;
     m_query = query.params;
