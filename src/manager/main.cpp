@@ -21,7 +21,8 @@ int RunWithoutWindow(const OstrelOptions &options)
         SetAppDir(options.appDir);
         QString dataDirFailure;
         if (!PrepareDataDir(&dataDirFailure)) {
-            std::fprintf(stderr, "软件权限不足：%s\n", dataDirFailure.toUtf8().constData());
+            const QString message = QCoreApplication::translate("Ostrel", "软件权限不足：%1\n").arg(dataDirFailure);
+            std::fputs(message.toUtf8().constData(), stderr);
             return kOstrelWriteFailed;
         }
         if (!BindCodec()) {

@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "suiteerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,7 +22,7 @@ QString RequireValue(const QStringList &arguments, qsizetype &i)
 {
     const QString option = arguments.at(i);
     if (i + 1 >= arguments.size() || arguments.at(i + 1).startsWith(QStringLiteral("--")))
-        throw SuiteError(QStringLiteral("选项 %1 缺少取值。").arg(option));
+        throw SuiteError(QCoreApplication::translate("Ostrel", "选项 %1 缺少取值。").arg(option));
     return arguments.at(++i);
 }
 
@@ -68,19 +69,19 @@ int RunExport(const OstrelOptions &options, std::FILE *out, std::FILE *err)
     for (const ProjectResult &result : ExportSingleFiles(options.items, options.to, policy)) {
         switch (result.outcome) {
         case ExchangeOutcome::Done:
-            Write(out, QStringLiteral("已导出：%1 → %2\n").arg(result.source, Native(result.target)));
+            Write(out, QCoreApplication::translate("Ostrel", "已导出：%1 → %2\n").arg(result.source, Native(result.target)));
             break;
         case ExchangeOutcome::Replaced:
-            Write(out, QStringLiteral("已导出并替换：%1 → %2\n").arg(result.source, Native(result.target)));
+            Write(out, QCoreApplication::translate("Ostrel", "已导出并替换：%1 → %2\n").arg(result.source, Native(result.target)));
             break;
         case ExchangeOutcome::Renamed:
-            Write(out, QStringLiteral("已改名导出：%1 → %2\n").arg(result.source, Native(result.target)));
+            Write(out, QCoreApplication::translate("Ostrel", "已改名导出：%1 → %2\n").arg(result.source, Native(result.target)));
             break;
         case ExchangeOutcome::Skipped:
-            Write(out, QStringLiteral("已跳过：%1（%2）\n").arg(result.source, result.problem));
+            Write(out, QCoreApplication::translate("Ostrel", "已跳过：%1（%2）\n").arg(result.source, result.problem));
             break;
         case ExchangeOutcome::Failed:
-            Write(err, QStringLiteral("未导出：%1：%2\n").arg(result.source, result.problem));
+            Write(err, QCoreApplication::translate("Ostrel", "未导出：%1：%2\n").arg(result.source, result.problem));
             status.Note(result.failure);
             break;
         }
@@ -95,12 +96,12 @@ int RunPack(const OstrelOptions &options, std::FILE *out, std::FILE *err)
     const PackResult pack = ExportPackage(options.items, options.to, policy);
     for (const ProjectResult &result : pack.projects) {
         if (result.outcome == ExchangeOutcome::Failed) {
-            Write(err, QStringLiteral("未打包：%1：%2\n").arg(result.source, result.problem));
+            Write(err, QCoreApplication::translate("Ostrel", "未打包：%1：%2\n").arg(result.source, result.problem));
             status.Note(result.failure);
         } else if (result.outcome == ExchangeOutcome::Skipped) {
-            Write(out, QStringLiteral("已跳过：%1（%2）\n").arg(result.source, result.problem));
+            Write(out, QCoreApplication::translate("Ostrel", "已跳过：%1（%2）\n").arg(result.source, result.problem));
         } else {
-            Write(out, QStringLiteral("已打包：%1 → %2\n").arg(result.source, Native(result.target)));
+            Write(out, QCoreApplication::translate("Ostrel", "已打包：%1 → %2\n").arg(result.source, Native(result.target)));
         }
     }
     return status.Status();
@@ -111,20 +112,20 @@ QString ImportedLine(const ProjectResult &result)
     QString line;
     switch (result.outcome) {
     case ExchangeOutcome::Done:
-        line = QStringLiteral("已导入：%1").arg(result.target);
+        line = QCoreApplication::translate("Ostrel", "已导入：%1").arg(result.target);
         break;
     case ExchangeOutcome::Replaced:
-        line = QStringLiteral("已导入并替换：%1").arg(result.target);
+        line = QCoreApplication::translate("Ostrel", "已导入并替换：%1").arg(result.target);
         break;
     case ExchangeOutcome::Renamed:
-        line = QStringLiteral("已改名导入：%1 → %2").arg(result.source, result.target);
+        line = QCoreApplication::translate("Ostrel", "已改名导入：%1 → %2").arg(result.source, result.target);
         break;
     default:
         break;
     }
     if (result.upgraded)
-        line += result.upgradedFrom.isEmpty() ? QStringLiteral("（格式由 2.3 以前的版本升级为 2.4）")
-                                              : QStringLiteral("（格式由 %1 升级为 2.4）").arg(result.upgradedFrom);
+        line += result.upgradedFrom.isEmpty() ? QCoreApplication::translate("Ostrel", "（格式由 2.3 以前的版本升级为 2.4）")
+                                              : QCoreApplication::translate("Ostrel", "（格式由 %1 升级为 2.4）").arg(result.upgradedFrom);
     return line + QLatin1Char('\n');
 }
 
@@ -133,7 +134,7 @@ int RunImport(const OstrelOptions &options, std::FILE *out, std::FILE *err)
     StatusKeeper status;
     const LoadedImportFiles loaded = LoadImportFiles(options.items);
     for (const ImportFileProblem &problem : loaded.problems) {
-        Write(err, QStringLiteral("未导入：%1：%2\n").arg(problem.subject, problem.text));
+        Write(err, QCoreApplication::translate("Ostrel", "未导入：%1：%2\n").arg(problem.subject, problem.text));
         status.Note(problem.failure);
     }
     if (loaded.candidates.isEmpty())
@@ -143,7 +144,7 @@ int RunImport(const OstrelOptions &options, std::FILE *out, std::FILE *err)
     const qsizetype step = qMax(qsizetype(100), loaded.candidates.size() / 10);
     const auto progress = [&](qsizetype done, qsizetype total) {
         if (total >= kProgressFrom && (done % step == 0 || done == total))
-            Write(err, QStringLiteral("导入进度：%1/%2\n").arg(done).arg(total));
+            Write(err, QCoreApplication::translate("Ostrel", "导入进度：%1/%2\n").arg(done).arg(total));
         return true;
     };
     QVector<ProjectResult> results;
@@ -156,15 +157,15 @@ int RunImport(const OstrelOptions &options, std::FILE *out, std::FILE *err)
     }
     for (const ProjectResult &result : results) {
         if (result.outcome == ExchangeOutcome::Failed) {
-            Write(err, QStringLiteral("未导入：%1：%2%3\n")
+            Write(err, QCoreApplication::translate("Ostrel", "未导入：%1：%2%3\n")
                            .arg(result.source, result.problem,
                                 result.failure == ExchangeFailure::Protected
-                                    ? QStringLiteral("（命令行不能替换设有编辑密码的工程，请改用 --on-clash rename 或 skip，"
-                                                     "或在工程管理窗口中输入编辑密码后替换）")
+                                    ? QCoreApplication::translate("Ostrel", "（命令行不能替换设有编辑密码的工程，请改用 --on-clash rename 或 skip，"
+                                                                                         "或在工程管理窗口中输入编辑密码后替换）")
                                     : QString()));
             status.Note(result.failure);
         } else if (result.outcome == ExchangeOutcome::Skipped) {
-            Write(out, QStringLiteral("已跳过：%1（%2）\n").arg(result.source, result.problem));
+            Write(out, QCoreApplication::translate("Ostrel", "已跳过：%1（%2）\n").arg(result.source, result.problem));
         } else {
             Write(out, ImportedLine(result));
         }
@@ -176,7 +177,7 @@ int RunImport(const OstrelOptions &options, std::FILE *out, std::FILE *err)
 
 QString OstrelUsage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("Ostrel",
         "用法：%1 --export 工程名… --to 文件夹  [--on-clash replace|rename|skip] [--appdir 目录]\n"
         "      %1 --pack 工程名… --to 文件     [--on-clash …] [--appdir 目录]\n"
         "      %1 --import 文件…                [--on-clash …] [--appdir 目录]\n"
@@ -204,7 +205,7 @@ OstrelOptions ParseOstrelArguments(const QStringList &arguments)
     bool toGiven = false;
     auto setMode = [&](OstrelMode mode) {
         if (options.mode != OstrelMode::Window)
-            throw SuiteError(QStringLiteral("--export、--pack 和 --import 只能选用一个。"));
+            throw SuiteError(QCoreApplication::translate("Ostrel", "--export、--pack 和 --import 只能选用一个。"));
         options.mode = mode;
     };
     bool help = false;
@@ -225,7 +226,7 @@ OstrelOptions ParseOstrelArguments(const QStringList &arguments)
             options.appDir = RequireValue(arguments, i);
             // A mistyped folder is refused, not made: the data would land somewhere unseen.
             if (!QFileInfo(options.appDir).isDir())
-                throw SuiteError(QStringLiteral("应用目录“%1”不存在。").arg(options.appDir));
+                throw SuiteError(QCoreApplication::translate("Ostrel", "应用目录“%1”不存在。").arg(options.appDir));
         } else if (argument == QStringLiteral("--on-clash")) {
             const QString value = RequireValue(arguments, i);
             if (value == QStringLiteral("replace"))
@@ -235,9 +236,9 @@ OstrelOptions ParseOstrelArguments(const QStringList &arguments)
             else if (value == QStringLiteral("skip"))
                 options.onClash = ClashChoice::Skip;
             else
-                throw SuiteError(QStringLiteral("--on-clash 的取值“%1”无效，应为 replace、rename 或 skip。").arg(value));
+                throw SuiteError(QCoreApplication::translate("Ostrel", "--on-clash 的取值“%1”无效，应为 replace、rename 或 skip。").arg(value));
         } else if (argument.startsWith(QStringLiteral("--"))) {
-            throw SuiteError(QStringLiteral("未知的选项 %1。").arg(argument));
+            throw SuiteError(QCoreApplication::translate("Ostrel", "未知的选项 %1。").arg(argument));
         } else {
             options.items << argument;
         }
@@ -250,18 +251,18 @@ OstrelOptions ParseOstrelArguments(const QStringList &arguments)
     case OstrelMode::Export:
     case OstrelMode::Pack:
         if (options.items.isEmpty())
-            throw SuiteError(QStringLiteral("请给出要导出的工程名称。"));
+            throw SuiteError(QCoreApplication::translate("Ostrel", "请给出要导出的工程名称。"));
         if (!toGiven || options.to.isEmpty())
-            throw SuiteError(options.mode == OstrelMode::Export ? QStringLiteral("请用 --to 给出导出的文件夹。")
-                                                                : QStringLiteral("请用 --to 给出工程包文件。"));
+            throw SuiteError(options.mode == OstrelMode::Export ? QCoreApplication::translate("Ostrel", "请用 --to 给出导出的文件夹。")
+                                                                : QCoreApplication::translate("Ostrel", "请用 --to 给出工程包文件。"));
         break;
     case OstrelMode::Import:
         if (options.items.isEmpty())
-            throw SuiteError(QStringLiteral("请给出要导入的文件。"));
+            throw SuiteError(QCoreApplication::translate("Ostrel", "请给出要导入的文件。"));
         [[fallthrough]];
     case OstrelMode::Window:
         if (toGiven)
-            throw SuiteError(QStringLiteral("--to 只用于 --export 和 --pack。"));
+            throw SuiteError(QCoreApplication::translate("Ostrel", "--to 只用于 --export 和 --pack。"));
         break;
     case OstrelMode::Help:
         break;

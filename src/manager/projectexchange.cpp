@@ -12,6 +12,7 @@
 #include "suiteerror.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,7 +27,7 @@ const QString kLineSeparator = QStringLiteral(" | ");
 QString nameProblem(const QString &name)
 {
     if (name.isEmpty())
-        return QStringLiteral("工程名称为空。");
+        return QCoreApplication::translate("ProjectExchange", "工程名称为空。");
     return ProjectNameFileProblem(name);
 }
 
@@ -42,7 +43,7 @@ QByteArray readBytes(const QString &path)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw SuiteError(QStringLiteral("无法读取文件“%1”。").arg(QFileInfo(path).fileName()));
+        throw SuiteError(QCoreApplication::translate("ProjectExchange", "无法读取文件“%1”。").arg(QFileInfo(path).fileName()));
     return file.readAll();
 }
 
@@ -51,7 +52,7 @@ QString existingProjectFile(const QString &name)
 {
     const QString source = ProjectFilePath(name);
     if (!QFileInfo(source).isFile())
-        throw SuiteError(QStringLiteral("工程“%1”的文件 %2.rpj 不存在。").arg(name, name));
+        throw SuiteError(QCoreApplication::translate("ProjectExchange", "工程“%1”的文件 %2.rpj 不存在。").arg(name, name));
     return source;
 }
 
@@ -71,7 +72,7 @@ void writeScratchFile(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size()) {
         const QString reason = FileErrorText(file);
         file.remove();
-        throw SuiteError(QStringLiteral("无法写入临时文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason));
+        throw SuiteError(QCoreApplication::translate("ProjectExchange", "无法写入临时文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason));
     }
 }
 
@@ -103,7 +104,7 @@ PreparedProject prepareProject(const QString &path)
             project.storedBytes = readBytes(path);
         }
     } catch (const SuiteError &error) {
-        throw SuiteError(QStringLiteral("“%1”不是可以导入的工程文件：%2").arg(label, error.message()));
+        throw SuiteError(QCoreApplication::translate("ProjectExchange", "“%1”不是可以导入的工程文件：%2").arg(label, error.message()));
     }
     return project;
 }
@@ -174,10 +175,10 @@ public:
     void Note(const QString &name)
     {
         if (!m_journal.isOpen() && !m_journal.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw SuiteError(QStringLiteral("无法写入导入记录“%1”：%2")
+            throw SuiteError(QCoreApplication::translate("ProjectExchange", "无法写入导入记录“%1”：%2")
                                  .arg(QDir::toNativeSeparators(m_journal.fileName()), FileErrorText(m_journal)));
         if (m_journal.write((name + QLatin1Char('\n')).toUtf8()) < 0 || !m_journal.flush())
-            throw SuiteError(QStringLiteral("无法写入导入记录“%1”：%2")
+            throw SuiteError(QCoreApplication::translate("ProjectExchange", "无法写入导入记录“%1”：%2")
                                  .arg(QDir::toNativeSeparators(m_journal.fileName()), FileErrorText(m_journal)));
     }
 
@@ -225,7 +226,7 @@ QVector<ProjectResult> ExportSingleFiles(const QStringList &names, const QString
         }
         if (!QFileInfo(folder).isDir()) {
             results << failed(result, ExchangeFailure::WriteFailed,
-                              QStringLiteral("文件夹“%1”不存在。").arg(QDir::toNativeSeparators(folder)));
+                              QCoreApplication::translate("ProjectExchange", "文件夹“%1”不存在。").arg(QDir::toNativeSeparators(folder)));
             continue;
         }
         result.target = QDir(folder).filePath(name + kProjectFileSuffix);
@@ -234,7 +235,7 @@ QVector<ProjectResult> ExportSingleFiles(const QStringList &names, const QString
             switch (onExisting(QFileInfo(result.target).fileName(), QFileInfo(free).fileName())) {
             case ClashChoice::Skip:
                 result.outcome = ExchangeOutcome::Skipped;
-                result.problem = QStringLiteral("文件 %1 已经存在").arg(QFileInfo(result.target).fileName());
+                result.problem = QCoreApplication::translate("ProjectExchange", "文件 %1 已经存在").arg(QFileInfo(result.target).fileName());
                 results << result;
                 continue;
             case ClashChoice::Rename:
@@ -252,7 +253,7 @@ QVector<ProjectResult> ExportSingleFiles(const QStringList &names, const QString
             } else {
                 QFile file(source);
                 if (!file.copy(result.target))
-                    throw SuiteError(QStringLiteral("无法写入文件“%1”：%2")
+                    throw SuiteError(QCoreApplication::translate("ProjectExchange", "无法写入文件“%1”：%2")
                                          .arg(QDir::toNativeSeparators(result.target), FileErrorText(file)));
             }
         } catch (const SuiteError &error) {
@@ -307,7 +308,7 @@ PackResult ExportPackage(const QStringList &names, const QString &chosenFile, co
         const QString free = freeFilePath(info.absolutePath(), stem, kPackageSuffix);
         switch (onExisting(info.fileName(), QFileInfo(free).fileName())) {
         case ClashChoice::Skip:
-            markPacked(ExchangeOutcome::Skipped, QStringLiteral("文件 %1 已经存在").arg(info.fileName()),
+            markPacked(ExchangeOutcome::Skipped, QCoreApplication::translate("ProjectExchange", "文件 %1 已经存在").arg(info.fileName()),
                        ExchangeFailure::None);
             return pack;
         case ClashChoice::Rename:
@@ -351,11 +352,11 @@ LoadedImportFiles LoadImportFiles(const QStringList &paths)
         const QString fileName = info.fileName();
         const bool package = fileName.endsWith(kPackageSuffix, Qt::CaseInsensitive);
         if (!package && !fileName.endsWith(kProjectFileSuffix, Qt::CaseInsensitive)) {
-            problem(fileName, QStringLiteral("不是工程文件（.rproj）或工程包（.rprojs）。"), ExchangeFailure::Unreadable);
+            problem(fileName, QCoreApplication::translate("ProjectExchange", "不是工程文件（.rproj）或工程包（.rprojs）。"), ExchangeFailure::Unreadable);
             continue;
         }
         if (!info.isFile()) {
-            problem(fileName, QStringLiteral("文件不存在或不是普通文件。"), ExchangeFailure::Unreadable);
+            problem(fileName, QCoreApplication::translate("ProjectExchange", "文件不存在或不是普通文件。"), ExchangeFailure::Unreadable);
             continue;
         }
         if (!package) {
@@ -374,7 +375,7 @@ LoadedImportFiles LoadImportFiles(const QStringList &paths)
             continue;
         }
         for (const PackedProject &packed : SplitPackage(text)) {
-            const QString subject = QStringLiteral("%1 第 %2 个记录").arg(fileName).arg(packed.number);
+            const QString subject = QCoreApplication::translate("ProjectExchange", "%1 第 %2 个记录").arg(fileName).arg(packed.number);
             if (!packed.problem.isEmpty()) {
                 problem(fileName, packed.problem, ExchangeFailure::Unreadable);
                 continue;
@@ -384,12 +385,12 @@ LoadedImportFiles LoadImportFiles(const QStringList &paths)
             if (bad.isEmpty())
                 bad = nameProblem(ImportCandidate{packed.name, QString(), true}.ProjectName());
             if (!bad.isEmpty()) {
-                problem(subject, QStringLiteral("工程名称“%1”无效：%2").arg(packed.name, bad), ExchangeFailure::RefusedName);
+                problem(subject, QCoreApplication::translate("ProjectExchange", "工程名称“%1”无效：%2").arg(packed.name, bad), ExchangeFailure::RefusedName);
                 continue;
             }
             try {
                 if (!QDir().mkpath(TempDir()))
-                    throw SuiteError(QStringLiteral("无法创建临时文件夹“%1”。").arg(QDir::toNativeSeparators(TempDir())));
+                    throw SuiteError(QCoreApplication::translate("ProjectExchange", "无法创建临时文件夹“%1”。").arg(QDir::toNativeSeparators(TempDir())));
                 const QString extracted = freeFilePath(TempDir(), packed.name, kProjectFileSuffix);
                 writeScratchFile(extracted, EncodeUtf16LeWithBom(SplitTextLines(packed.content)));
                 loaded.candidates << ImportCandidate{packed.name, extracted, true};
@@ -434,7 +435,7 @@ QVector<ProjectResult> ImportProjects(const QVector<ImportCandidate> &candidates
     const ExtractedFilesCleanup cleanup(candidates);
     ImportJournal journal;
     if (!journal.Lock())
-        throw SuiteError(QStringLiteral("另一个工程管理程序正在导入工程，请等它完成后再导入。"));
+        throw SuiteError(QCoreApplication::translate("ProjectExchange", "另一个工程管理程序正在导入工程，请等它完成后再导入。"));
     journal.RollBack();
     const QString cataloguePath = CatalogueFilePath();
     QSet<QString> catalogueNames;
@@ -475,7 +476,7 @@ QVector<ProjectResult> ImportProjects(const QVector<ImportCandidate> &candidates
             case ClashChoice::Skip:
                 result.outcome = ExchangeOutcome::Skipped;
                 result.target = name;
-                result.problem = QStringLiteral("同名的工程“%1”已经存在").arg(name);
+                result.problem = QCoreApplication::translate("ProjectExchange", "同名的工程“%1”已经存在").arg(name);
                 results << result;
                 continue;
             case ClashChoice::Rename:
@@ -487,7 +488,7 @@ QVector<ProjectResult> ImportProjects(const QVector<ImportCandidate> &candidates
                     password && !(mayReplaceProtected && mayReplaceProtected(name, *password))) {
                     result.target = name;
                     results << failed(result, ExchangeFailure::Protected,
-                                      QStringLiteral("工程“%1”设有编辑密码，没有输入它的编辑密码，不能替换").arg(name));
+                                      QCoreApplication::translate("ProjectExchange", "工程“%1”设有编辑密码，没有输入它的编辑密码，不能替换").arg(name));
                     continue;
                 }
                 result.outcome = ExchangeOutcome::Replaced;
@@ -539,7 +540,7 @@ QVector<ProjectResult> ImportProjects(const QVector<ImportCandidate> &candidates
             QFile::remove(file);
         for (qsizetype index : resultsNeedingEntries)
             results[index] = failed(results[index], ExchangeFailure::WriteFailed,
-                                    QStringLiteral("无法写入项目目录：%1").arg(error.message()));
+                                    QCoreApplication::translate("ProjectExchange", "无法写入项目目录：%1").arg(error.message()));
     }
     journal.Close();
     return results;

@@ -1,5 +1,7 @@
 #include "projectpackage.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QString kLineBreak = QStringLiteral("\r\n");
 
@@ -36,16 +38,16 @@ QVector<PackedProject> SplitPackage(const QString &text)
         const QString record = withoutOuterLineBreaks(pieces.at(i));
         const qsizetype marker = record.indexOf(kPackageRecordMarker);
         if (record.trimmed().isEmpty()) {
-            project.problem = QStringLiteral("第 %1 个记录是空的。").arg(project.number);
+            project.problem = QCoreApplication::translate("ProjectPackage", "第 %1 个记录是空的。").arg(project.number);
         } else if (marker < 0) {
-            project.problem = QStringLiteral("第 %1 个记录缺少工程名称标记，工程包可能已损坏或不完整。").arg(project.number);
+            project.problem = QCoreApplication::translate("ProjectPackage", "第 %1 个记录缺少工程名称标记，工程包可能已损坏或不完整。").arg(project.number);
         } else {
             project.name = record.left(marker);
             project.content = withoutOuterLineBreaks(record.sliced(marker + kPackageRecordMarker.size()));
             if (project.name.isEmpty())
-                project.problem = QStringLiteral("第 %1 个记录没有工程名称。").arg(project.number);
+                project.problem = QCoreApplication::translate("ProjectPackage", "第 %1 个记录没有工程名称。").arg(project.number);
             else if (project.content.trimmed().isEmpty())
-                project.problem = QStringLiteral("第 %1 个记录（“%2”）没有工程内容，工程包可能不完整。")
+                project.problem = QCoreApplication::translate("ProjectPackage", "第 %1 个记录（“%2”）没有工程内容，工程包可能不完整。")
                                       .arg(project.number)
                                       .arg(project.name);
         }

@@ -2,10 +2,11 @@
 """The suite as a screen reader meets it: the programs run on an X server of their own
 with the accessibility bus, and the test drives them through the AT-SPI tree only.
 
-From the menu it finds a project icon by its name and opens it with the keyboard; in the
-drawing window it presses the draw button by its accessible action and reads the result
-from the result's accessible text (and hears it announced); then it walks the wizard to
-a new project with key presses alone.
+From the menu it finds a project icon by its name, tabs into the command bar and back,
+and opens the project with the keyboard; in the drawing window it presses the draw
+button by its accessible action and reads the result from the result's accessible text
+(and hears it announced); then it presses the menu's "新建工程" by its accessible action
+and walks the wizard to a new project with key presses alone.
 
 Usage: test_atspi.py APP_DIR
 The programs run from a copy of APP_DIR in a temporary folder: nothing is written into
@@ -188,6 +189,14 @@ def run(session):
         menu, lambda node: node.name == PROJECT and node.getState().contains(atspi.STATE_FOCUSABLE)))
     icon.queryComponent().grabFocus()
     session.wait_for("the icon to take the focus", lambda: icon.getState().contains(atspi.STATE_FOCUSED))
+    # Tab leads from the grid into the command bar, whose commands are buttons by name.
+    session.key("Tab")
+    session.wait_for("the first command focused", lambda: is_button(session, session.focused(menu), "进入显示程序"))
+    session.key("Right")
+    new_project = session.wait_for("新建工程 focused", lambda: is_button(session, session.focused(menu), "新建工程")
+                                   and session.focused(menu))
+    session.key("shift+Tab")
+    session.wait_for("the icon to take the focus back", lambda: icon.getState().contains(atspi.STATE_FOCUSED))
     session.key("Return")
 
     window = session.wait_for("the drawing window", lambda: session.application("Dellamy"))
@@ -195,14 +204,12 @@ def run(session):
         window, lambda node: node.getRole() == atspi.ROLE_PUSH_BUTTON and node.name))
     result = session.wait_for("the result box", lambda: session.find(window, lambda node: node.name == "抽取结果"))
     caption = button.name
-    action = button.queryAction()
-    press = next(i for i in range(action.nActions) if action.getName(i).lower() in ("press", "click"))
     session.heard.clear()
-    action.doAction(press)
+    press_action(button)
     # An animated draw runs until the button, now the stop button, is pressed again.
     session.wait_for("the draw to run or end", lambda: button.name != caption or text_of(result).strip())
     if button.name != caption:
-        action.doAction(press)
+        press_action(button)
     session.wait_for("the draw to end", lambda: button.name == caption)
     drawn = session.wait_for("a result in the accessible text", lambda: text_of(result).strip())
     print("drawn:", drawn)
@@ -210,7 +217,20 @@ def run(session):
     session.wait_for("the result announced", lambda: [heard for heard in session.heard
                                                       if heard[1] == "抽取结果" and drawn in heard[2]])
 
+    # The wizard comes from the menu's command, pressed as a screen reader presses it.
+    press_action(new_project)
     walk_the_wizard(session)
+
+
+def is_button(session, node, name):
+    return node is not None and node.getRole() == session.pyatspi.ROLE_PUSH_BUTTON and node.name == name
+
+
+def press_action(node):
+    """Presses a button by its accessible action, as a screen reader does."""
+    action = node.queryAction()
+    press = next(i for i in range(action.nActions) if action.getName(i).lower() in ("press", "click"))
+    action.doAction(press)
 
 
 def identity(node):
@@ -236,7 +256,6 @@ def tab_to(session, app, wanted, what):
 def walk_the_wizard(session):
     """A new project from the wizard by keys only: name, type, the steps and the message."""
     atspi = session.pyatspi
-    session.start("Quorin")
     wizard = session.wait_for("the wizard on the bus", lambda: session.application("Quorin"))
     window = session.wait_for("the wizard's window", lambda: wizard.getChildAtIndex(0))
     name_box = session.wait_for("the focus in the wizard", lambda: session.focused(wizard))

@@ -15,6 +15,7 @@
 #include "softsettings.h"
 #include "tfirstform.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -126,6 +127,7 @@ private slots:
     void iconPickerChoosesAndForgets();
     void keysMoveBetweenIconsAndRunTheirCommands();
     void searchAndRenameHandTheKeysBackToTheGrid();
+    void commandBarRunsFromTheKeyboard();
 
 private:
     TFirstForm *openMenu(int clientWidth = 745);
@@ -1010,6 +1012,60 @@ void TestMenuWindow::searchAndRenameHandTheKeysBackToTheGrid()
     QVERIFY(menu->ProjIcon(0)->y() >= grip->y() + grip->height());
     QTest::keyClick(menu->ProjIcon(0), Qt::Key_End);
     QVERIFY(menu->ProjIcon(7)->y() + 64 <= named<QWidget>(menu.get(), "InfoPanel")->y());
+}
+
+void TestMenuWindow::commandBarRunsFromTheKeyboard()
+{
+    openMenu();
+    QApplication::setActiveWindow(menu.get());
+    QVERIFY(QTest::qWaitForWindowActive(menu.get()));
+    auto focused = [] { return QApplication::focusWidget(); };
+    auto command = [this](const char *name) {
+        return named<QAbstractButton>(menu.get(), (QLatin1String(name) + QLatin1String("Button")).toLatin1().constData());
+    };
+    // One tab stop after the grid, on the first command; the arrows keep to the bar's ends.
+    QTest::keyClick(menu->ProjIcon(0), Qt::Key_Tab);
+    QCOMPARE(focused(), command("GoShowApp"));
+    QTest::keyClick(focused(), Qt::Key_Left);
+    QCOMPARE(focused(), command("GoShowApp"));
+    QTest::keyClick(focused(), Qt::Key_End);
+    QTest::keyClick(focused(), Qt::Key_Right);
+    QCOMPARE(focused(), command("GoAsk"));
+    QTest::keyClick(focused(), Qt::Key_Home);
+    QTest::keyClick(focused(), Qt::Key_Right);
+    QTest::keyClick(focused(), Qt::Key_Right);
+    QCOMPARE(focused(), command("GoProjManage"));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(focused());
+    QCOMPARE(accessible->role(), QAccessible::Button);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("导入/导出工程"));
+    QVERIFY(accessible->state().focused);
+
+    // Enter, Space and a screen reader's press each run the command once.
+    QTest::keyClick(focused(), Qt::Key_Return);
+    QCOMPARE(started, QStringList{QStringLiteral("Ostrel")});
+    QTest::keyClick(focused(), Qt::Key_Right);
+    QTest::keyClick(focused(), Qt::Key_Space);
+    QTRY_VERIFY(named<QLineEdit>(menu.get(), "ProjSearchEdit")->isVisible());
+    QAccessibleInterface *help = QAccessible::queryAccessibleInterface(command("GoHelp"));
+    help->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(started.size(), 2);  // a press is an animated click
+    QVERIFY(started.last().endsWith(QStringLiteral("帮助文档.html")));
+
+    // Shift+Tab goes back to the grid; Tab returns to the command last used.
+    command("GoProjSearch")->setFocus();
+    QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(focused(), menu->ProjIcon(0));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    QCOMPARE(focused(), command("GoProjSearch"));
+
+    // Slid out of sight, the bar gives the focus back to the grid and Tab passes it by.
+    menu->MoveImgClick();
+    QTRY_VERIFY(!menu->MenuShown());
+    QCOMPARE(focused(), menu->ProjIcon(0));
+    for (int press = 0; press < 10; ++press) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QVERIFY(!named<QWidget>(menu.get(), "MenuPanel")->isAncestorOf(focused()));
+    }
 }
 
 QTEST_MAIN(TestMenuWindow)

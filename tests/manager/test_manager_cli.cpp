@@ -17,13 +17,18 @@ struct Run
     QString err;
 };
 
-Run RunProgram(const QString &program, const QStringList &arguments)
+// `locale`, when given, is the one the user asks messages in.
+Run RunProgram(const QString &program, const QStringList &arguments, const QString &locale = {})
 {
     QProcess process;
     // No display of any kind: the commands must not need one.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
+    if (!locale.isEmpty()) {
+        environment.insert(QStringLiteral("LC_ALL"), locale);
+        environment.insert(QStringLiteral("LANG"), locale);
+    }
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(SUITE_APP_DIR "/") + program, arguments);
     if (!process.waitForFinished(60'000))
@@ -33,9 +38,9 @@ Run RunProgram(const QString &program, const QStringList &arguments)
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-Run Ostrel(const QString &appDir, const QStringList &arguments)
+Run Ostrel(const QString &appDir, const QStringList &arguments, const QString &locale = {})
 {
-    return RunProgram(QStringLiteral("Ostrel"), QStringList{"--appdir", appDir} + arguments);
+    return RunProgram(QStringLiteral("Ostrel"), QStringList{"--appdir", appDir} + arguments, locale);
 }
 } // namespace
 
@@ -125,6 +130,25 @@ private slots:
         QCOMPARE(packSkip.status, 0);
         QVERIFY(packSkip.out.first().startsWith(QStringLiteral("已跳过：甲")));
         QCOMPARE(QDir(dir).entryList({"*.rprojs*"}), QStringList{"p.rprojs"});
+    }
+
+    void anEnglishLocaleGetsEnglishLines()
+    {
+        AppDirFixture app;
+        app.AddProject(QStringLiteral("甲"));
+        const QString dir = app.Path();
+        const QString english = QStringLiteral("en_US.UTF-8");
+        const Run exported = Ostrel(dir, {"--export", "甲", "--to", dir}, english);
+        QCOMPARE(exported.out, QStringList{"Exported: 甲 → " + app.Path("甲.rproj")});
+        const Run renamed = Ostrel(dir, {"--import", app.Path("甲.rproj"), app.Path("没有.rproj")}, english);
+        QCOMPARE(renamed.out, QStringList{QStringLiteral("Imported under a new name: 甲.rproj → 甲 (2)")});
+        QCOMPARE(renamed.err, QStringLiteral("Not imported: 没有.rproj: The file does not exist or is not a regular file.\n"));
+        const Run wrong = Ostrel(dir, {"--import"}, english);
+        QCOMPARE(wrong.status, 2);
+        QVERIFY2(wrong.err.startsWith(QStringLiteral("Please give the files to import.\n\nUsage: ")), qPrintable(wrong.err));
+        // The same start without the English locale keeps the Chinese lines.
+        QCOMPARE(Ostrel(dir, {"--import", app.Path("甲.rproj")}).out.first(),
+                 QStringLiteral("已改名导入：甲.rproj → 甲 (3)"));
     }
 
     void protectedProjectsMissingFoldersAndLargeImports()

@@ -1,7 +1,10 @@
 #include "commandbar.h"
 
 #include "gradient.h"
+#include "selectionframe.h"
 
+#include <QAbstractButton>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,6 +13,7 @@
 namespace {
 constexpr int kSlotWidth = 88;
 constexpr int kGlyphSize = 34;
+constexpr int kRingMargin = 4;
 
 struct Command
 {
@@ -87,6 +91,28 @@ QPixmap commandGlyph(const QString &name)
     }
     return pixmap;
 }
+
+// A command's keyboard button: it paints nothing but the focus ring and lets the mouse
+// through to the glyph and caption under it, so the bar looks and clicks as before.
+class CommandKey : public QAbstractButton
+{
+public:
+    CommandKey(const QString &caption, QWidget *parent) : QAbstractButton(parent)
+    {
+        setText(caption);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        PaintFocusRing(painter, rect());
+    }
+};
 } // namespace
 
 QFont MenuCaptionFont()
@@ -117,8 +143,28 @@ CommandBar::CommandBar(QWidget *parent) : QWidget(parent)
             part->setCursor(Qt::PointingHandCursor);
             part->installEventFilter(this);
         }
+        auto *key = new CommandKey(caption->text(), this);
+        key->setObjectName(name + QStringLiteral("Button"));
+        // A little wider than its slot, so the ring clears the widest captions.
+        key->setGeometry(left - kRingMargin, 0, kSlotWidth + 2 * kRingMargin, BarHeight);
+        key->installEventFilter(this);
+        connect(key, &QAbstractButton::clicked, this, [this, name] { emit CommandClicked(name); });
+        commandKeys << key;
         ++slot;
     }
+    SetKeyboardReachable(true);
+}
+
+void CommandBar::SetKeyboardReachable(bool reachable)
+{
+    keyboardReachable = reachable;
+    commandKeys.at(tabStop)->setFocusPolicy(reachable ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void CommandBar::FocusCommand(int slot)
+{
+    if (slot >= 0 && slot < commandKeys.size())
+        commandKeys.at(slot)->setFocus(Qt::OtherFocusReason);
 }
 
 QLabel *CommandBar::Caption(const QString &command) const
@@ -128,6 +174,43 @@ QLabel *CommandBar::Caption(const QString &command) const
 
 bool CommandBar::eventFilter(QObject *watched, QEvent *event)
 {
+    const int slot = int(commandKeys.indexOf(watched));
+    if (slot >= 0) {
+        if (event->type() == QEvent::FocusIn && slot != tabStop) {
+            // However the focus came here (arrow keys, a screen reader), Tab comes back to it.
+            commandKeys.at(tabStop)->setFocusPolicy(Qt::NoFocus);
+            tabStop = slot;
+            SetKeyboardReachable(keyboardReachable);
+        }
+        if (event->type() != QEvent::KeyPress)
+            return QWidget::eventFilter(watched, event);
+        const auto *keyEvent = static_cast<QKeyEvent *>(event);
+        if ((keyEvent->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return QWidget::eventFilter(watched, event);
+        switch (keyEvent->key()) {
+        case Qt::Key_Left:
+            FocusCommand(slot - 1);
+            return true;
+        case Qt::Key_Right:
+            FocusCommand(slot + 1);
+            return true;
+        case Qt::Key_Home:
+            FocusCommand(0);
+            return true;
+        case Qt::Key_End:
+            FocusCommand(int(commandKeys.size()) - 1);
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            commandKeys.at(slot)->click();
+            return true;
+        default:
+            return QWidget::eventFilter(watched, event);
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         QString name = watched->objectName();

@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "commandbar.h"
 #include "menugeometry.h"
+#include "selectionframe.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -11,8 +12,7 @@
 namespace {
 constexpr int kLabelMaxWidth = 116;
 
-// An icon that draws a ring while it has the keyboard focus, light inside dark so it
-// shows on any wallpaper or picture.
+// An icon that draws the focus ring while it has the keyboard focus.
 class IconLabel : public QLabel
 {
 public:
@@ -25,12 +25,7 @@ protected:
         if (!hasFocus())
             return;
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Qt::black, 4));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
-        painter.setPen(QPen(Qt::white, 2, Qt::DashLine));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
+        PaintFocusRing(painter, rect());
     }
 };
 } // namespace

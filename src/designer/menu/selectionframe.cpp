@@ -34,3 +34,16 @@ void SelectionFrame::paintEvent(QPaintEvent *)
         painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
     }
 }
+
+void PaintFocusRing(QPainter &painter, const QRect &rect)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const QRectF ring = QRectF(rect).adjusted(2, 2, -2, -2);
+    painter.setPen(QPen(Qt::black, 4));
+    painter.drawRoundedRect(ring, 8, 8);
+    painter.setPen(QPen(Qt::white, 2, Qt::DashLine));
+    painter.drawRoundedRect(ring, 8, 8);
+    painter.restore();
+}

@@ -419,6 +419,10 @@ void TFirstForm::MoveMenuTimerTimer()
             MoveMenuTimer->stop();
             gridOrigin.ry() += menuShown ? kSlideDistance : -kSlideDistance;
             UpdateScrollBar();
+            MenuPanel->SetKeyboardReachable(menuShown);
+            // The focus never stays on a command slid out of sight.
+            if (!menuShown && MenuPanel->isAncestorOf(QApplication::focusWidget()))
+                FocusCurrentIcon();
         }
         return;
     }
