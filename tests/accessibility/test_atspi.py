@@ -66,7 +66,7 @@ def outer(app_dir):
         env[SESSION_MARK] = "1"
         env.pop("QT_QPA_PLATFORM", None)
         return subprocess.run(["dbus-run-session", "--", sys.executable, os.path.abspath(__file__), app_dir],
-                              env=env, timeout=110).returncode
+                              env=env, timeout=400).returncode
     finally:
         server.terminate()
         server.wait()
@@ -109,7 +109,7 @@ class Session:
         self.started.append(process)
         return process
 
-    def wait_for(self, what, condition, timeout=20):
+    def wait_for(self, what, condition, timeout=60):
         """The condition's first true value, taking in the bus's events while waiting."""
         deadline = time.monotonic() + timeout
         problem = None
