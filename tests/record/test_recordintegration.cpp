@@ -1,5 +1,6 @@
 // The record tools inside a real drawing window: the stored automatic settings act on
 // every batch, and the settings changed during the run are written back at close.
+#include "unexpectedmessages.h"
 #include "codec.h"
 #include "domutil.h"
 #include "encodedxml.h"
@@ -77,10 +78,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(BindCodec(SUITE_APP_DIR));
-        SetMessageHandler([](const ShownMessage &message) {
-            qWarning("unexpected message: %s", qPrintable(message.text));
-            return QMessageBox::Ok;
-        });
+        LogUnexpectedMessages();
     }
 
     void storedSettingsActAndAreWrittenBack()
@@ -170,10 +168,7 @@ private slots:
         QTimer::singleShot(0, form.get(), &QWidget::close);
         QTimer::singleShot(10'000, qApp, [] { QCoreApplication::exit(2); }); // never hang
         const int exitCode = QCoreApplication::exec();
-        SetMessageHandler([](const ShownMessage &message) {
-            qWarning("unexpected message: %s", qPrintable(message.text));
-            return QMessageBox::Ok;
-        });
+        LogUnexpectedMessages();
         SetAppDir(QString());
 
         QCOMPARE(captions, QStringList{QStringLiteral("保存设置失败")});

@@ -1,5 +1,6 @@
 // What a keyboard user or a weak projector meets in the drawing window: the record
 // menu's commands on keys, and results that read in the high-contrast look.
+#include "unexpectedmessages.h"
 #include "apppaths.h"
 #include "codec.h"
 #include "domutil.h"
@@ -57,10 +58,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(BindCodec(SUITE_APP_DIR));
-        SetMessageHandler([](const ShownMessage &message) {
-            qWarning("unexpected message: %s", qPrintable(message.text));
-            return QMessageBox::Ok;
-        });
+        LogUnexpectedMessages();
         SetAppDir(dir.path());
         QDir(dir.path()).mkpath("Data/Projects");
         QFile file(QStringLiteral(SUITE_SOURCE_DIR "/data/Demo/1.RandRangeNum.xml"));

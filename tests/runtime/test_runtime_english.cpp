@@ -1,5 +1,6 @@
 // The drawing window's program in English: its menus and every window it opens speak
 // English, while project names and stored values stay what they are.
+#include "unexpectedmessages.h"
 #include "apppaths.h"
 #include "codec.h"
 #include "commitmentform.h"
@@ -74,10 +75,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(BindCodec(SUITE_APP_DIR));
-        SetMessageHandler([](const ShownMessage &message) {
-            qWarning("unexpected message: %s", qPrintable(message.text));
-            return QMessageBox::Ok;
-        });
+        LogUnexpectedMessages();
         QDir(AppDir()).mkpath(QStringLiteral("Data/Projects"));
         SaveEncodedDocument(NumbersProject(), ProjectFilePath(kProject));
         WriteEditProject(0, kProject);
