@@ -179,12 +179,12 @@ DrawList::DrawList(const ListEntries &entries)
     m_shape = std::move(shape);
 }
 
-QStringList DrawList::Draw(RandomSource &random, bool remove, int count)
+std::vector<int> DrawList::DrawPositions(RandomSource &random, bool remove, int count)
 {
     std::vector<int> positions(size_t(std::max(count, 0)));
     for (int &position : positions)
         position = DrawPosition(random, remove);
-    return m_shape->entries.Slices(positions);
+    return positions;
 }
 
 int DrawList::DrawPosition(RandomSource &random, bool remove)
@@ -214,6 +214,12 @@ int DrawList::DrawPosition(RandomSource &random, bool remove)
 
 QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int count, const QString &what)
 {
+    return list.Entries().Slices(ListDrawPositions(list, random, allowRepeat, count, what));
+}
+
+std::vector<int> ListDrawPositions(DrawList &list, RandomSource &random, bool allowRepeat, int count,
+                                   const QString &what)
+{
     const int available = allowRepeat ? (list.Remaining() > 0 ? count : 0) : list.DistinctRemaining();
     if (count > 0 && available < count)
         throw SuiteError(QCoreApplication::translate("Engine", "%1中可抽取的不同条目只剩 %2 个，本次需要 %3 个。"
@@ -221,5 +227,5 @@ QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int
                              .arg(what)
                              .arg(list.DistinctRemaining())
                              .arg(count));
-    return list.Draw(random, !allowRepeat, count);
+    return list.DrawPositions(random, !allowRepeat, count);
 }

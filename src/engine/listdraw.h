@@ -37,9 +37,11 @@ public:
     // Entries (not distinct) that can still be drawn.
     int Remaining() const { return int(m_alive.size()); }
 
+    // The list's entries, by position.
+    const ListEntries &Entries() const { return m_shape->entries; }
     // Draws `count` entries, one after the other, each removed (with its copies) when
-    // `remove`. Precondition: enough remain (ListDraw checks).
-    QStringList Draw(RandomSource &random, bool remove, int count);
+    // `remove`, and gives their positions. Precondition: enough remain (ListDraw checks).
+    std::vector<int> DrawPositions(RandomSource &random, bool remove, int count);
 
 private:
     // The position of one entry drawn. Precondition: Remaining() > 0.
@@ -64,3 +66,6 @@ private:
 // Throws SuiteError (naming `what`) when fewer distinct entries remain than asked for.
 QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int count,
                      const QString &what);
+// The same draw, giving the positions of the entries in the list.
+std::vector<int> ListDrawPositions(DrawList &list, RandomSource &random, bool allowRepeat, int count,
+                                   const QString &what);

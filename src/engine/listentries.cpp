@@ -1,6 +1,7 @@
 #include "listentries.h"
 
 #include "suiteerror.h"
+#include "textfile.h"
 
 #include <algorithm>
 #include <limits>
@@ -37,6 +38,11 @@ QStringList ListEntries::Slices(const std::vector<int> &positions) const
         slices.append(QString(QString::DataPointer(shared, text.data() + start, length)));
     }
     return slices;
+}
+
+void ListEntries::AppendUtf8(qsizetype index, QByteArray &out) const
+{
+    ::AppendUtf8(View(index), out);
 }
 
 QStringList ListEntries::ToStringList() const

@@ -49,6 +49,8 @@ public:
     // The entries at `positions`, in that order, as At gives them.
     QStringList Slices(const std::vector<int> &positions) const;
     QStringList ToStringList() const;
+    // Appends the entry's text as UTF-8 (for writers of many entries).
+    void AppendUtf8(qsizetype index, QByteArray &out) const;
 
     // Builds a list part by part; the text grows once per part, never per entry.
     class Builder
