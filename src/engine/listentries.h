@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <memory>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -49,8 +50,9 @@ public:
     // The entries at `positions`, in that order, as At gives them.
     QStringList Slices(const std::vector<int> &positions) const;
     QStringList ToStringList() const;
-    // Appends the entry's text as UTF-8 (for writers of many entries).
-    void AppendUtf8(qsizetype index, QByteArray &out) const;
+    // Appends the entries at `positions` as UTF-8, each followed by a line break (for
+    // writers of many entries).
+    void AppendUtf8Lines(std::span<const int> positions, QByteArray &out) const;
 
     // Builds a list part by part; the text grows once per part, never per entry.
     class Builder

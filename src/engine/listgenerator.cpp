@@ -51,14 +51,7 @@ public:
     qsizetype Size() const override { return qsizetype(m_positions.size()); }
     void AppendUtf8Lines(qsizetype from, qsizetype count, QByteArray &out) const override
     {
-        // The entries lie all over a long list's text: each is asked for from memory
-        // some entries ahead of its turn, so the waits overlap.
-        constexpr qsizetype kAhead = 8;
-        const qsizetype end = from + count;
-        for (qsizetype i = from; i < end; ++i) {
-            m_entries.AppendUtf8(m_positions[size_t(i)], out);
-            out.append('\n');
-        }
+        m_entries.AppendUtf8Lines(std::span(m_positions).subspan(size_t(from), size_t(count)), out);
     }
     QStringList Texts() const override { return m_entries.Slices(m_positions); }
 
