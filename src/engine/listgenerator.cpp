@@ -133,7 +133,7 @@ Batch ListGenerator::Generate(const GenerationContext &context)
     }
     std::vector<int> positions =
         ListDrawPositions(m_workList, context.draws, m_allowRepeat, m_ranCount, ListName(m_pmode));
-    // Pictures are shown by path, never written as lines.
+    // Pictures keep their texts: they are the paths of the pictures to show as well.
     if (GivesCompactResults(context) && m_pmode != 5)
         batch.compact = std::make_shared<ListResults>(m_entries, std::move(positions));
     else
