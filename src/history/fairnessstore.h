@@ -56,6 +56,8 @@ public:
     ~FairnessStore() override;
 
     BalanceHistory ReadBalance(const QDate &firstDay, int recent) override;
+    ListBalance ReadListBalance(const QDate &firstDay, int recent,
+                                const std::shared_ptr<const EntryPositions> &positions) override;
     void KeepTurn(const QStringList &results) override;
     bool UpdateRotation(const std::function<void(RotationState &)> &step) override;
     bool RestartRotation() override;
@@ -81,8 +83,16 @@ private:
     bool EnsureOpen();
     bool Fail(const QString &text);
     BalanceHistory ReadOwnTurns(const QDate &firstDay, int recent);
-    // Brings `kept` up to the database for counts since `firstDay`.
+    // Opens the database and brings `kept` up to it for counts since `firstDay`; false
+    // when the history cannot be read.
+    bool UpdateBalance(const QDate &firstDay);
     void UpdateKeptCounts(const QDate &firstDay);
+    // Adds one more turn of `result` to the kept counts (and the placed ones).
+    void KeepCount(const QString &result);
+    // Absent marks per result since `firstDay`: those slots were shown, not drawn.
+    QHash<QString, qint64> AbsentCounts(const QDate &firstDay);
+    // The latest `recent` results, this program's noted draws first.
+    QStringList RecentResults(int recent);
     // Drops the noted draws the database now holds.
     void ForgetStoredDraws();
 
@@ -107,7 +117,17 @@ private:
         qint64 lastId = 0;
         qint64 draws = 0;
         QHash<QString, qint64> counts;
+        qint64 build = 0; // which reading afresh these counts come from
     } kept;
+    qint64 keptBuilds = 0;
+    // `kept.counts` placed at the positions of one list, for balanced draws of a long
+    // list: kept up to date with `kept`, placed afresh only when it is read afresh.
+    struct PlacedCounts
+    {
+        std::shared_ptr<const EntryPositions> positions;
+        qint64 build = -1;
+        std::vector<qint64> counts;
+    } placed;
     std::deque<HistoryEntry> noted; // oldest first
     QHash<QString, qint64> notedCounts;
 };

@@ -91,7 +91,7 @@ FairnessController::FairnessController(TRandForm &form, QMenu *recordMenu, Histo
 
     Menu_RestartRound = new QAction(tr("重新开始一轮"), this);
     Menu_RestartRound->setObjectName(QStringLiteral("Menu_RestartRound"));
-    Menu_RestartRound->setEnabled(fairness->InUse() == FairMode::Rotation);
+    Menu_RestartRound->setEnabled(fairness->CanRestartRound());
     Menu_FairnessCheck = new QAction(tr("公平性检验"), this);
     Menu_FairnessCheck->setObjectName(QStringLiteral("Menu_FairnessCheck"));
     Menu_FairnessCheck->setEnabled(TypeDrawsFairly(form.ProjectType()));

@@ -34,10 +34,15 @@ SessionFairness::SessionFairness(DrawSession &session, SessionHistory *history, 
         store = std::make_unique<FairnessStore>(HistoryDatabasePath(), session.Project().name);
     session.Engine().SetFairness(settings, store.get());
     if (TypeHasFairItems(session.Project().pmode) && !items.isEmpty()) {
-        if (history)
+        if (history) {
             itemStores = std::make_unique<ItemStores>(session.Project().name);
-        else
+            for (auto item = items.cbegin(); item != items.cend(); ++item) {
+                if (item.value().mode == FairMode::Rotation)
+                    rotatingItems << item.key();
+            }
+        } else {
             itemFallback = items.first().mode;
+        }
         session.Engine().SetItemFairness(items, itemStores.get());
     }
     // The session's own draws count for the next balanced draw even before they are stored.
@@ -119,13 +124,25 @@ bool SessionFairness::Mark(int slot, const QString &mark, QString *message)
     return true;
 }
 
+bool SessionFairness::CanRestartRound() const
+{
+    return (store && InUse() == FairMode::Rotation) || !rotatingItems.isEmpty();
+}
+
 bool SessionFairness::RestartRound(QString *message)
 {
-    if (!store || InUse() != FairMode::Rotation)
+    if (!CanRestartRound())
         return false;
-    if (!store->RestartRotation()) {
-        *message = store->Notice();
-        return false;
+    QList<FairnessLedger *> ledgers;
+    if (store && InUse() == FairMode::Rotation)
+        ledgers << store.get();
+    for (const QString &item : std::as_const(rotatingItems))
+        ledgers << itemStores->ForItem(item);
+    for (FairnessLedger *ledger : std::as_const(ledgers)) {
+        if (!ledger->RestartRotation()) {
+            *message = ledger->Notice();
+            return false;
+        }
     }
     return true;
 }
