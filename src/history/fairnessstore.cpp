@@ -161,6 +161,12 @@ void FairnessStore::KeepCount(const QString &result)
         ++placed.counts[size_t(*at)];
 }
 
+void FairnessStore::ReadCountsAhead(const QDate &firstDay)
+{
+    if (counting == Counting::ProjectDraws && EnsureOpen())
+        UpdateKeptCounts(firstDay);
+}
+
 bool FairnessStore::UpdateBalance(const QDate &firstDay)
 {
     notice.clear();

@@ -69,6 +69,10 @@ public:
     // The project's draws, oldest first.
     QList<QStringList> ReadBatches();
 
+    // Reads the counts since `firstDay` ahead of the first balanced draw, which then adds
+    // only the draws made since. Says nothing: the draw still reports trouble.
+    void ReadCountsAhead(const QDate &firstDay);
+
     // A draw of this program that the database may not hold yet (the window's writer is
     // behind, the command line stores its draws when it ends): balanced draws count it at
     // once, and once it is found in the database, from there.

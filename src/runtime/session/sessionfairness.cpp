@@ -6,6 +6,8 @@
 #include "randengine.h"
 #include "sessionhistory.h"
 
+#include <QTimer>
+
 #include <map>
 
 class SessionFairness::ItemStores : public ItemFairnessLedgers
@@ -45,9 +47,15 @@ SessionFairness::SessionFairness(DrawSession &session, SessionHistory *history, 
         }
         session.Engine().SetItemFairness(items, itemStores.get());
     }
-    // The session's own draws count for the next balanced draw even before they are stored.
-    if (store && settings.mode == FairMode::Balanced)
+    if (store && settings.mode == FairMode::Balanced) {
+        // The session's own draws count for the next balanced draw even before they are stored.
         connect(history, &SessionHistory::Kept, this, [this](const HistoryEntry &entry) { store->NoteDraw(entry); });
+        // A long history takes a moment to count: better while the window opens than when
+        // the first draw stops in front of the class.
+        QTimer::singleShot(0, this, [this] {
+            store->ReadCountsAhead(FairPeriodStart(this->settings.period, QDate::currentDate()));
+        });
+    }
     // After the history's own hook, which gives the draw its time.
     connect(&session, &DrawSession::BatchFinal, this, &SessionFairness::AfterDraw);
 }
