@@ -36,9 +36,13 @@ SessionFairness::SessionFairness(DrawSession &session, SessionHistory *history, 
         store = std::make_unique<FairnessStore>(HistoryDatabasePath(), session.Project().name);
     session.Engine().SetFairness(settings, store.get());
     if (TypeHasFairItems(session.Project().pmode) && !items.isEmpty()) {
+        for (auto item = items.cbegin(); item != items.cend(); ++item) {
+            if (item.value().mode != FairMode::Plain)
+                fairItems.insert(item.key(), item.value());
+        }
         if (history) {
             itemStores = std::make_unique<ItemStores>(session.Project().name);
-            for (auto item = items.cbegin(); item != items.cend(); ++item) {
+            for (auto item = fairItems.cbegin(); item != fairItems.cend(); ++item) {
                 if (item.value().mode == FairMode::Rotation)
                     rotatingItems << item.key();
             }
