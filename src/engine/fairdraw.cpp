@@ -334,6 +334,7 @@ FairChooser::Choice FairChooser::Choose(FairnessLedger &ledger, RandomSource &ra
     if (m_settings.mode == FairMode::Rotation) {
         RotationTurn turn;
         if (ledger.UpdateRotation([&](RotationState &state) { turn = TakeRotationTurn(state, m_picker, m_ranCount, random); })) {
+            ledger.KeepTurn(turn.results);
             choice.results = turn.results;
             choice.newRound = turn.newRound;
             choice.notice = ledger.Notice();

@@ -159,8 +159,8 @@ public:
     virtual bool UpdateRotation(const std::function<void(RotationState &)> &step) = 0;
     // Starts a new round.
     virtual bool RestartRotation() = 0;
-    // The entries a balanced draw gave, for a ledger that counts its own turns (a list
-    // item of a custom project); a project's draws are counted by its history instead.
+    // The entries a fair draw gave, for a ledger that counts its own turns (a list item of
+    // a custom project); a project's draws are counted by its history instead.
     virtual void KeepTurn(const QStringList &) {}
     // A message for the user about the last call; empty when all went well.
     virtual QString Notice() const = 0;

@@ -161,6 +161,12 @@ void FairnessStore::KeepCount(const QString &result)
         ++placed.counts[size_t(*at)];
 }
 
+void FairnessStore::ReadCountsAhead(const QDate &firstDay)
+{
+    if (counting == Counting::ProjectDraws && EnsureOpen())
+        UpdateKeptCounts(firstDay);
+}
+
 bool FairnessStore::UpdateBalance(const QDate &firstDay)
 {
     notice.clear();
@@ -421,11 +427,27 @@ std::optional<RotationState> FairnessStore::ReadRotation()
     return state;
 }
 
-QList<QStringList> FairnessStore::ReadBatches()
+QList<QStringList> FairnessStore::ReadBatches(int turnsPerDraw)
 {
     QList<QStringList> batches;
     if (!EnsureOpen())
         return batches;
+    if (counting == Counting::OwnTurns) {
+        QSqlQuery query(QSqlDatabase::database(store->ConnectionName()));
+        query.setForwardOnly(true);
+        query.prepare(QStringLiteral("SELECT entry FROM item_turns WHERE item = ? ORDER BY rowid"));
+        query.addBindValue(project);
+        if (!query.exec()) {
+            notice = SqlFailure(query);
+            return batches;
+        }
+        while (query.next()) {
+            if (batches.isEmpty() || batches.last().size() >= std::max(1, turnsPerDraw))
+                batches.append(QStringList());
+            batches.last().append(query.value(0).toString());
+        }
+        return batches;
+    }
     HistoryFilter filter;
     filter.project = project;
     for (const HistoryEntry &entry : store->DrawsOldestFirst(filter))

@@ -66,8 +66,13 @@ public:
     // The current round's number and who has had a turn in it, read without writing
     // (nothing when the history cannot be read).
     std::optional<RotationState> ReadRotation();
-    // The project's draws, oldest first.
-    QList<QStringList> ReadBatches();
+    // The project's draws, oldest first. A list item's turns are kept one by one, those
+    // of a draw together: they are taken `turnsPerDraw` at a time.
+    QList<QStringList> ReadBatches(int turnsPerDraw = 1);
+
+    // Reads the counts since `firstDay` ahead of the first balanced draw, which then adds
+    // only the draws made since. Says nothing: the draw still reports trouble.
+    void ReadCountsAhead(const QDate &firstDay);
 
     // A draw of this program that the database may not hold yet (the window's writer is
     // behind, the command line stores its draws when it ends): balanced draws count it at

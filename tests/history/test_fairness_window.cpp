@@ -20,6 +20,7 @@
 #include "recordintegration.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -157,7 +158,7 @@ private slots:
         QVERIFY(draws->model()->index(1, resultsColumn).data().toString().contains(before.at(1) + "（缺席）"));
     }
 
-    void restartRoundReachesTheRotatingItemsOfACustomProject()
+    void rotatingItemsOfACustomProjectRestartAndAreChecked()
     {
         QFile file(SUITE_SOURCE_DIR "/data/Demo/0.xml");
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -180,6 +181,15 @@ private slots:
         fairness->Menu_RestartRound->trigger();
         QVERIFY(fairness->NoticeLine()->text().contains("新一轮开始"));
         QVERIFY(names.ReadRotation()->Taken().isEmpty());
+
+        // The check looks at the item's own list and turns.
+        form->GoRandButton->click();
+        fairness->Menu_FairnessCheck->trigger();
+        TFairnessForm *check = fairness->FairnessWindow();
+        QVERIFY(check && check->FairItemChoice);
+        QCOMPARE(check->FairItemChoice->currentText(), "名");
+        QCOMPARE(check->FairnessTableView->rowCount(), 3);
+        QVERIFY2(check->FairSummary->text().contains("历史 2 次"), qPrintable(check->FairSummary->text()));
     }
 
     void withoutHistoryDrawsArePlainAndSaySo()

@@ -1106,6 +1106,14 @@ Turn the phone remote on?</translation>
         <source>最久未被抽到：%1（已 %2 次抽取未被抽到）</source>
         <translation>Longest not drawn: %1 (not drawn for %2 draws)</translation>
     </message>
+    <message>
+        <source>名单项目</source>
+        <translation>List item</translation>
+    </message>
+    <message>
+        <source>名单项目：</source>
+        <translation>&amp;List item:</translation>
+    </message>
 </context>
 <context>
     <name>TFrequencyForm</name>

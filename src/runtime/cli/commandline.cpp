@@ -11,7 +11,6 @@
 #include "historyreport.h"
 #include "historystore.h"
 #include "inifile.h"
-#include "listgenerator.h"
 #include "projectheader.h"
 #include "querysection.h"
 #include "sessionfairness.h"
@@ -236,11 +235,10 @@ int SimulateDraws(const CommandLineOptions &options, std::FILE *out, std::FILE *
         return kStatusEngineRefused;
     }
     try {
-        const ListContents contents = ReadListContents(project.pmode, project.query);
-        const QList<WeightedEntry> entries = DistinctEntries(contents.entries.ToStringList());
         RandomSources sources = options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem();
-        const FairnessCheck check = CheckFairness(HistoryDatabasePath(), project.label, project.fair, entries,
-                                                  contents.ranCount, options.simulateDraws, *sources.draws);
+        const FairnessCheck check =
+            CheckFairness(HistoryDatabasePath(), {project.label, project.pmode, project.query, project.fair, {}},
+                          options.simulateDraws, *sources.draws);
         if (!check.notice.isEmpty())
             Write(err, check.notice + QLatin1Char('\n'));
         if (options.json) {

@@ -6,6 +6,8 @@
 #include "randengine.h"
 #include "sessionhistory.h"
 
+#include <QTimer>
+
 #include <map>
 
 class SessionFairness::ItemStores : public ItemFairnessLedgers
@@ -34,9 +36,13 @@ SessionFairness::SessionFairness(DrawSession &session, SessionHistory *history, 
         store = std::make_unique<FairnessStore>(HistoryDatabasePath(), session.Project().name);
     session.Engine().SetFairness(settings, store.get());
     if (TypeHasFairItems(session.Project().pmode) && !items.isEmpty()) {
+        for (auto item = items.cbegin(); item != items.cend(); ++item) {
+            if (item.value().mode != FairMode::Plain)
+                fairItems.insert(item.key(), item.value());
+        }
         if (history) {
             itemStores = std::make_unique<ItemStores>(session.Project().name);
-            for (auto item = items.cbegin(); item != items.cend(); ++item) {
+            for (auto item = fairItems.cbegin(); item != fairItems.cend(); ++item) {
                 if (item.value().mode == FairMode::Rotation)
                     rotatingItems << item.key();
             }
@@ -45,9 +51,15 @@ SessionFairness::SessionFairness(DrawSession &session, SessionHistory *history, 
         }
         session.Engine().SetItemFairness(items, itemStores.get());
     }
-    // The session's own draws count for the next balanced draw even before they are stored.
-    if (store && settings.mode == FairMode::Balanced)
+    if (store && settings.mode == FairMode::Balanced) {
+        // The session's own draws count for the next balanced draw even before they are stored.
         connect(history, &SessionHistory::Kept, this, [this](const HistoryEntry &entry) { store->NoteDraw(entry); });
+        // A long history takes a moment to count: better while the window opens than when
+        // the first draw stops in front of the class.
+        QTimer::singleShot(0, this, [this] {
+            store->ReadCountsAhead(FairPeriodStart(this->settings.period, QDate::currentDate()));
+        });
+    }
     // After the history's own hook, which gives the draw its time.
     connect(&session, &DrawSession::BatchFinal, this, &SessionFairness::AfterDraw);
 }

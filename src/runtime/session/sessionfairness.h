@@ -33,6 +33,8 @@ public:
     ~SessionFairness() override;
 
     const FairSettings &Settings() const { return settings; }
+    // A custom project's list items drawn fairly, with their settings.
+    const ItemFairSettings &FairItems() const { return fairItems; }
     // The fair mode the draws really use.
     FairMode InUse() const;
     // Set when the project asks for fair turns the missing history cannot keep.
@@ -70,6 +72,7 @@ private:
     // The custom project's list items drawn fairly, each with its own store.
     class ItemStores;
     std::unique_ptr<ItemStores> itemStores;
+    ItemFairSettings fairItems;
     QStringList rotatingItems; // the items drawn in rotation, when their turns are kept
     std::optional<FairMode> itemFallback; // items ask for fair turns the missing history cannot keep
     QString lastNotice;
