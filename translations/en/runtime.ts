@@ -412,10 +412,6 @@ Data folder: %3
         <translation>Speech Settings…</translation>
     </message>
     <message>
-        <source>%1（不可用：%2）</source>
-        <translation>%1 (unavailable: %2)</translation>
-    </message>
-    <message>
         <source>张三，李四</source>
         <translation>Alice, Bob</translation>
     </message>
@@ -430,6 +426,10 @@ Data folder: %3
     <message>
         <source>朗读设置未能保存：%1</source>
         <translation>The speech settings were not saved: %1</translation>
+    </message>
+    <message>
+        <source>%1（不可用）</source>
+        <translation>%1 (unavailable)</translation>
     </message>
 </context>
 <context>
