@@ -2,21 +2,67 @@
 
 #include "suiteerror.h"
 
+#include <QCoreApplication>
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <limits>
 #include <numeric>
-#include <QCoreApplication>
+
+namespace {
+
+// Calls `part(from, end)` for each part of `text` between the separators, in order.
+template <typename Part>
+void ForEachPart(QByteArrayView text, QByteArrayView separator, Part part)
+{
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = separator.isEmpty() ? -1 : text.indexOf(separator, from);
+        part(from, at < 0 ? text.size() : at);
+        if (at < 0)
+            return;
+        from = at + separator.size();
+    }
+}
+
+qsizetype CountSeparated(QByteArrayView text, QByteArrayView separator)
+{
+    if (separator.size() == 1)
+        return std::count(text.begin(), text.end(), separator.front()) + 1;
+    return separator.isEmpty() ? 1 : text.count(separator) + 1;
+}
+
+void RequireAddressable(qsizetype bytes)
+{
+    if (bytes > qsizetype(std::numeric_limits<quint32>::max()))
+        throw SuiteError(QCoreApplication::translate("Engine", "名单太长，无法抽取，请把名单分成几个工程。"));
+}
+
+} // namespace
 
 ListEntries ListEntries::Split(QStringView text, QStringView separator)
 {
-    Builder builder(text.size() + 1, Builder::CountParts(text, separator));
-    builder.AppendParts(text, separator);
-    return builder.Finish();
+    return SplitUtf8(text.toUtf8(), separator);
+}
+
+ListEntries ListEntries::SplitUtf8(const QByteArray &text, QStringView separator)
+{
+    const QByteArray separatorBytes = separator.toUtf8();
+    Table table;
+    table.gap = separatorBytes.size();
+    RequireAddressable(text.size() + table.gap);
+    table.starts.reserve(size_t(CountSeparated(text, separatorBytes)) + 1);
+    ForEachPart(text, separatorBytes, [&](qsizetype from, qsizetype) { table.starts.push_back(quint32(from)); });
+    table.starts.push_back(quint32(text.size() + table.gap));
+    ListEntries entries;
+    entries.m_text = text;
+    entries.m_table = std::make_shared<const Table>(std::move(table));
+    return entries;
 }
 
 QString ListEntries::At(qsizetype index) const
 {
-    return Slices({int(index)}).front();
+    return QString::fromUtf8(View(index));
 }
 
 QStringList ListEntries::Slices(const std::vector<int> &positions) const
@@ -25,17 +71,31 @@ QStringList ListEntries::Slices(const std::vector<int> &positions) const
     slices.reserve(qsizetype(positions.size())); // nothing below can throw
     if (positions.empty())
         return slices;
-    // Each slice holds a reference on the text (all taken at once: a shuffle makes
-    // 100,000 slices). Narrowed to its entry, a slice keeps the text alive while it lives
-    // and, as the text is shared, copies itself before any change.
-    QString::DataPointer &text = const_cast<QString &>(m_text).data_ptr();
-    auto *const shared = text.d_ptr();
-    Q_ASSERT(shared); // every entry ends with a NUL: the text is never empty
-    shared->ref_.fetchAndAddRelaxed(int(positions.size()));
+    // The entries are decoded one after the other into one text, each ended by a NUL
+    // (a shuffle hands out 100,000 of them: one allocation, not one each). UTF-8 never
+    // takes fewer bytes than UTF-16 takes units.
+    qsizetype bytes = 0;
+    for (const int position : positions)
+        bytes += Place(position).second + 1;
+    QString text(bytes, Qt::Uninitialized);
+    QChar *const begin = text.data();
+    QChar *out = begin;
+    std::vector<std::pair<qsizetype, qsizetype>> placed;
+    placed.reserve(positions.size());
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     for (const int position : positions) {
-        const auto [start, length] = Place(position);
-        slices.append(QString(QString::DataPointer(shared, text.data() + start, length)));
+        QChar *const start = out;
+        out = decoder.appendToBuffer(out, View(position));
+        placed.emplace_back(start - begin, out - start);
+        *out++ = QChar(u'\0');
     }
+    // Each slice holds a reference on the text (all taken at once). Narrowed to its entry,
+    // a slice keeps the text alive while it lives and, as the text is shared, copies
+    // itself before any change.
+    QString::DataPointer &shared = text.data_ptr();
+    shared.d_ptr()->ref_.fetchAndAddRelaxed(int(positions.size()));
+    for (const auto &[start, length] : placed)
+        slices.append(QString(QString::DataPointer(shared.d_ptr(), shared.data() + start, length)));
     return slices;
 }
 
@@ -61,24 +121,19 @@ qsizetype ListEntries::Builder::CountParts(QStringView text, QStringView separat
 
 void ListEntries::Builder::AppendParts(QStringView text, QStringView separator, qint64 copies)
 {
-    // Each part ends with a NUL where a separator was: one character more at most.
-    const qsizetype needed = m_used + text.size() + 1;
-    if (needed > qsizetype(std::numeric_limits<quint32>::max()))
-        throw SuiteError(QCoreApplication::translate("Engine", "名单太长，无法抽取，请把名单分成几个工程。"));
+    const QByteArray bytes = text.toUtf8();
+    // Each part ends with a NUL where a separator was: one byte more at most.
+    const qsizetype needed = m_used + bytes.size() + 1;
+    RequireAddressable(needed);
     if (needed > m_text.size())
         m_text.resize(std::max(needed, 2 * m_text.size()));
-    char16_t *const out = reinterpret_cast<char16_t *>(m_text.data());
-    qsizetype from = 0;
-    for (;;) {
-        const qsizetype at = separator.size() == 1 ? text.indexOf(separator.front(), from)
-                           : separator.isEmpty()   ? -1
-                                                   : text.indexOf(separator, from);
-        const qsizetype end = at < 0 ? text.size() : at;
+    char *const out = m_text.data();
+    ForEachPart(bytes, separator.toUtf8(), [&](qsizetype from, qsizetype end) {
         const quint32 part = quint32(m_table.starts.size());
         m_table.starts.push_back(quint32(m_used));
-        std::copy(text.utf16() + from, text.utf16() + end, out + m_used);
+        std::copy(bytes.constData() + from, bytes.constData() + end, out + m_used);
         m_used += end - from;
-        out[m_used++] = u'\0';
+        out[m_used++] = '\0';
         if (copies != 1 && !m_table.mapped) { // every part so far was one entry
             m_table.mapped = true;
             m_table.partOf.resize(part);
@@ -86,17 +141,14 @@ void ListEntries::Builder::AppendParts(QStringView text, QStringView separator, 
         }
         if (m_table.mapped)
             m_table.partOf.insert(m_table.partOf.end(), size_t(copies), part);
-        if (at < 0)
-            break;
-        from = at + separator.size();
-    }
+    });
 }
 
 ListEntries ListEntries::Builder::Finish()
 {
     ListEntries entries;
     m_text.truncate(m_used);
-    m_table.starts.push_back(quint32(m_used));
+    m_table.starts.push_back(quint32(m_used)); // every part already ends with its NUL
     entries.m_text = std::move(m_text);
     entries.m_table = std::make_shared<const Table>(std::move(m_table));
     m_table = {};

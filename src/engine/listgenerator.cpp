@@ -71,7 +71,7 @@ ListGenerator::ListGenerator(int pmode, const QueryParams &params) : m_pmode(pmo
 
     if (m_workList.Remaining() == 0)
         throw SuiteError(QCoreApplication::translate("Engine", "%1是空的，请至少填写一项。").arg(ListName(pmode)));
-    if (!m_allowRepeat && m_workList.DistinctRemaining() < m_ranCount)
+    if (!m_allowRepeat && !m_workList.HasDistinct(m_ranCount))
         throw SuiteError(QCoreApplication::translate(
                              "Engine", "%1只有 %2 个不同的条目，少于每次抽取的数量 %3。请增加条目、减少抽取数量%4。")
                              .arg(ListName(pmode))
@@ -124,7 +124,7 @@ Batch ListGenerator::Generate(const GenerationContext &context)
         if (context.finalDraw)
             m_savedList = m_workList;
         // Counted in distinct texts: the next batch removes texts, not copies.
-        batch.remainingShort = !m_allowRepeat && m_workList.DistinctRemaining() < m_ranCount;
+        batch.remainingShort = !m_allowRepeat && !m_workList.HasDistinct(m_ranCount);
     }
     return batch;
 }
