@@ -103,6 +103,13 @@ ListEntries ExpandWeights(const QString &listText, bool weighted, const QString 
     return entries.Finish();
 }
 
+ListEntries ExpandWeights(const QByteArray &listUtf8, bool weighted, const QString &separator)
+{
+    if (weighted || listUtf8.contains('/'))
+        return ExpandWeights(QString::fromUtf8(listUtf8), weighted, separator);
+    return ListEntries::SplitUtf8(listUtf8, separator);
+}
+
 namespace {
 
 // FNV-1a over the UTF-8 bytes, folded: lists are typed by users, not crafted.

@@ -18,6 +18,9 @@
 // malformed row, a weight that is not a whole number, a zero or negative percentage, a
 // negative weight, or an expansion too large to draw from.
 ListEntries ExpandWeights(const QString &listText, bool weighted, const QString &separator);
+// The same for a list as UTF-8 read from a file: a list without weights and escapes
+// keeps the bytes it is given.
+ListEntries ExpandWeights(const QByteArray &listUtf8, bool weighted, const QString &separator);
 
 // The separator character of a separator name. Throws SuiteError for a missing, empty or
 // unknown name.

@@ -48,21 +48,25 @@ QString ListName(int pmode)
 
 } // namespace
 
-ListContents ReadListContents(int pmode, const QueryParams &params)
+ListContents ReadListContents(int pmode, const QueryParams &params, const QByteArray &listUtf8)
 {
     const ListQuery query = ReadListQuery(pmode, params);
     ListContents contents;
     // Picture paths are joined by "|" and are not escaped list text: they stay as stored.
-    contents.entries = pmode == 5 ? ListEntries::Split(query.listText, u"|")
-                                  : ExpandWeights(query.listText, query.weighted, RequireSpliter(query.spliterName));
+    if (pmode == 5)
+        contents.entries = ListEntries::Split(query.listText, u"|");
+    else if (!listUtf8.isNull())
+        contents.entries = ExpandWeights(listUtf8, query.weighted, RequireSpliter(query.spliterName));
+    else
+        contents.entries = ExpandWeights(query.listText, query.weighted, RequireSpliter(query.spliterName));
     contents.ranCount = ParseCount(query.ranCount, QCoreApplication::translate("Engine", "抽取数量"), 1, kMaxRanCount);
     return contents;
 }
 
-ListGenerator::ListGenerator(int pmode, const QueryParams &params) : m_pmode(pmode)
+ListGenerator::ListGenerator(int pmode, const QueryParams &params, const QByteArray &listUtf8) : m_pmode(pmode)
 {
     const ListQuery query = ReadListQuery(pmode, params);
-    const auto [entries, ranCount] = ReadListContents(pmode, params);
+    const auto [entries, ranCount] = ReadListContents(pmode, params, listUtf8);
     m_ranCount = ranCount;
     m_allowRepeat = query.allowRepeat;
     m_autoDel = query.autoDel;

@@ -225,7 +225,7 @@ void RequireRegularFile(const QString &path)
                 .arg(name));
 }
 
-QString ReadWholeText(const QString &path, qint64 maxBytes)
+QByteArray ReadWholeBytes(const QString &path, qint64 maxBytes)
 {
     RequireRegularFile(path);
     QFile file(path);
@@ -240,7 +240,12 @@ QString ReadWholeText(const QString &path, qint64 maxBytes)
                 .arg(QFileInfo(path).fileName())
                 .arg(file.size() >> 20)
                 .arg(std::max<qint64>(maxBytes >> 20, 1)));
-    return DecodeText(file.readAll());
+    return file.readAll();
+}
+
+QString ReadWholeText(const QString &path, qint64 maxBytes)
+{
+    return DecodeText(ReadWholeBytes(path, maxBytes));
 }
 
 QStringList ReadTextLines(const QString &path)

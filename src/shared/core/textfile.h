@@ -18,6 +18,8 @@ constexpr qint64 kMaxTextFileBytes = qint64(256) << 20;
 // The whole text of a file, decoded as ReadTextLines decodes it, not split into lines.
 // Files larger than `maxBytes` are refused unread.
 QString ReadWholeText(const QString &path, qint64 maxBytes = kMaxTextFileBytes);
+// The same file's bytes, undecoded.
+QByteArray ReadWholeBytes(const QString &path, qint64 maxBytes = kMaxTextFileBytes);
 
 // Throws SuiteError (Chinese, naming the file) unless `path` leads to a regular file: a
 // missing file, a folder, a device, a pipe or a socket, a link to nothing and a loop of
