@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
 #include <limits>
@@ -32,6 +33,20 @@ qsizetype CountSeparated(QByteArrayView text, QByteArrayView separator)
     return separator.isEmpty() ? 1 : text.count(separator) + 1;
 }
 
+// `text` in UTF-8, allocated at its size (a general encoder asks for three bytes a unit:
+// for a long list, more than the list's text in UTF-16 for a moment).
+QByteArray Utf8Of(QStringView text)
+{
+    qsizetype size = 0;
+    for (const QChar c : text)
+        size += c.unicode() < 0x80 ? 1 : c.unicode() < 0x800 ? 2 : 3; // at most 3 a unit; a pair takes 4
+    QByteArray bytes(size, Qt::Uninitialized);
+    QStringEncoder encoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    char *const end = encoder.appendToBuffer(bytes.data(), text);
+    bytes.truncate(end - bytes.constData());
+    return bytes;
+}
+
 void RequireAddressable(qsizetype bytes)
 {
     if (bytes > qsizetype(std::numeric_limits<quint32>::max()))
@@ -42,7 +57,7 @@ void RequireAddressable(qsizetype bytes)
 
 ListEntries ListEntries::Split(QStringView text, QStringView separator)
 {
-    return SplitUtf8(text.toUtf8(), separator);
+    return SplitUtf8(Utf8Of(text), separator);
 }
 
 ListEntries ListEntries::SplitUtf8(const QByteArray &text, QStringView separator)
@@ -121,7 +136,7 @@ qsizetype ListEntries::Builder::CountParts(QStringView text, QStringView separat
 
 void ListEntries::Builder::AppendParts(QStringView text, QStringView separator, qint64 copies)
 {
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = Utf8Of(text);
     // Each part ends with a NUL where a separator was: one byte more at most.
     const qsizetype needed = m_used + bytes.size() + 1;
     RequireAddressable(needed);
