@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <numeric>
 #include <QCoreApplication>
 
@@ -112,12 +113,20 @@ ListEntries ExpandWeights(const QByteArray &listUtf8, bool weighted, const QStri
 
 namespace {
 
-// FNV-1a over the UTF-8 bytes, folded: lists are typed by users, not crafted.
+// FNV-1a over the UTF-8 bytes taken eight at a time, folded: lists are typed by users,
+// not crafted.
 size_t TextHash(QByteArrayView text)
 {
-    quint64 hash = 0xcbf29ce484222325ull;
-    for (const char c : text)
-        hash = (hash ^ uchar(c)) * 0x100000001b3ull;
+    quint64 hash = 0xcbf29ce484222325ull ^ quint64(text.size());
+    qsizetype i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        quint64 word;
+        std::memcpy(&word, text.data() + i, 8);
+        hash = (hash ^ word) * 0x100000001b3ull;
+        hash ^= hash >> 32;
+    }
+    for (; i < text.size(); ++i)
+        hash = (hash ^ uchar(text[i])) * 0x100000001b3ull;
     return size_t(hash ^ (hash >> 29));
 }
 

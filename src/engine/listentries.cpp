@@ -1,12 +1,14 @@
 #include "listentries.h"
 
 #include "suiteerror.h"
+#include "textfile.h"
 
 #include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <numeric>
 
@@ -18,7 +20,14 @@ void ForEachPart(QByteArrayView text, QByteArrayView separator, Part part)
 {
     qsizetype from = 0;
     for (;;) {
-        const qsizetype at = separator.isEmpty() ? -1 : text.indexOf(separator, from);
+        qsizetype at = -1;
+        if (separator.size() == 1) { // most lists: one ASCII separator, for memchr alone
+            const void *found = from == text.size() ? nullptr
+                              : std::memchr(text.data() + from, separator.front(), size_t(text.size() - from));
+            at = found ? static_cast<const char *>(found) - text.data() : -1;
+        } else if (!separator.isEmpty()) {
+            at = text.indexOf(separator, from);
+        }
         part(from, at < 0 ? text.size() : at);
         if (at < 0)
             return;
@@ -26,10 +35,30 @@ void ForEachPart(QByteArrayView text, QByteArrayView separator, Part part)
     }
 }
 
+// How many times `byte` occurs in `text`, eight bytes at a time: a long list is counted
+// before it is split, so its table of starts is allocated once.
+qsizetype CountByte(QByteArrayView text, char byte)
+{
+    constexpr quint64 kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    const quint64 pattern = 0x0101010101010101ull * uchar(byte);
+    qsizetype count = 0;
+    qsizetype i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        quint64 word;
+        std::memcpy(&word, text.data() + i, 8);
+        const quint64 x = word ^ pattern; // a zero byte where `byte` stands
+        const quint64 nonZero = ((x & kLow7) + kLow7) | x;
+        count += qsizetype((((~nonZero & ~kLow7) >> 7) * 0x0101010101010101ull) >> 56); // the flags summed
+    }
+    for (; i < text.size(); ++i)
+        count += text[i] == byte;
+    return count;
+}
+
 qsizetype CountSeparated(QByteArrayView text, QByteArrayView separator)
 {
     if (separator.size() == 1)
-        return std::count(text.begin(), text.end(), separator.front()) + 1;
+        return CountByte(text, separator.front()) + 1;
     return separator.isEmpty() ? 1 : text.count(separator) + 1;
 }
 
@@ -86,31 +115,59 @@ QStringList ListEntries::Slices(const std::vector<int> &positions) const
     slices.reserve(qsizetype(positions.size())); // nothing below can throw
     if (positions.empty())
         return slices;
-    // The entries are decoded one after the other into one text, each ended by a NUL
-    // (a shuffle hands out 100,000 of them: one allocation, not one each). UTF-8 never
-    // takes fewer bytes than UTF-16 takes units.
+    // The entries are decoded into one text, each ended by a NUL (a shuffle hands out
+    // 100,000 of them: one allocation, not one each); UTF-8 never takes fewer bytes than
+    // UTF-16 takes units. Each slice holds a reference on the text (all taken at once):
+    // narrowed to its entry, a slice keeps the text alive while it lives and, as the text
+    // is shared, copies itself before any change.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    auto decodePart = [&](size_t part, char16_t *out) {
+        const quint32 start = m_table->starts[part];
+        const QByteArrayView bytes(m_text.constData() + start, qsizetype(m_table->starts[part + 1] - start) - m_table->gap);
+        char16_t *const end = DecodeWellFormedUtf8Into(bytes, out);
+        if (end) // else a noncharacter, say: the general decoder reads it
+            return end;
+        return reinterpret_cast<char16_t *>(decoder.appendToBuffer(reinterpret_cast<QChar *>(out), bytes));
+    };
+    auto share = [&](QString &text) {
+        QString::DataPointer &shared = text.data_ptr();
+        shared.d_ptr()->ref_.fetchAndAddRelaxed(int(positions.size()));
+        return shared.d_ptr();
+    };
+    const size_t parts = m_table->starts.size() - 1;
+    if (2 * positions.size() >= parts) {
+        // Most of the list (a shuffle): every part decoded in order reads the text once,
+        // front to back, instead of all over.
+        QString text(m_text.size() + 1, Qt::Uninitialized);
+        char16_t *const begin = reinterpret_cast<char16_t *>(text.data());
+        std::vector<quint32> unitStarts(parts + 1);
+        char16_t *out = begin;
+        for (size_t part = 0; part < parts; ++part) {
+            unitStarts[part] = quint32(out - begin);
+            out = decodePart(part, out);
+            *out++ = u'\0';
+        }
+        unitStarts[parts] = quint32(out - begin);
+        auto *const shared = share(text);
+        for (const int position : positions) {
+            const size_t part = PartOf(position);
+            slices.append(QString(QString::DataPointer(shared, begin + unitStarts[part],
+                                                       qsizetype(unitStarts[part + 1] - unitStarts[part]) - 1)));
+        }
+        return slices;
+    }
     qsizetype bytes = 0;
     for (const int position : positions)
         bytes += Place(position).second + 1;
     QString text(bytes, Qt::Uninitialized);
-    QChar *const begin = text.data();
-    QChar *out = begin;
-    std::vector<std::pair<qsizetype, qsizetype>> placed;
-    placed.reserve(positions.size());
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    auto *const shared = share(text);
     for (const int position : positions) {
-        QChar *const start = out;
-        out = decoder.appendToBuffer(out, View(position));
-        placed.emplace_back(start - begin, out - start);
-        *out++ = QChar(u'\0');
+        char16_t *const start = out;
+        out = decodePart(PartOf(position), start);
+        slices.append(QString(QString::DataPointer(shared, start, out - start)));
+        *out++ = u'\0';
     }
-    // Each slice holds a reference on the text (all taken at once). Narrowed to its entry,
-    // a slice keeps the text alive while it lives and, as the text is shared, copies
-    // itself before any change.
-    QString::DataPointer &shared = text.data_ptr();
-    shared.d_ptr()->ref_.fetchAndAddRelaxed(int(positions.size()));
-    for (const auto &[start, length] : placed)
-        slices.append(QString(QString::DataPointer(shared.d_ptr(), shared.data() + start, length)));
     return slices;
 }
 

@@ -77,10 +77,11 @@ public:
     };
 
 private:
+    size_t PartOf(qsizetype index) const { return m_table->mapped ? m_table->partOf[size_t(index)] : size_t(index); }
     // Where entry `index` stands in the text, and its length in bytes.
     std::pair<qsizetype, qsizetype> Place(qsizetype index) const
     {
-        const size_t part = m_table->mapped ? m_table->partOf[size_t(index)] : size_t(index);
+        const size_t part = PartOf(index);
         const quint32 start = m_table->starts[part];
         return {start, qsizetype(m_table->starts[part + 1] - start) - m_table->gap};
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QStringList>
 
 // The suite's one text-list reader and writer.
@@ -31,6 +32,11 @@ QStringList SplitTextLines(const QString &text);
 
 // The same on bytes already in memory (for callers that read the file themselves).
 QString DecodeText(const QByteArray &bytes);
+// Decodes well-formed UTF-8 into `out` (room for one unit a byte) in one pass, several
+// times faster than the general decoder on Chinese text; returns the end of what it
+// wrote. Null for anything else, which the general decoder reads with its own rules:
+// malformed or truncated sequences, surrogates, noncharacters.
+char16_t *DecodeWellFormedUtf8Into(QByteArrayView bytes, char16_t *out);
 QByteArray EncodeUtf16LeWithBom(const QStringList &lines);
 
 // Text written by other programs (lists exported by spreadsheet programs): a byte-order
