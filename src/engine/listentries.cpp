@@ -20,14 +20,7 @@ void ForEachPart(QByteArrayView text, QByteArrayView separator, Part part)
 {
     qsizetype from = 0;
     for (;;) {
-        qsizetype at = -1;
-        if (separator.size() == 1) { // most lists: one ASCII separator, for memchr alone
-            const void *found = from == text.size() ? nullptr
-                              : std::memchr(text.data() + from, separator.front(), size_t(text.size() - from));
-            at = found ? static_cast<const char *>(found) - text.data() : -1;
-        } else if (!separator.isEmpty()) {
-            at = text.indexOf(separator, from);
-        }
+        const qsizetype at = separator.isEmpty() ? -1 : FindBytes(text, separator, from);
         part(from, at < 0 ? text.size() : at);
         if (at < 0)
             return;
@@ -59,7 +52,10 @@ qsizetype CountSeparated(QByteArrayView text, QByteArrayView separator)
 {
     if (separator.size() == 1)
         return CountByte(text, separator.front()) + 1;
-    return separator.isEmpty() ? 1 : text.count(separator) + 1;
+    qsizetype parts = 1;
+    for (qsizetype at = 0; !separator.isEmpty() && (at = FindBytes(text, separator, at)) >= 0; at += separator.size())
+        ++parts;
+    return parts;
 }
 
 // `text` in UTF-8, allocated at its size (a general encoder asks for three bytes a unit:

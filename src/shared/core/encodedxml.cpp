@@ -8,7 +8,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <vector>
 #include <QCoreApplication>
@@ -208,20 +207,7 @@ struct Utf8Form
     using Text = QByteArray;
     using Value = QByteArrayView;
     static constexpr QByteArrayView kMark{"\xEE\x80\x80"}; // kLiftedMark in UTF-8
-    static bool holdsMark(QByteArrayView text)
-    {
-        // By its first byte, which memchr finds at once: a general search of three bytes
-        // took as long as the rest of a list's reading.
-        const char *const end = text.end();
-        for (const char *p = text.begin(); p < end; ++p) {
-            p = static_cast<const char *>(std::memchr(p, kMark[0], size_t(end - p)));
-            if (!p)
-                return false;
-            if (QByteArrayView(p, end).startsWith(kMark))
-                return true;
-        }
-        return false;
-    }
+    static bool holdsMark(QByteArrayView text) { return FindBytes(text, kMark) >= 0; }
     static std::optional<QByteArrayView> longValue(QByteArrayView raw)
     {
         if (!IsPlainXmlAttributeValue(raw.begin(), raw.end()))

@@ -10,6 +10,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <QCoreApplication>
 
@@ -45,6 +46,19 @@ char16_t *DecodeWellFormedUtf8Into(QByteArrayView bytes, char16_t *out)
         }
     }
     return out;
+}
+
+qsizetype FindBytes(QByteArrayView bytes, QByteArrayView needle, qsizetype from)
+{
+    const char *const end = bytes.end();
+    for (const char *p = bytes.begin() + from; end - p >= needle.size(); ++p) {
+        p = static_cast<const char *>(std::memchr(p, needle.front(), size_t(end - p)));
+        if (!p)
+            return -1;
+        if (QByteArrayView(p, end).startsWith(needle))
+            return p - bytes.begin();
+    }
+    return -1;
 }
 
 namespace {

@@ -37,6 +37,10 @@ QString DecodeText(const QByteArray &bytes);
 // wrote. Null for anything else, which the general decoder reads with its own rules:
 // malformed or truncated sequences, surrogates, noncharacters.
 char16_t *DecodeWellFormedUtf8Into(QByteArrayView bytes, char16_t *out);
+// Where `needle` (not empty) next stands in `bytes` from `from` on, -1 if nowhere. Looks
+// for its first byte with memchr: a separator or mark in a long UTF-8 text is found at
+// once, where a general search of a few bytes reads the text slowly.
+qsizetype FindBytes(QByteArrayView bytes, QByteArrayView needle, qsizetype from = 0);
 QByteArray EncodeUtf16LeWithBom(const QStringList &lines);
 
 // Text written by other programs (lists exported by spreadsheet programs): a byte-order
