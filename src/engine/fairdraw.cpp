@@ -253,32 +253,33 @@ double BalancedWeight(double ownWeight, qint64 count, int strength)
     return ownWeight / damping;
 }
 
-QHash<QString, qsizetype> PositionsOf(const QList<WeightedEntry> &entries)
+EntryPositions PositionsOf(const QList<WeightedEntry> &entries)
 {
-    QHash<QString, qsizetype> positions;
+    EntryPositions positions;
     positions.reserve(entries.size());
     for (qsizetype i = 0; i < entries.size(); ++i)
         positions.insert(entries.at(i).text, i);
     return positions;
 }
 
-std::vector<double> BalancedWeights(const QList<WeightedEntry> &entries, const QHash<QString, qsizetype> &positions,
-                                    const BalanceHistory &history, int strength, int skip)
+ListBalance PlaceBalance(BalanceHistory history, const EntryPositions &positions)
 {
-    std::vector<qint64> counts(entries.size(), 0);
-    // Looked up from the smaller side: a week's draws name far fewer than a school's list.
-    if (history.counts.size() <= entries.size()) {
-        for (auto count = history.counts.cbegin(); count != history.counts.cend(); ++count) {
-            if (const auto at = positions.constFind(count.key()); at != positions.cend())
-                counts[*at] = count.value();
-        }
-    } else {
-        for (qsizetype i = 0; i < entries.size(); ++i)
-            counts[i] = history.counts.value(entries.at(i).text);
+    ListBalance placed;
+    placed.counts.assign(size_t(positions.size()), 0);
+    for (auto count = history.counts.cbegin(); count != history.counts.cend(); ++count) {
+        if (const auto at = positions.constFind(count.key()); at != positions.cend())
+            placed.counts[size_t(*at)] = count.value();
     }
+    placed.recent = std::move(history.recent);
+    return placed;
+}
+
+std::vector<double> BalancedWeights(const QList<WeightedEntry> &entries, const EntryPositions &positions,
+                                    const ListBalance &history, int strength, int skip)
+{
     std::vector<double> weights(entries.size());
     for (qsizetype i = 0; i < entries.size(); ++i)
-        weights[i] = BalancedWeight(entries.at(i).weight, counts[i], strength);
+        weights[i] = BalancedWeight(entries.at(i).weight, history.counts.at(size_t(i)), strength);
     for (qsizetype i = 0; i < std::min<qsizetype>(skip, history.recent.size()); ++i) {
         if (const auto at = positions.constFind(history.recent.at(i)); at != positions.cend())
             weights[*at] = 0;
@@ -294,7 +295,9 @@ QDate FairPeriodStart(FairPeriod period, const QDate &today)
 
 FairChooser::FairChooser(const FairSettings &settings, QList<WeightedEntry> entries, int ranCount)
     : m_settings(settings), m_picker(std::move(entries)), m_ranCount(ranCount),
-      m_positions(settings.mode == FairMode::Balanced ? PositionsOf(m_picker.Entries()) : QHash<QString, qsizetype>())
+      m_positions(settings.mode == FairMode::Balanced
+                      ? std::make_shared<const EntryPositions>(PositionsOf(m_picker.Entries()))
+                      : nullptr)
 {
     const QList<WeightedEntry> &list = m_picker.Entries();
     if (list.isEmpty())
@@ -320,8 +323,9 @@ FairChooser::FairChooser(const FairSettings &settings, QList<WeightedEntry> entr
 
 std::vector<double> FairChooser::WeightsNow(FairnessLedger &ledger, const QDate &today) const
 {
-    const BalanceHistory history = ledger.ReadBalance(FairPeriodStart(m_settings.period, today), m_settings.skip);
-    return BalancedWeights(Entries(), m_positions, history, m_settings.strength, m_settings.skip);
+    const ListBalance history =
+        ledger.ReadListBalance(FairPeriodStart(m_settings.period, today), m_settings.skip, m_positions);
+    return BalancedWeights(Entries(), *m_positions, history, m_settings.strength, m_settings.skip);
 }
 
 FairChooser::Choice FairChooser::Choose(FairnessLedger &ledger, RandomSource &random, const QDate &today) const
@@ -330,6 +334,7 @@ FairChooser::Choice FairChooser::Choose(FairnessLedger &ledger, RandomSource &ra
     if (m_settings.mode == FairMode::Rotation) {
         RotationTurn turn;
         if (ledger.UpdateRotation([&](RotationState &state) { turn = TakeRotationTurn(state, m_picker, m_ranCount, random); })) {
+            ledger.KeepTurn(turn.results);
             choice.results = turn.results;
             choice.newRound = turn.newRound;
             choice.notice = ledger.Notice();
@@ -368,7 +373,7 @@ FairChooser::Choice FairChooser::Replace(FairnessLedger *ledger, RandomSource &r
     } else if (ledger && m_settings.mode == FairMode::Balanced) {
         std::vector<double> weights = WeightsNow(*ledger, today);
         for (const QString &text : std::as_const(excluded)) {
-            if (const auto at = m_positions.constFind(text); at != m_positions.cend())
+            if (const auto at = m_positions->constFind(text); at != m_positions->cend())
                 weights[*at] = 0;
         }
         choice.results = TextsAt(Entries(), PickPositions(std::move(weights), 1, random));

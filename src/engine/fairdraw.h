@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <vector>
 
 // A list entry as fair draws see it: its text (entries are matched by text) and its own
@@ -115,16 +116,25 @@ struct BalanceHistory
     QStringList recent;            // the latest results, newest first
 };
 
+// Where each entry stands in the list, by its text.
+using EntryPositions = QHash<QString, qsizetype>;
+EntryPositions PositionsOf(const QList<WeightedEntry> &entries);
+
+// The same history with its counts by list position (texts not on the list left out).
+struct ListBalance
+{
+    std::vector<qint64> counts;
+    QStringList recent;
+};
+ListBalance PlaceBalance(BalanceHistory history, const EntryPositions &positions);
+
 // Own weight × 1/(1+c)^strength: the chance of an entry drawn c times in the period.
 double BalancedWeight(double ownWeight, qint64 count, int strength);
 
-// Where each entry stands in the list, by its text.
-QHash<QString, qsizetype> PositionsOf(const QList<WeightedEntry> &entries);
-
 // BalancedWeight for every entry (by position, `positions` from PositionsOf); entries
 // among the latest `skip` results get weight 0.
-std::vector<double> BalancedWeights(const QList<WeightedEntry> &entries, const QHash<QString, qsizetype> &positions,
-                                    const BalanceHistory &history, int strength, int skip);
+std::vector<double> BalancedWeights(const QList<WeightedEntry> &entries, const EntryPositions &positions,
+                                    const ListBalance &history, int strength, int skip);
 
 // The history as fair draws need it; implemented over the history database (and in
 // memory for the simulation).
@@ -135,14 +145,22 @@ public:
     // Counts since `firstDay` (invalid: all of the history) and the latest `recent`
     // results.
     virtual BalanceHistory ReadBalance(const QDate &firstDay, int recent) = 0;
+    // The same by position in a list. A ledger may keep the placed counts for the same
+    // `positions` from one call to the next and add only what was drawn since: placing
+    // the counts of a school's list costs more than the rest of a preparation.
+    virtual ListBalance ReadListBalance(const QDate &firstDay, int recent,
+                                        const std::shared_ptr<const EntryPositions> &positions)
+    {
+        return PlaceBalance(ReadBalance(firstDay, recent), *positions);
+    }
     // Runs `step` on the project's rotation in one transaction and stores what it
     // changed, so two programs never hand out the same turn. False when the history
     // could not be used (Notice says why); nothing is stored then.
     virtual bool UpdateRotation(const std::function<void(RotationState &)> &step) = 0;
     // Starts a new round.
     virtual bool RestartRotation() = 0;
-    // The entries a balanced draw gave, for a ledger that counts its own turns (a list
-    // item of a custom project); a project's draws are counted by its history instead.
+    // The entries a fair draw gave, for a ledger that counts its own turns (a list item of
+    // a custom project); a project's draws are counted by its history instead.
     virtual void KeepTurn(const QStringList &) {}
     // A message for the user about the last call; empty when all went well.
     virtual QString Notice() const = 0;
@@ -182,5 +200,5 @@ private:
     FairSettings m_settings;
     WeightedPicker m_picker;
     int m_ranCount;
-    QHash<QString, qsizetype> m_positions; // balanced draws only
+    std::shared_ptr<const EntryPositions> m_positions; // balanced draws only
 };

@@ -286,6 +286,15 @@ void TemplateGenerator::UseItemFairness(const ItemFairSettings &settings)
     }
 }
 
+std::optional<ListContents> TemplateGenerator::ListItemContents(const QString &name) const
+{
+    for (const Item &item : m_items) {
+        if (item.name == name && item.kind == ItemKind::List)
+            return ListContents{item.entries, item.perResult * m_ranCount};
+    }
+    return std::nullopt;
+}
+
 std::vector<QStringList> TemplateGenerator::DrawFairItems(const GenerationContext &context, Batch &batch)
 {
     std::vector<QStringList> values(m_items.size());

@@ -3,6 +3,7 @@
 #include "fairdraw.h"
 #include "generator.h"
 #include "listdraw.h"
+#include "listgenerator.h"
 #include "numberpicture.h"
 #include "numberrange.h"
 #include "password.h"
@@ -27,6 +28,9 @@ public:
     // final batch from their rotation or balance, all of a batch at once (so they never
     // repeat within it). Throws SuiteError when an item's list cannot give that.
     void UseItemFairness(const ItemFairSettings &settings) override;
+    // The values and batch size of the list item `name`, as its fair turns see them;
+    // nothing when there is no such list item.
+    std::optional<ListContents> ListItemContents(const QString &name) const;
 
 private:
     enum class ItemKind { Numbering, Range, List, Picture, Password };

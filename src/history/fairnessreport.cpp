@@ -2,6 +2,8 @@
 
 #include "fairnessstore.h"
 #include "storedvaluetext.h"
+#include "suiteerror.h"
+#include "templategenerator.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -9,26 +11,39 @@
 #include <QJsonObject>
 #include <QCoreApplication>
 
-FairnessCheck CheckFairness(const QString &databasePath, const QString &project, const FairSettings &settings,
-                            const QList<WeightedEntry> &entries, int ranCount, int draws, RandomSource &random)
+FairnessCheck CheckFairness(const QString &databasePath, const FairnessSubject &subject, int draws,
+                            RandomSource &random)
 {
+    std::optional<ListContents> contents;
+    if (subject.item.isEmpty()) {
+        contents = ReadListContents(subject.pmode, subject.query);
+    } else {
+        contents = TemplateGenerator(subject.pmode, subject.query).ListItemContents(subject.item);
+        if (!contents)
+            throw SuiteError(QCoreApplication::translate("History", "工程中没有名为“%1”的名单项目。").arg(subject.item));
+    }
+    const QList<WeightedEntry> entries = DistinctEntries(contents->entries.ToStringList());
+    const FairSettings &settings = subject.settings;
     FairnessCheck check;
-    check.project = project;
+    check.project = subject.item.isEmpty() ? subject.project : subject.project + QLatin1Char('/') + subject.item;
     check.settings = settings;
-    check.ranCount = ranCount;
+    check.ranCount = contents->ranCount;
     BalanceHistory start;
     RotationState rotation;
     if (QFileInfo::exists(databasePath)) {
-        FairnessStore store(databasePath, project);
+        FairnessStore store = subject.item.isEmpty()
+                                  ? FairnessStore(databasePath, subject.project)
+                                  : FairnessStore(databasePath, ItemFairnessKey(subject.project, subject.item),
+                                                  FairnessStore::Counting::OwnTurns);
         start = store.ReadBalance(FairPeriodStart(settings.period, QDate::currentDate()), settings.skip);
         if (settings.mode == FairMode::Rotation)
             rotation = store.ReadRotation().value_or(RotationState());
-        const QList<QStringList> batches = store.ReadBatches();
+        const QList<QStringList> batches = store.ReadBatches(check.ranCount);
         check.notice = store.Notice();
         check.history = MeasureFairness(entries, batches);
     }
-    check.simulated = SimulateFairness(settings, entries, ranCount, draws, start, rotation, random);
-    check.plain = SimulateFairness(FairSettings{}, entries, ranCount, draws, {}, {}, random);
+    check.simulated = SimulateFairness(settings, entries, check.ranCount, draws, start, rotation, random);
+    check.plain = SimulateFairness(FairSettings{}, entries, check.ranCount, draws, {}, {}, random);
     return check;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fairnesscheck.h"
+#include "querysection.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,11 +21,22 @@ struct FairnessCheck
     QString notice;
 };
 
+// What a check looks at: the list of a list project, or one list item of a custom project
+// (`item`, whose turns the history keeps apart from the project's draws).
+struct FairnessSubject
+{
+    QString project;
+    int pmode = 0;
+    QueryParams query;
+    FairSettings settings;
+    QString item;
+};
+
 // Reads the history at `databasePath` (when there is one; nothing is written) and
-// simulates `draws` draws of the list. Throws SuiteError for settings the list cannot
-// be drawn with.
-FairnessCheck CheckFairness(const QString &databasePath, const QString &project, const FairSettings &settings,
-                            const QList<WeightedEntry> &entries, int ranCount, int draws, RandomSource &random);
+// simulates `draws` draws of the subject's list. Throws SuiteError for a list that cannot
+// be drawn, or drawn with these settings.
+FairnessCheck CheckFairness(const QString &databasePath, const FairnessSubject &subject, int draws,
+                            RandomSource &random);
 
 // The command line's table, and its JSON:
 // {"project": …, "mode": …, "draws": N, "simulated": {…}, "plainSpread": …, "history": {…} | null}

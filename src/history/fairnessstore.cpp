@@ -95,12 +95,13 @@ void FairnessStore::UpdateKeptCounts(const QDate &firstDay)
                 continue;
             ++kept.draws;
             for (const QString &result : entry.results)
-                ++kept.counts[result];
+                KeepCount(result);
         }
         kept.valid = store->CountDraws(filter) == kept.draws;
     }
     if (!kept.valid || kept.firstDay != firstDay) {
         kept = {};
+        kept.build = ++keptBuilds;
         kept.firstDay = firstDay;
         kept.lastId = store->LastDrawId();
         kept.draws = store->CountDraws(filter);
@@ -151,49 +152,120 @@ void FairnessStore::ForgetStoredDraws()
     noted = std::move(left);
 }
 
-BalanceHistory FairnessStore::ReadBalance(const QDate &firstDay, int recent)
+void FairnessStore::KeepCount(const QString &result)
+{
+    ++kept.counts[result];
+    if (placed.build != kept.build)
+        return;
+    if (const auto at = placed.positions->constFind(result); at != placed.positions->cend())
+        ++placed.counts[size_t(*at)];
+}
+
+void FairnessStore::ReadCountsAhead(const QDate &firstDay)
+{
+    if (counting == Counting::ProjectDraws && EnsureOpen())
+        UpdateKeptCounts(firstDay);
+}
+
+bool FairnessStore::UpdateBalance(const QDate &firstDay)
 {
     notice.clear();
-    BalanceHistory balance;
     if (!EnsureOpen())
-        return balance;
+        return false;
     notice = std::exchange(openNotice, QString());
-    if (counting == Counting::OwnTurns)
-        return ReadOwnTurns(firstDay, recent);
     UpdateKeptCounts(firstDay);
     ForgetStoredDraws();
-    balance.counts = kept.counts;
-    for (auto count = notedCounts.cbegin(); count != notedCounts.cend(); ++count)
-        balance.counts[count.key()] += count.value();
-    // An absent student was shown but not drawn.
+    return true;
+}
+
+QHash<QString, qint64> FairnessStore::AbsentCounts(const QDate &firstDay)
+{
+    QHash<QString, qint64> counts;
     QSqlQuery absent(QSqlDatabase::database(store->ConnectionName()));
     absent.prepare(QStringLiteral("SELECT result, count(*) FROM marks WHERE project = ? AND day >= ? AND mark = ? GROUP BY result"));
     absent.addBindValue(project);
     absent.addBindValue(firstDay.isValid() ? HistoryStore::DayNumber(firstDay) : 0);
     absent.addBindValue(kMarkAbsent);
     if (absent.exec()) {
-        while (absent.next()) {
-            auto count = balance.counts.find(absent.value(0).toString());
-            if (count != balance.counts.end())
-                *count -= absent.value(1).toLongLong();
+        while (absent.next())
+            counts.insert(absent.value(0).toString(), absent.value(1).toLongLong());
+    }
+    return counts;
+}
+
+QStringList FairnessStore::RecentResults(int recent)
+{
+    QStringList results;
+    if (recent <= 0)
+        return results;
+    // The noted draws are the newest.
+    for (auto entry = noted.crbegin(); entry != noted.crend() && results.size() < recent; ++entry) {
+        for (const QString &result : entry->results) {
+            if (results.size() < recent)
+                results.append(result);
         }
     }
-    if (recent > 0) {
-        // The noted draws are the newest.
-        for (auto entry = noted.crbegin(); entry != noted.crend() && balance.recent.size() < recent; ++entry) {
-            for (const QString &result : entry->results) {
-                if (balance.recent.size() < recent)
-                    balance.recent.append(result);
-            }
-        }
-        // Every draw holds at least one result: `recent` draws are enough.
-        for (const HistoryEntry &entry : store->Draws({project, {}, {}}, recent)) {
-            for (const QString &result : entry.results) {
-                if (balance.recent.size() < recent)
-                    balance.recent.append(result);
-            }
+    // Every draw holds at least one result: `recent` draws are enough.
+    for (const HistoryEntry &entry : store->Draws({project, {}, {}}, recent)) {
+        for (const QString &result : entry.results) {
+            if (results.size() < recent)
+                results.append(result);
         }
     }
+    return results;
+}
+
+BalanceHistory FairnessStore::ReadBalance(const QDate &firstDay, int recent)
+{
+    if (counting == Counting::OwnTurns) {
+        notice.clear();
+        if (!EnsureOpen())
+            return {};
+        notice = std::exchange(openNotice, QString());
+        return ReadOwnTurns(firstDay, recent);
+    }
+    BalanceHistory balance;
+    if (!UpdateBalance(firstDay))
+        return balance;
+    balance.counts = kept.counts;
+    for (auto count = notedCounts.cbegin(); count != notedCounts.cend(); ++count)
+        balance.counts[count.key()] += count.value();
+    const QHash<QString, qint64> absent = AbsentCounts(firstDay);
+    for (auto count = absent.cbegin(); count != absent.cend(); ++count) {
+        if (const auto drawn = balance.counts.find(count.key()); drawn != balance.counts.end())
+            *drawn = std::max<qint64>(0, *drawn - count.value());
+    }
+    balance.recent = RecentResults(recent);
+    return balance;
+}
+
+ListBalance FairnessStore::ReadListBalance(const QDate &firstDay, int recent,
+                                           const std::shared_ptr<const EntryPositions> &positions)
+{
+    if (counting == Counting::OwnTurns)
+        return FairnessLedger::ReadListBalance(firstDay, recent, positions);
+    ListBalance balance;
+    if (!UpdateBalance(firstDay)) {
+        balance.counts.assign(size_t(positions->size()), 0);
+        return balance;
+    }
+    if (placed.positions != positions || placed.build != kept.build) {
+        placed.positions = positions;
+        placed.build = kept.build;
+        placed.counts = PlaceBalance({kept.counts, {}}, *positions).counts;
+    }
+    balance.counts = placed.counts;
+    auto add = [&](const QHash<QString, qint64> &counts, int sign) {
+        for (auto count = counts.cbegin(); count != counts.cend(); ++count) {
+            if (const auto at = positions->constFind(count.key()); at != positions->cend()) {
+                qint64 &placedCount = balance.counts[size_t(*at)];
+                placedCount = std::max<qint64>(0, placedCount + sign * count.value());
+            }
+        }
+    };
+    add(notedCounts, 1);
+    add(AbsentCounts(firstDay), -1);
+    balance.recent = RecentResults(recent);
     return balance;
 }
 
@@ -355,11 +427,27 @@ std::optional<RotationState> FairnessStore::ReadRotation()
     return state;
 }
 
-QList<QStringList> FairnessStore::ReadBatches()
+QList<QStringList> FairnessStore::ReadBatches(int turnsPerDraw)
 {
     QList<QStringList> batches;
     if (!EnsureOpen())
         return batches;
+    if (counting == Counting::OwnTurns) {
+        QSqlQuery query(QSqlDatabase::database(store->ConnectionName()));
+        query.setForwardOnly(true);
+        query.prepare(QStringLiteral("SELECT entry FROM item_turns WHERE item = ? ORDER BY rowid"));
+        query.addBindValue(project);
+        if (!query.exec()) {
+            notice = SqlFailure(query);
+            return batches;
+        }
+        while (query.next()) {
+            if (batches.isEmpty() || batches.last().size() >= std::max(1, turnsPerDraw))
+                batches.append(QStringList());
+            batches.last().append(query.value(0).toString());
+        }
+        return batches;
+    }
     HistoryFilter filter;
     filter.project = project;
     for (const HistoryEntry &entry : store->DrawsOldestFirst(filter))

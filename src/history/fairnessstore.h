@@ -56,6 +56,8 @@ public:
     ~FairnessStore() override;
 
     BalanceHistory ReadBalance(const QDate &firstDay, int recent) override;
+    ListBalance ReadListBalance(const QDate &firstDay, int recent,
+                                const std::shared_ptr<const EntryPositions> &positions) override;
     void KeepTurn(const QStringList &results) override;
     bool UpdateRotation(const std::function<void(RotationState &)> &step) override;
     bool RestartRotation() override;
@@ -64,8 +66,13 @@ public:
     // The current round's number and who has had a turn in it, read without writing
     // (nothing when the history cannot be read).
     std::optional<RotationState> ReadRotation();
-    // The project's draws, oldest first.
-    QList<QStringList> ReadBatches();
+    // The project's draws, oldest first. A list item's turns are kept one by one, those
+    // of a draw together: they are taken `turnsPerDraw` at a time.
+    QList<QStringList> ReadBatches(int turnsPerDraw = 1);
+
+    // Reads the counts since `firstDay` ahead of the first balanced draw, which then adds
+    // only the draws made since. Says nothing: the draw still reports trouble.
+    void ReadCountsAhead(const QDate &firstDay);
 
     // A draw of this program that the database may not hold yet (the window's writer is
     // behind, the command line stores its draws when it ends): balanced draws count it at
@@ -81,8 +88,16 @@ private:
     bool EnsureOpen();
     bool Fail(const QString &text);
     BalanceHistory ReadOwnTurns(const QDate &firstDay, int recent);
-    // Brings `kept` up to the database for counts since `firstDay`.
+    // Opens the database and brings `kept` up to it for counts since `firstDay`; false
+    // when the history cannot be read.
+    bool UpdateBalance(const QDate &firstDay);
     void UpdateKeptCounts(const QDate &firstDay);
+    // Adds one more turn of `result` to the kept counts (and the placed ones).
+    void KeepCount(const QString &result);
+    // Absent marks per result since `firstDay`: those slots were shown, not drawn.
+    QHash<QString, qint64> AbsentCounts(const QDate &firstDay);
+    // The latest `recent` results, this program's noted draws first.
+    QStringList RecentResults(int recent);
     // Drops the noted draws the database now holds.
     void ForgetStoredDraws();
 
@@ -107,7 +122,17 @@ private:
         qint64 lastId = 0;
         qint64 draws = 0;
         QHash<QString, qint64> counts;
+        qint64 build = 0; // which reading afresh these counts come from
     } kept;
+    qint64 keptBuilds = 0;
+    // `kept.counts` placed at the positions of one list, for balanced draws of a long
+    // list: kept up to date with `kept`, placed afresh only when it is read afresh.
+    struct PlacedCounts
+    {
+        std::shared_ptr<const EntryPositions> positions;
+        qint64 build = -1;
+        std::vector<qint64> counts;
+    } placed;
     std::deque<HistoryEntry> noted; // oldest first
     QHash<QString, qint64> notedCounts;
 };

@@ -244,29 +244,36 @@ private slots:
         const QDateTime morning = QDateTime::currentDateTime().addSecs(-3600);
         QVERIFY(other.Append({{0, morning, "一班", 1, kSourceWindow, {"张三"}}}));
         FairnessStore store(Path(), "一班");
-        QCOMPARE(store.ReadBalance(QDate(), 2).counts.value("张三"), 1);
+        // Counts by text and by list position, which the store keeps up to date draw by
+        // draw, must always agree: (张三, 李四, 王五).
+        const auto positions = std::make_shared<const EntryPositions>(PositionsOf(DistinctEntries({"张三", "李四", "王五"})));
+        auto counts = [&](const QDate &firstDay, int recent) {
+            const BalanceHistory byText = store.ReadBalance(firstDay, recent);
+            const ListBalance placed = store.ReadListBalance(firstDay, recent, positions);
+            const std::vector<qint64> expected{byText.counts.value("张三"), byText.counts.value("李四"),
+                                               byText.counts.value("王五")};
+            return placed.counts == expected && placed.recent == byText.recent ? placed : ListBalance{};
+        };
+        QCOMPARE(counts(QDate(), 2).counts, (std::vector<qint64>{1, 0, 0}));
 
         // This program's draw counts at once, is the newest, and counts once when stored.
         const HistoryEntry own{0, QDateTime::currentDateTime(), "一班", 2, kSourceCommandLine, {"李四"}};
         store.NoteDraw(own);
         store.NoteDraw({0, QDateTime::currentDateTime(), "二班", 1, kSourceCommandLine, {"张三"}});
-        BalanceHistory balance = store.ReadBalance(QDate(), 2);
-        QCOMPARE(balance.counts.value("李四"), 1);
-        QCOMPARE(balance.counts.value("张三"), 1);
+        ListBalance balance = counts(QDate(), 2);
+        QCOMPARE(balance.counts, (std::vector<qint64>{1, 1, 0}));
         QCOMPARE(balance.recent, QStringList({"李四", "张三"}));
         QVERIFY(other.Append({own}));
         QVERIFY(other.Append({{0, QDateTime::currentDateTime(), "一班", 3, kSourceWindow, {"张三", "王五"}}}));
-        balance = store.ReadBalance(QDate(), 3);
-        QCOMPARE(balance.counts.value("李四"), 1);
-        QCOMPARE(balance.counts.value("张三"), 2);
+        balance = counts(QDate(), 3);
+        QCOMPARE(balance.counts, (std::vector<qint64>{2, 1, 1}));
         QCOMPARE(balance.recent, QStringList({"张三", "王五", "李四"}));
         // The period counts from its first day; removed draws are no longer counted.
-        QCOMPARE(store.ReadBalance(QDate::currentDate().addDays(1), 0).counts.value("张三"), 0);
+        QCOMPARE(counts(QDate::currentDate().addDays(1), 0).counts, (std::vector<qint64>{0, 0, 0}));
+        QCOMPARE(counts(QDate(), 0).counts, (std::vector<qint64>{2, 1, 1}));
         QVERIFY(other.ClearProject("一班"));
         QVERIFY(other.Append({{0, QDateTime::currentDateTime(), "一班", 1, kSourceWindow, {"王五"}}}));
-        balance = store.ReadBalance(QDate(), 0);
-        QCOMPARE(balance.counts.value("张三"), 0);
-        QCOMPARE(balance.counts.value("王五"), 1);
+        QCOMPARE(counts(QDate(), 0).counts, (std::vector<qint64>{0, 0, 1}));
     }
 
     void balancedSimulationAgreesWithTheDraws()
@@ -378,6 +385,8 @@ private slots:
         // Absent is not drawn: 李四 counts 0 for the balance.
         QCOMPARE(store.ReadBalance(QDate(), 0).counts.value("李四"), 0);
         QCOMPARE(store.ReadBalance(QDate(), 0).counts.value("张三"), 1);
+        const auto positions = std::make_shared<const EntryPositions>(PositionsOf(DistinctEntries({"李四", "张三"})));
+        QCOMPARE(store.ReadListBalance(QDate(), 0, positions).counts, (std::vector<qint64>{0, 1}));
     }
 
     void fairnessTableMatchesAHandCalculation()

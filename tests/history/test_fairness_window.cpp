@@ -13,12 +13,14 @@
 #include "historyform.h"
 #include "historyrecorder.h"
 #include "messages.h"
+#include "querysection.h"
 #include "randform.h"
 #include "sessionfairness.h"
 #include "recordcontroller.h"
 #include "recordintegration.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -154,6 +156,40 @@ private slots:
         auto *draws = history->HistoryWindow()->findChild<QTableView *>("DrawGrid");
         const int resultsColumn = draws->model()->columnCount() - 1;
         QVERIFY(draws->model()->index(1, resultsColumn).data().toString().contains(before.at(1) + "（缺席）"));
+    }
+
+    void rotatingItemsOfACustomProjectRestartAndAreChecked()
+    {
+        QFile file(SUITE_SOURCE_DIR "/data/Demo/0.xml");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QDomDocument document = ParseXmlText(QString::fromUtf8(file.readAll()), file.fileName());
+        ChildElement(document.documentElement(), "Animate").setAttribute("InRand", "否");
+        QueryParams params = DefaultQueryParams(0);
+        params[QueryParamIndex(0, "TypeList")] = "列举模式##列举模式";
+        params[QueryParamIndex(0, "QueryList")] = "否||甲 乙 丙||否||否||1##否||x y||否||否||1";
+        params[QueryParamIndex(0, "NameList")] = "名##组";
+        params[QueryParamIndex(0, "Format")] = "[名]-[组]";
+        WriteQuerySection(document, params, 0);
+        FairSettings rotation;
+        rotation.mode = FairMode::Rotation;
+        WriteItemFairSettings(document, {{"名", rotation}});
+        Start(document);
+        QVERIFY(fairness->Menu_RestartRound->isEnabled());
+        form->GoRandButton->click();
+        FairnessStore names(HistoryDatabasePath(), ItemFairnessKey("点名", "名"), FairnessStore::Counting::OwnTurns);
+        QCOMPARE(names.ReadRotation()->Taken().size(), 1);
+        fairness->Menu_RestartRound->trigger();
+        QVERIFY(fairness->NoticeLine()->text().contains("新一轮开始"));
+        QVERIFY(names.ReadRotation()->Taken().isEmpty());
+
+        // The check looks at the item's own list and turns.
+        form->GoRandButton->click();
+        fairness->Menu_FairnessCheck->trigger();
+        TFairnessForm *check = fairness->FairnessWindow();
+        QVERIFY(check && check->FairItemChoice);
+        QCOMPARE(check->FairItemChoice->currentText(), "名");
+        QCOMPARE(check->FairnessTableView->rowCount(), 3);
+        QVERIFY2(check->FairSummary->text().contains("历史 2 次"), qPrintable(check->FairSummary->text()));
     }
 
     void withoutHistoryDrawsArePlainAndSaySo()

@@ -2,11 +2,13 @@
 // have none taken in twice,
 // --history prints what was kept (text and JSON, --since), --no-history and
 // [History] Keep = 否 keep nothing; fair turns shared by two programs, their plain
-// fallback and the fairness check.
+// fallback and the fairness check (of a list project and of a custom project's list item).
 #include "codec.h"
 #include "damagedhistory.h"
 #include "encodedxml.h"
+#include "fairsettings.h"
 #include "historystore.h"
+#include "querysection.h"
 
 #include <QDir>
 #include <QFile>
@@ -309,6 +311,45 @@ private slots:
         const Run text = Dellamy({"--simulate", "轮换", "--draws", "10"});
         QVERIFY2(text.out.contains("最久未被抽到："), qPrintable(text.out));
         QCOMPARE(Dellamy({"--simulate", "轮换"}).status, 2);
+        QCOMPARE(Dellamy({"--simulate", "轮换", "--item", "名", "--draws", "10"}).status, 4);
+    }
+
+    void simulationChecksOneListItemOfACustomProject()
+    {
+        QVERIFY(BindCodec(QStringLiteral(SUITE_APP_DIR)));
+        QDomDocument document;
+        QFile source(SUITE_SOURCE_DIR "/data/Demo/0.xml");
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QVERIFY(bool(document.setContent(&source)));
+        QueryParams params = DefaultQueryParams(0);
+        params[QueryParamIndex(0, "TypeList")] = "列举模式##列举模式";
+        params[QueryParamIndex(0, "QueryList")] = "否||甲 乙 丙||否||否||1##否||红 蓝||否||否||1";
+        params[QueryParamIndex(0, "NameList")] = "名##组";
+        params[QueryParamIndex(0, "Format")] = "[名]-[组]";
+        WriteQuerySection(document, params, 0);
+        FairSettings rotation;
+        rotation.mode = FairMode::Rotation;
+        WriteItemFairSettings(document, {{"名", rotation}});
+        SaveEncodedDocument(document, dir->filePath("Data/Projects/分组.rpj"));
+        QCOMPARE(Dellamy({"--project", "分组", "--batches", "2"}).status, 0);
+
+        // The only fair item is checked without naming it, with its own turns.
+        Run run = Dellamy({"--simulate", "分组", "--draws", "30", "--json"});
+        QCOMPARE(run.status, 0);
+        QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(json["simulated"].toObject()["rows"].toArray().size(), 3);
+        QCOMPARE(json["history"].toObject()["draws"].toInt(), 2);
+
+        WriteItemFairSettings(document, {{"名", rotation}, {"组", rotation}});
+        SaveEncodedDocument(document, dir->filePath("Data/Projects/分组.rpj"));
+        run = Dellamy({"--simulate", "分组", "--draws", "30"});
+        QCOMPARE(run.status, 4);
+        QVERIFY2(run.err.contains("--item") && run.err.contains("名、组"), qPrintable(run.err));
+        run = Dellamy({"--simulate", "分组", "--item", "组", "--draws", "30", "--json"});
+        QCOMPARE(run.status, 0);
+        json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(json["simulated"].toObject()["rows"].toArray().size(), 2);
+        QCOMPARE(Dellamy({"--simulate", "分组", "--item", "号", "--draws", "30"}).status, 4);
     }
 };
 

@@ -1401,6 +1401,10 @@ History: %1 draws
         <source>无法写入“%1”：%2</source>
         <translation>Cannot write “%1”: %2</translation>
     </message>
+    <message>
+        <source>工程中没有名为“%1”的名单项目。</source>
+        <translation>The project has no list item named "%1".</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>

@@ -54,84 +54,6 @@
 </translation>
     </message>
     <message>
-        <source>工程“%1”不是从名单中抽取（点名、排序、单词、单奖项抽奖），无法做公平性检验。
-</source>
-        <translation>The project &quot;%1&quot; does not draw from a list (roll-call, random order, words, lottery with one prize), so it has no fairness check.
-</translation>
-    </message>
-    <message>
-        <source>用法：%1 (--project 工程名 | --file 路径) [--batches N] [--seed S] [--json]
-      %2 [--password 密码] [--appdir 目录] [--no-history]
-      %1 --history 工程名 [--since 日期] [--json] [--appdir 目录]
-      %1 --simulate 工程名 --draws N [--seed S] [--json] [--appdir 目录]
-      %1 (--project 工程名 | --file 路径) --verifiable [--public 文字] [--cert 文件] …
-      %1 --verify 证书.zcert [--json]
-      %1 --reveal 证书.zcert [--json]
-      %1 --float [--project 工程名] [--appdir 目录]
-不带参数启动时打开抽取窗口；带参数时不显示窗口，直接抽取并输出结果。
-  --project 工程名  抽取数据文件夹中的 Data/Projects/工程名.rpj
-  --file 路径       抽取指定的工程文件（.rpj、.rproj 或 XML 工程文档）
-  --batches N       连续抽取 N 次（默认 1），已抽走的名单项不会再次抽到
-  --seed S          用种子 S（非负整数）抽取，相同种子得到相同结果
-  --json            以 JSON 输出：{&quot;project&quot;: …, &quot;type&quot;: 类型号, &quot;batches&quot;: [[…], …]}
-  --password 密码   受密码保护的工程的访问密码
-  --appdir 目录     以该目录作为数据文件夹（工程、Soft.ini）
-  --no-history      本次抽取不记入抽取历史（Data/history.db）
-  --simulate 工程名 公平性检验：按工程的公平抽取设置从今天的历史出发模拟抽取，
-                    列出每项的期望与模拟次数、最长间隔、χ² 与 p 值（不写入任何记录）
-  --draws N         模拟的抽取次数
-  --history 工程名  按时间顺序列出该工程的抽取历史，每次抽取一行
-  --since 日期      只列出该日（如 2026/12/7）及以后的抽取
-  --verifiable      可验证抽取：先输出承诺和指纹，抽取后写出公开种子的证书并输出其路径
-  --public 文字     可验证抽取时加入的公开随机数（如当天公布的彩票号码）
-  --cert 文件       证书写到该文件（默认写到数据文件夹的 Certificates/ 下）
-  --verify 证书     重算证书中的承诺和每一次抽取，输出“一致”或“不一致”及第一处差异
-  --reveal 证书     公开未结束的证书所留下的种子（在主持抽取的电脑上），然后验证
-  --float           显示悬浮抽取按钮（默认工程为抽取窗口的默认工程）
-  --help            显示本说明
-每行输出一个结果，两次抽取之间空一行。
-退出码：0 成功，2 参数有误，3 工程不存在或无法读取，4 工程参数无法抽取，
-        5 名单已抽完且未设置自动重置名单，6 访问密码错误，7 数据文件夹无法创建或写入；
-        --verify 和 --reveal：0 一致，1 不一致。
-数据文件夹：%3
-</source>
-        <translation>Usage: %1 (--project NAME | --file PATH) [--batches N] [--seed S] [--json]
-      %2 [--password PASSWORD] [--appdir FOLDER] [--no-history]
-      %1 --history NAME [--since DATE] [--json] [--appdir FOLDER]
-      %1 --simulate NAME --draws N [--seed S] [--json] [--appdir FOLDER]
-      %1 (--project NAME | --file PATH) --verifiable [--public TEXT] [--cert FILE] …
-      %1 --verify CERTIFICATE.zcert [--json]
-      %1 --reveal CERTIFICATE.zcert [--json]
-      %1 --float [--project NAME] [--appdir FOLDER]
-Without arguments the drawing window opens; with arguments no window is shown: the draw is made and its results printed.
-  --project NAME    draw Data/Projects/NAME.rpj of the data folder
-  --file PATH       draw the given project file (.rpj, .rproj or an XML project document)
-  --batches N       draw N times in a row (default 1); entries drawn are not drawn again
-  --seed S          draw with the seed S (a whole number of 0 or more); the same seed gives the same results
-  --json            print JSON: {&quot;project&quot;: …, &quot;type&quot;: type number, &quot;batches&quot;: [[…], …]}
-  --password PASSWORD  the access password of a project protected by one
-  --appdir FOLDER   use FOLDER as the data folder (projects, Soft.ini)
-  --no-history      leave this draw out of the draw history (Data/history.db)
-  --simulate NAME   fairness check: simulate draws from today&apos;s history with the project&apos;s fair-draw settings,
-                    listing each entry&apos;s expected and simulated counts, longest gaps, χ² and p value (nothing is written)
-  --draws N         the number of draws to simulate
-  --history NAME    list the project&apos;s draw history in time order, one draw a line
-  --since DATE      list only the draws of that day (such as 2026/12/7) and later
-  --verifiable      verifiable draw: print the commitment and fingerprint first; after the draw write the certificate with the seed revealed and print its path
-  --public TEXT     public random numbers taken into a verifiable draw (such as the day&apos;s lottery numbers)
-  --cert FILE       write the certificate to FILE (by default under Certificates/ in the data folder)
-  --verify CERTIFICATE  recompute the commitment and every draw of the certificate; print whether they are consistent, and the first difference
-  --reveal CERTIFICATE  reveal the seed kept for an unfinished certificate (on the computer that drew), then verify
-  --float           show the quick-draw button (its project is the drawing window&apos;s default project)
-  --help            show this text
-One result a line; a blank line between two draws.
-Exit status: 0 success, 2 wrong arguments, 3 project missing or unreadable, 4 project cannot be drawn,
-        5 list used up and not restored by itself, 6 wrong access password, 7 data folder cannot be made or written;
-        --verify and --reveal: 0 consistent, 1 inconsistent.
-Data folder: %3
-</translation>
-    </message>
-    <message>
         <source>--file 的路径不能为空。</source>
         <translation>The path of --file may not be empty.</translation>
     </message>
@@ -283,6 +205,109 @@ Certificate: %1</translation>
         <translation>The window library %1 cannot be found (%2), so the drawing window cannot open. Please install the software again.
 </translation>
     </message>
+    <message>
+        <source>工程“%1”没有设置公平抽取的名单项目，无法做公平性检验。</source>
+        <translation>The project &quot;%1&quot; has no list item drawn fairly, so it has no fairness check.</translation>
+    </message>
+    <message>
+        <source>工程“%1”有多个公平抽取的名单项目（%2），请用 --item 指定其中一个。</source>
+        <translation>The project &quot;%1&quot; has several list items drawn fairly (%2); name one of them with --item.</translation>
+    </message>
+    <message>
+        <source>工程“%1”中没有设置公平抽取的名单项目“%2”。</source>
+        <translation>The project &quot;%1&quot; has no list item &quot;%2&quot; drawn fairly.</translation>
+    </message>
+    <message>
+        <source>--item 只用于自定义工程的名单项目，工程“%1”不是自定义工程。</source>
+        <translation>--item names a list item of a custom project; the project &quot;%1&quot; is not a custom project.</translation>
+    </message>
+    <message>
+        <source>工程“%1”不是从名单中抽取（点名、排序、单词、单奖项抽奖），无法做公平性检验。</source>
+        <translation>The project &quot;%1&quot; does not draw from a list (roll-call, random order, words, lottery with one prize), so it has no fairness check.</translation>
+    </message>
+    <message>
+        <source>用法：%1 (--project 工程名 | --file 路径) [--batches N] [--seed S] [--json]
+      %2 [--password 密码] [--appdir 目录] [--no-history]
+      %1 --history 工程名 [--since 日期] [--json] [--appdir 目录]
+      %1 --simulate 工程名 [--item 名单项目] --draws N [--seed S] [--json] [--appdir 目录]
+      %1 (--project 工程名 | --file 路径) --verifiable [--public 文字] [--cert 文件] …
+      %1 --verify 证书.zcert [--json]
+      %1 --reveal 证书.zcert [--json]
+      %1 --float [--project 工程名] [--appdir 目录]
+不带参数启动时打开抽取窗口；带参数时不显示窗口，直接抽取并输出结果。
+  --project 工程名  抽取数据文件夹中的 Data/Projects/工程名.rpj
+  --file 路径       抽取指定的工程文件（.rpj、.rproj 或 XML 工程文档）
+  --batches N       连续抽取 N 次（默认 1），已抽走的名单项不会再次抽到
+  --seed S          用种子 S（非负整数）抽取，相同种子得到相同结果
+  --json            以 JSON 输出：{&quot;project&quot;: …, &quot;type&quot;: 类型号, &quot;batches&quot;: [[…], …]}
+  --password 密码   受密码保护的工程的访问密码
+  --appdir 目录     以该目录作为数据文件夹（工程、Soft.ini）
+  --no-history      本次抽取不记入抽取历史（Data/history.db）
+  --simulate 工程名 公平性检验：按工程的公平抽取设置从今天的历史出发模拟抽取，
+                    列出每项的期望与模拟次数、最长间隔、χ² 与 p 值（不写入任何记录）
+  --item 名单项目   自定义工程中要检验的名单项目（只有一个名单项目公平抽取时可省略）
+  --draws N         模拟的抽取次数
+  --history 工程名  按时间顺序列出该工程的抽取历史，每次抽取一行
+  --since 日期      只列出该日（如 2026/12/7）及以后的抽取
+  --verifiable      可验证抽取：先输出承诺和指纹，抽取后写出公开种子的证书并输出其路径
+  --public 文字     可验证抽取时加入的公开随机数（如当天公布的彩票号码）
+  --cert 文件       证书写到该文件（默认写到数据文件夹的 Certificates/ 下）
+  --verify 证书     重算证书中的承诺和每一次抽取，输出“一致”或“不一致”及第一处差异
+  --reveal 证书     公开未结束的证书所留下的种子（在主持抽取的电脑上），然后验证
+  --float           显示悬浮抽取按钮（默认工程为抽取窗口的默认工程）
+  --help            显示本说明
+每行输出一个结果，两次抽取之间空一行。
+退出码：0 成功，2 参数有误，3 工程不存在或无法读取，4 工程参数无法抽取，
+        5 名单已抽完且未设置自动重置名单，6 访问密码错误，7 数据文件夹无法创建或写入；
+        --verify 和 --reveal：0 一致，1 不一致。
+数据文件夹：%3
+</source>
+        <translation>Usage: %1 (--project NAME | --file PATH) [--batches N] [--seed S] [--json]
+      %2 [--password PASSWORD] [--appdir FOLDER] [--no-history]
+      %1 --history NAME [--since DATE] [--json] [--appdir FOLDER]
+      %1 --simulate NAME [--item ITEM] --draws N [--seed S] [--json] [--appdir FOLDER]
+      %1 (--project NAME | --file PATH) --verifiable [--public TEXT] [--cert FILE] …
+      %1 --verify CERTIFICATE.zcert [--json]
+      %1 --reveal CERTIFICATE.zcert [--json]
+      %1 --float [--project NAME] [--appdir FOLDER]
+Without arguments the drawing window opens; with arguments no window is shown: the draw is made and its results printed.
+  --project NAME    draw Data/Projects/NAME.rpj of the data folder
+  --file PATH       draw the given project file (.rpj, .rproj or an XML project document)
+  --batches N       draw N times in a row (default 1); entries drawn are not drawn again
+  --seed S          draw with the seed S (a whole number of 0 or more); the same seed gives the same results
+  --json            print JSON: {&quot;project&quot;: …, &quot;type&quot;: type number, &quot;batches&quot;: [[…], …]}
+  --password PASSWORD  the access password of a project protected by one
+  --appdir FOLDER   use FOLDER as the data folder (projects, Soft.ini)
+  --no-history      leave this draw out of the draw history (Data/history.db)
+  --simulate NAME   fairness check: simulate draws from today&apos;s history with the project&apos;s fair-draw settings,
+                    listing each entry&apos;s expected and simulated counts, longest gaps, χ² and p value (nothing is written)
+  --item ITEM       the list item of a custom project to check (may be left out when only one list item is drawn fairly)
+  --draws N         the number of draws to simulate
+  --history NAME    list the project&apos;s draw history in time order, one draw a line
+  --since DATE      list only the draws of that day (such as 2026/12/7) and later
+  --verifiable      verifiable draw: print the commitment and fingerprint first; after the draw write the certificate with the seed revealed and print its path
+  --public TEXT     public random numbers taken into a verifiable draw (such as the day&apos;s lottery numbers)
+  --cert FILE       write the certificate to FILE (by default under Certificates/ in the data folder)
+  --verify CERTIFICATE  recompute the commitment and every draw of the certificate; print whether they are consistent, and the first difference
+  --reveal CERTIFICATE  reveal the seed kept for an unfinished certificate (on the computer that drew), then verify
+  --float           show the quick-draw button (its project is the drawing window&apos;s default project)
+  --help            show this text
+One result a line; a blank line between two draws.
+Exit status: 0 success, 2 wrong arguments, 3 project missing or unreadable, 4 project cannot be drawn,
+        5 list used up and not restored by itself, 6 wrong access password, 7 data folder cannot be made or written;
+        --verify and --reveal: 0 consistent, 1 inconsistent.
+Data folder: %3
+</translation>
+    </message>
+    <message>
+        <source>--item 只能与 --simulate 一起使用。</source>
+        <translation>--item can only be used with --simulate.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between item names</comment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>DrawSession</name>
@@ -387,10 +412,6 @@ Certificate: %1</translation>
         <translation>Speech Settings…</translation>
     </message>
     <message>
-        <source>%1（不可用：%2）</source>
-        <translation>%1 (unavailable: %2)</translation>
-    </message>
-    <message>
         <source>张三，李四</source>
         <translation>Alice, Bob</translation>
     </message>
@@ -405,6 +426,10 @@ Certificate: %1</translation>
     <message>
         <source>朗读设置未能保存：%1</source>
         <translation>The speech settings were not saved: %1</translation>
+    </message>
+    <message>
+        <source>%1（不可用）</source>
+        <translation>%1 (unavailable)</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1130,14 @@ Turn the phone remote on?</translation>
     <message>
         <source>最久未被抽到：%1（已 %2 次抽取未被抽到）</source>
         <translation>Longest not drawn: %1 (not drawn for %2 draws)</translation>
+    </message>
+    <message>
+        <source>名单项目</source>
+        <translation>List item</translation>
+    </message>
+    <message>
+        <source>名单项目：</source>
+        <translation>&amp;List item:</translation>
     </message>
 </context>
 <context>

@@ -11,7 +11,6 @@
 #include "historyreport.h"
 #include "historystore.h"
 #include "inifile.h"
-#include "listgenerator.h"
 #include "projectheader.h"
 #include "querysection.h"
 #include "sessionfairness.h"
@@ -233,19 +232,37 @@ int PrintCertificateCheck(const CertificateCheck &check, bool json, std::FILE *o
 int SimulateDraws(const CommandLineOptions &options, std::FILE *out, std::FILE *err)
 {
     LoadedProject project;
-    if (const int status = LoadProject(options.simulateProject, QString(), options.password, true, project, err);
+    // The check reads the list from the query's text.
+    if (const int status = LoadProject(options.simulateProject, QString(), options.password, false, project, err);
         status != kStatusOk)
         return status;
-    if (!TypeDrawsFairly(project.pmode)) {
-        Write(err, QCoreApplication::translate("Dellamy", "工程“%1”不是从名单中抽取（点名、排序、单词、单奖项抽奖），无法做公平性检验。\n").arg(project.label));
+    FairnessSubject subject{project.label, project.pmode, project.query, project.fair, options.simulateItem};
+    QString refusal;
+    if (TypeHasFairItems(project.pmode)) {
+        // A custom project's list items keep their turns apart: one of them is checked.
+        const QStringList items = project.itemFair.keys();
+        if (items.isEmpty())
+            refusal = QCoreApplication::translate("Dellamy", "工程“%1”没有设置公平抽取的名单项目，无法做公平性检验。").arg(project.label);
+        else if (subject.item.isEmpty() && items.size() > 1)
+            refusal = QCoreApplication::translate("Dellamy", "工程“%1”有多个公平抽取的名单项目（%2），请用 --item 指定其中一个。")
+                          .arg(project.label, items.join(QCoreApplication::translate("Dellamy", "、", "between item names")));
+        else if (subject.item.isEmpty())
+            subject.item = items.first();
+        else if (!items.contains(subject.item))
+            refusal = QCoreApplication::translate("Dellamy", "工程“%1”中没有设置公平抽取的名单项目“%2”。").arg(project.label, subject.item);
+        subject.settings = project.itemFair.value(subject.item);
+    } else if (!subject.item.isEmpty()) {
+        refusal = QCoreApplication::translate("Dellamy", "--item 只用于自定义工程的名单项目，工程“%1”不是自定义工程。").arg(project.label);
+    } else if (!TypeDrawsFairly(project.pmode)) {
+        refusal = QCoreApplication::translate("Dellamy", "工程“%1”不是从名单中抽取（点名、排序、单词、单奖项抽奖），无法做公平性检验。").arg(project.label);
+    }
+    if (!refusal.isEmpty()) {
+        Write(err, refusal + QLatin1Char('\n'));
         return kStatusEngineRefused;
     }
     try {
-        const ListContents contents = ReadListContents(project.pmode, project.query, project.listUtf8);
-        const QList<WeightedEntry> entries = DistinctEntries(contents.entries.ToStringList());
         RandomSources sources = options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem();
-        const FairnessCheck check = CheckFairness(HistoryDatabasePath(), project.label, project.fair, entries,
-                                                  contents.ranCount, options.simulateDraws, *sources.draws);
+        const FairnessCheck check = CheckFairness(HistoryDatabasePath(), subject, options.simulateDraws, *sources.draws);
         if (!check.notice.isEmpty())
             Write(err, check.notice + QLatin1Char('\n'));
         if (options.json) {
@@ -270,7 +287,7 @@ QString CommandLineUsage()
         "用法：%1 (--project 工程名 | --file 路径) [--batches N] [--seed S] [--json]\n"
         "      %2 [--password 密码] [--appdir 目录] [--no-history]\n"
         "      %1 --history 工程名 [--since 日期] [--json] [--appdir 目录]\n"
-        "      %1 --simulate 工程名 --draws N [--seed S] [--json] [--appdir 目录]\n"
+        "      %1 --simulate 工程名 [--item 名单项目] --draws N [--seed S] [--json] [--appdir 目录]\n"
         "      %1 (--project 工程名 | --file 路径) --verifiable [--public 文字] [--cert 文件] …\n"
         "      %1 --verify 证书.zcert [--json]\n"
         "      %1 --reveal 证书.zcert [--json]\n"
@@ -286,6 +303,7 @@ QString CommandLineUsage()
         "  --no-history      本次抽取不记入抽取历史（Data/history.db）\n"
         "  --simulate 工程名 公平性检验：按工程的公平抽取设置从今天的历史出发模拟抽取，\n"
         "                    列出每项的期望与模拟次数、最长间隔、χ² 与 p 值（不写入任何记录）\n"
+        "  --item 名单项目   自定义工程中要检验的名单项目（只有一个名单项目公平抽取时可省略）\n"
         "  --draws N         模拟的抽取次数\n"
         "  --history 工程名  按时间顺序列出该工程的抽取历史，每次抽取一行\n"
         "  --since 日期      只列出该日（如 2026/12/7）及以后的抽取\n"
@@ -349,6 +367,8 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
         } else if (argument == QStringLiteral("--simulate")) {
             options.simulateProject = RequireValue(arguments, i);
             CheckProjectName(options.simulateProject);
+        } else if (argument == QStringLiteral("--item")) {
+            options.simulateItem = RequireValue(arguments, i);
         } else if (argument == QStringLiteral("--draws")) {
             bool ok = false;
             const QString text = RequireValue(arguments, i);
@@ -399,6 +419,8 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
     }
     if (options.simulateDraws != 0)
         throw SuiteError(QCoreApplication::translate("Dellamy", "--draws 只能与 --simulate 一起使用。"));
+    if (!options.simulateItem.isEmpty())
+        throw SuiteError(QCoreApplication::translate("Dellamy", "--item 只能与 --simulate 一起使用。"));
     if (options.since)
         throw SuiteError(QCoreApplication::translate("Dellamy", "--since 只能与 --history 一起使用。"));
     if (options.projectName.isEmpty() == options.filePath.isEmpty())

@@ -12,7 +12,7 @@
 //   Dellamy (--project NAME | --file PATH) [--batches N] [--seed S] [--json]
 //           [--password PWD] [--appdir DIR] [--no-history]
 //   Dellamy --history NAME [--since DATE] [--json] [--appdir DIR]
-//   Dellamy --simulate NAME --draws N [--seed S] [--json] [--appdir DIR]
+//   Dellamy --simulate NAME [--item ITEM] --draws N [--seed S] [--json] [--appdir DIR]
 //   Dellamy (--project NAME | --file PATH) --verifiable [--public TEXT] [--cert FILE] ...
 //   Dellamy --verify FILE.zcert [--json]
 //   Dellamy --reveal FILE.zcert [--json]
@@ -46,6 +46,7 @@ struct CommandLineOptions
     bool noHistory = false;
     QString simulateProject; // --simulate
     int simulateDraws = 0;   // --draws
+    QString simulateItem;    // --item: a custom project's list item
     bool verifiable = false;                // --verifiable
     std::optional<QString> publicNumbers;   // --public
     QString certificateFile;                // --cert

@@ -91,10 +91,10 @@ FairnessController::FairnessController(TRandForm &form, QMenu *recordMenu, Histo
 
     Menu_RestartRound = new QAction(tr("重新开始一轮"), this);
     Menu_RestartRound->setObjectName(QStringLiteral("Menu_RestartRound"));
-    Menu_RestartRound->setEnabled(fairness->InUse() == FairMode::Rotation);
+    Menu_RestartRound->setEnabled(fairness->CanRestartRound());
     Menu_FairnessCheck = new QAction(tr("公平性检验"), this);
     Menu_FairnessCheck->setObjectName(QStringLiteral("Menu_FairnessCheck"));
-    Menu_FairnessCheck->setEnabled(TypeDrawsFairly(form.ProjectType()));
+    Menu_FairnessCheck->setEnabled(TypeDrawsFairly(form.ProjectType()) || !fairness->FairItems().isEmpty());
     connect(Menu_RestartRound, &QAction::triggered, this, &FairnessController::Menu_RestartRoundClick);
     connect(Menu_FairnessCheck, &QAction::triggered, this, &FairnessController::Menu_FairnessCheckClick);
     for (QMenu *menu : {form.ShortCutLabel, recordMenu}) {
@@ -283,7 +283,8 @@ void FairnessController::Menu_FairnessCheckClick()
         return;
     }
     const DrawProject &project = form.Session().Project();
-    fairnessWindow = new TFairnessForm(project.name, project.pmode, project.query, fairness->Settings(), &form);
+    fairnessWindow =
+        new TFairnessForm(project.name, project.pmode, project.query, fairness->Settings(), fairness->FairItems(), &form);
     fairnessWindow->setAttribute(Qt::WA_DeleteOnClose);
     fairnessWindow->show();
 }

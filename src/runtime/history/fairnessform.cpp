@@ -2,10 +2,11 @@
 
 #include "apppaths.h"
 #include "fairnessreport.h"
-#include "listgenerator.h"
+#include "storedvaluetext.h"
 #include "suiteerror.h"
 
 #include <QCoreApplication>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -36,11 +37,26 @@ QString SummaryOf(const QString &title, const FairnessTable &table)
 
 } // namespace
 
-TFairnessForm::TFairnessForm(QString project, int pmode, QueryParams query, FairSettings settings, QWidget *parent)
-    : QDialog(parent), project(std::move(project)), pmode(pmode), query(std::move(query)), settings(settings)
+TFairnessForm::TFairnessForm(QString project, int pmode, QueryParams query, FairSettings settings,
+                             ItemFairSettings items, QWidget *parent)
+    : QDialog(parent), subject{std::move(project), pmode, std::move(query), settings, {}}, items(std::move(items))
 {
     setObjectName(QStringLiteral("TFairnessForm"));
-    setWindowTitle(tr("公平性检验 - %1").arg(this->project));
+    setWindowTitle(tr("公平性检验 - %1").arg(subject.project));
+    if (!this->items.isEmpty()) {
+        FairItemChoice = new QComboBox(this);
+        FairItemChoice->setObjectName(QStringLiteral("FairItemChoice"));
+        FairItemChoice->addItems(this->items.keys());
+        FairItemChoice->setAccessibleName(tr("名单项目"));
+        subject.item = FairItemChoice->currentText();
+        subject.settings = this->items.value(subject.item);
+        connect(FairItemChoice, &QComboBox::currentTextChanged, this, [this](const QString &item) {
+            subject.item = item;
+            subject.settings = this->items.value(item);
+            ShowModeLine();
+            CheckClick();
+        });
+    }
     FairDrawsValue = new QSpinBox(this);
     FairDrawsValue->setObjectName(QStringLiteral("FairDrawsValue"));
     FairDrawsValue->setRange(1, 1'000'000);
@@ -63,8 +79,17 @@ TFairnessForm::TFairnessForm(QString project, int pmode, QueryParams query, Fair
     FairSummary->setWordWrap(true);
     FairSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    modeLine = new QLabel(this);
+    modeLine->setBuddy(FairDrawsValue);
+    ShowModeLine();
     auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(tr("“%1”抽取，从今天的历史出发模拟抽取次数：").arg(FairModeText(settings.mode)), this));
+    if (FairItemChoice) {
+        auto *itemLabel = new QLabel(tr("名单项目："), this);
+        itemLabel->setBuddy(FairItemChoice);
+        top->addWidget(itemLabel);
+        top->addWidget(FairItemChoice);
+    }
+    top->addWidget(modeLine);
     top->addWidget(FairDrawsValue);
     top->addWidget(FairCheckButton);
     top->addStretch(1);
@@ -76,14 +101,17 @@ TFairnessForm::TFairnessForm(QString project, int pmode, QueryParams query, Fair
     CheckClick();
 }
 
+void TFairnessForm::ShowModeLine()
+{
+    modeLine->setText(tr("“%1”抽取，从今天的历史出发模拟抽取次数：").arg(StoredValueText(FairModeText(subject.settings.mode))));
+}
+
 void TFairnessForm::CheckClick()
 {
     FairnessCheck check;
     try {
-        const ListContents contents = ReadListContents(pmode, query);
         GeneratorSource random;
-        check = CheckFairness(HistoryDatabasePath(), project, settings, DistinctEntries(contents.entries.ToStringList()),
-                              contents.ranCount, FairDrawsValue->value(), random);
+        check = CheckFairness(HistoryDatabasePath(), subject, FairDrawsValue->value(), random);
     } catch (const SuiteError &error) {
         FairnessTableView->setRowCount(0);
         FairSummary->setText(error.message());

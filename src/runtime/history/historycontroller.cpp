@@ -65,6 +65,7 @@ HistoryController::HistoryController(TRandForm &form, QMenu *recordMenu) : QObje
             continue;
         menu->addSeparator();
         menu->addActions({Menu_History, Menu_Speak, Menu_SpeechSet});
+        menu->setToolTipsVisible(true);
         // Whether speech works is learnt when it is first needed: starting a speech
         // engine can take a moment.
         connect(menu, &QMenu::aboutToShow, this, &HistoryController::EnsureSpeaker);
@@ -118,7 +119,8 @@ Speaker *HistoryController::EnsureSpeaker()
         Menu_Speak->setEnabled(reason.isEmpty());
         Menu_SpeechSet->setEnabled(reason.isEmpty());
         if (!reason.isEmpty()) {
-            Menu_Speak->setText(tr("%1（不可用：%2）").arg(SpeakCaption(), reason));
+            // The reason can be a long sentence: as a tip it does not stretch the menu.
+            Menu_Speak->setText(tr("%1（不可用）").arg(SpeakCaption()));
             Menu_Speak->setToolTip(reason);
         }
     }

@@ -6,6 +6,8 @@
 #include "randengine.h"
 #include "sessionhistory.h"
 
+#include <QTimer>
+
 #include <map>
 
 class SessionFairness::ItemStores : public ItemFairnessLedgers
@@ -34,15 +36,30 @@ SessionFairness::SessionFairness(DrawSession &session, SessionHistory *history, 
         store = std::make_unique<FairnessStore>(HistoryDatabasePath(), session.Project().name);
     session.Engine().SetFairness(settings, store.get());
     if (TypeHasFairItems(session.Project().pmode) && !items.isEmpty()) {
-        if (history)
+        for (auto item = items.cbegin(); item != items.cend(); ++item) {
+            if (item.value().mode != FairMode::Plain)
+                fairItems.insert(item.key(), item.value());
+        }
+        if (history) {
             itemStores = std::make_unique<ItemStores>(session.Project().name);
-        else
+            for (auto item = fairItems.cbegin(); item != fairItems.cend(); ++item) {
+                if (item.value().mode == FairMode::Rotation)
+                    rotatingItems << item.key();
+            }
+        } else {
             itemFallback = items.first().mode;
+        }
         session.Engine().SetItemFairness(items, itemStores.get());
     }
-    // The session's own draws count for the next balanced draw even before they are stored.
-    if (store && settings.mode == FairMode::Balanced)
+    if (store && settings.mode == FairMode::Balanced) {
+        // The session's own draws count for the next balanced draw even before they are stored.
         connect(history, &SessionHistory::Kept, this, [this](const HistoryEntry &entry) { store->NoteDraw(entry); });
+        // A long history takes a moment to count: better while the window opens than when
+        // the first draw stops in front of the class.
+        QTimer::singleShot(0, this, [this] {
+            store->ReadCountsAhead(FairPeriodStart(this->settings.period, QDate::currentDate()));
+        });
+    }
     // After the history's own hook, which gives the draw its time.
     connect(&session, &DrawSession::BatchFinal, this, &SessionFairness::AfterDraw);
 }
@@ -119,13 +136,25 @@ bool SessionFairness::Mark(int slot, const QString &mark, QString *message)
     return true;
 }
 
+bool SessionFairness::CanRestartRound() const
+{
+    return (store && InUse() == FairMode::Rotation) || !rotatingItems.isEmpty();
+}
+
 bool SessionFairness::RestartRound(QString *message)
 {
-    if (!store || InUse() != FairMode::Rotation)
+    if (!CanRestartRound())
         return false;
-    if (!store->RestartRotation()) {
-        *message = store->Notice();
-        return false;
+    QList<FairnessLedger *> ledgers;
+    if (store && InUse() == FairMode::Rotation)
+        ledgers << store.get();
+    for (const QString &item : std::as_const(rotatingItems))
+        ledgers << itemStores->ForItem(item);
+    for (FairnessLedger *ledger : std::as_const(ledgers)) {
+        if (!ledger->RestartRotation()) {
+            *message = ledger->Notice();
+            return false;
+        }
     }
     return true;
 }

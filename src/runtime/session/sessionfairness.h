@@ -33,6 +33,8 @@ public:
     ~SessionFairness() override;
 
     const FairSettings &Settings() const { return settings; }
+    // A custom project's list items drawn fairly, with their settings.
+    const ItemFairSettings &FairItems() const { return fairItems; }
     // The fair mode the draws really use.
     FairMode InUse() const;
     // Set when the project asks for fair turns the missing history cannot keep.
@@ -47,7 +49,9 @@ public:
     // `message` saying why when the mark could not be kept or nobody is left.
     bool Mark(int slot, const QString &mark, QString *message);
 
-    // Starts a new round of the rotation. False with `message` saying why.
+    // Whether a rotation is in use: the project's, or one of a custom project's list items.
+    bool CanRestartRound() const;
+    // Starts a new round of every rotation in use. False with `message` saying why.
     bool RestartRound(QString *message);
 
 signals:
@@ -68,6 +72,8 @@ private:
     // The custom project's list items drawn fairly, each with its own store.
     class ItemStores;
     std::unique_ptr<ItemStores> itemStores;
+    ItemFairSettings fairItems;
+    QStringList rotatingItems; // the items drawn in rotation, when their turns are kept
     std::optional<FairMode> itemFallback; // items ask for fair turns the missing history cannot keep
     QString lastNotice;
 
