@@ -73,9 +73,9 @@ void DrawSession::Open(const DrawProject &project, Preparation preparation)
     settings.resultSeparator = project.resultSeparator;
     m_engine->SetDrawSettings(settings);
     if (preparation == Preparation::Now)
-        m_engine->Prepare(project.pmode, project.query);
+        m_engine->Prepare(project.pmode, project.query, project.listUtf8);
     else
-        m_engine->PrepareInBackground(project.pmode, project.query);
+        m_engine->PrepareInBackground(project.pmode, project.query, project.listUtf8);
 }
 
 void DrawSession::Start()
