@@ -4,6 +4,7 @@
 #include "suiteerror.h"
 
 #include <algorithm>
+#include <optional>
 #include <bit>
 #include <cmath>
 #include <vector>
@@ -274,12 +275,23 @@ ListBalance PlaceBalance(BalanceHistory history, const EntryPositions &positions
     return placed;
 }
 
+qint64 FewestCount(const QList<WeightedEntry> &entries, const std::vector<qint64> &counts)
+{
+    std::optional<qint64> fewest;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (entries.at(i).weight > 0 && (!fewest || counts[size_t(i)] < *fewest))
+            fewest = counts[size_t(i)];
+    }
+    return fewest.value_or(0);
+}
+
 std::vector<double> BalancedWeights(const QList<WeightedEntry> &entries, const EntryPositions &positions,
                                     const ListBalance &history, int strength, int skip)
 {
+    const qint64 fewest = FewestCount(entries, history.counts);
     std::vector<double> weights(entries.size());
     for (qsizetype i = 0; i < entries.size(); ++i)
-        weights[i] = BalancedWeight(entries.at(i).weight, history.counts.at(size_t(i)), strength);
+        weights[i] = BalancedWeight(entries.at(i).weight, history.counts.at(size_t(i)) - fewest, strength);
     for (qsizetype i = 0; i < std::min<qsizetype>(skip, history.recent.size()); ++i) {
         if (const auto at = positions.constFind(history.recent.at(i)); at != positions.cend())
             weights[*at] = 0;

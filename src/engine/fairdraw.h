@@ -128,8 +128,14 @@ struct ListBalance
 };
 ListBalance PlaceBalance(BalanceHistory history, const EntryPositions &positions);
 
-// Own weight × 1/(1+c)^strength: the chance of an entry drawn c times in the period.
-double BalancedWeight(double ownWeight, qint64 count, int strength);
+// Own weight × 1/(1+c)^strength: the chance of an entry drawn c times more than the
+// fewest.
+double BalancedWeight(double ownWeight, qint64 countAboveFewest, int strength);
+
+// The fewest times an entry that can be drawn (own weight above 0) was drawn; 0 for none.
+// Balanced draws count from there: with plain counts the balance would fade as a period
+// fills up (one turn behind at ten turns each is barely a better chance).
+qint64 FewestCount(const QList<WeightedEntry> &entries, const std::vector<qint64> &counts);
 
 // BalancedWeight for every entry (by position, `positions` from PositionsOf); entries
 // among the latest `skip` results get weight 0.

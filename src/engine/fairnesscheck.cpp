@@ -124,8 +124,9 @@ private:
 };
 
 // Balanced draws with the weights kept up to date draw by draw: a result changes its own
-// weight and those entering or leaving the latest `skip` results, nothing else, so a draw
-// costs log n per result instead of a pass over the list and the history.
+// weight and those entering or leaving the latest `skip` results, so a draw costs log n
+// per result instead of a pass over the list and the history. Only when the last of the
+// least drawn has its turn do all weights change (counts are taken above the fewest).
 QList<QStringList> SimulateBalanced(const FairSettings &settings, const QList<WeightedEntry> &entries, int ranCount,
                                     int draws, const BalanceHistory &history, RandomSource &random)
 {
@@ -143,13 +144,25 @@ QList<QStringList> SimulateBalanced(const FairSettings &settings, const QList<We
         if (i != kNotListed)
             ++skipped[i];
     }
+    qint64 fewest = 0;
+    qsizetype atFewest = 0; // drawable entries drawn `fewest` times
+    auto findFewest = [&] {
+        fewest = FewestCount(entries, counts);
+        atFewest = 0;
+        for (qsizetype i = 0; i < entries.size(); ++i)
+            atFewest += entries.at(i).weight > 0 && counts[i] == fewest;
+    };
     WeightTree tree(entries.size());
     auto refresh = [&](qsizetype i) {
         if (i != kNotListed)
-            tree.Set(i, skipped[i] > 0 ? 0 : BalancedWeight(entries.at(i).weight, counts[i], settings.strength));
+            tree.Set(i, skipped[i] > 0 ? 0 : BalancedWeight(entries.at(i).weight, counts[i] - fewest, settings.strength));
     };
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        refresh(i);
+    auto refreshAll = [&] {
+        for (qsizetype i = 0; i < entries.size(); ++i)
+            refresh(i);
+    };
+    findFewest();
+    refreshAll();
 
     QList<QStringList> batches;
     batches.reserve(draws);
@@ -166,6 +179,8 @@ QList<QStringList> SimulateBalanced(const FairSettings &settings, const QList<We
         results.reserve(qsizetype(picked.size()));
         for (const qsizetype i : picked) {
             results.append(entries.at(i).text);
+            if (counts[i] == fewest)
+                --atFewest;
             ++counts[i];
             latest.push_front(i);
             ++skipped[i];
@@ -178,8 +193,13 @@ QList<QStringList> SimulateBalanced(const FairSettings &settings, const QList<We
                 }
             }
         }
-        for (const qsizetype i : picked)
-            refresh(i);
+        if (atFewest == 0) {
+            findFewest();
+            refreshAll();
+        } else {
+            for (const qsizetype i : picked)
+                refresh(i);
+        }
         batches.append(std::move(results));
     }
     return batches;

@@ -142,7 +142,8 @@ public:
 std::unique_ptr<Generator> CreateCalcGenerator(int pmode, const QueryParams &params);
 
 // The generator for a project type (0..14); throws SuiteError as the constructors do.
-std::unique_ptr<Generator> CreateGenerator(int pmode, const QueryParams &params);
+// `listUtf8`: a list type's list as read from its file (QuerySection::listUtf8).
+std::unique_ptr<Generator> CreateGenerator(int pmode, const QueryParams &params, const QByteArray &listUtf8 = {});
 
 // The exhausted-list question's texts for a project type.
 QString RemainingQuestionCaption();

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <numeric>
 #include <QCoreApplication>
 
@@ -103,24 +104,56 @@ ListEntries ExpandWeights(const QString &listText, bool weighted, const QString 
     return entries.Finish();
 }
 
+ListEntries ExpandWeights(const QByteArray &listUtf8, bool weighted, const QString &separator)
+{
+    if (weighted || listUtf8.contains('/'))
+        return ExpandWeights(QString::fromUtf8(listUtf8), weighted, separator);
+    return ListEntries::SplitUtf8(listUtf8, separator);
+}
+
 namespace {
 
-// FNV-1a over the UTF-16 units, folded: lists are typed by users, not crafted.
-size_t TextHash(QStringView text)
+// FNV-1a over the UTF-8 bytes taken eight at a time, folded: lists are typed by users,
+// not crafted.
+size_t TextHash(QByteArrayView text)
 {
-    quint64 hash = 0xcbf29ce484222325ull;
-    for (QChar c : text)
-        hash = (hash ^ c.unicode()) * 0x100000001b3ull;
+    quint64 hash = 0xcbf29ce484222325ull ^ quint64(text.size());
+    qsizetype i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        quint64 word;
+        std::memcpy(&word, text.data() + i, 8);
+        hash = (hash ^ word) * 0x100000001b3ull;
+        hash ^= hash >> 32;
+    }
+    for (; i < text.size(); ++i)
+        hash = (hash ^ uchar(text[i])) * 0x100000001b3ull;
     return size_t(hash ^ (hash >> 29));
 }
 
 } // namespace
 
-DrawList::DrawList(const ListEntries &entries)
+DrawList::DrawList(const ListEntries &entries) : m_shape(std::make_shared<Shape>()), m_entryCount(int(entries.size()))
 {
-    auto shape = std::make_shared<Shape>();
-    shape->entries = entries;
-    const int count = int(entries.size());
+    m_shape->entries = entries;
+    int position = 0;
+    while (position < m_entryCount && !entries.View(position).isEmpty())
+        ++position;
+    m_everyEntryAlive = position == m_entryCount;
+    if (m_everyEntryAlive)
+        return;
+    m_alive.reserve(size_t(m_entryCount));
+    for (position = 0; position < m_entryCount; ++position)
+        if (!entries.View(position).isEmpty())
+            m_alive.push_back(position);
+}
+
+const DrawList::Copies &DrawList::KnownCopies() const
+{
+    if (m_shape->copies)
+        return *m_shape->copies;
+    const ListEntries &entries = m_shape->entries;
+    const int count = m_entryCount;
+    Copies copies;
     // Texts seen so far: an open-addressing table (at most half full) of the position of
     // each text's last copy, so no text is hashed twice.
     size_t capacity = 16;
@@ -128,10 +161,6 @@ DrawList::DrawList(const ListEntries &entries)
         capacity *= 2;
     const size_t mask = capacity - 1;
     std::vector<int> lastPositionOf(capacity, -1);
-    // Made at the first copy met: until then every text is a ring of its own.
-    std::vector<int> nextSame;
-    m_alive.reserve(size_t(count));
-    int distinct = 0;
     // The slots of a block of entries come first, so the table's memory is asked for
     // ahead of its use: a long list's table is larger than the cache, and waiting for
     // each slot in turn was most of the time here.
@@ -147,58 +176,72 @@ DrawList::DrawList(const ListEntries &entries)
 #endif
         }
         for (int position = blockStart; position < blockEnd; ++position) {
-            const QStringView text = entries.View(position);
+            const QByteArrayView text = entries.View(position);
             if (text.isEmpty())
                 continue;
-            m_alive.push_back(position);
             size_t slot = blockSlots[size_t(position - blockStart)];
             while (lastPositionOf[slot] != -1 && entries.View(lastPositionOf[slot]) != text)
                 slot = (slot + 1) & mask;
             int &last = lastPositionOf[slot];
             if (last == -1) {
-                ++distinct;
-            } else { // insert into the ring after the last copy seen
-                if (nextSame.empty()) {
-                    nextSame.resize(size_t(count));
-                    std::iota(nextSame.begin(), nextSame.end(), 0);
+                ++copies.distinct;
+            } else { // insert into the ring after the last copy seen; made at the first copy met
+                if (copies.nextSame.empty()) {
+                    copies.nextSame.resize(size_t(count));
+                    std::iota(copies.nextSame.begin(), copies.nextSame.end(), 0);
                 }
-                nextSame[size_t(position)] = nextSame[size_t(last)];
-                nextSame[size_t(last)] = position;
-                shape->hasCopies = true;
+                copies.nextSame[size_t(position)] = copies.nextSame[size_t(last)];
+                copies.nextSame[size_t(last)] = position;
+                copies.hasCopies = true;
             }
             last = position;
         }
     }
-    m_distinctRemaining = distinct;
-    if (shape->hasCopies) {
-        shape->nextSame = std::move(nextSame);
-        m_aliveIndex.assign(size_t(count), -1);
+    m_shape->copies = std::move(copies);
+    return *m_shape->copies;
+}
+
+int DrawList::Remaining() const
+{
+    if (!m_shape)
+        return 0;
+    Settle();
+    return m_everyEntryAlive ? m_entryCount : int(m_alive.size());
+}
+
+int DrawList::DistinctRemaining() const
+{
+    if (!m_shape)
+        return 0;
+    Settle();
+    return m_distinctRemaining >= 0 ? m_distinctRemaining : KnownCopies().distinct;
+}
+
+void DrawList::Settle() const
+{
+    if (m_pendingRemoval < 0)
+        return;
+    const int pick = std::exchange(m_pendingRemoval, -1);
+    const Copies &copies = KnownCopies();
+    if (m_distinctRemaining < 0)
+        m_distinctRemaining = copies.distinct;
+    --m_distinctRemaining;
+    if (m_everyEntryAlive) {
+        m_alive.resize(size_t(m_entryCount));
+        std::iota(m_alive.begin(), m_alive.end(), 0);
+        m_everyEntryAlive = false;
+    }
+    if (!copies.hasCopies) {
+        m_alive[pick] = m_alive.back();
+        m_alive.pop_back();
+        return;
+    }
+    if (m_aliveIndex.empty()) {
+        m_aliveIndex.assign(size_t(m_entryCount), -1);
         for (int index = 0; index < int(m_alive.size()); ++index)
             m_aliveIndex[m_alive[index]] = index;
     }
-    m_shape = std::move(shape);
-}
-
-std::vector<int> DrawList::DrawPositions(RandomSource &random, bool remove, int count)
-{
-    std::vector<int> positions(size_t(std::max(count, 0)));
-    for (int &position : positions)
-        position = DrawPosition(random, remove);
-    return positions;
-}
-
-int DrawList::DrawPosition(RandomSource &random, bool remove)
-{
-    const int pick = int(random.Below(m_alive.size()));
     const int position = m_alive[pick];
-    if (!remove)
-        return position;
-    --m_distinctRemaining;
-    if (!m_shape->hasCopies) {
-        m_alive[pick] = m_alive.back();
-        m_alive.pop_back();
-        return position;
-    }
     int same = position;
     do {
         const int index = m_aliveIndex[same];
@@ -207,9 +250,21 @@ int DrawList::DrawPosition(RandomSource &random, bool remove)
         m_aliveIndex[last] = index;
         m_alive.pop_back();
         m_aliveIndex[same] = -1;
-        same = m_shape->nextSame[same];
+        same = copies.nextSame[same];
     } while (same != position);
-    return position;
+}
+
+std::vector<int> DrawList::DrawPositions(RandomSource &random, bool remove, int count)
+{
+    std::vector<int> positions(size_t(std::max(count, 0)));
+    for (int &position : positions) {
+        const int remaining = Remaining(); // settles the removal of the entry before
+        const int pick = int(random.Below(remaining));
+        position = m_everyEntryAlive ? pick : m_alive[pick];
+        if (remove)
+            m_pendingRemoval = pick;
+    }
+    return positions;
 }
 
 QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int count, const QString &what)
@@ -220,8 +275,8 @@ QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int
 std::vector<int> ListDrawPositions(DrawList &list, RandomSource &random, bool allowRepeat, int count,
                                    const QString &what)
 {
-    const int available = allowRepeat ? (list.Remaining() > 0 ? count : 0) : list.DistinctRemaining();
-    if (count > 0 && available < count)
+    const bool enough = allowRepeat ? list.Remaining() > 0 : list.HasDistinct(count);
+    if (count > 0 && !enough)
         throw SuiteError(QCoreApplication::translate("Engine", "%1中可抽取的不同条目只剩 %2 个，本次需要 %3 个。"
                                         "请增加名单条目、减少抽取数量或允许重复。")
                              .arg(what)

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 // The entries of an escaped list text, as the user typed them: split at the separator,
@@ -17,6 +18,9 @@
 // malformed row, a weight that is not a whole number, a zero or negative percentage, a
 // negative weight, or an expansion too large to draw from.
 ListEntries ExpandWeights(const QString &listText, bool weighted, const QString &separator);
+// The same for a list as UTF-8 read from a file: a list without weights and escapes
+// keeps the bytes it is given.
+ListEntries ExpandWeights(const QByteArray &listUtf8, bool weighted, const QString &separator);
 
 // The separator character of a separator name. Throws SuiteError for a missing, empty or
 // unknown name.
@@ -26,6 +30,10 @@ QString RequireSpliter(const QString &spliterName);
 // text (a weighted name leaves at its first draw); empty entries are never drawn. A draw
 // picks uniformly among the entries still there, so an entry of weight 3 is three times
 // as likely as one of weight 1. Drawing costs constant time, whatever the list's size.
+// What only some draws need is made at their first need: the table of repeated texts
+// when distinct texts are counted or a removal takes effect, the table of entries still
+// there at the first removal. A removal takes effect at the next question or draw, so a
+// list that is put back after its batch never pays for its last one.
 class DrawList
 {
 public:
@@ -33,9 +41,11 @@ public:
     explicit DrawList(const ListEntries &entries);
 
     // Distinct texts that can still be drawn.
-    int DistinctRemaining() const { return m_distinctRemaining; }
+    int DistinctRemaining() const;
     // Entries (not distinct) that can still be drawn.
-    int Remaining() const { return int(m_alive.size()); }
+    int Remaining() const;
+    // Whether `count` distinct texts can still be drawn (without counting them for one).
+    bool HasDistinct(int count) const { return count <= 1 ? Remaining() >= count : DistinctRemaining() >= count; }
 
     // The list's entries, by position.
     const ListEntries &Entries() const { return m_shape->entries; }
@@ -44,22 +54,34 @@ public:
     std::vector<int> DrawPositions(RandomSource &random, bool remove, int count);
 
 private:
-    // The position of one entry drawn. Precondition: Remaining() > 0.
-    int DrawPosition(RandomSource &random, bool remove);
-
+    // Entry positions of the same text form a ring through nextSame; only kept when some
+    // text occurs more than once.
+    struct Copies
+    {
+        int distinct = 0;
+        bool hasCopies = false;
+        std::vector<int> nextSame;
+    };
     // What never changes is shared between a list and its saved copies.
     struct Shape
     {
         ListEntries entries;
-        // Entry positions of the same text form a ring through nextSame; only kept when
-        // some text occurs more than once.
-        bool hasCopies = false;
-        std::vector<int> nextSame;
+        std::optional<Copies> copies; // counted at the first need
     };
-    std::shared_ptr<const Shape> m_shape;
-    std::vector<int> m_alive;      // positions that can be drawn
-    std::vector<int> m_aliveIndex; // position -> index in m_alive, or -1 (only with copies)
-    int m_distinctRemaining = 0;
+
+    const Copies &KnownCopies() const;
+    // Applies the removal of the last entry drawn.
+    void Settle() const;
+
+    std::shared_ptr<Shape> m_shape;
+    int m_entryCount = 0;
+    // Positions that can be drawn. Unmade while every entry can (no empty entries, nothing
+    // removed yet).
+    mutable bool m_everyEntryAlive = false;
+    mutable std::vector<int> m_alive;
+    mutable std::vector<int> m_aliveIndex;    // position -> index in m_alive, or -1 (only with copies)
+    mutable int m_distinctRemaining = -1;     // -1 until a removal: the whole list's count
+    mutable int m_pendingRemoval = -1;        // index in the alive table of an entry drawn
 };
 
 // Draws `count` entries. Without repeats the entries differ and are removed from `list`.

@@ -3,21 +3,106 @@
 #include "suiteerror.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <numeric>
-#include <QCoreApplication>
+
+namespace {
+
+// Calls `part(from, end)` for each part of `text` between the separators, in order.
+template <typename Part>
+void ForEachPart(QByteArrayView text, QByteArrayView separator, Part part)
+{
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = separator.isEmpty() ? -1 : FindBytes(text, separator, from);
+        part(from, at < 0 ? text.size() : at);
+        if (at < 0)
+            return;
+        from = at + separator.size();
+    }
+}
+
+// How many times `byte` occurs in `text`, eight bytes at a time: a long list is counted
+// before it is split, so its table of starts is allocated once.
+qsizetype CountByte(QByteArrayView text, char byte)
+{
+    constexpr quint64 kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    const quint64 pattern = 0x0101010101010101ull * uchar(byte);
+    qsizetype count = 0;
+    qsizetype i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        quint64 word;
+        std::memcpy(&word, text.data() + i, 8);
+        const quint64 x = word ^ pattern; // a zero byte where `byte` stands
+        const quint64 nonZero = ((x & kLow7) + kLow7) | x;
+        count += qsizetype((((~nonZero & ~kLow7) >> 7) * 0x0101010101010101ull) >> 56); // the flags summed
+    }
+    for (; i < text.size(); ++i)
+        count += text[i] == byte;
+    return count;
+}
+
+qsizetype CountSeparated(QByteArrayView text, QByteArrayView separator)
+{
+    if (separator.size() == 1)
+        return CountByte(text, separator.front()) + 1;
+    qsizetype parts = 1;
+    for (qsizetype at = 0; !separator.isEmpty() && (at = FindBytes(text, separator, at)) >= 0; at += separator.size())
+        ++parts;
+    return parts;
+}
+
+// `text` in UTF-8, allocated at its size (a general encoder asks for three bytes a unit:
+// for a long list, more than the list's text in UTF-16 for a moment).
+QByteArray Utf8Of(QStringView text)
+{
+    qsizetype size = 0;
+    for (const QChar c : text)
+        size += c.unicode() < 0x80 ? 1 : c.unicode() < 0x800 ? 2 : 3; // at most 3 a unit; a pair takes 4
+    QByteArray bytes(size, Qt::Uninitialized);
+    QStringEncoder encoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    char *const end = encoder.appendToBuffer(bytes.data(), text);
+    bytes.truncate(end - bytes.constData());
+    return bytes;
+}
+
+void RequireAddressable(qsizetype bytes)
+{
+    if (bytes > qsizetype(std::numeric_limits<quint32>::max()))
+        throw SuiteError(QCoreApplication::translate("Engine", "名单太长，无法抽取，请把名单分成几个工程。"));
+}
+
+} // namespace
 
 ListEntries ListEntries::Split(QStringView text, QStringView separator)
 {
-    Builder builder(text.size() + 1, Builder::CountParts(text, separator));
-    builder.AppendParts(text, separator);
-    return builder.Finish();
+    return SplitUtf8(Utf8Of(text), separator);
+}
+
+ListEntries ListEntries::SplitUtf8(const QByteArray &text, QStringView separator)
+{
+    const QByteArray separatorBytes = separator.toUtf8();
+    Table table;
+    table.gap = separatorBytes.size();
+    RequireAddressable(text.size() + table.gap);
+    table.starts.reserve(size_t(CountSeparated(text, separatorBytes)) + 1);
+    ForEachPart(text, separatorBytes, [&](qsizetype from, qsizetype) { table.starts.push_back(quint32(from)); });
+    table.starts.push_back(quint32(text.size() + table.gap));
+    ListEntries entries;
+    entries.m_text = text;
+    entries.m_table = std::make_shared<const Table>(std::move(table));
+    return entries;
 }
 
 QString ListEntries::At(qsizetype index) const
 {
-    return Slices({int(index)}).front();
+    return QString::fromUtf8(View(index));
 }
 
 QStringList ListEntries::Slices(const std::vector<int> &positions) const
@@ -26,16 +111,58 @@ QStringList ListEntries::Slices(const std::vector<int> &positions) const
     slices.reserve(qsizetype(positions.size())); // nothing below can throw
     if (positions.empty())
         return slices;
-    // Each slice holds a reference on the text (all taken at once: a shuffle makes
-    // 100,000 slices). Narrowed to its entry, a slice keeps the text alive while it lives
-    // and, as the text is shared, copies itself before any change.
-    QString::DataPointer &text = const_cast<QString &>(m_text).data_ptr();
-    auto *const shared = text.d_ptr();
-    Q_ASSERT(shared); // every entry ends with a NUL: the text is never empty
-    shared->ref_.fetchAndAddRelaxed(int(positions.size()));
+    // The entries are decoded into one text, each ended by a NUL (a shuffle hands out
+    // 100,000 of them: one allocation, not one each); UTF-8 never takes fewer bytes than
+    // UTF-16 takes units. Each slice holds a reference on the text (all taken at once):
+    // narrowed to its entry, a slice keeps the text alive while it lives and, as the text
+    // is shared, copies itself before any change.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    auto decodePart = [&](size_t part, char16_t *out) {
+        const quint32 start = m_table->starts[part];
+        const QByteArrayView bytes(m_text.constData() + start, qsizetype(m_table->starts[part + 1] - start) - m_table->gap);
+        char16_t *const end = DecodeWellFormedUtf8Into(bytes, out);
+        if (end) // else a noncharacter, say: the general decoder reads it
+            return end;
+        return reinterpret_cast<char16_t *>(decoder.appendToBuffer(reinterpret_cast<QChar *>(out), bytes));
+    };
+    auto share = [&](QString &text) {
+        QString::DataPointer &shared = text.data_ptr();
+        shared.d_ptr()->ref_.fetchAndAddRelaxed(int(positions.size()));
+        return shared.d_ptr();
+    };
+    const size_t parts = m_table->starts.size() - 1;
+    if (2 * positions.size() >= parts) {
+        // Most of the list (a shuffle): every part decoded in order reads the text once,
+        // front to back, instead of all over.
+        QString text(m_text.size() + 1, Qt::Uninitialized);
+        char16_t *const begin = reinterpret_cast<char16_t *>(text.data());
+        std::vector<quint32> unitStarts(parts + 1);
+        char16_t *out = begin;
+        for (size_t part = 0; part < parts; ++part) {
+            unitStarts[part] = quint32(out - begin);
+            out = decodePart(part, out);
+            *out++ = u'\0';
+        }
+        unitStarts[parts] = quint32(out - begin);
+        auto *const shared = share(text);
+        for (const int position : positions) {
+            const size_t part = PartOf(position);
+            slices.append(QString(QString::DataPointer(shared, begin + unitStarts[part],
+                                                       qsizetype(unitStarts[part + 1] - unitStarts[part]) - 1)));
+        }
+        return slices;
+    }
+    qsizetype bytes = 0;
+    for (const int position : positions)
+        bytes += Place(position).second + 1;
+    QString text(bytes, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    auto *const shared = share(text);
     for (const int position : positions) {
-        const auto [start, length] = Place(position);
-        slices.append(QString(QString::DataPointer(shared, text.data() + start, length)));
+        char16_t *const start = out;
+        out = decodePart(PartOf(position), start);
+        slices.append(QString(QString::DataPointer(shared, start, out - start)));
+        *out++ = u'\0';
     }
     return slices;
 }
@@ -50,7 +177,7 @@ void ListEntries::AppendUtf8Lines(std::span<const int> positions, QByteArray &ou
         if (i + kAhead < positions.size())
             __builtin_prefetch(View(positions[i + kAhead]).data());
 #endif
-        AppendUtf8(View(positions[i]), out);
+        out.append(View(positions[i]));
         out.append('\n');
     }
 }
@@ -77,24 +204,19 @@ qsizetype ListEntries::Builder::CountParts(QStringView text, QStringView separat
 
 void ListEntries::Builder::AppendParts(QStringView text, QStringView separator, qint64 copies)
 {
-    // Each part ends with a NUL where a separator was: one character more at most.
-    const qsizetype needed = m_used + text.size() + 1;
-    if (needed > qsizetype(std::numeric_limits<quint32>::max()))
-        throw SuiteError(QCoreApplication::translate("Engine", "名单太长，无法抽取，请把名单分成几个工程。"));
+    const QByteArray bytes = Utf8Of(text);
+    // Each part ends with a NUL where a separator was: one byte more at most.
+    const qsizetype needed = m_used + bytes.size() + 1;
+    RequireAddressable(needed);
     if (needed > m_text.size())
         m_text.resize(std::max(needed, 2 * m_text.size()));
-    char16_t *const out = reinterpret_cast<char16_t *>(m_text.data());
-    qsizetype from = 0;
-    for (;;) {
-        const qsizetype at = separator.size() == 1 ? text.indexOf(separator.front(), from)
-                           : separator.isEmpty()   ? -1
-                                                   : text.indexOf(separator, from);
-        const qsizetype end = at < 0 ? text.size() : at;
+    char *const out = m_text.data();
+    ForEachPart(bytes, separator.toUtf8(), [&](qsizetype from, qsizetype end) {
         const quint32 part = quint32(m_table.starts.size());
         m_table.starts.push_back(quint32(m_used));
-        std::copy(text.utf16() + from, text.utf16() + end, out + m_used);
+        std::copy(bytes.constData() + from, bytes.constData() + end, out + m_used);
         m_used += end - from;
-        out[m_used++] = u'\0';
+        out[m_used++] = '\0';
         if (copies != 1 && !m_table.mapped) { // every part so far was one entry
             m_table.mapped = true;
             m_table.partOf.resize(part);
@@ -102,17 +224,14 @@ void ListEntries::Builder::AppendParts(QStringView text, QStringView separator, 
         }
         if (m_table.mapped)
             m_table.partOf.insert(m_table.partOf.end(), size_t(copies), part);
-        if (at < 0)
-            break;
-        from = at + separator.size();
-    }
+    });
 }
 
 ListEntries ListEntries::Builder::Finish()
 {
     ListEntries entries;
     m_text.truncate(m_used);
-    m_table.starts.push_back(quint32(m_used));
+    m_table.starts.push_back(quint32(m_used)); // every part already ends with its NUL
     entries.m_text = std::move(m_text);
     entries.m_table = std::make_shared<const Table>(std::move(m_table));
     m_table = {};

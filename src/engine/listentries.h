@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -9,19 +11,21 @@
 #include <utility>
 #include <vector>
 
-// The entries of a list, held in one text: a list of a million names is one buffer and
-// a table of offsets, not a million strings. In the text every entry ends with a NUL, so
-// an entry handed out as a QString shares the text and is still terminated like any
-// other. Copies of a weighted entry refer to the same characters. A list never changes
-// once built, and copies of it share everything.
+// The entries of a list, held in one UTF-8 text: a list of a million names is its bytes
+// and a table of offsets, not a million strings nor a second copy in UTF-16. The text may
+// be the bytes the list was read from, shared: parts then end where the separator starts.
+// Copies of a weighted entry refer to the same bytes. A list never changes once built,
+// and copies of it share everything.
 class ListEntries
 {
-    // Where the entries' texts start: the parts as built, each ended by a NUL, and one
-    // more start past the last. An entry is a part; which one is kept only once some part
-    // stands for several entries, or for none (weights other than 1).
+    // Where the entries' texts start: the parts, each followed by `gap` bytes (its
+    // separator, or the NUL the builder puts there), and one more start past the last. An
+    // entry is a part; which one is kept only once some part stands for several entries,
+    // or for none (weights other than 1).
     struct Table
     {
         std::vector<quint32> starts;
+        qsizetype gap = 1;
         bool mapped = false;
         std::vector<quint32> partOf;
     };
@@ -32,6 +36,9 @@ public:
     // The parts of `text` between the separators, as SplitText gives them (an empty text
     // is one empty entry; no separator, the whole text).
     static ListEntries Split(QStringView text, QStringView separator);
+    // The same parts of UTF-8 text (well formed), which the list keeps and shares instead
+    // of copying it. Throws SuiteError when the text is beyond what offsets can address.
+    static ListEntries SplitUtf8(const QByteArray &text, QStringView separator);
 
     qsizetype size() const
     {
@@ -40,14 +47,14 @@ public:
         return m_table->mapped ? qsizetype(m_table->partOf.size()) : qsizetype(m_table->starts.size()) - 1;
     }
     bool isEmpty() const { return size() == 0; }
-    QStringView View(qsizetype index) const
+    // The entry's UTF-8 bytes: equal entries have equal bytes.
+    QByteArrayView View(qsizetype index) const
     {
         const auto [start, length] = Place(index);
-        return QStringView(m_text).sliced(start, length);
+        return QByteArrayView(m_text.constData() + start, length);
     }
-    // The entry as a string that shares the list's text (no copy of the text).
     QString At(qsizetype index) const;
-    // The entries at `positions`, in that order, as At gives them.
+    // The entries at `positions`, in that order, decoded into one text they all share.
     QStringList Slices(const std::vector<int> &positions) const;
     QStringList ToStringList() const;
     // Appends the entries at `positions` as UTF-8, each followed by a line break (for
@@ -68,20 +75,21 @@ public:
         ListEntries Finish();
 
     private:
-        QString m_text;
+        QByteArray m_text;
         qsizetype m_used = 0;
         Table m_table;
     };
 
 private:
-    // Where entry `index` stands in the text, and its length.
+    size_t PartOf(qsizetype index) const { return m_table->mapped ? m_table->partOf[size_t(index)] : size_t(index); }
+    // Where entry `index` stands in the text, and its length in bytes.
     std::pair<qsizetype, qsizetype> Place(qsizetype index) const
     {
-        const size_t part = m_table->mapped ? m_table->partOf[size_t(index)] : size_t(index);
+        const size_t part = PartOf(index);
         const quint32 start = m_table->starts[part];
-        return {start, qsizetype(m_table->starts[part + 1] - start - 1)};
+        return {start, qsizetype(m_table->starts[part + 1] - start) - m_table->gap};
     }
 
-    QString m_text;
+    QByteArray m_text;
     std::shared_ptr<const Table> m_table;
 };

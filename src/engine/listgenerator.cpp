@@ -68,21 +68,25 @@ QString ListName(int pmode)
 
 } // namespace
 
-ListContents ReadListContents(int pmode, const QueryParams &params)
+ListContents ReadListContents(int pmode, const QueryParams &params, const QByteArray &listUtf8)
 {
     const ListQuery query = ReadListQuery(pmode, params);
     ListContents contents;
     // Picture paths are joined by "|" and are not escaped list text: they stay as stored.
-    contents.entries = pmode == 5 ? ListEntries::Split(query.listText, u"|")
-                                  : ExpandWeights(query.listText, query.weighted, RequireSpliter(query.spliterName));
+    if (pmode == 5)
+        contents.entries = ListEntries::Split(query.listText, u"|");
+    else if (!listUtf8.isNull())
+        contents.entries = ExpandWeights(listUtf8, query.weighted, RequireSpliter(query.spliterName));
+    else
+        contents.entries = ExpandWeights(query.listText, query.weighted, RequireSpliter(query.spliterName));
     contents.ranCount = ParseCount(query.ranCount, QCoreApplication::translate("Engine", "抽取数量"), 1, kMaxRanCount);
     return contents;
 }
 
-ListGenerator::ListGenerator(int pmode, const QueryParams &params) : m_pmode(pmode)
+ListGenerator::ListGenerator(int pmode, const QueryParams &params, const QByteArray &listUtf8) : m_pmode(pmode)
 {
     const ListQuery query = ReadListQuery(pmode, params);
-    const auto [entries, ranCount] = ReadListContents(pmode, params);
+    const auto [entries, ranCount] = ReadListContents(pmode, params, listUtf8);
     m_ranCount = ranCount;
     m_allowRepeat = query.allowRepeat;
     m_autoDel = query.autoDel;
@@ -91,7 +95,7 @@ ListGenerator::ListGenerator(int pmode, const QueryParams &params) : m_pmode(pmo
 
     if (m_workList.Remaining() == 0)
         throw SuiteError(QCoreApplication::translate("Engine", "%1是空的，请至少填写一项。").arg(ListName(pmode)));
-    if (!m_allowRepeat && m_workList.DistinctRemaining() < m_ranCount)
+    if (!m_allowRepeat && !m_workList.HasDistinct(m_ranCount))
         throw SuiteError(QCoreApplication::translate(
                              "Engine", "%1只有 %2 个不同的条目，少于每次抽取的数量 %3。请增加条目、减少抽取数量%4。")
                              .arg(ListName(pmode))
@@ -150,7 +154,7 @@ Batch ListGenerator::Generate(const GenerationContext &context)
         if (context.finalDraw)
             m_savedList = m_workList;
         // Counted in distinct texts: the next batch removes texts, not copies.
-        batch.remainingShort = !m_allowRepeat && m_workList.DistinctRemaining() < m_ranCount;
+        batch.remainingShort = !m_allowRepeat && !m_workList.HasDistinct(m_ranCount);
     }
     return batch;
 }

@@ -7,13 +7,14 @@
 #include <optional>
 
 // The entries of a list type's query (weights expanded, escapes undone) and its batch
-// size. Throws SuiteError as the preparation does.
+// size; `listUtf8`, when not null, is the list in place of its empty place in `params`.
+// Throws SuiteError as the preparation does.
 struct ListContents
 {
     ListEntries entries;
     int ranCount = 0;
 };
-ListContents ReadListContents(int pmode, const QueryParams &params);
+ListContents ReadListContents(int pmode, const QueryParams &params, const QByteArray &listUtf8 = {});
 
 // Types 2 (roll-call), 3 (shuffle), 5 (pictures), 7 (words) and 9 (one-prize lottery):
 // entries drawn from one list. With removal (AutoDel) a drawn entry stays out of later
@@ -23,7 +24,7 @@ ListContents ReadListContents(int pmode, const QueryParams &params);
 class ListGenerator : public Generator
 {
 public:
-    ListGenerator(int pmode, const QueryParams &params);
+    ListGenerator(int pmode, const QueryParams &params, const QByteArray &listUtf8 = {});
     int RanCount() const override { return m_ranCount; }
     Batch Generate(const GenerationContext &context) override;
     void UseFairness(const FairSettings &settings) override;

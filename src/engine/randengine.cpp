@@ -7,7 +7,7 @@
 #include "templategenerator.h"
 #include <QCoreApplication>
 
-std::unique_ptr<Generator> CreateGenerator(int pmode, const QueryParams &params)
+std::unique_ptr<Generator> CreateGenerator(int pmode, const QueryParams &params, const QByteArray &listUtf8)
 {
     switch (pmode) {
     case 0:
@@ -22,7 +22,7 @@ std::unique_ptr<Generator> CreateGenerator(int pmode, const QueryParams &params)
     case 5:
     case 7:
     case 9:
-        return std::make_unique<ListGenerator>(pmode, params);
+        return std::make_unique<ListGenerator>(pmode, params, listUtf8);
     case 6:
         return std::make_unique<PasswordGenerator>(params);
     case 11:
@@ -143,10 +143,10 @@ RandEngine::~RandEngine()
         m_thread->wait();
 }
 
-std::unique_ptr<Generator> RandEngine::Build(int pmode, const QueryParams &params, const FairSettings &fair,
-                                             const ItemFairSettings &itemFair)
+std::unique_ptr<Generator> RandEngine::Build(int pmode, const QueryParams &params, const QByteArray &listUtf8,
+                                             const FairSettings &fair, const ItemFairSettings &itemFair)
 {
-    std::unique_ptr<Generator> generator = CreateGenerator(pmode, params);
+    std::unique_ptr<Generator> generator = CreateGenerator(pmode, params, listUtf8);
     if (fair.mode != FairMode::Plain)
         generator->UseFairness(fair);
     if (!itemFair.isEmpty())
@@ -199,16 +199,17 @@ QString RandEngine::ReplaceAbsent(const QString &absent, const QSet<QString> &ke
     return m_generator->ReplaceAbsent(Context(true, false), absent, keep, notice);
 }
 
-void RandEngine::Prepare(int pmode, const QueryParams &params)
+void RandEngine::Prepare(int pmode, const QueryParams &params, const QByteArray &listUtf8)
 {
     FinishBackgroundPreparation();
     m_pmode = pmode;
     m_params = params;
+    m_listUtf8 = listUtf8;
     m_generator.reset();
     m_refusal.reset();
     m_ready = false;
     try {
-        m_generator = Build(pmode, params, m_fair, m_itemFair);
+        m_generator = Build(pmode, params, listUtf8, m_fair, m_itemFair);
     } catch (const SuiteError &error) {
         m_refusal = error;
         throw;
@@ -216,16 +217,17 @@ void RandEngine::Prepare(int pmode, const QueryParams &params)
     m_ready = true;
 }
 
-void RandEngine::PrepareInBackground(int pmode, const QueryParams &params)
+void RandEngine::PrepareInBackground(int pmode, const QueryParams &params, const QByteArray &listUtf8)
 {
     FinishBackgroundPreparation();
     // Everything the caller may read at once is set here; the thread only builds the generator.
     m_pmode = pmode;
     m_params = params;
+    m_listUtf8 = listUtf8;
     m_generator.reset();
     m_refusal.reset();
     m_ready = false;
-    m_thread = std::make_unique<RandCalThread>(*this, pmode, params, m_fair, m_itemFair);
+    m_thread = std::make_unique<RandCalThread>(*this, pmode, params, listUtf8, m_fair, m_itemFair);
     m_thread->start();
 }
 
@@ -281,7 +283,7 @@ std::optional<Batch> RandEngine::RestoreLists()
         m_ready = false;
         return std::nullopt;
     }
-    Prepare(m_pmode, m_params);
+    Prepare(m_pmode, m_params, m_listUtf8);
     if (m_pmode == 0 || m_pmode == 4 || m_pmode == 8 || m_pmode == 10)
         return GenerateBatch(true, false);
     return std::nullopt;
@@ -311,9 +313,10 @@ QStringList RandEngine::Results()
     return m_compactResults ? m_compactResults->Texts() : m_results;
 }
 
-RandCalThread::RandCalThread(RandEngine &engine, int pmode, QueryParams params, FairSettings fair,
-                             ItemFairSettings itemFair)
-    : m_engine(engine), m_pmode(pmode), m_params(std::move(params)), m_fair(fair), m_itemFair(std::move(itemFair))
+RandCalThread::RandCalThread(RandEngine &engine, int pmode, QueryParams params, QByteArray listUtf8,
+                             FairSettings fair, ItemFairSettings itemFair)
+    : m_engine(engine), m_pmode(pmode), m_params(std::move(params)), m_listUtf8(std::move(listUtf8)), m_fair(fair),
+      m_itemFair(std::move(itemFair))
 {
     setObjectName(QStringLiteral("CalRand"));
 }
@@ -321,7 +324,7 @@ RandCalThread::RandCalThread(RandEngine &engine, int pmode, QueryParams params, 
 void RandCalThread::run()
 {
     try {
-        m_engine.m_generator = RandEngine::Build(m_pmode, m_params, m_fair, m_itemFair);
+        m_engine.m_generator = RandEngine::Build(m_pmode, m_params, m_listUtf8, m_fair, m_itemFair);
         m_engine.m_ready = true;
     } catch (const SuiteError &error) {
         m_engine.m_refusal = error;

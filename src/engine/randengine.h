@@ -91,11 +91,12 @@ public:
 
     // Parses the query and builds the generator of the type; Ready becomes true.
     // Throws SuiteError before anything is drawn. Also restores every list.
-    void Prepare(int pmode, const QueryParams &params);
+    // `listUtf8`: a list type's list as read from its file (QuerySection::listUtf8).
+    void Prepare(int pmode, const QueryParams &params, const QByteArray &listUtf8 = {});
 
     // Starts the start-up preparation on a RandCalThread. The next call of any other
     // member waits for it; a draw then rethrows its refusal.
-    void PrepareInBackground(int pmode, const QueryParams &params);
+    void PrepareInBackground(int pmode, const QueryParams &params, const QByteArray &listUtf8 = {});
 
     // Draws one batch. `finalDraw`: the batch that ends a draw (stopped animation, or a
     // draw without animation: pass true); it makes removals permanent even while `inDraw`
@@ -134,8 +135,8 @@ private:
     void RequireGenerator();
     GenerationContext Context(bool finalDraw, bool inDraw);
     // The generator of the type, with the fair settings applied.
-    static std::unique_ptr<Generator> Build(int pmode, const QueryParams &params, const FairSettings &fair,
-                                            const ItemFairSettings &itemFair);
+    static std::unique_ptr<Generator> Build(int pmode, const QueryParams &params, const QByteArray &listUtf8,
+                                            const FairSettings &fair, const ItemFairSettings &itemFair);
     // Applies the fair settings to the prepared generator; a refusal leaves the engine
     // without it.
     void ApplyFairness();
@@ -156,6 +157,7 @@ private:
     DrawStep m_step;
     int m_pmode = -1;
     QueryParams m_params;
+    QByteArray m_listUtf8;
     FairSettings m_fair;
     FairnessLedger *m_ledger = nullptr;
     ItemFairSettings m_itemFair;
@@ -176,7 +178,8 @@ class RandCalThread : public QThread
 {
     Q_OBJECT
 public:
-    RandCalThread(RandEngine &engine, int pmode, QueryParams params, FairSettings fair, ItemFairSettings itemFair);
+    RandCalThread(RandEngine &engine, int pmode, QueryParams params, QByteArray listUtf8, FairSettings fair,
+                  ItemFairSettings itemFair);
 
 protected:
     void run() override;
@@ -185,6 +188,7 @@ private:
     RandEngine &m_engine;
     int m_pmode;
     QueryParams m_params;
+    QByteArray m_listUtf8;
     FairSettings m_fair;
     ItemFairSettings m_itemFair;
 };

@@ -1,5 +1,7 @@
 #include "xmlscanner.h"
 
+#include "xmlchars.h"
+
 #include <QIODevice>
 #include <QRegularExpression>
 
@@ -50,32 +52,6 @@ qsizetype NameLength(const char *p, const char *end, qsizetype *colon)
     }
 }
 
-// Length of the UTF-8 character at p if it is well formed and XML allows it, else 0.
-int Utf8Length(const char *at, const char *end)
-{
-    const auto *p = reinterpret_cast<const uchar *>(at);
-    const uchar lead = p[0];
-    const int length = lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
-    if (length == 0 || end - at < length)
-        return 0;
-    for (int i = 1; i < length; ++i)
-        if ((p[i] & 0xC0) != 0x80)
-            return 0;
-    if (length == 3
-        && ((lead == 0xE0 && p[1] < 0xA0) || (lead == 0xED && p[1] >= 0xA0) // overlong, surrogates
-            || (lead == 0xEF && p[1] == 0xBF && p[2] >= 0xBE)))              // U+FFFE, U+FFFF
-        return 0;
-    if (length == 4 && ((lead == 0xF0 && p[1] < 0x90) || (lead == 0xF4 && p[1] >= 0x90)))
-        return 0;
-    return length;
-}
-
-bool IsXmlCharacter(char32_t c)
-{
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
-        || (c >= 0x10000 && c <= 0x10FFFF);
-}
-
 // The character a reference at p ("&amp;", "&#20013;", "&#x4E2D;") stands for, and its
 // length; 0 for anything else (undeclared entities, characters XML does not allow).
 qsizetype Reference(const char *p, const char *end, char32_t *character)
@@ -113,26 +89,6 @@ qsizetype Reference(const char *p, const char *end, char32_t *character)
         return 0;
     *character = value;
     return length;
-}
-
-// An attribute value taken as it stands: no references, no blanks that XML would turn
-// into spaces, no markup, well-formed UTF-8.
-bool IsPlainAttributeValue(const char *p, const char *end)
-{
-    while (p < end) {
-        const uchar c = uchar(*p);
-        if (c >= 0x80) {
-            const int length = Utf8Length(p, end);
-            if (length == 0)
-                return false;
-            p += length;
-        } else if (c < 0x20 || c == '<' || c == '&') {
-            return false;
-        } else {
-            ++p;
-        }
-    }
-    return true;
 }
 
 // Version 1.0, UTF-8 or no encoding named, any standalone.
@@ -345,7 +301,7 @@ XmlScanner::Parse XmlScanner::ParseStartTag()
         const auto *close = static_cast<const char *>(std::memchr(p, quote, size_t(end - p)));
         if (!close)
             return Parse::NeedMore;
-        if (!IsPlainAttributeValue(p, close))
+        if (!IsPlainXmlAttributeValue(p, close))
             return Parse::Unsupported;
         attributes.push_back({attributeName - base, attributeLength, attributeColon, p - base, close - p});
         p = close + 1;
@@ -441,7 +397,7 @@ XmlScanner::Parse XmlScanner::ParseText()
     for (const char *p = begin; p < stop;) {
         const uchar c = uchar(*p);
         if (c >= 0x80) {
-            const int length = Utf8Length(p, stop);
+            const int length = XmlUtf8CharacterLength(p, stop);
             if (length == 0)
                 return Parse::Unsupported;
             p += length;

@@ -175,7 +175,7 @@ QString FairFormulaText(const FairSettings &settings)
                                ? Translated(QT_TRANSLATE_NOOP("FairSettings", "全部历史中"))
                                : Translated(QT_TRANSLATE_NOOP("FairSettings", "%1内"))
                                      .arg(StoredValueText(FairPeriodText(settings.period)));
-    QString text = Translated(QT_TRANSLATE_NOOP("FairSettings", "抽中机会 = 自身权重 × 1 /（1 + %1被抽中的次数）的 %2 次方"))
+    QString text = Translated(QT_TRANSLATE_NOOP("FairSettings", "抽中机会 = 自身权重 × 1 /（1 + %1比抽中最少的人多抽中的次数）的 %2 次方"))
                        .arg(period)
                        .arg(settings.strength);
     if (settings.skip > 0)

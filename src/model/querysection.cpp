@@ -152,12 +152,23 @@ void WriteQuerySection(QDomDocument &document, const QueryParams &params, int pm
     }
 }
 
+const QStringList &QueryElementPath()
+{
+    static const QStringList path{QStringLiteral("RandQuery"), QStringLiteral("Rand"), QStringLiteral("Query")};
+    return path;
+}
+
 QuerySection ReadQuerySection(const QDomDocument &document)
 {
-    const QDomElement section = FindChildElement(document.documentElement(), QStringLiteral("RandQuery"));
+    return ReadQuerySection(document, {});
+}
+
+QuerySection ReadQuerySection(const QDomDocument &document, const KeptAttributeBytes &keptQueryValues)
+{
+    const QDomElement section = FindChildElement(document.documentElement(), QueryElementPath().at(0));
     if (section.isNull())
         throw SuiteError(QCoreApplication::translate("Model", "工程文件缺少随机数参数部分（RandQuery）。"));
-    const QDomElement rand = FindChildElement(section, QStringLiteral("Rand"));
+    const QDomElement rand = FindChildElement(section, QueryElementPath().at(1));
     const QString pmodeText = rand.attribute(QStringLiteral("PMode"));
     bool ok = false;
     const int pmode = pmodeText.trimmed().toInt(&ok);
@@ -170,12 +181,21 @@ QuerySection ReadQuerySection(const QDomDocument &document)
                 .arg(pmodeText));
 
     const ProjectType &type = ProjectTypeAt(pmode);
-    const QDomElement query = FindChildElement(rand, QStringLiteral("Query"));
+    // The list the list types draw their texts from (pictures keep paths in theirs).
+    const bool textList = pmode == 2 || pmode == 3 || pmode == 7 || pmode == 9;
+    const QString listAttribute = pmode == 7 ? QStringLiteral("List") : QStringLiteral("Lists");
+    const QDomElement query = FindChildElement(rand, QueryElementPath().at(2));
     QuerySection result;
     result.pmode = pmode;
     result.params << type.mode;
     for (const QString &attribute : type.attributes) {
-        QString value = query.attribute(attribute);
+        const auto kept = keptQueryValues.constFind(attribute);
+        if (kept != keptQueryValues.cend() && textList && attribute == listAttribute) {
+            result.listUtf8 = *kept;
+            result.params << QString();
+            continue;
+        }
+        QString value = kept != keptQueryValues.cend() ? QString::fromUtf8(*kept) : query.attribute(attribute);
         if (holdsAppPaths(attribute))
             value = ExpandAppMarker(value, kAppMarker);
         result.params << value;

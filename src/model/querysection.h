@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDomDocument>
+
+#include "encodedxml.h"
 #include <QStringList>
 #include <QVector>
 
@@ -42,10 +44,21 @@ struct QuerySection
 {
     int pmode = 0;
     QueryParams params;
+    // A list type's list as the UTF-8 bytes of the file it was read from; its place in
+    // params is then empty. Null when the list is in params.
+    QByteArray listUtf8;
 };
 // Throws SuiteError (no RandQuery, PMode not a number or outside 0..14).
 // Missing attributes read as empty text.
 QuerySection ReadQuerySection(const QDomDocument &document);
+
+// Where the attributes of the query stand: the element path that
+// LoadProjectDocumentKeepingBytes takes.
+const QStringList &QueryElementPath();
+// The same for a document read by LoadProjectDocumentKeepingBytes with QueryElementPath:
+// the list of a list type (2, 3, 7, 9) stays UTF-8 in listUtf8, other values kept as
+// bytes are decoded into params.
+QuerySection ReadQuerySection(const QDomDocument &document, const KeptAttributeBytes &keptQueryValues);
 
 // The project option "可验证抽取" (a draw anyone can check afterwards): the attribute
 // RandQuery/Rand/@Verifiable, "是" when on; older readers ignore it, and a project without

@@ -257,6 +257,35 @@ private slots:
         QCOMPARE(without.status, withHistory.status);
     }
 
+    // A plain file's long list reaches the draw as the file's bytes, an encoded file's as
+    // text, a list holding a reference by the XML reader: the draws must not tell them
+    // apart, repeated names and removal included.
+    void plainAndEncodedListsDrawAlike()
+    {
+        QStringList names;
+        for (int i = 0; i < 3000; ++i)
+            names << QStringLiteral("学生%1").arg(i % 2000);
+        for (const QString &list : {names.join(' '), names.join(' ') + QStringLiteral(" 甲&乙")}) {
+            QueryParams query = WithValue(2, "PosSetAble", "否");
+            query = WithValue(2, "Lists", list, query);
+            query = WithValue(2, "RanCount", "3", query);
+            query = WithValue(2, "AutoDel", "是", query);
+            const QDomDocument document = ProjectDocument(2, query);
+            WriteFileAtomically(m_appDir.filePath("plain.xml"), document.toByteArray());
+            SaveEncodedDocument(document, m_appDir.filePath("encoded.rpj"));
+            const QStringList arguments{"--appdir", m_appDir.path(), "--seed", "6", "--batches", "5", "--no-history", "--file"};
+            const Run plain = RunDellamy(arguments + QStringList{m_appDir.filePath("plain.xml")});
+            const Run encoded = RunDellamy(arguments + QStringList{m_appDir.filePath("encoded.rpj")});
+            QCOMPARE(plain.status, 0);
+            QCOMPARE(plain.out, encoded.out);
+            QStringList drawn;
+            for (const QStringList &batch : plain.Batches())
+                drawn += batch;
+            QCOMPARE(drawn.size(), 15);
+            QCOMPARE(QSet<QString>(drawn.begin(), drawn.end()).size(), 15);
+        }
+    }
+
     void aProtectedProjectNeedsItsPassword()
     {
         QCOMPARE(Draw("加密").status, 6);

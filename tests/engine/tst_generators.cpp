@@ -191,6 +191,13 @@ private slots:
                  QStringList({"张三", "张三", "王:五", "王:五", "", "𠀀"}));
         QCOMPARE(ListEntries::Split(QStringLiteral("/p/or/a.jpg|/p/b.jpg"), u"|").ToStringList(),
                  QStringList({"/p/or/a.jpg", "/p/b.jpg"}));
+        // A separator of three UTF-8 bytes, and a noncharacter the fast decoder leaves to
+        // the general one, whole and entry by entry.
+        const ListEntries wide = ListEntries::Split(QStringLiteral("a\uFDD0\u3000b\u3000\u3000𠀀"), u"\u3000");
+        const QStringList wideEntries{QStringLiteral("a\uFDD0"), "b", "", QStringLiteral("𠀀")};
+        QCOMPARE(wide.ToStringList(), wideEntries);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(wide.At(i), wideEntries.at(i));
     }
 
     // Entries handed out share the list's text, yet each stands on its own: changing one

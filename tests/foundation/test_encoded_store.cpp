@@ -301,6 +301,9 @@ private Q_SLOTS:
         const QString expected = tree(sampleDocument());
         QCOMPARE(tree(LoadProjectDocumentAnyForm(path("e.rpj"))), expected);
         QCOMPARE(tree(LoadProjectDocumentAnyForm(path("e.xml"))), expected);
+        KeptAttributeBytes kept;
+        QCOMPARE(tree(LoadProjectDocumentKeepingBytes(path("e.rpj"), {"RandQuery", "Rand", "Query"}, &kept)), expected);
+        QVERIFY(kept.isEmpty());
     }
 
     // Long values (the lists) take a shorter road than the rest of the document: whatever
@@ -354,6 +357,33 @@ private Q_SLOTS:
             QVERIFY2(refusal.message().contains(QStringLiteral("第 %1 行第 %2 列").arg(line).arg(column)),
                      qPrintable(refusal.message()));
         }
+
+        // The same text as a UTF-8 file, read keeping the query's long values as bytes:
+        // with them put back, the document and any refusal are the whole reading's.
+        writeBytes(path("kept.xml"), text.toUtf8());
+        QString wholeRefusal;
+        QDomDocument whole;
+        try {
+            whole = LoadProjectDocumentAnyForm(path("kept.xml"));
+        } catch (const SuiteError &refusal) {
+            wholeRefusal = refusal.message();
+        }
+        KeptAttributeBytes kept;
+        try {
+            QDomDocument document = LoadProjectDocumentKeepingBytes(path("kept.xml"), {"RandQuery", "Rand", "Query"}, &kept);
+            QVERIFY2(wholeRefusal.isEmpty(), qPrintable(wholeRefusal));
+            QDomElement query = FindChildElement(
+                FindChildElement(FindChildElement(document.documentElement(), "RandQuery"), "Rand"), "Query");
+            for (auto value = kept.cbegin(); value != kept.cend(); ++value) {
+                QCOMPARE(query.attribute(value.key()), QString());
+                query.setAttribute(value.key(), QString::fromUtf8(value.value()));
+            }
+            QCOMPARE(attributesOf(document), attributesOf(whole));
+        } catch (const SuiteError &refusal) {
+            QCOMPARE(refusal.message(), wholeRefusal);
+        }
+        if (QTest::currentDataTag() == QLatin1String("names"))
+            QCOMPARE(kept.keys(), QStringList{"Lists"});
     }
 
     // Well-formed UTF-8 takes a faster road than other bytes: the text must be the general

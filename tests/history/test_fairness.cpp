@@ -167,22 +167,27 @@ private slots:
     void balancedChanceFollowsTheFormulaAndSkipsTheLatest()
     {
         // One of five names drawn 10 times, the others never: with strength s its weight
-        // is 1/11^s against 1 for each other name.
+        // is 1/11^s against 1 for each other name. Counts are taken above the fewest: one
+        // turn ahead of everyone else weighs 1/2^s however many turns all have had.
         FixedLedger ledger;
-        ledger.balance.counts.insert("S01", 10);
-        for (const int strength : {1, 2}) {
-            const FairChooser chooser(Fair(FairMode::Balanced, strength), DistinctEntries(Names(5)), 1);
-            GeneratorSource random(5);
-            int hits = 0;
-            constexpr int kDraws = 10'000;
-            for (int i = 0; i < kDraws; ++i)
-                hits += chooser.Choose(ledger, random, QDate::currentDate()).results.first() == "S01";
-            const double weight = 1 / std::pow(11.0, strength);
-            const double share = weight / (weight + 4);
-            // Four standard deviations of a binomial share over 10,000 draws.
-            const double tolerance = 4 * std::sqrt(share * (1 - share) / kDraws);
-            QVERIFY2(std::abs(double(hits) / kDraws - share) <= tolerance,
-                     qPrintable(QString("strength %1: %2 hits, share %3").arg(strength).arg(hits).arg(share)));
+        for (const int others : {0, 9}) {
+            for (const QString &name : Names(5))
+                ledger.balance.counts.insert(name, others);
+            ledger.balance.counts.insert("S01", 10);
+            for (const int strength : {1, 2}) {
+                const FairChooser chooser(Fair(FairMode::Balanced, strength), DistinctEntries(Names(5)), 1);
+                GeneratorSource random(5);
+                int hits = 0;
+                constexpr int kDraws = 10'000;
+                for (int i = 0; i < kDraws; ++i)
+                    hits += chooser.Choose(ledger, random, QDate::currentDate()).results.first() == "S01";
+                const double weight = 1 / std::pow(11.0 - others, strength);
+                const double share = weight / (weight + 4);
+                // Four standard deviations of a binomial share over 10,000 draws.
+                const double tolerance = 4 * std::sqrt(share * (1 - share) / kDraws);
+                QVERIFY2(std::abs(double(hits) / kDraws - share) <= tolerance,
+                         qPrintable(QString("strength %1: %2 hits, share %3").arg(strength).arg(hits).arg(share)));
+            }
         }
 
         ledger.balance.recent = {"S03", "S02", "S05", "S04"};
@@ -412,12 +417,14 @@ private slots:
         QVERIFY(std::abs(ChiSquarePValue(124.342, 100) - 0.05) < 1e-3);
 
         // A term of roll-calls in a class of 40: a rotation keeps everyone even, a balanced
-        // draw that skips the latest half of the class within a third of plain random's spread.
+        // draw with the dialog's defaults stays within a third of plain random's spread.
         GeneratorSource again(12);
         const QList<WeightedEntry> pupils = DistinctEntries(Names(40));
-        const FairnessTable rotation = SimulateFairness(Fair(FairMode::Rotation), pupils, 1, 800, {}, {}, again);
-        const FairnessTable plain = SimulateFairness(Fair(FairMode::Plain), pupils, 1, 800, {}, {}, again);
-        const FairnessTable balanced = SimulateFairness(Fair(FairMode::Balanced, 2, 20), pupils, 1, 800, {}, {}, again);
+        const FairnessTable rotation = SimulateFairness(Fair(FairMode::Rotation), pupils, 1, 400, {}, {}, again);
+        const FairnessTable plain = SimulateFairness(Fair(FairMode::Plain), pupils, 1, 400, {}, {}, again);
+        FairSettings defaults;
+        defaults.mode = FairMode::Balanced;
+        const FairnessTable balanced = SimulateFairness(defaults, pupils, 1, 400, {}, {}, again);
         QVERIFY(rotation.spread < 1e-9);
         QVERIFY2(balanced.spread <= plain.spread / 3,
                  qPrintable(QString("%1 against %2").arg(balanced.spread).arg(plain.spread)));

@@ -133,7 +133,7 @@ private slots:
         }) << QStringLiteral("The file “名单.txt” does not exist.");
         QTest::newRow("model: fair formula") << std::function<QString()>([] {
             return FairFormulaText(FairSettings{FairMode::Balanced, FairPeriod::Week, 2, 3});
-        }) << QStringLiteral("chance = own weight × 1 / (1 + times drawn this week) to the power 2; "
+        }) << QStringLiteral("chance = own weight × 1 / (1 + times drawn this week more than the least drawn) to the power 2; "
                              "the 3 drawn last sit this draw out");
     }
     void messagesAreEnglishWithPlaceholdersFilled()

@@ -951,12 +951,12 @@
         <translation>%1</translation>
     </message>
     <message>
-        <source>抽中机会 = 自身权重 × 1 /（1 + %1被抽中的次数）的 %2 次方</source>
-        <translation>chance = own weight × 1 / (1 + times drawn %1) to the power %2</translation>
-    </message>
-    <message>
         <source>；最近抽中的 %1 人不参加本次抽取</source>
         <translation>; the %1 drawn last sit this draw out</translation>
+    </message>
+    <message>
+        <source>抽中机会 = 自身权重 × 1 /（1 + %1比抽中最少的人多抽中的次数）的 %2 次方</source>
+        <translation>chance = own weight × 1 / (1 + times drawn %1 more than the least drawn) to the power %2</translation>
     </message>
 </context>
 <context>
@@ -1403,7 +1403,7 @@ History: %1 draws
     </message>
     <message>
         <source>工程中没有名为“%1”的名单项目。</source>
-        <translation>The project has no list item named "%1".</translation>
+        <translation>The project has no list item named &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

@@ -115,17 +115,20 @@ struct LoadedProject
     QString label;
     int pmode = 0;
     QueryParams query;
+    QByteArray listUtf8; // QuerySection::listUtf8
     FairSettings fair;
     ItemFairSettings itemFair; // a custom project's list items
 };
 
 // Reads the header and the query of the project named by `projectName` (under the data
-// folder) or `filePath`. On failure the reason goes to `err` and the exit status is
+// folder) or `filePath`. `keepListUtf8`: a list read from a plain file may stay UTF-8
+// (LoadedProject::listUtf8). On failure the reason goes to `err` and the exit status is
 // returned.
 int LoadProject(const QString &projectName, const QString &filePath, const std::optional<QString> &password,
-                LoadedProject &project, std::FILE *err)
+                bool keepListUtf8, LoadedProject &project, std::FILE *err)
 {
     try {
+        KeptAttributeBytes keptQueryValues;
         // Project files are encoded; a file given by path may be plain XML, which needs
         // no codec (LoadProjectDocumentAnyForm binds it when it meets encoded text).
         QDomDocument document;
@@ -136,7 +139,8 @@ int LoadProject(const QString &projectName, const QString &filePath, const std::
         } else {
             if (!QFileInfo::exists(filePath) && !QFileInfo(filePath).isSymLink())
                 throw SuiteError(QCoreApplication::translate("Dellamy", "工程文件“%1”不存在。").arg(filePath));
-            document = LoadProjectDocumentAnyForm(filePath);
+            document = keepListUtf8 ? LoadProjectDocumentKeepingBytes(filePath, QueryElementPath(), &keptQueryValues)
+                                    : LoadProjectDocumentAnyForm(filePath);
             project.label = QFileInfo(filePath).completeBaseName();
         }
         const ProjectHeader header = ReadProjectHeader(document);
@@ -145,9 +149,10 @@ int LoadProject(const QString &projectName, const QString &filePath, const std::
                                 : QCoreApplication::translate("Dellamy", "工程“%1”已加密，请用 --password 给出访问密码。\n").arg(project.label));
             return kStatusPasswordRefused;
         }
-        QuerySection section = ReadQuerySection(document);
+        QuerySection section = ReadQuerySection(document, keptQueryValues);
         project.pmode = section.pmode;
         project.query = std::move(section.params);
+        project.listUtf8 = std::move(section.listUtf8);
         project.fair = ReadFairSettings(document);
         project.itemFair = ReadItemFairSettings(document);
     } catch (const SuiteError &error) {
@@ -192,7 +197,8 @@ int PrintCertificateCheck(const CertificateCheck &check, bool json, std::FILE *o
 int SimulateDraws(const CommandLineOptions &options, std::FILE *out, std::FILE *err)
 {
     LoadedProject project;
-    if (const int status = LoadProject(options.simulateProject, QString(), options.password, project, err);
+    // The check reads the list from the query's text.
+    if (const int status = LoadProject(options.simulateProject, QString(), options.password, false, project, err);
         status != kStatusOk)
         return status;
     FairnessSubject subject{project.label, project.pmode, project.query, project.fair, options.simulateItem};
@@ -425,7 +431,9 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         return SimulateDraws(options, out, err);
 
     LoadedProject loaded;
-    if (const int status = LoadProject(options.projectName, options.filePath, options.password, loaded, err);
+    // A verifiable draw's certificate holds the list as text.
+    if (const int status = LoadProject(options.projectName, options.filePath, options.password, !options.verifiable,
+                                       loaded, err);
         status != kStatusOk)
         return status;
     const QString projectLabel = loaded.label;
@@ -439,7 +447,7 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     }
     const int pmode = loaded.pmode;
     // An exhausted list is never reset without ListAutoRestore: the session has no question.
-    const DrawProject project = UnanimatedDrawProject(projectLabel, QuerySection{loaded.pmode, loaded.query}, soft);
+    const DrawProject project = UnanimatedDrawProject(projectLabel, QuerySection{loaded.pmode, loaded.query, loaded.listUtf8}, soft);
 
     DrawSession session(options.seed ? RandomSources::Seeded(*options.seed) : RandomSources::FromSystem());
     std::optional<SessionHistory> history;

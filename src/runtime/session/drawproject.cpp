@@ -25,6 +25,7 @@ DrawProject UnanimatedDrawProject(const QString &name, QuerySection query, const
     project.name = name;
     project.pmode = query.pmode;
     project.query = std::move(query.params);
+    project.listUtf8 = std::move(query.listUtf8);
     project.listAutoRestore = soft.listAutoRestore;
     project.resultSeparator = RandSpliterCharacters(soft.randSpliter).value_or(QString());
     return project;

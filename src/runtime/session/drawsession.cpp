@@ -74,9 +74,9 @@ void DrawSession::Open(const DrawProject &project, Preparation preparation)
     settings.compactResults = m_compactResults;
     m_engine->SetDrawSettings(settings);
     if (preparation == Preparation::Now)
-        m_engine->Prepare(project.pmode, project.query);
+        m_engine->Prepare(project.pmode, project.query, project.listUtf8);
     else
-        m_engine->PrepareInBackground(project.pmode, project.query);
+        m_engine->PrepareInBackground(project.pmode, project.query, project.listUtf8);
 }
 
 void DrawSession::Start()

@@ -60,6 +60,7 @@ struct DrawProject
     QString name;  // the project's name (history, certificates)
     int pmode = 0; // the project type, 0..14
     QueryParams query;
+    QByteArray listUtf8; // QuerySection::listUtf8
     DrawAnimation animation;
     // Soft.ini's ListAutoRestore: an exhausted list is restored without asking.
     bool listAutoRestore = false;

@@ -1,7 +1,9 @@
 #include "encodedxml.h"
 
+#include "domutil.h"
 #include "suiteerror.h"
 #include "textfile.h"
+#include "xmlchars.h"
 
 #include <QFileInfo>
 
@@ -19,12 +21,17 @@ QString fileLabel(const QString &path)
     return QFileInfo(path).fileName();
 }
 
-QString readStoredText(const QString &path)
+QByteArray readStoredBytes(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         throw SuiteError(QCoreApplication::translate("Files", "工程文件“%1”不存在。").arg(fileLabel(path)));
-    return ReadWholeText(path);
+    return ReadWholeBytes(path);
+}
+
+QString readStoredText(const QString &path)
+{
+    return DecodeText(readStoredBytes(path));
 }
 
 // Attribute values at least this long (the lists of a project) are decoded here instead
@@ -36,12 +43,6 @@ constexpr qsizetype kLongAttribute = 4096;
 // written as itself or as a reference in an attribute value, is parsed as it is: a value
 // that reads like a mark must never be taken for one.
 constexpr QChar kLiftedMark(0xE000);
-
-bool isXmlChar(char32_t c)
-{
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
-        || (c >= 0x10000 && c <= 0x10FFFF);
-}
 
 // A reference "&…;" at the start of `raw`: the character it stands for and its length.
 std::optional<std::pair<char32_t, qsizetype>> decodeReference(QStringView raw)
@@ -75,7 +76,7 @@ std::optional<std::pair<char32_t, qsizetype>> decodeReference(QStringView raw)
                 return std::nullopt;
             c = c * (hex ? 16 : 10) + char32_t(d);
         }
-        if (!isXmlChar(c))
+        if (!IsXmlCharacter(c))
             return std::nullopt;
     } else {
         return std::nullopt; // an entity only the reader knows (or an error it must report)
@@ -137,88 +138,163 @@ std::optional<QString> decodeAttributeValue(QStringView raw)
     return value;
 }
 
+// The markup the walkers below look for is ASCII: the same code reads UTF-16 text and
+// UTF-8 bytes.
+qsizetype findAscii(QStringView text, QLatin1StringView what, qsizetype from)
+{
+    return text.indexOf(what, from);
+}
+qsizetype findAscii(QByteArrayView text, QLatin1StringView what, qsizetype from)
+{
+    return text.indexOf(QByteArrayView(what.data(), what.size()), from);
+}
+bool startsWithAscii(QStringView text, QLatin1StringView what)
+{
+    return text.startsWith(what);
+}
+bool startsWithAscii(QByteArrayView text, QLatin1StringView what)
+{
+    return text.startsWith(QByteArrayView(what.data(), what.size()));
+}
+char32_t unitAt(QStringView text, qsizetype i)
+{
+    return text.at(i).unicode();
+}
+char32_t unitAt(QByteArrayView text, qsizetype i)
+{
+    return uchar(text.at(i));
+}
+
 // Markup that holds no tags: a comment, a CDATA section or a processing instruction
 // starting at `i` ("<" there). Returns the index past it, -1 when it does not close, or
 // `i` itself when the markup there is something else.
-qsizetype skipMarkupWithoutTags(const QString &text, qsizetype i)
+template <typename View>
+qsizetype skipMarkupWithoutTags(View text, qsizetype i)
 {
-    const QStringView rest = QStringView(text).sliced(i);
-    auto skipPast = [&](QLatin1String end, qsizetype from) {
-        const qsizetype at = text.indexOf(end, from);
+    const View rest = text.sliced(i);
+    auto skipPast = [&](QLatin1StringView end, qsizetype from) {
+        const qsizetype at = findAscii(text, end, from);
         return at < 0 ? qsizetype(-1) : at + end.size();
     };
-    if (rest.startsWith(QLatin1String("<!--")))
-        return skipPast(QLatin1String("-->"), i + 4);
-    if (rest.startsWith(QLatin1String("<![CDATA[")))
-        return skipPast(QLatin1String("]]>"), i + 9);
-    if (rest.startsWith(QLatin1String("<?")))
-        return skipPast(QLatin1String("?>"), i + 2);
+    if (startsWithAscii(rest, QLatin1StringView("<!--")))
+        return skipPast(QLatin1StringView("-->"), i + 4);
+    if (startsWithAscii(rest, QLatin1StringView("<![CDATA[")))
+        return skipPast(QLatin1StringView("]]>"), i + 9);
+    if (startsWithAscii(rest, QLatin1StringView("<?")))
+        return skipPast(QLatin1StringView("?>"), i + 2);
     return i;
 }
 
+// The XML text as decoded text: long values are decoded as the reader would.
+struct Utf16Form
+{
+    using View = QStringView;
+    using Text = QString;
+    using Value = QString;
+    static bool holdsMark(QStringView text) { return text.contains(kLiftedMark); }
+    static std::optional<QString> longValue(QStringView raw) { return decodeAttributeValue(raw); }
+    static void appendMark(QString &text, size_t index)
+    {
+        text += kLiftedMark;
+        text += QString::number(index);
+    }
+};
+
+// The XML text as UTF-8 bytes: only values that need no decoding are lifted, as they stand.
+struct Utf8Form
+{
+    using View = QByteArrayView;
+    using Text = QByteArray;
+    using Value = QByteArrayView;
+    static constexpr QByteArrayView kMark{"\xEE\x80\x80"}; // kLiftedMark in UTF-8
+    static bool holdsMark(QByteArrayView text) { return FindBytes(text, kMark) >= 0; }
+    static std::optional<QByteArrayView> longValue(QByteArrayView raw)
+    {
+        if (!IsPlainXmlAttributeValue(raw.begin(), raw.end()))
+            return std::nullopt;
+        return raw;
+    }
+    static void appendMark(QByteArray &text, size_t index)
+    {
+        text += kMark;
+        text += QByteArray::number(qulonglong(index));
+    }
+};
+
 // The document with its long attribute values replaced by marks, and the values in order.
+template <typename Form>
 struct LiftedDocument
 {
-    QString text;
-    std::vector<QString> values;
+    typename Form::Text text;
+    std::vector<typename Form::Value> values;
 };
+
+// Whether a short value may stand for the mark: only through a reference.
+bool shortValueMayHoldMark(QStringView raw)
+{
+    if (!raw.contains(QLatin1Char('&')))
+        return false;
+    const std::optional<QString> value = decodeAttributeValue(raw);
+    return !value || value->contains(kLiftedMark);
+}
+bool shortValueMayHoldMark(QByteArrayView raw)
+{
+    return raw.contains('&') && shortValueMayHoldMark(QString::fromUtf8(raw));
+}
 
 // Walks the markup of `text` (comments, CDATA sections and processing instructions are
 // skipped whole) and lifts the long attribute values out of its tags. Nothing when there
 // is nothing to lift, or anything the reader must see as it is: a document type
-// declaration (it may declare entities), markup that does not close, a value that
-// decodeAttributeValue refuses.
-std::optional<LiftedDocument> liftLongAttributes(const QString &text)
+// declaration (it may declare entities), markup that does not close, a value the form
+// does not take as it is.
+template <typename Form>
+std::optional<LiftedDocument<Form>> liftLongAttributes(typename Form::View text)
 {
-    if (text.size() < kLongAttribute || text.contains(kLiftedMark))
+    using View = typename Form::View;
+    if (text.size() < kLongAttribute || Form::holdsMark(text))
         return std::nullopt;
-    LiftedDocument lifted;
+    LiftedDocument<Form> lifted;
     qsizetype copiedUpTo = 0;
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while ((i = text.indexOf(QLatin1Char('<'), i)) >= 0) {
-        const QStringView rest = QStringView(text).sliced(i);
+    while ((i = text.indexOf('<', i)) >= 0) {
+        const View rest = text.sliced(i);
         if (const qsizetype past = skipMarkupWithoutTags(text, i); past != i) {
             i = past;
-        } else if (rest.startsWith(QLatin1String("<!"))) {
+        } else if (startsWithAscii(rest, QLatin1StringView("<!"))) {
             return std::nullopt;
-        } else if (rest.startsWith(QLatin1String("</"))) {
-            const qsizetype close = text.indexOf(QLatin1Char('>'), i + 2);
+        } else if (startsWithAscii(rest, QLatin1StringView("</"))) {
+            const qsizetype close = text.indexOf('>', i + 2);
             i = close < 0 ? close : close + 1;
         } else { // a start tag: values are quoted, and ">" ends the tag outside quotes
             qsizetype j = i + 1;
             for (;;) {
                 if (j >= n)
                     return std::nullopt;
-                const QChar c = text.at(j);
-                if (c == QLatin1Char('>')) {
+                const char32_t c = unitAt(text, j);
+                if (c == '>') {
                     i = j + 1;
                     break;
                 }
-                if (c == QLatin1Char('<'))
+                if (c == '<')
                     return std::nullopt;
-                if (c != QLatin1Char('"') && c != QLatin1Char('\'')) {
+                if (c != '"' && c != '\'') {
                     ++j;
                     continue;
                 }
-                const qsizetype close = text.indexOf(c, j + 1);
+                const qsizetype close = text.indexOf(char(c), j + 1);
                 if (close < 0)
                     return std::nullopt;
-                const QStringView raw = QStringView(text).sliced(j + 1, close - j - 1);
+                const View raw = text.sliced(j + 1, close - j - 1);
                 if (raw.size() < kLongAttribute) {
-                    // Only a reference can put the mark into a short value.
-                    if (raw.contains(QLatin1Char('&'))) {
-                        const std::optional<QString> value = decodeAttributeValue(raw);
-                        if (!value || value->contains(kLiftedMark))
-                            return std::nullopt;
-                    }
+                    if (shortValueMayHoldMark(raw))
+                        return std::nullopt;
                 } else {
-                    std::optional<QString> value = decodeAttributeValue(raw);
+                    auto value = Form::longValue(raw);
                     if (!value)
                         return std::nullopt;
-                    lifted.text += QStringView(text).sliced(copiedUpTo, j + 1 - copiedUpTo);
-                    lifted.text += kLiftedMark;
-                    lifted.text += QString::number(lifted.values.size());
+                    lifted.text += text.sliced(copiedUpTo, j + 1 - copiedUpTo);
+                    Form::appendMark(lifted.text, lifted.values.size());
                     lifted.values.push_back(std::move(*value));
                     copiedUpTo = close;
                 }
@@ -230,17 +306,18 @@ std::optional<LiftedDocument> liftLongAttributes(const QString &text)
     }
     if (lifted.values.empty())
         return std::nullopt;
-    lifted.text += QStringView(text).sliced(copiedUpTo);
+    lifted.text += text.sliced(copiedUpTo);
     return lifted;
 }
 
-// Puts the lifted values back into the attributes that hold their marks; whether every
-// value found its mark.
-bool restoreLiftedValues(QDomDocument &document, std::vector<QString> &values)
+// Hands each attribute that holds a lifted value's mark to `restore` with the value's
+// index; whether every value found its mark.
+template <typename Restore>
+bool restoreLiftedValues(QDomDocument &document, size_t valueCount, Restore restore)
 {
     size_t restored = 0;
     QDomNode node = document.documentElement();
-    while (!node.isNull() && restored < values.size()) {
+    while (!node.isNull() && restored < valueCount) {
         const QDomNamedNodeMap attributes = node.attributes();
         for (int a = 0; a < attributes.count(); ++a) {
             QDomAttr attribute = attributes.item(a).toAttr();
@@ -249,9 +326,9 @@ bool restoreLiftedValues(QDomDocument &document, std::vector<QString> &values)
                 continue;
             bool ok = false;
             const size_t index = value.sliced(1).toULong(&ok);
-            if (!ok || index >= values.size())
+            if (!ok || index >= valueCount)
                 continue;
-            attribute.setValue(std::move(values[index]));
+            restore(attribute, index);
             ++restored;
         }
         // Depth first through the elements.
@@ -263,7 +340,7 @@ bool restoreLiftedValues(QDomDocument &document, std::vector<QString> &values)
         }
         node = next;
     }
-    return restored == values.size();
+    return restored == valueCount;
 }
 
 // The XML reader takes time quadratic in the nesting depth and in the attributes of one
@@ -280,7 +357,7 @@ void checkDocumentShape(const QString &text, const QString &what)
     const qsizetype n = text.size();
     while (i >= 0 && (i = text.indexOf(QLatin1Char('<'), i)) >= 0) {
         const QStringView rest = QStringView(text).sliced(i);
-        if (const qsizetype past = skipMarkupWithoutTags(text, i); past != i) {
+        if (const qsizetype past = skipMarkupWithoutTags(QStringView(text), i); past != i) {
             i = past;
         } else if (rest.startsWith(QLatin1String("<!"))) {
             i += 2; // declarations hold no elements
@@ -347,11 +424,12 @@ QDomDocument decodeStoredDocument(const QStringList &stored, const QString &path
 QDomDocument ParseXmlText(const QString &text, const QString &what)
 {
     checkDocumentShape(text, what);
-    std::optional<LiftedDocument> lifted = liftLongAttributes(text);
+    std::optional<LiftedDocument<Utf16Form>> lifted = liftLongAttributes<Utf16Form>(text);
     if (!lifted)
         return parseWholeText(text, what);
     QDomDocument document;
-    if (!document.setContent(lifted->text) || !restoreLiftedValues(document, lifted->values))
+    const auto restore = [&](QDomAttr &attribute, size_t index) { attribute.setValue(std::move(lifted->values[index])); };
+    if (!document.setContent(lifted->text) || !restoreLiftedValues(document, lifted->values.size(), restore))
         return parseWholeText(text, what); // its message names the place in the text as given
     return document;
 }
@@ -381,9 +459,11 @@ void SaveEncodedDocument(const QDomDocument &document, const QString &path)
     }
 }
 
-QDomDocument LoadProjectDocumentAnyForm(const QString &path)
+namespace {
+
+// A project document's text, encoded or plain XML; binds the codec if encoded text needs it.
+QDomDocument parseProjectText(QString text, const QString &path)
 {
-    QString text = readStoredText(path);
     qsizetype lineEnd = text.size();
     for (QLatin1Char lineBreak : {QLatin1Char('\n'), QLatin1Char('\r')}) {
         const qsizetype at = text.indexOf(lineBreak);
@@ -399,4 +479,64 @@ QDomDocument LoadProjectDocumentAnyForm(const QString &path)
     if (!IsCodecBound() && !BindCodec())
         throw SuiteError(CodecBindError());
     return decodeStoredDocument(SplitTextLines(text), path);
+}
+
+// Bytes that are XML in UTF-8 from the start: a byte-order mark at most, blanks, "<".
+bool startsAsUtf8Xml(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    qsizetype i = 0;
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t'))
+        ++i;
+    return i < bytes.size() && bytes[i] == '<';
+}
+
+// `part` of `whole` as a byte array that shares whole's bytes instead of copying them.
+QByteArray sharedPart(const QByteArray &whole, QByteArrayView part)
+{
+    QByteArray::DataPointer &data = const_cast<QByteArray &>(whole).data_ptr();
+    Q_ASSERT(data.d_ptr() && part.data() >= whole.constData() && part.end() <= whole.constEnd());
+    data.d_ptr()->ref_.ref();
+    return QByteArray(QByteArray::DataPointer(data.d_ptr(), const_cast<char *>(part.data()), part.size()));
+}
+
+} // namespace
+
+QDomDocument LoadProjectDocumentAnyForm(const QString &path)
+{
+    return parseProjectText(readStoredText(path), path);
+}
+
+QDomDocument LoadProjectDocumentKeepingBytes(const QString &path, const QStringList &keptPath, KeptAttributeBytes *kept)
+{
+    kept->clear();
+    const QByteArray bytes = readStoredBytes(path);
+    std::optional<LiftedDocument<Utf8Form>> lifted;
+    if (startsAsUtf8Xml(bytes))
+        lifted = liftLongAttributes<Utf8Form>(bytes);
+    if (lifted) {
+        try {
+            // The rest decodes as the whole would: the values lifted are well-formed UTF-8.
+            QDomDocument document = parseProjectText(DecodeText(lifted->text), path);
+            QDomElement keptElement = document.documentElement();
+            for (const QString &name : keptPath)
+                keptElement = FindChildElement(keptElement, name);
+            const auto restore = [&](QDomAttr &attribute, size_t index) {
+                const QByteArrayView value = lifted->values[index];
+                if (!keptElement.isNull() && attribute.ownerElement() == keptElement) {
+                    kept->insert(attribute.name(), sharedPart(bytes, value));
+                    attribute.setValue(QString());
+                } else {
+                    attribute.setValue(QString::fromUtf8(value));
+                }
+            };
+            if (restoreLiftedValues(document, lifted->values.size(), restore))
+                return document;
+        } catch (const SuiteError &) {
+            // Read again as a whole below: the message then names the place as the file has it.
+        }
+        kept->clear();
+    }
+    return parseProjectText(DecodeText(bytes), path);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDomDocument>
+#include <QHash>
 #include <QString>
 
 #include "codec.h"
@@ -31,3 +33,15 @@ QDomDocument LoadXmlFile(const QString &path, qint64 maxBytes);
 // Loads a project document that may be stored encoded or as plain XML (exchange files,
 // the command line's --file); binds the codec if encoded text needs it. Throws SuiteError.
 QDomDocument LoadProjectDocumentAnyForm(const QString &path);
+
+// Attribute values kept as the UTF-8 bytes they were read as, by attribute name.
+using KeptAttributeBytes = QHash<QString, QByteArray>;
+
+// Reads a project document as LoadProjectDocumentAnyForm does, except in a plain UTF-8
+// file whose long attribute values stand as they are (no references, no line breaks):
+// there the long values of the attributes of the element at `keptPath` (tag names below
+// the document element, each the first of its name) are not decoded. They read as empty
+// in the document and go to `kept`, sharing the file's bytes: a list of a million names
+// then costs its size on disk once. Throws SuiteError as LoadProjectDocumentAnyForm does.
+QDomDocument LoadProjectDocumentKeepingBytes(const QString &path, const QStringList &keptPath,
+                                             KeptAttributeBytes *kept);

@@ -10,22 +10,12 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <QCoreApplication>
 
-namespace {
-
-// Decodes well-formed UTF-8 (after an optional byte-order mark) in one pass, several times
-// faster than the general decoder on Chinese text. Nothing for anything else, which the
-// general decoder then reads with its own rules: malformed or truncated sequences,
-// surrogates, noncharacters.
-std::optional<QString> DecodeWellFormedUtf8(QByteArrayView bytes)
+char16_t *DecodeWellFormedUtf8Into(QByteArrayView bytes, char16_t *out)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
-    QString text(bytes.size(), Qt::Uninitialized); // never more units than bytes
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    const char16_t *const begin = out;
     const auto *in = reinterpret_cast<const uchar *>(bytes.data());
     const uchar *const end = in + bytes.size();
     auto continuation = [](uchar b) { return (b & 0xC0) == 0x80; };
@@ -40,22 +30,51 @@ std::optional<QString> DecodeWellFormedUtf8(QByteArrayView bytes)
         } else if (lead >= 0xE0 && lead <= 0xEF && end - in >= 3 && continuation(in[1]) && continuation(in[2])) {
             const char16_t c = char16_t(((lead & 0x0F) << 12) | ((in[1] & 0x3F) << 6) | (in[2] & 0x3F));
             if (c < 0x800 || QChar::isSurrogate(c) || QChar::isNonCharacter(c))
-                return std::nullopt;
+                return nullptr;
             *out++ = c;
             in += 3;
         } else if (lead >= 0xF0 && lead <= 0xF4 && end - in >= 4 && continuation(in[1]) && continuation(in[2])
                    && continuation(in[3])) {
             const char32_t c = ((lead & 0x07) << 18) | ((in[1] & 0x3F) << 12) | ((in[2] & 0x3F) << 6) | (in[3] & 0x3F);
             if (c < 0x10000 || c > 0x10FFFF || QChar::isNonCharacter(c))
-                return std::nullopt;
+                return nullptr;
             *out++ = QChar::highSurrogate(c);
             *out++ = QChar::lowSurrogate(c);
             in += 4;
         } else {
-            return std::nullopt;
+            return nullptr;
         }
     }
-    text.truncate(out - begin);
+    return out;
+}
+
+qsizetype FindBytes(QByteArrayView bytes, QByteArrayView needle, qsizetype from)
+{
+    const char *const end = bytes.end();
+    for (const char *p = bytes.begin() + from; end - p >= needle.size(); ++p) {
+        p = static_cast<const char *>(std::memchr(p, needle.front(), size_t(end - p)));
+        if (!p)
+            return -1;
+        if (QByteArrayView(p, end).startsWith(needle))
+            return p - bytes.begin();
+    }
+    return -1;
+}
+
+namespace {
+
+// Well-formed UTF-8 after an optional byte-order mark; nothing for other bytes (see
+// DecodeWellFormedUtf8Into).
+std::optional<QString> DecodeWellFormedUtf8(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    QString text(bytes.size(), Qt::Uninitialized); // never more units than bytes
+    char16_t *const begin = reinterpret_cast<char16_t *>(text.data());
+    const char16_t *const end = DecodeWellFormedUtf8Into(bytes, begin);
+    if (!end)
+        return std::nullopt;
+    text.truncate(end - begin);
     return text;
 }
 
@@ -225,7 +244,7 @@ void RequireRegularFile(const QString &path)
                 .arg(name));
 }
 
-QString ReadWholeText(const QString &path, qint64 maxBytes)
+QByteArray ReadWholeBytes(const QString &path, qint64 maxBytes)
 {
     RequireRegularFile(path);
     QFile file(path);
@@ -240,7 +259,12 @@ QString ReadWholeText(const QString &path, qint64 maxBytes)
                 .arg(QFileInfo(path).fileName())
                 .arg(file.size() >> 20)
                 .arg(std::max<qint64>(maxBytes >> 20, 1)));
-    return DecodeText(file.readAll());
+    return file.readAll();
+}
+
+QString ReadWholeText(const QString &path, qint64 maxBytes)
+{
+    return DecodeText(ReadWholeBytes(path, maxBytes));
 }
 
 QStringList ReadTextLines(const QString &path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QStringList>
 
 // The suite's one text-list reader and writer.
@@ -18,6 +19,8 @@ constexpr qint64 kMaxTextFileBytes = qint64(256) << 20;
 // The whole text of a file, decoded as ReadTextLines decodes it, not split into lines.
 // Files larger than `maxBytes` are refused unread.
 QString ReadWholeText(const QString &path, qint64 maxBytes = kMaxTextFileBytes);
+// The same file's bytes, undecoded.
+QByteArray ReadWholeBytes(const QString &path, qint64 maxBytes = kMaxTextFileBytes);
 
 // Throws SuiteError (Chinese, naming the file) unless `path` leads to a regular file: a
 // missing file, a folder, a device, a pipe or a socket, a link to nothing and a loop of
@@ -29,6 +32,15 @@ QStringList SplitTextLines(const QString &text);
 
 // The same on bytes already in memory (for callers that read the file themselves).
 QString DecodeText(const QByteArray &bytes);
+// Decodes well-formed UTF-8 into `out` (room for one unit a byte) in one pass, several
+// times faster than the general decoder on Chinese text; returns the end of what it
+// wrote. Null for anything else, which the general decoder reads with its own rules:
+// malformed or truncated sequences, surrogates, noncharacters.
+char16_t *DecodeWellFormedUtf8Into(QByteArrayView bytes, char16_t *out);
+// Where `needle` (not empty) next stands in `bytes` from `from` on, -1 if nowhere. Looks
+// for its first byte with memchr: a separator or mark in a long UTF-8 text is found at
+// once, where a general search of a few bytes reads the text slowly.
+qsizetype FindBytes(QByteArrayView bytes, QByteArrayView needle, qsizetype from = 0);
 QByteArray EncodeUtf16LeWithBom(const QStringList &lines);
 
 // Text written by other programs (lists exported by spreadsheet programs): a byte-order
