@@ -7,13 +7,13 @@
 #include "domutil.h"
 #include "encodedxml.h"
 #include "fairnesscontroller.h"
+#include "fairitemproject.h"
 #include "fairnessform.h"
 #include "handoff.h"
 #include "historycontroller.h"
 #include "historyform.h"
 #include "historyrecorder.h"
 #include "messages.h"
-#include "querysection.h"
 #include "randform.h"
 #include "sessionfairness.h"
 #include "recordcontroller.h"
@@ -160,20 +160,7 @@ private slots:
 
     void rotatingItemsOfACustomProjectRestartAndAreChecked()
     {
-        QFile file(SUITE_SOURCE_DIR "/data/Demo/0.xml");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QDomDocument document = ParseXmlText(QString::fromUtf8(file.readAll()), file.fileName());
-        ChildElement(document.documentElement(), "Animate").setAttribute("InRand", "否");
-        QueryParams params = DefaultQueryParams(0);
-        params[QueryParamIndex(0, "TypeList")] = "列举模式##列举模式";
-        params[QueryParamIndex(0, "QueryList")] = "否||甲 乙 丙||否||否||1##否||x y||否||否||1";
-        params[QueryParamIndex(0, "NameList")] = "名##组";
-        params[QueryParamIndex(0, "Format")] = "[名]-[组]";
-        WriteQuerySection(document, params, 0);
-        FairSettings rotation;
-        rotation.mode = FairMode::Rotation;
-        WriteItemFairSettings(document, {{"名", rotation}});
-        Start(document);
+        Start(FairItemProject("甲 乙 丙", "x y", {"名"}));
         QVERIFY(fairness->Menu_RestartRound->isEnabled());
         form->GoRandButton->click();
         FairnessStore names(HistoryDatabasePath(), ItemFairnessKey("点名", "名"), FairnessStore::Counting::OwnTurns);

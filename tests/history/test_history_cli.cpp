@@ -6,9 +6,8 @@
 #include "codec.h"
 #include "damagedhistory.h"
 #include "encodedxml.h"
-#include "fairsettings.h"
+#include "fairitemproject.h"
 #include "historystore.h"
-#include "querysection.h"
 
 #include <QDir>
 #include <QFile>
@@ -317,19 +316,7 @@ private slots:
     void simulationChecksOneListItemOfACustomProject()
     {
         QVERIFY(BindCodec(QStringLiteral(SUITE_APP_DIR)));
-        QDomDocument document;
-        QFile source(SUITE_SOURCE_DIR "/data/Demo/0.xml");
-        QVERIFY(source.open(QIODevice::ReadOnly));
-        QVERIFY(bool(document.setContent(&source)));
-        QueryParams params = DefaultQueryParams(0);
-        params[QueryParamIndex(0, "TypeList")] = "列举模式##列举模式";
-        params[QueryParamIndex(0, "QueryList")] = "否||甲 乙 丙||否||否||1##否||红 蓝||否||否||1";
-        params[QueryParamIndex(0, "NameList")] = "名##组";
-        params[QueryParamIndex(0, "Format")] = "[名]-[组]";
-        WriteQuerySection(document, params, 0);
-        FairSettings rotation;
-        rotation.mode = FairMode::Rotation;
-        WriteItemFairSettings(document, {{"名", rotation}});
+        QDomDocument document = FairItemProject("甲 乙 丙", "红 蓝", {"名"});
         SaveEncodedDocument(document, dir->filePath("Data/Projects/分组.rpj"));
         QCOMPARE(Dellamy({"--project", "分组", "--batches", "2"}).status, 0);
 
@@ -340,7 +327,7 @@ private slots:
         QCOMPARE(json["simulated"].toObject()["rows"].toArray().size(), 3);
         QCOMPARE(json["history"].toObject()["draws"].toInt(), 2);
 
-        WriteItemFairSettings(document, {{"名", rotation}, {"组", rotation}});
+        document = FairItemProject("甲 乙 丙", "红 蓝", {"名", "组"});
         SaveEncodedDocument(document, dir->filePath("Data/Projects/分组.rpj"));
         run = Dellamy({"--simulate", "分组", "--draws", "30"});
         QCOMPARE(run.status, 4);
