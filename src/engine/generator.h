@@ -47,6 +47,10 @@ struct DrawSettings
     // The display's result separator; equation systems separate their equations by
     // "　" when it is "，", else by "，".
     QString resultSeparator;
+    // The caller writes final batches from Batch::compact where a generator gives one
+    // (their `results` then stay empty): for a caller that writes many results and has
+    // no listener that reads texts.
+    bool compactResults = false;
 };
 
 // What a generator is given for one batch.
@@ -67,6 +71,19 @@ struct GenerationContext
     ItemFairnessLedgers *itemFairness = nullptr;
 };
 
+// A batch's results as the generator drew them (entries of a list, numbers), for a
+// caller that writes many results at once: written as UTF-8 without a QString each.
+class CompactResults
+{
+public:
+    virtual ~CompactResults() = default;
+    virtual qsizetype Size() const = 0;
+    // Appends the UTF-8 of results [from, from + count), each followed by a line break.
+    virtual void AppendUtf8Lines(qsizetype from, qsizetype count, QByteArray &out) const = 0;
+    // The texts the batch's `results` would have held.
+    virtual QStringList Texts() const = 0;
+};
+
 // One batch as handed to the display.
 struct Batch
 {
@@ -78,6 +95,9 @@ struct Batch
     // The result texts as they are shown: list entries come out as the user typed them
     // (the engine undoes the list escapes), picture paths as stored.
     QStringList results;
+    // In place of `results`, for a final batch when DrawSettings::compactResults asks
+    // for it and the generator keeps its results compactly (see GivesCompactResults).
+    std::shared_ptr<const CompactResults> compact;
     // Full paths of the pictures drawn (pictures, custom projects with a picture group),
     // in the order they were drawn.
     QStringList picturePaths;
@@ -128,6 +148,12 @@ std::unique_ptr<Generator> CreateGenerator(int pmode, const QueryParams &params,
 // The exhausted-list question's texts for a project type.
 QString RemainingQuestionCaption();
 QString RemainingQuestionText(int pmode);
+
+// Whether this batch's results go into Batch::compact rather than Batch::results.
+inline bool GivesCompactResults(const GenerationContext &context)
+{
+    return context.finalDraw && context.settings.compactResults;
+}
 
 // Whether lists that ran short may be restored: yes when ListAutoRestore is on, else the
 // answer to the exhausted-list question (no question: no).

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <numeric>
 #include <QCoreApplication>
@@ -160,29 +161,39 @@ const DrawList::Copies &DrawList::KnownCopies() const
     while (capacity < size_t(count) * 2)
         capacity *= 2;
     const size_t mask = capacity - 1;
-    std::vector<int> lastPositionOf(capacity, -1);
+    // A slot holds the position and, in the bits above it, some bits of the text's hash:
+    // most slots of other texts are passed without reading their text, which lies
+    // anywhere in a long list.
+    const quint32 positionMask = (quint32(1) << std::bit_width(quint32(count))) - 1;
+    const auto tagOf = [positionMask](size_t hash) { return quint32(hash >> 33) & ~positionMask & 0x7FFFFFFFu; };
+    std::vector<qint32> table(capacity, -1);
     // The slots of a block of entries come first, so the table's memory is asked for
     // ahead of its use: a long list's table is larger than the cache, and waiting for
     // each slot in turn was most of the time here.
     constexpr int kBlock = 256;
-    std::array<quint32, kBlock> blockSlots;
+    std::array<size_t, kBlock> blockHashes;
     for (int blockStart = 0; blockStart < count; blockStart += kBlock) {
         const int blockEnd = std::min(count, blockStart + kBlock);
         for (int position = blockStart; position < blockEnd; ++position) {
-            const quint32 slot = quint32(TextHash(entries.View(position)) & mask);
-            blockSlots[size_t(position - blockStart)] = slot;
+            const size_t hash = TextHash(entries.View(position));
+            blockHashes[size_t(position - blockStart)] = hash;
 #if defined(__GNUC__)
-            __builtin_prefetch(&lastPositionOf[slot]);
+            __builtin_prefetch(&table[hash & mask]);
 #endif
         }
         for (int position = blockStart; position < blockEnd; ++position) {
             const QByteArrayView text = entries.View(position);
             if (text.isEmpty())
                 continue;
-            size_t slot = blockSlots[size_t(position - blockStart)];
-            while (lastPositionOf[slot] != -1 && entries.View(lastPositionOf[slot]) != text)
+            const size_t hash = blockHashes[size_t(position - blockStart)];
+            const quint32 tag = tagOf(hash);
+            size_t slot = hash & mask;
+            while (table[slot] != -1
+                   && ((quint32(table[slot]) & ~positionMask) != tag
+                       || entries.View(quint32(table[slot]) & positionMask) != text))
                 slot = (slot + 1) & mask;
-            int &last = lastPositionOf[slot];
+            const int last = table[slot] == -1 ? -1 : int(quint32(table[slot]) & positionMask);
+            table[slot] = qint32(tag | quint32(position));
             if (last == -1) {
                 ++copies.distinct;
             } else { // insert into the ring after the last copy seen; made at the first copy met
@@ -194,7 +205,6 @@ const DrawList::Copies &DrawList::KnownCopies() const
                 copies.nextSame[size_t(last)] = position;
                 copies.hasCopies = true;
             }
-            last = position;
         }
     }
     m_shape->copies = std::move(copies);
@@ -254,7 +264,7 @@ void DrawList::Settle() const
     } while (same != position);
 }
 
-QStringList DrawList::Draw(RandomSource &random, bool remove, int count)
+std::vector<int> DrawList::DrawPositions(RandomSource &random, bool remove, int count)
 {
     std::vector<int> positions(size_t(std::max(count, 0)));
     for (int &position : positions) {
@@ -264,10 +274,16 @@ QStringList DrawList::Draw(RandomSource &random, bool remove, int count)
         if (remove)
             m_pendingRemoval = pick;
     }
-    return m_shape->entries.Slices(positions);
+    return positions;
 }
 
 QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int count, const QString &what)
+{
+    return list.Entries().Slices(ListDrawPositions(list, random, allowRepeat, count, what));
+}
+
+std::vector<int> ListDrawPositions(DrawList &list, RandomSource &random, bool allowRepeat, int count,
+                                   const QString &what)
 {
     const bool enough = allowRepeat ? list.Remaining() > 0 : list.HasDistinct(count);
     if (count > 0 && !enough)
@@ -276,5 +292,5 @@ QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int
                              .arg(what)
                              .arg(list.DistinctRemaining())
                              .arg(count));
-    return list.Draw(random, !allowRepeat, count);
+    return list.DrawPositions(random, !allowRepeat, count);
 }

@@ -47,9 +47,11 @@ public:
     // Whether `count` distinct texts can still be drawn (without counting them for one).
     bool HasDistinct(int count) const { return count <= 1 ? Remaining() >= count : DistinctRemaining() >= count; }
 
+    // The list's entries, by position.
+    const ListEntries &Entries() const { return m_shape->entries; }
     // Draws `count` entries, one after the other, each removed (with its copies) when
-    // `remove`. Precondition: enough remain (ListDraw checks).
-    QStringList Draw(RandomSource &random, bool remove, int count);
+    // `remove`, and gives their positions. Precondition: enough remain (ListDraw checks).
+    std::vector<int> DrawPositions(RandomSource &random, bool remove, int count);
 
 private:
     // Entry positions of the same text form a ring through nextSame; only kept when some
@@ -86,3 +88,6 @@ private:
 // Throws SuiteError (naming `what`) when fewer distinct entries remain than asked for.
 QStringList ListDraw(DrawList &list, RandomSource &random, bool allowRepeat, int count,
                      const QString &what);
+// The same draw, giving the positions of the entries in the list.
+std::vector<int> ListDrawPositions(DrawList &list, RandomSource &random, bool allowRepeat, int count,
+                                   const QString &what);

@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <memory>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -56,6 +57,9 @@ public:
     // The entries at `positions`, in that order, decoded into one text they all share.
     QStringList Slices(const std::vector<int> &positions) const;
     QStringList ToStringList() const;
+    // Appends the entries at `positions` as UTF-8, each followed by a line break (for
+    // writers of many entries).
+    void AppendUtf8Lines(std::span<const int> positions, QByteArray &out) const;
 
     // Builds a list part by part; the text grows once per part, never per entry.
     class Builder

@@ -40,6 +40,26 @@ ListQuery ReadListQuery(int pmode, const QueryParams &p)
     }
 }
 
+// Entries drawn from a list, kept as their positions in it.
+class ListResults : public CompactResults
+{
+public:
+    ListResults(ListEntries entries, std::vector<int> positions)
+        : m_entries(std::move(entries)), m_positions(std::move(positions))
+    {
+    }
+    qsizetype Size() const override { return qsizetype(m_positions.size()); }
+    void AppendUtf8Lines(qsizetype from, qsizetype count, QByteArray &out) const override
+    {
+        m_entries.AppendUtf8Lines(std::span(m_positions).subspan(size_t(from), size_t(count)), out);
+    }
+    QStringList Texts() const override { return m_entries.Slices(m_positions); }
+
+private:
+    ListEntries m_entries;
+    std::vector<int> m_positions;
+};
+
 QString ListName(int pmode)
 {
     return pmode == 5 ? QCoreApplication::translate("Engine", "图片列表")
@@ -115,7 +135,13 @@ Batch ListGenerator::Generate(const GenerationContext &context)
         m_workList = m_savedList;
         return batch;
     }
-    batch.results = ListDraw(m_workList, context.draws, m_allowRepeat, m_ranCount, ListName(m_pmode));
+    std::vector<int> positions =
+        ListDrawPositions(m_workList, context.draws, m_allowRepeat, m_ranCount, ListName(m_pmode));
+    // Pictures keep their texts: they are the paths of the pictures to show as well.
+    if (GivesCompactResults(context) && m_pmode != 5)
+        batch.compact = std::make_shared<ListResults>(m_entries, std::move(positions));
+    else
+        batch.results = m_entries.Slices(positions);
     if (m_pmode == 5)
         batch.picturePaths = batch.results;
 

@@ -93,6 +93,8 @@ void RandEngine::UpdateGenerationSettings()
     if (m_stepLog) {
         m_generationSettings.listAutoRestore = false;
         m_generationSettings.question = &m_answerRecorder;
+        // The log records every batch's texts.
+        m_generationSettings.compactResults = false;
     }
 }
 
@@ -263,6 +265,7 @@ Batch RandEngine::GenerateBatch(bool finalDraw, bool inDraw)
         return batch;
     }
     m_results = batch.results;
+    m_compactResults = batch.compact;
     if (batch.remainingShort)
         RestoreLists();
     return batch;
@@ -307,7 +310,7 @@ QStringList RandEngine::Extra()
 QStringList RandEngine::Results()
 {
     FinishBackgroundPreparation();
-    return m_results;
+    return m_compactResults ? m_compactResults->Texts() : m_results;
 }
 
 RandCalThread::RandCalThread(RandEngine &engine, int pmode, QueryParams params, QByteArray listUtf8,

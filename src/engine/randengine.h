@@ -166,6 +166,7 @@ private:
     std::optional<SuiteError> m_refusal;
     bool m_ready = false;
     QStringList m_results;
+    std::shared_ptr<const CompactResults> m_compactResults; // instead of m_results
     std::unique_ptr<RandCalThread> m_thread;
 
     friend class RandCalThread;

@@ -8,15 +8,15 @@ quint64 RandomSource::Below(quint64 n)
 {
     if (n == 0)
         return 0;
-    // Values below 2^64 mod n would make the low results more likely; reject them.
-    if (n != m_lastBound) {
-        m_lastBound = n;
-        m_lastThreshold = (0 - n) % n;
-    }
-    const quint64 threshold = m_lastThreshold;
+    // Values below 2^64 mod n would make the low results more likely; reject them. That
+    // bound is below n, so only a value below n (a chance of n in 2^64) needs it worked
+    // out: a shuffle, whose bound changes every draw, saves a division a draw.
     quint64 value = Next64();
-    while (value < threshold)
-        value = Next64();
+    if (value < n) {
+        const quint64 threshold = (0 - n) % n;
+        while (value < threshold)
+            value = Next64();
+    }
     return value % n;
 }
 

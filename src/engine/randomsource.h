@@ -18,11 +18,6 @@ public:
 
     // A uniformly distributed 64-bit value.
     virtual quint64 Next64() = 0;
-
-private:
-    // The rejection threshold of the last bound: a batch draws many values below one n.
-    quint64 m_lastBound = 0;
-    quint64 m_lastThreshold = 0;
 };
 
 // A pseudo-random generator. Seeded from the operating system for real draws, with a

@@ -289,6 +289,39 @@ QString Render(const Picture &p, const Rounded &r, bool showBareNumber = true)
     return out;
 }
 
+// The decimal digits of a whole number, at the end of `digits`.
+struct WholeDigits
+{
+    char digits[20];
+    int count = 0;
+    bool negative = false;
+};
+
+// Below 2^53 every double that is a whole number is exact; llround rounds halves away
+// from zero, as the general path does.
+WholeDigits DigitsOfWhole(double value)
+{
+    WholeDigits whole;
+    const long long rounded = std::llround(value);
+    whole.negative = rounded < 0;
+    quint64 magnitude = quint64(std::llabs(rounded));
+    do {
+        whole.digits[19 - whole.count++] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    return whole;
+}
+
+// Writes the number `width` digits wide at least (leading zeros); returns the end.
+template<typename Char>
+Char *WriteWhole(const WholeDigits &whole, int width, Char *out)
+{
+    if (whole.negative)
+        *out++ = Char('-');
+    out = std::fill_n(out, width - whole.count, Char('0'));
+    return std::copy_n(whole.digits + 20 - whole.count, whole.count, out);
+}
+
 } // namespace
 
 struct NumberPicture::Compiled
@@ -320,25 +353,12 @@ QString NumberPicture::Format(double value) const
     if (m_compiled->picture.isEmpty())
         return QString::number(value, 'g', QLocale::FloatingPointShortest);
     const auto &sections = m_compiled->sections;
-    // Below 2^53 every double that is a whole number is exact; llround rounds halves away
-    // from zero, as the general path does.
-    if (m_compiled->digitsOnly && std::fabs(value) < 9007199254740992.0) {
+    if (PrintsDirectly(value)) {
         // Written straight into the result: one allocation per number.
-        const long long whole = std::llround(value);
-        quint64 magnitude = quint64(std::llabs(whole));
-        char16_t digits[20];
-        int count = 0;
-        do {
-            digits[19 - count++] = char16_t(u'0' + magnitude % 10);
-            magnitude /= 10;
-        } while (magnitude != 0);
-        const int width = std::max(count, sections.front()->minIntegerDigits);
-        QString text(width + (whole < 0 ? 1 : 0), Qt::Uninitialized);
-        QChar *out = text.data();
-        if (whole < 0)
-            *out++ = QLatin1Char('-');
-        out = std::fill_n(out, width - count, QLatin1Char('0'));
-        std::copy_n(digits + 20 - count, count, out);
+        const WholeDigits whole = DigitsOfWhole(value);
+        const int width = std::max(whole.count, sections.front()->minIntegerDigits);
+        QString text(width + (whole.negative ? 1 : 0), Qt::Uninitialized);
+        WriteWhole(whole, width, reinterpret_cast<char16_t *>(text.data()));
         return text;
     }
 
@@ -357,6 +377,24 @@ QString NumberPicture::Format(double value) const
     }
     const QString text = Render(chosen, rounded);
     return negative && sectionIndex == 0 ? QLatin1Char('-') + text : text;
+}
+
+bool NumberPicture::PrintsDirectly(double value) const
+{
+    return m_compiled->digitsOnly && std::fabs(value) < 9007199254740992.0;
+}
+
+void NumberPicture::AppendUtf8(double value, QByteArray &out) const
+{
+    if (!PrintsDirectly(value)) {
+        out += Format(value).toUtf8();
+        return;
+    }
+    const WholeDigits whole = DigitsOfWhole(value);
+    const int width = std::max(whole.count, m_compiled->sections.front()->minIntegerDigits);
+    const qsizetype used = out.size();
+    out.resize(used + width + (whole.negative ? 1 : 0));
+    WriteWhole(whole, width, out.data() + used);
 }
 
 QString FormatFloat(const QString &picture, double value)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -23,8 +24,13 @@ class NumberPicture
 public:
     explicit NumberPicture(const QString &picture);
     QString Format(double value) const;
+    // Appends Format(value) as UTF-8, without a QString for the common whole numbers.
+    void AppendUtf8(double value, QByteArray &out) const;
 
 private:
+    // A whole number of a picture of digits only, written without the general path.
+    bool PrintsDirectly(double value) const;
+
     struct Compiled;
     std::shared_ptr<const Compiled> m_compiled;
 };

@@ -111,6 +111,8 @@ private slots:
         SaveProject("抽奖", ProjectDocument(9, WithValue(9, "RanCount", "2", WithValue(9, "Lists", "A B C D E"))));
         SaveProject("排序", ProjectDocument(3, WithValue(3, "RanCount", "2", WithValue(3, "Lists", "张三/colon/1 李/comma/四"))));
         SaveProject("加密", ProjectDocument(3, DefaultQueryParams(3), "芝麻开门"));
+        SaveProject("数字", ProjectDocument(1, WithValue(1, "Max", "3000", WithValue(1, "Min", "-3000", WithValue(1, "Format", "0000;(0)",
+                                                        WithValue(1, "RanCount", "5000", WithValue(1, "Pred", "1")))))));
         SaveProject("坏表达式", ProjectDocument(11, WithValue(11, "EqualVars", "c,a+*b")));
         SaveProject("分工", ProjectDocument(4, WithValue(4, "MemberList", "甲 乙 丙",
                                                       WithValue(4, "TaskCountForEachMember", "1",
@@ -230,6 +232,29 @@ private slots:
         drawn.sort();
         names.sort();
         QCOMPARE(drawn, names);
+    }
+
+    void drawsWithoutHistoryPrintTheSame_data()
+    {
+        QTest::addColumn<QString>("project");
+        QTest::addColumn<QStringList>("more");
+        QTest::newRow("names removed until the list runs out") << "抽奖" << QStringList{"--batches", "4"};
+        QTest::newRow("shuffle") << "排序" << QStringList{"--batches", "2"};
+        QTest::newRow("numbers") << "数字" << QStringList{"--batches", "2"};
+    }
+    // Without the history the results are written from the engine's compact form: the
+    // same seed prints the same bytes as with it.
+    void drawsWithoutHistoryPrintTheSame()
+    {
+        QFETCH(QString, project);
+        QFETCH(QStringList, more);
+        more << "--seed" << "17";
+        const Run withHistory = Draw(project, more);
+        const Run without = Draw(project, more + QStringList{"--no-history"});
+        QVERIFY(!without.out.isEmpty());
+        QCOMPARE(without.out, withHistory.out);
+        QCOMPARE(without.err, withHistory.err);
+        QCOMPARE(without.status, withHistory.status);
     }
 
     // A plain file's long list reaches the draw as the file's bytes, an encoded file's as

@@ -444,6 +444,58 @@ private slots:
     }
 
     // ---- driver ----
+    // Seeded alike, an engine asked for compact results draws what one giving texts
+    // draws, batch after batch (removals included), and writes it as toUtf8 would.
+    void compactResultsAreTheTexts_data()
+    {
+        QTest::addColumn<int>("pmode");
+        QTest::addColumn<QueryParams>("params");
+        // Two- and four-byte UTF-8, lone surrogates (toUtf8 writes "?"), copies of one
+        // name, an escaped separator, empty entries.
+        const QString odd = QStringLiteral("😀 é 名字 a") + QChar(0xD800) + QStringLiteral(" ") + QChar(0xDC00)
+            + QStringLiteral("z 重复  重复 x/colon/y end") + QChar(0xD83D);
+        QTest::newRow("roll-call, weighted") << 2 << Query(2, {{"Lists", "加权&张三 " + odd + ":2&李四:1"}, {"RanCount", "3"}, {"AutoDel", "是"}});
+        QTest::newRow("roll-call, repeats") << 2 << Query(2, {{"PosSetAble", "否"}, {"Lists", odd}, {"RanCount", "20"}, {"AllowRepeat", "是"}});
+        QTest::newRow("shuffle") << 3 << Query(3, {{"Lists", odd}, {"RanCount", "8"}});
+        QTest::newRow("words") << 7 << Query(7, {{"List", odd}, {"RanCount", "2"}, {"AutoDel", "是"}});
+        QTest::newRow("one prize") << 9 << Query(9, {{"Lists", odd}, {"Spliter", "全角空格"}, {"RanCount", "1"}});
+        QTest::newRow("numbers, zeros") << 1 << Query(1, {{"Min", "-50"}, {"Max", "50"}, {"Pred", "1"}, {"Format", "000"}, {"RanCount", "60"}});
+        QTest::newRow("numbers, grouped") << 1 << Query(1, {{"Min", "-2000.5"}, {"Max", "2000"}, {"Pred", "0.5"}, {"Format", "#,##0.00;(#)"}, {"RanCount", "50"}, {"AllowRepeat", "是"}});
+        QTest::newRow("numbers, no picture") << 1 << Query(1, {{"Min", "0"}, {"Max", "1"}, {"Pred", "0.001"}, {"Format", ""}, {"RanCount", "30"}});
+    }
+    void compactResultsAreTheTexts()
+    {
+        QFETCH(int, pmode);
+        QFETCH(QueryParams, params);
+        auto texts = PreparedEngine(pmode, params, 11);
+        auto compact = std::make_unique<RandEngine>(RandomSources::Seeded(11));
+        DrawSettings settings;
+        settings.compactResults = true;
+        settings.listAutoRestore = true;
+        texts->SetDrawSettings({true, nullptr, {}, {}});
+        compact->SetDrawSettings(settings);
+        compact->Prepare(pmode, params);
+        for (int draw = 0; draw < 4; ++draw) {
+            const Batch expected = texts->Generate(true, false);
+            const Batch batch = compact->Generate(true, false);
+            QVERIFY(batch.results.isEmpty());
+            QVERIFY(batch.compact);
+            QCOMPARE(batch.compact->Texts(), expected.results);
+            QCOMPARE(compact->Results(), expected.results);
+            QByteArray lines = "before\n";
+            QByteArray expectedLines = lines;
+            for (const QString &text : expected.results)
+                expectedLines += text.toUtf8() + '\n';
+            // In two slices, as the command line writes long batches.
+            const qsizetype first = batch.compact->Size() / 3;
+            batch.compact->AppendUtf8Lines(0, first, lines);
+            batch.compact->AppendUtf8Lines(first, batch.compact->Size() - first, lines);
+            QCOMPARE(lines, expectedLines);
+        }
+        // Frames of an animation are always texts.
+        QVERIFY(!compact->Generate(false, true).results.isEmpty());
+    }
+
     void backgroundPreparationAndRefusal()
     {
         RandEngine engine(RandomSources::Seeded(3));

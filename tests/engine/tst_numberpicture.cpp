@@ -64,6 +64,10 @@ private slots:
         QFETCH(double, value);
         QFETCH(QString, expected);
         QCOMPARE(FormatFloat(picture, value), expected);
+        // The writers of many numbers append the same text as UTF-8.
+        QByteArray utf8 = "=";
+        NumberPicture(picture).AppendUtf8(value, utf8);
+        QCOMPARE(utf8, "=" + expected.toUtf8());
     }
 };
 

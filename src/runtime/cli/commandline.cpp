@@ -61,88 +61,53 @@ void CheckProjectName(const QString &name)
         throw SuiteError(QCoreApplication::translate("Dellamy", "工程名称“%1”无效：不能为空，也不能含有路径分隔符、“..”或文件名不允许的字符。").arg(name));
 }
 
-// Results as UTF-8 text, gathered into blocks of 64 KB so a million results cost some
-// hundred writes.
+// Results as UTF-8 text, gathered into blocks of about 64 KB so a million results cost
+// some hundred writes.
 class ResultWriter
 {
 public:
-    explicit ResultWriter(std::FILE *stream) : m_stream(stream), m_block(kBlockSize, Qt::Uninitialized) {}
+    explicit ResultWriter(std::FILE *stream) : m_stream(stream) { m_block.reserve(2 * kBlockSize); }
     ~ResultWriter() { Flush(); }
     ResultWriter(const ResultWriter &) = delete;
     ResultWriter &operator=(const ResultWriter &) = delete;
 
-    void AppendResult(const QString &result)
+    void AppendResult(QStringView result)
     {
-        AppendText(result);
+        AppendUtf8(result, m_block);
         AppendLineBreak();
+    }
+    // A batch kept compactly, written a slice of results at a time.
+    void AppendResults(const CompactResults &results)
+    {
+        constexpr qsizetype kSlice = 1024;
+        for (qsizetype from = 0; from < results.Size(); from += kSlice) {
+            results.AppendUtf8Lines(from, std::min(kSlice, results.Size() - from), m_block);
+            FlushWhenFull();
+        }
     }
     void AppendLineBreak()
     {
-        Reserve(1);
-        m_block[m_used++] = '\n';
+        m_block.append('\n');
+        FlushWhenFull();
     }
     void Flush()
     {
-        if (m_used > 0)
-            std::fwrite(m_block.constData(), 1, size_t(m_used), m_stream);
-        m_used = 0;
+        if (!m_block.isEmpty())
+            std::fwrite(m_block.constData(), 1, size_t(m_block.size()), m_stream);
+        m_block.truncate(0); // keeps the capacity
     }
 
 private:
     static constexpr qsizetype kBlockSize = 1 << 16;
 
-    // Room for `bytes` more; a text larger than a block gets a block of its own size.
-    void Reserve(qsizetype bytes)
+    void FlushWhenFull()
     {
-        if (m_used + bytes <= m_block.size())
-            return;
-        Flush();
-        if (bytes > m_block.size())
-            m_block.resize(bytes);
-    }
-    // UTF-8 of the text; a lone surrogate becomes "?" as in QString::toUtf8.
-    void AppendText(QStringView text)
-    {
-        Reserve(text.size() * 3);
-        char *out = m_block.data() + m_used;
-        const char16_t *in = text.utf16();
-        const qsizetype size = text.size();
-        qsizetype i = 0;
-        while (i < size && in[i] < 0x80) // ASCII, the whole of most results
-            *out++ = char(in[i++]);
-        for (; i < size; ++i) {
-            char32_t c = in[i];
-            if (c < 0x80) {
-                *out++ = char(c);
-                continue;
-            }
-            if (c < 0x800) {
-                *out++ = char(0xC0 | (c >> 6));
-                *out++ = char(0x80 | (c & 0x3F));
-                continue;
-            }
-            if (QChar::isSurrogate(c)) {
-                if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(in[i + 1])) {
-                    c = QChar::surrogateToUcs4(char16_t(c), in[++i]);
-                    *out++ = char(0xF0 | (c >> 18));
-                    *out++ = char(0x80 | ((c >> 12) & 0x3F));
-                    *out++ = char(0x80 | ((c >> 6) & 0x3F));
-                    *out++ = char(0x80 | (c & 0x3F));
-                    continue;
-                }
-                *out++ = '?';
-                continue;
-            }
-            *out++ = char(0xE0 | (c >> 12));
-            *out++ = char(0x80 | ((c >> 6) & 0x3F));
-            *out++ = char(0x80 | (c & 0x3F));
-        }
-        m_used = out - m_block.constData();
+        if (m_block.size() >= kBlockSize)
+            Flush();
     }
 
     std::FILE *m_stream;
     QByteArray m_block;
-    qsizetype m_used = 0;
 };
 
 struct LoadedProject
@@ -509,6 +474,8 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
     std::optional<ResultWriter> plain;
     if (!options.json)
         plain.emplace(out);
+    // Only the plain output reads the results then: they need no QString each.
+    session.SetCompactResults(plain && !history && !verifiable);
     QList<QStringList> jsonBatches;
     int drawnBatches = 0;
     int status = kStatusOk;
@@ -524,6 +491,8 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
             if (plain) {
                 if (drawNumber > 1)
                     plain->AppendLineBreak();
+                if (batch.compact)
+                    plain->AppendResults(*batch.compact);
                 for (const QString &result : batch.results)
                     plain->AppendResult(result);
             } else if (drawNumber == 1 && qint64(batch.results.size()) * options.batches > kMaxJsonResults) {

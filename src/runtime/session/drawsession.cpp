@@ -71,6 +71,7 @@ void DrawSession::Open(const DrawProject &project, Preparation preparation)
     settings.question = m_question.get();
     settings.pictureNameSetting = project.pictureNameSetting;
     settings.resultSeparator = project.resultSeparator;
+    settings.compactResults = m_compactResults;
     m_engine->SetDrawSettings(settings);
     if (preparation == Preparation::Now)
         m_engine->Prepare(project.pmode, project.query, project.listUtf8);

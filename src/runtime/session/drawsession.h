@@ -109,6 +109,10 @@ public:
     // Replaces the frame clock; the session takes it over. Only while Idle.
     void SetFrameClock(FrameClock *clock);
     void SetResetQuestion(ResetQuestion question);
+    // Final batches of lists and numbers bring Batch::compact in place of their texts,
+    // from the next Open on: for a view that writes many results when no listener
+    // reads texts (the command line without history).
+    void SetCompactResults(bool compact) { m_compactResults = compact; }
 
     // Takes the project and prepares the engine: in the background (a window's start-up;
     // a refusal is then reported by the first Start) or at once (throws SuiteError).
@@ -167,6 +171,7 @@ private:
     // ticks and commands that arrive meanwhile must not start another one.
     bool m_generating = false;
     bool m_stopRequested = false;
+    bool m_compactResults = false;
     int m_framesShown = 0;
     int m_framesLeft = 0;
     int m_drawsFinished = 0;

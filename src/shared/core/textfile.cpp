@@ -309,3 +309,43 @@ void WriteTextLines(const QString &path, const QStringList &lines)
 {
     WriteFileAtomically(path, EncodeUtf16LeWithBom(lines));
 }
+
+void AppendUtf8(QStringView text, QByteArray &out)
+{
+    const qsizetype used = out.size();
+    out.resize(used + text.size() * 3); // at most three bytes a UTF-16 unit
+    char *write = out.data() + used;
+    const char16_t *in = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    while (i < size && in[i] < 0x80) // ASCII, the whole of most numbers
+        *write++ = char(in[i++]);
+    for (; i < size; ++i) {
+        char32_t c = in[i];
+        if (c < 0x80) {
+            *write++ = char(c);
+            continue;
+        }
+        if (c < 0x800) {
+            *write++ = char(0xC0 | (c >> 6));
+            *write++ = char(0x80 | (c & 0x3F));
+            continue;
+        }
+        if (QChar::isSurrogate(c)) {
+            if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(in[i + 1])) {
+                c = QChar::surrogateToUcs4(char16_t(c), in[++i]);
+                *write++ = char(0xF0 | (c >> 18));
+                *write++ = char(0x80 | ((c >> 12) & 0x3F));
+                *write++ = char(0x80 | ((c >> 6) & 0x3F));
+                *write++ = char(0x80 | (c & 0x3F));
+                continue;
+            }
+            *write++ = '?';
+            continue;
+        }
+        *write++ = char(0xE0 | (c >> 12));
+        *write++ = char(0x80 | ((c >> 6) & 0x3F));
+        *write++ = char(0x80 | (c & 0x3F));
+    }
+    out.resize(write - out.constData());
+}

@@ -56,5 +56,9 @@ struct ForeignText
 };
 ForeignText DecodeForeignText(const QByteArray &bytes);
 
+// Appends the UTF-8 of `text` to `out`, as QString::toUtf8 writes it (a lone surrogate
+// becomes "?") but without a QByteArray of its own: for writers of many short texts.
+void AppendUtf8(QStringView text, QByteArray &out);
+
 // Writes bytes to a file atomically (QSaveFile); throws SuiteError naming the file.
 void WriteFileAtomically(const QString &path, const QByteArray &bytes);
