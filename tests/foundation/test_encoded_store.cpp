@@ -320,6 +320,9 @@ private Q_SLOTS:
                 + QStringLiteral("\" Spliter=\"空格\"/></Rand></RandQuery></RandProject>");
         };
         QTest::newRow("names") << project(QString());
+        // A file this large is mapped, not read.
+        QTest::newRow("names of a mapped file") << project(names.repeated(40));
+        QTest::newRow("a mapped file with a raw <") << project(names.repeated(40) + "<");
         QTest::newRow("references") << project("&amp;&lt;&gt;&quot;&apos;&#65;&#x4E2D;&#x1F600;&#10;&#9;&#13;");
         QTest::newRow("tabs and line breaks") << project("a\tb\nc\r\nd\re");
         QTest::newRow("pairs, private use, quotes, >") << project(QStringLiteral("😀\uE001'a>b"));
@@ -385,6 +388,10 @@ private Q_SLOTS:
         }
         if (QTest::currentDataTag() == QLatin1String("names"))
             QCOMPARE(kept.keys(), QStringList{"Lists"});
+        if (QTest::currentDataTag() == QLatin1String("names of a mapped file")) {
+            QCOMPARE(kept.keys(), QStringList{"Lists"});
+            QVERIFY(kept.file);
+        }
     }
 
     // Well-formed UTF-8 takes a faster road than other bytes: the text must be the general

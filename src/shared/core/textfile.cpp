@@ -246,10 +246,13 @@ void RequireRegularFile(const QString &path)
                 .arg(name));
 }
 
-QByteArray ReadWholeBytes(const QString &path, qint64 maxBytes)
+namespace {
+
+// Opens `file` at `path` for reading it whole, refusing what ReadWholeBytes refuses.
+void OpenWholeFile(QFile &file, const QString &path, qint64 maxBytes)
 {
     RequireRegularFile(path);
-    QFile file(path);
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
         throw SuiteError(QCoreApplication::translate("Files", "无法读取文件“%1”：%2")
                              .arg(QFileInfo(path).fileName(), FileErrorText(file)));
@@ -261,8 +264,34 @@ QByteArray ReadWholeBytes(const QString &path, qint64 maxBytes)
                 .arg(QFileInfo(path).fileName())
                 .arg(file.size() >> 20)
                 .arg(std::max<qint64>(maxBytes >> 20, 1)));
+}
+
+} // namespace
+
+QByteArray ReadWholeBytes(const QString &path, qint64 maxBytes)
+{
+    QFile file;
+    OpenWholeFile(file, path, maxBytes);
     return file.readAll();
 }
+
+WholeFileBytes::WholeFileBytes(const QString &path, qint64 maxBytes) : m_file(std::make_unique<QFile>())
+{
+    // Below this, reading costs less than setting up a mapping.
+    constexpr qint64 kMappedFrom = 256 << 10;
+    OpenWholeFile(*m_file, path, maxBytes);
+    const qint64 size = m_file->size();
+    if (size >= kMappedFrom) {
+        if (const uchar *mapped = m_file->map(0, size)) {
+            m_bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size);
+            return;
+        }
+    }
+    m_bytes = m_file->readAll();
+    m_file.reset();
+}
+
+WholeFileBytes::~WholeFileBytes() = default;
 
 QString ReadWholeText(const QString &path, qint64 maxBytes)
 {
