@@ -105,6 +105,19 @@ void PrepareList(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// The same for a list kept as the UTF-8 bytes of a plain project file, as the command
+// line reads it.
+void PrepareListFromFileBytes(benchmark::State &state)
+{
+    const QString names = Names(state.range(0));
+    const QueryParams params = With(3, {{"Lists", names}, {"RanCount", "1"}});
+    const QByteArray listUtf8 = names.toUtf8();
+    RandEngine engine(RandomSources::Seeded(1));
+    for (auto _ : state)
+        engine.Prepare(3, params, listUtf8);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 } // namespace
 
 #define ENGINE_BENCHMARK(name) BENCHMARK(name)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond)
@@ -118,6 +131,7 @@ ENGINE_BENCHMARK(CustomTemplate);
 ENGINE_BENCHMARK(Coordinates);
 ENGINE_BENCHMARK(Prizes);
 ENGINE_BENCHMARK(PrepareList);
+ENGINE_BENCHMARK(PrepareListFromFileBytes);
 
 int main(int argc, char **argv)
 {

@@ -5,6 +5,7 @@
 #include "encodedxml.h"
 #include "suiteerror.h"
 #include "textfile.h"
+#include "xmlchars.h"
 
 #include <QDir>
 #include <QFile>
@@ -319,6 +320,9 @@ private Q_SLOTS:
                 + QStringLiteral("\" Spliter=\"空格\"/></Rand></RandQuery></RandProject>");
         };
         QTest::newRow("names") << project(QString());
+        // A file this large is mapped, not read.
+        QTest::newRow("names of a mapped file") << project(names.repeated(40));
+        QTest::newRow("a mapped file with a raw <") << project(names.repeated(40) + "<");
         QTest::newRow("references") << project("&amp;&lt;&gt;&quot;&apos;&#65;&#x4E2D;&#x1F600;&#10;&#9;&#13;");
         QTest::newRow("tabs and line breaks") << project("a\tb\nc\r\nd\re");
         QTest::newRow("pairs, private use, quotes, >") << project(QStringLiteral("😀\uE001'a>b"));
@@ -384,6 +388,10 @@ private Q_SLOTS:
         }
         if (QTest::currentDataTag() == QLatin1String("names"))
             QCOMPARE(kept.keys(), QStringList{"Lists"});
+        if (QTest::currentDataTag() == QLatin1String("names of a mapped file")) {
+            QCOMPARE(kept.keys(), QStringList{"Lists"});
+            QVERIFY(kept.file);
+        }
     }
 
     // Well-formed UTF-8 takes a faster road than other bytes: the text must be the general
@@ -416,6 +424,34 @@ private Q_SLOTS:
                     expected.remove(0, 1);
                 QCOMPARE(DecodeText(bytes), expected);
             }
+    }
+
+    // Long values are checked sixteen bytes at a time where the bytes allow: whatever the
+    // bytes and wherever a fault falls, a value is taken as it stands exactly when the
+    // XML reader would read those very characters.
+    void plainValuesAreWhatTheXmlReaderReadsUnchanged()
+    {
+        const std::array<QByteArray, 12> wellFormed{"a", "7", " ", ">", "\"", "\xE5\x90\x8D", "\xE9\xBE\x99",
+                                                     "\xC3\xA9", "\xE0\xA0\x80", "\xED\x9F\xBF", "\xEF\xBC\x8C",
+                                                     "\xF0\x9F\x98\x80"};
+        const std::array<QByteArray, 12> faults{"<", "&amp;", "\t", "\n", "\x01", "\x80", "\xE4\xB8",
+                                                "\xED\xA0\x80", "\xEF\xBF\xBE", "\xC0\xAF", "\xFF", "\xF4\x90\x80\x80"};
+        QRandomGenerator random(11);
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray value;
+            const int pieces = int(random.bounded(60));
+            for (int i = 0; i < pieces; ++i)
+                value += random.bounded(200) == 0 ? faults[random.bounded(int(faults.size()))]
+                                                  : wellFormed[random.bounded(int(wellFormed.size()))];
+            // Mostly Chinese and ASCII: the values a list holds, and the fast road's.
+            if (round % 2 == 0)
+                value.replace("\xC3\xA9", "\xE5\xAD\x97");
+            const QByteArray quoted = QByteArray(value).replace('"', "&quot;");
+            QDomDocument document;
+            const bool read = !value.contains('&') && document.setContent("<a v=\"" + quoted + "\"/>");
+            const bool unchanged = read && document.documentElement().attribute("v") == QString::fromUtf8(value);
+            QCOMPARE(IsPlainXmlAttributeValue(value.cbegin(), value.cend()), unchanged);
+        }
     }
 
     void textFilesHonourByteOrderMarks()

@@ -116,6 +116,7 @@ struct LoadedProject
     int pmode = 0;
     QueryParams query;
     QByteArray listUtf8; // QuerySection::listUtf8
+    std::shared_ptr<const WholeFileBytes> listFile; // holds listUtf8's bytes when the file was mapped
     FairSettings fair;
     ItemFairSettings itemFair; // a custom project's list items
 };
@@ -153,6 +154,7 @@ int LoadProject(const QString &projectName, const QString &filePath, const std::
         project.pmode = section.pmode;
         project.query = std::move(section.params);
         project.listUtf8 = std::move(section.listUtf8);
+        project.listFile = keptQueryValues.file;
         project.fair = ReadFairSettings(document);
         project.itemFair = ReadItemFairSettings(document);
     } catch (const SuiteError &error) {

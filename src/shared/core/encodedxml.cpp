@@ -21,11 +21,16 @@ QString fileLabel(const QString &path)
     return QFileInfo(path).fileName();
 }
 
-QByteArray readStoredBytes(const QString &path)
+void requireStoredFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         throw SuiteError(QCoreApplication::translate("Files", "工程文件“%1”不存在。").arg(fileLabel(path)));
+}
+
+QByteArray readStoredBytes(const QString &path)
+{
+    requireStoredFile(path);
     return ReadWholeBytes(path);
 }
 
@@ -496,6 +501,8 @@ bool startsAsUtf8Xml(QByteArrayView bytes)
 QByteArray sharedPart(const QByteArray &whole, QByteArrayView part)
 {
     QByteArray::DataPointer &data = const_cast<QByteArray &>(whole).data_ptr();
+    if (!data.d_ptr()) // a mapped file's raw bytes: their owner keeps them
+        return QByteArray::fromRawData(part.data(), part.size());
     Q_ASSERT(data.d_ptr() && part.data() >= whole.constData() && part.end() <= whole.constEnd());
     data.d_ptr()->ref_.ref();
     return QByteArray(QByteArray::DataPointer(data.d_ptr(), const_cast<char *>(part.data()), part.size()));
@@ -511,7 +518,10 @@ QDomDocument LoadProjectDocumentAnyForm(const QString &path)
 QDomDocument LoadProjectDocumentKeepingBytes(const QString &path, const QStringList &keptPath, KeptAttributeBytes *kept)
 {
     kept->clear();
-    const QByteArray bytes = readStoredBytes(path);
+    kept->file.reset();
+    requireStoredFile(path);
+    const auto file = std::make_shared<const WholeFileBytes>(path);
+    const QByteArray &bytes = file->Bytes();
     std::optional<LiftedDocument<Utf8Form>> lifted;
     if (startsAsUtf8Xml(bytes))
         lifted = liftLongAttributes<Utf8Form>(bytes);
@@ -526,6 +536,7 @@ QDomDocument LoadProjectDocumentKeepingBytes(const QString &path, const QStringL
                 const QByteArrayView value = lifted->values[index];
                 if (!keptElement.isNull() && attribute.ownerElement() == keptElement) {
                     kept->insert(attribute.name(), sharedPart(bytes, value));
+                    kept->file = file;
                     attribute.setValue(QString());
                 } else {
                     attribute.setValue(QString::fromUtf8(value));
@@ -537,6 +548,7 @@ QDomDocument LoadProjectDocumentKeepingBytes(const QString &path, const QStringL
             // Read again as a whole below: the message then names the place as the file has it.
         }
         kept->clear();
+        kept->file.reset();
     }
     return parseProjectText(DecodeText(bytes), path);
 }

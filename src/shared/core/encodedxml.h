@@ -5,7 +5,10 @@
 #include <QHash>
 #include <QString>
 
+#include <memory>
+
 #include "codec.h"
+#include "textfile.h"
 
 // The encoded document store: project files on disk are the XML text passed through
 // the codec with one fixed key, written as UTF-16 LE with a byte-order mark.
@@ -35,7 +38,12 @@ QDomDocument LoadXmlFile(const QString &path, qint64 maxBytes);
 QDomDocument LoadProjectDocumentAnyForm(const QString &path);
 
 // Attribute values kept as the UTF-8 bytes they were read as, by attribute name.
-using KeptAttributeBytes = QHash<QString, QByteArray>;
+struct KeptAttributeBytes : QHash<QString, QByteArray>
+{
+    // The file the values' bytes lie in when it was mapped (see WholeFileBytes): the
+    // values are valid while it lives.
+    std::shared_ptr<const WholeFileBytes> file;
+};
 
 // Reads a project document as LoadProjectDocumentAnyForm does, except in a plain UTF-8
 // file whose long attribute values stand as they are (no references, no line breaks):

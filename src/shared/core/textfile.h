@@ -3,6 +3,10 @@
 #include <QByteArrayView>
 #include <QStringList>
 
+#include <memory>
+
+class QFile;
+
 // The suite's one text-list reader and writer.
 //
 // ReadTextLines honours a byte-order mark (UTF-16 LE/BE, UTF-8; none means UTF-8) and
@@ -21,6 +25,25 @@ constexpr qint64 kMaxTextFileBytes = qint64(256) << 20;
 QString ReadWholeText(const QString &path, qint64 maxBytes = kMaxTextFileBytes);
 // The same file's bytes, undecoded.
 QByteArray ReadWholeBytes(const QString &path, qint64 maxBytes = kMaxTextFileBytes);
+
+// A whole file's bytes, undecoded, for a reader that is done with the file at once (the
+// command line's project). A large file is mapped instead of read: its bytes stay in the
+// system's file cache, with no copy and no fresh memory to fill. Refuses a file as
+// ReadWholeBytes does. Bytes() of a mapped file is raw data, valid while this lives.
+class WholeFileBytes
+{
+public:
+    explicit WholeFileBytes(const QString &path, qint64 maxBytes = kMaxTextFileBytes);
+    ~WholeFileBytes();
+    WholeFileBytes(const WholeFileBytes &) = delete;
+    WholeFileBytes &operator=(const WholeFileBytes &) = delete;
+
+    const QByteArray &Bytes() const { return m_bytes; }
+
+private:
+    std::unique_ptr<QFile> m_file; // open while mapped
+    QByteArray m_bytes;
+};
 
 // Throws SuiteError (Chinese, naming the file) unless `path` leads to a regular file: a
 // missing file, a folder, a device, a pipe or a socket, a link to nothing and a loop of
