@@ -305,6 +305,28 @@ QDate FairPeriodStart(FairPeriod period, const QDate &today)
     return days > 0 ? today.addDays(1 - days) : QDate();
 }
 
+QString FairDrawProblem(const FairSettings &settings, qsizetype distinct, qint64 turns)
+{
+    // A fair batch never names anyone twice: it needs as many different entries.
+    if (turns > distinct)
+        return QCoreApplication::translate("Engine",
+                                           "“%1”抽取每次抽出的人互不相同，但名单只有 %2 个不同的条目，少于每次抽取的 %3 个。"
+                                           "请增加条目或减少抽取数量。")
+            .arg(StoredValueText(FairModeText(settings.mode)))
+            .arg(distinct)
+            .arg(turns);
+    const int allowed = MaxFairSkip(int(distinct), int(turns));
+    if (settings.mode == FairMode::Balanced && settings.skip > allowed)
+        return QCoreApplication::translate("Engine",
+                                           "“均衡”抽取要跳过最近抽中的 %1 人，但名单只有 %2 个不同的条目、每次抽取 %3 个，"
+                                           "最多只能跳过 %4 人。请在项目参数中减小跳过人数。")
+            .arg(settings.skip)
+            .arg(distinct)
+            .arg(turns)
+            .arg(allowed);
+    return {};
+}
+
 FairChooser::FairChooser(const FairSettings &settings, QList<WeightedEntry> entries, int ranCount)
     : m_settings(settings), m_picker(std::move(entries)), m_ranCount(ranCount),
       m_positions(settings.mode == FairMode::Balanced
@@ -314,23 +336,8 @@ FairChooser::FairChooser(const FairSettings &settings, QList<WeightedEntry> entr
     const QList<WeightedEntry> &list = m_picker.Entries();
     if (list.isEmpty())
         throw SuiteError(QCoreApplication::translate("Engine", "名单是空的，无法公平抽取，请至少填写一项。"));
-    // A fair batch never names anyone twice: it needs as many different entries.
-    if (ranCount > list.size())
-        throw SuiteError(QCoreApplication::translate(
-                             "Engine",
-                             "“%1”抽取每次抽出的人互不相同，但名单只有 %2 个不同的条目，少于每次抽取的 %3 个。"
-                             "请增加条目或减少抽取数量。")
-                             .arg(StoredValueText(FairModeText(settings.mode)))
-                             .arg(list.size())
-                             .arg(ranCount));
-    if (settings.mode == FairMode::Balanced && settings.skip > MaxFairSkip(int(list.size()), ranCount))
-        throw SuiteError(QCoreApplication::translate(
-                             "Engine", "“均衡”抽取要跳过最近抽中的 %1 人，但名单只有 %2 个不同的条目、每次抽取 %3 个，"
-                                       "最多只能跳过 %4 人。请在项目参数中减小跳过人数。")
-                             .arg(settings.skip)
-                             .arg(list.size())
-                             .arg(ranCount)
-                             .arg(MaxFairSkip(int(list.size()), ranCount)));
+    if (const QString problem = FairDrawProblem(settings, list.size(), ranCount); !problem.isEmpty())
+        throw SuiteError(problem);
 }
 
 std::vector<double> FairChooser::WeightsNow(FairnessLedger &ledger, const QDate &today) const

@@ -26,6 +26,10 @@ struct WeightedEntry
 // by its number of copies.
 QList<WeightedEntry> DistinctEntries(const QStringList &entries);
 
+// Why a fair draw of `turns` entries at a time, all different, from a list of
+// `distinct` different entries cannot be made with `settings`; empty when it can.
+QString FairDrawProblem(const FairSettings &settings, qsizetype distinct, qint64 turns);
+
 // A uniform point in [0, total) from 53 random bits.
 double UniformBelow(double total, RandomSource &random);
 

@@ -264,6 +264,21 @@ void GroupCalcTest::groupListsOfCustomProjectsDrawFairly()
     QCOMPARE(items.value(QStringLiteral("第2组")), rotation);
     QCOMPARE(items.value(QStringLiteral("第1组")).mode, FairMode::Balanced);
     QCOMPARE(items.value(QStringLiteral("第1组")).skip, 2);
+
+    // The project's count multiplies a group's turns a draw: a skip that leaves too few
+    // to draw from is refused before the project is handed back, as the draw would.
+    log.clear();
+    child<QLineEdit>(editor, "RanCountValue")->setText(QStringLiteral("2"));
+    editor->SaveModeClick();
+    QCOMPARE(log.handBacks, 1);
+    log.clear();
+    child<QLineEdit>(editor, "RanCountValue")->setText(QStringLiteral("3"));
+    editor->SaveModeClick();
+    QCOMPARE(log.handBacks, 0);
+    QCOMPARE(log.texts.size(), 1);
+    QVERIFY2(log.texts.first().startsWith(QStringLiteral("“均衡”抽取要跳过最近抽中的 2 人，但名单只有 4 个不同的条目、每次抽取 3 个")),
+             qPrintable(log.texts.first()));
+    QVERIFY(log.texts.first().endsWith(QStringLiteral("出错的组：第1组")));
     delete editor;
 
     // The fixed groups of the other combined types draw as they always did.

@@ -2,6 +2,8 @@
 
 #include "apppaths.h"
 #include "describequery.h"
+#include "fairdraw.h"
+#include "listdraw.h"
 #include "messages.h"
 #include "suiteerror.h"
 #include "tlistsetform.h"
@@ -827,6 +829,20 @@ qint64 TGroupSetForm::CountForChecks() const
     return 0;
 }
 
+QString TGroupSetForm::FairGroupProblem(const Group &group, qint64 count) const
+{
+    if (group.type != kGroupList || group.fair.mode == FairMode::Plain)
+        return {};
+    const QStringList f = SplitGroupFields(group.query);
+    try {
+        const ListEntries entries = ExpandWeights(f.value(1), f.value(0) == kYes, RequireSpliter(spliter));
+        return FairDrawProblem(group.fair, DistinctEntries(entries.ToStringList()).size(),
+                               saturatingProduct(group.statistics.wanted, count));
+    } catch (const SuiteError &) {
+        return {}; // a list that cannot be read is the list dialog's to refuse
+    }
+}
+
 bool TGroupSetForm::ValidateInput()
 {
     bool valid = true;
@@ -858,6 +874,9 @@ bool TGroupSetForm::ValidateInput()
                                + tr("该组可生成的随机数数量：") + QString::number(s.possible)
                                + QLatin1Char('\n') + tr("该组实际所需生成的随机数数量：")
                                + QString::number(saturatingProduct(s.wanted, count)));
+            valid = false;
+        } else if (const QString problem = FairGroupProblem(group, count); !problem.isEmpty()) {
+            ShowParameterError(problem + QLatin1Char('\n') + tr("出错的组：") + GroupName(i));
             valid = false;
         }
         product = s.inexhaustible ? count : saturatingProduct(product, s.possible);

@@ -103,6 +103,9 @@ private:
     void ShowMoveMenu(int index, const QPoint &globalPos);
     void ShowFormatList();
     qint64 CountForChecks() const;
+    // Why a list group's fair draw would be refused with `count` results a draw (the
+    // draw's own message); empty when it can be made.
+    QString FairGroupProblem(const Group &group, qint64 count) const;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     int pmode = 0;
