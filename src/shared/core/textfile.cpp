@@ -56,7 +56,7 @@ qsizetype FindBytes(QByteArrayView bytes, QByteArrayView needle, qsizetype from)
         p = static_cast<const char *>(std::memchr(p, needle.front(), size_t(end - p)));
         if (!p || end - p < needle.size())
             return -1;
-        // A one-byte separator is found with no call past memchr: a list has one a name.
+        // Compared in place: no call for each place memchr finds (a separator follows every name).
         if (restSize == 0 || std::memcmp(p + 1, needle.data() + 1, restSize) == 0)
             return p - bytes.begin();
     }
