@@ -472,8 +472,8 @@ void TDesignForm::PropertyChanged(const QString &key, const QString &value)
     }
     if (!ApplyProperty(after, m_selected, key, value, m_canvas->width()) || after == Form())
         return;
-    const RowSpec spec = RowSpecFor(kRequirerDesign, m_editor->Heading(), key);
-    const bool typed = spec.style == RowStyle::Text || spec.style == RowStyle::Digits;
+    const RowSpec row = RowSpecFor(kRequirerDesign, m_editor->Heading(), key);
+    const bool typed = row.style == RowStyle::Text || row.style == RowStyle::Digits;
     m_typingProperty = typed;
     m_undo->push(new PropertyCommand(m_document, m_selected, key, typed, Form(), after));
     m_typingProperty = false;

@@ -37,15 +37,15 @@ bool HasBoldStyle(const QString &family)
 
 FontSpec ToFontSpec(const QFont &font, const Rgb &colour)
 {
-    FontSpec spec;
-    spec.colour = colour;
-    spec.face = FamilyWithoutFoundry(font.family());
-    spec.bold = font.bold();
-    spec.italic = font.italic();
-    spec.underline = font.underline();
-    spec.strikeOut = font.strikeOut();
-    spec.size = font.pointSize() > 0 ? font.pointSize() : qRound(font.pointSizeF());
-    return spec;
+    FontSpec described;
+    described.colour = colour;
+    described.face = FamilyWithoutFoundry(font.family());
+    described.bold = font.bold();
+    described.italic = font.italic();
+    described.underline = font.underline();
+    described.strikeOut = font.strikeOut();
+    described.size = font.pointSize() > 0 ? font.pointSize() : qRound(font.pointSizeF());
+    return described;
 }
 
 QFont ShownFont(const FontSpec &font)
@@ -57,12 +57,12 @@ QFont ShownFont(const FontSpec &font)
 
 FontSpec ChosenFontSpec(const FontSpec &current, const QFont &shown, const QFont &chosen, const Rgb &colour)
 {
-    FontSpec spec = ToFontSpec(chosen, colour);
-    if (spec.face == FamilyWithoutFoundry(shown.family()))
-        spec.face = current.face;
-    if (current.bold && !spec.bold && !HasBoldStyle(FamilyWithoutFoundry(chosen.family())))
-        spec.bold = true;
-    return spec;
+    FontSpec described = ToFontSpec(chosen, colour);
+    if (described.face == FamilyWithoutFoundry(shown.family()))
+        described.face = current.face;
+    if (current.bold && !described.bold && !HasBoldStyle(FamilyWithoutFoundry(chosen.family())))
+        described.bold = true;
+    return described;
 }
 
 std::optional<FontSpec> ChooseFontSpec(QWidget *parent, const FontSpec &current)

@@ -65,11 +65,11 @@ QString TDVEditorForm::Requirer() const
 QWidget *TDVEditorForm::CreateEditor(const Row &row, const QString &value)
 {
     const QString key = row.key;
-    switch (row.spec.style) {
+    switch (row.shape.style) {
     case RowStyle::PickList: {
         // Items show the word in the interface language and hold the stored value.
         auto *box = new QComboBox;
-        for (const QString &choice : row.spec.pickList)
+        for (const QString &choice : row.shape.pickList)
             box->addItem(ShownPropertyWord(choice), choice);
         if (box->findData(value) < 0 && !value.isEmpty())
             box->insertItem(0, value, value); // a stored value outside the list still shows as it is
@@ -78,7 +78,7 @@ QWidget *TDVEditorForm::CreateEditor(const Row &row, const QString &value)
         return box;
     }
     case RowStyle::Click: {
-        auto *button = new QPushButton(ShownPropertyWord(row.spec.clickCaption));
+        auto *button = new QPushButton(ShownPropertyWord(row.shape.clickCaption));
         button->setFlat(true);
         button->setCursor(Qt::PointingHandCursor);
         button->setStyleSheet(QStringLiteral("text-align:left; padding-left:4px; color:#0645ad;"));
@@ -185,7 +185,7 @@ QString TDVEditorForm::Value(const QString &key) const
         return box->currentData().toString();
     if (auto *edit = qobject_cast<QLineEdit *>(row.editor))
         return edit->text();
-    return row.spec.clickCaption;
+    return row.shape.clickCaption;
 }
 
 void TDVEditorForm::SetValue(const QString &key, const QString &value)

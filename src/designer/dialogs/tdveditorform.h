@@ -64,7 +64,7 @@ private:
     struct Row
     {
         QString key;
-        RowSpec spec;
+        RowSpec shape;
         QWidget *editor;
     };
     QWidget *CreateEditor(const Row &row, const QString &value);

@@ -66,10 +66,10 @@ TMusicSetForm::TMusicSetForm(QWidget *parent) : QDialog(parent)
                                     {"MusicStop", QStyle::SP_MediaStop, QT_TR_NOOP("停止")},
                                     {"MusicPrevious", QStyle::SP_MediaSkipBackward, QT_TR_NOOP("上一首")},
                                     {"MusicNext", QStyle::SP_MediaSkipForward, QT_TR_NOOP("下一首")}};
-    for (const PlayerButton &spec : buttons) {
-        auto *button = new QPushButton(style()->standardIcon(spec.icon), QString(), this);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setToolTip(tr(spec.tip));
+    for (const PlayerButton &player : buttons) {
+        auto *button = new QPushButton(style()->standardIcon(player.icon), QString(), this);
+        button->setObjectName(QString::fromLatin1(player.name));
+        button->setToolTip(tr(player.tip));
         // A picture button is announced by what its tip says.
         button->setAccessibleName(button->toolTip());
         button->setFixedSize(34, 28);

@@ -68,17 +68,17 @@ void WidenForCaption(QDomElement remark, const QDomElement &form)
 {
     bool ok = false;
     const int width = remark.attribute(QStringLiteral("Width")).toInt(&ok);
-    FontSpec spec;
+    FontSpec remarkFont;
     try {
-        spec = TextToFont(remark.attribute(QStringLiteral("Font")));
+        remarkFont = TextToFont(remark.attribute(QStringLiteral("Font")));
     } catch (const SuiteError &) {
         return; // the designer shows such a remark as it is
     }
     if (!ok)
         return;
-    QFont font(spec.face);
-    font.setPointSize(std::max(spec.size, 1));
-    font.setBold(spec.bold);
+    QFont font(remarkFont.face);
+    font.setPointSize(std::max(remarkFont.size, 1));
+    font.setBold(remarkFont.bold);
     const int needed = QFontMetrics(font).horizontalAdvance(remark.attribute(QStringLiteral("Caption"))) + 8;
     const int room = form.attribute(QStringLiteral("Width")).toInt() - remark.attribute(QStringLiteral("Left")).toInt() - 8;
     if (needed > width)
