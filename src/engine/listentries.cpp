@@ -60,31 +60,15 @@ void ForEachPart(QByteArrayView text, QByteArrayView separator, Part part)
     }
 }
 
-// How many times `byte` occurs in `text`, eight bytes at a time: a long list is counted
-// before it is split, so its table of starts is allocated once.
-qsizetype CountByte(QByteArrayView text, char byte)
-{
-    constexpr quint64 kLow7 = 0x7F7F7F7F7F7F7F7Full;
-    const quint64 pattern = 0x0101010101010101ull * uchar(byte);
-    qsizetype count = 0;
-    qsizetype i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        quint64 word;
-        std::memcpy(&word, text.data() + i, 8);
-        const quint64 x = word ^ pattern; // a zero byte where `byte` stands
-        const quint64 nonZero = ((x & kLow7) + kLow7) | x;
-        count += qsizetype((((~nonZero & ~kLow7) >> 7) * 0x0101010101010101ull) >> 56); // the flags summed
-    }
-    for (; i < text.size(); ++i)
-        count += text[i] == byte;
-    return count;
-}
-
+// How many parts `text` splits into: a long list is counted before it is split, so its
+// table of starts is allocated once.
 qsizetype CountSeparated(QByteArrayView text, QByteArrayView separator)
 {
-    if (separator.size() == 1)
-        return CountByte(text, separator.front()) + 1;
     qsizetype parts = 1;
+    if (separator.size() == 1) {
+        ForEachByte(text, separator.front(), [&parts](qsizetype) { ++parts; });
+        return parts;
+    }
     for (qsizetype at = 0; !separator.isEmpty() && (at = FindBytes(text, separator, at)) >= 0; at += separator.size())
         ++parts;
     return parts;
