@@ -68,6 +68,8 @@ bool IsPlainXmlAttributeValue(const char *begin, const char *end)
     // Sixteen bytes at a time, the leads of one block expecting continuations in the
     // next; a block holding anything else is checked character by character.
     unsigned pendingLeads = 0; // of the block before, shifted to where their continuations fall
+    // Back to the start of a character the block before cut off.
+    auto backToCharacterStart = [&] { p -= pendingLeads == 0 ? 0 : pendingLeads == 1 ? 2 : 1; };
     while (end - p >= 16) {
         const ByteClasses classes = ClassifyBytes(p);
         const unsigned expected = ((classes.lead << 1) | (classes.lead << 2) | pendingLeads) & 0xFFFF;
@@ -76,12 +78,12 @@ bool IsPlainXmlAttributeValue(const char *begin, const char *end)
             p += 16;
             continue;
         }
-        p -= pendingLeads == 0 ? 0 : pendingLeads == 1 ? 2 : 1; // back to the start of a character cut off
+        backToCharacterStart();
         pendingLeads = 0;
         if (!CheckPlainCharacters(p, p + 16, end))
             return false;
     }
-    p -= pendingLeads == 0 ? 0 : pendingLeads == 1 ? 2 : 1;
+    backToCharacterStart();
 #endif
     return CheckPlainCharacters(p, end, end);
 }
