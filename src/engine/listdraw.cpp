@@ -114,21 +114,63 @@ ListEntries ExpandWeights(const QByteArray &listUtf8, bool weighted, const QStri
 
 namespace {
 
-// FNV-1a over the UTF-8 bytes taken eight at a time, folded: lists are typed by users,
-// not crafted.
-size_t TextHash(QByteArrayView text)
+quint64 Read8(const char *bytes)
 {
-    quint64 hash = 0xcbf29ce484222325ull ^ quint64(text.size());
-    qsizetype i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        quint64 word;
-        std::memcpy(&word, text.data() + i, 8);
-        hash = (hash ^ word) * 0x100000001b3ull;
-        hash ^= hash >> 32;
+    quint64 word;
+    std::memcpy(&word, bytes, 8);
+    return word;
+}
+
+quint64 Read4(const char *bytes)
+{
+    quint32 word;
+    std::memcpy(&word, bytes, 4);
+    return word;
+}
+
+// The two halves of the 128-bit product, folded: one multiplication mixes every bit of
+// both words.
+quint64 FoldedProduct(quint64 a, quint64 b)
+{
+#if defined(__SIZEOF_INT128__)
+    const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
+    return quint64(product) ^ quint64(product >> 64);
+#else
+    // 32-bit processors: the same product from four partial ones.
+    const quint64 lowLow = (a & 0xFFFFFFFFu) * (b & 0xFFFFFFFFu);
+    const quint64 lowHigh = (a & 0xFFFFFFFFu) * (b >> 32);
+    const quint64 highLow = (a >> 32) * (b & 0xFFFFFFFFu);
+    const quint64 middle = (lowLow >> 32) + (lowHigh & 0xFFFFFFFFu) + (highLow & 0xFFFFFFFFu);
+    const quint64 high = (a >> 32) * (b >> 32) + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32);
+    return ((middle << 32) | (lowLow & 0xFFFFFFFFu)) ^ high;
+#endif
+}
+
+// A hash of the UTF-8 bytes. Most names are at most sixteen bytes: they are read as two
+// words that may overlap, never past the text, and mixed by one multiplication. Lists
+// are typed by users, not crafted against the hash.
+quint64 TextHash(QByteArrayView text)
+{
+    constexpr quint64 kOdd1 = 0xa0761d6478bd642full;
+    constexpr quint64 kOdd2 = 0xe7037ed1a0b428dbull;
+    const char *const bytes = text.data();
+    const size_t length = size_t(text.size());
+    quint64 seed = length;
+    quint64 first = 0;
+    quint64 last = 0;
+    if (length >= 8) {
+        size_t i = 0;
+        for (; i + 16 < length; i += 16)
+            seed = FoldedProduct(Read8(bytes + i) ^ kOdd1, Read8(bytes + i + 8) ^ seed);
+        first = Read8(bytes + std::min(i, length - 8));
+        last = Read8(bytes + length - 8);
+    } else if (length >= 4) {
+        first = Read4(bytes);
+        last = Read4(bytes + length - 4);
+    } else if (length > 0) {
+        first = quint64(uchar(bytes[0])) << 16 | quint64(uchar(bytes[length / 2])) << 8 | uchar(bytes[length - 1]);
     }
-    for (; i < text.size(); ++i)
-        hash = (hash ^ uchar(text[i])) * 0x100000001b3ull;
-    return size_t(hash ^ (hash >> 29));
+    return FoldedProduct(first ^ kOdd1, last ^ kOdd2 ^ seed);
 }
 
 } // namespace
@@ -165,17 +207,17 @@ const DrawList::Copies &DrawList::KnownCopies() const
     // most slots of other texts are passed without reading their text, which lies
     // anywhere in a long list.
     const quint32 positionMask = (quint32(1) << std::bit_width(quint32(count))) - 1;
-    const auto tagOf = [positionMask](size_t hash) { return quint32(hash >> 33) & ~positionMask & 0x7FFFFFFFu; };
+    const auto tagOf = [positionMask](quint64 hash) { return quint32(hash >> 33) & ~positionMask & 0x7FFFFFFFu; };
     std::vector<qint32> table(capacity, -1);
     // The slots of a block of entries come first, so the table's memory is asked for
     // ahead of its use: a long list's table is larger than the cache, and waiting for
     // each slot in turn was most of the time here.
     constexpr int kBlock = 256;
-    std::array<size_t, kBlock> blockHashes;
+    std::array<quint64, kBlock> blockHashes;
     for (int blockStart = 0; blockStart < count; blockStart += kBlock) {
         const int blockEnd = std::min(count, blockStart + kBlock);
         for (int position = blockStart; position < blockEnd; ++position) {
-            const size_t hash = TextHash(entries.View(position));
+            const quint64 hash = TextHash(entries.View(position));
             blockHashes[size_t(position - blockStart)] = hash;
 #if defined(__GNUC__)
             __builtin_prefetch(&table[hash & mask]);
@@ -185,7 +227,7 @@ const DrawList::Copies &DrawList::KnownCopies() const
             const QByteArrayView text = entries.View(position);
             if (text.isEmpty())
                 continue;
-            const size_t hash = blockHashes[size_t(position - blockStart)];
+            const quint64 hash = blockHashes[size_t(position - blockStart)];
             const quint32 tag = tagOf(hash);
             size_t slot = hash & mask;
             while (table[slot] != -1
@@ -227,6 +269,21 @@ int DrawList::DistinctRemaining() const
     return m_distinctRemaining >= 0 ? m_distinctRemaining : KnownCopies().distinct;
 }
 
+void DrawList::ListAliveEntries() const
+{
+    if (!m_everyEntryAlive)
+        return;
+    m_alive.resize(size_t(m_entryCount));
+    std::iota(m_alive.begin(), m_alive.end(), 0);
+    m_everyEntryAlive = false;
+}
+
+void DrawList::RemoveAlive(size_t index) const
+{
+    m_alive[index] = m_alive.back();
+    m_alive.pop_back();
+}
+
 void DrawList::Settle() const
 {
     if (m_pendingRemoval < 0)
@@ -236,14 +293,9 @@ void DrawList::Settle() const
     if (m_distinctRemaining < 0)
         m_distinctRemaining = copies.distinct;
     --m_distinctRemaining;
-    if (m_everyEntryAlive) {
-        m_alive.resize(size_t(m_entryCount));
-        std::iota(m_alive.begin(), m_alive.end(), 0);
-        m_everyEntryAlive = false;
-    }
+    ListAliveEntries();
     if (!copies.hasCopies) {
-        m_alive[pick] = m_alive.back();
-        m_alive.pop_back();
+        RemoveAlive(size_t(pick));
         return;
     }
     if (m_aliveIndex.empty()) {
@@ -267,6 +319,21 @@ void DrawList::Settle() const
 std::vector<int> DrawList::DrawPositions(RandomSource &random, bool remove, int count)
 {
     std::vector<int> positions(size_t(std::max(count, 0)));
+    if (remove && count > 1 && !KnownCopies().hasCopies) {
+        // Every text once (a shuffle, say): each draw takes one entry out of the table
+        // of entries still there, as below but without asking about copies each time.
+        Settle();
+        if (m_distinctRemaining < 0)
+            m_distinctRemaining = KnownCopies().distinct;
+        ListAliveEntries();
+        for (int &position : positions) {
+            const size_t pick = size_t(random.Below(m_alive.size()));
+            position = m_alive[pick];
+            RemoveAlive(pick);
+        }
+        m_distinctRemaining -= count;
+        return positions;
+    }
     for (int &position : positions) {
         const int remaining = Remaining(); // settles the removal of the entry before
         const int pick = int(random.Below(remaining));

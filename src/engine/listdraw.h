@@ -72,6 +72,10 @@ private:
     const Copies &KnownCopies() const;
     // Applies the removal of the last entry drawn.
     void Settle() const;
+    // Makes the table of entries still there (while every entry is, it is not kept).
+    void ListAliveEntries() const;
+    // Takes the entry at `index` of that table out, when it has no copies.
+    void RemoveAlive(size_t index) const;
 
     std::shared_ptr<Shape> m_shape;
     int m_entryCount = 0;
