@@ -185,33 +185,40 @@ QStringList ListEntries::Slices(const std::vector<int> &positions) const
 
 void ListEntries::AppendUtf8Lines(std::span<const int> positions, QByteArray &out) const
 {
-    // A shuffle reads entries all over a long list's text: each is asked for from memory
-    // some entries ahead of its turn, so the waits for memory overlap.
-    constexpr size_t kAhead = 16;
-    qsizetype bytes = 0;
-    for (const int position : positions)
-        bytes += View(position).size() + 1;
+    if (positions.empty())
+        return;
+    // A shuffle reads entries all over a long list: where an entry starts is asked for
+    // from memory some entries ahead of its turn, and its text half as far ahead, so the
+    // waits for memory overlap instead of following one another.
+    constexpr size_t kTextAhead = 16;
+    constexpr size_t kStartAhead = 2 * kTextAhead;
     // Most names are short: they are copied sixteen bytes at a time, the bytes past a
     // name overwritten by what follows, so no copy of a few bytes costs a call.
     constexpr qsizetype kShort = 16;
-    const qsizetype used = out.size();
-    out.resize(used + bytes + kShort);
-    char *write = out.data() + used;
+    // Room for entries of the list's mean length; a longer run of entries grows it.
+    const qsizetype meanEntry = m_text.size() / qsizetype(m_table->starts.size()) + 1;
+    qsizetype used = out.size();
+    out.resize(used + qsizetype(positions.size()) * meanEntry + kShort);
     const char *const textEnd = m_text.constData() + m_text.size();
     for (size_t i = 0; i < positions.size(); ++i) {
 #if defined(__GNUC__)
-        if (i + kAhead < positions.size())
-            __builtin_prefetch(View(positions[i + kAhead]).data());
+        if (i + kStartAhead < positions.size())
+            __builtin_prefetch(&m_table->starts[PartOf(positions[i + kStartAhead])]);
+        if (i + kTextAhead < positions.size())
+            __builtin_prefetch(View(positions[i + kTextAhead]).data());
 #endif
         const QByteArrayView entry = View(positions[i]);
+        if (used + entry.size() + 1 + kShort > out.size())
+            out.resize(std::max(2 * out.size(), used + entry.size() + 1 + kShort));
+        char *const write = out.data() + used;
         if (entry.size() <= kShort && textEnd - entry.data() >= kShort)
             std::memcpy(write, entry.data(), kShort);
         else
             std::memcpy(write, entry.data(), size_t(entry.size()));
-        write += entry.size();
-        *write++ = '\n';
+        write[entry.size()] = '\n';
+        used += entry.size() + 1;
     }
-    out.resize(used + bytes);
+    out.resize(used);
 }
 
 QStringList ListEntries::ToStringList() const
