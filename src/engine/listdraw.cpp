@@ -7,8 +7,13 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <memory>
 #include <numeric>
 #include <QCoreApplication>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -173,20 +178,47 @@ quint64 TextHash(QByteArrayView text)
     return FoldedProduct(first ^ kOdd1, last ^ kOdd2 ^ seed);
 }
 
+// The table of texts seen (DrawList::KnownCopies) in groups of slots.
+constexpr size_t kGroupSlots = 16;
+constexpr quint8 kFreeSlot = 0x80; // a taken slot's byte is below 0x80
+
+struct GroupSlots
+{
+    quint32 matching = 0; // bit i: slot i holds `tag`
+    quint32 free = 0;     // bit i: slot i is free
+};
+
+GroupSlots ReadGroup(const quint8 *slotTags, quint8 tag)
+{
+#if defined(__SSE2__)
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(slotTags));
+    return {quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(char(tag))))),
+            quint32(_mm_movemask_epi8(bytes))};
+#else
+    GroupSlots group;
+    for (size_t i = 0; i < kGroupSlots; ++i) {
+        group.matching |= quint32(slotTags[i] == tag) << i;
+        group.free |= quint32(slotTags[i] == kFreeSlot) << i;
+    }
+    return group;
+#endif
+}
+
 } // namespace
 
 DrawList::DrawList(const ListEntries &entries) : m_shape(std::make_shared<Shape>()), m_entryCount(int(entries.size()))
 {
     m_shape->entries = entries;
+    const ListEntries::Places places = entries.ReadPlaces();
     int position = 0;
-    while (position < m_entryCount && !entries.View(position).isEmpty())
+    while (position < m_entryCount && !places.View(position).isEmpty())
         ++position;
     m_everyEntryAlive = position == m_entryCount;
     if (m_everyEntryAlive)
         return;
     m_alive.reserve(size_t(m_entryCount));
     for (position = 0; position < m_entryCount; ++position)
-        if (!entries.View(position).isEmpty())
+        if (!places.View(position).isEmpty())
             m_alive.push_back(position);
 }
 
@@ -194,50 +226,63 @@ const DrawList::Copies &DrawList::KnownCopies() const
 {
     if (m_shape->copies)
         return *m_shape->copies;
-    const ListEntries &entries = m_shape->entries;
+    const ListEntries::Places places = m_shape->entries.ReadPlaces();
     const int count = m_entryCount;
     Copies copies;
-    // Texts seen so far: an open-addressing table (at most half full) of the position of
-    // each text's last copy, so no text is hashed twice.
-    size_t capacity = 16;
-    while (capacity < size_t(count) * 2)
-        capacity *= 2;
-    const size_t mask = capacity - 1;
-    // A slot holds the position and, in the bits above it, some bits of the text's hash:
-    // most slots of other texts are passed without reading their text, which lies
-    // anywhere in a long list.
-    const quint32 positionMask = (quint32(1) << std::bit_width(quint32(count))) - 1;
-    const auto tagOf = [positionMask](quint64 hash) { return quint32(hash >> 33) & ~positionMask & 0x7FFFFFFFu; };
-    std::vector<qint32> table(capacity, -1);
-    // The slots of a block of entries come first, so the table's memory is asked for
-    // ahead of its use: a long list's table is larger than the cache, and waiting for
-    // each slot in turn was most of the time here.
+    int distinct = 0;
+    // Texts seen so far: a table of the position of each text's last copy, so no text is
+    // hashed twice, in groups of sixteen slots. Each slot has a byte that is free or holds
+    // seven bits of its text's hash; a group's bytes are compared at once, so a text is
+    // placed or found without a guess at each slot, and other texts are passed without
+    // reading them (they lie anywhere in a long list).
+    const size_t groupCount = std::bit_ceil((size_t(count) * 8 / 7) / kGroupSlots + 1);
+    const size_t groupMask = groupCount - 1;
+    std::vector<quint8> tagTable(groupCount * kGroupSlots, kFreeSlot);
+    const std::unique_ptr<int[]> positionTable(new int[groupCount * kGroupSlots]); // read only where tagged
+    // Plain pointers: a byte written through a table's own pointer would make the
+    // compiler read every other pointer again after it.
+    quint8 *const slotTags = tagTable.data();
+    int *const slotPositions = positionTable.get();
+    // The groups of a block of entries are asked for ahead of their use: a long list's
+    // table is larger than the nearest cache.
     constexpr int kBlock = 256;
     std::array<quint64, kBlock> blockHashes;
     for (int blockStart = 0; blockStart < count; blockStart += kBlock) {
         const int blockEnd = std::min(count, blockStart + kBlock);
         for (int position = blockStart; position < blockEnd; ++position) {
-            const quint64 hash = TextHash(entries.View(position));
+            const quint64 hash = TextHash(places.View(position));
             blockHashes[size_t(position - blockStart)] = hash;
 #if defined(__GNUC__)
-            __builtin_prefetch(&table[hash & mask]);
+            __builtin_prefetch(&slotTags[((hash >> 7) & groupMask) * kGroupSlots]);
 #endif
         }
         for (int position = blockStart; position < blockEnd; ++position) {
-            const QByteArrayView text = entries.View(position);
+            const QByteArrayView text = places.View(position);
             if (text.isEmpty())
                 continue;
             const quint64 hash = blockHashes[size_t(position - blockStart)];
-            const quint32 tag = tagOf(hash);
-            size_t slot = hash & mask;
-            while (table[slot] != -1
-                   && ((quint32(table[slot]) & ~positionMask) != tag
-                       || entries.View(quint32(table[slot]) & positionMask) != text))
-                slot = (slot + 1) & mask;
-            const int last = table[slot] == -1 ? -1 : int(quint32(table[slot]) & positionMask);
-            table[slot] = qint32(tag | quint32(position));
-            if (last == -1) {
-                ++copies.distinct;
+            const quint8 tag = quint8(hash & 0x7F);
+            int last = -1;
+            for (size_t group = (hash >> 7) & groupMask;; group = (group + 1) & groupMask) {
+                const size_t first = group * kGroupSlots;
+                const GroupSlots inGroup = ReadGroup(&slotTags[first], tag);
+                size_t slot = 0;
+                for (quint32 matches = inGroup.matching; matches != 0 && last < 0; matches &= matches - 1) {
+                    slot = first + size_t(std::countr_zero(matches));
+                    if (places.View(slotPositions[slot]) == text)
+                        last = slotPositions[slot];
+                }
+                if (last < 0 && inGroup.free == 0)
+                    continue; // a full group: the text may be further on
+                if (last < 0) {
+                    slot = first + size_t(std::countr_zero(inGroup.free));
+                    slotTags[slot] = tag;
+                }
+                slotPositions[slot] = position;
+                break;
+            }
+            if (last < 0) {
+                ++distinct;
             } else { // insert into the ring after the last copy seen; made at the first copy met
                 if (copies.nextSame.empty()) {
                     copies.nextSame.resize(size_t(count));
@@ -249,6 +294,7 @@ const DrawList::Copies &DrawList::KnownCopies() const
             }
         }
     }
+    copies.distinct = distinct;
     m_shape->copies = std::move(copies);
     return *m_shape->copies;
 }

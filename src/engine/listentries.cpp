@@ -116,6 +116,18 @@ ListEntries ListEntries::SplitUtf8(const QByteArray &text, QStringView separator
     return entries;
 }
 
+ListEntries::Places ListEntries::ReadPlaces() const
+{
+    Places places;
+    if (!m_table)
+        return places;
+    places.m_bytes = m_text.constData();
+    places.m_starts = m_table->starts.data();
+    places.m_partOf = m_table->mapped ? m_table->partOf.data() : nullptr;
+    places.m_gap = m_table->gap;
+    return places;
+}
+
 QString ListEntries::At(qsizetype index) const
 {
     return QString::fromUtf8(View(index));
@@ -133,9 +145,9 @@ QStringList ListEntries::Slices(const std::vector<int> &positions) const
     // narrowed to its entry, a slice keeps the text alive while it lives and, as the text
     // is shared, copies itself before any change.
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const Places places = ReadPlaces();
     auto decodePart = [&](size_t part, char16_t *out) {
-        const quint32 start = m_table->starts[part];
-        const QByteArrayView bytes(m_text.constData() + start, qsizetype(m_table->starts[part + 1] - start) - m_table->gap);
+        const QByteArrayView bytes = places.Part(part);
         char16_t *const end = DecodeWellFormedUtf8Into(bytes, out);
         if (end) // else a noncharacter, say: the general decoder reads it
             return end;
@@ -162,7 +174,7 @@ QStringList ListEntries::Slices(const std::vector<int> &positions) const
         unitStarts[parts] = quint32(out - begin);
         auto *const shared = share(text);
         for (const int position : positions) {
-            const size_t part = PartOf(position);
+            const size_t part = places.PartOf(position);
             slices.append(QString(QString::DataPointer(shared, begin + unitStarts[part],
                                                        qsizetype(unitStarts[part + 1] - unitStarts[part]) - 1)));
         }
@@ -170,13 +182,13 @@ QStringList ListEntries::Slices(const std::vector<int> &positions) const
     }
     qsizetype bytes = 0;
     for (const int position : positions)
-        bytes += Place(position).second + 1;
+        bytes += places.View(position).size() + 1;
     QString text(bytes, Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     auto *const shared = share(text);
     for (const int position : positions) {
         char16_t *const start = out;
-        out = decodePart(PartOf(position), start);
+        out = decodePart(places.PartOf(position), start);
         slices.append(QString(QString::DataPointer(shared, start, out - start)));
         *out++ = u'\0';
     }
@@ -200,14 +212,13 @@ void ListEntries::AppendUtf8Lines(std::span<const int> positions, QByteArray &ou
     qsizetype used = out.size();
     out.resize(used + qsizetype(positions.size()) * meanEntry + kShort);
     const char *const textEnd = m_text.constData() + m_text.size();
+    const Places places = ReadPlaces();
     for (size_t i = 0; i < positions.size(); ++i) {
-#if defined(__GNUC__)
         if (i + kStartAhead < positions.size())
-            __builtin_prefetch(&m_table->starts[PartOf(positions[i + kStartAhead])]);
+            places.PrefetchPlace(positions[i + kStartAhead]);
         if (i + kTextAhead < positions.size())
-            __builtin_prefetch(View(positions[i + kTextAhead]).data());
-#endif
-        const QByteArrayView entry = View(positions[i]);
+            places.PrefetchText(positions[i + kTextAhead]);
+        const QByteArrayView entry = places.View(positions[i]);
         if (used + entry.size() + 1 + kShort > out.size())
             out.resize(std::max(2 * out.size(), used + entry.size() + 1 + kShort));
         char *const write = out.data() + used;

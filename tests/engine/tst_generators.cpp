@@ -238,6 +238,24 @@ private slots:
         }
     }
 
+    // Copies are found however far apart they stand in a long list whose table of texts
+    // is nearly full (texts run over into the next group of slots), and leave together.
+    void copiesInANearlyFullTableLeaveTogether()
+    {
+        QStringList names;
+        // 14,322 entries fill 1,024 groups of sixteen slots to seven eighths.
+        for (int i = 0; i < 14282; ++i)
+            names << QStringLiteral("学生%1").arg(i);
+        for (int i = 0; i < 40; ++i) // copies of the names placed last, when most groups are full
+            names << QStringLiteral("学生%1").arg(14281 - i * 3);
+        DrawList list(ListEntries::Split(names.join(QLatin1Char(' ')), u" "));
+        QCOMPARE(list.DistinctRemaining(), 14282);
+        GeneratorSource random(5);
+        const QStringList drawn = ListDraw(list, random, false, 14282, QStringLiteral("名单"));
+        QCOMPARE(QSet<QString>(drawn.begin(), drawn.end()).size(), 14282);
+        QCOMPARE(list.Remaining(), 0);
+    }
+
     void shuffleGivesEveryPermutationEvenly()
     {
         auto engine = PreparedEngine(3, Query(3, {{"Lists", "甲,乙,丙"}, {"Spliter", "半角逗号"}, {"RanCount", "3"}}));
