@@ -198,6 +198,17 @@ private slots:
         QCOMPARE(wide.ToStringList(), wideEntries);
         for (int i = 0; i < 4; ++i)
             QCOMPARE(wide.At(i), wideEntries.at(i));
+        // Long texts are split sixteen bytes at a time: separators at every place of a
+        // chunk, many in one chunk, empty entries across chunks and at both ends.
+        QRandomGenerator random(7);
+        for (int round = 0; round < 4000; ++round) {
+            const QString alphabet = round % 2 ? QStringLiteral(",aaaaaa名") : QStringLiteral(",,,a名");
+            QString text;
+            for (int length = int(random.bounded(70)); length > 0; --length)
+                text += alphabet.at(random.bounded(alphabet.size()));
+            const QStringList expected = text.split(QLatin1Char(','));
+            QCOMPARE(ListEntries::Split(text, u",").ToStringList(), expected);
+        }
     }
 
     // Entries handed out share the list's text, yet each stands on its own: changing one
