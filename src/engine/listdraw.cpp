@@ -188,12 +188,14 @@ struct GroupSlots
     quint32 free = 0;     // bit i: slot i is free
 };
 
-GroupSlots ReadGroup(const quint8 *slotTags, quint8 tag)
+// `tag` is a byte value held in a whole word: a byte kept on the stack and read back as
+// part of a word stalled each look-up.
+GroupSlots ReadGroup(const quint8 *slotTags, quint32 tag)
 {
 #if defined(__SSE2__)
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(slotTags));
-    return {quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(char(tag))))),
-            quint32(_mm_movemask_epi8(bytes))};
+    const __m128i pattern = _mm_set1_epi32(int(tag * 0x01010101u));
+    return {quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, pattern))), quint32(_mm_movemask_epi8(bytes))};
 #else
     GroupSlots group;
     for (size_t i = 0; i < kGroupSlots; ++i) {
@@ -233,16 +235,19 @@ const DrawList::Copies &DrawList::KnownCopies() const
     // Texts seen so far: a table of the position of each text's last copy, so no text is
     // hashed twice, in groups of sixteen slots. Each slot has a byte that is free or holds
     // seven bits of its text's hash; a group's bytes are compared at once, so a text is
-    // placed or found without a guess at each slot, and other texts are passed without
-    // reading them (they lie anywhere in a long list).
+    // placed or found without a guess at each slot. A slot keeps more bits of the hash
+    // above the position, so other texts are passed without reading them: they lie
+    // anywhere in a long list, and reading one costs more than the rest of a look-up.
     const size_t groupCount = std::bit_ceil((size_t(count) * 8 / 7) / kGroupSlots + 1);
     const size_t groupMask = groupCount - 1;
+    const quint32 positionMask = (quint32(1) << std::bit_width(quint32(count))) - 1;
+    const auto moreBitsOf = [positionMask](quint64 hash) { return quint32(hash >> 33) & ~positionMask; };
     std::vector<quint8> tagTable(groupCount * kGroupSlots, kFreeSlot);
-    const std::unique_ptr<int[]> positionTable(new int[groupCount * kGroupSlots]); // read only where tagged
+    const std::unique_ptr<quint32[]> entryTable(new quint32[groupCount * kGroupSlots]); // read only where tagged
     // Plain pointers: a byte written through a table's own pointer would make the
     // compiler read every other pointer again after it.
     quint8 *const slotTags = tagTable.data();
-    int *const slotPositions = positionTable.get();
+    quint32 *const slotEntries = entryTable.get();
     // The groups of a block of entries are asked for ahead of their use: a long list's
     // table is larger than the nearest cache.
     constexpr int kBlock = 256;
@@ -261,7 +266,8 @@ const DrawList::Copies &DrawList::KnownCopies() const
             if (text.isEmpty())
                 continue;
             const quint64 hash = blockHashes[size_t(position - blockStart)];
-            const quint8 tag = quint8(hash & 0x7F);
+            const quint32 tag = quint32(hash & 0x7F);
+            const quint32 moreBits = moreBitsOf(hash);
             int last = -1;
             for (size_t group = (hash >> 7) & groupMask;; group = (group + 1) & groupMask) {
                 const size_t first = group * kGroupSlots;
@@ -269,16 +275,17 @@ const DrawList::Copies &DrawList::KnownCopies() const
                 size_t slot = 0;
                 for (quint32 matches = inGroup.matching; matches != 0 && last < 0; matches &= matches - 1) {
                     slot = first + size_t(std::countr_zero(matches));
-                    if (places.View(slotPositions[slot]) == text)
-                        last = slotPositions[slot];
+                    const quint32 entry = slotEntries[slot];
+                    if ((entry & ~positionMask) == moreBits && places.View(entry & positionMask) == text)
+                        last = int(entry & positionMask);
                 }
                 if (last < 0 && inGroup.free == 0)
                     continue; // a full group: the text may be further on
                 if (last < 0) {
                     slot = first + size_t(std::countr_zero(inGroup.free));
-                    slotTags[slot] = tag;
+                    slotTags[slot] = quint8(tag);
                 }
-                slotPositions[slot] = position;
+                slotEntries[slot] = moreBits | quint32(position);
                 break;
             }
             if (last < 0) {

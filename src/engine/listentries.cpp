@@ -107,9 +107,12 @@ ListEntries ListEntries::SplitUtf8(const QByteArray &text, QStringView separator
     Table table;
     table.gap = separatorBytes.size();
     RequireAddressable(text.size() + table.gap);
-    table.starts.reserve(size_t(CountSeparated(text, separatorBytes)) + 1);
-    ForEachPart(text, separatorBytes, [&](qsizetype from, qsizetype) { table.starts.push_back(quint32(from)); });
-    table.starts.push_back(quint32(text.size() + table.gap));
+    table.starts.resize(size_t(CountSeparated(text, separatorBytes)) + 1);
+    // Written through a local pointer: a vector's end, kept in memory, would make each
+    // start wait for the one before.
+    quint32 *start = table.starts.data();
+    ForEachPart(text, separatorBytes, [&start](qsizetype from, qsizetype) { *start++ = quint32(from); });
+    *start = quint32(text.size() + table.gap);
     ListEntries entries;
     entries.m_text = text;
     entries.m_table = std::make_shared<const Table>(std::move(table));
