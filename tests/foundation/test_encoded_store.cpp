@@ -327,6 +327,8 @@ private Q_SLOTS:
         QTest::newRow("tabs and line breaks") << project("a\tb\nc\r\nd\re");
         QTest::newRow("pairs, private use, quotes, >") << project(QStringLiteral("😀\uE001'a>b"));
         QTest::newRow("the mark character") << project(QStringLiteral("\uE000") + "7");
+        // The mark as it stands in a short value before the long one.
+        QTest::newRow("a mark in a short value") << QStringLiteral("<R><Q a=\"\uE0000\"/><Q b=\"") + names + "\"/></R>";
         // A short value that reads like a mark once its reference is decoded.
         QTest::newRow("a mark written as a reference") << "<R a=\"&#xE000;0\" b=\"" + names + "\"/>";
         QTest::newRow("a mark written in decimal") << "<R><Q a='&#57344;0'/><Q b=\"" + names + "\"/></R>";

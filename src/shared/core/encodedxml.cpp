@@ -256,7 +256,7 @@ template <typename Form>
 std::optional<LiftedDocument<Form>> liftLongAttributes(typename Form::View text)
 {
     using View = typename Form::View;
-    if (text.size() < kLongAttribute || Form::holdsMark(text))
+    if (text.size() < kLongAttribute)
         return std::nullopt;
     LiftedDocument<Form> lifted;
     qsizetype copiedUpTo = 0;
@@ -298,7 +298,12 @@ std::optional<LiftedDocument<Form>> liftLongAttributes(typename Form::View text)
                     auto value = Form::longValue(raw);
                     if (!value)
                         return std::nullopt;
-                    lifted.text += text.sliced(copiedUpTo, j + 1 - copiedUpTo);
+                    // Only the text that stays may not hold the mark: a value lifted
+                    // is given back whole, whatever it holds.
+                    const View kept = text.sliced(copiedUpTo, j + 1 - copiedUpTo);
+                    if (Form::holdsMark(kept))
+                        return std::nullopt;
+                    lifted.text += kept;
                     Form::appendMark(lifted.text, lifted.values.size());
                     lifted.values.push_back(std::move(*value));
                     copiedUpTo = close;
@@ -310,6 +315,8 @@ std::optional<LiftedDocument<Form>> liftLongAttributes(typename Form::View text)
             return std::nullopt;
     }
     if (lifted.values.empty())
+        return std::nullopt;
+    if (Form::holdsMark(text.sliced(copiedUpTo)))
         return std::nullopt;
     lifted.text += text.sliced(copiedUpTo);
     return lifted;
