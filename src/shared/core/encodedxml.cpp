@@ -260,6 +260,15 @@ std::optional<LiftedDocument<Form>> liftLongAttributes(typename Form::View text)
         return std::nullopt;
     LiftedDocument<Form> lifted;
     qsizetype copiedUpTo = 0;
+    // Copies the text that stays, up to `end`; false when it holds the mark. Only that
+    // text must not: a value lifted is given back whole, whatever it holds.
+    const auto keepUpTo = [&](qsizetype end) {
+        const View kept = text.sliced(copiedUpTo, end - copiedUpTo);
+        if (Form::holdsMark(kept))
+            return false;
+        lifted.text += kept;
+        return true;
+    };
     qsizetype i = 0;
     const qsizetype n = text.size();
     while ((i = text.indexOf('<', i)) >= 0) {
@@ -298,12 +307,8 @@ std::optional<LiftedDocument<Form>> liftLongAttributes(typename Form::View text)
                     auto value = Form::longValue(raw);
                     if (!value)
                         return std::nullopt;
-                    // Only the text that stays may not hold the mark: a value lifted
-                    // is given back whole, whatever it holds.
-                    const View kept = text.sliced(copiedUpTo, j + 1 - copiedUpTo);
-                    if (Form::holdsMark(kept))
+                    if (!keepUpTo(j + 1))
                         return std::nullopt;
-                    lifted.text += kept;
                     Form::appendMark(lifted.text, lifted.values.size());
                     lifted.values.push_back(std::move(*value));
                     copiedUpTo = close;
@@ -314,11 +319,8 @@ std::optional<LiftedDocument<Form>> liftLongAttributes(typename Form::View text)
         if (i < 0)
             return std::nullopt;
     }
-    if (lifted.values.empty())
+    if (lifted.values.empty() || !keepUpTo(n))
         return std::nullopt;
-    if (Form::holdsMark(text.sliced(copiedUpTo)))
-        return std::nullopt;
-    lifted.text += text.sliced(copiedUpTo);
     return lifted;
 }
 
