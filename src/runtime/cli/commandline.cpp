@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "certificatecheck.h"
 #include "codec.h"
+#include "drawmemory.h"
 #include "drawproject.h"
 #include "encodedxml.h"
 #include "fairnessreport.h"
@@ -165,6 +166,17 @@ int LoadProject(const QString &projectName, const QString &filePath, const std::
         return kStatusProjectUnreadable;
     }
     return kStatusOk;
+}
+
+// A query this long holds a list that fills megabytes once split and drawn.
+constexpr qsizetype kLargeQueryBytes = 256 << 10;
+
+qsizetype QueryTextBytes(const LoadedProject &project)
+{
+    qsizetype bytes = project.listUtf8.size();
+    for (const QString &value : project.query)
+        bytes += value.size() * qsizetype(sizeof(QChar));
+    return bytes;
 }
 
 // `extra`: further members (a verifiable draw's commitment and certificate), appended in
@@ -439,6 +451,8 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         status != kStatusOk)
         return status;
     const QString projectLabel = loaded.label;
+    if (QueryTextBytes(loaded) >= kLargeQueryBytes)
+        ExpectLargeDraw();
 
     SoftSettings soft;
     try {

@@ -6,3 +6,8 @@
 // keeps freed memory for reuse instead of handing it back, and lets the heap's first
 // tens of megabytes be filled in large pages. Does nothing where this does not apply.
 void PrepareMemoryForDraws();
+
+// Called before a draw whose lists take megabytes: the heap's next blocks then start in
+// the large pages. A small draw does without it, as its few blocks fill fewer small
+// pages than the cost of filling one large page.
+void ExpectLargeDraw();
