@@ -196,7 +196,7 @@ QString OstrelUsage()
         "        4 工程名称无效（含路径分隔符、“..”等）或要替换的工程设有编辑密码，5 无法写入目标。\n"
         "        多个问题时取第一个。导入 %2 个以上的工程时，在标准错误上报告进度。\n"
         "数据文件夹：%3\n")
-        .arg(InvokedProgramName(), QString::number(kProgressFrom), QDir::toNativeSeparators(DataDirInUse()));
+        .arg(InvokedProgramName(QCoreApplication::arguments().value(0)), QString::number(kProgressFrom), QDir::toNativeSeparators(DataDirInUse()));
 }
 
 OstrelOptions ParseOstrelArguments(const QStringList &arguments)

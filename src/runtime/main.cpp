@@ -43,9 +43,7 @@ int main(int argc, char **argv)
 {
     if (!ArgumentsOpenWindow(argc, argv)) {
         PrepareMemoryForDraws();
-        QCoreApplication application(argc, argv);
-        UseConsoleLanguage();
-        return RunCommandLine(application.arguments().mid(1), stdout, stderr);
+        return RunCommandLine(argc, argv, stdout, stderr);
     }
     return OpenDrawingWindow(argc, argv);
 }

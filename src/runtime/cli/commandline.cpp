@@ -12,6 +12,7 @@
 #include "historyreport.h"
 #include "historystore.h"
 #include "inifile.h"
+#include "interfacelanguage.h"
 #include "projectheader.h"
 #include "querysection.h"
 #include "sessionfairness.h"
@@ -259,9 +260,8 @@ int SimulateDraws(const CommandLineOptions &options, std::FILE *out, std::FILE *
 
 } // namespace
 
-QString CommandLineUsage()
+QString CommandLineUsage(const QString &program)
 {
-    const QString program = InvokedProgramName();
     return QCoreApplication::translate("Dellamy",
         "用法：%1 (--project 工程名 | --file 路径) [--batches N] [--seed S] [--json]\n"
         "      %2 [--password 密码] [--appdir 目录] [--no-history]\n"
@@ -407,19 +407,23 @@ CommandLineOptions ParseCommandLine(const QStringList &arguments)
     return options;
 }
 
-int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
+namespace {
+
+// The run of RunCommandLine; `arguments` with the program's name first.
+int RunCommand(const QStringList &arguments, std::FILE *out, std::FILE *err)
 {
+    const QString program = InvokedProgramName(arguments.value(0));
     CommandLineOptions options;
     try {
-        options = ParseCommandLine(arguments);
+        options = ParseCommandLine(arguments.mid(1));
     } catch (const SuiteError &error) {
-        Write(err, error.message() + QLatin1Char('\n') + CommandLineUsage());
+        Write(err, error.message() + QLatin1Char('\n') + CommandLineUsage(program));
         return kStatusBadArguments;
     }
     if (!options.appDir.isEmpty())
         SetAppDir(options.appDir);
     if (options.help) {
-        Write(out, CommandLineUsage());
+        Write(out, CommandLineUsage(program)); // names the data folder chosen
         return kStatusOk;
     }
     // A certificate is checked on any computer: no data folder is needed for it.
@@ -596,4 +600,23 @@ int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err)
         Write(err, QCoreApplication::translate("Dellamy", "已抽取 %1 次后名单剩余数量不足，且 Soft.ini 未设置自动重置名单（[Rand] ListAutoRestore），抽取停止。\n")
                        .arg(drawnBatches));
     return status;
+}
+
+} // namespace
+
+int RunCommandLine(int &argc, char **argv, std::FILE *out, std::FILE *err)
+{
+    // Qt's application object costs a start about a fifth of a millisecond (the C
+    // library's locale files, an event dispatcher) and the command line needs nothing of
+    // it (no event loop; Qt finds its SQL drivers without it), but for the English
+    // translation, which is installed on it.
+    std::optional<QCoreApplication> application;
+    QStringList arguments; // as QCoreApplication::arguments() decodes them
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (ChooseStartLanguage(arguments, MessagesLocaleName()) == InterfaceLanguage::English) {
+        application.emplace(argc, argv);
+        InstallEnglishTranslation();
+    }
+    return RunCommand(arguments, out, err);
 }

@@ -58,8 +58,10 @@ struct CommandLineOptions
 // when they are not a valid command.
 CommandLineOptions ParseCommandLine(const QStringList &arguments);
 
-QString CommandLineUsage();
+// `program`: the name the user started the program by.
+QString CommandLineUsage(const QString &program);
 
-// Runs the command (arguments without the program name) and returns the exit status.
-// Results go to `out` as UTF-8, usage and reasons for stopping to `err`.
-int RunCommandLine(const QStringList &arguments, std::FILE *out, std::FILE *err);
+// Runs the command given by main()'s `argc` and `argv`, in the language of this start,
+// and returns the exit status. Results go to `out` as UTF-8, usage and reasons for
+// stopping to `err`. Makes Qt's application object only for the English translation.
+int RunCommandLine(int &argc, char **argv, std::FILE *out, std::FILE *err);

@@ -80,19 +80,31 @@ bool copyEntry(const QString &from, const QString &to)
 }
 } // namespace
 
-QString ProgramDir()
-{
-    return withTrailingSlash(QCoreApplication::applicationDirPath());
-}
-
-QString ProgramDirBeforeStart(const char *argv0)
+namespace {
+// Where the system names the running program (what QCoreApplication::applicationDirPath
+// reads too); empty where it does not.
+QString RunningProgramDir()
 {
 #ifdef Q_OS_LINUX
-    // What QCoreApplication::applicationDirPath reads too.
     const QFileInfo self(QStringLiteral("/proc/self/exe"));
     if (self.exists())
         return withTrailingSlash(QFileInfo(self.canonicalFilePath()).absolutePath());
 #endif
+    return QString();
+}
+} // namespace
+
+QString ProgramDir()
+{
+    // Also before or without an application object: a command-line draw makes none.
+    static const QString running = RunningProgramDir();
+    return running.isEmpty() ? withTrailingSlash(QCoreApplication::applicationDirPath()) : running;
+}
+
+QString ProgramDirBeforeStart(const char *argv0)
+{
+    if (const QString running = RunningProgramDir(); !running.isEmpty())
+        return running;
     QString program = QDir::fromNativeSeparators(QString::fromLocal8Bit(argv0));
     if (!program.contains(QLatin1Char('/')))
         program = QStandardPaths::findExecutable(program);
@@ -225,9 +237,9 @@ QString DataDirInUse()
     return appDirOverride().isEmpty() ? ChooseDataDir(InstallDir(), UserDataDir()) : AppDir();
 }
 
-QString InvokedProgramName()
+QString InvokedProgramName(const QString &firstArgument)
 {
-    const QString name = QFileInfo(QCoreApplication::arguments().value(0)).completeBaseName();
+    const QString name = QFileInfo(firstArgument).completeBaseName();
     return name.isEmpty() ? QCoreApplication::applicationName() : name;
 }
 

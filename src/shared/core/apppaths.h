@@ -19,7 +19,8 @@ QString AppDir();
 void SetAppDir(const QString &dir);
 
 // The directory of the running program, with a trailing "/": where the sibling programs and
-// the run-time libraries are.
+// the run-time libraries are. Needs no application object where the system names the
+// running program (Linux).
 QString ProgramDir();
 
 // The same before any application object exists (Dellamy picks its command line or its
@@ -73,8 +74,9 @@ bool PrepareDataDir(QString *failure);
 QString DataDirInUse();
 
 // The name the program was started by ("zelmora-draw" through the installed launcher,
-// "Dellamy" in the build): help texts name what the user typed.
-QString InvokedProgramName();
+// "Dellamy" in the build): help texts name what the user typed. `firstArgument`: the
+// program's first argument (argv[0]).
+QString InvokedProgramName(const QString &firstArgument);
 
 // The catalogue, the project folder and a project's file under the data folder.
 QString ProjectsDir();
