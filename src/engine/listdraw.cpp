@@ -268,23 +268,33 @@ const DrawList::Copies &DrawList::KnownCopies() const
             const quint64 hash = blockHashes[size_t(position - blockStart)];
             const quint32 tag = quint32(hash & 0x7F);
             const quint32 moreBits = moreBitsOf(hash);
+            // The slot among `matches` of the group at `first` that holds this text; -1 if
+            // none. In a list of distinct names a tag rarely matches: asked only then, the
+            // usual way through the loop below stays short and spares its registers.
+            const auto slotOfText = [&](size_t first, quint32 matches) -> qsizetype {
+                for (; matches != 0; matches &= matches - 1) {
+                    const size_t slot = first + size_t(std::countr_zero(matches));
+                    const quint32 entry = slotEntries[slot];
+                    if ((entry & ~positionMask) == moreBits && places.View(entry & positionMask) == text)
+                        return qsizetype(slot);
+                }
+                return -1;
+            };
             int last = -1;
             for (size_t group = (hash >> 7) & groupMask;; group = (group + 1) & groupMask) {
                 const size_t first = group * kGroupSlots;
                 const GroupSlots inGroup = ReadGroup(&slotTags[first], tag);
-                size_t slot = 0;
-                for (quint32 matches = inGroup.matching; matches != 0 && last < 0; matches &= matches - 1) {
-                    slot = first + size_t(std::countr_zero(matches));
-                    const quint32 entry = slotEntries[slot];
-                    if ((entry & ~positionMask) == moreBits && places.View(entry & positionMask) == text)
-                        last = int(entry & positionMask);
+                if (inGroup.matching != 0) [[unlikely]] {
+                    if (const qsizetype slot = slotOfText(first, inGroup.matching); slot >= 0) {
+                        last = int(slotEntries[slot] & positionMask);
+                        slotEntries[slot] = moreBits | quint32(position);
+                        break;
+                    }
                 }
-                if (last < 0 && inGroup.free == 0)
+                if (inGroup.free == 0)
                     continue; // a full group: the text may be further on
-                if (last < 0) {
-                    slot = first + size_t(std::countr_zero(inGroup.free));
-                    slotTags[slot] = quint8(tag);
-                }
+                const size_t slot = first + size_t(std::countr_zero(inGroup.free));
+                slotTags[slot] = quint8(tag);
                 slotEntries[slot] = moreBits | quint32(position);
                 break;
             }
