@@ -251,21 +251,24 @@ const DrawList::Copies &DrawList::KnownCopies() const
     // The groups of a block of entries are asked for ahead of their use: a long list's
     // table is larger than the nearest cache.
     constexpr int kBlock = 256;
+    // An empty entry is no text: it keeps a hash no text has (theirs are at least 1), so
+    // the look-ups below read a text only where a slot matches.
+    constexpr quint64 kEmptyText = 0;
     std::array<quint64, kBlock> blockHashes;
     for (int blockStart = 0; blockStart < count; blockStart += kBlock) {
         const int blockEnd = std::min(count, blockStart + kBlock);
         for (int position = blockStart; position < blockEnd; ++position) {
-            const quint64 hash = TextHash(places.View(position));
+            const QByteArrayView text = places.View(position);
+            const quint64 hash = text.isEmpty() ? kEmptyText : std::max<quint64>(TextHash(text), 1);
             blockHashes[size_t(position - blockStart)] = hash;
 #if defined(__GNUC__)
             __builtin_prefetch(&slotTags[((hash >> 7) & groupMask) * kGroupSlots]);
 #endif
         }
         for (int position = blockStart; position < blockEnd; ++position) {
-            const QByteArrayView text = places.View(position);
-            if (text.isEmpty())
-                continue;
             const quint64 hash = blockHashes[size_t(position - blockStart)];
+            if (hash == kEmptyText)
+                continue;
             const quint32 tag = quint32(hash & 0x7F);
             const quint32 moreBits = moreBitsOf(hash);
             // The slot among `matches` of the group at `first` that holds this text; -1 if
@@ -275,7 +278,7 @@ const DrawList::Copies &DrawList::KnownCopies() const
                 for (; matches != 0; matches &= matches - 1) {
                     const size_t slot = first + size_t(std::countr_zero(matches));
                     const quint32 entry = slotEntries[slot];
-                    if ((entry & ~positionMask) == moreBits && places.View(entry & positionMask) == text)
+                    if ((entry & ~positionMask) == moreBits && places.View(entry & positionMask) == places.View(position))
                         return qsizetype(slot);
                 }
                 return -1;
