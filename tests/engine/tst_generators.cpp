@@ -348,6 +348,11 @@ private slots:
                                                   {"AllowRepeat", "是"}}));
         for (int i = 0; i < 300; ++i)
             QVERIFY(!engine->Generate(true, false).results.first().isEmpty());
+        // Nor counted as a text: two texts among empty entries and a copy.
+        DrawList list(ListEntries::Split(QStringLiteral(" A  B A "), u" "));
+        QCOMPARE(list.DistinctRemaining(), 2);
+        GeneratorSource random(3);
+        QVERIFY_THROWS_EXCEPTION(SuiteError, ListDraw(list, random, false, 3, QStringLiteral("名单")));
     }
 
     void picturesHandBackTheirPaths()
