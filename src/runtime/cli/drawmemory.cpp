@@ -48,7 +48,7 @@ void ExpectLargeDraw()
     // Blocks are cut from the start of the heap's free top. Its part below the large pages
     // (up to 2 MB) would be filled in small pages, one fault each, so a block that is
     // never written takes it. The top ends at the heap's end and its size is the
-    // allocator's "keepcost". Held through a volatile pointer: the compiler drops an
+    // allocator's `keepcost`. Held through a volatile pointer: the compiler drops an
     // allocation that is never used.
     constexpr std::uintptr_t kBlockHeader = 64;
     static void *volatile heldBelowLargePages = nullptr;
