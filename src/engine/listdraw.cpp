@@ -392,11 +392,15 @@ std::vector<int> DrawList::DrawPositions(RandomSource &random, bool remove, int 
         if (m_distinctRemaining < 0)
             m_distinctRemaining = KnownCopies().distinct;
         ListAliveEntries();
+        // As RemoveAlive, through locals the random source's calls cannot change.
+        int *const alive = m_alive.data();
+        size_t left = m_alive.size();
         for (int &position : positions) {
-            const size_t pick = size_t(random.Below(m_alive.size()));
-            position = m_alive[pick];
-            RemoveAlive(pick);
+            const size_t pick = size_t(random.Below(left));
+            position = alive[pick];
+            alive[pick] = alive[--left];
         }
+        m_alive.resize(left);
         m_distinctRemaining -= count;
         return positions;
     }
