@@ -216,15 +216,22 @@ void ListEntries::AppendUtf8Lines(std::span<const int> positions, QByteArray &ou
     out.resize(used + qsizetype(positions.size()) * meanEntry + kShort);
     const char *const textEnd = m_text.constData() + m_text.size();
     const Places places = ReadPlaces();
+    // Written through a local pointer, taken again only where the output grows: the
+    // array's own would be asked for (and checked for sharing) at every entry.
+    char *base = out.data();
+    qsizetype room = out.size();
     for (size_t i = 0; i < positions.size(); ++i) {
         if (i + kStartAhead < positions.size())
             places.PrefetchPlace(positions[i + kStartAhead]);
         if (i + kTextAhead < positions.size())
             places.PrefetchText(positions[i + kTextAhead]);
         const QByteArrayView entry = places.View(positions[i]);
-        if (used + entry.size() + 1 + kShort > out.size())
-            out.resize(std::max(2 * out.size(), used + entry.size() + 1 + kShort));
-        char *const write = out.data() + used;
+        if (used + entry.size() + 1 + kShort > room) {
+            out.resize(std::max(2 * room, used + entry.size() + 1 + kShort));
+            base = out.data();
+            room = out.size();
+        }
+        char *const write = base + used;
         if (entry.size() <= kShort && textEnd - entry.data() >= kShort)
             std::memcpy(write, entry.data(), kShort);
         else
