@@ -211,6 +211,10 @@ GroupSlots ReadGroup(const quint8 *slotTags, quint32 tag)
 DrawList::DrawList(const ListEntries &entries) : m_shape(std::make_shared<Shape>()), m_entryCount(int(entries.size()))
 {
     m_shape->entries = entries;
+    if (!entries.MayHoldEmptyEntry()) {
+        m_everyEntryAlive = true;
+        return;
+    }
     const ListEntries::Places places = entries.ReadPlaces();
     int position = 0;
     while (position < m_entryCount && !places.View(position).isEmpty())

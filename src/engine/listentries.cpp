@@ -111,8 +111,13 @@ ListEntries ListEntries::SplitUtf8(const QByteArray &text, QStringView separator
     // Written through a local pointer: a vector's end, kept in memory, would make each
     // start wait for the one before.
     quint32 *start = table.starts.data();
-    ForEachPart(text, separatorBytes, [&start](qsizetype from, qsizetype) { *start++ = quint32(from); });
+    bool empty = false;
+    ForEachPart(text, separatorBytes, [&start, &empty](qsizetype from, qsizetype end) {
+        *start++ = quint32(from);
+        empty |= from == end;
+    });
     *start = quint32(text.size() + table.gap);
+    table.mayHoldEmpty = empty;
     ListEntries entries;
     entries.m_text = text;
     entries.m_table = std::make_shared<const Table>(std::move(table));

@@ -28,6 +28,7 @@ class ListEntries
         qsizetype gap = 1;
         bool mapped = false;
         std::vector<quint32> partOf;
+        bool mayHoldEmpty = true; // false once a split has seen every part hold text
     };
 
 public:
@@ -47,6 +48,9 @@ public:
         return m_table->mapped ? qsizetype(m_table->partOf.size()) : qsizetype(m_table->starts.size()) - 1;
     }
     bool isEmpty() const { return size() == 0; }
+    // False when no entry is empty (known for a list split from UTF-8); true when some
+    // may be.
+    bool MayHoldEmptyEntry() const { return !m_table || m_table->mayHoldEmpty; }
 
     // Where the entries lie, for loops over many of them: held in locals, so the tables
     // are not looked up again for each entry. Valid while the list lives.
