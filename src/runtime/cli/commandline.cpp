@@ -614,7 +614,7 @@ int RunCommandLine(int &argc, char **argv, std::FILE *out, std::FILE *err)
     QStringList arguments; // as QCoreApplication::arguments() decodes them
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (ChooseStartLanguage(arguments, MessagesLocaleName()) == InterfaceLanguage::English) {
+    if (ConsoleSpeaksEnglish(arguments)) {
         application.emplace(argc, argv);
         InstallEnglishTranslation();
     }

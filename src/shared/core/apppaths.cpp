@@ -82,28 +82,31 @@ bool copyEntry(const QString &from, const QString &to)
 
 namespace {
 // Where the system names the running program (what QCoreApplication::applicationDirPath
-// reads too); empty where it does not.
-QString RunningProgramDir()
+// reads too), read once; empty where it does not. Needs no application object: a
+// command-line draw makes none.
+const QString &RunningProgramDir()
 {
+    static const QString dir = [] {
 #ifdef Q_OS_LINUX
-    const QFileInfo self(QStringLiteral("/proc/self/exe"));
-    if (self.exists())
-        return withTrailingSlash(QFileInfo(self.canonicalFilePath()).absolutePath());
+        const QFileInfo self(QStringLiteral("/proc/self/exe"));
+        if (self.exists())
+            return withTrailingSlash(QFileInfo(self.canonicalFilePath()).absolutePath());
 #endif
-    return QString();
+        return QString();
+    }();
+    return dir;
 }
 } // namespace
 
 QString ProgramDir()
 {
-    // Also before or without an application object: a command-line draw makes none.
-    static const QString running = RunningProgramDir();
+    const QString &running = RunningProgramDir();
     return running.isEmpty() ? withTrailingSlash(QCoreApplication::applicationDirPath()) : running;
 }
 
 QString ProgramDirBeforeStart(const char *argv0)
 {
-    if (const QString running = RunningProgramDir(); !running.isEmpty())
+    if (const QString &running = RunningProgramDir(); !running.isEmpty())
         return running;
     QString program = QDir::fromNativeSeparators(QString::fromLocal8Bit(argv0));
     if (!program.contains(QLatin1Char('/')))

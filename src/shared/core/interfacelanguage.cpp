@@ -57,8 +57,13 @@ void InstallEnglishTranslation()
         delete translator;
 }
 
+bool ConsoleSpeaksEnglish(const QStringList &arguments)
+{
+    return ChooseStartLanguage(arguments, MessagesLocaleName()) == InterfaceLanguage::English;
+}
+
 void UseConsoleLanguage()
 {
-    if (ChooseStartLanguage(QCoreApplication::arguments(), MessagesLocaleName()) == InterfaceLanguage::English)
+    if (ConsoleSpeaksEnglish(QCoreApplication::arguments()))
         InstallEnglishTranslation();
 }
