@@ -40,22 +40,13 @@ KeyedStreamSource::KeyedStreamSource(const QByteArray &key, quint64 stream)
     qToLittleEndian(stream, m_nonce.data());
 }
 
-quint64 KeyedStreamSource::Next64()
+void KeyedStreamSource::FillBlock(Block &block)
 {
-    if (m_nextInBlock == m_block.size()) {
-        FillBlock();
-        m_nextInBlock = 0;
-    }
-    return m_block[m_nextInBlock++];
-}
-
-void KeyedStreamSource::FillBlock()
-{
-    constexpr size_t kBytes = sizeof m_block;
+    constexpr size_t kBytes = sizeof block;
     std::array<unsigned char, kBytes> bytes{};
     // The key stream is the cipher applied to zeros, from the block counter on.
     LoadedChaCha20()(bytes.data(), bytes.data(), kBytes, m_nonce.data(), m_nextBlock, m_key.data());
     m_nextBlock += kBytes / 64;
-    for (size_t i = 0; i < m_block.size(); ++i)
-        m_block[i] = qFromLittleEndian<quint64>(bytes.data() + i * 8);
+    for (size_t i = 0; i < block.size(); ++i)
+        block[i] = qFromLittleEndian<quint64>(bytes.data() + i * 8);
 }

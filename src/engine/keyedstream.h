@@ -18,15 +18,12 @@ public:
     // streams (the ChaCha20 nonce).
     KeyedStreamSource(const QByteArray &key, quint64 stream);
 
-    quint64 Next64() override;
+protected:
+    void FillBlock(Block &block) override;
 
 private:
-    void FillBlock();
-
     std::array<unsigned char, kKeyBytes> m_key;
     std::array<unsigned char, 8> m_nonce;
     // The ChaCha20 block counter of the next block (64 bytes each).
     quint64 m_nextBlock = 0;
-    std::array<quint64, 64> m_block;
-    size_t m_nextInBlock = m_block.size();
 };

@@ -4,22 +4,6 @@
 #include <sys/random.h>
 #endif
 
-quint64 RandomSource::Below(quint64 n)
-{
-    if (n == 0)
-        return 0;
-    // Values below 2^64 mod n would make the low results more likely; reject them. That
-    // bound is below n, so only a value below n (a chance of n in 2^64) needs it worked
-    // out: a shuffle, whose bound changes every draw, saves a division a draw.
-    quint64 value = Next64();
-    if (value < n) {
-        const quint64 threshold = (0 - n) % n;
-        while (value < threshold)
-            value = Next64();
-    }
-    return value % n;
-}
-
 GeneratorSource::GeneratorSource() : m_generator(QRandomGenerator64::securelySeeded()) {}
 
 namespace {
@@ -38,42 +22,29 @@ QRandomGenerator64 SeededGenerator(quint64 seed)
 
 GeneratorSource::GeneratorSource(quint64 seed) : m_generator(SeededGenerator(seed)) {}
 
-quint64 GeneratorSource::Next64()
+void GeneratorSource::FillBlock(Block &block)
 {
-    if (m_nextInBlock == m_block.size()) {
-        m_generator.fillRange(m_block.data(), qsizetype(m_block.size()));
-        m_nextInBlock = 0;
-    }
-    return m_block[m_nextInBlock++];
+    m_generator.fillRange(block.data(), qsizetype(block.size()));
 }
 
-quint64 SystemSecureSource::Next64()
-{
-    if (m_nextInBlock == m_block.size()) {
-        FillFromSystem();
-        m_nextInBlock = 0;
-    }
-    return m_block[m_nextInBlock++];
-}
-
-void SystemSecureSource::FillFromSystem()
+void SystemSecureSource::FillBlock(Block &block)
 {
 #ifdef Q_OS_LINUX
     // The kernel's generator directly: the toolkit's system generator prefers the
     // processor's instruction, which in a virtual machine made a million passwords take
     // most of a minute.
-    auto *bytes = reinterpret_cast<char *>(m_block.data());
+    auto *bytes = reinterpret_cast<char *>(block.data());
     size_t filled = 0;
-    while (filled < sizeof m_block) {
-        const ssize_t got = getrandom(bytes + filled, sizeof m_block - filled, 0);
+    while (filled < sizeof block) {
+        const ssize_t got = getrandom(bytes + filled, sizeof block - filled, 0);
         if (got <= 0)
             break;
         filled += size_t(got);
     }
-    if (filled == sizeof m_block)
+    if (filled == sizeof block)
         return;
 #endif
-    QRandomGenerator::system()->fillRange(m_block.data(), qsizetype(m_block.size()));
+    QRandomGenerator::system()->fillRange(block.data(), qsizetype(block.size()));
 }
 
 RandomSources RandomSources::FromSystem()

@@ -14,10 +14,43 @@ public:
     virtual ~RandomSource() = default;
 
     // A uniformly distributed integer in [0, n); 0 when n is 0.
-    quint64 Below(quint64 n);
+    quint64 Below(quint64 n)
+    {
+        if (n == 0)
+            return 0;
+        // Values below 2^64 mod n would make the low results more likely; reject them. That
+        // bound is below n, so only a value below n (a chance of n in 2^64) needs it worked
+        // out: a shuffle, whose bound changes every draw, saves a division a draw.
+        quint64 value = Next64();
+        if (value < n) [[unlikely]] {
+            const quint64 threshold = (0 - n) % n;
+            while (value < threshold)
+                value = Next64();
+        }
+        return value % n;
+    }
 
     // A uniformly distributed 64-bit value.
-    virtual quint64 Next64() = 0;
+    quint64 Next64()
+    {
+        if (m_nextInBlock == m_block.size()) [[unlikely]] {
+            FillBlock(m_block);
+            m_nextInBlock = 0;
+        }
+        return m_block[m_nextInBlock++];
+    }
+
+protected:
+    // Values are made a block at a time (the same sequence as one by one): a long shuffle
+    // takes a value a draw, and a call for each cost more than the value.
+    using Block = std::array<quint64, 64>;
+
+    // Fills `block` with the source's next values, in order.
+    virtual void FillBlock(Block &block) = 0;
+
+private:
+    Block m_block;
+    size_t m_nextInBlock = m_block.size();
 };
 
 // A pseudo-random generator. Seeded from the operating system for real draws, with a
@@ -29,29 +62,18 @@ public:
     GeneratorSource();
     explicit GeneratorSource(quint64 seed);
 
-    quint64 Next64() override;
+protected:
+    void FillBlock(Block &block) override;
 
 private:
     QRandomGenerator64 m_generator;
-    // Values are taken from the generator a block at a time (the same sequence as one
-    // by one, at a fraction of the cost per value).
-    std::array<quint64, 64> m_block;
-    size_t m_nextInBlock = m_block.size();
 };
 
 // The operating system's secure generator (QRandomGenerator::system()); passwords use it.
 class SystemSecureSource : public RandomSource
 {
-public:
-    quint64 Next64() override;
-
-private:
-    void FillFromSystem();
-
-    // Taken a block at a time: one call into the system per value made a million
-    // passwords take minutes.
-    std::array<quint64, 64> m_block;
-    size_t m_nextInBlock = m_block.size();
+protected:
+    void FillBlock(Block &block) override;
 };
 
 // The sources a generation draws from: `draws` for numbers, lists and pictures,

@@ -196,7 +196,14 @@ class VerifiableDraw::FinalStreamProxy : public RandomSource
 {
 public:
     explicit FinalStreamProxy(VerifiableDraw &draw) : m_draw(draw) {}
-    quint64 Next64() override { return m_draw.FinalStream().Next64(); }
+
+protected:
+    void FillBlock(Block &block) override
+    {
+        KeyedStreamSource &stream = m_draw.FinalStream();
+        for (quint64 &value : block)
+            value = stream.Next64();
+    }
 
 private:
     VerifiableDraw &m_draw;
