@@ -4,9 +4,41 @@
 #include <sys/random.h>
 #endif
 
-GeneratorSource::GeneratorSource() : m_generator(QRandomGenerator64::securelySeeded()) {}
+#include <random>
 
 namespace {
+
+// Fills `words` from the kernel's generator directly: the toolkit's system generator
+// prefers the processor's instruction, which in a virtual machine made a million
+// passwords take most of a minute and a generator's seed 30-50 µs. False where the kernel
+// cannot give them.
+template <typename Word, size_t N>
+bool FillFromKernel(std::array<Word, N> &words)
+{
+#ifdef Q_OS_LINUX
+    auto *bytes = reinterpret_cast<char *>(words.data());
+    size_t filled = 0;
+    while (filled < sizeof words) {
+        const ssize_t got = getrandom(bytes + filled, sizeof words - filled, 0);
+        if (got <= 0)
+            return false;
+        filled += size_t(got);
+    }
+    return true;
+#else
+    Q_UNUSED(words);
+    return false;
+#endif
+}
+
+// Seeded over the generator's whole state, as QRandomGenerator64::securelySeeded() is.
+QRandomGenerator64 SecurelySeededGenerator()
+{
+    std::array<quint32, std::mt19937::state_size> seed;
+    if (!FillFromKernel(seed))
+        return QRandomGenerator64::securelySeeded();
+    return QRandomGenerator64(seed.data(), qsizetype(seed.size()));
+}
 
 // Seeds below 2^32 keep the sequences they always gave; larger ones use all their bits
 // (the generator's single-value seed has only 32).
@@ -20,6 +52,8 @@ QRandomGenerator64 SeededGenerator(quint64 seed)
 
 } // namespace
 
+GeneratorSource::GeneratorSource() : m_generator(SecurelySeededGenerator()) {}
+
 GeneratorSource::GeneratorSource(quint64 seed) : m_generator(SeededGenerator(seed)) {}
 
 void GeneratorSource::FillBlock(Block &block)
@@ -29,22 +63,8 @@ void GeneratorSource::FillBlock(Block &block)
 
 void SystemSecureSource::FillBlock(Block &block)
 {
-#ifdef Q_OS_LINUX
-    // The kernel's generator directly: the toolkit's system generator prefers the
-    // processor's instruction, which in a virtual machine made a million passwords take
-    // most of a minute.
-    auto *bytes = reinterpret_cast<char *>(block.data());
-    size_t filled = 0;
-    while (filled < sizeof block) {
-        const ssize_t got = getrandom(bytes + filled, sizeof block - filled, 0);
-        if (got <= 0)
-            break;
-        filled += size_t(got);
-    }
-    if (filled == sizeof block)
-        return;
-#endif
-    QRandomGenerator::system()->fillRange(block.data(), qsizetype(block.size()));
+    if (!FillFromKernel(block))
+        QRandomGenerator::system()->fillRange(block.data(), qsizetype(block.size()));
 }
 
 RandomSources RandomSources::FromSystem()
