@@ -209,6 +209,10 @@ private slots:
             const QStringList expected = text.split(QLatin1Char(','));
             QCOMPARE(ListEntries::Split(text, u",").ToStringList(), expected);
         }
+        // Separators are counted in lanes of the chunks before the split: a long run of
+        // them gives every lane the most it can hold.
+        const QString separatorsOnly(5000, QLatin1Char(','));
+        QCOMPARE(ListEntries::Split(separatorsOnly + QStringLiteral("名"), u",").size(), 5001);
     }
 
     // Entries handed out share the list's text, yet each stands on its own: changing one
