@@ -150,6 +150,8 @@ QString CellCounter::Add(const QString &sheetName, qsizetype cells)
 {
     sheetCells += cells;
     fileCells += cells;
+    if (sheetCells <= kMaxCellsPerSheet && fileCells <= kMaxCellsPerFile)
+        return QString(); // asked for every row: a message is made only for the row over a limit
     const QString advice =
         QCoreApplication::translate("Import", "未导入任何内容。远在右边的单元格连同它左边的空单元格一起计数，"
                                               "请只保留名单所在的行和列后再导入。");
@@ -159,12 +161,9 @@ QString CellCounter::Add(const QString &sheetName, qsizetype cells)
                    .arg(sheetName)
                    .arg(kMaxCellsPerSheet)
                + advice;
-    if (fileCells > kMaxCellsPerFile)
-        return QCoreApplication::translate(
-                   "Import", "文件中的单元格超过 %1 个，超出导入的上限（所有工作表合计最多 %1 个单元格），")
-                   .arg(kMaxCellsPerFile)
-               + advice;
-    return QString();
+    return QCoreApplication::translate("Import", "文件中的单元格超过 %1 个，超出导入的上限（所有工作表合计最多 %1 个单元格），")
+               .arg(kMaxCellsPerFile)
+           + advice;
 }
 
 ImportedSheet ParsePastedTable(const QString &text)

@@ -404,6 +404,14 @@ void TestImport::limitsStopLargeFiles()
     }
     WriteInlineWorkbook(path("limit.xlsx"), ImportLimits::kMaxRows);
     QCOMPARE(ReadNameTable(path("limit.xlsx")).sheets.at(0).rows.size(), ImportLimits::kMaxRows);
+    // Sheets each within their limit may together pass the file's.
+    CellCounter cells;
+    for (int sheet = 0; sheet < 2; ++sheet) {
+        cells.StartSheet();
+        QVERIFY(cells.Add(QStringLiteral("名单"), ImportLimits::kMaxCellsPerSheet).isEmpty());
+    }
+    cells.StartSheet();
+    QVERIFY(cells.Add(QStringLiteral("名单"), 1).contains(QStringLiteral("所有工作表合计最多 4000000 个单元格")));
 }
 
 void TestImport::zipBombIsStoppedUnpacking()
