@@ -20,11 +20,6 @@ bool IsLineEnd(QChar c)
     return c == QLatin1Char('\n') || c == QLatin1Char('\r');
 }
 
-bool HoldsText(const QStringList &row)
-{
-    return std::any_of(row.cbegin(), row.cend(), [](const QString &cell) { return !cell.trimmed().isEmpty(); });
-}
-
 // Field counts of the first records, quotes honoured; enough to tell the separator.
 QList<int> FieldCounts(QStringView text, QChar separator, int records)
 {
@@ -91,14 +86,14 @@ ImportedSheet ParseDelimitedText(QStringView text, QChar separator, const QStrin
     auto endCell = [&] {
         if (row.size() < kMaxColumns)
             row << cell;
-        else if (!cell.trimmed().isEmpty())
+        else if (!QStringView(cell).trimmed().isEmpty())
             sheet.columnsLeftOut = true;
         cell.clear();
         fieldStart = true;
     };
     auto endRow = [&] {
         endCell();
-        if (HoldsText(row)) {
+        if (RowHoldsText(row)) {
             if (sheet.rows.size() >= kMaxRows)
                 throw SuiteError(QCoreApplication::translate(
                                      "Import",

@@ -184,6 +184,12 @@ QStringList SplitPastedLine(const QString &line, const QString &separator)
     return names;
 }
 
+bool RowHoldsText(const QStringList &row)
+{
+    // Trimmed as views: a trimmed copy shares the cell's text, counted up and down atomically.
+    return std::any_of(row.cbegin(), row.cend(), [](const QString &cell) { return !QStringView(cell).trimmed().isEmpty(); });
+}
+
 int GuessNameColumn(const ImportedSheet &sheet)
 {
     const int columns = sheet.ColumnCount();

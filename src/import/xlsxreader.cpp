@@ -450,7 +450,7 @@ void ReadSheet(Xml &xml, const QStringList &sharedStrings, ImportedSheet &sheet,
         xml.readNext();
         if (xml.isEndElement()) {
             if (xml.name() == QLatin1String("row")) {
-                if (std::any_of(row.cbegin(), row.cend(), [](const QString &cell) { return !cell.trimmed().isEmpty(); })) {
+                if (RowHoldsText(row)) {
                     if (sheet.rows.size() >= kMaxRows) {
                         fail(QCoreApplication::translate(
                                  "Import", "工作表“%1”超过 %2 行，超出导入的上限（每个工作表最多 %2 行有内容的行），"
@@ -522,7 +522,7 @@ void ReadSheet(Xml &xml, const QStringList &sharedStrings, ImportedSheet &sheet,
         } else {
             text = stored; // formula strings, errors such as "#N/A", ISO dates
         }
-        if (column >= kMaxColumns && !text.trimmed().isEmpty())
+        if (column >= kMaxColumns && !QStringView(text).trimmed().isEmpty())
             sheet.columnsLeftOut = true;
         if (text.isEmpty() || column >= kMaxColumns)
             continue;
