@@ -42,6 +42,7 @@ void InstallEnglishTranslation();
 // Whether a start on the terminal with these arguments (the program's name first)
 // speaks English: ChooseStartLanguage with the locale the environment names.
 bool ConsoleSpeaksEnglish(const QStringList &arguments);
+
 // For the command line: English when chosen, otherwise nothing is loaded (the sources
 // speak Chinese). Needs the application object.
 void UseConsoleLanguage();
