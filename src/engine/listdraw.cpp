@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <numeric>
+#include <utility>
 #include <QCoreApplication>
 
 #if defined(__SSE2__)
@@ -388,7 +389,6 @@ void DrawList::Settle() const
 
 std::vector<int> DrawList::DrawPositions(RandomSource &random, bool remove, int count)
 {
-    std::vector<int> positions(size_t(std::max(count, 0)));
     if (remove && count > 1 && !KnownCopies().hasCopies) {
         // Every text once (a shuffle, say): each draw takes one entry out of the table
         // of entries still there, as below but without asking about copies each time.
@@ -396,18 +396,27 @@ std::vector<int> DrawList::DrawPositions(RandomSource &random, bool remove, int 
         if (m_distinctRemaining < 0)
             m_distinctRemaining = KnownCopies().distinct;
         ListAliveEntries();
-        // As RemoveAlive, through locals the random source's calls cannot change.
+        // As RemoveAlive, through locals the random source's calls cannot change, except
+        // that the entry drawn takes the place of the one moved into its own: the table's
+        // end collects the draws, last first, and no second table is written.
         int *const alive = m_alive.data();
         size_t left = m_alive.size();
-        for (int &position : positions) {
+        for (int drawn = 0; drawn < count; ++drawn) {
             const size_t pick = size_t(random.Below(left));
-            position = alive[pick];
-            alive[pick] = alive[--left];
+            std::swap(alive[pick], alive[--left]);
         }
-        m_alive.resize(left);
         m_distinctRemaining -= count;
+        std::vector<int> positions;
+        if (left == 0) { // the whole table was drawn (a shuffle): it becomes the draws
+            positions = std::exchange(m_alive, {});
+        } else {
+            positions.assign(m_alive.begin() + qsizetype(left), m_alive.end());
+            m_alive.resize(left);
+        }
+        std::reverse(positions.begin(), positions.end());
         return positions;
     }
+    std::vector<int> positions(size_t(std::max(count, 0)));
     for (int &position : positions) {
         const int remaining = Remaining(); // settles the removal of the entry before
         const int pick = int(random.Below(remaining));
