@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <climits>
 #include <unistd.h>
 
 namespace {
@@ -83,14 +84,16 @@ bool copyEntry(const QString &from, const QString &to)
 namespace {
 // Where the system names the running program (what QCoreApplication::applicationDirPath
 // reads too), read once; empty where it does not. Needs no application object: a
-// command-line draw makes none.
+// command-line draw makes none. The kernel names it with every link already followed:
+// one call, where resolving the name again looked at each folder on the way (eight).
 const QString &RunningProgramDir()
 {
     static const QString dir = [] {
 #ifdef Q_OS_LINUX
-        const QFileInfo self(QStringLiteral("/proc/self/exe"));
-        if (self.exists())
-            return withTrailingSlash(QFileInfo(self.canonicalFilePath()).absolutePath());
+        char path[PATH_MAX];
+        const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path);
+        if (length > 0 && size_t(length) < sizeof path)
+            return withTrailingSlash(QFileInfo(QFile::decodeName(QByteArray(path, length))).absolutePath());
 #endif
         return QString();
     }();
