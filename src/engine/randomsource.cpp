@@ -52,13 +52,13 @@ QRandomGenerator64 SeededGenerator(quint64 seed)
 
 } // namespace
 
-GeneratorSource::GeneratorSource() : m_generator(SecurelySeededGenerator()) {}
-
 GeneratorSource::GeneratorSource(quint64 seed) : m_generator(SeededGenerator(seed)) {}
 
 void GeneratorSource::FillBlock(Block &block)
 {
-    m_generator.fillRange(block.data(), qsizetype(block.size()));
+    if (!m_generator)
+        m_generator.emplace(SecurelySeededGenerator());
+    m_generator->fillRange(block.data(), qsizetype(block.size()));
 }
 
 void SystemSecureSource::FillBlock(Block &block)

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 // Where every draw of the engine takes its randomness from. Draws are unbiased: a bounded
 // value is taken by rejection, never by a plain modulo.
@@ -58,15 +59,17 @@ private:
 class GeneratorSource : public RandomSource
 {
 public:
-    // Seeded from the operating system: two runs started in the same second differ.
-    GeneratorSource();
+    // Seeded from the operating system when the first value is asked for: two runs
+    // started in the same second differ, and a source never drawn from (a command-line
+    // draw's animation frames) costs no seeding.
+    GeneratorSource() = default;
     explicit GeneratorSource(quint64 seed);
 
 protected:
     void FillBlock(Block &block) override;
 
 private:
-    QRandomGenerator64 m_generator;
+    std::optional<QRandomGenerator64> m_generator;
 };
 
 // The operating system's secure generator (QRandomGenerator::system()); passwords use it.

@@ -606,6 +606,12 @@ private slots:
         const auto low = RandomSources::Seeded(7).draws;
         const auto high = RandomSources::Seeded(7 + (quint64(1) << 32)).draws;
         QVERIFY(low->Next64() != high->Next64() || low->Next64() != high->Next64());
+        // Sources seeded by the system differ though made at the same moment (they are
+        // seeded at their first value).
+        const RandomSources first = RandomSources::FromSystem();
+        const RandomSources second = RandomSources::FromSystem();
+        QVERIFY(first.draws->Next64() != second.draws->Next64());
+        QVERIFY(first.frames->Next64() != second.frames->Next64());
     }
 
     // A seed draws what it drew in earlier versions: users keep seeds to repeat a draw.
