@@ -86,7 +86,7 @@ ImportedSheet ParseDelimitedText(QStringView text, QChar separator, const QStrin
     auto endCell = [&] {
         if (row.size() < kMaxColumns)
             row << cell;
-        else if (!QStringView(cell).trimmed().isEmpty())
+        else if (CellHoldsText(cell))
             sheet.columnsLeftOut = true;
         cell.clear();
         fieldStart = true;

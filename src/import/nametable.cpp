@@ -184,10 +184,15 @@ QStringList SplitPastedLine(const QString &line, const QString &separator)
     return names;
 }
 
+bool CellHoldsText(QStringView cell)
+{
+    // Trimmed as a view: a trimmed copy shares the cell's text, counted up and down atomically.
+    return !cell.trimmed().isEmpty();
+}
+
 bool RowHoldsText(const QStringList &row)
 {
-    // Trimmed as views: a trimmed copy shares the cell's text, counted up and down atomically.
-    return std::any_of(row.cbegin(), row.cend(), [](const QString &cell) { return !QStringView(cell).trimmed().isEmpty(); });
+    return std::any_of(row.cbegin(), row.cend(), [](const QString &cell) { return CellHoldsText(cell); });
 }
 
 int GuessNameColumn(const ImportedSheet &sheet)
@@ -257,7 +262,7 @@ bool LooksLikeRowsOfNames(const ImportedSheet &sheet)
         return false;
     for (qsizetype row = 0; row < firstRows; ++row) {
         const QStringList &cells = sheet.rows.at(row);
-        const auto filled = std::count_if(cells.cbegin(), cells.cend(), [](const QString &c) { return !c.trimmed().isEmpty(); });
+        const auto filled = std::count_if(cells.cbegin(), cells.cend(), [](const QString &c) { return CellHoldsText(c); });
         if (filled < 2 || std::any_of(cells.cbegin(), cells.cend(), [](const QString &c) { return IsNumber(c); }))
             return false;
     }

@@ -65,8 +65,10 @@ ImportedSheet ParsePastedTable(const QString &text);
 // holds it, else on blanks (half- and full-width spaces).
 QStringList SplitPastedLine(const QString &line, const QString &separator);
 
-// Whether a row read from a file holds any text: cells of blanks count as empty, and rows
-// of empty cells are left out.
+// Whether a cell holds text: a cell of blanks counts as empty.
+bool CellHoldsText(QStringView cell);
+// Whether a row read from a file holds any text (CellHoldsText); rows that do not are left
+// out.
 bool RowHoldsText(const QStringList &row);
 
 // The column most likely to hold the names: one headed like "姓名", else the first column

@@ -522,7 +522,7 @@ void ReadSheet(Xml &xml, const QStringList &sharedStrings, ImportedSheet &sheet,
         } else {
             text = stored; // formula strings, errors such as "#N/A", ISO dates
         }
-        if (column >= kMaxColumns && !QStringView(text).trimmed().isEmpty())
+        if (column >= kMaxColumns && CellHoldsText(text))
             sheet.columnsLeftOut = true;
         if (text.isEmpty() || column >= kMaxColumns)
             continue;
