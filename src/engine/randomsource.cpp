@@ -4,6 +4,10 @@
 #include <sys/random.h>
 #endif
 
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cstring>
 #include <random>
 
 namespace {
@@ -32,25 +36,109 @@ bool FillFromKernel(std::array<Word, N> &words)
 }
 
 // Seeded over the generator's whole state, as QRandomGenerator64::securelySeeded() is.
-QRandomGenerator64 SecurelySeededGenerator()
+MersenneTwister SecurelySeededGenerator()
 {
-    std::array<quint32, std::mt19937::state_size> seed;
-    if (!FillFromKernel(seed))
-        return QRandomGenerator64::securelySeeded();
-    return QRandomGenerator64(seed.data(), qsizetype(seed.size()));
+    std::array<quint32, std::mt19937::state_size> words;
+    if (!FillFromKernel(words))
+        QRandomGenerator::system()->fillRange(words.data(), qsizetype(words.size()));
+    std::seed_seq seeds(words.begin(), words.end());
+    return MersenneTwister(seeds);
 }
 
 // Seeds below 2^32 keep the sequences they always gave; larger ones use all their bits
 // (the generator's single-value seed has only 32).
-QRandomGenerator64 SeededGenerator(quint64 seed)
+MersenneTwister SeededGenerator(quint64 seed)
 {
-    if (seed <= 0xFFFFFFFFu)
-        return QRandomGenerator64(quint32(seed));
-    const quint32 halves[2] = {quint32(seed), quint32(seed >> 32)};
-    return QRandomGenerator64(halves, 2);
+    if (seed <= 0xFFFFFFFFu) {
+        std::seed_seq seeds{quint32(seed)};
+        return MersenneTwister(seeds);
+    }
+    std::seed_seq seeds{quint32(seed), quint32(seed >> 32)};
+    return MersenneTwister(seeds);
+}
+
+// Four state words, in the processor's vector registers where it has them.
+using Words4 = quint32 __attribute__((vector_size(16)));
+
+Words4 LoadWords4(const quint32 *words)
+{
+    Words4 four;
+    std::memcpy(&four, words, sizeof four);
+    return four;
+}
+
+void StoreWords4(quint32 *words, Words4 four)
+{
+    std::memcpy(words, &four, sizeof four);
+}
+
+// The twist of one state word (or four) from itself, the next word and the word `far`
+// (397 places on, around the state).
+template <typename Word>
+Word Twisted(Word word, Word next, Word far)
+{
+    const Word joined = (word & 0x80000000u) | (next & 0x7FFFFFFFu);
+    return far ^ (joined >> 1) ^ ((Word{} - (joined & 1u)) & 0x9908B0DFu);
 }
 
 } // namespace
+
+MersenneTwister::MersenneTwister(std::seed_seq &seeds)
+{
+    // As std::mt19937's seeding: an all-zero state (but for the first word's lower bits)
+    // would never leave zero.
+    seeds.generate(m_state.begin(), m_state.end());
+    bool zero = (m_state[0] & 0x80000000u) == 0;
+    for (size_t i = 1; zero && i < kStateWords; ++i)
+        zero = m_state[i] == 0;
+    if (zero)
+        m_state[0] = 0x80000000u;
+}
+
+void MersenneTwister::Fill(quint64 *values, size_t count)
+{
+    // The state has an even number of words: a value never spans two states.
+    static_assert(kStateWords % 2 == 0);
+    while (count > 0) {
+        if (m_nextOutput == kStateWords)
+            Advance();
+        const size_t taken = std::min(count, (kStateWords - m_nextOutput) / 2);
+        const quint32 *const words = m_output.data() + m_nextOutput;
+        for (size_t i = 0; i < taken; ++i)
+            values[i] = quint64(words[2 * i]) | quint64(words[2 * i + 1]) << 32;
+        m_nextOutput += 2 * taken;
+        values += taken;
+        count -= taken;
+    }
+}
+
+void MersenneTwister::Advance()
+{
+    constexpr size_t kShift = 397;
+    constexpr size_t kWrapped = kStateWords - kShift; // words whose far word is not yet new
+    quint32 *const state = m_state.data();
+    size_t word = 0;
+    // Four words at once read only words not yet written or written before.
+    for (; word + 4 <= kWrapped; word += 4)
+        StoreWords4(state + word, Twisted(LoadWords4(state + word), LoadWords4(state + word + 1),
+                                          LoadWords4(state + word + kShift)));
+    for (; word < kWrapped; ++word)
+        state[word] = Twisted(state[word], state[word + 1], state[word + kShift]);
+    static_assert((kStateWords - 1 - kWrapped) % 4 == 0, "the far words wrap in whole fours");
+    for (; word < kStateWords - 1; word += 4)
+        StoreWords4(state + word, Twisted(LoadWords4(state + word), LoadWords4(state + word + 1),
+                                          LoadWords4(state + word - kWrapped)));
+    state[kStateWords - 1] = Twisted(state[kStateWords - 1], state[0], state[kShift - 1]);
+    for (size_t i = 0; i < kStateWords; i += 4) {
+        Words4 tempered = LoadWords4(state + i);
+        tempered ^= tempered >> 11;
+        tempered ^= (tempered << 7) & 0x9D2C5680u;
+        tempered ^= (tempered << 15) & 0xEFC60000u;
+        tempered ^= tempered >> 18;
+        StoreWords4(m_output.data() + i, tempered);
+    }
+    m_nextOutput = 0;
+}
 
 GeneratorSource::GeneratorSource(quint64 seed) : m_generator(SeededGenerator(seed)) {}
 
@@ -58,7 +146,7 @@ void GeneratorSource::FillBlock(Block &block)
 {
     if (!m_generator)
         m_generator.emplace(SecurelySeededGenerator());
-    m_generator->fillRange(block.data(), qsizetype(block.size()));
+    m_generator->Fill(block.data(), block.size());
 }
 
 void SystemSecureSource::FillBlock(Block &block)

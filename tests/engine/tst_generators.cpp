@@ -3,6 +3,7 @@
 #include "listdraw.h"
 #include "numberrange.h"
 
+#include <QRandomGenerator64>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -612,6 +613,19 @@ private slots:
         const RandomSources second = RandomSources::FromSystem();
         QVERIFY(first.draws->Next64() != second.draws->Next64());
         QVERIFY(first.frames->Next64() != second.frames->Next64());
+    }
+
+    // Seeded draws give the values the toolkit's generator gave for the same seed, over
+    // several of its states, for seeds of one word and of two.
+    void seededSourcesFollowTheToolkitGenerator()
+    {
+        for (const quint64 seed : {quint64(0), quint64(7), quint64(0xFFFFFFFFu), quint64(0x1234'5678'9ABCull)}) {
+            const quint32 halves[2] = {quint32(seed), quint32(seed >> 32)};
+            QRandomGenerator64 toolkit = seed <= 0xFFFFFFFFu ? QRandomGenerator64(quint32(seed)) : QRandomGenerator64(halves, 2);
+            GeneratorSource source(seed);
+            for (int i = 0; i < 1000; ++i)
+                QCOMPARE(source.Next64(), toolkit.generate64());
+        }
     }
 
     // A seed draws what it drew in earlier versions: users keep seeds to repeat a draw.
