@@ -161,6 +161,10 @@ quint64 TextHash(QByteArrayView text)
     constexpr quint64 kOdd2 = 0xe7037ed1a0b428dbull;
     const char *const bytes = text.data();
     const size_t length = size_t(text.size());
+    // The usual length first, apart: the general steps below give the same value, but
+    // compiled as one they took half again as long over a list of names.
+    if (length - 8 <= 8) [[likely]]
+        return FoldedProduct(Read8(bytes) ^ kOdd1, Read8(bytes + length - 8) ^ kOdd2 ^ length);
     quint64 seed = length;
     quint64 first = 0;
     quint64 last = 0;
