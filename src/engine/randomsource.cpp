@@ -57,6 +57,9 @@ MersenneTwister SeededGenerator(quint64 seed)
     return MersenneTwister(seeds);
 }
 
+// The bits of a state word that the twist takes from the word itself, not the next one.
+constexpr quint32 kUpperBits = ~quint32(0) << std::mt19937::mask_bits;
+
 // Four state words, in the processor's vector registers where it has them.
 using Words4 = quint32 __attribute__((vector_size(16)));
 
@@ -77,8 +80,8 @@ void StoreWords4(quint32 *words, Words4 four)
 template <typename Word>
 Word Twisted(Word word, Word next, Word far)
 {
-    const Word joined = (word & 0x80000000u) | (next & 0x7FFFFFFFu);
-    return far ^ (joined >> 1) ^ ((Word{} - (joined & 1u)) & 0x9908B0DFu);
+    const Word joined = (word & kUpperBits) | (next & ~kUpperBits);
+    return far ^ (joined >> 1) ^ ((Word{} - (joined & 1u)) & quint32(std::mt19937::xor_mask));
 }
 
 } // namespace
@@ -88,11 +91,11 @@ MersenneTwister::MersenneTwister(std::seed_seq &seeds)
     // As std::mt19937's seeding: an all-zero state (but for the first word's lower bits)
     // would never leave zero.
     seeds.generate(m_state.begin(), m_state.end());
-    bool zero = (m_state[0] & 0x80000000u) == 0;
+    bool zero = (m_state[0] & kUpperBits) == 0;
     for (size_t i = 1; zero && i < kStateWords; ++i)
         zero = m_state[i] == 0;
     if (zero)
-        m_state[0] = 0x80000000u;
+        m_state[0] = kUpperBits;
 }
 
 void MersenneTwister::Fill(quint64 *values, size_t count)
@@ -114,7 +117,7 @@ void MersenneTwister::Fill(quint64 *values, size_t count)
 
 void MersenneTwister::Advance()
 {
-    constexpr size_t kShift = 397;
+    constexpr size_t kShift = std::mt19937::shift_size;
     constexpr size_t kWrapped = kStateWords - kShift; // words whose far word is not yet new
     quint32 *const state = m_state.data();
     size_t word = 0;
@@ -131,10 +134,11 @@ void MersenneTwister::Advance()
     state[kStateWords - 1] = Twisted(state[kStateWords - 1], state[0], state[kShift - 1]);
     for (size_t i = 0; i < kStateWords; i += 4) {
         Words4 tempered = LoadWords4(state + i);
-        tempered ^= tempered >> 11;
-        tempered ^= (tempered << 7) & 0x9D2C5680u;
-        tempered ^= (tempered << 15) & 0xEFC60000u;
-        tempered ^= tempered >> 18;
+        using Engine = std::mt19937;
+        tempered ^= (tempered >> Engine::tempering_u) & quint32(Engine::tempering_d);
+        tempered ^= (tempered << Engine::tempering_s) & quint32(Engine::tempering_b);
+        tempered ^= (tempered << Engine::tempering_t) & quint32(Engine::tempering_c);
+        tempered ^= tempered >> Engine::tempering_l;
         StoreWords4(m_output.data() + i, tempered);
     }
     m_nextOutput = 0;

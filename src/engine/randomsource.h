@@ -67,7 +67,7 @@ public:
     void Fill(quint64 *values, size_t count);
 
 private:
-    static constexpr size_t kStateWords = 624;
+    static constexpr size_t kStateWords = std::mt19937::state_size;
     // The next state, tempered into m_output.
     void Advance();
 
